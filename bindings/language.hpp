@@ -1,0 +1,33 @@
+// What the frame needs of one language: its result class and its conjugate
+// step. Each bindings/<code>.cpp defines its `velnor::py::<code>` record; a
+// language whose engine is not built in leaves the weak declaration
+// unresolved (a null address), and the frame reports it as not available.
+#pragma once
+#include "python.hpp"
+
+#include <string>
+#include <string_view>
+
+namespace velnor::py {
+
+struct Language {
+    // The result class's type (borrowed), made on first use.
+    PyTypeObject* (*type)();
+    const char* class_name;
+    // Parses, builds and wraps; a new reference, or null with an exception.
+    PyObject* (*conjugate)(std::string_view word);
+};
+
+// Raises ValueError(message); returns null.
+PyObject* value_error(const std::string& message);
+
+#define VELNOR_LANGUAGES(X) \
+    X(deu) X(cat) X(ces) X(dan) X(eng) X(est) X(fin) X(fra) X(slv) X(spa) X(por) X(gle) X(hye) X(isl) X(ita) \
+    X(kor) X(rus) X(nld) X(ron) X(swe) X(ukr) X(jpn) X(tur) X(hin) X(swa) X(tam) X(tel) X(tgl) X(pes) X(kan) \
+    X(guj) X(urd) X(ben) X(mar)
+
+#define VELNOR_DECLARE_LANGUAGE(code) extern const Language code __attribute__((weak));
+VELNOR_LANGUAGES(VELNOR_DECLARE_LANGUAGE)
+#undef VELNOR_DECLARE_LANGUAGE
+
+}  // namespace velnor::py

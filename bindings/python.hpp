@@ -1,0 +1,7 @@
+// The one place that includes Python.h, against the 3.11 limited API.
+#pragma once
+#ifndef Py_LIMITED_API
+#define Py_LIMITED_API 0x030B0000
+#endif
+#define PY_SSIZE_T_CLEAN
+#include <Python.h>

@@ -1,0 +1,154 @@
+// Result classes: one heap type per language, made from a declarative table
+// of attributes. Each object holds the engine's table (moved in, never
+// copied); every attribute read converts the stored UTF-8 afresh.
+#pragma once
+#include "python.hpp"
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <new>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace velnor::py {
+
+// ---- conversions of stored fields to Python values (new references) ----
+
+PyObject* to_python(std::string_view s);
+inline PyObject* to_python(const std::string& s) { return to_python(std::string_view(s)); }
+PyObject* to_python(const std::optional<std::string>& s);
+PyObject* to_python(std::span<const std::string> list);
+PyObject* to_python(std::span<const std::optional<std::string>> list);
+inline PyObject* to_python(const std::vector<std::string>& v) { return to_python(std::span<const std::string>(v)); }
+inline PyObject* to_python(const std::vector<std::optional<std::string>>& v) {
+    return to_python(std::span<const std::optional<std::string>>(v));
+}
+template <std::size_t N>
+PyObject* to_python(const std::array<std::string, N>& a) {
+    return to_python(std::span<const std::string>(a));
+}
+template <std::size_t N>
+PyObject* to_python(const std::array<std::optional<std::string>, N>& a) {
+    return to_python(std::span<const std::optional<std::string>>(a));
+}
+PyObject* to_python(const std::optional<std::vector<std::string>>& v);
+
+// The quoted form used by every __repr__: double quotes; escapes for NUL,
+// TAB, LF, CR, backslash and double quote; \u{hex} for Grapheme_Extend and
+// non-printable characters.
+std::string quote(std::string_view text);
+
+// ---- class description ----
+
+template <class Data>
+struct Attribute {
+    const char* name;
+    const char* doc;
+    PyObject* (*read)(const Data&);
+};
+
+// One attribute row: VELNOR_ATTR(Table, present, "")
+#define VELNOR_ATTR(Data, field, doc)                                                              \
+    ::velnor::py::Attribute<Data> {                                                                \
+        #field, doc, [](const Data& d) -> PyObject* { return ::velnor::py::to_python(d.field); } \
+    }
+
+namespace detail {
+
+// Makes the heap type "builtins.<name>"; raises and returns null on failure.
+PyObject* make_type(const char* name, const char* doc, int basicsize, PyGetSetDef* getset, destructor dealloc,
+                    reprfunc repr);
+// Allocates an instance through the type's alloc slot.
+PyObject* alloc_object(PyTypeObject* type);
+// Frees an instance through its type's free slot and drops the type reference.
+void free_object(PyObject* self);
+PyObject* make_repr(const char* name, std::string_view first, const char* label, std::string_view extra);
+
+template <class Data>
+struct Object {
+    PyObject_HEAD
+    Data data;
+};
+
+}  // namespace detail
+
+// One result class. Declared once per language as a static object; its type
+// is made on first registration and kept for the life of the process.
+template <class Data, std::size_t N>
+class ResultClass {
+public:
+    using Repr = std::string_view (*)(const Data&);
+
+    constexpr ResultClass(const char* name, const char* doc, std::array<Attribute<Data>, N> attributes,
+                          Repr repr_field, const char* repr_label = nullptr, Repr repr_extra = nullptr)
+        : name_(name), doc_(doc), attributes_(attributes), repr_field_(repr_field), repr_label_(repr_label),
+          repr_extra_(repr_extra) {}
+
+    const char* name() const { return name_; }
+
+    // The type object (borrowed), made on first use; null with an exception
+    // set when it cannot be made (a later call tries again).
+    PyTypeObject* type() const {
+        if (type_ == nullptr) {
+            current_ = this;
+            for (std::size_t i = 0; i < N; ++i) {
+                getset_[i] = PyGetSetDef{attributes_[i].name, &get, nullptr, attributes_[i].doc,
+                                         const_cast<Attribute<Data>*>(&attributes_[i])};
+            }
+            getset_[N] = PyGetSetDef{nullptr, nullptr, nullptr, nullptr, nullptr};
+            type_ = detail::make_type(name_, doc_, static_cast<int>(sizeof(detail::Object<Data>)), getset_.data(),
+                                      &dealloc, &repr);
+        }
+        return reinterpret_cast<PyTypeObject*>(type_);
+    }
+
+    // Moves finished data into a new instance (new reference), or returns
+    // null with an exception set; the data is released either way.
+    PyObject* wrap(Data&& data) const {
+        PyTypeObject* tp = type();
+        if (tp == nullptr) return nullptr;
+        PyObject* self = detail::alloc_object(tp);
+        if (self == nullptr) return nullptr;
+        new (&reinterpret_cast<detail::Object<Data>*>(self)->data) Data(std::move(data));
+        return self;
+    }
+
+private:
+    static const Data& data_of(PyObject* self) { return reinterpret_cast<detail::Object<Data>*>(self)->data; }
+
+    static PyObject* get(PyObject* self, void* closure) {
+        Py_INCREF(self);
+        PyObject* value = static_cast<const Attribute<Data>*>(closure)->read(data_of(self));
+        Py_DECREF(self);
+        return value;
+    }
+
+    static void dealloc(PyObject* self) {
+        std::destroy_at(&reinterpret_cast<detail::Object<Data>*>(self)->data);
+        detail::free_object(self);
+    }
+
+    static PyObject* repr(PyObject* self) {
+        const ResultClass* c = current_;
+        const Data& d = data_of(self);
+        return detail::make_repr(c->name_, c->repr_field_(d), c->repr_label_,
+                                 c->repr_extra_ ? c->repr_extra_(d) : std::string_view{});
+    }
+
+    const char* name_;
+    const char* doc_;
+    std::array<Attribute<Data>, N> attributes_;
+    Repr repr_field_;
+    const char* repr_label_;
+    Repr repr_extra_;
+    mutable std::array<PyGetSetDef, N + 1> getset_{};
+    mutable PyObject* type_ = nullptr;
+    static inline const ResultClass* current_ = nullptr;
+};
+
+}  // namespace velnor::py

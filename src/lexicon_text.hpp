@@ -1,0 +1,62 @@
+// Scanning of the built-in lexicon texts: rows are lines ending at LF (a CR
+// before the LF is dropped); empty lines and lines whose first byte is '#'
+// are skipped; cells are separated by single tabs.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace velnor::lex {
+
+// Iterates the data lines of a lexicon text, in text order.
+class Lines {
+public:
+    explicit Lines(std::string_view text) noexcept : text_(text) {}
+    class iterator {
+    public:
+        iterator(std::string_view text, std::size_t pos) noexcept : text_(text), pos_(pos) { settle(); }
+        std::string_view operator*() const noexcept { return line_; }
+        iterator& operator++() noexcept { pos_ = next_; settle(); return *this; }
+        bool operator!=(const iterator& o) const noexcept { return pos_ != o.pos_; }
+        bool operator==(const iterator& o) const noexcept { return pos_ == o.pos_; }
+    private:
+        void settle() noexcept;
+        std::string_view text_;
+        std::size_t pos_;
+        std::size_t next_ = 0;
+        std::string_view line_;
+    };
+    iterator begin() const noexcept { return {text_, 0}; }
+    iterator end() const noexcept { return {text_, text_.size()}; }
+private:
+    std::string_view text_;
+};
+
+// The cells of one line. `count` is the true number of cells in the line;
+// only the first N are stored.
+template <std::size_t N>
+struct Cells {
+    std::array<std::string_view, N> cell{};
+    std::size_t count = 0;
+    std::string_view operator[](std::size_t i) const noexcept { return i < N && i < count ? cell[i] : std::string_view{}; }
+};
+
+template <std::size_t N>
+Cells<N> split(std::string_view line) noexcept {
+    Cells<N> out;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t tab = line.find('\t', start);
+        std::string_view c = line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
+        if (out.count < N) out.cell[out.count] = c;
+        ++out.count;
+        if (tab == std::string_view::npos) break;
+        start = tab + 1;
+    }
+    return out;
+}
+
+// The cell at `index` (0-based) of a line, without splitting the rest.
+std::string_view cell_at(std::string_view line, std::size_t index) noexcept;
+
+}  // namespace velnor::lex
