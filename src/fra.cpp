@@ -282,7 +282,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
             break;
         }
     }
-    if (w.empty()) return fail(Error::NotAVerb);
+    // A bare "se" is the pronoun with nothing after it ("se " is trimmed to
+    // it before the pronoun is looked for): not an infinitive.
+    if (w.empty() || (!reflexive && w == "se")) return fail(Error::NotAVerb);
     if (has_white_space(w) || w.find('\'') != std::string_view::npos || w.find("’") != std::string_view::npos)
         return fail(Error::NotAVerb);
 
