@@ -219,20 +219,22 @@ const Lexicon& lexicon() {
     return lex;
 }
 
-struct Auxiliaries {
-    Verb etre;
-    Verb avoir;
-};
+// The seven simple rows of an auxiliary, worked out once.
+using AuxRows = std::array<std::array<std::string, 6>, 7>;
 
-Verb auxiliary_verb(std::string_view infinitive) {
+AuxRows auxiliary_rows(std::string_view infinitive) {
     auto v = Verb::from_infinitive(infinitive);
     if (!v) fatal("auxiliary conjugates");
-    return std::move(*v);
+    AuxRows rows;
+    for (int t = 0; t < 7; ++t)
+        for (int s = 0; s < 6; ++s) rows[t][s] = v->conjugate(static_cast<Tense>(t), person_of(s), number_of(s));
+    return rows;
 }
 
-const Auxiliaries& auxiliaries() {
-    static const Auxiliaries aux{auxiliary_verb("être"), auxiliary_verb("avoir")};
-    return aux;
+const AuxRows& aux_rows(bool etre) {
+    static const AuxRows etre_rows = auxiliary_rows("être");
+    static const AuxRows avoir_rows = auxiliary_rows("avoir");
+    return etre ? etre_rows : avoir_rows;
 }
 
 }  // namespace
@@ -291,6 +293,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     Verb verb;
     verb.reflexive_ = reflexive;
     verb.infinitive_ = std::string(w);
+    verb.etre_ = reflexive || std::find(ETRE_VERBS.begin(), ETRE_VERBS.end(), w) != ETRE_VERBS.end();
 
     auto irregular = [&](const std::optional<LexMatch>& m) -> Expected<Verb, Error> {
         if (!m) return fail(Error::Unsupported);
@@ -316,16 +319,16 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         verb.stem_ = std::string(w.substr(0, w.size() - 2));
     }
     if (!has_vowel(verb.stem_)) return fail(Error::NotAVerb);
+    if (verb.group_ == Group::First) {
+        verb.mute_ = verb.compute_mute_stem(false);
+        verb.mute_future_ = verb.compute_mute_stem(true);
+    }
     return verb;
 }
 
 const std::vector<LexEntry>& Verb::rows() const noexcept {
     static const std::vector<LexEntry> none;
     return rows_ ? *rows_ : none;
-}
-
-bool Verb::takes_etre() const noexcept {
-    return reflexive_ || std::find(ETRE_VERBS.begin(), ETRE_VERBS.end(), infinitive_) != ETRE_VERBS.end();
 }
 
 // ---- spelling helpers ----
@@ -340,6 +343,10 @@ std::string Verb::attach(std::string_view stem, std::string_view ending) {
 }
 
 std::string Verb::mute_stem(bool future) const {
+    return group_ == Group::First ? (future ? mute_future_ : mute_) : compute_mute_stem(future);
+}
+
+std::string Verb::compute_mute_stem(bool future) const {
     std::string_view s = stem_;
     // nettoyer, essuyer, payer: y turns to i before a mute e.
     if (ends_with(s, "y") && s.size() >= 2) {
@@ -490,13 +497,13 @@ std::string Verb::simple_bare(Tense tense, int slot) const {
                 case Tense::SubjunctivePresent: {
                     const Endings& e = tense == Tense::Present ? PRESENT_FIRST : SUBJ;
                     bool mute = slot != 3 && slot != 4;
-                    return attach(mute ? mute_stem(false) : st, e[slot]);
+                    return attach(mute ? mute_ : st, e[slot]);
                 }
                 case Tense::Imperfect: return attach(st, IMPERFECT[slot]);
                 case Tense::PastHistoric: return attach(st, PAST_A[slot]);
                 case Tense::SubjunctiveImperfect: return attach(st, SUBJ_IMPF_A[slot]);
-                case Tense::Future: return attach(attach(mute_stem(true), "er"), FUTURE[slot]);
-                case Tense::Conditional: return attach(attach(mute_stem(true), "er"), IMPERFECT[slot]);
+                case Tense::Future: return concat(mute_future_, "er", FUTURE[slot]);
+                case Tense::Conditional: return concat(mute_future_, "er", IMPERFECT[slot]);
             }
             break;
         }
@@ -571,7 +578,7 @@ std::optional<std::string> Verb::imperative_bare(Person person, Number number) c
     static constexpr std::array<std::string_view, 3> second = {"is", "issons", "issez"};
     static constexpr std::array<std::string_view, 3> re = {"s", "ons", "ez"};
     switch (group_) {
-        case Group::First: return attach(which == 0 ? mute_stem(false) : stem_, first[which]);
+        case Group::First: return attach(which == 0 ? mute_ : stem_, first[which]);
         case Group::Second: return concat(stem_, second[which]);
         case Group::Re: return concat(stem_, re[which]);
         case Group::Irregular: break;
@@ -599,15 +606,24 @@ std::optional<std::string> Verb::imperative(Person person, Number number) const 
     return bare;
 }
 
+bool Verb::present_masked(int slot) const noexcept {
+    return group_ == Group::Irregular && row().pres[slot] == DASH;
+}
+
+// One compound form from the auxiliary's form; pp is the past participle.
+std::string Verb::compound(std::string_view aux_form, const std::string& pp, int slot) const {
+    if (pp == DASH || present_masked(slot)) return std::string(DASH);
+    bool agree = etre_ && slot >= 3 && !ends_with(pp, "s");
+    std::string form;
+    form.reserve(aux_form.size() + pp.size() + 2);
+    form.append(aux_form).append(" ").append(pp);
+    if (agree) form.push_back('s');
+    return cliticize(std::move(form), person_of(slot), number_of(slot));
+}
+
 std::string Verb::analytic(Tense tense, Person person, Number number) const {
-    const Auxiliaries& aux = auxiliaries();
-    bool etre = takes_etre();
-    std::string pp = past_participle();
-    if (pp == DASH) return pp;
-    if (simple_bare(Tense::Present, slot_of(person, number)) == DASH) return std::string(DASH);
-    if (etre && number == Number::Plural && !ends_with(pp, "s")) pp.push_back('s');
-    const Verb& a = etre ? aux.etre : aux.avoir;
-    return cliticize(concat(a.conjugate(tense, person, number), " ", pp), person, number);
+    int slot = slot_of(person, number);
+    return compound(aux_rows(etre_)[static_cast<int>(tense)][slot], past_participle(), slot);
 }
 
 // ---- the table ----
@@ -618,6 +634,7 @@ Table Table::build(const Verb& verb) {
     if (!verb.reflexive()) t.infinitive = inf;
     else t.infinitive = Verb::elides(inf, inf) ? concat("s'", inf) : concat("se ", inf);
     t.auxiliary = verb.takes_etre() ? "être" : "avoir";
+    const AuxRows& aux = aux_rows(verb.takes_etre());
     t.present_participle = verb.present_participle();
     t.past_participle = verb.past_participle();
     t.imperative = {verb.imperative(Person::Second, Number::Singular), verb.imperative(Person::First, Number::Plural),
@@ -630,7 +647,7 @@ Table Table::build(const Verb& verb) {
     for (int tense = 0; tense < 7; ++tense) {
         for (int slot = 0; slot < 6; ++slot) {
             (*simple[tense])[slot] = verb.conjugate(static_cast<Tense>(tense), person_of(slot), number_of(slot));
-            (*compound[tense])[slot] = verb.analytic(static_cast<Tense>(tense), person_of(slot), number_of(slot));
+            (*compound[tense])[slot] = verb.compound(aux[tense][slot], t.past_participle, slot);
         }
     }
     return t;

@@ -57,6 +57,8 @@ struct LexMatch {
 };
 std::optional<LexMatch> lexical(std::string_view word);
 
+struct Table;
+
 class Verb {
 public:
     static Expected<Verb, Error> from_infinitive(std::string_view text);
@@ -68,7 +70,7 @@ public:
     const std::string& prefix() const noexcept { return prefix_; }
     // Every row of the matched base (irregular verbs only; empty otherwise).
     const std::vector<LexEntry>& rows() const noexcept;
-    bool takes_etre() const noexcept;
+    bool takes_etre() const noexcept { return etre_; }
 
     std::string conjugate(Tense tense, Person person, Number number) const;
     std::string analytic(Tense tense, Person person, Number number) const;
@@ -83,7 +85,11 @@ public:
     std::string cliticize(std::string form, Person person, Number number) const;
 
 private:
+    friend struct Table;
     const LexEntry& row() const noexcept { return (*rows_)[0]; }
+    std::string compute_mute_stem(bool future) const;
+    bool present_masked(int slot) const noexcept;
+    std::string compound(std::string_view aux_form, const std::string& pp, int slot) const;
     std::string simple_bare(Tense tense, int slot) const;
     std::string irregular(Tense tense, int slot) const;
     std::string_view imperfect_stem() const noexcept;
@@ -91,9 +97,14 @@ private:
     std::string infinitive_;
     std::string stem_;
     std::string prefix_;
+    // First group: the mute stems before a mute ending, without and with the
+    // future flag, worked out once per verb.
+    std::string mute_;
+    std::string mute_future_;
     const std::vector<LexEntry>* rows_ = nullptr;
     Group group_ = Group::First;
     bool reflexive_ = false;
+    bool etre_ = false;
 };
 
 struct Table {
