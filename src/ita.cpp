@@ -293,6 +293,11 @@ velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         if (unicode::is_white_space(c)) return velnor::fail(Error::NotAVerb);
     }
     if (inf.find('\'') != std::string_view::npos) return velnor::fail(Error::NotAVerb);
+    // Digits, punctuation and symbols make no Italian infinitive ("x1are",
+    // "a-b-are" would otherwise pass as -are verbs).
+    for (char32_t c : utf8::chars(inf)) {
+        if (!unicode::is_alphabetic(c)) return velnor::fail(Error::NotAVerb);
+    }
 
     Verb v;
     v.infinitive = std::string(inf);

@@ -186,7 +186,8 @@ def test_andare_capitalised_keeps_its_auxiliary():
 
 
 @pytest.mark.parametrize("word", ["", "   ", "lavare le mani", "lavare\tle", "l'are", "are", "ere", "ire",
-                                  "brrare", "xyzere"])
+                                  "brrare", "xyzere", "x1are", "a-b-are", "parl_are", "ciao!are", "12are",
+                                  "mangi\u0300are"])
 def test_not_an_infinitive(word):
     with pytest.raises(ValueError) as e:
         it(word)
