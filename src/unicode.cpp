@@ -1,0 +1,172 @@
+#include "unicode.hpp"
+
+#include <algorithm>
+
+#include "unicode_tables.hpp"
+#include "utf8.hpp"
+
+namespace velnor::unicode {
+
+namespace t = tables;
+
+namespace {
+
+bool in_ranges(const t::Range* ranges, std::size_t count, char32_t cp) noexcept {
+    const t::Range* end = ranges + count;
+    const t::Range* it =
+        std::upper_bound(ranges, end, cp, [](char32_t c, const t::Range& r) { return c < r.first; });
+    return it != ranges && cp <= (it - 1)->last;
+}
+
+const t::CaseMapping* find_mapping(const t::CaseMapping* table, std::size_t count, char32_t cp) noexcept {
+    const t::CaseMapping* end = table + count;
+    const t::CaseMapping* it =
+        std::lower_bound(table, end, cp, [](const t::CaseMapping& m, char32_t c) { return m.cp < c; });
+    return (it != end && it->cp == cp) ? it : nullptr;
+}
+
+void append_mapped(std::string& out, const t::CaseMapping* table, std::size_t count, char32_t cp) {
+    if (const t::CaseMapping* m = find_mapping(table, count, cp)) {
+        for (char32_t c : m->to) {
+            if (c != 0) utf8::append(out, c);
+        }
+    } else {
+        utf8::append(out, cp);
+    }
+}
+
+}  // namespace
+
+Category category(char32_t cp) noexcept {
+    if (cp > 0x10FFFF) return Category::Cn;
+    const t::CategoryRun* begin = t::CATEGORY_RUNS;
+    const t::CategoryRun* end = begin + t::CATEGORY_RUN_COUNT;
+    const t::CategoryRun* it =
+        std::upper_bound(begin, end, cp, [](char32_t c, const t::CategoryRun& r) { return c < r.start; });
+    return static_cast<Category>((it - 1)->category);
+}
+
+bool is_grapheme_extend(char32_t cp) noexcept {
+    return cp >= 0x300 && in_ranges(t::GRAPHEME_EXTEND, t::GRAPHEME_EXTEND_COUNT, cp);
+}
+
+bool is_white_space(char32_t cp) noexcept {
+    if (cp < 0x80) return cp == ' ' || (cp >= 0x09 && cp <= 0x0D);
+    return in_ranges(t::WHITE_SPACE, t::WHITE_SPACE_COUNT, cp);
+}
+
+bool is_alphabetic(char32_t cp) noexcept {
+    if (cp < 0x80) return (cp | 0x20) >= 'a' && (cp | 0x20) <= 'z';
+    return in_ranges(t::ALPHABETIC, t::ALPHABETIC_COUNT, cp);
+}
+
+bool is_uppercase(char32_t cp) noexcept {
+    if (cp < 0x80) return cp >= 'A' && cp <= 'Z';
+    return in_ranges(t::UPPERCASE, t::UPPERCASE_COUNT, cp);
+}
+
+bool is_lowercase(char32_t cp) noexcept {
+    if (cp < 0x80) return cp >= 'a' && cp <= 'z';
+    return in_ranges(t::LOWERCASE, t::LOWERCASE_COUNT, cp);
+}
+
+void append_lower(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp >= 'A' && cp <= 'Z' ? cp + 32 : cp);
+        return;
+    }
+    append_mapped(out, t::LOWER, t::LOWER_COUNT, cp);
+}
+
+namespace {
+
+std::string map_case(std::string_view s, const t::CaseMapping* table, std::size_t count, char ascii_from,
+                     int ascii_shift) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t pos = 0; pos < s.size();) {
+        unsigned char b = static_cast<unsigned char>(s[pos]);
+        if (b < 0x80) {
+            bool shift = b >= static_cast<unsigned char>(ascii_from) && b <= static_cast<unsigned char>(ascii_from + 25);
+            out += static_cast<char>(shift ? b + ascii_shift : b);
+            ++pos;
+            continue;
+        }
+        utf8::Decoded d = utf8::decode(s, pos);
+        append_mapped(out, table, count, d.cp);
+        pos += d.len;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string to_lower(std::string_view s) { return map_case(s, t::LOWER, t::LOWER_COUNT, 'A', 32); }
+
+std::string to_upper(std::string_view s) { return map_case(s, t::UPPER, t::UPPER_COUNT, 'a', -32); }
+
+bool has_upper(std::string_view s) noexcept {
+    for (std::size_t pos = 0; pos < s.size();) {
+        unsigned char b = static_cast<unsigned char>(s[pos]);
+        if (b < 0x80) {
+            if (b >= 'A' && b <= 'Z') return true;
+            ++pos;
+            continue;
+        }
+        utf8::Decoded d = utf8::decode(s, pos);
+        if (is_uppercase(d.cp)) return true;
+        pos += d.len;
+    }
+    return false;
+}
+
+std::string_view trim(std::string_view s) noexcept {
+    std::size_t start = 0;
+    while (start < s.size()) {
+        utf8::Decoded d = utf8::decode(s, start);
+        if (!is_white_space(d.cp)) break;
+        start += d.len;
+    }
+    std::size_t end = s.size();
+    while (end > start) {
+        utf8::Decoded d = utf8::decode_last(s, end);
+        if (!is_white_space(d.cp)) break;
+        end -= d.len;
+    }
+    return s.substr(start, end - start);
+}
+
+bool is_collapsed(std::string_view s) noexcept {
+    bool prev_space = true;  // a leading space is not collapsed
+    for (std::size_t pos = 0; pos < s.size();) {
+        utf8::Decoded d = utf8::decode(s, pos);
+        if (is_white_space(d.cp)) {
+            if (d.cp != U' ' || prev_space) return false;
+            prev_space = true;
+        } else {
+            prev_space = false;
+        }
+        pos += d.len;
+    }
+    return s.empty() || !prev_space;
+}
+
+std::string collapse_white_space(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    bool pending_space = false;
+    for (std::size_t pos = 0; pos < s.size();) {
+        utf8::Decoded d = utf8::decode(s, pos);
+        if (is_white_space(d.cp)) {
+            pending_space = !out.empty();
+        } else {
+            if (pending_space) out += ' ';
+            pending_space = false;
+            out.append(s.substr(pos, d.len));
+        }
+        pos += d.len;
+    }
+    return out;
+}
+
+}  // namespace velnor::unicode

@@ -1,0 +1,67 @@
+import pytest
+
+import velnor
+
+# Result class, failure message(s) and one real citation form per language,
+# in language-code order.
+LANGUAGES = {
+    "deu": ("German", "Conjugation", ("not a German infinitive: ",), "gehen"),
+    "cat": ("Catalan", "CatalanConjugation", ("not a Catalan infinitive", "not a supported Catalan verb"), "cantar"),
+    "ces": ("Czech", "CzechConjugation", ("not a Czech infinitive",), "dělat"),
+    "dan": ("Danish", "DanishConjugation", ("not a Danish infinitive",), "spise"),
+    "eng": ("English", "EnglishConjugation", ("not an English infinitive",), "walk"),
+    "est": ("Estonian", "EstonianConjugation", ("not an Estonian ma-infinitive",), "elama"),
+    "fin": ("Finnish", "FinnishConjugation", ("not a Finnish infinitive",), "puhua"),
+    "fra": ("French", "FrenchConjugation", ("not a French infinitive", "not a supported French verb"), "parler"),
+    "slv": ("Slovenian", "SlovenianConjugation", ("not a Slovenian infinitive",), "delati"),
+    "spa": ("Spanish", "SpanishConjugation", ("not a Spanish infinitive", "not a supported Spanish verb"), "hablar"),
+    "por": ("Portuguese", "PortugueseConjugation",
+            ("not a Portuguese infinitive", "not a supported Portuguese verb"), "falar"),
+    "gle": ("Irish", "IrishConjugation", ("not an Irish verb",), "mol"),
+    "hye": ("Eastern Armenian", "ArmenianConjugation", ("not an Armenian infinitive",), "գրել"),
+    "isl": ("Icelandic", "IcelandicConjugation", ("not an Icelandic infinitive",), "tala"),
+    "ita": ("Italian", "ItalianConjugation", ("not an Italian infinitive", "not a supported Italian verb"),
+            "parlare"),
+    "kor": ("Korean", "KoreanConjugation", ("not a Korean verb (must be a 하다-style 다-final stem)",), "공부하다"),
+    "rus": ("Russian", "RussianConjugation", ("not a Russian infinitive",), "читать"),
+    "nld": ("Dutch", "DutchConjugation", ("not a Dutch infinitive",), "werken"),
+    "ron": ("Romanian", "RomanianConjugation", ("not a Romanian infinitive",), "cânta"),
+    "swe": ("Swedish", "SwedishConjugation", ("not a Swedish infinitive",), "tala"),
+    "ukr": ("Ukrainian", "UkrainianConjugation", ("not a Ukrainian infinitive",), "читати"),
+    "jpn": ("Japanese", "JapaneseConjugation", ("not a Japanese verb", "not a known Japanese verb"), "食べる"),
+    "tur": ("Turkish", "TurkishConjugation", ("not a Turkish infinitive",), "gelmek"),
+    "hin": ("Hindi", "HindiConjugation", ("not a Hindi infinitive",), "करना"),
+    "swa": ("Swahili", "SwahiliConjugation", ("not a Swahili verb",), "kusoma"),
+    "tam": ("Tamil", "TamilConjugation", ("not a Tamil verb root",), "படி"),
+    "tel": ("Telugu", "TeluguConjugation", ("not a Telugu verb root",), "చదువు"),
+    "tgl": ("Tagalog", "TagalogConjugation", ("not a Tagalog verb root",), "sulat"),
+    "pes": ("Persian", "PersianConjugation", ("not a Persian infinitive",), "رفتن"),
+    "kan": ("Kannada", "KannadaConjugation", ("not a Kannada verb root",), "ಮಾಡು"),
+    "guj": ("Gujarati", "GujaratiConjugation", ("not a Gujarati infinitive",), "કરવું"),
+    "urd": ("Urdu", "UrduConjugation", ("not an Urdu infinitive",), "کرنا"),
+    "ben": ("Bengali", "BengaliConjugation", ("not a Bengali verb",), "করা"),
+    "mar": ("Marathi", "MarathiConjugation", ("not a Marathi infinitive",), "करणे"),
+}
+
+REGISTRATION_ORDER = [
+    "Conjugation", "FrenchConjugation", "SpanishConjugation", "CatalanConjugation", "RussianConjugation",
+    "DutchConjugation", "ArmenianConjugation", "HindiConjugation", "MarathiConjugation", "KoreanConjugation",
+    "TurkishConjugation", "PortugueseConjugation", "RomanianConjugation", "EnglishConjugation",
+    "DanishConjugation", "CzechConjugation", "SlovenianConjugation", "EstonianConjugation", "FinnishConjugation",
+    "IrishConjugation", "ItalianConjugation", "SwedishConjugation", "UkrainianConjugation",
+    "IcelandicConjugation", "JapaneseConjugation", "SwahiliConjugation", "TamilConjugation", "TeluguConjugation",
+    "TagalogConjugation", "PersianConjugation", "KannadaConjugation", "GujaratiConjugation", "UrduConjugation",
+    "BengaliConjugation",
+]
+
+
+def available(code):
+    """Whether the language's engine is built into the module."""
+    return hasattr(velnor, LANGUAGES[code][1])
+
+
+AVAILABLE = [code for code in LANGUAGES if available(code)]
+
+
+def needs(code):
+    return pytest.mark.skipif(not available(code), reason=f"{LANGUAGES[code][0]} engine not built in")

@@ -1,0 +1,256 @@
+import gc
+import inspect
+import subprocess
+import sys
+import textwrap
+
+import pytest
+
+import velnor
+from conftest import AVAILABLE, LANGUAGES, REGISTRATION_ORDER
+
+CODES = {
+    "deu": ["de", "deu", "ger", "german"],
+    "cat": ["ca", "cat", "catalan", "català"],
+    "ces": ["cs", "ces", "cze", "czech"],
+    "dan": ["da", "dan", "danish"],
+    "eng": ["en", "eng", "english"],
+    "est": ["et", "est", "estonian"],
+    "fin": ["fi", "fin", "finnish"],
+    "fra": ["fr", "fra", "fre", "french"],
+    "slv": ["sl", "slv", "slovene", "slovenian"],
+    "spa": ["es", "spa", "spanish"],
+    "por": ["pt", "por", "portuguese"],
+    "gle": ["ga", "gle", "irish"],
+    "hye": ["hy", "hye", "arm", "armenian"],
+    "isl": ["is", "isl", "ice", "icelandic"],
+    "ita": ["it", "ita", "italian"],
+    "kor": ["ko", "kor", "korean"],
+    "rus": ["ru", "rus", "russian"],
+    "nld": ["nl", "nld", "dutch"],
+    "ron": ["ro", "ron", "rum", "romanian"],
+    "swe": ["sv", "swe", "swedish"],
+    "ukr": ["uk", "ukr", "ukrainian"],
+    "jpn": ["ja", "jpn", "japanese"],
+    "tur": ["tr", "tur", "turkish", "türkçe"],
+    "hin": ["hi", "hin", "hindi"],
+    "swa": ["sw", "swa", "swahili", "kiswahili"],
+    "tam": ["ta", "tam", "tamil"],
+    "tel": ["te", "tel", "telugu"],
+    "tgl": ["tl", "tgl", "tagalog", "filipino"],
+    "pes": ["fa", "pes", "per", "fas", "persian", "farsi"],
+    "kan": ["kn", "kan", "kannada"],
+    "guj": ["gu", "guj", "gujarati", "gujrati"],
+    "urd": ["ur", "urd", "urdu"],
+    "ben": ["bn", "ben", "bengali", "bangla"],
+    "mar": ["mr", "mar", "marathi", "मराठी"],
+}
+ALL_CODES = [(code, lang) for lang, codes in CODES.items() for code in codes]
+
+
+def resolved_language(code):
+    """Which language a code reaches, judged by what the call does with it."""
+    try:
+        result = velnor.conjugate("\u2603", lang=code)  # a snowman is no verb anywhere
+    except NotImplementedError as e:
+        names = [lang for lang, info in LANGUAGES.items() if str(e) == f"{info[0]} conjugation is not available yet"]
+        return names[0] if names else None
+    except ValueError as e:
+        msg = str(e)
+        assert not msg.startswith("unknown language"), msg
+        for lang, info in LANGUAGES.items():
+            if any(msg == m or (m.endswith(": ") and msg.startswith(m)) for m in info[2]):
+                return lang
+        return None
+    return next(lang for lang, info in LANGUAGES.items() if type(result).__name__ == info[1])
+
+
+def test_all_119_codes_resolve_to_their_language():
+    assert len(ALL_CODES) == 119
+    assert len({c for c, _ in ALL_CODES}) == 119
+    for code, lang in ALL_CODES:
+        assert resolved_language(code) == lang, code
+
+
+@pytest.mark.parametrize("code,lang", [("DE", "deu"), ("Deu", "deu"), ("GERMAN", "deu"), ("FRE", "fra"),
+                                       ("French", "fra"), ("Català", "cat"), ("Türkçe", "tur"), ("FAS", "pes"),
+                                       ("Slovene", "slv"), ("KiSwAhIlI", "swa")])
+def test_ascii_case_is_folded(code, lang):
+    assert resolved_language(code) == lang
+
+
+@pytest.mark.parametrize("code", ["", "d", "de ", " de", "de-DE", "pt_BR", "dut", "nb", "CATALÀ", "TÜRKÇE",
+                                  "x" * 16, "portuguese" * 2, "german\0", "मराठी ", "e\u0301s", "deutsch"])
+def test_unknown_codes_are_reported_as_passed(code):
+    with pytest.raises(ValueError) as e:
+        velnor.conjugate("gehen", lang=code)
+    assert e.value.args == ("unknown language: " + code,)
+
+
+def test_code_is_resolved_before_the_word():
+    with pytest.raises(ValueError, match="^unknown language: xx$"):
+        velnor.conjugate("", "xx")
+
+
+@pytest.mark.parametrize(
+    "args,kwargs,message",
+    [
+        ((), {}, "conjugate() missing 1 required positional argument: 'infinitive'"),
+        (("a", "b", "c"), {}, "conjugate() takes from 1 to 2 positional arguments but 3 were given"),
+        (("a", "de", 3, 4), {}, "conjugate() takes from 1 to 2 positional arguments but 4 were given"),
+        (("a", "de", 3), {"bogus": 1}, "conjugate() takes from 1 to 2 positional arguments but 3 were given"),
+        (("gehen",), {"language": "deu"}, "conjugate() got an unexpected keyword argument 'language'"),
+        (("gehen",), {"infinitive": "gehen"}, "conjugate() got multiple values for argument 'infinitive'"),
+        (("gehen", "de"), {"lang": "de"}, "conjugate() got multiple values for argument 'lang'"),
+        ((), {"lang": "de"}, "conjugate() missing 1 required positional argument: 'infinitive'"),
+        ((), {"lang": 5, "x": 1}, "conjugate() got an unexpected keyword argument 'x'"),
+        ((b"gehen",), {}, "argument 'infinitive': 'bytes' object cannot be converted to 'PyString'"),
+        ((5,), {"lang": 5}, "argument 'infinitive': 'int' object cannot be converted to 'PyString'"),
+        (("gehen",), {"lang": None}, "argument 'lang': 'NoneType' object cannot be converted to 'PyString'"),
+        (("gehen", b"de"), {}, "argument 'lang': 'bytes' object cannot be converted to 'PyString'"),
+        ((["gehen"],), {}, "argument 'infinitive': 'list' object cannot be converted to 'PyString'"),
+        ((inspect.Parameter.empty,), {}, "argument 'infinitive': 'type' object cannot be converted to 'PyString'"),
+    ],
+)
+def test_argument_errors_in_order(args, kwargs, message):
+    with pytest.raises(TypeError) as e:
+        velnor.conjugate(*args, **kwargs)
+    assert str(e.value) == message
+
+
+def test_nested_type_qualname_in_message():
+    class Outer:
+        class Inner:
+            pass
+
+    with pytest.raises(TypeError, match=r"^argument 'infinitive': 'test_nested_type_qualname_in_message."
+                                        r"<locals>.Outer.Inner' object"):
+        velnor.conjugate(Outer.Inner())
+
+
+def test_str_subclasses_are_accepted():
+    class S(str):
+        pass
+
+    with pytest.raises(ValueError, match="^unknown language: xx$"):
+        velnor.conjugate(S("gehen"), lang=S("xx"))
+
+
+@pytest.mark.parametrize("kwargs", [{"infinitive": "\ud800"}, {"infinitive": "gehen", "lang": "d\udc00"}])
+def test_lone_surrogates_raise_unicode_encode_error(kwargs):
+    with pytest.raises(UnicodeEncodeError):
+        velnor.conjugate(**kwargs)
+
+
+def test_module_attributes():
+    assert velnor.__doc__ == ""
+    registered = [name for name in REGISTRATION_ORDER if hasattr(velnor, name)]
+    assert velnor.__all__ == registered + ["conjugate"]
+    for name in registered:
+        assert isinstance(getattr(velnor, name), type)
+    missing = [name for name in REGISTRATION_ORDER if name not in registered]
+    assert len(registered) + len(missing) == 34
+
+
+def test_conjugate_function_record():
+    f = velnor.conjugate
+    assert str(inspect.signature(f)) == "(infinitive, lang='deu')"
+    assert f.__text_signature__ == '(infinitive, lang="deu")'
+    assert f.__name__ == "conjugate" and f.__module__ == "velnor" and f.__self__ is velnor
+    assert f.__doc__ == (
+        'Conjugate an infinitive: `velnor.conjugate("aufstehen").present[0]`\n'
+        '\u2192 "stehe auf", `velnor.conjugate("parler", lang="fra").present[0]`\n'
+        '\u2192 "parle". Raises ValueError for unknown languages and for strings\n'
+        "that are not infinitives of the requested language."
+    )
+
+
+def test_reimport_returns_the_same_module():
+    first = sys.modules.pop("velnor")
+    try:
+        import velnor as again
+
+        assert again is first
+    finally:
+        sys.modules["velnor"] = first
+
+
+def test_second_interpreter_is_refused():
+    script = textwrap.dedent(
+        """
+        import velnor, _xxsubinterpreters as interpreters
+        interp = interpreters.create()
+        try:
+            interpreters.run_string(interp, "import velnor")
+        except Exception as e:
+            print(type(e).__name__, e)
+        else:
+            print("imported")
+        import velnor as again
+        print(again is velnor)
+        """
+    )
+    out = subprocess.run([sys.executable, "-c", script], capture_output=True, text=True, check=True).stdout
+    assert "ImportError" in out and "subinterpreters" in out
+    assert out.strip().endswith("True")
+
+
+def test_unavailable_languages_say_so():
+    for lang, info in LANGUAGES.items():
+        if lang in AVAILABLE:
+            continue
+        with pytest.raises(NotImplementedError, match=f"^{info[0]} conjugation is not available yet$"):
+            velnor.conjugate(info[3], lang=lang)
+
+
+# ---- result classes, for every language built in ----
+
+def sample(lang):
+    return velnor.conjugate(LANGUAGES[lang][3], lang=lang)
+
+
+@pytest.mark.parametrize("lang", AVAILABLE)
+def test_result_class_machinery(lang):
+    name = LANGUAGES[lang][1]
+    obj = sample(lang)
+    cls = type(obj)
+    assert cls is getattr(velnor, name)
+    assert cls.__name__ == cls.__qualname__ == name and cls.__module__ == "builtins"
+    assert isinstance(cls.__doc__, str) and cls.__doc__
+    with pytest.raises(TypeError, match=f"^No constructor defined for {name}$"):
+        cls()
+    with pytest.raises(TypeError):
+        type("Sub", (cls,), {})
+    attrs = [k for k, v in vars(cls).items() if inspect.isgetsetdescriptor(v)]
+    assert attrs, "a result class has attributes"
+    for attr in attrs:
+        with pytest.raises(AttributeError):
+            setattr(obj, attr, "x")
+        with pytest.raises(AttributeError):
+            delattr(obj, attr)
+        first, second = getattr(obj, attr), getattr(obj, attr)
+        assert first == second
+        if isinstance(first, list):
+            assert first is not second
+            first.append("changed")
+            assert getattr(obj, attr) == second
+    with pytest.raises(AttributeError):
+        obj.no_such_attribute = 1
+    assert repr(obj).startswith(name + '("')
+    assert obj == obj and obj != sample(lang)
+
+
+@pytest.mark.parametrize("lang", AVAILABLE)
+def test_results_are_released(lang):
+    word = LANGUAGES[lang][3]
+    for _ in range(200):
+        velnor.conjugate(word, lang=lang)
+    gc.collect()
+    before = sys.getallocatedblocks()
+    for _ in range(2000):
+        obj = velnor.conjugate(word, lang=lang)
+        for attr in dir(obj):
+            getattr(obj, attr)
+        del obj
+    gc.collect()
+    assert sys.getallocatedblocks() - before < 100
