@@ -595,9 +595,9 @@ def test_irregular_lexicon_rows():
     assert len(lemmas) == 68 and len(set(lemmas)) == 68
     assert lemmas[:3] == ["ser", "estar", "ir"] and lemmas[-1] == "soer"
     for row in rows:
-        assert 11 <= len(row) <= 15, row[0]
+        assert len(row) == 15, row[0]
         assert all(c for c in row[1:7]), row[0]
-        for i in (7, 8) + ((11,) if len(row) > 11 and row[11] != "-" else ()):
+        for i in (7, 8) + ((11,) if row[11] != "-" else ()):
             assert len(row[i].split(",")) == 6, (row[0], i)
         assert row[10] != "-", row[0]
         lemma = row[0]
@@ -607,12 +607,16 @@ def test_irregular_lexicon_rows():
         assert r.subjunctive_present == row[7].split(",")
         assert r.preterite == row[8].split(",")
         assert r.past_participle == row[10]
-        if len(row) > 11 and row[11] != "-":
+        if row[11] != "-":
             assert r.imperfect == row[11].split(",")
-        if len(row) > 12 and row[12] != "-":
+        if row[12] != "-":
             assert r.gerund == row[12]
-        if len(row) > 13 and row[13] != "-":
+        if row[13] != "-":
             assert r.imperative[0] == row[13]
+        if row[9] != "-":
+            assert r.future[0] == row[9] + "ei"
+        if row[14] != "-":
+            assert r.personal_infinitive[1] == row[14] + "es"
 
 
 CLASS_TEXTS = {"ei", "i", "u", "uo", "iw", "acc-i", "acc-u"}
