@@ -76,7 +76,7 @@ const std::unordered_map<string_view, StemClass>& stem_classes() {
             if (tab == string_view::npos) break;  // a row without a TAB ends the list
             string_view lemma = line.substr(0, tab);
             string_view cls = line.substr(tab + 1);
-            if (!raw.emplace(lemma, stem_class_from_text(cls)).second) continue;
+            raw.emplace(lemma, stem_class_from_text(cls));  // the first row of a lemma decides
         }
         for (auto& [k, v] : raw)
             if (v) t.emplace(k, *v);
@@ -336,7 +336,7 @@ string Verb::attach(std::uint8_t conjugation, string_view stem, string_view endi
     if (conjugation == 0) {
         if (front && !s.empty()) {
             if (ends(s, "g")) s += "u";
-            else if (ends(s, "c")) s.back() = 'q', s += "u";
+            else if (ends(s, "c")) s.replace(s.size() - 1, 1, "qu");
             else if (ends(s, "ç")) s.replace(s.size() - 2, 2, "c");
         }
         return cat(s, ending);
