@@ -150,7 +150,8 @@ std::optional<Strong> find_strong(std::string_view inf) {
         if (it == ix.rows.end()) continue;
         std::string_view prefix = inf.substr(0, inf.size() - len);
         auto with_prefix = [&](std::string_view form) {
-            return form == "-" ? std::string() : std::string(prefix) + std::string(form);
+            // "-" (and an empty cell) gives no form: never the bare prefix.
+            return form == "-" || form.empty() ? std::string() : std::string(prefix) + std::string(form);
         };
         return Strong{with_prefix(it->second.past), with_prefix(it->second.participle)};
     }
