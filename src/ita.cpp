@@ -270,9 +270,9 @@ Six parse_lex_six(std::string_view cell) {
     std::size_t start = 0;
     for (;;) {
         std::size_t comma = cell.find(',', start);
-        std::string_view piece = cell.substr(start, comma == std::string_view::npos ? comma : comma - start);
+        std::string_view form = cell.substr(start, comma == std::string_view::npos ? comma : comma - start);
         if (n == 6) fatal("six comma-separated forms");
-        out[n++] = std::string(piece);
+        out[n++] = std::string(form);
         if (comma == std::string_view::npos) break;
         start = comma + 1;
     }
