@@ -444,3 +444,30 @@ def test_results_are_independent():
     assert a.past_row is not a.past_row
     b = conj("run")
     assert a is not b and b.past_row == a.past_row
+
+
+def test_first_use_from_many_threads():
+    # A fresh interpreter, so that the lexicon table is built under contention.
+    import subprocess
+    import sys
+    code = (
+        "import threading, velnor\n"
+        "verbs = ['run', 'be', 'abet', 'walk', 'TELNET', 'arrange', 'go', 'mow'] * 50\n"
+        "out = {}\n"
+        "barrier = threading.Barrier(8)\n"
+        "def work(i):\n"
+        "    barrier.wait()\n"
+        "    out[i] = [(velnor.conjugate(v, lang='en').past, velnor.conjugate(v, lang='en').present_participle)"
+        " for v in verbs]\n"
+        "threads = [threading.Thread(target=work, args=(i,)) for i in range(8)]\n"
+        "[t.start() for t in threads]\n"
+        "[t.join() for t in threads]\n"
+        "assert all(out[i] == out[0] for i in range(8))\n"
+        "print(out[0][:8])\n"
+    )
+    proc = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, timeout=60)
+    assert proc.returncode == 0, proc.stderr
+    assert proc.stdout.strip() == str([
+        ("ran", "running"), ("was", "being"), ("abetted", "abetting"), ("walked", "walking"),
+        ("TELNETTed", "TELNETTing"), ("arranged", "arranging"), ("went", "going"), ("mowed", "mowing"),
+    ])
