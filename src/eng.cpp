@@ -89,8 +89,16 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string lower;
     std::string_view candidate = trimmed;
     if (find_row(trimmed) == nullptr) {
-        lower = unicode::to_lower(trimmed);
-        if (find_row(lower) != nullptr) candidate = lower;
+        bool ascii = true, upper = false;
+        for (char c : trimmed) {
+            if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
+            if (c >= 'A' && c <= 'Z') upper = true;
+        }
+        // Plain lower-case ASCII is its own lower-case copy: nothing to try.
+        if (!ascii || upper) {
+            lower = unicode::to_lower(trimmed);
+            if (find_row(lower) != nullptr) candidate = lower;
+        }
     }
     candidate = unicode::trim(candidate);
     if (candidate.size() >= 3 && candidate.substr(0, 3) == "to ") candidate = unicode::trim(candidate.substr(3));
