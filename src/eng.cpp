@@ -64,25 +64,15 @@ std::string join(std::string_view stem, std::string_view ending) {
     return out;
 }
 
-std::string prefixed(std::string_view auxiliary, std::string_view form) {
-    std::string out;
-    out.reserve(auxiliary.size() + form.size());
-    out.append(auxiliary);
-    out.append(form);
-    return out;
-}
-
 Row6 six(const std::string& form) { return {form, form, form, form, form, form}; }
 
 }  // namespace
 
-const Row* find_row(std::string_view lemma) noexcept {
+const Row* find_row(std::string_view lemma) {
     const RowMap& m = rows();
     auto it = m.find(lemma);
     return it == m.end() ? nullptr : &it->second;
 }
-
-std::size_t row_count() noexcept { return rows().size(); }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
@@ -166,11 +156,11 @@ Table Table::build(const Verb& verb) {
         t.present_row[2] = t.third_singular;
         t.past_row = six(t.past);
     }
-    t.present_perfect_row = six(prefixed("have ", t.past_participle));
-    t.present_perfect_row[2] = prefixed("has ", t.past_participle);
-    t.past_perfect_row = six(prefixed("had ", t.past_participle));
-    t.future_row = six(prefixed("will ", t.infinitive));
-    t.future_perfect_row = six(prefixed("will have ", t.past_participle));
+    t.present_perfect_row = six(join("have ", t.past_participle));
+    t.present_perfect_row[2] = join("has ", t.past_participle);
+    t.past_perfect_row = six(join("had ", t.past_participle));
+    t.future_row = six(join("will ", t.infinitive));
+    t.future_perfect_row = six(join("will have ", t.past_participle));
     return t;
 }
 

@@ -3,6 +3,7 @@
 // full table with its analytic tenses.
 #pragma once
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,10 +22,7 @@ struct Row {
 };
 
 // The lexicon row of a lemma (case-sensitive), or null when it has none.
-const Row* find_row(std::string_view lemma) noexcept;
-
-// Number of rows in the built-in lexicon.
-std::size_t row_count() noexcept;
+const Row* find_row(std::string_view lemma);
 
 // Failure of the analysis: the text is not an English infinitive.
 struct Error {};
