@@ -5,7 +5,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "fatal.hpp"
@@ -13,6 +12,7 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
+#include "view_map.hpp"
 
 namespace velnor::ita {
 namespace {
@@ -23,12 +23,6 @@ namespace {
 // scan in text order would give (longest match first, the earlier row of
 // equal matches).
 
-struct ViewHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
-};
-template <class V>
-using ViewMap = std::unordered_map<std::string_view, V, ViewHash, std::equal_to<>>;
 
 // Inserts only when the key is new, so the earlier row keeps the key.
 template <class V>
