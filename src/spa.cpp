@@ -13,8 +13,29 @@ namespace velnor::spa {
 
 namespace {
 
-using utf8::ends_with;
-using utf8::starts_with;
+// Suffix and prefix tests against literals, inlined (they run for every form).
+template <std::size_t N>
+inline bool ends_with(std::string_view s, const char (&lit)[N]) noexcept {
+    constexpr std::size_t n = N - 1;
+    if (s.size() < n) return false;
+    const char* p = s.data() + s.size() - n;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (p[i] != lit[i]) return false;
+    }
+    return true;
+}
+
+template <std::size_t N>
+inline bool starts_with(std::string_view s, const char (&lit)[N]) noexcept {
+    constexpr std::size_t n = N - 1;
+    if (s.size() < n) return false;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (s[i] != lit[i]) return false;
+    }
+    return true;
+}
+
+inline bool starts_with(std::string_view s, std::string_view p) noexcept { return s.substr(0, p.size()) == p; }
 
 // ---------------------------------------------------------------- lexicons
 
@@ -474,17 +495,30 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (auto m = find_irregular(word)) {
         v.prefix = std::string(word.substr(0, m->prefix_len));
         v.lex = m->entry;
-        return v;
+    } else {
+        if (v.stem.empty() || !has_vowel(v.stem)) return fail(Error::NotAVerb);
+        const auto& classes = stem_classes();
+        if (auto it = classes.find(word); it != classes.end()) v.stem_class = it->second;
     }
-    if (v.stem.empty() || !has_vowel(v.stem)) return fail(Error::NotAVerb);
-    const auto& classes = stem_classes();
-    if (auto it = classes.find(word); it != classes.end()) v.stem_class = it->second;
+    v.stressed_ = v.compute_stressed_stem();
+    v.raised_ = v.compute_raised_stem();
+    // The future and conditional attach to the infinitive, written without
+    // the accent of -ír (oiré, reiría).
+    v.future_base_.reserve(word.size());
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (i + 1 < word.size() && word[i] == '\xC3' && word[i + 1] == '\xAD') {
+            v.future_base_ += 'i';
+            ++i;
+        } else {
+            v.future_base_ += word[i];
+        }
+    }
     return v;
 }
 
 // ---------------------------------------------------------------- stems
 
-std::string Verb::stressed_stem() const {
+std::string Verb::compute_stressed_stem() const {
     std::string s;
     if (!stem_class) {
         s = stem;
@@ -525,7 +559,7 @@ std::string Verb::stressed_stem() const {
     return s;
 }
 
-std::string Verb::raised_stem() const {
+std::string Verb::compute_raised_stem() const {
     if (conjugation != 2 || !stem_class) return stem;
     // The last vowel, passing over the silent u of gu and qu.
     char32_t vowel = 0;
@@ -550,7 +584,9 @@ std::string Verb::raised_stem() const {
 }
 
 std::string Verb::attach_stem(std::string_view stem_in, std::string_view ending) const {
-    std::string s(stem_in);
+    std::string s;
+    s.reserve(stem_in.size() + ending.size() + 2);
+    s.append(stem_in);
     if (conjugation == 0) {
         if (front_ending(ending)) {
             if (ends_with(s, "gu")) {
@@ -626,18 +662,21 @@ std::string Verb::attach_stem(std::string_view stem_in, std::string_view ending)
     return s.append(ending);
 }
 
+std::string Verb::stressed_stem() const { return stressed_; }
+std::string Verb::raised_stem() const { return raised_; }
+
 std::string Verb::attach_slot(Tense tense, int slot, std::string_view ending) const {
     bool strong_slot = slot != 3 && slot != 4;
     switch (tense) {
         case Tense::Present:
-            return attach_stem(strong_slot ? stressed_stem() : stem, ending);
+            return attach_stem(strong_slot ? stressed_ : stem, ending);
         case Tense::SubjunctivePresent:
-            return attach_stem(strong_slot ? stressed_stem() : raised_stem(), ending);
+            return attach_stem(strong_slot ? stressed_ : raised_, ending);
         case Tense::Preterite:
-            return attach_stem(slot == 2 || slot == 5 ? raised_stem() : stem, ending);
+            return attach_stem(slot == 2 || slot == 5 ? raised_ : stem, ending);
         case Tense::SubjunctiveImperfect:
         case Tense::SubjunctiveFuture:
-            return attach_stem(raised_stem(), ending);
+            return attach_stem(raised_, ending);
         default:
             return attach_stem(stem, ending);
     }
@@ -656,19 +695,12 @@ std::string Verb::regular_form(Tense tense, int slot) const {
             return attach_stem(stem, ending);
         case Tense::SubjunctiveImperfect:
         case Tense::SubjunctiveFuture:
-            return attach_stem(raised_stem(), ending);
+            return attach_stem(raised_, ending);
         case Tense::Future:
         case Tense::Conditional: {
             std::string out;
-            out.reserve(infinitive.size() + ending.size());
-            for (std::size_t i = 0; i < infinitive.size(); ++i) {
-                if (infinitive.compare(i, 2, "í") == 0) {
-                    out += 'i';
-                    ++i;
-                } else {
-                    out += infinitive[i];
-                }
-            }
+            out.reserve(future_base_.size() + ending.size());
+            out.append(future_base_);
             return out.append(ending);
         }
     }
@@ -731,7 +763,9 @@ std::string Verb::conjugate(Tense tense, Person person, Number number) const {
     int slot = slot_of(person, number);
     std::string form = plain_slot(tense, slot);
     if (!reflexive) return form;
-    std::string out(PRONOUNS[slot]);
+    std::string out;
+    out.reserve(PRONOUNS[slot].size() + 1 + form.size());
+    out.append(PRONOUNS[slot]);
     out += ' ';
     return out.append(form);
 }
@@ -771,7 +805,7 @@ std::string Verb::past_participle() const {
 std::string Verb::gerund() const {
     if (lex != nullptr && lex->ger) return with_prefix(prefix, *lex->ger);
     if (conjugation == 0) return attach("ando");
-    return attach_stem(raised_stem(), "iendo");
+    return attach_stem(raised_, "iendo");
 }
 
 std::optional<std::string> Verb::imperative(Person person, Number number) const {
@@ -853,6 +887,8 @@ Table Table::build(const Verb& verb) {
     for (int c = 0; c < 7; ++c) {
         for (int s = 0; s < 6; ++s) {
             std::string& out = (*compound[c])[s];
+            out.reserve((verb.reflexive ? PRONOUNS[s].size() + 1 : 0) + aux[c][s].size() + 1 +
+                        t.past_participle.size());
             if (verb.reflexive) {
                 out = PRONOUNS[s];
                 out += ' ';

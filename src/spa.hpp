@@ -85,6 +85,13 @@ struct Verb {
 
 private:
     std::string plain_slot(Tense tense, int slot) const;
+    std::string compute_stressed_stem() const;
+    std::string compute_raised_stem() const;
+
+    // Worked out once by from_infinitive.
+    std::string stressed_;
+    std::string raised_;
+    std::string future_base_;
 };
 
 namespace encliticize {
