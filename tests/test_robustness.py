@@ -189,3 +189,35 @@ def test_threads_from_cold_start_agree_with_one_thread():
         return json.loads(out)
 
     assert run("1") == run("0")
+
+
+LEAK_CHECK = textwrap.dedent(
+    """
+    import ctypes, os, sys, velnor
+    jobs = [(w, lang) for lang, w in (a.split(":", 1) for a in sys.argv[1:])]
+    for _ in range(300):
+        for w, lang in jobs:
+            for word in (w, "\\u2603", "x" * 300):
+                try:
+                    o = velnor.conjugate(word, lang=lang)
+                    [getattr(o, n) for n in dir(type(o))]
+                    del o
+                except ValueError:
+                    pass
+    found = ctypes.CDLL(None).__lsan_do_recoverable_leak_check()
+    sys.stdout.flush()
+    os._exit(3 if found else 0)
+    """
+)
+
+
+@pytest.mark.skipif(os.environ.get("VELNOR_SANITIZED") != "1", reason="needs the sanitizer build")
+@pytest.mark.skipif(not AVAILABLE, reason="no engine built in")
+def test_engines_do_not_leak_under_leak_sanitizer():
+    env = dict(os.environ)
+    env["PYTHONMALLOC"] = "malloc"  # let the leak checker see every object
+    env["ASAN_OPTIONS"] = "detect_leaks=1:abort_on_error=0"
+    env["LSAN_OPTIONS"] = "suppressions=" + os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
+    args = [f"{lang}:{LANGUAGES[lang][3]}" for lang in AVAILABLE]
+    proc = subprocess.run([sys.executable, "-c", LEAK_CHECK, *args], capture_output=True, text=True, env=env)
+    assert proc.returncode == 0, proc.stderr[-4000:]
