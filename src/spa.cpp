@@ -293,10 +293,6 @@ bool glide_ending(std::string_view ending) {
 bool front_ending(std::string_view e) { return starts_with(e, "e") || starts_with(e, "é"); }
 bool back_ending(std::string_view e) { return starts_with(e, "a") || starts_with(e, "á") || starts_with(e, "o"); }
 
-void drop_last_char(std::string& s) {
-    if (!s.empty()) s.resize(s.size() - utf8::decode_last(s, s.size()).len);
-}
-
 // The strong preterite row from its first person ("tuve").
 std::string strong_preterite(std::string_view pret1, int slot) {
     std::string_view root = ends_with(pret1, "e") ? pret1.substr(0, pret1.size() - 1) : pret1;
@@ -336,14 +332,22 @@ constexpr Tense COMPOUND_AUX[7] = {Tense::Present,     Tense::Imperfect,        
                                    Tense::Future,      Tense::Conditional,        Tense::SubjunctivePresent,
                                    Tense::SubjunctiveImperfect};
 
-// The forms of the auxiliary haber for the seven compound tenses.
+// The auxiliary of the compound tenses, analysed once.
+const Verb& haber() {
+    static const Verb verb = [] {
+        auto v = Verb::from_infinitive("haber");
+        if (!v) fatal("haber conjugates");
+        return std::move(*v);
+    }();
+    return verb;
+}
+
+// Its forms for the seven compound tenses, worked out once.
 const std::array<std::array<std::string, 6>, 7>& haber_forms() {
     static const auto forms = [] {
-        auto haber = Verb::from_infinitive("haber");
-        if (!haber) fatal("haber conjugates");
         std::array<std::array<std::string, 6>, 7> f;
         for (int t = 0; t < 7; ++t) {
-            for (int s = 0; s < 6; ++s) f[t][s] = haber->conjugate(COMPOUND_AUX[t], person_of(s), number_of(s));
+            for (int s = 0; s < 6; ++s) f[t][s] = haber().conjugate(COMPOUND_AUX[t], person_of(s), number_of(s));
         }
         return f;
     }();
@@ -778,8 +782,7 @@ std::string Verb::analytic(Tense tense, Person person, Number number) const {
         out = PRONOUNS[slot];
         out += ' ';
     }
-    if (t < 0) fatal("no compound tense on this auxiliary tense");
-    out.append(haber_forms()[t][slot]);
+    out.append(t >= 0 ? haber_forms()[t][slot] : haber().conjugate(tense, person, number));
     out += ' ';
     return out.append(past_participle());
 }
