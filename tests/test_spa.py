@@ -507,7 +507,7 @@ def test_participles(verb, participle):
     ("obtener", "obtengo", "obtuve"), ("conducir", "conduzco", "conduje"), ("producir", "produzco", "produje"),
     ("atraer", "atraigo", "atraje"), ("sonreír", "sonrío", "sonreí"), ("prever", "preveo", "preví"),
     ("desandar", "desando", "desanduve"), ("componer", "compongo", "compuse"), ("intervenir", "intervengo", "intervine"),
-    ("rehacer", "rehago", "rehice"), ("contradecir", "contradigo", "contradije"), ("recaer", "recaigo", "recaí"),
+    ("rehacer", "rehago", "rehíce"), ("contradecir", "contradigo", "contradije"), ("recaer", "recaigo", "recaí"),
     ("sobresalir", "sobresalgo", "sobresalí"), ("equivaler", "equivalgo", "equivalí"), ("desoír", "desoigo", "desoí"),
 ])
 def test_prefixed_verbs_use_the_longest_base(verb, present0, preterite0):
@@ -530,6 +530,27 @@ def test_exact_only_bases_and_exact_classes(verb, present0, preterite0):
 ])
 def test_prefixed_tu_imperative(verb, imperative0):
     assert es(verb).imperative[0] == imperative0
+
+
+@pytest.mark.parametrize("verb, attribute, forms", [
+    # A stressed i or u after a vowel and a silent h is written with the accent.
+    ("rehacer", "preterite", ["rehíce", "rehiciste", "rehízo", "rehicimos", "rehicisteis", "rehicieron"]),
+    ("contrahacer", "preterite", ["contrahíce", "contrahiciste", "contrahízo", "contrahicimos", "contrahicisteis",
+                                  "contrahicieron"]),
+    ("deshacer", "preterite", ["deshice", "deshiciste", "deshizo", "deshicimos", "deshicisteis", "deshicieron"]),
+    ("rehenchir", "present", ["rehíncho", "rehínches", "rehínche", "rehenchimos", "rehenchís", "rehínchen"]),
+    ("rehenchir", "subjunctive_present", ["rehíncha", "rehínchas", "rehíncha", "rehinchamos", "rehincháis",
+                                          "rehínchan"]),
+    ("henchir", "present", ["hincho", "hinches", "hinche", "henchimos", "henchís", "hinchen"]),
+    ("rehuir", "present", ["rehúyo", "rehúyes", "rehúye", "rehuimos", "rehuís", "rehúyen"]),
+    ("rehuir", "subjunctive_present", ["rehúya", "rehúyas", "rehúya", "rehuyamos", "rehuyáis", "rehúyan"]),
+    ("rehuir", "preterite", ["rehuí", "rehuiste", "rehuyó", "rehuimos", "rehuisteis", "rehuyeron"]),
+    ("rehuir", "imperative", ["rehúye", "rehúya", "rehuyamos", "rehuid", "rehúyan"]),
+    ("rehuirse", "imperative", ["rehúyete", "rehúyase", "rehuyámonos", "rehuíos", "rehúyanse"]),
+    ("huir", "present", ["huyo", "huyes", "huye", "huimos", "huís", "huyen"]),
+])
+def test_hiatus_after_silent_h(verb, attribute, forms):
+    assert getattr(es(verb), attribute) == forms
 
 
 def test_prefix_before_one_syllable_forms_takes_the_accent():
