@@ -242,6 +242,41 @@ std::string with_prefix(std::string_view prefix, std::string_view form) {
     return out;
 }
 
+// The text with a combining acute, diaeresis or tilde joined to the plain
+// letter before it (á, ü, ñ written as two code points, as some keyboards
+// and file systems hand them over).
+std::string compose_accents(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t c : utf8::chars(text)) {
+        char32_t composed = 0;
+        if (!out.empty()) {
+            char base = out.back();
+            if (c == 0x0301) {
+                switch (base) {
+                    case 'a': composed = U'á'; break;
+                    case 'e': composed = U'é'; break;
+                    case 'i': composed = U'í'; break;
+                    case 'o': composed = U'ó'; break;
+                    case 'u': composed = U'ú'; break;
+                    default: break;
+                }
+            } else if (c == 0x0308 && base == 'u') {
+                composed = U'ü';
+            } else if (c == 0x0303 && base == 'n') {
+                composed = U'ñ';
+            }
+        }
+        if (composed != 0) {
+            out.pop_back();
+            utf8::append(out, composed);
+        } else {
+            utf8::append(out, c);
+        }
+    }
+    return out;
+}
+
 // ---------------------------------------------------------------- endings
 
 constexpr std::string_view PRONOUNS[6] = {"me", "te", "se", "nos", "os", "se"};
@@ -472,7 +507,7 @@ std::string join(std::string_view bare, std::string_view joined) {
 // ---------------------------------------------------------------- analysis
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    std::string lower = unicode::to_lower(text);
+    std::string lower = compose_accents(unicode::to_lower(text));
     std::string_view word = unicode::trim(lower);
     if (word.empty()) return fail(Error::NotAVerb);
 

@@ -327,6 +327,16 @@ def test_accepted_spellings(word, infinitive):
     assert es(word).infinitive == infinitive
 
 
+@pytest.mark.parametrize("word, infinitive, present0", [
+    ("rei\u0301r", "reír", "río"), ("REI\u0301RSE", "reírse", "me río"),
+    ("oi\u0301r", "oír", "oigo"), ("argu\u0308ir", "argüir", "arguyo"), ("an\u0303adir", "añadir", "añado"),
+    ("sonrei\u0301r", "sonreír", "sonrío"), ("ban\u0303arse", "bañarse", "me baño"),
+])
+def test_combining_accents_are_joined_to_their_letter(word, infinitive, present0):
+    t = es(word)
+    assert (t.infinitive, t.present[0]) == (infinitive, present0)
+
+
 def test_words_ending_in_se_that_are_not_reflexive():
     # "ase" and "base" keep their "se": not reflexive, not infinitives.
     assert error_of("ase") == "not a supported Spanish verb"
