@@ -478,6 +478,28 @@ def test_spelling_and_stem_changes(verb, attribute, slot, form):
     assert getattr(es(verb), attribute)[slot] == form
 
 
+@pytest.mark.parametrize("verb, present, preterite2, subjunctive3", [
+    ("interactuar", "interactúo interactúas interactúa interactuamos interactuáis interactúan", "interactuó",
+     "interactuemos"),
+    ("discontinuar", "discontinúo discontinúas discontinúa discontinuamos discontinuáis discontinúan",
+     "discontinuó", "discontinuemos"),
+    ("reencender", "reenciendo reenciendes reenciende reencendemos reencendéis reencienden", "reencendió",
+     "reencendamos"),
+    ("reinvertir", "reinvierto reinviertes reinvierte reinvertimos reinvertís reinvierten", "reinvirtió",
+     "reinvirtamos"),
+    ("sobrecalentar", "sobrecaliento sobrecalientas sobrecalienta sobrecalentamos sobrecalentáis sobrecalientan",
+     "sobrecalentó", "sobrecalentemos"),
+    ("redescontar", "redescuento redescuentas redescuenta redescontamos redescontáis redescuentan", "redescontó",
+     "redescontemos"),
+    ("precocer", "precuezo precueces precuece precocemos precocéis precuecen", "precoció", "precozamos"),
+    ("desolar", "desuelo desuelas desuela desolamos desoláis desuelan", "desoló", "desolemos"),
+])
+def test_prefixed_class_verbs_have_rows_of_their_own(verb, present, preterite2, subjunctive3):
+    # Class lemmas match exactly, so these compounds need their own rows.
+    t = es(verb)
+    assert (t.present, t.preterite[2], t.subjunctive_present[3]) == (present.split(), preterite2, subjunctive3)
+
+
 def test_raised_stem_only_for_ir_verbs():
     # pensar and jugar are -ar: their unstressed stem never changes.
     assert es("pensar").subjunctive_present[3] == "pensemos"
