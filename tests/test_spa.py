@@ -493,6 +493,8 @@ def test_spelling_and_stem_changes(verb, attribute, slot, form):
      "redescontemos"),
     ("precocer", "precuezo precueces precuece precocemos precocéis precuecen", "precoció", "precozamos"),
     ("desolar", "desuelo desuelas desuela desolamos desoláis desuelan", "desoló", "desolemos"),
+    ("desencontrar", "desencuentro desencuentras desencuentra desencontramos desencontráis desencuentran",
+     "desencontró", "desencontremos"),
 ])
 def test_prefixed_class_verbs_have_rows_of_their_own(verb, present, preterite2, subjunctive3):
     # Class lemmas match exactly, so these compounds need their own rows.
