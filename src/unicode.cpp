@@ -78,39 +78,32 @@ void append_lower(std::string& out, char32_t cp) {
     append_mapped(out, t::LOWER, t::LOWER_COUNT, cp);
 }
 
-std::string to_lower(std::string_view s) {
+namespace {
+
+std::string map_case(std::string_view s, const t::CaseMapping* table, std::size_t count, char ascii_from,
+                     int ascii_shift) {
     std::string out;
     out.reserve(s.size());
     for (std::size_t pos = 0; pos < s.size();) {
         unsigned char b = static_cast<unsigned char>(s[pos]);
         if (b < 0x80) {
-            out += static_cast<char>(b >= 'A' && b <= 'Z' ? b + 32 : b);
+            bool shift = b >= static_cast<unsigned char>(ascii_from) && b <= static_cast<unsigned char>(ascii_from + 25);
+            out += static_cast<char>(shift ? b + ascii_shift : b);
             ++pos;
             continue;
         }
         utf8::Decoded d = utf8::decode(s, pos);
-        append_mapped(out, t::LOWER, t::LOWER_COUNT, d.cp);
+        append_mapped(out, table, count, d.cp);
         pos += d.len;
     }
     return out;
 }
 
-std::string to_upper(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (std::size_t pos = 0; pos < s.size();) {
-        unsigned char b = static_cast<unsigned char>(s[pos]);
-        if (b < 0x80) {
-            out += static_cast<char>(b >= 'a' && b <= 'z' ? b - 32 : b);
-            ++pos;
-            continue;
-        }
-        utf8::Decoded d = utf8::decode(s, pos);
-        append_mapped(out, t::UPPER, t::UPPER_COUNT, d.cp);
-        pos += d.len;
-    }
-    return out;
-}
+}  // namespace
+
+std::string to_lower(std::string_view s) { return map_case(s, t::LOWER, t::LOWER_COUNT, 'A', 32); }
+
+std::string to_upper(std::string_view s) { return map_case(s, t::UPPER, t::UPPER_COUNT, 'a', -32); }
 
 bool has_upper(std::string_view s) noexcept {
     for (std::size_t pos = 0; pos < s.size();) {
