@@ -342,7 +342,7 @@ hören | höre, hörst, hört, hören, hört, hören | hörte, hörtest, hörte,
 fragen | frage, fragst, fragt, fragen, fragt, fragen | fragte, fragtest, fragte, fragten, fragtet, fragten | fragte | gefragt | haben | frag, fragt
 brauchen | brauche, brauchst, braucht, brauchen, braucht, brauchen | brauchte, brauchtest, brauchte, brauchten, brauchtet, brauchten | brauchte | gebraucht | haben | brauch, braucht
 glauben | glaube, glaubst, glaubt, glauben, glaubt, glauben | glaubte, glaubtest, glaubte, glaubten, glaubtet, glaubten | glaubte | geglaubt | haben | glaub, glaubt
-zeigen | zeige, zeigst, zeigt, zeigen, zeigt, zeigen | zeigte, zeigtest, zeigte, zeigten, zeigtet, zeigten | zeigte | gezeigt | haben | zeig, zeigt
+zeigen | zeige, zeigst, zeigt, zeigen, zeigt, zeigen | zeigte, zeigtest, zeigte, zeigten, zeigtet, zeigten | zeigte | gezeigt | haben | zeig/zeige, zeigt
 stellen | stelle, stellst, stellt, stellen, stellt, stellen | stellte, stelltest, stellte, stellten, stelltet, stellten | stellte | gestellt | haben | stell, stellt
 legen | lege, legst, legt, legen, legt, legen | legte, legtest, legte, legten, legtet, legten | legte | gelegt | haben | leg, legt
 suchen | suche, suchst, sucht, suchen, sucht, suchen | suchte, suchtest, suchte, suchten, suchtet, suchten | suchte | gesucht | haben | such, sucht
@@ -440,7 +440,7 @@ schließen | schließe, schließt, schließt, schließen, schließt, schließen 
 fliegen | fliege, fliegst, fliegt, fliegen, fliegt, fliegen | flog, flogst, flog, flogen, flogt, flogen | flöge | geflogen | sein | flieg, fliegt
 ziehen | ziehe, ziehst, zieht, ziehen, zieht, ziehen | zog, zogst, zog, zogen, zogt, zogen | zöge | gezogen | haben | zieh, zieht
 bieten | biete, bietest, bietet, bieten, bietet, bieten | bot, botest, bot, boten, botet, boten | böte | geboten | haben | biete, bietet
-verlieren | verliere, verlierst, verliert, verlieren, verliert, verlieren | verlor, verlorst, verlor, verloren, verlort, verloren | verlöre | verloren | haben | verlier, verliert
+verlieren | verliere, verlierst, verliert, verlieren, verliert, verlieren | verlor, verlorst, verlor, verloren, verlort, verloren | verlöre | verloren | haben | verlier/verliere, verliert
 verstehen | verstehe, verstehst, versteht, verstehen, versteht, verstehen | verstand, verstandest, verstand, verstanden, verstandet, verstanden | verstünde/verstände | verstanden | haben | versteh, versteht
 bekommen | bekomme, bekommst, bekommt, bekommen, bekommt, bekommen | bekam, bekamst, bekam, bekamen, bekamt, bekamen | bekäme | bekommen | haben | bekomm, bekommt
 gefallen | gefalle, gefällst, gefällt, gefallen, gefallt, gefallen | gefiel, gefielst, gefiel, gefielen, gefielt, gefielen | gefiele | gefallen | haben | gefall, gefallt
@@ -451,9 +451,9 @@ einladen | lade ein, lädst ein, lädt ein, laden ein, ladet ein, laden ein | lu
 aussehen | sehe aus, siehst aus, sieht aus, sehen aus, seht aus, sehen aus | sah aus, sahst aus, sah aus, sahen aus, saht aus, sahen aus | sähe aus | ausgesehen | haben | sieh aus, seht aus
 fernsehen | sehe fern, siehst fern, sieht fern, sehen fern, seht fern, sehen fern | sah fern, sahst fern, sah fern, sahen fern, saht fern, sahen fern | sähe fern | ferngesehen | haben | sieh fern, seht fern
 ausgehen | gehe aus, gehst aus, geht aus, gehen aus, geht aus, gehen aus | ging aus, gingst aus, ging aus, gingen aus, gingt aus, gingen aus | ginge aus | ausgegangen | sein | geh aus, geht aus
-einsteigen | steige ein, steigst ein, steigt ein, steigen ein, steigt ein, steigen ein | stieg ein, stiegst ein, stieg ein, stiegen ein, stiegt ein, stiegen ein | stiege ein | eingestiegen | sein | steig ein, steigt ein
-aussteigen | steige aus, steigst aus, steigt aus, steigen aus, steigt aus, steigen aus | stieg aus, stiegst aus, stieg aus, stiegen aus, stiegt aus, stiegen aus | stiege aus | ausgestiegen | sein | steig aus, steigt aus
-umsteigen | steige um, steigst um, steigt um, steigen um, steigt um, steigen um | stieg um, stiegst um, stieg um, stiegen um, stiegt um, stiegen um | stiege um | umgestiegen | sein | steig um, steigt um
+einsteigen | steige ein, steigst ein, steigt ein, steigen ein, steigt ein, steigen ein | stieg ein, stiegst ein, stieg ein, stiegen ein, stiegt ein, stiegen ein | stiege ein | eingestiegen | sein | steig ein/steige ein, steigt ein
+aussteigen | steige aus, steigst aus, steigt aus, steigen aus, steigt aus, steigen aus | stieg aus, stiegst aus, stieg aus, stiegen aus, stiegt aus, stiegen aus | stiege aus | ausgestiegen | sein | steig aus/steige aus, steigt aus
+umsteigen | steige um, steigst um, steigt um, steigen um, steigt um, steigen um | stieg um, stiegst um, stieg um, stiegen um, stiegt um, stiegen um | stiege um | umgestiegen | sein | steig um/steige um, steigt um
 zurückkommen | komme zurück, kommst zurück, kommt zurück, kommen zurück, kommt zurück, kommen zurück | kam zurück, kamst zurück, kam zurück, kamen zurück, kamt zurück, kamen zurück | käme zurück | zurückgekommen | sein | komm zurück, kommt zurück
 abfahren | fahre ab, fährst ab, fährt ab, fahren ab, fahrt ab, fahren ab | fuhr ab, fuhrst ab, fuhr ab, fuhren ab, fuhrt ab, fuhren ab | führe ab | abgefahren | sein | fahr ab, fahrt ab
 weggehen | gehe weg, gehst weg, geht weg, gehen weg, geht weg, gehen weg | ging weg, gingst weg, ging weg, gingen weg, gingt weg, gingen weg | ginge weg | weggegangen | sein | geh weg, geht weg
@@ -485,7 +485,7 @@ mögen | mag, magst, mag, mögen, mögt, mögen | mochte, mochtest, mochte, moch
 bitten | bitte, bittest, bittet, bitten, bittet, bitten | bat, batest, bat, baten, batet, baten | bäte | gebeten | haben | bitte, bittet
 heißen | heiße, heißt, heißt, heißen, heißt, heißen | hieß, hießest, hieß, hießen, hießt, hießen | hieße | geheißen | haben | heiß/heiße, heißt
 greifen | greife, greifst, greift, greifen, greift, greifen | griff, griffst, griff, griffen, grifft, griffen | griffe | gegriffen | haben | greif, greift
-steigen | steige, steigst, steigt, steigen, steigt, steigen | stieg, stiegst, stieg, stiegen, stiegt, stiegen | stiege | gestiegen | sein | steig, steigt
+steigen | steige, steigst, steigt, steigen, steigt, steigen | stieg, stiegst, stieg, stiegen, stiegt, stiegen | stiege | gestiegen | sein | steig/steige, steigt
 schneiden | schneide, schneidest, schneidet, schneiden, schneidet, schneiden | schnitt, schnittest, schnitt, schnitten, schnittet, schnitten | schnitte | geschnitten | haben | schneide/schneid, schneidet
 genießen | genieße, genießt, genießt, genießen, genießt, genießen | genoss, genossest, genoss, genossen, genosst, genossen | genösse | genossen | haben | genieß/genieße, genießt
 wachsen | wachse, wächst, wächst, wachsen, wachst, wachsen | wuchs, wuchsest, wuchs, wuchsen, wuchst, wuchsen | wüchse | gewachsen | sein | wachs/wachse, wachst
