@@ -127,8 +127,9 @@ def check_shape(path=LEXICON):
             problems.append(f"{where}: empty cell or stray white space")
         if inf != inf.lower() or " " in inf:
             problems.append(f"{where}: infinitive must be one lower-case word")
-        if weak(inf) is None:
-            problems.append(f"{where}: infinitive breaks the weak rule")
+        if cls in ENTRY or cls == "w":
+            if weak(inf) is None:
+                problems.append(f"{where}: infinitive breaks the weak rule")
         if (inf, cls) in seen:
             problems.append(f"{where}: repeats the row on line {seen[(inf, cls)]}")
         seen[(inf, cls)] = number
@@ -451,6 +452,26 @@ def describe(v):
     return f"{v.inf}({v.kind})"
 
 
+def check_model():
+    """Rows the model cannot analyse, and prefix rows whose aux cell (not read
+    by the engine, kept as documentation) differs from the auxiliary the
+    engine will choose."""
+    problems = []
+    for number, line, c in read_rows():
+        if len(c) != 8 or c[1] not in TARGETS:
+            continue
+        try:
+            v = analyse(c[0])
+        except RecursionError:
+            problems.append(f"line {number}: {c[0]} makes the analysis loop")
+            continue
+        if v is None:
+            problems.append(f"line {number}: {c[0]} is not analysed")
+        elif c[1] in DUAL and c[7] in ("h", "s") and auxiliary(v) != c[7]:
+            problems.append(f"line {number}: {c[0]} gets auxiliary {auxiliary(v)}, its row says {c[7]}")
+    return problems
+
+
 def main():
     global LEX
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
@@ -461,6 +482,7 @@ def main():
     args = ap.parse_args()
     problems, counts = check_shape()
     LEX = Lex()
+    problems += check_model()
     for p in problems:
         print("PROBLEM", p)
     if args.verb:
