@@ -183,6 +183,21 @@ def test_stem_classes(word, present, preterite0, part2, imperative):
     assert (t.present, t.preterite[0], t.past_participle, t.imperative) == (present, preterite0, part2, imperative)
 
 
+@pytest.mark.parametrize("word, du, er, preterite", [
+    ("atmen", "atmest", "atmet", "atmete"), ("öffnen", "öffnest", "öffnet", "öffnete"),
+    ("widmen", "widmest", "widmet", "widmete"), ("segnen", "segnest", "segnet", "segnete"),
+    ("rechnen", "rechnest", "rechnet", "rechnete"), ("zeichnen", "zeichnest", "zeichnet", "zeichnete"),
+    ("lernen", "lernst", "lernt", "lernte"), ("qualmen", "qualmst", "qualmt", "qualmte"),
+    ("kämmen", "kämmst", "kämmt", "kämmte"), ("wohnen", "wohnst", "wohnt", "wohnte"),
+    ("filmen", "filmst", "filmt", "filmte"), ("lösen", "löst", "löst", "löste"), ("mixen", "mixt", "mixt", "mixte"),
+    ("heizen", "heizt", "heizt", "heizte"), ("grüßen", "grüßt", "grüßt", "grüßte"),
+    ("baden", "badest", "badet", "badete"), ("bauen", "baust", "baut", "baute"),
+])
+def test_joining_rules(word, du, er, preterite):
+    t = c(word)
+    assert (t.present[1], t.present[2], t.preterite[0]) == (du, er, preterite)
+
+
 def test_sammeln_konjunktiv1_and_preterite():
     t = c("sammeln")
     assert t.konjunktiv1 == ["sammle", "sammelest", "sammle", "sammeln", "sammelet", "sammeln"]
