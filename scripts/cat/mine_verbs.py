@@ -167,7 +167,8 @@ def endre(lemma, exact=False):
           s[:-2] + "ès", s[:-2] + "esa", s + "ent", third, s + "eu", exact)
 
 
-ACUTE = {"entendre", "atendre", "estendre", "pretendre", "encendre", "desatendre", "sobreentendre"}
+ACUTE = {"entendre", "atendre", "estendre", "pretendre", "encendre", "contendre", "distendre", "sobreentendre",
+         "malentendre"}
 
 
 def ondre(lemma, pp, exact=False):
@@ -224,7 +225,7 @@ def prendre(p, exact=False):
 
 
 def escriure(p, exact=False):
-    b = p + ("escri" if p in ("", "re") else "scri")
+    b = p + ("escri" if p in ("", "re", "sobre") else "scri")
     row(b + "ure", [b + "c", b + "us", b + "u", b + "vim", b + "viu", b + "uen"], impf_e(b + "v"), pret_i(b + "v"),
         subj_e(b + "gu"), simpf_i(b + "v"), b + "ur", b + "t", b + "vint", b + "u", b + "ta", b + "viu", exact)
 
@@ -656,6 +657,28 @@ first("remeiar", subj=["remeï", "remeïs", "remeï", "remeiem", "remeieu", "rem
 first("esglaiar", subj=["esglaï", "esglaïs", "esglaï", "esglaiem", "esglaieu", "esglaïn"])
 first("aguar", subj=["agüi", "agüis", "agüi", "agüem", "agüeu", "agüin"],
       pres=["aguo", "agües", "agua", "agüem", "agüeu", "agüen"])
+# Less common derivatives and the rest of the irregular families.
+fer("per")
+fer("rare")
+venir("desa")
+venir("sub")
+escriure("sobre")
+endre("contendre")
+endre("distendre")
+endre("sobreentendre")
+endre("malentendre")
+velar("romandre", "romanc,romans,roman,romanem,romaneu,romanen", impf_e("roman"), "romangu", "romandr", "romàs",
+      "romasa", "romanent", "roman", "romaneu")
+oldre("condoldre", "condolgut")
+eixer_sc("acréixer")
+enyer("complànyer", "complangut", "complanguda")
+inchoative("assortir")
+inchoative("reblir", pp="reblert", ppf="reblerta")
+first("desmaiar", subj=["desmaï", "desmaïs", "desmaï", "desmaiem", "desmaieu", "desmaïn"])
+first("esplaiar", subj=["esplaï", "esplaïs", "esplaï", "esplaiem", "esplaieu", "esplaïn"])
+row("sobreeixir", "sobreïxo,sobreïxes,sobreïx,sobreeixim,sobreeixiu,sobreïxen", impf_e("sobreeix"),
+    pret_i("sobreeix"), ["sobreïxi", "sobreïxis", "sobreïxi", "sobreeixim", "sobreeixiu", "sobreïxin"],
+    simpf_i("sobreeix"), "sobreeixir", "sobreeixit", "sobreeixint", "sobreïx", "sobreeixida", "sobreeixiu")
 for v in ("tosser", "engrosser", "enrosser", "espesser"):
     row(v)
 
