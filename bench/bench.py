@@ -5,7 +5,8 @@ Python objects.
 For every language with an engine and a verb list in bench/verbs/<code>.txt,
 prints microseconds per conjugate call, per full read of all attributes, and
 the floor: building the same strings and lists from Python-side copies
-(str() of each string, a new list per list attribute), measured in the same
+(each string decoded afresh from its UTF-8 bytes, a new list per list
+attribute), measured in the same
 run. `ratio` is call / floor: below 1 means the engine work costs less than
 just making the result's Python objects.
 
@@ -47,16 +48,22 @@ def snapshot(obj, names):
     return [getattr(obj, n) for n in names]
 
 
+def encoded(values):
+    """The attribute values with every string as UTF-8 bytes."""
+    return [[None if s is None else s.encode() for s in v] if isinstance(v, list)
+            else (None if v is None else v.encode()) for v in values]
+
+
 def rebuild(values):
-    # The floor: make the same strings and lists anew in Python.
+    # The floor: decode the same strings from UTF-8 and make the same lists.
     out = []
     for v in values:
         if isinstance(v, list):
-            out.append([None if s is None else "".join((s,)) for s in v])
+            out.append([None if s is None else s.decode() for s in v])
         elif v is None:
             out.append(None)
         else:
-            out.append("".join((v,)))
+            out.append(v.decode())
     return out
 
 
@@ -72,7 +79,7 @@ def bench(code, verbs, repeat):
         return None
     names = attributes(type(velnor.conjugate(ok[0], lang=code)))
     objs = [velnor.conjugate(w, lang=code) for w in ok]
-    snaps = [snapshot(o, names) for o in objs]
+    snaps = [encoded(snapshot(o, names)) for o in objs]
     conj = velnor.conjugate
     n = len(ok)
     t_call = best_of(repeat, lambda: [conj(w, code) for w in ok]) / n

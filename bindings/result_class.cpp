@@ -1,5 +1,7 @@
 #include "result_class.hpp"
 
+#include <cstdio>
+
 #include "../src/unicode.hpp"
 #include "../src/utf8.hpp"
 
@@ -114,11 +116,15 @@ PyObject* no_constructor(PyTypeObject* type, PyObject*, PyObject*) {
 
 }  // namespace
 
-PyObject* make_type(const char* name, const char* doc, int basicsize, PyGetSetDef* getset, destructor dealloc,
-                    reprfunc repr) {
-    // The interpreter keeps pointing at the spec's name, so it lives as long
-    // as the type: for the process.
-    auto* full = new std::string(std::string("builtins.") + name);
+PyObject* make_type(const char* name, char* full_name, std::size_t full_name_size, const char* doc,
+                    int basicsize, PyGetSetDef* getset, destructor dealloc, reprfunc repr) {
+    // The interpreter keeps pointing at the spec's name, so it is kept in the
+    // class description, which lives for the process.
+    int written = std::snprintf(full_name, full_name_size, "builtins.%s", name);
+    if (written < 0 || static_cast<std::size_t>(written) >= full_name_size) {
+        PyErr_SetString(PyExc_SystemError, "result class name too long");
+        return nullptr;
+    }
     PyType_Slot slots[] = {
         {Py_tp_doc, const_cast<char*>(doc)},
         {Py_tp_new, reinterpret_cast<void*>(&no_constructor)},
@@ -127,7 +133,7 @@ PyObject* make_type(const char* name, const char* doc, int basicsize, PyGetSetDe
         {Py_tp_getset, getset},
         {0, nullptr},
     };
-    PyType_Spec spec = {full->c_str(), basicsize, 0, Py_TPFLAGS_DEFAULT, slots};
+    PyType_Spec spec = {full_name, basicsize, 0, Py_TPFLAGS_DEFAULT, slots};
     return PyType_FromSpec(&spec);
 }
 

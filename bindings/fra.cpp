@@ -1,0 +1,49 @@
+// FrenchConjugation: the result class of the French engine.
+#include "language.hpp"
+#include "result_class.hpp"
+#include "../src/fra.hpp"
+
+namespace velnor::py {
+namespace {
+
+using fra::Table;
+
+constexpr const char DOC[] =
+    "The full conjugation table of one French verb. Rows are\n[je, tu, il/elle, nous, vous, ils/elles].";
+
+const ResultClass<Table, 19> CLASS{"FrenchConjugation", DOC, {
+    VELNOR_ATTR(Table, infinitive, ""),
+    VELNOR_ATTR(Table, auxiliary, ""),
+    VELNOR_ATTR(Table, present_participle, ""),
+    VELNOR_ATTR(Table, past_participle, ""),
+    VELNOR_ATTR(Table, imperative, "[tu, nous, vous]"),
+    VELNOR_ATTR(Table, present, ""),
+    VELNOR_ATTR(Table, imperfect, ""),
+    VELNOR_ATTR(Table, past_historic, ""),
+    VELNOR_ATTR(Table, future, ""),
+    VELNOR_ATTR(Table, conditional, ""),
+    VELNOR_ATTR(Table, subjunctive_present, ""),
+    VELNOR_ATTR(Table, subjunctive_imperfect, ""),
+    VELNOR_ATTR(Table, passe_compose, ""),
+    VELNOR_ATTR(Table, plus_que_parfait, ""),
+    VELNOR_ATTR(Table, passe_anterieur, ""),
+    VELNOR_ATTR(Table, futur_anterieur, ""),
+    VELNOR_ATTR(Table, conditionnel_passe, ""),
+    VELNOR_ATTR(Table, subjonctif_passe, ""),
+    VELNOR_ATTR(Table, subjonctif_plus_que_parfait, ""),
+}, [](const Table& t) -> std::string_view { return t.infinitive; }};
+
+PyObject* conjugate(std::string_view word) {
+    auto verb = fra::Verb::from_infinitive(word);
+    if (!verb) {
+        return value_error(verb.error() == fra::Error::NotAVerb ? "not a French infinitive"
+                                                                  : "not a supported French verb");
+    }
+    return CLASS.wrap(fra::Table::build(*verb));
+}
+
+}  // namespace
+
+extern const Language fra{[] { return CLASS.type(); }, "FrenchConjugation", &conjugate};
+
+}  // namespace velnor::py

@@ -1,0 +1,589 @@
+import os
+import unicodedata
+
+import pytest
+
+import velnor
+from conftest import needs
+
+pytestmark = needs("fra")
+
+DASH = "—"
+LEXICON = os.path.join(os.path.dirname(__file__), os.pardir, "data", "fra_irregular.tsv")
+
+SIMPLE = ["present", "imperfect", "past_historic", "future", "conditional", "subjunctive_present",
+          "subjunctive_imperfect"]
+COMPOUND = ["passe_compose", "plus_que_parfait", "passe_anterieur", "futur_anterieur", "conditionnel_passe",
+            "subjonctif_passe", "subjonctif_plus_que_parfait"]
+
+
+def conj(word):
+    return velnor.conjugate(word, lang="fra")
+
+
+def row(text):
+    return text.split()
+
+
+# ---- common verbs, slot by slot ----
+#
+# verb: present (six forms); imperfect je; past historic je, ils; future je;
+# subjunctive je, nous; past participle; auxiliary (a = avoir, ê = être).
+COMMON = """
+parler: parle parles parle parlons parlez parlent; parlais; parlai parlèrent; parlerai; parle parlions; parlé; a
+aimer: aime aimes aime aimons aimez aiment; aimais; aimai aimèrent; aimerai; aime aimions; aimé; a
+donner: donne donnes donne donnons donnez donnent; donnais; donnai donnèrent; donnerai; donne donnions; donné; a
+travailler: travaille travailles travaille travaillons travaillez travaillent; travaillais; travaillai travaillèrent; travaillerai; travaille travaillions; travaillé; a
+chercher: cherche cherches cherche cherchons cherchez cherchent; cherchais; cherchai cherchèrent; chercherai; cherche cherchions; cherché; a
+fermer: ferme fermes ferme fermons fermez ferment; fermais; fermai fermèrent; fermerai; ferme fermions; fermé; a
+tester: teste testes teste testons testez testent; testais; testai testèrent; testerai; teste testions; testé; a
+fêter: fête fêtes fête fêtons fêtez fêtent; fêtais; fêtai fêtèrent; fêterai; fête fêtions; fêté; a
+regretter: regrette regrettes regrette regrettons regrettez regrettent; regrettais; regrettai regrettèrent; regretterai; regrette regrettions; regretté; a
+manger: mange manges mange mangeons mangez mangent; mangeais; mangeai mangèrent; mangerai; mange mangions; mangé; a
+nager: nage nages nage nageons nagez nagent; nageais; nageai nagèrent; nagerai; nage nagions; nagé; a
+commencer: commence commences commence commençons commencez commencent; commençais; commençai commencèrent; commencerai; commence commencions; commencé; a
+placer: place places place plaçons placez placent; plaçais; plaçai placèrent; placerai; place placions; placé; a
+lever: lève lèves lève levons levez lèvent; levais; levai levèrent; lèverai; lève levions; levé; a
+mener: mène mènes mène menons menez mènent; menais; menai menèrent; mènerai; mène menions; mené; a
+promener: promène promènes promène promenons promenez promènent; promenais; promenai promenèrent; promènerai; promène promenions; promené; a
+peser: pèse pèses pèse pesons pesez pèsent; pesais; pesai pesèrent; pèserai; pèse pesions; pesé; a
+semer: sème sèmes sème semons semez sèment; semais; semai semèrent; sèmerai; sème semions; semé; a
+acheter: achète achètes achète achetons achetez achètent; achetais; achetai achetèrent; achèterai; achète achetions; acheté; a
+geler: gèle gèles gèle gelons gelez gèlent; gelais; gelai gelèrent; gèlerai; gèle gelions; gelé; a
+congeler: congèle congèles congèle congelons congelez congèlent; congelais; congelai congelèrent; congèlerai; congèle congelions; congelé; a
+appeler: appelle appelles appelle appelons appelez appellent; appelais; appelai appelèrent; appellerai; appelle appelions; appelé; a
+jeter: jette jettes jette jetons jetez jettent; jetais; jetai jetèrent; jetterai; jette jetions; jeté; a
+épeler: épelle épelles épelle épelons épelez épellent; épelais; épelai épelèrent; épellerai; épelle épelions; épelé; a
+renouveler: renouvelle renouvelles renouvelle renouvelons renouvelez renouvellent; renouvelais; renouvelai renouvelèrent; renouvellerai; renouvelle renouvelions; renouvelé; a
+céder: cède cèdes cède cédons cédez cèdent; cédais; cédai cédèrent; céderai; cède cédions; cédé; a
+espérer: espère espères espère espérons espérez espèrent; espérais; espérai espérèrent; espérerai; espère espérions; espéré; a
+préférer: préfère préfères préfère préférons préférez préfèrent; préférais; préférai préférèrent; préférerai; préfère préférions; préféré; a
+répéter: répète répètes répète répétons répétez répètent; répétais; répétai répétèrent; répéterai; répète répétions; répété; a
+protéger: protège protèges protège protégeons protégez protègent; protégeais; protégeai protégèrent; protégerai; protège protégions; protégé; a
+sécher: sèche sèches sèche séchons séchez sèchent; séchais; séchai séchèrent; sécherai; sèche séchions; séché; a
+régner: règne règnes règne régnons régnez règnent; régnais; régnai régnèrent; régnerai; règne régnions; régné; a
+célébrer: célèbre célèbres célèbre célébrons célébrez célèbrent; célébrais; célébrai célébrèrent; célébrerai; célèbre célébrions; célébré; a
+créer: crée crées crée créons créez créent; créais; créai créèrent; créerai; crée créions; créé; a
+nettoyer: nettoie nettoies nettoie nettoyons nettoyez nettoient; nettoyais; nettoyai nettoyèrent; nettoierai; nettoie nettoyions; nettoyé; a
+employer: emploie emploies emploie employons employez emploient; employais; employai employèrent; emploierai; emploie employions; employé; a
+payer: paie paies paie payons payez paient; payais; payai payèrent; paierai; paie payions; payé; a
+essayer: essaie essaies essaie essayons essayez essaient; essayais; essayai essayèrent; essaierai; essaie essayions; essayé; a
+essuyer: essuie essuies essuie essuyons essuyez essuient; essuyais; essuyai essuyèrent; essuierai; essuie essuyions; essuyé; a
+jouer: joue joues joue jouons jouez jouent; jouais; jouai jouèrent; jouerai; joue jouions; joué; a
+continuer: continue continues continue continuons continuez continuent; continuais; continuai continuèrent; continuerai; continue continuions; continué; a
+étudier: étudie étudies étudie étudions étudiez étudient; étudiais; étudiai étudièrent; étudierai; étudie étudiions; étudié; a
+arriver: arrive arrives arrive arrivons arrivez arrivent; arrivais; arrivai arrivèrent; arriverai; arrive arrivions; arrivé; ê
+entrer: entre entres entre entrons entrez entrent; entrais; entrai entrèrent; entrerai; entre entrions; entré; ê
+rester: reste restes reste restons restez restent; restais; restai restèrent; resterai; reste restions; resté; ê
+tomber: tombe tombes tombe tombons tombez tombent; tombais; tombai tombèrent; tomberai; tombe tombions; tombé; ê
+monter: monte montes monte montons montez montent; montais; montai montèrent; monterai; monte montions; monté; ê
+aller: vais vas va allons allez vont; allais; allai allèrent; irai; aille allions; allé; ê
+envoyer: envoie envoies envoie envoyons envoyez envoient; envoyais; envoyai envoyèrent; enverrai; envoie envoyions; envoyé; a
+renvoyer: renvoie renvoies renvoie renvoyons renvoyez renvoient; renvoyais; renvoyai renvoyèrent; renverrai; renvoie renvoyions; renvoyé; a
+finir: finis finis finit finissons finissez finissent; finissais; finis finirent; finirai; finisse finissions; fini; a
+choisir: choisis choisis choisit choisissons choisissez choisissent; choisissais; choisis choisirent; choisirai; choisisse choisissions; choisi; a
+réussir: réussis réussis réussit réussissons réussissez réussissent; réussissais; réussis réussirent; réussirai; réussisse réussissions; réussi; a
+grandir: grandis grandis grandit grandissons grandissez grandissent; grandissais; grandis grandirent; grandirai; grandisse grandissions; grandi; a
+réfléchir: réfléchis réfléchis réfléchit réfléchissons réfléchissez réfléchissent; réfléchissais; réfléchis réfléchirent; réfléchirai; réfléchisse réfléchissions; réfléchi; a
+obéir: obéis obéis obéit obéissons obéissez obéissent; obéissais; obéis obéirent; obéirai; obéisse obéissions; obéi; a
+haïr: hais hais hait haïssons haïssez haïssent; haïssais; haïs haïrent; haïrai; haïsse haïssions; haï; a
+vendre: vends vends vend vendons vendez vendent; vendais; vendis vendirent; vendrai; vende vendions; vendu; a
+attendre: attends attends attend attendons attendez attendent; attendais; attendis attendirent; attendrai; attende attendions; attendu; a
+entendre: entends entends entend entendons entendez entendent; entendais; entendis entendirent; entendrai; entende entendions; entendu; a
+répondre: réponds réponds répond répondons répondez répondent; répondais; répondis répondirent; répondrai; réponde répondions; répondu; a
+perdre: perds perds perd perdons perdez perdent; perdais; perdis perdirent; perdrai; perde perdions; perdu; a
+descendre: descends descends descend descendons descendez descendent; descendais; descendis descendirent; descendrai; descende descendions; descendu; ê
+mordre: mords mords mord mordons mordez mordent; mordais; mordis mordirent; mordrai; morde mordions; mordu; a
+être: suis es est sommes êtes sont; étais; fus furent; serai; sois soyons; été; a
+avoir: ai as a avons avez ont; avais; eus eurent; aurai; aie ayons; eu; a
+faire: fais fais fait faisons faites font; faisais; fis firent; ferai; fasse fassions; fait; a
+satisfaire: satisfais satisfais satisfait satisfaisons satisfaites satisfont; satisfaisais; satisfis satisfirent; satisferai; satisfasse satisfassions; satisfait; a
+dire: dis dis dit disons dites disent; disais; dis dirent; dirai; dise disions; dit; a
+redire: redis redis redit redisons redites redisent; redisais; redis redirent; redirai; redise redisions; redit; a
+interdire: interdis interdis interdit interdisons interdisez interdisent; interdisais; interdis interdirent; interdirai; interdise interdisions; interdit; a
+maudire: maudis maudis maudit maudissons maudissez maudissent; maudissais; maudis maudirent; maudirai; maudisse maudissions; maudit; a
+pouvoir: peux peux peut pouvons pouvez peuvent; pouvais; pus purent; pourrai; puisse puissions; pu; a
+vouloir: veux veux veut voulons voulez veulent; voulais; voulus voulurent; voudrai; veuille voulions; voulu; a
+savoir: sais sais sait savons savez savent; savais; sus surent; saurai; sache sachions; su; a
+devoir: dois dois doit devons devez doivent; devais; dus durent; devrai; doive devions; dû; a
+voir: vois vois voit voyons voyez voient; voyais; vis virent; verrai; voie voyions; vu; a
+prévoir: prévois prévois prévoit prévoyons prévoyez prévoient; prévoyais; prévis prévirent; prévoirai; prévoie prévoyions; prévu; a
+recevoir: reçois reçois reçoit recevons recevez reçoivent; recevais; reçus reçurent; recevrai; reçoive recevions; reçu; a
+apercevoir: aperçois aperçois aperçoit apercevons apercevez aperçoivent; apercevais; aperçus aperçurent; apercevrai; aperçoive apercevions; aperçu; a
+valoir: vaux vaux vaut valons valez valent; valais; valus valurent; vaudrai; vaille valions; valu; a
+mouvoir: meus meus meut mouvons mouvez meuvent; mouvais; mus murent; mouvrai; meuve mouvions; mû; a
+émouvoir: émeus émeus émeut émouvons émouvez émeuvent; émouvais; émus émurent; émouvrai; émeuve émouvions; ému; a
+venir: viens viens vient venons venez viennent; venais; vins vinrent; viendrai; vienne venions; venu; ê
+devenir: deviens deviens devient devenons devenez deviennent; devenais; devins devinrent; deviendrai; devienne devenions; devenu; ê
+revenir: reviens reviens revient revenons revenez reviennent; revenais; revins revinrent; reviendrai; revienne revenions; revenu; ê
+tenir: tiens tiens tient tenons tenez tiennent; tenais; tins tinrent; tiendrai; tienne tenions; tenu; a
+obtenir: obtiens obtiens obtient obtenons obtenez obtiennent; obtenais; obtins obtinrent; obtiendrai; obtienne obtenions; obtenu; a
+prendre: prends prends prend prenons prenez prennent; prenais; pris prirent; prendrai; prenne prenions; pris; a
+comprendre: comprends comprends comprend comprenons comprenez comprennent; comprenais; compris comprirent; comprendrai; comprenne comprenions; compris; a
+mettre: mets mets met mettons mettez mettent; mettais; mis mirent; mettrai; mette mettions; mis; a
+permettre: permets permets permet permettons permettez permettent; permettais; permis permirent; permettrai; permette permettions; permis; a
+partir: pars pars part partons partez partent; partais; partis partirent; partirai; parte partions; parti; ê
+sortir: sors sors sort sortons sortez sortent; sortais; sortis sortirent; sortirai; sorte sortions; sorti; ê
+dormir: dors dors dort dormons dormez dorment; dormais; dormis dormirent; dormirai; dorme dormions; dormi; a
+servir: sers sers sert servons servez servent; servais; servis servirent; servirai; serve servions; servi; a
+sentir: sens sens sent sentons sentez sentent; sentais; sentis sentirent; sentirai; sente sentions; senti; a
+mentir: mens mens ment mentons mentez mentent; mentais; mentis mentirent; mentirai; mente mentions; menti; a
+courir: cours cours court courons courez courent; courais; courus coururent; courrai; coure courions; couru; a
+mourir: meurs meurs meurt mourons mourez meurent; mourais; mourus moururent; mourrai; meure mourions; mort; ê
+ouvrir: ouvre ouvres ouvre ouvrons ouvrez ouvrent; ouvrais; ouvris ouvrirent; ouvrirai; ouvre ouvrions; ouvert; a
+découvrir: découvre découvres découvre découvrons découvrez découvrent; découvrais; découvris découvrirent; découvrirai; découvre découvrions; découvert; a
+offrir: offre offres offre offrons offrez offrent; offrais; offris offrirent; offrirai; offre offrions; offert; a
+souffrir: souffre souffres souffre souffrons souffrez souffrent; souffrais; souffris souffrirent; souffrirai; souffre souffrions; souffert; a
+cueillir: cueille cueilles cueille cueillons cueillez cueillent; cueillais; cueillis cueillirent; cueillerai; cueille cueillions; cueilli; a
+accueillir: accueille accueilles accueille accueillons accueillez accueillent; accueillais; accueillis accueillirent; accueillerai; accueille accueillions; accueilli; a
+fuir: fuis fuis fuit fuyons fuyez fuient; fuyais; fuis fuirent; fuirai; fuie fuyions; fui; a
+acquérir: acquiers acquiers acquiert acquérons acquérez acquièrent; acquérais; acquis acquirent; acquerrai; acquière acquérions; acquis; a
+conquérir: conquiers conquiers conquiert conquérons conquérez conquièrent; conquérais; conquis conquirent; conquerrai; conquière conquérions; conquis; a
+bouillir: bous bous bout bouillons bouillez bouillent; bouillais; bouillis bouillirent; bouillirai; bouille bouillions; bouilli; a
+vêtir: vêts vêts vêt vêtons vêtez vêtent; vêtais; vêtis vêtirent; vêtirai; vête vêtions; vêtu; a
+lire: lis lis lit lisons lisez lisent; lisais; lus lurent; lirai; lise lisions; lu; a
+élire: élis élis élit élisons élisez élisent; élisais; élus élurent; élirai; élise élisions; élu; a
+écrire: écris écris écrit écrivons écrivez écrivent; écrivais; écrivis écrivirent; écrirai; écrive écrivions; écrit; a
+décrire: décris décris décrit décrivons décrivez décrivent; décrivais; décrivis décrivirent; décrirai; décrive décrivions; décrit; a
+rire: ris ris rit rions riez rient; riais; ris rirent; rirai; rie riions; ri; a
+sourire: souris souris sourit sourions souriez sourient; souriais; souris sourirent; sourirai; sourie souriions; souri; a
+conduire: conduis conduis conduit conduisons conduisez conduisent; conduisais; conduisis conduisirent; conduirai; conduise conduisions; conduit; a
+construire: construis construis construit construisons construisez construisent; construisais; construisis construisirent; construirai; construise construisions; construit; a
+traduire: traduis traduis traduit traduisons traduisez traduisent; traduisais; traduisis traduisirent; traduirai; traduise traduisions; traduit; a
+cuire: cuis cuis cuit cuisons cuisez cuisent; cuisais; cuisis cuisirent; cuirai; cuise cuisions; cuit; a
+nuire: nuis nuis nuit nuisons nuisez nuisent; nuisais; nuisis nuisirent; nuirai; nuise nuisions; nui; a
+battre: bats bats bat battons battez battent; battais; battis battirent; battrai; batte battions; battu; a
+rompre: romps romps rompt rompons rompez rompent; rompais; rompis rompirent; romprai; rompe rompions; rompu; a
+vaincre: vaincs vaincs vainc vainquons vainquez vainquent; vainquais; vainquis vainquirent; vaincrai; vainque vainquions; vaincu; a
+craindre: crains crains craint craignons craignez craignent; craignais; craignis craignirent; craindrai; craigne craignions; craint; a
+plaindre: plains plains plaint plaignons plaignez plaignent; plaignais; plaignis plaignirent; plaindrai; plaigne plaignions; plaint; a
+peindre: peins peins peint peignons peignez peignent; peignais; peignis peignirent; peindrai; peigne peignions; peint; a
+éteindre: éteins éteins éteint éteignons éteignez éteignent; éteignais; éteignis éteignirent; éteindrai; éteigne éteignions; éteint; a
+joindre: joins joins joint joignons joignez joignent; joignais; joignis joignirent; joindrai; joigne joignions; joint; a
+coudre: couds couds coud cousons cousez cousent; cousais; cousis cousirent; coudrai; couse cousions; cousu; a
+moudre: mouds mouds moud moulons moulez moulent; moulais; moulus moulurent; moudrai; moule moulions; moulu; a
+résoudre: résous résous résout résolvons résolvez résolvent; résolvais; résolus résolurent; résoudrai; résolve résolvions; résolu; a
+connaître: connais connais connaît connaissons connaissez connaissent; connaissais; connus connurent; connaîtrai; connaisse connaissions; connu; a
+reconnaître: reconnais reconnais reconnaît reconnaissons reconnaissez reconnaissent; reconnaissais; reconnus reconnurent; reconnaîtrai; reconnaisse reconnaissions; reconnu; a
+paraître: parais parais paraît paraissons paraissez paraissent; paraissais; parus parurent; paraîtrai; paraisse paraissions; paru; a
+apparaître: apparais apparais apparaît apparaissons apparaissez apparaissent; apparaissais; apparus apparurent; apparaîtrai; apparaisse apparaissions; apparu; ê
+disparaître: disparais disparais disparaît disparaissons disparaissez disparaissent; disparaissais; disparus disparurent; disparaîtrai; disparaisse disparaissions; disparu; a
+naître: nais nais naît naissons naissez naissent; naissais; naquis naquirent; naîtrai; naisse naissions; né; ê
+croître: croîs croîs croît croissons croissez croissent; croissais; crûs crûrent; croîtrai; croisse croissions; crû; a
+accroître: accrois accrois accroît accroissons accroissez accroissent; accroissais; accrus accrurent; accroîtrai; accroisse accroissions; accru; a
+croire: crois crois croit croyons croyez croient; croyais; crus crurent; croirai; croie croyions; cru; a
+boire: bois bois boit buvons buvez boivent; buvais; bus burent; boirai; boive buvions; bu; a
+plaire: plais plais plaît plaisons plaisez plaisent; plaisais; plus plurent; plairai; plaise plaisions; plu; a
+taire: tais tais tait taisons taisez taisent; taisais; tus turent; tairai; taise taisions; tu; a
+conclure: conclus conclus conclut concluons concluez concluent; concluais; conclus conclurent; conclurai; conclue concluions; conclu; a
+exclure: exclus exclus exclut excluons excluez excluent; excluais; exclus exclurent; exclurai; exclue excluions; exclu; a
+inclure: inclus inclus inclut incluons incluez incluent; incluais; inclus inclurent; inclurai; inclue incluions; inclus; a
+vivre: vis vis vit vivons vivez vivent; vivais; vécus vécurent; vivrai; vive vivions; vécu; a
+suivre: suis suis suit suivons suivez suivent; suivais; suivis suivirent; suivrai; suive suivions; suivi; a
+poursuivre: poursuis poursuis poursuit poursuivons poursuivez poursuivent; poursuivais; poursuivis poursuivirent; poursuivrai; poursuive poursuivions; poursuivi; a
+suffire: suffis suffis suffit suffisons suffisez suffisent; suffisais; suffis suffirent; suffirai; suffise suffisions; suffi; a
+asseoir: assieds assieds assied asseyons asseyez asseyent; asseyais; assis assirent; assiérai; asseye asseyions; assis; a
+""".strip().splitlines()
+
+
+def common_case(line):
+    verb, rest = line.split(": ", 1)
+    present, impf, ps, fut, subj, pp, aux = (part.strip() for part in rest.split(";"))
+    return pytest.param(verb, row(present), impf, row(ps), fut, row(subj), pp,
+                        {"a": "avoir", "ê": "être"}[aux], id=verb)
+
+
+@pytest.mark.parametrize("verb,present,impf,ps,fut,subj,pp,aux", [common_case(line) for line in COMMON])
+def test_common_verbs(verb, present, impf, ps, fut, subj, pp, aux):
+    t = conj(verb)
+    assert t.infinitive == verb
+    assert t.present == present
+    assert t.imperfect[0] == impf
+    assert [t.past_historic[0], t.past_historic[5]] == ps
+    assert t.future[0] == fut
+    assert [t.subjunctive_present[0], t.subjunctive_present[3]] == subj
+    assert t.past_participle == pp
+    assert t.auxiliary == aux
+    plural_pp = pp if aux == "avoir" or pp.endswith("s") else pp + "s"
+    first = {"avoir": ["ai", "avons"], "être": ["suis", "sommes"]}[aux]
+    assert [t.passe_compose[0], t.passe_compose[3]] == [f"{first[0]} {pp}", f"{first[1]} {plural_pp}"]
+
+
+# ---- worked examples: full rows ----
+
+ROWS = [
+    ("parler", "past_historic", "parlai parlas parla parlâmes parlâtes parlèrent"),
+    ("parler", "subjunctive_imperfect", "parlasse parlasses parlât parlassions parlassiez parlassent"),
+    ("parler", "conditional", "parlerais parlerais parlerait parlerions parleriez parleraient"),
+    ("appeler", "future", "appellerai appelleras appellera appellerons appellerez appelleront"),
+    ("geler", "future", "gèlerai gèleras gèlera gèlerons gèlerez gèleront"),
+    ("céder", "subjunctive_present", "cède cèdes cède cédions cédiez cèdent"),
+    ("céder", "conditional", "céderais céderais céderait céderions céderiez céderaient"),
+    ("lever", "future", "lèverai lèveras lèvera lèverons lèverez lèveront"),
+    ("nettoyer", "future", "nettoierai nettoieras nettoiera nettoierons nettoierez nettoieront"),
+    ("payer", "subjunctive_present", "paie paies paie payions payiez paient"),
+    ("manger", "past_historic", "mangeai mangeas mangea mangeâmes mangeâtes mangèrent"),
+    ("manger", "imperfect", "mangeais mangeais mangeait mangions mangiez mangeaient"),
+    ("manger", "subjunctive_imperfect", "mangeasse mangeasses mangeât mangeassions mangeassiez mangeassent"),
+    ("commencer", "imperfect", "commençais commençais commençait commencions commenciez commençaient"),
+    ("commencer", "past_historic", "commençai commenças commença commençâmes commençâtes commencèrent"),
+    ("finir", "past_historic", "finis finis finit finîmes finîtes finirent"),
+    ("finir", "subjunctive_imperfect", "finisse finisses finît finissions finissiez finissent"),
+    ("finir", "imperfect", "finissais finissais finissait finissions finissiez finissaient"),
+    ("vendre", "past_historic", "vendis vendis vendit vendîmes vendîtes vendirent"),
+    ("vendre", "subjunctive_imperfect", "vendisse vendisses vendît vendissions vendissiez vendissent"),
+    ("venir", "past_historic", "vins vins vint vînmes vîntes vinrent"),
+    ("venir", "subjunctive_imperfect", "vinsse vinsses vînt vinssions vinssiez vinssent"),
+    ("naître", "past_historic", "naquis naquis naquit naquîmes naquîtes naquirent"),
+    ("croître", "past_historic", "crûs crûs crût crûmes crûtes crûrent"),
+    ("courir", "subjunctive_imperfect", "courusse courusses courût courussions courussiez courussent"),
+    ("aller", "past_historic", "allai allas alla allâmes allâtes allèrent"),
+    ("aller", "subjunctive_imperfect", "allasse allasses allât allassions allassiez allassent"),
+    ("aller", "subjunctive_present", "aille ailles aille allions alliez aillent"),
+    ("aller", "passe_compose", "suis_allé es_allé est_allé sommes_allés êtes_allés sont_allés"),
+    ("être", "subjunctive_present", "sois sois soit soyons soyez soient"),
+    ("être", "imperfect", "étais étais était étions étiez étaient"),
+    ("être", "subjunctive_imperfect", "fusse fusses fût fussions fussiez fussent"),
+    ("avoir", "subjunctive_present", "aie aies ait ayons ayez aient"),
+    ("avoir", "passe_compose", "ai_eu as_eu a_eu avons_eu avez_eu ont_eu"),
+    ("avoir", "past_historic", "eus eus eut eûmes eûtes eurent"),
+    ("haïr", "past_historic", "haïs haïs haït haïmes haïtes haïrent"),
+    ("mouvoir", "past_historic", "mus mus mut mûmes mûtes murent"),
+    ("recevoir", "subjunctive_imperfect", "reçusse reçusses reçût reçussions reçussiez reçussent"),
+    ("rire", "imperfect", "riais riais riait riions riiez riaient"),
+    ("parler", "futur_anterieur", "aurai_parlé auras_parlé aura_parlé aurons_parlé aurez_parlé auront_parlé"),
+    ("venir", "plus_que_parfait", "étais_venu étais_venu était_venu étions_venus étiez_venus étaient_venus"),
+    ("venir", "passe_anterieur", "fus_venu fus_venu fut_venu fûmes_venus fûtes_venus furent_venus"),
+    ("venir", "conditionnel_passe", "serais_venu serais_venu serait_venu serions_venus seriez_venus seraient_venus"),
+    ("parler", "subjonctif_passe", "aie_parlé aies_parlé ait_parlé ayons_parlé ayez_parlé aient_parlé"),
+    ("parler", "subjonctif_plus_que_parfait",
+     "eusse_parlé eusses_parlé eût_parlé eussions_parlé eussiez_parlé eussent_parlé"),
+]
+
+
+@pytest.mark.parametrize("verb,attr,expected", ROWS, ids=[f"{v}-{a}" for v, a, _ in ROWS])
+def test_rows(verb, attr, expected):
+    assert getattr(conj(verb), attr) == [f.replace("_", " ") for f in expected.split()]
+
+
+NONFINITE = [
+    # verb, present participle, past participle, imperative
+    ("parler", "parlant", "parlé", ["parle", "parlons", "parlez"]),
+    ("appeler", "appelant", "appelé", ["appelle", "appelons", "appelez"]),
+    ("lever", "levant", "levé", ["lève", "levons", "levez"]),
+    ("manger", "mangeant", "mangé", ["mange", "mangeons", "mangez"]),
+    ("commencer", "commençant", "commencé", ["commence", "commençons", "commencez"]),
+    ("finir", "finissant", "fini", ["finis", "finissons", "finissez"]),
+    ("vendre", "vendant", "vendu", ["vends", "vendons", "vendez"]),
+    ("aller", "allant", "allé", ["va", "allons", "allez"]),
+    ("être", "étant", "été", ["sois", "soyons", "soyez"]),
+    ("avoir", "ayant", "eu", ["aie", "ayons", "ayez"]),
+    ("savoir", "sachant", "su", ["sache", "sachons", "sachez"]),
+    ("vouloir", "voulant", "voulu", ["veuille", "veuillons", "veuillez"]),
+    ("ouvrir", "ouvrant", "ouvert", ["ouvre", "ouvrons", "ouvrez"]),
+    ("cueillir", "cueillant", "cueilli", ["cueille", "cueillons", "cueillez"]),
+    ("venir", "venant", "venu", ["viens", "venons", "venez"]),
+    ("faire", "faisant", "fait", ["fais", "faisons", "faites"]),
+    ("dire", "disant", "dit", ["dis", "disons", "dites"]),
+    ("prédire", "prédisant", "prédit", ["prédis", "prédisons", "prédisez"]),
+    ("recevoir", "recevant", "reçu", ["reçois", "recevons", "recevez"]),
+    ("haïr", "haïssant", "haï", ["hais", "haïssons", "haïssez"]),
+    ("échoir", "échéant", "échu", ["échois", "échoyons", "échoyez"]),
+    ("pouvoir", "pouvant", "pu", [None, None, None]),
+    ("falloir", "fallant", "fallu", [None, None, None]),
+    ("pleuvoir", "pleuvant", "plu", [None, None, None]),
+    ("gésir", "gisant", DASH, [None, None, None]),
+    ("paître", "paissant", DASH, ["pais", "paissons", "paissez"]),
+]
+
+
+@pytest.mark.parametrize("verb,prsp,pp,imperative", NONFINITE, ids=[n[0] for n in NONFINITE])
+def test_participles_and_imperative(verb, prsp, pp, imperative):
+    t = conj(verb)
+    assert (t.present_participle, t.past_participle, t.imperative) == (prsp, pp, imperative)
+
+
+# ---- defective verbs ----
+
+def test_falloir_is_impersonal():
+    t = conj("falloir")
+    assert t.present == [DASH, DASH, "faut", DASH, DASH, DASH]
+    assert t.imperfect == [DASH, DASH, "fallait", DASH, DASH, DASH]
+    assert t.future[2] == "faudra" and t.subjunctive_present[2] == "faille"
+    assert t.passe_compose == [DASH, DASH, "a fallu", DASH, DASH, DASH]
+    assert t.subjonctif_plus_que_parfait == [DASH, DASH, "eût fallu", DASH, DASH, DASH]
+
+
+def test_pleuvoir_keeps_both_third_persons():
+    t = conj("pleuvoir")
+    assert t.present == [DASH, DASH, "pleut", DASH, DASH, "pleuvent"]
+    assert t.passe_compose == [DASH, DASH, "a plu", DASH, DASH, "ont plu"]
+
+
+def test_gesir_has_only_present_and_imperfect():
+    t = conj("gésir")
+    assert t.present == row("gis gis gît gisons gisez gisent")
+    assert t.imperfect == row("gisais gisais gisait gisions gisiez gisaient")
+    for attr in ["past_historic", "future", "conditional", "subjunctive_imperfect"] + COMPOUND:
+        assert getattr(t, attr) == [DASH] * 6, attr
+
+
+@pytest.mark.parametrize("verb", ["traire", "braire", "paître", "clore", "extraire"])
+def test_missing_past_historic(verb):
+    t = conj(verb)
+    assert t.past_historic == [DASH] * 6
+    assert t.subjunctive_imperfect == [DASH] * 6
+    assert DASH not in t.future
+
+
+def test_paitre_has_no_compound_tenses():
+    t = conj("paître")
+    assert t.past_participle == DASH
+    assert all(getattr(t, attr) == [DASH] * 6 for attr in COMPOUND)
+    assert t.present[2] == "paît"
+
+
+def test_clore():
+    t = conj("clore")
+    assert t.present == row("clos clos clôt closons closez closent")
+    assert t.passe_compose[0] == "ai clos"
+    assert conj("éclore").present[2] == "éclôt"
+
+
+# ---- reflexive verbs ----
+
+def test_se_laver():
+    t = conj("se laver")
+    assert t.infinitive == "se laver" and t.auxiliary == "être"
+    assert t.present_participle == "se lavant" and t.past_participle == "lavé"
+    assert t.present == ["me lave", "te laves", "se lave", "nous lavons", "vous lavez", "se lavent"]
+    assert t.imperative == ["lave-toi", "lavons-nous", "lavez-vous"]
+    assert t.passe_compose == ["me suis lavé", "t'es lavé", "s'est lavé", "nous sommes lavés",
+                               "vous êtes lavés", "se sont lavés"]
+    assert t.plus_que_parfait[0] == "m'étais lavé"
+    assert t.futur_anterieur[5] == "se seront lavés"
+
+
+@pytest.mark.parametrize("text", ["s'asseoir", "s’asseoir", "S'ASSEOIR", "  s’asseoir "])
+def test_s_asseoir_with_either_apostrophe(text):
+    t = conj(text)
+    assert t.infinitive == "s'asseoir" and t.auxiliary == "être"
+    assert t.present == ["m'assieds", "t'assieds", "s'assied", "nous asseyons", "vous asseyez", "s'asseyent"]
+    assert t.passe_compose == ["me suis assis", "t'es assis", "s'est assis", "nous sommes assis",
+                               "vous êtes assis", "se sont assis"]
+    assert t.imperative == ["assieds-toi", "asseyons-nous", "asseyez-vous"]
+    assert t.present_participle == "s'asseyant"
+
+
+@pytest.mark.parametrize("text,infinitive,present0,passe5", [
+    ("s'appeler", "s'appeler", "m'appelle", "se sont appelés"),
+    ("s'habiller", "s'habiller", "m'habille", "se sont habillés"),
+    ("se hâter", "se hâter", "me hâte", "se sont hâtés"),
+    ("se haïr", "se haïr", "me hais", "se sont haïs"),
+    ("se  laver", "se laver", "me lave", "se sont lavés"),
+    ("s'enfuir", "s'enfuir", "m'enfuis", "se sont enfuis"),
+    ("se souvenir", "se souvenir", "me souviens", "se sont souvenus"),
+    ("se taire", "se taire", "me tais", "se sont tus"),
+    ("s'écrier", "s'écrier", "m'écrie", "se sont écriés"),
+])
+def test_reflexive_pronoun_and_elision(text, infinitive, present0, passe5):
+    t = conj(text)
+    assert (t.infinitive, t.present[0], t.passe_compose[5], t.auxiliary) == (infinitive, present0, passe5, "être")
+
+
+def test_reflexive_elision_before_h():
+    assert conj("s'habiller").present_participle == "s'habillant"
+    assert conj("se hâter").present_participle == "se hâtant"
+    assert conj("se hâter").passe_compose[2] == "s'est hâté"
+
+
+# ---- prefixed verbs and their auxiliaries ----
+
+@pytest.mark.parametrize("verb,aux", [
+    ("revenir", "être"), ("intervenir", "être"), ("devenir", "être"), ("parvenir", "être"),
+    ("ressortir", "être"), ("repartir", "être"), ("renaître", "être"), ("apparaître", "être"),
+    ("redescendre", "être"), ("retomber", "être"), ("passer", "être"), ("décéder", "être"),
+    ("convenir", "avoir"), ("prévenir", "avoir"), ("raller", "avoir"), ("soutenir", "avoir"),
+    ("disparaître", "avoir"), ("rendre", "avoir"),
+])
+def test_auxiliary(verb, aux):
+    assert conj(verb).auxiliary == aux
+
+
+@pytest.mark.parametrize("verb,attr,slot,form", [
+    ("décrire", "present", 3, "décrivons"),
+    ("inscrire", "past_participle", None, "inscrit"),
+    ("acquérir", "future", 0, "acquerrai"),
+    ("rasseoir", "present", 0, "rassieds"),
+    ("raller", "present", 0, "rvais"),
+    ("raller", "present", 3, "rallons"),
+    ("entrevoir", "future", 0, "entreverrai"),
+    ("défaire", "present", 4, "défaites"),
+    ("contredire", "present", 4, "contredisez"),
+    ("médire", "present", 4, "médisez"),
+    ("dédire", "present", 4, "dédisez"),
+    ("redire", "present", 4, "redites"),
+    ("desservir", "present", 0, "dessers"),
+    ("détruire", "past_historic", 0, "détruisis"),
+    ("reluire", "past_participle", None, "relui"),
+    ("atteindre", "present", 3, "atteignons"),
+    ("contraindre", "present", 5, "contraignent"),
+    ("rejoindre", "subjunctive_present", 0, "rejoigne"),
+    ("décevoir", "present", 0, "déçois"),
+    ("découdre", "past_participle", None, "décousu"),
+    ("revivre", "past_historic", 3, "revécûmes"),
+    ("survivre", "past_participle", None, "survécu"),
+    ("retenir", "past_historic", 3, "retînmes"),
+    ("promouvoir", "past_participle", None, "promu"),
+    ("accueillir", "imperative", 0, "accueille"),
+    ("entrouvrir", "imperative", 0, "entrouvre"),
+])
+def test_prefixed_verbs(verb, attr, slot, form):
+    value = getattr(conj(verb), attr)
+    assert (value if slot is None else value[slot]) == form
+
+
+@pytest.mark.parametrize("verb,pp", [
+    ("conclure", "conclu"), ("exclure", "exclu"), ("inclure", "inclus"), ("occlure", "occlus"),
+])
+def test_clure_family_participles(verb, pp):
+    t = conj(verb)
+    assert t.past_participle == pp
+    assert t.passe_compose[0] == "ai " + pp
+    assert t.present[0] == verb[:-2] + "s"
+
+
+@pytest.mark.parametrize("verb,nous", [
+    ("finir", "finissons"), ("asservir", "asservissons"), ("répartir", "répartissons"),
+    ("épaissir", "épaississons"), ("assortir", "assortissons"), ("impartir", "impartissons"),
+    ("réjouir", "réjouissons"), ("installer", "installons"), ("servir", "servons"),
+    ("desservir", "desservons"), ("partir", "partons"), ("repartir", "repartons"), ("fuir", "fuyons"),
+    ("s'enfuir", "nous enfuyons"),
+])
+def test_group_choice(verb, nous):
+    assert conj(verb).present[3] == nous
+
+
+# ---- input normalisation and failures ----
+
+@pytest.mark.parametrize("text,infinitive", [
+    ("Parler", "parler"), ("PARLER", "parler"), ("  parler  ", "parler"), ("\tparler\n", "parler"),
+    ("parler\u00a0", "parler"),
+    ("cre\u0301er", "créer"), ("CRE\u0301ER", "créer"), ("ce\u0301der", "céder"),
+    ("nai\u0302tre", "naître"), ("hai\u0308r", "haïr"), ("ba\u0302tir", "bâtir"),
+    ("perc\u0327er", "perçer"),
+    (unicodedata.normalize("NFD", "Être"), "être"),
+    (unicodedata.normalize("NFD", "se méfier"), "se méfier"),
+])
+def test_normalisation(text, infinitive):
+    assert conj(text).infinitive == infinitive
+
+
+def test_decomposed_accents_conjugate_like_composed():
+    for word in ["créer", "céder", "naître", "haïr", "gésir", "s'écrier"]:
+        decomposed = unicodedata.normalize("NFD", word)
+        assert decomposed != word
+        composed, split = conj(word), conj(decomposed)
+        assert all(getattr(composed, a) == getattr(split, a) for a in SIMPLE + COMPOUND + ["infinitive"])
+
+
+def test_mark_after_other_letter_is_kept():
+    # A grave accent on c has no precomposed letter: the mark stays and the
+    # word is still an -er verb.
+    t = conj("ac\u0300er")
+    assert t.infinitive == "ac\u0300er"
+    assert t.present[0] == "ac\u0300e"
+
+
+@pytest.mark.parametrize("text", [
+    "", "   ", "se", "se ", "s'", "s’", "se  ", "parler vite", "par\u00a0ler", "se\tlaver", "l'aimer", "l’aimer",
+    "s'l'aimer", "er", "ir", "brrer", "dre", "xyz\u2003er",
+])
+def test_not_a_french_infinitive(text):
+    with pytest.raises(ValueError) as e:
+        conj(text)
+    assert e.value.args == ("not a French infinitive",)
+
+
+@pytest.mark.parametrize("text", ["férir", "issir", "choir", "seoir", "absoudre", "dissoudre", "xyz", "a", "oir",
+                                  "se xyz", "parlé"])
+def test_not_a_supported_french_verb(text):
+    with pytest.raises(ValueError) as e:
+        conj(text)
+    assert e.value.args == ("not a supported French verb",)
+
+
+# ---- the built-in lexicon, row by row ----
+
+def lexicon_lines():
+    with open(LEXICON, encoding="utf-8", newline="") as f:
+        return f.read().split("\n")
+
+
+def lexicon_rows():
+    return [line.split("\t") for line in lexicon_lines() if line and not line.startswith("#")]
+
+
+def test_lexicon_text_shape():
+    lines = lexicon_lines()
+    assert lines[-1] == "" and "\r" not in "".join(lines)
+    header = lines[:25]
+    assert all(line.startswith("#") for line in header)
+    assert header[0] == "# French irregular lexicon: third-group verbs and the two irregular"
+    assert header[24] == "# gaps need variant/defective slots the schema lacks yet."
+    assert all(line and not line.startswith("#") for line in lines[25:-1])
+    lemmas = [r[0] for r in lexicon_rows()]
+    assert lemmas.count("asseoir") == 2
+    assert [lemma for lemma in lemmas if lemma not in ("inclure", "occlure")][:3] == ["aller", "envoyer", "partir"]
+    assert lemmas[-1] == "recroître"
+
+
+@pytest.mark.parametrize("cells", lexicon_rows(), ids=lambda cells: cells[0])
+def test_lexicon_row(cells):
+    assert len(cells) in (12, 13, 14, 16)
+    assert all(cell == cell.strip() and cell for cell in cells)
+    if len(cells) > 14 and cells[14] != "-":
+        assert len(cells[14].split(",")) == 6
+    if len(cells) > 15 and cells[15] != "-":
+        assert len(cells[15].split(",")) == 3
+    lemma = cells[0]
+    if lemma == "asseoir" and cells[1] == "assois":
+        # The second row of a base is kept but not used for forms.
+        return
+    t = conj(lemma)
+    assert t.infinitive == lemma
+    assert t.present == cells[1:7]
+    assert t.past_participle == cells[11]
+    # Every row has its third person singular; other slots may be masked.
+    if cells[10] != DASH:
+        assert t.future[2] == cells[10] + "a"
+    if cells[9] != DASH and cells[1] != DASH:
+        assert t.past_historic[0] == cells[9]
+    if len(cells) > 14 and cells[14] != "-":
+        assert t.subjunctive_present == cells[14].split(",")
+    else:
+        assert t.subjunctive_present[2] == cells[7] + "e"
+        if cells[4] != DASH:
+            assert t.subjunctive_present[3] == cells[8] + "ions"
+    if len(cells) > 12 and cells[12] != "-":
+        assert t.imperfect[2] == cells[12] + "ait"
+
+
+# ---- the result class ----
+
+def test_class():
+    t = conj("parler")
+    cls = type(t)
+    assert cls.__name__ == "FrenchConjugation" and cls.__module__ == "builtins"
+    assert cls.__doc__ == ("The full conjugation table of one French verb. Rows are\n"
+                           "[je, tu, il/elle, nous, vous, ils/elles].")
+    assert repr(t) == 'FrenchConjugation("parler")'
+    assert repr(conj("s'asseoir")) == 'FrenchConjugation("s\'asseoir")'
+    names = [k for k, v in vars(cls).items() if type(v).__name__ == "getset_descriptor"]
+    assert names == ["infinitive", "auxiliary", "present_participle", "past_participle", "imperative"] + SIMPLE + COMPOUND
+    assert cls.imperative.__doc__ == "[tu, nous, vous]"
+    assert cls.present.__doc__ in ("", None)
+    with pytest.raises(TypeError, match="No constructor defined for FrenchConjugation"):
+        cls()
+    with pytest.raises(AttributeError):
+        t.present = []
