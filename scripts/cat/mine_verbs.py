@@ -337,9 +337,9 @@ def caure(p, exact=False):
           p + "caieu", exact)
 
 
-def pure(lemma, pres3, back, pp=None, ppf=None, imp2=None, exact=False):
+def pure(lemma, pres3, pp=None, ppf=None, imp2=None, exact=False):
     """A pure -ir verb whose stressed stem changes vowel: cuso, cuses, cus
-    (pres3 = the first three present forms; back = the stem of the rest)."""
+    (pres3 = the first three present forms)."""
     s = lemma[:-2]
     w = pres3[0][:-1]   # 'cus'
     pres = list(pres3) + [s + "im", s + "iu", pres3[0][:-1] + "en"]
@@ -347,7 +347,6 @@ def pure(lemma, pres3, back, pp=None, ppf=None, imp2=None, exact=False):
     pp = pp or s + "it"
     row(lemma, pres, impf_e(s), pret_i(s), subj, simpf_i(s), lemma, pp, s + "int", imp2 or pres3[2],
         ppf or pp[:-1] + ("da" if pp.endswith("it") else "ta"), s + "iu", exact)
-    del back
 
 
 # ---------------------------------------------------------------- the rows
@@ -604,18 +603,17 @@ velar("equivaler", "equivalc,equivals,equival,equivalem,equivaleu,equivalen", im
       "equivaldr", "equivalgut", "equivalguda", "equivalent", "equival", "equivaleu")
 velar("prevaler", "prevalc,prevals,preval,prevalem,prevaleu,prevalen", impf_e("preval"), "prevalgu",
       "prevaldr", "prevalgut", "prevalguda", "prevalent", "preval", "prevaleu")
-collir_like = [("acollir", True), ("recollir", False), ("escollir", False)]
-for lemma, ex in collir_like:
+for lemma, ex in (("acollir", True), ("recollir", False), ("escollir", False)):
     p = lemma[:-6]
     row(lemma, [p + "cullo", p + "culls", p + "cull", p + "collim", p + "colliu", p + "cullen"],
         impf_e(p + "coll"), pret_i(p + "coll"),
         [p + "culli", p + "cullis", p + "culli", p + "collim", p + "colliu", p + "cullin"], simpf_i(p + "coll"),
         lemma, p + "collit", p + "collint", p + "cull", p + "collida", p + "colliu", ex)
-pure("cosir", ["cuso", "cuses", "cus"], "cos", exact=True)
-pure("punyir", ["punyo", "punys", "puny"], "puny", exact=True)
-pure("tossir", ["tusso", "tusses", "tus"], "toss")
-pure("escopir", ["escupo", "escups", "escup"], "escop")
-pure("pudir", ["pudo", "puts", "put"], "pud", imp2="put")
+pure("cosir", ["cuso", "cuses", "cus"], exact=True)
+pure("punyir", ["punyo", "punys", "puny"], exact=True)
+pure("tossir", ["tusso", "tusses", "tus"])
+pure("escopir", ["escupo", "escups", "escup"])
+pure("pudir", ["pudo", "puts", "put"], imp2="put")
 row("eixir", "ixo,ixes,ix,eixim,eixiu,ixen", impf_e("eix"), pret_i("eix"),
     ["ixi", "ixis", "ixi", "eixim", "eixiu", "ixin"], simpf_i("eix"), "eixir", "eixit", "eixint", "ix", "eixida",
     "eixiu", exact=True)
