@@ -23,8 +23,8 @@ std::optional<Six> six(std::string_view cell) {
     std::size_t n = 0, start = 0;
     for (;;) {
         std::size_t comma = cell.find(',', start);
-        std::string_view piece = cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-        if (n < 6) out[n] = piece;
+        std::string_view form = cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        if (n < 6) out[n] = form;
         ++n;
         if (comma == std::string_view::npos) break;
         start = comma + 1;

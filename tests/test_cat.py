@@ -293,6 +293,13 @@ def test_prefixed_verbs_take_the_base_row(verb, checks):
     ("recollir", "recullo", "recollit"),
     ("escollir", "escullo", "escollit"),
     ("acomplir", "acompleixo", "acomplert"),
+    # Verbs that only look like derivatives of a row or of a pure -ir verb.
+    ("proferir", "profereixo", "proferit"),    # not oferir
+    ("atemorir", "atemoreixo", "atemorit"),    # not morir
+    ("assortir", "assorteixo", "assortit"),    # not sortir
+    ("defugir", "defujo", "defugit"),
+    ("descórrer", "descorro", "descorregut"),
+    ("suplir", "supleixo", "suplert"),
 ])
 def test_exact_only_bases_and_derivative_rows(verb, present0, participle):
     t = cat(verb)

@@ -168,7 +168,7 @@ def endre(lemma, exact=False):
 
 
 ACUTE = {"entendre", "atendre", "estendre", "pretendre", "encendre", "contendre", "distendre", "sobreentendre",
-         "malentendre"}
+         "malentendre", "desentendre"}
 
 
 def ondre(lemma, pp, exact=False):
@@ -349,6 +349,33 @@ def pure(lemma, pres3, pp=None, ppf=None, imp2=None, exact=False):
         ppf or pp[:-1] + ("da" if pp.endswith("it") else "ta"), s + "iu", exact)
 
 
+def seure(p, exact=False):
+    velar(p + "seure", [p + "sec", p + "seus", p + "seu", p + "seiem", p + "seieu", p + "seuen"], impf_ei(p + "s"),
+          p + "segu", p + "seur", p + "segut", p + "seguda", p + "seient", p + "seu", p + "seieu", exact)
+
+
+def eixir(p, exact=False):
+    """eixir, reeixir: ixo, ixes, ix with the stressed stem; ï after a vowel."""
+    x = p + ("ïx" if p else "ix")
+    e = p + "eix"
+    row(p + "eixir", [x + "o", x + "es", x, e + "im", e + "iu", x + "en"], impf_e(e), pret_i(e),
+        [x + "i", x + "is", x + "i", e + "im", e + "iu", x + "in"], simpf_i(e), p + "eixir", e + "it", e + "int", x,
+        e + "ida", e + "iu", exact)
+
+
+def fugir(p):
+    row(p + "fugir", [p + "fujo", p + "fuges", p + "fuig", p + "fugim", p + "fugiu", p + "fugen"], impf_e(p + "fug"),
+        pret_i(p + "fug"), subj_i(p + "fug"), simpf_i(p + "fug"), p + "fugir", p + "fugit", p + "fugint", p + "fuig",
+        p + "fugida", p + "fugiu")
+
+
+def sortir(p, exact=False):
+    s, u = p + "sort", p + "surt"
+    row(p + "sortir", [u + "o", u + "s", u, s + "im", s + "iu", u + "en"], impf_e(s), pret_i(s),
+        [u + "i", u + "is", u + "i", s + "im", s + "iu", u + "in"], simpf_i(s), p + "sortir", s + "it", s + "int", u,
+        s + "ida", s + "iu", exact)
+
+
 # ---------------------------------------------------------------- the rows
 # The very common verbs first.
 
@@ -381,9 +408,7 @@ row("saber", "sé,saps,sap,sabem,sabeu,saben", impf_e("sab"), pret_e("sab"),
 veure("", exact=True)
 first("donar", pres=["dono", "dónes", "dóna", "donem", "doneu", "donen"], exact=True)
 venir("", exact=True)
-row("sortir", "surto,surts,surt,sortim,sortiu,surten", impf_e("sort"), pret_i("sort"),
-    ["surti", "surtis", "surti", "sortim", "sortiu", "surtin"], simpf_i("sort"), "sortir", "sortit", "sortint",
-    "surt", "sortida", "sortiu", exact=True)
+sortir("", exact=True)
 prendre("", exact=True)
 velar("creure", "crec,creus,creu,creiem,creieu,creuen", impf_ei("cr"), "cregu", "creur", "cregut", "creguda",
       "creient", "creu", "creieu", exact=True)
@@ -421,10 +446,8 @@ row("collir", "cullo,culls,cull,collim,colliu,cullen", impf_e("coll"), pret_i("c
     "cull", "collida", "colliu", exact=True)
 moure("", exact=True)
 riure("", exact=True)
-row("seure", "sec,seus,seu,seiem,seieu,seuen", impf_ei("s"), pret_e("segu"), subj_e("segu"), simpf_e("segu"),
-    "seur", "segut", "seient", "seu", "seguda", "seieu", exact=True)
-row("asseure", "assec,asseus,asseu,asseiem,asseieu,asseuen", impf_ei("ass"), pret_e("assegu"), subj_e("assegu"),
-    simpf_e("assegu"), "asseur", "assegut", "asseient", "asseu", "asseguda", "asseieu")
+seure("", exact=True)
+seure("as")
 velar("valer", "valc,vals,val,valem,valeu,valen", impf_e("val"), "valgu", "valdr", "valgut", "valguda", "valent",
       "val", "valeu", exact=True)
 row("vendre", "venc,vens,ven,venem,veneu,venen", impf_e("ven"), pret_e("vengu"), subj_e("vengu"),
@@ -614,9 +637,7 @@ pure("punyir", ["punyo", "punys", "puny"], exact=True)
 pure("tossir", ["tusso", "tusses", "tus"])
 pure("escopir", ["escupo", "escups", "escup"])
 pure("pudir", ["pudo", "puts", "put"], imp2="put")
-row("eixir", "ixo,ixes,ix,eixim,eixiu,ixen", impf_e("eix"), pret_i("eix"),
-    ["ixi", "ixis", "ixi", "eixim", "eixiu", "ixin"], simpf_i("eix"), "eixir", "eixit", "eixint", "ix", "eixida",
-    "eixiu", exact=True)
+eixir("", exact=True)
 row("reobrir", "reobro,reobres,reobre,reobrim,reobriu,reobren", impf_e("reobr"), pret_i("reobr"),
     subj_i("reobr"), simpf_i("reobr"), "reobrir", "reobert", "reobrint", "reobre", "reoberta", "reobriu",
     exact=True)
@@ -674,9 +695,40 @@ inchoative("assortir")
 inchoative("reblir", pp="reblert", ppf="reblerta")
 first("desmaiar", subj=["desmaï", "desmaïs", "desmaï", "desmaiem", "desmaieu", "desmaïn"])
 first("esplaiar", subj=["esplaï", "esplaïs", "esplaï", "esplaiem", "esplaieu", "esplaïn"])
-row("sobreeixir", "sobreïxo,sobreïxes,sobreïx,sobreeixim,sobreeixiu,sobreïxen", impf_e("sobreeix"),
-    pret_i("sobreeix"), ["sobreïxi", "sobreïxis", "sobreïxi", "sobreeixim", "sobreeixiu", "sobreïxin"],
-    simpf_i("sobreeix"), "sobreeixir", "sobreeixit", "sobreeixint", "sobreïx", "sobreeixida", "sobreeixiu")
+eixir("sobre")
+eixir("re")
+# Found by conjugating every verb of the Catalan spelling dictionary and
+# comparing with a morphological generator: derivatives and look-alikes that
+# the rules or the suffix match get wrong.
+pure("descosir", ["descuso", "descuses", "descús"])
+first("aboiar", subj=["aboï", "aboïs", "aboï", "aboiem", "aboieu", "aboïn"])
+first("enjoiar", subj=["enjoï", "enjoïs", "enjoï", "enjoiem", "enjoieu", "enjoïn"])
+first("atalaiar", subj=["atalaï", "atalaïs", "atalaï", "atalaiem", "atalaieu", "atalaïn"])
+first("entrecreuar", subj=["entrecreui", "entrecreuis", "entrecreui", "entrecreuem", "entrecreueu", "entrecreuin"])
+fugir("de")
+sortir("sobre")
+inchoative("assentir")     # not the pure sentir
+inchoative("dissentir")
+inchoative("atemorir")     # not morir
+inchoative("proferir")     # not oferir: proferit
+inchoative("suplir", pp="suplert", ppf="suplerta")
+tenir("menys")
+venir("ad")
+prendre("cor")
+endre("desentendre")
+endre("aprehendre")
+endre("expendre")
+row("malvendre", "malvenc,malvens,malvèn,malvenem,malveneu,malvenen", impf_e("malven"), pret_e("malvengu"),
+    subj_e("malvengu"), simpf_e("malvengu"), "malvendr", "malvenut", "malvenent", "malvèn", "malvenuda",
+    "malveneu")
+metre("arremetre")
+viure("mal")
+viure("des")
+viure("per")
+treure("retro")
+seure("sobre")
+cloure("des")
+correr("des")
 for v in ("tosser", "engrosser", "enrosser", "espesser"):
     row(v)
 
