@@ -2,22 +2,17 @@
 
 #include <cstddef>
 #include <functional>
-#include <unordered_map>
 
 #include "lexicon_text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
+#include "view_map.hpp"
 
 namespace velnor::eng {
 namespace {
 
-struct ViewHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
-};
-
-using RowMap = std::unordered_map<std::string_view, Row, ViewHash, std::equal_to<>>;
+using RowMap = ViewMap<Row>;
 
 std::optional<std::string_view> cell(std::string_view c) {
     if (c.empty() || c == "-") return std::nullopt;
