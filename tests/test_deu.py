@@ -289,9 +289,9 @@ LONG_CHAINS = [("ab", 500_000, "machen"), ("Ab", 500_000, "machen"), ("abver", 2
                ("verab", 200_000, "machen"), ("anzu", 250_000, "fangen"), ("hinterunter", 90_000, "gehen")]
 
 
-@pytest.mark.parametrize("piece, times, verb", LONG_CHAINS, ids=[f"{p}*{n}+{v}" for p, n, v in LONG_CHAINS])
-def test_long_prefix_chains_are_refused_quickly(piece, times, verb):
-    word = piece * times + verb
+@pytest.mark.parametrize("chunk, times, verb", LONG_CHAINS, ids=[f"{p}*{n}+{v}" for p, n, v in LONG_CHAINS])
+def test_long_prefix_chains_are_refused_quickly(chunk, times, verb):
+    word = chunk * times + verb
     start = time.perf_counter()
     with pytest.raises(ValueError) as e:
         c(word)
@@ -303,9 +303,9 @@ def test_long_prefix_chains_are_refused_quickly(piece, times, verb):
 LONG_WORDS = [("a", 1_000_000, "en"), ("x ", 100_000, "gehen"), ("zu ", 100_000, "gehen")]
 
 
-@pytest.mark.parametrize("piece, times, verb", LONG_WORDS, ids=[f"{p!r}*{n}+{v}" for p, n, v in LONG_WORDS])
-def test_long_input_conjugates_in_linear_time(piece, times, verb):
-    word = piece * times + verb
+@pytest.mark.parametrize("chunk, times, verb", LONG_WORDS, ids=[f"{p!r}*{n}+{v}" for p, n, v in LONG_WORDS])
+def test_long_input_conjugates_in_linear_time(chunk, times, verb):
+    word = chunk * times + verb
     start = time.perf_counter()
     t = c(word)
     assert time.perf_counter() - start < 2.0
