@@ -1,6 +1,5 @@
 """German engine: analysis, forms, the Conjugation class and the exception lexicon."""
 import os
-import shutil
 import subprocess
 import sys
 import time
@@ -9,6 +8,7 @@ from collections import Counter
 import pytest
 
 import velnor
+from conftest import build_cpp_tool
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
@@ -693,23 +693,12 @@ def test_every_lexicon_verb_conjugates():
 
 # ---------------------------------------------------------------- the lexicon parser (C++)
 
-def compiler():
-    return shutil.which("g++") or shutil.which("c++") or shutil.which("clang++")
-
-
 @pytest.fixture(scope="module")
 def checker(tmp_path_factory):
-    cxx = compiler()
-    if cxx is None or not os.path.exists(LEXICON):
-        pytest.skip("needs a C++ compiler and data/deu.tsv")
-    out = tmp_path_factory.mktemp("deu_lexicon")
-    subprocess.run([sys.executable, os.path.join(ROOT, "tools", "embed_data.py"), str(out), LEXICON], check=True)
-    exe = out / "deu_lexicon_check"
-    src = os.path.join(ROOT, "src")
-    subprocess.run([cxx, "-std=c++20", "-O1", "-I", src, "-I", str(out),
-                    os.path.join(HERE, "cpp", "deu_lexicon_check.cpp"), os.path.join(src, "deu", "lexicon.cpp"),
-                    os.path.join(src, "lexicon_text.cpp"), str(out / "velnor_data.cpp"), "-o", str(exe)],
-                   check=True)
+    if not os.path.exists(LEXICON):
+        pytest.skip("needs data/deu.tsv")
+    exe = build_cpp_tool(tmp_path_factory.mktemp("deu_lexicon"), "deu_lexicon_check.cpp",
+                         [os.path.join("deu", "lexicon.cpp"), "lexicon_text.cpp"], [LEXICON])
 
     def run(*args, text=None):
         p = subprocess.run([str(exe), *args], input=text, capture_output=True, text=True, encoding="utf-8")
