@@ -222,6 +222,8 @@ def test_longest_lexicon_match(word, prefix_forms):
     ("esistere", "esistei", "esistito"), ("riflettere", "riflettei", "riflettuto"),
     ("sorridere", "sorrisi", "sorriso"), ("riscoprire", "riscoprii", "riscoperto"),
     ("vendere", "vendei", "venduto"), ("pendere", "pendei", "penduto"), ("godere", "godei", "goduto"),
+    # -scere verbs keep the soft sc before -uto
+    ("pascere", "pascei", "pasciuto"), ("mescere", "mescei", "mesciuto"), ("rimescere", "rimescei", "rimesciuto"),
 ])
 def test_strong_list_suffix_matching(verb, pr1, pp):
     t = it(verb)
