@@ -138,6 +138,22 @@ def test_essere_compounds_agree_in_number():
     assert it("scrivere").passato_prossimo[3] == "abbiamo scritto"
 
 
+@pytest.mark.parametrize("verb,aux", [
+    # impersonal and intransitive verbs that take essere
+    ("bisognare", "essere"), ("schiattare", "essere"), ("sfrecciare", "essere"), ("riammalare", "essere"),
+    # transitive with avere, intransitive with essere
+    ("scorrere", "essere/avere"), ("sgusciare", "essere/avere"), ("sgorgare", "essere/avere"),
+    ("seccare", "essere/avere"), ("scolare", "essere/avere"), ("evolvere", "essere/avere"),
+    ("lampeggiare", "essere/avere"), ("appartenere", "essere/avere"), ("rimpoverire", "essere/avere"),
+    # plain transitive verbs keep avere
+    ("scrivere", "avere"), ("tagliare", "avere"), ("possedere", "avere"),
+])
+def test_auxiliary_of_verbs(verb, aux):
+    t = it(verb)
+    assert t.auxiliary == aux
+    assert t.passato_prossimo[0].startswith("sono " if aux.startswith("essere") else "ho ")
+
+
 # ---- mended classes ----
 
 @pytest.mark.parametrize("verb", ["partire", "divertire", "convertire", "avvertire", "dormire", "sentire",
