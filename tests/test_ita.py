@@ -154,6 +154,16 @@ def test_auxiliary_of_verbs(verb, aux):
     assert t.passato_prossimo[0].startswith("sono " if aux.startswith("essere") else "ho ")
 
 
+@pytest.mark.parametrize("verb,third", [
+    # a stressed final vowel is written with its accent, except on a monosyllable (dà keeps it apart from da)
+    ("fare", "fa"), ("sfare", "sfa"), ("rifare", "rifà"), ("disfare", "disfà"), ("soddisfare", "soddisfà"),
+    ("dare", "dà"), ("ridare", "ridà"), ("stare", "sta"), ("sottostare", "sottostà"), ("sapere", "sa"),
+    ("risapere", "risà"), ("potere", "può"),
+])
+def test_accent_of_the_third_person(verb, third):
+    assert it(verb).present[2] == third
+
+
 # ---- mended classes ----
 
 @pytest.mark.parametrize("verb", ["partire", "divertire", "convertire", "avvertire", "dormire", "sentire",
