@@ -53,7 +53,10 @@ const EntryMap& lexicon() {
 constexpr std::u32string_view VOWELS = U"aeiouáéíóúàèäëïöü";
 
 bool is_vowel(char32_t c) { return VOWELS.find(c) != std::u32string_view::npos; }
-bool is_plain_vowel(char32_t c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
+// The vowels whose length is shown by doubling. Dutch never writes "ii": a
+// long i is spelled "ie", and a single i before one consonant stays as it is
+// (verdedigen: verdedig), so i is left out.
+bool is_doubled_vowel(char32_t c) { return c == 'a' || c == 'e' || c == 'o' || c == 'u'; }
 
 // Vowel pairs that spell one sound: a following consonant does not close a
 // short vowel after them.
@@ -98,7 +101,7 @@ RuleStem rule_stem(std::string_view base) {
     std::u32string s = b;
     if (!is_vowel(last) && n >= 2) {
         const char32_t v = b[n - 2];
-        bool open = is_vowel(v) && (n < 3 || !is_vowel_pair(b[n - 3], v)) && is_plain_vowel(v);
+        bool open = is_vowel(v) && (n < 3 || !is_vowel_pair(b[n - 3], v)) && is_doubled_vowel(v);
         if (open && (last == 'l' || last == 'm' || last == 'n') && v == 'e') {
             // An unstressed final -el, -em, -en keeps its single e (wandel).
             for (std::size_t i = 0; i + 2 < n; ++i) {

@@ -32,12 +32,23 @@ willen	wil	wil,wilt,wil,willen,willen,willen	wilde	wilden	gewild		willend
 zullen	zal	zal,zult,zal,zullen,zullen,zullen	zou	zouden			zullend
 moeten	moet	moet,moet,moet,moeten,moeten,moeten	moest	moesten	gemoeten		moetend
 skiën	ski	ski,skiet,skiet,skiën,skiën,skiën	skiede	skieden	geskied	ski	skiënd
+neuriën	neurie	neurie,neuriet,neuriet,neuriën,neuriën,neuriën	neuriede	neurieden	geneuried	neurie	neuriënd
+oliën	olie	olie,oliet,oliet,oliën,oliën,oliën	oliede	olieden	geolied	olie	oliënd
+ruziën	ruzie	ruzie,ruziet,ruziet,ruziën,ruziën,ruziën	ruziede	ruzieden	geruzied	ruzie	ruziënd
+taxiën	taxi	taxi,taxiet,taxiet,taxiën,taxiën,taxiën	taxiede	taxieden	getaxied	taxi	taxiënd
+kanoën	kano	kano,kanoot,kanoot,kanoën,kanoën,kanoën	kanode	kanoden	gekanood	kano	kanoënd
+echoën	echo	echo,echoot,echoot,echoën,echoën,echoën	echode	echoden	geëchood	echo	echoënd
+sms'en	sms	sms,sms't,sms't,sms'en,sms'en,sms'en	sms'te	sms'ten	ge-sms't	sms	sms'end
 """
 
 # Strong and mixed verbs: lemma, past singular, past plural, participle and,
 # where the spelling rules miss it, the present stem.
 STRONG = """
 bakken bakte bakten gebakken
+bannen bande banden gebannen
+bedingen bedong bedongen bedongen
+ontginnen ontgon ontgonnen ontgonnen
+bedrijven bedreef bedreven bedreven
 barsten barstte barstten gebarsten
 bederven bedierf bedierven bedorven
 bedriegen bedroog bedrogen bedrogen
@@ -301,6 +312,87 @@ verwittigen verwittig
 nodigen nodig
 beëdigen beëdig
 overhandigen overhandig
+behartigen behartig
+bekostigen bekostig
+bemoedigen bemoedig
+bespoedigen bespoedig
+bestendigen bestendig
+bevochtigen bevochtig
+bewerkstelligen bewerkstellig
+bewilligen bewillig
+bezoldigen bezoldig
+bezuinigen bezuinig
+eerbiedigen eerbiedig
+herenigen herenig
+kruisigen kruisig
+matigen matig
+nuttigen nuttig
+ontmoedigen ontmoedig
+overweldigen overweldig
+stenigen stenig
+vergiftigen vergiftig
+verontreinigen verontreinig
+verstevigen verstevig
+vertegenwoordigen vertegenwoordig
+wettigen wettig
+wijzigen wijzig
+vermenigvuldigen vermenigvuldig
+vereeuwigen vereeuwig
+verlevendigen verlevendig
+verzelfstandigen verzelfstandig
+bekommeren bekommer
+belegeren beleger
+benaderen benader
+heroveren herover
+teisteren teister
+verergeren vererger
+veroveren verover
+verslechteren verslechter
+zuiveren zuiver
+verwonderen verwonder
+verzilveren verzilver
+verwilderen verwilder
+verbroederen verbroeder
+hamsteren hamster
+slenteren slenter
+knipperen knipper
+flikkeren flikker
+ploeteren ploeter
+bibberen bibber
+poederen poeder
+dokteren dokter
+kwetteren kwetter
+waarschuwen waarschuw
+huwen huw
+schaduwen schaduw
+beschaduwen beschaduw
+ontzenuwen ontzenuw
+verafschuwen verafschuw
+definiëren definieer
+discussiëren discussieer
+bediscussiëren bediscussieer
+fotokopiëren fotokopieer
+subsidiëren subsidieer
+verifiëren verifieer
+parodiëren parodieer
+repatriëren repatrieer
+recreëren recreëer
+tatoeëren tatoeëer
+appreciëren apprecieer
+distantiëren distantieer
+diversifiëren diversifieer
+falsifiëren falsifieer
+harmoniëren harmonieer
+commentariëren commentarieer
+becommentariëren becommentarieer
+plagiëren plagieer
+personifiëren personifieer
+intensifiëren intensifieer
+downloaden download
+onderbouwen
+onderrichten
+ioniseren
+verwelkomen verwelkom
 verdelen verdeel
 vervelen verveel
 verlenen verleen
@@ -352,6 +444,8 @@ evalueren
 improviseren
 inventariseren
 uploaden upload
+faxen fax
+relaxen relax
 bellen
 beuken
 beitsen
@@ -414,6 +508,22 @@ ver|wijten ver|schuiven ver|gaan ver|nemen ver|houden ver|doen ver|denken
 ver|vallen ver|zenden ver|slijten ver|blijven ver|dringen
 ver|spreken ver|zwelgen
 ge|lijken ge|bieden
+be|geven be|hangen be|klimmen be|schijnen be|stijgen be|zingen be|zweren be|varen be|treden be|liegen
+be|vliegen be|stuiven be|gaan be|lopen
+her|kiezen her|lezen her|winnen
+om|geven
+onder|graven
+ont|bieden ont|stijgen
+ver|buigen ver|hangen ver|schrijven ver|heffen ver|bannen ver|vliegen
+mis|verstaan
+dood+gaan kapot+gaan neer+gaan rond+gaan samen+gaan heen+gaan mis+gaan los+gaan voor+gaan vooruit+gaan
+achteruit+gaan tegen+gaan na+gaan verder+gaan onder+gaan voor+komen
+open+staan bloot+staan bekend+staan aan+staan
+open+slaan in+slaan door+slaan gade+slaan
+op+blazen op+dragen op+heffen op+stijgen op+treden op+roepen op+winden op+schuiven
+in+grijpen terug+roepen terug+krijgen toe+schrijven toe+treden toe+wijzen toe+kijken
+vrij+geven vorm+geven lief+hebben groot+brengen thuis+blijven thuis+brengen stil+zitten vast+zitten
+vast+binden vast+lopen lastig+vallen flauw+vallen tekort+schieten
 her|schrijven her|roepen her|nemen her|zien
 er|varen
 onder|breken onder|nemen onder|zoeken onder|wijzen onder|houden onder|scheiden onder|vinden onder|vragen
@@ -521,7 +631,7 @@ op+offeren
 
 # Weak verbs that take ge- although they begin like an unstressed prefix.
 ALWAYS_GE = {"bellen", "beuken", "beitsen", "beitelen", "betten", "geeuwen", "geuren", "geselen",
-             "herbergen", "ergeren"}
+             "herbergen", "ergeren", "verifiëren"}
 
 # Stems of bound bases (no verbs on their own) under a particle.
 BOUND_STEMS = {"moedigen": "moedig"}
@@ -629,6 +739,8 @@ def main():
             return bases[lemma]
         if lemma in weak:
             return weak[lemma]
+        if lemma in rows:
+            return rows[lemma]
         return weak_forms(lemma, BOUND_STEMS.get(lemma), prefixed=no_ge(lemma))
 
     for lemma, f in literal.items():
