@@ -446,6 +446,28 @@ inventariseren
 uploaden upload
 faxen fax
 relaxen relax
+genereren
+generaliseren
+generen
+gesticuleren
+bezigen
+bezemen
+bengelen
+beuzelen
+beieren
+beeldhouwen
+herstructureren
+herformuleren
+herinterpreteren
+herinvesteren
+herinstalleren
+heroriënteren
+herprogrammeren
+herpositioneren
+heractiveren
+herfinancieren
+hergroeperen
+verbaliseren
 bellen
 beuken
 beitsen
@@ -631,7 +653,10 @@ op+offeren
 
 # Weak verbs that take ge- although they begin like an unstressed prefix.
 ALWAYS_GE = {"bellen", "beuken", "beitsen", "beitelen", "betten", "geeuwen", "geuren", "geselen",
-             "herbergen", "ergeren", "verifiëren"}
+             "herbergen", "ergeren", "verifiëren",
+             "genereren", "generaliseren", "generen", "gesticuleren", "bezigen", "bezemen", "bengelen", "beuzelen",
+             "beieren", "beeldhouwen", "herstructureren", "herformuleren", "herinterpreteren", "herinvesteren", "herinstalleren",
+             "heroriënteren", "herprogrammeren", "herpositioneren", "heractiveren", "herfinancieren", "hergroeperen", "verbaliseren"}
 
 # Stems of bound bases (no verbs on their own) under a particle.
 BOUND_STEMS = {"moedigen": "moedig"}
@@ -646,7 +671,7 @@ def rule_stem(lemma):
     s = b
     if last not in VOWELS and len(b) >= 2:
         v = b[-2]
-        ok = v in VOWELS and (len(b) < 3 or b[-3] + v not in PAIRS) and v in "aeiou"
+        ok = v in VOWELS and (len(b) < 3 or b[-3] + v not in PAIRS) and v in "aeou"
         if ok and last in "lmn" and v == "e" and any(c in VOWELS for c in b[:-2]):
             ok = False
         if ok:
@@ -705,6 +730,20 @@ def weak_forms(lemma, stem=None, prefixed=False):
 def strong_forms(lemma, sg, pl, pp, stem=None):
     stem = stem or rule_stem(lemma)
     return {"stem": stem, "pres": present_row(lemma, stem), "sg": sg, "pl": pl, "pp": pp, "imp": stem,
+            "prp": lemma + "d"}
+
+
+def engine_forms(lemma):
+    """What the engine's rules give for a lemma without a row (None if they
+    cannot analyse it); a row that says the same is left out."""
+    if not lemma.endswith("en") or len(lemma) <= 2:
+        return None
+    stem = rule_stem(lemma)
+    vl = voiceless(lemma)
+    past = stem + ("te" if vl else "de")
+    prefixed = any(lemma.startswith(p) and len(lemma) - len(p) > 3 for p in ("be", "ge", "her", "ont", "ver"))
+    pp = ("" if prefixed else "ge") + stem + ("" if stem[-1] in "td" else ("t" if vl else "d"))
+    return {"stem": stem, "pres": present_row(lemma, stem), "sg": past, "pl": past + "n", "pp": pp, "imp": stem,
             "prp": lemma + "d"}
 
 
@@ -771,6 +810,9 @@ def main():
         out.write(line + "\n")
     for lemma in order:
         f = rows[lemma]
+        if f == engine_forms(lemma):
+            print(f"{lemma}: the rules get it right, no row", file=sys.stderr)
+            continue
         imp = f["imp"]
         out.write("\t".join([lemma, f["stem"], ",".join(f["pres"]), f["sg"], f["pl"], f["pp"], imp, f["prp"]])
                   + "\n")
