@@ -32,8 +32,10 @@ constexpr std::array<std::string_view, 17> MUTE_E_VERBS = {
     "acheter", "corseter", "crocheter", "fureter", "fileter", "haleter",    "craqueter", "paqueter",
 };
 
-constexpr std::array<std::string_view, 9> MUTE_E_PREFIXES = {
-    "", "r", "em", "re", "dé", "con", "sur", "ré", "décon",
+// recon- and pré- as in recongeler and préacheter, which take è like
+// congeler and acheter.
+constexpr std::array<std::string_view, 11> MUTE_E_PREFIXES = {
+    "", "r", "em", "re", "dé", "con", "sur", "ré", "décon", "recon", "pré",
 };
 
 constexpr std::array<std::string_view, 16> ASPIRATE_H_VERBS = {
@@ -353,7 +355,11 @@ std::string Verb::compute_mute_stem(bool future) const {
         char before = s[s.size() - 2];
         if (before == 'a' || before == 'o' || before == 'u') return concat(s.substr(0, s.size() - 1), "i");
     }
+    // A stem whose last e is the second of a double ee (tweet, geek, speed,
+    // squeez: loans from English) keeps it unchanged: tweete, geeke.
+    auto after_e = [&](std::size_t at) { return at > 0 && s[at - 1] == 'e'; };
     if (ends_with(s, "el") || ends_with(s, "et")) {
+        if (after_e(s.size() - 2)) return std::string(s);
         bool mute_e = false;
         for (std::string_view verb : MUTE_E_VERBS) {
             if (!ends_with(infinitive_, verb)) continue;
@@ -404,6 +410,7 @@ std::string Verb::compute_mute_stem(bool future) const {
     }
     auto liquid = [](std::string_view u) { return u == "r" || u == "l"; };
     if (n_units == 2 && (!liquid(units[0]) || (liquid(units[0]) && liquid(units[1])))) return std::string(s);
+    if (vowel == U'e' && after_e(vowel_at)) return std::string(s);
     if (vowel == U'e' || (vowel == U'é' && !future)) {
         std::size_t vlen = vowel == U'e' ? 1 : 2;
         return concat(s.substr(0, vowel_at), "è", s.substr(vowel_at + vlen));

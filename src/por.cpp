@@ -186,6 +186,44 @@ string accented(string_view base, string_view e_accent) {
 
 int slot_of(Person p, Number n) { return static_cast<int>(p) + 3 * static_cast<int>(n); }
 
+// The precomposed Portuguese letter for a base letter and a combining accent,
+// or 0 when they do not make one.
+char32_t compose(char32_t base, char32_t mark) noexcept {
+    switch (mark) {
+        case 0x0300: return base == U'a' ? U'à' : 0;
+        case 0x0301:
+            switch (base) {
+                case U'a': return U'á'; case U'e': return U'é'; case U'i': return U'í';
+                case U'o': return U'ó'; case U'u': return U'ú'; default: return 0;
+            }
+        case 0x0302:
+            switch (base) { case U'a': return U'â'; case U'e': return U'ê'; case U'o': return U'ô'; default: return 0; }
+        case 0x0303:
+            switch (base) { case U'a': return U'ã'; case U'o': return U'õ'; default: return 0; }
+        case 0x0308: return base == U'u' ? U'ü' : 0;
+        case 0x0327: return base == U'c' ? U'ç' : 0;
+        default: return 0;
+    }
+}
+
+// A decomposed accent (c + U+0327, o + U+0302) joins its letter, so that the
+// spelling rules see "ç" and "ô" as they do in precomposed input.
+string compose_accents(string_view s) {
+    string out;
+    out.reserve(s.size());
+    for (char32_t c : utf8::chars(s)) {
+        if (!out.empty() && static_cast<unsigned char>(out.back()) < 0x80) {
+            if (char32_t composed = compose(static_cast<unsigned char>(out.back()), c)) {
+                out.pop_back();
+                utf8::append(out, composed);
+                continue;
+            }
+        }
+        utf8::append(out, c);
+    }
+    return out;
+}
+
 }  // namespace
 
 // ---- lexicon interfaces ----
@@ -254,6 +292,11 @@ string replace_last(string_view text, string_view character, string_view replace
 Expected<Verb, Error> Verb::from_infinitive(string_view text) {
     string lowered = unicode::to_lower(text);
     string_view word = unicode::trim(lowered);
+    // The accents used here (U+0300-U+0327) all start with the byte 0xCC.
+    if (word.find('\xCC') != string_view::npos) {
+        lowered = compose_accents(word);
+        word = lowered;
+    }
     if (word.empty()) return fail(Error::NotAVerb);
     for (char32_t c : utf8::chars(word))
         if (unicode::is_white_space(c) || c == U'\'') return fail(Error::NotAVerb);
