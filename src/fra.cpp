@@ -144,45 +144,13 @@ std::string circumflex(std::string_view b) {
     return std::string(b);
 }
 
-// Composes a base letter and a following combining accent into one letter.
-char32_t compose(char32_t base, char32_t mark) noexcept {
-    switch (mark) {
-        case 0x0300:
-            switch (base) { case U'a': return U'à'; case U'e': return U'è'; case U'u': return U'ù'; default: return 0; }
-        case 0x0301:
-            return base == U'e' ? U'é' : 0;
-        case 0x0302:
-            switch (base) {
-                case U'a': return U'â'; case U'e': return U'ê'; case U'i': return U'î';
-                case U'o': return U'ô'; case U'u': return U'û'; default: return 0;
-            }
-        case 0x0308:
-            switch (base) { case U'e': return U'ë'; case U'i': return U'ï'; case U'u': return U'ü'; default: return 0; }
-        case 0x0327:
-            return base == U'c' ? U'ç' : 0;
-        default:
-            return 0;
-    }
-}
-
-std::string compose_accents(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (char32_t c : utf8::chars(s)) {
-        if (!out.empty()) {
-            unsigned char last = static_cast<unsigned char>(out.back());
-            if (last < 0x80) {
-                if (char32_t composed = compose(last, c)) {
-                    out.pop_back();
-                    utf8::append(out, composed);
-                    continue;
-                }
-            }
-        }
-        utf8::append(out, c);
-    }
-    return out;
-}
+// Letters a French word may bring with a separate combining accent.
+constexpr unicode::Composition ACCENTS[] = {
+    {'a', 0x0300, U'à'}, {'e', 0x0300, U'è'}, {'u', 0x0300, U'ù'}, {'e', 0x0301, U'é'},
+    {'a', 0x0302, U'â'}, {'e', 0x0302, U'ê'}, {'i', 0x0302, U'î'}, {'o', 0x0302, U'ô'},
+    {'u', 0x0302, U'û'}, {'e', 0x0308, U'ë'}, {'i', 0x0308, U'ï'}, {'u', 0x0308, U'ü'},
+    {'c', 0x0327, U'ç'},
+};
 
 bool has_white_space(std::string_view s) noexcept {
     for (char32_t c : utf8::chars(s))
@@ -275,7 +243,7 @@ std::optional<LexMatch> lexical(std::string_view word) {
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string lowered = unicode::to_lower(text);
-    std::string composed = compose_accents(unicode::trim(lowered));
+    std::string composed = unicode::compose(unicode::trim(lowered), ACCENTS);
     std::string_view w = composed;
 
     bool reflexive = false;

@@ -186,43 +186,14 @@ string accented(string_view base, string_view e_accent) {
 
 int slot_of(Person p, Number n) { return static_cast<int>(p) + 3 * static_cast<int>(n); }
 
-// The precomposed Portuguese letter for a base letter and a combining accent,
-// or 0 when they do not make one.
-char32_t compose(char32_t base, char32_t mark) noexcept {
-    switch (mark) {
-        case 0x0300: return base == U'a' ? U'à' : 0;
-        case 0x0301:
-            switch (base) {
-                case U'a': return U'á'; case U'e': return U'é'; case U'i': return U'í';
-                case U'o': return U'ó'; case U'u': return U'ú'; default: return 0;
-            }
-        case 0x0302:
-            switch (base) { case U'a': return U'â'; case U'e': return U'ê'; case U'o': return U'ô'; default: return 0; }
-        case 0x0303:
-            switch (base) { case U'a': return U'ã'; case U'o': return U'õ'; default: return 0; }
-        case 0x0308: return base == U'u' ? U'ü' : 0;
-        case 0x0327: return base == U'c' ? U'ç' : 0;
-        default: return 0;
-    }
-}
-
 // A decomposed accent (c + U+0327, o + U+0302) joins its letter, so that the
 // spelling rules see "ç" and "ô" as they do in precomposed input.
-string compose_accents(string_view s) {
-    string out;
-    out.reserve(s.size());
-    for (char32_t c : utf8::chars(s)) {
-        if (!out.empty() && static_cast<unsigned char>(out.back()) < 0x80) {
-            if (char32_t composed = compose(static_cast<unsigned char>(out.back()), c)) {
-                out.pop_back();
-                utf8::append(out, composed);
-                continue;
-            }
-        }
-        utf8::append(out, c);
-    }
-    return out;
-}
+constexpr unicode::Composition ACCENTS[] = {
+    {'a', 0x0300, U'à'}, {'a', 0x0301, U'á'}, {'e', 0x0301, U'é'}, {'i', 0x0301, U'í'},
+    {'o', 0x0301, U'ó'}, {'u', 0x0301, U'ú'}, {'a', 0x0302, U'â'}, {'e', 0x0302, U'ê'},
+    {'o', 0x0302, U'ô'}, {'a', 0x0303, U'ã'}, {'o', 0x0303, U'õ'}, {'u', 0x0308, U'ü'},
+    {'c', 0x0327, U'ç'},
+};
 
 }  // namespace
 
@@ -294,7 +265,7 @@ Expected<Verb, Error> Verb::from_infinitive(string_view text) {
     string_view word = unicode::trim(lowered);
     // The accents used here (U+0300-U+0327) all start with the byte 0xCC.
     if (word.find('\xCC') != string_view::npos) {
-        lowered = compose_accents(word);
+        lowered = unicode::compose(word, ACCENTS);
         word = lowered;
     }
     if (word.empty()) return fail(Error::NotAVerb);
