@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-#include "../src/unicode.hpp"
-#include "../src/utf8.hpp"
+#include "../src/quote.hpp"
 
 namespace velnor::py {
 
@@ -33,37 +32,6 @@ PyObject* list_of(std::span<const T> items) {
     return list;
 }
 
-bool printable(char32_t cp) {
-    using unicode::Category;
-    switch (unicode::category(cp)) {
-        case Category::Cc:
-        case Category::Cf:
-        case Category::Cs:
-        case Category::Co:
-        case Category::Cn:
-        case Category::Zl:
-        case Category::Zp:
-            return false;
-        case Category::Zs:
-            return cp == U' ';
-        default:
-            return true;
-    }
-}
-
-void append_hex_escape(std::string& out, char32_t cp) {
-    static constexpr char HEX[] = "0123456789abcdef";
-    out += "\\u{";
-    char digits[8];
-    int n = 0;
-    do {
-        digits[n++] = HEX[cp & 0xF];
-        cp >>= 4;
-    } while (cp != 0);
-    while (n > 0) out += digits[--n];
-    out += '}';
-}
-
 }  // namespace
 
 PyObject* to_python(std::span<const std::string> list) { return list_of(list); }
@@ -72,34 +40,6 @@ PyObject* to_python(std::span<const std::optional<std::string>> list) { return l
 PyObject* to_python(const std::optional<std::vector<std::string>>& v) {
     if (!v) Py_RETURN_NONE;
     return to_python(std::span<const std::string>(*v));
-}
-
-std::string quote(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + 2);
-    out += '"';
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        utf8::Decoded d = utf8::decode(text, pos);
-        char32_t cp = d.cp;
-        switch (cp) {
-            case 0: out += "\\0"; break;
-            case U'\t': out += "\\t"; break;
-            case U'\n': out += "\\n"; break;
-            case U'\r': out += "\\r"; break;
-            case U'\\': out += "\\\\"; break;
-            case U'"': out += "\\\""; break;
-            default:
-                if (unicode::is_grapheme_extend(cp) || !printable(cp)) {
-                    append_hex_escape(out, cp);
-                } else {
-                    out.append(text.substr(pos, d.len));
-                }
-        }
-        pos += d.len;
-    }
-    out += '"';
-    return out;
 }
 
 namespace detail {
@@ -152,12 +92,12 @@ void free_object(PyObject* self) {
 PyObject* make_repr(const char* name, std::string_view first, const char* label, std::string_view extra) {
     std::string out(name);
     out += '(';
-    out += quote(first);
+    out += velnor::quote(first);
     if (label != nullptr) {
         out += ", ";
         out += label;
         out += '=';
-        out += quote(extra);
+        out += velnor::quote(extra);
     }
     out += ')';
     return to_python(std::string_view(out));

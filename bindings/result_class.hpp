@@ -38,11 +38,6 @@ PyObject* to_python(const std::array<std::optional<std::string>, N>& a) {
 }
 PyObject* to_python(const std::optional<std::vector<std::string>>& v);
 
-// The quoted form used by every __repr__: double quotes; escapes for NUL,
-// TAB, LF, CR, backslash and double quote; \u{hex} for Grapheme_Extend and
-// non-printable characters.
-std::string quote(std::string_view text);
-
 // ---- class description ----
 
 template <class Data>
