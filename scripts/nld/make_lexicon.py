@@ -546,6 +546,10 @@ op+blazen op+dragen op+heffen op+stijgen op+treden op+roepen op+winden op+schuiv
 in+grijpen terug+roepen terug+krijgen toe+schrijven toe+treden toe+wijzen toe+kijken
 vrij+geven vorm+geven lief+hebben groot+brengen thuis+blijven thuis+brengen stil+zitten vast+zitten
 vast+binden vast+lopen lastig+vallen flauw+vallen tekort+schieten
+thuis+komen langs+komen langs+gaan voor+lezen door+lezen uit+lezen na+kijken om+kijken mee+kijken
+mee+zingen weg+rennen los+maken vast+maken open+maken dicht+maken uit+kiezen mee+denken uit+drinken
+in+schenken af+snijden mee+rijden af+wijzen weg+geven plaats+nemen op+blijven weg+blijven achter+blijven
+binnen+brengen weg+brengen in+kopen terug+vallen neer+vallen
 her|schrijven her|roepen her|nemen her|zien
 er|varen
 onder|breken onder|nemen onder|zoeken onder|wijzen onder|houden onder|scheiden onder|vinden onder|vragen
