@@ -222,10 +222,12 @@ verzinnen verzon verzonnen verzonnen
 schuilen school scholen gescholen
 """
 
-# Weak verbs whose stem the spelling rules miss (an unstressed -er- or -ig-
-# syllable, a stressed e before l, m or n after a prefix, -uwen and -ijen, a
-# vowel with a diaeresis), written "lemma stem"; or whose participle wants a
-# diaeresis after ge- or no ge- at all, written "lemma" alone.
+# Weak verbs whose stem the spelling rules miss (an unstressed -er-
+# syllable, a stressed e before l, m or n after a prefix, -uwen, a vowel with
+# a diaeresis), written "lemma stem"; or whose participle wants a diaeresis
+# after ge-, no ge- at all or ge- before what looks like a prefix, written
+# "lemma" alone. Verbs listed here that the rules get right anyway (most -igen
+# verbs, since a single i is not doubled) get no row.
 WEAK = """
 luisteren luister
 veranderen verander
