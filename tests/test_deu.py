@@ -245,6 +245,10 @@ def test_zu_and_white_space(word):
     ("untergehen", "untergehen", "unterzugehen", "untergegangen"),
     ("umarmen", "umarmen", "zu umarmen", "umarmt"),
     ("dasein", "dasein", "dazusein", "dagewesen"),
+    ("hinzutun", "hinzutun", "hinzuzutun", "hinzugetan"),  # hinzu + tun: "zutun" is a plausible rest
+    ("dazutun", "dazutun", "dazuzutun", "dazugetan"),
+    ("abzutun", "abtun", "abzutun", "abgetan"),  # zu-infinitives over tun read back
+    ("wehzutun", "wehtun", "wehzutun", "wehgetan"),
     ("beichten", "beichten", "zu beichten", "gebeichtet"),  # forced weak: never split as be + ichten
     ("wetteifern", "wetteifern", "zu wetteifern", "gewetteifert"),
 ])

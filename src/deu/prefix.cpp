@@ -79,6 +79,10 @@ std::optional<Split> split(std::string_view word) {
 
 bool plausible_base(std::string_view rest) {
     if (rest == "tun" || rest == "werden" || rest == "sein") return true;
+    // "zu" before tun: the weak rule refuses the word, yet it reads as zu + tun,
+    // which makes hinzutun and dazutun verbs and lets abzutun or wehzutun be
+    // read back as abtun, wehtun (every other "zu" + base ends in -en anyway).
+    if (rest == "zutun") return true;
     if (lexicon::lookup(rest) != nullptr) return true;
     if (lexicon::is_forced_weak(rest)) return true;
     std::optional<WeakParts> w = weak_parts(rest);
