@@ -269,6 +269,23 @@ def test_prefix_placement():
     assert c("antworten").imperative[0] == "antworte"
 
 
+@pytest.mark.parametrize("word, present0, preterite0, part2", [
+    ("anhängen", "hänge an", "hängte an", "angehängt"),  # transitive: weak over the strong hängen
+    ("einhängen", "hänge ein", "hängte ein", "eingehängt"),
+    ("umhängen", "hänge um", "hängte um", "umgehängt"),
+    ("durchnässen", "durchnässe", "durchnässte", "durchnässt"),  # durch- inseparable
+    ("relaxen", "relaxe", "relaxte", "relaxt"),  # stress on the second syllable: no ge-
+    ("anmarschieren", "marschiere an", "marschierte an", "anmarschiert"),  # separable over -ieren
+    ("abtrainieren", "trainiere ab", "trainierte ab", "abtrainiert"),
+    ("hineininterpretieren", "interpretiere hinein", "interpretierte hinein", "hineininterpretiert"),
+    ("ausbedingen", "bedinge aus", "bedingte aus", "ausbedungen"),
+    ("befleißen", "befleiße", "befliss", "beflissen"),
+])
+def test_lexicon_readings(word, present0, preterite0, part2):
+    t = c(word)
+    assert (t.present[0], t.preterite[0], t.past_participle) == (present0, preterite0, part2)
+
+
 def test_lexicon_auxiliaries():
     assert c("erleschen").auxiliary == "sein"  # the "a" row wins over the entry's own h
     assert c("abarten").auxiliary == "sein"
