@@ -278,6 +278,9 @@ def test_prefix_placement():
     ("anmarschieren", "marschiere an", "marschierte an", "anmarschiert"),  # separable over -ieren
     ("abtrainieren", "trainiere ab", "trainierte ab", "abtrainiert"),
     ("hineininterpretieren", "interpretiere hinein", "interpretierte hinein", "hineininterpretiert"),
+    ("nachspionieren", "spioniere nach", "spionierte nach", "nachspioniert"),
+    ("herbeizitieren", "zitiere herbei", "zitierte herbei", "herbeizitiert"),
+    ("umformatieren", "formatiere um", "formatierte um", "umformatiert"),
     ("ausbedingen", "bedinge aus", "bedingte aus", "ausbedungen"),
     ("befleißen", "befleiße", "befliss", "beflissen"),
 ])
@@ -290,6 +293,15 @@ def test_lexicon_auxiliaries():
     assert c("erleschen").auxiliary == "sein"  # the "a" row wins over the entry's own h
     assert c("abarten").auxiliary == "sein"
     assert c("eislaufen").auxiliary == "sein"
+
+
+@pytest.mark.parametrize("word, auxiliary", [
+    ("missraten", "sein"), ("mißraten", "sein"), ("verraten", "haben"),  # das Kind ist missraten
+    ("missglücken", "sein"), ("missfallen", "haben"), ("gefallen", "haben"), ("verfallen", "sein"),
+    ("bekommen", "haben"), ("entkommen", "sein"), ("erfahren", "haben"), ("abfahren", "sein"),
+])
+def test_auxiliary_of_prefixed_verbs(word, auxiliary):
+    assert c(word).auxiliary == auxiliary
 
 
 # ---------------------------------------------------------------- rejected inputs
