@@ -214,9 +214,21 @@ const encliticize::Nucleus* default_stress(std::string_view word, const std::vec
 // syllable that ends in a vowel, "n" or "s" becomes the stressed last
 // syllable of a longer word and so takes a written accent (reír: rio, riais;
 // sonreír: sonrió, sonriáis); a prefix without a vowel adds no syllable
-// (freír: frio).
+// (freír: frio). A stressed i or u behind a silent h would otherwise read
+// as one syllable with the prefix's last vowel: it takes the accent that
+// marks the hiatus (rehacer: rehíce, rehízo).
 std::string with_prefix(std::string_view prefix, std::string_view form) {
     std::string out(prefix);
+    if (!prefix.empty() && is_strong(utf8::last(prefix)) && form.size() > 2 && form[0] == 'h' &&
+        (form[1] == 'i' || form[1] == 'u') && !has_accent(form)) {
+        std::string_view rest = form.substr(1);
+        auto n = encliticize::nuclei(rest);
+        const encliticize::Nucleus* stressed = default_stress(rest, n);
+        if (stressed != nullptr && stressed->pos == 0) {
+            out.append(accent_at(form, 1));
+            return out;
+        }
+    }
     if (prefix.empty() || !has_vowel(prefix) || form.empty() || has_accent(form) || !ends_like_llana(form)) {
         out.append(form);
         return out;
@@ -229,6 +241,14 @@ std::string with_prefix(std::string_view prefix, std::string_view form) {
     out.append(accent_at(form, n[0].pos));
     return out;
 }
+
+// A combining acute, diaeresis or tilde joins the plain letter before it
+// (á, ü, ñ written as two code points, as some keyboards and file systems
+// hand them over).
+constexpr unicode::Composition ACCENTS[] = {
+    {'a', 0x0301, U'á'}, {'e', 0x0301, U'é'}, {'i', 0x0301, U'í'}, {'o', 0x0301, U'ó'},
+    {'u', 0x0301, U'ú'}, {'u', 0x0308, U'ü'}, {'n', 0x0303, U'ñ'},
+};
 
 // ---------------------------------------------------------------- endings
 
@@ -460,7 +480,7 @@ std::string join(std::string_view bare, std::string_view joined) {
 // ---------------------------------------------------------------- analysis
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    std::string lower = unicode::to_lower(text);
+    std::string lower = unicode::compose(unicode::to_lower(text), ACCENTS);
     std::string_view word = unicode::trim(lower);
     if (word.empty()) return fail(Error::NotAVerb);
 
@@ -544,9 +564,15 @@ std::string Verb::compute_stressed_stem() const {
                 }
                 break;
             }
-            case StemClass::Ei:
-                s = replace_last(stem, U"e", "i");
+            case StemClass::Ei: {
+                // A stressed i behind a silent h after a vowel is written í,
+                // else it would read as a diphthong (rehenchir: rehíncho).
+                std::size_t at = stem.rfind('e');
+                bool hiatus = at != std::string::npos && at >= 2 && stem[at - 1] == 'h' &&
+                              is_strong(utf8::last(std::string_view(stem).substr(0, at - 1)));
+                s = hiatus ? stem.substr(0, at) + "í" + stem.substr(at + 1) : replace_last(stem, U"e", "i");
                 break;
+            }
             case StemClass::AccI:
                 s = replace_last(stem, U"i", "í");
                 break;
@@ -635,7 +661,7 @@ std::string Verb::attach_stem(std::string_view stem_in, std::string_view ending)
 
     bool own_u = ends_with(stem, "ü") ||
                  (ends_with(stem, "u") && !ends_with(stem, "gu") && !ends_with(stem, "qu"));
-    if (conjugation == 2 && own_u && (ends_with(s, "u") || ends_with(s, "ü"))) {
+    if (conjugation == 2 && own_u && (ends_with(s, "u") || ends_with(s, "ü") || ends_with(s, "ú"))) {
         std::string e = glide_ending(ending) ? glide("y") : std::string(ending);
         if (starts_with(e, "y") && ends_with(s, "ü")) {
             s.resize(s.size() - 2);

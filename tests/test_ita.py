@@ -138,6 +138,32 @@ def test_essere_compounds_agree_in_number():
     assert it("scrivere").passato_prossimo[3] == "abbiamo scritto"
 
 
+@pytest.mark.parametrize("verb,aux", [
+    # impersonal and intransitive verbs that take essere
+    ("bisognare", "essere"), ("schiattare", "essere"), ("sfrecciare", "essere"), ("riammalare", "essere"),
+    # transitive with avere, intransitive with essere
+    ("scorrere", "essere/avere"), ("sgusciare", "essere/avere"), ("sgorgare", "essere/avere"),
+    ("seccare", "essere/avere"), ("scolare", "essere/avere"), ("evolvere", "essere/avere"),
+    ("lampeggiare", "essere/avere"), ("appartenere", "essere/avere"), ("rimpoverire", "essere/avere"),
+    # plain transitive verbs keep avere
+    ("scrivere", "avere"), ("tagliare", "avere"), ("possedere", "avere"),
+])
+def test_auxiliary_of_verbs(verb, aux):
+    t = it(verb)
+    assert t.auxiliary == aux
+    assert t.passato_prossimo[0].startswith("sono " if aux.startswith("essere") else "ho ")
+
+
+@pytest.mark.parametrize("verb,third", [
+    # a stressed final vowel is written with its accent, except on a monosyllable (dà keeps it apart from da)
+    ("fare", "fa"), ("sfare", "sfa"), ("rifare", "rifà"), ("disfare", "disfà"), ("soddisfare", "soddisfà"),
+    ("dare", "dà"), ("ridare", "ridà"), ("stare", "sta"), ("sottostare", "sottostà"), ("sapere", "sa"),
+    ("risapere", "risà"), ("potere", "può"),
+])
+def test_accent_of_the_third_person(verb, third):
+    assert it(verb).present[2] == third
+
+
 # ---- mended classes ----
 
 @pytest.mark.parametrize("verb", ["partire", "divertire", "convertire", "avvertire", "dormire", "sentire",
@@ -218,10 +244,13 @@ def test_longest_lexicon_match(word, prefix_forms):
     ("prendere", "presi", "preso"), ("rendere", "resi", "reso"), ("emergere", "emersi", "emerso"),
     ("ergere", "ersi", "erto"), ("tergere", "tersi", "terso"), ("espandere", "espansi", "espanso"),
     ("affiggere", "affissi", "affisso"), ("sconfiggere", "sconfissi", "sconfitto"),
-    ("rifrangere", "rifransi", "rifratto"), ("infrangere", "infransi", "infranto"),
+    ("rifrangere", "rifransi", "rifratto"), ("diffrangere", "diffransi", "diffratto"),
+    ("infrangere", "infransi", "infranto"),
     ("esistere", "esistei", "esistito"), ("riflettere", "riflettei", "riflettuto"),
     ("sorridere", "sorrisi", "sorriso"), ("riscoprire", "riscoprii", "riscoperto"),
     ("vendere", "vendei", "venduto"), ("pendere", "pendei", "penduto"), ("godere", "godei", "goduto"),
+    # -scere verbs keep the soft sc before -uto
+    ("pascere", "pascei", "pasciuto"), ("mescere", "mescei", "mesciuto"), ("rimescere", "rimescei", "rimesciuto"),
 ])
 def test_strong_list_suffix_matching(verb, pr1, pp):
     t = it(verb)

@@ -327,6 +327,16 @@ def test_accepted_spellings(word, infinitive):
     assert es(word).infinitive == infinitive
 
 
+@pytest.mark.parametrize("word, infinitive, present0", [
+    ("rei\u0301r", "reír", "río"), ("REI\u0301RSE", "reírse", "me río"),
+    ("oi\u0301r", "oír", "oigo"), ("argu\u0308ir", "argüir", "arguyo"), ("an\u0303adir", "añadir", "añado"),
+    ("sonrei\u0301r", "sonreír", "sonrío"), ("ban\u0303arse", "bañarse", "me baño"),
+])
+def test_combining_accents_are_joined_to_their_letter(word, infinitive, present0):
+    t = es(word)
+    assert (t.infinitive, t.present[0]) == (infinitive, present0)
+
+
 def test_words_ending_in_se_that_are_not_reflexive():
     # "ase" and "base" keep their "se": not reflexive, not infinitives.
     assert error_of("ase") == "not a supported Spanish verb"
@@ -468,6 +478,30 @@ def test_spelling_and_stem_changes(verb, attribute, slot, form):
     assert getattr(es(verb), attribute)[slot] == form
 
 
+@pytest.mark.parametrize("verb, present, preterite2, subjunctive3", [
+    ("interactuar", "interactúo interactúas interactúa interactuamos interactuáis interactúan", "interactuó",
+     "interactuemos"),
+    ("discontinuar", "discontinúo discontinúas discontinúa discontinuamos discontinuáis discontinúan",
+     "discontinuó", "discontinuemos"),
+    ("reencender", "reenciendo reenciendes reenciende reencendemos reencendéis reencienden", "reencendió",
+     "reencendamos"),
+    ("reinvertir", "reinvierto reinviertes reinvierte reinvertimos reinvertís reinvierten", "reinvirtió",
+     "reinvirtamos"),
+    ("sobrecalentar", "sobrecaliento sobrecalientas sobrecalienta sobrecalentamos sobrecalentáis sobrecalientan",
+     "sobrecalentó", "sobrecalentemos"),
+    ("redescontar", "redescuento redescuentas redescuenta redescontamos redescontáis redescuentan", "redescontó",
+     "redescontemos"),
+    ("precocer", "precuezo precueces precuece precocemos precocéis precuecen", "precoció", "precozamos"),
+    ("desolar", "desuelo desuelas desuela desolamos desoláis desuelan", "desoló", "desolemos"),
+    ("desencontrar", "desencuentro desencuentras desencuentra desencontramos desencontráis desencuentran",
+     "desencontró", "desencontremos"),
+])
+def test_prefixed_class_verbs_have_rows_of_their_own(verb, present, preterite2, subjunctive3):
+    # Class lemmas match exactly, so these compounds need their own rows.
+    t = es(verb)
+    assert (t.present, t.preterite[2], t.subjunctive_present[3]) == (present.split(), preterite2, subjunctive3)
+
+
 def test_raised_stem_only_for_ir_verbs():
     # pensar and jugar are -ar: their unstressed stem never changes.
     assert es("pensar").subjunctive_present[3] == "pensemos"
@@ -507,7 +541,7 @@ def test_participles(verb, participle):
     ("obtener", "obtengo", "obtuve"), ("conducir", "conduzco", "conduje"), ("producir", "produzco", "produje"),
     ("atraer", "atraigo", "atraje"), ("sonreír", "sonrío", "sonreí"), ("prever", "preveo", "preví"),
     ("desandar", "desando", "desanduve"), ("componer", "compongo", "compuse"), ("intervenir", "intervengo", "intervine"),
-    ("rehacer", "rehago", "rehice"), ("contradecir", "contradigo", "contradije"), ("recaer", "recaigo", "recaí"),
+    ("rehacer", "rehago", "rehíce"), ("contradecir", "contradigo", "contradije"), ("recaer", "recaigo", "recaí"),
     ("sobresalir", "sobresalgo", "sobresalí"), ("equivaler", "equivalgo", "equivalí"), ("desoír", "desoigo", "desoí"),
 ])
 def test_prefixed_verbs_use_the_longest_base(verb, present0, preterite0):
@@ -530,6 +564,27 @@ def test_exact_only_bases_and_exact_classes(verb, present0, preterite0):
 ])
 def test_prefixed_tu_imperative(verb, imperative0):
     assert es(verb).imperative[0] == imperative0
+
+
+@pytest.mark.parametrize("verb, attribute, forms", [
+    # A stressed i or u after a vowel and a silent h is written with the accent.
+    ("rehacer", "preterite", ["rehíce", "rehiciste", "rehízo", "rehicimos", "rehicisteis", "rehicieron"]),
+    ("contrahacer", "preterite", ["contrahíce", "contrahiciste", "contrahízo", "contrahicimos", "contrahicisteis",
+                                  "contrahicieron"]),
+    ("deshacer", "preterite", ["deshice", "deshiciste", "deshizo", "deshicimos", "deshicisteis", "deshicieron"]),
+    ("rehenchir", "present", ["rehíncho", "rehínches", "rehínche", "rehenchimos", "rehenchís", "rehínchen"]),
+    ("rehenchir", "subjunctive_present", ["rehíncha", "rehínchas", "rehíncha", "rehinchamos", "rehincháis",
+                                          "rehínchan"]),
+    ("henchir", "present", ["hincho", "hinches", "hinche", "henchimos", "henchís", "hinchen"]),
+    ("rehuir", "present", ["rehúyo", "rehúyes", "rehúye", "rehuimos", "rehuís", "rehúyen"]),
+    ("rehuir", "subjunctive_present", ["rehúya", "rehúyas", "rehúya", "rehuyamos", "rehuyáis", "rehúyan"]),
+    ("rehuir", "preterite", ["rehuí", "rehuiste", "rehuyó", "rehuimos", "rehuisteis", "rehuyeron"]),
+    ("rehuir", "imperative", ["rehúye", "rehúya", "rehuyamos", "rehuid", "rehúyan"]),
+    ("rehuirse", "imperative", ["rehúyete", "rehúyase", "rehuyámonos", "rehuíos", "rehúyanse"]),
+    ("huir", "present", ["huyo", "huyes", "huye", "huimos", "huís", "huyen"]),
+])
+def test_hiatus_after_silent_h(verb, attribute, forms):
+    assert getattr(es(verb), attribute) == forms
 
 
 def test_prefix_before_one_syllable_forms_takes_the_accent():
