@@ -282,6 +282,13 @@ def test_prefix_placement():
     ("herbeizitieren", "zitiere herbei", "zitierte herbei", "herbeizitiert"),
     ("umformatieren", "formatiere um", "formatierte um", "umformatiert"),
     ("ausbedingen", "bedinge aus", "bedingte aus", "ausbedungen"),
+    # herum, hindurch, darunter, dahinter, dagegen are no listed prefixes: without a row the split
+    # reads her + umspielen, da + gegenstemmen ("umspielt her", "gegenstemmt da")
+    ("herumspielen", "spiele herum", "spielte herum", "herumgespielt"),
+    ("hindurchschauen", "schaue hindurch", "schaute hindurch", "hindurchgeschaut"),
+    ("darunterfallen", "falle darunter", "fiel darunter", "daruntergefallen"),
+    ("dahinterklemmen", "klemme dahinter", "klemmte dahinter", "dahintergeklemmt"),
+    ("dagegenstemmen", "stemme dagegen", "stemmte dagegen", "dagegengestemmt"),
     ("befleißen", "befleiße", "befliss", "beflissen"),
 ])
 def test_lexicon_readings(word, present0, preterite0, part2):
@@ -299,6 +306,7 @@ def test_lexicon_auxiliaries():
     ("missraten", "sein"), ("mißraten", "sein"), ("verraten", "haben"),  # das Kind ist missraten
     ("missglücken", "sein"), ("missfallen", "haben"), ("gefallen", "haben"), ("verfallen", "sein"),
     ("bekommen", "haben"), ("entkommen", "sein"), ("erfahren", "haben"), ("abfahren", "sein"),
+    ("herumschwirren", "sein"), ("herumsegeln", "sein"), ("darunterfallen", "sein"),
 ])
 def test_auxiliary_of_prefixed_verbs(word, auxiliary):
     assert c(word).auxiliary == auxiliary
