@@ -289,6 +289,9 @@ def test_prefix_placement():
     ("darunterfallen", "falle darunter", "fiel darunter", "daruntergefallen"),
     ("dahinterklemmen", "klemme dahinter", "klemmte dahinter", "dahintergeklemmt"),
     ("dagegenstemmen", "stemme dagegen", "stemmte dagegen", "dagegengestemmt"),
+    ("weißwaschen", "wasche weiß", "wusch weiß", "weißgewaschen"),  # weiß is not weis
+    ("rückwärtsgehen", "gehe rückwärts", "ging rückwärts", "rückwärtsgegangen"),
+    ("dortbleiben", "bleibe dort", "blieb dort", "dortgeblieben"),
     ("befleißen", "befleiße", "befliss", "beflissen"),
 ])
 def test_lexicon_readings(word, present0, preterite0, part2):
