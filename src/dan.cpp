@@ -17,7 +17,10 @@ struct Row {
     std::optional<std::string_view> imperative;
     std::optional<std::string_view> present_participle;
     std::optional<std::string_view> past_passive;
+    bool no_imperative;
 };
+
+constexpr std::string_view kNone = "\xE2\x80\x94";  // U+2014
 
 std::optional<std::string_view> cell(std::string_view c) {
     if (c.empty() || c == "-") return std::nullopt;
@@ -32,7 +35,9 @@ const ViewMap<Row>& rows() {
         m.reserve(4096);
         for (std::string_view line : lex::Lines(data::dan)) {
             auto c = lex::split<7>(line);
-            m.insert_or_assign(c[0], Row{cell(c[1]), cell(c[2]), cell(c[3]), cell(c[4]), cell(c[5]), cell(c[6])});
+            bool none = c[4] == kNone;
+            m.insert_or_assign(c[0], Row{cell(c[1]), cell(c[2]), cell(c[3]), none ? std::nullopt : cell(c[4]),
+                                         cell(c[5]), cell(c[6]), none});
         }
         return m;
     }();
@@ -97,7 +102,7 @@ std::optional<Parts> parts(std::string_view lemma) {
     const Row* row = find_row(lemma);
     if (row == nullptr) return std::nullopt;
     return Parts{own(row->present), own(row->past), own(row->past_participle),
-                 own(row->imperative), own(row->present_participle), own(row->past_passive)};
+                 own(row->imperative), own(row->present_participle), own(row->past_passive), row->no_imperative};
 }
 
 std::optional<std::string_view> auxiliary(std::string_view lemma) {
@@ -132,6 +137,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         verb.imperative = own(row->imperative);
         verb.present_participle = own(row->present_participle);
         verb.past_passive = own(row->past_passive);
+        verb.no_imperative = row->no_imperative;
     }
     return verb;
 }
@@ -153,6 +159,7 @@ std::optional<std::string> Verb::active(Active which) const {
             if (past) return *past;
             return join(l, ends_in_e(l) ? "de" : "ede");
         case Active::Imperative:
+            if (no_imperative) return std::nullopt;
             if (imperative) return *imperative;
             return std::string(stem());
         case Active::PresentParticiple:

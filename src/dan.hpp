@@ -12,6 +12,7 @@
 namespace velnor::dan {
 
 // One row of the principal-parts list; an empty value means "derive by rule".
+// An imperative cell "—" (U+2014) says that the verb has no imperative.
 struct Parts {
     std::optional<std::string> present;
     std::optional<std::string> past;
@@ -19,6 +20,8 @@ struct Parts {
     std::optional<std::string> imperative;
     std::optional<std::string> present_participle;
     std::optional<std::string> past_passive;
+    // The list marks the imperative "—": the verb has none (the modals).
+    bool no_imperative = false;
 };
 
 // A copy of the lemma's row (exact, case-sensitive lookup), or none.
@@ -42,6 +45,7 @@ struct Verb {
     std::optional<std::string> imperative;
     std::optional<std::string> present_participle;
     std::optional<std::string> past_passive;
+    bool no_imperative = false;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

@@ -30,8 +30,8 @@ def forms(r):
     return [getattr(r, name) for name in ATTRIBUTES]
 
 
-# verb, present, past, past participle, imperative ("-": a modal, whose
-# imperative is not checked): standard Danish.
+# verb, present, past, past participle, imperative ("None": the modals have
+# no imperative): standard Danish.
 COMMON = """
 være er var været vær
 have har havde haft hav
@@ -157,12 +157,12 @@ danse danser dansede danset dans
 smile smiler smilede smilet smil
 vaske vasker vaskede vasket vask
 svømme svømmer svømmede svømmet svøm
-kunne kan kunne kunnet -
-ville vil ville villet -
-skulle skal skulle skullet -
-måtte må måtte måttet -
-turde tør turde turdet -
-burde bør burde burdet -
+kunne kan kunne kunnet None
+ville vil ville villet None
+skulle skal skulle skullet None
+måtte må måtte måttet None
+turde tør turde turdet None
+burde bør burde burdet None
 forstå forstår forstod forstået forstå
 modtage modtager modtog modtaget modtag
 oversætte oversætter oversatte oversat oversæt
@@ -186,8 +186,7 @@ def test_common_table_is_large():
 def test_common_verbs_slot_by_slot(verb, present, past, participle, imperative):
     r = conj(verb)
     assert (r.infinitive, r.present, r.past, r.past_participle) == (verb, present, past, participle)
-    if imperative != "-":
-        assert r.imperative == imperative
+    assert r.imperative == (None if imperative == "None" else imperative)
     assert r.infinitive_passive == r.present_passive == verb + "s"
 
 
@@ -369,12 +368,13 @@ def expected_from_row(cells):
     lemma = cells[0]
     cell = [None if i >= len(cells) or cells[i] in ("", "-") else cells[i] for i in range(7)]
     present, past, participle, imperative, ing, past_passive = cell[1:]
+    no_imperative = imperative == "\u2014"
     e = lemma.endswith("e")
     stem = lemma[:-1] if len(lemma.encode()) > 1 and e and lemma[-2] not in VOWELS else lemma
     if lemma.endswith("s"):
         return [lemma, present or lemma, past, participle, None, ing or lemma + "ende", lemma, present or lemma, past]
     past = past or lemma + ("de" if e else "ede")
-    return [lemma, present or lemma + "r", past, participle or stem + "et", imperative or stem,
+    return [lemma, present or lemma + "r", past, participle or stem + "et", None if no_imperative else imperative or stem,
             ing or lemma + ("nde" if e else "ende"), lemma + "s", lemma + "s",
             past_passive or past + ("s" if past[-1] in VOWELS else "es")]
 
@@ -406,6 +406,8 @@ def checker(tmp_path_factory):
         "gå\t-\tging\t\n"                       # a later row replaces an earlier one
         "fem\t1\t2\t3\t4\t5\t6\t7\t8\n"         # cells after the seventh are ignored
         "kort\n"
+        "kan\tkan\t-\t-\t\u2014\t-\n"          # no imperative
+        "mig\t-\t\u2014\t-\t-\t-\n"               # the mark counts in the imperative cell only
         "#skip\t-\tx\n"
         "tom\t\t-\t\t-\t\t-".encode("utf-8"))  # no final line feed
     (src / "dan_aux.tsv").write_bytes(
@@ -428,12 +430,15 @@ def checker(tmp_path_factory):
 
 
 def test_parsers(checker):
-    out = {row[0]: row[1:] for row in checker("gå", "se", "fem", "kort", "tom", "abe", "arve", "notab", "#skip", "x")}
-    assert out["gå"] == ["~", "ging", "~", "~", "~", "~", "er"]
-    assert out["se"] == ["~", "så", "~", "se", "seende", "~", "~"]
-    assert out["fem"] == ["1", "2", "3", "4", "5", "6", "~"]
-    assert out["kort"] == ["~"] * 6 + ["~"]
-    assert out["tom"] == ["~"] * 6 + [""]
+    out = {row[0]: row[1:] for row in checker("gå", "se", "fem", "kort", "tom", "kan", "mig", "abe", "arve", "notab",
+                                              "#skip", "x")}
+    assert out["gå"] == ["~", "ging", "~", "~", "~", "~", "0", "er"]
+    assert out["se"] == ["~", "så", "~", "se", "seende", "~", "0", "~"]
+    assert out["fem"] == ["1", "2", "3", "4", "5", "6", "0", "~"]
+    assert out["kort"] == ["~"] * 6 + ["0", "~"]
+    assert out["tom"] == ["~"] * 6 + ["0", ""]
+    assert out["kan"] == ["kan", "~", "~", "~", "~", "~", "1", "~"]
+    assert out["mig"] == ["~", "\u2014", "~", "~", "~", "~", "0", "~"]
     assert out["abe"] == ["NOROW", "er"]
     assert out["arve"] == ["NOROW", "er/har"]
     assert out["notab"] == ["NOROW", "~"]

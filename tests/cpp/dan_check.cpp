@@ -1,9 +1,10 @@
 // Drives the Danish list parsers from tests/test_dan.py: for each lemma on
 // the command line prints one line
 //   lemma <tab> present <tab> past <tab> past participle <tab> imperative
-//         <tab> present participle <tab> past passive <tab> auxiliary
-// with "~" for an absent value and "NOROW" in place of the six parts when
-// the principal-parts list has no row.
+//         <tab> present participle <tab> past passive <tab> no-imperative flag
+//         <tab> auxiliary
+// with "~" for an absent value and "NOROW" in place of the six parts and the
+// flag when the principal-parts list has no row.
 #include <iostream>
 #include <optional>
 #include <string>
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
             for (const auto* f : {&p->present, &p->past, &p->past_participle, &p->imperative,
                                   &p->present_participle, &p->past_passive})
                 std::cout << '\t' << show(*f);
+            std::cout << '\t' << (p->no_imperative ? "1" : "0");
         } else {
             std::cout << "\tNOROW";
         }
