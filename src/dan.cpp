@@ -96,6 +96,13 @@ bool is_lemma_char(char32_t c) {
     return c >= 0xAA && unicode::is_alphabetic(c);
 }
 
+bool has_upper_or_non_ascii(std::string_view s) {
+    for (char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80 || (c >= 'A' && c <= 'Z')) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<Parts> parts(std::string_view lemma) {
@@ -116,7 +123,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     std::string lower;
     std::string_view candidate = trimmed;
-    if (find_row(trimmed) == nullptr) {
+    if (find_row(trimmed) == nullptr && has_upper_or_non_ascii(trimmed)) {
+        // Plain lower-case ASCII is its own lower-case copy: nothing to try.
         lower = unicode::to_lower(trimmed);
         if (find_row(lower) != nullptr) candidate = lower;
     }

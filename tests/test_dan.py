@@ -252,7 +252,6 @@ def test_deponents_with_rows(verb, past, participle):
     ("  gå\t", "gå"),
     ("at gå", "gå"),
     ("  at   gå  ", "gå"),
-    ("at\u00a0gå", "at\u00a0gå"),  # only a plain space follows the particle
     ("Give", "give"),
     ("GIVE", "give"),
     ("ÆDE", "æde"),
@@ -267,10 +266,6 @@ def test_deponents_with_rows(verb, past, participle):
     ("\u00aa", "\u00aa"),
 ])
 def test_analysis(text, lemma):
-    if lemma == "at\u00a0gå":
-        with pytest.raises(ValueError):
-            conj(text)
-        return
     assert conj(text).infinitive == lemma
 
 
@@ -281,14 +276,11 @@ def test_capital_lemma_keeps_rule_forms():
 
 
 @pytest.mark.parametrize("text", [
-    "", "   ", "\t\n", "at ", "At gå", "AT GÅ", "gå hjem", "at gå hjem", "vær'", "don't", "gå1", "gå!",
+    "", "   ", "\t\n", "at\u00a0gå", "At gå", "AT GÅ", "gå hjem", "at gå hjem", "vær'", "don't", "gå1", "gå!",
     "gå_", "ga\u0301", "spise\u200b", "x\u00d7y", "\u00b2", "a.b",
 ])
 def test_not_an_infinitive(text):
-    if text == "at ":
-        # Trimmed first, the text is the bare word "at", which is accepted.
-        assert conj(text).infinitive == "at"
-        return
+    # "at\u00a0gå": only a plain space ends the particle, and the inner space fails.
     with pytest.raises(ValueError) as e:
         conj(text)
     assert str(e.value) == "not a Danish infinitive"
