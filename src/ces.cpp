@@ -228,7 +228,10 @@ std::optional<std::string> Verb::imperative(int person, int number) const {
             case Class::Uje: base = join(s, "uj"); break;
             case Class::A: base = join(s, "ej"); break;
             case Class::EtEji: base = join(s, et_vowel(lemma), "j"); break;
-            case Class::Ne: base = join(s, "ni"); break;
+            case Class::Ne:
+                // a vowel before -nout keeps the n soft and bare (miň, posuň, zapomeň)
+                base = join(s, s.empty() || is_vowel(utf8::last(s)) ? "ň" : "ni");
+                break;
             case Class::I:
             case Class::EtI: {
                 char32_t last = s.empty() ? 0 : utf8::last(s);
