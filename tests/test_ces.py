@@ -112,7 +112,7 @@ křičet | křičím křičíš křičí křičíme křičíte křičí | křič
 letět | letím letíš letí letíme letíte letí | leť leťme leťte | letěl | * | letě letíc
 myslet | myslím myslíš myslí myslíme myslíte myslí | mysli mysleme myslete | myslel | myšlen | mysle myslíc
 bydlet | bydlím bydlíš bydlí bydlíme bydlíte bydlí | bydli bydleme bydlete | bydlel | * | *
-muset | musím musíš musí musíme musíte musí | * * * | musel | * | *
+muset | musím musíš musí musíme musíte musí | - - - | musel | - | muse musíc
 umět | umím umíš umí umíme umíte umějí | uměj umějme umějte | uměl | * | uměje umějíc
 rozumět | rozumím rozumíš rozumí rozumíme rozumíte rozumějí | rozuměj rozumějme rozumějte | rozuměl | * | rozuměje rozumějíc
 stavět | stavím stavíš staví stavíme stavíte stavějí | stavěj stavějme stavějte | stavěl | stavěn | stavěje stavějíc

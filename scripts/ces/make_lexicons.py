@@ -28,10 +28,10 @@ BASES = """
 být|jsem,jsi,je,jsme,jste,jsou|buď,buďme,buďte|byl|-|jsa,jsouc|-|.
 ~být|budu,budeš,bude,budeme,budete,budou|buď,buďme,buďte|byl|-|buda,budouc|-|při u z po do na od
 mít|mám,máš,má,máme,máte,mají|měj,mějme,mějte|měl|-|maje,majíc|-|.
-jít|jdu,jdeš,jde,jdeme,jdete,jdou|jdi,-,-|šel|-|jda,jdouc|šla|. do při ode ve vy za na pro obe se u pode nade pře roze vze
+jít|jdu,jdeš,jde,jdeme,jdete,jdou|jdi,-,-|šel|-|jda,jdouc|šla|. do při ode ve vy za na pro obe se u pode nade pře roze vze po
 jet|jedu,jedeš,jede,jedeme,jedete,jedou|jeď,jeďme,jeďte|jel|-|jeda,jedouc|-|. do při od vy za pro ob s u pře na roz v pod
 chtít|chci,chceš,chce,chceme,chcete,chtějí|chtěj,chtějme,chtějte|chtěl|chtěn|chtěje,chtějíc|-|.
-jíst|jím,jíš,jí,jíme,jíte,jedí|jez,jezme,jezte|jedl|jeden|jeda,jedouc|-|. do vy u
+jíst|jím,jíš,jí,jíme,jíte,jedí|jez,jezme,jezte|jedl|jeden|jeda,jedouc|-|. do vy u na pře za
 vědět|vím,víš,ví,víme,víte,vědí|věz,vězme,vězte|věděl|-|věda,vědouc|-|. po odpo předpo vypo zapo napo zodpo do z
 pít|piji,piješ,pije,pijeme,pijete,pijí|pij,pijme,pijte|pil|pit|pije,pijíc|-|. vy do u za o pro po
 bít|biji,biješ,bije,bijeme,bijete,bijí|bij,bijme,bijte|bil|bit|bije,bijíc|-|. za u vy do na od pro pře roz z po
@@ -47,13 +47,13 @@ znát|znám,znáš,zná,známe,znáte,znají|znej,znejme,znejte|znal|znán|znaje
 dát|dám,dáš,dá,dáme,dáte,dají|dej,dejme,dejte|dal|dán|-|-|.
 zdát|zdám,zdáš,zdá,zdáme,zdáte,zdají|zdej,zdejme,zdejte|zdál|-|zdaje,zdajíc|-|.
 ptát|ptám,ptáš,ptá,ptáme,ptáte,ptají|ptej,ptejme,ptejte|ptal|-|ptaje,ptajíc|-|.
-stát|stojím,stojíš,stojí,stojíme,stojíte,stojí|stůj,stůjme,stůjte|stál|-|stoje,stojíc|-|. ob u vy
+stát|stojím,stojíš,stojí,stojíme,stojíte,stojí|stůj,stůjme,stůjte|stál|-|stoje,stojíc|-|. ob u vy po do
 bát|bojím,bojíš,bojí,bojíme,bojíte,bojí|boj,bojme,bojte|bál|-|boje,bojíc|-|.
 ~stat|stanu,staneš,stane,staneme,stanete,stanou|staň,staňme,staňte|stal|-|-|-|do na pře zů u za pov
 vstát|vstanu,vstaneš,vstane,vstaneme,vstanete,vstanou|vstaň,vstaňme,vstaňte|vstal|-|-|-|.
 hrát|hraji,hraješ,hraje,hrajeme,hrajete,hrají|hraj,hrajme,hrajte|hrál|hrán|hraje,hrajíc|-|. vy pro za do pře na ode se roze u
 přát|přeji,přeješ,přeje,přejeme,přejete,přejí|přej,přejme,přejte|přál|přán|přeje,přejíc|-|. po do
-smát|směji,směješ,směje,smějeme,smějete,smějí|směj,smějme,smějte|smál|-|směje,smějíc|-|. vy
+smát|směji,směješ,směje,smějeme,smějete,smějí|směj,smějme,smějte|smál|-|směje,smějíc|-|. vy za na u po
 hřát|hřeji,hřeješ,hřeje,hřejeme,hřejete,hřejí|hřej,hřejme,hřejte|hřál|hřát|hřeje,hřejíc|-|. o za při pro roze
 sát|saji,saješ,saje,sajeme,sajete,sají|saj,sajme,sajte|sál|-|saje,sajíc|-|.
 ~sát|saji,saješ,saje,sajeme,sajete,sají|saj,sajme,sajte|sál|sát|saje,sajíc|-|vy na
@@ -65,9 +65,9 @@ psát|píši,píšeš,píše,píšeme,píšete,píší|piš,pišme,pište|psal|p
 brát|beru,bereš,bere,bereme,berete,berou|ber,berme,berte|bral|brán|bera,berouc|-|.
 ~brat|beru,bereš,bere,bereme,berete,berou|ber,berme,berte|bral|brán|bera,berouc|-|vy se za ode pro pře u do na roze při
 prát|peru,pereš,pere,pereme,perete,perou|per,perme,perte|pral|prán|pera,perouc|-|.
-~prat|peru,pereš,pere,pereme,perete,perou|per,perme,perte|pral|prán|pera,perouc|-|vy
+~prat|peru,pereš,pere,pereme,perete,perou|per,perme,perte|pral|prán|pera,perouc|-|vy pře po
 zvát|zvu,zveš,zve,zveme,zvete,zvou|zvi,zvěme,zvěte|zval|zván|zva,zvouc|-|.
-~zvat|zvu,zveš,zve,zveme,zvete,zvou|zvi,zvěme,zvěte|zval|zván|zva,zvouc|-|po vy při na
+~zvat|zvu,zveš,zve,zveme,zvete,zvou|zvi,zvěme,zvěte|zval|zván|zva,zvouc|-|po vy při na o
 hnát|ženu,ženeš,žene,ženeme,ženete,ženou|žeň,žeňme,žeňte|hnal|hnán|žena,ženouc|-|.
 ~hnat|ženu,ženeš,žene,ženeme,ženete,ženou|žeň,žeňme,žeňte|hnal|hnán|žena,ženouc|-|vy za ode při do přede po roze se na
 stlát|stelu,steleš,stele,steleme,stelete,stelou|stel,stelme,stelte|stlal|stlán|stele,stelouc|-|.
@@ -76,16 +76,16 @@ lhát|lžu,lžeš,lže,lžeme,lžete,lžou|lži,lžeme,lžete|lhal|-|lže,lžouc
 ~lhat|lžu,lžeš,lže,lžeme,lžete,lžou|lži,lžeme,lžete|lhal|-|lže,lžouc|-|za
 ~slat|šlu,šleš,šle,šleme,šlete,šlou|šli,šleme,šlete|slal|slán|-|-|po ode vy za roze přepo
 chápat|chápu,chápeš,chápe,chápeme,chápete,chápou|chápej,chápejme,chápejte|chápal|chápán|chápaje,chápajíc|-|.
-plakat|pláču,pláčeš,pláče,pláčeme,pláčete,pláčou|plač,plačme,plačte|plakal|-|pláče,pláčíc|-|. roz za
+plakat|pláču,pláčeš,pláče,pláčeme,pláčete,pláčou|plač,plačme,plačte|plakal|-|pláče,pláčíc|-|. roz za vy o
 skákat|skáču,skáčeš,skáče,skáčeme,skáčete,skáčou|skákej,skákejme,skákejte|skákal|-|skáče,skáčíc|-|.
-kázat|kážu,kážeš,káže,kážeme,kážete,kážou|kaž,kažme,kažte|kázal|kázán|káže,kážíc|-|. u do při roz na za vy od pro
-mazat|mažu,mažeš,maže,mažeme,mažete,mažou|maž,mažme,mažte|mazal|mazán|maže,mažíc|-|. na s vy
-vázat|vážu,vážeš,váže,vážeme,vážete,vážou|važ,važme,važte|vázal|vázán|váže,vážíc|-|. s u za na pře roz od při
-řezat|řežu,řežeš,řeže,řežeme,řežete,řežou|řež,řežme,řežte|řezal|řezán|řeže,řežíc|-|. vy u o roz
-česat|češu,češeš,češe,češeme,češete,češou|češ,češme,češte|česal|česán|češe,češíc|-|. u s
-kašlat|kašlu,kašleš,kašle,kašleme,kašlete,kašlou|kašli,kašleme,kašlete|kašlal|-|kašle,kašlíc|-|. za
-plavat|plavu,plaveš,plave,plaveme,plavete,plavou|plav,plavme,plavte|plaval|-|plave,plavouc|-|. do pře u od
-sypat|sypu,sypeš,sype,sypeme,sypete,sypou|syp,sypme,sypte|sypal|sypán|sype,sypouc|-|. na vy za po
+kázat|kážu,kážeš,káže,kážeme,kážete,kážou|kaž,kažme,kažte|kázal|kázán|káže,kážíc|-|. u do při roz na za vy od pro vz pou
+mazat|mažu,mažeš,maže,mažeme,mažete,mažou|maž,mažme,mažte|mazal|mazán|maže,mažíc|-|. na s vy u roz za pře po
+vázat|vážu,vážeš,váže,vážeme,vážete,vážou|važ,važme,važte|vázal|vázán|váže,vážíc|-|. s u za na pře roz od při vy ob pod
+řezat|řežu,řežeš,řeže,řežeme,řežete,řežou|řež,řežme,řežte|řezal|řezán|řeže,řežíc|-|. vy u o roz pro na od při pře se
+česat|češu,češeš,češe,češeme,češete,češou|češ,češme,češte|česal|česán|češe,češíc|-|. u s vy roz na pro o
+kašlat|kašlu,kašleš,kašle,kašleme,kašlete,kašlou|kašli,kašleme,kašlete|kašlal|-|kašle,kašlíc|-|. za vy
+plavat|plavu,plaveš,plave,plaveme,plavete,plavou|plav,plavme,plavte|plaval|-|plave,plavouc|-|. do pře u od vy za pro při na
+sypat|sypu,sypeš,sype,sypeme,sypete,sypou|syp,sypme,sypte|sypal|sypán|sype,sypouc|-|. na vy za po pře roz do při od se
 ~jmout|jmu,jmeš,jme,jmeme,jmete,jmou|jmi,jměme,jměte|jal|jat|-|-|při za na po do u zau
 vzít|vezmu,vezmeš,vezme,vezmeme,vezmete,vezmou|vezmi,vezměme,vezměte|vzal|vzat|-|-|. pře
 ~čít|čnu,čneš,čne,čneme,čnete,čnou|čni,čněme,čněte|čal|čat|-|-|za na
@@ -95,10 +95,10 @@ moct|mohu,můžeš,může,můžeme,můžete,mohou|-|mohl|-|moha,mohouc|-|.
 ~moct|mohu,můžeš,může,můžeme,můžete,mohou|moz,mozme,mozte|mohl|možen|-|-|po pře vy
 říci|řeknu,řekneš,řekne,řekneme,řeknete,řeknou|řekni,řekněme,řekněte|řekl|řečen|-|-|.
 říct|řeknu,řekneš,řekne,řekneme,řeknete,řeknou|řekni,řekněme,řekněte|řekl|řečen|-|-|.
-~říci|řeknu,řekneš,řekne,řekneme,řeknete,řeknou|řekni,řekněme,řekněte|řekl|řečen|-|-|od z
-~říct|řeknu,řekneš,řekne,řekneme,řeknete,řeknou|řekni,řekněme,řekněte|řekl|řečen|-|-|od z
-péci|peču,pečeš,peče,pečeme,pečete,pečou|peč,pečme,pečte|pekl|pečen|-|-|. u
-péct|peču,pečeš,peče,pečeme,pečete,pečou|peč,pečme,pečte|pekl|pečen|-|-|. u
+~říci|řeknu,řekneš,řekne,řekneme,řeknete,řeknou|řekni,řekněme,řekněte|řekl|řečen|-|-|od z do pře
+~říct|řeknu,řekneš,řekne,řekneme,řeknete,řeknou|řekni,řekněme,řekněte|řekl|řečen|-|-|od z do pře
+péci|peču,pečeš,peče,pečeme,pečete,pečou|peč,pečme,pečte|pekl|pečen|-|-|. u za pro do na
+péct|peču,pečeš,peče,pečeme,pečete,pečou|peč,pečme,pečte|pekl|pečen|-|-|. u za pro do na
 téci|teču,tečeš,teče,tečeme,tečete,tečou|teč,tečme,tečte|tekl|-|-|-|. u vy pře pro na za od s
 téct|teču,tečeš,teče,tečeme,tečete,tečou|teč,tečme,tečte|tekl|-|-|-|. u vy pře pro na za od s
 obléci|obleču,oblečeš,obleče,oblečeme,oblečete,oblečou|obleč,oblečme,oblečte|oblékl|oblečen|-|-|.
@@ -119,15 +119,16 @@ nést|nesu,neseš,nese,neseme,nesete,nesou|nes,nesme,neste|nesl|nesen|nesa,nesou
 vézt|vezu,vezeš,veze,vezeme,vezete,vezou|vez,vezme,vezte|vezl|vezen|veza,vezouc|-|. do při od vy za pře pro s roz na
 lézt|lezu,lezeš,leze,lezeme,lezete,lezou|lez,lezme,lezte|lezl|-|leza,lezouc|-|. vy za s pře v do pro pod
 nalézt|naleznu,nalezneš,nalezne,nalezneme,naleznete,naleznou|nalezni,nalezněme,nalezněte|nalezl|nalezen|-|-|.
-růst|rostu,rosteš,roste,rosteme,rostete,rostou|rosť,rosťme,rosťte|rostl|-|rosta,rostouc|-|. vy do na pře za vz s pro od
+růst|rostu,rosteš,roste,rosteme,rostete,rostou|-|rostl|-|rosta,rostouc|-|. vy do na pře za vz s pro od
 kvést|kvetu,kveteš,kvete,kveteme,kvetete,kvetou|kveť,kveťme,kveťte|kvetl|-|kveta,kvetouc|-|. roz vy od
 krást|kradu,kradeš,krade,krademe,kradete,kradou|kraď,kraďme,kraďte|kradl|kraden|krada,kradouc|-|. u vy na o roz
 klást|kladu,kladeš,klade,klademe,kladete,kladou|klaď,klaďme,klaďte|kladl|kladen|klada,kladouc|-|. na
 příst|předu,předeš,přede,předeme,předete,předou|přeď,přeďme,přeďte|předl|předen|předa,předouc|-|.
-umřít|umřu,umřeš,umře,umřeme,umřete,umřou|umři,umřeme,umřete|umřel|-|-|-|.
-zemřít|zemřu,zemřeš,zemře,zemřeme,zemřete,zemřou|zemři,zemřeme,zemřete|zemřel|-|-|-|.
+~mřít|mřu,mřeš,mře,mřeme,mřete,mřou|mři,mřeme,mřete|mřel|-|-|-|u ze odu vy
 ~vřít|vřu,vřeš,vře,vřeme,vřete,vřou|vři,vřeme,vřete|vřel|vřen|-|-|ote za uza při roze se
+vřít|vřu,vřeš,vře,vřeme,vřete,vřou|vři,vřeme,vřete|vřel|-|-|-|.
 ~přít|přu,přeš,pře,přeme,přete,přou|při,přeme,přete|přel|přen|-|-|pode o za po
+přít|přu,přeš,pře,přeme,přete,přou|při,přeme,přete|přel|-|-|-|.
 dřít|dřu,dřeš,dře,dřeme,dřete,dřou|dři,dřeme,dřete|dřel|dřen|dře,dřouc|-|. od se
 třít|třu,třeš,tře,třeme,třete,třou|tři,třeme,třete|třel|třen|tře,třouc|-|. u o se vy roze za pře na po
 ~střít|střu,střeš,stře,střeme,střete,střou|stři,střeme,střete|střel|střen|-|-|pro rozpro za
@@ -136,7 +137,7 @@ plít|pleji,pleješ,pleje,plejeme,plejete,plejí|plej,plejme,plejte|plel|plet|pl
 ~pomenout|pomenu,pomeneš,pomene,pomeneme,pomenete,pomenou|pomeň,pomeňme,pomeňte|pomněl|pomenut|-|-|za vz při
 usnout|usnu,usneš,usne,usneme,usnete,usnou|usni,usněme,usněte|usnul|-|-|-|.
 ~hnout|hnu,hneš,hne,hneme,hnete,hnou|hni,hněme,hněte|hnul|hnut|-|-|. po o na vy u za pře
-~pnout|pnu,pneš,pne,pneme,pnete,pnou|pni,pněme,pněte|pnul|pnut|-|-|za vy roze
+~pnout|pnu,pneš,pne,pneme,pnete,pnou|pni,pněme,pněte|pnul|pnut|-|-|za vy roze se
 ~tnout|tnu,tneš,tne,tneme,tnete,tnou|tni,tněme,tněte|ťal|ťat|-|-|. za u
 schnout|schnu,schneš,schne,schneme,schnete,schnou|schni,schněme,schněte|schnul|-|schna,schnouc|-|.
 napnout|napnu,napneš,napne,napneme,napnete,napnou|napni,napněme,napněte|napjal|napjat|-|-|.
@@ -145,6 +146,37 @@ obejmout|obejmu,obejmeš,obejme,obejmeme,obejmete,obejmou|obejmi,obejměme,obejm
 odejmout|odejmu,odejmeš,odejme,odejmeme,odejmete,odejmou|odejmi,odejměme,odejměte|odňal|odňat|-|-|.
 sejmout|sejmu,sejmeš,sejme,sejmeme,sejmete,sejmou|sejmi,sejměme,sejměte|sňal|sňat|-|-|.
 vyjmout|vyjmu,vyjmeš,vyjme,vyjmeme,vyjmete,vyjmou|vyjmi,vyjměme,vyjměte|vyňal|vyňat|-|-|.
+~tlouct|tluču,tlučeš,tluče,tlučeme,tlučete,tlučou|tluč,tlučme,tlučte|tloukl|tlučen|-|-|roz na vy u s po za při pro o
+~tlouci|tluču,tlučeš,tluče,tlučeme,tlučete,tlučou|tluč,tlučme,tlučte|tloukl|tlučen|-|-|roz na vy u s po za při pro o
+~vléct|vleču,vlečeš,vleče,vlečeme,vlečete,vlečou|vleč,vlečme,vlečte|vlekl|vlečen|-|-|od za při do
+~vléci|vleču,vlečeš,vleče,vlečeme,vlečete,vlečou|vleč,vlečme,vlečte|vlekl|vlečen|-|-|od za při do
+navléct|navleču,navlečeš,navleče,navlečeme,navlečete,navlečou|navleč,navlečme,navlečte|navlékl|navlečen|-|-|.
+navléci|navleču,navlečeš,navleče,navlečeme,navlečete,navlečou|navleč,navlečme,navlečte|navlékl|navlečen|-|-|.
+plout|pluji,pluješ,pluje,plujeme,plujete,plují|pluj,plujme,plujte|plul|-|pluje,plujíc|-|. do při od vy pro u pře
+zout|zuji,zuješ,zuje,zujeme,zujete,zují|zuj,zujme,zujte|zul|zut|zuje,zujíc|-|. pře
+obout|obuji,obuješ,obuje,obujeme,obujete,obují|obuj,obujme,obujte|obul|obut|obuje,obujíc|-|.
+kout|kuji,kuješ,kuje,kujeme,kujete,kují|kuj,kujme,kujte|kul|kut|kuje,kujíc|-|. u
+dout|duji,duješ,duje,dujeme,dujete,dují|duj,dujme,dujte|dul|-|duje,dujíc|-|. na
+snít|sním,sníš,sní,sníme,sníte,sní|sni,sněme,sněte|snil|sněn|sně,sníc|-|.
+znít|zním,zníš,zní,zníme,zníte,zní|-|zněl|-|zně,zníc|-|. za vy do ode
+zřít|zřím,zříš,zří,zříme,zříte,zří|-|zřel|-|zře,zříc|-|. u
+dít|ději,děješ,děje,dějeme,dějete,dějí|-|děl|-|děje,dějíc|-|.
+chvět|chvěji,chvěješ,chvěje,chvějeme,chvějete,chvějí|chvěj,chvějme,chvějte|chvěl|-|chvěje,chvějíc|-|. za
+dbát|dbám,dbáš,dbá,dbáme,dbáte,dbají|dbej,dbejme,dbejte|dbal|-|dbaje,dbajíc|-|.
+kát|kaji,kaješ,kaje,kajeme,kajete,kají|kaj,kajme,kajte|kál|-|kaje,kajíc|-|.
+vdát|vdám,vdáš,vdá,vdáme,vdáte,vdají|vdej,vdejme,vdejte|vdal|vdán|-|-|.
+orat|ořu,ořeš,oře,ořeme,ořete,ořou|oř,ořme,ořte|oral|orán|-|-|.
+řvát|řvu,řveš,řve,řveme,řvete,řvou|řvi,řvěme,řvěte|řval|-|řva,řvouc|-|.
+~řvat|řvu,řveš,řve,řveme,řvete,řvou|řvi,řvěme,řvěte|řval|-|-|-|za
+rvát|rvu,rveš,rve,rveme,rvete,rvou|rvi,rvěme,rvěte|rval|rván|rva,rvouc|-|.
+~rvat|rvu,rveš,rve,rveme,rvete,rvou|rvi,rvěme,rvěte|rval|rván|-|-|vy u se
+žrát|žeru,žereš,žere,žereme,žerete,žerou|žer,žerme,žerte|žral|žrán|žera,žerouc|-|.
+~žrat|žeru,žereš,žere,žereme,žerete,žerou|žer,žerme,žerte|žral|žrán|-|-|se vy na pro
+cpát|cpu,cpeš,cpe,cpeme,cpete,cpou|cpi,cpěme,cpěte|cpal|cpán|cpa,cpouc|-|.
+~cpat|cpu,cpeš,cpe,cpeme,cpete,cpou|cpi,cpěme,cpěte|cpal|cpán|-|-|na za vy u pře
+štvát|štvu,štveš,štve,štveme,štvete,štvou|štvi,štvěme,štvěte|štval|štván|štva,štvouc|-|.
+~štvat|štvu,štveš,štve,štveme,štvete,štvou|štvi,štvěme,štvěte|štval|štván|-|-|na u po vy
+muset|musím,musíš,musí,musíme,musíte,musí|-|musel|-|muse,musíc|-|.
 nechat|nechám,necháš,nechá,necháme,necháte,nechají|nech,nechme,nechte|nechal|nechán|nechaje,nechajíc|-|. za
 """
 
@@ -164,8 +196,162 @@ jezdit|imp=jezdi,jezděme,jezděte
 vyčistit|imp=vyčisti,vyčistěme,vyčistěte
 zjistit|imp=zjisti,zjistěme,zjistěte
 myslit|imp=mysli,mysleme,myslete
-myslet|imp=mysli,mysleme,myslete
-vymyslet|imp=vymysli,vymysleme,vymyslete
+myslet|imp=mysli,mysleme,myslete|pass=myšlen
+vymyslet|imp=vymysli,vymysleme,vymyslete|pass=vymyšlen
+domyslet|imp=domysli,domysleme,domyslete|pass=domyšlen
+promyslet|imp=promysli,promysleme,promyslete|pass=promyšlen
+vrátit|imp=vrať,vraťme,vraťte
+obrátit|imp=obrať,obraťme,obraťte
+převrátit|imp=převrať,převraťme,převraťte
+slíbit|imp=slib,slibme,slibte
+řídit|imp=řiď,řiďme,řiďte
+vyřídit|imp=vyřiď,vyřiďme,vyřiďte
+zařídit|imp=zařiď,zařiďme,zařiďte
+nařídit|imp=nařiď,nařiďme,nařiďte
+bránit|imp=braň,braňme,braňte
+ubránit|imp=ubraň,ubraňme,ubraňte
+chválit|imp=chval,chvalme,chvalte
+pochválit|imp=pochval,pochvalme,pochvalte
+pálit|imp=pal,palme,palte
+spálit|imp=spal,spalme,spalte
+zkrátit|imp=zkrať,zkraťme,zkraťte
+kouřit|imp=kuř,kuřme,kuřte
+vykouřit|imp=vykuř,vykuřme,vykuřte
+vážit|imp=važ,važme,važte
+snížit|imp=sniž,snižme,snižte
+přiblížit|imp=přibliž,přibližme,přibližte
+mířit|imp=miř,miřme,miřte
+soudit|imp=suď,suďme,suďte
+odsoudit|imp=odsuď,odsuďme,odsuďte
+sloužit|imp=služ,služme,služte
+cítit|imp=ciť,ciťme,ciťte|pass=cítěn
+tančit|imp=tanči,tančeme,tančete
+zatančit|imp=zatanči,zatančeme,zatančete
+dosáhnout|pass=dosažen
+střihnout|pass=střižen
+chránit|imp=chraň,chraňme,chraňte
+ochránit|imp=ochraň,ochraňme,ochraňte
+zachránit|imp=zachraň,zachraňme,zachraňte
+uchránit|imp=uchraň,uchraňme,uchraňte
+zabránit|imp=zabraň,zabraňme,zabraňte
+navrátit|imp=navrať,navraťme,navraťte
+vyvrátit|imp=vyvrať,vyvraťme,vyvraťte
+zvrátit|imp=zvrať,zvraťme,zvraťte
+odvrátit|imp=odvrať,odvraťme,odvraťte
+odkoupit|imp=odkup,odkupme,odkupte
+skoupit|imp=skup,skupme,skupte
+přikoupit|imp=přikup,přikupme,přikupte
+dokoupit|imp=dokup,dokupme,dokupte
+podřídit|imp=podřiď,podřiďme,podřiďte
+zřídit|imp=zřiď,zřiďme,zřiďte
+uřídit|imp=uřiď,uřiďme,uřiďte
+seřídit|imp=seřiď,seřiďme,seřiďte
+vychválit|imp=vychval,vychvalme,vychvalte
+vypálit|imp=vypal,vypalme,vypalte
+zapálit|imp=zapal,zapalme,zapalte
+opálit|imp=opal,opalme,opalte
+připálit|imp=připal,připalme,připalte
+upálit|imp=upal,upalme,upalte
+propálit|imp=propal,propalme,propalte
+odpálit|imp=odpal,odpalme,odpalte
+podpálit|imp=podpal,podpalme,podpalte
+rozpálit|imp=rozpal,rozpalme,rozpalte
+krátit|imp=krať,kraťme,kraťte
+ukrátit|imp=ukrať,ukraťme,ukraťte
+zakouřit|imp=zakuř,zakuřme,zakuřte
+nakouřit|imp=nakuř,nakuřme,nakuřte
+pokouřit|imp=pokuř,pokuřme,pokuřte
+prokouřit|imp=prokuř,prokuřme,prokuřte
+uvážit|imp=uvaž,uvažme,uvažte
+zvážit|imp=zvaž,zvažme,zvažte
+navážit|imp=navaž,navažme,navažte
+odvážit|imp=odvaž,odvažme,odvažte
+převážit|imp=převaž,převažme,převažte
+vyvážit|imp=vyvaž,vyvažme,vyvažte
+povážit|imp=považ,považme,považte
+rozvážit|imp=rozvaž,rozvažme,rozvažte
+ponížit|imp=poniž,ponižme,ponižte
+sblížit|imp=sbliž,sbližme,sbližte
+zvýšit|imp=zvyš,zvyšme,zvyšte
+povýšit|imp=povyš,povyšme,povyšte
+zamířit|imp=zamiř,zamiřme,zamiřte
+namířit|imp=namiř,namiřme,namiřte
+smířit|imp=smiř,smiřme,smiřte
+usmířit|imp=usmiř,usmiřme,usmiřte
+posoudit|imp=posuď,posuďme,posuďte
+usoudit|imp=usuď,usuďme,usuďte
+přisoudit|imp=přisuď,přisuďme,přisuďte
+rozsoudit|imp=rozsuď,rozsuďme,rozsuďte
+posloužit|imp=posluž,poslužme,poslužte
+vysloužit|imp=vysluž,vyslužme,vyslužte
+zasloužit|imp=zasluž,zaslužme,zaslužte
+obsloužit|imp=obsluž,obslužme,obslužte
+odsloužit|imp=odsluž,odslužme,odslužte
+dosloužit|imp=dosluž,doslužme,doslužte
+políbit|imp=polib,polibme,polibte
+ztížit|imp=ztiž,ztižme,ztižte
+zatížit|imp=zatiž,zatižme,zatižte
+tížit|imp=tiž,tižme,tižte
+hájit|imp=haj,hajme,hajte
+obhájit|imp=obhaj,obhajme,obhajte
+uhájit|imp=uhaj,uhajme,uhajte
+zahájit|imp=zahaj,zahajme,zahajte
+mlátit|imp=mlať,mlaťme,mlaťte
+vymlátit|imp=vymlať,vymlaťme,vymlaťte
+zmlátit|imp=zmlať,zmlaťme,zmlaťte
+rozmlátit|imp=rozmlať,rozmlaťme,rozmlaťte
+trápit|imp=trap,trapme,trapte
+utrápit|imp=utrap,utrapme,utrapte
+vábit|imp=vab,vabme,vabte
+přivábit|imp=přivab,přivabme,přivabte
+zesílit|imp=zesil,zesilme,zesilte
+posílit|imp=posil,posilme,posilte
+šířit|imp=šiř,šiřme,šiřte
+rozšířit|imp=rozšiř,rozšiřme,rozšiřte
+křížit|imp=křiž,křižme,křižte
+zkřížit|imp=zkřiž,zkřižme,zkřižte
+překřížit|imp=překřiž,překřižme,překřižte
+mísit|imp=mis,misme,miste
+smísit|imp=smis,smisme,smiste
+líčit|imp=lič,ličme,ličte
+vylíčit|imp=vylič,vyličme,vyličte
+nalíčit|imp=nalič,naličme,naličte
+odlíčit|imp=odlič,odličme,odličte
+léčit|imp=leč,lečme,lečte
+vyléčit|imp=vyleč,vylečme,vylečte
+doléčit|imp=doleč,dolečme,dolečte
+rozvířit|imp=rozviř,rozviřme,rozviřte
+hlásit|imp=hlas,hlasme,hlaste
+ohlásit|imp=ohlas,ohlasme,ohlaste
+vyhlásit|imp=vyhlas,vyhlasme,vyhlaste
+přihlásit|imp=přihlas,přihlasme,přihlaste
+odhlásit|imp=odhlas,odhlasme,odhlaste
+nahlásit|imp=nahlas,nahlasme,nahlaste
+prohlásit|imp=prohlas,prohlasme,prohlaste
+zahlásit|imp=zahlas,zahlasme,zahlaste
+prášit|imp=praš,prašme,prašte
+poprášit|imp=popraš,poprašme,poprašte
+zaprášit|imp=zapraš,zaprašme,zaprašte
+oprášit|imp=opraš,oprašme,oprašte
+vyprášit|imp=vypraš,vyprašme,vyprašte
+ráčit|imp=rač,račme,račte
+brousit|imp=brus,brusme,bruste
+nabrousit|imp=nabrus,nabrusme,nabruste
+vybrousit|imp=vybrus,vybrusme,vybruste
+obrousit|imp=obrus,obrusme,obruste
+loupit|imp=lup,lupme,lupte
+vyloupit|imp=vylup,vylupme,vylupte
+oloupit|imp=olup,olupme,olupte
+troubit|imp=trub,trubme,trubte
+zatroubit|imp=zatrub,zatrubme,zatrubte
+soužit|imp=suž,sužme,sužte
+prodloužit|imp=prodluž,prodlužme,prodlužte
+prohloubit|imp=prohlub,prohlubme,prohlubte
+vyhloubit|imp=vyhlub,vyhlubme,vyhlubte
+hloubit|imp=hlub,hlubme,hlubte
+vyloudit|imp=vyluď,vyluďme,vyluďte
+rdousit|imp=rdus,rdusme,rduste
+zúžit|imp=zuž,zužme,zužte
 bydlet|imp=bydli,bydleme,bydlete
 kreslit|imp=kresli,kresleme,kreslete
 nakreslit|imp=nakresli,nakresleme,nakreslete
@@ -220,6 +406,8 @@ OVERRIDES = {
     "zříci": {"pass": None},
     "zříct": {"pass": None},
     "pomoci": {"pass": None},
+    "hřát": {"pass": None},
+    "ozvat": {"pass": None},
     "pomoct": {"pass": None},
 }
 
@@ -228,9 +416,9 @@ OVERRIDES = {
 ET_I = """
 vidět uvidět závidět nenávidět slyšet uslyšet myslet vymyslet domyslet promyslet bydlet sedět posedět
 vysedět ležet záležet náležet držet zadržet udržet podržet vydržet obdržet zdržet přidržet běžet
-křičet zakřičet mlčet zamlčet umlčet muset letět přiletět odletět doletět vyletět přeletět uletět
-vzletět proletět zaletět trpět vytrpět bolet zabolet visět šumět hučet bzučet syčet vrčet cvrčet
-ječet kvičet klečet dřepět pištět svištět sršet vonět znět hřmět velet chybět bečet vězet mručet
+křičet zakřičet mlčet zamlčet umlčet letět přiletět odletět doletět vyletět přeletět uletět
+vzletět proletět zaletět trpět vytrpět bolet zabolet viset záviset souviset šumět hučet bzučet syčet vrčet cvrčet
+ječet kvičet klečet dřepět pištět svištět sršet vonět hřmět mizet zmizet vymizet velet chybět bečet vězet mručet
 """
 
 # Other classes named as they stand.
