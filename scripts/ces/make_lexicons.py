@@ -36,7 +36,7 @@ vědět|vím,víš,ví,víme,víte,vědí|věz,vězme,vězte|věděl|-|věda,vě
 pít|piji,piješ,pije,pijeme,pijete,pijí|pij,pijme,pijte|pil|pit|pije,pijíc|-|. vy do u za o pro po
 bít|biji,biješ,bije,bijeme,bijete,bijí|bij,bijme,bijte|bil|bit|bije,bijíc|-|. za u vy do na od pro pře roz z po
 šít|šiji,šiješ,šije,šijeme,šijete,šijí|šij,šijme,šijte|šil|šit|šije,šijíc|-|. u při za vy se do ob pře na
-žít|žiji,žiješ,žije,žijeme,žijete,žijí|žij,žijme,žijte|žil|-|žije,žijíc|-|. pro pře do vy za o u po
+žít|žiji,žiješ,žije,žijeme,žijete,žijí|žij,žijme,žijte|žil|-|žije,žijíc|-|. pro pře do vy za o u po pou vyu
 mýt|myji,myješ,myje,myjeme,myjete,myjí|myj,myjme,myjte|myl|myt|myje,myjíc|-|. u vy o s
 krýt|kryji,kryješ,kryje,kryjeme,kryjete,kryjí|kryj,kryjme,kryjte|kryl|kryt|kryje,kryjíc|-|. za od s po pře u při
 rýt|ryji,ryješ,ryje,ryjeme,ryjete,ryjí|ryj,ryjme,ryjte|ryl|ryt|ryje,ryjíc|-|. vy za roz v
@@ -399,6 +399,8 @@ OVERRIDES = {
     "zažít": {"pass": "zažit"},
     "užít": {"pass": "užit"},
     "požít": {"pass": "požit"},
+    "použít": {"pass": "použit"},
+    "využít": {"pass": "využit"},
     "povědět": {"pass": "pověděn"},
     "prospat": {"pass": "prospán"},
     "odříci": {"pass": None},
@@ -419,6 +421,12 @@ vysedět ležet záležet náležet držet zadržet udržet podržet vydržet ob
 křičet zakřičet mlčet zamlčet umlčet letět přiletět odletět doletět vyletět přeletět uletět
 vzletět proletět zaletět trpět vytrpět bolet zabolet viset záviset souviset šumět hučet bzučet syčet vrčet cvrčet
 ječet kvičet klečet dřepět pištět svištět sršet vonět hřmět mizet zmizet vymizet velet chybět bečet vězet mručet
+večeřet hledět hořet lpět trčet čnět smrdět mrzet slušet příslušet hovět vyhovět tkvět bručet skučet
+řičet mečet kňučet vřeštět chrčet šustět proležet poležet vyležet přeležet prosedět odsedět vyslyšet rozletět
+obletět vletět sletět podletět strpět protrpět rozbolet přebolet zašumět zahučet zasyčet zavrčet zaječet
+zakvičet zapištět zasvištět zavelet zabručet zamručet zaskučet zacvrčet zabečet zamečet zařičet zakňučet
+zavřeštět zašustět zavonět provonět zahřmět shořet vyhořet dohořet zahořet prohořet uhořet zasmrdět vykřičet
+rozkřičet překřičet zahledět pohovět
 """
 
 # Other classes named as they stand.
@@ -532,6 +540,156 @@ péci upéci
 ničit zničit
 zamykat zamknout
 odemykat odemknout
+bavit pobavit
+budit probudit
+čistit vyčistit
+děkovat poděkovat
+dělit rozdělit
+dovolovat dovolit
+hodnotit zhodnotit
+holit oholit
+hubnout zhubnout
+chránit ochránit
+chystat přichystat
+chutnat ochutnat
+kašlat zakašlat
+klepat zaklepat
+kontrolovat zkontrolovat
+kopírovat zkopírovat
+léčit vyléčit
+lepit nalepit
+líbat políbit
+lhát zalhat
+měřit změřit
+nabíjet nabít
+nakupovat nakoupit
+navštěvovat navštívit
+objednávat objednat
+obracet obrátit
+odpouštět odpustit
+ohřívat ohřát
+opouštět opustit
+oslavovat oslavit
+otáčet otočit
+pamatovat zapamatovat
+plnit splnit
+používat použít
+využívat využít
+prát vyprat
+připravovat připravit
+prohlížet prohlédnout
+prosit poprosit
+rodit porodit
+rozumět porozumět
+řešit vyřešit
+sázet zasadit
+schovávat schovat
+skákat skočit
+smažit usmažit
+spojovat spojit
+stěhovat přestěhovat
+sušit usušit
+šetřit ušetřit
+tancovat zatancovat
+třídit roztřídit
+uklízet uklidit
+věřit uvěřit
+vítat přivítat
+volit zvolit
+zdravit pozdravit
+zlobit rozzlobit
+žádat požádat
+ženit oženit
+cítit ucítit
+dotýkat dotknout
+hýbat pohnout
+lámat zlomit
+posouvat posunout
+rušit zrušit
+shánět sehnat
+střílet vystřelit
+svítit rozsvítit
+šeptat zašeptat
+uzavírat uzavřít
+vkládat vložit
+vyhazovat vyhodit
+vytvářet vytvořit
+zabíjet zabít
+zachraňovat zachránit
+zakazovat zakázat
+zaměstnávat zaměstnat
+zasahovat zasáhnout
+zdržovat zdržet
+zvyšovat zvýšit
+snižovat snížit
+zlepšovat zlepšit
+zvětšovat zvětšit
+zmenšovat zmenšit
+zkracovat zkrátit
+prodlužovat prodloužit
+přijímat přijmout
+dokončovat dokončit
+ukončovat ukončit
+odvádět odvést
+převádět převést
+zavádět zavést
+uvádět uvést
+přivážet přivézt
+odvážet odvézt
+dovážet dovézt
+vyvážet vyvézt
+vylézat vylézt
+probouzet probudit
+obouvat obout
+zouvat zout
+večeřet navečeřet
+hlásit nahlásit
+stěžovat postěžovat
+zpracovávat zpracovat
+vysílat vyslat
+zasílat zaslat
+odesílat odeslat
+rozesílat rozeslat
+přeposílat přeposlat
+přepisovat přepsat
+opisovat opsat
+vypisovat vypsat
+předepisovat předepsat
+připisovat připsat
+odepisovat odepsat
+přemlouvat přemluvit
+domlouvat domluvit
+vyslovovat vyslovit
+mávat mávnout
+kývat kývnout
+sahat sáhnout
+tleskat tlesknout
+kopat kopnout
+bodat bodnout
+kousat kousnout
+píchat píchnout
+zívat zívnout
+mrkat mrknout
+plivat plivnout
+foukat fouknout
+šlapat šlápnout
+klesat klesnout
+pouštět pustit
+spouštět spustit
+vypouštět vypustit
+dopouštět dopustit
+propouštět propustit
+zaměňovat zaměnit
+vyměňovat vyměnit
+proměňovat proměnit
+vraždit zavraždit
+soudit odsoudit
+počítat spočítat
+sčítat sečíst
+odčítat odečíst
+násobit vynásobit
+zkoumat prozkoumat
+objevovat objevit
 plánovat naplánovat
 slibovat slíbit
 děkovat poděkovat
