@@ -448,3 +448,108 @@ def test_aspect_list_shape():
             # a partner listed in its own right has the other aspect
             if p in entries:
                 assert entries[p][0] != aspect, (lemma, p)
+
+
+# ---- the lexicon parsers, run on texts of our own (C++) ----
+
+FIXTURE_CLASSES = (CLASSES_HEADER + "\n"
+                   "vidět\tet-i\n"
+                   "bečet\tbogus\n"          # unknown code: line skipped
+                   "no-tab-line\n"           # no TAB: skipped
+                   "kupovat\tne\textra\n"    # the class cell ends at the next TAB
+                   "minout\ti\r\n"           # CR before LF dropped
+                   "minout\tne\n"            # a later line replaces an earlier one
+                   "\n# comment\tet-i\n")
+FIXTURE_ROWS = (ROWS_HEADER + "\n"
+                "jít\tjdu\tjdeš\tjde\tjdeme\tjdete\tjdou\tjdi\t-\t\tšel\t-\t-\t-\tšla\textra\n"
+                "tisknout\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\n"
+                "tisknout\ttisknu\n"       # replaces the row above; missing cells absent
+                "kupovat\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\tkupuje\tx\r\n")
+FIXTURE_ASPECT = (ASPECT_HEADER + "\n"
+                  "balit\timpf\tsbalit,zabalit\n"
+                  "bdít\timpf\t\n"
+                  "bafnout\tpf\tbafat\textra\n"
+                  "dělat\tIMPF\tudělat\n"     # anything but "impf" is perfective
+                  "jít\timpf\n"               # one TAB only: skipped
+                  "vidět\tpf\tx\n"
+                  "vidět\timpf\tuvidět,spatřit\n")
+
+
+@pytest.fixture(scope="module")
+def checker(tmp_path_factory):
+    from conftest import build_cpp_tool
+    import subprocess
+
+    d = tmp_path_factory.mktemp("ces_fixture")
+    files = []
+    for name, text in (("ces_classes", FIXTURE_CLASSES), ("ces_rows", FIXTURE_ROWS),
+                       ("ces_aspect", FIXTURE_ASPECT)):
+        path = d / (name + ".tsv")
+        path.write_bytes(text.encode("utf-8"))
+        files.append(str(path))
+    exe = build_cpp_tool(tmp_path_factory.mktemp("ces_check"), "ces_check.cpp",
+                         ["ces.cpp", "lexicon_text.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp"], files)
+
+    def run(word):
+        p = subprocess.run([exe, word], capture_output=True, text=True, encoding="utf-8", check=True)
+        cells = p.stdout.rstrip("\n").split("\t")
+        if cells == ["REFUSED"]:
+            return None
+        keys = ["lemma", "class", "aspect", "partner", "present", "imperative", "lptcp", "passive", "cvb"]
+        return dict(zip(keys, cells))
+
+    return run
+
+
+@pytest.mark.parametrize("word,cls", [
+    ("vidět", "et-i"), ("bečet", "et-eji"), ("kupovat", "ne"), ("minout", "ne"), ("no-tab-line", "i"),
+])
+def test_class_list_parsing(checker, word, cls):
+    assert checker(word)["class"] == cls
+
+
+def test_row_parsing(checker):
+    jit = checker("jít")
+    assert jit["present"] == "jdu,jdeš,jde,jdeme,jdete,jdou"
+    # "-" and an empty cell both leave the 1pl/2pl to the rule on the 2sg
+    assert jit["imperative"] == "jdi,jděme,jděte"
+    assert jit["lptcp"] == "šel,šla,šlo,šli,šly,šla"
+    # a later row replaces the earlier one; cells it lacks are absent
+    assert checker("tisknout")["present"] == "tisknu,tiskneš,tiskne,tiskneme,tisknete,tisknou"
+    # kupovat is listed in class ne, whose ending it lacks: only its row,
+    # the class's present endings on the whole lemma and the l-participle
+    # give forms
+    kup = checker("kupovat")
+    assert kup["cvb"] == "kupuje,x,xe"
+    assert kup["passive"] == "~"
+    assert kup["imperative"] == "~,~,~"
+    assert kup["present"].split(",")[0] == "kupovatnu"
+    assert kup["lptcp"].split(",")[0] == "kupoval"
+
+
+@pytest.mark.parametrize("word,aspect,partner", [
+    ("balit", "imperfective", "sbalit"),
+    ("bdít", "imperfective", "~"),
+    ("bafnout", "perfective", "bafat"),
+    ("dělat", "perfective", "udělat"),
+    ("jít", "~", "~"),
+    ("vidět", "imperfective", "uvidět"),
+    ("psát", "~", "~"),
+])
+def test_aspect_parsing(checker, word, aspect, partner):
+    r = checker(word)
+    assert (r["aspect"], r["partner"]) == (aspect, partner)
+
+
+def test_builtin_aspect_entries(tmp_path_factory):
+    from conftest import build_cpp_tool
+    import subprocess
+
+    files = [os.path.join(DATA, n) for n in ("ces_classes.tsv", "ces_rows.tsv", "ces_aspect.tsv")]
+    exe = build_cpp_tool(tmp_path_factory.mktemp("ces_builtin"), "ces_check.cpp",
+                         ["ces.cpp", "lexicon_text.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp"], files)
+    p = subprocess.run([exe, "balit", "bafnout", "bdít", "psát", "napsat"], capture_output=True, text=True,
+                       encoding="utf-8", check=True)
+    got = [line.split("\t")[2:4] for line in p.stdout.splitlines()]
+    assert got == [["imperfective", "sbalit"], ["perfective", "bafat"], ["imperfective", "~"],
+                   ["imperfective", "napsat"], ["perfective", "psát"]]
