@@ -69,6 +69,15 @@ std::string diphthong(std::string_view stem, bool open_e) {
     return std::string(stem);
 }
 
+// Verbs whose pluperfect keeps the old -se- perfect that their simple
+// perfect has lost: fusesem, avusesem, vrusesem (not avusem).
+std::optional<std::string_view> pluperfect_stem(std::string_view infinitive) noexcept {
+    if (infinitive == "fi") return "fusese"sv;
+    if (infinitive == "avea") return "avusese"sv;
+    if (infinitive == "vrea") return "vrusese"sv;
+    return std::nullopt;
+}
+
 constexpr std::array<std::string_view, 6> PERFECT_AUX = {"am", "ai", "a", "am", "ați", "au"};
 constexpr std::array<std::string_view, 6> FUTURE_AUX = {"voi", "vei", "va", "vom", "veți", "vor"};
 constexpr std::array<std::string_view, 6> CONDITIONAL_AUX = {"aș", "ai", "ar", "am", "ați", "ar"};
@@ -317,8 +326,9 @@ std::string Verb::subjunctive(int person, int number) const {
         }
         case Class::ABare: return cat(diphthongize_before(s, "e"), "e");
         case Class::IEsc: {
-            std::string_view glide = !s.empty() && contains(GLIDE_VOWELS, utf8::last(s)) ? "i"sv : ""sv;
-            return cat(s, glide, "ească");
+            // After a vowel the glide takes the place of the e: locuiască.
+            bool glide = !s.empty() && contains(GLIDE_VOWELS, utf8::last(s));
+            return cat(s, glide ? "iască"sv : "ească"sv);
         }
         case Class::IhAsc: return cat(s, "ască");
         default: return cat(diphthongize_before(s, "ă"), "ă");
@@ -432,7 +442,8 @@ std::string Verb::indicative(int tense, int person, int number) const {
             default: return cat(p, "ră");
         }
     }
-    std::string q = infinitive_ == "fi" ? std::string("fusese") : cat(reduce(p), "se");
+    std::string q = cat(reduce(p), "se");
+    if (auto stem = pluperfect_stem(infinitive_)) q.assign(*stem);
     static constexpr std::array<std::string_view, 6> PLUPERFECT = {"m", "și", "", "răm", "răți", "ră"};
     return cat(q, PLUPERFECT[static_cast<std::size_t>(slot)]);
 }
