@@ -403,6 +403,17 @@ def test_diphthong_of_the_last_stem_vowel(verb, third):
     assert conj(verb).present[2] == third
 
 
+@pytest.mark.parametrize("word,second,subjunctive", [
+    # made-up -e words, class e without rows: 2sg = palatalised stem + i,
+    # subjunctive = diphthongised stem + ă
+    ("e", "i", "ă"), ("te", "ți", "tă"), ("ste", "ști", "stă"), ("stre", "stri", "stră"),
+    ("porte", "porți", "poartă"), ("purte", "purți", "purtă"), ("învățe", "învăți", "învăță"),
+])
+def test_stem_changes_on_bare_stems(word, second, subjunctive):
+    t = conj(word)
+    assert t.present[1] == second and t.subjunctive[2] == subjunctive
+
+
 # ---- the built-in lexicons ----
 
 def read_lines(path):
