@@ -1,7 +1,8 @@
 #include "result_class.hpp"
 
-#include "../src/unicode.hpp"
-#include "../src/utf8.hpp"
+#include <cstdio>
+
+#include "../src/quote.hpp"
 
 namespace velnor::py {
 
@@ -31,37 +32,6 @@ PyObject* list_of(std::span<const T> items) {
     return list;
 }
 
-bool printable(char32_t cp) {
-    using unicode::Category;
-    switch (unicode::category(cp)) {
-        case Category::Cc:
-        case Category::Cf:
-        case Category::Cs:
-        case Category::Co:
-        case Category::Cn:
-        case Category::Zl:
-        case Category::Zp:
-            return false;
-        case Category::Zs:
-            return cp == U' ';
-        default:
-            return true;
-    }
-}
-
-void append_hex_escape(std::string& out, char32_t cp) {
-    static constexpr char HEX[] = "0123456789abcdef";
-    out += "\\u{";
-    char digits[8];
-    int n = 0;
-    do {
-        digits[n++] = HEX[cp & 0xF];
-        cp >>= 4;
-    } while (cp != 0);
-    while (n > 0) out += digits[--n];
-    out += '}';
-}
-
 }  // namespace
 
 PyObject* to_python(std::span<const std::string> list) { return list_of(list); }
@@ -70,34 +40,6 @@ PyObject* to_python(std::span<const std::optional<std::string>> list) { return l
 PyObject* to_python(const std::optional<std::vector<std::string>>& v) {
     if (!v) Py_RETURN_NONE;
     return to_python(std::span<const std::string>(*v));
-}
-
-std::string quote(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + 2);
-    out += '"';
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        utf8::Decoded d = utf8::decode(text, pos);
-        char32_t cp = d.cp;
-        switch (cp) {
-            case 0: out += "\\0"; break;
-            case U'\t': out += "\\t"; break;
-            case U'\n': out += "\\n"; break;
-            case U'\r': out += "\\r"; break;
-            case U'\\': out += "\\\\"; break;
-            case U'"': out += "\\\""; break;
-            default:
-                if (unicode::is_grapheme_extend(cp) || !printable(cp)) {
-                    append_hex_escape(out, cp);
-                } else {
-                    out.append(text.substr(pos, d.len));
-                }
-        }
-        pos += d.len;
-    }
-    out += '"';
-    return out;
 }
 
 namespace detail {
@@ -114,11 +56,15 @@ PyObject* no_constructor(PyTypeObject* type, PyObject*, PyObject*) {
 
 }  // namespace
 
-PyObject* make_type(const char* name, const char* doc, int basicsize, PyGetSetDef* getset, destructor dealloc,
-                    reprfunc repr) {
-    // The interpreter keeps pointing at the spec's name, so it lives as long
-    // as the type: for the process.
-    auto* full = new std::string(std::string("builtins.") + name);
+PyObject* make_type(const char* name, char* full_name, std::size_t full_name_size, const char* doc,
+                    int basicsize, PyGetSetDef* getset, destructor dealloc, reprfunc repr) {
+    // The interpreter keeps pointing at the spec's name, so it is kept in the
+    // class description, which lives for the process.
+    int written = std::snprintf(full_name, full_name_size, "builtins.%s", name);
+    if (written < 0 || static_cast<std::size_t>(written) >= full_name_size) {
+        PyErr_SetString(PyExc_SystemError, "result class name too long");
+        return nullptr;
+    }
     PyType_Slot slots[] = {
         {Py_tp_doc, const_cast<char*>(doc)},
         {Py_tp_new, reinterpret_cast<void*>(&no_constructor)},
@@ -127,7 +73,7 @@ PyObject* make_type(const char* name, const char* doc, int basicsize, PyGetSetDe
         {Py_tp_getset, getset},
         {0, nullptr},
     };
-    PyType_Spec spec = {full->c_str(), basicsize, 0, Py_TPFLAGS_DEFAULT, slots};
+    PyType_Spec spec = {full_name, basicsize, 0, Py_TPFLAGS_DEFAULT, slots};
     return PyType_FromSpec(&spec);
 }
 
@@ -146,12 +92,12 @@ void free_object(PyObject* self) {
 PyObject* make_repr(const char* name, std::string_view first, const char* label, std::string_view extra) {
     std::string out(name);
     out += '(';
-    out += quote(first);
+    out += velnor::quote(first);
     if (label != nullptr) {
         out += ", ";
         out += label;
         out += '=';
-        out += quote(extra);
+        out += velnor::quote(extra);
     }
     out += ')';
     return to_python(std::string_view(out));

@@ -38,11 +38,6 @@ PyObject* to_python(const std::array<std::optional<std::string>, N>& a) {
 }
 PyObject* to_python(const std::optional<std::vector<std::string>>& v);
 
-// The quoted form used by every __repr__: double quotes; escapes for NUL,
-// TAB, LF, CR, backslash and double quote; \u{hex} for Grapheme_Extend and
-// non-printable characters.
-std::string quote(std::string_view text);
-
 // ---- class description ----
 
 template <class Data>
@@ -61,8 +56,8 @@ struct Attribute {
 namespace detail {
 
 // Makes the heap type "builtins.<name>"; raises and returns null on failure.
-PyObject* make_type(const char* name, const char* doc, int basicsize, PyGetSetDef* getset, destructor dealloc,
-                    reprfunc repr);
+PyObject* make_type(const char* name, char* full_name, std::size_t full_name_size, const char* doc,
+                    int basicsize, PyGetSetDef* getset, destructor dealloc, reprfunc repr);
 // Allocates an instance through the type's alloc slot.
 PyObject* alloc_object(PyTypeObject* type);
 // Frees an instance through its type's free slot and drops the type reference.
@@ -101,8 +96,9 @@ public:
                                          const_cast<Attribute<Data>*>(&attributes_[i])};
             }
             getset_[N] = PyGetSetDef{nullptr, nullptr, nullptr, nullptr, nullptr};
-            type_ = detail::make_type(name_, doc_, static_cast<int>(sizeof(detail::Object<Data>)), getset_.data(),
-                                      &dealloc, &repr);
+            type_ = detail::make_type(name_, full_name_, sizeof full_name_, doc_,
+                                      static_cast<int>(sizeof(detail::Object<Data>)), getset_.data(), &dealloc,
+                                      &repr);
         }
         return reinterpret_cast<PyTypeObject*>(type_);
     }
@@ -148,6 +144,8 @@ private:
     Repr repr_extra_;
     mutable std::array<PyGetSetDef, N + 1> getset_{};
     mutable PyObject* type_ = nullptr;
+    // "builtins.<name>": the interpreter keeps pointing at this text.
+    mutable char full_name_[96] = {};
     static inline const ResultClass* current_ = nullptr;
 };
 

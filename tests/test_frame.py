@@ -7,7 +7,7 @@ import textwrap
 import pytest
 
 import velnor
-from conftest import AVAILABLE, LANGUAGES, REGISTRATION_ORDER
+from conftest import AVAILABLE, LANGUAGES, REGISTRATION_ORDER, build_cpp_tool
 
 CODES = {
     "deu": ["de", "deu", "ger", "german"],
@@ -254,3 +254,47 @@ def test_results_are_released(lang):
         del obj
     gc.collect()
     assert sys.getallocatedblocks() - before < 100
+
+
+# ---- the quoted form of __repr__ ----
+
+@pytest.fixture(scope="module")
+def quote(tmp_path_factory):
+    exe = build_cpp_tool(tmp_path_factory.mktemp("quote"), "quote_check.cpp",
+                         ["quote.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp"])
+
+    def run(*texts):
+        out = subprocess.run([exe], input="\x1e".join(texts).encode(), capture_output=True, check=True).stdout
+        return out.decode().split("\n")[: len(texts)]
+
+    return run
+
+
+def test_quoting_rules(quote):
+    cases = {
+        'say "hi"\\\n': '"say \\"hi\\"\\\\\\n"',
+        "\0\t\r": '"\\0\\t\\r"',
+        "l'été": '"l\'été"',
+        "e\u0301": '"e\\u{301}"',
+        "\u200b\u00a0\u007f": '"\\u{200b}\\u{a0}\\u{7f}"',
+        "\u0941\u0915": '"\\u{941}क"',
+        "a b\u3000c\u2028": '"a b\\u{3000}c\\u{2028}"',
+        "\ue000\U000e0001\U0010ffff": '"\\u{e000}\\u{e0001}\\u{10ffff}"',
+        "\u0378": '"\\u{378}"',  # unassigned
+        "日本語 😀": '"日本語 😀"',
+        "": '""',
+    }
+    assert quote(*cases) == list(cases.values())
+
+
+@pytest.mark.skipif("deu" not in AVAILABLE, reason="German engine not built in")
+@pytest.mark.parametrize("word,expected", [
+    ("gehen", 'Conjugation("gehen", auxiliary="sein")'),
+    ("ge\u0301hen", 'Conjugation("ge\\u{301}hen", auxiliary="haben")'),
+    ('Rad"\\ fahren', 'Conjugation("Rad\\"\\\\ fahren", auxiliary="sein")'),
+    ("ge\u200bhen", 'Conjugation("ge\\u{200b}hen", auxiliary="haben")'),
+    ("ge\x00hen", 'Conjugation("ge\\0hen", auxiliary="haben")'),
+    ("'s gehen", "Conjugation(\"'s gehen\", auxiliary=\"sein\")"),
+])
+def test_repr_through_the_german_class(word, expected):
+    assert repr(velnor.conjugate(word)) == expected

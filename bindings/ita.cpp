@@ -1,0 +1,49 @@
+// ItalianConjugation: the Italian table as a read-only Python object.
+#include "language.hpp"
+#include "result_class.hpp"
+#include "../src/ita.hpp"
+
+namespace velnor::py {
+namespace {
+
+using ita::Table;
+
+constexpr const char DOC[] =
+    "The full conjugation table of one Italian verb. Rows are\n[io, tu, lui/lei, noi, voi, loro].";
+
+const ResultClass<Table, 19> CLASS{"ItalianConjugation", DOC, {
+    VELNOR_ATTR(Table, infinitive, ""),
+    VELNOR_ATTR(Table, auxiliary, ""),
+    VELNOR_ATTR(Table, gerund, ""),
+    VELNOR_ATTR(Table, present_participle, ""),
+    VELNOR_ATTR(Table, past_participle, ""),
+    VELNOR_ATTR(Table, imperative, "[tu, Lei, noi, voi, Loro]"),
+    VELNOR_ATTR(Table, present, ""),
+    VELNOR_ATTR(Table, imperfect, ""),
+    VELNOR_ATTR(Table, past_historic, ""),
+    VELNOR_ATTR(Table, future, ""),
+    VELNOR_ATTR(Table, conditional, ""),
+    VELNOR_ATTR(Table, subjunctive_present, ""),
+    VELNOR_ATTR(Table, subjunctive_imperfect, ""),
+    VELNOR_ATTR(Table, passato_prossimo, ""),
+    VELNOR_ATTR(Table, trapassato_prossimo, ""),
+    VELNOR_ATTR(Table, futuro_anteriore, ""),
+    VELNOR_ATTR(Table, condizionale_passato, ""),
+    VELNOR_ATTR(Table, congiuntivo_passato, ""),
+    VELNOR_ATTR(Table, congiuntivo_trapassato, ""),
+}, [](const Table& t) -> std::string_view { return t.infinitive; }};
+
+PyObject* conjugate(std::string_view word) {
+    auto verb = ita::Verb::from_infinitive(word);
+    if (!verb) {
+        return value_error(verb.error() == ita::Error::NotAVerb ? "not an Italian infinitive"
+                                                                 : "not a supported Italian verb");
+    }
+    return CLASS.wrap(ita::Table::build(*verb));
+}
+
+}  // namespace
+
+extern const Language ita{[] { return CLASS.type(); }, "ItalianConjugation", &conjugate};
+
+}  // namespace velnor::py

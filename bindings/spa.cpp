@@ -1,0 +1,50 @@
+// SpanishConjugation: the Spanish table as a read-only Python object.
+#include "language.hpp"
+#include "result_class.hpp"
+#include "../src/spa.hpp"
+
+namespace velnor::py {
+namespace {
+
+using spa::Table;
+
+constexpr const char DOC[] =
+    "The full conjugation table of one Spanish verb. Rows are\n"
+    "[yo, tú, él/ella, nosotros, vosotros, ellos/ellas].";
+
+const ResultClass<Table, 19> CLASS{"SpanishConjugation", DOC, {
+    VELNOR_ATTR(Table, infinitive, ""),
+    VELNOR_ATTR(Table, gerund, ""),
+    VELNOR_ATTR(Table, past_participle, ""),
+    VELNOR_ATTR(Table, imperative, "[tú, usted, nosotros, vosotros, ustedes]"),
+    VELNOR_ATTR(Table, present, ""),
+    VELNOR_ATTR(Table, imperfect, ""),
+    VELNOR_ATTR(Table, preterite, ""),
+    VELNOR_ATTR(Table, future, ""),
+    VELNOR_ATTR(Table, conditional, ""),
+    VELNOR_ATTR(Table, subjunctive_present, ""),
+    VELNOR_ATTR(Table, subjunctive_imperfect, ""),
+    VELNOR_ATTR(Table, subjunctive_future, ""),
+    VELNOR_ATTR(Table, perfecto_compuesto, ""),
+    VELNOR_ATTR(Table, pluscuamperfecto, ""),
+    VELNOR_ATTR(Table, preterito_anterior, ""),
+    VELNOR_ATTR(Table, futuro_perfecto, ""),
+    VELNOR_ATTR(Table, condicional_perfecto, ""),
+    VELNOR_ATTR(Table, subjuntivo_perfecto, ""),
+    VELNOR_ATTR(Table, subjuntivo_pluscuamperfecto, ""),
+}, [](const Table& t) -> std::string_view { return t.infinitive; }};
+
+PyObject* conjugate(std::string_view word) {
+    auto verb = spa::Verb::from_infinitive(word);
+    if (!verb) {
+        return value_error(verb.error() == spa::Error::NotAVerb ? "not a Spanish infinitive"
+                                                                : "not a supported Spanish verb");
+    }
+    return CLASS.wrap(spa::Table::build(*verb));
+}
+
+}  // namespace
+
+extern const Language spa{[] { return CLASS.type(); }, "SpanishConjugation", &conjugate};
+
+}  // namespace velnor::py

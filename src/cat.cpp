@@ -1,0 +1,460 @@
+#include "cat.hpp"
+
+#include <unordered_map>
+#include <vector>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+
+namespace velnor::cat {
+namespace {
+
+using std::string_view_literals::operator""sv;
+
+// ---- the lexicon, parsed once ----
+
+constexpr std::size_t EXACT_COLUMN = 10;
+
+std::optional<Six> six(std::string_view cell) {
+    if (cell == "-") return std::nullopt;
+    Six out;
+    std::size_t n = 0, start = 0;
+    for (;;) {
+        std::size_t comma = cell.find(',', start);
+        std::string_view form = cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        if (n < 6) out[n] = form;
+        ++n;
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    // A cell that does not hold its six forms is left to the rules.
+    if (n != 6) return std::nullopt;
+    return out;
+}
+
+struct Slots {
+    // First row with this lemma (it matches the whole word), and first row
+    // with this lemma that is not exact-only (it matches the end of a word).
+    static constexpr std::uint32_t NONE = 0xFFFFFFFFu;
+    std::uint32_t whole = NONE;
+    std::uint32_t suffix = NONE;
+};
+
+struct Lexicon {
+    std::vector<LexEntry> entries;
+    std::unordered_map<std::string_view, Slots> by_lemma;
+    std::size_t longest = 0;
+};
+
+Lexicon parse_lexicon() {
+    Lexicon lex;
+    for (std::string_view line : velnor::lex::Lines(velnor::data::cat)) {
+        auto c = velnor::lex::split<13>(line);
+        // A cell that the row does not have counts as "-".
+        auto cell = [&](std::size_t i) { return i < c.count ? c[i] : "-"sv; };
+        LexEntry e;
+        e.pres = six(cell(1));
+        e.impf = six(cell(2));
+        e.pret = six(cell(3));
+        e.subjpres = six(cell(4));
+        e.subjimpf = six(cell(5));
+        e.fut_stem = opt(cell(6));
+        e.pp = opt(cell(7));
+        e.ger = opt(cell(8));
+        e.imp2 = opt(cell(9));
+        e.ppf = opt(cell(11));
+        e.imp2pl = opt(cell(12));
+        auto index = static_cast<std::uint32_t>(lex.entries.size());
+        lex.entries.push_back(e);
+        std::string_view lemma = c[0];
+        bool exact = c.count > EXACT_COLUMN && c[EXACT_COLUMN] == "1";
+        Slots& s = lex.by_lemma[lemma];
+        if (s.whole == Slots::NONE) s.whole = index;
+        if (!exact && s.suffix == Slots::NONE) s.suffix = index;
+        if (lemma.size() > lex.longest) lex.longest = lemma.size();
+    }
+    return lex;
+}
+
+const Lexicon& lexicon() {
+    static const Lexicon lex = parse_lexicon();
+    return lex;
+}
+
+// ---- the rules ----
+
+using Endings = std::array<std::string_view, 6>;
+
+constexpr Endings PRESENT[4] = {
+    {"o", "es", "a", "em", "eu", "en"},
+    {"o", "s", "", "em", "eu", "en"},
+    {"o", "s", "", "im", "iu", "en"},
+    {"eixo", "eixes", "eix", "im", "iu", "eixen"},
+};
+constexpr Endings IMPERFECT_AR = {"ava", "aves", "ava", "àvem", "àveu", "aven"};
+constexpr Endings IMPERFECT_ER_IR = {"ia", "ies", "ia", "íem", "íeu", "ien"};
+constexpr Endings PRETERITE[3] = {
+    {"í", "ares", "à", "àrem", "àreu", "aren"},
+    {"í", "eres", "é", "érem", "éreu", "eren"},
+    {"í", "ires", "í", "írem", "íreu", "iren"},
+};
+constexpr Endings FUTURE = {"é", "às", "à", "em", "eu", "an"};
+constexpr Endings CONDITIONAL = {"ia", "ies", "ia", "íem", "íeu", "ien"};
+constexpr Endings SUBJ_PRESENT[3] = {
+    {"i", "is", "i", "em", "eu", "in"},
+    {"i", "is", "i", "im", "iu", "in"},
+    {"eixi", "eixis", "eixi", "im", "iu", "eixin"},
+};
+constexpr Endings SUBJ_IMPERFECT[2] = {
+    {"és", "essis", "és", "éssim", "éssiu", "essin"},
+    {"ís", "issis", "ís", "íssim", "íssiu", "issin"},
+};
+
+const Endings& endings(Tense tense, std::uint8_t conjugation) {
+    switch (tense) {
+        case Tense::Present: return PRESENT[conjugation];
+        case Tense::Imperfect: return conjugation == FIRST ? IMPERFECT_AR : IMPERFECT_ER_IR;
+        case Tense::Preterite: return PRETERITE[conjugation < THIRD_PURE ? conjugation : 2];
+        case Tense::Future: return FUTURE;
+        case Tense::Conditional: return CONDITIONAL;
+        case Tense::SubjunctivePresent: return SUBJ_PRESENT[conjugation <= SECOND ? 0 : conjugation - 1];
+        case Tense::SubjunctiveImperfect: return SUBJ_IMPERFECT[conjugation <= SECOND ? 0 : 1];
+    }
+    return FUTURE;
+}
+
+bool is_vowel(char32_t c) {
+    switch (c) {
+        case U'a': case U'e': case U'i': case U'o': case U'u':
+        case U'à': case U'é': case U'è': case U'í': case U'ï': case U'ò': case U'ó': case U'ú': case U'ü':
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool starts_with_front_vowel(std::string_view s) {
+    char32_t c = utf8::first(s);
+    return c == U'e' || c == U'i' || c == U'é' || c == U'è' || c == U'í';
+}
+
+// A stem whose u (or ü) only marks the hard g or q: no diaeresis after it.
+bool ends_in_gu_qu(std::string_view stem) {
+    return utf8::ends_with(stem, "gu") || utf8::ends_with(stem, "qu") || utf8::ends_with(stem, "gü") ||
+           utf8::ends_with(stem, "qü");
+}
+
+// The character before the last one, or 0.
+char32_t second_last(std::string_view stem) { return utf8::last(utf8::drop_last_chars(stem, 1)); }
+
+// A stem ending in a vowel followed by u or i (creu, preu, pou; boi, remei):
+// that last letter is a semivowel, not a syllable of its own. The u of gu and
+// qu is silent, so guia keeps its i as a vowel.
+bool ends_in_semivowel(std::string_view stem) {
+    char32_t c = utf8::last(stem);
+    if (c != U'u' && c != U'i') return false;
+    std::string_view rest = utf8::drop_last_chars(stem, 1);
+    if (!is_vowel(utf8::last(rest))) return false;
+    return c == U'u' || !ends_in_gu_qu(rest);
+}
+
+// Whether a following "i" must be written "ï" to stay a syllable of its own.
+bool takes_diaeresis(std::string_view stem) {
+    return is_vowel(utf8::last(stem)) && !ends_in_gu_qu(stem) && !ends_in_semivowel(stem);
+}
+
+// The -er infinitives mark the stress of the stem (témer, conèixer); every
+// other form is stressed elsewhere or needs no mark (temo, tem, temem).
+std::string without_accents(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t c : utf8::chars(text)) {
+        switch (c) {
+            case U'à': c = U'a'; break;
+            case U'è': case U'é': c = U'e'; break;
+            case U'í': c = U'i'; break;
+            case U'ò': case U'ó': c = U'o'; break;
+            case U'ú': c = U'u'; break;
+            default: break;
+        }
+        utf8::append(out, c);
+    }
+    return out;
+}
+
+bool is_sibilant(char32_t c) { return c == U's' || c == U'x' || c == U'ç' || c == U'z'; }
+
+// Second-conjugation infinitives whose whole class is irregular: without a
+// lexicon row the rules would give no real form (heure, vindre, soldre,
+// corre, péixer, malfer), so such a verb is refused instead.
+bool irregular_class(std::string_view word) {
+    if (utf8::ends_with(word, "ndre") || utf8::ends_with(word, "ldre") || utf8::ends_with(word, "rre") ||
+        utf8::ends_with(word, "ixer") || utf8::ends_with(word, "fer"))
+        return true;
+    return utf8::ends_with(word, "re") && is_vowel(utf8::last(word.substr(0, word.size() - 2)));
+}
+
+bool has_forms(const LexEntry& e) {
+    return e.pres || e.impf || e.pret || e.subjpres || e.subjimpf || e.fut_stem || e.pp || e.ger || e.imp2 ||
+           e.ppf || e.imp2pl;
+}
+
+constexpr std::string_view PRONOUNS[6] = {"em ", "et ", "es ", "ens ", "us ", "es "};
+constexpr std::string_view ELIDED[6] = {"m'", "t'", "s'", "ens ", "us ", "s'"};
+
+int slot_of(Person person, Number number) {
+    return static_cast<int>(person) + (number == Number::Plural ? 3 : 0);
+}
+
+std::string joined(std::string_view a, std::string_view b) {
+    std::string out;
+    out.reserve(a.size() + b.size());
+    out.append(a);
+    out.append(b);
+    return out;
+}
+
+const std::optional<Six>& row_of(const LexEntry& e, Tense tense) {
+    switch (tense) {
+        case Tense::Present: return e.pres;
+        case Tense::Imperfect: return e.impf;
+        case Tense::Preterite: return e.pret;
+        case Tense::SubjunctivePresent: return e.subjpres;
+        case Tense::SubjunctiveImperfect: return e.subjimpf;
+        default: break;
+    }
+    static const std::optional<Six> none;
+    return none;
+}
+
+// The pure -ir verbs (no -eix-); a verb that ends with one of them is pure.
+constexpr std::string_view PURE[] = {
+    "dormir", "morir",   "sortir",    "collir",     "cosir",  "cobrir",  "obrir",   "omplir",
+    "tossir", "pudir",   "fugir",     "bullir",     "sentir", "consentir", "pressentir", "mentir",
+    "ajupir", "grunyir", "escopir",   "penedir",    "esmunyir", "brunzir", "retenir", "obtenir",
+};
+
+bool is_pure(std::string_view word) {
+    for (std::string_view p : PURE)
+        if (utf8::ends_with(word, p)) return true;
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::string_view> opt(std::string_view cell) noexcept {
+    if (cell == "-") return std::nullopt;
+    return cell;
+}
+
+const LexEntry* lookup(std::string_view word, std::size_t& lemma_length) {
+    const Lexicon& lex = lexicon();
+    // Longest first: the first suffix found is the longest matching lemma.
+    std::size_t from = word.size() > lex.longest ? word.size() - lex.longest : 0;
+    for (std::size_t start = from; start <= word.size(); ++start) {
+        auto it = lex.by_lemma.find(word.substr(start));
+        if (it == lex.by_lemma.end()) continue;
+        std::uint32_t index = start == 0 ? it->second.whole : it->second.suffix;
+        if (index == Slots::NONE) continue;
+        lemma_length = word.size() - start;
+        return &lex.entries[index];
+    }
+    return nullptr;
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string lowered = unicode::to_lower(text);
+    std::string_view word = unicode::trim(lowered);
+    bool reflexive = false;
+    if (word.size() >= 3 && utf8::ends_with(word, "-se")) {
+        word.remove_suffix(3);
+        reflexive = true;
+    } else if (word.size() >= 2 && (utf8::ends_with(word, "-s") || utf8::ends_with(word, "'s"))) {
+        word.remove_suffix(2);
+        reflexive = true;
+    }
+    if (word.empty()) return fail(Error::NotAVerb);
+    for (char32_t c : utf8::chars(word))
+        if (unicode::is_white_space(c)) return fail(Error::NotAVerb);
+    if (word.size() == 1) return fail(Error::Unsupported);
+
+    std::string_view ending = word.substr(word.size() - 2);
+    std::uint8_t conjugation;
+    if (ending == "ar") {
+        conjugation = FIRST;
+    } else if (ending == "re" || ending == "er") {
+        conjugation = SECOND;
+    } else if (ending == "ir") {
+        conjugation = is_pure(word) ? THIRD_PURE : THIRD_INCH;
+    } else {
+        return fail(Error::Unsupported);
+    }
+
+    std::size_t lemma_length = 0;
+    const LexEntry* entry = lookup(word, lemma_length);
+    if (entry == nullptr && word.size() == 2) return fail(Error::NotAVerb);
+    // A row without a single form names a verb whose paradigm is not known
+    // here; so does an irregular class without a row.
+    if (entry != nullptr && !has_forms(*entry)) return fail(Error::Unsupported);
+    if (entry == nullptr && conjugation == SECOND && irregular_class(word)) return fail(Error::Unsupported);
+
+    Verb verb;
+    verb.infinitive.assign(word);
+    if (ending == "er") {
+        verb.stem = without_accents(word.substr(0, word.size() - 2));
+    } else {
+        verb.stem.assign(word.substr(0, word.size() - 2));
+    }
+    if (entry != nullptr) verb.prefix.assign(word.substr(0, word.size() - lemma_length));
+    verb.entry = entry;
+    verb.reflexive = reflexive;
+    verb.conjugation = conjugation;
+    return verb;
+}
+
+std::string Verb::future_stem() const {
+    if (entry != nullptr && entry->fut_stem) return joined(prefix, *entry->fut_stem);
+    if (conjugation != SECOND) return infinitive;
+    if (infinitive.back() == 'e') return infinitive.substr(0, infinitive.size() - 1);
+    // -er verbs drop the accent of the stem: témer gives temeré.
+    return joined(stem, "er");
+}
+
+std::string Verb::attach(std::string_view stem, std::string_view ending, bool first_conjugation) {
+    if (ending.empty()) return std::string(stem);
+    std::string out;
+    out.reserve(stem.size() + ending.size() + 2);
+    if (first_conjugation && starts_with_front_vowel(ending)) {
+        // Keep the sound of the stem's last consonant before e and i.
+        if (stem.size() > 1 && utf8::ends_with(stem, "gu")) {
+            out.append(stem.substr(0, stem.size() - 1)).append("ü");
+        } else if (stem.size() > 1 && utf8::ends_with(stem, "qu")) {
+            out.append(stem.substr(0, stem.size() - 1)).append("ü");
+        } else if (utf8::ends_with(stem, "c")) {
+            out.append(stem.substr(0, stem.size() - 1)).append("qu");
+        } else if (utf8::ends_with(stem, "g")) {
+            out.append(stem.substr(0, stem.size() - 1)).append("gu");
+        } else if (utf8::ends_with(stem, "ç")) {
+            out.append(stem.substr(0, stem.size() - 2)).append("c");
+        } else if (utf8::ends_with(stem, "j")) {
+            out.append(stem.substr(0, stem.size() - 1)).append("g");
+        } else {
+            out.append(stem);
+        }
+    } else {
+        out.append(stem);
+    }
+    if (ending.front() == 'i' || utf8::starts_with(ending, "í")) {
+        // boi + i gives boï, remei + í gives remeí: the stem's semivowel i
+        // and the ending's i are one letter.
+        if (utf8::last(out) == U'i' && ends_in_semivowel(out)) out.pop_back();
+        if (ending.front() == 'i' && takes_diaeresis(out)) {
+            out.append("ï");
+            out.append(ending.substr(1));
+            return out;
+        }
+    }
+    out.append(ending);
+    return out;
+}
+
+std::string Verb::regular_form(Tense tense, int slot) const {
+    const Endings& e = endings(tense, conjugation);
+    if (tense == Tense::Future || tense == Tense::Conditional) {
+        std::string out = future_stem();
+        out.append(e[slot]);
+        return out;
+    }
+    if (tense == Tense::Present && slot < 3 && (conjugation == SECOND || conjugation == THIRD_PURE) && !stem.empty()) {
+        // The endings -o, -s and none meet the stem's last consonant directly.
+        std::string_view s = stem;
+        char32_t last = utf8::last(s);
+        if (last == U'c') {
+            // venço, vences, venç: a c before o or at the end is written ç.
+            std::string_view base = s.substr(0, s.size() - 1);
+            return slot == 0 ? joined(base, "ço") : slot == 1 ? joined(s, "es") : joined(base, "ç");
+        }
+        // A sibilant takes -es in the second person (cuses, peixes, brunzes);
+        // a consonant before a final l or r needs the support vowel
+        // (omples, omple; obres, obre).
+        if (slot == 1 && is_sibilant(last)) return joined(s, "es");
+        if (slot > 0 && (last == U'l' || last == U'r')) {
+            char32_t before = second_last(s);
+            if (before != 0 && !is_vowel(before) && before != last && before != U'·')
+                return joined(s, slot == 1 ? "es" : "e");
+        }
+    }
+    return attach(stem, e[slot], conjugation == FIRST);
+}
+
+std::string Verb::plain(Tense tense, Person person, Number number) const {
+    int slot = slot_of(person, number);
+    if (entry != nullptr) {
+        const std::optional<Six>& row = row_of(*entry, tense);
+        if (row) return joined(prefix, (*row)[slot]);
+    }
+    return regular_form(tense, slot);
+}
+
+std::string Verb::conjugate(Tense tense, Person person, Number number) const {
+    std::string form = plain(tense, person, number);
+    if (!reflexive) return form;
+    int slot = slot_of(person, number);
+    char32_t first = utf8::first(form);
+    bool elide = !form.empty() && (is_vowel(first) || first == U'h');
+    std::string_view pronoun = elide ? ELIDED[slot] : PRONOUNS[slot];
+    return joined(pronoun, form);
+}
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    const LexEntry* e = verb.entry;
+    t.infinitive = verb.infinitive;
+    if (verb.reflexive) t.infinitive.append(utf8::ends_with(verb.infinitive, "re") ? "'s" : "-se");
+
+    if (e != nullptr && e->ger) {
+        t.gerund = joined(verb.prefix, *e->ger);
+    } else {
+        t.gerund = joined(verb.stem, verb.conjugation == FIRST ? "ant" : verb.conjugation == SECOND ? "ent" : "int");
+    }
+
+    if (e != nullptr && e->pp) {
+        t.past_participle = joined(verb.prefix, *e->pp);
+    } else if (verb.conjugation == FIRST) {
+        t.past_participle = joined(verb.stem, "at");
+    } else if (verb.conjugation == SECOND) {
+        // A c before u is written ç: revèncer gives revençut.
+        if (utf8::ends_with(verb.stem, "c")) {
+            t.past_participle = joined(std::string_view(verb.stem).substr(0, verb.stem.size() - 1), "çut");
+        } else {
+            t.past_participle = joined(verb.stem, "ut");
+        }
+    } else {
+        // produir gives produït: the i keeps its own syllable after a vowel.
+        t.past_participle = joined(verb.stem, takes_diaeresis(verb.stem) ? "ït" : "it");
+    }
+
+    constexpr Person PERSONS[3] = {Person::First, Person::Second, Person::Third};
+    constexpr Number NUMBERS[2] = {Number::Singular, Number::Plural};
+    std::array<std::string, 6>* rows[7] = {&t.present,     &t.imperfect,           &t.preterite,
+                                           &t.future,      &t.conditional,         &t.subjunctive_present,
+                                           &t.subjunctive_imperfect};
+    for (int tense = 0; tense < 7; ++tense) {
+        for (int n = 0; n < 2; ++n)
+            for (int p = 0; p < 3; ++p)
+                (*rows[tense])[p + 3 * n] = verb.conjugate(static_cast<Tense>(tense), PERSONS[p], NUMBERS[n]);
+    }
+
+    t.imperative[0] = e != nullptr && e->imp2 ? joined(verb.prefix, *e->imp2)
+                                              : verb.plain(Tense::Present, Person::Third, Number::Singular);
+    t.imperative[1] = verb.plain(Tense::SubjunctivePresent, Person::Third, Number::Singular);
+    t.imperative[2] = verb.plain(Tense::SubjunctivePresent, Person::First, Number::Plural);
+    t.imperative[3] = e != nullptr && e->imp2pl ? joined(verb.prefix, *e->imp2pl)
+                                                : verb.plain(Tense::Present, Person::Second, Number::Plural);
+    t.imperative[4] = verb.plain(Tense::SubjunctivePresent, Person::Third, Number::Plural);
+    return t;
+}
+
+}  // namespace velnor::cat

@@ -1,0 +1,31 @@
+// Separable and inseparable verb prefixes, and the split of a word into a
+// prefix and a base verb.
+#pragma once
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "features.hpp"
+
+namespace velnor::deu {
+
+// Whether a remainder left by a prefix can be a base verb.
+bool plausible_base(std::string_view rest);
+
+namespace prefix {
+
+struct Split {
+    std::string_view prefix;  // a static list entry
+    Separability separability;
+    std::string_view rest;  // a view into the word
+};
+
+// The longest listed prefix whose remainder is a plausible base; the word
+// is already lower-cased.
+std::optional<Split> split(std::string_view word);
+
+std::span<const std::string_view> separable_prefixes() noexcept;
+std::span<const std::string_view> inseparable_prefixes() noexcept;
+
+}  // namespace prefix
+}  // namespace velnor::deu

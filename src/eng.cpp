@@ -1,0 +1,162 @@
+#include "eng.hpp"
+
+#include <cstddef>
+#include <functional>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::eng {
+namespace {
+
+using RowMap = ViewMap<Row>;
+
+std::optional<std::string_view> cell(std::string_view c) {
+    if (c.empty() || c == "-") return std::nullopt;
+    return c;
+}
+
+// Parsed once; a later row with the same lemma replaces an earlier one.
+const RowMap& rows() {
+    static const RowMap map = [] {
+        RowMap m;
+        m.reserve(2048);
+        for (std::string_view line : lex::Lines(data::eng)) {
+            auto c = lex::split<5>(line);
+            m.insert_or_assign(c[0], Row{cell(c[1]), cell(c[2]), cell(c[3]), cell(c[4])});
+        }
+        return m;
+    }();
+    return map;
+}
+
+std::optional<std::string> own(const std::optional<std::string_view>& v) {
+    if (!v) return std::nullopt;
+    return std::string(*v);
+}
+
+bool is_vowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
+
+bool is_lemma_char(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '\'';
+}
+
+// Final "y" after anything but a lower-case vowel (the lemma is ASCII here).
+bool consonant_y(std::string_view s) {
+    return s.size() >= 2 && s.back() == 'y' && !is_vowel(s[s.size() - 2]);
+}
+
+bool ends_with(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
+
+std::string join(std::string_view stem, std::string_view ending) {
+    std::string out;
+    out.reserve(stem.size() + ending.size());
+    out.append(stem);
+    out.append(ending);
+    return out;
+}
+
+Row6 six(const std::string& form) { return {form, form, form, form, form, form}; }
+
+}  // namespace
+
+const Row* find_row(std::string_view lemma) {
+    const RowMap& m = rows();
+    auto it = m.find(lemma);
+    return it == m.end() ? nullptr : &it->second;
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string_view trimmed = unicode::trim(text);
+    std::string lower;
+    std::string_view candidate = trimmed;
+    if (find_row(trimmed) == nullptr) {
+        bool ascii = true, upper = false;
+        for (char c : trimmed) {
+            if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
+            if (c >= 'A' && c <= 'Z') upper = true;
+        }
+        // Plain lower-case ASCII is its own lower-case copy: nothing to try.
+        if (!ascii || upper) {
+            lower = unicode::to_lower(trimmed);
+            if (find_row(lower) != nullptr) candidate = lower;
+        }
+    }
+    candidate = unicode::trim(candidate);
+    if (candidate.size() >= 3 && candidate.substr(0, 3) == "to ") candidate = unicode::trim(candidate.substr(3));
+    if (candidate.empty()) return fail(Error{});
+    for (char c : candidate) {
+        if (!is_lemma_char(c)) return fail(Error{});
+    }
+    Verb verb;
+    verb.lemma = std::string(candidate);
+    if (const Row* row = find_row(candidate)) {
+        verb.past = own(row->past);
+        verb.past_participle = own(row->past_participle);
+        verb.present_participle = own(row->present_participle);
+        verb.third_singular = own(row->third_singular);
+    }
+    return verb;
+}
+
+std::string Verb::regular_past() const {
+    std::string_view l = lemma;
+    if (consonant_y(l)) return join(l.substr(0, l.size() - 1), "ied");
+    if (ends_with(l, "e")) return join(l, "d");
+    return join(l, "ed");
+}
+
+std::string Verb::form(Form which) const {
+    std::string_view l = lemma;
+    switch (which) {
+        case Form::PastParticiple:
+            if (past_participle) return *past_participle;
+            if (past) return *past;
+            return regular_past();
+        case Form::PresentParticiple:
+            if (present_participle) return *present_participle;
+            if (ends_with(l, "ie")) return join(l.substr(0, l.size() - 2), "ying");
+            if (!ends_with(l, "e") || ends_with(l, "ee") || ends_with(l, "oe") || ends_with(l, "ye"))
+                return join(l, "ing");
+            if (ends_with(l, "nge")) return join(l, "ing");
+            return join(l.substr(0, l.size() - 1), "ing");
+        case Form::ThirdSingular:
+            if (third_singular) return *third_singular;
+            if (consonant_y(l)) return join(l.substr(0, l.size() - 1), "ies");
+            if (ends_with(l, "s") || ends_with(l, "x") || ends_with(l, "z") || ends_with(l, "o") ||
+                ends_with(l, "ch") || ends_with(l, "sh"))
+                return join(l, "es");
+            return join(l, "s");
+    }
+    return join(l, "s");
+}
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    t.infinitive = verb.lemma;
+    t.past = verb.past ? *verb.past : verb.regular_past();
+    t.past_participle = verb.form(Form::PastParticiple);
+    t.present_participle = verb.form(Form::PresentParticiple);
+    t.third_singular = verb.form(Form::ThirdSingular);
+
+    if (verb.lemma == "be") {
+        // The one verb with person agreement beyond the 3sg present.
+        t.present_row = {"am", "are", t.third_singular, "are", "are", "are"};
+        t.past_row = {"was", "were", "was", "were", "were", "were"};
+    } else {
+        t.present_row = six(t.infinitive);
+        t.present_row[2] = t.third_singular;
+        t.past_row = six(t.past);
+    }
+    t.present_perfect_row = six(join("have ", t.past_participle));
+    t.present_perfect_row[2] = join("has ", t.past_participle);
+    t.past_perfect_row = six(join("had ", t.past_participle));
+    t.future_row = six(join("will ", t.infinitive));
+    t.future_perfect_row = six(join("will have ", t.past_participle));
+    return t;
+}
+
+}  // namespace velnor::eng

@@ -1,0 +1,517 @@
+#include "por.hpp"
+
+#include <unordered_map>
+#include <vector>
+
+#include "fatal.hpp"
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+
+namespace velnor::por {
+namespace {
+
+using std::string;
+using std::string_view;
+
+// ---- lexicons ----
+
+// Bases that may end a longer infinitive (desfazer, compor, produzir);
+// every other irregular base matches only the whole word.
+constexpr std::array<string_view, 18> SUFFIX_BASES = {
+    "por",   "roer",  "moer",  "doer",  "fazer", "dizer",  "duzir",  "luzir",  "valer",
+    "pedir", "medir", "ouvir", "polir", "jazer", "trazer", "prazer", "querer", "arguir",
+};
+
+std::optional<string_view> derive_cell(const lex::Cells<16>& c, std::size_t i) {
+    if (i >= c.count) return std::nullopt;
+    string_view v = c[i];
+    if (v == "-") return std::nullopt;
+    return v;
+}
+
+struct Irregular {
+    std::vector<LexEntry> entries;  // file order
+    std::unordered_map<string_view, std::size_t> by_lemma;
+    std::array<std::optional<std::size_t>, SUFFIX_BASES.size()> suffix_rows{};
+};
+
+const Irregular& irregular() {
+    static const Irregular table = [] {
+        Irregular t;
+        for (string_view line : lex::Lines(data::por_irregular)) {
+            auto c = lex::split<16>(line);
+            if (c.count < 9) fatal("por_irregular: row with fewer than 9 cells");
+            LexEntry e;
+            for (std::size_t i = 0; i < 6; ++i) e.pres[i] = c[1 + i];
+            e.subj6 = parse_lex::six(c[7]);
+            e.pret6 = parse_lex::six(c[8]);
+            e.fut_stem = derive_cell(c, 9);
+            e.pp = derive_cell(c, 10);
+            if (auto impf = derive_cell(c, 11)) e.impf6 = parse_lex::six(*impf);
+            e.ger = derive_cell(c, 12);
+            e.imp2sg = derive_cell(c, 13);
+            e.inf_base = derive_cell(c, 14);
+            // The first row of a lemma is the one a file-order scan keeps.
+            if (t.by_lemma.emplace(c[0], t.entries.size()).second) {
+                for (std::size_t b = 0; b < SUFFIX_BASES.size(); ++b)
+                    if (SUFFIX_BASES[b] == c[0]) t.suffix_rows[b] = t.entries.size();
+            }
+            t.entries.push_back(e);
+        }
+        return t;
+    }();
+    return table;
+}
+
+const std::unordered_map<string_view, StemClass>& stem_classes() {
+    // The value holds the class, or none for a class text that maps to none
+    // (kept so that such a row still stops the lookup).
+    static const auto table = [] {
+        std::unordered_map<string_view, std::optional<StemClass>> raw;
+        std::unordered_map<string_view, StemClass> t;
+        for (string_view line : lex::Lines(data::por_stem_classes)) {
+            std::size_t tab = line.find('\t');
+            if (tab == string_view::npos) break;  // a row without a TAB ends the list
+            string_view lemma = line.substr(0, tab);
+            string_view cls = line.substr(tab + 1);
+            raw.emplace(lemma, stem_class_from_text(cls));  // the first row of a lemma decides
+        }
+        for (auto& [k, v] : raw)
+            if (v) t.emplace(k, *v);
+        return t;
+    }();
+    return table;
+}
+
+// ---- endings ----
+
+using Endings = std::array<string_view, 6>;
+
+constexpr Endings PRESENT[3] = {
+    {"o", "as", "a", "amos", "ais", "am"},
+    {"o", "es", "e", "emos", "eis", "em"},
+    {"o", "es", "e", "imos", "is", "em"},
+};
+constexpr Endings PRESENT_VOWEL = {"o", "is", "i", "ímos", "ís", "em"};
+constexpr Endings IMPERFECT[3] = {
+    {"ava", "avas", "ava", "ávamos", "áveis", "avam"},
+    {"ia", "ias", "ia", "íamos", "íeis", "iam"},
+    {"ia", "ias", "ia", "íamos", "íeis", "iam"},
+};
+constexpr Endings PRETERITE[3] = {
+    {"ei", "aste", "ou", "ámos", "astes", "aram"},
+    {"i", "este", "eu", "emos", "estes", "eram"},
+    {"i", "iste", "iu", "imos", "istes", "iram"},
+};
+constexpr Endings PLUPERFECT[3] = {
+    {"ara", "aras", "ara", "áramos", "áreis", "aram"},
+    {"era", "eras", "era", "êramos", "êreis", "eram"},
+    {"ira", "iras", "ira", "íramos", "íreis", "iram"},
+};
+constexpr Endings FUTURE = {"ei", "ás", "á", "emos", "eis", "ão"};
+constexpr Endings CONDITIONAL = {"ia", "ias", "ia", "íamos", "íeis", "iam"};
+constexpr Endings SUBJ_PRESENT[3] = {
+    {"e", "es", "e", "emos", "eis", "em"},
+    {"a", "as", "a", "amos", "ais", "am"},
+    {"a", "as", "a", "amos", "ais", "am"},
+};
+constexpr Endings SUBJ_IMPERFECT[3] = {
+    {"asse", "asses", "asse", "ássemos", "ásseis", "assem"},
+    {"esse", "esses", "esse", "êssemos", "êsseis", "essem"},
+    {"isse", "isses", "isse", "íssemos", "ísseis", "issem"},
+};
+constexpr Endings SUBJ_FUTURE[3] = {
+    {"ar", "ares", "ar", "armos", "ardes", "arem"},
+    {"er", "eres", "er", "ermos", "erdes", "erem"},
+    {"ir", "ires", "ir", "irmos", "irdes", "irem"},
+};
+
+// Endings that take the hiatus accent after a vowel (saíste, roí, possuímos).
+constexpr std::array<std::pair<string_view, string_view>, 17> HIATUS = {{
+    {"iste", "íste"}, {"istes", "ístes"}, {"imos", "ímos"}, {"ido", "ído"}, {"i", "í"},
+    {"is", "ís"},     {"ia", "ía"},       {"ias", "ías"},   {"iam", "íam"}, {"isse", "ísse"},
+    {"isses", "ísses"}, {"issem", "íssem"}, {"ira", "íra"}, {"iras", "íras"}, {"iram", "íram"},
+    {"ires", "íres"}, {"irem", "írem"},
+}};
+
+constexpr std::array<std::array<string_view, 6>, 6> TER_FORMS = {{
+    {"tenho", "tens", "tem", "temos", "tendes", "têm"},
+    {"tinha", "tinhas", "tinha", "tínhamos", "tínheis", "tinham"},
+    {"terei", "terás", "terá", "teremos", "tereis", "terão"},
+    {"teria", "terias", "teria", "teríamos", "teríeis", "teriam"},
+    {"tenha", "tenhas", "tenha", "tenhamos", "tenhais", "tenham"},
+    {"tivesse", "tivesses", "tivesse", "tivéssemos", "tivésseis", "tivessem"},
+}};
+
+bool ends(string_view s, string_view suffix) { return utf8::ends_with(s, suffix); }
+
+bool ends_gu_qu(string_view s) { return ends(s, "gu") || ends(s, "qu"); }
+
+string cat(string_view a, string_view b) {
+    string out;
+    out.reserve(a.size() + b.size());
+    out.append(a);
+    out.append(b);
+    return out;
+}
+
+string cat(string_view a, string_view b, string_view c) {
+    string out;
+    out.reserve(a.size() + b.size() + c.size());
+    out.append(a);
+    out.append(b);
+    out.append(c);
+    return out;
+}
+
+// The base with its last plain vowel given the stress accent
+// (tiver → tivér, for → fôr, perder → perdêr).
+string accented(string_view base, string_view e_accent) {
+    for (std::size_t i = base.size(); i-- > 0;) {
+        string_view rep;
+        switch (base[i]) {
+            case 'a': rep = "á"; break;
+            case 'e': rep = e_accent; break;
+            case 'i': rep = "í"; break;
+            case 'o': rep = "ô"; break;
+            case 'u': rep = "ú"; break;
+            default: continue;
+        }
+        return cat(base.substr(0, i), rep, base.substr(i + 1));
+    }
+    return string(base);
+}
+
+int slot_of(Person p, Number n) { return static_cast<int>(p) + 3 * static_cast<int>(n); }
+
+// A decomposed accent (c + U+0327, o + U+0302) joins its letter, so that the
+// spelling rules see "ç" and "ô" as they do in precomposed input.
+constexpr unicode::Composition ACCENTS[] = {
+    {'a', 0x0300, U'à'}, {'a', 0x0301, U'á'}, {'e', 0x0301, U'é'}, {'i', 0x0301, U'í'},
+    {'o', 0x0301, U'ó'}, {'u', 0x0301, U'ú'}, {'a', 0x0302, U'â'}, {'e', 0x0302, U'ê'},
+    {'o', 0x0302, U'ô'}, {'a', 0x0303, U'ã'}, {'o', 0x0303, U'õ'}, {'u', 0x0308, U'ü'},
+    {'c', 0x0327, U'ç'},
+};
+
+}  // namespace
+
+// ---- lexicon interfaces ----
+
+Six parse_lex::six(string_view cell) {
+    Six out;
+    std::size_t n = 0, start = 0;
+    for (;;) {
+        std::size_t comma = cell.find(',', start);
+        string_view form = cell.substr(start, comma == string_view::npos ? string_view::npos : comma - start);
+        if (n == 6) fatal("six comma-separated forms");
+        out[n++] = form;
+        if (comma == string_view::npos) break;
+        start = comma + 1;
+    }
+    if (n != 6) fatal("six comma-separated forms");
+    return out;
+}
+
+std::optional<StemClass> stem_class_from_text(string_view text) noexcept {
+    if (text == "ei") return StemClass::Ei;
+    if (text == "i") return StemClass::I;
+    if (text == "u") return StemClass::U;
+    if (text == "uo") return StemClass::Uo;
+    if (text == "iw") return StemClass::Iw;
+    if (text == "acc-i") return StemClass::AccI;
+    if (text == "acc-u") return StemClass::AccU;
+    return std::nullopt;
+}
+
+std::optional<LexMatch> find_irregular(string_view infinitive) {
+    const Irregular& t = irregular();
+    std::optional<std::size_t> best;
+    std::size_t best_len = 0;
+    if (auto it = t.by_lemma.find(infinitive); it != t.by_lemma.end()) {
+        best = it->second;
+        best_len = infinitive.size();
+    }
+    for (std::size_t b = 0; b < SUFFIX_BASES.size(); ++b) {
+        string_view base = SUFFIX_BASES[b];
+        if (!t.suffix_rows[b] || base.size() <= best_len) continue;
+        if (ends(infinitive, base)) {
+            best = t.suffix_rows[b];
+            best_len = base.size();
+        }
+    }
+    if (!best) return std::nullopt;
+    return LexMatch{&t.entries[*best], infinitive.substr(0, infinitive.size() - best_len)};
+}
+
+std::optional<StemClass> find_stem_class(string_view infinitive) {
+    const auto& t = stem_classes();
+    auto it = t.find(infinitive);
+    if (it == t.end()) return std::nullopt;
+    return it->second;
+}
+
+string replace_last(string_view text, string_view character, string_view replacement) {
+    std::size_t pos = text.rfind(character);
+    if (pos == string_view::npos) return string(text);
+    return cat(text.substr(0, pos), replacement, text.substr(pos + character.size()));
+}
+
+// ---- analysis ----
+
+Expected<Verb, Error> Verb::from_infinitive(string_view text) {
+    string lowered = unicode::to_lower(text);
+    string_view word = unicode::trim(lowered);
+    // The accents used here (U+0300-U+0327) all start with the byte 0xCC.
+    if (word.find('\xCC') != string_view::npos) {
+        lowered = unicode::compose(word, ACCENTS);
+        word = lowered;
+    }
+    if (word.empty()) return fail(Error::NotAVerb);
+    for (char32_t c : utf8::chars(word))
+        if (unicode::is_white_space(c) || c == U'\'') return fail(Error::NotAVerb);
+    if (word.size() == 1) return fail(Error::Unsupported);
+
+    Verb v;
+    if (ends(word, "ar")) {
+        v.conjugation = 0;
+        v.stem = word.substr(0, word.size() - 2);
+    } else if (ends(word, "er")) {
+        v.conjugation = 1;
+        v.stem = word.substr(0, word.size() - 2);
+    } else if (ends(word, "ir")) {
+        v.conjugation = 2;
+        v.stem = word.substr(0, word.size() - 2);
+    } else if (ends(word, "or") || ends(word, "ôr")) {
+        v.conjugation = 1;
+    } else {
+        return fail(Error::Unsupported);
+    }
+    v.infinitive = string(word);
+
+    if (auto m = find_irregular(word)) {
+        v.lex = m->entry;
+        v.prefix = string(m->prefix);
+        return v;
+    }
+    if (v.stem.empty()) return fail(Error::NotAVerb);
+    static constexpr string_view VOWELS[] = {"a", "e", "i", "o", "u", "á", "é", "í", "ó", "ú", "â", "ê", "ô", "ã", "õ", "ü"};
+    bool has_vowel = false;
+    for (string_view vowel : VOWELS)
+        if (v.stem.find(vowel) != string::npos) {
+            has_vowel = true;
+            break;
+        }
+    if (!has_vowel) return fail(Error::NotAVerb);
+    v.stem_class = find_stem_class(word);
+    return v;
+}
+
+// ---- stems and attachment ----
+
+string Verb::present_stem(int slot, bool subjunctive) const {
+    bool plural12 = slot == 3 || slot == 4;
+    if (conjugation == 0 && !stem.empty() && stem.back() == 'e' && !plural12) return cat(stem, "i");
+    if (stem_class) {
+        switch (*stem_class) {
+            case StemClass::Ei:
+                if (!plural12 && !stem.empty() && stem.back() == 'i')
+                    return cat(string_view(stem).substr(0, stem.size() - 1), "ei");
+                break;
+            case StemClass::I:
+                if (slot == 0 || subjunctive) return replace_last(stem, "e", "i");
+                break;
+            case StemClass::U:
+                if (slot == 0 || subjunctive) return replace_last(stem, "o", "u");
+                break;
+            case StemClass::Uo:
+                if (!subjunctive && (slot == 1 || slot == 2 || slot == 5)) return replace_last(stem, "u", "o");
+                break;
+            case StemClass::Iw:
+                if (subjunctive || !plural12) return replace_last(stem, "e", "i");
+                break;
+            case StemClass::AccI:
+                if (!plural12) return replace_last(stem, "i", "í");
+                break;
+            case StemClass::AccU:
+                if (!plural12) return replace_last(stem, "u", "ú");
+                break;
+        }
+    }
+    return stem;
+}
+
+string Verb::attach(std::uint8_t conjugation, string_view stem, string_view ending) {
+    char32_t first = utf8::first(ending);
+    bool front = first == U'e' || first == U'é' || first == U'ê';
+    bool back = first == U'a' || first == U'o' || first == U'á' || first == U'â';
+    string s(stem);
+    if (conjugation == 0) {
+        if (front && !s.empty()) {
+            if (ends(s, "g")) s += "u";
+            else if (ends(s, "c")) s.replace(s.size() - 1, 1, "qu");
+            else if (ends(s, "ç")) s.replace(s.size() - 2, 2, "c");
+        }
+        return cat(s, ending);
+    }
+    if (back) {
+        if (ends(s, "gu")) s.pop_back();
+        else if (ends(s, "qu")) s.replace(s.size() - 2, 2, "c");
+        else if (ends(s, "g")) s.back() = 'j';
+        else if (ends(s, "c")) s.replace(s.size() - 1, 1, "ç");
+    }
+    if (!s.empty()) {
+        char l = s.back();
+        if ((l == 'a' || l == 'e' || l == 'o' || l == 'u') && (s.size() == 1 || !ends_gu_qu(s))) {
+            for (const auto& [plain, acc] : HIATUS)
+                if (ending == plain) return cat(s, acc);
+        }
+    }
+    return cat(s, ending);
+}
+
+// ---- simple tenses ----
+
+string Verb::conjugate(Tense tense, Person person, Number number) const {
+    return conjugate(tense, slot_of(person, number));
+}
+
+string Verb::conjugate(Tense tense, int slot) const {
+    return lex ? conjugate_lex(tense, slot) : conjugate_regular(tense, slot);
+}
+
+string Verb::conjugate_regular(Tense tense, int slot) const {
+    const int c = conjugation;
+    switch (tense) {
+        case Tense::Present: {
+            string ps = present_stem(slot, false);
+            if (c == 2 && (ends(ps, "u") || ends(ps, "a")) && (ps.size() < 2 || !ends_gu_qu(ps))) {
+                if (slot == 0 && ends(ps, "a")) return cat(ps, "io");
+                return cat(ps, PRESENT_VOWEL[slot]);
+            }
+            return attach(conjugation, ps, PRESENT[c][slot]);
+        }
+        case Tense::Imperfect: return attach(conjugation, stem, IMPERFECT[c][slot]);
+        case Tense::Preterite: return attach(conjugation, stem, PRETERITE[c][slot]);
+        case Tense::Pluperfect: return attach(conjugation, stem, PLUPERFECT[c][slot]);
+        case Tense::Future: return cat(infinitive, FUTURE[slot]);
+        case Tense::Conditional: return cat(infinitive, CONDITIONAL[slot]);
+        case Tense::SubjunctivePresent: {
+            string ps = present_stem(slot, true);
+            if (c == 2 && ends(ps, "a")) return cat(ps, "i", SUBJ_PRESENT[2][slot]);
+            return attach(conjugation, ps, SUBJ_PRESENT[c][slot]);
+        }
+        case Tense::SubjunctiveImperfect: return attach(conjugation, stem, SUBJ_IMPERFECT[c][slot]);
+        case Tense::SubjunctiveFuture: return attach(conjugation, stem, SUBJ_FUTURE[c][slot]);
+    }
+    return {};
+}
+
+string Verb::conjugate_lex(Tense tense, int slot) const {
+    const LexEntry& e = *lex;
+    string_view b = e.pret6[5];
+    if (ends(b, "am")) b.remove_suffix(2);
+    string_view e_accent = (conjugation == 1 && (ends(e.pret6[0], "i") || ends(e.pret6[0], "í"))) ? "ê" : "é";
+    static constexpr Endings PLUP_TAIL = {"a", "as", "a", "amos", "eis", "am"};
+    static constexpr Endings SUBJ_IMPF_TAIL = {"sse", "sses", "sse", "ssemos", "sseis", "ssem"};
+    static constexpr Endings SUBJ_FUT_TAIL = {"", "es", "", "mos", "des", "em"};
+    switch (tense) {
+        case Tense::Present: return cat(prefix, e.pres[slot]);
+        case Tense::Imperfect:
+            if (e.impf6) return cat(prefix, (*e.impf6)[slot]);
+            return attach(conjugation, stem, IMPERFECT[conjugation][slot]);
+        case Tense::Preterite: return cat(prefix, e.pret6[slot]);
+        case Tense::Pluperfect:
+            if (slot == 3 || slot == 4) return cat(prefix, accented(b, e_accent), PLUP_TAIL[slot]);
+            return cat(prefix, b, PLUP_TAIL[slot]);
+        case Tense::Future:
+        case Tense::Conditional: {
+            string base = e.fut_stem ? cat(prefix, *e.fut_stem) : e.inf_base ? cat(prefix, *e.inf_base) : infinitive;
+            return cat(base, (tense == Tense::Future ? FUTURE : CONDITIONAL)[slot]);
+        }
+        case Tense::SubjunctivePresent: return cat(prefix, e.subj6[slot]);
+        case Tense::SubjunctiveImperfect: {
+            string_view b2 = b;
+            if (ends(b2, "r")) b2.remove_suffix(1);
+            if (slot == 3 || slot == 4) return cat(prefix, accented(b2, e_accent), SUBJ_IMPF_TAIL[slot]);
+            return cat(prefix, b2, SUBJ_IMPF_TAIL[slot]);
+        }
+        case Tense::SubjunctiveFuture: return cat(prefix, b, SUBJ_FUT_TAIL[slot]);
+    }
+    return {};
+}
+
+// ---- non-finite forms ----
+
+string Verb::past_participle() const {
+    if (lex && lex->pp) return cat(prefix, *lex->pp);
+    string_view inf = infinitive;
+    if (ends(inf, "abrir")) return cat(inf.substr(0, inf.size() - 5), "aberto");
+    if (ends(inf, "cobrir")) return cat(inf.substr(0, inf.size() - 6), "coberto");
+    if (ends(inf, "crever")) return cat(inf.substr(0, inf.size() - 6), "crito");
+    return attach(conjugation, stem, conjugation == 0 ? "ado" : "ido");
+}
+
+string Verb::personal_infinitive(Person person, Number number) const {
+    return personal_infinitive(slot_of(person, number));
+}
+
+string Verb::personal_infinitive(int slot) const {
+    if (slot == 0 || slot == 2) return infinitive;
+    string base = (lex && lex->inf_base) ? cat(prefix, *lex->inf_base) : infinitive;
+    if ((slot == 1 || slot == 5) && (ends(base, "air") || ends(base, "uir")) &&
+        (base.size() == 3 || !(ends(base, "guir") || ends(base, "quir")))) {
+        return cat(string_view(base).substr(0, base.size() - 2), slot == 1 ? "íres" : "írem");
+    }
+    static constexpr Endings TAIL = {"", "es", "", "mos", "des", "em"};
+    return cat(base, TAIL[slot]);
+}
+
+string Verb::gerund() const {
+    if (lex && lex->ger) return cat(prefix, *lex->ger);
+    static constexpr string_view GER[3] = {"ando", "endo", "indo"};
+    return cat(stem, GER[conjugation]);
+}
+
+// ---- the table ----
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    t.infinitive = verb.infinitive;
+    t.gerund = verb.gerund();
+    t.past_participle = verb.past_participle();
+
+    Row* simple[9] = {&t.present,     &t.imperfect,           &t.preterite,
+                      &t.pluperfect,  &t.future,              &t.conditional,
+                      &t.subjunctive_present, &t.subjunctive_imperfect, &t.subjunctive_future};
+    for (int tense = 0; tense < 9; ++tense)
+        for (int slot = 0; slot < 6; ++slot) (*simple[tense])[slot] = verb.conjugate(static_cast<Tense>(tense), slot);
+    for (int slot = 0; slot < 6; ++slot) t.personal_infinitive[slot] = verb.personal_infinitive(slot);
+
+    const LexEntry* e = verb.lex;
+    t.imperative[0] = (e && e->imp2sg) ? cat(verb.prefix, *e->imp2sg) : t.present[2];
+    t.imperative[1] = t.subjunctive_present[2];
+    t.imperative[2] = t.subjunctive_present[3];
+    if (e) {
+        if (verb.infinitive == "ser") {
+            t.imperative[3] = "sede";
+        } else {
+            string vos = cat(verb.prefix, e->pres[4]);
+            if (!vos.empty() && vos.back() == 's') vos.pop_back();
+            t.imperative[3] = std::move(vos);
+        }
+    } else {
+        static constexpr string_view VOS[3] = {"ai", "ei", "i"};
+        t.imperative[3] = Verb::attach(verb.conjugation, verb.stem, VOS[verb.conjugation]);
+    }
+    t.imperative[4] = t.subjunctive_present[5];
+
+    Row* compound[6] = {&t.perfeito_composto,    &t.mais_que_perfeito_composto, &t.futuro_composto,
+                        &t.condicional_composto, &t.conjuntivo_perfeito,        &t.conjuntivo_mais_que_perfeito};
+    for (int r = 0; r < 6; ++r)
+        for (int slot = 0; slot < 6; ++slot) (*compound[r])[slot] = cat(TER_FORMS[r][slot], " ", t.past_participle);
+    return t;
+}
+
+}  // namespace velnor::por

@@ -1,0 +1,761 @@
+"""Catalan conjugation: analysis, forms, the lexicon and the result class."""
+import os
+
+import pytest
+
+import velnor
+from conftest import needs
+
+pytestmark = needs("cat")
+
+LEXICON = os.path.join(os.path.dirname(__file__), "..", "data", "cat.tsv")
+
+HEADER = [
+    "# Catalan irregular verbs — mined from FreeLing gold. Base lemmas;",
+    "# prefixed derivatives match by suffix unless the base is exact (col 10).",
+    "# Regenerate: python3 scripts/cat/mine_verbs.py",
+    "# lemma\tpres\timpf\tpret\tsubjpres\tsubjimpf\tfut_stem\tpp\tger\timp2\texact\tppf\timp2pl",
+]
+
+EXACT_ONLY = """absoldre acollir adir afegir agrair anar argüir atapeir avenir beure boiar cloure cobrir collir complaure
+complir conduir constituir construir convenir conèixer corregir cosir coure creuar creure cruixir córrer dar destruir
+dir dirigir distingir doldre donar eduir eixir emetre empobrir encongir encreuar endolcir enlletgir entendre erigir
+escriure escórrer estar estrènyer fendre fer fluir fondre fregir fugir imprimir lluir maleir marcir metre morir moure
+musteir néixer obeir obrir obstruir oiar oir oldre omplir pair plaure ploure plànyer pondre pouar prendre punyir raure
+redir reescriure regir reimprimir remetre renéixer reobrir reprendre revenir reveure riure seguir seure sortir tenir
+tondre traduir transmetre treure tòrcer urgir valer vendre venir veure viure vèncer""".split()
+
+TENSES = ["present", "imperfect", "preterite", "future", "conditional", "subjunctive_present",
+          "subjunctive_imperfect"]
+
+
+def cat(word):
+    return velnor.conjugate(word, "cat")
+
+
+def words(text):
+    return text.split()
+
+
+# ---------------------------------------------------------------- worked examples
+
+FULL = {
+    "parlar": dict(
+        present="parlo parles parla parlem parleu parlen",
+        imperfect="parlava parlaves parlava parlàvem parlàveu parlaven",
+        preterite="parlí parlares parlà parlàrem parlàreu parlaren",
+        future="parlaré parlaràs parlarà parlarem parlareu parlaran",
+        conditional="parlaria parlaries parlaria parlaríem parlaríeu parlarien",
+        subjunctive_present="parli parlis parli parlem parleu parlin",
+        subjunctive_imperfect="parlés parlessis parlés parléssim parléssiu parlessin",
+        imperative="parla parli parlem parleu parlin", gerund="parlant", past_participle="parlat"),
+    "batre": dict(
+        present="bato bats bat batem bateu baten",
+        imperfect="batia baties batia batíem batíeu batien",
+        preterite="batí bateres baté batérem batéreu bateren",
+        future="batré batràs batrà batrem batreu batran",
+        conditional="batria batries batria batríem batríeu batrien",
+        subjunctive_present="bati batis bati batem bateu batin",
+        subjunctive_imperfect="batés batessis batés batéssim batéssiu batessin",
+        imperative="bat bati batem bateu batin", gerund="batent", past_participle="batut"),
+    "dormir": dict(
+        present="dormo dorms dorm dormim dormiu dormen",
+        imperfect="dormia dormies dormia dormíem dormíeu dormien",
+        preterite="dormí dormires dormí dormírem dormíreu dormiren",
+        future="dormiré dormiràs dormirà dormirem dormireu dormiran",
+        subjunctive_present="dormi dormis dormi dormim dormiu dormin",
+        subjunctive_imperfect="dormís dormissis dormís dormíssim dormíssiu dormissin",
+        imperative="dorm dormi dormim dormiu dormin", gerund="dormint", past_participle="dormit"),
+    "servir": dict(
+        present="serveixo serveixes serveix servim serviu serveixen",
+        imperfect="servia servies servia servíem servíeu servien",
+        preterite="serví servires serví servírem servíreu serviren",
+        conditional="serviria serviries serviria serviríem serviríeu servirien",
+        subjunctive_present="serveixi serveixis serveixi servim serviu serveixin",
+        subjunctive_imperfect="servís servissis servís servíssim servíssiu servissin",
+        imperative="serveix serveixi servim serviu serveixin", gerund="servint", past_participle="servit"),
+    "anar": dict(
+        present="vaig vas va anem aneu van",
+        imperfect="anava anaves anava anàvem anàveu anaven",
+        preterite="aní anares anà anàrem anàreu anaren",
+        future="aniré aniràs anirà anirem anireu aniran",
+        conditional="aniria aniries aniria aniríem aniríeu anirien",
+        subjunctive_present="vagi vagis vagi anem aneu vagin",
+        subjunctive_imperfect="anés anessis anés anéssim anéssiu anessin",
+        imperative="vés vagi anem aneu vagin", gerund="anant", past_participle="anat"),
+    "fer": dict(
+        present="faig fas fa fem feu fan",
+        imperfect="feia feies feia fèiem fèieu feien",
+        preterite="fiu feres féu férem féreu feren",
+        future="faré faràs farà farem fareu faran",
+        subjunctive_present="faci facis faci fem feu facin",
+        subjunctive_imperfect="fes fessis fes féssim féssiu fessin",
+        imperative="fes faci fem feu facin", gerund="fent", past_participle="fet"),
+    "tenir": dict(
+        present="tinc tens té tenim teniu tenen",
+        imperfect="tenia tenies tenia teníem teníeu tenien",
+        preterite="tinguí tingueres tingué tinguérem tinguéreu tingueren",
+        future="tindré tindràs tindrà tindrem tindreu tindran",
+        conditional="tindria tindries tindria tindríem tindríeu tindrien",
+        subjunctive_present="tingui tinguis tingui tinguem tingueu tinguin",
+        subjunctive_imperfect="tingués tinguessis tingués tinguéssim tinguéssiu tinguessin",
+        imperative="ten tingui tinguem teniu tinguin", gerund="tenint", past_participle="tingut"),
+    "haver": dict(
+        present="he has ha havem haveu han",
+        imperfect="havia havies havia havíem havíeu havien",
+        future="hauré hauràs haurà haurem haureu hauran",
+        subjunctive_present="hagi hagis hagi hàgim hàgiu hagin",
+        subjunctive_imperfect="hagués haguessis hagués haguéssim haguéssiu haguessin",
+        gerund="havent", past_participle="hagut"),
+    "poder": dict(
+        present="puc pots pot podem podeu poden",
+        preterite="poguí pogueres pogué poguérem poguéreu pogueren",
+        future="podré podràs podrà podrem podreu podran",
+        subjunctive_present="pugui puguis pugui puguem pugueu puguin",
+        subjunctive_imperfect="pogués poguessis pogués poguéssim poguéssiu poguessin",
+        imperative="pugues pugui puguem pugueu puguin", gerund="podent", past_participle="pogut"),
+    "collir": dict(
+        present="cullo culls cull collim colliu cullen",
+        future="colliré colliràs collirà collirem collireu colliran",
+        subjunctive_present="culli cullis culli collim colliu cullin",
+        imperative="cull culli collim colliu cullin", gerund="collint", past_participle="collit"),
+    "ésser": dict(
+        present="sóc ets és som sou són",
+        imperfect="era eres era érem éreu eren",
+        preterite="fui fores fou fórem fóreu foren",
+        future="seré seràs serà serem sereu seran",
+        conditional="seria series seria seríem seríeu serien",
+        subjunctive_present="sigui siguis sigui siguem sigueu siguin",
+        subjunctive_imperfect="fos fossis fos fóssim fóssiu fossin",
+        imperative="sigues sigui siguem sigueu siguin", gerund="essent", past_participle="estat"),
+}
+
+
+@pytest.mark.parametrize("verb,expected", FULL.items(), ids=list(FULL))
+def test_worked_examples(verb, expected):
+    t = cat(verb)
+    assert t.infinitive == verb
+    for name, value in expected.items():
+        got = getattr(t, name)
+        assert got == (words(value) if isinstance(got, list) else value), name
+
+
+def test_ser_is_the_verb_to_be_too():
+    ser, esser = cat("ser"), cat("ésser")
+    for name in TENSES + ["past_participle", "imperative"]:
+        assert getattr(ser, name) == getattr(esser, name), name
+    assert ser.gerund == "sent"
+
+
+@pytest.mark.parametrize("word,infinitive,present,first_future", [
+    ("rentar-se", "rentar-se", "em rento,et rentes,es renta,ens rentem,us renteu,es renten", "em rentaré"),
+    ("Rentar-se", "rentar-se", "em rento,et rentes,es renta,ens rentem,us renteu,es renten", "em rentaré"),
+    ("estimar-se", "estimar-se", "m'estimo,t'estimes,s'estima,ens estimem,us estimeu,s'estimen", "m'estimaré"),
+    ("hidratar-se", "hidratar-se", "m'hidrato,t'hidrates,s'hidrata,ens hidratem,us hidrateu,s'hidraten",
+     "m'hidrataré"),
+    ("dormir-se", "dormir-se", "em dormo,et dorms,es dorm,ens dormim,us dormiu,es dormen", "em dormiré"),
+    ("treure's", "treure's", "em trec,et treus,es treu,ens traiem,us traieu,es treuen", "em trauré"),
+    ("asseure's", "asseure's", "m'assec,t'asseus,s'asseu,ens asseiem,us asseieu,s'asseuen", "m'asseuré"),
+    ("témer-se", "témer-se", "em temo,et tems,es tem,ens temem,us temeu,es temen", "em temeré"),
+    ("rentar's", "rentar-se", "em rento,et rentes,es renta,ens rentem,us renteu,es renten", "em rentaré"),
+    ("  parlar-se \n", "parlar-se", "em parlo,et parles,es parla,ens parlem,us parleu,es parlen", "em parlaré"),
+])
+def test_reflexive(word, infinitive, present, first_future):
+    t = cat(word)
+    assert t.infinitive == infinitive
+    assert t.present == present.split(",")
+    assert t.future[0] == first_future
+    assert repr(t) == 'CatalanConjugation("%s")' % infinitive
+    # Non-finite forms and the imperative carry no pronoun.
+    assert " " not in t.gerund and "'" not in t.gerund
+    assert all(" " not in f for f in t.imperative)
+
+
+def test_reflexive_pronoun_in_every_tense():
+    t = cat("rentar-se")
+    assert t.imperative == words("renta renti rentem renteu rentin")
+    for name in TENSES:
+        row = getattr(t, name)
+        assert [f.split(" ")[0] for f in row] == ["em", "et", "es", "ens", "us", "es"], name
+
+
+# ---------------------------------------------------------------- spelling
+
+@pytest.mark.parametrize("verb,slot,expected", [
+    ("tocar", ("subjunctive_present", 0), "toqui"),
+    ("començar", ("subjunctive_present", 0), "comenci"),
+    ("menjar", ("present", 3), "mengem"),
+    ("pagar", ("preterite", 0), "paguí"),
+    ("pagar", ("subjunctive_present", 3), "paguem"),
+    ("enaiguar", ("subjunctive_present", 0), "enaigüi"),
+    ("enaiguar", ("present", 3), "enaigüem"),
+    ("liquar", ("subjunctive_present", 2), "liqüi"),
+    ("crear", ("subjunctive_present", 0), "creï"),
+    ("estudiar", ("subjunctive_present", 5), "estudiïn"),
+    ("estudiar", ("preterite", 0), "estudií"),
+    ("crear", ("imperfect", 0), "creava"),
+    # The second and third conjugations keep the stem's spelling.
+    ("llegir", ("present", 0), "llegeixo"),
+    ("llegir", ("present", 3), "llegim"),
+    ("llegir", ("imperfect", 0), "llegia"),
+    ("llegir", ("preterite", 0), "llegí"),
+    ("llegir", ("subjunctive_present", 0), "llegeixi"),
+    ("aconseguir", ("present", 0), "aconsegueixo"),
+    ("aconseguir", ("present", 3), "aconseguim"),
+    ("exigir", ("subjunctive_imperfect", 0), "exigís"),
+    ("delinquir", ("present", 3), "delinquim"),
+    # A vowel before an unstressed i: the i takes the diaeresis.
+    ("produir", ("present", 3), "produïm"),
+    ("produir", ("imperfect", 0), "produïa"),
+    ("produir", ("preterite", 1), "produïres"),
+    ("produir", ("preterite", 0), "produí"),
+    ("produir", ("present", 0), "produeixo"),
+])
+def test_spelling_at_the_joint(verb, slot, expected):
+    name, i = slot
+    assert getattr(cat(verb), name)[i] == expected
+
+
+@pytest.mark.parametrize("verb,participle,gerund", [
+    ("produir", "produït", "produint"),
+    ("introduir", "introduït", "introduint"),
+    ("beneir", "beneït", "beneint"),
+    ("atribuir", "atribuït", "atribuint"),
+    ("trair", "traït", "traint"),
+    ("seguir", "seguit", "seguint"),
+    ("aconseguir", "aconseguit", "aconseguint"),
+    ("delinquir", "delinquit", "delinquint"),
+    ("servir", "servit", "servint"),
+])
+def test_participle_diaeresis_after_a_vowel(verb, participle, gerund):
+    t = cat(verb)
+    assert (t.past_participle, t.gerund) == (participle, gerund)
+
+
+# ---------------------------------------------------------------- prefixes
+
+@pytest.mark.parametrize("verb,checks", [
+    ("recaure", {"present": "recaic recaus recau recaiem recaieu recauen", "imperfect": "requeia requeies requeia "
+                 "requèiem requèieu requeien", "gerund": "recaient", "past_participle": "recaigut",
+                 "imperative": "recau recaigui recaiguem recaieu recaiguin", "future": "recauré recauràs recaurà "
+                 "recaurem recaureu recauran"}),
+    ("desaparèixer", {"present": "desaparec desapareixes desapareix desapareixem desapareixeu desapareixen",
+                      "past_participle": "desaparegut", "subjunctive_present": "desaparegui desapareguis "
+                      "desaparegui desapareguem desaparegueu desapareguin"}),
+    ("prometre", {"present": "prometo promets promet prometem prometeu prometen", "past_participle": "promès"}),
+    ("comprometre", {"present": "comprometo compromets compromet comprometem comprometeu comprometen",
+                     "past_participle": "compromès"}),
+    ("desaguar", {"present": "desaguo desagües desagua desagüem desagüeu desagüen"}),
+    ("desaprendre", {"present": "desaprenc desaprens desaprèn desaprenem desapreneu desaprenen",
+                     "past_participle": "desaprès"}),
+    ("correspondre", {"present": "corresponc correspons correspon corresponem corresponeu corresponen",
+                      "past_participle": "correspost"}),
+    ("readmetre", {"past_participle": "readmès", "future": "readmetré readmetràs readmetrà readmetrem "
+                   "readmetreu readmetran"}),
+])
+def test_prefixed_verbs_take_the_base_row(verb, checks):
+    t = cat(verb)
+    for name, value in checks.items():
+        got = getattr(t, name)
+        assert got == (words(value) if isinstance(got, list) else value), name
+
+
+@pytest.mark.parametrize("verb,present0,participle", [
+    # Exact-only bases do not match the end of a longer verb ...
+    ("restar", "resto", "restat"),        # not estar
+    ("abandonar", "abandono", "abandonat"),  # not donar
+    ("perseguir", "persegueixo", "perseguit"),  # seguir is exact-only; the rules give the same
+    # ... so the common derivatives have rows of their own.
+    ("mantenir", "mantinc", "mantingut"),
+    ("retenir", "retinc", "retingut"),
+    ("obtenir", "obtinc", "obtingut"),
+    ("contenir", "continc", "contingut"),
+    ("aprendre", "aprenc", "après"),
+    ("comprendre", "comprenc", "comprès"),
+    ("descobrir", "descobreixo", "descobert"),
+    ("admetre", "admeto", "admès"),
+    ("respondre", "responc", "respost"),
+    ("desfer", "desfaig", "desfet"),
+    ("satisfer", "satisfaig", "satisfet"),
+    ("rebre", "rebo", "rebut"),
+    ("deure", "dec", "degut"),
+    ("intervenir", "intervinc", "intervingut"),
+    ("atreure", "atrec", "atret"),
+    ("inscriure", "inscric", "inscrit"),
+    ("incloure", "incloc", "inclòs"),
+    ("reconèixer", "reconec", "reconegut"),
+    ("recórrer", "recorro", "recorregut"),
+    ("sobreviure", "sobrevisc", "sobreviscut"),
+    ("somriure", "somric", "somrigut"),
+    ("promoure", "promoc", "promogut"),
+    ("preveure", "preveig", "previst"),
+    ("convèncer", "convenço", "convençut"),
+    ("recollir", "recullo", "recollit"),
+    ("escollir", "escullo", "escollit"),
+    ("acomplir", "acompleixo", "acomplert"),
+    # Verbs that only look like derivatives of a row or of a pure -ir verb.
+    ("proferir", "profereixo", "proferit"),    # not oferir
+    ("atemorir", "atemoreixo", "atemorit"),    # not morir
+    ("assortir", "assorteixo", "assortit"),    # not sortir
+    ("defugir", "defujo", "defugit"),
+    ("descórrer", "descorro", "descorregut"),
+    ("suplir", "supleixo", "suplert"),
+])
+def test_exact_only_bases_and_derivative_rows(verb, present0, participle):
+    t = cat(verb)
+    assert (t.present[0], t.past_participle) == (present0, participle)
+
+
+@pytest.mark.parametrize("word", ["tosser", "engrosser", "enrosser", "espesser", "retosser", "tosser-se"])
+def test_row_without_forms_refuses_the_verb(word):
+    # Rows with "-" in every cell name verbs whose paradigm is not known: the
+    # rules would give tosss, engrosss.
+    with pytest.raises(ValueError) as e:
+        cat(word)
+    assert e.value.args == ("not a supported Catalan verb",)
+
+
+def test_ocloure_is_conjugated_like_cloure():
+    t = cat("ocloure")
+    assert t.present == words("ocloc oclous oclou ocloem ocloeu oclouen")
+    assert t.imperfect == words("ocloïa ocloïes ocloïa ocloíem ocloíeu ocloïen")
+    assert t.preterite[0] == "ocloguí"
+    assert t.subjunctive_present == words("oclogui ocloguis oclogui ocloguem oclogueu ocloguin")
+    assert t.future[0] == "oclouré"
+    assert (t.past_participle, t.gerund) == ("oclòs", "ocloent")
+    assert t.imperative == words("oclou oclogui ocloguem ocloeu ocloguin")
+
+
+@pytest.mark.parametrize("verb,checks", [
+    # A semivowel i after a vowel merges with the ending's i (boï, not boiï).
+    ("acomboiar", {"subjunctive_present": "acomboï acomboïs acomboï acomboiem acomboieu acomboïn",
+                   "preterite": "acomboí acomboiares acomboià acomboiàrem acomboiàreu acomboiaren"}),
+    ("enraiar", {"subjunctive_present": "enraï enraïs enraï enraiem enraieu enraïn"}),
+    # ... and a semivowel u takes no diaeresis after it (preui, not preuï).
+    ("preuar", {"subjunctive_present": "preui preuis preui preuem preueu preuin"}),
+    ("niuar", {"imperative": "niua niui niuem niueu niuin"}),
+    # The u of gu and a u after a consonant are vowels: the i keeps its own syllable.
+    ("guiar", {"subjunctive_present": "guiï guiïs guiï guiem guieu guiïn"}),
+    ("evacuar", {"subjunctive_present": "evacuï evacuïs evacuï evacuem evacueu evacuïn"}),
+    # An -er infinitive's accent marks only the infinitive's stress.
+    ("fúmer", {"present": "fumo fums fum fumem fumeu fumen", "imperfect": "fumia fumies fumia fumíem fumíeu fumien",
+               "future": "fumeré fumeràs fumerà fumerem fumereu fumeran", "gerund": "fument",
+               "past_participle": "fumut"}),
+    ("nòmer", {"present": "nomo noms nom nomem nomeu nomen", "past_participle": "nomut"}),
+    # A c stem: ç before o, at the end and before u.
+    ("revèncer", {"present": "revenço revences revenç revencem revenceu revencen", "past_participle": "revençut",
+                  "imperative": "revenç revenci revencem revenceu revencin"}),
+    # Sibilant stems take -es in the second person, consonant + l/r the support e.
+    ("brunzir", {"present": "brunzo brunzes brunz brunzim brunziu brunzen"}),
+    ("desomplir", {"present": "desomplo desomples desomple desomplim desompliu desomplen",
+                   "imperative": "desomple desompli desomplim desompliu desomplin"}),
+])
+def test_joint_of_stem_and_ending(verb, checks):
+    t = cat(verb)
+    for name, value in checks.items():
+        got = getattr(t, name)
+        assert got == (words(value) if isinstance(got, list) else value), name
+
+
+@pytest.mark.parametrize("verb,present,participle,future0", [
+    # Variant infinitives take the paradigm of the standard verb.
+    ("tindre", "tinc tens té tenim teniu tenen", "tingut", "tindré"),
+    ("mantindre", "mantinc mantens manté mantenim manteniu mantenen", "mantingut", "mantindré"),
+    ("vindre", "vinc véns ve venim veniu vénen", "vingut", "vindré"),
+    ("intervindre", "intervinc intervens intervé intervenim interveniu intervenen", "intervingut", "intervindré"),
+    ("valdre", "valc vals val valem valeu valen", "valgut", "valdré"),
+    ("esser", "sóc ets és som sou són", "estat", "seré"),
+    ("caber", "quep caps cap cabem cabeu caben", "cabut", "cabré"),
+    # Derivatives of exact-only bases, and look-alikes of other rows.
+    ("captenir", "captinc captens capté captenim capteniu captenen", "captingut", "captindré"),
+    ("reconvenir", "reconvinc reconvens reconvé reconvenim reconveniu reconvenen", "reconvingut", "reconvindré"),
+    ("maldir", "maldic maldius maldiu maldiem maldieu maldiuen", "maldit", "maldiré"),
+    ("confugir", "confujo confuges confuig confugim confugiu confugen", "confugit", "confugiré"),
+    ("ressortir", "ressurto ressurts ressurt ressortim ressortiu ressurten", "ressortit", "ressortiré"),
+    ("recosir", "recuso recuses recús recosim recosiu recusen", "recosit", "recosiré"),
+    ("premorir", "premoro premors premor premorim premoriu premoren", "premort", "premoriré"),
+    ("munyir", "munyo munys muny munyim munyiu munyen", "munyit", "munyiré"),
+    ("encollir", "encolleixo encolleixes encolleix encollim encolliu encolleixen", "encollit", "encolliré"),
+    ("desempobrir", "desempobreixo desempobreixes desempobreix desempobrim desempobriu desempobreixen",
+     "desempobrit", "desempobriré"),
+    ("recomplir", "recompleixo recompleixes recompleix recomplim recompliu recompleixen", "recomplert",
+     "recompliré"),
+    ("pellobrir", "pellobro pellobres pellobre pellobrim pellobriu pellobren", "pellobert", "pellobriré"),
+    ("redargüir", "redargüeixo redargüeixes redargüeix redarguïm redarguïu redargüeixen", "redarguït",
+     "redargüiré"),
+    ("sobreimprimir", "sobreimprimeixo sobreimprimeixes sobreimprimeix sobreimprimim sobreimprimiu "
+     "sobreimprimeixen", "sobreimprès", "sobreimprimiré"),
+    ("reemetre", "reemeto reemets reemet reemetem reemeteu reemeten", "reemès", "reemetré"),
+    ("ullprendre", "ullprenc ullprens ullprèn ullprenem ullpreneu ullprenen", "ullprès", "ullprendré"),
+    ("corfondre", "corfonc corfons corfon corfonem corfoneu corfonen", "corfós", "corfondré"),
+    ("rebeure", "rebec rebeus rebeu rebevem rebeveu rebeuen", "rebegut", "rebeuré"),
+    ("somoure", "somoc somous somou somovem somoveu somouen", "somogut", "somouré"),
+    ("sotaescriure", "sotaescric sotaescrius sotaescriu sotaescrivim sotaescriviu sotaescriuen", "sotaescrit",
+     "sotaescriuré"),
+    ("destòrcer", "destorço destorces destorç destorcem destorceu destorcen", "destorçut", "destorceré"),
+    ("acórrer", "acorro acorres acorre acorrem acorreu acorren", "acorregut", "acorreré"),
+])
+def test_rows_for_variants_and_derivatives(verb, present, participle, future0):
+    t = cat(verb)
+    assert t.present == words(present)
+    assert (t.past_participle, t.future[0]) == (participle, future0)
+
+
+@pytest.mark.parametrize("word", ["heure", "traure", "jaure", "soldre", "cerndre", "corre", "péixer", "nàixer",
+                                  "malfer", "vore", "toldre"])
+def test_irregular_classes_without_a_row_are_refused(word):
+    # Every -ure, -ndre, -ldre, -ixer or -fer verb is irregular: rule forms
+    # such as heuo or soldo would be wrong.
+    with pytest.raises(ValueError) as e:
+        cat(word)
+    assert e.value.args == (UNSUPPORTED,)
+
+
+# ---------------------------------------------------------------- failures
+
+NOT_A_VERB = "not a Catalan infinitive"
+UNSUPPORTED = "not a supported Catalan verb"
+
+
+@pytest.mark.parametrize("word,message", [
+    ("", NOT_A_VERB),
+    ("   ", NOT_A_VERB),
+    ("-se", NOT_A_VERB),
+    ("'s", NOT_A_VERB),
+    ("parlar se", NOT_A_VERB),
+    ("parlar\tse", NOT_A_VERB),
+    ("a b", NOT_A_VERB),
+    ("ar", NOT_A_VERB),
+    ("ir", NOT_A_VERB),
+    ("re-se", NOT_A_VERB),
+    ("a", UNSUPPORTED),
+    ("xy", UNSUPPORTED),
+    ("casa", UNSUPPORTED),
+    ("parlo", UNSUPPORTED),
+    ("dur", UNSUPPORTED),
+    ("parlar-", UNSUPPORTED),
+    ("é", UNSUPPORTED),
+])
+def test_failure_messages(word, message):
+    with pytest.raises(ValueError) as e:
+        cat(word)
+    assert e.value.args == (message,)
+
+
+@pytest.mark.parametrize("word,infinitive", [
+    ("  PARLAR  ", "parlar"),
+    ("Dormir", "dormir"),
+    ("ÉSSER", "ésser"),
+    ("\u3000cantar\u2003", "cantar"),
+    ("p4rlar", "p4rlar"),  # no character check beyond the ending
+])
+def test_input_normalisation(word, infinitive):
+    assert cat(word).infinitive == infinitive
+
+
+# ---------------------------------------------------------------- result class
+
+def test_result_class():
+    cls = velnor.CatalanConjugation
+    assert cls.__doc__ == ("The full conjugation table of one Catalan verb. Rows are\n"
+                           "[jo, tu, ell/ella, nosaltres, vosaltres, ells/elles].")
+    names = [k for k, v in vars(cls).items() if type(v).__name__ == "getset_descriptor"]
+    assert names == ["infinitive", "gerund", "past_participle", "imperative"] + TENSES
+    assert cls.imperative.__doc__ == "[tu, vostè, nosaltres, vosaltres, vostès]"
+    assert cls.present.__doc__ in (None, "")
+    t = cat("parlar")
+    assert t.present[0] == "parlo"
+    assert len(t.imperative) == 5 and all(isinstance(f, str) for f in t.imperative)
+    for name in TENSES:
+        assert len(getattr(t, name)) == 6
+    assert repr(t) == 'CatalanConjugation("parlar")'
+    assert repr(cat("treure's")) == 'CatalanConjugation("treure\'s")'
+    with pytest.raises(AttributeError):
+        t.present = []
+    with pytest.raises(TypeError):
+        cls()
+
+
+# ---------------------------------------------------------------- common verbs, slot by slot
+
+# verb | present | subjunctive present | imperfect 1sg | preterite 3sg | future 1sg | subj. imperfect 1sg |
+# gerund | past participle | imperative tu
+COMMON = """
+parlar | parlo parles parla parlem parleu parlen | parli parlis parli parlem parleu parlin | parlava | parlà | parlaré | parlés | parlant | parlat | parla
+cantar | canto cantes canta cantem canteu canten | canti cantis canti cantem canteu cantin | cantava | cantà | cantaré | cantés | cantant | cantat | canta
+treballar | treballo treballes treballa treballem treballeu treballen | treballi treballis treballi treballem treballeu treballin | treballava | treballà | treballaré | treballés | treballant | treballat | treballa
+ballar | ballo balles balla ballem balleu ballen | balli ballis balli ballem balleu ballin | ballava | ballà | ballaré | ballés | ballant | ballat | balla
+mirar | miro mires mira mirem mireu miren | miri miris miri mirem mireu mirin | mirava | mirà | miraré | mirés | mirant | mirat | mira
+escoltar | escolto escoltes escolta escoltem escolteu escolten | escolti escoltis escolti escoltem escolteu escoltin | escoltava | escoltà | escoltaré | escoltés | escoltant | escoltat | escolta
+arribar | arribo arribes arriba arribem arribeu arriben | arribi arribis arribi arribem arribeu arribin | arribava | arribà | arribaré | arribés | arribant | arribat | arriba
+tornar | torno tornes torna tornem torneu tornen | torni tornis torni tornem torneu tornin | tornava | tornà | tornaré | tornés | tornant | tornat | torna
+portar | porto portes porta portem porteu porten | porti portis porti portem porteu portin | portava | portà | portaré | portés | portant | portat | porta
+deixar | deixo deixes deixa deixem deixeu deixen | deixi deixis deixi deixem deixeu deixin | deixava | deixà | deixaré | deixés | deixant | deixat | deixa
+trobar | trobo trobes troba trobem trobeu troben | trobi trobis trobi trobem trobeu trobin | trobava | trobà | trobaré | trobés | trobant | trobat | troba
+pensar | penso penses pensa pensem penseu pensen | pensi pensis pensi pensem penseu pensin | pensava | pensà | pensaré | pensés | pensant | pensat | pensa
+passar | passo passes passa passem passeu passen | passi passis passi passem passeu passin | passava | passà | passaré | passés | passant | passat | passa
+quedar | quedo quedes queda quedem quedeu queden | quedi quedis quedi quedem quedeu quedin | quedava | quedà | quedaré | quedés | quedant | quedat | queda
+entrar | entro entres entra entrem entreu entren | entri entris entri entrem entreu entrin | entrava | entrà | entraré | entrés | entrant | entrat | entra
+comprar | compro compres compra comprem compreu compren | compri compris compri comprem compreu comprin | comprava | comprà | compraré | comprés | comprant | comprat | compra
+estimar | estimo estimes estima estimem estimeu estimen | estimi estimis estimi estimem estimeu estimin | estimava | estimà | estimaré | estimés | estimant | estimat | estima
+necessitar | necessito necessites necessita necessitem necessiteu necessiten | necessiti necessitis necessiti necessitem necessiteu necessitin | necessitava | necessità | necessitaré | necessités | necessitant | necessitat | necessita
+caminar | camino camines camina caminem camineu caminen | camini caminis camini caminem camineu caminin | caminava | caminà | caminaré | caminés | caminant | caminat | camina
+cuinar | cuino cuines cuina cuinem cuineu cuinen | cuini cuinis cuini cuinem cuineu cuinin | cuinava | cuinà | cuinaré | cuinés | cuinant | cuinat | cuina
+cridar | crido crides crida cridem crideu criden | cridi cridis cridi cridem crideu cridin | cridava | cridà | cridaré | cridés | cridant | cridat | crida
+preguntar | pregunto preguntes pregunta preguntem pregunteu pregunten | pregunti preguntis pregunti preguntem pregunteu preguntin | preguntava | preguntà | preguntaré | preguntés | preguntant | preguntat | pregunta
+agradar | agrado agrades agrada agradem agradeu agraden | agradi agradis agradi agradem agradeu agradin | agradava | agradà | agradaré | agradés | agradant | agradat | agrada
+semblar | semblo sembles sembla semblem sembleu semblen | sembli semblis sembli semblem sembleu semblin | semblava | semblà | semblaré | semblés | semblant | semblat | sembla
+tancar | tanco tanques tanca tanquem tanqueu tanquen | tanqui tanquis tanqui tanquem tanqueu tanquin | tancava | tancà | tancaré | tanqués | tancant | tancat | tanca
+buscar | busco busques busca busquem busqueu busquen | busqui busquis busqui busquem busqueu busquin | buscava | buscà | buscaré | busqués | buscant | buscat | busca
+explicar | explico expliques explica expliquem expliqueu expliquen | expliqui expliquis expliqui expliquem expliqueu expliquin | explicava | explicà | explicaré | expliqués | explicant | explicat | explica
+tocar | toco toques toca toquem toqueu toquen | toqui toquis toqui toquem toqueu toquin | tocava | tocà | tocaré | toqués | tocant | tocat | toca
+jugar | jugo jugues juga juguem jugueu juguen | jugui juguis jugui juguem jugueu juguin | jugava | jugà | jugaré | jugués | jugant | jugat | juga
+pagar | pago pagues paga paguem pagueu paguen | pagui paguis pagui paguem pagueu paguin | pagava | pagà | pagaré | pagués | pagant | pagat | paga
+pujar | pujo puges puja pugem pugeu pugen | pugi pugis pugi pugem pugeu pugin | pujava | pujà | pujaré | pugés | pujant | pujat | puja
+menjar | menjo menges menja mengem mengeu mengen | mengi mengis mengi mengem mengeu mengin | menjava | menjà | menjaré | mengés | menjant | menjat | menja
+netejar | netejo neteges neteja netegem netegeu netegen | netegi netegis netegi netegem netegeu netegin | netejava | netejà | netejaré | netegés | netejant | netejat | neteja
+viatjar | viatjo viatges viatja viatgem viatgeu viatgen | viatgi viatgis viatgi viatgem viatgeu viatgin | viatjava | viatjà | viatjaré | viatgés | viatjant | viatjat | viatja
+començar | començo comences comença comencem comenceu comencen | comenci comencis comenci comencem comenceu comencin | començava | començà | començaré | comencés | començant | començat | comença
+llançar | llanço llances llança llancem llanceu llancen | llanci llancis llanci llancem llanceu llancin | llançava | llançà | llançaré | llancés | llançant | llançat | llança
+enaiguar | enaiguo enaigües enaigua enaigüem enaigüeu enaigüen | enaigüi enaigüis enaigüi enaigüem enaigüeu enaigüin | enaiguava | enaiguà | enaiguaré | enaigüés | enaiguant | enaiguat | enaigua
+liquar | liquo liqües liqua liqüem liqüeu liqüen | liqüi liqüis liqüi liqüem liqüeu liqüin | liquava | liquà | liquaré | liqüés | liquant | liquat | liqua
+adequar | adequo adeqües adequa adeqüem adeqüeu adeqüen | adeqüi adeqüis adeqüi adeqüem adeqüeu adeqüin | adequava | adequà | adequaré | adeqüés | adequant | adequat | adequa
+estudiar | estudio estudies estudia estudiem estudieu estudien | estudiï estudiïs estudiï estudiem estudieu estudiïn | estudiava | estudià | estudiaré | estudiés | estudiant | estudiat | estudia
+canviar | canvio canvies canvia canviem canvieu canvien | canviï canviïs canviï canviem canvieu canviïn | canviava | canvià | canviaré | canviés | canviant | canviat | canvia
+enviar | envio envies envia enviem envieu envien | enviï enviïs enviï enviem envieu enviïn | enviava | envià | enviaré | enviés | enviant | enviat | envia
+crear | creo crees crea creem creeu creen | creï creïs creï creem creeu creïn | creava | creà | crearé | creés | creant | creat | crea
+continuar | continuo continues continua continuem continueu continuen | continuï continuïs continuï continuem continueu continuïn | continuava | continuà | continuaré | continués | continuant | continuat | continua
+lloar | lloo lloes lloa lloem lloeu lloen | lloï lloïs lloï lloem lloeu lloïn | lloava | lloà | lloaré | lloés | lloant | lloat | lloa
+anar | vaig vas va anem aneu van | vagi vagis vagi anem aneu vagin | anava | anà | aniré | anés | anant | anat | vés
+estar | estic estàs està estem esteu estan | estigui estiguis estigui estiguem estigueu estiguin | estava | estigué | estaré | estigués | estant | estat | estigues
+donar | dono dónes dóna donem doneu donen | doni donis doni donem doneu donin | donava | donà | donaré | donés | donant | donat | dóna
+ésser | sóc ets és som sou són | sigui siguis sigui siguem sigueu siguin | era | fou | seré | fos | essent | estat | sigues
+ser | sóc ets és som sou són | sigui siguis sigui siguem sigueu siguin | era | fou | seré | fos | sent | estat | sigues
+haver | he has ha havem haveu han | hagi hagis hagi hàgim hàgiu hagin | havia | hagué | hauré | hagués | havent | hagut | ha
+fer | faig fas fa fem feu fan | faci facis faci fem feu facin | feia | féu | faré | fes | fent | fet | fes
+poder | puc pots pot podem podeu poden | pugui puguis pugui puguem pugueu puguin | podia | pogué | podré | pogués | podent | pogut | pugues
+voler | vull vols vol volem voleu volen | vulgui vulguis vulgui vulguem vulgueu vulguin | volia | volgué | voldré | volgués | volent | volgut | vulgues
+saber | sé saps sap sabem sabeu saben | sàpiga sàpigues sàpiga sapiguem sapigueu sàpiguen | sabia | sabé | sabré | sabés | sabent | sabut | sàpigues
+veure | veig veus veu veiem veieu veuen | vegi vegis vegi vegem vegeu vegin | veia | veié | veuré | veiés | veient | vist | veges
+viure | visc vius viu vivim viviu viuen | visqui visquis visqui visquem visqueu visquin | vivia | visqué | viuré | visqués | vivint | viscut | viu
+escriure | escric escrius escriu escrivim escriviu escriuen | escrigui escriguis escrigui escriguem escrigueu escriguin | escrivia | escriví | escriuré | escrivís | escrivint | escrit | escriu
+creure | crec creus creu creiem creieu creuen | cregui creguis cregui creguem cregueu creguin | creia | cregué | creuré | cregués | creient | cregut | creu
+beure | bec beus beu bevem beveu beuen | begui beguis begui beguem begueu beguin | bevia | begué | beuré | begués | bevent | begut | beu
+deure | dec deus deu devem deveu deuen | degui deguis degui deguem degueu deguin | devia | degué | deuré | degués | devent | degut | deu
+rebre | rebo reps rep rebem rebeu reben | rebi rebis rebi rebem rebeu rebin | rebia | rebé | rebré | rebés | rebent | rebut | rep
+caure | caic caus cau caiem caieu cauen | caigui caiguis caigui caiguem caigueu caiguin | queia | caigué | cauré | caigués | caient | caigut | cau
+treure | trec treus treu traiem traieu treuen | tregui treguis tregui traguem tragueu treguin | treia | tragué | trauré | tragués | traient | tret | treu
+prendre | prenc prens pren prenem preneu prenen | prengui prenguis prengui prenguem prengueu prenguin | prenia | prengué | prendré | prengués | prenent | pres | pren
+aprendre | aprenc aprens aprèn aprenem apreneu aprenen | aprengui aprenguis aprengui aprenguem aprengueu aprenguin | aprenia | aprengué | aprendré | aprengués | aprenent | après | aprèn
+comprendre | comprenc comprens comprèn comprenem compreneu comprenen | comprengui comprenguis comprengui comprenguem comprengueu comprenguin | comprenia | comprengué | comprendré | comprengués | comprenent | comprès | comprèn
+entendre | entenc entens entén entenem enteneu entenen | entengui entenguis entengui entenguem entengueu entenguin | entenia | entengué | entendré | entengués | entenent | entès | entén
+respondre | responc respons respon responem responeu responen | respongui responguis respongui responguem respongueu responguin | responia | respongué | respondré | respongués | responent | respost | respon
+vendre | venc vens ven venem veneu venen | vengui venguis vengui venguem vengueu venguin | venia | vengué | vendré | vengués | venent | venut | ven
+perdre | perdo perds perd perdem perdeu perden | perdi perdis perdi perdem perdeu perdin | perdia | perdé | perdré | perdés | perdent | perdut | perd
+batre | bato bats bat batem bateu baten | bati batis bati batem bateu batin | batia | baté | batré | batés | batent | batut | bat
+rompre | rompo romps romp rompem rompeu rompen | rompi rompis rompi rompem rompeu rompin | rompia | rompé | rompré | rompés | rompent | romput | romp
+córrer | corro corres corre correm correu corren | corri corris corri correm correu corrin | corria | corregué | correré | corregués | corrent | corregut | corre
+conèixer | conec coneixes coneix coneixem coneixeu coneixen | conegui coneguis conegui coneguem conegueu coneguin | coneixia | conegué | coneixeré | conegués | coneixent | conegut | coneix
+néixer | neixo neixes neix naixem naixeu neixen | neixi neixis neixi naixem naixeu neixin | naixia | nasqué | naixeré | nasqués | naixent | nascut | neix
+créixer | creixo creixes creix creixem creixeu creixen | creixi creixis creixi creixem creixeu creixin | creixia | cresqué | creixeré | cresqués | creixent | crescut | creix
+merèixer | mereixo mereixes mereix mereixem mereixeu mereixen | mereixi mereixis mereixi mereixem mereixeu mereixin | mereixia | meresqué | mereixeré | meresqués | mereixent | merescut | mereix
+moure | moc mous mou movem moveu mouen | mogui moguis mogui moguem mogueu moguin | movia | mogué | mouré | mogués | movent | mogut | mou
+riure | ric rius riu riem rieu riuen | rigui riguis rigui riguem rigueu riguin | reia | rigué | riuré | rigués | rient | rigut | riu
+seure | sec seus seu seiem seieu seuen | segui seguis segui seguem segueu seguin | seia | segué | seuré | segués | seient | segut | seu
+coure | coc cous cou coem coeu couen | cogui coguis cogui coguem cogueu coguin | coïa | cogué | couré | cogués | coent | cuit | cou
+valer | valc vals val valem valeu valen | valgui valguis valgui valguem valgueu valguin | valia | valgué | valdré | valgués | valent | valgut | val
+soler | solc sols sol solem soleu solen | solgui solguis solgui solguem solgueu solguin | solia | solgué | soldré | solgués | solent | solgut | sol
+témer | temo tems tem temem temeu temen | temi temis temi temem temeu temin | temia | temé | temeré | temés | tement | temut | tem
+vèncer | venço vences venç vencem venceu vencen | venci vencis venci vencem venceu vencin | vencia | vencé | venceré | vencés | vencent | vençut | venç
+admetre | admeto admets admet admetem admeteu admeten | admeti admetis admeti admetem admeteu admetin | admetia | admeté | admetré | admetés | admetent | admès | admet
+permetre | permeto permets permet permetem permeteu permeten | permeti permetis permeti permetem permeteu permetin | permetia | permeté | permetré | permetés | permetent | permès | permet
+prometre | prometo promets promet prometem prometeu prometen | prometi prometis prometi prometem prometeu prometin | prometia | prometé | prometré | prometés | prometent | promès | promet
+dir | dic dius diu diem dieu diuen | digui diguis digui diguem digueu diguin | deia | digué | diré | digués | dient | dit | digues
+dormir | dormo dorms dorm dormim dormiu dormen | dormi dormis dormi dormim dormiu dormin | dormia | dormí | dormiré | dormís | dormint | dormit | dorm
+sortir | surto surts surt sortim sortiu surten | surti surtis surti sortim sortiu surtin | sortia | sortí | sortiré | sortís | sortint | sortit | surt
+morir | moro mors mor morim moriu moren | mori moris mori morim moriu morin | moria | morí | moriré | morís | morint | mort | mor
+obrir | obro obres obre obrim obriu obren | obri obris obri obrim obriu obrin | obria | obrí | obriré | obrís | obrint | obert | obre
+collir | cullo culls cull collim colliu cullen | culli cullis culli collim colliu cullin | collia | collí | colliré | collís | collint | collit | cull
+cosir | cuso cuses cus cosim cosiu cusen | cusi cusis cusi cosim cosiu cusin | cosia | cosí | cosiré | cosís | cosint | cosit | cus
+fugir | fujo fuges fuig fugim fugiu fugen | fugi fugis fugi fugim fugiu fugin | fugia | fugí | fugiré | fugís | fugint | fugit | fuig
+tossir | tusso tusses tus tossim tossiu tussen | tussi tussis tussi tossim tossiu tussin | tossia | tossí | tossiré | tossís | tossint | tossit | tus
+sentir | sento sents sent sentim sentiu senten | senti sentis senti sentim sentiu sentin | sentia | sentí | sentiré | sentís | sentint | sentit | sent
+mentir | mento ments ment mentim mentiu menten | menti mentis menti mentim mentiu mentin | mentia | mentí | mentiré | mentís | mentint | mentit | ment
+bullir | bullo bulls bull bullim bulliu bullen | bulli bullis bulli bullim bulliu bullin | bullia | bullí | bulliré | bullís | bullint | bullit | bull
+servir | serveixo serveixes serveix servim serviu serveixen | serveixi serveixis serveixi servim serviu serveixin | servia | serví | serviré | servís | servint | servit | serveix
+llegir | llegeixo llegeixes llegeix llegim llegiu llegeixen | llegeixi llegeixis llegeixi llegim llegiu llegeixin | llegia | llegí | llegiré | llegís | llegint | llegit | llegeix
+patir | pateixo pateixes pateix patim patiu pateixen | pateixi pateixis pateixi patim patiu pateixin | patia | patí | patiré | patís | patint | patit | pateix
+decidir | decideixo decideixes decideix decidim decidiu decideixen | decideixi decideixis decideixi decidim decidiu decideixin | decidia | decidí | decidiré | decidís | decidint | decidit | decideix
+preferir | prefereixo prefereixes prefereix preferim preferiu prefereixen | prefereixi prefereixis prefereixi preferim preferiu prefereixin | preferia | preferí | preferiré | preferís | preferint | preferit | prefereix
+unir | uneixo uneixes uneix unim uniu uneixen | uneixi uneixis uneixi unim uniu uneixin | unia | uní | uniré | unís | unint | unit | uneix
+exigir | exigeixo exigeixes exigeix exigim exigiu exigeixen | exigeixi exigeixis exigeixi exigim exigiu exigeixin | exigia | exigí | exigiré | exigís | exigint | exigit | exigeix
+dirigir | dirigeixo dirigeixes dirigeix dirigim dirigiu dirigeixen | dirigeixi dirigeixis dirigeixi dirigim dirigiu dirigeixin | dirigia | dirigí | dirigiré | dirigís | dirigint | dirigit | dirigeix
+seguir | segueixo segueixes segueix seguim seguiu segueixen | segueixi segueixis segueixi seguim seguiu segueixin | seguia | seguí | seguiré | seguís | seguint | seguit | segueix
+aconseguir | aconsegueixo aconsegueixes aconsegueix aconseguim aconseguiu aconsegueixen | aconsegueixi aconsegueixis aconsegueixi aconseguim aconseguiu aconsegueixin | aconseguia | aconseguí | aconseguiré | aconseguís | aconseguint | aconseguit | aconsegueix
+produir | produeixo produeixes produeix produïm produïu produeixen | produeixi produeixis produeixi produïm produïu produeixin | produïa | produí | produiré | produís | produint | produït | produeix
+traduir | tradueixo tradueixes tradueix traduïm traduïu tradueixen | tradueixi tradueixis tradueixi traduïm traduïu tradueixin | traduïa | traduí | traduiré | traduís | traduint | traduït | tradueix
+reduir | redueixo redueixes redueix reduïm reduïu redueixen | redueixi redueixis redueixi reduïm reduïu redueixin | reduïa | reduí | reduiré | reduís | reduint | reduït | redueix
+construir | construeixo construeixes construeix construïm construïu construeixen | construeixi construeixis construeixi construïm construïu construeixin | construïa | construí | construiré | construís | construint | construït | construeix
+agrair | agraeixo agraeixes agraeix agraïm agraïu agraeixen | agraeixi agraeixis agraeixi agraïm agraïu agraeixin | agraïa | agraí | agrairé | agraís | agraint | agraït | agraeix
+beneir | beneeixo beneeixes beneeix beneïm beneïu beneeixen | beneeixi beneeixis beneeixi beneïm beneïu beneeixin | beneïa | beneí | beneiré | beneís | beneint | beneït | beneeix
+obeir | obeeixo obeeixes obeeix obeïm obeïu obeeixen | obeeixi obeeixis obeeixi obeïm obeïu obeeixin | obeïa | obeí | obeiré | obeís | obeint | obeït | obeeix
+oferir | ofereixo ofereixes ofereix oferim oferiu ofereixen | ofereixi ofereixis ofereixi oferim oferiu ofereixin | oferia | oferí | oferiré | oferís | oferint | ofert | ofereix
+complir | compleixo compleixes compleix complim compliu compleixen | compleixi compleixis compleixi complim compliu compleixin | complia | complí | compliré | complís | complint | complert | compleix
+omplir | omplo omples omple omplim ompliu omplen | ompli omplis ompli omplim ompliu omplin | omplia | omplí | ompliré | omplís | omplint | omplert | omple
+cobrir | cobreixo cobreixes cobreix cobrim cobriu cobreixen | cobreixi cobreixis cobreixi cobrim cobriu cobreixin | cobria | cobrí | cobriré | cobrís | cobrint | cobert | cobreix
+descobrir | descobreixo descobreixes descobreix descobrim descobriu descobreixen | descobreixi descobreixis descobreixi descobrim descobriu descobreixin | descobria | descobrí | descobriré | descobrís | descobrint | descobert | descobreix
+establir | estableixo estableixes estableix establim establiu estableixen | estableixi estableixis estableixi establim establiu estableixin | establia | establí | establiré | establís | establint | establert | estableix
+tenir | tinc tens té tenim teniu tenen | tingui tinguis tingui tinguem tingueu tinguin | tenia | tingué | tindré | tingués | tenint | tingut | ten
+mantenir | mantinc mantens manté mantenim manteniu mantenen | mantingui mantinguis mantingui mantinguem mantingueu mantinguin | mantenia | mantingué | mantindré | mantingués | mantenint | mantingut | mantén
+obtenir | obtinc obtens obté obtenim obteniu obtenen | obtingui obtinguis obtingui obtinguem obtingueu obtinguin | obtenia | obtingué | obtindré | obtingués | obtenint | obtingut | obtén
+venir | vinc véns ve venim veniu vénen | vingui vinguis vingui vinguem vingueu vinguin | venia | vingué | vindré | vingués | venint | vingut | vine
+prevenir | previnc prevens prevé prevenim preveniu prevenen | previngui previnguis previngui previnguem previngueu previnguin | prevenia | previngué | previndré | previngués | prevenint | previngut | prevén
+imprimir | imprimeixo imprimeixes imprimeix imprimim imprimiu imprimeixen | imprimeixi imprimeixis imprimeixi imprimim imprimiu imprimeixin | imprimia | imprimí | imprimiré | imprimís | imprimint | imprès | imprimeix
+escopir | escupo escups escup escopim escopiu escupen | escupi escupis escupi escopim escopiu escupin | escopia | escopí | escopiré | escopís | escopint | escopit | escup
+desfer | desfaig desfàs desfà desfem desfeu desfan | desfaci desfacis desfaci desfem desfeu desfacin | desfeia | desféu | desfaré | desfés | desfent | desfet | desfés
+recaure | recaic recaus recau recaiem recaieu recauen | recaigui recaiguis recaigui recaiguem recaigueu recaiguin | requeia | recaigué | recauré | recaigués | recaient | recaigut | recau
+descriure | descric descrius descriu descrivim descriviu descriuen | descrigui descriguis descrigui descriguem descrigueu descriguin | descrivia | descriví | descriuré | descrivís | descrivint | descrit | descriu
+"""
+
+COMMON_ROWS = [[c.strip() for c in line.split("|")] for line in COMMON.strip().splitlines()]
+
+
+def test_common_table_is_large_enough():
+    assert len({r[0] for r in COMMON_ROWS}) >= 100
+
+
+@pytest.mark.parametrize("row", COMMON_ROWS, ids=[r[0] for r in COMMON_ROWS])
+def test_common_verbs(row):
+    verb, pres, subj, impf, pret3, fut, simpf, ger, pp, imp = row
+    t = cat(verb)
+    assert t.present == words(pres)
+    assert t.subjunctive_present == words(subj)
+    assert t.imperfect[0] == impf
+    assert t.preterite[2] == pret3
+    assert t.future[0] == fut
+    assert t.conditional[0] == fut[:-1] + "ia"
+    assert t.subjunctive_imperfect[0] == simpf
+    assert (t.gerund, t.past_participle, t.imperative[0]) == (ger, pp, imp)
+    # The polite and plural imperatives come from the subjunctive.
+    s = words(subj)
+    assert (t.imperative[1], t.imperative[2], t.imperative[4]) == (s[2], s[3], s[5])
+
+
+# ---------------------------------------------------------------- the built-in lexicon
+
+def read_lexicon():
+    with open(LEXICON, encoding="utf-8") as f:
+        text = f.read()
+    lines = text.split("\n")
+    assert lines[-1] == ""  # every line ends in a line feed
+    return lines[:-1]
+
+
+def data_rows():
+    return [line.split("\t") for line in read_lexicon() if line and not line.startswith("#")]
+
+
+def test_lexicon_header_and_shape():
+    lines = read_lexicon()
+    assert lines[:4] == HEADER
+    rows = data_rows()
+    assert len(rows) == len(lines) - 4
+    lemmas = [r[0] for r in rows]
+    assert len(set(lemmas)) == len(lemmas), "duplicate lemma"
+    for r in rows:
+        assert len(r) == 13, r[0]
+        lemma = r[0]
+        assert lemma == lemma.lower() and lemma[-2:] in ("ar", "er", "re", "ir"), lemma
+        assert r[10] in ("1", "-"), lemma
+        for i in range(1, 6):
+            assert r[i] == "-" or len(r[i].split(",")) == 6, (lemma, i)
+        for i in range(1, 13):
+            assert r[i] and r[i] == r[i].strip() and " " not in r[i], (lemma, i)
+    exact = {r[0] for r in rows if r[10] == "1"}
+    assert set(EXACT_ONLY) <= exact
+    assert exact - set(EXACT_ONLY) == {"ésser", "ser", "esser", "tindre", "vindre", "valdre"}
+    for lemma in ("tosser", "engrosser", "enrosser", "espesser"):
+        assert [r for r in rows if r[0] == lemma][0][1:] == ["-"] * 10 + ["-", "-"]
+
+
+def expected_from_row(row, prefix):
+    """What a verb conjugated from this row shows, where the row has the form."""
+    out = {}
+    for i, name in ((1, "present"), (2, "imperfect"), (3, "preterite"), (4, "subjunctive_present"),
+                    (5, "subjunctive_imperfect")):
+        if row[i] != "-":
+            out[name] = [prefix + f for f in row[i].split(",")]
+    if row[6] != "-":
+        out["future"] = [prefix + row[6] + e for e in ("é", "às", "à", "em", "eu", "an")]
+    if row[7] != "-":
+        out["past_participle"] = prefix + row[7]
+    if row[8] != "-":
+        out["gerund"] = prefix + row[8]
+    return out
+
+
+def refused(row):
+    return row is not None and all(c == "-" for c in row[1:])
+
+
+def irregular_class(word):
+    """Second-conjugation endings that the rules cannot conjugate."""
+    return word[-2:] in ("er", "re") and (
+        word.endswith(("ndre", "ldre", "rre", "ixer", "fer")) or (word.endswith("re") and word[-3] in VOWELS))
+
+
+VOWELS = "aeiouàéèíïòóúü"
+
+
+@pytest.mark.parametrize("row", data_rows(), ids=lambda r: r[0])
+def test_every_row_conjugates_its_lemma(row):
+    if refused(row):
+        with pytest.raises(ValueError):
+            cat(row[0])
+        return
+    t = cat(row[0])
+    for name, value in expected_from_row(row, "").items():
+        assert getattr(t, name) == value, name
+    if row[9] != "-":
+        assert t.imperative[0] == row[9]
+    if row[12] != "-":
+        assert t.imperative[3] == row[12]
+
+
+def reference_lookup(rows, word):
+    """The longest lemma that is the word, or its end for rows not marked
+    exact-only; of equally long lemmas the first in the file."""
+    best = None
+    for r in rows:
+        lemma = r[0]
+        match = word == lemma if len(r) > 10 and r[10] == "1" else word.endswith(lemma)
+        if match and (best is None or len(lemma) > len(best[0])):
+            best = r
+    return best
+
+
+def test_lookup_agrees_with_a_scan_of_the_text():
+    rows = data_rows()
+    prefixes = ["", "re", "des", "a", "com", "pre", "sobre", "x"]
+    checked = 0
+    for r in rows:
+        for p in prefixes:
+            word = p + r[0]
+            row = reference_lookup(rows, word)
+            if refused(row) or (row is None and irregular_class(word)):
+                with pytest.raises(ValueError):
+                    cat(word)
+                checked += 1
+                continue
+            t = cat(word)
+            if row is None:
+                # No row: the future is built on the infinitive by rule.
+                plain = word.translate(str.maketrans("àèéíòóú", "aeeioou"))
+                stem = word[:-1] if word.endswith("re") else plain
+                assert t.future[0] == stem + "é", word
+                checked += 1
+                continue
+            for name, value in expected_from_row(row, word[:len(word) - len(row[0])]).items():
+                assert getattr(t, name) == value, (word, row[0], name)
+            checked += 1
+    assert checked == len(rows) * len(prefixes)

@@ -1,0 +1,788 @@
+"""German engine: analysis, forms, the Conjugation class and the exception lexicon."""
+import os
+import subprocess
+import sys
+import time
+from collections import Counter
+
+import pytest
+
+import velnor
+from conftest import build_cpp_tool
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(HERE)
+LEXICON = os.path.join(ROOT, "data", "deu.tsv")
+
+ROW_ATTRS = ["present", "preterite", "konjunktiv1", "konjunktiv2", "perfect", "pluperfect", "future1", "future2",
+             "wuerde", "konj1_perfect", "konj1_future", "konj2_pluperfect", "konj2_future2"]
+ATTRS = ["infinitive", "zu_infinitive", "perfect_infinitive", "auxiliary", "present_participle", "past_participle",
+         "imperative", "imperative_extended"] + ROW_ATTRS
+
+
+def c(word):
+    return velnor.conjugate(word)
+
+
+def check_shape(t):
+    for name in ROW_ATTRS:
+        row = getattr(t, name)
+        assert isinstance(row, list) and len(row) == 6 and all(isinstance(f, str) and f for f in row), name
+    assert len(t.imperative) == 2 and all(f is None or isinstance(f, str) for f in t.imperative)
+    assert len(t.imperative_extended) == 2 and all(isinstance(f, str) for f in t.imperative_extended)
+    assert t.auxiliary in ("haben", "sein")
+
+
+# ---------------------------------------------------------------- the class
+
+def test_class_shape_and_docs():
+    cls = velnor.Conjugation
+    assert cls.__name__ == "Conjugation" and cls.__module__ == "builtins"
+    assert cls.__doc__ == ("The full conjugation table of one verb. Rows are\n"
+                           "[ich, du, er/sie/es, wir, ihr, sie]; imperative entries are None for\n"
+                           "verbs without one (the modals).")
+    names = [k for k, v in vars(cls).items() if type(v).__name__ == "getset_descriptor"]
+    assert names == ATTRS
+    assert cls.imperative.__doc__ == "[2sg, 2pl]"
+    assert cls.imperative_extended.__doc__ == "[wir, Sie]"
+    assert cls.present.__doc__ == ""
+    with pytest.raises(TypeError, match="No constructor defined for Conjugation"):
+        cls()
+
+
+@pytest.mark.parametrize("word, text", [
+    ("gehen", 'Conjugation("gehen", auxiliary="sein")'),
+    ("sagen", 'Conjugation("sagen", auxiliary="haben")'),
+    ("Rad fahren", 'Conjugation("Rad fahren", auxiliary="sein")'),
+    ("sich waschen", 'Conjugation("sich waschen", auxiliary="haben")'),
+])
+def test_repr(word, text):
+    assert repr(c(word)) == text
+
+
+def test_default_language_and_attributes_read_only():
+    t = velnor.conjugate("gehen", "deu")
+    assert type(t) is velnor.Conjugation and type(c("gehen")) is velnor.Conjugation
+    with pytest.raises(AttributeError):
+        t.infinitive = "x"
+    t.present.append("x")  # a fresh list on every read
+    assert len(t.present) == 6
+
+
+# ---------------------------------------------------------------- worked examples
+
+def test_aufstehen():
+    t = c(" Aufstehen ")
+    assert t.infinitive == "aufstehen"
+    assert t.present == ["stehe auf", "stehst auf", "steht auf", "stehen auf", "steht auf", "stehen auf"]
+    assert t.preterite[0] == "stand auf" and t.preterite[1] == "standest auf"
+    assert (t.zu_infinitive, t.past_participle, t.auxiliary) == ("aufzustehen", "aufgestanden", "sein")
+    assert t.perfect[0] == "bin aufgestanden" and t.future1[0] == "werde aufstehen"
+    assert t.imperative == ["steh auf", "steht auf"]
+    assert t.imperative_extended == ["stehen wir auf", "stehen Sie auf"]
+    assert t.present_participle == "aufstehend"
+    assert c("stehen").auxiliary == "haben"
+
+
+@pytest.mark.parametrize("word", ["sich waschen", "Sich Waschen", "sich zu waschen", "  sich\twaschen "])
+def test_sich_waschen(word):
+    t = c(word)
+    assert t.infinitive == "sich waschen"
+    assert t.present == ["wasche mich", "wäschst dich", "wäscht sich", "waschen uns", "wascht euch", "waschen sich"]
+    assert t.perfect == ["habe mich gewaschen", "hast dich gewaschen", "hat sich gewaschen", "haben uns gewaschen",
+                         "habt euch gewaschen", "haben sich gewaschen"]
+    assert t.future1[0] == "werde mich waschen" and t.future2[3] == "werden uns gewaschen haben"
+    assert (t.past_participle, t.zu_infinitive, t.perfect_infinitive) == (
+        "sich gewaschen", "sich zu waschen", "sich gewaschen haben")
+    assert t.imperative == ["wasch dich", "wascht euch"]
+    assert t.imperative_extended == ["waschen wir uns", "waschen Sie sich"]
+    assert t.present_participle == "sich waschend"
+
+
+def test_rad_fahren():
+    t = c("Rad fahren")
+    assert t.infinitive == "Rad fahren"
+    assert t.present[0] == "fahre Rad" and t.present[1] == "fährst Rad" and t.preterite[0] == "fuhr Rad"
+    assert (t.present_participle, t.zu_infinitive, t.past_participle, t.auxiliary) == (
+        "Rad fahrend", "Rad zu fahren", "Rad gefahren", "sein")
+    assert t.perfect[2] == "ist Rad gefahren" and t.imperative == ["fahr Rad", "fahrt Rad"]
+
+
+@pytest.mark.parametrize("word", ["können", "müssen", "dürfen"])
+def test_modals_have_no_imperative(word):
+    t = c(word)
+    assert t.imperative == [None, None]
+    assert t.imperative_extended == [f"{word} wir", f"{word} Sie"]
+
+
+def test_koennen():
+    t = c("können")
+    assert t.present == ["kann", "kannst", "kann", "können", "könnt", "können"]
+    assert t.preterite == ["konnte", "konntest", "konnte", "konnten", "konntet", "konnten"]
+    assert t.konjunktiv1 == ["könne", "könnest", "könne", "können", "könnet", "können"]
+    assert t.konjunktiv2[0] == "könnte" and t.perfect[0] == "habe gekonnt"
+
+
+SUPPLETIVE = {
+    "sein": (["bin", "bist", "ist", "sind", "seid", "sind"], ["war", "warst", "war", "waren", "wart", "waren"],
+             ["sei", "seist", "sei", "seien", "seiet", "seien"], ["wäre", "wärest", "wäre", "wären", "wäret", "wären"],
+             "seiend", "gewesen", ["sei", "seid"], "sein", "bin gewesen"),
+    "werden": (["werde", "wirst", "wird", "werden", "werdet", "werden"],
+               ["wurde", "wurdest", "wurde", "wurden", "wurdet", "wurden"],
+               ["werde", "werdest", "werde", "werden", "werdet", "werden"],
+               ["würde", "würdest", "würde", "würden", "würdet", "würden"],
+               "werdend", "geworden", ["werde", "werdet"], "sein", "bin geworden"),
+    "tun": (["tue", "tust", "tut", "tun", "tut", "tun"], ["tat", "tatest", "tat", "taten", "tatet", "taten"],
+            ["tue", "tuest", "tue", "tuen", "tuet", "tuen"], ["täte", "tätest", "täte", "täten", "tätet", "täten"],
+            "tuend", "getan", ["tu", "tut"], "haben", "habe getan"),
+}
+
+
+@pytest.mark.parametrize("word", ["sein", "werden", "tun", "Sein"])
+def test_suppletive(word):
+    pres, pret, k1, k2, ppres, ppast, imp, aux, perf = SUPPLETIVE[word.lower()]
+    t = c(word)
+    assert (t.present, t.preterite, t.konjunktiv1, t.konjunktiv2) == (pres, pret, k1, k2)
+    assert (t.present_participle, t.past_participle, t.imperative, t.auxiliary) == (ppres, ppast, imp, aux)
+    assert t.perfect[0] == perf
+    assert t.imperative_extended == [k1[3] + " wir", k1[5] + " Sie"]
+
+
+def test_gehen_analytic_rows():
+    t = c("gehen")
+    assert [getattr(t, r)[0] for r in ROW_ATTRS[4:]] == [
+        "bin gegangen", "war gegangen", "werde gehen", "werde gegangen sein", "würde gehen", "sei gegangen",
+        "werde gehen", "wäre gegangen", "würde gegangen sein"]
+    assert t.konj1_perfect[1] == "seist gegangen" and t.konj1_future[1] == "werdest gehen"
+    assert (t.perfect_infinitive, t.imperative) == ("gegangen sein", ["geh", "geht"])
+
+
+def test_sagen():
+    t = c("sagen")
+    assert t.konjunktiv2 == t.preterite == ["sagte", "sagtest", "sagte", "sagten", "sagtet", "sagten"]
+    assert (t.perfect[3], t.pluperfect[3], t.konj2_pluperfect[3]) == ("haben gesagt", "hatten gesagt", "hätten gesagt")
+    assert t.wuerde[0] == "würde sagen" and t.konj2_future2[0] == "würde gesagt haben"
+    assert (t.past_participle, t.imperative) == ("gesagt", ["sag", "sagt"])
+
+
+@pytest.mark.parametrize("word, present, preterite0, part2, imperative", [
+    ("sammeln", ["sammle", "sammelst", "sammelt", "sammeln", "sammelt", "sammeln"], "sammelte", "gesammelt",
+     ["sammle", "sammelt"]),
+    ("knien", ["knie", "kniest", "kniet", "knien", "kniet", "knien"], "kniete", "gekniet", ["knie", "kniet"]),
+    ("arbeiten", ["arbeite", "arbeitest", "arbeitet", "arbeiten", "arbeitet", "arbeiten"], "arbeitete",
+     "gearbeitet", ["arbeite", "arbeitet"]),
+    ("studieren", ["studiere", "studierst", "studiert", "studieren", "studiert", "studieren"], "studierte",
+     "studiert", ["studiere", "studiert"]),
+    ("schreien", ["schreie", "schreist", "schreit", "schreien", "schreit", "schreien"], "schrie", "geschrien",
+     ["schrei", "schreit"]),
+    ("entschuldigen", ["entschuldige", "entschuldigst", "entschuldigt", "entschuldigen", "entschuldigt",
+                       "entschuldigen"], "entschuldigte", "entschuldigt", ["entschuldige", "entschuldigt"]),
+])
+def test_stem_classes(word, present, preterite0, part2, imperative):
+    t = c(word)
+    assert (t.present, t.preterite[0], t.past_participle, t.imperative) == (present, preterite0, part2, imperative)
+
+
+@pytest.mark.parametrize("word, du, er, preterite", [
+    ("atmen", "atmest", "atmet", "atmete"), ("öffnen", "öffnest", "öffnet", "öffnete"),
+    ("widmen", "widmest", "widmet", "widmete"), ("segnen", "segnest", "segnet", "segnete"),
+    ("rechnen", "rechnest", "rechnet", "rechnete"), ("zeichnen", "zeichnest", "zeichnet", "zeichnete"),
+    ("lernen", "lernst", "lernt", "lernte"), ("qualmen", "qualmst", "qualmt", "qualmte"),
+    ("kämmen", "kämmst", "kämmt", "kämmte"), ("wohnen", "wohnst", "wohnt", "wohnte"),
+    ("filmen", "filmst", "filmt", "filmte"), ("lösen", "löst", "löst", "löste"), ("mixen", "mixt", "mixt", "mixte"),
+    ("heizen", "heizt", "heizt", "heizte"), ("grüßen", "grüßt", "grüßt", "grüßte"),
+    ("baden", "badest", "badet", "badete"), ("bauen", "baust", "baut", "baute"),
+])
+def test_joining_rules(word, du, er, preterite):
+    t = c(word)
+    assert (t.present[1], t.present[2], t.preterite[0]) == (du, er, preterite)
+
+
+def test_sammeln_konjunktiv1_and_preterite():
+    t = c("sammeln")
+    assert t.konjunktiv1 == ["sammle", "sammelest", "sammle", "sammeln", "sammelet", "sammeln"]
+    assert t.preterite[3] == "sammelten"
+    assert c("arbeiten").preterite == ["arbeitete", "arbeitetest", "arbeitete", "arbeiteten", "arbeitetet",
+                                       "arbeiteten"]
+
+
+def test_lesen():
+    t = c("lesen")
+    assert t.present[1] == t.present[2] == "liest"
+    assert t.preterite == ["las", "lasest", "las", "lasen", "last", "lasen"]
+    assert t.konjunktiv2[0] == "läse" and t.imperative == ["lies", "lest"]
+
+
+@pytest.mark.parametrize("word", ["anzufangen", "anfangen", "zu anfangen", "Anfangen"])
+def test_anzufangen(word):
+    t = c(word)
+    assert t.infinitive == "anfangen" and t.zu_infinitive == "anzufangen"
+    assert t.present[1] == "fängst an" and t.past_participle == "angefangen"
+
+
+# ---------------------------------------------------------------- analysis edge cases
+
+@pytest.mark.parametrize("word", ["zu gehen", "Zu gehen", "ZU gehen", "zu zu gehen", "\u3000gehen\n"])
+def test_zu_and_white_space(word):
+    assert c(word).infinitive == "gehen"
+
+
+@pytest.mark.parametrize("word, infinitive, zu_inf, part2", [
+    ("hinzufügen", "hinzufügen", "hinzuzufügen", "hinzugefügt"),
+    ("dazukommen", "dazukommen", "dazuzukommen", "dazugekommen"),
+    ("zumachen", "zumachen", "zuzumachen", "zugemacht"),
+    ("vorangehen", "vorangehen", "voranzugehen", "vorangegangen"),
+    ("anerkennen", "anerkennen", "anzuerkennen", "anerkannt"),
+    ("vergeben", "vergeben", "zu vergeben", "vergeben"),
+    ("überholen", "überholen", "zu überholen", "überholt"),
+    ("hindern", "hindern", "zu hindern", "gehindert"),
+    ("beantragen", "beantragen", "zu beantragen", "beantragt"),
+    ("obsiegen", "obsiegen", "obzusiegen", "obsiegt"),
+    ("lobsingen", "lobsingen", "lobzusingen", "lobgesungen"),
+    ("veranlassen", "veranlassen", "zu veranlassen", "veranlasst"),
+    ("prophezeien", "prophezeien", "zu prophezeien", "prophezeit"),
+    ("anprobieren", "anprobieren", "anzuprobieren", "anprobiert"),
+    ("untergehen", "untergehen", "unterzugehen", "untergegangen"),
+    ("umarmen", "umarmen", "zu umarmen", "umarmt"),
+    ("dasein", "dasein", "dazusein", "dagewesen"),
+    ("beichten", "beichten", "zu beichten", "gebeichtet"),  # forced weak: never split as be + ichten
+    ("wetteifern", "wetteifern", "zu wetteifern", "gewetteifert"),
+])
+def test_prefixes(word, infinitive, zu_inf, part2):
+    t = c(word)
+    assert (t.infinitive, t.zu_infinitive, t.past_participle) == (infinitive, zu_inf, part2)
+
+
+def test_prefix_placement():
+    assert c("vergeben").present[1] == "vergibst"
+    assert c("überholen").present[0] == "überhole"
+    assert c("lobsingen").present[0] == "lobsinge" and c("lobsingen").imperative[0] == "lobsing"
+    assert c("anerkennen").present[0] == "erkenne an"
+    assert c("sich anziehen").present[0] == "ziehe mich an"
+    assert c("untergehen").present[0] == "gehe unter" and c("untergehen").auxiliary == "sein"
+    assert c("einweichen").preterite[0] == "weichte ein"  # weak base, not strong "wich"
+    assert c("managen").imperative[0] == "manage"
+    assert c("antworten").imperative[0] == "antworte"
+
+
+def test_lexicon_auxiliaries():
+    assert c("erleschen").auxiliary == "sein"  # the "a" row wins over the entry's own h
+    assert c("abarten").auxiliary == "sein"
+    assert c("eislaufen").auxiliary == "sein"
+
+
+# ---------------------------------------------------------------- rejected inputs
+
+@pytest.mark.parametrize("word, rejected", [
+    ("", ""), ("   ", ""), ("\t\n", ""), ("en", "en"), ("x", "x"), ("Xyz", "xyz"), ("gehe", "gehe"),
+    ("Rad Xyz", "xyz"), ("sich", "sich"), ("zu", "zu"),
+])
+def test_rejected(word, rejected):
+    with pytest.raises(ValueError) as e:
+        c(word)
+    assert str(e.value) == "not a German infinitive: " + rejected
+
+
+# ---------------------------------------------------------------- mended faults
+
+LONG_CHAINS = [("ab", 500_000, "machen"), ("Ab", 500_000, "machen"), ("abver", 200_000, "machen"),
+               ("verab", 200_000, "machen"), ("anzu", 250_000, "fangen"), ("hinterunter", 90_000, "gehen")]
+
+
+@pytest.mark.parametrize("chunk, times, verb", LONG_CHAINS, ids=[f"{p}*{n}+{v}" for p, n, v in LONG_CHAINS])
+def test_long_prefix_chains_are_refused_quickly(chunk, times, verb):
+    word = chunk * times + verb
+    start = time.perf_counter()
+    with pytest.raises(ValueError) as e:
+        c(word)
+    assert time.perf_counter() - start < 2.0
+    same = str(e.value) == "not a German infinitive: " + word.lower()
+    assert same  # (not compared inline: a failure would print megabytes)
+
+
+LONG_WORDS = [("a", 1_000_000, "en"), ("x ", 100_000, "gehen"), ("zu ", 100_000, "gehen")]
+
+
+@pytest.mark.parametrize("chunk, times, verb", LONG_WORDS, ids=[f"{p!r}*{n}+{v}" for p, n, v in LONG_WORDS])
+def test_long_input_conjugates_in_linear_time(chunk, times, verb):
+    word = chunk * times + verb
+    start = time.perf_counter()
+    t = c(word)
+    assert time.perf_counter() - start < 2.0
+    assert len(t.present) == 6
+
+
+def test_deep_but_real_prefix_stacks_still_work():
+    assert c("wiederaufbereiten").past_participle == "wiederaufbereitet"
+    assert c("vorbereiten").present[0] == "bereite vor"
+
+
+@pytest.mark.parametrize("word, perfect0, perfect_inf", [
+    ("sich verlaufen", "habe mich verlaufen", "sich verlaufen haben"),
+    ("sich anziehen", "habe mich angezogen", "sich angezogen haben"),
+    ("sich verfahren", "habe mich verfahren", "sich verfahren haben"),
+])
+def test_reflexive_verbs_take_haben(word, perfect0, perfect_inf):
+    t = c(word)
+    assert (t.auxiliary, t.perfect[0], t.perfect_infinitive) == ("haben", perfect0, perfect_inf)
+    assert t.konj2_pluperfect[0] == "hätte " + perfect0.split(" ", 1)[1]
+
+
+@pytest.mark.parametrize("word, zu_inf", [
+    ("sich anziehen", "sich anzuziehen"), ("sich waschen", "sich zu waschen"), ("Rad fahren", "Rad zu fahren"),
+    ("sich vorstellen", "sich vorzustellen"), ("sich verlaufen", "sich zu verlaufen"),
+])
+def test_zu_infinitive_of_multiword_verbs(word, zu_inf):
+    assert c(word).zu_infinitive == zu_inf
+
+
+@pytest.mark.parametrize("word, participle", [
+    ("wehtun", "wehtuend"), ("vertun", "vertuend"), ("dasein", "daseiend"), ("tun", "tuend"),
+    ("sein", "seiend"), ("gehen", "gehend"), ("aufstehen", "aufstehend"), ("sich waschen", "sich waschend"),
+    ("Rad fahren", "Rad fahrend"), ("Acht geben", "Acht gebend"),
+])
+def test_present_participle(word, participle):
+    assert c(word).present_participle == participle
+
+
+# ---------------------------------------------------------------- common verbs, slot by slot
+#
+# infinitive | present | preterite | Konjunktiv II (ich) | past participle | auxiliary | imperative 2sg, 2pl
+# Forms separated by commas; "a/b" accepts either; "-" for no imperative.
+
+COMMON = """
+sagen | sage, sagst, sagt, sagen, sagt, sagen | sagte, sagtest, sagte, sagten, sagtet, sagten | sagte | gesagt | haben | sag, sagt
+machen | mache, machst, macht, machen, macht, machen | machte, machtest, machte, machten, machtet, machten | machte | gemacht | haben | mach, macht
+spielen | spiele, spielst, spielt, spielen, spielt, spielen | spielte, spieltest, spielte, spielten, spieltet, spielten | spielte | gespielt | haben | spiel, spielt
+lernen | lerne, lernst, lernt, lernen, lernt, lernen | lernte, lerntest, lernte, lernten, lerntet, lernten | lernte | gelernt | haben | lern, lernt
+kaufen | kaufe, kaufst, kauft, kaufen, kauft, kaufen | kaufte, kauftest, kaufte, kauften, kauftet, kauften | kaufte | gekauft | haben | kauf, kauft
+wohnen | wohne, wohnst, wohnt, wohnen, wohnt, wohnen | wohnte, wohntest, wohnte, wohnten, wohntet, wohnten | wohnte | gewohnt | haben | wohn, wohnt
+leben | lebe, lebst, lebt, leben, lebt, leben | lebte, lebtest, lebte, lebten, lebtet, lebten | lebte | gelebt | haben | leb, lebt
+hören | höre, hörst, hört, hören, hört, hören | hörte, hörtest, hörte, hörten, hörtet, hörten | hörte | gehört | haben | hör, hört
+fragen | frage, fragst, fragt, fragen, fragt, fragen | fragte, fragtest, fragte, fragten, fragtet, fragten | fragte | gefragt | haben | frag, fragt
+brauchen | brauche, brauchst, braucht, brauchen, braucht, brauchen | brauchte, brauchtest, brauchte, brauchten, brauchtet, brauchten | brauchte | gebraucht | haben | brauch, braucht
+glauben | glaube, glaubst, glaubt, glauben, glaubt, glauben | glaubte, glaubtest, glaubte, glaubten, glaubtet, glaubten | glaubte | geglaubt | haben | glaub, glaubt
+zeigen | zeige, zeigst, zeigt, zeigen, zeigt, zeigen | zeigte, zeigtest, zeigte, zeigten, zeigtet, zeigten | zeigte | gezeigt | haben | zeig/zeige, zeigt
+stellen | stelle, stellst, stellt, stellen, stellt, stellen | stellte, stelltest, stellte, stellten, stelltet, stellten | stellte | gestellt | haben | stell, stellt
+legen | lege, legst, legt, legen, legt, legen | legte, legtest, legte, legten, legtet, legten | legte | gelegt | haben | leg, legt
+suchen | suche, suchst, sucht, suchen, sucht, suchen | suchte, suchtest, suchte, suchten, suchtet, suchten | suchte | gesucht | haben | such, sucht
+kochen | koche, kochst, kocht, kochen, kocht, kochen | kochte, kochtest, kochte, kochten, kochtet, kochten | kochte | gekocht | haben | koch, kocht
+lachen | lache, lachst, lacht, lachen, lacht, lachen | lachte, lachtest, lachte, lachten, lachtet, lachten | lachte | gelacht | haben | lach, lacht
+weinen | weine, weinst, weint, weinen, weint, weinen | weinte, weintest, weinte, weinten, weintet, weinten | weinte | geweint | haben | wein, weint
+zahlen | zahle, zahlst, zahlt, zahlen, zahlt, zahlen | zahlte, zahltest, zahlte, zahlten, zahltet, zahlten | zahlte | gezahlt | haben | zahl, zahlt
+holen | hole, holst, holt, holen, holt, holen | holte, holtest, holte, holten, holtet, holten | holte | geholt | haben | hol, holt
+warten | warte, wartest, wartet, warten, wartet, warten | wartete, wartetest, wartete, warteten, wartetet, warteten | wartete | gewartet | haben | warte, wartet
+antworten | antworte, antwortest, antwortet, antworten, antwortet, antworten | antwortete, antwortetest, antwortete, antworteten, antwortetet, antworteten | antwortete | geantwortet | haben | antworte, antwortet
+öffnen | öffne, öffnest, öffnet, öffnen, öffnet, öffnen | öffnete, öffnetest, öffnete, öffneten, öffnetet, öffneten | öffnete | geöffnet | haben | öffne, öffnet
+rechnen | rechne, rechnest, rechnet, rechnen, rechnet, rechnen | rechnete, rechnetest, rechnete, rechneten, rechnetet, rechneten | rechnete | gerechnet | haben | rechne, rechnet
+atmen | atme, atmest, atmet, atmen, atmet, atmen | atmete, atmetest, atmete, atmeten, atmetet, atmeten | atmete | geatmet | haben | atme, atmet
+reden | rede, redest, redet, reden, redet, reden | redete, redetest, redete, redeten, redetet, redeten | redete | geredet | haben | rede, redet
+baden | bade, badest, badet, baden, badet, baden | badete, badetest, badete, badeten, badetet, badeten | badete | gebadet | haben | bade, badet
+tanzen | tanze, tanzt, tanzt, tanzen, tanzt, tanzen | tanzte, tanztest, tanzte, tanzten, tanztet, tanzten | tanzte | getanzt | haben | tanz, tanzt
+reisen | reise, reist, reist, reisen, reist, reisen | reiste, reistest, reiste, reisten, reistet, reisten | reiste | gereist | sein | reis/reise, reist
+heiraten | heirate, heiratest, heiratet, heiraten, heiratet, heiraten | heiratete, heiratetest, heiratete, heirateten, heiratetet, heirateten | heiratete | geheiratet | haben | heirate, heiratet
+lächeln | lächle, lächelst, lächelt, lächeln, lächelt, lächeln | lächelte, lächeltest, lächelte, lächelten, lächeltet, lächelten | lächelte | gelächelt | haben | lächle, lächelt
+wechseln | wechsle, wechselst, wechselt, wechseln, wechselt, wechseln | wechselte, wechseltest, wechselte, wechselten, wechseltet, wechselten | wechselte | gewechselt | haben | wechsle, wechselt
+wandern | wandere, wanderst, wandert, wandern, wandert, wandern | wanderte, wandertest, wanderte, wanderten, wandertet, wanderten | wanderte | gewandert | sein | wandere, wandert
+ändern | ändere, änderst, ändert, ändern, ändert, ändern | änderte, ändertest, änderte, änderten, ändertet, änderten | änderte | geändert | haben | ändere, ändert
+feiern | feiere, feierst, feiert, feiern, feiert, feiern | feierte, feiertest, feierte, feierten, feiertet, feierten | feierte | gefeiert | haben | feiere, feiert
+klettern | klettere, kletterst, klettert, klettern, klettert, klettern | kletterte, klettertest, kletterte, kletterten, klettertet, kletterten | kletterte | geklettert | sein | klettere, klettert
+erinnern | erinnere, erinnerst, erinnert, erinnern, erinnert, erinnern | erinnerte, erinnertest, erinnerte, erinnerten, erinnertet, erinnerten | erinnerte | erinnert | haben | erinnere, erinnert
+studieren | studiere, studierst, studiert, studieren, studiert, studieren | studierte, studiertest, studierte, studierten, studiertet, studierten | studierte | studiert | haben | studiere, studiert
+telefonieren | telefoniere, telefonierst, telefoniert, telefonieren, telefoniert, telefonieren | telefonierte, telefoniertest, telefonierte, telefonierten, telefoniertet, telefonierten | telefonierte | telefoniert | haben | telefoniere, telefoniert
+probieren | probiere, probierst, probiert, probieren, probiert, probieren | probierte, probiertest, probierte, probierten, probiertet, probierten | probierte | probiert | haben | probiere, probiert
+passieren | passiere, passierst, passiert, passieren, passiert, passieren | passierte, passiertest, passierte, passierten, passiertet, passierten | passierte | passiert | sein | passiere, passiert
+putzen | putze, putzt, putzt, putzen, putzt, putzen | putzte, putztest, putzte, putzten, putztet, putzten | putzte | geputzt | haben | putz, putzt
+küssen | küsse, küsst, küsst, küssen, küsst, küssen | küsste, küsstest, küsste, küssten, küsstet, küssten | küsste | geküsst | haben | küss, küsst
+grüßen | grüße, grüßt, grüßt, grüßen, grüßt, grüßen | grüßte, grüßtest, grüßte, grüßten, grüßtet, grüßten | grüßte | gegrüßt | haben | grüß, grüßt
+landen | lande, landest, landet, landen, landet, landen | landete, landetest, landete, landeten, landetet, landeten | landete | gelandet | sein | lande, landet
+entschuldigen | entschuldige, entschuldigst, entschuldigt, entschuldigen, entschuldigt, entschuldigen | entschuldigte, entschuldigtest, entschuldigte, entschuldigten, entschuldigtet, entschuldigten | entschuldigte | entschuldigt | haben | entschuldige, entschuldigt
+erzählen | erzähle, erzählst, erzählt, erzählen, erzählt, erzählen | erzählte, erzähltest, erzählte, erzählten, erzähltet, erzählten | erzählte | erzählt | haben | erzähl, erzählt
+besuchen | besuche, besuchst, besucht, besuchen, besucht, besuchen | besuchte, besuchtest, besuchte, besuchten, besuchtet, besuchten | besuchte | besucht | haben | besuch, besucht
+bezahlen | bezahle, bezahlst, bezahlt, bezahlen, bezahlt, bezahlen | bezahlte, bezahltest, bezahlte, bezahlten, bezahltet, bezahlten | bezahlte | bezahlt | haben | bezahl, bezahlt
+verkaufen | verkaufe, verkaufst, verkauft, verkaufen, verkauft, verkaufen | verkaufte, verkauftest, verkaufte, verkauften, verkauftet, verkauften | verkaufte | verkauft | haben | verkauf, verkauft
+erklären | erkläre, erklärst, erklärt, erklären, erklärt, erklären | erklärte, erklärtest, erklärte, erklärten, erklärtet, erklärten | erklärte | erklärt | haben | erklär, erklärt
+gehören | gehöre, gehörst, gehört, gehören, gehört, gehören | gehörte, gehörtest, gehörte, gehörten, gehörtet, gehörten | gehörte | gehört | haben | gehör, gehört
+benutzen | benutze, benutzt, benutzt, benutzen, benutzt, benutzen | benutzte, benutztest, benutzte, benutzten, benutztet, benutzten | benutzte | benutzt | haben | benutz, benutzt
+verdienen | verdiene, verdienst, verdient, verdienen, verdient, verdienen | verdiente, verdientest, verdiente, verdienten, verdientet, verdienten | verdiente | verdient | haben | verdien, verdient
+bestellen | bestelle, bestellst, bestellt, bestellen, bestellt, bestellen | bestellte, bestelltest, bestellte, bestellten, bestelltet, bestellten | bestellte | bestellt | haben | bestell, bestellt
+versuchen | versuche, versuchst, versucht, versuchen, versucht, versuchen | versuchte, versuchtest, versuchte, versuchten, versuchtet, versuchten | versuchte | versucht | haben | versuch, versucht
+zerstören | zerstöre, zerstörst, zerstört, zerstören, zerstört, zerstören | zerstörte, zerstörtest, zerstörte, zerstörten, zerstörtet, zerstörten | zerstörte | zerstört | haben | zerstör, zerstört
+übersetzen | übersetze, übersetzt, übersetzt, übersetzen, übersetzt, übersetzen | übersetzte, übersetztest, übersetzte, übersetzten, übersetztet, übersetzten | übersetzte | übersetzt | haben | übersetz/übersetze, übersetzt
+wiederholen | wiederhole, wiederholst, wiederholt, wiederholen, wiederholt, wiederholen | wiederholte, wiederholtest, wiederholte, wiederholten, wiederholtet, wiederholten | wiederholte | wiederholt | haben | wiederhol, wiederholt
+einkaufen | kaufe ein, kaufst ein, kauft ein, kaufen ein, kauft ein, kaufen ein | kaufte ein, kauftest ein, kaufte ein, kauften ein, kauftet ein, kauften ein | kaufte ein | eingekauft | haben | kauf ein, kauft ein
+aufmachen | mache auf, machst auf, macht auf, machen auf, macht auf, machen auf | machte auf, machtest auf, machte auf, machten auf, machtet auf, machten auf | machte auf | aufgemacht | haben | mach auf, macht auf
+zumachen | mache zu, machst zu, macht zu, machen zu, macht zu, machen zu | machte zu, machtest zu, machte zu, machten zu, machtet zu, machten zu | machte zu | zugemacht | haben | mach zu, macht zu
+abholen | hole ab, holst ab, holt ab, holen ab, holt ab, holen ab | holte ab, holtest ab, holte ab, holten ab, holtet ab, holten ab | holte ab | abgeholt | haben | hol ab, holt ab
+vorstellen | stelle vor, stellst vor, stellt vor, stellen vor, stellt vor, stellen vor | stellte vor, stelltest vor, stellte vor, stellten vor, stelltet vor, stellten vor | stellte vor | vorgestellt | haben | stell vor, stellt vor
+aufhören | höre auf, hörst auf, hört auf, hören auf, hört auf, hören auf | hörte auf, hörtest auf, hörte auf, hörten auf, hörtet auf, hörten auf | hörte auf | aufgehört | haben | hör auf, hört auf
+zuhören | höre zu, hörst zu, hört zu, hören zu, hört zu, hören zu | hörte zu, hörtest zu, hörte zu, hörten zu, hörtet zu, hörten zu | hörte zu | zugehört | haben | hör zu, hört zu
+mitmachen | mache mit, machst mit, macht mit, machen mit, macht mit, machen mit | machte mit, machtest mit, machte mit, machten mit, machtet mit, machten mit | machte mit | mitgemacht | haben | mach mit, macht mit
+aufräumen | räume auf, räumst auf, räumt auf, räumen auf, räumt auf, räumen auf | räumte auf, räumtest auf, räumte auf, räumten auf, räumtet auf, räumten auf | räumte auf | aufgeräumt | haben | räum auf, räumt auf
+kennenlernen | lerne kennen, lernst kennen, lernt kennen, lernen kennen, lernt kennen, lernen kennen | lernte kennen, lerntest kennen, lernte kennen, lernten kennen, lerntet kennen, lernten kennen | lernte kennen | kennengelernt | haben | lern kennen, lernt kennen
+aufwachen | wache auf, wachst auf, wacht auf, wachen auf, wacht auf, wachen auf | wachte auf, wachtest auf, wachte auf, wachten auf, wachtet auf, wachten auf | wachte auf | aufgewacht | sein | wach auf, wacht auf
+vorbereiten | bereite vor, bereitest vor, bereitet vor, bereiten vor, bereitet vor, bereiten vor | bereitete vor, bereitetest vor, bereitete vor, bereiteten vor, bereitetet vor, bereiteten vor | bereitete vor | vorbereitet | haben | bereite vor, bereitet vor
+geben | gebe, gibst, gibt, geben, gebt, geben | gab, gabst, gab, gaben, gabt, gaben | gäbe | gegeben | haben | gib, gebt
+nehmen | nehme, nimmst, nimmt, nehmen, nehmt, nehmen | nahm, nahmst, nahm, nahmen, nahmt, nahmen | nähme | genommen | haben | nimm, nehmt
+sehen | sehe, siehst, sieht, sehen, seht, sehen | sah, sahst, sah, sahen, saht, sahen | sähe | gesehen | haben | sieh, seht
+lesen | lese, liest, liest, lesen, lest, lesen | las, lasest, las, lasen, last, lasen | läse | gelesen | haben | lies, lest
+essen | esse, isst, isst, essen, esst, essen | aß, aßest, aß, aßen, aßt, aßen | äße | gegessen | haben | iss, esst
+fahren | fahre, fährst, fährt, fahren, fahrt, fahren | fuhr, fuhrst, fuhr, fuhren, fuhrt, fuhren | führe | gefahren | sein | fahr, fahrt
+schlafen | schlafe, schläfst, schläft, schlafen, schlaft, schlafen | schlief, schliefst, schlief, schliefen, schlieft, schliefen | schliefe | geschlafen | haben | schlaf, schlaft
+laufen | laufe, läufst, läuft, laufen, lauft, laufen | lief, liefst, lief, liefen, lieft, liefen | liefe | gelaufen | sein | lauf, lauft
+tragen | trage, trägst, trägt, tragen, tragt, tragen | trug, trugst, trug, trugen, trugt, trugen | trüge | getragen | haben | trag, tragt
+fallen | falle, fällst, fällt, fallen, fallt, fallen | fiel, fielst, fiel, fielen, fielt, fielen | fiele | gefallen | sein | fall, fallt
+halten | halte, hältst, hält, halten, haltet, halten | hielt, hieltest, hielt, hielten, hieltet, hielten | hielte | gehalten | haben | halt/halte, haltet
+lassen | lasse, lässt, lässt, lassen, lasst, lassen | ließ, ließest, ließ, ließen, ließt, ließen | ließe | gelassen | haben | lass, lasst
+schlagen | schlage, schlägst, schlägt, schlagen, schlagt, schlagen | schlug, schlugst, schlug, schlugen, schlugt, schlugen | schlüge | geschlagen | haben | schlag, schlagt
+waschen | wasche, wäschst, wäscht, waschen, wascht, waschen | wusch, wuschst, wusch, wuschen, wuscht, wuschen | wüsche | gewaschen | haben | wasch, wascht
+sprechen | spreche, sprichst, spricht, sprechen, sprecht, sprechen | sprach, sprachst, sprach, sprachen, spracht, sprachen | spräche | gesprochen | haben | sprich, sprecht
+helfen | helfe, hilfst, hilft, helfen, helft, helfen | half, halfst, half, halfen, halft, halfen | hülfe/hälfe | geholfen | haben | hilf, helft
+treffen | treffe, triffst, trifft, treffen, trefft, treffen | traf, trafst, traf, trafen, traft, trafen | träfe | getroffen | haben | triff, trefft
+werfen | werfe, wirfst, wirft, werfen, werft, werfen | warf, warfst, warf, warfen, warft, warfen | würfe | geworfen | haben | wirf, werft
+sterben | sterbe, stirbst, stirbt, sterben, sterbt, sterben | starb, starbst, starb, starben, starbt, starben | stürbe | gestorben | sein | stirb, sterbt
+vergessen | vergesse, vergisst, vergisst, vergessen, vergesst, vergessen | vergaß, vergaßest, vergaß, vergaßen, vergaßt, vergaßen | vergäße | vergessen | haben | vergiss, vergesst
+kommen | komme, kommst, kommt, kommen, kommt, kommen | kam, kamst, kam, kamen, kamt, kamen | käme | gekommen | sein | komm, kommt
+bleiben | bleibe, bleibst, bleibt, bleiben, bleibt, bleiben | blieb, bliebst, blieb, blieben, bliebt, blieben | bliebe | geblieben | sein | bleib, bleibt
+schreiben | schreibe, schreibst, schreibt, schreiben, schreibt, schreiben | schrieb, schriebst, schrieb, schrieben, schriebt, schrieben | schriebe | geschrieben | haben | schreib, schreibt
+trinken | trinke, trinkst, trinkt, trinken, trinkt, trinken | trank, trankst, trank, tranken, trankt, tranken | tränke | getrunken | haben | trink, trinkt
+singen | singe, singst, singt, singen, singt, singen | sang, sangst, sang, sangen, sangt, sangen | sänge | gesungen | haben | sing, singt
+finden | finde, findest, findet, finden, findet, finden | fand, fandest, fand, fanden, fandet, fanden | fände | gefunden | haben | finde/find, findet
+beginnen | beginne, beginnst, beginnt, beginnen, beginnt, beginnen | begann, begannst, begann, begannen, begannt, begannen | begänne/begönne | begonnen | haben | beginn, beginnt
+gewinnen | gewinne, gewinnst, gewinnt, gewinnen, gewinnt, gewinnen | gewann, gewannst, gewann, gewannen, gewannt, gewannen | gewänne/gewönne | gewonnen | haben | gewinn, gewinnt
+springen | springe, springst, springt, springen, springt, springen | sprang, sprangst, sprang, sprangen, sprangt, sprangen | spränge | gesprungen | sein | spring, springt
+liegen | liege, liegst, liegt, liegen, liegt, liegen | lag, lagst, lag, lagen, lagt, lagen | läge | gelegen | haben | lieg, liegt
+sitzen | sitze, sitzt, sitzt, sitzen, sitzt, sitzen | saß, saßest, saß, saßen, saßt, saßen | säße | gesessen | haben | sitz, sitzt
+stehen | stehe, stehst, steht, stehen, steht, stehen | stand, standest, stand, standen, standet, standen | stünde/stände | gestanden | haben | steh, steht
+gehen | gehe, gehst, geht, gehen, geht, gehen | ging, gingst, ging, gingen, gingt, gingen | ginge | gegangen | sein | geh, geht
+rufen | rufe, rufst, ruft, rufen, ruft, rufen | rief, riefst, rief, riefen, rieft, riefen | riefe | gerufen | haben | ruf, ruft
+schließen | schließe, schließt, schließt, schließen, schließt, schließen | schloss, schlossest, schloss, schlossen, schlosst, schlossen | schlösse | geschlossen | haben | schließ, schließt
+fliegen | fliege, fliegst, fliegt, fliegen, fliegt, fliegen | flog, flogst, flog, flogen, flogt, flogen | flöge | geflogen | sein | flieg, fliegt
+ziehen | ziehe, ziehst, zieht, ziehen, zieht, ziehen | zog, zogst, zog, zogen, zogt, zogen | zöge | gezogen | haben | zieh, zieht
+bieten | biete, bietest, bietet, bieten, bietet, bieten | bot, botest, bot, boten, botet, boten | böte | geboten | haben | biete, bietet
+verlieren | verliere, verlierst, verliert, verlieren, verliert, verlieren | verlor, verlorst, verlor, verloren, verlort, verloren | verlöre | verloren | haben | verlier/verliere, verliert
+verstehen | verstehe, verstehst, versteht, verstehen, versteht, verstehen | verstand, verstandest, verstand, verstanden, verstandet, verstanden | verstünde/verstände | verstanden | haben | versteh, versteht
+bekommen | bekomme, bekommst, bekommt, bekommen, bekommt, bekommen | bekam, bekamst, bekam, bekamen, bekamt, bekamen | bekäme | bekommen | haben | bekomm, bekommt
+gefallen | gefalle, gefällst, gefällt, gefallen, gefallt, gefallen | gefiel, gefielst, gefiel, gefielen, gefielt, gefielen | gefiele | gefallen | haben | gefall, gefallt
+ankommen | komme an, kommst an, kommt an, kommen an, kommt an, kommen an | kam an, kamst an, kam an, kamen an, kamt an, kamen an | käme an | angekommen | sein | komm an, kommt an
+anfangen | fange an, fängst an, fängt an, fangen an, fangt an, fangen an | fing an, fingst an, fing an, fingen an, fingt an, fingen an | finge an | angefangen | haben | fang an, fangt an
+anrufen | rufe an, rufst an, ruft an, rufen an, ruft an, rufen an | rief an, riefst an, rief an, riefen an, rieft an, riefen an | riefe an | angerufen | haben | ruf an, ruft an
+einladen | lade ein, lädst ein, lädt ein, laden ein, ladet ein, laden ein | lud ein, ludest ein, lud ein, luden ein, ludet ein, luden ein | lüde ein | eingeladen | haben | lade ein/lad ein, ladet ein
+aussehen | sehe aus, siehst aus, sieht aus, sehen aus, seht aus, sehen aus | sah aus, sahst aus, sah aus, sahen aus, saht aus, sahen aus | sähe aus | ausgesehen | haben | sieh aus, seht aus
+fernsehen | sehe fern, siehst fern, sieht fern, sehen fern, seht fern, sehen fern | sah fern, sahst fern, sah fern, sahen fern, saht fern, sahen fern | sähe fern | ferngesehen | haben | sieh fern, seht fern
+ausgehen | gehe aus, gehst aus, geht aus, gehen aus, geht aus, gehen aus | ging aus, gingst aus, ging aus, gingen aus, gingt aus, gingen aus | ginge aus | ausgegangen | sein | geh aus, geht aus
+einsteigen | steige ein, steigst ein, steigt ein, steigen ein, steigt ein, steigen ein | stieg ein, stiegst ein, stieg ein, stiegen ein, stiegt ein, stiegen ein | stiege ein | eingestiegen | sein | steig ein/steige ein, steigt ein
+aussteigen | steige aus, steigst aus, steigt aus, steigen aus, steigt aus, steigen aus | stieg aus, stiegst aus, stieg aus, stiegen aus, stiegt aus, stiegen aus | stiege aus | ausgestiegen | sein | steig aus/steige aus, steigt aus
+umsteigen | steige um, steigst um, steigt um, steigen um, steigt um, steigen um | stieg um, stiegst um, stieg um, stiegen um, stiegt um, stiegen um | stiege um | umgestiegen | sein | steig um/steige um, steigt um
+zurückkommen | komme zurück, kommst zurück, kommt zurück, kommen zurück, kommt zurück, kommen zurück | kam zurück, kamst zurück, kam zurück, kamen zurück, kamt zurück, kamen zurück | käme zurück | zurückgekommen | sein | komm zurück, kommt zurück
+abfahren | fahre ab, fährst ab, fährt ab, fahren ab, fahrt ab, fahren ab | fuhr ab, fuhrst ab, fuhr ab, fuhren ab, fuhrt ab, fuhren ab | führe ab | abgefahren | sein | fahr ab, fahrt ab
+weggehen | gehe weg, gehst weg, geht weg, gehen weg, geht weg, gehen weg | ging weg, gingst weg, ging weg, gingen weg, gingt weg, gingen weg | ginge weg | weggegangen | sein | geh weg, geht weg
+losfahren | fahre los, fährst los, fährt los, fahren los, fahrt los, fahren los | fuhr los, fuhrst los, fuhr los, fuhren los, fuhrt los, fuhren los | führe los | losgefahren | sein | fahr los, fahrt los
+einschlafen | schlafe ein, schläfst ein, schläft ein, schlafen ein, schlaft ein, schlafen ein | schlief ein, schliefst ein, schlief ein, schliefen ein, schlieft ein, schliefen ein | schliefe ein | eingeschlafen | sein | schlaf ein, schlaft ein
+mitbringen | bringe mit, bringst mit, bringt mit, bringen mit, bringt mit, bringen mit | brachte mit, brachtest mit, brachte mit, brachten mit, brachtet mit, brachten mit | brächte mit | mitgebracht | haben | bring mit, bringt mit
+teilnehmen | nehme teil, nimmst teil, nimmt teil, nehmen teil, nehmt teil, nehmen teil | nahm teil, nahmst teil, nahm teil, nahmen teil, nahmt teil, nahmen teil | nähme teil | teilgenommen | haben | nimm teil, nehmt teil
+verschwinden | verschwinde, verschwindest, verschwindet, verschwinden, verschwindet, verschwinden | verschwand, verschwandest, verschwand, verschwanden, verschwandet, verschwanden | verschwände | verschwunden | sein | verschwinde/verschwind, verschwindet
+entscheiden | entscheide, entscheidest, entscheidet, entscheiden, entscheidet, entscheiden | entschied, entschiedest, entschied, entschieden, entschiedet, entschieden | entschiede | entschieden | haben | entscheide/entscheid, entscheidet
+beschreiben | beschreibe, beschreibst, beschreibt, beschreiben, beschreibt, beschreiben | beschrieb, beschriebst, beschrieb, beschrieben, beschriebt, beschrieben | beschriebe | beschrieben | haben | beschreib, beschreibt
+versprechen | verspreche, versprichst, verspricht, versprechen, versprecht, versprechen | versprach, versprachst, versprach, versprachen, verspracht, versprachen | verspräche | versprochen | haben | versprich, versprecht
+empfehlen | empfehle, empfiehlst, empfiehlt, empfehlen, empfehlt, empfehlen | empfahl, empfahlst, empfahl, empfahlen, empfahlt, empfahlen | empföhle/empfähle | empfohlen | haben | empfiehl, empfehlt
+verbieten | verbiete, verbietest, verbietet, verbieten, verbietet, verbieten | verbot, verbotest, verbot, verboten, verbotet, verboten | verböte | verboten | haben | verbiete, verbietet
+unterschreiben | unterschreibe, unterschreibst, unterschreibt, unterschreiben, unterschreibt, unterschreiben | unterschrieb, unterschriebst, unterschrieb, unterschrieben, unterschriebt, unterschrieben | unterschriebe | unterschrieben | haben | unterschreib, unterschreibt
+bringen | bringe, bringst, bringt, bringen, bringt, bringen | brachte, brachtest, brachte, brachten, brachtet, brachten | brächte | gebracht | haben | bring, bringt
+denken | denke, denkst, denkt, denken, denkt, denken | dachte, dachtest, dachte, dachten, dachtet, dachten | dächte | gedacht | haben | denk, denkt
+kennen | kenne, kennst, kennt, kennen, kennt, kennen | kannte, kanntest, kannte, kannten, kanntet, kannten | kennte | gekannt | haben | kenn, kennt
+nennen | nenne, nennst, nennt, nennen, nennt, nennen | nannte, nanntest, nannte, nannten, nanntet, nannten | nennte | genannt | haben | nenn, nennt
+rennen | renne, rennst, rennt, rennen, rennt, rennen | rannte, ranntest, rannte, rannten, ranntet, rannten | rennte | gerannt | sein | renn, rennt
+erkennen | erkenne, erkennst, erkennt, erkennen, erkennt, erkennen | erkannte, erkanntest, erkannte, erkannten, erkanntet, erkannten | erkennte | erkannt | haben | erkenn, erkennt
+wissen | weiß, weißt, weiß, wissen, wisst, wissen | wusste, wusstest, wusste, wussten, wusstet, wussten | wüsste | gewusst | haben | wisse, wisst
+haben | habe, hast, hat, haben, habt, haben | hatte, hattest, hatte, hatten, hattet, hatten | hätte | gehabt | haben | hab/habe, habt
+können | kann, kannst, kann, können, könnt, können | konnte, konntest, konnte, konnten, konntet, konnten | könnte | gekonnt | haben | -, -
+müssen | muss, musst, muss, müssen, müsst, müssen | musste, musstest, musste, mussten, musstet, mussten | müsste | gemusst | haben | -, -
+dürfen | darf, darfst, darf, dürfen, dürft, dürfen | durfte, durftest, durfte, durften, durftet, durften | dürfte | gedurft | haben | -, -
+sollen | soll, sollst, soll, sollen, sollt, sollen | sollte, solltest, sollte, sollten, solltet, sollten | sollte | gesollt | haben | -, -
+wollen | will, willst, will, wollen, wollt, wollen | wollte, wolltest, wollte, wollten, wolltet, wollten | wollte | gewollt | haben | -, -
+mögen | mag, magst, mag, mögen, mögt, mögen | mochte, mochtest, mochte, mochten, mochtet, mochten | möchte | gemocht | haben | -, -
+bitten | bitte, bittest, bittet, bitten, bittet, bitten | bat, batest, bat, baten, batet, baten | bäte | gebeten | haben | bitte, bittet
+heißen | heiße, heißt, heißt, heißen, heißt, heißen | hieß, hießest, hieß, hießen, hießt, hießen | hieße | geheißen | haben | heiß/heiße, heißt
+greifen | greife, greifst, greift, greifen, greift, greifen | griff, griffst, griff, griffen, grifft, griffen | griffe | gegriffen | haben | greif, greift
+steigen | steige, steigst, steigt, steigen, steigt, steigen | stieg, stiegst, stieg, stiegen, stiegt, stiegen | stiege | gestiegen | sein | steig/steige, steigt
+schneiden | schneide, schneidest, schneidet, schneiden, schneidet, schneiden | schnitt, schnittest, schnitt, schnitten, schnittet, schnitten | schnitte | geschnitten | haben | schneide/schneid, schneidet
+genießen | genieße, genießt, genießt, genießen, genießt, genießen | genoss, genossest, genoss, genossen, genosst, genossen | genösse | genossen | haben | genieß/genieße, genießt
+wachsen | wachse, wächst, wächst, wachsen, wachst, wachsen | wuchs, wuchsest, wuchs, wuchsen, wuchst, wuchsen | wüchse | gewachsen | sein | wachs/wachse, wachst
+raten | rate, rätst, rät, raten, ratet, raten | riet, rietest, riet, rieten, rietet, rieten | riete | geraten | haben | rate/rat, ratet
+stehlen | stehle, stiehlst, stiehlt, stehlen, stehlt, stehlen | stahl, stahlst, stahl, stahlen, stahlt, stahlen | stähle/stöhle | gestohlen | haben | stiehl, stehlt
+schieben | schiebe, schiebst, schiebt, schieben, schiebt, schieben | schob, schobst, schob, schoben, schobt, schoben | schöbe | geschoben | haben | schieb, schiebt
+lügen | lüge, lügst, lügt, lügen, lügt, lügen | log, logst, log, logen, logt, logen | löge | gelogen | haben | lüg, lügt
+riechen | rieche, riechst, riecht, riechen, riecht, riechen | roch, rochst, roch, rochen, rocht, rochen | röche | gerochen | haben | riech, riecht
+sinken | sinke, sinkst, sinkt, sinken, sinkt, sinken | sank, sankst, sank, sanken, sankt, sanken | sänke | gesunken | sein | sink, sinkt
+leihen | leihe, leihst, leiht, leihen, leiht, leihen | lieh, liehst, lieh, liehen, lieht, liehen | liehe | geliehen | haben | leih, leiht
+schweigen | schweige, schweigst, schweigt, schweigen, schweigt, schweigen | schwieg, schwiegst, schwieg, schwiegen, schwiegt, schwiegen | schwiege | geschwiegen | haben | schweig/schweige, schweigt
+binden | binde, bindest, bindet, binden, bindet, binden | band, bandest, band, banden, bandet, banden | bände | gebunden | haben | binde/bind, bindet
+fließen | fließe, fließt, fließt, fließen, fließt, fließen | floss, flossest, floss, flossen, flosst, flossen | flösse | geflossen | sein | fließ, fließt
+sein | bin, bist, ist, sind, seid, sind | war, warst, war, waren, wart, waren | wäre | gewesen | sein | sei, seid
+werden | werde, wirst, wird, werden, werdet, werden | wurde, wurdest, wurde, wurden, wurdet, wurden | würde | geworden | sein | werde, werdet
+tun | tue, tust, tut, tun, tut, tun | tat, tatest, tat, taten, tatet, taten | täte | getan | haben | tu, tut
+spazieren gehen | gehe spazieren, gehst spazieren, geht spazieren, gehen spazieren, geht spazieren, gehen spazieren | ging spazieren, gingst spazieren, ging spazieren, gingen spazieren, gingt spazieren, gingen spazieren | ginge spazieren | spazieren gegangen | sein | geh spazieren, geht spazieren
+sich freuen | freue mich, freust dich, freut sich, freuen uns, freut euch, freuen sich | freute mich, freutest dich, freute sich, freuten uns, freutet euch, freuten sich | freute mich | sich gefreut | haben | freu dich, freut euch
+sich setzen | setze mich, setzt dich, setzt sich, setzen uns, setzt euch, setzen sich | setzte mich, setztest dich, setzte sich, setzten uns, setztet euch, setzten sich | setzte mich | sich gesetzt | haben | setz dich, setzt euch
+sich beeilen | beeile mich, beeilst dich, beeilt sich, beeilen uns, beeilt euch, beeilen sich | beeilte mich, beeiltest dich, beeilte sich, beeilten uns, beeiltet euch, beeilten sich | beeilte mich | sich beeilt | haben | beeil dich, beeilt euch
+sich anziehen | ziehe mich an, ziehst dich an, zieht sich an, ziehen uns an, zieht euch an, ziehen sich an | zog mich an, zogst dich an, zog sich an, zogen uns an, zogt euch an, zogen sich an | zöge mich an | sich angezogen | haben | zieh dich an, zieht euch an
+"""
+
+
+def parse_common():
+    rows = []
+    for line in COMMON.strip().splitlines():
+        inf, pres, pret, k2, part2, aux, imp = [p.strip() for p in line.split("|")]
+        rows.append((inf, [f.strip() for f in pres.split(",")], [f.strip() for f in pret.split(",")], k2, part2,
+                     aux, [f.strip() for f in imp.split(",")]))
+    return rows
+
+
+COMMON_ROWS = parse_common()
+
+
+def konjunktiv2_row(first):
+    """The Konjunktiv II row from its ich form: one ending set for every verb."""
+    head, _, tail = first.partition(" ")
+    stem = head[:-1]
+    return [" ".join(filter(None, [stem + e, tail])) for e in ("e", "est", "e", "en", "et", "en")]
+
+
+def reflexive_k2_row(first):
+    head, _, tail = first.partition(" ")  # "zöge mich an" → rows with the slot's pronoun
+    rest = tail.split(" ", 1)[1] if " " in tail else ""
+    pronouns = ["mich", "dich", "sich", "uns", "euch", "sich"]
+    return [" ".join(filter(None, [head[:-1] + e, p, rest]))
+            for e, p in zip(("e", "est", "e", "en", "et", "en"), pronouns)]
+
+
+def matches(form, expected):
+    return form in expected.split("/")
+
+
+def test_common_table_is_big_enough():
+    assert len(COMMON_ROWS) >= 150
+    assert len({r[0] for r in COMMON_ROWS}) == len(COMMON_ROWS)
+
+
+@pytest.mark.parametrize("row", COMMON_ROWS, ids=[r[0] for r in COMMON_ROWS])
+def test_common_verbs(row):
+    inf, pres, pret, k2, part2, aux, imp = row
+    t = c(inf)
+    check_shape(t)
+    assert t.infinitive == inf
+    assert t.present == pres
+    assert t.preterite == pret
+    expected_k2 = [k2] if "/" in k2 else (reflexive_k2_row(k2) if inf.startswith("sich ") else konjunktiv2_row(k2))
+    if "/" in k2:
+        assert matches(t.konjunktiv2[0], k2), t.konjunktiv2[0]
+    else:
+        assert t.konjunktiv2 == expected_k2
+    assert matches(t.past_participle, part2)
+    assert t.auxiliary == aux
+    if imp == ["-", "-"]:
+        assert t.imperative == [None, None]
+    else:
+        assert matches(t.imperative[0], imp[0]), t.imperative[0]
+        assert t.imperative[1] == imp[1]
+
+
+# ---------------------------------------------------------------- the exception lexicon
+
+CLASSES = {"s", "m", "p", "w", "a", "x", "xw", "i", "iw", "f"}
+ASKED = {"s": 178, "m": 18, "p": 7, "w": 32, "a": 440, "x": 135, "xw": 9, "i": 53, "iw": 39, "f": 17}
+HEADER = [
+    "# Exception lexicon: strong (s), mixed (m), and preterite-present (p) verbs.",
+    "# Columns: infinitive, class, pres (2/3sg stem for s/m; full-singular stem for p),",
+    "#          pret (preterite stem), konj2 (Konjunktiv II stem), part2 (full participle),",
+    "#          imp (2sg imperative override), aux (h=haben, s=sein).",
+    '# "-" means: not applicable / derive by rule.',
+    "#",
+    "# infinitive\tclass\tpres\tpret\tkonj2\tpart2\timp\taux",
+]
+NAMED_ROWS = """
+geben	s	gib	gab	gäb	gegeben	gib	h
+fahren	s	fähr	fuhr	führ	gefahren	-	s
+beginnen	s	-	begann	begänn	begonnen	-	h
+erlöschen	s	erlisch	erlosch	erlösch	erloschen	erlisch	s
+haben	m	ha	hatt	hätt	gehabt	-	h
+senden	m	-	sandt	sendet	gesandt	-	h
+wissen	p	weiß	wusst	wüsst	gewusst	wisse	h
+managen	w	-	-	-	-	manage	-
+abarten	a	-	-	-	-	-	s
+eislaufen	x	eis	-	-	-	-	s
+einweichen	xw	ein	-	-	-	-	h
+umarmen	i	um	-	-	-	-	h
+umringen	iw	um	-	-	-	-	h
+prophezeien	iw	-	-	-	-	-	h
+obsiegen	f	ob	-	-	obsiegt	-	h
+"""
+
+
+def lexicon_lines():
+    if not os.path.exists(LEXICON):
+        pytest.skip("data/deu.tsv not present")
+    with open(LEXICON, encoding="utf-8") as f:
+        text = f.read()
+    return text, [ln[:-1] if ln.endswith("\r") else ln for ln in text.split("\n")]
+
+
+def lexicon_rows():
+    _, lines = lexicon_lines()
+    return [ln.split("\t") for ln in lines if ln and not ln.startswith("#")]
+
+
+def test_lexicon_header_and_named_rows():
+    _, lines = lexicon_lines()
+    assert lines[:7] == HEADER
+    present = set(lines)
+    for row in NAMED_ROWS.strip().splitlines():
+        assert row in present, row
+
+
+def test_lexicon_row_shapes(record_property):
+    rows = lexicon_rows()
+    counts = Counter()
+    for cells in rows:
+        line = "\t".join(cells)
+        assert len(cells) == 8, line
+        inf, klass, pres, pret, konj2, part2, imp, aux = cells
+        assert klass in CLASSES, line
+        assert inf and inf == inf.strip() and " " not in inf, line
+        counts[klass] += 1
+        if klass in ("s", "m", "p"):
+            assert aux in ("h", "s"), line
+            assert pret and konj2 and part2 and "-" not in (pret, konj2, part2), line
+        elif klass == "a":
+            assert aux in ("h", "s"), line
+        elif klass in ("x", "xw", "i", "iw", "f"):
+            prefix = "" if pres == "-" else pres
+            assert inf.startswith(prefix), line
+            if klass in ("x", "i", "f"):
+                assert prefix, line  # an empty prefix would make the analysis re-read the same word
+            assert inf != prefix, line
+    report = ", ".join(f"{k} {counts[k]}/{ASKED[k]}" for k in ASKED)
+    record_property("lexicon_counts", report)
+    print("lexicon rows per class (found/asked):", report)
+    assert all(counts[k] > 0 for k in ASKED)
+    # Within one class an infinitive has one row: a repeat would silently replace the first.
+    for k in ASKED:
+        names = [r[0] for r in rows if r[1] == k]
+        assert len(names) == len(set(names)), k
+
+
+def test_every_lexicon_verb_conjugates():
+    rows = lexicon_rows()
+    overridden = {r[0] for r in rows if r[1] == "a"}
+    for cells in rows:
+        t = c(cells[0])
+        check_shape(t)
+        assert t.infinitive == cells[0]
+        if cells[1] in ("s", "m", "p"):
+            assert t.past_participle == cells[5], cells[0]
+            if cells[0] not in overridden:
+                assert t.auxiliary == ("sein" if cells[7] == "s" else "haben"), cells[0]
+        elif cells[1] == "a":
+            assert t.auxiliary == ("sein" if cells[7] == "s" else "haben"), cells[0]
+        elif cells[1] == "w" and cells[6] != "-":
+            assert t.imperative[0] == cells[6], cells[0]
+        elif cells[1] in ("x", "xw", "i", "iw", "f") and cells[5] != "-":
+            assert t.past_participle == cells[5], cells[0]
+
+
+# ---------------------------------------------------------------- the lexicon parser (C++)
+
+@pytest.fixture(scope="module")
+def checker(tmp_path_factory):
+    if not os.path.exists(LEXICON):
+        pytest.skip("needs data/deu.tsv")
+    exe = build_cpp_tool(tmp_path_factory.mktemp("deu_lexicon"), "deu_lexicon_check.cpp",
+                         [os.path.join("deu", "lexicon.cpp"), "lexicon_text.cpp"], [LEXICON])
+
+    def run(*args, text=None):
+        p = subprocess.run([str(exe), *args], input=text, capture_output=True, text=True, encoding="utf-8")
+        lines = [ln.split("\t") for ln in p.stdout.splitlines()]
+        return p.returncode, lines
+
+    return run
+
+
+ROW = "{}\t{}\t{}\t{}\t{}\t{}\t{}\t{}\n"
+
+
+@pytest.mark.parametrize("text, message", [
+    ("geben\ts\tgib\tgab\tgäb\tgegeben\tgib\n", "malformed lexicon line: geben\ts\tgib\tgab\tgäb\tgegeben\tgib"),
+    ("geben\ts\tgib\tgab\tgäb\tgegeben\tgib\th\tx\n", "malformed lexicon line: "),
+    (ROW.format("geben", "q", "-", "-", "-", "-", "-", "h"), "unknown class q in lexicon line: geben\tq"),
+    (ROW.format("geben", "s", "gib", "gab", "gäb", "gegeben", "gib", "x"), "unknown auxiliary x in lexicon line: "),
+    (ROW.format("umarmen", "i", "ab", "-", "-", "-", "-", "h"), "dual override prefix mismatch: umarmen\ti\tab"),
+    (ROW.format("umarmen", "i", "-", "-", "-", "-", "-", "h"), "dual override without prefix: umarmen"),
+    (ROW.format("eislaufen", "x", "-", "-", "-", "-", "-", "s"), "dual override without prefix: eislaufen"),
+    (ROW.format("obsiegen", "f", "-", "-", "-", "obsiegt", "-", "h"), "dual override without prefix: obsiegen"),
+])
+def test_parse_fatal_errors(checker, text, message):
+    code, out = checker("parse", text="# header\n\ngehen\ts\t-\tging\tging\tgegangen\t-\ts\n" + text)
+    assert code == 3
+    assert out[0][0] == "FATAL"
+    assert "\t".join(out[0][1:]).startswith(message)
+
+
+def test_parse_accepts_and_maps(checker):
+    text = ("# c\r\n"
+            + ROW.format("geben", "s", "gib", "gab", "gäb", "gegeben", "gib", "h").replace("\n", "\r\n")
+            + ROW.format("prophezeien", "iw", "-", "-", "-", "-", "-", "h")
+            + ROW.format("managen", "w", "-", "-", "-", "-", "manage", "-")
+            + ROW.format("antworten", "w", "-", "-", "-", "-", "-", "-")
+            + ROW.format("erleschen", "a", "-", "-", "-", "-", "-", "s")
+            + ROW.format("fahren", "a", "-", "-", "-", "-", "-", "whatever")
+            + ROW.format("senden", "m", "-", "sandt", "sendet", "gesandt", "", "h")
+            + ROW.format("einweichen", "xw", "ein", "-", "-", "-", "-", "h")
+            + ROW.format("obsiegen", "f", "ob", "-", "-", "obsiegt", "-", "h")
+            + "geben\ts\tgib\tgab\tgäbX\tgegeben\tgib\th")  # last line without LF, replaces the first
+    code, out = checker("parse", text=text)
+    assert code == 0
+    got = {tuple(r) for r in out}
+    assert ("E", "geben", "s", "=gib", "gab", "gäbX", "gegeben", "=gib", "h") in got
+    assert ("E", "senden", "m", "-", "sandt", "sendet", "gesandt", "=", "h") in got  # empty cell is a value
+    assert ("D", "prophezeien", "", "Inseparable", "1", "-") in got
+    assert ("D", "einweichen", "ein", "Separable", "1", "-") in got
+    assert ("D", "obsiegen", "ob", "Fused", "0", "=obsiegt") in got
+    assert ("W", "managen") in got and ("W", "antworten") in got
+    assert ("I", "managen", "manage") in got and not any(r[:2] == ("I", "antworten") for r in got)
+    assert ("A", "erleschen", "s") in got and ("A", "fahren", "h") in got
+    assert len(got) == len(out) == 10
+
+
+def test_builtin_lookups(checker):
+    words = ["geben", "Geben", " geben", "haben", "wissen", "managen", "antworten", "veranlassen", "einweichen",
+             "obsiegen", "erleschen", "untergehen"]
+    code, out = checker("builtin", *words)
+    assert code == 0
+    answers = {}
+    current = None
+    for r in out:
+        if r[0] == "Q":
+            current = r[1]
+            answers[current] = set()
+        else:
+            answers[current].add(tuple(r))
+    assert answers["geben"] == {("E", "geben", "s", "=gib", "gab", "gäb", "gegeben", "=gib", "h")}
+    assert answers["Geben"] == set() and answers[" geben"] == set()
+    assert any(r[:4] == ("E", "haben", "m", "=ha") for r in answers["haben"])
+    assert any(r[:3] == ("E", "wissen", "p") and r[7] == "=wisse" for r in answers["wissen"])
+    assert answers["managen"] == {("W", "managen"), ("I", "managen", "manage")}
+    assert ("W", "antworten") in answers["antworten"] and not any(r[0] == "I" for r in answers["antworten"])
+    assert ("D", "veranlassen", "", "Inseparable", "1", "-") in answers["veranlassen"]
+    assert ("D", "einweichen", "ein", "Separable", "1", "-") in answers["einweichen"]
+    assert ("D", "obsiegen", "ob", "Fused", "0", "=obsiegt") in answers["obsiegen"]
+    assert ("A", "erleschen", "s") in answers["erleschen"]
+    assert any(r[0] == "E" and r[-1] == "h" for r in answers["erleschen"])
+    assert ("D", "untergehen", "unter", "Separable", "0", "-") in answers["untergehen"]
+    assert not any(r[0] == "A" for r in answers["untergehen"])
+
+
+def test_builtin_parse_is_fast(checker):
+    code, out = checker("time")
+    assert code == 0
+    assert float(out[0][0]) < 2000.0  # microseconds
