@@ -360,7 +360,12 @@ std::string Verb::gerund() const {
     if (row_.ger) return std::string(*row_.ger);
     if (ending_ == Ending::I) return cat(infinitive_, "nd");
     std::string_view s = stem();
-    if (!s.empty() && s.back() == 'i') return cat(s, "ind");
+    if (!s.empty() && s.back() == 'i') {
+        // After a vowel the i is a glide and takes -nd alone: tăind, înapoind.
+        std::string_view body = drop_bytes(s, 1);
+        bool glide = !body.empty() && contains(REDUCTION_VOWELS, utf8::last(body));
+        return cat(s, glide ? "nd"sv : "ind"sv);
+    }
     return cat(s, "ând");
 }
 

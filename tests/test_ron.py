@@ -339,6 +339,14 @@ def test_intransitive_imperatives(verb, imperative):
     assert "doarme" not in t.imperative
 
 
+@pytest.mark.parametrize("verb,gerund", [
+    ("tăia", "tăind"), ("înapoia", "înapoind"), ("întemeia", "întemeind"), ("mângâia", "mângâind"),
+    ("studia", "studiind"), ("speria", "speriind"), ("scrie", "scriind"), ("cânta", "cântând"),
+])
+def test_gerund_after_a_glide(verb, gerund):
+    assert conj(verb).gerund == gerund
+
+
 def test_every_form_is_whole_text():
     # Every lexicon verb conjugates; a form holding a broken UTF-8 sequence
     # could not even come back as a Python string.
