@@ -230,10 +230,12 @@ const std::optional<Six>& row_of(const LexEntry& e, Tense tense) {
 }
 
 // The pure -ir verbs (no -eix-); a verb that ends with one of them is pure.
+// penedir is not among them: it is inchoative (em penedeixo), and its pure
+// forms (*peneds, *pened) are no Catalan words.
 constexpr std::string_view PURE[] = {
     "dormir", "morir",   "sortir",    "collir",     "cosir",  "cobrir",  "obrir",   "omplir",
     "tossir", "pudir",   "fugir",     "bullir",     "sentir", "consentir", "pressentir", "mentir",
-    "ajupir", "grunyir", "escopir",   "penedir",    "esmunyir", "brunzir", "retenir", "obtenir",
+    "ajupir", "grunyir", "escopir",   "esmunyir",   "brunzir", "retenir", "obtenir",
 };
 
 bool is_pure(std::string_view word) {
@@ -264,8 +266,19 @@ const LexEntry* lookup(std::string_view word, std::size_t& lemma_length) {
     return nullptr;
 }
 
+namespace {
+
+// Catalan letters that may come as a plain letter and a combining accent.
+constexpr unicode::Composition ACCENTS[] = {
+    {'a', 0x0300, U'à'}, {'e', 0x0300, U'è'}, {'o', 0x0300, U'ò'}, {'e', 0x0301, U'é'},
+    {'i', 0x0301, U'í'}, {'o', 0x0301, U'ó'}, {'u', 0x0301, U'ú'}, {'i', 0x0308, U'ï'},
+    {'u', 0x0308, U'ü'}, {'c', 0x0327, U'ç'},
+};
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    std::string lowered = unicode::to_lower(text);
+    std::string lowered = unicode::compose(unicode::to_lower(text), ACCENTS);
     std::string_view word = unicode::trim(lowered);
     bool reflexive = false;
     if (word.size() >= 3 && utf8::ends_with(word, "-se")) {

@@ -349,6 +349,9 @@ def test_ocloure_is_conjugated_like_cloure():
     ("brunzir", {"present": "brunzo brunzes brunz brunzim brunziu brunzen"}),
     ("desomplir", {"present": "desomplo desomples desomple desomplim desompliu desomplen",
                    "imperative": "desomple desompli desomplim desompliu desomplin"}),
+    # penedir is inchoative, like servir: no *peneds, *pened.
+    ("penedir", {"present": "penedeixo penedeixes penedeix penedim penediu penedeixen",
+                 "subjunctive_present": "penedeixi penedeixis penedeixi penedim penediu penedeixin"}),
 ])
 def test_joint_of_stem_and_ending(verb, checks):
     t = cat(verb)
@@ -448,9 +451,17 @@ def test_failure_messages(word, message):
     ("ÉSSER", "ésser"),
     ("\u3000cantar\u2003", "cantar"),
     ("p4rlar", "p4rlar"),  # no character check beyond the ending
+    ("e\u0301sser", "ésser"),  # a separate combining accent joins its letter
+    ("comenc\u0327ar", "començar"),
+    ("argu\u0308ir", "argüir"),
 ])
 def test_input_normalisation(word, infinitive):
     assert cat(word).infinitive == infinitive
+
+
+def test_decomposed_accents_conjugate_like_precomposed():
+    assert cat("e\u0301sser").present == cat("ésser").present
+    assert cat("comenc\u0327ar").preterite == cat("començar").preterite
 
 
 # ---------------------------------------------------------------- result class
