@@ -1,9 +1,10 @@
 import os
+import subprocess
 
 import pytest
 
 import velnor
-from conftest import needs
+from conftest import build_cpp_tool, needs
 
 pytestmark = needs("ron")
 
@@ -502,6 +503,93 @@ def test_every_class_row_sets_the_present_pattern():
         expected = {"a-ez": stem + ("h" if stem[-1] in "cg" else "") + "ez", "a-bare": stem, "e": stem,
                     "i-bare": stem, "i-esc": stem + "esc", "ih-asc": stem + "ăsc"}[code]
         assert first == expected, lemma
+
+
+# ---- helpers and parsers, through a small C++ program ----
+
+@pytest.fixture(scope="module")
+def checker(tmp_path_factory):
+    src = tmp_path_factory.mktemp("ron_data")
+    (src / "ron_classes.tsv").write_bytes(
+        "# lemma\tclass (a-ez a-bare ea e i-esc i-bare ih-asc ih-bare)\n"
+        "cânta\ta-bare\n"
+        "dormi\ti-bare\textra\n"
+        "rău\ta-rău\n"            # not a code
+        "gol\t\n"                 # empty code
+        "fărătab\n"                # no tab
+        "lua\ta-bare\n"
+        "lua\ta-ez\n"             # a later line wins
+        "crlf\te\r\n"
+        "#comentariu\te\n"
+        "ultim\tih-bare".encode("utf-8"))  # no final line feed
+    (src / "ron_overrides.tsv").write_bytes(
+        ("# lemma\t" + "\t".join(COLUMNS) + ' ("-" = derive)\n'
+         "unu\tx\n"
+         "doar\n"
+         "gol\t-\t\t-\n"
+         "lung\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\n"
+         "zxa\t-\t-\t-\t-\t-\t-\t-\t-\tzxât\t-\t-\t-\n"
+         "scoate\t-\t-\t-\t-\t-\t-\t-\t-\tscos\t-\t-\tscoase\n"
+         "trage\t-\t-\t-\t-\t-\t-\t-\t-\ttras\t-\t-\t-\n"
+         "coborî\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\tcoborî").encode("utf-8"))
+    exe = build_cpp_tool(tmp_path_factory.mktemp("ron_tool"), "ron_check.cpp",
+                         ["ron.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp", "lexicon_text.cpp"],
+                         [str(src / "ron_classes.tsv"), str(src / "ron_overrides.tsv")])
+
+    def run(*args):
+        p = subprocess.run([exe, *args], capture_output=True, check=True)
+        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
+
+    return run
+
+
+@pytest.mark.parametrize("op,cases", [
+    ("pal", {"": "", "st": "șt", "t": "ț", "cânt": "cânț", "merg": "merg", "gust": "gușt", "vând": "vânz",
+             "las": "laș", "fac": "fac"}),
+    ("diph", {"": "", "str": "str", "port": "poart", "purt": "purt", "învăț": "învăț", "leg": "leag",
+              "aștept": "așteapt", "dorm": "doarm", "cobor": "coboar", "cânt": "cânt"}),
+    ("red", {"": "", "s": "s", "se": "se", "ase": "ase", "oase": "oase", "scoase": "scose", "trase": "trăse",
+             "roase": "rose", "fuse": "fuse", "merse": "merse", "vruse": "vruse", "spuse": "spuse",
+             "arse": "arse", "cânta": "cânta", "rămase": "rămăse"}),
+])
+def test_stem_helpers(checker, op, cases):
+    got = checker(*[f"{op}:{text}" for text in cases])
+    assert [line[0] if line else "" for line in got] == list(cases.values())
+
+
+def test_class_list_parser(checker):
+    got = {lemma: line[0] for lemma, line in
+           zip(["cânta", "dormi", "rău", "gol", "fărătab", "lua", "crlf", "#comentariu", "ultim"],
+               checker("class:cânta", "class:dormi", "class:rău", "class:gol", "class:fărătab", "class:lua",
+                       "class:crlf", "class:#comentariu", "class:ultim"))}
+    assert got == {"cânta": "a-bare", "dormi": "i-bare", "rău": "NONE", "gol": "NONE", "fărătab": "NONE",
+                   "lua": "a-ez", "crlf": "e", "#comentariu": "NONE", "ultim": "ih-bare"}
+
+
+def test_override_parser(checker):
+    unu, doar, gol, lung, nimic = checker("row:unu", "row:doar", "row:gol", "row:lung", "row:nimic")
+    assert unu == ["x"] + ["~"] * 11
+    assert doar == ["~"] * 12
+    assert gol == ["~"] * 12
+    assert lung == [str(n) for n in range(1, 13)]
+    assert nimic == ["NOROW"]
+
+
+def test_participle_cut_keeps_whole_letters(checker):
+    # An -a verb whose participle cell does not end in "at": only the t is cut,
+    # never half of the â before it.
+    (zxa,) = checker("conj:zxa")
+    assert zxa[:2] == ["zxât", "zxând"]
+    assert zxa[2:8] == ["zxâi", "zxâși", "zxâ", "zxârăm", "zxârăți", "zxâră"]
+    assert zxa[8] == "zxâsem"
+
+
+def test_perfect_from_cells(checker):
+    scoate, trage, cobori = checker("conj:scoate", "conj:trage", "conj:coborî")
+    assert scoate[2:8] == ["scosei", "scoseși", "scoase", "scoaserăm", "scoaserăți", "scoaseră"]
+    assert scoate[8] == "scosesem"
+    assert trage[2:8] == ["trăsei", "trăseși", "trase", "traserăm", "traserăți", "traseră"]
+    assert cobori[2:6] == ["coborâi", "coborâși", "coborî", "coborârăm"]
 
 
 # ---- the result class ----
