@@ -123,6 +123,7 @@ def past(inf, cell):
 
 
 def strong_subj(first):
+    """Past subjunctive from its first singular: j before u after g, k and vowels (tækjum, sæjum)."""
     stem = first[:-1]
     j = "j" if stem[-1] in "gk" or stem[-1] in VOWELS else ""
     return [first, first + "r", first, stem + j + "um", stem + j + "uð", stem + j + "u"]
@@ -133,8 +134,6 @@ def subj_past(inf, cell, past_six):
         return cell[1:].split(",")
     if not cell:
         return past_six
-    if past_six[0].endswith("i"):
-        return weak_six(cell)
     return strong_subj(cell)
 
 
