@@ -129,12 +129,11 @@ std::optional<std::string> opt(std::string_view cell) {
     return std::string(cell);
 }
 
-Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    std::string_view word = unicode::trim(text);
-    if (word.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(word)) {
-        if (unicode::is_white_space(c) || !allowed_char(c)) return fail(Error{});
-    }
+namespace {
+
+// The analysis of a trimmed word of allowed characters; `matched` tells
+// whether a lexicon row governs it.
+Verb analyse(std::string_view word, bool& matched) {
 
     // Lower-case copy for matching, with the offset in the copy at which the
     // image of each input character starts: a lemma may only match from such
@@ -172,9 +171,32 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         verb.prefix = std::string(word.substr(0, best_start));
     }
     verb.stem = std::string(word.back() == 'a' ? word.substr(0, word.size() - 1) : word);
+    matched = best != nullptr;
+    return verb;
+}
 
-    bool vowel_end = is_vowel(utf8::last(word));
-    if (!vowel_end && best == nullptr && !(word.size() > 1 && utf8::ends_with(word, "st"))) return fail(Error{});
+}  // namespace
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string_view word = unicode::trim(text);
+    if (word.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(word)) {
+        if (unicode::is_white_space(c) || !allowed_char(c)) return fail(Error{});
+    }
+    bool matched = false;
+    Verb verb = analyse(word, matched);
+    if (is_vowel(utf8::last(word)) || matched) return verb;
+    if (!(word.size() > 1 && utf8::ends_with(word, "st"))) return fail(Error{});
+    // A middle-voice infinitive (kallast, finnast, sjást): conjugated as the
+    // middle voice of its active verb when that is an infinitive (ends in a vowel).
+    std::string_view active = word.substr(0, word.size() - 2);
+    if (!active.empty() && is_vowel(utf8::last(active))) {
+        bool active_matched = false;
+        Verb mid = analyse(active, active_matched);
+        mid.infinitive = std::string(word);
+        mid.middle = true;
+        return mid;
+    }
     return verb;
 }
 
@@ -204,26 +226,104 @@ std::string Verb::regular_form(std::string_view stem, Tense tense, std::size_t s
     return join(stem, ending);
 }
 
-std::string Verb::conjugate(const Verb& verb, Tense tense, Person person, Number number) {
-    std::size_t slot = static_cast<std::size_t>(person) + 3 * static_cast<std::size_t>(number);
+namespace {
+
+std::string active_form(const Verb& verb, Tense tense, std::size_t slot) {
     if (verb.entry) {
         const std::optional<Six>& forms = tense_of(*verb.entry, tense);
         if (forms) return join(verb.prefix, (*forms)[slot]);
     }
-    return regular_form(verb.stem, tense, slot);
+    return Verb::regular_form(verb.stem, tense, slot);
+}
+
+bool ends_in_consonant_before(std::string_view f, std::size_t cut) {
+    return cut > 0 && !is_vowel(utf8::decode_last(f, cut).cp);
+}
+
+// The middle voice of a stem-like form (the singular forms are all built on
+// the first person: tek > tekst, held > helst, set > sest, býð > býðst,
+// bregð > bregst, les > lest, kalla > kallast, sagði > sagðist).
+std::string middle_stem(std::string_view f) {
+    if (f.empty() || utf8::ends_with(f, "st")) return std::string(f);
+    char last = f.back();
+    if (last == 's') return join(f, "t");
+    if (last == 't') {
+        std::string_view base = f.substr(0, f.size() - 1);
+        if (!base.empty() && base.back() == 't') base.remove_suffix(1);
+        return join(base, "st");
+    }
+    if (last == 'd') return join(f.substr(0, f.size() - 1), "st");
+    if (utf8::ends_with(f, "ð")) {
+        std::size_t cut = f.size() - std::string_view("ð").size();
+        if (ends_in_consonant_before(f, cut)) return join(f.substr(0, cut), "st");
+    }
+    return join(f, "st");
+}
+
+// The middle voice of a form with a plural or second-person ending:
+// -um > -umst, -ið > -ist, -uð > -ust, a final vowel takes -st.
+std::string middle_ending(std::string_view f) {
+    if (utf8::ends_with(f, "um")) return join(f, "st");
+    if (utf8::ends_with(f, "ð")) {
+        std::size_t cut = f.size() - std::string_view("ð").size();
+        if (cut > 0 && !ends_in_consonant_before(f, cut)) return join(f.substr(0, cut), "st");
+    }
+    if (!f.empty() && is_vowel(utf8::last(f))) return join(f, "st");
+    return middle_stem(f);
+}
+
+// The middle supine: -ið, -að, -uð and -éð drop the ð (tekist, kallast, sést),
+// after another long vowel it stays (náðst); a final t goes (sagst, heyrst),
+// and -tt of a verb with past -ddi becomes -ðst (glatt > glaðst, fætt > fæðst).
+std::string middle_supine(std::string_view f, std::string_view past) {
+    if (utf8::ends_with(f, "tt")) {
+        bool d_stem = utf8::ends_with(past, "ddi");
+        return join(f.substr(0, f.size() - 2), d_stem ? "ðst" : "st");
+    }
+    if (!f.empty() && f.back() == 't' && !utf8::ends_with(f, "st")) return join(f.substr(0, f.size() - 1), "st");
+    if (utf8::ends_with(f, "ð")) {
+        std::size_t cut = f.size() - std::string_view("ð").size();
+        if (cut > 0) {
+            char32_t v = utf8::decode_last(f, cut).cp;
+            if (v == U'a' || v == U'i' || v == U'u' || v == U'é') return join(f.substr(0, cut), "st");
+        }
+    }
+    return middle_stem(f);
+}
+
+std::string middle_form(const Verb& verb, Tense tense, std::size_t slot) {
+    if (slot < 3) return middle_stem(active_form(verb, tense, 0));
+    return middle_ending(active_form(verb, tense, slot));
+}
+
+}  // namespace
+
+std::string Verb::conjugate(const Verb& verb, Tense tense, Person person, Number number) {
+    std::size_t slot = static_cast<std::size_t>(person) + 3 * static_cast<std::size_t>(number);
+    return verb.middle ? middle_form(verb, tense, slot) : active_form(verb, tense, slot);
 }
 
 Table Table::build(const Verb& verb) {
     const LexEntry* e = verb.entry ? &*verb.entry : nullptr;
+    // A middle verb is built from its active infinitive (the input without "st").
+    std::string_view infinitive = verb.infinitive;
+    if (verb.middle) infinitive.remove_suffix(2);
     Table t;
     t.infinitive = verb.infinitive;
     t.supine = e && e->supine ? form(e->supine, verb.prefix) : join(verb.stem, "að");
     t.present_participle =
-        e && e->present_participle ? form(e->present_participle, verb.prefix) : join(verb.infinitive, "ndi");
-    t.imperative[0] = e && e->imperative_singular ? form(e->imperative_singular, verb.prefix) : verb.infinitive;
-    t.imperative[1] = e && e->imperative_plural
-                          ? form(e->imperative_plural, verb.prefix)
-                          : Verb::conjugate(verb, Tense::Present, Person::Second, Number::Plural);
+        e && e->present_participle ? form(e->present_participle, verb.prefix) : join(infinitive, "ndi");
+    std::string imp_sg = e && e->imperative_singular ? form(e->imperative_singular, verb.prefix)
+                                                     : std::string(infinitive);
+    std::string imp_pl = e && e->imperative_plural ? form(e->imperative_plural, verb.prefix)
+                                                   : active_form(verb, Tense::Present, 4);
+    if (verb.middle) {
+        t.supine = middle_supine(t.supine, active_form(verb, Tense::Past, 0));
+        imp_sg = middle_stem(imp_sg);
+        imp_pl = middle_ending(imp_pl);
+    }
+    t.imperative[0] = std::move(imp_sg);
+    t.imperative[1] = std::move(imp_pl);
     Six* rows[4] = {&t.present, &t.past, &t.subjunctive_present, &t.subjunctive_past};
     for (int tense = 0; tense < 4; ++tense) {
         for (std::size_t slot = 0; slot < 6; ++slot) {

@@ -47,6 +47,10 @@ struct Verb {
     std::string stem;        // infinitive without a final "a"
     std::string prefix;      // input in front of the matched lexicon lemma
     std::optional<LexEntry> entry;
+    // A middle-voice infinitive (-st) whose active verb (the input without
+    // "st") was analysed instead: the stem, prefix and entry are the active
+    // verb's, and the table is the active one turned into the middle voice.
+    bool middle = false;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 
