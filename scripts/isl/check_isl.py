@@ -15,9 +15,13 @@ ROWS = [("present", "<pri>"), ("past", "<past>"), ("subjunctive_present", "<prs>
 SLOTS = ["<p1><sg>", "<p2><sg>", "<p3><sg>", "<p1><pl>", "<p2><pl>", "<p3><pl>"]
 
 
+MIDDLE = "--middle" in sys.argv
+ARGS = [a for a in sys.argv[1:] if a != "--middle"]
+
+
 def lemmas():
-    if len(sys.argv) > 1:
-        return sys.argv[1:]
+    if ARGS:
+        return ARGS
     out = []
     with open("data/isl.tsv", encoding="utf-8") as f:
         for line in f:
@@ -27,6 +31,14 @@ def lemmas():
 
 
 def expectations(lemma):
+    """(form, tags) pairs; with --middle, those of the lemma's middle voice (lemma + "st")."""
+    if MIDDLE:
+        t = velnor.conjugate(lemma + "st", lang="isl")
+        for attr, tag in ROWS:
+            for form, slot in zip(getattr(t, attr), SLOTS):
+                yield form, "<midv>" + tag + slot
+        yield t.supine, "<midv><supn>"
+        return
     t = velnor.conjugate(lemma, lang="isl")
     for attr, tag in ROWS:
         for form, slot in zip(getattr(t, attr), SLOTS):

@@ -172,6 +172,7 @@ def row(line):
             ip = o[3:]
         else:
             raise SystemExit(f"bad option {o!r} in {line!r}")
+    defective = not sup
     if not imp:
         imp = default_imp(inf)
     for forms in (pres, pst, sbj, sp):
@@ -180,6 +181,9 @@ def row(line):
     pp_cell = "-" if pp == inf + "ndi" else pp
     imp_cell = "-" if imp == inf else imp
     ip_cell = "-" if ip == pres[4] else ip
+    if defective:
+        # No supine, participle or imperative (skulu, munu): empty forms.
+        sup = imp_cell = ""
     return "\t".join([inf, ",".join(pres), ",".join(pst), sp_cell, ",".join(sbj), sup, pp_cell, imp_cell,
                       ip_cell, exact])
 
