@@ -142,11 +142,12 @@ Verb analyse(std::string_view word, bool& matched) {
     std::string lower;
     lower.reserve(word.size() + 8);
     std::vector<std::pair<std::size_t, std::size_t>> starts;  // (input offset, copy offset)
-    starts.reserve(word.size());
+    starts.reserve(word.size() + 1);
     for (auto it = utf8::chars(word).begin(), end = utf8::chars(word).end(); it != end; ++it) {
         starts.emplace_back(it.position(), lower.size());
         unicode::append_lower(lower, *it);
     }
+    starts.emplace_back(word.size(), lower.size());  // the empty end, for a row with an empty lemma
 
     const Lexicon& lex = lexicon();
     const RowRef* best = nullptr;
