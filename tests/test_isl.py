@@ -487,3 +487,57 @@ def test_every_row_parses_and_drives_the_engine():
         for value, cell in zip(singles, cells[5:9]):
             if cell != "-":
                 assert value == cell, (lemma, cell)
+
+
+# --- reading of lexicon rows, on a test lexicon ------------------------------------------
+
+TEST_LEXICON = (
+    "# test rows\n"
+    "\n"
+    "gefa\tgef,gefur,gefur,gefum,gefið,gefa\tgaf,gafst,gaf\t-\t-\t\t-\t-\t-\t-\n"   # past with 3 forms
+    "hefa\t\t-\t-\t-\tX\t-\t-\t-\t-\r\n"                                         # empty tense cell, CRLF
+    "stutta\tx,x,x,x,x,x\n"                                                     # short row
+    "dúa\tA,A,A,A,A,A\t-\t-\t-\tA\t-\t-\t-\t1\n"                               # exact-only
+    "dúa\tB,B,B,B,B,B\t-\t-\t-\tB\t-\t-\t-\t-\n"                               # same lemma, also a suffix
+    "dúa\tC,C,C,C,C,C\t-\t-\t-\tC\t-\t-\t-\t-\n"                               # a later tie loses
+    "Rúa\tR,R,R,R,R,R\t-\t-\t-\tR\t-\t-\t-\t-\n"                               # upper-case lemma
+    "sía\tS,S,S,S,S,S\t-\t-\t-\tS\t-\t-\t-\t1\r"                               # CR without LF stays in the cell
+)
+
+
+@pytest.fixture(scope="module")
+def isl_tool(tmp_path_factory):
+    from conftest import build_cpp_tool
+    import subprocess
+    out = tmp_path_factory.mktemp("isl_rows")
+    lexicon = out / "isl.tsv"
+    lexicon.write_bytes(TEST_LEXICON.encode("utf-8"))
+    exe = build_cpp_tool(out, "isl_check.cpp", ["isl.cpp", "lexicon_text.cpp", "unicode.cpp", "unicode_tables.cpp",
+                                                "utf8.cpp"], [str(lexicon)])
+
+    def run(*words):
+        p = subprocess.run([exe], input="\n".join(words) + "\n", capture_output=True, text=True,
+                           encoding="utf-8", check=True)
+        return [line.split("\t") for line in p.stdout.splitlines()]
+    return run
+
+
+def test_row_reading(isl_tool):
+    gefa, hefa, stutta, xdua, dua, rua, xrua, sia, xsia = isl_tool(
+        "gefa", "hefa", "stutta", "xdúa", "dúa", "rúa", "xrúa", "sía", "xsía")
+    # a past of three forms is no past: the rules take it; an empty supine cell is an empty supine
+    assert gefa[3] == "gef,gefur,gefur,gefum,gefið,gefa"
+    assert gefa[4] == "gefaði,gefaðir,gefaði,gefuðum,gefuðuð,gefuðu"
+    assert gefa[5] == ""
+    # an empty present cell gives no present; the CR before LF is dropped
+    assert hefa[2:4] == ["entry", "hefa,hefar,hefar,hefum,hefið,hefa"] and hefa[7] == "hefið"
+    assert hefa[5] == "X"
+    # a short row: missing cells are "-"
+    assert stutta[3] == "x,x,x,x,x,x" and stutta[5] == "stuttað"
+    # the exact-only row wins on the whole word; a longer word takes the first row that may end it
+    assert dua[3] == "A,A,A,A,A,A"
+    assert xdua[0] == "[x]" and xdua[3] == "xB,xB,xB,xB,xB,xB"
+    # lemmas are compared lower-cased, the prefix keeps the input
+    assert rua[3] == "R,R,R,R,R,R" and xrua[0] == "[x]" and xrua[5] == "xR"
+    # "1\r" at the end of the text is not "1": the row also matches longer words
+    assert sia[5] == "S" and xsia[5] == "xS"
