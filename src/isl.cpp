@@ -49,10 +49,8 @@ const Lexicon& lexicon() {
             std::string_view lemma = c[0];
             bool exact = c.count >= 10 && c[9] == "1";
             std::string_view key = lemma;
-            if (unicode::has_upper(lemma)) {
-                std::string low = unicode::to_lower(lemma);
-                if (low != lemma) key = l.lowered.emplace_back(std::move(low));
-            }
+            std::string low = unicode::to_lower(lemma);
+            if (low != lemma) key = l.lowered.emplace_back(std::move(low));
             l.rows[key].push_back(RowRef{line, lemma.size(), exact, index++});
         }
         return l;
@@ -134,7 +132,6 @@ namespace {
 // The analysis of a trimmed word of allowed characters; `matched` tells
 // whether a lexicon row governs it.
 Verb analyse(std::string_view word, bool& matched) {
-
     // Lower-case copy for matching, with the offset in the copy at which the
     // image of each input character starts: a lemma may only match from such
     // an offset, and the prefix is the input up to the matching character, so
