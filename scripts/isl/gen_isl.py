@@ -25,8 +25,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 VOWELS = "aáeéiíoóuúyýæö"
 
 HEADER = """\
-# Icelandic strong and irregular verbs, written from their principal parts and kept where hunspell-is
-# and Apertium's Icelandic analyser agree with every form. Lemmas are base lemmas; prefixed derivatives match by suffix
+# Icelandic strong and irregular verbs, spelled out from their principal parts and checked against two sources:
+# Apertium's Icelandic analyser (apertium-isl-eng) and hunspell-is. Lemmas are base lemmas; prefixed derivatives match by suffix
 # unless the base is exact-only (col 9). A '-' tense falls through
 # to the ō-class rule engine.
 # regenerate: python3 scripts/isl/gen_isl.py > data/isl.tsv
