@@ -63,6 +63,9 @@ cestovat | cestuji cestuješ cestuje cestujeme cestujete cestují | cestuj cestu
 děkovat | děkuji děkuješ děkuje děkujeme děkujete děkují | děkuj děkujme děkujte | děkoval | * | děkuje děkujíc
 ukazovat | ukazuji ukazuješ ukazuje ukazujeme ukazujete ukazují | ukazuj ukazujme ukazujte | ukazoval | ukazován | ukazuje ukazujíc
 kovat | kuji kuješ kuje kujeme kujete kují | kuj kujme kujte | koval | kován | kuje kujíc
+chovat | chovám chováš chová chováme chováte chovají | chovej chovejme chovejte | choval | chován | chovaje chovajíc
+schovat | schovám schováš schová schováme schováte schovají | schovej schovejme schovejte | schoval | schován | *
+navštívit | navštívím navštívíš navštíví navštívíme navštívíte navštíví | navštiv navštivme navštivte | navštívil | navštíven | *
 tisknout | tisknu tiskneš tiskne tiskneme tisknete tisknou | tiskni tiskněme tiskněte | tiskl | tisknut | tiskna tisknouc
 minout | minu mineš mine mineme minete minou | miň miňme miňte | minul | minut | *
 rozhodnout | rozhodnu rozhodneš rozhodne rozhodneme rozhodnete rozhodnou | rozhodni rozhodněme rozhodněte | rozhodl | rozhodnut | *

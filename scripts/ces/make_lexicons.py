@@ -225,6 +225,19 @@ soudit|imp=suď,suďme,suďte
 odsoudit|imp=odsuď,odsuďme,odsuďte
 sloužit|imp=služ,služme,služte
 cítit|imp=ciť,ciťme,ciťte|pass=cítěn
+chovat|pass=chován
+schovat|pass=schován
+vychovat|pass=vychován
+zachovat|pass=zachován
+uchovat|pass=uchován
+přechovat|pass=přechován
+pochovat|pass=pochován
+odchovat|pass=odchován
+navštívit|imp=navštiv,navštivme,navštivte
+svítit|imp=sviť,sviťme,sviťte
+rozsvítit|imp=rozsviť,rozsviťme,rozsviťte
+zasáhnout|pass=zasažen
+lámat|p1sg=lámu|p2sg=lámeš|p3sg=láme|p1pl=lámeme|p2pl=lámete|p3pl=lámou
 tančit|imp=tanči,tančeme,tančete
 zatančit|imp=zatanči,zatančeme,zatančete
 dosáhnout|pass=dosažen
@@ -433,6 +446,14 @@ rozkřičet překřičet zahledět pohovět
 CLASS_LITERAL = """
 bacit	i
 žnout	ne
+chovat	a
+schovat	a
+vychovat	a
+zachovat	a
+uchovat	a
+přechovat	a
+pochovat	a
+odchovat	a
 """
 
 # Aspect pairs: imperfective, then its perfective partners.
@@ -740,6 +761,9 @@ def opt(x):
     return None if x in ("-", "") else x
 
 
+FULL = set()  # lemmas whose whole paradigm is given (the bases and their prefixed verbs)
+
+
 def parse_bases():
     rows = {}
     for line in BASES.strip().splitlines():
@@ -764,6 +788,7 @@ def parse_bases():
                 cells[10] = ov["pass"]
             assert lemma not in rows, lemma
             rows[lemma] = cells
+            FULL.add(lemma)
     for line in SINGLES.strip().splitlines():
         lemma, *parts = line.split("|")
         cells = rows.setdefault(lemma, [None] * 14)
@@ -811,7 +836,7 @@ def main(out):
     # rule-built forms (passive, transgressive) is listed with a class whose
     # ending it does not carry, so that the rules derive nothing for it.
     for lemma, cells in rows.items():
-        if lemma in classes or not any(c is not None for c in cells[:6]):
+        if lemma in classes or lemma not in FULL:
             continue
         cls = ending_class(lemma)
         if not lemma.endswith(ENDING[cls]):
