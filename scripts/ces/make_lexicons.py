@@ -176,6 +176,8 @@ cpát|cpu,cpeš,cpe,cpeme,cpete,cpou|cpi,cpěme,cpěte|cpal|cpán|cpa,cpouc|-|.
 ~cpat|cpu,cpeš,cpe,cpeme,cpete,cpou|cpi,cpěme,cpěte|cpal|cpán|-|-|na za vy u pře
 štvát|štvu,štveš,štve,štveme,štvete,štvou|štvi,štvěme,štvěte|štval|štván|štva,štvouc|-|.
 ~štvat|štvu,štveš,štve,štveme,štvete,štvou|štvi,štvěme,štvěte|štval|štván|-|-|na u po vy
+vít|viji,viješ,vije,vijeme,vijete,vijí|vij,vijme,vijte|vil|vit|vije,vijíc|-|.
+~vít|vinu,vineš,vine,vineme,vinete,vinou|viň,viňme,viňte|vinul|vinut|-|-|roz za o
 muset|musím,musíš,musí,musíme,musíte,musí|-|musel|-|muse,musíc|-|.
 nechat|nechám,necháš,nechá,necháme,necháte,nechají|nech,nechme,nechte|nechal|nechán|nechaje,nechajíc|-|. za
 """
@@ -237,6 +239,9 @@ navštívit|imp=navštiv,navštivme,navštivte
 svítit|imp=sviť,sviťme,sviťte
 rozsvítit|imp=rozsviť,rozsviťme,rozsviťte
 zasáhnout|pass=zasažen
+chrápat|p1sg=chrápu|p2sg=chrápeš|p3sg=chrápe|p1pl=chrápeme|p2pl=chrápete|p3pl=chrápou
+klamat|p1sg=klamu|p2sg=klameš|p3sg=klame|p1pl=klameme|p2pl=klamete|p3pl=klamou
+stonat|p1sg=stůňu|p2sg=stůněš|p3sg=stůně|p1pl=stůněme|p2pl=stůněte|p3pl=stůňou
 lámat|p1sg=lámu|p2sg=lámeš|p3sg=láme|p1pl=lámeme|p2pl=lámete|p3pl=lámou
 tančit|imp=tanči,tančeme,tančete
 zatančit|imp=zatanči,zatančeme,zatančete
