@@ -239,6 +239,12 @@ navštívit|imp=navštiv,navštivme,navštivte
 svítit|imp=sviť,sviťme,sviťte
 rozsvítit|imp=rozsviť,rozsviťme,rozsviťte
 zasáhnout|pass=zasažen
+mýlit|imp=myl,mylme,mylte
+třídit|imp=třiď,třiďme,třiďte|pass=tříděn
+roztřídit|imp=roztřiď,roztřiďme,roztřiďte|pass=roztříděn
+zajistit|imp=zajisti,zajistěme,zajistěte
+žehlit|imp=žehli,žehleme,žehlete
+vyžehlit|imp=vyžehli,vyžehleme,vyžehlete
 chrápat|p1sg=chrápu|p2sg=chrápeš|p3sg=chrápe|p1pl=chrápeme|p2pl=chrápete|p3pl=chrápou
 klamat|p1sg=klamu|p2sg=klameš|p3sg=klame|p1pl=klameme|p2pl=klamete|p3pl=klamou
 stonat|p1sg=stůňu|p2sg=stůněš|p3sg=stůně|p1pl=stůněme|p2pl=stůněte|p3pl=stůňou
