@@ -197,7 +197,7 @@ jezdit|imp=jezdi,jezděme,jezděte
 čistit|imp=čisti,čistěme,čistěte
 vyčistit|imp=vyčisti,vyčistěme,vyčistěte
 zjistit|imp=zjisti,zjistěme,zjistěte
-myslit|imp=mysli,mysleme,myslete
+myslit|imp=mysli,mysleme,myslete|pass=myšlen
 myslet|imp=mysli,mysleme,myslete|pass=myšlen
 vymyslet|imp=vymysli,vymysleme,vymyslete|pass=vymyšlen
 domyslet|imp=domysli,domysleme,domyslete|pass=domyšlen
