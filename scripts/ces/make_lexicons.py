@@ -240,6 +240,8 @@ svítit|imp=sviť,sviťme,sviťte
 rozsvítit|imp=rozsviť,rozsviťme,rozsviťte
 zasáhnout|pass=zasažen
 mýlit|imp=myl,mylme,mylte
+radit|pass=raděn
+poradit|pass=poraděn
 třídit|imp=třiď,třiďme,třiďte|pass=tříděn
 roztřídit|imp=roztřiď,roztřiďme,roztřiďte|pass=roztříděn
 zajistit|imp=zajisti,zajistěme,zajistěte
