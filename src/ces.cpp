@@ -243,6 +243,8 @@ std::optional<std::string> Verb::imperative(int person, int number) const {
     } else {
         return std::nullopt;
     }
+    // A lemma that is nothing but its class ending ("it") leaves no base.
+    if (base.empty()) return std::nullopt;
     if (number == 0) return base;
     std::string_view b = base;
     std::string plural_stem;

@@ -279,6 +279,12 @@ def test_class_list_and_endings(verb, third_plural):
     assert conj(verb).present[5] == third_plural
 
 
+def test_bare_class_ending_has_no_imperative():
+    r = conj("it")
+    assert r.present == ["ím", "íš", "í", "íme", "íte", "í"]
+    assert r.imperative == [None, None, None]
+
+
 def test_word_of_letters_without_a_class_ending():
     # no check that the word is an infinitive: the i class applies with the
     # whole lemma as stem, so nothing rule-derived but the present and the
