@@ -44,7 +44,7 @@ lít|liji,liješ,lije,lijeme,lijete,lijí|lij,lijme,lijte|lil|lit|lije,lijíc|-|
 výt|vyji,vyješ,vyje,vyjeme,vyjete,vyjí|vyj,vyjme,vyjte|vyl|-|vyje,vyjíc|-|. za
 hnít|hniji,hniješ,hnije,hnijeme,hnijete,hnijí|hnij,hnijme,hnijte|hnil|-|hnije,hnijíc|-|. s
 znát|znám,znáš,zná,známe,znáte,znají|znej,znejme,znejte|znal|znán|znaje,znajíc|-|.
-dát|dám,dáš,dá,dáme,dáte,dají|dej,dejme,dejte|dal|dán|-|-|.
+dát|dám,dáš,dá,dáme,dáte,dají|dej,dejme,dejte|dal|dán|-|-|. vz
 zdát|zdám,zdáš,zdá,zdáme,zdáte,zdají|zdej,zdejme,zdejte|zdál|-|zdaje,zdajíc|-|.
 ptát|ptám,ptáš,ptá,ptáme,ptáte,ptají|ptej,ptejme,ptejte|ptal|-|ptaje,ptajíc|-|.
 stát|stojím,stojíš,stojí,stojíme,stojíte,stojí|stůj,stůjme,stůjte|stál|-|stoje,stojíc|-|. ob u vy po do
