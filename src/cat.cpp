@@ -146,8 +146,60 @@ bool ends_in_gu_qu(std::string_view stem) {
            utf8::ends_with(stem, "qü");
 }
 
+// The character before the last one, or 0.
+char32_t second_last(std::string_view stem) { return utf8::last(utf8::drop_last_chars(stem, 1)); }
+
+// A stem ending in a vowel followed by u or i (creu, preu, pou; boi, remei):
+// that last letter is a semivowel, not a syllable of its own. The u of gu and
+// qu is silent, so guia keeps its i as a vowel.
+bool ends_in_semivowel(std::string_view stem) {
+    char32_t c = utf8::last(stem);
+    if (c != U'u' && c != U'i') return false;
+    std::string_view rest = utf8::drop_last_chars(stem, 1);
+    if (!is_vowel(utf8::last(rest))) return false;
+    return c == U'u' || !ends_in_gu_qu(rest);
+}
+
 // Whether a following "i" must be written "ï" to stay a syllable of its own.
-bool takes_diaeresis(std::string_view stem) { return is_vowel(utf8::last(stem)) && !ends_in_gu_qu(stem); }
+bool takes_diaeresis(std::string_view stem) {
+    return is_vowel(utf8::last(stem)) && !ends_in_gu_qu(stem) && !ends_in_semivowel(stem);
+}
+
+// The -er infinitives mark the stress of the stem (témer, conèixer); every
+// other form is stressed elsewhere or needs no mark (temo, tem, temem).
+std::string without_accents(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t c : utf8::chars(text)) {
+        switch (c) {
+            case U'à': c = U'a'; break;
+            case U'è': case U'é': c = U'e'; break;
+            case U'í': c = U'i'; break;
+            case U'ò': case U'ó': c = U'o'; break;
+            case U'ú': c = U'u'; break;
+            default: break;
+        }
+        utf8::append(out, c);
+    }
+    return out;
+}
+
+bool is_sibilant(char32_t c) { return c == U's' || c == U'x' || c == U'ç' || c == U'z'; }
+
+// Second-conjugation infinitives whose whole class is irregular: without a
+// lexicon row the rules would give no real form (heure, vindre, soldre,
+// corre, péixer, malfer), so such a verb is refused instead.
+bool irregular_class(std::string_view word) {
+    if (utf8::ends_with(word, "ndre") || utf8::ends_with(word, "ldre") || utf8::ends_with(word, "rre") ||
+        utf8::ends_with(word, "ixer") || utf8::ends_with(word, "fer"))
+        return true;
+    return utf8::ends_with(word, "re") && is_vowel(utf8::last(word.substr(0, word.size() - 2)));
+}
+
+bool has_forms(const LexEntry& e) {
+    return e.pres || e.impf || e.pret || e.subjpres || e.subjimpf || e.fut_stem || e.pp || e.ger || e.imp2 ||
+           e.ppf || e.imp2pl;
+}
 
 constexpr std::string_view PRONOUNS[6] = {"em ", "et ", "es ", "ens ", "us ", "es "};
 constexpr std::string_view ELIDED[6] = {"m'", "t'", "s'", "ens ", "us ", "s'"};
@@ -178,10 +230,12 @@ const std::optional<Six>& row_of(const LexEntry& e, Tense tense) {
 }
 
 // The pure -ir verbs (no -eix-); a verb that ends with one of them is pure.
+// penedir is not among them: it is inchoative (em penedeixo), and its pure
+// forms (*peneds, *pened) are no Catalan words.
 constexpr std::string_view PURE[] = {
     "dormir", "morir",   "sortir",    "collir",     "cosir",  "cobrir",  "obrir",   "omplir",
     "tossir", "pudir",   "fugir",     "bullir",     "sentir", "consentir", "pressentir", "mentir",
-    "ajupir", "grunyir", "escopir",   "penedir",    "esmunyir", "brunzir", "retenir", "obtenir",
+    "ajupir", "grunyir", "escopir",   "esmunyir",   "brunzir", "retenir", "obtenir",
 };
 
 bool is_pure(std::string_view word) {
@@ -212,8 +266,19 @@ const LexEntry* lookup(std::string_view word, std::size_t& lemma_length) {
     return nullptr;
 }
 
+namespace {
+
+// Catalan letters that may come as a plain letter and a combining accent.
+constexpr unicode::Composition ACCENTS[] = {
+    {'a', 0x0300, U'à'}, {'e', 0x0300, U'è'}, {'o', 0x0300, U'ò'}, {'e', 0x0301, U'é'},
+    {'i', 0x0301, U'í'}, {'o', 0x0301, U'ó'}, {'u', 0x0301, U'ú'}, {'i', 0x0308, U'ï'},
+    {'u', 0x0308, U'ü'}, {'c', 0x0327, U'ç'},
+};
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    std::string lowered = unicode::to_lower(text);
+    std::string lowered = unicode::compose(unicode::to_lower(text), ACCENTS);
     std::string_view word = unicode::trim(lowered);
     bool reflexive = false;
     if (word.size() >= 3 && utf8::ends_with(word, "-se")) {
@@ -243,10 +308,18 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::size_t lemma_length = 0;
     const LexEntry* entry = lookup(word, lemma_length);
     if (entry == nullptr && word.size() == 2) return fail(Error::NotAVerb);
+    // A row without a single form names a verb whose paradigm is not known
+    // here; so does an irregular class without a row.
+    if (entry != nullptr && !has_forms(*entry)) return fail(Error::Unsupported);
+    if (entry == nullptr && conjugation == SECOND && irregular_class(word)) return fail(Error::Unsupported);
 
     Verb verb;
     verb.infinitive.assign(word);
-    verb.stem.assign(word.substr(0, word.size() - 2));
+    if (ending == "er") {
+        verb.stem = without_accents(word.substr(0, word.size() - 2));
+    } else {
+        verb.stem.assign(word.substr(0, word.size() - 2));
+    }
     if (entry != nullptr) verb.prefix.assign(word.substr(0, word.size() - lemma_length));
     verb.entry = entry;
     verb.reflexive = reflexive;
@@ -259,10 +332,7 @@ std::string Verb::future_stem() const {
     if (conjugation != SECOND) return infinitive;
     if (infinitive.back() == 'e') return infinitive.substr(0, infinitive.size() - 1);
     // -er verbs drop the accent of the stem: témer gives temeré.
-    std::string out;
-    out.reserve(infinitive.size());
-    for (char32_t c : utf8::chars(infinitive)) utf8::append(out, c == U'è' || c == U'é' ? U'e' : c);
-    return out;
+    return joined(stem, "er");
 }
 
 std::string Verb::attach(std::string_view stem, std::string_view ending, bool first_conjugation) {
@@ -289,12 +359,17 @@ std::string Verb::attach(std::string_view stem, std::string_view ending, bool fi
     } else {
         out.append(stem);
     }
-    if (ending.front() == 'i' && takes_diaeresis(out)) {
-        out.append("ï");
-        out.append(ending.substr(1));
-    } else {
-        out.append(ending);
+    if (ending.front() == 'i' || utf8::starts_with(ending, "í")) {
+        // boi + i gives boï, remei + í gives remeí: the stem's semivowel i
+        // and the ending's i are one letter.
+        if (utf8::last(out) == U'i' && ends_in_semivowel(out)) out.pop_back();
+        if (ending.front() == 'i' && takes_diaeresis(out)) {
+            out.append("ï");
+            out.append(ending.substr(1));
+            return out;
+        }
     }
+    out.append(ending);
     return out;
 }
 
@@ -304,6 +379,25 @@ std::string Verb::regular_form(Tense tense, int slot) const {
         std::string out = future_stem();
         out.append(e[slot]);
         return out;
+    }
+    if (tense == Tense::Present && slot < 3 && (conjugation == SECOND || conjugation == THIRD_PURE) && !stem.empty()) {
+        // The endings -o, -s and none meet the stem's last consonant directly.
+        std::string_view s = stem;
+        char32_t last = utf8::last(s);
+        if (last == U'c') {
+            // venço, vences, venç: a c before o or at the end is written ç.
+            std::string_view base = s.substr(0, s.size() - 1);
+            return slot == 0 ? joined(base, "ço") : slot == 1 ? joined(s, "es") : joined(base, "ç");
+        }
+        // A sibilant takes -es in the second person (cuses, peixes, brunzes);
+        // a consonant before a final l or r needs the support vowel
+        // (omples, omple; obres, obre).
+        if (slot == 1 && is_sibilant(last)) return joined(s, "es");
+        if (slot > 0 && (last == U'l' || last == U'r')) {
+            char32_t before = second_last(s);
+            if (before != 0 && !is_vowel(before) && before != last && before != U'·')
+                return joined(s, slot == 1 ? "es" : "e");
+        }
     }
     return attach(stem, e[slot], conjugation == FIRST);
 }
@@ -344,7 +438,12 @@ Table Table::build(const Verb& verb) {
     } else if (verb.conjugation == FIRST) {
         t.past_participle = joined(verb.stem, "at");
     } else if (verb.conjugation == SECOND) {
-        t.past_participle = joined(verb.stem, "ut");
+        // A c before u is written ç: revèncer gives revençut.
+        if (utf8::ends_with(verb.stem, "c")) {
+            t.past_participle = joined(std::string_view(verb.stem).substr(0, verb.stem.size() - 1), "çut");
+        } else {
+            t.past_participle = joined(verb.stem, "ut");
+        }
     } else {
         // produir gives produït: the i keeps its own syllable after a vowel.
         t.past_participle = joined(verb.stem, takes_diaeresis(verb.stem) ? "ït" : "it");

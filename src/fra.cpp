@@ -32,8 +32,10 @@ constexpr std::array<std::string_view, 17> MUTE_E_VERBS = {
     "acheter", "corseter", "crocheter", "fureter", "fileter", "haleter",    "craqueter", "paqueter",
 };
 
-constexpr std::array<std::string_view, 9> MUTE_E_PREFIXES = {
-    "", "r", "em", "re", "dé", "con", "sur", "ré", "décon",
+// recon- and pré- as in recongeler and préacheter, which take è like
+// congeler and acheter.
+constexpr std::array<std::string_view, 11> MUTE_E_PREFIXES = {
+    "", "r", "em", "re", "dé", "con", "sur", "ré", "décon", "recon", "pré",
 };
 
 constexpr std::array<std::string_view, 16> ASPIRATE_H_VERBS = {
@@ -142,45 +144,13 @@ std::string circumflex(std::string_view b) {
     return std::string(b);
 }
 
-// Composes a base letter and a following combining accent into one letter.
-char32_t compose(char32_t base, char32_t mark) noexcept {
-    switch (mark) {
-        case 0x0300:
-            switch (base) { case U'a': return U'à'; case U'e': return U'è'; case U'u': return U'ù'; default: return 0; }
-        case 0x0301:
-            return base == U'e' ? U'é' : 0;
-        case 0x0302:
-            switch (base) {
-                case U'a': return U'â'; case U'e': return U'ê'; case U'i': return U'î';
-                case U'o': return U'ô'; case U'u': return U'û'; default: return 0;
-            }
-        case 0x0308:
-            switch (base) { case U'e': return U'ë'; case U'i': return U'ï'; case U'u': return U'ü'; default: return 0; }
-        case 0x0327:
-            return base == U'c' ? U'ç' : 0;
-        default:
-            return 0;
-    }
-}
-
-std::string compose_accents(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (char32_t c : utf8::chars(s)) {
-        if (!out.empty()) {
-            unsigned char last = static_cast<unsigned char>(out.back());
-            if (last < 0x80) {
-                if (char32_t composed = compose(last, c)) {
-                    out.pop_back();
-                    utf8::append(out, composed);
-                    continue;
-                }
-            }
-        }
-        utf8::append(out, c);
-    }
-    return out;
-}
+// Letters a French word may bring with a separate combining accent.
+constexpr unicode::Composition ACCENTS[] = {
+    {'a', 0x0300, U'à'}, {'e', 0x0300, U'è'}, {'u', 0x0300, U'ù'}, {'e', 0x0301, U'é'},
+    {'a', 0x0302, U'â'}, {'e', 0x0302, U'ê'}, {'i', 0x0302, U'î'}, {'o', 0x0302, U'ô'},
+    {'u', 0x0302, U'û'}, {'e', 0x0308, U'ë'}, {'i', 0x0308, U'ï'}, {'u', 0x0308, U'ü'},
+    {'c', 0x0327, U'ç'},
+};
 
 bool has_white_space(std::string_view s) noexcept {
     for (char32_t c : utf8::chars(s))
@@ -273,7 +243,7 @@ std::optional<LexMatch> lexical(std::string_view word) {
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string lowered = unicode::to_lower(text);
-    std::string composed = compose_accents(unicode::trim(lowered));
+    std::string composed = unicode::compose(unicode::trim(lowered), ACCENTS);
     std::string_view w = composed;
 
     bool reflexive = false;
@@ -353,7 +323,11 @@ std::string Verb::compute_mute_stem(bool future) const {
         char before = s[s.size() - 2];
         if (before == 'a' || before == 'o' || before == 'u') return concat(s.substr(0, s.size() - 1), "i");
     }
+    // A stem whose last e is the second of a double ee (tweet, geek, speed,
+    // squeez: loans from English) keeps it unchanged: tweete, geeke.
+    auto after_e = [&](std::size_t at) { return at > 0 && s[at - 1] == 'e'; };
     if (ends_with(s, "el") || ends_with(s, "et")) {
+        if (after_e(s.size() - 2)) return std::string(s);
         bool mute_e = false;
         for (std::string_view verb : MUTE_E_VERBS) {
             if (!ends_with(infinitive_, verb)) continue;
@@ -404,6 +378,7 @@ std::string Verb::compute_mute_stem(bool future) const {
     }
     auto liquid = [](std::string_view u) { return u == "r" || u == "l"; };
     if (n_units == 2 && (!liquid(units[0]) || (liquid(units[0]) && liquid(units[1])))) return std::string(s);
+    if (vowel == U'e' && after_e(vowel_at)) return std::string(s);
     if (vowel == U'e' || (vowel == U'é' && !future)) {
         std::size_t vlen = vowel == U'e' ? 1 : 2;
         return concat(s.substr(0, vowel_at), "è", s.substr(vowel_at + vlen));

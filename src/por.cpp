@@ -186,6 +186,15 @@ string accented(string_view base, string_view e_accent) {
 
 int slot_of(Person p, Number n) { return static_cast<int>(p) + 3 * static_cast<int>(n); }
 
+// A decomposed accent (c + U+0327, o + U+0302) joins its letter, so that the
+// spelling rules see "ç" and "ô" as they do in precomposed input.
+constexpr unicode::Composition ACCENTS[] = {
+    {'a', 0x0300, U'à'}, {'a', 0x0301, U'á'}, {'e', 0x0301, U'é'}, {'i', 0x0301, U'í'},
+    {'o', 0x0301, U'ó'}, {'u', 0x0301, U'ú'}, {'a', 0x0302, U'â'}, {'e', 0x0302, U'ê'},
+    {'o', 0x0302, U'ô'}, {'a', 0x0303, U'ã'}, {'o', 0x0303, U'õ'}, {'u', 0x0308, U'ü'},
+    {'c', 0x0327, U'ç'},
+};
+
 }  // namespace
 
 // ---- lexicon interfaces ----
@@ -254,6 +263,11 @@ string replace_last(string_view text, string_view character, string_view replace
 Expected<Verb, Error> Verb::from_infinitive(string_view text) {
     string lowered = unicode::to_lower(text);
     string_view word = unicode::trim(lowered);
+    // The accents used here (U+0300-U+0327) all start with the byte 0xCC.
+    if (word.find('\xCC') != string_view::npos) {
+        lowered = unicode::compose(word, ACCENTS);
+        word = lowered;
+    }
     if (word.empty()) return fail(Error::NotAVerb);
     for (char32_t c : utf8::chars(word))
         if (unicode::is_white_space(c) || c == U'\'') return fail(Error::NotAVerb);

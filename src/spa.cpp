@@ -242,40 +242,13 @@ std::string with_prefix(std::string_view prefix, std::string_view form) {
     return out;
 }
 
-// The text with a combining acute, diaeresis or tilde joined to the plain
-// letter before it (á, ü, ñ written as two code points, as some keyboards
-// and file systems hand them over).
-std::string compose_accents(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char32_t c : utf8::chars(text)) {
-        char32_t composed = 0;
-        if (!out.empty()) {
-            char base = out.back();
-            if (c == 0x0301) {
-                switch (base) {
-                    case 'a': composed = U'á'; break;
-                    case 'e': composed = U'é'; break;
-                    case 'i': composed = U'í'; break;
-                    case 'o': composed = U'ó'; break;
-                    case 'u': composed = U'ú'; break;
-                    default: break;
-                }
-            } else if (c == 0x0308 && base == 'u') {
-                composed = U'ü';
-            } else if (c == 0x0303 && base == 'n') {
-                composed = U'ñ';
-            }
-        }
-        if (composed != 0) {
-            out.pop_back();
-            utf8::append(out, composed);
-        } else {
-            utf8::append(out, c);
-        }
-    }
-    return out;
-}
+// A combining acute, diaeresis or tilde joins the plain letter before it
+// (á, ü, ñ written as two code points, as some keyboards and file systems
+// hand them over).
+constexpr unicode::Composition ACCENTS[] = {
+    {'a', 0x0301, U'á'}, {'e', 0x0301, U'é'}, {'i', 0x0301, U'í'}, {'o', 0x0301, U'ó'},
+    {'u', 0x0301, U'ú'}, {'u', 0x0308, U'ü'}, {'n', 0x0303, U'ñ'},
+};
 
 // ---------------------------------------------------------------- endings
 
@@ -507,7 +480,7 @@ std::string join(std::string_view bare, std::string_view joined) {
 // ---------------------------------------------------------------- analysis
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    std::string lower = compose_accents(unicode::to_lower(text));
+    std::string lower = unicode::compose(unicode::to_lower(text), ACCENTS);
     std::string_view word = unicode::trim(lower);
     if (word.empty()) return fail(Error::NotAVerb);
 

@@ -169,4 +169,29 @@ std::string collapse_white_space(std::string_view s) {
     return out;
 }
 
+std::string compose(std::string_view text, std::span<const Composition> pairs) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        utf8::Decoded d = utf8::decode(text, pos);
+        char32_t letter = 0;
+        if (d.cp >= 0x300 && !out.empty()) {
+            for (const Composition& c : pairs) {
+                if (c.mark == d.cp && c.base == out.back()) {
+                    letter = c.letter;
+                    break;
+                }
+            }
+        }
+        if (letter != 0) {
+            out.pop_back();
+            utf8::append(out, letter);
+        } else {
+            out.append(text.substr(pos, d.len));
+        }
+        pos += d.len;
+    }
+    return out;
+}
+
 }  // namespace velnor::unicode

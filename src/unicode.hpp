@@ -2,6 +2,7 @@
 // tools/gen_unicode.py out of the Unicode Character Database.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,5 +36,18 @@ std::string_view trim(std::string_view s) noexcept;
 std::string collapse_white_space(std::string_view s);
 // Whether collapse_white_space would return the text unchanged.
 bool is_collapsed(std::string_view s) noexcept;
+
+// A plain ASCII letter followed by a combining mark, and the precomposed
+// letter the two make.
+struct Composition {
+    char base;
+    char32_t mark;
+    char32_t letter;
+};
+
+// The text with every pair listed in `pairs` joined into its precomposed
+// letter (e + U+0301 -> é, as some keyboards and file systems hand accents
+// over); every other character stays as it is.
+std::string compose(std::string_view text, std::span<const Composition> pairs);
 
 }  // namespace velnor::unicode

@@ -304,6 +304,37 @@ def test_lexicon_rows(verb, forms):
     assert singles(conj(verb)) == forms
 
 
+@pytest.mark.parametrize("verb,forms", [
+    # British spellings with one final l double it like their American twins.
+    ("distil", ("distilled", "distilled", "distilling", "distils")),
+    ("fulfil", ("fulfilled", "fulfilled", "fulfilling", "fulfils")),
+    ("instil", ("instilled", "instilled", "instilling", "instils")),
+    ("enrol", ("enrolled", "enrolled", "enrolling", "enrols")),
+    ("appal", ("appalled", "appalled", "appalling", "appals")),
+    ("enthral", ("enthralled", "enthralled", "enthralling", "enthrals")),
+    # Short and compound verbs that double their last consonant.
+    ("up", ("upped", "upped", "upping", "ups")),
+    ("war", ("warred", "warred", "warring", "wars")),
+    ("dis", ("dissed", "dissed", "dissing", "disses")),
+    ("ref", ("reffed", "reffed", "reffing", "refs")),
+    ("schlep", ("schlepped", "schlepped", "schlepping", "schleps")),
+    ("surveil", ("surveilled", "surveilled", "surveilling", "surveils")),
+    ("foxtrot", ("foxtrotted", "foxtrotted", "foxtrotting", "foxtrots")),
+    ("nightclub", ("nightclubbed", "nightclubbed", "nightclubbing", "nightclubs")),
+    ("teargas", ("teargassed", "teargassed", "teargassing", "teargasses")),
+    # Compounds of strong verbs.
+    ("housebreak", ("housebroke", "housebroken", "housebreaking", "housebreaks")),
+    ("joyride", ("joyrode", "joyridden", "joyriding", "joyrides")),
+    ("spellbind", ("spellbound", "spellbound", "spellbinding", "spellbinds")),
+    ("spoonfeed", ("spoonfed", "spoonfed", "spoonfeeding", "spoonfeeds")),
+    ("countersink", ("countersank", "countersunk", "countersinking", "countersinks")),
+    ("outlay", ("outlaid", "outlaid", "outlaying", "outlays")),
+    ("underbuy", ("underbought", "underbought", "underbuying", "underbuys")),
+])
+def test_forms_the_rules_miss(verb, forms):
+    assert singles(conj(verb)) == forms
+
+
 def test_be_agrees_in_person():
     r = conj("be")
     assert r.present_row == ["am", "are", "is", "are", "are", "are"]

@@ -303,6 +303,22 @@ def test_participles_and_imperative(verb, prsp, pp, imperative):
     assert (t.present_participle, t.past_participle, t.imperative) == (prsp, pp, imperative)
 
 
+@pytest.mark.parametrize("verb,present,future0", [
+    # English loans with a double ee keep it before a mute e.
+    ("tweeter", "tweete tweetes tweete tweetons tweetez tweetent", "tweeterai"),
+    ("retweeter", "retweete retweetes retweete retweetons retweetez retweetent", "retweeterai"),
+    ("geeker", "geeke geekes geeke geekons geekez geekent", "geekerai"),
+    ("speeder", "speede speedes speede speedons speedez speedent", "speederai"),
+    # Compounds of geler and acheter take è like their bases.
+    ("recongeler", "recongèle recongèles recongèle recongelons recongelez recongèlent", "recongèlerai"),
+    ("préacheter", "préachète préachètes préachète préachetons préachetez préachètent", "préachèterai"),
+])
+def test_mute_e_stems(verb, present, future0):
+    t = conj(verb)
+    assert (t.present, t.future[0]) == (row(present), future0)
+    assert t.subjunctive_present[5] == row(present)[5]
+
+
 # ---- defective verbs ----
 
 def test_falloir_is_impersonal():

@@ -40,6 +40,25 @@ def test_normalised_infinitive_and_repr():
     assert conj("FALAR").present[0] == "falo"
 
 
+@pytest.mark.parametrize("word,infinitive,present0,preterite0,subjunctive0", [
+    # Decomposed accents give the same verb as precomposed ones.
+    ("come\u0063\u0327ar", "começar", "começo", "comecei", "comece"),
+    ("ALMO\u0043\u0327AR", "almoçar", "almoço", "almocei", "almoce"),
+    ("po\u0302r", "pôr", "ponho", "pus", "ponha"),
+    ("PO\u0302R", "pôr", "ponho", "pus", "ponha"),
+])
+def test_decomposed_accents(word, infinitive, present0, preterite0, subjunctive0):
+    r = conj(word)
+    assert r.infinitive == infinitive
+    assert (r.present[0], r.preterite[0], r.subjunctive_present[0]) == (present0, preterite0, subjunctive0)
+
+
+def test_decomposed_compor_with_circumflex_is_refused_like_compor():
+    with pytest.raises(ValueError) as e:
+        conj("compo\u0302r")
+    assert str(e.value) == "not a Portuguese infinitive"
+
+
 def test_class_shape():
     cls = velnor.PortugueseConjugation
     assert cls.__doc__ == ("The full conjugation table of one Portuguese verb. Rows are\n"

@@ -75,6 +75,9 @@ def simpf_i(s):
 
 ROWS = []
 SEEN = set()
+# While set, the next row is written under this lemma: a variant infinitive
+# (tindre, vindre, valdre) takes the whole paradigm of its standard form.
+AS_LEMMA = []
 
 
 def cell(v):
@@ -88,6 +91,8 @@ def cell(v):
 
 def row(lemma, pres=None, impf=None, pret=None, subjpres=None, subjimpf=None, fut=None, pp=None, ger=None,
         imp2=None, ppf=None, imp2pl=None, exact=False):
+    if AS_LEMMA:
+        lemma = AS_LEMMA.pop()
     assert lemma not in SEEN, lemma
     SEEN.add(lemma)
     if isinstance(pres, str) and "," in pres:
@@ -225,7 +230,7 @@ def prendre(p, exact=False):
 
 
 def escriure(p, exact=False):
-    b = p + ("escri" if p in ("", "re", "sobre") else "scri")
+    b = p + ("escri" if p in ("", "re", "sobre", "sota", "co") else "scri")
     row(b + "ure", [b + "c", b + "us", b + "u", b + "vim", b + "viu", b + "uen"], impf_e(b + "v"), pret_i(b + "v"),
         subj_e(b + "gu"), simpf_i(b + "v"), b + "ur", b + "t", b + "vint", b + "u", b + "ta", b + "viu", exact)
 
@@ -574,7 +579,7 @@ cloure("con")
 cloure("in")
 cloure("ex")
 cloure("re")
-row("ocloure", None, None, None, None, None, None, "oclòs", "ocloent", None, "oclosa", None)
+cloure("o")
 plaure("", exact=True)
 plaure("com", exact=True)
 plaure("des")
@@ -729,8 +734,124 @@ treure("retro")
 seure("sobre")
 cloure("des")
 correr("des")
+# Rows with no form at all: the engine refuses these verbs rather than guess
+# their paradigm by rule (it would give tosss, engrosss).
 for v in ("tosser", "engrosser", "enrosser", "espesser"):
     row(v)
+
+
+def variant(lemma, make, *args, **kw):
+    """Writes the row of `make(*args)` under the variant infinitive `lemma`."""
+    AS_LEMMA.append(lemma)
+    make(*args, **kw)
+    assert not AS_LEMMA
+
+
+# Variant infinitives (Valencian and Balearic) conjugated with the paradigm
+# of the standard verb: tindre is tenir, vindre venir, valdre valer, esser
+# ésser; and derivatives that the rules or the suffix match got wrong.
+variant("esser", row, "ésser", "sóc,ets,és,som,sou,són", ["era", "eres", "era", "érem", "éreu", "eren"],
+        ["fui", "fores", "fou", "fórem", "fóreu", "foren"], ["sigui", "siguis", "sigui", "siguem", "sigueu", "siguin"],
+        ["fos", "fossis", "fos", "fóssim", "fóssiu", "fossin"], "ser", "estat", "essent", "sigues", "estada", "sigueu",
+        exact=True)
+variant("tindre", tenir, "", exact=True)
+for p in ("abs", "a", "cap", "car", "con", "de", "entre", "man", "menys", "ob", "re", "sos", "vil"):
+    variant(p + "tindre", tenir, p)
+for p in ("cap", "car", "vil"):
+    tenir(p)
+variant("vindre", venir, "", exact=True)
+for p in ("ad", "a", "contra", "con", "desa", "descon", "entre", "esde", "inter", "ob", "per", "pre", "pro", "recon",
+          "re", "sobre", "sub"):
+    variant(p + "vindre", venir, p)
+for p in ("descon", "entre", "ob", "per", "recon"):
+    venir(p)
+variant("valdre", velar, "valer", "valc,vals,val,valem,valeu,valen", impf_e("val"), "valgu", "valdr", "valgut",
+        "valguda", "valent", "val", "valeu", exact=True)
+for p in ("equi", "pre", "sobre"):
+    variant(p + "valdre", velar, p + "valer", f"{p}valc,{p}vals,{p}val,{p}valem,{p}valeu,{p}valen",
+            impf_e(p + "val"), p + "valgu", p + "valdr", p + "valgut", p + "valguda", p + "valent", p + "val",
+            p + "valeu")
+velar("sobrevaler", "sobrevalc,sobrevals,sobreval,sobrevalem,sobrevaleu,sobrevalen", impf_e("sobreval"),
+      "sobrevalgu", "sobrevaldr", "sobrevalgut", "sobrevalguda", "sobrevalent", "sobreval", "sobrevaleu")
+variant("caler", velar, "caldre", "calc,cals,cal,calem,caleu,calen", impf_e("cal"), "calgu", "caldr", "calgut",
+        "calguda", "calent", "cal", "caleu")
+variant("doler", oldre, "doldre", "dolgut")
+for p in ("ull", "sal", "sobre", "mal", "mam"):
+    prendre(p)
+for lemma, pp in (("corfondre", "corfós"), ("marfondre", "marfós"), ("perfondre", "perfós"),
+                  ("transfondre", "transfós"), ("despondre", "despost"), ("traspondre", "traspost")):
+    ondre(lemma, pp)
+oldre("reabsoldre", "reabsolt")
+oldre("exsoldre", "exsolt")
+for lemma in ("carvendre", "retrovendre"):
+    p = lemma[:-6]
+    row(lemma, [p + "venc", p + "vens", p + "vèn", p + "venem", p + "veneu", p + "venen"], impf_e(p + "ven"),
+        pret_e(p + "vengu"), subj_e(p + "vengu"), simpf_e(p + "vengu"), p + "vendr", p + "venut", p + "venent",
+        p + "vèn", p + "venuda", p + "veneu")
+beure("re")
+seure("res")
+velar("menyscreure", "menyscrec,menyscreus,menyscreu,menyscreiem,menyscreieu,menyscreuen", impf_ei("menyscr"),
+      "menyscregu", "menyscreur", "menyscregut", "menyscreguda", "menyscreient", "menyscreu", "menyscreieu")
+veure("mal")
+veure("ben")
+row("entreploure", "entreploc,entreplous,entreplou,entreplovem,entreploveu,entreplouen", impf_e("entreplov"),
+    pret_e("entreplogu"), subj_e("entreplogu"), simpf_e("entreplogu"), "entreplour", "entreplogut", "entreplovent",
+    "entreplou", "entreploguda", "entreploveu")
+row("recoure", "recoc,recous,recou,recoem,recoeu,recouen", impf_e("reco"), pret_e("recogu"), subj_e("recogu"),
+    simpf_e("recogu"), "recour", "recuit", "recoent", "recou", "recuita", "recoeu")
+moure("so")
+escriure("sota")
+escriure("co")
+cloure("en")
+plaure("descom")
+treure("de")
+dir("mal")
+dir("entre")
+fer("liqüe")
+fugir("con")
+fugir("en")
+row("desacollir", ["desacullo", "desaculls", "desacull", "desacollim", "desacolliu", "desacullen"],
+    impf_e("desacoll"), pret_i("desacoll"),
+    ["desaculli", "desacullis", "desaculli", "desacollim", "desacolliu", "desacullin"], simpf_i("desacoll"),
+    "desacollir", "desacollit", "desacollint", "desacull", "desacollida", "desacolliu")
+inchoative("encollir")      # not the pure collir
+inchoative("desencollir")
+inchoative("desempobrir")   # not obrir
+inchoative("eixobrir")
+inchoative("recomplir", pp="recomplert", ppf="recomplerta")   # not omplir
+pure("recosir", ["recuso", "recuses", "recús"])
+sortir("res")
+row("premorir", "premoro,premors,premor,premorim,premoriu,premoren", impf_e("premor"), pret_i("premor"),
+    subj_i("premor"), simpf_i("premor"), "premorir", "premort", "premorint", "premor", "premorta", "premoriu")
+inchoative("sobreimprimir", pp="sobreimprès", ppf="sobreimpresa")
+metre("reemetre")
+metre("manumetre")
+metre("demetre")
+correr("a")
+correr("de")
+correr("en")
+neixer("sobre")
+vencer("contòrcer", "contort")
+vencer("estòrcer", "estort")
+vencer("colltòrcer", "colltort")
+enyer("destrènyer", "destret", "destreta")
+vencer("destòrcer", "destorçut")   # not estòrcer
+variant("caber", row, "cabre", "quep,caps,cap,cabem,cabeu,caben", impf_e("cab"), pret_e("cab"),
+        ["càpiga", "càpigues", "càpiga", "capiguem", "capigueu", "càpiguen"], simpf_e("cab"), "cabr", "cabut",
+        "cabent", "cap", "cabuda", "cabeu")
+for lemma, pres3 in (("munyir", ["munyo", "munys", "muny"]), ("funyir", ["funyo", "funys", "funy"]),
+                     ("retrunyir", ["retrunyo", "retrunys", "retruny"]),
+                     ("escruixir", ["escruixo", "escruixes", "escruix"])):
+    pure(lemma, pres3)
+row("pellobrir", "pellobro,pellobres,pellobre,pellobrim,pellobriu,pellobren", impf_e("pellobr"), pret_i("pellobr"),
+    subj_i("pellobr"), simpf_i("pellobr"), "pellobrir", "pellobert", "pellobrint", "pellobre", "pelloberta",
+    "pellobriu")
+row("redargüir", "redargüeixo,redargüeixes,redargüeix,redarguïm,redarguïu,redargüeixen",
+    ["redarguïa", "redarguïes", "redarguïa", "redargüíem", "redargüíeu", "redarguïen"],
+    ["redargüí", "redarguïres", "redargüí", "redargüírem", "redargüíreu", "redarguïren"],
+    ["redargüeixi", "redargüeixis", "redargüeixi", "redarguïm", "redarguïu", "redargüeixin"],
+    ["redargüís", "redarguïssis", "redargüís", "redargüíssim", "redargüíssiu", "redarguïssin"], "redargüir",
+    "redarguït", "redargüint", "redargüeix", "redarguïda", "redarguïu")
 
 
 def main():
