@@ -330,7 +330,8 @@ def test_capitalised_rows():
     ("k-märka", "k-märka"),
     ("ku-anmäla", "ku-anmäla"),
     ("Hoppas", "hoppas"),
-    ("ÅKA", "ÅKA"),
+    ("ÅKA", "åka"),
+    ("ÅRA", "ÅRA"),
     ("ªb", "ªb"),
     ("crème", "crème"),
 ])
