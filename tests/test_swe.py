@@ -40,6 +40,7 @@ titta tittar tittade tittat titta
 öppna öppnar öppnade öppnat öppna
 stänga stänger stängde stängt stäng
 köpa köper köpte köpt köp
+åka åker åkte åkt åk
 läsa läser läste läst läs
 tycka tycker tyckte tyckt tyck
 tänka tänker tänkte tänkt tänk
@@ -244,6 +245,7 @@ def test_passive(verb, passives):
     ("ses", ("ses", "sågs", "setts")),
     ("behövas", ("behövs", "behövdes", "behövts")),
     ("töras", ("törs", "tordes", "torts")),
+    ("födas", ("föds", "föddes", "fötts")),
 ])
 def test_deponents(verb, forms):
     r = conj(verb)
