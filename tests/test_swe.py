@@ -41,6 +41,16 @@ titta tittar tittade tittat titta
 stänga stänger stängde stängt stäng
 köpa köper köpte köpt köp
 åka åker åkte åkt åk
+skilja skiljer skilde skilt skilj
+gräva gräver grävde grävt gräv
+begära begär begärde begärt begär
+jämföra jämför jämförde jämfört jämför
+inse inser insåg insett inse
+motta mottar mottog mottagit motta
+påstå påstår påstod påstått påstå
+pågå pågår pågick pågått pågå
+innebära innebär innebar inneburit innebär
+förbereda förbereder förberedde förberett förbered
 läsa läser läste läst läs
 tycka tycker tyckte tyckt tyck
 tänka tänker tänkte tänkt tänk
