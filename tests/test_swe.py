@@ -42,6 +42,16 @@ stänga stänger stängde stängt stäng
 köpa köper köpte köpt köp
 åka åker åkte åkt åk
 skilja skiljer skilde skilt skilj
+klippa klipper klippte klippt klipp
+förlänga förlänger förlängde förlängt förläng
+ärva ärver ärvde ärvt ärv
+skylla skyller skyllde skyllt skyll
+bero beror berodde berott bero
+anlända anländer anlände anlänt anländ
+redogöra redogör redogjorde redogjort redogör
+tjänstgöra tjänstgör tjänstgjorde tjänstgjort tjänstgör
+sysselsätta sysselsätter sysselsatte sysselsatt sysselsätt
+kartlägga kartlägger kartlade kartlagt kartlägg
 gräva gräver grävde grävt gräv
 begära begär begärde begärt begär
 jämföra jämför jämförde jämfört jämför
