@@ -245,6 +245,10 @@ def test_zu_and_white_space(word):
     ("untergehen", "untergehen", "unterzugehen", "untergegangen"),
     ("umarmen", "umarmen", "zu umarmen", "umarmt"),
     ("dasein", "dasein", "dazusein", "dagewesen"),
+    ("hinzutun", "hinzutun", "hinzuzutun", "hinzugetan"),  # hinzu + tun: "zutun" is a plausible rest
+    ("dazutun", "dazutun", "dazuzutun", "dazugetan"),
+    ("abzutun", "abtun", "abzutun", "abgetan"),  # zu-infinitives over tun read back
+    ("wehzutun", "wehtun", "wehzutun", "wehgetan"),
     ("beichten", "beichten", "zu beichten", "gebeichtet"),  # forced weak: never split as be + ichten
     ("wetteifern", "wetteifern", "zu wetteifern", "gewetteifert"),
 ])
@@ -265,10 +269,50 @@ def test_prefix_placement():
     assert c("antworten").imperative[0] == "antworte"
 
 
+@pytest.mark.parametrize("word, present0, preterite0, part2", [
+    ("anhängen", "hänge an", "hängte an", "angehängt"),  # transitive: weak over the strong hängen
+    ("einhängen", "hänge ein", "hängte ein", "eingehängt"),
+    ("umhängen", "hänge um", "hängte um", "umgehängt"),
+    ("durchnässen", "durchnässe", "durchnässte", "durchnässt"),  # durch- inseparable
+    ("relaxen", "relaxe", "relaxte", "relaxt"),  # stress on the second syllable: no ge-
+    ("anmarschieren", "marschiere an", "marschierte an", "anmarschiert"),  # separable over -ieren
+    ("abtrainieren", "trainiere ab", "trainierte ab", "abtrainiert"),
+    ("hineininterpretieren", "interpretiere hinein", "interpretierte hinein", "hineininterpretiert"),
+    ("nachspionieren", "spioniere nach", "spionierte nach", "nachspioniert"),
+    ("herbeizitieren", "zitiere herbei", "zitierte herbei", "herbeizitiert"),
+    ("umformatieren", "formatiere um", "formatierte um", "umformatiert"),
+    ("ausbedingen", "bedinge aus", "bedingte aus", "ausbedungen"),
+    # herum, hindurch, darunter, dahinter, dagegen are no listed prefixes: without a row the split
+    # reads her + umspielen, da + gegenstemmen ("umspielt her", "gegenstemmt da")
+    ("herumspielen", "spiele herum", "spielte herum", "herumgespielt"),
+    ("hindurchschauen", "schaue hindurch", "schaute hindurch", "hindurchgeschaut"),
+    ("darunterfallen", "falle darunter", "fiel darunter", "daruntergefallen"),
+    ("dahinterklemmen", "klemme dahinter", "klemmte dahinter", "dahintergeklemmt"),
+    ("dagegenstemmen", "stemme dagegen", "stemmte dagegen", "dagegengestemmt"),
+    ("weißwaschen", "wasche weiß", "wusch weiß", "weißgewaschen"),  # weiß is not weis
+    ("rückwärtsgehen", "gehe rückwärts", "ging rückwärts", "rückwärtsgegangen"),
+    ("dortbleiben", "bleibe dort", "blieb dort", "dortgeblieben"),
+    ("befleißen", "befleiße", "befliss", "beflissen"),
+])
+def test_lexicon_readings(word, present0, preterite0, part2):
+    t = c(word)
+    assert (t.present[0], t.preterite[0], t.past_participle) == (present0, preterite0, part2)
+
+
 def test_lexicon_auxiliaries():
     assert c("erleschen").auxiliary == "sein"  # the "a" row wins over the entry's own h
     assert c("abarten").auxiliary == "sein"
     assert c("eislaufen").auxiliary == "sein"
+
+
+@pytest.mark.parametrize("word, auxiliary", [
+    ("missraten", "sein"), ("mißraten", "sein"), ("verraten", "haben"),  # das Kind ist missraten
+    ("missglücken", "sein"), ("missfallen", "haben"), ("gefallen", "haben"), ("verfallen", "sein"),
+    ("bekommen", "haben"), ("entkommen", "sein"), ("erfahren", "haben"), ("abfahren", "sein"),
+    ("herumschwirren", "sein"), ("herumsegeln", "sein"), ("darunterfallen", "sein"),
+])
+def test_auxiliary_of_prefixed_verbs(word, auxiliary):
+    assert c(word).auxiliary == auxiliary
 
 
 # ---------------------------------------------------------------- rejected inputs

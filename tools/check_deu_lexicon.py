@@ -259,7 +259,7 @@ def weak(word):
 
 
 def plausible_base(rest):
-    if rest in SUPPLETIVE or rest in LEX.entries or rest in LEX.weak:
+    if rest in SUPPLETIVE or rest in LEX.entries or rest in LEX.weak or rest == "zutun":
         return True
     v = weak(rest)
     if v is None or v.ieren:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "../utf8.hpp"
 #include "lexicon.hpp"
@@ -47,18 +48,34 @@ struct Candidate {
 
 using Candidates = std::array<Candidate, SEPARABLE_PREFIXES.size() + INSEPARABLE_PREFIXES.size()>;
 
-// Both lists, longest first; entries of equal length keep list order.
-const Candidates& candidates() {
-    static const Candidates SORTED = [] {
-        Candidates c{};
+// Both lists, longest first (entries of equal length keep list order), then
+// grouped by first byte without changing that order inside a group: a word
+// only ever needs the group of its own first byte.
+struct Index {
+    Candidates sorted{};
+    std::array<std::uint16_t, 257> group{};  // group of byte b: sorted[group[b], group[b + 1])
+};
+
+const Index& index() {
+    static const Index INDEX = [] {
+        Index x;
         std::size_t i = 0;
-        for (auto p : SEPARABLE_PREFIXES) c[i++] = {p, Separability::Separable};
-        for (auto p : INSEPARABLE_PREFIXES) c[i++] = {p, Separability::Inseparable};
-        std::stable_sort(c.begin(), c.end(),
+        for (auto p : SEPARABLE_PREFIXES) x.sorted[i++] = {p, Separability::Separable};
+        for (auto p : INSEPARABLE_PREFIXES) x.sorted[i++] = {p, Separability::Inseparable};
+        std::stable_sort(x.sorted.begin(), x.sorted.end(),
                          [](const Candidate& a, const Candidate& b) { return a.text.size() > b.text.size(); });
-        return c;
+        auto first = [](const Candidate& c) { return static_cast<unsigned char>(c.text.front()); };
+        std::stable_sort(x.sorted.begin(), x.sorted.end(),
+                         [&](const Candidate& a, const Candidate& b) { return first(a) < first(b); });
+        std::size_t k = 0;
+        for (std::size_t b = 0; b < 256; ++b) {
+            x.group[b] = static_cast<std::uint16_t>(k);
+            while (k < x.sorted.size() && first(x.sorted[k]) == b) ++k;
+        }
+        x.group[256] = static_cast<std::uint16_t>(k);
+        return x;
     }();
-    return SORTED;
+    return INDEX;
 }
 
 }  // namespace
@@ -67,7 +84,11 @@ std::span<const std::string_view> separable_prefixes() noexcept { return SEPARAB
 std::span<const std::string_view> inseparable_prefixes() noexcept { return INSEPARABLE_PREFIXES; }
 
 std::optional<Split> split(std::string_view word) {
-    for (const Candidate& c : candidates()) {
+    if (word.empty()) return std::nullopt;
+    const Index& x = index();
+    const auto b = static_cast<unsigned char>(word.front());
+    for (std::size_t k = x.group[b]; k < x.group[b + 1]; ++k) {
+        const Candidate& c = x.sorted[k];
         if (!utf8::starts_with(word, c.text)) continue;
         std::string_view rest = word.substr(c.text.size());
         if (plausible_base(rest)) return Split{c.text, c.separability, rest};
@@ -79,6 +100,10 @@ std::optional<Split> split(std::string_view word) {
 
 bool plausible_base(std::string_view rest) {
     if (rest == "tun" || rest == "werden" || rest == "sein") return true;
+    // "zu" before tun: the weak rule refuses the word, yet it reads as zu + tun,
+    // which makes hinzutun and dazutun verbs and lets abzutun or wehzutun be
+    // read back as abtun, wehtun (every other "zu" + base ends in -en anyway).
+    if (rest == "zutun") return true;
     if (lexicon::lookup(rest) != nullptr) return true;
     if (lexicon::is_forced_weak(rest)) return true;
     std::optional<WeakParts> w = weak_parts(rest);

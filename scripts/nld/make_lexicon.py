@@ -1,0 +1,828 @@
+#!/usr/bin/env python3
+"""Writes data/nld.tsv: the Dutch verbs whose forms the rule engine gets wrong.
+
+The verbs are listed below by hand: strong, mixed and irregular verbs by their
+principal parts, the weak verbs whose stem or participle the spelling rules
+miss, and the prefixed and particle verbs built on them. This script spells
+out every cell (the present row, past, participles, imperative) from those
+parts; every generated form was checked against the nl hunspell dictionary.
+
+    python3 scripts/nld/make_lexicon.py > data/nld.tsv
+"""
+import sys
+
+HEADER = [
+    "# Dutch verbs whose forms the rule engine gets wrong: strong, mixed and irregular verbs, weak verbs",
+    "# whose stem or participle the spelling rules miss, and prefixed and particle verbs; written by hand",
+    "# and checked against the nl hunspell dictionary. Lookup is by exact lemma (no prefix matching).",
+    "# Regenerate: python3 scripts/nld/make_lexicon.py > data/nld.tsv",
+    "# lemma\tstem\tpres\tpast_sg\tpast_pl\tpp\timp\tprespart",
+]
+
+VOWELS = "aeiouáéíóúàèäëïöü"
+PAIRS = {"aa", "ai", "au", "ee", "ei", "eu", "ie", "oe", "oi", "oo", "ou", "ui", "uu"}
+
+# Irregular verbs, every cell written out.
+LITERAL = """
+zijn	ben	ben,bent,is,zijn,zijn,zijn	was	waren	geweest	wees	zijnd
+hebben	heb	heb,hebt,heeft,hebben,hebben,hebben	had	hadden	gehad	heb	hebbend
+kunnen	kan	kan,kunt,kan,kunnen,kunnen,kunnen	kon	konden	gekund		kunnend
+mogen	mag	mag,mag,mag,mogen,mogen,mogen	mocht	mochten	gemogen		mogend
+willen	wil	wil,wilt,wil,willen,willen,willen	wilde	wilden	gewild		willend
+zullen	zal	zal,zult,zal,zullen,zullen,zullen	zou	zouden			zullend
+moeten	moet	moet,moet,moet,moeten,moeten,moeten	moest	moesten	gemoeten		moetend
+skiën	ski	ski,skiet,skiet,skiën,skiën,skiën	skiede	skieden	geskied	ski	skiënd
+neuriën	neurie	neurie,neuriet,neuriet,neuriën,neuriën,neuriën	neuriede	neurieden	geneuried	neurie	neuriënd
+oliën	olie	olie,oliet,oliet,oliën,oliën,oliën	oliede	olieden	geolied	olie	oliënd
+ruziën	ruzie	ruzie,ruziet,ruziet,ruziën,ruziën,ruziën	ruziede	ruzieden	geruzied	ruzie	ruziënd
+taxiën	taxi	taxi,taxiet,taxiet,taxiën,taxiën,taxiën	taxiede	taxieden	getaxied	taxi	taxiënd
+kanoën	kano	kano,kanoot,kanoot,kanoën,kanoën,kanoën	kanode	kanoden	gekanood	kano	kanoënd
+echoën	echo	echo,echoot,echoot,echoën,echoën,echoën	echode	echoden	geëchood	echo	echoënd
+sms'en	sms	sms,sms't,sms't,sms'en,sms'en,sms'en	sms'te	sms'ten	ge-sms't	sms	sms'end
+"""
+
+# Strong and mixed verbs: lemma, past singular, past plural, participle and,
+# where the spelling rules miss it, the present stem.
+STRONG = """
+bakken bakte bakten gebakken
+bannen bande banden gebannen
+bedingen bedong bedongen bedongen
+ontginnen ontgon ontgonnen ontgonnen
+bedrijven bedreef bedreven bedreven
+barsten barstte barstten gebarsten
+bederven bedierf bedierven bedorven
+bedriegen bedroog bedrogen bedrogen
+beginnen begon begonnen begonnen
+bergen borg borgen geborgen
+bevelen beval bevalen bevolen beveel
+bewegen bewoog bewogen bewogen
+bidden bad baden gebeden
+bieden bood boden geboden
+bijten beet beten gebeten
+binden bond bonden gebonden
+blazen blies bliezen geblazen
+blijken bleek bleken gebleken
+blijven bleef bleven gebleven
+blinken blonk blonken geblonken
+braden braadde braadden gebraden
+breken brak braken gebroken
+brengen bracht brachten gebracht
+brouwen brouwde brouwden gebrouwen
+buigen boog bogen gebogen
+delven dolf dolven gedolven
+denken dacht dachten gedacht
+dingen dong dongen gedongen
+doen deed deden gedaan doe
+dragen droeg droegen gedragen
+drijven dreef dreven gedreven
+dringen drong drongen gedrongen
+drinken dronk dronken gedronken
+druipen droop dropen gedropen
+duiken dook doken gedoken
+dwingen dwong dwongen gedwongen
+eten at aten gegeten
+fluiten floot floten gefloten
+gaan ging gingen gegaan ga
+gelden gold golden gegolden
+genezen genas genazen genezen
+genieten genoot genoten genoten
+geven gaf gaven gegeven
+gieten goot goten gegoten
+glijden gleed gleden gegleden
+glimmen glom glommen geglommen
+graven groef groeven gegraven
+grijpen greep grepen gegrepen
+hangen hing hingen gehangen
+heffen hief hieven geheven
+helpen hielp hielpen geholpen
+heten heette heetten geheten
+hijsen hees hesen gehesen
+houden hield hielden gehouden
+houwen hieuw hieuwen gehouwen
+jagen joeg joegen gejaagd
+kiezen koos kozen gekozen
+kijken keek keken gekeken
+klimmen klom klommen geklommen
+klinken klonk klonken geklonken
+knijpen kneep knepen geknepen
+komen kwam kwamen gekomen kom
+kopen kocht kochten gekocht
+krijgen kreeg kregen gekregen
+krimpen kromp krompen gekrompen
+kruipen kroop kropen gekropen
+lachen lachte lachten gelachen
+laden laadde laadden geladen
+laten liet lieten gelaten
+lezen las lazen gelezen
+liegen loog logen gelogen
+liggen lag lagen gelegen
+lijden leed leden geleden
+lijken leek leken geleken
+lopen liep liepen gelopen
+malen maalde maalden gemalen
+melken molk molken gemolken
+meten mat maten gemeten
+mijden meed meden gemeden
+nemen nam namen genomen
+prijzen prees prezen geprezen
+raden raadde raadden geraden
+rijden reed reden gereden
+rijzen rees rezen gerezen
+roepen riep riepen geroepen
+ruiken rook roken geroken
+scheiden scheidde scheidden gescheiden
+schelden schold scholden gescholden
+schenden schond schonden geschonden
+schenken schonk schonken geschonken
+scheppen schiep schiepen geschapen
+scheren schoor schoren geschoren
+schieten schoot schoten geschoten
+schijnen scheen schenen geschenen
+schrijden schreed schreden geschreden
+schrijven schreef schreven geschreven
+schrikken schrok schrokken geschrokken
+schuiven schoof schoven geschoven
+slaan sloeg sloegen geslagen sla
+slapen sliep sliepen geslapen
+slijpen sleep slepen geslepen
+slijten sleet sleten gesleten
+sluipen sloop slopen geslopen
+sluiten sloot sloten gesloten
+smelten smolt smolten gesmolten
+smijten smeet smeten gesmeten
+snijden sneed sneden gesneden
+snuiten snoot snoten gesnoten
+spannen spande spanden gespannen
+spijten speet speten gespeten
+spinnen spon sponnen gesponnen
+splijten spleet spleten gespleten
+spreken sprak spraken gesproken
+springen sprong sprongen gesprongen
+spuiten spoot spoten gespoten
+staan stond stonden gestaan sta
+steken stak staken gestoken
+stelen stal stalen gestolen
+sterven stierf stierven gestorven
+stijgen steeg stegen gestegen
+stinken stonk stonken gestonken
+stoten stootte stootten gestoten
+strijden streed streden gestreden
+strijken streek streken gestreken
+stuiven stoof stoven gestoven
+treden trad traden getreden
+treffen trof troffen getroffen
+trekken trok trokken getrokken
+vallen viel vielen gevallen
+vangen ving vingen gevangen
+varen voer voeren gevaren
+vechten vocht vochten gevochten
+verdwijnen verdween verdwenen verdwenen
+vergeten vergat vergaten vergeten
+verliezen verloor verloren verloren
+vinden vond vonden gevonden
+vlechten vlocht vlochten gevlochten
+vliegen vloog vlogen gevlogen
+vouwen vouwde vouwden gevouwen
+vragen vroeg vroegen gevraagd
+vreten vrat vraten gevreten
+vriezen vroor vroren gevroren
+wassen waste wasten gewassen
+wegen woog wogen gewogen
+werpen wierp wierpen geworpen
+werven wierf wierven geworven
+weten wist wisten geweten
+weven weefde weefden geweven
+wijken week weken geweken
+wijten weet weten geweten
+wijzen wees wezen gewezen
+winden wond wonden gewonden
+winnen won wonnen gewonnen
+worden werd werden geworden
+wreken wreekte wreekten gewroken
+wrijven wreef wreven gewreven
+zeggen zei zeiden gezegd
+zenden zond zonden gezonden
+zien zag zagen gezien zie
+zingen zong zongen gezongen
+zinken zonk zonken gezonken
+zitten zat zaten gezeten
+zoeken zocht zochten gezocht
+zouten zoutte zoutten gezouten
+zuigen zoog zogen gezogen
+zuipen zoop zopen gezopen
+zwelgen zwolg zwolgen gezwolgen
+zwellen zwol zwollen gezwollen
+zwemmen zwom zwommen gezwommen
+zweren zwoer zwoeren gezworen
+zwerven zwierf zwierven gezworven
+zwijgen zweeg zwegen gezwegen
+bezwijken bezweek bezweken bezweken
+vergelijken vergeleek vergeleken vergeleken
+verzinnen verzon verzonnen verzonnen
+schuilen school scholen gescholen
+"""
+
+# Weak verbs whose stem the spelling rules miss (an unstressed -er-
+# syllable, a stressed e before l, m or n after a prefix, -uwen, a vowel with
+# a diaeresis), written "lemma stem"; or whose participle wants a diaeresis
+# after ge-, no ge- at all or ge- before what looks like a prefix, written
+# "lemma" alone. Verbs listed here that the rules get right anyway (most -igen
+# verbs, since a single i is not doubled) get no row.
+WEAK = """
+luisteren luister
+veranderen verander
+verbeteren verbeter
+herinneren herinner
+leveren lever
+bewonderen bewonder
+schilderen schilder
+timmeren timmer
+verzekeren verzeker
+vergaderen vergader
+verminderen verminder
+vermeerderen vermeerder
+opperen opper
+hinderen hinder
+verhinderen verhinder
+ankeren anker
+plunderen plunder
+slingeren slinger
+wapperen wapper
+flakkeren flakker
+schitteren schitter
+fladderen fladder
+kletteren kletter
+mopperen mopper
+stotteren stotter
+hameren hamer
+fluisteren fluister
+weigeren weiger
+vorderen vorder
+bevorderen bevorder
+wateren water
+donderen donder
+bulderen bulder
+mijmeren mijmer
+klauteren klauter
+sluimeren sluimer
+schemeren schemer
+glinsteren glinster
+flonkeren flonker
+schateren schater
+sidderen sidder
+piekeren pieker
+kankeren kanker
+offeren offer
+ergeren erger
+ijveren ijver
+verbijsteren verbijster
+verduisteren verduister
+belemmeren belemmer
+ontcijferen ontcijfer
+verhongeren verhonger
+herbergen herberg
+evenaren evenaar
+eindigen eindig
+verdedigen verdedig
+beschadigen beschadig
+beledigen beledig
+bevestigen bevestig
+verzadigen verzadig
+verontschuldigen verontschuldig
+vereenvoudigen vereenvoudig
+verkondigen verkondig
+bekrachtigen bekrachtig
+machtigen machtig
+huldigen huldig
+heiligen heilig
+zondigen zondig
+vernietigen vernietig
+bevredigen bevredig
+beëindigen beëindig
+vestigen vestig
+bezichtigen bezichtig
+vervaardigen vervaardig
+reinigen reinig
+verenigen verenig
+beveiligen beveilig
+rechtvaardigen rechtvaardig
+beschuldigen beschuldig
+begunstigen begunstig
+bemachtigen bemachtig
+pijnigen pijnig
+verwittigen verwittig
+nodigen nodig
+beëdigen beëdig
+overhandigen overhandig
+behartigen behartig
+bekostigen bekostig
+bemoedigen bemoedig
+bespoedigen bespoedig
+bestendigen bestendig
+bevochtigen bevochtig
+bewerkstelligen bewerkstellig
+bewilligen bewillig
+bezoldigen bezoldig
+bezuinigen bezuinig
+eerbiedigen eerbiedig
+herenigen herenig
+kruisigen kruisig
+matigen matig
+nuttigen nuttig
+ontmoedigen ontmoedig
+overweldigen overweldig
+stenigen stenig
+vergiftigen vergiftig
+verontreinigen verontreinig
+verstevigen verstevig
+vertegenwoordigen vertegenwoordig
+wettigen wettig
+wijzigen wijzig
+vermenigvuldigen vermenigvuldig
+vereeuwigen vereeuwig
+verlevendigen verlevendig
+verzelfstandigen verzelfstandig
+bekommeren bekommer
+belegeren beleger
+benaderen benader
+heroveren herover
+teisteren teister
+verergeren vererger
+veroveren verover
+verslechteren verslechter
+zuiveren zuiver
+verwonderen verwonder
+verzilveren verzilver
+verwilderen verwilder
+verbroederen verbroeder
+hamsteren hamster
+slenteren slenter
+knipperen knipper
+flikkeren flikker
+ploeteren ploeter
+bibberen bibber
+poederen poeder
+dokteren dokter
+kwetteren kwetter
+waarschuwen waarschuw
+huwen huw
+schaduwen schaduw
+beschaduwen beschaduw
+ontzenuwen ontzenuw
+verafschuwen verafschuw
+definiëren definieer
+discussiëren discussieer
+bediscussiëren bediscussieer
+fotokopiëren fotokopieer
+subsidiëren subsidieer
+verifiëren verifieer
+parodiëren parodieer
+repatriëren repatrieer
+recreëren recreëer
+tatoeëren tatoeëer
+appreciëren apprecieer
+distantiëren distantieer
+diversifiëren diversifieer
+falsifiëren falsifieer
+harmoniëren harmonieer
+commentariëren commentarieer
+becommentariëren becommentarieer
+plagiëren plagieer
+personifiëren personifieer
+intensifiëren intensifieer
+downloaden download
+onderbouwen
+onderrichten
+ioniseren
+verwelkomen verwelkom
+verdelen verdeel
+vervelen verveel
+verlenen verleen
+ontlenen ontleen
+bespelen bespeel
+oordelen oordeel
+beoordelen beoordeel
+veroordelen veroordeel
+duwen duw
+spuwen spuw
+stuwen stuw
+schuwen schuw
+gruwen gruw
+vrijen vrij
+kopiëren kopieer
+variëren varieer
+creëren creëer
+associëren associeer
+initiëren initieer
+differentiëren differentieer
+eisen
+eren
+erven
+etsen
+enten
+innen
+informeren
+interesseren
+irriteren
+isoleren
+installeren
+investeren
+interviewen
+integreren
+interpreteren
+introduceren
+inspireren
+identificeren
+illustreren
+imiteren
+importeren
+exporteren
+experimenteren
+exploiteren
+emigreren
+evacueren
+elimineren
+evalueren
+improviseren
+inventariseren
+uploaden upload
+faxen fax
+relaxen relax
+genereren
+generaliseren
+generen
+gesticuleren
+bezigen
+bezemen
+bengelen
+beuzelen
+beieren
+beeldhouwen
+herstructureren
+herformuleren
+herinterpreteren
+herinvesteren
+herinstalleren
+heroriënteren
+herprogrammeren
+herpositioneren
+heractiveren
+herfinancieren
+hergroeperen
+verbaliseren
+bellen
+beuken
+beitsen
+beitelen
+betten
+geeuwen
+geuren
+geselen
+erkennen
+misbruiken
+misleiden
+mishandelen
+misvormen
+miskennen
+misgunnen
+ondersteunen
+ondertekenen
+onderhandelen
+onderdrukken
+onderschatten
+onderstrepen
+overleggen
+overtuigen
+overleven
+overheersen
+overschatten
+overbruggen
+overnachten
+doorgronden
+doorkruisen
+omarmen
+omringen
+omsingelen
+omvatten
+omzeilen
+omhelzen
+achterhalen
+achtervolgen
+voltooien
+volharden
+weerleggen
+voorspellen
+aanvaarden
+aanschouwen
+"""
+
+# Prefixed and particle verbs: "prefix|base" for an unstressed prefix (no
+# ge- in the participle), "particle+base" for a separable particle.
+DERIVED = """
+be|denken be|grijpen be|kijken be|sluiten be|spreken be|staan be|vallen be|vriezen be|zoeken be|dragen
+be|houden be|lijden be|schrijven be|roepen be|vinden be|wijzen be|zitten be|treffen be|trekken be|graven
+be|slaan be|dwingen
+ont|bijten ont|houden ont|vangen ont|staan ont|lopen ont|komen ont|nemen ont|binden ont|werpen ont|springen
+ont|wijken ont|zeggen ont|breken ont|gaan ont|doen ont|zien ont|heffen ont|steken ont|vallen ont|trekken
+ont|slaan ont|glijden
+ver|bieden ver|binden ver|dragen ver|kopen ver|laten ver|mijden ver|schijnen ver|staan
+ver|trekken ver|bergen ver|drinken ver|breken ver|geven ver|werpen ver|zoeken ver|rijzen ver|drijven
+ver|wijzen ver|werven ver|lopen ver|raden ver|slaan ver|zwijgen ver|krijgen ver|kiezen ver|vangen
+ver|wijten ver|schuiven ver|gaan ver|nemen ver|houden ver|doen ver|denken
+ver|vallen ver|zenden ver|slijten ver|blijven ver|dringen
+ver|spreken ver|zwelgen
+ge|lijken ge|bieden
+be|geven be|hangen be|klimmen be|schijnen be|stijgen be|zingen be|zweren be|varen be|treden be|liegen
+be|vliegen be|stuiven be|gaan be|lopen
+her|kiezen her|lezen her|winnen
+om|geven
+onder|graven
+ont|bieden ont|stijgen
+ver|buigen ver|hangen ver|schrijven ver|heffen ver|bannen ver|vliegen
+mis|verstaan
+dood+gaan kapot+gaan neer+gaan rond+gaan samen+gaan heen+gaan mis+gaan los+gaan voor+gaan vooruit+gaan
+achteruit+gaan tegen+gaan na+gaan verder+gaan onder+gaan voor+komen
+open+staan bloot+staan bekend+staan aan+staan
+open+slaan in+slaan door+slaan gade+slaan
+op+blazen op+dragen op+heffen op+stijgen op+treden op+roepen op+winden op+schuiven
+in+grijpen terug+roepen terug+krijgen toe+schrijven toe+treden toe+wijzen toe+kijken
+vrij+geven vorm+geven lief+hebben groot+brengen thuis+blijven thuis+brengen stil+zitten vast+zitten
+vast+binden vast+lopen lastig+vallen flauw+vallen tekort+schieten
+thuis+komen langs+komen langs+gaan voor+lezen door+lezen uit+lezen na+kijken om+kijken mee+kijken
+mee+zingen weg+rennen los+maken vast+maken open+maken dicht+maken uit+kiezen mee+denken uit+drinken
+in+schenken af+snijden mee+rijden af+wijzen weg+geven plaats+nemen op+blijven weg+blijven achter+blijven
+binnen+brengen weg+brengen in+kopen terug+vallen neer+vallen
+her|schrijven her|roepen her|nemen her|zien
+er|varen
+onder|breken onder|nemen onder|zoeken onder|wijzen onder|houden onder|scheiden onder|vinden onder|vragen
+onder|werpen onder|schrijven
+over|winnen over|wegen over|drijven over|treffen over|treden over|vallen over|lijden over|zien
+over|denken
+door|zien door|staan
+om|schrijven
+vol|doen vol|brengen vol|trekken
+weer|staan weer|spreken weer|houden
+voor|zien
+aan|bidden
+mis|dragen
+aan+komen op+komen mee+komen terug+komen binnen+komen uit+komen tegen+komen bij+komen om+komen
+op+staan toe+staan stil+staan bij+staan vast+staan af+staan uit+staan klaar+staan
+weg+gaan uit+gaan mee+gaan door+gaan terug+gaan om+gaan in+gaan voorbij+gaan af+gaan op+gaan aan+gaan
+open+gaan dicht+gaan
+aan+slaan op+slaan af+slaan over+slaan om+slaan neer+slaan toe+slaan dicht+slaan
+op+geven uit+geven terug+geven toe+geven door+geven aan+geven mee+geven af+geven over+geven
+op+nemen aan+nemen mee+nemen af+nemen deel+nemen in+nemen over+nemen toe+nemen weg+nemen
+aan+kijken terug+kijken rond+kijken uit+kijken op+kijken
+aan+bieden
+op+schrijven in+schrijven voor+schrijven af+schrijven
+uit+spreken af+spreken aan+spreken tegen+spreken
+af+breken uit+breken in+breken op+breken
+aan+trekken uit+trekken in+trekken af+trekken op+trekken terug+trekken
+af+sluiten op+sluiten uit+sluiten aan+sluiten
+af+hangen op+hangen
+op+vallen aan+vallen in+vallen af+vallen mee+vallen tegen+vallen uit+vallen om+vallen
+in+slapen uit+slapen
+aan+raden
+af+lopen weg+lopen mee+lopen uit+lopen rond+lopen terug+lopen
+aan+doen uit+doen mee+doen weg+doen open+doen dicht+doen
+op+eten
+op+drinken
+aan+steken op+steken uit+steken
+in+zien uit+zien aan+zien toe+zien
+in+houden op+houden vol+houden tegen+houden vast+houden aan+houden bij+houden
+door+brengen mee+brengen op+brengen terug+brengen over+brengen
+na+denken terug+denken
+op+schieten neer+schieten
+op+zoeken uit+zoeken
+uit+vinden terug+vinden plaats+vinden
+terug+winnen
+aan+rijden weg+rijden door+rijden terug+rijden
+aan+wijzen
+bij+dragen voor+dragen
+af+wassen
+uit+sterven
+aan+treffen
+af+wegen
+op+bergen
+onder+duiken
+toe+laten achter+laten na+laten los+laten binnen+laten door+laten
+aan+vragen op+vragen na+vragen af+vragen
+op+vangen
+op+zeggen af+zeggen toe+zeggen
+aan+bevelen
+op+bellen terug+bellen
+op+halen af+halen in+halen uit+halen terug+halen
+af+maken op+maken klaar+maken schoon+maken mee+maken uit+maken goed+maken
+uit+leggen neer+leggen vast+leggen aan+leggen op+leggen
+in+vullen aan+vullen
+op+ruimen
+op+letten
+aan+kleden uit+kleden
+uit+nodigen aan+moedigen
+voor+stellen in+stellen op+stellen vast+stellen uit+stellen teleur+stellen
+aan+passen op+passen toe+passen
+in+voeren uit+voeren
+aan+raken
+op+voeden
+aan+melden af+melden
+af+leiden op+leiden
+af+rekenen uit+rekenen
+in+ademen uit+ademen
+aan+tonen
+uit+drukken af+drukken
+op+volgen
+op+bouwen
+op+warmen af+koelen af+drogen
+af+wachten
+toe+lichten
+aan+pakken in+pakken uit+pakken op+pakken
+uit+rusten
+in+richten op+richten
+af+schaffen aan+schaffen
+mee+werken samen+werken uit+werken tegen+werken
+samen+vatten
+terug+keren
+aan+duiden
+af+stemmen in+stemmen
+goed+keuren af+keuren
+op+merken
+mee+tellen op+tellen af+tellen
+af+studeren
+in+leveren op+leveren af+leveren
+uit+zetten aan+zetten op+zetten neer+zetten voort+zetten om+zetten in+zetten
+weg+gooien
+op+groeien
+voor+bereiden
+aan+hebben
+op+offeren
+"""
+
+# Weak verbs that take ge- although they begin like an unstressed prefix.
+ALWAYS_GE = {"bellen", "beuken", "beitsen", "beitelen", "betten", "geeuwen", "geuren", "geselen",
+             "herbergen", "ergeren", "verifiëren",
+             "genereren", "generaliseren", "generen", "gesticuleren", "bezigen", "bezemen", "bengelen", "beuzelen",
+             "beieren", "beeldhouwen", "herstructureren", "herformuleren", "herinterpreteren", "herinvesteren", "herinstalleren",
+             "heroriënteren", "herprogrammeren", "herpositioneren", "heractiveren", "herfinancieren", "hergroeperen", "verbaliseren"}
+
+# Stems of bound bases (no verbs on their own) under a particle.
+BOUND_STEMS = {"moedigen": "moedig"}
+
+
+def rule_stem(lemma):
+    """The present stem by the engine's spelling rules (lemma in -en)."""
+    b = lemma[:-2]
+    last = b[-1]
+    if len(b) >= 2 and b[-2] == last and last not in VOWELS:
+        return b[:-1]
+    s = b
+    if last not in VOWELS and len(b) >= 2:
+        v = b[-2]
+        ok = v in VOWELS and (len(b) < 3 or b[-3] + v not in PAIRS) and v in "aeou"
+        if ok and last in "lmn" and v == "e" and any(c in VOWELS for c in b[:-2]):
+            ok = False
+        if ok:
+            s = b[:-1] + v + last
+    if s[-1] == "z":
+        s = s[:-1] + "s"
+    elif s[-1] == "v":
+        s = s[:-1] + "f"
+    return s
+
+
+def voiceless(lemma):
+    b = lemma[:-2]
+    if b[-1] in "vz":
+        return False
+    return b.endswith("ch") or b[-1] in "fkpstx"
+
+
+def ge(stem):
+    """ge- before a stem, with the diaeresis that keeps the syllables apart."""
+    if stem[0] == "e":
+        return "geë" + stem[1:]
+    if stem[0] == "i" and not stem.startswith("ij"):
+        return "geï" + stem[1:]
+    if stem[0] == "u" and not stem.startswith("ui"):
+        return "geü" + stem[1:]
+    return "ge" + stem
+
+
+def no_ge(lemma):
+    for p in ("be", "ge", "her", "ont", "ver", "er", "mis", "onder", "over", "door", "om", "achter", "vol",
+              "weer", "voor", "aan"):
+        if lemma.startswith(p) and len(lemma) - len(p) > 3:
+            return True
+    return False
+
+
+def present_row(lemma, stem):
+    if stem.endswith("a") and not stem.endswith("aa"):
+        t = stem + "at"  # ga: gaat
+    else:
+        t = stem if stem.endswith("t") else stem + "t"
+    return [stem, t, t, lemma, lemma, lemma]
+
+
+def weak_forms(lemma, stem=None, prefixed=False):
+    stem = stem or rule_stem(lemma)
+    vl = voiceless(lemma)
+    past = stem + ("te" if vl else "de")
+    suffix = "" if stem[-1] in "td" else ("t" if vl else "d")
+    pp = (stem if prefixed else ge(stem)) + suffix
+    return {"stem": stem, "pres": present_row(lemma, stem), "sg": past, "pl": past + "n", "pp": pp,
+            "imp": stem, "prp": lemma + "d"}
+
+
+def strong_forms(lemma, sg, pl, pp, stem=None):
+    stem = stem or rule_stem(lemma)
+    return {"stem": stem, "pres": present_row(lemma, stem), "sg": sg, "pl": pl, "pp": pp, "imp": stem,
+            "prp": lemma + "d"}
+
+
+def engine_forms(lemma):
+    """What the engine's rules give for a lemma without a row (None if they
+    cannot analyse it); a row that says the same is left out."""
+    if not lemma.endswith("en") or len(lemma) <= 2:
+        return None
+    stem = rule_stem(lemma)
+    vl = voiceless(lemma)
+    past = stem + ("te" if vl else "de")
+    prefixed = any(lemma.startswith(p) and len(lemma) - len(p) > 3 for p in ("be", "ge", "her", "ont", "ver"))
+    pp = ("" if prefixed else "ge") + stem + ("" if stem[-1] in "td" else ("t" if vl else "d"))
+    return {"stem": stem, "pres": present_row(lemma, stem), "sg": past, "pl": past + "n", "pp": pp, "imp": stem,
+            "prp": lemma + "d"}
+
+
+def main():
+    rows = {}
+    order = []
+
+    def add(lemma, f):
+        if lemma in rows:
+            raise SystemExit(f"duplicate lemma {lemma}")
+        rows[lemma] = f
+        order.append(lemma)
+
+    literal = {}
+    for line in LITERAL.strip("\n").split("\n"):
+        c = line.split("\t")
+        literal[c[0]] = {"stem": c[1], "pres": c[2].split(","), "sg": c[3], "pl": c[4], "pp": c[5], "imp": c[6],
+                         "prp": c[7]}
+    bases = dict(literal)
+    for line in STRONG.split("\n"):
+        if line.strip():
+            c = line.split()
+            bases[c[0]] = strong_forms(*c)
+    weak = {}
+    for line in WEAK.split("\n"):
+        if line.strip():
+            c = line.split()
+            weak[c[0]] = weak_forms(c[0], c[1] if len(c) > 1 else None, prefixed=no_ge(c[0]) and c[0] not in ALWAYS_GE)
+
+    def base_forms(lemma):
+        if lemma in bases:
+            return bases[lemma]
+        if lemma in weak:
+            return weak[lemma]
+        if lemma in rows:
+            return rows[lemma]
+        return weak_forms(lemma, BOUND_STEMS.get(lemma), prefixed=no_ge(lemma))
+
+    for lemma, f in literal.items():
+        add(lemma, f)
+    for lemma in bases:
+        if lemma not in literal:
+            add(lemma, bases[lemma])
+    for lemma, f in weak.items():
+        add(lemma, f)
+
+    for item in DERIVED.split():
+        if "|" in item:
+            p, b = item.split("|")
+            f = base_forms(b)
+            pp = f["pp"][2:] if f["pp"].startswith("ge") else f["pp"]
+            add(p + b, {"stem": p + f["stem"], "pres": [p + x for x in f["pres"]], "sg": p + f["sg"],
+                        "pl": p + f["pl"], "pp": p + pp, "imp": p + f["imp"] if f["imp"] else "",
+                        "prp": p + f["prp"]})
+        else:
+            p, b = item.split("+")
+            f = base_forms(b)
+            add(p + b, {"stem": p + f["stem"], "pres": [x + " " + p for x in f["pres"]], "sg": f["sg"] + " " + p,
+                        "pl": f["pl"] + " " + p, "pp": p + f["pp"], "imp": f["imp"] + " " + p if f["imp"] else "",
+                        "prp": p + f["prp"]})
+
+    out = sys.stdout
+    for line in HEADER:
+        out.write(line + "\n")
+    for lemma in order:
+        f = rows[lemma]
+        if f == engine_forms(lemma):
+            print(f"{lemma}: the rules get it right, no row", file=sys.stderr)
+            continue
+        imp = f["imp"]
+        out.write("\t".join([lemma, f["stem"], ",".join(f["pres"]), f["sg"], f["pl"], f["pp"], imp, f["prp"]])
+                  + "\n")
+
+
+if __name__ == "__main__":
+    main()

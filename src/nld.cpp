@@ -1,0 +1,233 @@
+#include "nld.hpp"
+
+#include <string>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::nld {
+namespace {
+
+using EntryMap = ViewMap<LexEntry>;
+
+// Parsed once; a later row with the same lemma replaces an earlier one.
+const EntryMap& lexicon() {
+    static const EntryMap map = [] {
+        EntryMap m;
+        m.reserve(1024);
+        for (std::string_view line : lex::Lines(data::nld)) {
+            auto c = lex::split<8>(line);
+            // A missing cell reads as "-".
+            auto at = [&](std::size_t i) -> std::string_view { return i < c.count ? c[i] : std::string_view("-"); };
+            LexEntry e;
+            e.stem = opt(at(1));
+            std::string_view pres = at(2);
+            if (pres != "-") {
+                std::array<std::string_view, 6> forms{};
+                std::size_t n = 0, start = 0;
+                for (;;) {
+                    std::size_t comma = pres.find(',', start);
+                    std::string_view piece = pres.substr(start, comma == std::string_view::npos ? pres.npos : comma - start);
+                    if (n < 6) forms[n] = piece;
+                    ++n;
+                    if (comma == std::string_view::npos) break;
+                    start = comma + 1;
+                }
+                if (n == 6) e.present = forms;  // any other count: derive the present
+            }
+            e.past_singular = opt(at(3));
+            e.past_plural = opt(at(4));
+            e.past_participle = opt(at(5));
+            e.imperative = opt(at(6));
+            e.present_participle = opt(at(7));
+            m.insert_or_assign(c[0], e);
+        }
+        return m;
+    }();
+    return map;
+}
+
+constexpr std::u32string_view VOWELS = U"aeiouáéíóúàèäëïöü";
+
+bool is_vowel(char32_t c) { return VOWELS.find(c) != std::u32string_view::npos; }
+// The vowels whose length is shown by doubling. Dutch never writes "ii": a
+// long i is spelled "ie", and a single i before one consonant stays as it is
+// (verdedigen: verdedig), so i is left out.
+bool is_doubled_vowel(char32_t c) { return c == 'a' || c == 'e' || c == 'o' || c == 'u'; }
+
+// Vowel pairs that spell one sound: a following consonant does not close a
+// short vowel after them.
+bool is_vowel_pair(char32_t a, char32_t b) {
+    static constexpr const char* PAIRS[] = {"aa", "ai", "au", "ee", "ei", "eu", "ie",
+                                            "oe", "oi", "oo", "ou", "ui", "uu"};
+    for (const char* p : PAIRS) {
+        if (a == static_cast<char32_t>(p[0]) && b == static_cast<char32_t>(p[1])) return true;
+    }
+    return false;
+}
+
+bool voiceless_final(std::string_view s) {
+    if (utf8::ends_with(s, "ch")) return true;
+    if (s.empty()) return false;
+    switch (s.back()) {
+        case 'f': case 'k': case 'p': case 's': case 't': case 'x': return true;
+        default: return false;
+    }
+}
+
+struct RuleStem {
+    std::string stem;
+    bool voiceless;
+};
+
+// The present stem of an infinitive in -en, from the base before "en".
+RuleStem rule_stem(std::string_view base) {
+    std::u32string b;
+    for (char32_t c : utf8::chars(base)) b.push_back(c);
+    const std::size_t n = b.size();
+    const char32_t last = b[n - 1];
+
+    // Voicing is read before the final z or v is devoiced.
+    bool voiceless = false;
+    if (last != 'v' && last != 'z') voiceless = voiceless_final(base);
+
+    if (n >= 2 && b[n - 2] == last && !is_vowel(last)) {
+        return {std::string(utf8::drop_last_chars(base, 1)), voiceless};  // bakken: bak
+    }
+
+    std::u32string s = b;
+    if (!is_vowel(last) && n >= 2) {
+        const char32_t v = b[n - 2];
+        bool open = is_vowel(v) && (n < 3 || !is_vowel_pair(b[n - 3], v)) && is_doubled_vowel(v);
+        if (open && (last == 'l' || last == 'm' || last == 'n') && v == 'e') {
+            // An unstressed final -el, -em, -en keeps its single e (wandel).
+            for (std::size_t i = 0; i + 2 < n; ++i) {
+                if (is_vowel(b[i])) {
+                    open = false;
+                    break;
+                }
+            }
+        }
+        if (open) s.insert(s.begin() + static_cast<std::ptrdiff_t>(n - 1), v);  // maken: maak
+    }
+    if (s.back() == 'z') s.back() = 's';
+    else if (s.back() == 'v') s.back() = 'f';
+
+    std::string out;
+    out.reserve(base.size() + 2);
+    for (char32_t c : s) utf8::append(out, c);
+    return {std::move(out), voiceless};
+}
+
+bool allowed_char(char32_t c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
+    if (c >= 0xAA) return c == 0x2019 || unicode::is_alphabetic(c);
+    return c == '-' || c == '\'';
+}
+
+std::string join(std::string_view a, std::string_view b) {
+    std::string out;
+    out.reserve(a.size() + b.size());
+    out.append(a);
+    out.append(b);
+    return out;
+}
+
+// Whether the participle takes no "ge": the lemma ends in "en" and starts with
+// an unstressed prefix followed by more than three characters.
+bool unstressed_prefix(std::string_view lemma) {
+    if (!utf8::ends_with(lemma, "en")) return false;
+    for (std::string_view p : {"be", "ge", "her", "ont", "ver"}) {
+        if (lemma.size() >= p.size() + 2 && utf8::starts_with(lemma, p) &&
+            utf8::length(lemma.substr(p.size())) > 3)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+Cell opt(std::string_view cell) noexcept {
+    if (cell == "-") return std::nullopt;
+    return cell;
+}
+
+const LexEntry* find_entry(std::string_view lemma) {
+    const EntryMap& m = lexicon();
+    auto it = m.find(lemma);
+    return it == m.end() ? nullptr : &it->second;
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string word = unicode::to_lower(unicode::trim(text));
+    std::string_view w = word;
+    if (w.size() >= 3 && w.substr(0, 3) == "te ") w = unicode::trim(w.substr(3));
+    if (w.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(w)) {
+        if (unicode::is_white_space(c) || !allowed_char(c)) return fail(Error{});
+    }
+
+    const LexEntry* entry = find_entry(w);
+    std::optional<RuleStem> rule;
+    if (w.size() > 2 && utf8::ends_with(w, "en")) rule = rule_stem(w.substr(0, w.size() - 2));
+
+    Verb verb;
+    if (entry != nullptr && entry->stem) {
+        verb.stem = std::string(*entry->stem);
+        verb.voiceless = voiceless_final(verb.stem);
+    } else if (rule) {
+        verb.stem = std::move(rule->stem);
+        verb.voiceless = rule->voiceless;
+    } else if (entry != nullptr) {
+        verb.stem = std::string(w);
+        verb.voiceless = true;
+    } else {
+        return fail(Error{});
+    }
+    verb.lemma = std::string(w);
+    verb.entry = entry;
+    return verb;
+}
+
+std::string Verb::present(std::size_t person, bool plural) const {
+    const std::size_t slot = person + (plural ? 3 : 0);
+    if (entry != nullptr && entry->present) return std::string((*entry->present)[slot]);
+    if (plural) return lemma;
+    if (person == 0 || utf8::ends_with(stem, "t")) return stem;
+    return join(stem, "t");
+}
+
+Table Table::build(const Verb& verb) {
+    const LexEntry* e = verb.entry;
+    auto given = [e](Cell LexEntry::*field) -> Cell { return e != nullptr ? e->*field : std::nullopt; };
+
+    Table t;
+    t.infinitive = verb.lemma;
+    for (std::size_t i = 0; i < 6; ++i) t.present[i] = verb.present(i % 3, i >= 3);
+
+    if (Cell c = given(&LexEntry::past_singular)) t.past[0] = std::string(*c);
+    else t.past[0] = join(verb.stem, verb.voiceless ? "te" : "de");
+    if (Cell c = given(&LexEntry::past_plural)) t.past[1] = std::string(*c);
+    else t.past[1] = join(t.past[0], "n");
+
+    if (Cell c = given(&LexEntry::imperative)) t.imperative = std::string(*c);
+    else t.imperative = verb.stem;
+
+    if (Cell c = given(&LexEntry::present_participle)) t.present_participle = std::string(*c);
+    else t.present_participle = join(verb.lemma, "d");
+
+    if (Cell c = given(&LexEntry::past_participle)) {
+        t.past_participle = std::string(*c);
+    } else {
+        std::string& pp = t.past_participle;
+        if (!unstressed_prefix(verb.lemma)) pp = "ge";
+        pp += verb.stem;
+        if (!utf8::ends_with(verb.stem, "t") && !utf8::ends_with(verb.stem, "d")) pp += verb.voiceless ? "t" : "d";
+    }
+    return t;
+}
+
+}  // namespace velnor::nld

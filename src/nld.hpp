@@ -1,0 +1,61 @@
+// Dutch conjugation: analysis of the infinitive (present stem by the spelling
+// rules, the 't kofschip voicing choice), the lexicon of verbs the rules get
+// wrong, and the table of present, past, imperative and participles.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "expected.hpp"
+
+namespace velnor::nld {
+
+using Cell = std::optional<std::string_view>;  // absent: derive by rule
+
+// One lexicon row: each form a view into the built-in lexicon text.
+struct LexEntry {
+    Cell stem;
+    std::optional<std::array<std::string_view, 6>> present;  // [ik, jij, hij, wij, jullie, zij]
+    Cell past_singular;
+    Cell past_plural;
+    Cell past_participle;
+    Cell imperative;
+    Cell present_participle;
+};
+
+// A lexicon cell: absent for exactly "-", else the cell (an empty cell is an
+// empty form).
+Cell opt(std::string_view cell) noexcept;
+
+// The lexicon row of a lemma (exact match), or null.
+const LexEntry* find_entry(std::string_view lemma);
+
+// Failure of the analysis: not a Dutch infinitive.
+struct Error {};
+
+struct Verb {
+    std::string lemma;
+    std::string stem;
+    const LexEntry* entry = nullptr;  // the lemma's lexicon row, if any
+    bool voiceless = false;           // past in -te/-ten/-t rather than -de/-den/-d
+
+    static Expected<Verb, Error> from_infinitive(std::string_view text);
+
+    // One present form: person 0 to 2, singular or plural.
+    std::string present(std::size_t person, bool plural) const;
+};
+
+struct Table {
+    std::string infinitive;
+    std::array<std::string, 6> present;  // ik, jij, hij, wij, jullie, zij
+    std::array<std::string, 2> past;     // singular, plural
+    std::string imperative;
+    std::string present_participle;
+    std::string past_participle;
+
+    static Table build(const Verb& verb);
+};
+
+}  // namespace velnor::nld
