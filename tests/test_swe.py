@@ -2,11 +2,12 @@
 class-1 defaults, the s-passive with the deponents, the periphrastic rows and
 the SwedishConjugation class."""
 import os
+import subprocess
 
 import pytest
 
 import velnor
-from conftest import needs
+from conftest import build_cpp_tool, needs
 
 pytestmark = needs("swe")
 
@@ -491,3 +492,54 @@ def test_first_use_from_many_threads():
     proc = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, timeout=60)
     assert proc.returncode == 0, proc.stderr
     assert proc.stdout.strip() == str(["skrev", "talade", "var", "hoppades", "K-märkte", "köpte", "gick", "fanns"])
+
+
+@pytest.fixture(scope="module")
+def tool(tmp_path_factory):
+    # The engine on a lexicon text of its own: duplicates, CR LF, short rows.
+    src = tmp_path_factory.mktemp("swe_data")
+    (src / "swe.tsv").write_bytes((
+        HEADER[0] + "\n" + HEADER[1] + "\n"
+        "köpa\tköper\tköpte\tköpt\tköp\t-\t-\n"
+        "köpa\tXköper\tXköpte\tXköpt\tXköp\t-\t-\n"   # a later duplicate: the first row wins
+        "crlf\tcrlfer\t-\t-\t-\t-\t-\r\n"
+        "\n"
+        "#kort\tx\n"
+        "kort\tkorter\n"                               # missing cells derive
+        "tom\t\t\t\t\t\t\n"                            # empty cells derive
+        "Stor\tStorer\tStorte\tStort\tStor\t-\t-\n"
+        "mötas\tmöts\tmöttes\tmötts\t-\t-\t-\n"
+        "sista\t-\t-\t-\t-\tsiste\tsistade").encode("utf-8"))  # no final line feed
+    exe = build_cpp_tool(tmp_path_factory.mktemp("swe_tool"), "swe_check.cpp",
+                         ["swe.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp", "lexicon_text.cpp"],
+                         [str(src / "swe.tsv")])
+
+    def run(*args):
+        p = subprocess.run([exe, *args], capture_output=True, check=True)
+        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
+
+    return run
+
+
+def test_list_scan(tool):
+    assert tool("parts:köpa", "parts:crlf", "parts:kort", "parts:tom", "parts:sista", "parts:#kort",
+                "parts:stor", "parts:") == [
+        ["köper", "köpte", "köpt", "köp", "~", "~"],
+        ["crlfer", "~", "~", "~", "~", "~"],
+        ["korter", "~", "~", "~", "~", "~"],
+        ["~", "~", "~", "~", "~", "~"],
+        ["~", "~", "~", "~", "siste", "sistade"],
+        ["NOROW"], ["NOROW"], ["NOROW"],
+    ]
+
+
+def test_analysis_on_own_list(tool):
+    assert tool("conj:STOR", "conj:Stor", "conj:tom", "conj:kort", "conj:mötas", "conj:sista", "conj: ") == [
+        ["STOR", "STORr", "STORde", "STORt", "STOR", "STORdes", "~"],  # no row for STOR nor stor
+        ["Stor", "Storer", "Storte", "Stort", "Stor", "Stortes", "~"],
+        ["tom", "tomr", "tomde", "tomt", "tom", "tomdes", "~"],
+        ["kort", "korter", "kortde", "kortt", "kort", "kortdes", "~"],
+        ["mötas", "möts", "möttes", "mötts", "~", "möttes", "~"],
+        ["sista", "sistar", "sistade", "sistat", "sista", "sistades", "sistade"],
+        ["FAIL"],
+    ]
