@@ -51,7 +51,6 @@ struct Fixed {
 };
 constexpr Fixed FIXED[] = {
     {"bí", Past, Autonomous, "bhíothas"},
-    {"bí", Future, Autonomous, "beifear"},
     {"bí", Conditional, Base, "bheadh"},
     {"bí", Subjunctive, Base, "raibh"},
     {"bí", Subjunctive, Autonomous, "rabhthar"},
@@ -61,7 +60,6 @@ constexpr Fixed FIXED[] = {
     {"cluin", Past, Autonomous, "chualathas"},
     {"feic", Past, Autonomous, "chonacthas"},
     {"faigh", Past, Autonomous, "fuarthas"},
-    {"faigh", Future, Autonomous, "gheofar"},
     {"déan", Past, Pl1, "rinneamar"},
     {"déan", Past, Pl3, "rinneadar"},
     {"déan", Past, Autonomous, "rinneadh"},
@@ -126,6 +124,11 @@ bool is_irish_vowel(char32_t c) {
         default:
             return false;
     }
+}
+
+// A cut future base in -bh loses it before an ending in f: geobh- + -fá gives geofá.
+std::string_view drop_bh(std::string_view cut_base) {
+    return cut_base.size() >= 2 && ends_with(cut_base, "bh") ? cut_base.substr(0, cut_base.size() - 2) : cut_base;
 }
 
 std::optional<std::string_view> irregular_past_stem(std::string_view lemma) {
@@ -290,11 +293,17 @@ std::optional<std::string> Verb::form(int tense, int person) const {
                 switch (person) {
                     case Base: return fb;
                     case Pl1: return join(cut(f, "idh"), "imid");
-                    case Autonomous:
+                    case Autonomous: {
+                        // The same cuts as the conditional below: molf-ar, ceannó-far,
+                        // brisf-ear, and with an f after the bare stems rach-far,
+                        // gheo(bh)-far, bei-fear.
+                        if (long5 && ends_with(f, "faidh")) return join(cut(f, "aidh"), "ar");
                         if (long5 && (ends_with(f, "óidh") || ends_with(f, "eoidh"))) return join(cut(f, "idh"), "far");
-                        if (ends_with(f, "aidh")) return join(cut(f, "aidh"), "ar");
-                        if (ends_with(f, "idh")) return join(cut(f, "idh"), "ear");
+                        if (long5 && ends_with(f, "fidh")) return join(cut(f, "idh"), "ear");
+                        if (ends_with(f, "aidh")) return join(drop_bh(cut(f, "aidh")), "far");
+                        if (ends_with(f, "idh")) return join(drop_bh(cut(f, "dh")), "fear");
                         return std::nullopt;
+                    }
                     default: return std::nullopt;
                 }
             }
@@ -336,10 +345,7 @@ std::optional<std::string> Verb::form(int tense, int person) const {
                 default: return std::nullopt;
             }
             const std::string_view ending = endings[slot];
-            // geobh- + f- gives geof- (geofá, geofaí).
-            if (stem_c.size() >= 2 && ends_with(stem_c, "bh") && ending.front() == 'f')
-                stem_c = stem_c.substr(0, stem_c.size() - 2);
-            return join(stem_c, ending);
+            return join(ending.front() == 'f' ? drop_bh(stem_c) : stem_c, ending);
         }
         case Imperative:
             switch (person) {
