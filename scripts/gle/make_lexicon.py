@@ -28,164 +28,263 @@ LITERAL = [
 # optional imp2pl=... and auto=... (present autonomous). The past base is the
 # unlenited form (conaic gives chonaic, táinig gives tháinig).
 VERBS = """
-ainmnigh ainmníonn ainmnigh ainmneoidh ainmniú ainmnithe
+admhaigh admhaíonn admhaigh admhóidh admháil admhaithe
 aimsigh aimsíonn aimsigh aimseoidh aimsiú aimsithe
+ainmnigh ainmníonn ainmnigh ainmneoidh ainmniú ainmnithe
 aistrigh aistríonn aistrigh aistreoidh aistriú aistrithe
 aithin aithníonn aithin aithneoidh aithint aitheanta
+aontaigh aontaíonn aontaigh aontóidh aontú aontaithe
 ardaigh ardaíonn ardaigh ardóidh ardú ardaithe
 athraigh athraíonn athraigh athróidh athrú athraithe
 bagair bagraíonn bagair bagróidh bagairt bagartha
 bailigh bailíonn bailigh baileoidh bailiú bailithe
 bain baineann bain bainfidh baint bainte
-báigh bánn báigh báfaidh bá báite
 beannaigh beannaíonn beannaigh beannóidh beannú beannaithe
+bearr bearrann bearr bearrfaidh bearradh bearrtha
+beartaigh beartaíonn beartaigh beartóidh beartú beartaithe
 beir beireann rug béarfaidh breith beirthe
 bog bogann bog bogfaidh bogadh bogtha
 breathnaigh breathnaíonn breathnaigh breathnóidh breathnú breathnaithe
 bronn bronnann bronn bronnfaidh bronnadh bronnta
 brostaigh brostaíonn brostaigh brostóidh brostú brostaithe
+bruith bruitheann bruith bruithfidh bruith bruite auto=bruitear
 brúigh brúnn brúigh brúfaidh brú brúite
-buail buaileann buail buailfidh bualadh buailte
 buaigh buann buaigh buafaidh buachan buaite auto=buaitear
+buail buaileann buail buailfidh bualadh buailte
+bácáil bácálann bácáil bácálfaidh bácáil bácáilte auto=bácáiltear
+báigh bánn báigh báfaidh bá báite
 cabhraigh cabhraíonn cabhraigh cabhróidh cabhrú cabhraithe
 caill cailleann caill caillfidh cailleadh caillte
 caith caitheann caith caithfidh caitheamh caite auto=caitear
 caoin caoineann caoin caoinfidh caoineadh caointe
 cas casann cas casfaidh casadh casta
+ceadaigh ceadaíonn ceadaigh ceadóidh ceadú ceadaithe
+cealaigh cealaíonn cealaigh cealóidh cealú cealaithe
 ceangail ceanglaíonn ceangail ceanglóidh ceangal ceangailte
 ceannaigh ceannaíonn ceannaigh ceannóidh ceannach ceannaithe
 ceap ceapann ceap ceapfaidh ceapadh ceaptha
 ceartaigh ceartaíonn ceartaigh ceartóidh ceartú ceartaithe
 ceil ceileann ceil ceilfidh ceilt ceilte
+ceiliúir ceiliúrann ceiliúir ceiliúrfaidh ceiliúradh ceiliúrtha
 ceistigh ceistíonn ceistigh ceisteoidh ceistiú ceistithe
 cinn cinneann cinn cinnfidh cinneadh cinnte
-cíor cíorann cíor cíorfaidh cíoradh cíortha
-cláraigh cláraíonn cláraigh cláróidh clárú cláraithe
+cinntigh cinntíonn cinntigh cinnteoidh cinntiú cinntithe
+ciontaigh ciontaíonn ciontaigh ciontóidh ciontú ciontaithe
 clois cloiseann cuala cloisfidh cloisteáil cloiste
 cloígh cloíonn cloígh cloífidh cloí cloíte
 cluin cluineann cuala cluinfidh cluinstin cluinte
+cláraigh cláraíonn cláraigh cláróidh clárú cláraithe
+clúdaigh clúdaíonn clúdaigh clúdóidh clúdach clúdaithe
+cniotáil cniotálann cniotáil cniotálfaidh cniotáil cniotáilte auto=cniotáiltear
 codail codlaíonn codail codlóidh codladh codlata
+coimeád coimeádann coimeád coimeádfaidh coimeád coimeádta
 coinnigh coinníonn coinnigh coinneoidh coinneáil coinnithe
-cónaigh cónaíonn cónaigh cónóidh cónaí cónaithe
+coisc coisceann coisc coiscfidh cosc coiscthe
+comhair comhaireann comhair comhairfidh comhaireamh comhairthe
+comhairligh comhairlíonn comhairligh comhairleoidh comhairliú comhairlithe
+comhlíon comhlíonann comhlíon comhlíonfaidh comhlíonadh comhlíonta
+corraigh corraíonn corraigh corróidh corraí corraithe
 cosain cosnaíonn cosain cosnóidh cosaint cosanta
-cráigh cránn cráigh cráfaidh crá cráite
 creid creideann creid creidfidh creidiúint creidte
-críochnaigh críochnaíonn críochnaigh críochnóidh críochnú críochnaithe
 croch crochann croch crochfaidh crochadh crochta
+cruinnigh cruinníonn cruinnigh cruinneoidh cruinniú cruinnithe
 cruthaigh cruthaíonn cruthaigh cruthóidh cruthú cruthaithe
+cráigh cránn cráigh cráfaidh crá cráite
+críochnaigh críochnaíonn críochnaigh críochnóidh críochnú críochnaithe
 cuardaigh cuardaíonn cuardaigh cuardóidh cuardach cuardaithe
 cuidigh cuidíonn cuidigh cuideoidh cuidiú cuidithe
 cuimhnigh cuimhníonn cuimhnigh cuimhneoidh cuimhneamh cuimhnithe
+cuimil cuimlíonn cuimil cuimleoidh cuimilt cuimilte
 cuir cuireann cuir cuirfidh cur curtha
 cum cumann cum cumfaidh cumadh cumtha
+cíor cíorann cíor cíorfaidh cíoradh cíortha
+cóipeáil cóipeálann cóipeáil cóipeálfaidh cóipeáil cóipeáilte auto=cóipeáiltear
+cóirigh cóiríonn cóirigh cóireoidh cóiriú cóirithe
+cónaigh cónaíonn cónaigh cónóidh cónaí cónaithe
 damhsaigh damhsaíonn damhsaigh damhsóidh damhsa damhsaithe
-déan déanann rinne déanfaidh déanamh déanta
+dathaigh dathaíonn dathaigh dathóidh dathú daite
+dealaigh dealaíonn dealaigh dealóidh dealú dealaithe
+dearbhaigh dearbhaíonn dearbhaigh dearbhóidh dearbhú dearbhaithe
+deimhnigh deimhníonn deimhnigh deimhneoidh deimhniú deimhnithe
 deisigh deisíonn deisigh deiseoidh deisiú deisithe
+diúltaigh diúltaíonn diúltaigh diúltóidh diúltú diúltaithe
+doirt doirteann doirt doirtfidh doirteadh doirte auto=doirtear
+druid druideann druid druidfidh druidim druidte
+déan déanann rinne déanfaidh déanamh déanta
 díbir díbríonn díbir díbreoidh díbirt díbeartha
 díol díolann díol díolfaidh díol díolta
 dírigh díríonn dírigh díreoidh díriú dírithe
-diúltaigh diúltaíonn diúltaigh diúltóidh diúltú diúltaithe
 dóigh dónn dóigh dófaidh dó dóite
-doirt doirteann doirt doirtfidh doirteadh doirte auto=doirtear
 dúisigh dúisíonn dúisigh dúiseoidh dúiseacht dúisithe
 dún dúnann dún dúnfaidh dúnadh dúnta
-éalaigh éalaíonn éalaigh éalóidh éalú éalaithe
-éirigh éiríonn éirigh éireoidh éirí éirithe
-éist éisteann éist éistfidh éisteacht éiste auto=éistear
+dúnmharaigh dúnmharaíonn dúnmharaigh dúnmharóidh dúnmharú dúnmharaithe
+eagraigh eagraíonn eagraigh eagróidh eagrú eagraithe
 eitil eitlíonn eitil eitleoidh eitilt eitilte
-fág fágann fág fágfaidh fágáil fágtha
 faigh faigheann fuair gheobhaidh fáil faighte
 fan fanann fan fanfaidh fanacht fanta
-fás fásann fás fásfaidh fás fásta
-féach féachann féach féachfaidh féachaint féachta
+feabhsaigh feabhsaíonn feabhsaigh feabhsóidh feabhsú feabhsaithe
 feic feiceann conaic feicfidh feiceáil feicthe
+feistigh feistíonn feistigh feisteoidh feistiú feistithe
 fiafraigh fiafraíonn fiafraigh fiafróidh fiafraí fiafraithe
 fill filleann fill fillfidh filleadh fillte
+fiosraigh fiosraíonn fiosraigh fiosróidh fiosrú fiosraithe
+fiuch fiuchann fiuch fiuchfaidh fiuchadh fiuchta
 fliuch fliuchann fliuch fliuchfaidh fliuchadh fliuchta
-fógair fógraíonn fógair fógróidh fógairt fógartha
 foghlaim foghlaimíonn foghlaim foghlaimeoidh foghlaim foghlamtha
 foilsigh foilsíonn foilsigh foilseoidh foilsiú foilsithe
+folaigh folaíonn folaigh folóidh folú folaithe
+forbair forbraíonn forbair forbróidh forbairt forbartha
 fostaigh fostaíonn fostaigh fostóidh fostú fostaithe
 freagair freagraíonn freagair freagróidh freagairt freagartha
 freastail freastalaíonn freastail freastalóidh freastal freastalta
+fuaraigh fuaraíonn fuaraigh fuaróidh fuarú fuaraithe
 fulaing fulaingíonn fulaing fulaingeoidh fulaingt fulaingthe
+fág fágann fág fágfaidh fágáil fágtha
+fáiltigh fáiltíonn fáiltigh fáilteoidh fáiltiú fáiltithe
+fáisc fáisceann fáisc fáiscfidh fáscadh fáiscthe
+fás fásann fás fásfaidh fás fásta
+féach féachann féach féachfaidh féachaint féachta
+fógair fógraíonn fógair fógróidh fógairt fógartha
 gabh gabhann gabh gabhfaidh gabháil gafa
+geall geallann geall geallfaidh gealladh geallta
+gearr gearrann gearr gearrfaidh gearradh gearrtha
+gearán gearánann gearán gearánfaidh gearán gearánta
 glac glacann glac glacfaidh glacadh glactha
 glan glanann glan glanfaidh glanadh glanta
 glaoigh glaonn glaoigh glaofaidh glaoch glaoite
+gluais gluaiseann gluais gluaisfidh gluaiseacht gluaiste
+gníomhaigh gníomhaíonn gníomhaigh gníomhóidh gníomhú gníomhaithe
+gnóthaigh gnóthaíonn gnóthaigh gnóthóidh gnóthú gnóthaithe
 goid goideann goid goidfidh goid goidte
 gortaigh gortaíonn gortaigh gortóidh gortú gortaithe
 guigh guíonn guigh guífidh guí guite auto=guitear
+géill géilleann géill géillfidh géilleadh géillte
 iarr iarrann iarr iarrfaidh iarraidh iarrtha
 imigh imíonn imigh imeoidh imeacht imithe
 imir imríonn imir imreoidh imirt imeartha
 inis insíonn inis inseoidh insint inste
+iompaigh iompaíonn iompaigh iompóidh iompú iompaithe
 iompair iompraíonn iompair iompróidh iompar iompartha
-íoc íocann íoc íocfaidh íoc íoctha
+ionsaigh ionsaíonn ionsaigh ionsóidh ionsaí ionsaithe
 ith itheann ith íosfaidh ithe ite auto=itear
 labhair labhraíonn labhair labhróidh labhairt labhartha
+lagaigh lagaíonn lagaigh lagóidh lagú lagaithe
+laghdaigh laghdaíonn laghdaigh laghdóidh laghdú laghdaithe
 las lasann las lasfaidh lasadh lasta
 leag leagann leag leagfaidh leagan leagtha
 lean leanann lean leanfaidh leanúint leanta
-léim léimeann léim léimfidh léim léimthe
+leathnaigh leathnaíonn leathnaigh leathnóidh leathnú leathnaithe
+leigheas leigheasann leigheas leigheasfaidh leigheas leigheasta
 lig ligeann lig ligfidh ligean ligthe
+loisc loisceann loisc loiscfidh loscadh loiscthe
 lorg lorgaíonn lorg lorgóidh lorg lorgtha
 luigh luíonn luigh luífidh luí luite auto=luitear
+léim léimeann léim léimfidh léim léimthe
+léirigh léiríonn léirigh léireoidh léiriú léirithe
+líon líonann líon líonfaidh líonadh líonta
+lúb lúbann lúb lúbfaidh lúbadh lúbtha
 mair maireann mair mairfidh maireachtáil mairthe
+maith maitheann maith maithfidh maitheamh maite auto=maitear
+maraigh maraíonn maraigh maróidh marú maraithe
+maslaigh maslaíonn maslaigh maslóidh maslú maslaithe
 meas measann meas measfaidh meas measta
 measc meascann measc meascfaidh meascadh measctha
 mill milleann mill millfidh milleadh millte
-mínigh míníonn mínigh míneoidh míniú mínithe
 mol molann mol molfaidh moladh molta
 mothaigh mothaíonn mothaigh mothóidh mothú mothaithe
+méadaigh méadaíonn méadaigh méadóidh méadú méadaithe
+mínigh míníonn mínigh míneoidh míniú mínithe
 múin múineann múin múinfidh múineadh múinte
 múscail músclaíonn múscail músclóidh múscailt múscailte
+neartaigh neartaíonn neartaigh neartóidh neartú neartaithe
 nigh níonn nigh nífidh ní nite auto=nitear
 oibrigh oibríonn oibrigh oibreoidh oibriú oibrithe
-ól ólann ól ólfaidh ól ólta
 ordaigh ordaíonn ordaigh ordóidh ordú ordaithe
 oscail osclaíonn oscail osclóidh oscailt oscailte
 pacáil pacálann pacáil pacálfaidh pacáil pacáilte auto=pacáiltear
+pléasc pléascann pléasc pléascfaidh pléascadh pléasctha
 pléigh pléann pléigh pléifidh plé pléite
+páirceáil páirceálann páirceáil páirceálfaidh páirceáil páirceáilte auto=páirceáiltear
+péinteáil péinteálann péinteáil péinteálfaidh péinteáil péinteáilte auto=péinteáiltear
 póg pógann póg pógfaidh pógadh pógtha
+pós pósann pós pósfaidh pósadh pósta
+rialaigh rialaíonn rialaigh rialóidh rialú rialaithe
+rinc rinceann rinc rincfidh rince rincthe
 rith ritheann rith rithfidh rith rite auto=ritear
 roghnaigh roghnaíonn roghnaigh roghnóidh roghnú roghnaithe
 roinn roinneann roinn roinnfidh roinnt roinnte
-sábháil sábhálann sábháil sábhálfaidh sábháil sábháilte auto=sábháiltear
-sáigh sánn sáigh sáfaidh sá sáite
+réitigh réitíonn réitigh réiteoidh réiteach réitithe
+samhlaigh samhlaíonn samhlaigh samhlóidh samhlú samhlaithe
+saor saorann saor saorfaidh saoradh saortha
+saothraigh saothraíonn saothraigh saothróidh saothrú saothraithe
 scaip scaipeann scaip scaipfidh scaipeadh scaipthe
+scanraigh scanraíonn scanraigh scanróidh scanrú scanraithe
 scaoil scaoileann scaoil scaoilfidh scaoileadh scaoilte
 scar scarann scar scarfaidh scaradh scartha
+scoilt scoilteann scoilt scoiltfidh scoilteadh scoilte auto=scoiltear
+scread screadann scread screadfaidh screadach screadta
+scrios scriosann scrios scriosfaidh scriosadh scriosta
 scríobh scríobhann scríobh scríobhfaidh scríobh scríofa
 scrúdaigh scrúdaíonn scrúdaigh scrúdóidh scrúdú scrúdaithe
 scuab scuabann scuab scuabfaidh scuabadh scuabtha
 seachain seachnaíonn seachain seachnóidh seachaint seachanta
 seas seasann seas seasfaidh seasamh seasta
-séid séideann séid séidfidh séideadh séidte
 seinn seinneann seinn seinnfidh seinm seinnte
-sín síneann sín sínfidh síneadh sínte
+seol seolann seol seolfaidh seoladh seolta
 siúil siúlann siúil siúlfaidh siúl siúlta
+sleamhnaigh sleamhnaíonn sleamhnaigh sleamhnóidh sleamhnú sleamhnaithe
 smaoinigh smaoiníonn smaoinigh smaoineoidh smaoineamh smaoinithe
+snámh snámhann snámh snámhfaidh snámh snáfa
 socraigh socraíonn socraigh socróidh socrú socraithe
+soilsigh soilsíonn soilsigh soilseoidh soilsiú soilsithe
 sroich sroicheann sroich sroichfidh sroicheadh sroichte
 stad stadann stad stadfaidh stad stadta
+stiúir stiúrann stiúir stiúrfaidh stiúradh stiúrtha
 stop stopann stop stopfaidh stopadh stoptha
 suigh suíonn suigh suífidh suí suite auto=suitear
+sábháil sábhálann sábháil sábhálfaidh sábháil sábháilte auto=sábháiltear
+sáigh sánn sáigh sáfaidh sá sáite
+sásaigh sásaíonn sásaigh sásóidh sásamh sásaithe
+séid séideann séid séidfidh séideadh séidte
+síl síleann síl sílfidh síleadh sílte
+sín síneann sín sínfidh síneadh sínte
+sínigh síníonn sínigh síneoidh síniú sínithe
 tabhair tugann tug tabharfaidh tabhairt tugtha
+tacaigh tacaíonn tacaigh tacóidh tacú tacaithe
+tairg tairgeann tairg tairgfidh tairiscint tairgthe
 taispeáin taispeánann taispeáin taispeánfaidh taispeáint taispeánta
 taistil taistealaíonn taistil taistealóidh taisteal taistealta
 tar tagann táinig tiocfaidh teacht tagtha
+tarlaigh tarlaíonn tarla tarlóidh tarlú tarlaithe
 tarraing tarraingíonn tarraing tarraingeoidh tarraingt tarraingthe
+teagasc teagascann teagasc teagascfaidh teagasc teagasctha
+teastaigh teastaíonn teastaigh teastóidh teastáil teastaithe
 tiomáin tiomáineann tiomáin tiomáinfidh tiomáint tiomáinte
 tiontaigh tiontaíonn tiontaigh tiontóidh tiontú tiontaithe
 tit titeann tit titfidh titim tite auto=titear
-tóg tógann tóg tógfaidh tógáil tógtha
+tochail tochlaíonn tochail tochlóidh tochailt tochailte
+tomhais tomhaiseann tomhais tomhaisfidh tomhas tomhaiste
 tosaigh tosaíonn tosaigh tosóidh tosú tosaithe
-tréig tréigeann tréig tréigfidh tréigean tréigthe
+treoraigh treoraíonn treoraigh treoróidh treorú treoraithe
+triomaigh triomaíonn triomaigh triomóidh triomú triomaithe
 troid troideann troid troidfidh troid troidte
+tréig tréigeann tréig tréigfidh tréigean tréigthe
 tuig tuigeann tuig tuigfidh tuiscint tuigthe
 tuill tuilleann tuill tuillfidh tuilleamh tuillte
+tuirling tuirlingíonn tuirling tuirlingeoidh tuirlingt tuirlingthe
+tuirsigh tuirsíonn tuirsigh tuirseoidh tuirsiú tuirsithe
+tástáil tástálann tástáil tástálfaidh tástáil tástáilte auto=tástáiltear
+tóg tógann tóg tógfaidh tógáil tógtha
 ullmhaigh ullmhaíonn ullmhaigh ullmhóidh ullmhú ullmhaithe
+vótáil vótálann vótáil vótálfaidh vótáil vótáilte auto=vótáiltear
+áirigh áiríonn áirigh áireoidh áireamh áirithe
+éalaigh éalaíonn éalaigh éalóidh éalú éalaithe
+éiligh éilíonn éiligh éileoidh éileamh éilithe
+éirigh éiríonn éirigh éireoidh éirí éirithe
+éist éisteann éist éistfidh éisteacht éiste auto=éistear
+íoc íocann íoc íocfaidh íoc íoctha
+ól ólann ól ólfaidh ól ólta
+úsáid úsáideann úsáid úsáidfidh úsáid úsáidte
 """
 
 PRESENT_BASE = ["ann", "eann", "aíonn", "íonn", "nn"]
