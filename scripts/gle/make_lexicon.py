@@ -37,6 +37,8 @@ aistrigh aistríonn aistrigh aistreoidh aistriú aistrithe
 aithin aithníonn aithin aithneoidh aithint aitheanta
 aontaigh aontaíonn aontaigh aontóidh aontú aontaithe
 ardaigh ardaíonn ardaigh ardóidh ardú ardaithe
+athbhunaigh athbhunaíonn athbhunaigh athbhunóidh athbhunú athbhunaithe
+athchóirigh athchóiríonn athchóirigh athchóireoidh athchóiriú athchóirithe
 athraigh athraíonn athraigh athróidh athrú athraithe
 bac bacann bac bacfaidh bac bactha
 bagair bagraíonn bagair bagróidh bagairt bagartha
@@ -60,6 +62,7 @@ bréagnaigh bréagnaíonn bréagnaigh bréagnóidh bréagnú bréagnaithe
 brúigh brúnn brúigh brúfaidh brú brúite
 buaigh buann buaigh buafaidh buachan buaite auto=buaitear
 buail buaileann buail buailfidh bualadh buailte
+bunaigh bunaíonn bunaigh bunóidh bunú bunaithe
 bácáil bácálann bácáil bácálfaidh bácáil bácáilte auto=bácáiltear
 báigh bánn báigh báfaidh bá báite
 cabhraigh cabhraíonn cabhraigh cabhróidh cabhrú cabhraithe
@@ -102,7 +105,9 @@ coisc coisceann coisc coiscfidh cosc coiscthe
 comhair comhaireann comhair comhairfidh comhaireamh comhairthe
 comhairligh comhairlíonn comhairligh comhairleoidh comhairliú comhairlithe
 comhaontaigh comhaontaíonn comhaontaigh comhaontóidh comhaontú comhaontaithe
+comhlánaigh comhlánaíonn comhlánaigh comhlánóidh comhlánú comhlánaithe
 comhlíon comhlíonann comhlíon comhlíonfaidh comhlíonadh comhlíonta
+comhoibrigh comhoibríonn comhoibrigh comhoibreoidh comhoibriú comhoibrithe
 corraigh corraíonn corraigh corróidh corraí corraithe
 cosain cosnaíonn cosain cosnóidh cosaint cosanta
 cothaigh cothaíonn cothaigh cothóidh cothú cothaithe
@@ -123,6 +128,7 @@ cum cumann cum cumfaidh cumadh cumtha
 cáiligh cáilíonn cáiligh cáileoidh cáiliú cáilithe
 cáin cáineann cáin cáinfidh cáineadh cáinte
 cíor cíorann cíor cíorfaidh cíoradh cíortha
+cócaráil cócarálann cócaráil cócarálfaidh cócaráil cócaráilte auto=cócaráiltear
 cóipeáil cóipeálann cóipeáil cóipeálfaidh cóipeáil cóipeáilte auto=cóipeáiltear
 cóirigh cóiríonn cóirigh cóireoidh cóiriú cóirithe
 cónaigh cónaíonn cónaigh cónóidh cónaí cónaithe
@@ -132,10 +138,12 @@ damhsaigh damhsaíonn damhsaigh damhsóidh damhsa damhsaithe
 dathaigh dathaíonn dathaigh dathóidh dathú daite
 dealaigh dealaíonn dealaigh dealóidh dealú dealaithe
 dearbhaigh dearbhaíonn dearbhaigh dearbhóidh dearbhú dearbhaithe
+dearc dearcann dearc dearcfaidh dearcadh dearctha
 deimhnigh deimhníonn deimhnigh deimhneoidh deimhniú deimhnithe
 deisigh deisíonn deisigh deiseoidh deisiú deisithe
 deonaigh deonaíonn deonaigh deonóidh deonú deonaithe
 diúltaigh diúltaíonn diúltaigh diúltóidh diúltú diúltaithe
+dlúthaigh dlúthaíonn dlúthaigh dlúthóidh dlúthú dlúthaithe
 doirt doirteann doirt doirtfidh doirteadh doirte auto=doirtear
 druid druideann druid druidfidh druidim druidte
 dubhaigh dubhaíonn dubhaigh dubhóidh dubhú dubhaithe
@@ -144,6 +152,7 @@ díbir díbríonn díbir díbreoidh díbirt díbeartha
 díol díolann díol díolfaidh díol díolta
 dírigh díríonn dírigh díreoidh díriú dírithe
 dóigh dónn dóigh dófaidh dó dóite
+dúbail dúblaíonn dúbail dúblóidh dúbailt dúbailte
 dúisigh dúisíonn dúisigh dúiseoidh dúiseacht dúisithe
 dún dúnann dún dúnfaidh dúnadh dúnta
 dúnmharaigh dúnmharaíonn dúnmharaigh dúnmharóidh dúnmharú dúnmharaithe
@@ -155,10 +164,12 @@ fadaigh fadaíonn fadaigh fadóidh fadú fadaithe
 faigh faigheann fuair gheobhaidh fáil faighte
 fan fanann fan fanfaidh fanacht fanta
 feabhsaigh feabhsaíonn feabhsaigh feabhsóidh feabhsú feabhsaithe
+feac feacann feac feacfaidh feacadh feactha
 feann feannann feann feannfaidh feannadh feannta
 feic feiceann conaic feicfidh feiceáil feicthe
 feidhmigh feidhmíonn feidhmigh feidhmeoidh feidhmiú feidhmithe
 feistigh feistíonn feistigh feisteoidh feistiú feistithe
+fiach fiachann fiach fiachfaidh fiach fiachta
 fiafraigh fiafraíonn fiafraigh fiafróidh fiafraí fiafraithe
 fill filleann fill fillfidh filleadh fillte
 fiosraigh fiosraíonn fiosraigh fiosróidh fiosrú fiosraithe
@@ -190,9 +201,11 @@ glac glacann glac glacfaidh glacadh glactha
 glan glanann glan glanfaidh glanadh glanta
 glaoigh glaonn glaoigh glaofaidh glaoch glaoite
 gluais gluaiseann gluais gluaisfidh gluaiseacht gluaiste
+gnáthaigh gnáthaíonn gnáthaigh gnáthóidh gnáthú gnáthaithe
 gníomhaigh gníomhaíonn gníomhaigh gníomhóidh gníomhú gníomhaithe
 gnóthaigh gnóthaíonn gnóthaigh gnóthóidh gnóthú gnóthaithe
 goid goideann goid goidfidh goid goidte
+goill goilleann goill goillfidh goilleadh goillte
 gortaigh gortaíonn gortaigh gortóidh gortú gortaithe
 greamaigh greamaíonn greamaigh greamóidh greamú greamaithe
 gríosaigh gríosaíonn gríosaigh gríosóidh gríosú gríosaithe
@@ -206,6 +219,7 @@ imir imríonn imir imreoidh imirt imeartha
 infheistigh infheistíonn infheistigh infheisteoidh infheistiú infheistithe
 inis insíonn inis inseoidh insint inste
 iniúch iniúchann iniúch iniúchfaidh iniúchadh iniúchta
+iomlánaigh iomlánaíonn iomlánaigh iomlánóidh iomlánú iomlánaithe
 iompaigh iompaíonn iompaigh iompóidh iompú iompaithe
 iompair iompraíonn iompair iompróidh iompar iompartha
 ionsaigh ionsaíonn ionsaigh ionsóidh ionsaí ionsaithe
@@ -221,6 +235,8 @@ leathnaigh leathnaíonn leathnaigh leathnóidh leathnú leathnaithe
 leigheas leigheasann leigheas leigheasfaidh leigheas leigheasta
 leáigh leánn leáigh leáfaidh leá leáite
 lig ligeann lig ligfidh ligean ligthe
+liostaigh liostaíonn liostaigh liostóidh liostú liostaithe
+lobh lobhann lobh lobhfaidh lobhadh lofa
 lochtaigh lochtaíonn lochtaigh lochtóidh lochtú lochtaithe
 loisc loisceann loisc loiscfidh loscadh loiscthe
 lorg lorgaíonn lorg lorgóidh lorg lorgtha
@@ -230,6 +246,7 @@ luigh luíonn luigh luífidh luí luite auto=luitear
 láimhsigh láimhsíonn láimhsigh láimhseoidh láimhsiú láimhsithe
 léim léimeann léim léimfidh léim léimthe
 léirigh léiríonn léirigh léireoidh léiriú léirithe
+léirmhínigh léirmhíníonn léirmhínigh léirmhíneoidh léirmhíniú léirmhínithe
 líon líonann líon líonfaidh líonadh líonta
 lúb lúbann lúb lúbfaidh lúbadh lúbtha
 mair maireann mair mairfidh maireachtáil mairthe
@@ -251,6 +268,7 @@ múscail músclaíonn múscail músclóidh múscailt múscailte
 nasc nascann nasc nascfaidh nascadh nasctha
 neartaigh neartaíonn neartaigh neartóidh neartú neartaithe
 nigh níonn nigh nífidh ní nite auto=nitear
+ofráil ofrálann ofráil ofrálfaidh ofráil ofráilte auto=ofráiltear
 oibrigh oibríonn oibrigh oibreoidh oibriú oibrithe
 oiriúnaigh oiriúnaíonn oiriúnaigh oiriúnóidh oiriúnú oiriúnaithe
 ordaigh ordaíonn ordaigh ordóidh ordú ordaithe
@@ -274,6 +292,7 @@ rinc rinceann rinc rincfidh rince rincthe
 rith ritheann rith rithfidh rith rite auto=ritear
 roghnaigh roghnaíonn roghnaigh roghnóidh roghnú roghnaithe
 roinn roinneann roinn roinnfidh roinnt roinnte
+ruaig ruaigeann ruaig ruaigfidh ruaigeadh ruaigthe
 réitigh réitíonn réitigh réiteoidh réiteach réitithe
 ríomh ríomhann ríomh ríomhfaidh ríomh ríofa
 sac sacann sac sacfaidh sacadh sactha
@@ -283,13 +302,16 @@ saor saorann saor saorfaidh saoradh saortha
 saothraigh saothraíonn saothraigh saothróidh saothrú saothraithe
 scag scagann scag scagfaidh scagadh scagtha
 scaip scaipeann scaip scaipfidh scaipeadh scaipthe
+scairt scairteann scairt scairtfidh scairteadh scairte auto=scairtear
 scanraigh scanraíonn scanraigh scanróidh scanrú scanraithe
 scaoil scaoileann scaoil scaoilfidh scaoileadh scaoilte
 scar scarann scar scarfaidh scaradh scartha
 sciob sciobann sciob sciobfaidh sciobadh sciobtha
 scoilt scoilteann scoilt scoiltfidh scoilteadh scoilte auto=scoiltear
+scoir scoireann scoir scoirfidh scor scortha
 scread screadann scread screadfaidh screadach screadta
 scrios scriosann scrios scriosfaidh scriosadh scriosta
+scríob scríobann scríob scríobfaidh scríobadh scríobtha
 scríobh scríobhann scríobh scríobhfaidh scríobh scríofa
 scrúdaigh scrúdaíonn scrúdaigh scrúdóidh scrúdú scrúdaithe
 scuab scuabann scuab scuabfaidh scuabadh scuabtha
@@ -305,20 +327,25 @@ siúil siúlann siúil siúlfaidh siúl siúlta
 sleamhnaigh sleamhnaíonn sleamhnaigh sleamhnóidh sleamhnú sleamhnaithe
 slog slogann slog slogfaidh slogadh slogtha
 slánaigh slánaíonn slánaigh slánóidh slánú slánaithe
+smachtaigh smachtaíonn smachtaigh smachtóidh smachtú smachtaithe
 smaoinigh smaoiníonn smaoinigh smaoineoidh smaoineamh smaoinithe
 snoigh snoíonn snoigh snoífidh snoí snoite auto=snoitear
 snámh snámhann snámh snámhfaidh snámh snáfa
 socraigh socraíonn socraigh socróidh socrú socraithe
 soilsigh soilsíonn soilsigh soilseoidh soilsiú soilsithe
+soiléirigh soiléiríonn soiléirigh soiléireoidh soiléiriú soiléirithe
 spreag spreagann spreag spreagfaidh spreagadh spreagtha
+srac sracann srac sracfaidh sracadh sractha
 sroich sroicheann sroich sroichfidh sroicheadh sroichte
 stad stadann stad stadfaidh stad stadta
+stampáil stampálann stampáil stampálfaidh stampáil stampáilte auto=stampáiltear
 stiúir stiúrann stiúir stiúrfaidh stiúradh stiúrtha
 stop stopann stop stopfaidh stopadh stoptha
 stróic stróiceann stróic stróicfidh stróiceadh stróicthe
 stán stánann stán stánfaidh stánadh stánta
 suaimhnigh suaimhníonn suaimhnigh suaimhneoidh suaimhniú suaimhnithe
 suigh suíonn suigh suífidh suí suite auto=suitear
+sábh sábhann sábh sábhfaidh sábhadh sáfa
 sábháil sábhálann sábháil sábhálfaidh sábháil sábháilte auto=sábháiltear
 sáigh sánn sáigh sáfaidh sá sáite
 sásaigh sásaíonn sásaigh sásóidh sásamh sásaithe
@@ -345,6 +372,7 @@ tiontaigh tiontaíonn tiontaigh tiontóidh tiontú tiontaithe
 tit titeann tit titfidh titim tite auto=titear
 tochail tochlaíonn tochail tochlóidh tochailt tochailte
 togh toghann togh toghfaidh toghadh tofa
+toirmisc toirmisceann toirmisc toirmiscfidh toirmeasc toirmiscthe
 tomhais tomhaiseann tomhais tomhaisfidh tomhas tomhaiste
 tosaigh tosaíonn tosaigh tosóidh tosú tosaithe
 traenáil traenálann traenáil traenálfaidh traenáil traenáilte auto=traenáiltear
@@ -356,6 +384,7 @@ troid troideann troid troidfidh troid troidte
 truailligh truaillíonn truailligh truailleoidh truailliú truaillithe
 tréig tréigeann tréig tréigfidh tréigean tréigthe
 tuairiscigh tuairiscíonn tuairiscigh tuairisceoidh tuairisciú tuairiscithe
+tuar tuarann tuar tuarfaidh tuar tuartha
 tuig tuigeann tuig tuigfidh tuiscint tuigthe
 tuill tuilleann tuill tuillfidh tuilleamh tuillte
 tuirling tuirlingíonn tuirling tuirlingeoidh tuirlingt tuirlingthe
