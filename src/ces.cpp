@@ -370,7 +370,7 @@ Table Table::build(const Verb& verb) {
     t.minuly_cas = {sg + " jsem", sg + " jsi", sg, pl + " jsme", pl + " jste", pl};
     t.kondicional = {sg + " bych", sg + " bys", sg + " by", pl + " bychom", pl + " byste", pl + " by"};
     if (verb.passive_participle(MascAnimate, 0)) {
-        std::vector<std::string> passive(6);
+        Row6 passive;
         for (std::size_t i = 0; i < 6; ++i)
             passive[i] = verb.passive_participle(kSlots[i].first, kSlots[i].second).value_or(std::string());
         t.passive_participle = std::move(passive);

@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "expected.hpp"
 #include "view_map.hpp"
@@ -83,7 +82,7 @@ struct Table {
     Row6 present;                                        // 1sg..3pl
     std::array<std::optional<std::string>, 3> imperative;  // 2sg, 1pl, 2pl
     Row6 past_participle;  // m sg, f sg, n sg, m-anim pl, f pl, n pl
-    std::optional<std::vector<std::string>> passive_participle;  // six slots or absent
+    std::optional<Row6> passive_participle;  // participle slot order, or absent
     std::array<std::optional<std::string>, 3> transgressive;  // m sg, f/n sg, pl
     Row6 minuly_cas;
     Row6 kondicional;
