@@ -176,6 +176,7 @@ přinést | přinesu přineseš přinese přineseme přinesete přinesou | přin
 vézt | vezu vezeš veze vezeme vezete vezou | vez vezme vezte | vezl | vezen | veza vezouc
 růst | rostu rosteš roste rosteme rostete rostou | * * * | rostl | - | rosta rostouc
 krást | kradu kradeš krade krademe kradete kradou | kraď kraďme kraďte | kradl | kraden | krada kradouc
+třást | třesu třeseš třese třeseme třesete třesou | třes třesme třeste | třásl | třesen | třesa třesouc
 umřít | umřu umřeš umře umřeme umřete umřou | umři umřeme umřete | umřel | - | - -
 otevřít | otevřu otevřeš otevře otevřeme otevřete otevřou | otevři otevřeme otevřete | otevřel | otevřen | - -
 zavřít | zavřu zavřeš zavře zavřeme zavřete zavřou | zavři zavřeme zavřete | zavřel | zavřen | - -

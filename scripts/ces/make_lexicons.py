@@ -33,7 +33,7 @@ jet|jedu,jedeš,jede,jedeme,jedete,jedou|jeď,jeďme,jeďte|jel|-|jeda,jedouc|-|
 chtít|chci,chceš,chce,chceme,chcete,chtějí|chtěj,chtějme,chtějte|chtěl|chtěn|chtěje,chtějíc|-|.
 jíst|jím,jíš,jí,jíme,jíte,jedí|jez,jezme,jezte|jedl|jeden|jeda,jedouc|-|. do vy u na pře za
 vědět|vím,víš,ví,víme,víte,vědí|věz,vězme,vězte|věděl|-|věda,vědouc|-|. po odpo předpo vypo zapo napo zodpo do z
-pít|piji,piješ,pije,pijeme,pijete,pijí|pij,pijme,pijte|pil|pit|pije,pijíc|-|. vy do u za o pro po
+pít|piji,piješ,pije,pijeme,pijete,pijí|pij,pijme,pijte|pil|pit|pije,pijíc|-|. vy do u za o pro po na
 bít|biji,biješ,bije,bijeme,bijete,bijí|bij,bijme,bijte|bil|bit|bije,bijíc|-|. za u vy do na od pro pře roz z po
 šít|šiji,šiješ,šije,šijeme,šijete,šijí|šij,šijme,šijte|šil|šit|šije,šijíc|-|. u při za vy se do ob pře na
 žít|žiji,žiješ,žije,žijeme,žijete,žijí|žij,žijme,žijte|žil|-|žije,žijíc|-|. pro pře do vy za o u po pou vyu
@@ -178,6 +178,10 @@ cpát|cpu,cpeš,cpe,cpeme,cpete,cpou|cpi,cpěme,cpěte|cpal|cpán|cpa,cpouc|-|.
 ~štvat|štvu,štveš,štve,štveme,štvete,štvou|štvi,štvěme,štvěte|štval|štván|-|-|na u po vy
 vít|viji,viješ,vije,vijeme,vijete,vijí|vij,vijme,vijte|vil|vit|vije,vijíc|-|.
 ~vít|vinu,vineš,vine,vineme,vinete,vinou|viň,viňme,viňte|vinul|vinut|-|-|roz za o
+třást|třesu,třeseš,třese,třeseme,třesete,třesou|třes,třesme,třeste|třásl|třesen|třesa,třesouc|-|. za o vy pro se roz
+pást|pasu,paseš,pase,paseme,pasete,pasou|pas,pasme,paste|pásl|pasen|pasa,pasouc|-|. s vy na
+hníst|hnětu,hněteš,hněte,hněteme,hnětete,hnětou|hněť,hněťme,hněťte|hnětl|hněten|hněta,hnětouc|-|. u pro
+mást|matu,mateš,mate,mateme,matete,matou|mať,maťme,maťte|mátl|maten|mata,matouc|-|. z
 muset|musím,musíš,musí,musíme,musíte,musí|-|musel|-|muse,musíc|-|.
 nechat|nechám,necháš,nechá,necháme,necháte,nechají|nech,nechme,nechte|nechal|nechán|nechaje,nechajíc|-|. za
 """
@@ -435,6 +439,7 @@ OVERRIDES = {
     "zříct": {"pass": None},
     "pomoci": {"pass": None},
     "hřát": {"pass": None},
+    "napít": {"pass": None},
     "ozvat": {"pass": None},
     "pomoct": {"pass": None},
 }
