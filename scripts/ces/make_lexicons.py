@@ -393,7 +393,7 @@ zvětšit|imp=zvětši,zvětšeme,zvětšete
 """
 
 
-# Rows quoted as they stand (all fourteen cells given; "-" = derive).
+# Rows written out cell by cell (all fourteen cells given; "-" = derive).
 LITERAL = """
 bdít	bdím	bdíš	bdí	bdíme	bdíte	bdí	bdi	bděme	bděte	bděl	bděn	bdě	bdíc
 archivařit	-	-	-	-	-	-	-	-	-	-	-	archivaře	-
@@ -763,8 +763,8 @@ vznikat vzniknout
 mizet zmizet
 tančit zatančit
 """
-# Perfectives whose imperfective partner is listed first (the aspect list's
-# quoted rows), and lemmas listed without a partner.
+# Aspect rows written out as they stand (bafnout with bafat, bdít without a
+# partner); they come first in the file.
 ASPECT_LITERAL = """
 bafnout	pf	bafat
 bafat	impf	bafnout
