@@ -243,6 +243,17 @@ navštívit|imp=navštiv,navštivme,navštivte
 svítit|imp=sviť,sviťme,sviťte
 rozsvítit|imp=rozsviť,rozsviťme,rozsviťte
 zasáhnout|pass=zasažen
+zamyslet|imp=zamysli,zamysleme,zamyslete
+zmínit|imp=zmiň,zmiňme,zmiňte
+ujistit|imp=ujisti,ujistěme,ujistěte
+pojistit|imp=pojisti,pojistěme,pojistěte
+jistit|imp=jisti,jistěme,jistěte
+mastit|imp=masti,mastěme,mastěte
+hostit|imp=hosti,hostěme,hostěte
+pohostit|imp=pohosti,pohostěme,pohostěte
+obléknout|pass=oblečen
+svléknout|pass=svlečen
+převléknout|pass=převlečen
 mýlit|imp=myl,mylme,mylte
 radit|pass=raděn
 poradit|pass=poraděn
@@ -447,7 +458,7 @@ OVERRIDES = {
 # Verbs whose present has -í in the third person plural although the lemma
 # ends in -et/-ět (the rules would give -ejí/-ějí).
 ET_I = """
-vidět uvidět závidět nenávidět slyšet uslyšet myslet vymyslet domyslet promyslet bydlet sedět posedět
+vidět uvidět závidět nenávidět slyšet uslyšet myslet vymyslet domyslet promyslet zamyslet bydlet sedět posedět
 vysedět ležet záležet náležet držet zadržet udržet podržet vydržet obdržet zdržet přidržet běžet
 křičet zakřičet mlčet zamlčet umlčet letět přiletět odletět doletět vyletět přeletět uletět
 vzletět proletět zaletět trpět vytrpět bolet zabolet viset záviset souviset šumět hučet bzučet syčet vrčet cvrčet
