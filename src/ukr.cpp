@@ -144,7 +144,10 @@ std::string Verb::present(int person, bool plural) const {
         static constexpr std::string_view kEndings[6] = {"", "иш", "ить", "имо", "ите", ""};
         out = stem + std::string(kEndings[slot]);
     }
-    if (reflexive) out += kReflexive;
+    // The first-conjugation 3sg ends in a vowel ("читає"): its reflexive
+    // takes "ться" ("читається"), as every slot that ends in "ть" already
+    // does with "ся".
+    if (reflexive) out += conjugation == Conjugation::First && slot == 2 ? "ться" : kReflexive;
     return out;
 }
 

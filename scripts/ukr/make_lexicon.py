@@ -690,7 +690,7 @@ def rule_forms(lemma):
     past = [pb + e for e in ("в", "ла", "ло", "ли")]
     forms = present + imperative + past
     if refl:
-        forms = [f + "ся" for f in forms]
+        forms = [f + ("ться" if i == 2 and not second else "ся") for i, f in enumerate(forms)]
     return forms
 
 
