@@ -1,5 +1,6 @@
 #include "isl.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <vector>
@@ -37,6 +38,7 @@ struct RowRef {
 struct Lexicon {
     std::deque<std::string> lowered;  // keys that differ from the lemma as written
     ViewMap<std::vector<RowRef>> rows;
+    std::size_t longest_key = 0;  // no longer ending can match a row
 };
 
 const Lexicon& lexicon() {
@@ -51,6 +53,7 @@ const Lexicon& lexicon() {
             std::string_view key = lemma;
             std::string low = unicode::to_lower(lemma);
             if (low != lemma) key = l.lowered.emplace_back(std::move(low));
+            l.longest_key = std::max(l.longest_key, key.size());
             l.rows[key].push_back(RowRef{line, lemma.size(), exact, index++});
         }
         return l;
@@ -150,6 +153,7 @@ Verb analyse(std::string_view word, bool& matched) {
     const RowRef* best = nullptr;
     std::size_t best_start = 0;
     for (const auto& [in_off, low_off] : starts) {
+        if (lower.size() - low_off > lex.longest_key) continue;
         auto found = lex.rows.find(std::string_view(lower).substr(low_off));
         if (found == lex.rows.end()) continue;
         for (const RowRef& row : found->second) {
