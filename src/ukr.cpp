@@ -84,13 +84,18 @@ const Row* find_row(std::string_view lemma) {
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string lower = unicode::to_lower(text);
-    // The typographic apostrophe (U+2019) counts as the plain one.
+    // The typographic apostrophe (U+2019) and the modifier-letter
+    // apostrophe (U+02BC, the one Ukrainian keyboard layouts type) count as
+    // the plain one that the lexicon uses.
     std::string folded;
     folded.reserve(lower.size());
     for (std::size_t i = 0; i < lower.size();) {
         if (lower.compare(i, 3, "\u2019") == 0) {
             folded += '\'';
             i += 3;
+        } else if (lower.compare(i, 2, "\u02bc") == 0) {
+            folded += '\'';
+            i += 2;
         } else {
             folded += lower[i++];
         }

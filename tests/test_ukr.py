@@ -252,9 +252,14 @@ def test_language_codes():
         assert velnor.conjugate("читати", lang=code).present[0] == "читаю"
 
 
-def test_typographic_apostrophe_finds_the_row():
-    assert cells(conj("з\u2019їсти")) == cells(conj("з'їсти"))
-    assert conj("з\u2019їсти").present[5] == "з'їдять"
+@pytest.mark.parametrize("apostrophe", ["\u2019", "\u02bc"])
+def test_other_apostrophes_find_the_row(apostrophe):
+    # U+2019 from word processors, U+02BC from Ukrainian keyboard layouts.
+    r = conj("з" + apostrophe + "їсти")
+    assert r.infinitive == "з'їсти"
+    assert cells(r) == cells(conj("з'їсти"))
+    assert r.present[5] == "з'їдять"
+    assert conj("В" + apostrophe + "ЯЗАТИ").present[0] == "в'яжу"
 
 
 def test_row_forms_get_no_second_ending():
