@@ -9,13 +9,14 @@ the prefixes that form real derived verbs with the same conjugation. The
 script builds the thirteen forms of each verb, drops the verbs that the
 engine's own rules already conjugate right, and writes the rest.
 
-    python3 scripts/ukr/make_lexicon.py > data/ukr.tsv
-    python3 scripts/ukr/make_lexicon.py --check   # hunspell-uk + Apertium report
+    python3 scripts/ukr/make_lexicon.py --check > data/ukr.tsv
 
-With --check every form is looked up in hunspell-uk; a verb with any form the
-dictionary does not know is left out (and listed on stderr), and forms that
-the Apertium Ukrainian analyser reads as another lemma or slot are listed for
-review.
+With --check (the way data/ukr.tsv is made) every form is looked up in
+hunspell-uk; a verb with any form the dictionary does not know is left out
+(and listed on stderr) unless it is in ACCEPTED, and forms that the Apertium
+Ukrainian analyser (apertium-rus-ukr) reads as a verb of another lemma or
+slot are listed for review. Without --check the unchecked candidates are
+written, for inspection only.
 """
 import os
 import subprocess
@@ -604,8 +605,6 @@ def verbs():
         base = strip_reflexive(lemma)
         specs = tail.split() if tail.strip() else ["0"]
         for spec in specs:
-            if spec.endswith("?") or spec == "x":
-                continue
             mode = ""
             if spec[-1] in "+!":
                 mode = spec[-1]
