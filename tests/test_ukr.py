@@ -304,6 +304,9 @@ def test_absent_cells_are_derived():
     ("рятуватися", ["рятуюся", "рятуються"], "рятуйся", "рятувався"),
     # A reflexive in the short "сь" keeps it as its lemma and takes "ся".
     ("вчитись", ["вчуся", "вчаться"], "вчися", "вчився"),
+    # злити/злитися "anger"/"be angry" have no row (the "pour off" sense,
+    # зіллю, is left out of the lexicon for that reason).
+    ("злитися", ["злюся", "зляться"], "злися", "злився"),
     # Edge stems: a bare "ти", a stem of one "ст" or "зд", a Latin lemma.
     ("ти", ["ю", "ють"], "й", "в"),
     ("стити", ["щу", "стять"], "сти", "стив"),
