@@ -105,7 +105,7 @@ kouřit | kouřím kouříš kouří kouříme kouříte kouří | kuř kuřme k
 slíbit | slíbím slíbíš slíbí slíbíme slíbíte slíbí | slib slibme slibte | slíbil | slíben | *
 řídit | řídím řídíš řídí řídíme řídíte řídí | řiď řiďme řiďte | řídil | řízen | řídě řídíc
 jezdit | jezdím jezdíš jezdí jezdíme jezdíte jezdí | jezdi jezděme jezděte | jezdil | * | jezdě jezdíc
-vidět | vidím vidíš vidí vidíme vidíte vidí | viď viďme viďte | viděl | viděn | *
+vidět | vidím vidíš vidí vidíme vidíte vidí | viď viďme viďte | viděl | viděn | vida vidouc
 slyšet | slyším slyšíš slyší slyšíme slyšíte slyší | slyš slyšme slyšte | slyšel | slyšen | slyše slyšíc
 sedět | sedím sedíš sedí sedíme sedíte sedí | seď seďme seďte | seděl | * | sedě sedíc
 ležet | ležím ležíš leží ležíme ležíte leží | lež ležme ležte | ležel | * | leže ležíc

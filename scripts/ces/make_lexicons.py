@@ -255,6 +255,7 @@ obléknout|pass=oblečen
 svléknout|pass=svlečen
 převléknout|pass=převlečen
 mýlit|imp=myl,mylme,mylte
+vidět|cvbm=vida|cvbfn=vidouc
 radit|pass=raděn
 poradit|pass=poraděn
 třídit|imp=třiď,třiďme,třiďte|pass=tříděn
