@@ -606,3 +606,42 @@ def test_result_class():
     with pytest.raises(AttributeError):
         t.present = []
     assert type(t) is cls
+
+
+# ---- verbs whose class defaults were wrong (regressions found by review) ----
+
+@pytest.mark.parametrize("verb,present,sbjv3,ptcp", [
+    ("pogorî", ["pogor", "pogori", "pogoară", "pogorâm", "pogorâți", "pogoară"], "pogoare", "pogorât"),
+    ("adia", ["adii", "adii", "adie", "adiem", "adiați", "adie"], "adie", "adiat"),
+    ("complăcea", ["complac", "complaci", "complace", "complăcem", "complăceți", "complac"], "complacă", "complăcut"),
+    ("conclude", ["conclud", "concluzi", "conclude", "concludem", "concludeți", "conclud"], "concludă", "conclus"),
+    ("remite", ["remit", "remiți", "remite", "remitem", "remiteți", "remit"], "remită", "remis"),
+    ("străpunge", ["străpung", "străpungi", "străpunge", "străpungem", "străpungeți", "străpung"], "străpungă",
+     "străpuns"),
+    ("descoase", ["descos", "descoși", "descoase", "descoasem", "descoaseți", "descos"], "descoasă", "descusut"),
+    ("proscrie", ["proscriu", "proscrii", "proscrie", "proscriem", "proscrieți", "proscriu"], "proscrie", "proscris"),
+    ("reieși", ["reies", "reieși", "reiese", "reieșim", "reieșiți", "reies"], "reiasă", "reieșit"),
+    ("surveni", ["survin", "survii", "survine", "survenim", "surveniți", "survin"], "survină", "survenit"),
+    ("referi", ["refer", "referi", "referă", "referim", "referiți", "referă"], "refere", "referit"),
+    ("diferi", ["difer", "diferi", "diferă", "diferim", "diferiți", "diferă"], "difere", "diferit"),
+    ("amenința", ["ameninț", "ameninți", "amenință", "amenințăm", "amenințați", "amenință"], "amenințe",
+     "amenințat"),
+    ("ordona", ["ordon", "ordoni", "ordonă", "ordonăm", "ordonați", "ordonă"], "ordone", "ordonat"),
+    ("freca", ["frec", "freci", "freacă", "frecăm", "frecați", "freacă"], "frece", "frecat"),
+    ("rezema", ["reazem", "rezemi", "reazemă", "rezemăm", "rezemați", "reazemă"], "reazeme", "rezemat"),
+    ("deșerta", ["deșert", "deșerți", "deșartă", "deșertăm", "deșertați", "deșartă"], "deșerte", "deșertat"),
+    ("încălca", ["încalc", "încalci", "încalcă", "încălcăm", "încălcați", "încalcă"], "încalce", "încălcat"),
+    ("înconjura", ["înconjor", "înconjori", "înconjoară", "înconjurăm", "înconjurați", "înconjoară"], "înconjoare",
+     "înconjurat"),
+    ("isca", ["isc", "iști", "iscă", "iscăm", "iscați", "iscă"], "iște", "iscat"),
+    ("multiplica", ["multiplic", "multiplici", "multiplică", "multiplicăm", "multiplicați", "multiplică"],
+     "multiplice", "multiplicat"),
+    ("strănuta", ["strănut", "strănuți", "strănută", "strănutăm", "strănutați", "strănută"], "strănute",
+     "strănutat"),
+])
+def test_reviewed_verbs(verb, present, sbjv3, ptcp):
+    t = conj(verb)
+    assert t.present == present
+    assert t.subjunctive[2] == t.subjunctive[5] == sbjv3
+    assert t.participle == ptcp
+    assert t.perfect_compus[0] == "am " + ptcp
