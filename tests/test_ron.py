@@ -638,6 +638,12 @@ def test_result_class():
      "multiplice", "multiplicat"),
     ("strănuta", ["strănut", "strănuți", "strănută", "strănutăm", "strănutați", "strănută"], "strănute",
      "strănutat"),
+    ("învârti", ["învârt", "învârți", "învârte", "învârtim", "învârtiți", "învârt"], "învârtă", "învârtit"),
+    ("înghesui", ["înghesui", "înghesui", "înghesuie", "înghesuim", "înghesuiți", "înghesuie"], "înghesuie",
+     "înghesuit"),
+    ("despuia", ["despoi", "despoi", "despoaie", "despuiem", "despuiați", "despoaie"], "despoaie", "despuiat"),
+    ("deznoda", ["deznod", "deznozi", "deznoadă", "deznodăm", "deznodați", "deznoadă"], "deznoade", "deznodat"),
+    ("amirosi", ["amiros", "amiroși", "amiroase", "amirosim", "amirosiți", "amiros"], "amiroasă", "amirosit"),
 ])
 def test_reviewed_verbs(verb, present, sbjv3, ptcp):
     t = conj(verb)
