@@ -644,6 +644,12 @@ def test_result_class():
     ("despuia", ["despoi", "despoi", "despoaie", "despuiem", "despuiați", "despoaie"], "despoaie", "despuiat"),
     ("deznoda", ["deznod", "deznozi", "deznoadă", "deznodăm", "deznodați", "deznoadă"], "deznoade", "deznodat"),
     ("amirosi", ["amiros", "amiroși", "amiroase", "amirosim", "amirosiți", "amiros"], "amiroasă", "amirosit"),
+    ("ascuți", ["ascut", "ascuți", "ascute", "ascuțim", "ascuțiți", "ascut"], "ascută", "ascuțit"),
+    ("văita", ["vait", "vaiți", "vaită", "văităm", "văitați", "vaită"], "vaite", "văitat"),
+    ("îngroșa", ["îngroș", "îngroși", "îngroașă", "îngroșăm", "îngroșați", "îngroașă"], "îngroașe", "îngroșat"),
+    ("scărpina", ["scarpin", "scarpini", "scarpină", "scărpinăm", "scărpinați", "scarpină"], "scarpine",
+     "scărpinat"),
+    ("sfârâi", ["sfârâi", "sfârâi", "sfârâie", "sfârâim", "sfârâiți", "sfârâie"], "sfârâie", "sfârâit"),
 ])
 def test_reviewed_verbs(verb, present, sbjv3, ptcp):
     t = conj(verb)
