@@ -104,7 +104,7 @@ aduce: aduc aduci aduce aducem aduceți aduc | aducă | adu | adus | aducând | 
 scrie: scriu scrii scrie scriem scrieți scriu | scrie | scrie | scris | scriind | scriam | scrisei scrise scriserăm | scrisesem
 crede: cred crezi crede credem credeți cred | creadă | crede | crezut | crezând | credeam | crezui crezu crezurăm | crezusem
 cere: cer ceri cere cerem cereți cer | ceară | cere | cerut | cerând | ceream | cerui ceru cerurăm | cerusem
-trece: trec treci trece trecem treceți trec | treacă | * | trecut | trecând | treceam | trecui trecu trecurăm | trecusem
+trece: trec treci trece trecem treceți trec | treacă | treci | trecut | trecând | treceam | trecui trecu trecurăm | trecusem
 merge: merg mergi merge mergem mergeți merg | meargă | mergi | mers | mergând | mergeam | mersei merse merserăm | mersesem
 rămâne: rămân rămâi rămâne rămânem rămâneți rămân | rămână | rămâi | rămas | rămânând | rămâneam | rămăsei rămase rămaserăm | rămăsesem
 cunoaște: cunosc cunoști cunoaște cunoaștem cunoașteți cunosc | cunoască | cunoaște | cunoscut | cunoscând | cunoșteam | cunoscui cunoscu cunoscurăm | cunoscusem
@@ -120,9 +120,9 @@ prinde: prind prinzi prinde prindem prindeți prind | prindă | prinde | prins |
 deschide: deschid deschizi deschide deschidem deschideți deschid | deschidă | deschide | deschis | deschizând | deschideam | deschisei deschise deschiserăm | deschisesem
 închide: închid închizi închide închidem închideți închid | închidă | închide | închis | închizând | închideam | închisei închise închiserăm | închisesem
 răspunde: răspund răspunzi răspunde răspundem răspundeți răspund | răspundă | răspunde | răspuns | răspunzând | răspundeam | răspunsei răspunse răspunserăm | răspunsesem
-râde: râd râzi râde râdem râdeți râd | râdă | * | râs | râzând | râdeam | râsei râse râserăm | râsesem
+râde: râd râzi râde râdem râdeți râd | râdă | râzi | râs | râzând | râdeam | râsei râse râserăm | râsesem
 ajunge: ajung ajungi ajunge ajungem ajungeți ajung | ajungă | * | ajuns | ajungând | ajungeam | ajunsei ajunse ajunserăm | ajunsesem
-plânge: plâng plângi plânge plângem plângeți plâng | plângă | * | plâns | plângând | plângeam | plânsei plânse plânserăm | plânsesem
+plânge: plâng plângi plânge plângem plângeți plâng | plângă | plângi | plâns | plângând | plângeam | plânsei plânse plânserăm | plânsesem
 alege: aleg alegi alege alegem alegeți aleg | aleagă | alege | ales | alegând | alegeam | alesei alese aleserăm | alesesem
 înțelege: înțeleg înțelegi înțelege înțelegem înțelegeți înțeleg | înțeleagă | înțelege | înțeles | înțelegând | înțelegeam | înțelesei înțelese înțeleserăm | înțelesesem
 trage: trag tragi trage tragem trageți trag | tragă | trage | tras | trăgând | trăgeam | trăsei trase traserăm | trăsesem
@@ -336,6 +336,10 @@ def test_esc_after_a_vowel(verb, present, subjunctive):
 @pytest.mark.parametrize("verb,imperative", [
     ("dormi", "dormi"), ("fugi", "fugi"), ("merge", "mergi"), ("ieși", "ieși"), ("veni", "vino"),
     ("tăcea", "taci"), ("face", "fă"), ("duce", "du"), ("zice", "zi"),
+    ("trece", "treci"), ("râde", "râzi"), ("plânge", "plângi"), ("interveni", "intervino"),
+    # the short imperative carries over to the compounds of duce, face and zice
+    ("produce", "produ"), ("reduce", "redu"), ("reproduce", "reprodu"), ("preface", "prefă"),
+    ("interzice", "interzi"), ("contrazice", "contrazi"),
 ])
 def test_intransitive_imperatives(verb, imperative):
     t = conj(verb)
