@@ -654,6 +654,11 @@ def test_result_class():
     ("scărpina", ["scarpin", "scarpini", "scarpină", "scărpinăm", "scărpinați", "scarpină"], "scarpine",
      "scărpinat"),
     ("sfârâi", ["sfârâi", "sfârâi", "sfârâie", "sfârâim", "sfârâiți", "sfârâie"], "sfârâie", "sfârâit"),
+    # first-conjugation verbs whose -ea ending hides an a-stem
+    ("delinea", ["delineez", "delineezi", "delineează", "delineăm", "delineați", "delineează"], "delineeze",
+     "delineat"),
+    ("priveghea", ["priveghez", "priveghezi", "priveghează", "priveghem", "privegheați", "priveghează"],
+     "privegheze", "privegheat"),
 ])
 def test_reviewed_verbs(verb, present, sbjv3, ptcp):
     t = conj(verb)
