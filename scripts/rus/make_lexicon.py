@@ -13,10 +13,14 @@ PAST is "-", four forms, or masculine and feminine (neuter and plural follow
 from the feminine). IMPERATIVE is "-", the singular (the plural adds -те) or
 both forms. A trailing "x" marks an exact-only lemma: prefixed verbs do not
 share its row (бить would otherwise swallow любить, пить купить).
+A line "+ lemma prefix prefix ..." adds the prefixed verbs of a lemma listed
+above, every form with the prefix in front (stressed вы- turns ё into е);
+those rows are exact-only too (у+бить must not swallow рубить).
 
-A line "@ь lemma lemma ..." lists -ить verbs whose only irregularity is the
-imperative in -ь (ставь, верь); "@й" lists those whose stem ends in a vowel
-(строй, стой). Lemmas are bases without -ся: reflexive verbs share the row.
+A line "@ь lemma lemma ..." lists -ить and -нуть verbs whose only
+irregularity is the imperative in -ь (ставь, верь, двинь); "@й" lists -ить
+verbs whose stem ends in a vowel (строй, стой); "@аю" lists -евать verbs
+whose -е- belongs to the root (одевать: одеваю, одевай, not одую). Lemmas are bases without -ся: reflexive verbs share the row.
 
 Every form was checked against the OpenCorpora dictionary (pymorphy3-dicts-ru)
 and the ru_RU hunspell dictionary; see scripts/rus/check_lexicon.py.
@@ -104,13 +108,22 @@ def rows():
                     if pfx.endswith("вы"):  # stressed вы- takes the stress off the ё
                         forms = [f.replace("ё", "е") for f in forms]
                     cells.append(",".join(forms))
-                out.append([pfx + parts[1]] + cells + ["-"])
+                out.append([pfx + parts[1]] + cells + ["1"])
             continue
         if parts[0] in ("@ь", "@й"):
             for lemma in parts[1:]:
-                if not lemma.endswith("ить"):
-                    sys.exit(f"line {n}: {lemma} is not an -ить verb")
+                if not lemma.endswith(("ить", "нуть")):
+                    sys.exit(f"line {n}: {lemma} is not an -ить or -нуть verb")
                 out.append([lemma, "-", "-", imperative(lemma[:-3] + parts[0][1], lemma), "-"])
+                by_lemma[lemma] = out[-1]
+            continue
+        if parts[0] == "@аю":
+            for lemma in parts[1:]:
+                if not lemma.endswith("евать"):
+                    sys.exit(f"line {n}: {lemma} is not an -евать verb")
+                stem = lemma[:-2]
+                out.append([lemma, nonpast(f"{stem}ю,{stem}ешь", lemma), "-", imperative(stem + "й", lemma), "-"])
+                by_lemma[lemma] = out[-1]
             continue
         if len(parts) not in (4, 5) or (len(parts) == 5 and parts[4] != "x"):
             sys.exit(f"line {n}: bad row: {line}")
