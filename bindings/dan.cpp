@@ -1,0 +1,36 @@
+// DanishConjugation: the Danish result class and the Danish conjugate step.
+#include "language.hpp"
+#include "result_class.hpp"
+#include "../src/dan.hpp"
+
+namespace velnor::py {
+namespace {
+
+using dan::Table;
+
+constexpr const char DOC[] =
+    "The full conjugation table of one Danish verb (single forms \u2014 no\nperson/number agreement).";
+
+const ResultClass<Table, 9> CLASS{"DanishConjugation", DOC, {
+    VELNOR_ATTR(Table, infinitive, ""),
+    VELNOR_ATTR(Table, present, ""),
+    VELNOR_ATTR(Table, past, ""),
+    VELNOR_ATTR(Table, past_participle, ""),
+    VELNOR_ATTR(Table, imperative, ""),
+    VELNOR_ATTR(Table, present_participle, ""),
+    VELNOR_ATTR(Table, infinitive_passive, ""),
+    VELNOR_ATTR(Table, present_passive, ""),
+    VELNOR_ATTR(Table, past_passive, ""),
+}, [](const Table& t) -> std::string_view { return t.infinitive; }};
+
+PyObject* conjugate(std::string_view word) {
+    auto verb = dan::Verb::from_infinitive(word);
+    if (!verb) return value_error("not a Danish infinitive");
+    return CLASS.wrap(dan::Table::build(*verb));
+}
+
+}  // namespace
+
+extern const Language dan{[] { return CLASS.type(); }, "DanishConjugation", &conjugate};
+
+}  // namespace velnor::py

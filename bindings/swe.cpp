@@ -1,0 +1,56 @@
+// SwedishConjugation: the Swedish result class and the Swedish conjugate step.
+#include "language.hpp"
+#include "result_class.hpp"
+#include "../src/swe.hpp"
+
+namespace velnor::py {
+namespace {
+
+using swe::Table;
+
+constexpr const char DOC[] = "The principal parts of one Swedish verb.";
+
+// A person row that may be absent: None, or a new list of its six forms.
+#define VELNOR_SWE_OPTIONAL_ROW(field)                                                    \
+    Attribute<Table> {                                                                    \
+        #field, "", [](const Table& t) -> PyObject* {                                     \
+            if (!t.field) {                                                               \
+                Py_INCREF(Py_None);                                                       \
+                return Py_None;                                                           \
+            }                                                                             \
+            return to_python(*t.field);                                                   \
+        }                                                                                 \
+    }
+
+const ResultClass<Table, 16> CLASS{"SwedishConjugation", DOC, {
+    VELNOR_ATTR(Table, infinitive, ""),
+    VELNOR_ATTR(Table, present, ""),
+    VELNOR_ATTR(Table, past, ""),
+    VELNOR_ATTR(Table, supine, ""),
+    VELNOR_ATTR(Table, imperative, ""),
+    VELNOR_ATTR(Table, infinitive_passive, ""),
+    VELNOR_ATTR(Table, present_passive, ""),
+    VELNOR_ATTR(Table, past_passive, ""),
+    VELNOR_ATTR(Table, supine_passive, ""),
+    VELNOR_ATTR(Table, subjunctive_past, ""),
+    VELNOR_SWE_OPTIONAL_ROW(presens_row),
+    VELNOR_SWE_OPTIONAL_ROW(preteritum_row),
+    VELNOR_SWE_OPTIONAL_ROW(perfekt_row),
+    VELNOR_SWE_OPTIONAL_ROW(pluskvamperfekt_row),
+    VELNOR_ATTR(Table, futurum_row, ""),
+    VELNOR_ATTR(Table, konditionalis_row, ""),
+}, [](const Table& t) -> std::string_view { return t.infinitive; }};
+
+#undef VELNOR_SWE_OPTIONAL_ROW
+
+PyObject* conjugate(std::string_view word) {
+    auto verb = swe::Verb::from_infinitive(word);
+    if (!verb) return value_error("not a Swedish infinitive");
+    return CLASS.wrap(swe::Table::build(*verb));
+}
+
+}  // namespace
+
+extern const Language swe{[] { return CLASS.type(); }, "SwedishConjugation", &conjugate};
+
+}  // namespace velnor::py

@@ -1,0 +1,482 @@
+#!/usr/bin/env python3
+"""Writes data/gle.tsv: principal parts of Irish verbs.
+
+Each verb below is written by hand with its present (3sg-analytic), past base
+(before lenition), future, verbal noun and verbal adjective, and where needed
+its imperative 2pl and present autonomous. This script keeps the future base
+of every verb and blanks ("-") each other cell that the engine's class rules
+derive on their own from the lemma and the present base, so a cell in the
+lexicon is always one the rules would get wrong. Every form of every table was
+checked against the ga_IE hunspell dictionary (scripts/gle/check_forms.py).
+
+    python3 scripts/gle/make_lexicon.py > data/gle.tsv
+"""
+
+HEADER = '# lemma\tprs-base\tpst-base\tfut-base\tvn\tptcp\timp2sg\timp2pl\tprs-auto ("-" = derive)'
+
+# Rows written out exactly, cell by cell.
+LITERAL = [
+    ["abair", "deir", "dúirt", "déarfaidh", "rá", "ráite", "-", "abraigí", "deirtear"],
+    ["achtaigh", "-", "-", "achtóidh", "-", "-", "-", "-", "-"],
+    ["bí", "bíonn", "bí", "beidh", "bheith", "-", "-", "bígí", "bítear"],
+    ["bris", "-", "-", "brisfidh", "-", "-", "-", "-", "-"],
+    ["léigh", "léann", "léigh", "léifidh", "léamh", "léite", "-", "léigí", "léitear"],
+    ["téigh", "téann", "cuaigh", "rachaidh", "dul", "-", "-", "téigí", "téitear"],
+]
+
+# lemma, present, past base, future, verbal noun, verbal adjective, then
+# optional imp2pl=... and auto=... (present autonomous). The past base is the
+# unlenited form (conaic gives chonaic, táinig gives tháinig).
+VERBS = """
+admhaigh admhaíonn admhaigh admhóidh admháil admhaithe
+agair agraíonn agair agróidh agairt agartha
+aicmigh aicmíonn aicmigh aicmeoidh aicmiú aicmithe
+aimsigh aimsíonn aimsigh aimseoidh aimsiú aimsithe
+ainmnigh ainmníonn ainmnigh ainmneoidh ainmniú ainmnithe
+aistrigh aistríonn aistrigh aistreoidh aistriú aistrithe
+aithin aithníonn aithin aithneoidh aithint aitheanta
+aontaigh aontaíonn aontaigh aontóidh aontú aontaithe
+ardaigh ardaíonn ardaigh ardóidh ardú ardaithe
+athbhunaigh athbhunaíonn athbhunaigh athbhunóidh athbhunú athbhunaithe
+athchóirigh athchóiríonn athchóirigh athchóireoidh athchóiriú athchóirithe
+athraigh athraíonn athraigh athróidh athrú athraithe
+bac bacann bac bacfaidh bac bactha
+bagair bagraíonn bagair bagróidh bagairt bagartha
+bailigh bailíonn bailigh baileoidh bailiú bailithe
+bain baineann bain bainfidh baint bainte
+baist baisteann baist baistfidh baisteadh baiste auto=baistear
+beannaigh beannaíonn beannaigh beannóidh beannú beannaithe
+bearr bearrann bearr bearrfaidh bearradh bearrtha
+beartaigh beartaíonn beartaigh beartóidh beartú beartaithe
+beathaigh beathaíonn beathaigh beathóidh beathú beathaithe
+beir beireann rug béarfaidh breith beirthe
+blais blaiseann blais blaisfidh blaiseadh blaiste
+bog bogann bog bogfaidh bogadh bogtha
+bolaigh bolaíonn bolaigh bolóidh bolú bolaithe
+braith braitheann braith braithfidh brath braite auto=braitear
+breathnaigh breathnaíonn breathnaigh breathnóidh breathnú breathnaithe
+bronn bronnann bronn bronnfaidh bronnadh bronnta
+brostaigh brostaíonn brostaigh brostóidh brostú brostaithe
+bruith bruitheann bruith bruithfidh bruith bruite auto=bruitear
+bréagnaigh bréagnaíonn bréagnaigh bréagnóidh bréagnú bréagnaithe
+brúigh brúnn brúigh brúfaidh brú brúite
+buaigh buann buaigh buafaidh buachan buaite auto=buaitear
+buail buaileann buail buailfidh bualadh buailte
+bunaigh bunaíonn bunaigh bunóidh bunú bunaithe
+bácáil bácálann bácáil bácálfaidh bácáil bácáilte auto=bácáiltear
+báigh bánn báigh báfaidh bá báite
+cabhraigh cabhraíonn cabhraigh cabhróidh cabhrú cabhraithe
+caill cailleann caill caillfidh cailleadh caillte
+caith caitheann caith caithfidh caitheamh caite auto=caitear
+caoin caoineann caoin caoinfidh caoineadh caointe
+caomhnaigh caomhnaíonn caomhnaigh caomhnóidh caomhnú caomhnaithe
+cas casann cas casfaidh casadh casta
+ceadaigh ceadaíonn ceadaigh ceadóidh ceadú ceadaithe
+cealaigh cealaíonn cealaigh cealóidh cealú cealaithe
+ceangail ceanglaíonn ceangail ceanglóidh ceangal ceangailte
+ceannaigh ceannaíonn ceannaigh ceannóidh ceannach ceannaithe
+ceansaigh ceansaíonn ceansaigh ceansóidh ceansú ceansaithe
+ceap ceapann ceap ceapfaidh ceapadh ceaptha
+ceartaigh ceartaíonn ceartaigh ceartóidh ceartú ceartaithe
+ceil ceileann ceil ceilfidh ceilt ceilte
+ceiliúir ceiliúrann ceiliúir ceiliúrfaidh ceiliúradh ceiliúrtha
+ceistigh ceistíonn ceistigh ceisteoidh ceistiú ceistithe
+ciap ciapann ciap ciapfaidh ciapadh ciaptha
+cigil ciglíonn cigil cigleoidh cigilt cigilte
+cinn cinneann cinn cinnfidh cinneadh cinnte
+cinntigh cinntíonn cinntigh cinnteoidh cinntiú cinntithe
+ciontaigh ciontaíonn ciontaigh ciontóidh ciontú ciontaithe
+ciúnaigh ciúnaíonn ciúnaigh ciúnóidh ciúnú ciúnaithe
+clis cliseann clis clisfidh cliseadh cliste
+clois cloiseann cuala cloisfidh cloisteáil cloiste
+cloígh cloíonn cloígh cloífidh cloí cloíte
+cluin cluineann cuala cluinfidh cluinstin cluinte
+cláraigh cláraíonn cláraigh cláróidh clárú cláraithe
+clóscríobh clóscríobhann clóscríobh clóscríobhfaidh clóscríobh clóscríofa
+clúdaigh clúdaíonn clúdaigh clúdóidh clúdach clúdaithe
+cniotáil cniotálann cniotáil cniotálfaidh cniotáil cniotáilte auto=cniotáiltear
+codail codlaíonn codail codlóidh codladh codlata
+cogain cognaíonn cogain cognóidh cogaint coganta
+cogair cograíonn cogair cogróidh cogar cogartha
+coigil coiglíonn coigil coigleoidh coigilt coigilte
+coimeád coimeádann coimeád coimeádfaidh coimeád coimeádta
+coinnigh coinníonn coinnigh coinneoidh coinneáil coinnithe
+coisc coisceann coisc coiscfidh cosc coiscthe
+comhair comhaireann comhair comhairfidh comhaireamh comhairthe
+comhairligh comhairlíonn comhairligh comhairleoidh comhairliú comhairlithe
+comhaontaigh comhaontaíonn comhaontaigh comhaontóidh comhaontú comhaontaithe
+comhlánaigh comhlánaíonn comhlánaigh comhlánóidh comhlánú comhlánaithe
+comhlíon comhlíonann comhlíon comhlíonfaidh comhlíonadh comhlíonta
+comhoibrigh comhoibríonn comhoibrigh comhoibreoidh comhoibriú comhoibrithe
+corraigh corraíonn corraigh corróidh corraí corraithe
+cosain cosnaíonn cosain cosnóidh cosaint cosanta
+cothaigh cothaíonn cothaigh cothóidh cothú cothaithe
+crap crapann crap crapfaidh crapadh craptha
+creid creideann creid creidfidh creidiúint creidte
+croch crochann croch crochfaidh crochadh crochta
+crom cromann crom cromfaidh cromadh cromtha
+cruinnigh cruinníonn cruinnigh cruinneoidh cruinniú cruinnithe
+cruthaigh cruthaíonn cruthaigh cruthóidh cruthú cruthaithe
+cráigh cránn cráigh cráfaidh crá cráite
+críochnaigh críochnaíonn críochnaigh críochnóidh críochnú críochnaithe
+cuardaigh cuardaíonn cuardaigh cuardóidh cuardach cuardaithe
+cuidigh cuidíonn cuidigh cuideoidh cuidiú cuidithe
+cuimhnigh cuimhníonn cuimhnigh cuimhneoidh cuimhneamh cuimhnithe
+cuimil cuimlíonn cuimil cuimleoidh cuimilt cuimilte
+cuir cuireann cuir cuirfidh cur curtha
+cum cumann cum cumfaidh cumadh cumtha
+cáiligh cáilíonn cáiligh cáileoidh cáiliú cáilithe
+cáin cáineann cáin cáinfidh cáineadh cáinte
+cíor cíorann cíor cíorfaidh cíoradh cíortha
+cócaráil cócarálann cócaráil cócarálfaidh cócaráil cócaráilte auto=cócaráiltear
+cóipeáil cóipeálann cóipeáil cóipeálfaidh cóipeáil cóipeáilte auto=cóipeáiltear
+cóirigh cóiríonn cóirigh cóireoidh cóiriú cóirithe
+cónaigh cónaíonn cónaigh cónóidh cónaí cónaithe
+cúisigh cúisíonn cúisigh cúiseoidh cúiseamh cúisithe
+daingnigh daingníonn daingnigh daingneoidh daingniú daingnithe
+damhsaigh damhsaíonn damhsaigh damhsóidh damhsa damhsaithe
+dathaigh dathaíonn dathaigh dathóidh dathú daite
+dealaigh dealaíonn dealaigh dealóidh dealú dealaithe
+dearbhaigh dearbhaíonn dearbhaigh dearbhóidh dearbhú dearbhaithe
+dearc dearcann dearc dearcfaidh dearcadh dearctha
+deimhnigh deimhníonn deimhnigh deimhneoidh deimhniú deimhnithe
+deisigh deisíonn deisigh deiseoidh deisiú deisithe
+deonaigh deonaíonn deonaigh deonóidh deonú deonaithe
+diúltaigh diúltaíonn diúltaigh diúltóidh diúltú diúltaithe
+dlúthaigh dlúthaíonn dlúthaigh dlúthóidh dlúthú dlúthaithe
+doirt doirteann doirt doirtfidh doirteadh doirte auto=doirtear
+druid druideann druid druidfidh druidim druidte
+dubhaigh dubhaíonn dubhaigh dubhóidh dubhú dubhaithe
+déan déanann rinne déanfaidh déanamh déanta
+díbir díbríonn díbir díbreoidh díbirt díbeartha
+díol díolann díol díolfaidh díol díolta
+dírigh díríonn dírigh díreoidh díriú dírithe
+dóigh dónn dóigh dófaidh dó dóite
+dúbail dúblaíonn dúbail dúblóidh dúbailt dúbailte
+dúisigh dúisíonn dúisigh dúiseoidh dúiseacht dúisithe
+dún dúnann dún dúnfaidh dúnadh dúnta
+dúnmharaigh dúnmharaíonn dúnmharaigh dúnmharóidh dúnmharú dúnmharaithe
+eagraigh eagraíonn eagraigh eagróidh eagrú eagraithe
+eisigh eisíonn eisigh eiseoidh eisiúint eisithe
+eitigh eitíonn eitigh eiteoidh eiteach eitithe
+eitil eitlíonn eitil eitleoidh eitilt eitilte
+fadaigh fadaíonn fadaigh fadóidh fadú fadaithe
+faigh faigheann fuair gheobhaidh fáil faighte
+fan fanann fan fanfaidh fanacht fanta
+feabhsaigh feabhsaíonn feabhsaigh feabhsóidh feabhsú feabhsaithe
+feac feacann feac feacfaidh feacadh feactha
+feann feannann feann feannfaidh feannadh feannta
+feic feiceann conaic feicfidh feiceáil feicthe
+feidhmigh feidhmíonn feidhmigh feidhmeoidh feidhmiú feidhmithe
+feistigh feistíonn feistigh feisteoidh feistiú feistithe
+fiach fiachann fiach fiachfaidh fiach fiachta
+fiafraigh fiafraíonn fiafraigh fiafróidh fiafraí fiafraithe
+fill filleann fill fillfidh filleadh fillte
+fiosraigh fiosraíonn fiosraigh fiosróidh fiosrú fiosraithe
+fiuch fiuchann fiuch fiuchfaidh fiuchadh fiuchta
+fliuch fliuchann fliuch fliuchfaidh fliuchadh fliuchta
+foghlaim foghlaimíonn foghlaim foghlaimeoidh foghlaim foghlamtha
+foilsigh foilsíonn foilsigh foilseoidh foilsiú foilsithe
+folaigh folaíonn folaigh folóidh folú folaithe
+forbair forbraíonn forbair forbróidh forbairt forbartha
+fostaigh fostaíonn fostaigh fostóidh fostú fostaithe
+freagair freagraíonn freagair freagróidh freagairt freagartha
+freastail freastalaíonn freastail freastalóidh freastal freastalta
+fuaraigh fuaraíonn fuaraigh fuaróidh fuarú fuaraithe
+fuascail fuasclaíonn fuascail fuasclóidh fuascailt fuascailte
+fuin fuineann fuin fuinfidh fuineadh fuinte
+fulaing fulaingíonn fulaing fulaingeoidh fulaingt fulaingthe
+fág fágann fág fágfaidh fágáil fágtha
+fáiltigh fáiltíonn fáiltigh fáilteoidh fáiltiú fáiltithe
+fáisc fáisceann fáisc fáiscfidh fáscadh fáiscthe
+fás fásann fás fásfaidh fás fásta
+féach féachann féach féachfaidh féachaint féachta
+fógair fógraíonn fógair fógróidh fógairt fógartha
+gabh gabhann gabh gabhfaidh gabháil gafa
+geall geallann geall geallfaidh gealladh geallta
+gearr gearrann gearr gearrfaidh gearradh gearrtha
+gearán gearánann gearán gearánfaidh gearán gearánta
+gin gineann gin ginfidh giniúint ginte
+glac glacann glac glacfaidh glacadh glactha
+glan glanann glan glanfaidh glanadh glanta
+glaoigh glaonn glaoigh glaofaidh glaoch glaoite
+gluais gluaiseann gluais gluaisfidh gluaiseacht gluaiste
+gnáthaigh gnáthaíonn gnáthaigh gnáthóidh gnáthú gnáthaithe
+gníomhaigh gníomhaíonn gníomhaigh gníomhóidh gníomhú gníomhaithe
+gnóthaigh gnóthaíonn gnóthaigh gnóthóidh gnóthú gnóthaithe
+goid goideann goid goidfidh goid goidte
+goill goilleann goill goillfidh goilleadh goillte
+gortaigh gortaíonn gortaigh gortóidh gortú gortaithe
+greamaigh greamaíonn greamaigh greamóidh greamú greamaithe
+gríosaigh gríosaíonn gríosaigh gríosóidh gríosú gríosaithe
+guigh guíonn guigh guífidh guí guite auto=guitear
+géaraigh géaraíonn géaraigh géaróidh géarú géaraithe
+géill géilleann géill géillfidh géilleadh géillte
+iarnáil iarnálann iarnáil iarnálfaidh iarnáil iarnáilte auto=iarnáiltear
+iarr iarrann iarr iarrfaidh iarraidh iarrtha
+imigh imíonn imigh imeoidh imeacht imithe
+imir imríonn imir imreoidh imirt imeartha
+infheistigh infheistíonn infheistigh infheisteoidh infheistiú infheistithe
+inis insíonn inis inseoidh insint inste
+iniúch iniúchann iniúch iniúchfaidh iniúchadh iniúchta
+iomlánaigh iomlánaíonn iomlánaigh iomlánóidh iomlánú iomlánaithe
+iompaigh iompaíonn iompaigh iompóidh iompú iompaithe
+iompair iompraíonn iompair iompróidh iompar iompartha
+ionsaigh ionsaíonn ionsaigh ionsóidh ionsaí ionsaithe
+ith itheann ith íosfaidh ithe ite auto=itear
+labhair labhraíonn labhair labhróidh labhairt labhartha
+lagaigh lagaíonn lagaigh lagóidh lagú lagaithe
+laghdaigh laghdaíonn laghdaigh laghdóidh laghdú laghdaithe
+las lasann las lasfaidh lasadh lasta
+leag leagann leag leagfaidh leagan leagtha
+lean leanann lean leanfaidh leanúint leanta
+leasaigh leasaíonn leasaigh leasóidh leasú leasaithe
+leathnaigh leathnaíonn leathnaigh leathnóidh leathnú leathnaithe
+leigheas leigheasann leigheas leigheasfaidh leigheas leigheasta
+leáigh leánn leáigh leáfaidh leá leáite
+lig ligeann lig ligfidh ligean ligthe
+liostaigh liostaíonn liostaigh liostóidh liostú liostaithe
+lobh lobhann lobh lobhfaidh lobhadh lofa
+lochtaigh lochtaíonn lochtaigh lochtóidh lochtú lochtaithe
+loisc loisceann loisc loiscfidh loscadh loiscthe
+lorg lorgaíonn lorg lorgóidh lorg lorgtha
+luaigh luann luaigh luafaidh lua luaite auto=luaitear
+luasc luascann luasc luascfaidh luascadh luasctha
+luigh luíonn luigh luífidh luí luite auto=luitear
+láimhsigh láimhsíonn láimhsigh láimhseoidh láimhsiú láimhsithe
+léim léimeann léim léimfidh léim léimthe
+léirigh léiríonn léirigh léireoidh léiriú léirithe
+léirmhínigh léirmhíníonn léirmhínigh léirmhíneoidh léirmhíniú léirmhínithe
+líon líonann líon líonfaidh líonadh líonta
+lúb lúbann lúb lúbfaidh lúbadh lúbtha
+mair maireann mair mairfidh maireachtáil mairthe
+maisigh maisíonn maisigh maiseoidh maisiú maisithe
+maith maitheann maith maithfidh maitheamh maite auto=maitear
+maraigh maraíonn maraigh maróidh marú maraithe
+marcaigh marcaíonn marcaigh marcóidh marcaíocht marcaithe
+maslaigh maslaíonn maslaigh maslóidh maslú maslaithe
+meas measann meas measfaidh meas measta
+measc meascann measc meascfaidh meascadh measctha
+meil meileann meil meilfidh meilt meilte
+mill milleann mill millfidh milleadh millte
+mol molann mol molfaidh moladh molta
+mothaigh mothaíonn mothaigh mothóidh mothú mothaithe
+méadaigh méadaíonn méadaigh méadóidh méadú méadaithe
+mínigh míníonn mínigh míneoidh míniú mínithe
+múin múineann múin múinfidh múineadh múinte
+múscail músclaíonn múscail músclóidh múscailt múscailte
+nasc nascann nasc nascfaidh nascadh nasctha
+neartaigh neartaíonn neartaigh neartóidh neartú neartaithe
+nigh níonn nigh nífidh ní nite auto=nitear
+ofráil ofrálann ofráil ofrálfaidh ofráil ofráilte auto=ofráiltear
+oibrigh oibríonn oibrigh oibreoidh oibriú oibrithe
+oiriúnaigh oiriúnaíonn oiriúnaigh oiriúnóidh oiriúnú oiriúnaithe
+ordaigh ordaíonn ordaigh ordóidh ordú ordaithe
+oscail osclaíonn oscail osclóidh oscailt oscailte
+pacáil pacálann pacáil pacálfaidh pacáil pacáilte auto=pacáiltear
+pioc piocann pioc piocfaidh piocadh pioctha
+plab plabann plab plabfaidh plabadh plabtha
+pléasc pléascann pléasc pléascfaidh pléascadh pléasctha
+pléigh pléann pléigh pléifidh plé pléite
+plódaigh plódaíonn plódaigh plódóidh plódú plódaithe
+preab preabann preab preabfaidh preabadh preabtha
+páirceáil páirceálann páirceáil páirceálfaidh páirceáil páirceáilte auto=páirceáiltear
+péinteáil péinteálann péinteáil péinteálfaidh péinteáil péinteáilte auto=péinteáiltear
+póg pógann póg pógfaidh pógadh pógtha
+pós pósann pós pósfaidh pósadh pósta
+rangaigh rangaíonn rangaigh rangóidh rangú rangaithe
+reoigh reonn reoigh reofaidh reo reoite
+rialaigh rialaíonn rialaigh rialóidh rialú rialaithe
+rianaigh rianaíonn rianaigh rianóidh rianú rianaithe
+rinc rinceann rinc rincfidh rince rincthe
+rith ritheann rith rithfidh rith rite auto=ritear
+roghnaigh roghnaíonn roghnaigh roghnóidh roghnú roghnaithe
+roinn roinneann roinn roinnfidh roinnt roinnte
+ruaig ruaigeann ruaig ruaigfidh ruaigeadh ruaigthe
+réitigh réitíonn réitigh réiteoidh réiteach réitithe
+ríomh ríomhann ríomh ríomhfaidh ríomh ríofa
+sac sacann sac sacfaidh sacadh sactha
+saibhrigh saibhríonn saibhrigh saibhreoidh saibhriú saibhrithe
+samhlaigh samhlaíonn samhlaigh samhlóidh samhlú samhlaithe
+saor saorann saor saorfaidh saoradh saortha
+saothraigh saothraíonn saothraigh saothróidh saothrú saothraithe
+scag scagann scag scagfaidh scagadh scagtha
+scaip scaipeann scaip scaipfidh scaipeadh scaipthe
+scairt scairteann scairt scairtfidh scairteadh scairte auto=scairtear
+scanraigh scanraíonn scanraigh scanróidh scanrú scanraithe
+scaoil scaoileann scaoil scaoilfidh scaoileadh scaoilte
+scar scarann scar scarfaidh scaradh scartha
+sciob sciobann sciob sciobfaidh sciobadh sciobtha
+scoilt scoilteann scoilt scoiltfidh scoilteadh scoilte auto=scoiltear
+scoir scoireann scoir scoirfidh scor scortha
+scread screadann scread screadfaidh screadach screadta
+scrios scriosann scrios scriosfaidh scriosadh scriosta
+scríob scríobann scríob scríobfaidh scríobadh scríobtha
+scríobh scríobhann scríobh scríobhfaidh scríobh scríofa
+scrúdaigh scrúdaíonn scrúdaigh scrúdóidh scrúdú scrúdaithe
+scuab scuabann scuab scuabfaidh scuabadh scuabtha
+scól scólann scól scólfaidh scóladh scólta
+seachain seachnaíonn seachain seachnóidh seachaint seachanta
+sealbhaigh sealbhaíonn sealbhaigh sealbhóidh sealbhú sealbhaithe
+seas seasann seas seasfaidh seasamh seasta
+seiceáil seiceálann seiceáil seiceálfaidh seiceáil seiceáilte auto=seiceáiltear
+seinn seinneann seinn seinnfidh seinm seinnte
+seol seolann seol seolfaidh seoladh seolta
+sil sileann sil silfidh sileadh silte
+siúil siúlann siúil siúlfaidh siúl siúlta
+sleamhnaigh sleamhnaíonn sleamhnaigh sleamhnóidh sleamhnú sleamhnaithe
+slog slogann slog slogfaidh slogadh slogtha
+slánaigh slánaíonn slánaigh slánóidh slánú slánaithe
+smachtaigh smachtaíonn smachtaigh smachtóidh smachtú smachtaithe
+smaoinigh smaoiníonn smaoinigh smaoineoidh smaoineamh smaoinithe
+snoigh snoíonn snoigh snoífidh snoí snoite auto=snoitear
+snámh snámhann snámh snámhfaidh snámh snáfa
+socraigh socraíonn socraigh socróidh socrú socraithe
+soilsigh soilsíonn soilsigh soilseoidh soilsiú soilsithe
+soiléirigh soiléiríonn soiléirigh soiléireoidh soiléiriú soiléirithe
+spreag spreagann spreag spreagfaidh spreagadh spreagtha
+srac sracann srac sracfaidh sracadh sractha
+sroich sroicheann sroich sroichfidh sroicheadh sroichte
+stad stadann stad stadfaidh stad stadta
+stampáil stampálann stampáil stampálfaidh stampáil stampáilte auto=stampáiltear
+stiúir stiúrann stiúir stiúrfaidh stiúradh stiúrtha
+stop stopann stop stopfaidh stopadh stoptha
+stróic stróiceann stróic stróicfidh stróiceadh stróicthe
+stán stánann stán stánfaidh stánadh stánta
+suaimhnigh suaimhníonn suaimhnigh suaimhneoidh suaimhniú suaimhnithe
+suigh suíonn suigh suífidh suí suite auto=suitear
+sábh sábhann sábh sábhfaidh sábhadh sáfa
+sábháil sábhálann sábháil sábhálfaidh sábháil sábháilte auto=sábháiltear
+sáigh sánn sáigh sáfaidh sá sáite
+sásaigh sásaíonn sásaigh sásóidh sásamh sásaithe
+séan séanann séan séanfaidh séanadh séanta
+séid séideann séid séidfidh séideadh séidte
+síl síleann síl sílfidh síleadh sílte
+sín síneann sín sínfidh síneadh sínte
+sínigh síníonn sínigh síneoidh síniú sínithe
+tabhair tugann tug tabharfaidh tabhairt tugtha
+tacaigh tacaíonn tacaigh tacóidh tacú tacaithe
+taifead taifeadann taifead taifeadfaidh taifeadadh taifeadta
+tairg tairgeann tairg tairgfidh tairiscint tairgthe
+taispeáin taispeánann taispeáin taispeánfaidh taispeáint taispeánta
+taistil taistealaíonn taistil taistealóidh taisteal taistealta
+tar tagann táinig tiocfaidh teacht tagtha
+tarlaigh tarlaíonn tarla tarlóidh tarlú tarlaithe
+tarraing tarraingíonn tarraing tarraingeoidh tarraingt tarraingthe
+teagasc teagascann teagasc teagascfaidh teagasc teagasctha
+teastaigh teastaíonn teastaigh teastóidh teastáil teastaithe
+teilg teilgeann teilg teilgfidh teilgean teilgthe
+tiomsaigh tiomsaíonn tiomsaigh tiomsóidh tiomsú tiomsaithe
+tiomáin tiomáineann tiomáin tiomáinfidh tiomáint tiomáinte
+tiontaigh tiontaíonn tiontaigh tiontóidh tiontú tiontaithe
+tit titeann tit titfidh titim tite auto=titear
+tochail tochlaíonn tochail tochlóidh tochailt tochailte
+togh toghann togh toghfaidh toghadh tofa
+toirmisc toirmisceann toirmisc toirmiscfidh toirmeasc toirmiscthe
+tomhais tomhaiseann tomhais tomhaisfidh tomhas tomhaiste
+tosaigh tosaíonn tosaigh tosóidh tosú tosaithe
+traenáil traenálann traenáil traenálfaidh traenáil traenáilte auto=traenáiltear
+trasnaigh trasnaíonn trasnaigh trasnóidh trasnú trasnaithe
+treoraigh treoraíonn treoraigh treoróidh treorú treoraithe
+triail triaileann triail triailfidh triail triailte
+triomaigh triomaíonn triomaigh triomóidh triomú triomaithe
+troid troideann troid troidfidh troid troidte
+truailligh truaillíonn truailligh truailleoidh truailliú truaillithe
+tréig tréigeann tréig tréigfidh tréigean tréigthe
+tuairiscigh tuairiscíonn tuairiscigh tuairisceoidh tuairisciú tuairiscithe
+tuar tuarann tuar tuarfaidh tuar tuartha
+tuig tuigeann tuig tuigfidh tuiscint tuigthe
+tuill tuilleann tuill tuillfidh tuilleamh tuillte
+tuirling tuirlingíonn tuirling tuirlingeoidh tuirlingt tuirlingthe
+tuirsigh tuirsíonn tuirsigh tuirseoidh tuirsiú tuirsithe
+tum tumann tum tumfaidh tumadh tumtha
+tástáil tástálann tástáil tástálfaidh tástáil tástáilte auto=tástáiltear
+tóg tógann tóg tógfaidh tógáil tógtha
+uimhrigh uimhríonn uimhrigh uimhreoidh uimhriú uimhrithe
+ullmhaigh ullmhaíonn ullmhaigh ullmhóidh ullmhú ullmhaithe
+urramaigh urramaíonn urramaigh urramóidh urramú urramaithe
+vótáil vótálann vótáil vótálfaidh vótáil vótáilte auto=vótáiltear
+áirigh áiríonn áirigh áireoidh áireamh áirithe
+áitigh áitíonn áitigh áiteoidh áitiú áitithe
+éalaigh éalaíonn éalaigh éalóidh éalú éalaithe
+éascaigh éascaíonn éascaigh éascóidh éascú éascaithe
+éiligh éilíonn éiligh éileoidh éileamh éilithe
+éirigh éiríonn éirigh éireoidh éirí éirithe
+éist éisteann éist éistfidh éisteacht éiste auto=éistear
+íobair íobraíonn íobair íobróidh íobairt íobartha
+íoc íocann íoc íocfaidh íoc íoctha
+íoslódáil íoslódálann íoslódáil íoslódálfaidh íoslódáil íoslódáilte auto=íoslódáiltear
+ísligh íslíonn ísligh ísleoidh ísliú íslithe
+ól ólann ól ólfaidh ól ólta
+úsáid úsáideann úsáid úsáidfidh úsáid úsáidte
+"""
+
+PRESENT_BASE = ["ann", "eann", "aíonn", "íonn", "nn"]
+PRESENT_AUTO = ["tar", "tear", "aítear", "ítear", "itear"]
+PAST_SUFFIX = ["", "", "aigh", "igh", None]
+IMPERATIVE_2PL = ["aigí", "igí", "aígí", "ígí", "igí"]
+VERBAL_NOUN = ["adh", "eadh", "ú", "iú", "dh"]
+VERBAL_ADJECTIVE = ["ta", "te", "aithe", "ithe", "ite"]
+
+
+def broad_final(word):
+    for ch in reversed(word):
+        if ch in "aouáóú":
+            return True
+        if ch in "eiéí":
+            return False
+    return True
+
+
+def rule_present(lemma):
+    if len(lemma.encode()) >= 4 and lemma.endswith("aigh"):
+        return lemma[:-4] + "aíonn"
+    if len(lemma.encode()) >= 3 and lemma.endswith("igh"):
+        return lemma[:-3] + "íonn"
+    return lemma + ("ann" if broad_final(lemma) else "eann")
+
+
+def classify(lemma, base):
+    if len(lemma.encode()) >= 5 and lemma.endswith("éigh"):
+        return lemma[:-4] + "é", 4
+    for ending, cls in (("aíonn", 2), ("íonn", 3), ("eann", 1), ("ann", 0)):
+        if base.endswith(ending):
+            return base[: -len(ending)], cls
+    if len(base) > 2 and base.endswith("nn") and base[-3] in "oeáéíóú":
+        return base[:-2], 4
+    return base, 0 if broad_final(base) else 1
+
+
+def row(fields):
+    lemma, prs, pst, fut, vn, va, *extra = fields
+    opts = dict(e.split("=", 1) for e in extra)
+    stem, cls = classify(lemma, prs)
+    rule_pst = lemma if cls == 4 else stem + PAST_SUFFIX[cls]
+    cells = [
+        lemma,
+        "-" if prs == rule_present(lemma) else prs,
+        "-" if pst == rule_pst else pst,
+        fut,
+        "-" if vn == stem + VERBAL_NOUN[cls] else vn,
+        "-" if va == stem + VERBAL_ADJECTIVE[cls] else va,
+        "-",
+        "-" if opts.get("imp2pl", stem + IMPERATIVE_2PL[cls]) == stem + IMPERATIVE_2PL[cls] else opts["imp2pl"],
+        "-" if opts.get("auto", stem + PRESENT_AUTO[cls]) == stem + PRESENT_AUTO[cls] else opts["auto"],
+    ]
+    return cells
+
+
+def main():
+    rows = {r[0]: r for r in LITERAL}
+    for line in VERBS.strip().splitlines():
+        fields = line.split()
+        if fields[0] in rows:
+            raise SystemExit(f"duplicate lemma {fields[0]}")
+        rows[fields[0]] = row(fields)
+    print(HEADER)
+    for lemma in sorted(rows):
+        print("\t".join(rows[lemma]))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,224 @@
+#include "dan.hpp"
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::dan {
+namespace {
+
+// A principal-parts row as views into the built-in text; empty = by rule.
+struct Row {
+    std::optional<std::string_view> present;
+    std::optional<std::string_view> past;
+    std::optional<std::string_view> past_participle;
+    std::optional<std::string_view> imperative;
+    std::optional<std::string_view> present_participle;
+    std::optional<std::string_view> past_passive;
+    bool no_imperative;
+};
+
+constexpr std::string_view kNone = "\xE2\x80\x94";  // U+2014
+
+std::optional<std::string_view> cell(std::string_view c) {
+    if (c.empty() || c == "-") return std::nullopt;
+    return c;
+}
+
+// Parsed once; a later row with the same lemma replaces an earlier one.
+// Cells after the seventh are ignored.
+const ViewMap<Row>& rows() {
+    static const ViewMap<Row> map = [] {
+        ViewMap<Row> m;
+        m.reserve(4096);
+        for (std::string_view line : lex::Lines(data::dan)) {
+            auto c = lex::split<7>(line);
+            bool none = c[4] == kNone;
+            m.insert_or_assign(c[0], Row{cell(c[1]), cell(c[2]), cell(c[3]), none ? std::nullopt : cell(c[4]),
+                                         cell(c[5]), cell(c[6]), none});
+        }
+        return m;
+    }();
+    return map;
+}
+
+// Lemma -> auxiliary: the text before the first tab and the text after it,
+// up to a second tab; a line without a tab is skipped.
+const ViewMap<std::string_view>& auxiliaries() {
+    static const ViewMap<std::string_view> map = [] {
+        ViewMap<std::string_view> m;
+        m.reserve(1024);
+        for (std::string_view line : lex::Lines(data::dan_aux)) {
+            std::size_t tab = line.find('\t');
+            if (tab == std::string_view::npos) continue;
+            std::string_view rest = line.substr(tab + 1);
+            m.insert_or_assign(line.substr(0, tab), rest.substr(0, rest.find('\t')));
+        }
+        return m;
+    }();
+    return map;
+}
+
+const Row* find_row(std::string_view lemma) {
+    const auto& m = rows();
+    auto it = m.find(lemma);
+    return it == m.end() ? nullptr : &it->second;
+}
+
+std::optional<std::string> own(const std::optional<std::string_view>& v) {
+    if (!v) return std::nullopt;
+    return std::string(*v);
+}
+
+std::string join(std::string_view stem, std::string_view ending) {
+    std::string out;
+    out.reserve(stem.size() + ending.size());
+    out.append(stem);
+    out.append(ending);
+    return out;
+}
+
+bool is_vowel(char32_t c) {
+    switch (c) {
+        case U'a': case U'e': case U'i': case U'o': case U'u': case U'y': case U'æ': case U'ø': case U'å':
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool ends_in_e(std::string_view s) { return !s.empty() && s.back() == 'e'; }
+
+bool is_lemma_char(char32_t c) {
+    if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'-') return true;
+    return c >= 0xAA && unicode::is_alphabetic(c);
+}
+
+bool has_upper_or_non_ascii(std::string_view s) {
+    for (char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80 || (c >= 'A' && c <= 'Z')) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<Parts> parts(std::string_view lemma) {
+    const Row* row = find_row(lemma);
+    if (row == nullptr) return std::nullopt;
+    return Parts{own(row->present), own(row->past), own(row->past_participle),
+                 own(row->imperative), own(row->present_participle), own(row->past_passive), row->no_imperative};
+}
+
+std::optional<std::string_view> auxiliary(std::string_view lemma) {
+    const auto& m = auxiliaries();
+    auto it = m.find(lemma);
+    if (it == m.end()) return std::nullopt;
+    return it->second;
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string_view trimmed = unicode::trim(text);
+    std::string lower;
+    std::string_view candidate = trimmed;
+    if (find_row(trimmed) == nullptr && has_upper_or_non_ascii(trimmed)) {
+        // Plain lower-case ASCII is its own lower-case copy: nothing to try.
+        lower = unicode::to_lower(trimmed);
+        if (find_row(lower) != nullptr) candidate = lower;
+    }
+    // The infinitive particle goes only after the case choice: "At gå" keeps
+    // its capital and so its inner space, and fails.
+    candidate = unicode::trim(candidate);
+    if (candidate.size() >= 3 && candidate.substr(0, 3) == "at ") candidate = unicode::trim(candidate.substr(3));
+    if (candidate.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(candidate)) {
+        if (unicode::is_white_space(c) || !is_lemma_char(c)) return fail(Error{});
+    }
+    Verb verb;
+    verb.lemma = std::string(candidate);
+    if (const Row* row = find_row(candidate)) {
+        verb.present = own(row->present);
+        verb.past = own(row->past);
+        verb.past_participle = own(row->past_participle);
+        verb.imperative = own(row->imperative);
+        verb.present_participle = own(row->present_participle);
+        verb.past_passive = own(row->past_passive);
+        verb.no_imperative = row->no_imperative;
+    }
+    return verb;
+}
+
+std::string_view Verb::stem() const noexcept {
+    std::string_view l = lemma;
+    if (l.size() > 1 && l.back() == 'e' && !is_vowel(utf8::decode_last(l, l.size() - 1).cp))
+        return l.substr(0, l.size() - 1);
+    return l;
+}
+
+std::optional<std::string> Verb::active(Active which) const {
+    std::string_view l = lemma;
+    if (deponent() && which != Active::PresentParticiple) return std::nullopt;
+    switch (which) {
+        case Active::Present:
+            return present ? *present : join(l, "r");
+        case Active::Past:
+            if (past) return *past;
+            return join(l, ends_in_e(l) ? "de" : "ede");
+        case Active::Imperative:
+            if (no_imperative) return std::nullopt;
+            if (imperative) return *imperative;
+            return std::string(stem());
+        case Active::PresentParticiple:
+            if (present_participle) return *present_participle;
+            return join(l, ends_in_e(l) ? "nde" : "ende");
+        case Active::PastParticiple:
+            if (past_participle) return *past_participle;
+            return join(stem(), "et");
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Verb::passive(Passive which) const {
+    if (deponent()) {
+        switch (which) {
+            case Passive::Present: return present ? *present : lemma;
+            case Passive::Past: return past;
+            case Passive::PastParticiple: return past_participle;
+        }
+        return std::nullopt;
+    }
+    switch (which) {
+        case Passive::Present:
+            return join(lemma, "s");
+        case Passive::Past: {
+            if (past_passive) return *past_passive;
+            std::string p = *active(Active::Past);
+            bool vowel = !p.empty() && is_vowel(utf8::last(p));
+            p.append(vowel ? "s" : "es");
+            return p;
+        }
+        case Passive::PastParticiple:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    t.infinitive = verb.lemma;
+    bool deponent = verb.deponent();
+    t.present = deponent ? verb.passive(Passive::Present) : verb.active(Active::Present);
+    t.past = deponent ? verb.passive(Passive::Past) : verb.active(Active::Past);
+    t.past_participle = deponent ? verb.passive(Passive::PastParticiple) : verb.active(Active::PastParticiple);
+    t.imperative = verb.active(Active::Imperative);
+    t.present_participle = verb.active(Active::PresentParticiple);
+    t.infinitive_passive = deponent ? verb.lemma : join(verb.lemma, "s");
+    t.present_passive = verb.passive(Passive::Present);
+    t.past_passive = verb.passive(Passive::Past);
+    t.auxiliary = dan::auxiliary(verb.lemma);
+    return t;
+}
+
+}  // namespace velnor::dan

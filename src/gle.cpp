@@ -1,0 +1,450 @@
+#include "gle.hpp"
+
+#include <array>
+#include <cstddef>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::gle {
+namespace {
+
+using RowMap = ViewMap<Row>;
+using Set = std::array<std::string_view, 5>;  // one ending per class 0..4
+
+// Class ending sets.
+constexpr Set PRESENT_BASE{"ann", "eann", "aíonn", "íonn", "nn"};
+constexpr Set SG1{"aim", "im", "aím", "ím", "im"};
+constexpr Set PRESENT_1PL{"aimid", "imid", "aímid", "ímid", "imid"};
+constexpr Set PRESENT_AUTO{"tar", "tear", "aítear", "ítear", "itear"};
+constexpr Set PAST_SUFFIX{"", "", "aigh", "igh", ""};  // class 4 uses the lemma
+constexpr Set PAST_1PL{"amar", "eamar", "aíomar", "íomar", "mar"};
+constexpr Set PAST_3PL{"adar", "eadar", "aíodar", "íodar", "dar"};
+constexpr Set ADH{"adh", "eadh", "aíodh", "íodh", "dh"};
+constexpr Set HABITUAL_1SG{"ainn", "inn", "aínn", "ínn", "inn"};
+constexpr Set AIMIS{"aimis", "imis", "aímis", "ímis", "imis"};
+constexpr Set AIDIS{"aidís", "idís", "aídís", "ídís", "idís"};
+constexpr Set FUTURE{"faidh", "fidh", "óidh", "eoidh", "faidh"};
+constexpr Set IMPERATIVE_2PL{"aigí", "igí", "aígí", "ígí", "igí"};
+constexpr Set SUBJUNCTIVE{"a", "e", "aí", "í", ""};
+constexpr Set VERBAL_NOUN{"adh", "eadh", "ú", "iú", "dh"};
+constexpr Set VERBAL_ADJECTIVE{"ta", "te", "aithe", "ithe", "ite"};
+
+struct IrregularPast {
+    std::string_view lemma;
+    std::string_view stem;
+};
+constexpr IrregularPast IRREGULAR_PAST[] = {
+    {"tar", "tánga"}, {"clois", "cuala"}, {"cluin", "cuala"}, {"abair", "dúra"}, {"téigh", "cua"},
+};
+
+// Finished slot forms of the irregular verbs that neither the class endings
+// nor a lexicon row can give (they are final: no lenition is applied).
+struct Fixed {
+    std::string_view lemma;
+    int tense;
+    int person;
+    std::string_view form;
+};
+constexpr Fixed FIXED[] = {
+    {"bí", Past, Autonomous, "bhíothas"},
+    {"bí", Conditional, Base, "bheadh"},
+    {"bí", Subjunctive, Base, "raibh"},
+    {"bí", Subjunctive, Autonomous, "rabhthar"},
+    {"téigh", Past, Autonomous, "chuathas"},
+    {"tar", Past, Autonomous, "thángthas"},
+    {"clois", Past, Autonomous, "chualathas"},
+    {"cluin", Past, Autonomous, "chualathas"},
+    {"feic", Past, Autonomous, "chonacthas"},
+    {"faigh", Past, Autonomous, "fuarthas"},
+    {"déan", Past, Pl1, "rinneamar"},
+    {"déan", Past, Pl3, "rinneadar"},
+    {"déan", Past, Autonomous, "rinneadh"},
+    {"abair", Imperative, Base, "abradh"},
+    {"abair", Imperative, Sg1, "abraim"},
+    {"abair", Imperative, Pl1, "abraimis"},
+    {"abair", Imperative, Pl3, "abraidís"},
+    {"abair", Imperative, Autonomous, "abairtear"},
+};
+
+std::optional<std::string_view> fixed_form(std::string_view lemma, int tense, int person) {
+    for (const Fixed& f : FIXED) {
+        if (f.lemma == lemma && f.tense == tense && f.person == person) return f.form;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> cell(std::string_view c) {
+    if (c.empty() || c == "-") return std::nullopt;
+    return c;
+}
+
+// Parsed once; a later row with the same lemma replaces an earlier one.
+const RowMap& rows() {
+    static const RowMap map = [] {
+        RowMap m;
+        m.reserve(1024);
+        for (std::string_view line : lex::Lines(data::gle)) {
+            auto c = lex::split<9>(line);
+            m.insert_or_assign(c[0], Row{cell(c[1]), cell(c[2]), cell(c[3]), cell(c[4]), cell(c[5]), cell(c[6]),
+                                         cell(c[7]), cell(c[8])});
+        }
+        return m;
+    }();
+    return map;
+}
+
+bool ends_with(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
+
+std::string_view cut(std::string_view s, std::string_view suffix) {
+    return ends_with(s, suffix) ? s.substr(0, s.size() - suffix.size()) : s;
+}
+
+std::string join(std::string_view a, std::string_view b) {
+    std::string out;
+    out.reserve(a.size() + b.size());
+    out.append(a);
+    out.append(b);
+    return out;
+}
+
+bool is_lemma_char(char32_t c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '\'') return true;
+    return c >= 0xAA && unicode::is_alphabetic(c);
+}
+
+bool is_irish_vowel(char32_t c) {
+    switch (c) {
+        case U'a': case U'e': case U'i': case U'o': case U'u':
+        case U'á': case U'é': case U'í': case U'ó': case U'ú':
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A cut future base in -bh loses it before an ending in f: geobh- + -fá gives geofá.
+std::string_view drop_bh(std::string_view cut_base) {
+    return cut_base.size() >= 2 && ends_with(cut_base, "bh") ? cut_base.substr(0, cut_base.size() - 2) : cut_base;
+}
+
+std::optional<std::string_view> irregular_past_stem(std::string_view lemma) {
+    for (const IrregularPast& p : IRREGULAR_PAST) {
+        if (p.lemma == lemma) return p.stem;
+    }
+    return std::nullopt;
+}
+
+// Tenses whose forms take lenition: past, past habitual, conditional.
+bool lenited_tense(int tense) { return tense == Past || tense == PastHabitual || tense == Conditional; }
+
+// Irish leaves some irregular forms unlenited: every form of "abair"
+// (dúirt, deireadh, déarfadh) and the past of "faigh" (fuair).
+bool lenites(std::string_view lemma, int tense) {
+    if (!lenited_tense(tense)) return false;
+    if (lemma == "abair") return false;
+    if (lemma == "faigh" && tense == Past) return false;
+    return true;
+}
+
+}  // namespace
+
+const Row* find_row(std::string_view lemma) {
+    const RowMap& m = rows();
+    auto it = m.find(lemma);
+    return it == m.end() ? nullptr : &it->second;
+}
+
+bool broad_final(std::string_view word) noexcept {
+    std::size_t end = word.size();
+    while (end > 0) {
+        utf8::Decoded d = utf8::decode_last(word, end);
+        end -= d.len;
+        switch (d.cp) {
+            case U'a': case U'o': case U'u': case U'á': case U'ó': case U'ú':
+                return true;
+            case U'e': case U'i': case U'é': case U'í':
+                return false;
+            default:
+                break;
+        }
+    }
+    return true;
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string lower = unicode::to_lower(text);
+    std::string_view lemma = unicode::trim(lower);
+    if (lemma.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(lemma)) {
+        if (unicode::is_white_space(c) || !is_lemma_char(c)) return fail(Error{});
+    }
+    Verb verb;
+    verb.lemma = std::string(lemma);
+    if (const Row* row = find_row(lemma)) verb.row = *row;
+
+    std::string base;
+    if (verb.row.prs_base) {
+        base = std::string(*verb.row.prs_base);
+    } else if (lemma.size() >= 4 && ends_with(lemma, "aigh")) {
+        base = join(cut(lemma, "aigh"), "aíonn");
+    } else if (lemma.size() >= 3 && ends_with(lemma, "igh")) {
+        base = join(cut(lemma, "igh"), "íonn");
+    } else {
+        base = join(lemma, broad_final(lemma) ? "ann" : "eann");
+    }
+
+    std::string_view b = base;
+    if (lemma.size() >= 5 && ends_with(lemma, "éigh")) {
+        verb.stem = join(cut(lemma, "éigh"), "é");
+        verb.cls = 4;
+    } else if (ends_with(b, "aíonn")) {
+        verb.stem = std::string(cut(b, "aíonn"));
+        verb.cls = 2;
+    } else if (ends_with(b, "íonn")) {
+        verb.stem = std::string(cut(b, "íonn"));
+        verb.cls = 3;
+    } else if (ends_with(b, "eann")) {
+        verb.stem = std::string(cut(b, "eann"));
+        verb.cls = 1;
+    } else if (ends_with(b, "ann")) {
+        verb.stem = std::string(cut(b, "ann"));
+        verb.cls = 0;
+    } else if (b.size() > 2 && ends_with(b, "nn") &&
+               [](char32_t c) {
+                   return c == U'o' || c == U'e' || c == U'á' || c == U'é' || c == U'í' || c == U'ó' || c == U'ú';
+               }(utf8::last(b.substr(0, b.size() - 2)))) {
+        verb.stem = std::string(cut(b, "nn"));
+        verb.cls = 4;
+    } else {
+        verb.stem = base;
+        verb.cls = broad_final(b) ? 0 : 1;
+    }
+    return verb;
+}
+
+std::optional<std::string> Verb::form(int tense, int person) const {
+    const std::size_t k = static_cast<std::size_t>(cls);
+    auto with = [&](const Set& set) { return join(stem, set[k]); };
+    // Class 4 stems in -é (léigh, téigh) take a broad -adh.
+    const bool e_stem = cls == 4 && ends_with(stem, "é");
+
+    const std::string pa = row.prs_auto ? std::string(*row.prs_auto) : with(PRESENT_AUTO);
+
+    switch (tense) {
+        case Present:
+            switch (person) {
+                case Base: return row.prs_base ? std::string(*row.prs_base) : with(PRESENT_BASE);
+                case Sg1: return with(SG1);
+                case Pl1: return with(PRESENT_1PL);
+                case Autonomous: return pa;
+                default: return std::nullopt;
+            }
+        case Past: {
+            const std::string pb = row.pst_base ? std::string(*row.pst_base)
+                                   : cls == 4   ? lemma
+                                                : with(PAST_SUFFIX);
+            if (person == Base) return pb;
+            if (person != Pl1 && person != Pl3 && person != Autonomous) return std::nullopt;
+            const auto irregular = irregular_past_stem(lemma);
+            const bool special = row.pst_base && !ends_with(pb, "igh") && pb != lemma && !pb.empty() &&
+                                 !is_irish_vowel(utf8::last(pb));
+            const bool broad = broad_final(pb);
+            if (person == Autonomous) {
+                if (lemma == "téigh") return std::string("cuathas");
+                if (lemma == "abair") return std::string("dúradh");
+                if (lemma == "tar") return std::string("tángthas");
+                if (irregular) return join(*irregular, "thas");
+                if (special) return join(pb, broad ? "adh" : "eadh");
+                if (e_stem) return join(stem, "adh");
+                return with(ADH);
+            }
+            const bool first = person == Pl1;
+            if (irregular) return join(*irregular, first ? "mar" : "dar");
+            if (special) return join(pb, first ? (broad ? "amar" : "eamar") : (broad ? "adar" : "eadar"));
+            if (e_stem) return join(stem, first ? "amar" : "adar");
+            return with(first ? PAST_1PL : PAST_3PL);
+        }
+        case PastHabitual: {
+            const std::string_view as = cut(pa, "ar");
+            switch (person) {
+                case Base: return e_stem ? join(stem, "adh") : with(ADH);
+                case Sg1: return with(HABITUAL_1SG);
+                case Sg2: return join(as, "á");
+                case Pl1: return with(AIMIS);
+                case Pl3: return with(AIDIS);
+                case Autonomous:
+                    if (ends_with(as, "e")) return join(cut(as, "e"), "í");
+                    // A stem in -eá would double its vowel: it takes -í like a slender one.
+                    if (ends_with(as, "eá")) return join(cut(as, "á"), "í");
+                    return join(as, "aí");
+                default: return std::nullopt;
+            }
+        }
+        case Future:
+        case Conditional: {
+            const std::string fb = row.fut_base ? std::string(*row.fut_base) : with(FUTURE);
+            const std::string_view f = fb;
+            const bool long5 = f.size() >= 5;
+            if (tense == Future) {
+                switch (person) {
+                    case Base: return fb;
+                    case Pl1: return join(cut(f, "idh"), "imid");
+                    case Autonomous: {
+                        // The same cuts as the conditional below: molf-ar, ceannó-far,
+                        // brisf-ear, and with an f after the bare stems rach-far,
+                        // gheo(bh)-far, bei-fear.
+                        if (long5 && ends_with(f, "faidh")) return join(cut(f, "aidh"), "ar");
+                        if (long5 && (ends_with(f, "óidh") || ends_with(f, "eoidh"))) return join(cut(f, "idh"), "far");
+                        if (long5 && ends_with(f, "fidh")) return join(cut(f, "idh"), "ear");
+                        if (ends_with(f, "aidh")) return join(drop_bh(cut(f, "aidh")), "far");
+                        if (ends_with(f, "idh")) return join(drop_bh(cut(f, "dh")), "fear");
+                        return std::nullopt;
+                    }
+                    default: return std::nullopt;
+                }
+            }
+            if (person == Base) {
+                if (long5 && (ends_with(f, "faidh") || ends_with(f, "óidh") || ends_with(f, "eoidh")))
+                    return join(cut(f, "idh"), "dh");
+                if (ends_with(f, "fidh")) return join(cut(f, "fidh"), "feadh");
+                if (ends_with(f, "idh")) return join(cut(f, "idh"), "dh");
+                return join(f, "dh");
+            }
+            // Cut from the future base and the endings 1sg, 2sg, 1pl, 3pl, autonomous.
+            std::string_view stem_c;
+            std::array<std::string_view, 5> endings;
+            if (long5 && ends_with(f, "faidh")) {
+                stem_c = cut(f, "aidh");
+                endings = {"ainn", "á", "aimis", "aidís", "aí"};
+            } else if (long5 && (ends_with(f, "óidh") || ends_with(f, "eoidh"))) {
+                stem_c = cut(f, "idh");
+                endings = {"inn", "fá", "imis", "idís", "faí"};
+            } else if (long5 && ends_with(f, "fidh")) {
+                stem_c = cut(f, "idh");
+                endings = {"inn", "eá", "imis", "idís", "í"};
+            } else if (ends_with(f, "aidh")) {
+                stem_c = cut(f, "aidh");
+                endings = {"ainn", "fá", "aimis", "aidís", "faí"};
+            } else if (ends_with(f, "idh")) {
+                stem_c = cut(f, "dh");
+                endings = {"nn", "feá", "mis", "dís", "fí"};
+            } else {
+                return std::nullopt;
+            }
+            std::size_t slot;
+            switch (person) {
+                case Sg1: slot = 0; break;
+                case Sg2: slot = 1; break;
+                case Pl1: slot = 2; break;
+                case Pl3: slot = 3; break;
+                case Autonomous: slot = 4; break;
+                default: return std::nullopt;
+            }
+            const std::string_view ending = endings[slot];
+            return join(ending.front() == 'f' ? drop_bh(stem_c) : stem_c, ending);
+        }
+        case Imperative:
+            switch (person) {
+                case Base: return e_stem ? join(stem, "adh") : with(ADH);
+                case Sg1: return with(SG1);
+                case Sg2: return row.imp2sg ? std::string(*row.imp2sg) : lemma;
+                case Pl1: return with(AIMIS);
+                case Pl2: return row.imp2pl ? std::string(*row.imp2pl) : with(IMPERATIVE_2PL);
+                case Pl3: return with(AIDIS);
+                case Autonomous: return pa;
+                default: return std::nullopt;
+            }
+        case Subjunctive:
+            switch (person) {
+                case Base: return with(SUBJUNCTIVE);
+                case Autonomous: return pa;
+                default: return std::nullopt;
+            }
+        default:
+            return std::nullopt;
+    }
+}
+
+std::string Verb::lenite(std::string_view word) {
+    if (word.empty()) return {};
+    const utf8::Decoded d = utf8::decode(word, 0);
+    const std::string_view rest = word.substr(d.len);
+    const char32_t c = d.cp;
+    // A consonant already followed by h is lenited (gheobhaidh): never twice.
+    const bool lenitable = c == U'b' || c == U'c' || c == U'd' || c == U'f' || c == U'g' || c == U'm' ||
+                           c == U'p' || c == U's' || c == U't';
+    if (lenitable && !rest.empty() && rest.front() == 'h') return std::string(word);
+    if (is_irish_vowel(c)) return join("d'", word);
+    if (c == U'b' || c == U'c' || c == U'd' || c == U'g' || c == U'm' || c == U'p' || c == U't') {
+        std::string out;
+        out.reserve(word.size() + 1);
+        out.append(word.substr(0, d.len));
+        out.push_back('h');
+        out.append(rest);
+        return out;
+    }
+    if (c == U'f') return join("d'fh", rest);
+    if (c == U's' && !rest.empty()) {
+        const char32_t n = utf8::first(rest);
+        switch (n) {
+            case U'a': case U'e': case U'i': case U'o': case U'u':
+            case U'á': case U'é': case U'í': case U'ó': case U'ú':
+            case U'l': case U'n': case U'r':
+                return join("sh", rest);
+            default:
+                break;
+        }
+    }
+    return std::string(word);
+}
+
+Row7 Table::row(const Verb& verb, int tense) {
+    static constexpr const char* PRONOUN[] = {"", "mé", "tú", "muid", "sibh", "siad"};
+    const bool len = lenites(verb.lemma, tense);
+    auto slot = [&](int person) -> std::optional<std::string> {
+        if (auto f = fixed_form(verb.lemma, tense, person)) return std::string(*f);
+        auto f = verb.form(tense, person);
+        if (f && len && (person != Autonomous || tense != Past)) return Verb::lenite(*f);
+        return f;
+    };
+    const std::optional<std::string> base = slot(Base);
+    auto analytic = [&](std::string_view pronoun) -> std::optional<std::string> {
+        if (!base) return std::nullopt;
+        std::string out = *base;
+        out.push_back(' ');
+        out.append(pronoun);
+        return out;
+    };
+    Row7 r;
+    const int persons[] = {Sg1, Sg2, Pl1, Pl2, Pl3};
+    const std::size_t at[] = {0, 1, 3, 4, 5};
+    for (std::size_t i = 0; i < 5; ++i) {
+        auto f = slot(persons[i]);
+        r[at[i]] = f ? std::move(f) : analytic(PRONOUN[persons[i]]);
+    }
+    r[2] = analytic("sé/sí");
+    r[6] = slot(Autonomous);
+    return r;
+}
+
+Table Table::build(const Verb& verb) {
+    const std::size_t k = static_cast<std::size_t>(verb.cls);
+    Table t;
+    t.lemma = verb.lemma;
+    t.verbal_noun = verb.row.vn ? std::string(*verb.row.vn) : join(verb.stem, VERBAL_NOUN[k]);
+    t.verbal_adjective = verb.row.ptcp ? std::string(*verb.row.ptcp) : join(verb.stem, VERBAL_ADJECTIVE[k]);
+    t.present = row(verb, Present);
+    t.past = row(verb, Past);
+    t.past_habitual = row(verb, PastHabitual);
+    t.future = row(verb, Future);
+    t.conditional = row(verb, Conditional);
+    t.imperative = row(verb, Imperative);
+    t.subjunctive = row(verb, Subjunctive);
+    return t;
+}
+
+}  // namespace velnor::gle

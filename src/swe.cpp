@@ -1,0 +1,183 @@
+#include "swe.hpp"
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::swe {
+namespace {
+
+// A row of the list as views into the built-in text; an empty view means
+// "derive" (the cell was missing, empty or "-").
+struct RowView {
+    std::array<std::string_view, 6> cell;
+};
+
+using RowMap = ViewMap<RowView>;
+
+// Parsed once. The first row of a lemma wins, as a scan of the text from the
+// top would find it; later duplicates are ignored.
+const RowMap& rows() {
+    static const RowMap map = [] {
+        RowMap m;
+        m.reserve(2048);
+        for (std::string_view line : lex::Lines(data::swe)) {
+            auto c = lex::split<7>(line);
+            RowView row;
+            for (std::size_t i = 0; i < 6; ++i) {
+                std::string_view v = c[i + 1];
+                row.cell[i] = v == "-" ? std::string_view{} : v;
+            }
+            m.emplace(c[0], row);
+        }
+        return m;
+    }();
+    return map;
+}
+
+const RowView* find_row(std::string_view lemma) {
+    const RowMap& m = rows();
+    auto it = m.find(lemma);
+    return it == m.end() ? nullptr : &it->second;
+}
+
+std::optional<std::string> own(std::string_view v) {
+    if (v.empty()) return std::nullopt;
+    return std::string(v);
+}
+
+std::string join(std::string_view stem, std::string_view ending) {
+    std::string out;
+    out.reserve(stem.size() + ending.size());
+    out.append(stem);
+    out.append(ending);
+    return out;
+}
+
+bool is_lemma_char(char32_t c) {
+    if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'-') return true;
+    return c >= 0xAA && unicode::is_alphabetic(c);
+}
+
+// ASCII text without capitals is its own lower-case copy.
+bool plain_lower_ascii(std::string_view s) {
+    for (char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80 || (c >= 'A' && c <= 'Z')) return false;
+    }
+    return true;
+}
+
+Row6 six(const std::string& form) { return {form, form, form, form, form, form}; }
+
+// The s-passive of a verb that is not deponent (also used for the base of a
+// deponent, whatever its own ending).
+std::string plain_passive(const Verb& verb, Selector which) {
+    const std::string& l = verb.lemma;
+    std::string f = verb.active(which);
+    if (which != Selector::Present) return join(f, "s");
+    if (l == "vara") return "varas";
+    if (f == join(l, "r")) return join(l, "s");               // talar: talas
+    if (utf8::ends_with(f, "er"))                              // skriver: skrives
+        return join(std::string_view(f).substr(0, f.size() - 2), "es");
+    return join(f, "s");                                        // kör: körs
+}
+
+}  // namespace
+
+std::optional<Parts> parts(std::string_view lemma) {
+    const RowView* row = find_row(lemma);
+    if (row == nullptr) return std::nullopt;
+    return Parts{own(row->cell[0]), own(row->cell[1]), own(row->cell[2]),
+                 own(row->cell[3]), own(row->cell[4]), own(row->cell[5])};
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string_view trimmed = unicode::trim(text);
+    std::string lower;
+    std::string_view candidate = trimmed;
+    const RowView* row = find_row(trimmed);
+    if (row == nullptr && !plain_lower_ascii(trimmed)) {
+        lower = unicode::to_lower(trimmed);
+        row = find_row(lower);
+        if (row != nullptr) candidate = lower;
+    }
+    candidate = unicode::trim(candidate);
+    if (candidate.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(candidate)) {
+        if (!is_lemma_char(c)) return fail(Error{});  // white space included
+    }
+    Verb verb;
+    verb.lemma = std::string(candidate);
+    if (row != nullptr) {
+        verb.present = own(row->cell[0]);
+        verb.past = own(row->cell[1]);
+        verb.supine = own(row->cell[2]);
+        verb.imperative = own(row->cell[3]);
+        verb.subjunctive_present = own(row->cell[4]);
+        verb.subjunctive_past = own(row->cell[5]);
+    }
+    return verb;
+}
+
+bool Verb::is_deponent() const { return !lemma.empty() && lemma.back() == 's'; }
+
+std::string Verb::active(Selector which) const {
+    switch (which) {
+        case Selector::Infinitive: return lemma;
+        case Selector::Present: return present ? *present : join(lemma, "r");
+        case Selector::Past: return past ? *past : join(lemma, "de");
+        case Selector::Supine: return supine ? *supine : join(lemma, "t");
+    }
+    return lemma;
+}
+
+std::optional<std::string> Verb::passive(Selector which) const {
+    if (!is_deponent()) return plain_passive(*this, which);
+    switch (which) {
+        case Selector::Infinitive: return lemma;
+        case Selector::Present: return present ? *present : lemma;
+        case Selector::Past:
+            if (past) return *past;
+            break;
+        case Selector::Supine:
+            if (supine) return *supine;
+            break;
+    }
+    if (utf8::ends_with(lemma, "ss")) return std::nullopt;
+    auto base = from_infinitive(std::string_view(lemma).substr(0, lemma.size() - 1));
+    if (!base) return std::nullopt;
+    return plain_passive(*base, which);
+}
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    t.infinitive = verb.lemma;
+    if (verb.is_deponent()) {
+        t.present = verb.passive(Selector::Present);
+        t.past = verb.passive(Selector::Past);
+        t.supine = verb.passive(Selector::Supine);
+    } else {
+        t.present = verb.active(Selector::Present);
+        t.past = verb.active(Selector::Past);
+        t.supine = verb.active(Selector::Supine);
+        t.imperative = verb.imperative ? *verb.imperative : verb.lemma;
+        t.subjunctive_past = verb.subjunctive_past;
+    }
+    t.infinitive_passive = verb.passive(Selector::Infinitive);
+    t.present_passive = verb.passive(Selector::Present);
+    t.past_passive = verb.passive(Selector::Past);
+    t.supine_passive = verb.passive(Selector::Supine);
+    if (t.present) t.presens_row = six(*t.present);
+    if (t.past) t.preteritum_row = six(*t.past);
+    if (t.supine) {
+        t.perfekt_row = six(join("har ", *t.supine));
+        t.pluskvamperfekt_row = six(join("hade ", *t.supine));
+    }
+    t.futurum_row = six(join("ska ", verb.lemma));
+    t.konditionalis_row = six(join("skulle ", verb.lemma));
+    return t;
+}
+
+}  // namespace velnor::swe

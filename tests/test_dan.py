@@ -1,0 +1,463 @@
+"""Danish conjugation: analysis of the input, the principal-parts and
+auxiliary lists, the class-1 defaults, deponents and the DanishConjugation
+class."""
+import os
+import subprocess
+import sys
+
+import pytest
+
+import velnor
+from conftest import build_cpp_tool, needs
+
+pytestmark = needs("dan")
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+DATA = os.path.join(os.path.dirname(HERE), "data")
+PARTS = os.path.join(DATA, "dan.tsv")
+AUX = os.path.join(DATA, "dan_aux.tsv")
+HEADER = '# lemma\tpresent\tpast\tpast-participle\timperative\tpresent-participle ("-" = class-1 default)'
+ATTRIBUTES = ["infinitive", "present", "past", "past_participle", "imperative", "present_participle",
+              "infinitive_passive", "present_passive", "past_passive"]
+VOWELS = set("aeiouyæøå")
+
+
+def conj(word):
+    return velnor.conjugate(word, lang="dan")
+
+
+def forms(r):
+    return [getattr(r, name) for name in ATTRIBUTES]
+
+
+# verb, present, past, past participle, imperative ("None": the modals have
+# no imperative): standard Danish.
+COMMON = """
+være er var været vær
+have har havde haft hav
+gøre gør gjorde gjort gør
+gå går gik gået gå
+komme kommer kom kommet kom
+se ser så set se
+sige siger sagde sagt sig
+tage tager tog taget tag
+give giver gav givet giv
+få får fik fået få
+blive bliver blev blevet bliv
+vide ved vidste vidst vid
+stå står stod stået stå
+ligge ligger lå ligget lig
+sidde sidder sad siddet sid
+lægge lægger lagde lagt læg
+sætte sætter satte sat sæt
+spørge spørger spurgte spurgt spørg
+svare svarer svarede svaret svar
+tale taler talte talt tal
+spise spiser spiste spist spis
+drikke drikker drak drukket drik
+sove sover sov sovet sov
+løbe løber løb løbet løb
+skrive skriver skrev skrevet skriv
+læse læser læste læst læs
+synge synger sang sunget syng
+finde finder fandt fundet find
+binde binder bandt bundet bind
+vinde vinder vandt vundet vind
+hjælpe hjælper hjalp hjulpet hjælp
+holde holder holdt holdt hold
+falde falder faldt faldet fald
+bære bærer bar båret bær
+skære skærer skar skåret skær
+stjæle stjæler stjal stjålet stjæl
+bede beder bad bedt bed
+æde æder åd ædt æd
+slå slår slog slået slå
+le ler lo leet le
+tie tier tav tiet ti
+bide bider bed bidt bid
+ride rider red redet rid
+lide lider led lidt lid
+glide glider gled gledet glid
+skrige skriger skreg skreget skrig
+stige stiger steg steget stig
+gribe griber greb grebet grib
+drive driver drev drevet driv
+rive river rev revet riv
+flyve flyver fløj fløjet flyv
+lyve lyver løj løjet lyv
+ryge ryger røg røget ryg
+skyde skyder skød skudt skyd
+bryde bryder brød brudt bryd
+byde byder bød budt byd
+nyde nyder nød nydt nyd
+fryse fryser frøs frosset frys
+springe springer sprang sprunget spring
+stikke stikker stak stukket stik
+trække trækker trak trukket træk
+træde træder trådte trådt træd
+græde græder græd grædt græd
+hedde hedder hed heddet hed
+lade lader lod ladet lad
+dø dør døde død dø
+kende kender kendte kendt kend
+sende sender sendte sendt send
+tænke tænker tænkte tænkt tænk
+høre hører hørte hørt hør
+købe køber købte købt køb
+rejse rejser rejste rejst rejs
+begynde begynder begyndte begyndt begynd
+bruge bruger brugte brugt brug
+glemme glemmer glemte glemt glem
+mene mener mente ment men
+lære lærer lærte lært lær
+køre kører kørte kørt kør
+vise viser viste vist vis
+dele deler delte delt del
+føle føler følte følt føl
+møde møder mødte mødt mød
+betale betaler betalte betalt betal
+kalde kalder kaldte kaldt kald
+vende vender vendte vendt vend
+tjene tjener tjente tjent tjen
+føre fører førte ført før
+bestemme bestemmer bestemte bestemt bestem
+tælle tæller talte talt tæl
+fortælle fortæller fortalte fortalt fortæl
+vælge vælger valgte valgt vælg
+sælge sælger solgte solgt sælg
+følge følger fulgte fulgt følg
+smøre smører smurte smurt smør
+bringe bringer bragte bragt bring
+række rækker rakte rakt ræk
+søge søger søgte søgt søg
+smage smager smagte smagt smag
+elske elsker elskede elsket elsk
+arbejde arbejder arbejdede arbejdet arbejd
+snakke snakker snakkede snakket snak
+lave laver lavede lavet lav
+vente venter ventede ventet vent
+hente henter hentede hentet hent
+huske husker huskede husket husk
+lukke lukker lukkede lukket luk
+stoppe stopper stoppede stoppet stop
+spille spiller spillede spillet spil
+kysse kysser kyssede kysset kys
+bygge bygger byggede bygget byg
+flytte flytter flyttede flyttet flyt
+bo bor boede boet bo
+tro tror troede troet tro
+nå når nåede nået nå
+sy syr syede syet sy
+åbne åbner åbnede åbnet åbn
+studere studerer studerede studeret studer
+cykle cykler cyklede cyklet cykl
+lege leger legede leget leg
+leve lever levede levet lev
+danse danser dansede danset dans
+smile smiler smilede smilet smil
+vaske vasker vaskede vasket vask
+svømme svømmer svømmede svømmet svøm
+kunne kan kunne kunnet None
+ville vil ville villet None
+skulle skal skulle skullet None
+måtte må måtte måttet None
+turde tør turde turdet None
+burde bør burde burdet None
+forstå forstår forstod forstået forstå
+modtage modtager modtog modtaget modtag
+oversætte oversætter oversatte oversat oversæt
+forlade forlader forlod forladt forlad
+tillade tillader tillod tilladt tillad
+beskrive beskriver beskrev beskrevet beskriv
+forsvinde forsvinder forsvandt forsvundet forsvind
+undgå undgår undgik undgået undgå
+ske sker skete sket ske
+"""
+COMMON_ROWS = [tuple(line.split()) for line in COMMON.strip().splitlines()]
+
+
+def test_common_table_is_large():
+    assert len(COMMON_ROWS) >= 130
+    assert all(len(row) == 5 for row in COMMON_ROWS)
+    assert len({row[0] for row in COMMON_ROWS}) == len(COMMON_ROWS)
+
+
+@pytest.mark.parametrize("verb,present,past,participle,imperative", COMMON_ROWS, ids=[r[0] for r in COMMON_ROWS])
+def test_common_verbs_slot_by_slot(verb, present, past, participle, imperative):
+    r = conj(verb)
+    assert (r.infinitive, r.present, r.past, r.past_participle) == (verb, present, past, participle)
+    assert r.imperative == (None if imperative == "None" else imperative)
+    assert r.infinitive_passive == r.present_passive == verb + "s"
+
+
+@pytest.mark.parametrize("verb,participle", [
+    ("gå", "gående"), ("se", "seende"), ("le", "leende"), ("indse", "indseende"), ("komme", "kommende"),
+    ("elske", "elskende"), ("bo", "boende"), ("være", "værende"), ("have", "havende"), ("tie", "tiende"),
+    ("dø", "døende"), ("spise", "spisende"), ("ske", "skeende"), ("stå", "stående"),
+])
+def test_present_participle(verb, participle):
+    assert conj(verb).present_participle == participle
+
+
+@pytest.mark.parametrize("verb,past_passive", [
+    # "es" after a consonant, "s" after a vowel, and the doubled consonant
+    # after a short vowel from the list.
+    ("give", "gaves"), ("tage", "toges"), ("skrive", "skreves"), ("stjæle", "stjales"), ("finde", "fandtes"),
+    ("se", "sås"), ("spise", "spistes"), ("købe", "købtes"), ("lægge", "lagdes"), ("sige", "sagdes"),
+    ("gøre", "gjordes"), ("sælge", "solgtes"), ("elske", "elskedes"), ("bygge", "byggedes"),
+    ("gå", "gikkes"), ("drikke", "drakkes"), ("trække", "trakkes"), ("stikke", "stakkes"),
+    ("slippe", "slappes"), ("træffe", "traffes"), ("undgå", "undgikkes"),
+])
+def test_past_passive(verb, past_passive):
+    assert conj(verb).past_passive == past_passive
+
+
+def test_worked_forms_by_rule():
+    assert forms(conj("elske")) == [
+        "elske", "elsker", "elskede", "elsket", "elsk", "elskende", "elskes", "elskes", "elskedes"]
+    r = conj("være")
+    assert (r.present, r.past, r.past_participle, r.past_passive) == ("er", "var", "været", "vares")
+
+
+@pytest.mark.parametrize("verb,expected", [
+    # Class-1 defaults on lemmas without a row.
+    ("spå", ["spå", "spår", "spåede", "spået", "spå", "spående", "spås", "spås", "spåedes"]),
+    ("e", ["e", "er", "ede", "eet", "e", "ende", "es", "es", "edes"]),
+    ("e-maile", ["e-maile", "e-mailer", "e-mailede", "e-mailet", "e-mail", "e-mailende",
+                 "e-mailes", "e-mailes", "e-mailedes"]),
+    ("ae", ["ae", "aer", "aede", "aet", "a", "aende", "aes", "aes", "aedes"]),
+    ("skrue", ["skrue", "skruer", "skruede", "skruet", "skru", "skruende", "skrues", "skrues", "skruedes"]),
+    ("Elske", ["Elske", "Elsker", "Elskede", "Elsket", "Elsk", "Elskende", "Elskes", "Elskes", "Elskedes"]),
+])
+def test_whole_tables(verb, expected):
+    assert forms(conj(verb)) == expected
+
+
+def test_deponent_without_row():
+    assert forms(conj("kappes")) == [
+        "kappes", "kappes", None, None, None, "kappesende", "kappes", "kappes", None]
+    assert forms(conj("Xs"))[:3] == ["Xs", "Xs", None]
+
+
+@pytest.mark.parametrize("verb,past,participle", [
+    ("lykkes", "lykkedes", "lykkedes"), ("synes", "syntes", "syntes"), ("længes", "længtes", "længtes"),
+    ("slås", "sloges", "sloges"), ("mødes", "mødtes", "mødtes"), ("trives", "trivedes", "trivedes"),
+])
+def test_deponents_with_rows(verb, past, participle):
+    assert forms(conj(verb)) == [verb, verb, past, participle, None, verb + "ende", verb, verb, past]
+
+
+@pytest.mark.parametrize("text,lemma", [
+    ("gå", "gå"),
+    ("  gå\t", "gå"),
+    ("at gå", "gå"),
+    ("  at   gå  ", "gå"),
+    ("Give", "give"),
+    ("GIVE", "give"),
+    ("ÆDE", "æde"),
+    ("Lykkes", "lykkes"),
+    ("Elske", "Elske"),
+    ("at Give", "Give"),
+    ("at", "at"),
+    ("at   ", "at"),
+    ("e-maile", "e-maile"),
+    ("\u00a0spise\u2003", "spise"),
+    ("idé", "idé"),
+    ("\u00aa", "\u00aa"),
+])
+def test_analysis(text, lemma):
+    assert conj(text).infinitive == lemma
+
+
+def test_capital_lemma_keeps_rule_forms():
+    r = conj("at Give")
+    assert (r.present, r.past, r.past_participle) == ("Giver", "Givede", "Givet")
+    assert conj("Give").past == "gav"
+
+
+@pytest.mark.parametrize("text", [
+    "", "   ", "\t\n", "at\u00a0gå", "At gå", "AT GÅ", "gå hjem", "at gå hjem", "vær'", "don't", "gå1", "gå!",
+    "gå_", "ga\u0301", "spise\u200b", "x\u00d7y", "\u00b2", "a.b",
+])
+def test_not_an_infinitive(text):
+    # "at\u00a0gå": only a plain space ends the particle, and the inner space fails.
+    with pytest.raises(ValueError) as e:
+        conj(text)
+    assert str(e.value) == "not a Danish infinitive"
+
+
+def test_class_shape():
+    r = conj("gå")
+    cls = type(r)
+    assert cls is velnor.DanishConjugation
+    assert cls.__doc__ == "The full conjugation table of one Danish verb (single forms \u2014 no\nperson/number agreement)."
+    names = [k for k, v in vars(cls).items() if type(v).__name__ == "getset_descriptor"]
+    assert names == ATTRIBUTES
+    assert all((vars(cls)[n].__doc__ or "") == "" for n in names)
+    assert not hasattr(r, "auxiliary")
+    with pytest.raises(AttributeError):
+        r.past = "x"
+    with pytest.raises(TypeError):
+        cls()
+
+
+@pytest.mark.parametrize("text,shown", [
+    ("gå", 'DanishConjugation("gå")'),
+    (" at Spise ", 'DanishConjugation("Spise")'),
+    ("e-maile", 'DanishConjugation("e-maile")'),
+])
+def test_repr(text, shown):
+    assert repr(conj(text)) == shown
+
+
+def test_language_codes():
+    for code in ("da", "dan", "DANISH", "Da"):
+        assert velnor.conjugate("spise", code).past == "spiste"
+
+
+# ---------------------------------------------------------------- the lists
+
+def read_rows(path):
+    with open(path, encoding="utf-8") as f:
+        lines = f.read().split("\n")
+    assert lines[-1] == ""
+    return lines[0], [line for line in lines[1:-1]]
+
+
+def test_parts_list_shape():
+    header, rows = read_rows(PARTS)
+    assert header == HEADER
+    lemmas = [row.split("\t")[0] for row in rows]
+    assert len(lemmas) == len(set(lemmas))
+    assert lemmas == sorted(lemmas)
+    for row in rows:
+        cells = row.split("\t")
+        assert len(cells) in (6, 7), row
+        assert cells[0] == cells[0].lower() and all(c.isalpha() or c == "-" for c in cells[0]), row
+        assert all(cell and cell == cell.strip() and " " not in cell for cell in cells), row
+        assert any(cell != "-" for cell in cells[1:]), row
+    for telling in ["være\ter\tvar\t-\t-\t-", "have\thar\thavde\thaft\t-\t-", "gå\t-\tgik\t-\t-\t-\tgikkes",
+                    "se\t-\tså\t-\tse\tseende", "ae\t-\t-\taet\ta\t-", "afbinde\t-\tafbandt\tafbundet\t-\t-\t-",
+                    "lykkes\t-\tlykkedes\tlykkedes\t-\t-\t-"]:
+        assert telling in rows
+
+
+def test_auxiliary_list_shape():
+    header, rows = read_rows(AUX)
+    assert header.startswith("# lemma\t")
+    lemmas = [row.split("\t")[0] for row in rows]
+    assert len(lemmas) == len(set(lemmas))
+    for row in rows:
+        lemma, aux = row.split("\t")
+        assert lemma == lemma.lower() and lemma.isalpha(), row
+        assert aux in ("har", "er", "er/har"), row
+    for example in ["abe\thar", "gå\ter", "flygte\ter", "arve\ter/har"]:
+        assert example in rows
+
+
+def expected_from_row(cells):
+    """The nine forms of a list row, by the documented defaults."""
+    lemma = cells[0]
+    cell = [None if i >= len(cells) or cells[i] in ("", "-") else cells[i] for i in range(7)]
+    present, past, participle, imperative, ing, past_passive = cell[1:]
+    no_imperative = imperative == "\u2014"
+    e = lemma.endswith("e")
+    stem = lemma[:-1] if len(lemma.encode()) > 1 and e and lemma[-2] not in VOWELS else lemma
+    if lemma.endswith("s"):
+        return [lemma, present or lemma, past, participle, None, ing or lemma + "ende", lemma, present or lemma, past]
+    past = past or lemma + ("de" if e else "ede")
+    return [lemma, present or lemma + "r", past, participle or stem + "et", None if no_imperative else imperative or stem,
+            ing or lemma + ("nde" if e else "ende"), lemma + "s", lemma + "s",
+            past_passive or past + ("s" if past[-1] in VOWELS else "es")]
+
+
+def test_every_list_row_conjugates():
+    _, rows = read_rows(PARTS)
+    for row in rows:
+        cells = row.split("\t")
+        assert forms(conj(cells[0])) == expected_from_row(cells), row
+
+
+def test_results_are_independent():
+    a, b = conj("gå"), conj("gå")
+    assert a is not b and forms(a) == forms(b)
+    assert conj("GÅ").past == "gik"
+
+
+# ------------------------------------------------ the parsers, through C++
+
+@pytest.fixture(scope="module")
+def checker(tmp_path_factory):
+    """The list parsers built over fixture lists (the files must carry the
+    built-in names, so that they take the built-in lists' places)."""
+    src = tmp_path_factory.mktemp("dan_lists")
+    (src / "dan.tsv").write_bytes(
+        "# header\r\n\r\n"
+        "gå\t-\tgik\t-\t-\t-\tgikkes\r\n"
+        "se\t-\tså\t-\tse\tseende\n"
+        "gå\t-\tging\t\n"                       # a later row replaces an earlier one
+        "fem\t1\t2\t3\t4\t5\t6\t7\t8\n"         # cells after the seventh are ignored
+        "kort\n"
+        "kan\tkan\t-\t-\t\u2014\t-\n"          # no imperative
+        "mig\t-\t\u2014\t-\t-\t-\n"               # the mark counts in the imperative cell only
+        "#skip\t-\tx\n"
+        "tom\t\t-\t\t-\t\t-".encode("utf-8"))  # no final line feed
+    (src / "dan_aux.tsv").write_bytes(
+        "# lemma\tauxiliary\r\n"
+        "abe\thar\r\n"
+        "gå\ter\textra\n"
+        "notab\n"
+        "arve\ter/har\n"
+        "abe\ter\n"
+        "tom\t\n".encode("utf-8"))
+    exe = build_cpp_tool(tmp_path_factory.mktemp("dan_tool"), "dan_check.cpp",
+                         ["dan.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp", "lexicon_text.cpp"],
+                         [str(src / "dan.tsv"), str(src / "dan_aux.tsv")])
+
+    def run(*lemmas):
+        p = subprocess.run([exe, *lemmas], capture_output=True, text=True, encoding="utf-8", check=True)
+        return [line.split("\t") for line in p.stdout.splitlines()]
+
+    return run
+
+
+def test_parsers(checker):
+    out = {row[0]: row[1:] for row in checker("gå", "se", "fem", "kort", "tom", "kan", "mig", "abe", "arve", "notab",
+                                              "#skip", "x")}
+    assert out["gå"] == ["~", "ging", "~", "~", "~", "~", "0", "er"]
+    assert out["se"] == ["~", "så", "~", "se", "seende", "~", "0", "~"]
+    assert out["fem"] == ["1", "2", "3", "4", "5", "6", "0", "~"]
+    assert out["kort"] == ["~"] * 6 + ["0", "~"]
+    assert out["tom"] == ["~"] * 6 + ["0", ""]
+    assert out["kan"] == ["kan", "~", "~", "~", "~", "~", "1", "~"]
+    assert out["mig"] == ["~", "\u2014", "~", "~", "~", "~", "0", "~"]
+    assert out["abe"] == ["NOROW", "er"]
+    assert out["arve"] == ["NOROW", "er/har"]
+    assert out["notab"] == ["NOROW", "~"]
+    assert out["#skip"] == ["NOROW", "~"]
+    assert out["x"] == ["NOROW", "~"]
+
+
+def test_first_use_from_many_threads():
+    # A fresh interpreter, so that both lists are built under contention.
+    code = (
+        "import threading, velnor\n"
+        "verbs = ['gå', 'Give', 'at spise', 'elske', 'lykkes', 'drikke', 'stoppe', 'være'] * 50\n"
+        "out = {}\n"
+        "barrier = threading.Barrier(8)\n"
+        "def work(i):\n"
+        "    barrier.wait()\n"
+        "    out[i] = [(velnor.conjugate(v, lang='da').past, velnor.conjugate(v, lang='da').imperative)"
+        " for v in verbs]\n"
+        "threads = [threading.Thread(target=work, args=(i,)) for i in range(8)]\n"
+        "[t.start() for t in threads]\n"
+        "[t.join() for t in threads]\n"
+        "assert all(out[i] == out[0] for i in range(8))\n"
+        "print(out[0][:8])\n"
+    )
+    proc = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, timeout=60)
+    assert proc.returncode == 0, proc.stderr
+    assert proc.stdout.strip() == str([
+        ("gik", "gå"), ("gav", "giv"), ("spiste", "spis"), ("elskede", "elsk"), ("lykkedes", None),
+        ("drak", "drik"), ("stoppede", "stop"), ("var", "vær"),
+    ])

@@ -1,0 +1,484 @@
+"""Irish conjugation: analysis of the lemma, the stem classes, the synthetic
+and analytic forms, lenition, the lexicon and IrishConjugation."""
+import os
+import subprocess
+
+import pytest
+
+import velnor
+from conftest import build_cpp_tool, needs
+
+pytestmark = needs("gle")
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+DATA = os.path.join(os.path.dirname(HERE), "data", "gle.tsv")
+HEADER = '# lemma\tprs-base\tpst-base\tfut-base\tvn\tptcp\timp2sg\timp2pl\tprs-auto ("-" = derive)'
+ATTRIBUTES = ["lemma", "verbal_noun", "verbal_adjective", "present", "past", "past_habitual", "future",
+              "conditional", "imperative", "subjunctive"]
+ROWS = ATTRIBUTES[3:]
+DOC = ("The full conjugation table of one Irish verb. Rows run [base,\n"
+       "1sg, 2sg, 1pl, 2pl, 3pl, autonomous]; None marks analytic-only\n"
+       "slots (filled with pronouns in running text).")
+
+
+def conj(word):
+    return velnor.conjugate(word, lang="gle")
+
+
+# lemma, present 1sg, past 3sg (without pronoun), past 1pl, future, conditional
+# 3sg (without pronoun), conditional 2sg, imperative 2pl, verbal noun, verbal
+# adjective, present autonomous; "*" skips a slot. Standard Irish forms.
+COMMON = """
+mol molaim mhol mholamar molfaidh mholfadh mholfá molaigí moladh molta moltar
+bris brisim bhris bhriseamar brisfidh bhrisfeadh bhrisfeá brisigí briseadh briste bristear
+fan fanaim d'fhan d'fhanamar fanfaidh d'fhanfadh d'fhanfá fanaigí fanacht fanta fantar
+ól ólaim d'ól d'ólamar ólfaidh d'ólfadh d'ólfá ólaigí ól ólta óltar
+dún dúnaim dhún dhúnamar dúnfaidh dhúnfadh dhúnfá dúnaigí dúnadh dúnta dúntar
+glan glanaim ghlan ghlanamar glanfaidh ghlanfadh ghlanfá glanaigí glanadh glanta glantar
+díol díolaim dhíol dhíolamar díolfaidh dhíolfadh dhíolfá díolaigí díol díolta díoltar
+scríobh scríobhaim scríobh scríobhamar scríobhfaidh scríobhfadh scríobhfá scríobhaigí scríobh scríofa scríobhtar
+tóg tógaim thóg thógamar tógfaidh thógfadh thógfá tógaigí tógáil tógtha tógtar
+cas casaim chas chasamar casfaidh chasfadh chasfá casaigí casadh casta castar
+las lasaim las lasamar lasfaidh lasfadh lasfá lasaigí lasadh lasta lastar
+stad stadaim stad stadamar stadfaidh stadfadh stadfá stadaigí stad stadta stadtar
+stop stopaim stop stopamar stopfaidh stopfadh stopfá stopaigí stopadh stoptha stoptar
+fág fágaim d'fhág d'fhágamar fágfaidh d'fhágfadh d'fhágfá fágaigí fágáil fágtha fágtar
+íoc íocaim d'íoc d'íocamar íocfaidh d'íocfadh d'íocfá íocaigí íoc íoctha íoctar
+póg pógaim phóg phógamar pógfaidh phógfadh phógfá pógaigí pógadh pógtha pógtar
+seas seasaim sheas sheasamar seasfaidh sheasfadh sheasfá seasaigí seasamh seasta seastar
+scuab scuabaim scuab scuabamar scuabfaidh scuabfadh scuabfá scuabaigí scuabadh scuabtha scuabtar
+fás fásaim d'fhás d'fhásamar fásfaidh d'fhásfadh d'fhásfá fásaigí fás fásta fástar
+gearr gearraim ghearr ghearramar gearrfaidh ghearrfadh ghearrfá gearraigí gearradh gearrtha gearrtar
+cuir cuirim chuir chuireamar cuirfidh chuirfeadh chuirfeá cuirigí cur curtha cuirtear
+caith caithim chaith chaitheamar caithfidh chaithfeadh chaithfeá caithigí caitheamh caite caitear
+rith rithim rith ritheamar rithfidh rithfeadh rithfeá rithigí rith rite ritear
+ith ithim d'ith d'itheamar íosfaidh d'íosfadh d'íosfá ithigí ithe ite itear
+fill fillim d'fhill d'fhilleamar fillfidh d'fhillfeadh d'fhillfeá filligí filleadh fillte filltear
+múin múinim mhúin mhúineamar múinfidh mhúinfeadh mhúinfeá múinigí múineadh múinte múintear
+tit titim thit thiteamar titfidh thitfeadh thitfeá titigí titim tite titear
+séid séidim shéid shéideamar séidfidh shéidfeadh shéidfeá séidigí séideadh séidte séidtear
+lig ligim lig ligeamar ligfidh ligfeadh ligfeá ligigí ligean ligthe ligtear
+éist éistim d'éist d'éisteamar éistfidh d'éistfeadh d'éistfeá éistigí éisteacht éiste éistear
+creid creidim chreid chreideamar creidfidh chreidfeadh chreidfeá creidigí creidiúint creidte creidtear
+tuig tuigim thuig thuigeamar tuigfidh thuigfeadh thuigfeá tuigigí tuiscint tuigthe tuigtear
+buail buailim bhuail bhuaileamar buailfidh bhuailfeadh bhuailfeá buailigí bualadh buailte buailtear
+lean leanaim lean leanamar leanfaidh leanfadh leanfá leanaigí leanúint leanta leantar
+bain bainim bhain bhaineamar bainfidh bhainfeadh bhainfeá bainigí baint bainte baintear
+iarr iarraim d'iarr d'iarramar iarrfaidh d'iarrfadh d'iarrfá iarraigí iarraidh iarrtha iarrtar
+troid troidim throid throideamar troidfidh throidfeadh throidfeá troidigí troid troidte troidtear
+siúil siúlaim shiúil shiúlamar siúlfaidh shiúlfadh shiúlfá siúlaigí siúl siúlta siúltar
+tiomáin tiomáinim thiomáin thiomáineamar tiomáinfidh thiomáinfeadh thiomáinfeá tiomáinigí tiomáint tiomáinte tiomáintear
+taispeáin taispeánaim thaispeáin thaispeánamar taispeánfaidh thaispeánfadh thaispeánfá taispeánaigí taispeáint taispeánta taispeántar
+sábháil sábhálaim shábháil shábhálamar sábhálfaidh shábhálfadh shábhálfá sábhálaigí sábháil sábháilte sábháiltear
+sroich sroichim shroich shroicheamar sroichfidh shroichfeadh shroichfeá sroichigí sroicheadh sroichte sroichtear
+gabh gabhaim ghabh ghabhamar gabhfaidh ghabhfadh ghabhfá gabhaigí gabháil gafa gabhtar
+scaoil scaoilim scaoil scaoileamar scaoilfidh scaoilfeadh scaoilfeá scaoiligí scaoileadh scaoilte scaoiltear
+caill caillim chaill chailleamar caillfidh chaillfeadh chaillfeá cailligí cailleadh caillte cailltear
+léim léimim léim léimeamar léimfidh léimfeadh léimfeá léimigí léim léimthe léimtear
+seinn seinnim sheinn sheinneamar seinnfidh sheinnfeadh sheinnfeá seinnigí seinm seinnte seinntear
+croch crochaim chroch chrochamar crochfaidh chrochfadh chrochfá crochaigí crochadh crochta crochtar
+leag leagaim leag leagamar leagfaidh leagfadh leagfá leagaigí leagan leagtha leagtar
+mair mairim mhair mhaireamar mairfidh mhairfeadh mhairfeá mairigí maireachtáil mairthe mairtear
+ceap ceapaim cheap cheapamar ceapfaidh cheapfadh cheapfá ceapaigí ceapadh ceaptha ceaptar
+bog bogaim bhog bhogamar bogfaidh bhogfadh bhogfá bogaigí bogadh bogtha bogtar
+glac glacaim ghlac ghlacamar glacfaidh ghlacfadh ghlacfá glacaigí glacadh glactha glactar
+lorg lorgaím lorg lorgaíomar lorgóidh lorgódh lorgófá lorgaígí lorg lorgtha lorgaítear
+tuill tuillim thuill thuilleamar tuillfidh thuillfeadh thuillfeá tuilligí tuilleamh tuillte tuilltear
+bronn bronnaim bhronn bhronnamar bronnfaidh bhronnfadh bhronnfá bronnaigí bronnadh bronnta bronntar
+meas measaim mheas mheasamar measfaidh mheasfadh mheasfá measaigí meas measta meastar
+pós pósaim phós phósamar pósfaidh phósfadh phósfá pósaigí pósadh pósta póstar
+seol seolaim sheol sheolamar seolfaidh sheolfadh sheolfá seolaigí seoladh seolta seoltar
+líon líonaim líon líonamar líonfaidh líonfadh líonfá líonaigí líonadh líonta líontar
+úsáid úsáidim d'úsáid d'úsáideamar úsáidfidh d'úsáidfeadh d'úsáidfeá úsáidigí úsáid úsáidte úsáidtear
+ceannaigh ceannaím cheannaigh cheannaíomar ceannóidh cheannódh cheannófá ceannaígí ceannach ceannaithe ceannaítear
+ardaigh ardaím d'ardaigh d'ardaíomar ardóidh d'ardódh d'ardófá ardaígí ardú ardaithe ardaítear
+athraigh athraím d'athraigh d'athraíomar athróidh d'athródh d'athrófá athraígí athrú athraithe athraítear
+beannaigh beannaím bheannaigh bheannaíomar beannóidh bheannódh bheannófá beannaígí beannú beannaithe beannaítear
+brostaigh brostaím bhrostaigh bhrostaíomar brostóidh bhrostódh bhrostófá brostaígí brostú brostaithe brostaítear
+ceartaigh ceartaím cheartaigh cheartaíomar ceartóidh cheartódh cheartófá ceartaígí ceartú ceartaithe ceartaítear
+críochnaigh críochnaím chríochnaigh chríochnaíomar críochnóidh chríochnódh chríochnófá críochnaígí críochnú críochnaithe críochnaítear
+cruthaigh cruthaím chruthaigh chruthaíomar cruthóidh chruthódh chruthófá cruthaígí cruthú cruthaithe cruthaítear
+diúltaigh diúltaím dhiúltaigh dhiúltaíomar diúltóidh dhiúltódh dhiúltófá diúltaígí diúltú diúltaithe diúltaítear
+gortaigh gortaím ghortaigh ghortaíomar gortóidh ghortódh ghortófá gortaígí gortú gortaithe gortaítear
+mothaigh mothaím mhothaigh mhothaíomar mothóidh mhothódh mhothófá mothaígí mothú mothaithe mothaítear
+ullmhaigh ullmhaím d'ullmhaigh d'ullmhaíomar ullmhóidh d'ullmhódh d'ullmhófá ullmhaígí ullmhú ullmhaithe ullmhaítear
+tosaigh tosaím thosaigh thosaíomar tosóidh thosódh thosófá tosaígí tosú tosaithe tosaítear
+scrúdaigh scrúdaím scrúdaigh scrúdaíomar scrúdóidh scrúdódh scrúdófá scrúdaígí scrúdú scrúdaithe scrúdaítear
+socraigh socraím shocraigh shocraíomar socróidh shocródh shocrófá socraígí socrú socraithe socraítear
+ordaigh ordaím d'ordaigh d'ordaíomar ordóidh d'ordódh d'ordófá ordaígí ordú ordaithe ordaítear
+cónaigh cónaím chónaigh chónaíomar cónóidh chónódh chónófá cónaígí cónaí cónaithe cónaítear
+fiafraigh fiafraím d'fhiafraigh d'fhiafraíomar fiafróidh d'fhiafródh d'fhiafrófá fiafraígí fiafraí fiafraithe fiafraítear
+maraigh maraím mharaigh mharaíomar maróidh mharódh mharófá maraígí marú maraithe maraítear
+méadaigh méadaím mhéadaigh mhéadaíomar méadóidh mhéadódh mhéadófá méadaígí méadú méadaithe méadaítear
+ionsaigh ionsaím d'ionsaigh d'ionsaíomar ionsóidh d'ionsódh d'ionsófá ionsaígí ionsaí ionsaithe ionsaítear
+sásaigh sásaím shásaigh shásaíomar sásóidh shásódh shásófá sásaígí sásamh sásaithe sásaítear
+imigh imím d'imigh d'imíomar imeoidh d'imeodh d'imeofá imígí imeacht imithe imítear
+éirigh éirím d'éirigh d'éiríomar éireoidh d'éireodh d'éireofá éirígí éirí éirithe éirítear
+bailigh bailím bhailigh bhailíomar baileoidh bhaileodh bhaileofá bailígí bailiú bailithe bailítear
+ceistigh ceistím cheistigh cheistíomar ceisteoidh cheisteodh cheisteofá ceistígí ceistiú ceistithe ceistítear
+cuidigh cuidím chuidigh chuidíomar cuideoidh chuideodh chuideofá cuidígí cuidiú cuidithe cuidítear
+dúisigh dúisím dhúisigh dhúisíomar dúiseoidh dhúiseodh dhúiseofá dúisígí dúiseacht dúisithe dúisítear
+smaoinigh smaoiním smaoinigh smaoiníomar smaoineoidh smaoineodh smaoineofá smaoinígí smaoineamh smaoinithe smaoinítear
+oibrigh oibrím d'oibrigh d'oibríomar oibreoidh d'oibreodh d'oibreofá oibrígí oibriú oibrithe oibrítear
+mínigh míním mhínigh mhíníomar míneoidh mhíneodh mhíneofá mínígí míniú mínithe mínítear
+coinnigh coinním choinnigh choinníomar coinneoidh choinneodh choinneofá coinnígí coinneáil coinnithe coinnítear
+dírigh dírím dhírigh dhíríomar díreoidh dhíreodh dhíreofá dírígí díriú dírithe dírítear
+cuimhnigh cuimhním chuimhnigh chuimhníomar cuimhneoidh chuimhneodh chuimhneofá cuimhnígí cuimhneamh cuimhnithe cuimhnítear
+éiligh éilím d'éiligh d'éilíomar éileoidh d'éileodh d'éileofá éilígí éileamh éilithe éilítear
+réitigh réitím réitigh réitíomar réiteoidh réiteodh réiteofá réitígí réiteach réitithe réitítear
+oscail osclaím d'oscail d'osclaíomar osclóidh d'osclódh d'osclófá osclaígí oscailt oscailte osclaítear
+ceangail ceanglaím cheangail cheanglaíomar ceanglóidh cheanglódh cheanglófá ceanglaígí ceangal ceangailte ceanglaítear
+codail codlaím chodail chodlaíomar codlóidh chodlódh chodlófá codlaígí codladh codlata codlaítear
+labhair labhraím labhair labhraíomar labhróidh labhródh labhrófá labhraígí labhairt labhartha labhraítear
+imir imrím d'imir d'imríomar imreoidh d'imreodh d'imreofá imrígí imirt imeartha imrítear
+inis insím d'inis d'insíomar inseoidh d'inseodh d'inseofá insígí insint inste insítear
+freagair freagraím d'fhreagair d'fhreagraíomar freagróidh d'fhreagródh d'fhreagrófá freagraígí freagairt freagartha freagraítear
+cosain cosnaím chosain chosnaíomar cosnóidh chosnódh chosnófá cosnaígí cosaint cosanta cosnaítear
+aithin aithním d'aithin d'aithníomar aithneoidh d'aithneodh d'aithneofá aithnígí aithint aitheanta aithnítear
+iompair iompraím d'iompair d'iompraíomar iompróidh d'iompródh d'iomprófá iompraígí iompar iompartha iompraítear
+tarraing tarraingím tharraing tharraingíomar tarraingeoidh tharraingeodh tharraingeofá tarraingígí tarraingt tarraingthe tarraingítear
+glaoigh glaoim ghlaoigh ghlaomar glaofaidh ghlaofadh ghlaofá glaoigí glaoch glaoite glaoitear
+dóigh dóim dhóigh dhómar dófaidh dhófadh dhófá dóigí dó dóite dóitear
+báigh báim bháigh bhámar báfaidh bháfadh bháfá báigí bá báite báitear
+brúigh brúim bhrúigh bhrúmar brúfaidh bhrúfadh bhrúfá brúigí brú brúite brúitear
+pléigh pléim phléigh phléamar pléifidh phléifeadh phléifeá pléigí plé pléite pléitear
+léigh léim léigh léamar léifidh léifeadh léifeá léigí léamh léite léitear
+nigh ním nigh níomar nífidh nífeadh nífeá nígí ní nite nitear
+suigh suím shuigh shuíomar suífidh shuífeadh shuífeá suígí suí suite suitear
+luigh luím luigh luíomar luífidh luífeadh luífeá luígí luí luite luitear
+bí bím bhí bhíomar beidh bheadh bheifeá bígí bheith * bítear
+abair deirim dúirt dúramar déarfaidh déarfadh déarfá abraigí rá ráite deirtear
+beir beirim rug rugamar béarfaidh bhéarfadh bhéarfá beirigí breith beirthe beirtear
+clois cloisim chuala chualamar cloisfidh chloisfeadh chloisfeá cloisigí cloisteáil cloiste cloistear
+déan déanaim rinne rinneamar déanfaidh dhéanfadh dhéanfá déanaigí déanamh déanta déantar
+faigh faighim fuair fuaireamar gheobhaidh gheobhadh gheofá faighigí fáil faighte faightear
+feic feicim chonaic chonaiceamar feicfidh d'fheicfeadh d'fheicfeá feicigí feiceáil feicthe feictear
+tabhair tugaim thug thugamar tabharfaidh thabharfadh thabharfá tugaigí tabhairt tugtha tugtar
+tar tagaim tháinig thángamar tiocfaidh thiocfadh thiocfá tagaigí teacht tagtha tagtar
+téigh téim chuaigh chuamar rachaidh rachadh rachfá téigí dul * téitear
+"""
+COMMON_ROWS = [line.split() for line in COMMON.strip().splitlines()]
+
+
+def test_common_table_is_large():
+    assert len(COMMON_ROWS) >= 100
+    assert all(len(row) == 11 for row in COMMON_ROWS)
+    assert len({row[0] for row in COMMON_ROWS}) == len(COMMON_ROWS)
+
+
+@pytest.mark.parametrize("row", COMMON_ROWS, ids=[row[0] for row in COMMON_ROWS])
+def test_common_verbs_slot_by_slot(row):
+    lemma, prs1sg, past, past1pl, fut, cond, cond2sg, imp2pl, vn, va, auto = row
+    r = conj(lemma)
+    got = [r.lemma, r.present[0], r.past[2], r.past[3], r.future[2], r.conditional[2], r.conditional[1],
+           r.imperative[4], r.verbal_noun, r.verbal_adjective, r.present[6]]
+    want = [lemma, prs1sg, past + " sé/sí", past1pl, fut + " sé/sí", cond + " sé/sí", cond2sg, imp2pl, vn, va, auto]
+    for g, w in zip(got, want):
+        if not w.startswith("*"):
+            assert g == w, (lemma, got)
+    # The 2sg imperative is the lemma, and the analytic slots share the base.
+    assert r.imperative[1] == lemma
+    assert r.past[0] == past + " mé" and r.past[4] == past + " sibh"
+    assert r.future[0] == fut + " mé" and r.future[5] == fut + " siad"
+
+
+def test_mol_whole_table():
+    r = conj("mol")
+    assert r.present == ["molaim", "molann tú", "molann sé/sí", "molaimid", "molann sibh", "molann siad", "moltar"]
+    assert r.past == ["mhol mé", "mhol tú", "mhol sé/sí", "mholamar", "mhol sibh", "mholadar", "moladh"]
+    assert r.past_habitual == ["mholainn", "mholtá", "mholadh sé/sí", "mholaimis", "mholadh sibh", "mholaidís",
+                               "mholtaí"]
+    assert r.future == ["molfaidh mé", "molfaidh tú", "molfaidh sé/sí", "molfaimid", "molfaidh sibh",
+                        "molfaidh siad", "molfar"]
+    assert r.conditional == ["mholfainn", "mholfá", "mholfadh sé/sí", "mholfaimis", "mholfadh sibh", "mholfaidís",
+                             "mholfaí"]
+    assert r.imperative == ["molaim", "mol", "moladh sé/sí", "molaimis", "molaigí", "molaidís", "moltar"]
+    assert r.subjunctive == ["mola mé", "mola tú", "mola sé/sí", "mola muid", "mola sibh", "mola siad", "moltar"]
+
+
+@pytest.mark.parametrize("lemma,row,want", [
+    # slender first conjugation: the autonomous stem briste gives bhristí
+    ("bris", "past_habitual", ["bhrisinn", "bhristeá", "bhriseadh sé/sí", "bhrisimis", "bhriseadh sibh",
+                               "bhrisidís", "bhristí"]),
+    ("bris", "conditional", ["bhrisfinn", "bhrisfeá", "bhrisfeadh sé/sí", "bhrisfimis", "bhrisfeadh sibh",
+                             "bhrisfidís", "bhrisfí"]),
+    ("ceannaigh", "future", ["ceannóidh mé", "ceannóidh tú", "ceannóidh sé/sí", "ceannóimid", "ceannóidh sibh",
+                             "ceannóidh siad", "ceannófar"]),
+    ("ceannaigh", "conditional", ["cheannóinn", "cheannófá", "cheannódh sé/sí", "cheannóimis", "cheannódh sibh",
+                                  "cheannóidís", "cheannófaí"]),
+    ("imigh", "past", ["d'imigh mé", "d'imigh tú", "d'imigh sé/sí", "d'imíomar", "d'imigh sibh", "d'imíodar",
+                       "imíodh"]),
+    ("imigh", "past_habitual", ["d'imínn", "d'imíteá", "d'imíodh sé/sí", "d'imímis", "d'imíodh sibh", "d'imídís",
+                                "d'imítí"]),
+    # a special past base: rug takes broad endings
+    ("beir", "past", ["rug mé", "rug tú", "rug sé/sí", "rugamar", "rug sibh", "rugadar", "rugadh"]),
+    ("tabhair", "past", ["thug mé", "thug tú", "thug sé/sí", "thugamar", "thug sibh", "thugadar", "tugadh"]),
+    ("feic", "past", ["chonaic mé", "chonaic tú", "chonaic sé/sí", "chonaiceamar", "chonaic sibh",
+                      "chonaiceadar", "chonacthas"]),
+    ("fan", "past", ["d'fhan mé", "d'fhan tú", "d'fhan sé/sí", "d'fhanamar", "d'fhan sibh", "d'fhanadar",
+                     "fanadh"]),
+    # the irregular past stems
+    ("abair", "past", ["dúirt mé", "dúirt tú", "dúirt sé/sí", "dúramar", "dúirt sibh", "dúradar", "dúradh"]),
+    ("tar", "past", ["tháinig mé", "tháinig tú", "tháinig sé/sí", "thángamar", "tháinig sibh", "thángadar",
+                     "thángthas"]),
+    ("clois", "past", ["chuala mé", "chuala tú", "chuala sé/sí", "chualamar", "chuala sibh", "chualadar",
+                       "chualathas"]),
+    ("téigh", "past", ["chuaigh mé", "chuaigh tú", "chuaigh sé/sí", "chuamar", "chuaigh sibh", "chuadar",
+                       "chuathas"]),
+    ("bí", "past", ["bhí mé", "bhí tú", "bhí sé/sí", "bhíomar", "bhí sibh", "bhíodar", "bhíothas"]),
+    ("déan", "past", ["rinne mé", "rinne tú", "rinne sé/sí", "rinneamar", "rinne sibh", "rinneadar", "rinneadh"]),
+    ("faigh", "past", ["fuair mé", "fuair tú", "fuair sé/sí", "fuaireamar", "fuair sibh", "fuaireadar",
+                       "fuarthas"]),
+    # class 4 in -éigh: a broad -adh after é
+    ("léigh", "past_habitual", ["léinn", "léiteá", "léadh sé/sí", "léimis", "léadh sibh", "léidís", "léití"]),
+    ("léigh", "imperative", ["léim", "léigh", "léadh sé/sí", "léimis", "léigí", "léidís", "léitear"]),
+    ("téigh", "past_habitual", ["théinn", "théiteá", "théadh sé/sí", "théimis", "théadh sibh", "théidís",
+                                "théití"]),
+    ("glaoigh", "past", ["ghlaoigh mé", "ghlaoigh tú", "ghlaoigh sé/sí", "ghlaomar", "ghlaoigh sibh", "ghlaodar",
+                         "glaodh"]),
+    # futures without -f-: the autonomous and the conditional keep one
+    ("téigh", "future", ["rachaidh mé", "rachaidh tú", "rachaidh sé/sí", "rachaimid", "rachaidh sibh",
+                         "rachaidh siad", "rachfar"]),
+    ("téigh", "conditional", ["rachainn", "rachfá", "rachadh sé/sí", "rachaimis", "rachadh sibh", "rachaidís",
+                              "rachfaí"]),
+    ("faigh", "future", ["gheobhaidh mé", "gheobhaidh tú", "gheobhaidh sé/sí", "gheobhaimid", "gheobhaidh sibh",
+                         "gheobhaidh siad", "gheofar"]),
+    ("faigh", "conditional", ["gheobhainn", "gheofá", "gheobhadh sé/sí", "gheobhaimis", "gheobhadh sibh",
+                              "gheobhaidís", "gheofaí"]),
+    ("bí", "future", ["beidh mé", "beidh tú", "beidh sé/sí", "beimid", "beidh sibh", "beidh siad", "beifear"]),
+    ("bí", "conditional", ["bheinn", "bheifeá", "bheadh sé/sí", "bheimis", "bheadh sibh", "bheidís", "bheifí"]),
+    ("bí", "subjunctive", ["raibh mé", "raibh tú", "raibh sé/sí", "raibh muid", "raibh sibh", "raibh siad",
+                           "rabhthar"]),
+    ("bí", "imperative", ["bím", "bí", "bíodh sé/sí", "bímis", "bígí", "bídís", "bítear"]),
+    # abair is never lenited, and its imperative is built on abr-
+    ("abair", "past_habitual", ["deirinn", "deirteá", "deireadh sé/sí", "deirimis", "deireadh sibh", "deiridís",
+                                "deirtí"]),
+    ("abair", "conditional", ["déarfainn", "déarfá", "déarfadh sé/sí", "déarfaimis", "déarfadh sibh",
+                              "déarfaidís", "déarfaí"]),
+    ("abair", "imperative", ["abraim", "abair", "abradh sé/sí", "abraimis", "abraigí", "abraidís", "abairtear"]),
+    ("faigh", "past_habitual", ["d'fhaighinn", "d'fhaighteá", "d'fhaigheadh sé/sí", "d'fhaighimis",
+                                "d'fhaigheadh sibh", "d'fhaighidís", "d'fhaightí"]),
+])
+def test_rows(lemma, row, want):
+    assert getattr(conj(lemma), row) == want
+
+
+@pytest.mark.parametrize("lemma,present,past,future,vn,va", [
+    # real verbs without a lexicon row: every form by rule
+    ("teann", "teannann", "theann", "teannfaidh", "teannadh", "teannta"),
+    ("sáraigh", "sáraíonn", "sháraigh", "sáróidh", "sárú", "sáraithe"),
+    ("fuaimnigh", "fuaimníonn", "d'fhuaimnigh", "fuaimneoidh", "fuaimniú", "fuaimnithe"),
+    ("geal", "gealann", "gheal", "gealfaidh", "gealadh", "gealta"),
+    ("scinn", "scinneann", "scinn", "scinnfidh", "scinneadh", "scinnte"),
+])
+def test_rule_verbs(lemma, present, past, future, vn, va):
+    r = conj(lemma)
+    assert (r.present[2], r.past[2], r.future[2], r.verbal_noun, r.verbal_adjective) == (
+        present + " sé/sí", past + " sé/sí", future + " sé/sí", vn, va)
+
+
+@pytest.mark.parametrize("lemma,past", [
+    ("mol", "mhol"), ("imigh", "d'imigh"), ("fan", "d'fhan"), ("suigh", "shuigh"), ("stad", "stad"),
+    ("lean", "lean"), ("sleamhnaigh", "shleamhnaigh"), ("snámh", "shnámh"), ("sroich", "shroich"),
+    ("scuab", "scuab"), ("smaoinigh", "smaoinigh"), ("pós", "phós"), ("rith", "rith"), ("ól", "d'ól"),
+    ("úsáid", "d'úsáid"), ("géill", "ghéill"),
+])
+def test_lenition(lemma, past):
+    assert conj(lemma).past[2] == past + " sé/sí"
+
+
+@pytest.mark.parametrize("text,lemma", [
+    ("mol", "mol"), ("Mol", "mol"), ("  mol\t", "mol"), ("\u00a0MOL\u3000", "mol"), ("BÍ", "bí"),
+    ("Téigh", "téigh"), ("cuir-", "cuir-"), ("d'ól", "d'ól"), ("ǆ", "ǆ"),
+])
+def test_analysis(text, lemma):
+    assert conj(text).lemma == lemma
+
+
+@pytest.mark.parametrize("text", ["", "   ", "mol é", "mol1", "mol_", "mol.", "m\u00a0ol", "ª mol", "mol\u200b"])
+def test_not_an_irish_verb(text):
+    with pytest.raises(ValueError) as e:
+        conj(text)
+    assert str(e.value) == "not an Irish verb"
+
+
+def test_letters_of_any_script_pass():
+    # U+00AA and above: any alphabetic character; the table is built by rule.
+    r = conj("ªbc")
+    assert r.lemma == "ªbc" and r.present[2] == "ªbcann sé/sí"
+    assert conj("ΜΟΛ").lemma == "μολ"
+
+
+def test_class_shape():
+    r = conj("mol")
+    cls = type(r)
+    assert cls.__name__ == "IrishConjugation"
+    assert cls.__doc__ == DOC
+    names = [k for k, v in vars(cls).items() if type(v).__name__ == "getset_descriptor"]
+    assert names == ATTRIBUTES
+    assert all((vars(cls)[n].__doc__ or "") == "" for n in names)
+    for name in ROWS:
+        row = getattr(r, name)
+        assert isinstance(row, list) and len(row) == 7 and all(isinstance(s, str) for s in row)
+    with pytest.raises(AttributeError):
+        r.lemma = "x"
+    with pytest.raises(TypeError):
+        cls()
+
+
+@pytest.mark.parametrize("text,shown", [
+    ("mol", 'IrishConjugation("mol")'),
+    (" D'ÓL ", 'IrishConjugation("d\'ól")'),
+    ("Téigh", 'IrishConjugation("téigh")'),
+])
+def test_repr(text, shown):
+    assert repr(conj(text)) == shown
+
+
+def test_language_codes():
+    for code in ("ga", "gle", "irish", "IRISH", "Ga"):
+        assert velnor.conjugate("mol", lang=code).present[0] == "molaim"
+
+
+def test_results_are_independent():
+    a = conj("bris")
+    a.past.append("x")
+    assert len(a.past) == 7 and a.past is not a.past
+    assert conj("bris").past == a.past
+
+
+def read_lexicon():
+    with open(DATA, encoding="utf-8") as f:
+        lines = f.read().split("\n")
+    return lines[0], [line for line in lines[1:] if line and not line.startswith("#")]
+
+
+def test_lexicon_shape():
+    header, rows = read_lexicon()
+    assert header == HEADER
+    lemmas = [row.split("\t")[0] for row in rows]
+    assert lemmas == sorted(lemmas) and len(lemmas) == len(set(lemmas))
+    for row in rows:
+        cells = row.split("\t")
+        assert len(cells) == 9, row
+        assert all(cell and cell == cell.strip() and " " not in cell for cell in cells), row
+        assert cells[0] == cells[0].lower()
+        assert cells[6] == "-", row
+        assert cells[3] != "-" and cells[3].endswith("idh"), row
+        # A present base the class rules can read.
+        assert cells[1] == "-" or cells[1].endswith("nn") or cells[0] == "abair", row
+
+
+QUOTED_ROWS = [
+    "abair\tdeir\tdúirt\tdéarfaidh\trá\tráite\t-\tabraigí\tdeirtear",
+    "bí\tbíonn\tbí\tbeidh\tbheith\t-\t-\tbígí\tbítear",
+    "téigh\ttéann\tcuaigh\trachaidh\tdul\t-\t-\ttéigí\ttéitear",
+    "léigh\tléann\tléigh\tléifidh\tléamh\tléite\t-\tléigí\tléitear",
+    "achtaigh\t-\t-\tachtóidh\t-\t-\t-\t-\t-",
+    "bris\t-\t-\tbrisfidh\t-\t-\t-\t-\t-",
+]
+
+
+def test_quoted_rows_are_kept():
+    _, rows = read_lexicon()
+    assert set(QUOTED_ROWS) <= set(rows)
+
+
+def test_every_lexicon_row_conjugates_to_its_cells():
+    _, rows = read_lexicon()
+    for line in rows:
+        lemma, prs, pst, fut, vn, ptcp, _imp2sg, imp2pl, auto = line.split("\t")
+        r = conj(lemma)
+        assert r.lemma == lemma
+        assert r.imperative[1] == lemma
+        if prs != "-":
+            assert r.present[2] == prs + " sé/sí", line
+        assert r.future[2] == fut + " sé/sí", line
+        if vn != "-":
+            assert r.verbal_noun == vn, line
+        if ptcp != "-":
+            assert r.verbal_adjective == ptcp, line
+        if imp2pl != "-":
+            assert r.imperative[4] == imp2pl, line
+        if auto != "-":
+            assert r.present[6] == auto, line
+        if pst != "-":
+            assert r.past[2].endswith(pst[1:] + " sé/sí"), line
+        for name in ROWS:
+            assert all(s for s in getattr(r, name)), (line, name)
+
+
+# A private lexicon for the paths that only lexicon cells reach.
+TEST_LEXICON = (
+    HEADER + "\r\n"
+    "# comment line\n"
+    "\n"
+    "Mol\tmolann\t-\tXXX\n"
+    "glaoigh\tglaonn\t-\tglaofaidh\n"
+    "lúb\t-\t-\tlúbfar\n"
+    "cas\tcasann\r\n"
+    "dubh\t-\t-\tdubhfaidh\t-\t-\t-\t-\tdubheátar\n"
+    "dubh\t-\t-\tdubhfaidh\n"
+    "cnag\t-\t-\tcnagfaidh\t-\t-\t-\t-\tcnageáar\n"
+)
+
+
+@pytest.fixture(scope="module")
+def checker(tmp_path_factory):
+    out = tmp_path_factory.mktemp("gle_tool")
+    data = out / "lexicon"
+    data.mkdir()
+    (data / "gle.tsv").write_bytes(TEST_LEXICON.encode("utf-8"))
+    exe = build_cpp_tool(out, "gle_check.cpp",
+                         ["gle.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp", "lexicon_text.cpp"],
+                         [str(data / "gle.tsv")])
+
+    def run(*lemmas):
+        p = subprocess.run([exe, *lemmas], capture_output=True, text=True, encoding="utf-8", check=True)
+        return [line.split("\t") for line in p.stdout.splitlines()]
+
+    return run
+
+
+def test_analysis_classes(checker):
+    out = checker("mol", "bris", "ceannaigh", "imigh", "léigh", "glaoigh", "abair", "bí", "cas", "x")
+    assert [tuple(row[:3]) for row in out] == [
+        ("mol", "mol", "0"), ("bris", "bris", "1"), ("ceannaigh", "ceann", "2"), ("imigh", "im", "3"),
+        ("léigh", "lé", "4"), ("glaoigh", "glao", "4"), ("abair", "abair", "1"), ("bí", "bí", "1"),
+        ("cas", "cas", "0"), ("x", "x", "0"),
+    ]
+
+
+def test_future_without_idh(checker):
+    # Keys are not lower-cased: the row "Mol" never matches; lúb's future
+    # base lacks -idh, so it has no autonomous and an analytic conditional.
+    (mol, lub) = checker("mol", "lúb")
+    assert mol[8].split("|")[0] == "molfaidh mé"
+    future = lub[8].split("|")
+    conditional = lub[9].split("|")
+    assert future[:3] == ["lúbfar mé", "lúbfar tú", "lúbfar sé/sí"] and future[6] == "None"
+    assert conditional == ["lúbfardh mé", "lúbfardh tú", "lúbfardh sé/sí", "lúbfardh muid", "lúbfardh sibh",
+                           "lúbfardh siad", "None"]
+
+
+def test_later_row_wins_and_short_rows(checker):
+    (dubh, cas) = checker("dubh", "cas")
+    # The second dubh row (no present autonomous) replaced the first.
+    assert dubh[5].split("|")[6] == "dubhtar"
+    assert cas[5].split("|")[2] == "casann sé/sí" and cas[8].split("|")[2] == "casfaidh sé/sí"
+
+
+def test_autonomous_stem_in_ea(checker):
+    # An autonomous stem in -eá takes -í for the past habitual autonomous
+    # instead of doubling its vowel (-eáaí).
+    (cnag,) = checker("cnag")
+    habitual = cnag[7].split("|")
+    assert habitual[6] == "chnageí"
+
+
+def test_all_tables_are_full():
+    # Every slot has a form for every lexicon verb and for rule verbs.
+    for lemma in ("mol", "bí", "téigh", "abair", "faigh", "x", "ªbc"):
+        r = conj(lemma)
+        for name in ROWS:
+            assert None not in getattr(r, name), (lemma, name)
