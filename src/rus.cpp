@@ -30,6 +30,7 @@ struct Slots {
 struct Lexicon {
     std::vector<Row> rows;
     ViewMap<Slots> by_lemma;
+    std::size_t longest = 0;  // bytes of the longest lemma
 };
 
 const Lexicon& lexicon() {
@@ -43,6 +44,7 @@ const Lexicon& lexicon() {
             auto c = lex::split<5>(line);
             l.rows.push_back(Row{c[1], c[2], c[3], c.count > 4 && c[4] == "1"});
             const Row* row = &l.rows.back();
+            if (c[0].size() > l.longest) l.longest = c[0].size();
             Slots& s = l.by_lemma[c[0]];
             if (!s.first) s.first = row;
             if (!s.first_open && !row->exact) s.first_open = row;
@@ -148,10 +150,17 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     // The longest lemma that ends the base wins; an exact-only lemma must be
     // the whole base. Suffixes are tried from the longest down, so the first
     // hit is the winner (two lemmas of one length cannot both end the base).
+    // Suffixes longer than the longest lemma cannot match and are skipped, so
+    // the work stays linear in the length of the input.
     const Lexicon& lex = lexicon();
     const Row* row = nullptr;
     std::size_t lemma_at = 0;
-    for (std::size_t at = 0;; ) {
+    std::size_t start = 0;
+    if (base.size() > lex.longest) {
+        start = base.size() - lex.longest;
+        while (start < base.size() && (static_cast<unsigned char>(base[start]) & 0xC0) == 0x80) ++start;
+    }
+    for (std::size_t at = start;; ) {
         auto it = lex.by_lemma.find(base.substr(at));
         if (it != lex.by_lemma.end()) {
             row = at == 0 ? it->second.first : it->second.first_open;

@@ -3,6 +3,7 @@ the class rules, the table and the RussianConjugation class."""
 import os
 import subprocess
 import sys
+import time
 
 import pytest
 
@@ -445,6 +446,13 @@ def test_long_and_odd_input():
     long = "пере" * 5000 + "делать"
     r = conj(long)
     assert r.non_past[0] == "пере" * 5000 + "делаю"
+    # Only suffixes as long as a lemma are looked up: a megabyte is quick,
+    # and a long prefix still finds its lemma.
+    start = time.monotonic()
+    r = conj("вы" * 250000 + "нести")
+    assert r.non_past[0] == "вы" * 250000 + "несю"  # нести is exact-only
+    assert conj("по" * 250000 + "беречь").non_past[1] == "по" * 250000 + "бережёшь"
+    assert time.monotonic() - start < 5
     assert conj("x\u0301ть").non_past[0] == "x\u0301ю"
     assert conj("😀ить").non_past[0] == "😀ию"  # four letters: class 3
     assert conj("😀😀ить").non_past[0] == "😀😀ю"
