@@ -8,7 +8,7 @@ import time
 import pytest
 
 import velnor
-from conftest import needs
+from conftest import build_cpp_tool, needs
 
 pytestmark = needs("rus")
 
@@ -476,3 +476,54 @@ def test_first_use_from_many_threads():
     res = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, timeout=60)
     assert res.returncode == 0, res.stderr
     assert res.stdout.strip() == "несу"
+
+
+# A lexicon of made-up rows for the matching rules: a lemma listed twice (first
+# exact-only, then open), groups with the wrong number of forms, a missing
+# exact cell, CRLF line ends, comments and blank lines.
+TOY = (
+    "# header\n"
+    "# lemma\tnonpast\tpast\timp\texact\n"
+    "\n"
+    "кать\tа1,а2,а3,а4,а5,а6\t-\t-\t1\n"
+    "кать\tб1,б2,б3,б4,б5,б6\t-\t-\t-\n"
+    "мать\tв1,в2,в3,в4,в5\tм,ж,с,мн\tё,ёте\t-\r\n"
+    "# comment\n"
+    "умать\tг1,г2,г3,г4,г5,г6\n"
+    "ёть\t-\tё,ё,ё,ё,ё\tёшь,ёшьте,x\t1\n"
+)
+
+
+@pytest.fixture(scope="module")
+def toy(tmp_path_factory):
+    out = tmp_path_factory.mktemp("rus_tool")
+    data = out / "data"
+    data.mkdir()
+    (data / "rus.tsv").write_bytes(TOY.encode("utf-8"))
+    exe = build_cpp_tool(out, "rus_check.cpp",
+                         ["rus.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp", "lexicon_text.cpp"],
+                         [str(data / "rus.tsv")])
+
+    def run(*words):
+        p = subprocess.run([exe, *words], capture_output=True, check=True)
+        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
+
+    return run
+
+
+def test_matching_rules_on_a_toy_lexicon(toy):
+    kat, vykat, mat, umat, naumat, yot, vyyot = toy("кать", "выкать", "мать", "умать", "наумать", "ёть", "выёть")
+    # The whole base takes the first row of its lemma, exact-only or not.
+    assert kat[:5] == ["", "3", "а1,а2,а3,а4,а5,а6", "~", "~"] and kat[5] == "а1"
+    # A longer base may only take the open row of that lemma.
+    assert vykat[:3] == ["вы", "3", "б1,б2,б3,б4,б5,б6"] and vykat[5] == "выб1"
+    # Five non-past forms are no group; the rules fill it in. A CR is dropped.
+    assert mat[:5] == ["", "3", "~", "м,ж,с,мн", "ё,ёте"]
+    assert mat[5:] == ["маю", "маешь", "мает", "маем", "маете", "мают", "м", "ж", "с", "мн", "ё", "ёте"]
+    # The longer lemma wins; a row without an exact cell is open.
+    assert umat[:3] == ["", "3", "г1,г2,г3,г4,г5,г6"]
+    assert naumat[:3] == ["на", "3", "г1,г2,г3,г4,г5,г6"]
+    # Wrong counts leave every group absent; an exact-only lemma is no match
+    # for a longer base, which falls back to the rules.
+    assert yot[:5] == ["", "3", "~", "~", "~"]
+    assert vyyot[:5] == ["", "3", "-", "-", "-"] and vyyot[5] == "выёю"
