@@ -34,7 +34,7 @@ struct Lexicon {
 };
 
 const Lexicon& lexicon() {
-    static const Lexicon lex = [] {
+    static const Lexicon table = [] {
         Lexicon l;
         std::size_t n = 0;
         for (std::string_view line : lex::Lines(data::rus)) { (void)line; ++n; }
@@ -51,7 +51,7 @@ const Lexicon& lexicon() {
         }
         return l;
     }();
-    return lex;
+    return table;
 }
 
 // A comma-separated group of exactly N forms, else nothing.
@@ -152,17 +152,17 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     // hit is the winner (two lemmas of one length cannot both end the base).
     // Suffixes longer than the longest lemma cannot match and are skipped, so
     // the work stays linear in the length of the input.
-    const Lexicon& lex = lexicon();
+    const Lexicon& known = lexicon();
     const Row* row = nullptr;
     std::size_t lemma_at = 0;
     std::size_t start = 0;
-    if (base.size() > lex.longest) {
-        start = base.size() - lex.longest;
+    if (base.size() > known.longest) {
+        start = base.size() - known.longest;
         while (start < base.size() && (static_cast<unsigned char>(base[start]) & 0xC0) == 0x80) ++start;
     }
     for (std::size_t at = start;; ) {
-        auto it = lex.by_lemma.find(base.substr(at));
-        if (it != lex.by_lemma.end()) {
+        auto it = known.by_lemma.find(base.substr(at));
+        if (it != known.by_lemma.end()) {
             row = at == 0 ? it->second.first : it->second.first_open;
             if (row) { lemma_at = at; break; }
         }
