@@ -37,10 +37,6 @@ PyObject* list_of(std::span<const T> items) {
 PyObject* to_python(std::span<const std::string> list) { return list_of(list); }
 PyObject* to_python(std::span<const std::optional<std::string>> list) { return list_of(list); }
 
-PyObject* to_python(const std::optional<std::vector<std::string>>& v) {
-    if (!v) Py_RETURN_NONE;
-    return to_python(std::span<const std::string>(*v));
-}
 
 namespace detail {
 

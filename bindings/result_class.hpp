@@ -36,7 +36,12 @@ template <std::size_t N>
 PyObject* to_python(const std::array<std::optional<std::string>, N>& a) {
     return to_python(std::span<const std::optional<std::string>>(a));
 }
-PyObject* to_python(const std::optional<std::vector<std::string>>& v);
+// An absent list or row reads as None.
+template <class List>
+PyObject* to_python(const std::optional<List>& v) {
+    if (!v) Py_RETURN_NONE;
+    return to_python(*v);
+}
 
 // ---- class description ----
 

@@ -10,18 +10,6 @@ using swe::Table;
 
 constexpr const char DOC[] = "The principal parts of one Swedish verb.";
 
-// A person row that may be absent: None, or a new list of its six forms.
-#define VELNOR_SWE_OPTIONAL_ROW(field)                                                    \
-    Attribute<Table> {                                                                    \
-        #field, "", [](const Table& t) -> PyObject* {                                     \
-            if (!t.field) {                                                               \
-                Py_INCREF(Py_None);                                                       \
-                return Py_None;                                                           \
-            }                                                                             \
-            return to_python(*t.field);                                                   \
-        }                                                                                 \
-    }
-
 const ResultClass<Table, 16> CLASS{"SwedishConjugation", DOC, {
     VELNOR_ATTR(Table, infinitive, ""),
     VELNOR_ATTR(Table, present, ""),
@@ -33,15 +21,13 @@ const ResultClass<Table, 16> CLASS{"SwedishConjugation", DOC, {
     VELNOR_ATTR(Table, past_passive, ""),
     VELNOR_ATTR(Table, supine_passive, ""),
     VELNOR_ATTR(Table, subjunctive_past, ""),
-    VELNOR_SWE_OPTIONAL_ROW(presens_row),
-    VELNOR_SWE_OPTIONAL_ROW(preteritum_row),
-    VELNOR_SWE_OPTIONAL_ROW(perfekt_row),
-    VELNOR_SWE_OPTIONAL_ROW(pluskvamperfekt_row),
+    VELNOR_ATTR(Table, presens_row, ""),
+    VELNOR_ATTR(Table, preteritum_row, ""),
+    VELNOR_ATTR(Table, perfekt_row, ""),
+    VELNOR_ATTR(Table, pluskvamperfekt_row, ""),
     VELNOR_ATTR(Table, futurum_row, ""),
     VELNOR_ATTR(Table, konditionalis_row, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
-
-#undef VELNOR_SWE_OPTIONAL_ROW
 
 PyObject* conjugate(std::string_view word) {
     auto verb = swe::Verb::from_infinitive(word);
