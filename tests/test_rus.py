@@ -268,6 +268,8 @@ def test_not_an_infinitive(text):
     # base is conjugated like делать (this one is a nonce word).
     ("бовать", ["боваю", "боваешь", "бовает", "боваем", "боваете", "бовают"]),
     ("пировать", ["пирую", "пируешь", "пирует", "пируем", "пируете", "пируют"]),
+    # -ить needs five letters; a four-letter one is conjugated like делать.
+    ("щить", ["щию", "щиешь", "щиет", "щием", "щиете", "щиют"]),
     # -нуть needs five letters.
     ("тянуть", ["тяну", "тянешь", "тянет", "тянем", "тянете", "тянут"]),
     # Class 2 first person: labials take л, ст → щ, зд → зж, husher → -у.
