@@ -18,17 +18,23 @@ std::optional<std::string_view> opt(std::string_view cell) noexcept {
 namespace rows {
 namespace {
 
-// Parsed once; a later row with the same lemma replaces an earlier one, and
-// a missing cell counts as "-".
+void add_rows(ViewMap<Row>& out, std::string_view text) {
+    for (std::string_view line : lex::Lines(text)) {
+        auto c = lex::split<9>(line);
+        out.insert_or_assign(c[0], Row{opt(c[1]), opt(c[2]), opt(c[3]), opt(c[4]),
+                                       opt(c[5]), opt(c[6]), opt(c[7]), opt(c[8])});
+    }
+}
+
+// Parsed once: the etmek compounds, then the irregular verbs, so that a
+// lemma of the latter wins; within a text a later row with the same lemma
+// replaces an earlier one, and a missing cell counts as "-".
 const ViewMap<Row>& map() {
     static const ViewMap<Row> m = [] {
         ViewMap<Row> out;
         out.reserve(64);
-        for (std::string_view line : lex::Lines(data::tur)) {
-            auto c = lex::split<9>(line);
-            out.insert_or_assign(c[0], Row{opt(c[1]), opt(c[2]), opt(c[3]), opt(c[4]),
-                                           opt(c[5]), opt(c[6]), opt(c[7]), opt(c[8])});
-        }
+        add_rows(out, data::tur_compounds);
+        add_rows(out, data::tur);
         return out;
     }();
     return m;
@@ -41,8 +47,6 @@ const Row* find(std::string_view infinitive) {
     auto it = m.find(infinitive);
     return it == m.end() ? nullptr : &it->second;
 }
-
-std::size_t size() { return map().size(); }
 
 }  // namespace rows
 

@@ -28,8 +28,6 @@ struct Row {
 namespace rows {
 // The row of a whole infinitive (byte for byte), or null.
 const Row* find(std::string_view infinitive);
-// Number of distinct lemmas in the built-in lexicon.
-std::size_t size();
 }  // namespace rows
 
 // None for an empty cell or "-", else the cell.

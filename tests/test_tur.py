@@ -11,7 +11,8 @@ from conftest import needs
 
 pytestmark = needs("tur")
 
-DATA = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "data", "tur.tsv")
+DATA_DIR = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "data")
+COLUMNS = "# lemma\taorist\tprogressive\tfuture\tpast\tevidential\tnecessitative\timp_sg\timp_pl"
 TENSES = ["aorist", "progressive", "future", "past", "evidential", "necessitative"]
 ATTRIBUTES = ["infinitive"] + TENSES + ["imperative"]
 DOC = ("The conjugation of one Turkish verb (see `velnor::tur`). Person rows\nare [ben, sen, o, biz, siz, onlar]; "
@@ -47,6 +48,10 @@ vurmak vurur vuruyor vuracağım vurdum vurmuş vurmalı vur vurun
 tatmak tadar tadıyor tadacağım tattım tatmış tatmalı tat tadın
 gütmek güder güdüyor güdeceğim güttüm gütmüş gütmeli güt güdün
 keşfetmek keşfeder keşfediyor keşfedeceğim keşfettim keşfetmiş keşfetmeli keşfet keşfedin
+hissetmek hisseder hissediyor hissedeceğim hissettim hissetmiş hissetmeli hisset hissedin
+kaybetmek kaybeder kaybediyor kaybedeceğim kaybettim kaybetmiş kaybetmeli kaybet kaybedin
+bahsetmek bahseder bahsediyor bahsedeceğim bahsettim bahsetmiş bahsetmeli bahset bahsedin
+affetmek affeder affediyor affedeceğim affettim affetmiş affetmeli affet affedin
 azmak azar azıyor azacağım azdım azmış azmalı az azın
 içmek içer içiyor içeceğim içtim içmiş içmeli iç için
 sevmek sever seviyor seveceğim sevdim sevmiş sevmeli sev sevin
@@ -242,35 +247,45 @@ def test_full_paradigm(verb):
     assert [getattr(r, name) for name in TENSES + ["imperative"]] == [row.split() for row in FULL[verb]]
 
 
-def read_lexicon():
-    with open(DATA, encoding="utf-8") as f:
+def read_lexicon(name):
+    with open(os.path.join(DATA_DIR, name), encoding="utf-8") as f:
         text = f.read()
     lines = text.split("\n")
     assert lines[-1] == ""
-    return text, [l for l in lines[:-1] if l and not l.startswith("#")], [l for l in lines if l.startswith("#")]
+    rows = [l.split("\t") for l in lines[:-1] if l and not l.startswith("#")]
+    return text, rows, [l for l in lines if l.startswith("#")]
 
 
 def test_lexicon_shape():
-    text, rows, comments = read_lexicon()
+    text, rows, comments = read_lexicon("tur.tsv")
     assert len(text.encode("utf-8")) == 1850
     assert comments[:8] == [
         "# Turkish irregular verbs — the stems the productive rules cannot", "# derive.", "#",
         "# Columns (a `-` falls through to the rule):",
         "#   lemma  aorist  progressive  future  past  evidential  necessitative  imp_sg  imp_pl",
         "# The stored cells are 3rd-singular predicative bases; personal", "# endings still derive by rule.", "#"]
-    assert comments[11:] == ["#", "# lemma\taorist\tprogressive\tfuture\tpast\tevidential\tnecessitative\timp_sg\timp_pl"]
-    assert len(rows) == 21
-    cells = [r.split("\t") for r in rows]
-    assert all(len(c) == 9 and all(c) for c in cells)
-    assert len({c[0] for c in cells}) == 21
-    assert sum(c[6] == "-" for c in cells) == 9
-    assert all("-" not in c[:6] + c[7:] for c in cells)
+    assert comments[11:] == ["#", COLUMNS]
+    assert len(rows) == 21 and len({c[0] for c in rows}) == 21
+    assert all(len(c) == 9 and all(c) for c in rows)
+    assert sum(c[6] == "-" for c in rows) == 9
+    assert all("-" not in c[:6] + c[7:] for c in rows)
 
 
-def test_every_row_is_used_as_written():
-    _, rows, _ = read_lexicon()
-    for row in rows:
-        lemma, *bases, imp_sg, imp_pl = row.split("\t")
+def test_compound_lexicon_shape():
+    _, rows, comments = read_lexicon("tur_compounds.tsv")
+    assert comments[-1] == COLUMNS
+    assert len({c[0] for c in rows}) == len(rows) >= 20
+    simple = set(c[0] for c in read_lexicon("tur.tsv")[1])
+    for c in rows:
+        assert len(c) == 9 and c[0].endswith("etmek") and c[0] not in simple
+        noun = c[0][:-5]
+        assert c[1:] == [noun + f for f in
+                         ("eder", "ediyor", "edecek", "etti", "etmiş", "etmeli", "et", "edin")], c[0]
+
+
+@pytest.mark.parametrize("name", ["tur.tsv", "tur_compounds.tsv"])
+def test_every_row_is_used_as_written(name):
+    for lemma, *bases, imp_sg, imp_pl in read_lexicon(name)[1]:
         r = conj(lemma)
         assert r.infinitive == lemma and r.imperative == [imp_sg, imp_pl]
         for tense, base in zip(TENSES, bases):
