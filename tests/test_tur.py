@@ -2,12 +2,13 @@
 bases, vowel harmony, softening and buffer consonants, the table and the
 TurkishConjugation class."""
 import os
+import subprocess
 import threading
 
 import pytest
 
 import velnor
-from conftest import needs
+from conftest import build_cpp_tool, needs
 
 pytestmark = needs("tur")
 
@@ -379,3 +380,47 @@ def test_concurrent_first_use():
     for t in threads:
         t.join()
     assert not errors and all(r == results[0] for r in results)
+
+
+@pytest.fixture(scope="module")
+def tool(tmp_path_factory):
+    """The C++ check program, built on a test lexicon: CRLF endings, a
+    missing cell, a duplicate lemma, and a compound lemma that the main
+    lexicon overrides."""
+    d = tmp_path_factory.mktemp("tur_data")
+    (d / "tur.tsv").write_bytes(
+        "# head\r\n\r\nxmak\tA\t-\t\tD\tE\tF\tG\tH\r\nkısa\tk1\n"
+        "ikiz\tfirst\t-\t-\t-\t-\t-\t-\t-\nikiz\tsecond\nortamak\tmain\n".encode())
+    (d / "tur_compounds.tsv").write_bytes("ortamak\tcompound\tP\n#x\tno\n".encode())
+    exe = build_cpp_tool(d, "tur_check.cpp",
+                         ["tur.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp", "lexicon_text.cpp"],
+                         [str(d / "tur.tsv"), str(d / "tur_compounds.tsv")])
+
+    def run(*args):
+        p = subprocess.run([exe, *args], capture_output=True, check=True)
+        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
+
+    return run
+
+
+def test_harmony_helpers(tool):
+    assert tool("two:", "two:xyz", "two:kitap", "two:göz", "two:ev", "two:kalâ") == [
+        ["e"], ["e"], ["a"], ["e"], ["e"], ["a"]]
+    assert tool("four:", "four:kır", "four:ev", "four:okul", "four:göz", "four:ü") == [
+        ["i"], ["ı"], ["i"], ["u"], ["ü"], ["ü"]]
+    # Only a final k softens, and only in add_vowel; a vowel takes the buffer y.
+    assert tool("join:", "join:gelecek", "join:dağ", "join:gelmeli", "join:kitap") == [
+        ["ım", "ım"], ["geleceğım", "gelecekım"], ["dağım", "dağım"], ["gelmeliyım", "gelmeliyım"],
+        ["kitapım", "kitapım"]]
+
+
+def test_lexicon_parse(tool):
+    assert tool("row:xmak", "row:kısa", "row:ikiz", "row:ortamak", "row:#x", "row:head") == [
+        ["A", "~", "~", "D", "E", "F", "G", "H"], ["k1"] + ["~"] * 7, ["second"] + ["~"] * 7,
+        ["main"] + ["~"] * 7, ["NOROW"], ["NOROW"]]
+
+
+def test_form_matches_table(tool):
+    words = ["gelmek", "yapmak", "okumak", "xmak", "kalâmak", "ortamak", "beklemek", "çekmek"]
+    assert tool(*("form:" + w for w in words)) == [["OK"]] * len(words)
+    assert tool("form:mak", "form:a b mek") == [["FAIL"], ["FAIL"]]
