@@ -253,6 +253,54 @@ def test_rule_stems(verb, stem, past, pp):
     assert r.past_participle == pp
 
 
+@pytest.mark.parametrize("verb,ik,hij,past_sg,pp", [
+    # Loans that keep their English spelling in the stem.
+    ("appen", "app", "appt", "appte", "geappt"),
+    ("e-mailen", "e-mail", "e-mailt", "e-mailde", "ge-e-maild"),
+    ("liken", "like", "liket", "likete", "geliket"),
+    ("skypen", "skype", "skypet", "skypete", "geskypet"),
+    ("updaten", "update", "updatet", "updatete", "geüpdatet"),
+    ("timen", "time", "timet", "timede", "getimed"),
+    ("saven", "save", "savet", "savede", "gesaved"),
+    ("crashen", "crash", "crasht", "crashte", "gecrasht"),
+    ("barbecueën", "barbecue", "barbecuet", "barbecuede", "gebarbecued"),
+    # An unstressed -er- syllable, with and without a prefix.
+    ("betoveren", "betover", "betovert", "betoverde", "betoverd"),
+    ("vernederen", "verneder", "vernedert", "vernederde", "vernederd"),
+    ("hongeren", "honger", "hongert", "hongerde", "gehongerd"),
+    ("koesteren", "koester", "koestert", "koesterde", "gekoesterd"),
+    # Inseparable prefixes the participle rule does not know.
+    ("mislukken", "misluk", "mislukt", "mislukte", "mislukt"),
+    ("overstromen", "overstroom", "overstroomt", "overstroomde", "overstroomd"),
+    ("doorzoeken", "doorzoek", "doorzoekt", "doorzocht", "doorzocht"),
+    # Strong verbs under a prefix.
+    ("gedragen", "gedraag", "gedraagt", "gedroeg", "gedragen"),
+    ("herdenken", "herdenk", "herdenkt", "herdacht", "herdacht"),
+    ("ontspannen", "ontspan", "ontspant", "ontspande", "ontspannen"),
+    ("ontsluiten", "ontsluit", "ontsluit", "ontsloot", "ontsloten"),
+    ("bestelen", "besteel", "besteelt", "bestal", "bestolen"),
+    ("vergelden", "vergeld", "vergeldt", "vergold", "vergolden"),
+    ("volstaan", "volsta", "volstaat", "volstond", "volstaan"),
+    # Separable verbs.
+    ("samenkomen", "kom samen", "komt samen", "kwam samen", "samengekomen"),
+    ("weergeven", "geef weer", "geeft weer", "gaf weer", "weergegeven"),
+    ("waarnemen", "neem waar", "neemt waar", "nam waar", "waargenomen"),
+    ("toevoegen", "voeg toe", "voegt toe", "voegde toe", "toegevoegd"),
+    ("instappen", "stap in", "stapt in", "stapte in", "ingestapt"),
+    ("aankondigen", "kondig aan", "kondigt aan", "kondigde aan", "aangekondigd"),
+    ("terugbetalen", "betaal terug", "betaalt terug", "betaalde terug", "terugbetaald"),
+    ("uitlachen", "lach uit", "lacht uit", "lachte uit", "uitgelachen"),
+    ("opladen", "laad op", "laadt op", "laadde op", "opgeladen"),
+    ("ophelderen", "helder op", "heldert op", "helderde op", "opgehelderd"),
+])
+def test_verbs_the_rules_got_wrong(verb, ik, hij, past_sg, pp):
+    r = conj(verb)
+    assert r.present[:3] == [ik, hij, hij]
+    assert r.imperative == ik
+    assert r.past[0] == past_sg
+    assert r.past_participle == pp
+
+
 def test_stem_in_t_keeps_the_bare_stem():
     r = conj("praten")
     assert r.present[:3] == ["praat", "praat", "praat"]

@@ -39,6 +39,18 @@ taxiën	taxi	taxi,taxiet,taxiet,taxiën,taxiën,taxiën	taxiede	taxieden	getaxie
 kanoën	kano	kano,kanoot,kanoot,kanoën,kanoën,kanoën	kanode	kanoden	gekanood	kano	kanoënd
 echoën	echo	echo,echoot,echoot,echoën,echoën,echoën	echode	echoden	geëchood	echo	echoënd
 sms'en	sms	sms,sms't,sms't,sms'en,sms'en,sms'en	sms'te	sms'ten	ge-sms't	sms	sms'end
+appen	app	app,appt,appt,appen,appen,appen	appte	appten	geappt	app	append
+e-mailen	e-mail	e-mail,e-mailt,e-mailt,e-mailen,e-mailen,e-mailen	e-mailde	e-mailden	ge-e-maild	e-mail	e-mailend
+liken	like	like,liket,liket,liken,liken,liken	likete	liketen	geliket	like	likend
+skypen	skype	skype,skypet,skypet,skypen,skypen,skypen	skypete	skypeten	geskypet	skype	skypend
+racen	race	race,racet,racet,racen,racen,racen	racete	raceten	geracet	race	racend
+timen	time	time,timet,timet,timen,timen,timen	timede	timeden	getimed	time	timend
+updaten	update	update,updatet,updatet,updaten,updaten,updaten	updatete	updateten	geüpdatet	update	updatend
+deleten	delete	delete,deletet,deletet,deleten,deleten,deleten	deletete	deleteten	gedeletet	delete	deletend
+saven	save	save,savet,savet,saven,saven,saven	savede	saveden	gesaved	save	savend
+crashen	crash	crash,crasht,crasht,crashen,crashen,crashen	crashte	crashten	gecrasht	crash	crashend
+pushen	push	push,pusht,pusht,pushen,pushen,pushen	pushte	pushten	gepusht	push	pushend
+barbecueën	barbecue	barbecue,barbecuet,barbecuet,barbecueën,barbecueën,barbecueën	barbecuede	barbecueden	gebarbecued	barbecue	barbecueënd
 """
 
 # Strong and mixed verbs: lemma, past singular, past plural, participle and,
@@ -514,6 +526,72 @@ weerleggen
 voorspellen
 aanvaarden
 aanschouwen
+mislukken
+overstromen
+overlappen
+overhoren
+overbelasten
+onderscheppen
+betoveren betover
+vernederen verneder
+verouderen verouder
+hongeren honger
+huiveren huiver
+haperen haper
+koesteren koester
+toveren tover
+lasteren laster
+bladeren blader
+dobberen dobber
+denderen dender
+snateren snater
+stuiteren stuiter
+sputteren sputter
+splinteren splinter
+spetteren spetter
+woekeren woeker
+zeveren zever
+jammeren jammer
+voederen voeder
+verbitteren verbitter
+vermageren vermager
+verwateren verwater
+verpletteren verpletter
+versplinteren versplinter
+versnipperen versnipper
+verankeren veranker
+vertederen verteder
+verhelderen verhelder
+verdonkeren verdonker
+ontnuchteren ontnuchter
+roosteren rooster
+pleisteren pleister
+pantseren pantser
+schipperen schipper
+sudderen sudder
+mekkeren mekker
+kelderen kelder
+beluisteren beluister
+beschilderen beschilder
+klapperen klapper
+klateren klater
+knetteren knetter
+knisperen knisper
+knisteren knister
+louteren louter
+steigeren steiger
+toeteren toeter
+treiteren treiter
+zinderen zinder
+sabberen sabber
+blunderen blunder
+flipperen flipper
+pokeren poker
+peperen peper
+kieperen kieper
+puberen puber
+monsteren monster
+minderen minder
 """
 
 # Prefixed and particle verbs: "prefix|base" for an unstressed prefix (no
@@ -655,6 +733,21 @@ op+groeien
 voor+bereiden
 aan+hebben
 op+offeren
+be|stelen be|schieten be|kopen be|vangen be|komen be|raden be|zien be|schenken
+ge|dragen ge|denken her|denken her|vinden her|vallen her|beginnen
+ver|helpen ver|gelden ver|schieten ver|weven ver|stoten ver|gieten ver|slapen ver|schuilen ver|laden ver|meten
+ver|malen ver|stuiven
+ont|sluiten ont|spannen ont|duiken ont|laden ont|raden ont|schieten ont|vouwen
+door|zoeken onder|vangen vol|staan om|sluiten mis|staan mis|vallen
+samen+komen tegemoet+komen terecht+komen tekort+komen voort+komen neer+komen overeen+komen weg+komen los+komen
+weg+laten open+laten weg+vallen samen+vallen uiteen+vallen waar+nemen terug+nemen weer+geven les+geven
+toe+brengen samen+brengen onder+brengen in+brengen voort+brengen teweeg+brengen om+brengen aan+brengen
+samen+hangen rond+hangen terug+houden bezig+houden open+houden terug+zien op+zien
+in+lopen op+lopen hard+lopen leeg+lopen dood+lopen op+doen samen+trekken in+sluiten buiten+sluiten
+terug+slaan dood+slaan stuk+gaan vooraf+gaan omhoog+gaan omlaag+gaan vreemd+gaan om+kopen uit+lachen
+aan+bellen in+stappen uit+stappen over+stappen om+draaien toe+voegen op+wachten in+schakelen uit+schakelen
+op+laden uit+lenen terug+betalen om+kleden af+kijken uit+proberen bij+wonen op+sturen terug+sturen
+door+sturen weg+sturen op+vouwen aan+kondigen af+stoffen op+helderen om+toveren in+burgeren
 """
 
 # Weak verbs that take ge- although they begin like an unstressed prefix.
@@ -665,7 +758,7 @@ ALWAYS_GE = {"bellen", "beuken", "beitsen", "beitelen", "betten", "geeuwen", "ge
              "heroriënteren", "herprogrammeren", "herpositioneren", "heractiveren", "herfinancieren", "hergroeperen", "verbaliseren"}
 
 # Stems of bound bases (no verbs on their own) under a particle.
-BOUND_STEMS = {"moedigen": "moedig"}
+BOUND_STEMS = {"moedigen": "moedig", "kondigen": "kondig", "helderen": "helder", "burgeren": "burger"}
 
 
 def rule_stem(lemma):
