@@ -292,6 +292,13 @@ def test_rule_stems(verb, stem, past, pp):
     ("uitlachen", "lach uit", "lacht uit", "lachte uit", "uitgelachen"),
     ("opladen", "laad op", "laadt op", "laadde op", "opgeladen"),
     ("ophelderen", "helder op", "heldert op", "helderde op", "opgehelderd"),
+    ("meespelen", "speel mee", "speelt mee", "speelde mee", "meegespeeld"),
+    ("inloggen", "log in", "logt in", "logde in", "ingelogd"),
+    ("vrijlaten", "laat vrij", "laat vrij", "liet vrij", "vrijgelaten"),
+    ("doorverbinden", "verbind door", "verbindt door", "verbond door", "doorverbonden"),
+    ("uitwisselen", "wissel uit", "wisselt uit", "wisselde uit", "uitgewisseld"),
+    ("verspelen", "verspeel", "verspeelt", "verspeelde", "verspeeld"),
+    ("benemen", "beneem", "beneemt", "benam", "benomen"),
 ])
 def test_verbs_the_rules_got_wrong(verb, ik, hij, past_sg, pp):
     r = conj(verb)

@@ -748,6 +748,12 @@ terug+slaan dood+slaan stuk+gaan vooraf+gaan omhoog+gaan omlaag+gaan vreemd+gaan
 aan+bellen in+stappen uit+stappen over+stappen om+draaien toe+voegen op+wachten in+schakelen uit+schakelen
 op+laden uit+lenen terug+betalen om+kleden af+kijken uit+proberen bij+wonen op+sturen terug+sturen
 door+sturen weg+sturen op+vouwen aan+kondigen af+stoffen op+helderen om+toveren in+burgeren
+toe+komen toe+spreken op+duiken op+lezen goed+vinden uiteen+gaan gevangen+nemen vooruit+lopen vrij+laten
+uit+loggen in+loggen om+rekenen aan+leren af+leren af+bellen door+werken uit+schrijven uit+wijzen af+bouwen
+af+kopen aan+kopen uit+kopen om+ruilen in+ruilen uit+wisselen om+wisselen uit+zenden binnen+vallen door+verbinden
+door+bellen door+vertellen na+vertellen na+zeggen na+doen na+spelen mee+spelen af+spelen uit+spelen in+spelen
+op+spelen
+be|nemen ver|spelen ver|helen
 """
 
 # Weak verbs that take ge- although they begin like an unstressed prefix.
