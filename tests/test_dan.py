@@ -268,6 +268,11 @@ def test_imperative_drops_a_final_double_consonant(verb, imperative, participle)
     ("råbe", "råber", "råbte", "råbt", "råb"),
     ("bestille", "bestiller", "bestilte", "bestilt", "bestil"),
     ("skælde", "skælder", "skældte", "skældt", "skæld"),
+    ("ødelægge", "ødelægger", "ødelagde", "ødelagt", "ødelæg"),
+    ("koge", "koger", "kogte", "kogt", "kog"),
+    ("forberede", "forbereder", "forberedte", "forberedt", "forbered"),
+    ("forlange", "forlanger", "forlangte", "forlangt", "forlang"),
+    ("sværge", "sværger", "svor", "svoret", "sværg"),
     # Stems in a vowel before the final e.
     ("vie", "vier", "viede", "viet", "vi"),
     ("skue", "skuer", "skuede", "skuet", "sku"),
