@@ -299,6 +299,9 @@ def test_rule_stems(verb, stem, past, pp):
     ("uitwisselen", "wissel uit", "wisselt uit", "wisselde uit", "uitgewisseld"),
     ("verspelen", "verspeel", "verspeelt", "verspeelde", "verspeeld"),
     ("benemen", "beneem", "beneemt", "benam", "benomen"),
+    ("kluiven", "kluif", "kluift", "kloof", "gekloven"),
+    ("wringen", "wring", "wringt", "wrong", "gewrongen"),
+    ("bezinnen", "bezin", "bezint", "bezon", "bezonnen"),
 ])
 def test_verbs_the_rules_got_wrong(verb, ik, hij, past_sg, pp):
     r = conj(verb)

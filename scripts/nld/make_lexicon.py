@@ -232,6 +232,12 @@ bezwijken bezweek bezweken bezweken
 vergelijken vergeleek vergeleken vergeleken
 verzinnen verzon verzonnen verzonnen
 schuilen school scholen gescholen
+kluiven kloof kloven gekloven
+snuiven snoof snoven gesnoven
+zinnen zon zonnen gezonnen
+wringen wrong wrongen gewrongen
+kijven keef keven gekeven
+slinken slonk slonken geslonken
 """
 
 # Weak verbs whose stem the spelling rules miss (an unstressed -er-
@@ -753,7 +759,7 @@ uit+loggen in+loggen om+rekenen aan+leren af+leren af+bellen door+werken uit+sch
 af+kopen aan+kopen uit+kopen om+ruilen in+ruilen uit+wisselen om+wisselen uit+zenden binnen+vallen door+verbinden
 door+bellen door+vertellen na+vertellen na+zeggen na+doen na+spelen mee+spelen af+spelen uit+spelen in+spelen
 op+spelen
-be|nemen ver|spelen ver|helen
+be|nemen ver|spelen ver|helen be|zinnen
 """
 
 # Weak verbs that take ge- although they begin like an unstressed prefix.
