@@ -273,6 +273,7 @@ def test_imperative_drops_a_final_double_consonant(verb, imperative, participle)
     ("forberede", "forbereder", "forberedte", "forberedt", "forbered"),
     ("forlange", "forlanger", "forlangte", "forlangt", "forlang"),
     ("sværge", "sværger", "svor", "svoret", "sværg"),
+    ("rede", "reder", "redte", "redt", "red"),
     # Stems in a vowel before the final e.
     ("vie", "vier", "viede", "viet", "vi"),
     ("skue", "skuer", "skuede", "skuet", "sku"),
