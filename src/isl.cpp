@@ -1,0 +1,335 @@
+#include "isl.hpp"
+
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::isl {
+namespace {
+
+bool is_vowel(char32_t c) {
+    switch (c) {
+        case U'a': case U'á': case U'e': case U'é': case U'i': case U'í': case U'o':
+        case U'ó': case U'u': case U'ú': case U'y': case U'ý': case U'æ': case U'ö':
+            return true;
+        default:
+            return false;
+    }
+}
+
+// One lexicon row as read from the text: the whole line (parsed into a
+// LexEntry only when it wins), the lemma's length as written, whether it
+// matches only the whole input, and its place in the file.
+struct RowRef {
+    std::string_view line;
+    std::size_t lemma_bytes;
+    bool exact;
+    std::uint32_t index;
+};
+
+// Rows keyed by their lower-cased lemma; rows sharing a key stay in file order.
+struct Lexicon {
+    std::deque<std::string> lowered;  // keys that differ from the lemma as written
+    ViewMap<std::vector<RowRef>> rows;
+};
+
+const Lexicon& lexicon() {
+    static const Lexicon lex = [] {
+        Lexicon l;
+        l.rows.reserve(2048);
+        std::uint32_t index = 0;
+        for (std::string_view line : lex::Lines(data::isl)) {
+            auto c = lex::split<10>(line);
+            std::string_view lemma = c[0];
+            bool exact = c.count >= 10 && c[9] == "1";
+            std::string_view key = lemma;
+            std::string low = unicode::to_lower(lemma);
+            if (low != lemma) key = l.lowered.emplace_back(std::move(low));
+            l.rows[key].push_back(RowRef{line, lemma.size(), exact, index++});
+        }
+        return l;
+    }();
+    return lex;
+}
+
+LexEntry parse_entry(std::string_view line) {
+    auto c = lex::split<10>(line);
+    auto cell = [&](std::size_t i) -> std::string_view { return i < c.count ? c[i] : std::string_view("-"); };
+    return LexEntry{six(cell(1)), six(cell(2)), six(cell(3)), six(cell(4)),
+                    opt(cell(5)), opt(cell(6)), opt(cell(7)), opt(cell(8))};
+}
+
+bool allowed_char(char32_t c) {
+    if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'-') return true;
+    return c >= 0xAA && unicode::is_alphabetic(c);
+}
+
+constexpr std::string_view ENDINGS[4][6] = {
+    {"a", "ar", "ar", "um", "ið", "a"},
+    {"aði", "aðir", "aði", "uðum", "uðuð", "uðu"},
+    {"i", "ir", "i", "um", "ið", "i"},
+    {"aði", "aðir", "aði", "uðum", "uðuð", "uðu"},
+};
+
+std::string join(std::string_view a, std::string_view b) {
+    std::string out;
+    out.reserve(a.size() + b.size());
+    out.append(a);
+    out.append(b);
+    return out;
+}
+
+std::string form(const std::optional<std::string>& entry_form, std::string_view prefix) {
+    return join(prefix, *entry_form);
+}
+
+const std::optional<Six>& tense_of(const LexEntry& e, Tense tense) {
+    switch (tense) {
+        case Tense::Present: return e.present;
+        case Tense::Past: return e.past;
+        case Tense::SubjunctivePresent: return e.subjunctive_present;
+        case Tense::SubjunctivePast: return e.subjunctive_past;
+    }
+    return e.present;
+}
+
+constexpr std::pair<Person, Number> SLOTS[6] = {
+    {Person::First, Number::Singular}, {Person::Second, Number::Singular}, {Person::Third, Number::Singular},
+    {Person::First, Number::Plural},   {Person::Second, Number::Plural},   {Person::Third, Number::Plural},
+};
+
+}  // namespace
+
+std::optional<Six> six(std::string_view cell) {
+    if (cell == "-") return std::nullopt;
+    Six out;
+    std::size_t n = 0, start = 0;
+    for (;;) {
+        std::size_t comma = cell.find(',', start);
+        if (n == 6) return std::nullopt;
+        out[n++] = std::string(cell.substr(start, comma == std::string_view::npos ? std::string_view::npos
+                                                                                    : comma - start));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (n != 6) return std::nullopt;
+    return out;
+}
+
+std::optional<std::string> opt(std::string_view cell) {
+    if (cell == "-") return std::nullopt;
+    return std::string(cell);
+}
+
+namespace {
+
+// The analysis of a trimmed word of allowed characters; `matched` tells
+// whether a lexicon row governs it.
+Verb analyse(std::string_view word, bool& matched) {
+    // Lower-case copy for matching, with the offset in the copy at which the
+    // image of each input character starts: a lemma may only match from such
+    // an offset, and the prefix is the input up to the matching character, so
+    // it always ends on a character boundary of the input.
+    std::string lower;
+    lower.reserve(word.size() + 8);
+    std::vector<std::pair<std::size_t, std::size_t>> starts;  // (input offset, copy offset)
+    starts.reserve(word.size() + 1);
+    for (auto it = utf8::chars(word).begin(), end = utf8::chars(word).end(); it != end; ++it) {
+        starts.emplace_back(it.position(), lower.size());
+        unicode::append_lower(lower, *it);
+    }
+    starts.emplace_back(word.size(), lower.size());  // the empty end, for a row with an empty lemma
+
+    const Lexicon& lex = lexicon();
+    const RowRef* best = nullptr;
+    std::size_t best_start = 0;
+    for (const auto& [in_off, low_off] : starts) {
+        auto found = lex.rows.find(std::string_view(lower).substr(low_off));
+        if (found == lex.rows.end()) continue;
+        for (const RowRef& row : found->second) {
+            if (row.exact && low_off != 0) continue;
+            if (best == nullptr || row.lemma_bytes > best->lemma_bytes ||
+                (row.lemma_bytes == best->lemma_bytes && row.index < best->index)) {
+                best = &row;
+                best_start = in_off;
+            }
+        }
+    }
+
+    Verb verb;
+    verb.infinitive = std::string(word);
+    if (best != nullptr) {
+        verb.entry = parse_entry(best->line);
+        verb.prefix = std::string(word.substr(0, best_start));
+    }
+    verb.stem = std::string(word.back() == 'a' ? word.substr(0, word.size() - 1) : word);
+    matched = best != nullptr;
+    return verb;
+}
+
+}  // namespace
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string_view word = unicode::trim(text);
+    if (word.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(word)) {
+        if (unicode::is_white_space(c) || !allowed_char(c)) return fail(Error{});
+    }
+    bool matched = false;
+    Verb verb = analyse(word, matched);
+    if (is_vowel(utf8::last(word)) || matched) return verb;
+    if (!(word.size() > 1 && utf8::ends_with(word, "st"))) return fail(Error{});
+    // A middle-voice infinitive (kallast, finnast, sjást): conjugated as the
+    // middle voice of its active verb when that is an infinitive (ends in a vowel).
+    std::string_view active = word.substr(0, word.size() - 2);
+    if (!active.empty() && is_vowel(utf8::last(active))) {
+        bool active_matched = false;
+        Verb mid = analyse(active, active_matched);
+        mid.infinitive = std::string(word);
+        mid.middle = true;
+        return mid;
+    }
+    return verb;
+}
+
+std::string Verb::regular_form(std::string_view stem, Tense tense, std::size_t slot) {
+    std::string_view ending = ENDINGS[static_cast<int>(tense)][slot];
+    if (!ending.empty() && ending.front() == 'u') {
+        // u-umlaut: the stem's last vowel, when it is "a", becomes "ö".
+        std::size_t end = stem.size();
+        while (end > 0) {
+            utf8::Decoded d = utf8::decode_last(stem, end);
+            std::size_t at = end - d.len;
+            if (is_vowel(d.cp)) {
+                if (d.cp == U'a') {
+                    std::string out;
+                    out.reserve(stem.size() + 1 + ending.size());
+                    out.append(stem.substr(0, at));
+                    out.append("ö");
+                    out.append(stem.substr(end));
+                    out.append(ending);
+                    return out;
+                }
+                break;
+            }
+            end = at;
+        }
+    }
+    return join(stem, ending);
+}
+
+namespace {
+
+std::string active_form(const Verb& verb, Tense tense, std::size_t slot) {
+    if (verb.entry) {
+        const std::optional<Six>& forms = tense_of(*verb.entry, tense);
+        if (forms) return join(verb.prefix, (*forms)[slot]);
+    }
+    return Verb::regular_form(verb.stem, tense, slot);
+}
+
+bool ends_in_consonant_before(std::string_view f, std::size_t cut) {
+    return cut > 0 && !is_vowel(utf8::decode_last(f, cut).cp);
+}
+
+// The middle voice of a stem-like form (the singular forms are all built on
+// the first person: tek > tekst, held > helst, set > sest, býð > býðst,
+// bregð > bregst, les > lest, kalla > kallast, sagði > sagðist).
+std::string middle_stem(std::string_view f) {
+    if (f.empty() || utf8::ends_with(f, "st")) return std::string(f);
+    char last = f.back();
+    if (last == 's') return join(f, "t");
+    if (last == 't') {
+        std::string_view base = f.substr(0, f.size() - 1);
+        if (!base.empty() && base.back() == 't') base.remove_suffix(1);
+        return join(base, "st");
+    }
+    if (last == 'd') return join(f.substr(0, f.size() - 1), "st");
+    if (utf8::ends_with(f, "ð")) {
+        std::size_t cut = f.size() - std::string_view("ð").size();
+        if (ends_in_consonant_before(f, cut)) return join(f.substr(0, cut), "st");
+    }
+    return join(f, "st");
+}
+
+// The middle voice of a form with a plural or second-person ending:
+// -um > -umst, -ið > -ist, -uð > -ust, a final vowel takes -st.
+std::string middle_ending(std::string_view f) {
+    if (utf8::ends_with(f, "um")) return join(f, "st");
+    if (utf8::ends_with(f, "ð")) {
+        std::size_t cut = f.size() - std::string_view("ð").size();
+        if (cut > 0 && !ends_in_consonant_before(f, cut)) return join(f.substr(0, cut), "st");
+    }
+    if (!f.empty() && is_vowel(utf8::last(f))) return join(f, "st");
+    return middle_stem(f);
+}
+
+// The middle supine: -ið, -að, -uð and -éð drop the ð (tekist, kallast, sést),
+// after another long vowel it stays (náðst); a final t goes (sagst, heyrst),
+// and -tt of a verb with past -ddi becomes -ðst (glatt > glaðst, fætt > fæðst).
+std::string middle_supine(std::string_view f, std::string_view past) {
+    if (utf8::ends_with(f, "tt")) {
+        bool d_stem = utf8::ends_with(past, "ddi");
+        return join(f.substr(0, f.size() - 2), d_stem ? "ðst" : "st");
+    }
+    if (!f.empty() && f.back() == 't' && !utf8::ends_with(f, "st")) return join(f.substr(0, f.size() - 1), "st");
+    if (utf8::ends_with(f, "ð")) {
+        std::size_t cut = f.size() - std::string_view("ð").size();
+        if (cut > 0) {
+            char32_t v = utf8::decode_last(f, cut).cp;
+            if (v == U'a' || v == U'i' || v == U'u' || v == U'é') return join(f.substr(0, cut), "st");
+        }
+    }
+    return middle_stem(f);
+}
+
+std::string middle_form(const Verb& verb, Tense tense, std::size_t slot) {
+    if (slot < 3) return middle_stem(active_form(verb, tense, 0));
+    return middle_ending(active_form(verb, tense, slot));
+}
+
+}  // namespace
+
+std::string Verb::conjugate(const Verb& verb, Tense tense, Person person, Number number) {
+    std::size_t slot = static_cast<std::size_t>(person) + 3 * static_cast<std::size_t>(number);
+    return verb.middle ? middle_form(verb, tense, slot) : active_form(verb, tense, slot);
+}
+
+Table Table::build(const Verb& verb) {
+    const LexEntry* e = verb.entry ? &*verb.entry : nullptr;
+    // A middle verb is built from its active infinitive (the input without "st").
+    std::string_view infinitive = verb.infinitive;
+    if (verb.middle) infinitive.remove_suffix(2);
+    Table t;
+    t.infinitive = verb.infinitive;
+    t.supine = e && e->supine ? form(e->supine, verb.prefix) : join(verb.stem, "að");
+    t.present_participle =
+        e && e->present_participle ? form(e->present_participle, verb.prefix) : join(infinitive, "ndi");
+    std::string imp_sg = e && e->imperative_singular ? form(e->imperative_singular, verb.prefix)
+                                                     : std::string(infinitive);
+    std::string imp_pl = e && e->imperative_plural ? form(e->imperative_plural, verb.prefix)
+                                                   : active_form(verb, Tense::Present, 4);
+    if (verb.middle) {
+        t.supine = middle_supine(t.supine, active_form(verb, Tense::Past, 0));
+        imp_sg = middle_stem(imp_sg);
+        imp_pl = middle_ending(imp_pl);
+    }
+    t.imperative[0] = std::move(imp_sg);
+    t.imperative[1] = std::move(imp_pl);
+    Six* rows[4] = {&t.present, &t.past, &t.subjunctive_present, &t.subjunctive_past};
+    for (int tense = 0; tense < 4; ++tense) {
+        for (std::size_t slot = 0; slot < 6; ++slot) {
+            (*rows[tense])[slot] = Verb::conjugate(verb, static_cast<Tense>(tense), SLOTS[slot].first,
+                                                   SLOTS[slot].second);
+        }
+    }
+    return t;
+}
+
+}  // namespace velnor::isl

@@ -1,0 +1,480 @@
+#include "ron.hpp"
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+
+namespace velnor::ron {
+namespace {
+
+using namespace std::string_view_literals;
+
+constexpr std::string_view REDUCTION_VOWELS = "aăâeiîou";
+constexpr std::string_view SCAN_STOPS = "aăâîiu";
+constexpr std::string_view IMPERFECT_VOWELS = "aeiouăâî";
+// Stem-final vowels after which -esc/-ește/-ească take a glide i (locuiesc,
+// trăiește); after i itself nothing is inserted (pustiesc).
+constexpr std::string_view GLIDE_VOWELS = "aeouăâî";
+
+bool contains(std::string_view set, char32_t c) noexcept {
+    for (char32_t v : utf8::chars(set))
+        if (v == c) return true;
+    return false;
+}
+
+bool ends_with(std::string_view s, std::string_view e) noexcept { return utf8::ends_with(s, e); }
+
+std::string cat(std::string_view a, std::string_view b) {
+    std::string out;
+    out.reserve(a.size() + b.size());
+    out.append(a);
+    out.append(b);
+    return out;
+}
+
+std::string cat(std::string_view a, std::string_view b, std::string_view c) {
+    std::string out;
+    out.reserve(a.size() + b.size() + c.size());
+    out.append(a);
+    out.append(b);
+    out.append(c);
+    return out;
+}
+
+std::string_view drop_bytes(std::string_view s, std::size_t n) noexcept {
+    return s.substr(0, s.size() >= n ? s.size() - n : 0);
+}
+
+// Replaces a final `from` by `to` (the caller has checked that it is there).
+std::string replace_end(std::string_view s, std::string_view from, std::string_view to) {
+    return cat(drop_bytes(s, from.size()), to);
+}
+
+// Diphthongisation of the last stem vowel; `open_e` says whether an e may
+// become ea.
+std::string diphthong(std::string_view stem, bool open_e) {
+    std::size_t end = stem.size();
+    while (end > 0) {
+        utf8::Decoded d = utf8::decode_last(stem, end);
+        std::size_t at = end - d.len;
+        if (d.cp == U'e') {
+            if (!open_e) break;
+            return cat(stem.substr(0, at), "ea", stem.substr(end));
+        }
+        if (d.cp == U'o') return cat(stem.substr(0, at), "oa", stem.substr(end));
+        if (contains(SCAN_STOPS, d.cp)) break;
+        end = at;
+    }
+    return std::string(stem);
+}
+
+// Verbs whose pluperfect keeps the old -se- perfect that their simple
+// perfect has lost: fusesem, avusesem, vrusesem (not avusem).
+std::optional<std::string_view> pluperfect_stem(std::string_view infinitive) noexcept {
+    if (infinitive == "fi") return "fusese"sv;
+    if (infinitive == "avea") return "avusese"sv;
+    if (infinitive == "vrea") return "vrusese"sv;
+    return std::nullopt;
+}
+
+constexpr std::array<std::string_view, 6> PERFECT_AUX = {"am", "ai", "a", "am", "ați", "au"};
+constexpr std::array<std::string_view, 6> FUTURE_AUX = {"voi", "vei", "va", "vom", "veți", "vor"};
+constexpr std::array<std::string_view, 6> CONDITIONAL_AUX = {"aș", "ai", "ar", "am", "ați", "ar"};
+
+}  // namespace
+
+std::optional<Class> class_of_code(std::string_view code) noexcept {
+    static constexpr std::array<std::string_view, 8> CODES = {"a-ez", "a-bare", "ea",     "e",
+                                                              "i-esc", "i-bare", "ih-asc", "ih-bare"};
+    for (std::size_t i = 0; i < CODES.size(); ++i)
+        if (CODES[i] == code) return static_cast<Class>(i);
+    return std::nullopt;
+}
+
+std::pair<std::string_view, Row> parse_row(std::string_view line) {
+    auto cells = lex::split<13>(line);
+    Row row;
+    auto cell = [&](std::size_t i) -> std::optional<std::string_view> {
+        std::string_view c = cells[i];
+        if (c.empty() || c == "-") return std::nullopt;
+        return c;
+    };
+    for (std::size_t i = 0; i < 6; ++i) row.present[i] = cell(1 + i);
+    row.sbjv3 = cell(7);
+    row.imp2sg = cell(8);
+    row.ptcp = cell(9);
+    row.ger = cell(10);
+    row.ipfv1sg = cell(11);
+    row.pfv3sg = cell(12);
+    return {cells[0], row};
+}
+
+ClassMap parse_classes(std::string_view text) {
+    ClassMap map;
+    for (std::string_view line : lex::Lines(text)) {
+        std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos) continue;
+        std::string_view rest = line.substr(tab + 1);
+        std::string_view code = rest.substr(0, rest.find('\t'));
+        if (auto c = class_of_code(code)) map.insert_or_assign(line.substr(0, tab), *c);
+    }
+    return map;
+}
+
+RowMap parse_rows(std::string_view text) {
+    RowMap map;
+    for (std::string_view line : lex::Lines(text)) {
+        auto [lemma, row] = parse_row(line);
+        map.insert_or_assign(lemma, row);
+    }
+    return map;
+}
+
+const ClassMap& classes() {
+    static const ClassMap MAP = parse_classes(data::ron_classes);
+    return MAP;
+}
+
+const RowMap& rows() {
+    static const RowMap MAP = parse_rows(data::ron_overrides);
+    return MAP;
+}
+
+std::string palatalize(std::string_view stem) {
+    if (stem.empty()) return {};
+    if (ends_with(stem, "st")) return replace_end(stem, "st", "șt");
+    switch (stem.back()) {
+        case 'd': return replace_end(stem, "d", "z");
+        case 's': return replace_end(stem, "s", "ș");
+        case 't': return replace_end(stem, "t", "ț");
+        default: return std::string(stem);
+    }
+}
+
+std::string diphthongize(std::string_view stem) { return diphthong(stem, true); }
+
+std::string diphthongize_before(std::string_view stem, std::string_view ending) {
+    return diphthong(stem, !utf8::starts_with(ending, "e"));
+}
+
+std::string Verb::reduce(std::string_view form) {
+    if (form.size() < 2 || !ends_with(form, "se")) return std::string(form);
+    std::string_view body = form.substr(0, form.size() - 2);
+    // The last reduction vowel, then the run of reduction vowels ending there.
+    std::size_t end = body.size();
+    while (end > 0) {
+        utf8::Decoded d = utf8::decode_last(body, end);
+        if (contains(REDUCTION_VOWELS, d.cp)) break;
+        end -= d.len;
+    }
+    if (end == 0) return std::string(form);
+    std::size_t start = end;
+    while (start > 0) {
+        utf8::Decoded d = utf8::decode_last(body, start);
+        if (!contains(REDUCTION_VOWELS, d.cp)) break;
+        start -= d.len;
+    }
+    if (start == 0) return std::string(form);
+    std::string_view nucleus = body.substr(start, end - start);
+    std::string_view replacement;
+    if (nucleus == "oa")
+        replacement = "o";
+    else if (nucleus == "a")
+        replacement = "ă";
+    else
+        return std::string(form);
+    std::string out(body.substr(0, start));
+    out.append(replacement);
+    out.append(body.substr(end));
+    out.append("se");
+    return out;
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string lowered = unicode::to_lower(text);
+    std::string_view w = unicode::trim(lowered);
+    if (utf8::starts_with(w, "a ")) w = unicode::trim(w.substr(2));
+    if (w.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(w))
+        if (c != U'-' && !unicode::is_alphabetic(c)) return fail(Error{});
+
+    Verb verb;
+    if (ends_with(w, "ea")) {
+        verb.ending_ = Ending::Ea;
+    } else {
+        switch (utf8::last(w)) {
+            case U'a': verb.ending_ = Ending::A; break;
+            case U'e': verb.ending_ = Ending::E; break;
+            case U'i': verb.ending_ = Ending::I; break;
+            case U'î': verb.ending_ = Ending::Ih; break;
+            default: return fail(Error{});
+        }
+    }
+
+    const ClassMap& class_map = classes();
+    if (auto it = class_map.find(w); it != class_map.end()) {
+        verb.class_ = it->second;
+    } else {
+        static constexpr std::array<Class, 5> DEFAULTS = {Class::AEz, Class::Ea, Class::E, Class::IEsc,
+                                                          Class::IhAsc};
+        verb.class_ = DEFAULTS[static_cast<std::size_t>(verb.ending_)];
+    }
+    const RowMap& row_map = rows();
+    if (auto it = row_map.find(w); it != row_map.end()) verb.row_ = it->second;
+    verb.infinitive_.assign(w);
+    return verb;
+}
+
+std::string_view Verb::stem() const noexcept {
+    bool two = ending_ == Ending::Ea || ending_ == Ending::Ih;
+    return drop_bytes(infinitive_, two ? 2 : 1);
+}
+
+std::string Verb::present(int person, int number) const {
+    int slot = person + 3 * number;
+    if (const auto& cell = row_.present[static_cast<std::size_t>(slot)]) return std::string(*cell);
+    std::string_view s = stem();
+    char32_t last = utf8::last(s);
+    switch (class_) {
+        case Class::AEz: {
+            std::string s1(s);
+            if (!s.empty() && (s.back() == 'c' || s.back() == 'g')) s1 += 'h';
+            // After a stem-final i the -ează endings lose their e: studiază.
+            std::string_view third = last == U'i' ? "ază"sv : "ează"sv;
+            switch (slot) {
+                case 0: return cat(s1, "ez");
+                case 1: return cat(s1, "ezi");
+                case 3: return cat(s, last == U'i' ? "em"sv : "ăm"sv);
+                case 4: return cat(s, "ați");
+                default: return cat(s1, third);
+            }
+        }
+        case Class::ABare:
+            switch (slot) {
+                case 0: return std::string(s);
+                case 1: return cat(palatalize(s), "i");
+                case 3: return cat(s, last == U'i' ? "em"sv : "ăm"sv);
+                case 4: return cat(s, "ați");
+                default: return cat(diphthongize_before(s, "ă"), "ă");
+            }
+        case Class::Ea:
+        case Class::E:
+            switch (slot) {
+                case 0: return std::string(s);
+                case 1: return cat(palatalize(s), "i");
+                case 2: return cat(s, "e");
+                case 3: return cat(s, "em");
+                case 4: return cat(s, "eți");
+                default: return std::string(s);
+            }
+        case Class::IEsc: {
+            // A vowel-final stem takes a glide before the -esc endings.
+            std::string_view glide = contains(GLIDE_VOWELS, last) && !s.empty() ? "i"sv : ""sv;
+            switch (slot) {
+                case 0:
+                case 5: return cat(s, glide, "esc");
+                case 1: return cat(s, glide, "ești");
+                case 2: return cat(s, glide, "ește");
+                case 3: return cat(s, "im");
+                default: return cat(s, "iți");
+            }
+        }
+        case Class::IBare:
+            switch (slot) {
+                case 0:
+                case 5: return std::string(s);
+                case 1: return cat(palatalize(s), "i");
+                case 2: return cat(diphthongize_before(s, "e"), "e");
+                case 3: return cat(s, "im");
+                default: return cat(s, "iți");
+            }
+        case Class::IhAsc:
+            switch (slot) {
+                case 0:
+                case 5: return cat(s, "ăsc");
+                case 1: return cat(s, "ăști");
+                case 2: return cat(s, "ăște");
+                case 3: return cat(s, "âm");
+                default: return cat(s, "âți");
+            }
+        case Class::IhBare:
+            switch (slot) {
+                case 0: return std::string(s);
+                case 1: return cat(palatalize(s), "i");
+                case 3: return cat(s, "âm");
+                case 4: return cat(s, "âți");
+                default: return cat(diphthongize_before(s, "ă"), "ă");
+            }
+    }
+    return std::string(s);
+}
+
+std::string Verb::subjunctive(int person, int number) const {
+    if (infinitive_ == "fi") {
+        static constexpr std::array<std::string_view, 6> FI = {"fiu", "fii", "fie", "fim", "fiți", "fie"};
+        return std::string(FI[static_cast<std::size_t>(person + 3 * number)]);
+    }
+    if (person != 2) return present(person, number);
+    if (row_.sbjv3) return std::string(*row_.sbjv3);
+    std::string_view s = stem();
+    switch (class_) {
+        case Class::AEz: {
+            std::string s1(s);
+            if (!s.empty() && (s.back() == 'c' || s.back() == 'g')) s1 += 'h';
+            return cat(s1, "eze");
+        }
+        case Class::ABare: return cat(diphthongize_before(s, "e"), "e");
+        case Class::IEsc: {
+            // After a vowel the glide takes the place of the e: locuiască.
+            bool glide = !s.empty() && contains(GLIDE_VOWELS, utf8::last(s));
+            return cat(s, glide ? "iască"sv : "ească"sv);
+        }
+        case Class::IhAsc: return cat(s, "ască");
+        default: return cat(diphthongize_before(s, "ă"), "ă");
+    }
+}
+
+std::string Verb::imperative(int number) const {
+    if (infinitive_ == "fi") return number == 0 ? "fii" : "fiți";
+    if (number == 0) {
+        if (row_.imp2sg) return std::string(*row_.imp2sg);
+        return present(2, 0);
+    }
+    return present(1, 1);
+}
+
+std::string Verb::participle() const {
+    if (row_.ptcp) return std::string(*row_.ptcp);
+    switch (ending_) {
+        case Ending::A:
+        case Ending::I: return cat(infinitive_, "t");
+        case Ending::Ea:
+        case Ending::E: return cat(stem(), "ut");
+        case Ending::Ih: return cat(stem(), "ât");
+    }
+    return {};
+}
+
+std::string Verb::gerund() const {
+    if (row_.ger) return std::string(*row_.ger);
+    if (ending_ == Ending::I) return cat(infinitive_, "nd");
+    std::string_view s = stem();
+    if (!s.empty() && s.back() == 'i') {
+        // After a vowel the i is a glide and takes -nd alone: tăind, înapoind.
+        std::string_view body = drop_bytes(s, 1);
+        bool glide = !body.empty() && contains(REDUCTION_VOWELS, utf8::last(body));
+        return cat(s, glide ? "nd"sv : "ind"sv);
+    }
+    return cat(s, "ând");
+}
+
+std::string Verb::perfect_base() const {
+    std::string c;
+    if (row_.pfv3sg) {
+        c.assign(*row_.pfv3sg);
+    } else {
+        std::string p = participle();
+        if (ends_with(p, "t")) {
+            // Only a whole "at" is cut for the -a verbs (cântat → cântă); any
+            // other participle loses just its t, so no letter is split.
+            if (ending_ == Ending::A && ends_with(p, "at"))
+                c = replace_end(p, "at", "ă");
+            else
+                c = std::string(drop_bytes(p, 1));
+        } else {
+            c = cat(p, "e");
+        }
+    }
+    if (ends_with(c, "ă")) return replace_end(c, "ă", "a");
+    if (ends_with(c, "se")) return c;
+    if (ends_with(c, "che") || ends_with(c, "ghe")) return cat(c, "a");
+    if ((ending_ == Ending::A || ending_ == Ending::Ea) && ends_with(c, "e")) return replace_end(c, "e", "a");
+    if (ends_with(c, "î")) return replace_end(c, "î", "â");
+    return c;
+}
+
+std::string Verb::indicative(int tense, int person, int number) const {
+    int slot = person + 3 * number;
+    if (tense == 1) {
+        std::string base;
+        if (row_.ipfv1sg) {
+            std::string_view cell = *row_.ipfv1sg;
+            base.assign(ends_with(cell, "m") ? drop_bytes(cell, 1) : cell);
+        } else {
+            std::string_view s = stem();
+            switch (ending_) {
+                case Ending::A:
+                case Ending::Ea: {
+                    std::string_view w = infinitive_;
+                    while (!w.empty() && w.back() == 'a') w.remove_suffix(1);
+                    base = cat(w, "a");
+                    break;
+                }
+                case Ending::E:
+                case Ending::I:
+                    if (!s.empty() && contains(IMPERFECT_VOWELS, utf8::last(s))) {
+                        std::string_view w = infinitive_;
+                        while (!w.empty() && w.back() == 'e') w.remove_suffix(1);
+                        if (ends_with(w, "ii")) w.remove_suffix(1);
+                        base = cat(w, "a");
+                    } else {
+                        base = cat(s, "ea");
+                    }
+                    break;
+                case Ending::Ih: base = cat(s, "a"); break;
+            }
+        }
+        static constexpr std::array<std::string_view, 6> IMPERFECT = {"m", "i", "", "m", "ți", "u"};
+        return cat(base, IMPERFECT[static_cast<std::size_t>(slot)]);
+    }
+    std::string p = perfect_base();
+    if (tense == 2) {
+        switch (slot) {
+            case 0: return cat(reduce(p), "i");
+            case 1: return cat(reduce(p), "și");
+            case 2:
+                if (row_.pfv3sg) return std::string(*row_.pfv3sg);
+                if (ending_ == Ending::Ih) return cat(stem(), "î");
+                if (ending_ == Ending::A && ends_with(p, "a")) {
+                    std::string_view body = drop_bytes(p, 1);
+                    // After i the ending is e: studie, tăie.
+                    return cat(body, ends_with(body, "i") ? "e"sv : "ă"sv);
+                }
+                return p;
+            case 3: return cat(p, "răm");
+            case 4: return cat(p, "răți");
+            default: return cat(p, "ră");
+        }
+    }
+    std::string q = cat(reduce(p), "se");
+    if (auto stem = pluperfect_stem(infinitive_)) q.assign(*stem);
+    static constexpr std::array<std::string_view, 6> PLUPERFECT = {"m", "și", "", "răm", "răți", "ră"};
+    return cat(q, PLUPERFECT[static_cast<std::size_t>(slot)]);
+}
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    t.infinitive = verb.infinitive();
+    t.gerund = verb.gerund();
+    t.participle = verb.participle();
+    t.imperative = {verb.imperative(0), verb.imperative(1)};
+    for (int slot = 0; slot < 6; ++slot) {
+        int person = slot % 3, number = slot / 3;
+        std::size_t i = static_cast<std::size_t>(slot);
+        t.present[i] = verb.present(person, number);
+        t.imperfect[i] = verb.indicative(1, person, number);
+        t.simple_perfect[i] = verb.indicative(2, person, number);
+        t.pluperfect[i] = verb.indicative(3, person, number);
+        t.subjunctive[i] = verb.subjunctive(person, number);
+        t.perfect_compus[i] = cat(PERFECT_AUX[i], " ", t.participle);
+        t.viitor[i] = cat(FUTURE_AUX[i], " ", t.infinitive);
+        t.conditional_prezent[i] = cat(CONDITIONAL_AUX[i], " ", t.infinitive);
+        t.subjunctive_perfect[i] = cat("fi ", t.participle);
+        t.conditional_perfect[i] = cat(CONDITIONAL_AUX[i], " fi ", t.participle);
+        t.viitor_anterior[i] = cat(FUTURE_AUX[i], " fi ", t.participle);
+    }
+    return t;
+}
+
+}  // namespace velnor::ron
