@@ -311,6 +311,21 @@ def test_verbs_the_rules_got_wrong(verb, ik, hij, past_sg, pp):
     assert r.past_participle == pp
 
 
+@pytest.mark.parametrize("verb,pp", [
+    # ge- before a stem in e, i or u takes the diaeresis (verbs without rows).
+    ("excuseren", "geëxcuseerd"), ("intimideren", "geïntimideerd"), ("urineren", "geürineerd"),
+    ("eisen", "geëist"), ("informeren", "geïnformeerd"), ("euthanaseren", "geëuthanaseerd"),
+    # ... but not before ij or ui, nor before other vowels.
+    ("ijken", "geijkt"), ("uiten", "geuit"), ("oefenen", "geoefend"), ("ademen", "geademd"),
+    # A letter and a hyphen: ge- with a hyphen.
+    ("e-mailen", "ge-e-maild"),
+    # No ge-, no diaeresis.
+    ("beëindigen", "beëindigd"), ("erkennen", "erkend"),
+])
+def test_participle_diaeresis(verb, pp):
+    assert conj(verb).past_participle == pp
+
+
 def test_stem_in_t_keeps_the_bare_stem():
     r = conj("praten")
     assert r.present[:3] == ["praat", "praat", "praat"]

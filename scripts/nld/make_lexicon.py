@@ -802,7 +802,10 @@ def voiceless(lemma):
 
 
 def ge(stem):
-    """ge- before a stem, with the diaeresis that keeps the syllables apart."""
+    """ge- before a stem, with the diaeresis that keeps the syllables apart
+    (the engine does the same)."""
+    if stem[0] in "eiu" and stem[1:2] == "-":
+        return "ge-" + stem
     if stem[0] == "e":
         return "geë" + stem[1:]
     if stem[0] == "i" and not stem.startswith("ij"):
@@ -853,7 +856,7 @@ def engine_forms(lemma):
     vl = voiceless(lemma)
     past = stem + ("te" if vl else "de")
     prefixed = any(lemma.startswith(p) and len(lemma) - len(p) > 3 for p in ("be", "ge", "her", "ont", "ver"))
-    pp = ("" if prefixed else "ge") + stem + ("" if stem[-1] in "td" else ("t" if vl else "d"))
+    pp = (stem if prefixed else ge(stem)) + ("" if stem[-1] in "td" else ("t" if vl else "d"))
     return {"stem": stem, "pres": present_row(lemma, stem), "sg": past, "pl": past + "n", "pp": pp, "imp": stem,
             "prp": lemma + "d"}
 
