@@ -181,7 +181,8 @@ std::optional<std::string> Verb::active(Active which) const {
         case Active::Imperative:
             if (no_imperative) return std::nullopt;
             if (imperative) return *imperative;
-            return std::string(imperative_stem(stem()));
+            // Only a stem cut from the lemma's final e can end in a pair.
+            return std::string(stem().size() < lemma.size() ? imperative_stem(stem()) : stem());
         case Active::PresentParticiple:
             if (present_participle) return *present_participle;
             return join(l, ends_in_e(l) ? "nde" : "ende");
