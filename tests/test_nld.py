@@ -302,6 +302,14 @@ def test_rule_stems(verb, stem, past, pp):
     ("kluiven", "kluif", "kluift", "kloof", "gekloven"),
     ("wringen", "wring", "wringt", "wrong", "gewrongen"),
     ("bezinnen", "bezin", "bezint", "bezon", "bezonnen"),
+    ("oplossen", "los op", "lost op", "loste op", "opgelost"),
+    ("inchecken", "check in", "checkt in", "checkte in", "ingecheckt"),
+    ("inenten", "ent in", "ent in", "entte in", "ingeënt"),
+    ("uitbreiden", "breid uit", "breidt uit", "breidde uit", "uitgebreid"),
+    ("samenwonen", "woon samen", "woont samen", "woonde samen", "samengewoond"),
+    ("toevertrouwen", "vertrouw toe", "vertrouwt toe", "vertrouwde toe", "toevertrouwd"),
+    ("aanwakkeren", "wakker aan", "wakkert aan", "wakkerde aan", "aangewakkerd"),
+    ("invriezen", "vries in", "vriest in", "vroor in", "ingevroren"),
 ])
 def test_verbs_the_rules_got_wrong(verb, ik, hij, past_sg, pp):
     r = conj(verb)

@@ -760,6 +760,33 @@ af+kopen aan+kopen uit+kopen om+ruilen in+ruilen uit+wisselen om+wisselen uit+ze
 door+bellen door+vertellen na+vertellen na+zeggen na+doen na+spelen mee+spelen af+spelen uit+spelen in+spelen
 op+spelen
 be|nemen ver|spelen ver|helen be|zinnen
+af+betalen af+dalen af+haken af+handelen af+lossen af+raden af+remmen af+spoelen af+stappen af+werken af+wisselen
+af+zetten af+zonderen aan+halen aan+klagen aan+richten aan+roepen aan+sporen aan+stellen aan+voelen aan+voeren
+aan+wakkeren aan+wennen aan+betalen uit+breiden uit+buiten uit+dagen uit+delen uit+doven uit+gummen uit+hollen
+uit+lokken uit+oefenen uit+pluizen uit+roepen uit+schelden uit+varen mee+delen mee+helpen mee+krijgen mee+leven
+mee+luisteren mee+slepen mee+sturen mee+voelen bij+leggen bij+sturen bij+vullen bij+werken bij+brengen bij+zetten
+bij+leren
+in+bouwen in+checken in+delen in+dienen in+enten in+huren in+kleuren in+korten in+laden in+leiden in+lichten in+lossen
+in+perken in+plannen in+pluggen in+schatten in+smeren in+storten in+studeren in+tikken in+typen in+voegen in+werken
+in+willigen in+wisselen in+zamelen in+zoomen in+slikken in+haken in+lezen in+spreken in+springen in+zenden in+wonen
+in+vriezen
+op+biechten op+dagen op+delen op+dienen op+draaien op+drogen op+eisen op+fleuren op+frissen op+graven op+hogen
+op+hopen op+jagen op+klaren op+knappen op+kopen op+lossen op+luchten op+meten op+noemen op+pikken op+pompen op+rapen
+op+rollen op+splitsen op+sporen op+stapelen op+stappen op+starten op+sommen op+sparen op+tekenen op+tillen op+vatten
+op+vegen op+voeren op+vullen op+wekken op+zadelen op+schorten op+schudden op+waarderen op+raken op+krikken
+los+barsten los+binden los+breken los+draaien los+koppelen los+raken los+rukken los+scheuren
+neer+dalen neer+halen neer+knielen neer+storten neer+zakken neer+gooien neer+hurken
+samen+leven samen+wonen samen+stellen samen+voegen samen+persen samen+spannen samen+spelen samen+vloeien samen+roepen
+samen+zweren samen+lopen
+terug+blikken terug+draaien terug+dringen terug+duwen terug+gooien terug+kopen terug+leggen terug+reizen
+terug+schakelen terug+spoelen terug+treden terug+vliegen terug+vragen terug+zetten terug+verdienen terug+deinzen
+toe+dienen toe+juichen toe+kennen toe+lachen toe+leggen toe+roepen toe+stemmen toe+vertrouwen toe+wensen toe+dekken
+toe+spitsen toe+stromen
+vast+klampen vast+klemmen vast+plakken vast+zetten vast+pakken vast+raken vast+liggen
+weg+blazen weg+dragen weg+duwen weg+halen weg+jagen weg+leggen weg+maken weg+pakken weg+raken weg+ruimen weg+sluipen
+weg+spoelen weg+stoppen weg+trekken weg+vagen weg+vliegen weg+voeren weg+waaien weg+werken weg+werpen weg+zakken
+weg+zetten weg+denken weg+fietsen
+na+vullen
 """
 
 # Weak verbs that take ge- although they begin like an unstressed prefix.
@@ -770,7 +797,8 @@ ALWAYS_GE = {"bellen", "beuken", "beitsen", "beitelen", "betten", "geeuwen", "ge
              "heroriënteren", "herprogrammeren", "herpositioneren", "heractiveren", "herfinancieren", "hergroeperen", "verbaliseren"}
 
 # Stems of bound bases (no verbs on their own) under a particle.
-BOUND_STEMS = {"moedigen": "moedig", "kondigen": "kondig", "helderen": "helder", "burgeren": "burger"}
+BOUND_STEMS = {"moedigen": "moedig", "kondigen": "kondig", "helderen": "helder", "burgeren": "burger", "wakkeren": "wakker", "zonderen": "zonder",
+               "willigen": "willig", "zamelen": "zamel", "deinzen": "deins"}
 
 
 def rule_stem(lemma):
