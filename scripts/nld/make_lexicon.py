@@ -763,7 +763,7 @@ be|nemen ver|spelen ver|helen be|zinnen
 af+betalen af+dalen af+haken af+handelen af+lossen af+raden af+remmen af+spoelen af+stappen af+werken af+wisselen
 af+zetten af+zonderen aan+halen aan+klagen aan+richten aan+roepen aan+sporen aan+stellen aan+voelen aan+voeren
 aan+wakkeren aan+wennen aan+betalen uit+breiden uit+buiten uit+dagen uit+delen uit+doven uit+gummen uit+hollen
-uit+lokken uit+oefenen uit+pluizen uit+roepen uit+schelden uit+varen mee+delen mee+helpen mee+krijgen mee+leven
+uit+lokken uit+oefenen uit+roepen uit+schelden uit+varen mee+delen mee+helpen mee+krijgen mee+leven
 mee+luisteren mee+slepen mee+sturen mee+voelen bij+leggen bij+sturen bij+vullen bij+werken bij+brengen bij+zetten
 bij+leren
 in+bouwen in+checken in+delen in+dienen in+enten in+huren in+kleuren in+korten in+laden in+leiden in+lichten in+lossen
