@@ -275,6 +275,8 @@ def test_imperative_drops_a_final_double_consonant(verb, imperative, participle)
     ("forlange", "forlanger", "forlangte", "forlangt", "forlang"),
     ("sværge", "sværger", "svor", "svoret", "sværg"),
     ("rede", "reder", "redte", "redt", "red"),
+    ("færdiggøre", "færdiggør", "færdiggjorde", "færdiggjort", "færdiggør"),
+    ("efterspørge", "efterspørger", "efterspurgte", "efterspurgt", "efterspørg"),
     # Stems in a vowel before the final e.
     ("vie", "vier", "viede", "viet", "vi"),
     ("skue", "skuer", "skuede", "skuet", "sku"),
