@@ -233,6 +233,66 @@ def test_whole_tables(verb, expected):
     assert forms(conj(verb)) == expected
 
 
+@pytest.mark.parametrize("verb,imperative,participle", [
+    # No double consonant at the end of the imperative; the participle keeps
+    # the whole stem.
+    ("beslutte", "beslut", "besluttet"), ("slutte", "slut", "sluttet"), ("chatte", "chat", "chattet"),
+    ("slukke", "sluk", "slukket"), ("forkomme", "forkom", None), ("hoppe", "hop", "hoppet"),
+    ("stoppe", "stop", "stoppet"), ("kysse", "kys", "kysset"),
+    # One consonant, a vowel or no pair: the stem as it is.
+    ("elske", "elsk", "elsket"), ("fylde", "fyld", "fyldt"), ("bbe", "bb", "bbet"), ("e-maile", "e-mail", None),
+    ("jazz", "jazz", "jazzet"),  # no final e: the lemma is the stem, kept whole
+])
+def test_imperative_drops_a_final_double_consonant(verb, imperative, participle):
+    r = conj(verb)
+    assert r.imperative == imperative
+    if participle is not None:
+        assert r.past_participle == participle
+
+
+@pytest.mark.parametrize("verb,present,past,participle,imperative", [
+    # Compounds of strong and irregular verbs.
+    ("gentage", "gentager", "gentog", "gentaget", "gentag"),
+    ("foreslå", "foreslår", "foreslog", "foreslået", "foreslå"),
+    ("angå", "angår", "angik", "angået", "angå"),
+    ("begå", "begår", "begik", "begået", "begå"),
+    ("opdrage", "opdrager", "opdrog", "opdraget", "opdrag"),
+    ("anholde", "anholder", "anholdt", "anholdt", "anhold"),
+    ("gengive", "gengiver", "gengav", "gengivet", "gengiv"),
+    ("opgøre", "opgør", "opgjorde", "opgjort", "opgør"),
+    ("sammenbryde", "sammenbryder", "sammenbrød", "sammenbrudt", "sammenbryd"),
+    ("undsætte", "undsætter", "undsatte", "undsat", "undsæt"),
+    ("indebære", "indebærer", "indebar", "indebåret", "indebær"),
+    ("nedlade", "nedlader", "nedlod", "nedladt", "nedlad"),
+    # Weak verbs with the past in -te.
+    ("overbevise", "overbeviser", "overbeviste", "overbevist", "overbevis"),
+    ("råbe", "råber", "råbte", "råbt", "råb"),
+    ("bestille", "bestiller", "bestilte", "bestilt", "bestil"),
+    ("skælde", "skælder", "skældte", "skældt", "skæld"),
+    ("ødelægge", "ødelægger", "ødelagde", "ødelagt", "ødelæg"),
+    ("koge", "koger", "kogte", "kogt", "kog"),
+    ("forberede", "forbereder", "forberedte", "forberedt", "forbered"),
+    ("forlange", "forlanger", "forlangte", "forlangt", "forlang"),
+    ("sværge", "sværger", "svor", "svoret", "sværg"),
+    ("rede", "reder", "redte", "redt", "red"),
+    ("færdiggøre", "færdiggør", "færdiggjorde", "færdiggjort", "færdiggør"),
+    ("efterspørge", "efterspørger", "efterspurgte", "efterspurgt", "efterspørg"),
+    # Stems in a vowel before the final e.
+    ("vie", "vier", "viede", "viet", "vi"),
+    ("skue", "skuer", "skuede", "skuet", "sku"),
+    ("frie", "frier", "friede", "friet", "fri"),
+    ("gennemskue", "gennemskuer", "gennemskuede", "gennemskuet", "gennemsku"),
+])
+def test_verbs_the_defaults_got_wrong(verb, present, past, participle, imperative):
+    r = conj(verb)
+    assert (r.present, r.past, r.past_participle, r.imperative) == (present, past, participle, imperative)
+
+
+def test_deponent_pasts_from_rows():
+    assert (conj("findes").past, conj("findes").past_passive) == ("fandtes", "fandtes")
+    assert conj("ses").past == "sås"
+
+
 def test_deponent_without_row():
     assert forms(conj("kappes")) == [
         "kappes", "kappes", None, None, None, "kappesende", "kappes", "kappes", None]
@@ -366,7 +426,9 @@ def expected_from_row(cells):
     if lemma.endswith("s"):
         return [lemma, present or lemma, past, participle, None, ing or lemma + "ende", lemma, present or lemma, past]
     past = past or lemma + ("de" if e else "ede")
-    return [lemma, present or lemma + "r", past, participle or stem + "et", None if no_imperative else imperative or stem,
+    bare = stem[:-1] if (stem != lemma and len(stem) > 2 and stem[-1] == stem[-2] and stem[-1] not in VOWELS
+                         and stem[-1].isalpha()) else stem
+    return [lemma, present or lemma + "r", past, participle or stem + "et", None if no_imperative else imperative or bare,
             ing or lemma + ("nde" if e else "ende"), lemma + "s", lemma + "s",
             past_passive or past + ("s" if past[-1] in VOWELS else "es")]
 

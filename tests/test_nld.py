@@ -253,6 +253,87 @@ def test_rule_stems(verb, stem, past, pp):
     assert r.past_participle == pp
 
 
+@pytest.mark.parametrize("verb,ik,hij,past_sg,pp", [
+    # Loans that keep their English spelling in the stem.
+    ("appen", "app", "appt", "appte", "geappt"),
+    ("e-mailen", "e-mail", "e-mailt", "e-mailde", "ge-e-maild"),
+    ("liken", "like", "liket", "likete", "geliket"),
+    ("skypen", "skype", "skypet", "skypete", "geskypet"),
+    ("updaten", "update", "updatet", "updatete", "geüpdatet"),
+    ("timen", "time", "timet", "timede", "getimed"),
+    ("saven", "save", "savet", "savede", "gesaved"),
+    ("crashen", "crash", "crasht", "crashte", "gecrasht"),
+    ("barbecueën", "barbecue", "barbecuet", "barbecuede", "gebarbecued"),
+    # An unstressed -er- syllable, with and without a prefix.
+    ("betoveren", "betover", "betovert", "betoverde", "betoverd"),
+    ("vernederen", "verneder", "vernedert", "vernederde", "vernederd"),
+    ("hongeren", "honger", "hongert", "hongerde", "gehongerd"),
+    ("koesteren", "koester", "koestert", "koesterde", "gekoesterd"),
+    # Inseparable prefixes the participle rule does not know.
+    ("mislukken", "misluk", "mislukt", "mislukte", "mislukt"),
+    ("overstromen", "overstroom", "overstroomt", "overstroomde", "overstroomd"),
+    ("doorzoeken", "doorzoek", "doorzoekt", "doorzocht", "doorzocht"),
+    # Strong verbs under a prefix.
+    ("gedragen", "gedraag", "gedraagt", "gedroeg", "gedragen"),
+    ("herdenken", "herdenk", "herdenkt", "herdacht", "herdacht"),
+    ("ontspannen", "ontspan", "ontspant", "ontspande", "ontspannen"),
+    ("ontsluiten", "ontsluit", "ontsluit", "ontsloot", "ontsloten"),
+    ("bestelen", "besteel", "besteelt", "bestal", "bestolen"),
+    ("vergelden", "vergeld", "vergeldt", "vergold", "vergolden"),
+    ("volstaan", "volsta", "volstaat", "volstond", "volstaan"),
+    # Separable verbs.
+    ("samenkomen", "kom samen", "komt samen", "kwam samen", "samengekomen"),
+    ("weergeven", "geef weer", "geeft weer", "gaf weer", "weergegeven"),
+    ("waarnemen", "neem waar", "neemt waar", "nam waar", "waargenomen"),
+    ("toevoegen", "voeg toe", "voegt toe", "voegde toe", "toegevoegd"),
+    ("instappen", "stap in", "stapt in", "stapte in", "ingestapt"),
+    ("aankondigen", "kondig aan", "kondigt aan", "kondigde aan", "aangekondigd"),
+    ("terugbetalen", "betaal terug", "betaalt terug", "betaalde terug", "terugbetaald"),
+    ("uitlachen", "lach uit", "lacht uit", "lachte uit", "uitgelachen"),
+    ("opladen", "laad op", "laadt op", "laadde op", "opgeladen"),
+    ("ophelderen", "helder op", "heldert op", "helderde op", "opgehelderd"),
+    ("meespelen", "speel mee", "speelt mee", "speelde mee", "meegespeeld"),
+    ("inloggen", "log in", "logt in", "logde in", "ingelogd"),
+    ("vrijlaten", "laat vrij", "laat vrij", "liet vrij", "vrijgelaten"),
+    ("doorverbinden", "verbind door", "verbindt door", "verbond door", "doorverbonden"),
+    ("uitwisselen", "wissel uit", "wisselt uit", "wisselde uit", "uitgewisseld"),
+    ("verspelen", "verspeel", "verspeelt", "verspeelde", "verspeeld"),
+    ("benemen", "beneem", "beneemt", "benam", "benomen"),
+    ("kluiven", "kluif", "kluift", "kloof", "gekloven"),
+    ("wringen", "wring", "wringt", "wrong", "gewrongen"),
+    ("bezinnen", "bezin", "bezint", "bezon", "bezonnen"),
+    ("oplossen", "los op", "lost op", "loste op", "opgelost"),
+    ("inchecken", "check in", "checkt in", "checkte in", "ingecheckt"),
+    ("inenten", "ent in", "ent in", "entte in", "ingeënt"),
+    ("uitbreiden", "breid uit", "breidt uit", "breidde uit", "uitgebreid"),
+    ("samenwonen", "woon samen", "woont samen", "woonde samen", "samengewoond"),
+    ("toevertrouwen", "vertrouw toe", "vertrouwt toe", "vertrouwde toe", "toevertrouwd"),
+    ("aanwakkeren", "wakker aan", "wakkert aan", "wakkerde aan", "aangewakkerd"),
+    ("invriezen", "vries in", "vriest in", "vroor in", "ingevroren"),
+])
+def test_verbs_the_rules_got_wrong(verb, ik, hij, past_sg, pp):
+    r = conj(verb)
+    assert r.present[:3] == [ik, hij, hij]
+    assert r.imperative == ik
+    assert r.past[0] == past_sg
+    assert r.past_participle == pp
+
+
+@pytest.mark.parametrize("verb,pp", [
+    # ge- before a stem in e, i or u takes the diaeresis (verbs without rows).
+    ("excuseren", "geëxcuseerd"), ("intimideren", "geïntimideerd"), ("urineren", "geürineerd"),
+    ("eisen", "geëist"), ("informeren", "geïnformeerd"), ("euthanaseren", "geëuthanaseerd"),
+    # ... but not before ij or ui, nor before other vowels.
+    ("ijken", "geijkt"), ("uiten", "geuit"), ("oefenen", "geoefend"), ("ademen", "geademd"),
+    # A letter and a hyphen: ge- with a hyphen.
+    ("e-mailen", "ge-e-maild"),
+    # No ge-, no diaeresis.
+    ("beëindigen", "beëindigd"), ("erkennen", "erkend"),
+])
+def test_participle_diaeresis(verb, pp):
+    assert conj(verb).past_participle == pp
+
+
 def test_stem_in_t_keeps_the_bare_stem():
     r = conj("praten")
     assert r.present[:3] == ["praat", "praat", "praat"]
