@@ -1,0 +1,366 @@
+"""Slovenian conjugation: analysis of the input, the class and row lexicons,
+the derived forms, the compound tenses and the SlovenianConjugation class."""
+import os
+import threading
+
+import pytest
+
+import velnor
+from conftest import needs
+
+pytestmark = needs("slv")
+
+ROOT = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "data")
+ROWS_HEADER = ('# lemma\tp-sg1\tp-sg2\tp-sg3\tp-du1\tp-du2\tp-du3\tp-pl1\tp-pl2\tp-pl3\t'
+               'imp2sg\tlptcp\tsupine ("-" = derive)')
+CLASSES_HEADER = "# lemma\tclass (a i uje ne)"
+ATTRIBUTES = ["infinitive", "supine", "present", "imperative", "participle", "preteklik", "prihodnjik", "pogojnik"]
+PAST = ["sem", "si", "je", "sva", "sta", "sta", "smo", "ste", "so"]
+FUTURE = ["bom", "boš", "bo", "bova", "bosta", "bosta", "bomo", "boste", "bodo"]
+
+
+def conj(word):
+    return velnor.conjugate(word, lang="slv")
+
+
+def data_lines(name):
+    with open(os.path.join(ROOT, name), encoding="utf-8") as f:
+        text = f.read()
+    assert text.endswith("\n")
+    lines = text.split("\n")[:-1]
+    return lines[0], lines[1:]
+
+
+# verb, the nine present forms, imperative 2sg, l-participle m sg and f sg:
+# standard Slovenian forms.
+COMMON = """
+biti sem si je sva sta sta smo ste so bodi bil bila
+imeti imam imaš ima imava imata imata imamo imate imajo imej imel imela
+iti grem greš gre greva gresta gresta gremo greste grejo pojdi šel šla
+delati delam delaš dela delava delata delata delamo delate delajo delaj delal delala
+govoriti govorim govoriš govori govoriva govorita govorita govorimo govorite govorijo govori govoril govorila
+vedeti vem veš ve veva vesta vesta vemo veste vedo vedi vedel vedela
+dati dam daš da dava dasta dasta damo daste dajo daj dal dala
+priti pridem prideš pride prideva prideta prideta pridemo pridete pridejo pridi prišel prišla
+videti vidim vidiš vidi vidiva vidita vidita vidimo vidite vidijo vidi videl videla
+reči rečem rečeš reče rečeva rečeta rečeta rečemo rečete rečejo reci rekel rekla
+vzeti vzamem vzameš vzame vzameva vzameta vzameta vzamemo vzamete vzamejo vzemi vzel vzela
+misliti mislim misliš misli misliva mislita mislita mislimo mislite mislijo misli mislil mislila
+živeti živim živiš živi živiva živita živita živimo živite živijo živi živel živela
+narediti naredim narediš naredi narediva naredita naredita naredimo naredite naredijo naredi naredil naredila
+pisati pišem pišeš piše piševa pišeta pišeta pišemo pišete pišejo piši pisal pisala
+brati berem bereš bere bereva bereta bereta beremo berete berejo beri bral brala
+jesti jem ješ je jeva jesta jesta jemo jeste jedo jej jedel jedla
+piti pijem piješ pije pijeva pijeta pijeta pijemo pijete pijejo pij pil pila
+spati spim spiš spi spiva spita spita spimo spite spijo spi spal spala
+stati stojim stojiš stoji stojiva stojita stojita stojimo stojite stojijo stoj stal stala
+delovati delujem deluješ deluje delujeva delujeta delujeta delujemo delujete delujejo deluj deloval delovala
+povedati povem poveš pove poveva povesta povesta povemo poveste povejo povej povedal povedala
+vprašati vprašam vprašaš vpraša vprašava vprašata vprašata vprašamo vprašate vprašajo vprašaj vprašal vprašala
+gledati gledam gledaš gleda gledava gledata gledata gledamo gledate gledajo glej gledal gledala
+poslušati poslušam poslušaš posluša poslušava poslušata poslušata poslušamo poslušate poslušajo poslušaj poslušal poslušala
+čakati čakam čakaš čaka čakava čakata čakata čakamo čakate čakajo čakaj čakal čakala
+igrati igram igraš igra igrava igrata igrata igramo igrate igrajo igraj igral igrala
+znati znam znaš zna znava znata znata znamo znate znajo znaj znal znala
+poznati poznam poznaš pozna poznava poznata poznata poznamo poznate poznajo poznaj poznal poznala
+želeti želim želiš želi želiva želita želita želimo želite želijo želi želel želela
+ljubiti ljubim ljubiš ljubi ljubiva ljubita ljubita ljubimo ljubite ljubijo ljubi ljubil ljubila
+kupiti kupim kupiš kupi kupiva kupita kupita kupimo kupite kupijo kupi kupil kupila
+kupovati kupujem kupuješ kupuje kupujeva kupujeta kupujeta kupujemo kupujete kupujejo kupuj kupoval kupovala
+prodati prodam prodaš proda prodava prodasta prodasta prodamo prodaste prodajo prodaj prodal prodala
+dobiti dobim dobiš dobi dobiva dobita dobita dobimo dobite dobijo dobi dobil dobila
+nesti nesem neseš nese neseva neseta neseta nesemo nesete nesejo nesi nesel nesla
+vesti vedem vedeš vede vedeva vedeta vedeta vedemo vedete vedejo vedi vedel vedla
+pasti padem padeš pade padeva padeta padeta pademo padete padejo padi padel padla
+sesti sedem sedeš sede sedeva sedeta sedeta sedemo sedete sedejo sedi sedel sedla
+rasti rastem rasteš raste rasteva rasteta rasteta rastemo rastete rastejo rasti rasel rasla
+oditi odidem odideš odide odideva odideta odideta odidemo odidete odidejo odidi odšel odšla
+najti najdem najdeš najde najdeva najdeta najdeta najdemo najdete najdejo najdi našel našla
+teči tečem tečeš teče tečeva tečeta tečeta tečemo tečete tečejo teci tekel tekla
+peči pečem pečeš peče pečeva pečeta pečeta pečemo pečete pečejo peci pekel pekla
+vleči vlečem vlečeš vleče vlečeva vlečeta vlečeta vlečemo vlečete vlečejo vleci vlekel vlekla
+obleči oblečem oblečeš obleče oblečeva oblečeta oblečeta oblečemo oblečete oblečejo obleci oblekel oblekla
+leči ležem ležeš leže leževa ležeta ležeta ležemo ležete ležejo lezi legel legla
+vreči vržem vržeš vrže vrževa vržeta vržeta vržemo vržete vržejo vrzi vrgel vrgla
+začeti začnem začneš začne začneva začneta začneta začnemo začnete začnejo začni začel začela
+odpreti odprem odpreš odpre odpreva odpreta odpreta odpremo odprete odprejo odpri odprl odprla
+zapreti zaprem zapreš zapre zapreva zapreta zapreta zapremo zaprete zaprejo zapri zaprl zaprla
+umreti umrjem umrješ umrje umrjeva umrjeta umrjeta umrjemo umrjete umrjejo umri umrl umrla
+razumeti razumem razumeš razume razumeva razumeta razumeta razumemo razumete razumejo razumi razumel razumela
+sedeti sedim sediš sedi sediva sedita sedita sedimo sedite sedijo sedi sedel sedela
+ležati ležim ležiš leži leživa ležita ležita ležimo ležite ležijo leži ležal ležala
+držati držim držiš drži drživa držita držita držimo držite držijo drži držal držala
+bežati bežim bežiš beži beživa bežita bežita bežimo bežite bežijo beži bežal bežala
+molčati molčim molčiš molči molčiva molčita molčita molčimo molčite molčijo molči molčal molčala
+kričati kričim kričiš kriči kričiva kričita kričita kričimo kričite kričijo kriči kričal kričala
+bati bojim bojiš boji bojiva bojita bojita bojimo bojite bojijo boj bal bala
+potovati potujem potuješ potuje potujeva potujeta potujeta potujemo potujete potujejo potuj potoval potovala
+pomagati pomagam pomagaš pomaga pomagava pomagata pomagata pomagamo pomagate pomagajo pomagaj pomagal pomagala
+plesati plešem plešeš pleše pleševa plešeta plešeta plešemo plešete plešejo pleši plesal plesala
+kazati kažem kažeš kaže kaževa kažeta kažeta kažemo kažete kažejo kaži kazal kazala
+klicati kličem kličeš kliče kličeva kličeta kličeta kličemo kličete kličejo kliči klical klicala
+iskati iščem iščeš išče iščeva iščeta iščeta iščemo iščete iščejo išči iskal iskala
+prati perem pereš pere pereva pereta pereta peremo perete perejo peri pral prala
+gnati ženem ženeš žene ženeva ženeta ženeta ženemo ženete ženejo ženi gnal gnala
+poslati pošljem pošlješ pošlje pošljeva pošljeta pošljeta pošljemo pošljete pošljejo pošlji poslal poslala
+sprejeti sprejmem sprejmeš sprejme sprejmeva sprejmeta sprejmeta sprejmemo sprejmete sprejmejo sprejmi sprejel sprejela
+smejati smejem smeješ smeje smejeva smejeta smejeta smejemo smejete smejejo smej smejal smejala
+vstati vstanem vstaneš vstane vstaneva vstaneta vstaneta vstanemo vstanete vstanejo vstani vstal vstala
+ostati ostanem ostaneš ostane ostaneva ostaneta ostaneta ostanemo ostanete ostanejo ostani ostal ostala
+postati postanem postaneš postane postaneva postaneta postaneta postanemo postanete postanejo postani postal postala
+umiti umijem umiješ umije umijeva umijeta umijeta umijemo umijete umijejo umij umil umila
+ubiti ubijem ubiješ ubije ubijeva ubijeta ubijeta ubijemo ubijete ubijejo ubij ubil ubila
+čuti čujem čuješ čuje čujeva čujeta čujeta čujemo čujete čujejo čuj čul čula
+prinesti prinesem prineseš prinese prineseva prineseta prineseta prinesemo prinesete prinesejo prinesi prinesel prinesla
+peljati peljem pelješ pelje peljeva peljeta peljeta peljemo peljete peljejo pelji peljal peljala
+gristi grizem grizeš grize grizeva grizeta grizeta grizemo grizete grizejo grizi grizel grizla
+krasti kradem kradeš krade kradeva kradeta kradeta krademo kradete kradejo kradi kradel kradla
+pojesti pojem poješ poje pojeva pojesta pojesta pojemo pojeste pojedo pojej pojedel pojedla
+dodati dodam dodaš doda dodava dodasta dodasta dodamo dodaste dodajo dodaj dodal dodala
+izdati izdam izdaš izda izdava izdasta izdasta izdamo izdaste izdajo izdaj izdal izdala
+vrniti vrnem vrneš vrne vrneva vrneta vrneta vrnemo vrnete vrnejo vrni vrnil vrnila
+dvigniti dvignem dvigneš dvigne dvigneva dvigneta dvigneta dvignemo dvignete dvignejo dvigni dvignil dvignila
+izginiti izginem izgineš izgine izgineva izgineta izgineta izginemo izginete izginejo izgini izginil izginila
+miniti minem mineš mine mineva mineta mineta minemo minete minejo mini minil minila
+skleniti sklenem skleneš sklene skleneva skleneta skleneta sklenemo sklenete sklenejo skleni sklenil sklenila
+premakniti premaknem premakneš premakne premakneva premakneta premakneta premaknemo premaknete premaknejo premakni premaknil premaknila
+zahtevati zahtevam zahtevaš zahteva zahtevava zahtevata zahtevata zahtevamo zahtevate zahtevajo zahtevaj zahteval zahtevala
+verjeti verjamem verjameš verjame verjameva verjameta verjameta verjamemo verjamete verjamejo verjemi verjel verjela
+hoditi hodim hodiš hodi hodiva hodita hodita hodimo hodite hodijo hodi hodil hodila
+voziti vozim voziš vozi voziva vozita vozita vozimo vozite vozijo vozi vozil vozila
+nositi nosim nosiš nosi nosiva nosita nosita nosimo nosite nosijo nosi nosil nosila
+učiti učim učiš uči učiva učita učita učimo učite učijo uči učil učila
+prositi prosim prosiš prosi prosiva prosita prosita prosimo prosite prosijo prosi prosil prosila
+leteti letim letiš leti letiva letita letita letimo letite letijo leti letel letela
+sanjati sanjam sanjaš sanja sanjava sanjata sanjata sanjamo sanjate sanjajo sanjaj sanjal sanjala
+kuhati kuham kuhaš kuha kuhava kuhata kuhata kuhamo kuhate kuhajo kuhaj kuhal kuhala
+nadaljevati nadaljujem nadaljuješ nadaljuje nadaljujeva nadaljujeta nadaljujeta nadaljujemo nadaljujete nadaljujejo nadaljuj nadaljeval nadaljevala
+spraševati sprašujem sprašuješ sprašuje sprašujeva sprašujeta sprašujeta sprašujemo sprašujete sprašujejo sprašuj spraševal spraševala
+napisati napišem napišeš napiše napiševa napišeta napišeta napišemo napišete napišejo napiši napisal napisala
+pokazati pokažem pokažeš pokaže pokaževa pokažeta pokažeta pokažemo pokažete pokažejo pokaži pokazal pokazala
+zbrati zberem zbereš zbere zbereva zbereta zbereta zberemo zberete zberejo zberi zbral zbrala
+uiti uidem uideš uide uideva uideta uideta uidemo uidete uidejo uidi ušel ušla
+"""
+COMMON_ROWS = [line.split() for line in COMMON.strip().splitlines()]
+
+
+def test_common_table_is_large():
+    assert len(COMMON_ROWS) >= 100
+    assert all(len(r) == 13 for r in COMMON_ROWS)
+
+
+@pytest.mark.parametrize("row", COMMON_ROWS, ids=[r[0] for r in COMMON_ROWS])
+def test_common_verbs_slot_by_slot(row):
+    verb, present, imp, masc, fem = row[0], row[1:10], row[10], row[11], row[12]
+    r = conj(verb)
+    assert r.infinitive == verb
+    assert r.present == present
+    assert r.imperative == [imp, imp + "va", imp + "ta", imp + "mo", imp + "te"]
+    assert r.participle[0] == masc
+    assert r.participle[3] == fem
+    plural_m = fem[:-1] + "i"
+    assert r.participle == [masc, fem, plural_m, fem, plural_m, fem[:-1] + "e", fem[:-1] + "o", plural_m, fem]
+    assert r.preteklik == [f"{a} {p}" for a, p in zip(PAST, [masc] * 3 + [fem] * 3 + [plural_m] * 3)]
+    assert r.pogojnik == [f"bi {p}" for p in [masc] * 3 + [fem] * 3 + [plural_m] * 3]
+
+
+@pytest.mark.parametrize("text,lemma", [
+    ("  Delati ", "delati"),
+    ("DELATI", "delati"),
+    ("\u3000žvižgniti\t", "žvižgniti"),
+    ("Čakati", "čakati"),
+    ("-", "-"),
+    ("ti", "ti"),
+])
+def test_analysis_accepts(text, lemma):
+    assert conj(text).infinitive == lemma
+
+
+@pytest.mark.parametrize("text", [
+    "", " ", "\t\n", "de lati", "delati2", "del'ati", "delati!", "de\u00a0lati", "de\u200blati", "délati\u0301",
+    "\u00a9", "delati.", "2",
+])
+def test_analysis_rejects(text):
+    with pytest.raises(ValueError, match="^not a Slovenian infinitive$"):
+        conj(text)
+
+
+def test_wrong_type_is_a_type_error():
+    with pytest.raises(TypeError):
+        velnor.conjugate(None, lang="slv")
+
+
+@pytest.mark.parametrize("verb,present", [
+    # no row: the class comes from the ending
+    ("kupovati", "kupujem kupuješ kupuje kupujeva kupujeta kupujeta kupujemo kupujete kupujejo"),
+    ("pričakovati", "pričakujem pričakuješ pričakuje pričakujeva pričakujeta pričakujeta pričakujemo pričakujete pričakujejo"),
+    ("obiskovati", "obiskujem obiskuješ obiskuje obiskujeva obiskujeta obiskujeta obiskujemo obiskujete obiskujejo"),
+    ("zlepiti", "zlepim zlepiš zlepi zlepiva zlepita zlepita zlepimo zlepite zlepijo"),
+    ("premetavati", "premetavam premetavaš premetava premetavava premetavata premetavata premetavamo premetavate premetavajo"),
+    # the class lexicon overrides the ending
+    ("dvigniti", "dvignem dvigneš dvigne dvigneva dvigneta dvigneta dvignemo dvignete dvignejo"),
+    ("spomniti", "spomnim spomniš spomni spomniva spomnita spomnita spomnimo spomnite spomnijo"),
+    ("tkati", "tkam tkaš tka tkava tkata tkata tkamo tkate tkajo"),
+    ("ohromiti", "ohromim ohromiš ohromi ohromiva ohromita ohromita ohromimo ohromite ohromijo"),
+    # an open third plural comes from the first singular
+    ("peti", "pojem poješ poje pojeva pojeta pojeta pojemo pojete pojejo"),
+    ("načeti", "načnem načneš načne načneva načneta načneta načnemo načnete načnejo"),
+    ("umreti", "umrjem umrješ umrje umrjeva umrjeta umrjeta umrjemo umrjete umrjejo"),
+    # only the third plural is given
+    ("odcveteti", "odcvetim odcvetiš odcveti odcvetiva odcvetita odcvetita odcvetimo odcvetite odcvetijo"),
+    # athematic duals in -sta
+    ("izdati", "izdam izdaš izda izdava izdasta izdasta izdamo izdaste izdajo"),
+    ("molsti", "molzem molzeš molze molzeva molzeta molzeta molzemo molzete molzejo"),
+])
+def test_present(verb, present):
+    assert conj(verb).present == present.split()
+
+
+@pytest.mark.parametrize("verb,imperative", [
+    ("delati", "delaj delajva delajta delajmo delajte"),
+    ("kupovati", "kupuj kupujva kupujta kupujmo kupujte"),
+    ("misliti", "misli misliva mislita mislimo mislite"),
+    ("iti", "pojdi pojdiva pojdita pojdimo pojdite"),
+    ("tkati", "tki tkiva tkita tkimo tkite"),
+    ("spomniti", "spomni spomniva spomnita spomnimo spomnite"),
+    ("dvigniti", "dvigni dvigniva dvignita dvignimo dvignite"),
+    ("gledati", "glej glejva glejta glejmo glejte"),
+    ("zahtevati", "zahtevaj zahtevajva zahtevajta zahtevajmo zahtevajte"),
+])
+def test_imperative(verb, imperative):
+    assert conj(verb).imperative == imperative.split()
+
+
+def test_delati_table():
+    r = conj("delati")
+    assert r.supine == "delat"
+    assert r.participle == "delal delala delali delala delali delale delalo delali delala".split()
+    assert r.preteklik == ["sem delal", "si delal", "je delal", "sva delala", "sta delala", "sta delala",
+                           "smo delali", "ste delali", "so delali"]
+    assert r.prihodnjik == [f"{a} {p}" for a, p in zip(FUTURE, ["delal"] * 3 + ["delala"] * 3 + ["delali"] * 3)]
+    assert r.pogojnik == ["bi delal"] * 3 + ["bi delala"] * 3 + ["bi delali"] * 3
+    assert repr(r) == 'SlovenianConjugation("delati")'
+
+
+def test_iti_takes_its_participles_from_the_row():
+    r = conj("iti")
+    assert r.participle == "šel šla šli šla šli šle šlo šli šla".split()
+    assert r.supine == "it"
+    assert [r.preteklik[0], r.preteklik[3], r.preteklik[6]] == ["sem šel", "sva šla", "smo šli"]
+    assert [r.prihodnjik[0], r.prihodnjik[3], r.prihodnjik[8]] == ["bom šel", "bova šla", "bodo šli"]
+
+
+def test_biti():
+    r = conj("biti")
+    assert r.present == "sem si je sva sta sta smo ste so".split()
+    assert r.supine == "bit"
+    assert r.participle[:4] == ["bil", "bila", "bili", "bila"]
+    assert [r.preteklik[0], r.preteklik[3], r.preteklik[8]] == ["sem bil", "sva bila", "so bili"]
+    assert r.pogojnik[0] == "bi bil"
+
+
+def test_future_of_biti_is_the_auxiliary_alone():
+    assert conj("biti").prihodnjik == FUTURE
+    # other verbs, compounds of biti included, keep auxiliary + participle
+    assert conj("dobiti").prihodnjik[0] == "bom dobil"
+    assert conj("ubiti").prihodnjik[8] == "bodo ubili"
+
+
+@pytest.mark.parametrize("verb,supine", [
+    ("delati", "delat"), ("iti", "it"), ("biti", "bit"), ("reči", "reč"), ("ohromiti", "ohromet"),
+    ("pomolsti", "pomolzt"), ("nesti", "nest"),
+])
+def test_supine(verb, supine):
+    assert conj(verb).supine == supine
+
+
+def test_row_participles():
+    assert conj("ohromiti").participle[:4] == ["ohromel", "ohromela", "ohromeli", "ohromela"]
+    assert conj("bosti").participle == "bodel bodla bodli bodla bodli bodle bodlo bodli bodla".split()
+    assert conj("umreti").participle[6] == "umrlo"
+
+
+def test_result_class():
+    cls = velnor.SlovenianConjugation
+    assert cls.__doc__ == ("The full conjugation table of one Slovenian verb. Nine-slot rows\n"
+                           "run [sg1, sg2, sg3, du1, du2, du3, pl1, pl2, pl3]; participles\n"
+                           "run [m, f, n] \u00d7 [sg, du, pl].")
+    assert cls.imperative.__doc__ == "[2sg, 1du, 2du, 1pl, 2pl]"
+    r = conj("misliti")
+    assert isinstance(r, cls)
+    for name in ATTRIBUTES:
+        assert hasattr(r, name)
+    assert [len(getattr(r, n)) for n in ATTRIBUTES[2:]] == [9, 5, 9, 9, 9, 9]
+    # lists are fresh copies
+    r.present.append("x")
+    assert len(r.present) == 9
+
+
+def test_threads_agree():
+    verbs = [row[0] for row in COMMON_ROWS]
+    expected = {v: conj(v).present for v in verbs}
+    errors = []
+
+    def work():
+        for v in verbs:
+            if conj(v).present != expected[v]:
+                errors.append(v)
+
+    threads = [threading.Thread(target=work) for _ in range(4)]
+    for t in threads:
+        t.start()
+    for t in threads:
+        t.join()
+    assert not errors
+
+
+def test_class_lexicon_rows():
+    header, rows = data_lines("slv_classes.tsv")
+    assert header == CLASSES_HEADER
+    lemmas = set()
+    non_ne = {}
+    for line in rows:
+        lemma, cls = line.split("\t")
+        assert lemma not in lemmas
+        lemmas.add(lemma)
+        assert cls in ("a", "i", "ne")
+        if cls == "ne":
+            assert lemma.endswith("niti")
+            # the engine honours the row: first singular in -nem, imperative in -ni
+            r = conj(lemma)
+            assert r.present[0] == lemma[:-3] + "em" and r.imperative[0] == lemma[:-3] + "i"
+        else:
+            non_ne[lemma] = cls
+    assert non_ne == {"cvesti": "a", "dajati": "a", "molsti": "a", "ohromiti": "i", "oteti": "a", "poslati": "a",
+                      "rvati": "a", "spomniti": "a", "tkati": "a", "trgati": "a", "zvati": "a"}
+
+
+def test_row_lexicon_rows():
+    header, rows = data_lines("slv.tsv")
+    assert header == ROWS_HEADER
+    lemmas = set()
+    for line in rows:
+        cells = line.split("\t")
+        lemma = cells[0]
+        assert lemma not in lemmas and lemma == lemma.lower()
+        lemmas.add(lemma)
+        assert len(cells) == (14 if lemma == "biti" else 15), lemma
+        assert all(cells), lemma
+        if lemma != "biti":
+            assert cells[14] == "-"
+        r = conj(lemma)
+        for i, cell in enumerate(cells[1:10]):
+            if cell != "-":
+                assert r.present[i] == cell
+        if cells[10] != "-":
+            assert r.imperative[0] == cells[10]
+        if cells[11] != "-":
+            assert r.participle[0] == cells[11]
+        if cells[12] != "-":
+            assert r.supine == cells[12]
+        if len(cells) > 13 and cells[13] != "-":
+            assert r.participle[3] == cells[13]
+        assert all(r.present) and all(r.imperative) and all(r.participle)
+    assert "biti\tsem\tsi\tje\tsva\tsta\tsta\tsmo\tste\tso\tbodi\tbil\tbit\t-" in rows
+    assert "delati\tdelam\tdelaš\tdela\tdelava\tdelata\tdelata\tdelamo\tdelate\tdelajo\t-\t-\t-\t-\t-" in rows
+    assert "iti\tgrem\tgreš\tgre\tgreva\tgresta\tgresta\tgremo\tgreste\tgrejo\tpojdi\tšel\t-\tšla\t-" in rows
