@@ -1,12 +1,13 @@
 """Slovenian conjugation: analysis of the input, the class and row lexicons,
 the derived forms, the compound tenses and the SlovenianConjugation class."""
 import os
+import subprocess
 import threading
 
 import pytest
 
 import velnor
-from conftest import needs
+from conftest import build_cpp_tool, needs
 
 pytestmark = needs("slv")
 
@@ -364,3 +365,59 @@ def test_row_lexicon_rows():
     assert "biti\tsem\tsi\tje\tsva\tsta\tsta\tsmo\tste\tso\tbodi\tbil\tbit\t-" in rows
     assert "delati\tdelam\tdelaš\tdela\tdelava\tdelata\tdelata\tdelamo\tdelate\tdelajo\t-\t-\t-\t-\t-" in rows
     assert "iti\tgrem\tgreš\tgre\tgreva\tgresta\tgresta\tgremo\tgreste\tgrejo\tpojdi\tšel\t-\tšla\t-" in rows
+
+
+@pytest.fixture(scope="module")
+def tool(tmp_path_factory):
+    src = tmp_path_factory.mktemp("slv_data")
+    (src / "slv_classes.tsv").write_bytes((
+        CLASSES_HEADER + "\n"
+        "kupati\tuje\n"            # the class row beats the ending
+        "slab\tbad\n"              # unknown class word: skipped
+        "prazen\t\n"               # empty class cell: skipped
+        "brez\n"                   # no tab: skipped
+        "vec\tne\textra\n"          # later cells ignored
+        "dvakrat\ta\n"
+        "dvakrat\tne\n"             # a later row replaces an earlier one
+        "crlf\tne\r\n"
+        "#komentar\tne\n"
+        "\n"
+        "zadnji\ta").encode("utf-8"))
+    (src / "slv.tsv").write_bytes((
+        ROWS_HEADER + "\n"
+        "notab\n"                                    # no tab: an all-absent row
+        "kratiti\tkratem\n"                          # short row: the rest derives
+        "prazniti\t\t\t\t\t\t\t\t\t\t\t\t\t\n"    # empty cells derive
+        "dvojiti\ta\tb\tc\td\te\tf\tg\th\ti\tj\tk\tl\tm\tX\n"
+        "dvojiti\tdvojim\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\tY\tZ\n"  # replaces; cells 15+ ignored
+        "gola\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\tgol\n"  # feminine without a final a
+        "hoditi\thodem\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-").encode("utf-8"))
+    exe = build_cpp_tool(tmp_path_factory.mktemp("slv_tool"), "slv_check.cpp",
+                         ["slv.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp", "lexicon_text.cpp"],
+                         [str(src / "slv.tsv"), str(src / "slv_classes.tsv")])
+
+    def run(*words):
+        p = subprocess.run([exe, *words], capture_output=True, check=True)
+        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
+
+    return run
+
+
+def test_class_text_parsing(tool):
+    rows = tool("kupati", "slab", "prazen", "brez", "vec", "dvakrat", "crlf", "komentar", "zadnji")
+    assert [r[1] for r in rows] == ["2", "1", "1", "1", "3", "3", "3", "1", "0"]
+
+
+def test_row_text_parsing(tool):
+    notab, short, empty, dup, fem, hod = tool("notab", "kratiti", "prazniti", "dvojiti", "gola", "hoditi")
+    assert notab[2] == "notabim" and notab[11] == "notabi"
+    assert short[2:11] == ["kratem", "krateš", "krate", "krateva", "krateta", "krateta", "kratemo", "kratete",
+                           "kratejo"]
+    assert empty[2:11] == ["praznim", "prazniš", "prazni", "prazniva", "praznita", "praznita", "praznimo",
+                           "praznite", "praznijo"]
+    assert dup[2] == "dvojim" and dup[16:25] == ["dvojil", "dvojila", "dvojili", "dvojila", "dvojili", "dvojile",
+                                                   "dvojilo", "dvojili", "dvojila"]
+    # cell 14 without a final "a" is the base as it stands
+    assert fem[16:25] == ["golal", "gola", "goli", "gola", "goli", "gole", "golo", "goli", "gola"]
+    assert hod[2:5] == ["hodem", "hodeš", "hode"] and hod[11] == "hodi"
+    assert tool("de lati", "") == [["FAIL"], ["FAIL"]]
