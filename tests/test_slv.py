@@ -365,6 +365,16 @@ def test_row_lexicon_rows():
     assert "biti\tsem\tsi\tje\tsva\tsta\tsta\tsmo\tste\tso\tbodi\tbil\tbit\t-" in rows
     assert "delati\tdelam\tdelaš\tdela\tdelava\tdelata\tdelata\tdelamo\tdelate\tdelajo\t-\t-\t-\t-\t-" in rows
     assert "iti\tgrem\tgreš\tgre\tgreva\tgresta\tgresta\tgremo\tgreste\tgrejo\tpojdi\tšel\t-\tšla\t-" in rows
+    for quoted in [
+        "bosti\tbodem\tbodeš\tbode\tbodeva\tbodeta\tbodeta\tbodemo\tbodete\tbodejo\tbodi\tbodel\t-\tbodla\t-",
+        "peti\tpojem\tpoješ\tpoje\tpojeva\tpojeta\tpojeta\tpojemo\tpojete\t-\tpoj\t-\t-\t-\t-",
+        "spomniti\t-\t-\t-\t-\t-\t-\t-\t-\t-\tspomni\t-\t-\t-\t-",
+        "ohromiti\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\tohromel\tohromet\tohromela\t-",
+    ]:
+        assert quoted in rows
+    # supines are given only where the rule would miss them
+    assert sorted(line.split("\t")[0] for line in rows if line.split("\t")[12] != "-") == [
+        "biti", "ohromiti", "pomolsti"]
 
 
 @pytest.fixture(scope="module")
