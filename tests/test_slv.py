@@ -209,6 +209,9 @@ def test_wrong_type_is_a_type_error():
     ("umreti", "umrjem umrješ umrje umrjeva umrjeta umrjeta umrjemo umrjete umrjejo"),
     # only the third plural is given
     ("odcveteti", "odcvetim odcvetiš odcveti odcvetiva odcvetita odcvetita odcvetimo odcvetite odcvetijo"),
+    # -niti verbs outside the class lexicon keep -im; -evati verbs with rows keep -am
+    ("izpolniti", "izpolnim izpolniš izpolni izpolniva izpolnita izpolnita izpolnimo izpolnite izpolnijo"),
+    ("seštevati", "seštevam seštevaš sešteva seštevava seštevata seštevata seštevamo seštevate seštevajo"),
     # athematic duals in -sta
     ("izdati", "izdam izdaš izda izdava izdasta izdasta izdamo izdaste izdajo"),
     ("molsti", "molzem molzeš molze molzeva molzeta molzeta molzemo molzete molzejo"),
@@ -227,6 +230,11 @@ def test_present(verb, present):
     ("dvigniti", "dvigni dvigniva dvignita dvignimo dvignite"),
     ("gledati", "glej glejva glejta glejmo glejte"),
     ("zahtevati", "zahtevaj zahtevajva zahtevajta zahtevajmo zahtevajte"),
+    ("predvidevati", "predvidevaj predvidevajva predvidevajta predvidevajmo predvidevajte"),
+    ("pisati", "piši pišiva pišita pišimo pišite"),
+    ("stati", "stoj stojva stojta stojmo stojte"),
+    ("piti", "pij pijva pijta pijmo pijte"),
+    ("reči", "reci reciva recita recimo recite"),
 ])
 def test_imperative(verb, imperative):
     assert conj(verb).imperative == imperative.split()
