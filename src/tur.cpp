@@ -1,0 +1,253 @@
+#include "tur.hpp"
+
+#include <cstddef>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::tur {
+
+std::optional<std::string_view> opt(std::string_view cell) noexcept {
+    if (cell.empty() || cell == "-") return std::nullopt;
+    return cell;
+}
+
+namespace rows {
+namespace {
+
+void add_rows(ViewMap<Row>& out, std::string_view text) {
+    for (std::string_view line : lex::Lines(text)) {
+        auto c = lex::split<9>(line);
+        out.insert_or_assign(c[0], Row{opt(c[1]), opt(c[2]), opt(c[3]), opt(c[4]),
+                                       opt(c[5]), opt(c[6]), opt(c[7]), opt(c[8])});
+    }
+}
+
+// Parsed once: the etmek compounds, then the irregular verbs, so that a
+// lemma of the latter wins; within a text a later row with the same lemma
+// replaces an earlier one, and a missing cell counts as "-".
+const ViewMap<Row>& map() {
+    static const ViewMap<Row> m = [] {
+        ViewMap<Row> out;
+        out.reserve(64);
+        add_rows(out, data::tur_compounds);
+        add_rows(out, data::tur);
+        return out;
+    }();
+    return m;
+}
+
+}  // namespace
+
+const Row* find(std::string_view infinitive) {
+    const auto& m = map();
+    auto it = m.find(infinitive);
+    return it == m.end() ? nullptr : &it->second;
+}
+
+}  // namespace rows
+
+namespace {
+
+bool is_vowel(char32_t c) noexcept {
+    switch (c) {
+        case U'a': case U'e': case U'ı': case U'i': case U'o': case U'ö': case U'u': case U'ü':
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The vowel nearest the end of the text, or 0 when it has none.
+char32_t last_vowel(std::string_view text) noexcept {
+    std::size_t end = text.size();
+    while (end > 0) {
+        auto d = utf8::decode_last(text, end);
+        if (is_vowel(d.cp)) return d.cp;
+        end -= d.len;
+    }
+    return 0;
+}
+
+bool ends_in_vowel(std::string_view text) noexcept { return !text.empty() && is_vowel(utf8::last(text)); }
+
+// The past-tense consonant of a stem: t after a voiceless consonant.
+char past_consonant(std::string_view stem) noexcept {
+    if (stem.empty()) return 'd';
+    switch (utf8::last(stem)) {
+        case U'f': case U'h': case U'k': case U'p': case U's': case U't': case U'ç': case U'ş':
+            return 't';
+        default:
+            return 'd';
+    }
+}
+
+// The necessitative's last vowel: front after e, back after a.
+char32_t front_or_back_i(char32_t e) noexcept { return e == U'e' ? U'i' : U'ı'; }
+
+struct Builder {
+    std::string s;
+    explicit Builder(std::string_view base) { s.reserve(base.size() + 16); s.append(base); }
+    Builder& operator+(std::string_view x) { s.append(x); return *this; }
+    Builder& operator+(char c) { s.push_back(c); return *this; }
+    Builder& operator+(char32_t c) { utf8::append(s, c); return *this; }
+};
+
+std::string cat(std::string_view base, auto... parts) {
+    Builder b(base);
+    (b + ... + parts);
+    return std::move(b.s);
+}
+
+}  // namespace
+
+char32_t two(std::string_view text) noexcept {
+    switch (last_vowel(text)) {
+        case U'a': case U'ı': case U'o': case U'u':
+            return U'a';
+        default:
+            return U'e';
+    }
+}
+
+char32_t four(std::string_view text) noexcept {
+    switch (last_vowel(text)) {
+        case U'a': case U'ı': return U'ı';
+        case U'o': case U'u': return U'u';
+        case U'ö': case U'ü': return U'ü';
+        default: return U'i';
+    }
+}
+
+std::string add_vowel(std::string_view base, char32_t vowel, std::string_view suffix) {
+    if (!base.empty() && base.back() == 'k') return cat(base.substr(0, base.size() - 1), "ğ", vowel, suffix);
+    return add_vowel_stem(base, vowel, suffix);
+}
+
+std::string add_vowel_stem(std::string_view base, char32_t vowel, std::string_view suffix) {
+    if (ends_in_vowel(base)) return cat(base, 'y', vowel, suffix);
+    return cat(base, vowel, suffix);
+}
+
+Row6 set1(std::string_view b) {
+    char32_t i = four(b);
+    char32_t e = two(b);
+    return {add_vowel(b, i, "m"), cat(b, 's', i, 'n'), std::string(b),
+            add_vowel(b, i, "z"), cat(b, 's', i, 'n', i, 'z'), cat(b, 'l', e, 'r')};
+}
+
+Row6 set2(std::string_view b) {
+    char32_t i = four(b);
+    char32_t e = two(b);
+    return {cat(b, 'm'), cat(b, 'n'), std::string(b), cat(b, 'k'), cat(b, 'n', i, 'z'), cat(b, 'l', e, 'r')};
+}
+
+namespace {
+
+// The lower-case form of the input. Capital dotted İ becomes plain i: the
+// default mapping's i + U+0307 would leave a stray combining dot inside
+// every Turkish form (and miss the lexicon).
+std::string lower(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        auto d = utf8::decode(text, pos);
+        if (d.cp == U'\u0130') out.push_back('i');
+        else unicode::append_lower(out, d.cp);
+        pos += d.len;
+    }
+    return out;
+}
+
+}  // namespace
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string word = lower(unicode::trim(text));
+    if (word.empty()) return fail(Error{});
+    std::size_t pos = 0;
+    while (pos < word.size()) {
+        auto d = utf8::decode(word, pos);
+        if (unicode::is_white_space(d.cp)) return fail(Error{});
+        pos += d.len;
+    }
+    if (word.size() < 3 || !(utf8::ends_with(word, "mek") || utf8::ends_with(word, "mak"))) return fail(Error{});
+    std::string stem = word.substr(0, word.size() - 3);
+    if (stem.empty()) return fail(Error{});
+    Verb v;
+    if (const Row* r = rows::find(word)) v.row = *r;
+    v.infinitive = std::move(word);
+    v.stem = std::move(stem);
+    return v;
+}
+
+std::string Verb::aorist_base() const {
+    if (row.aorist) return std::string(*row.aorist);
+    if (ends_in_vowel(stem)) return cat(stem, 'r');
+    std::size_t vowels = 0;
+    for (char32_t c : utf8::chars(stem))
+        if (is_vowel(c)) ++vowels;
+    return cat(stem, vowels >= 2 ? four(stem) : two(stem), 'r');
+}
+
+std::string Verb::progressive_base() const {
+    if (row.progressive) return std::string(*row.progressive);
+    std::string_view b = stem;
+    if (ends_in_vowel(b)) b = utf8::drop_last_chars(b, 1);
+    return cat(b, four(b), "yor");
+}
+
+std::string Verb::future_base() const {
+    if (row.future) return std::string(*row.future);
+    char32_t e = two(stem);
+    return add_vowel_stem(stem, e, cat("c", e, 'k'));
+}
+
+std::string Verb::past_base() const {
+    if (row.past) return std::string(*row.past);
+    return cat(stem, past_consonant(stem), four(stem));
+}
+
+std::string Verb::evidential_base() const {
+    if (row.evidential) return std::string(*row.evidential);
+    return cat(stem, 'm', four(stem), "ş");
+}
+
+std::string Verb::necessitative_base() const {
+    if (row.necessitative) return std::string(*row.necessitative);
+    char32_t e = two(stem);
+    return cat(stem, 'm', e, 'l', front_or_back_i(e));
+}
+
+std::string Verb::form(Tense tense, Person person, Number number) const {
+    std::size_t slot = static_cast<std::size_t>(person) + 3 * static_cast<std::size_t>(number);
+    switch (tense) {
+        case Tense::Aorist: return set1(aorist_base())[slot];
+        case Tense::Progressive: return set1(progressive_base())[slot];
+        case Tense::Future: return set1(future_base())[slot];
+        case Tense::Past: return set2(past_base())[slot];
+        case Tense::Evidential: return set1(evidential_base())[slot];
+        case Tense::Necessitative: return set1(necessitative_base())[slot];
+    }
+    return {};
+}
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    t.infinitive = verb.infinitive;
+    // A whole row at once gives the same forms as Verb::form slot by slot.
+    t.aorist = set1(verb.aorist_base());
+    t.progressive = set1(verb.progressive_base());
+    t.future = set1(verb.future_base());
+    t.past = set2(verb.past_base());
+    t.evidential = set1(verb.evidential_base());
+    t.necessitative = set1(verb.necessitative_base());
+    t.imperative[0] = verb.row.imp_sg ? std::string(*verb.row.imp_sg) : verb.stem;
+    t.imperative[1] = verb.row.imp_pl ? std::string(*verb.row.imp_pl) : add_vowel_stem(verb.stem, four(verb.stem), "n");
+    return t;
+}
+
+}  // namespace velnor::tur
