@@ -96,6 +96,18 @@ bool is_lemma_char(char32_t c) {
     return c >= 0xAA && unicode::is_alphabetic(c);
 }
 
+// Danish writes no double consonant at the end of a word: the imperative of
+// stoppe, slutte, chatte is stop, slut, chat, while the participle keeps the
+// full stem (stoppet).
+std::string_view imperative_stem(std::string_view s) {
+    if (s.size() < 2) return s;
+    const utf8::Decoded last = utf8::decode_last(s, s.size());
+    if (is_vowel(last.cp) || !unicode::is_alphabetic(last.cp) || s.size() <= 2 * last.len) return s;
+    const utf8::Decoded before = utf8::decode_last(s, s.size() - last.len);
+    if (before.cp != last.cp) return s;
+    return s.substr(0, s.size() - last.len);
+}
+
 bool has_upper_or_non_ascii(std::string_view s) {
     for (char c : s) {
         if (static_cast<unsigned char>(c) >= 0x80 || (c >= 'A' && c <= 'Z')) return true;
@@ -169,7 +181,8 @@ std::optional<std::string> Verb::active(Active which) const {
         case Active::Imperative:
             if (no_imperative) return std::nullopt;
             if (imperative) return *imperative;
-            return std::string(stem());
+            // Only a stem cut from the lemma's final e can end in a pair.
+            return std::string(stem().size() < lemma.size() ? imperative_stem(stem()) : stem());
         case Active::PresentParticiple:
             if (present_participle) return *present_participle;
             return join(l, ends_in_e(l) ? "nde" : "ende");

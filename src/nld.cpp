@@ -148,6 +148,31 @@ bool unstressed_prefix(std::string_view lemma) {
     return false;
 }
 
+// "ge" before a stem. A stem that begins with e, i or u would run into the
+// e of ge- and be read as one vowel (ee, ei, eu): the diaeresis keeps them
+// apart (geëist, geïnformeerd, geüpload), except before ij and ui (geijkt,
+// geuit); a stem that begins with a letter and a hyphen takes "ge-"
+// (ge-e-maild).
+std::string with_ge(std::string_view stem) {
+    std::string out = "ge";
+    const char c = stem.empty() ? '\0' : stem[0];
+    const char next = stem.size() > 1 ? stem[1] : '\0';
+    if ((c == 'e' || c == 'i' || c == 'u') && next == '-') {
+        out += '-';
+    } else if (c == 'e') {
+        out += "\xC3\xAB";  // ë
+        stem.remove_prefix(1);
+    } else if (c == 'i' && next != 'j') {
+        out += "\xC3\xAF";  // ï
+        stem.remove_prefix(1);
+    } else if (c == 'u' && next != 'i') {
+        out += "\xC3\xBC";  // ü
+        stem.remove_prefix(1);
+    }
+    out += stem;
+    return out;
+}
+
 }  // namespace
 
 Cell opt(std::string_view cell) noexcept {
@@ -223,8 +248,8 @@ Table Table::build(const Verb& verb) {
         t.past_participle = std::string(*c);
     } else {
         std::string& pp = t.past_participle;
-        if (!unstressed_prefix(verb.lemma)) pp = "ge";
-        pp += verb.stem;
+        if (unstressed_prefix(verb.lemma)) pp = verb.stem;
+        else pp = with_ge(verb.stem);
         if (!utf8::ends_with(verb.stem, "t") && !utf8::ends_with(verb.stem, "d")) pp += verb.voiceless ? "t" : "d";
     }
     return t;

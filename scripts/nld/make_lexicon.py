@@ -39,6 +39,18 @@ taxiën	taxi	taxi,taxiet,taxiet,taxiën,taxiën,taxiën	taxiede	taxieden	getaxie
 kanoën	kano	kano,kanoot,kanoot,kanoën,kanoën,kanoën	kanode	kanoden	gekanood	kano	kanoënd
 echoën	echo	echo,echoot,echoot,echoën,echoën,echoën	echode	echoden	geëchood	echo	echoënd
 sms'en	sms	sms,sms't,sms't,sms'en,sms'en,sms'en	sms'te	sms'ten	ge-sms't	sms	sms'end
+appen	app	app,appt,appt,appen,appen,appen	appte	appten	geappt	app	append
+e-mailen	e-mail	e-mail,e-mailt,e-mailt,e-mailen,e-mailen,e-mailen	e-mailde	e-mailden	ge-e-maild	e-mail	e-mailend
+liken	like	like,liket,liket,liken,liken,liken	likete	liketen	geliket	like	likend
+skypen	skype	skype,skypet,skypet,skypen,skypen,skypen	skypete	skypeten	geskypet	skype	skypend
+racen	race	race,racet,racet,racen,racen,racen	racete	raceten	geracet	race	racend
+timen	time	time,timet,timet,timen,timen,timen	timede	timeden	getimed	time	timend
+updaten	update	update,updatet,updatet,updaten,updaten,updaten	updatete	updateten	geüpdatet	update	updatend
+deleten	delete	delete,deletet,deletet,deleten,deleten,deleten	deletete	deleteten	gedeletet	delete	deletend
+saven	save	save,savet,savet,saven,saven,saven	savede	saveden	gesaved	save	savend
+crashen	crash	crash,crasht,crasht,crashen,crashen,crashen	crashte	crashten	gecrasht	crash	crashend
+pushen	push	push,pusht,pusht,pushen,pushen,pushen	pushte	pushten	gepusht	push	pushend
+barbecueën	barbecue	barbecue,barbecuet,barbecuet,barbecueën,barbecueën,barbecueën	barbecuede	barbecueden	gebarbecued	barbecue	barbecueënd
 """
 
 # Strong and mixed verbs: lemma, past singular, past plural, participle and,
@@ -220,6 +232,12 @@ bezwijken bezweek bezweken bezweken
 vergelijken vergeleek vergeleken vergeleken
 verzinnen verzon verzonnen verzonnen
 schuilen school scholen gescholen
+kluiven kloof kloven gekloven
+snuiven snoof snoven gesnoven
+zinnen zon zonnen gezonnen
+wringen wrong wrongen gewrongen
+kijven keef keven gekeven
+slinken slonk slonken geslonken
 """
 
 # Weak verbs whose stem the spelling rules miss (an unstressed -er-
@@ -514,6 +532,72 @@ weerleggen
 voorspellen
 aanvaarden
 aanschouwen
+mislukken
+overstromen
+overlappen
+overhoren
+overbelasten
+onderscheppen
+betoveren betover
+vernederen verneder
+verouderen verouder
+hongeren honger
+huiveren huiver
+haperen haper
+koesteren koester
+toveren tover
+lasteren laster
+bladeren blader
+dobberen dobber
+denderen dender
+snateren snater
+stuiteren stuiter
+sputteren sputter
+splinteren splinter
+spetteren spetter
+woekeren woeker
+zeveren zever
+jammeren jammer
+voederen voeder
+verbitteren verbitter
+vermageren vermager
+verwateren verwater
+verpletteren verpletter
+versplinteren versplinter
+versnipperen versnipper
+verankeren veranker
+vertederen verteder
+verhelderen verhelder
+verdonkeren verdonker
+ontnuchteren ontnuchter
+roosteren rooster
+pleisteren pleister
+pantseren pantser
+schipperen schipper
+sudderen sudder
+mekkeren mekker
+kelderen kelder
+beluisteren beluister
+beschilderen beschilder
+klapperen klapper
+klateren klater
+knetteren knetter
+knisperen knisper
+knisteren knister
+louteren louter
+steigeren steiger
+toeteren toeter
+treiteren treiter
+zinderen zinder
+sabberen sabber
+blunderen blunder
+flipperen flipper
+pokeren poker
+peperen peper
+kieperen kieper
+puberen puber
+monsteren monster
+minderen minder
 """
 
 # Prefixed and particle verbs: "prefix|base" for an unstressed prefix (no
@@ -655,6 +739,54 @@ op+groeien
 voor+bereiden
 aan+hebben
 op+offeren
+be|stelen be|schieten be|kopen be|vangen be|komen be|raden be|zien be|schenken
+ge|dragen ge|denken her|denken her|vinden her|vallen her|beginnen
+ver|helpen ver|gelden ver|schieten ver|weven ver|stoten ver|gieten ver|slapen ver|schuilen ver|laden ver|meten
+ver|malen ver|stuiven
+ont|sluiten ont|spannen ont|duiken ont|laden ont|raden ont|schieten ont|vouwen
+door|zoeken onder|vangen vol|staan om|sluiten mis|staan mis|vallen
+samen+komen tegemoet+komen terecht+komen tekort+komen voort+komen neer+komen overeen+komen weg+komen los+komen
+weg+laten open+laten weg+vallen samen+vallen uiteen+vallen waar+nemen terug+nemen weer+geven les+geven
+toe+brengen samen+brengen onder+brengen in+brengen voort+brengen teweeg+brengen om+brengen aan+brengen
+samen+hangen rond+hangen terug+houden bezig+houden open+houden terug+zien op+zien
+in+lopen op+lopen hard+lopen leeg+lopen dood+lopen op+doen samen+trekken in+sluiten buiten+sluiten
+terug+slaan dood+slaan stuk+gaan vooraf+gaan omhoog+gaan omlaag+gaan vreemd+gaan om+kopen uit+lachen
+aan+bellen in+stappen uit+stappen over+stappen om+draaien toe+voegen op+wachten in+schakelen uit+schakelen
+op+laden uit+lenen terug+betalen om+kleden af+kijken uit+proberen bij+wonen op+sturen terug+sturen
+door+sturen weg+sturen op+vouwen aan+kondigen af+stoffen op+helderen om+toveren in+burgeren
+toe+komen toe+spreken op+duiken op+lezen goed+vinden uiteen+gaan gevangen+nemen vooruit+lopen vrij+laten
+uit+loggen in+loggen om+rekenen aan+leren af+leren af+bellen door+werken uit+schrijven uit+wijzen af+bouwen
+af+kopen aan+kopen uit+kopen om+ruilen in+ruilen uit+wisselen om+wisselen uit+zenden binnen+vallen door+verbinden
+door+bellen door+vertellen na+vertellen na+zeggen na+doen na+spelen mee+spelen af+spelen uit+spelen in+spelen
+op+spelen
+be|nemen ver|spelen ver|helen be|zinnen
+af+betalen af+dalen af+haken af+handelen af+lossen af+raden af+remmen af+spoelen af+stappen af+werken af+wisselen
+af+zetten af+zonderen aan+halen aan+klagen aan+richten aan+roepen aan+sporen aan+stellen aan+voelen aan+voeren
+aan+wakkeren aan+wennen aan+betalen uit+breiden uit+buiten uit+dagen uit+delen uit+doven uit+gummen uit+hollen
+uit+lokken uit+oefenen uit+roepen uit+schelden uit+varen mee+delen mee+helpen mee+krijgen mee+leven
+mee+luisteren mee+slepen mee+sturen mee+voelen bij+leggen bij+sturen bij+vullen bij+werken bij+brengen bij+zetten
+bij+leren
+in+bouwen in+checken in+delen in+dienen in+enten in+huren in+kleuren in+korten in+laden in+leiden in+lichten in+lossen
+in+perken in+plannen in+pluggen in+schatten in+smeren in+storten in+studeren in+tikken in+typen in+voegen in+werken
+in+willigen in+wisselen in+zamelen in+zoomen in+slikken in+haken in+lezen in+spreken in+springen in+zenden in+wonen
+in+vriezen
+op+biechten op+dagen op+delen op+dienen op+draaien op+drogen op+eisen op+fleuren op+frissen op+graven op+hogen
+op+hopen op+jagen op+klaren op+knappen op+kopen op+lossen op+luchten op+meten op+noemen op+pikken op+pompen op+rapen
+op+rollen op+splitsen op+sporen op+stapelen op+stappen op+starten op+sommen op+sparen op+tekenen op+tillen op+vatten
+op+vegen op+voeren op+vullen op+wekken op+zadelen op+schorten op+schudden op+waarderen op+raken op+krikken
+los+barsten los+binden los+breken los+draaien los+koppelen los+raken los+rukken los+scheuren
+neer+dalen neer+halen neer+knielen neer+storten neer+zakken neer+gooien neer+hurken
+samen+leven samen+wonen samen+stellen samen+voegen samen+persen samen+spannen samen+spelen samen+vloeien samen+roepen
+samen+zweren samen+lopen
+terug+blikken terug+draaien terug+dringen terug+duwen terug+gooien terug+kopen terug+leggen terug+reizen
+terug+schakelen terug+spoelen terug+treden terug+vliegen terug+vragen terug+zetten terug+verdienen terug+deinzen
+toe+dienen toe+juichen toe+kennen toe+lachen toe+leggen toe+roepen toe+stemmen toe+vertrouwen toe+wensen toe+dekken
+toe+spitsen toe+stromen
+vast+klampen vast+klemmen vast+plakken vast+zetten vast+pakken vast+raken vast+liggen
+weg+blazen weg+dragen weg+duwen weg+halen weg+jagen weg+leggen weg+maken weg+pakken weg+raken weg+ruimen weg+sluipen
+weg+spoelen weg+stoppen weg+trekken weg+vagen weg+vliegen weg+voeren weg+waaien weg+werken weg+werpen weg+zakken
+weg+zetten weg+denken weg+fietsen
+na+vullen
 """
 
 # Weak verbs that take ge- although they begin like an unstressed prefix.
@@ -665,7 +797,8 @@ ALWAYS_GE = {"bellen", "beuken", "beitsen", "beitelen", "betten", "geeuwen", "ge
              "heroriënteren", "herprogrammeren", "herpositioneren", "heractiveren", "herfinancieren", "hergroeperen", "verbaliseren"}
 
 # Stems of bound bases (no verbs on their own) under a particle.
-BOUND_STEMS = {"moedigen": "moedig"}
+BOUND_STEMS = {"moedigen": "moedig", "kondigen": "kondig", "helderen": "helder", "burgeren": "burger", "wakkeren": "wakker", "zonderen": "zonder",
+               "willigen": "willig", "zamelen": "zamel", "deinzen": "deins"}
 
 
 def rule_stem(lemma):
@@ -697,7 +830,10 @@ def voiceless(lemma):
 
 
 def ge(stem):
-    """ge- before a stem, with the diaeresis that keeps the syllables apart."""
+    """ge- before a stem, with the diaeresis that keeps the syllables apart
+    (the engine does the same)."""
+    if stem[0] in "eiu" and stem[1:2] == "-":
+        return "ge-" + stem
     if stem[0] == "e":
         return "geë" + stem[1:]
     if stem[0] == "i" and not stem.startswith("ij"):
@@ -748,7 +884,7 @@ def engine_forms(lemma):
     vl = voiceless(lemma)
     past = stem + ("te" if vl else "de")
     prefixed = any(lemma.startswith(p) and len(lemma) - len(p) > 3 for p in ("be", "ge", "her", "ont", "ver"))
-    pp = ("" if prefixed else "ge") + stem + ("" if stem[-1] in "td" else ("t" if vl else "d"))
+    pp = (stem if prefixed else ge(stem)) + ("" if stem[-1] in "td" else ("t" if vl else "d"))
     return {"stem": stem, "pres": present_row(lemma, stem), "sg": past, "pl": past + "n", "pp": pp, "imp": stem,
             "prp": lemma + "d"}
 
