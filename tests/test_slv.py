@@ -7,7 +7,7 @@ import threading
 import pytest
 
 import velnor
-from conftest import build_cpp_tool, needs
+from conftest import build_cpp_tool, needs, read_test_data
 
 pytestmark = needs("slv")
 
@@ -34,114 +34,7 @@ def data_lines(name):
 
 # verb, the nine present forms, imperative 2sg, l-participle m sg and f sg:
 # standard Slovenian forms.
-COMMON = """
-biti sem si je sva sta sta smo ste so bodi bil bila
-imeti imam imaš ima imava imata imata imamo imate imajo imej imel imela
-iti grem greš gre greva gresta gresta gremo greste grejo pojdi šel šla
-delati delam delaš dela delava delata delata delamo delate delajo delaj delal delala
-govoriti govorim govoriš govori govoriva govorita govorita govorimo govorite govorijo govori govoril govorila
-vedeti vem veš ve veva vesta vesta vemo veste vedo vedi vedel vedela
-dati dam daš da dava dasta dasta damo daste dajo daj dal dala
-priti pridem prideš pride prideva prideta prideta pridemo pridete pridejo pridi prišel prišla
-videti vidim vidiš vidi vidiva vidita vidita vidimo vidite vidijo vidi videl videla
-reči rečem rečeš reče rečeva rečeta rečeta rečemo rečete rečejo reci rekel rekla
-vzeti vzamem vzameš vzame vzameva vzameta vzameta vzamemo vzamete vzamejo vzemi vzel vzela
-misliti mislim misliš misli misliva mislita mislita mislimo mislite mislijo misli mislil mislila
-živeti živim živiš živi živiva živita živita živimo živite živijo živi živel živela
-narediti naredim narediš naredi narediva naredita naredita naredimo naredite naredijo naredi naredil naredila
-pisati pišem pišeš piše piševa pišeta pišeta pišemo pišete pišejo piši pisal pisala
-brati berem bereš bere bereva bereta bereta beremo berete berejo beri bral brala
-jesti jem ješ je jeva jesta jesta jemo jeste jedo jej jedel jedla
-piti pijem piješ pije pijeva pijeta pijeta pijemo pijete pijejo pij pil pila
-spati spim spiš spi spiva spita spita spimo spite spijo spi spal spala
-stati stojim stojiš stoji stojiva stojita stojita stojimo stojite stojijo stoj stal stala
-delovati delujem deluješ deluje delujeva delujeta delujeta delujemo delujete delujejo deluj deloval delovala
-povedati povem poveš pove poveva povesta povesta povemo poveste povejo povej povedal povedala
-vprašati vprašam vprašaš vpraša vprašava vprašata vprašata vprašamo vprašate vprašajo vprašaj vprašal vprašala
-gledati gledam gledaš gleda gledava gledata gledata gledamo gledate gledajo glej gledal gledala
-poslušati poslušam poslušaš posluša poslušava poslušata poslušata poslušamo poslušate poslušajo poslušaj poslušal poslušala
-čakati čakam čakaš čaka čakava čakata čakata čakamo čakate čakajo čakaj čakal čakala
-igrati igram igraš igra igrava igrata igrata igramo igrate igrajo igraj igral igrala
-znati znam znaš zna znava znata znata znamo znate znajo znaj znal znala
-poznati poznam poznaš pozna poznava poznata poznata poznamo poznate poznajo poznaj poznal poznala
-želeti želim želiš želi želiva želita želita želimo želite želijo želi želel želela
-ljubiti ljubim ljubiš ljubi ljubiva ljubita ljubita ljubimo ljubite ljubijo ljubi ljubil ljubila
-kupiti kupim kupiš kupi kupiva kupita kupita kupimo kupite kupijo kupi kupil kupila
-kupovati kupujem kupuješ kupuje kupujeva kupujeta kupujeta kupujemo kupujete kupujejo kupuj kupoval kupovala
-prodati prodam prodaš proda prodava prodasta prodasta prodamo prodaste prodajo prodaj prodal prodala
-dobiti dobim dobiš dobi dobiva dobita dobita dobimo dobite dobijo dobi dobil dobila
-nesti nesem neseš nese neseva neseta neseta nesemo nesete nesejo nesi nesel nesla
-vesti vedem vedeš vede vedeva vedeta vedeta vedemo vedete vedejo vedi vedel vedla
-pasti padem padeš pade padeva padeta padeta pademo padete padejo padi padel padla
-sesti sedem sedeš sede sedeva sedeta sedeta sedemo sedete sedejo sedi sedel sedla
-rasti rastem rasteš raste rasteva rasteta rasteta rastemo rastete rastejo rasti rasel rasla
-oditi odidem odideš odide odideva odideta odideta odidemo odidete odidejo odidi odšel odšla
-najti najdem najdeš najde najdeva najdeta najdeta najdemo najdete najdejo najdi našel našla
-teči tečem tečeš teče tečeva tečeta tečeta tečemo tečete tečejo teci tekel tekla
-peči pečem pečeš peče pečeva pečeta pečeta pečemo pečete pečejo peci pekel pekla
-vleči vlečem vlečeš vleče vlečeva vlečeta vlečeta vlečemo vlečete vlečejo vleci vlekel vlekla
-obleči oblečem oblečeš obleče oblečeva oblečeta oblečeta oblečemo oblečete oblečejo obleci oblekel oblekla
-leči ležem ležeš leže leževa ležeta ležeta ležemo ležete ležejo lezi legel legla
-vreči vržem vržeš vrže vrževa vržeta vržeta vržemo vržete vržejo vrzi vrgel vrgla
-začeti začnem začneš začne začneva začneta začneta začnemo začnete začnejo začni začel začela
-odpreti odprem odpreš odpre odpreva odpreta odpreta odpremo odprete odprejo odpri odprl odprla
-zapreti zaprem zapreš zapre zapreva zapreta zapreta zapremo zaprete zaprejo zapri zaprl zaprla
-umreti umrjem umrješ umrje umrjeva umrjeta umrjeta umrjemo umrjete umrjejo umri umrl umrla
-razumeti razumem razumeš razume razumeva razumeta razumeta razumemo razumete razumejo razumi razumel razumela
-sedeti sedim sediš sedi sediva sedita sedita sedimo sedite sedijo sedi sedel sedela
-ležati ležim ležiš leži leživa ležita ležita ležimo ležite ležijo leži ležal ležala
-držati držim držiš drži drživa držita držita držimo držite držijo drži držal držala
-bežati bežim bežiš beži beživa bežita bežita bežimo bežite bežijo beži bežal bežala
-molčati molčim molčiš molči molčiva molčita molčita molčimo molčite molčijo molči molčal molčala
-kričati kričim kričiš kriči kričiva kričita kričita kričimo kričite kričijo kriči kričal kričala
-bati bojim bojiš boji bojiva bojita bojita bojimo bojite bojijo boj bal bala
-potovati potujem potuješ potuje potujeva potujeta potujeta potujemo potujete potujejo potuj potoval potovala
-pomagati pomagam pomagaš pomaga pomagava pomagata pomagata pomagamo pomagate pomagajo pomagaj pomagal pomagala
-plesati plešem plešeš pleše pleševa plešeta plešeta plešemo plešete plešejo pleši plesal plesala
-kazati kažem kažeš kaže kaževa kažeta kažeta kažemo kažete kažejo kaži kazal kazala
-klicati kličem kličeš kliče kličeva kličeta kličeta kličemo kličete kličejo kliči klical klicala
-iskati iščem iščeš išče iščeva iščeta iščeta iščemo iščete iščejo išči iskal iskala
-prati perem pereš pere pereva pereta pereta peremo perete perejo peri pral prala
-gnati ženem ženeš žene ženeva ženeta ženeta ženemo ženete ženejo ženi gnal gnala
-poslati pošljem pošlješ pošlje pošljeva pošljeta pošljeta pošljemo pošljete pošljejo pošlji poslal poslala
-sprejeti sprejmem sprejmeš sprejme sprejmeva sprejmeta sprejmeta sprejmemo sprejmete sprejmejo sprejmi sprejel sprejela
-smejati smejem smeješ smeje smejeva smejeta smejeta smejemo smejete smejejo smej smejal smejala
-vstati vstanem vstaneš vstane vstaneva vstaneta vstaneta vstanemo vstanete vstanejo vstani vstal vstala
-ostati ostanem ostaneš ostane ostaneva ostaneta ostaneta ostanemo ostanete ostanejo ostani ostal ostala
-postati postanem postaneš postane postaneva postaneta postaneta postanemo postanete postanejo postani postal postala
-umiti umijem umiješ umije umijeva umijeta umijeta umijemo umijete umijejo umij umil umila
-ubiti ubijem ubiješ ubije ubijeva ubijeta ubijeta ubijemo ubijete ubijejo ubij ubil ubila
-čuti čujem čuješ čuje čujeva čujeta čujeta čujemo čujete čujejo čuj čul čula
-prinesti prinesem prineseš prinese prineseva prineseta prineseta prinesemo prinesete prinesejo prinesi prinesel prinesla
-peljati peljem pelješ pelje peljeva peljeta peljeta peljemo peljete peljejo pelji peljal peljala
-gristi grizem grizeš grize grizeva grizeta grizeta grizemo grizete grizejo grizi grizel grizla
-krasti kradem kradeš krade kradeva kradeta kradeta krademo kradete kradejo kradi kradel kradla
-pojesti pojem poješ poje pojeva pojesta pojesta pojemo pojeste pojedo pojej pojedel pojedla
-dodati dodam dodaš doda dodava dodasta dodasta dodamo dodaste dodajo dodaj dodal dodala
-izdati izdam izdaš izda izdava izdasta izdasta izdamo izdaste izdajo izdaj izdal izdala
-vrniti vrnem vrneš vrne vrneva vrneta vrneta vrnemo vrnete vrnejo vrni vrnil vrnila
-dvigniti dvignem dvigneš dvigne dvigneva dvigneta dvigneta dvignemo dvignete dvignejo dvigni dvignil dvignila
-izginiti izginem izgineš izgine izgineva izgineta izgineta izginemo izginete izginejo izgini izginil izginila
-miniti minem mineš mine mineva mineta mineta minemo minete minejo mini minil minila
-skleniti sklenem skleneš sklene skleneva skleneta skleneta sklenemo sklenete sklenejo skleni sklenil sklenila
-premakniti premaknem premakneš premakne premakneva premakneta premakneta premaknemo premaknete premaknejo premakni premaknil premaknila
-zahtevati zahtevam zahtevaš zahteva zahtevava zahtevata zahtevata zahtevamo zahtevate zahtevajo zahtevaj zahteval zahtevala
-verjeti verjamem verjameš verjame verjameva verjameta verjameta verjamemo verjamete verjamejo verjemi verjel verjela
-hoditi hodim hodiš hodi hodiva hodita hodita hodimo hodite hodijo hodi hodil hodila
-voziti vozim voziš vozi voziva vozita vozita vozimo vozite vozijo vozi vozil vozila
-nositi nosim nosiš nosi nosiva nosita nosita nosimo nosite nosijo nosi nosil nosila
-učiti učim učiš uči učiva učita učita učimo učite učijo uči učil učila
-prositi prosim prosiš prosi prosiva prosita prosita prosimo prosite prosijo prosi prosil prosila
-leteti letim letiš leti letiva letita letita letimo letite letijo leti letel letela
-sanjati sanjam sanjaš sanja sanjava sanjata sanjata sanjamo sanjate sanjajo sanjaj sanjal sanjala
-kuhati kuham kuhaš kuha kuhava kuhata kuhata kuhamo kuhate kuhajo kuhaj kuhal kuhala
-nadaljevati nadaljujem nadaljuješ nadaljuje nadaljujeva nadaljujeta nadaljujeta nadaljujemo nadaljujete nadaljujejo nadaljuj nadaljeval nadaljevala
-spraševati sprašujem sprašuješ sprašuje sprašujeva sprašujeta sprašujeta sprašujemo sprašujete sprašujejo sprašuj spraševal spraševala
-napisati napišem napišeš napiše napiševa napišeta napišeta napišemo napišete napišejo napiši napisal napisala
-pokazati pokažem pokažeš pokaže pokaževa pokažeta pokažeta pokažemo pokažete pokažejo pokaži pokazal pokazala
-zbrati zberem zbereš zbere zbereva zbereta zbereta zberemo zberete zberejo zberi zbral zbrala
-uiti uidem uideš uide uideva uideta uideta uidemo uidete uidejo uidi ušel ušla
-"""
+COMMON = read_test_data("slv_common.txt")
 COMMON_ROWS = [line.split() for line in COMMON.strip().splitlines()]
 
 
