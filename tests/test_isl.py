@@ -541,3 +541,36 @@ def test_row_reading(isl_tool):
     assert rua[3] == "R,R,R,R,R,R" and xrua[0] == "[x]" and xrua[5] == "xR"
     # "1\r" at the end of the text is not "1": the row also matches longer words
     assert sia[5] == "S" and xsia[5] == "xS"
+
+
+# Common verbs that the -aði rules get wrong, or that end in another lemma of a different class.
+MISSED = [
+    # lemma, present 1sg/3sg/1pl, past 1sg/1pl, past subjunctive 1sg, supine, imperative
+    ("höggva", "hegg heggur höggvum", "hjó hjuggum", "hjyggi", "höggvið", "högg"),
+    ("sleppa", "slepp sleppur sleppum", "slapp sluppum", "slyppi", "sloppið", "slepp"),
+    ("míga", "míg mígur mígum", "meig migum", "migi", "migið", "míg"),
+    ("tyggja", "tygg tyggur tyggjum", "tuggði tuggðum", "tyggði", "tuggið", "tygg"),
+    ("skíra", "skíri skírir skírum", "skírði skírðum", "skírði", "skírt", "skír"),
+    ("skrýða", "skrýði skrýðir skrýðum", "skrýddi skrýddum", "skrýddi", "skrýtt", "skrýð"),
+    ("flækja", "flæki flækir flækjum", "flækti flæktum", "flækti", "flækt", "flæk"),
+    ("æpa", "æpi æpir æpum", "æpti æptum", "æpti", "æpt", "æp"),
+    ("spýta", "spýti spýtir spýtum", "spýtti spýttum", "spýtti", "spýtt", "spýt"),
+    ("vígja", "vígi vígir vígjum", "vígði vígðum", "vígði", "vígt", "víg"),
+    ("hlíta", "hlíti hlítir hlítum", "hlítti hlíttum", "hlítti", "hlítt", "hlít"),
+    ("grenna", "grenni grennir grennum", "grennti grenntum", "grennti", "grennt", "grenn"),
+    ("umkringja", "umkringi umkringir umkringjum", "umkringdi umkringdum", "umkringdi", "umkringt",
+     "umkring"),
+    ("flétta", "flétta fléttar fléttum", "fléttaði fléttuðum", "fléttaði", "fléttað", "flétta"),
+    ("endurflétta", "endurflétta endurfléttar endurfléttum", "endurfléttaði endurfléttuðum",
+     "endurfléttaði", "endurfléttað", "endurflétta"),
+]
+
+
+@pytest.mark.parametrize("lemma, present, past, subj_past, supine, imp", MISSED, ids=[m[0] for m in MISSED])
+def test_verbs_outside_the_rules(lemma, present, past, subj_past, supine, imp):
+    r = conj(lemma)
+    assert [r.present[0], r.present[2], r.present[3]] == present.split()
+    assert [r.past[0], r.past[3]] == past.split()
+    assert r.subjunctive_past[0] == subj_past
+    assert r.supine == supine
+    assert r.imperative[0] == imp
