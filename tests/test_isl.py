@@ -574,6 +574,7 @@ MISSED = [
     ("pína", "píni pínir pínum", "píndi píndum", "píndi", "pínt", "pín"),
     ("einblína", "einblíni einblínir einblínum", "einblíndi einblíndum", "einblíndi", "einblínt", "einblín"),
     ("lafa", "lafi lafir löfum", "lafði löfðum", "lafði", "lafað", "laf"),
+    ("slúta", "slúti slútir slútum", "slútti slúttum", "slútti", "slútt", "slút"),
     ("endurflétta", "endurflétta endurfléttar endurfléttum", "endurfléttaði endurfléttuðum",
      "endurfléttaði", "endurfléttað", "endurflétta"),
 ]
