@@ -326,9 +326,12 @@ std::string Verb::subjunctive(int person, int number) const {
         }
         case Class::ABare: return cat(diphthongize_before(s, "e"), "e");
         case Class::IEsc: {
-            // After a vowel the glide takes the place of the e: locuiască.
-            bool glide = !s.empty() && contains(GLIDE_VOWELS, utf8::last(s));
-            return cat(s, glide ? "iască"sv : "ească"sv);
+            // After a vowel the glide takes the place of the e: locuiască;
+            // after i the i itself is the glide: pustiască, priască.
+            if (s.empty()) return cat(s, "ească");
+            char32_t last = utf8::last(s);
+            if (last == U'i') return cat(s, "ască");
+            return cat(s, contains(GLIDE_VOWELS, last) ? "iască"sv : "ească"sv);
         }
         case Class::IhAsc: return cat(s, "ască");
         default: return cat(diphthongize_before(s, "ă"), "ă");

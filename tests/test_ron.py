@@ -104,7 +104,7 @@ aduce: aduc aduci aduce aducem aduceți aduc | aducă | adu | adus | aducând | 
 scrie: scriu scrii scrie scriem scrieți scriu | scrie | scrie | scris | scriind | scriam | scrisei scrise scriserăm | scrisesem
 crede: cred crezi crede credem credeți cred | creadă | crede | crezut | crezând | credeam | crezui crezu crezurăm | crezusem
 cere: cer ceri cere cerem cereți cer | ceară | cere | cerut | cerând | ceream | cerui ceru cerurăm | cerusem
-trece: trec treci trece trecem treceți trec | treacă | * | trecut | trecând | treceam | trecui trecu trecurăm | trecusem
+trece: trec treci trece trecem treceți trec | treacă | treci | trecut | trecând | treceam | trecui trecu trecurăm | trecusem
 merge: merg mergi merge mergem mergeți merg | meargă | mergi | mers | mergând | mergeam | mersei merse merserăm | mersesem
 rămâne: rămân rămâi rămâne rămânem rămâneți rămân | rămână | rămâi | rămas | rămânând | rămâneam | rămăsei rămase rămaserăm | rămăsesem
 cunoaște: cunosc cunoști cunoaște cunoaștem cunoașteți cunosc | cunoască | cunoaște | cunoscut | cunoscând | cunoșteam | cunoscui cunoscu cunoscurăm | cunoscusem
@@ -120,9 +120,9 @@ prinde: prind prinzi prinde prindem prindeți prind | prindă | prinde | prins |
 deschide: deschid deschizi deschide deschidem deschideți deschid | deschidă | deschide | deschis | deschizând | deschideam | deschisei deschise deschiserăm | deschisesem
 închide: închid închizi închide închidem închideți închid | închidă | închide | închis | închizând | închideam | închisei închise închiserăm | închisesem
 răspunde: răspund răspunzi răspunde răspundem răspundeți răspund | răspundă | răspunde | răspuns | răspunzând | răspundeam | răspunsei răspunse răspunserăm | răspunsesem
-râde: râd râzi râde râdem râdeți râd | râdă | * | râs | râzând | râdeam | râsei râse râserăm | râsesem
+râde: râd râzi râde râdem râdeți râd | râdă | râzi | râs | râzând | râdeam | râsei râse râserăm | râsesem
 ajunge: ajung ajungi ajunge ajungem ajungeți ajung | ajungă | * | ajuns | ajungând | ajungeam | ajunsei ajunse ajunserăm | ajunsesem
-plânge: plâng plângi plânge plângem plângeți plâng | plângă | * | plâns | plângând | plângeam | plânsei plânse plânserăm | plânsesem
+plânge: plâng plângi plânge plângem plângeți plâng | plângă | plângi | plâns | plângând | plângeam | plânsei plânse plânserăm | plânsesem
 alege: aleg alegi alege alegem alegeți aleg | aleagă | alege | ales | alegând | alegeam | alesei alese aleserăm | alesesem
 înțelege: înțeleg înțelegi înțelege înțelegem înțelegeți înțeleg | înțeleagă | înțelege | înțeles | înțelegând | înțelegeam | înțelesei înțelese înțeleserăm | înțelesesem
 trage: trag tragi trage tragem trageți trag | tragă | trage | tras | trăgând | trăgeam | trăsei trase traserăm | trăsesem
@@ -321,7 +321,10 @@ def test_diphthong_before_e(verb, slot, form):
     ("locui", ["locuiesc", "locuiești", "locuiește", "locuim", "locuiți", "locuiesc"], "locuiască"),
     ("trăi", ["trăiesc", "trăiești", "trăiește", "trăim", "trăiți", "trăiesc"], "trăiască"),
     ("înnoi", ["înnoiesc", "înnoiești", "înnoiește", "înnoim", "înnoiți", "înnoiesc"], "înnoiască"),
-    ("pustii", ["pustiesc", "pustiești", "pustiește", "pustiim", "pustiiți", "pustiesc"], "pustiească"),
+    # after a stem-final i the i itself is the glide
+    ("pustii", ["pustiesc", "pustiești", "pustiește", "pustiim", "pustiiți", "pustiesc"], "pustiască"),
+    ("sfii", ["sfiesc", "sfiești", "sfiește", "sfiim", "sfiiți", "sfiesc"], "sfiască"),
+    ("înmii", ["înmiesc", "înmiești", "înmiește", "înmiim", "înmiiți", "înmiesc"], "înmiască"),
 ])
 def test_esc_after_a_vowel(verb, present, subjunctive):
     t = conj(verb)
@@ -333,6 +336,10 @@ def test_esc_after_a_vowel(verb, present, subjunctive):
 @pytest.mark.parametrize("verb,imperative", [
     ("dormi", "dormi"), ("fugi", "fugi"), ("merge", "mergi"), ("ieși", "ieși"), ("veni", "vino"),
     ("tăcea", "taci"), ("face", "fă"), ("duce", "du"), ("zice", "zi"),
+    ("trece", "treci"), ("râde", "râzi"), ("plânge", "plângi"), ("interveni", "intervino"),
+    # the short imperative carries over to the compounds of duce, face and zice
+    ("produce", "produ"), ("reduce", "redu"), ("reproduce", "reprodu"), ("preface", "prefă"),
+    ("interzice", "interzi"), ("contrazice", "contrazi"),
 ])
 def test_intransitive_imperatives(verb, imperative):
     t = conj(verb)
@@ -603,3 +610,59 @@ def test_result_class():
     with pytest.raises(AttributeError):
         t.present = []
     assert type(t) is cls
+
+
+# ---- verbs whose class defaults were wrong (regressions found by review) ----
+
+@pytest.mark.parametrize("verb,present,sbjv3,ptcp", [
+    ("pogorî", ["pogor", "pogori", "pogoară", "pogorâm", "pogorâți", "pogoară"], "pogoare", "pogorât"),
+    ("adia", ["adii", "adii", "adie", "adiem", "adiați", "adie"], "adie", "adiat"),
+    ("complăcea", ["complac", "complaci", "complace", "complăcem", "complăceți", "complac"], "complacă", "complăcut"),
+    ("conclude", ["conclud", "concluzi", "conclude", "concludem", "concludeți", "conclud"], "concludă", "conclus"),
+    ("remite", ["remit", "remiți", "remite", "remitem", "remiteți", "remit"], "remită", "remis"),
+    ("străpunge", ["străpung", "străpungi", "străpunge", "străpungem", "străpungeți", "străpung"], "străpungă",
+     "străpuns"),
+    ("descoase", ["descos", "descoși", "descoase", "descoasem", "descoaseți", "descos"], "descoasă", "descusut"),
+    ("proscrie", ["proscriu", "proscrii", "proscrie", "proscriem", "proscrieți", "proscriu"], "proscrie", "proscris"),
+    ("reieși", ["reies", "reieși", "reiese", "reieșim", "reieșiți", "reies"], "reiasă", "reieșit"),
+    ("surveni", ["survin", "survii", "survine", "survenim", "surveniți", "survin"], "survină", "survenit"),
+    ("referi", ["refer", "referi", "referă", "referim", "referiți", "referă"], "refere", "referit"),
+    ("diferi", ["difer", "diferi", "diferă", "diferim", "diferiți", "diferă"], "difere", "diferit"),
+    ("amenința", ["ameninț", "ameninți", "amenință", "amenințăm", "amenințați", "amenință"], "amenințe",
+     "amenințat"),
+    ("ordona", ["ordon", "ordoni", "ordonă", "ordonăm", "ordonați", "ordonă"], "ordone", "ordonat"),
+    ("freca", ["frec", "freci", "freacă", "frecăm", "frecați", "freacă"], "frece", "frecat"),
+    ("rezema", ["reazem", "rezemi", "reazemă", "rezemăm", "rezemați", "reazemă"], "reazeme", "rezemat"),
+    ("deșerta", ["deșert", "deșerți", "deșartă", "deșertăm", "deșertați", "deșartă"], "deșerte", "deșertat"),
+    ("încălca", ["încalc", "încalci", "încalcă", "încălcăm", "încălcați", "încalcă"], "încalce", "încălcat"),
+    ("înconjura", ["înconjor", "înconjori", "înconjoară", "înconjurăm", "înconjurați", "înconjoară"], "înconjoare",
+     "înconjurat"),
+    ("isca", ["isc", "iști", "iscă", "iscăm", "iscați", "iscă"], "iște", "iscat"),
+    ("multiplica", ["multiplic", "multiplici", "multiplică", "multiplicăm", "multiplicați", "multiplică"],
+     "multiplice", "multiplicat"),
+    ("strănuta", ["strănut", "strănuți", "strănută", "strănutăm", "strănutați", "strănută"], "strănute",
+     "strănutat"),
+    ("învârti", ["învârt", "învârți", "învârte", "învârtim", "învârtiți", "învârt"], "învârtă", "învârtit"),
+    ("înghesui", ["înghesui", "înghesui", "înghesuie", "înghesuim", "înghesuiți", "înghesuie"], "înghesuie",
+     "înghesuit"),
+    ("despuia", ["despoi", "despoi", "despoaie", "despuiem", "despuiați", "despoaie"], "despoaie", "despuiat"),
+    ("deznoda", ["deznod", "deznozi", "deznoadă", "deznodăm", "deznodați", "deznoadă"], "deznoade", "deznodat"),
+    ("amirosi", ["amiros", "amiroși", "amiroase", "amirosim", "amirosiți", "amiros"], "amiroasă", "amirosit"),
+    ("ascuți", ["ascut", "ascuți", "ascute", "ascuțim", "ascuțiți", "ascut"], "ascută", "ascuțit"),
+    ("văita", ["vait", "vaiți", "vaită", "văităm", "văitați", "vaită"], "vaite", "văitat"),
+    ("îngroșa", ["îngroș", "îngroși", "îngroașă", "îngroșăm", "îngroșați", "îngroașă"], "îngroașe", "îngroșat"),
+    ("scărpina", ["scarpin", "scarpini", "scarpină", "scărpinăm", "scărpinați", "scarpină"], "scarpine",
+     "scărpinat"),
+    ("sfârâi", ["sfârâi", "sfârâi", "sfârâie", "sfârâim", "sfârâiți", "sfârâie"], "sfârâie", "sfârâit"),
+    # first-conjugation verbs whose -ea ending hides an a-stem
+    ("delinea", ["delineez", "delineezi", "delineează", "delineăm", "delineați", "delineează"], "delineeze",
+     "delineat"),
+    ("priveghea", ["priveghez", "priveghezi", "priveghează", "priveghem", "privegheați", "priveghează"],
+     "privegheze", "privegheat"),
+])
+def test_reviewed_verbs(verb, present, sbjv3, ptcp):
+    t = conj(verb)
+    assert t.present == present
+    assert t.subjunctive[2] == t.subjunctive[5] == sbjv3
+    assert t.participle == ptcp
+    assert t.perfect_compus[0] == "am " + ptcp

@@ -1,0 +1,304 @@
+#include "fin.hpp"
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::fin {
+namespace {
+
+using RowMap = ViewMap<Row>;
+
+// Parsed once: the key is a view into the built-in text, the cells are
+// copies. A later row with the same lemma replaces an earlier one.
+const RowMap& rows() {
+    static const RowMap map = [] {
+        RowMap m;
+        m.reserve(1024);
+        for (std::string_view line : lex::Lines(data::fin)) {
+            auto c = lex::split<CellCount + 1>(line);
+            Row row;
+            for (int i = 0; i < CellCount; ++i) {
+                std::string_view piece = c[static_cast<std::size_t>(i) + 1];
+                if (!piece.empty() && piece != "-") row.cells[static_cast<std::size_t>(i)] = std::string(piece);
+            }
+            m.insert_or_assign(c[0], std::move(row));
+        }
+        return m;
+    }();
+    return map;
+}
+
+bool ends_with(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
+
+std::string join(std::string_view stem, std::string_view ending) {
+    std::string out;
+    out.reserve(stem.size() + ending.size());
+    out.append(stem);
+    out.append(ending);
+    return out;
+}
+
+// The text without one final `suffix`, when it ends in it.
+std::string_view strip(std::string_view s, std::string_view suffix) {
+    return ends_with(s, suffix) ? s.substr(0, s.size() - suffix.size()) : s;
+}
+
+std::string_view minus_last(std::string_view s) { return utf8::drop_last_chars(s, 1); }
+
+// Whether the text has at least two characters and its last two are equal.
+bool double_end(std::string_view s) {
+    if (utf8::length(s) < 2) return false;
+    std::string_view two = utf8::last_chars(s, 2);
+    return utf8::first(two) == utf8::last(two);
+}
+
+int slot(Person person, bool plural) { return static_cast<int>(person) + (plural ? 3 : 0); }
+
+}  // namespace
+
+const Row* find_row(std::string_view lemma) {
+    const RowMap& m = rows();
+    auto it = m.find(lemma);
+    return it == m.end() ? nullptr : &it->second;
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string lowered = unicode::to_lower(text);
+    std::string_view word = unicode::trim(lowered);
+    if (word.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(word)) {
+        if (unicode::is_white_space(c)) return fail(Error{});
+        if (c != U'-' && !unicode::is_alphabetic(c)) return fail(Error{});
+    }
+    Verb verb;
+    verb.lemma = std::string(word);
+    if (const Row* row = find_row(verb.lemma)) verb.cells = row->cells;
+    return verb;
+}
+
+// Back or front: a -nut/-nyt participle cell decides first, then the last
+// harmonic vowel of the lemma; neutral words take the front form.
+std::string Verb::h(std::string_view back, std::string_view front) const {
+    if (const auto& n = cell(Nut); n && n->size() >= 2) {
+        if (ends_with(*n, "yt")) return std::string(front);
+        if (ends_with(*n, "ut")) return std::string(back);
+    }
+    std::string_view s = lemma;
+    std::size_t end = s.size();
+    while (end > 0) {
+        utf8::Decoded d = utf8::decode_last(s, end);
+        end -= d.len;
+        switch (d.cp) {
+        case U'a': case U'o': case U'u': return std::string(back);
+        case U'y': case U'ä': case U'ö': return std::string(front);
+        default: break;
+        }
+    }
+    return std::string(front);
+}
+
+std::string Verb::nut() const {
+    if (const auto& n = cell(Nut)) return *n;
+    return join(minus_last(lemma), h("nut", "nyt"));
+}
+
+std::string Verb::weak() const {
+    if (const auto& p = cell(P1sg)) return std::string(strip(*p, "n"));
+    return std::string(minus_last(lemma));
+}
+
+std::string Verb::lengthened() const {
+    std::string_view stem = minus_last(lemma);
+    if (stem.empty()) return "a";
+    return join(stem, utf8::last_chars(stem, 1));
+}
+
+std::string Verb::strong() const {
+    if (const auto& p = cell(P3pl)) {
+        if (p->size() >= 3 && ends_with(*p, "vat")) return p->substr(0, p->size() - 3);
+        if (p->size() >= 4 && ends_with(*p, "vät")) return p->substr(0, p->size() - 4);
+        return *p;
+    }
+    return std::string(minus_last(active(Mood::Present, Person::Third, false)));
+}
+
+std::string Verb::past_stem() const {
+    if (const auto& p = cell(Pst1sg)) return std::string(strip(*p, "n"));
+    return join(minus_last(lemma), "i");
+}
+
+std::string Verb::conditional_stem() const {
+    if (const auto& c = cell(Cond3sg)) return *c;
+    std::string s = strong();
+    if (ends_with(s, "uo")) s.replace(s.size() - 2, 2, "o");
+    if (ends_with(s, "yö")) s.replace(s.size() - 3, 3, "ö");
+    if (ends_with(s, "ie")) s.replace(s.size() - 2, 2, "e");
+    char32_t last = utf8::last(s);
+    if (last == U'e' || last == U'i' || double_end(s)) s = std::string(minus_last(s));
+    s += "isi";
+    return s;
+}
+
+std::string Verb::potential_stem() const {
+    if (const auto& p = cell(Pot3sg)) return std::string(strip(*p, "e"));
+    return join(utf8::drop_last_chars(nut(), 2), "e");
+}
+
+// With a potential cell, the harmony follows the stem's own last harmonic
+// vowel (a stem without one takes the front ending), unless the participle
+// cell settles it.
+std::string Verb::potential_3pl_ending() const {
+    if (!cell(Pot3sg)) return h("vat", "vät");
+    std::string q = potential_stem();
+    std::string_view s = q;
+    std::size_t end = s.size();
+    while (end > 0) {
+        utf8::Decoded d = utf8::decode_last(s, end);
+        end -= d.len;
+        bool back = d.cp == U'a' || d.cp == U'o' || d.cp == U'u';
+        bool front = d.cp == U'y' || d.cp == U'ä' || d.cp == U'ö';
+        if (!back && !front) continue;
+        if (const auto& n = cell(Nut); n && n->size() >= 2) {
+            if (ends_with(*n, "yt")) return "vät";
+            if (ends_with(*n, "ut")) return "vat";
+        }
+        return back ? "vat" : "vät";
+    }
+    return "vät";
+}
+
+std::string Verb::active(Mood mood, Person person, bool plural) const {
+    static constexpr std::string_view ENDINGS[6] = {"n", "t", "", "mme", "tte", ""};
+    const int i = slot(person, plural);
+    switch (mood) {
+    case Mood::Present:
+        if (i == 2) {
+            if (const auto& p = cell(P3sg)) return *p;
+            return lengthened();
+        }
+        if (i == 5) return join(strong(), h("vat", "vät"));
+        return join(weak(), ENDINGS[i]);
+    case Mood::Past: {
+        if (i == 2 || i == 5) {
+            std::string t = cell(Pst3sg) ? *cell(Pst3sg) : past_stem();
+            return i == 2 ? t : join(t, h("vat", "vät"));
+        }
+        return join(past_stem(), ENDINGS[i]);
+    }
+    case Mood::Conditional: {
+        std::string c = conditional_stem();
+        return i == 5 ? join(c, h("vat", "vät")) : join(c, ENDINGS[i]);
+    }
+    case Mood::Potential: {
+        std::string q = potential_stem();
+        if (i == 2) return join(q, "e");
+        if (i == 5) return join(q, potential_3pl_ending());
+        return join(q, ENDINGS[i]);
+    }
+    }
+    return {};
+}
+
+std::string Verb::pass_pst() const {
+    if (const auto& p = cell(PassPst)) return *p;
+    return join(minus_last(lemma), "ttiin");
+}
+
+std::string Verb::pass_base() const {
+    std::string p = pass_pst();
+    if (p.size() >= 3 && ends_with(p, "iin")) p.resize(p.size() - 3);
+    return p;
+}
+
+std::string Verb::passive(Mood mood) const {
+    switch (mood) {
+    case Mood::Present:
+        if (const auto& p = cell(PassPrs)) return *p;
+        return join(minus_last(lemma), h("taan", "tään"));
+    case Mood::Past: return pass_pst();
+    case Mood::Conditional: return join(pass_base(), h("aisiin", "äisiin"));
+    case Mood::Potential: return join(pass_base(), h("aneen", "äneen"));
+    }
+    return {};
+}
+
+std::string Verb::participle(bool past, bool passive) const {
+    if (!past && passive) return join(pass_base(), h("ava", "ävä"));
+    if (!past) {
+        // A 3pl stem shorter than the weak stem is suppletive ("olla": ovat
+        // beside ole-); the participle then rests on the weak stem (oleva).
+        std::string s = strong(), w = weak();
+        if (utf8::length(s) < utf8::length(w)) s = std::move(w);
+        return join(s, h("va", "vä"));
+    }
+    return passive ? join(pass_base(), h("u", "y")) : nut();
+}
+
+std::optional<std::string> Verb::imperative(Person person, bool plural) const {
+    if (person == Person::Second && !plural) {
+        if (const auto& p = cell(Imp2sg)) return *p;
+        return weak();
+    }
+    if (person == Person::First && !plural) return std::nullopt;
+    std::string k;
+    if (const auto& p = cell(Imp2pl)) {
+        if (p->size() >= 3 && ends_with(*p, "kaa")) k = p->substr(0, p->size() - 3);
+        else if (p->size() >= 5 && ends_with(*p, "kää")) k = p->substr(0, p->size() - 5);
+        else k = *p;
+    } else {
+        std::string n = nut();
+        std::string_view stem = utf8::drop_last_chars(n, 2);
+        if (ends_with(stem, "n")) k = std::string(minus_last(stem));
+        else if (double_end(stem)) k = std::string(minus_last(stem));
+        else k = std::string(stem);
+    }
+    switch (slot(person, plural)) {
+    case 2: return join(k, h("koon", "köön"));
+    case 3: return join(k, h("kaamme", "käämme"));
+    case 4: return join(k, h("kaa", "kää"));
+    default: return join(k, h("koot", "kööt"));
+    }
+}
+
+Row6 perfect_row(const Row6& aux, const std::string& nut) {
+    std::string plural;
+    if (utf8::length(nut) >= 3) plural = std::string(utf8::drop_last_chars(nut, 2));
+    plural += "eet";
+    Row6 out;
+    for (std::size_t i = 0; i < 6; ++i) out[i] = join(aux[i], join(" ", i < 3 ? nut : plural));
+    return out;
+}
+
+Table Table::build(const Verb& verb) {
+    static const Row6 OLLA_PRESENT = {"olen", "olet", "on", "olemme", "olette", "ovat"};
+    static const Row6 OLLA_PAST = {"olin", "olit", "oli", "olimme", "olitte", "olivat"};
+    static constexpr Person PERSONS[3] = {Person::First, Person::Second, Person::Third};
+
+    Table t;
+    t.infinitive = verb.lemma;
+    const std::pair<Mood, Row6*> moods[4] = {
+        {Mood::Present, &t.present}, {Mood::Past, &t.past},
+        {Mood::Conditional, &t.conditional}, {Mood::Potential, &t.potential}};
+    for (auto [mood, row] : moods)
+        for (std::size_t i = 0; i < 6; ++i) (*row)[i] = verb.active(mood, PERSONS[i % 3], i >= 3);
+    t.imperative = {verb.imperative(Person::Second, false), verb.imperative(Person::Third, false),
+                    verb.imperative(Person::First, true), verb.imperative(Person::Second, true),
+                    verb.imperative(Person::Third, true)};
+    t.present_passive = verb.passive(Mood::Present);
+    t.past_passive = verb.pass_pst();
+    t.conditional_passive = verb.passive(Mood::Conditional);
+    t.potential_passive = verb.passive(Mood::Potential);
+    t.imperative_passive = join(verb.pass_base(), verb.h("akoon", "äköön"));
+    t.present_participle = verb.participle(false, false);
+    t.past_participle = verb.nut();
+    t.present_passive_participle = verb.participle(false, true);
+    t.past_passive_participle = verb.participle(true, true);
+    t.perfekti = perfect_row(OLLA_PRESENT, verb.nut());
+    t.pluskvamperfekti = perfect_row(OLLA_PAST, verb.nut());
+    return t;
+}
+
+}  // namespace velnor::fin

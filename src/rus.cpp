@@ -1,0 +1,258 @@
+#include "rus.hpp"
+
+#include <cstddef>
+#include <vector>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::rus {
+namespace {
+
+// One parsed lexicon row: the cells as views into the built-in text.
+struct Row {
+    std::string_view non_past, past, imperative;
+    bool exact = false;
+};
+
+// The rows by lemma. A lemma can be met more than once in a text; what
+// matters for the lookup is the first row of the lemma (a whole-base match
+// takes it whatever its exact flag) and the first row of the lemma that is
+// not exact-only (a proper-suffix match may only take such a row).
+struct Slots {
+    const Row* first = nullptr;
+    const Row* first_open = nullptr;
+};
+
+struct Lexicon {
+    std::vector<Row> rows;
+    ViewMap<Slots> by_lemma;
+    std::size_t longest = 0;  // bytes of the longest lemma
+};
+
+const Lexicon& lexicon() {
+    static const Lexicon table = [] {
+        Lexicon l;
+        std::size_t n = 0;
+        for (std::string_view line : lex::Lines(data::rus)) { (void)line; ++n; }
+        l.rows.reserve(n);  // row pointers below must stay put
+        l.by_lemma.reserve(n * 2);
+        for (std::string_view line : lex::Lines(data::rus)) {
+            auto c = lex::split<5>(line);
+            l.rows.push_back(Row{c[1], c[2], c[3], c.count > 4 && c[4] == "1"});
+            const Row* row = &l.rows.back();
+            if (c[0].size() > l.longest) l.longest = c[0].size();
+            Slots& s = l.by_lemma[c[0]];
+            if (!s.first) s.first = row;
+            if (!s.first_open && !row->exact) s.first_open = row;
+        }
+        return l;
+    }();
+    return table;
+}
+
+// A comma-separated group of exactly N forms, else nothing.
+template <std::size_t N>
+std::optional<std::array<std::string, N>> group(std::string_view cell) {
+    if (cell == "-") return std::nullopt;
+    std::array<std::string, N> out;
+    std::size_t i = 0, start = 0;
+    for (;;) {
+        std::size_t comma = cell.find(',', start);
+        if (i == N) return std::nullopt;
+        out[i++] = std::string(cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (i != N) return std::nullopt;
+    return out;
+}
+
+bool is_vowel(char32_t c) {
+    switch (c) {
+        case U'а': case U'е': case U'ё': case U'и': case U'о':
+        case U'у': case U'ы': case U'э': case U'ю': case U'я': return true;
+        default: return false;
+    }
+}
+
+bool is_husher(char32_t c) { return c == U'ж' || c == U'ш' || c == U'ч' || c == U'щ'; }
+
+bool ends(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
+
+std::string cat(std::string_view a, std::string_view b) {
+    std::string out;
+    out.reserve(a.size() + b.size());
+    out.append(a);
+    out.append(b);
+    return out;
+}
+
+Class class_of(std::string_view base) {
+    std::size_t len = utf8::length(base);
+    if ((ends(base, "овать") || ends(base, "евать")) && len >= 7) return 0;
+    if (ends(base, "нуть") && len >= 5) return 1;
+    if (ends(base, "ить") && len >= 5) return 2;
+    if (ends(base, "ть")) return 3;
+    return 4;
+}
+
+// First person singular of a second-conjugation (-ить) stem: the stem's
+// final consonant alternates (ст→щ, зд→зж, labial+л, г/д/з→ж, к/т→ч,
+// с/х→ш), then -у after a husher, -ю otherwise.
+std::string first_singular_it(std::string_view stem) {
+    std::string out;
+    if (stem.size() >= 4 && ends(stem, "ст")) {
+        out = cat(stem.substr(0, stem.size() - 4), "щ");
+    } else if (stem.size() >= 4 && ends(stem, "зд")) {
+        out = cat(stem.substr(0, stem.size() - 4), "зж");
+    } else {
+        char32_t last = utf8::last(stem);
+        std::string_view head = utf8::drop_last_chars(stem, 1);
+        switch (last) {
+            case U'б': case U'в': case U'м': case U'п': case U'ф':
+                out = cat(stem, "лю");
+                return out;
+            case U'г': case U'д': case U'з': out = cat(head, "ж"); break;
+            case U'к': case U'т': out = cat(head, "ч"); break;
+            case U'с': case U'х': out = cat(head, "ш"); break;
+            default: out = std::string(stem); break;
+        }
+    }
+    out += ends_with_husher(out) ? "у" : "ю";
+    return out;
+}
+
+}  // namespace
+
+std::string drop_last(std::string_view text, std::size_t n) { return std::string(utf8::drop_last_chars(text, n)); }
+
+bool ends_with_husher(std::string_view text) { return is_husher(utf8::last(text)); }
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string lower = unicode::to_lower(unicode::trim(text));
+    if (lower.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(lower))
+        if (unicode::is_white_space(c)) return fail(Error{});
+
+    Verb v;
+    v.reflexive = lower.size() >= 4 && (ends(lower, "ся") || ends(lower, "сь"));
+    std::string_view base = v.reflexive ? std::string_view(lower).substr(0, lower.size() - 4) : std::string_view(lower);
+    // A bare ending (ть, ти, чь) is no verb: at least one letter must stand
+    // in front of it, or the rules would build endings without a stem.
+    if (base.size() < 4 || !(ends(base, "ть") || ends(base, "ти") || ends(base, "чь")) || utf8::length(base) < 3)
+        return fail(Error{});
+    v.cls = class_of(base);
+
+    // The longest lemma that ends the base wins; an exact-only lemma must be
+    // the whole base. Suffixes are tried from the longest down, so the first
+    // hit is the winner (two lemmas of one length cannot both end the base).
+    // Suffixes longer than the longest lemma cannot match and are skipped, so
+    // the work stays linear in the length of the input.
+    const Lexicon& known = lexicon();
+    const Row* row = nullptr;
+    std::size_t lemma_at = 0;
+    std::size_t start = 0;
+    if (base.size() > known.longest) {
+        start = base.size() - known.longest;
+        while (start < base.size() && (static_cast<unsigned char>(base[start]) & 0xC0) == 0x80) ++start;
+    }
+    for (std::size_t at = start;; ) {
+        auto it = known.by_lemma.find(base.substr(at));
+        if (it != known.by_lemma.end()) {
+            row = at == 0 ? it->second.first : it->second.first_open;
+            if (row) { lemma_at = at; break; }
+        }
+        if (at == base.size()) break;
+        at += utf8::decode(base, at).len;
+    }
+    if (row) {
+        v.prefix = std::string(base.substr(0, lemma_at));
+        v.entry = LexEntry{group<6>(row->non_past), group<4>(row->past), group<2>(row->imperative)};
+    }
+    v.base = std::string(base);
+    v.infinitive = std::move(lower);
+    return v;
+}
+
+std::string Verb::combine(std::string_view form) const {
+    if (prefix.size() >= 4 && ends(prefix, "вы") && !ends(base, "авать")) {
+        std::string out = prefix;
+        for (std::size_t at = 0; at < form.size();) {
+            std::size_t len = utf8::decode(form, at).len;
+            std::string_view ch = form.substr(at, len ? len : 1);
+            out.append(ch == "ё" ? std::string_view("е") : ch);
+            at += ch.size();
+        }
+        return out;
+    }
+    return cat(prefix, form);
+}
+
+std::string Verb::reflexivize(bool reflexive, std::string form) {
+    if (!reflexive) return form;
+    form += is_vowel(utf8::last(form)) ? "сь" : "ся";
+    return form;
+}
+
+std::string Verb::ova_stem(std::string_view base) {
+    std::string_view rest = utf8::drop_last_chars(base, 5);
+    bool soft = ends(base, "евать") && is_vowel(utf8::last(rest));
+    return cat(rest, soft ? "ю" : "у");
+}
+
+std::string Verb::non_past(int person, bool plural) const {
+    std::size_t index = static_cast<std::size_t>(person) + (plural ? 3 : 0);
+    if (entry && entry->non_past) return reflexivize(reflexive, combine((*entry->non_past)[index]));
+    static constexpr std::string_view first[6] = {"ю", "ешь", "ет", "ем", "ете", "ют"};
+    static constexpr std::string_view nu[6] = {"у", "ешь", "ет", "ем", "ете", "ут"};
+    static constexpr std::string_view second[5] = {"ишь", "ит", "им", "ите", "ят"};
+    std::string form;
+    switch (cls) {
+        case 0: form = cat(ova_stem(base), first[index]); break;
+        case 1: form = cat(utf8::drop_last_chars(base, 3), nu[index]); break;
+        case 2: {
+            std::string_view stem = utf8::drop_last_chars(base, 3);
+            if (index == 0) form = first_singular_it(stem);
+            else if (index == 5) form = cat(stem, ends_with_husher(stem) ? "ат" : "ят");
+            else form = cat(stem, second[index - 1]);
+            break;
+        }
+        default: form = cat(utf8::drop_last_chars(base, 2), first[index]); break;
+    }
+    return reflexivize(reflexive, std::move(form));
+}
+
+std::string Verb::past(int gender, bool plural) const {
+    std::size_t index = plural ? 3 : static_cast<std::size_t>(gender);
+    if (entry && entry->past) return reflexivize(reflexive, combine((*entry->past)[index]));
+    static constexpr std::string_view endings[4] = {"л", "ла", "ло", "ли"};
+    return reflexivize(reflexive, cat(utf8::drop_last_chars(base, 2), endings[index]));
+}
+
+std::string Verb::imperative(bool plural) const {
+    if (entry && entry->imperative) return reflexivize(reflexive, combine((*entry->imperative)[plural ? 1 : 0]));
+    std::string form;
+    switch (cls) {
+        case 0: form = ova_stem(base) + "й"; break;
+        case 1: case 2: form = cat(utf8::drop_last_chars(base, 3), "и"); break;
+        default: form = cat(utf8::drop_last_chars(base, 2), "й"); break;
+    }
+    if (plural) form += "те";
+    return reflexivize(reflexive, std::move(form));
+}
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    t.infinitive = verb.infinitive;
+    for (int i = 0; i < 6; ++i) t.non_past[static_cast<std::size_t>(i)] = verb.non_past(i % 3, i >= 3);
+    for (int g = 0; g < 3; ++g) t.past_singular[static_cast<std::size_t>(g)] = verb.past(g, false);
+    t.past_plural = verb.past(0, true);
+    t.imperative = {verb.imperative(false), verb.imperative(true)};
+    return t;
+}
+
+}  // namespace velnor::rus
