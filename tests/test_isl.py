@@ -575,6 +575,8 @@ MISSED = [
     ("einblína", "einblíni einblínir einblínum", "einblíndi einblíndum", "einblíndi", "einblínt", "einblín"),
     ("lafa", "lafi lafir löfum", "lafði löfðum", "lafði", "lafað", "laf"),
     ("slúta", "slúti slútir slútum", "slútti slúttum", "slútti", "slútt", "slút"),
+    ("gljá", "gljái gljáir gljáum", "gljáði gljáðum", "gljáði", "gljáð", "gljá"),
+    ("dá", "dái dáir dáum", "dáði dáðum", "dáði", "dáð", "dá"),
     ("endurflétta", "endurflétta endurfléttar endurfléttum", "endurfléttaði endurfléttuðum",
      "endurfléttaði", "endurfléttað", "endurflétta"),
 ]
