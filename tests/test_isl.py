@@ -590,3 +590,11 @@ def test_verbs_outside_the_rules(lemma, present, past, subj_past, supine, imp):
     assert r.subjunctive_past[0] == subj_past
     assert r.supine == supine
     assert r.imperative[0] == imp
+
+
+@pytest.mark.parametrize("lemma, imperative", [
+    ("standa", "statt"), ("halda", "halt"), ("binda", "bitt"), ("ganga", "gakk"),
+    ("viðhalda", "viðhalt"), ("fara", "far"), ("vera", "ver"),
+])
+def test_imperative_singular(lemma, imperative):
+    assert conj(lemma).imperative[0] == imperative
