@@ -508,6 +508,10 @@ def test_all_tables_are_full():
     ("tionóil", "tionólann", "thionóil", "tionólfaidh", "tionól", "tionólta", "tionóltar"),
     ("airigh", "airíonn", "d'airigh", "aireoidh", "aireachtáil", "airithe", "airítear"),
     ("tagraigh", "tagraíonn", "thagraigh", "tagróidh", "tagairt", "tagartha", "tagraítear"),
+    ("tóraigh", "tóraíonn", "thóraigh", "tóróidh", "tóraíocht", "tóraithe", "tóraítear"),
+    ("soláthair", "soláthraíonn", "sholáthair", "soláthróidh", "soláthar", "soláthartha", "soláthraítear"),
+    ("seachaid", "seachadann", "sheachaid", "seachadfaidh", "seachadadh", "seachadta", "seachadtar"),
+    ("adhlaic", "adhlacann", "d'adhlaic", "adhlacfaidh", "adhlacadh", "adhlactha", "adhlactar"),
 ])
 def test_verbs_the_rules_miss(lemma, present, past, future, vn, va, auto):
     r = conj(lemma)

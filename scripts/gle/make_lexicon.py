@@ -28,6 +28,10 @@ LITERAL = [
 # optional imp2pl=... and auto=... (present autonomous). The past base is the
 # unlenited form (conaic gives chonaic, táinig gives tháinig).
 VERBS = """
+adhlaic adhlacann adhlaic adhlacfaidh adhlacadh adhlactha
+seachaid seachadann seachaid seachadfaidh seachadadh seachadta
+soláthair soláthraíonn soláthair soláthróidh soláthar soláthartha
+tóraigh tóraíonn tóraigh tóróidh tóraíocht tóraithe
 achainigh achainíonn achainigh achaineoidh achainí achainithe
 airigh airíonn airigh aireoidh aireachtáil airithe
 alp alpann alp alpfaidh alpadh alptha
