@@ -110,13 +110,6 @@ def test_karna_mixes_row_and_rule():
     assert r.future_feminine[4] == "करोगी"
 
 
-def test_future_is_built_on_the_lexicon_subjunctive():
-    r = conj("देना")
-    assert r.future_masculine == ["दूंगा", "देगा", "देगा", "देंगे", "दोगे", "देंगे"]
-    assert r.future_feminine == ["दूंगी", "देगी", "देगी", "देंगी", "दोगी", "देंगी"]
-    assert conj("पीना").future_masculine[4] == "पियोगे"
-
-
 # --- the compound head ----------------------------------------------------
 
 @pytest.mark.parametrize("head, verb", [
@@ -159,21 +152,6 @@ def test_only_the_ascii_space_splits():
 
 
 # --- stems ---------------------------------------------------------------
-
-@pytest.mark.parametrize("verb, pfv, polite", [
-    ("चलना", "चला", "चलिए"),          # consonant
-    ("खाना", "खाया", "खाइए"),         # ा
-    ("सोना", "सोया", "सोइए"),         # ो
-    ("बोआना", "बोआया", "बोआइए"),      # independent vowel आ
-    ("पढ़ना", "पढ़ा", "पढ़िए"),       # ends in a nukta
-    ("क्ना", "क्ा", "क्िए"),          # ends in a virama: not a vowel
-    ("बंधना", "बंधा", "बंधिए"),
-])
-def test_vowel_final_decides_the_suffixes(verb, pfv, polite):
-    r = conj(verb)
-    assert r.perfective[0] == pfv
-    assert r.imperative[2] == polite
-
 
 @pytest.mark.parametrize("vowel", list("ािीुूृेैोौअआइईउऊएऐओऔ"))
 def test_each_vowel_character_makes_a_vowel_stem(vowel):
