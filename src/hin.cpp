@@ -21,8 +21,8 @@ std::optional<std::array<std::string_view, N>> group(std::string_view field) {
     std::size_t count = 0, start = 0;
     for (;;) {
         std::size_t comma = field.find(',', start);
-        std::string_view piece = field.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-        if (count < N) out[count] = piece;
+        std::string_view part = field.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        if (count < N) out[count] = part;
         ++count;
         if (comma == std::string_view::npos) break;
         start = comma + 1;

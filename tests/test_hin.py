@@ -279,7 +279,7 @@ def test_results_are_independent():
 @pytest.fixture(scope="module")
 def tool(tmp_path_factory):
     """The C++ check program, built on a test lexicon: CRLF endings, missing
-    columns, groups of the wrong size, empty pieces, untrimmed pieces, a
+    columns, groups of the wrong size, empty forms, untrimmed forms, a
     duplicate lemma and a commented-out row."""
     d = tmp_path_factory.mktemp("hin_data")
     (d / "hin.tsv").write_bytes(
