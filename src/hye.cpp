@@ -25,17 +25,23 @@ std::uint8_t aorset_cell(std::string_view cell) noexcept {
     return 255;
 }
 
-// Parsed once; a later row with the same lemma replaces an earlier one,
-// and a missing cell counts as "-".
+void add_rows(ViewMap<LexEntry>& out, std::string_view text) {
+    for (std::string_view line : lex::Lines(text)) {
+        auto c = lex::split<10>(line);
+        out.insert_or_assign(c[0], LexEntry{opt(c[1]), opt(c[2]), opt(c[3]), opt(c[5]), opt(c[6]), opt(c[7]),
+                                            opt(c[8]), opt(c[9]), aorset_cell(c[4])});
+    }
+}
+
+// Parsed once: the added -չել verbs, then the irregular verbs, so that a
+// lemma of the latter wins; within a text a later row with the same lemma
+// replaces an earlier one, and a missing cell counts as "-".
 const ViewMap<LexEntry>& map() {
     static const ViewMap<LexEntry> m = [] {
         ViewMap<LexEntry> out;
         out.reserve(64);
-        for (std::string_view line : lex::Lines(data::hye)) {
-            auto c = lex::split<10>(line);
-            out.insert_or_assign(c[0], LexEntry{opt(c[1]), opt(c[2]), opt(c[3]), opt(c[5]), opt(c[6]),
-                                                opt(c[7]), opt(c[8]), opt(c[9]), aorset_cell(c[4])});
-        }
+        add_rows(out, data::hye_extra);
+        add_rows(out, data::hye);
         return out;
     }();
     return m;

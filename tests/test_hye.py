@@ -143,8 +143,8 @@ def test_rows_without_a_set(verb, aorist):
     assert conj(verb).aorist == aorist
 
 
-def read_lexicon():
-    with open(os.path.join(DATA_DIR, "hye.tsv"), encoding="utf-8") as f:
+def read_lexicon(name="hye.tsv"):
+    with open(os.path.join(DATA_DIR, name), encoding="utf-8") as f:
         text = f.read()
     lines = text.split("\n")
     assert lines[-1] == ""
@@ -174,8 +174,17 @@ def test_lexicon_shape():
 ENDINGS = {"1": ("ի", "", "ին"), "2": ("ա", "ավ", "ան"), "3": ("ի", "եց", "ին")}
 
 
-def test_every_row_is_used_as_written():
-    for lemma, ipfv, perf, aor, aorset, imp_sg, imp_pl, sub, pas, caus in read_lexicon()[1]:
+def test_extra_lexicon_shape():
+    _, rows, comments = read_lexicon("hye_extra.tsv")
+    assert comments[-1] == COLUMNS
+    main = {c[0] for c in read_lexicon()[1]}
+    assert len({c[0] for c in rows}) == len(rows) >= 6
+    assert all(len(c) == 10 and all(c) and c[0] not in main and c[4] in "123" for c in rows)
+
+
+@pytest.mark.parametrize("name", ["hye.tsv", "hye_extra.tsv"])
+def test_every_row_is_used_as_written(name):
+    for lemma, ipfv, perf, aor, aorset, imp_sg, imp_pl, sub, pas, caus in read_lexicon(name)[1]:
         r = conj(lemma)
         assert r.infinitive == lemma
         checks = [(ipfv, r.converb_imperfective), (imp_sg, r.imperative[0]), (imp_pl, r.imperative[1]),
@@ -276,15 +285,17 @@ def test_concurrent_first_use():
 @pytest.fixture(scope="module")
 def tool(tmp_path_factory):
     """The C++ check program, built on a test lexicon: CRLF endings, a
-    missing cell, odd aorset cells and a duplicate lemma."""
+    missing cell, odd aorset cells, a duplicate lemma, and an added lemma
+    that the main lexicon overrides."""
     d = tmp_path_factory.mktemp("hye_data")
     (d / "hye.tsv").write_bytes(
         "# head\r\n\r\nաել\tA\tB\tC\t3\tD\tE\tF\tG\tH\r\nկարճել\tk1\n"
         "կրկնել\tfirst\t-\t-\t1\t-\t-\t-\t-\t-\nկրկնել\tsecond\t-\t-\t2\n"
-        "ոչել\t-\t-\t-\t4\nերկուել\t-\t-\t-\t11\nզրոել\t-\t-\t-\t0\n".encode())
+        "ոչել\t-\t-\t-\t4\nերկուել\t-\t-\t-\t11\nզրոել\t-\t-\t-\t0\nմիասինել\tmain\n".encode())
+    (d / "hye_extra.tsv").write_bytes("միասինել\textra\t-\t-\t1\nավելել\tadded\n#x\tno\n".encode())
     exe = build_cpp_tool(d, "hye_check.cpp",
                          ["hye.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp", "lexicon_text.cpp"],
-                         [str(d / "hye.tsv")])
+                         [str(d / "hye.tsv"), str(d / "hye_extra.tsv")])
 
     def run(*args):
         p = subprocess.run([exe, *args], capture_output=True, check=True)
@@ -295,7 +306,7 @@ def tool(tmp_path_factory):
 
 def test_lexicon_parse(tool):
     assert tool("row:աել", "row:կարճել", "row:կրկնել", "row:ոչել", "row:երկուել", "row:զրոել", "row:# head",
-                "row:head") == [
+                "row:head", "row:միասինել", "row:ավելել", "row:#x") == [
         ["A", "B", "C", "D", "E", "F", "G", "H", "2"], ["k1"] + ["~"] * 7 + ["255"],
         ["second"] + ["~"] * 7 + ["1"], ["~"] * 8 + ["255"], ["~"] * 8 + ["255"], ["~"] * 8 + ["255"],
-        ["NOROW"], ["NOROW"]]
+        ["NOROW"], ["NOROW"], ["main"] + ["~"] * 7 + ["255"], ["added"] + ["~"] * 7 + ["255"], ["NOROW"]]
