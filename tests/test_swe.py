@@ -543,3 +543,24 @@ def test_analysis_on_own_list(tool):
         ["sista", "sistar", "sistade", "sistat", "sista", "sistades", "sistade"],
         ["FAIL"],
     ]
+
+
+# Compound and prefixed verbs of a strong or second-class base, and simple verbs, that the
+# class-1 defaults would turn into *anslutar, *bändade: each needs a row of its own.
+@pytest.mark.parametrize("verb,present,past,supine,imperative", [
+    ("ansluta", "ansluter", "anslöt", "anslutit", "anslut"),
+    ("utesluta", "utesluter", "uteslöt", "uteslutit", "uteslut"),
+    ("omsluta", "omsluter", "omslöt", "omslutit", "omslut"),
+    ("bända", "bänder", "bände", "bänt", "bänd"),
+    ("spörja", "spörjer", "sporde", "sport", "spörj"),
+    ("slinta", "slinter", "slant", "slunit", "slint"),
+    ("begynna", "begynner", "begynte", "begynt", "begynn"),
+    ("innehava", "innehar", "innehade", "innehaft", "innehav"),
+    ("underbjuda", "underbjuder", "underbjöd", "underbjudit", "underbjud"),
+    ("planlägga", "planlägger", "planlade", "planlagt", "planlägg"),
+    ("halshugga", "halshugger", "halshögg", "halshuggit", "halshugg"),
+    ("korsfästa", "korsfäster", "korsfäste", "korsfäst", "korsfäst"),
+    ("förbryta", "förbryter", "förbröt", "förbrutit", "förbryt"),
+])
+def test_verbs_outside_the_first_class(verb, present, past, supine, imperative):
+    assert parts(conj(verb)) == (present, past, supine, imperative)
