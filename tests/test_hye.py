@@ -133,6 +133,18 @@ def test_rule_and_row_fields(verb, expected):
     assert (*r.imperative, r.passive, r.causative, r.participle_subject) == expected
 
 
+@pytest.mark.parametrize("verb, passive", [
+    # Stored: the stem rule would double the վ (տվվել) or keep the present
+    # stem (անվել, դնվել, տանվել).
+    ("տալ", "տրվել"), ("անել", "արվել"), ("դնել", "դրվել"), ("տանել", "տարվել"),
+    # By rule.
+    ("գրել", "գրվել"), ("ասել", "ասվել"), ("գտնել", "գտնվել"), ("կարդալ", "կարդացվել"),
+    ("ուտել", "ուտվել"), ("հագնել", "հագնվել"), ("մոռանալ", "մոռացվել"), ("վերցնել", "վերցվել"),
+])
+def test_passive(verb, passive):
+    assert conj(verb).passive == passive
+
+
 @pytest.mark.parametrize("verb, aorist", [
     # aorset "-": the set the shape rules chose (1).
     ("բերել", ["բերեցի", "բերեցիր", "բերեց", "բերեցինք", "բերեցիք", "բերեցին"]),
