@@ -3,7 +3,6 @@ voice and aspect forms and the TagalogConjugation class."""
 import os
 import re
 import subprocess
-import threading
 
 import pytest
 
@@ -78,12 +77,9 @@ def test_every_lexicon_row_has_its_shape_and_conjugates():
     assert len(set(roots)) == len(roots), "no repeated root"
 
 
-def test_named_override_rows():
-    rows = {line.split("\t")[0]: line.split("\t") for line in lexicon_rows()[5:]}
-    assert rows["kita"][4:] == ["nagpakita", "-", "-", "ipinakita", "ipinapakita", "ipapakita"]
-    assert rows["anak"][4:] == ["nag-anak", "nag-aanak", "mag-aanak", "-", "-", "-"]
-    assert rows["kasal"][4:7] == ["nagpakasal", "nagpapakasal", "magpapakasal"]
-    assert [r for r in rows if rows[r][3] == "0"] == ["akala", "alaga", "kuha", "maneho", "trabaho"]
+def test_h_clear_rows():
+    rows = [line.split("\t") for line in lexicon_rows()[5:]]
+    assert [r[0] for r in rows if r[3] == "0"] == ["akala", "alaga", "kuha", "maneho", "trabaho"]
 
 
 # -- common verbs, slot by slot ----------------------------------------------
@@ -209,29 +205,6 @@ def test_class_shape_and_repr():
     first.append("x")
     assert r.actor == ["kumain", "kumakain", "kakain"]
     assert r.actor is not r.actor
-
-
-def test_repr_escapes_quotes():
-    assert repr(conj('a"b')) == 'TagalogConjugation("a\\"b")'
-
-
-def test_threads_agree():
-    roots = [row[0] for row in KNOWN]
-    expected = [conj(root).actor + conj(root).patient for root in roots]
-    errors = []
-
-    def work():
-        for root, want in zip(roots, expected):
-            r = conj(root)
-            if r.actor + r.patient != want:
-                errors.append(root)
-
-    threads = [threading.Thread(target=work) for _ in range(4)]
-    for t in threads:
-        t.start()
-    for t in threads:
-        t.join()
-    assert errors == []
 
 
 # -- the engine's own lists (variants and "ni" forms), on a test lexicon ----
