@@ -16,8 +16,8 @@ constexpr char32_t kLastSyllable = 0xD7A3;
 
 // Jamo indices used below (Unicode Hangul syllable order).
 constexpr int kL_H = 18;                                  // ㅎ
-constexpr int kV_A = 0, kV_AE = 1, kV_EO = 4, kV_E = 5, kV_YEO = 6, kV_O = 8, kV_WA = 9,
-              kV_WAE = 10, kV_OE = 11, kV_U = 13, kV_WEO = 14, kV_EU = 18, kV_I = 20;
+constexpr int kV_A = 0, kV_AE = 1, kV_YA = 2, kV_YAE = 3, kV_EO = 4, kV_E = 5, kV_YEO = 6, kV_YE = 7,
+              kV_O = 8, kV_WA = 9, kV_WAE = 10, kV_OE = 11, kV_U = 13, kV_WEO = 14, kV_EU = 18, kV_I = 20;
 constexpr int kT_None = 0, kT_L = 8, kT_B = 17;
 
 bool is_syllable(char32_t c) noexcept { return c >= kFirstSyllable && c <= kLastSyllable; }
@@ -44,6 +44,24 @@ std::string syl(std::string_view rest, int l, int v, int t) {
     return out;
 }
 
+// The vowel of an ㅎ-irregular stem's intimate form, the final ㅎ dropped:
+// ㅏ → ㅐ (빨갛다 → 빨개), ㅑ → ㅒ (하얗다 → 하얘), ㅓ → ㅔ (누렇다 → 누레),
+// ㅕ → ㅖ (허옇다 → 허예). The demonstratives, contracted from 그러하다 and the
+// like, take ㅐ (그렇다 → 그래, 어떻다 → 어때).
+int h_vowel(std::string_view stem, int v) noexcept {
+    static constexpr std::string_view kDemonstratives[] = {"이렇", "그렇", "저렇", "요렇", "고렇",
+                                                           "조렇", "어떻", "아무렇"};
+    for (std::string_view d : kDemonstratives)
+        if (stem == d) return kV_AE;
+    switch (v) {
+    case kV_A: return kV_AE;
+    case kV_YA: return kV_YAE;
+    case kV_EO: return kV_E;
+    case kV_YEO: return kV_YE;
+    default: return v;
+    }
+}
+
 std::string make_intimate(const Verb& verb, const Syllable& s) {
     const auto [rest, l, v, t] = s;
     if (l == kL_H && v == kV_A && t == kT_None) return std::string(rest) + "해";
@@ -65,7 +83,7 @@ std::string make_intimate(const Verb& verb, const Syllable& s) {
     case UIrregular:
         return syl(rest, l, kV_EO, kT_None);
     case HIrregular:
-        return syl(rest, l, v == kV_A ? kV_AE : v, kT_None);
+        return syl(rest, l, h_vowel(verb.stem, v), kT_None);
     case EoToAe:
         return syl(rest, l, kV_AE, kT_None);
     default:
