@@ -174,6 +174,14 @@ vaihdella vaihtelen vaihtelee vaihtelevat vaihtelin vaihteli vaihtelisi vaihdell
 katkaista katkaisen katkaisee katkaisevat katkaisin katkaisi katkaisisi katkaissee katkaise katkaiskaa katkaistaan katkaistiin katkaissut katkaiseva katkaistu
 ympäröidä ympäröin ympäröi ympäröivät ympäröin ympäröi ympäröisi ympäröinee ympäröi ympäröikää ympäröidään ympäröitiin ympäröinyt ympäröivä ympäröity
 laiminlyödä laiminlyön laiminlyö laiminlyövät laiminlöin laiminlöi laiminlöisi laiminlyönee laiminlyö laiminlyökää laiminlyödään laiminlyötiin laiminlyönyt laiminlyövä laiminlyöty
+joutua joudun joutuu joutuvat jouduin joutui joutuisi joutunee joudu joutukaa joudutaan jouduttiin joutunut joutuva jouduttu
+viettää vietän viettää viettävät vietin vietti viettäisi viettänee vietä viettäkää vietetään vietettiin viettänyt viettävä vietetty
+puhaltaa puhallan puhaltaa puhaltavat puhalsin puhalsi puhaltaisi puhaltanee puhalla puhaltakaa puhalletaan puhallettiin puhaltanut puhaltava puhallettu
+sovittaa sovitan sovittaa sovittavat sovitin sovitti sovittaisi sovittanee sovita sovittakaa sovitetaan sovitettiin sovittanut sovittava sovitettu
+odotella odottelen odottelee odottelevat odottelin odotteli odottelisi odotellee odottele odotelkaa odotellaan odoteltiin odotellut odotteleva odoteltu
+seota sekoan sekoaa sekoavat sekosin sekosi sekoaisi seonnee sekoa seotkaa seotaan seottiin seonnut sekoava seottu
+särkyä säryn särkyy särkyvät säryin särkyi särkyisi särkynee säry särkykää särytään säryttiin särkynyt särkyvä särytty
+uupua uuvun uupuu uupuvat uuvuin uupui uupuisi uupunee uuvu uupukaa uuvutaan uuvuttiin uupunut uupuva uuvuttu
 """
 GRADED_ROWS = [line.split() for line in GRADED.strip().splitlines()]
 
