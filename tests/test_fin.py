@@ -182,6 +182,13 @@ odotella odottelen odottelee odottelevat odottelin odotteli odottelisi odotellee
 seota sekoan sekoaa sekoavat sekosin sekosi sekoaisi seonnee sekoa seotkaa seotaan seottiin seonnut sekoava seottu
 särkyä säryn särkyy särkyvät säryin särkyi särkyisi särkynee säry särkykää särytään säryttiin särkynyt särkyvä särytty
 uupua uuvun uupuu uupuvat uuvuin uupui uupuisi uupunee uuvu uupukaa uuvutaan uuvuttiin uupunut uupuva uuvuttu
+vedota vetoan vetoaa vetoavat vetosin vetosi vetoaisi vedonnee vetoa vedotkaa vedotaan vedottiin vedonnut vetoava vedottu
+ilmetä ilmenen ilmenee ilmenevät ilmenin ilmeni ilmenisi ilmennee ilmene ilmetkää ilmetään ilmettiin ilmennyt ilmenevä ilmetty
+takertua takerrun takertuu takertuvat takerruin takertui takertuisi takertunee takerru takertukaa takerrutaan takerruttiin takertunut takertuva takerruttu
+ojentaa ojennan ojentaa ojentavat ojensin ojensi ojentaisi ojentanee ojenna ojentakaa ojennetaan ojennettiin ojentanut ojentava ojennettu
+oikaista oikaisen oikaisee oikaisevat oikaisin oikaisi oikaisisi oikaissee oikaise oikaiskaa oikaistaan oikaistiin oikaissut oikaiseva oikaistu
+uskotella uskottelen uskottelee uskottelevat uskottelin uskotteli uskottelisi uskotellee uskottele uskotelkaa uskotellaan uskoteltiin uskotellut uskotteleva uskoteltu
+roikkua roikun roikkuu roikkuvat roikuin roikkui roikkuisi roikkunee roiku roikkukaa roikutaan roikuttiin roikkunut roikkuva roikuttu
 """
 GRADED_ROWS = [line.split() for line in GRADED.strip().splitlines()]
 
