@@ -189,6 +189,12 @@ ojentaa ojennan ojentaa ojentavat ojensin ojensi ojentaisi ojentanee ojenna ojen
 oikaista oikaisen oikaisee oikaisevat oikaisin oikaisi oikaisisi oikaissee oikaise oikaiskaa oikaistaan oikaistiin oikaissut oikaiseva oikaistu
 uskotella uskottelen uskottelee uskottelevat uskottelin uskotteli uskottelisi uskotellee uskottele uskotelkaa uskotellaan uskoteltiin uskotellut uskotteleva uskoteltu
 roikkua roikun roikkuu roikkuvat roikuin roikkui roikkuisi roikkunee roiku roikkukaa roikutaan roikuttiin roikkunut roikkuva roikuttu
+iloita iloitsen iloitsee iloitsevat iloitsin iloitsi iloitsisi iloinnee iloitse iloitkaa iloitaan iloittiin iloinnut iloitseva iloittu
+kuumeta kuumenen kuumenee kuumenevat kuumenin kuumeni kuumenisi kuumennee kuumene kuumetkaa kuumetaan kuumettiin kuumennut kuumeneva kuumettu
+juopua juovun juopuu juopuvat juovuin juopui juopuisi juopunee juovu juopukaa juovutaan juovuttiin juopunut juopuva juovuttu
+kietoa kiedon kietoo kietovat kiedoin kietoi kietoisi kietonee kiedo kietokaa kiedotaan kiedottiin kietonut kietova kiedottu
+irrota irtoan irtoaa irtoavat irtosin irtosi irtoaisi irronnee irtoa irrotkaa irrotaan irrottiin irronnut irtoava irrottu
+itää idän itää itävät idin iti itäisi itänee idä itäkää idetään idettiin itänyt itävä idetty
 """
 GRADED_ROWS = [line.split() for line in GRADED.strip().splitlines()]
 
