@@ -195,6 +195,9 @@ juopua juovun juopuu juopuvat juovuin juopui juopuisi juopunee juovu juopukaa ju
 kietoa kiedon kietoo kietovat kiedoin kietoi kietoisi kietonee kiedo kietokaa kiedotaan kiedottiin kietonut kietova kiedottu
 irrota irtoan irtoaa irtoavat irtosin irtosi irtoaisi irronnee irtoa irrotkaa irrotaan irrottiin irronnut irtoava irrottu
 itää idän itää itävät idin iti itäisi itänee idä itäkää idetään idettiin itänyt itävä idetty
+ihmetellä ihmettelen ihmettelee ihmettelevät ihmettelin ihmetteli ihmettelisi ihmetellee ihmettele ihmetelkää ihmetellään ihmeteltiin ihmetellyt ihmettelevä ihmetelty
+säätää säädän säätää säätävät säädin sääti säätäisi säätänee säädä säätäkää säädetään säädettiin säätänyt säätävä säädetty
+hillitä hillitsen hillitsee hillitsevät hillitsin hillitsi hillitsisi hillinnee hillitse hillitkää hillitään hillittiin hillinnyt hillitsevä hillitty
 """
 GRADED_ROWS = [line.split() for line in GRADED.strip().splitlines()]
 
