@@ -198,6 +198,9 @@ itää idän itää itävät idin iti itäisi itänee idä itäkää idetään i
 ihmetellä ihmettelen ihmettelee ihmettelevät ihmettelin ihmetteli ihmettelisi ihmetellee ihmettele ihmetelkää ihmetellään ihmeteltiin ihmetellyt ihmettelevä ihmetelty
 säätää säädän säätää säätävät säädin sääti säätäisi säätänee säädä säätäkää säädetään säädettiin säätänyt säätävä säädetty
 hillitä hillitsen hillitsee hillitsevät hillitsin hillitsi hillitsisi hillinnee hillitse hillitkää hillitään hillittiin hillinnyt hillitsevä hillitty
+kysellä kyselen kyselee kyselevät kyselin kyseli kyselisi kysellee kysele kyselkää kysellään kyseltiin kysellyt kyselevä kyselty
+keskeyttää keskeytän keskeyttää keskeyttävät keskeytin keskeytti keskeyttäisi keskeyttänee keskeytä keskeyttäkää keskeytetään keskeytettiin keskeyttänyt keskeyttävä keskeytetty
+jäähtyä jäähdyn jäähtyy jäähtyvät jäähdyin jäähtyi jäähtyisi jäähtynee jäähdy jäähtykää jäähdytään jäähdyttiin jäähtynyt jäähtyvä jäähdytty
 """
 GRADED_ROWS = [line.split() for line in GRADED.strip().splitlines()]
 
