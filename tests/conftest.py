@@ -90,3 +90,11 @@ def build_cpp_tool(out_dir, main_source, sources, data=()):
                     os.path.join(ROOT, "tests", "cpp", main_source), *[os.path.join(src, s) for s in sources],
                     os.path.join(str(out_dir), "velnor_data.cpp"), "-o", exe], check=True)
     return exe
+
+
+def read_test_data(name):
+    """The text of a file in tests/data: expected-form tables kept out of the
+    test code."""
+    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "data", name), encoding="utf-8",
+              newline="") as f:
+        return f.read()

@@ -4,7 +4,7 @@ import os
 import pytest
 
 import velnor
-from conftest import needs
+from conftest import needs, read_test_data
 
 pytestmark = needs("cat")
 
@@ -491,142 +491,7 @@ def test_result_class():
 
 # verb | present | subjunctive present | imperfect 1sg | preterite 3sg | future 1sg | subj. imperfect 1sg |
 # gerund | past participle | imperative tu
-COMMON = """
-parlar | parlo parles parla parlem parleu parlen | parli parlis parli parlem parleu parlin | parlava | parlà | parlaré | parlés | parlant | parlat | parla
-cantar | canto cantes canta cantem canteu canten | canti cantis canti cantem canteu cantin | cantava | cantà | cantaré | cantés | cantant | cantat | canta
-treballar | treballo treballes treballa treballem treballeu treballen | treballi treballis treballi treballem treballeu treballin | treballava | treballà | treballaré | treballés | treballant | treballat | treballa
-ballar | ballo balles balla ballem balleu ballen | balli ballis balli ballem balleu ballin | ballava | ballà | ballaré | ballés | ballant | ballat | balla
-mirar | miro mires mira mirem mireu miren | miri miris miri mirem mireu mirin | mirava | mirà | miraré | mirés | mirant | mirat | mira
-escoltar | escolto escoltes escolta escoltem escolteu escolten | escolti escoltis escolti escoltem escolteu escoltin | escoltava | escoltà | escoltaré | escoltés | escoltant | escoltat | escolta
-arribar | arribo arribes arriba arribem arribeu arriben | arribi arribis arribi arribem arribeu arribin | arribava | arribà | arribaré | arribés | arribant | arribat | arriba
-tornar | torno tornes torna tornem torneu tornen | torni tornis torni tornem torneu tornin | tornava | tornà | tornaré | tornés | tornant | tornat | torna
-portar | porto portes porta portem porteu porten | porti portis porti portem porteu portin | portava | portà | portaré | portés | portant | portat | porta
-deixar | deixo deixes deixa deixem deixeu deixen | deixi deixis deixi deixem deixeu deixin | deixava | deixà | deixaré | deixés | deixant | deixat | deixa
-trobar | trobo trobes troba trobem trobeu troben | trobi trobis trobi trobem trobeu trobin | trobava | trobà | trobaré | trobés | trobant | trobat | troba
-pensar | penso penses pensa pensem penseu pensen | pensi pensis pensi pensem penseu pensin | pensava | pensà | pensaré | pensés | pensant | pensat | pensa
-passar | passo passes passa passem passeu passen | passi passis passi passem passeu passin | passava | passà | passaré | passés | passant | passat | passa
-quedar | quedo quedes queda quedem quedeu queden | quedi quedis quedi quedem quedeu quedin | quedava | quedà | quedaré | quedés | quedant | quedat | queda
-entrar | entro entres entra entrem entreu entren | entri entris entri entrem entreu entrin | entrava | entrà | entraré | entrés | entrant | entrat | entra
-comprar | compro compres compra comprem compreu compren | compri compris compri comprem compreu comprin | comprava | comprà | compraré | comprés | comprant | comprat | compra
-estimar | estimo estimes estima estimem estimeu estimen | estimi estimis estimi estimem estimeu estimin | estimava | estimà | estimaré | estimés | estimant | estimat | estima
-necessitar | necessito necessites necessita necessitem necessiteu necessiten | necessiti necessitis necessiti necessitem necessiteu necessitin | necessitava | necessità | necessitaré | necessités | necessitant | necessitat | necessita
-caminar | camino camines camina caminem camineu caminen | camini caminis camini caminem camineu caminin | caminava | caminà | caminaré | caminés | caminant | caminat | camina
-cuinar | cuino cuines cuina cuinem cuineu cuinen | cuini cuinis cuini cuinem cuineu cuinin | cuinava | cuinà | cuinaré | cuinés | cuinant | cuinat | cuina
-cridar | crido crides crida cridem crideu criden | cridi cridis cridi cridem crideu cridin | cridava | cridà | cridaré | cridés | cridant | cridat | crida
-preguntar | pregunto preguntes pregunta preguntem pregunteu pregunten | pregunti preguntis pregunti preguntem pregunteu preguntin | preguntava | preguntà | preguntaré | preguntés | preguntant | preguntat | pregunta
-agradar | agrado agrades agrada agradem agradeu agraden | agradi agradis agradi agradem agradeu agradin | agradava | agradà | agradaré | agradés | agradant | agradat | agrada
-semblar | semblo sembles sembla semblem sembleu semblen | sembli semblis sembli semblem sembleu semblin | semblava | semblà | semblaré | semblés | semblant | semblat | sembla
-tancar | tanco tanques tanca tanquem tanqueu tanquen | tanqui tanquis tanqui tanquem tanqueu tanquin | tancava | tancà | tancaré | tanqués | tancant | tancat | tanca
-buscar | busco busques busca busquem busqueu busquen | busqui busquis busqui busquem busqueu busquin | buscava | buscà | buscaré | busqués | buscant | buscat | busca
-explicar | explico expliques explica expliquem expliqueu expliquen | expliqui expliquis expliqui expliquem expliqueu expliquin | explicava | explicà | explicaré | expliqués | explicant | explicat | explica
-tocar | toco toques toca toquem toqueu toquen | toqui toquis toqui toquem toqueu toquin | tocava | tocà | tocaré | toqués | tocant | tocat | toca
-jugar | jugo jugues juga juguem jugueu juguen | jugui juguis jugui juguem jugueu juguin | jugava | jugà | jugaré | jugués | jugant | jugat | juga
-pagar | pago pagues paga paguem pagueu paguen | pagui paguis pagui paguem pagueu paguin | pagava | pagà | pagaré | pagués | pagant | pagat | paga
-pujar | pujo puges puja pugem pugeu pugen | pugi pugis pugi pugem pugeu pugin | pujava | pujà | pujaré | pugés | pujant | pujat | puja
-menjar | menjo menges menja mengem mengeu mengen | mengi mengis mengi mengem mengeu mengin | menjava | menjà | menjaré | mengés | menjant | menjat | menja
-netejar | netejo neteges neteja netegem netegeu netegen | netegi netegis netegi netegem netegeu netegin | netejava | netejà | netejaré | netegés | netejant | netejat | neteja
-viatjar | viatjo viatges viatja viatgem viatgeu viatgen | viatgi viatgis viatgi viatgem viatgeu viatgin | viatjava | viatjà | viatjaré | viatgés | viatjant | viatjat | viatja
-començar | començo comences comença comencem comenceu comencen | comenci comencis comenci comencem comenceu comencin | començava | començà | començaré | comencés | començant | començat | comença
-llançar | llanço llances llança llancem llanceu llancen | llanci llancis llanci llancem llanceu llancin | llançava | llançà | llançaré | llancés | llançant | llançat | llança
-enaiguar | enaiguo enaigües enaigua enaigüem enaigüeu enaigüen | enaigüi enaigüis enaigüi enaigüem enaigüeu enaigüin | enaiguava | enaiguà | enaiguaré | enaigüés | enaiguant | enaiguat | enaigua
-liquar | liquo liqües liqua liqüem liqüeu liqüen | liqüi liqüis liqüi liqüem liqüeu liqüin | liquava | liquà | liquaré | liqüés | liquant | liquat | liqua
-adequar | adequo adeqües adequa adeqüem adeqüeu adeqüen | adeqüi adeqüis adeqüi adeqüem adeqüeu adeqüin | adequava | adequà | adequaré | adeqüés | adequant | adequat | adequa
-estudiar | estudio estudies estudia estudiem estudieu estudien | estudiï estudiïs estudiï estudiem estudieu estudiïn | estudiava | estudià | estudiaré | estudiés | estudiant | estudiat | estudia
-canviar | canvio canvies canvia canviem canvieu canvien | canviï canviïs canviï canviem canvieu canviïn | canviava | canvià | canviaré | canviés | canviant | canviat | canvia
-enviar | envio envies envia enviem envieu envien | enviï enviïs enviï enviem envieu enviïn | enviava | envià | enviaré | enviés | enviant | enviat | envia
-crear | creo crees crea creem creeu creen | creï creïs creï creem creeu creïn | creava | creà | crearé | creés | creant | creat | crea
-continuar | continuo continues continua continuem continueu continuen | continuï continuïs continuï continuem continueu continuïn | continuava | continuà | continuaré | continués | continuant | continuat | continua
-lloar | lloo lloes lloa lloem lloeu lloen | lloï lloïs lloï lloem lloeu lloïn | lloava | lloà | lloaré | lloés | lloant | lloat | lloa
-anar | vaig vas va anem aneu van | vagi vagis vagi anem aneu vagin | anava | anà | aniré | anés | anant | anat | vés
-estar | estic estàs està estem esteu estan | estigui estiguis estigui estiguem estigueu estiguin | estava | estigué | estaré | estigués | estant | estat | estigues
-donar | dono dónes dóna donem doneu donen | doni donis doni donem doneu donin | donava | donà | donaré | donés | donant | donat | dóna
-ésser | sóc ets és som sou són | sigui siguis sigui siguem sigueu siguin | era | fou | seré | fos | essent | estat | sigues
-ser | sóc ets és som sou són | sigui siguis sigui siguem sigueu siguin | era | fou | seré | fos | sent | estat | sigues
-haver | he has ha havem haveu han | hagi hagis hagi hàgim hàgiu hagin | havia | hagué | hauré | hagués | havent | hagut | ha
-fer | faig fas fa fem feu fan | faci facis faci fem feu facin | feia | féu | faré | fes | fent | fet | fes
-poder | puc pots pot podem podeu poden | pugui puguis pugui puguem pugueu puguin | podia | pogué | podré | pogués | podent | pogut | pugues
-voler | vull vols vol volem voleu volen | vulgui vulguis vulgui vulguem vulgueu vulguin | volia | volgué | voldré | volgués | volent | volgut | vulgues
-saber | sé saps sap sabem sabeu saben | sàpiga sàpigues sàpiga sapiguem sapigueu sàpiguen | sabia | sabé | sabré | sabés | sabent | sabut | sàpigues
-veure | veig veus veu veiem veieu veuen | vegi vegis vegi vegem vegeu vegin | veia | veié | veuré | veiés | veient | vist | veges
-viure | visc vius viu vivim viviu viuen | visqui visquis visqui visquem visqueu visquin | vivia | visqué | viuré | visqués | vivint | viscut | viu
-escriure | escric escrius escriu escrivim escriviu escriuen | escrigui escriguis escrigui escriguem escrigueu escriguin | escrivia | escriví | escriuré | escrivís | escrivint | escrit | escriu
-creure | crec creus creu creiem creieu creuen | cregui creguis cregui creguem cregueu creguin | creia | cregué | creuré | cregués | creient | cregut | creu
-beure | bec beus beu bevem beveu beuen | begui beguis begui beguem begueu beguin | bevia | begué | beuré | begués | bevent | begut | beu
-deure | dec deus deu devem deveu deuen | degui deguis degui deguem degueu deguin | devia | degué | deuré | degués | devent | degut | deu
-rebre | rebo reps rep rebem rebeu reben | rebi rebis rebi rebem rebeu rebin | rebia | rebé | rebré | rebés | rebent | rebut | rep
-caure | caic caus cau caiem caieu cauen | caigui caiguis caigui caiguem caigueu caiguin | queia | caigué | cauré | caigués | caient | caigut | cau
-treure | trec treus treu traiem traieu treuen | tregui treguis tregui traguem tragueu treguin | treia | tragué | trauré | tragués | traient | tret | treu
-prendre | prenc prens pren prenem preneu prenen | prengui prenguis prengui prenguem prengueu prenguin | prenia | prengué | prendré | prengués | prenent | pres | pren
-aprendre | aprenc aprens aprèn aprenem apreneu aprenen | aprengui aprenguis aprengui aprenguem aprengueu aprenguin | aprenia | aprengué | aprendré | aprengués | aprenent | après | aprèn
-comprendre | comprenc comprens comprèn comprenem compreneu comprenen | comprengui comprenguis comprengui comprenguem comprengueu comprenguin | comprenia | comprengué | comprendré | comprengués | comprenent | comprès | comprèn
-entendre | entenc entens entén entenem enteneu entenen | entengui entenguis entengui entenguem entengueu entenguin | entenia | entengué | entendré | entengués | entenent | entès | entén
-respondre | responc respons respon responem responeu responen | respongui responguis respongui responguem respongueu responguin | responia | respongué | respondré | respongués | responent | respost | respon
-vendre | venc vens ven venem veneu venen | vengui venguis vengui venguem vengueu venguin | venia | vengué | vendré | vengués | venent | venut | ven
-perdre | perdo perds perd perdem perdeu perden | perdi perdis perdi perdem perdeu perdin | perdia | perdé | perdré | perdés | perdent | perdut | perd
-batre | bato bats bat batem bateu baten | bati batis bati batem bateu batin | batia | baté | batré | batés | batent | batut | bat
-rompre | rompo romps romp rompem rompeu rompen | rompi rompis rompi rompem rompeu rompin | rompia | rompé | rompré | rompés | rompent | romput | romp
-córrer | corro corres corre correm correu corren | corri corris corri correm correu corrin | corria | corregué | correré | corregués | corrent | corregut | corre
-conèixer | conec coneixes coneix coneixem coneixeu coneixen | conegui coneguis conegui coneguem conegueu coneguin | coneixia | conegué | coneixeré | conegués | coneixent | conegut | coneix
-néixer | neixo neixes neix naixem naixeu neixen | neixi neixis neixi naixem naixeu neixin | naixia | nasqué | naixeré | nasqués | naixent | nascut | neix
-créixer | creixo creixes creix creixem creixeu creixen | creixi creixis creixi creixem creixeu creixin | creixia | cresqué | creixeré | cresqués | creixent | crescut | creix
-merèixer | mereixo mereixes mereix mereixem mereixeu mereixen | mereixi mereixis mereixi mereixem mereixeu mereixin | mereixia | meresqué | mereixeré | meresqués | mereixent | merescut | mereix
-moure | moc mous mou movem moveu mouen | mogui moguis mogui moguem mogueu moguin | movia | mogué | mouré | mogués | movent | mogut | mou
-riure | ric rius riu riem rieu riuen | rigui riguis rigui riguem rigueu riguin | reia | rigué | riuré | rigués | rient | rigut | riu
-seure | sec seus seu seiem seieu seuen | segui seguis segui seguem segueu seguin | seia | segué | seuré | segués | seient | segut | seu
-coure | coc cous cou coem coeu couen | cogui coguis cogui coguem cogueu coguin | coïa | cogué | couré | cogués | coent | cuit | cou
-valer | valc vals val valem valeu valen | valgui valguis valgui valguem valgueu valguin | valia | valgué | valdré | valgués | valent | valgut | val
-soler | solc sols sol solem soleu solen | solgui solguis solgui solguem solgueu solguin | solia | solgué | soldré | solgués | solent | solgut | sol
-témer | temo tems tem temem temeu temen | temi temis temi temem temeu temin | temia | temé | temeré | temés | tement | temut | tem
-vèncer | venço vences venç vencem venceu vencen | venci vencis venci vencem venceu vencin | vencia | vencé | venceré | vencés | vencent | vençut | venç
-admetre | admeto admets admet admetem admeteu admeten | admeti admetis admeti admetem admeteu admetin | admetia | admeté | admetré | admetés | admetent | admès | admet
-permetre | permeto permets permet permetem permeteu permeten | permeti permetis permeti permetem permeteu permetin | permetia | permeté | permetré | permetés | permetent | permès | permet
-prometre | prometo promets promet prometem prometeu prometen | prometi prometis prometi prometem prometeu prometin | prometia | prometé | prometré | prometés | prometent | promès | promet
-dir | dic dius diu diem dieu diuen | digui diguis digui diguem digueu diguin | deia | digué | diré | digués | dient | dit | digues
-dormir | dormo dorms dorm dormim dormiu dormen | dormi dormis dormi dormim dormiu dormin | dormia | dormí | dormiré | dormís | dormint | dormit | dorm
-sortir | surto surts surt sortim sortiu surten | surti surtis surti sortim sortiu surtin | sortia | sortí | sortiré | sortís | sortint | sortit | surt
-morir | moro mors mor morim moriu moren | mori moris mori morim moriu morin | moria | morí | moriré | morís | morint | mort | mor
-obrir | obro obres obre obrim obriu obren | obri obris obri obrim obriu obrin | obria | obrí | obriré | obrís | obrint | obert | obre
-collir | cullo culls cull collim colliu cullen | culli cullis culli collim colliu cullin | collia | collí | colliré | collís | collint | collit | cull
-cosir | cuso cuses cus cosim cosiu cusen | cusi cusis cusi cosim cosiu cusin | cosia | cosí | cosiré | cosís | cosint | cosit | cus
-fugir | fujo fuges fuig fugim fugiu fugen | fugi fugis fugi fugim fugiu fugin | fugia | fugí | fugiré | fugís | fugint | fugit | fuig
-tossir | tusso tusses tus tossim tossiu tussen | tussi tussis tussi tossim tossiu tussin | tossia | tossí | tossiré | tossís | tossint | tossit | tus
-sentir | sento sents sent sentim sentiu senten | senti sentis senti sentim sentiu sentin | sentia | sentí | sentiré | sentís | sentint | sentit | sent
-mentir | mento ments ment mentim mentiu menten | menti mentis menti mentim mentiu mentin | mentia | mentí | mentiré | mentís | mentint | mentit | ment
-bullir | bullo bulls bull bullim bulliu bullen | bulli bullis bulli bullim bulliu bullin | bullia | bullí | bulliré | bullís | bullint | bullit | bull
-servir | serveixo serveixes serveix servim serviu serveixen | serveixi serveixis serveixi servim serviu serveixin | servia | serví | serviré | servís | servint | servit | serveix
-llegir | llegeixo llegeixes llegeix llegim llegiu llegeixen | llegeixi llegeixis llegeixi llegim llegiu llegeixin | llegia | llegí | llegiré | llegís | llegint | llegit | llegeix
-patir | pateixo pateixes pateix patim patiu pateixen | pateixi pateixis pateixi patim patiu pateixin | patia | patí | patiré | patís | patint | patit | pateix
-decidir | decideixo decideixes decideix decidim decidiu decideixen | decideixi decideixis decideixi decidim decidiu decideixin | decidia | decidí | decidiré | decidís | decidint | decidit | decideix
-preferir | prefereixo prefereixes prefereix preferim preferiu prefereixen | prefereixi prefereixis prefereixi preferim preferiu prefereixin | preferia | preferí | preferiré | preferís | preferint | preferit | prefereix
-unir | uneixo uneixes uneix unim uniu uneixen | uneixi uneixis uneixi unim uniu uneixin | unia | uní | uniré | unís | unint | unit | uneix
-exigir | exigeixo exigeixes exigeix exigim exigiu exigeixen | exigeixi exigeixis exigeixi exigim exigiu exigeixin | exigia | exigí | exigiré | exigís | exigint | exigit | exigeix
-dirigir | dirigeixo dirigeixes dirigeix dirigim dirigiu dirigeixen | dirigeixi dirigeixis dirigeixi dirigim dirigiu dirigeixin | dirigia | dirigí | dirigiré | dirigís | dirigint | dirigit | dirigeix
-seguir | segueixo segueixes segueix seguim seguiu segueixen | segueixi segueixis segueixi seguim seguiu segueixin | seguia | seguí | seguiré | seguís | seguint | seguit | segueix
-aconseguir | aconsegueixo aconsegueixes aconsegueix aconseguim aconseguiu aconsegueixen | aconsegueixi aconsegueixis aconsegueixi aconseguim aconseguiu aconsegueixin | aconseguia | aconseguí | aconseguiré | aconseguís | aconseguint | aconseguit | aconsegueix
-produir | produeixo produeixes produeix produïm produïu produeixen | produeixi produeixis produeixi produïm produïu produeixin | produïa | produí | produiré | produís | produint | produït | produeix
-traduir | tradueixo tradueixes tradueix traduïm traduïu tradueixen | tradueixi tradueixis tradueixi traduïm traduïu tradueixin | traduïa | traduí | traduiré | traduís | traduint | traduït | tradueix
-reduir | redueixo redueixes redueix reduïm reduïu redueixen | redueixi redueixis redueixi reduïm reduïu redueixin | reduïa | reduí | reduiré | reduís | reduint | reduït | redueix
-construir | construeixo construeixes construeix construïm construïu construeixen | construeixi construeixis construeixi construïm construïu construeixin | construïa | construí | construiré | construís | construint | construït | construeix
-agrair | agraeixo agraeixes agraeix agraïm agraïu agraeixen | agraeixi agraeixis agraeixi agraïm agraïu agraeixin | agraïa | agraí | agrairé | agraís | agraint | agraït | agraeix
-beneir | beneeixo beneeixes beneeix beneïm beneïu beneeixen | beneeixi beneeixis beneeixi beneïm beneïu beneeixin | beneïa | beneí | beneiré | beneís | beneint | beneït | beneeix
-obeir | obeeixo obeeixes obeeix obeïm obeïu obeeixen | obeeixi obeeixis obeeixi obeïm obeïu obeeixin | obeïa | obeí | obeiré | obeís | obeint | obeït | obeeix
-oferir | ofereixo ofereixes ofereix oferim oferiu ofereixen | ofereixi ofereixis ofereixi oferim oferiu ofereixin | oferia | oferí | oferiré | oferís | oferint | ofert | ofereix
-complir | compleixo compleixes compleix complim compliu compleixen | compleixi compleixis compleixi complim compliu compleixin | complia | complí | compliré | complís | complint | complert | compleix
-omplir | omplo omples omple omplim ompliu omplen | ompli omplis ompli omplim ompliu omplin | omplia | omplí | ompliré | omplís | omplint | omplert | omple
-cobrir | cobreixo cobreixes cobreix cobrim cobriu cobreixen | cobreixi cobreixis cobreixi cobrim cobriu cobreixin | cobria | cobrí | cobriré | cobrís | cobrint | cobert | cobreix
-descobrir | descobreixo descobreixes descobreix descobrim descobriu descobreixen | descobreixi descobreixis descobreixi descobrim descobriu descobreixin | descobria | descobrí | descobriré | descobrís | descobrint | descobert | descobreix
-establir | estableixo estableixes estableix establim establiu estableixen | estableixi estableixis estableixi establim establiu estableixin | establia | establí | establiré | establís | establint | establert | estableix
-tenir | tinc tens té tenim teniu tenen | tingui tinguis tingui tinguem tingueu tinguin | tenia | tingué | tindré | tingués | tenint | tingut | ten
-mantenir | mantinc mantens manté mantenim manteniu mantenen | mantingui mantinguis mantingui mantinguem mantingueu mantinguin | mantenia | mantingué | mantindré | mantingués | mantenint | mantingut | mantén
-obtenir | obtinc obtens obté obtenim obteniu obtenen | obtingui obtinguis obtingui obtinguem obtingueu obtinguin | obtenia | obtingué | obtindré | obtingués | obtenint | obtingut | obtén
-venir | vinc véns ve venim veniu vénen | vingui vinguis vingui vinguem vingueu vinguin | venia | vingué | vindré | vingués | venint | vingut | vine
-prevenir | previnc prevens prevé prevenim preveniu prevenen | previngui previnguis previngui previnguem previngueu previnguin | prevenia | previngué | previndré | previngués | prevenint | previngut | prevén
-imprimir | imprimeixo imprimeixes imprimeix imprimim imprimiu imprimeixen | imprimeixi imprimeixis imprimeixi imprimim imprimiu imprimeixin | imprimia | imprimí | imprimiré | imprimís | imprimint | imprès | imprimeix
-escopir | escupo escups escup escopim escopiu escupen | escupi escupis escupi escopim escopiu escupin | escopia | escopí | escopiré | escopís | escopint | escopit | escup
-desfer | desfaig desfàs desfà desfem desfeu desfan | desfaci desfacis desfaci desfem desfeu desfacin | desfeia | desféu | desfaré | desfés | desfent | desfet | desfés
-recaure | recaic recaus recau recaiem recaieu recauen | recaigui recaiguis recaigui recaiguem recaigueu recaiguin | requeia | recaigué | recauré | recaigués | recaient | recaigut | recau
-descriure | descric descrius descriu descrivim descriviu descriuen | descrigui descriguis descrigui descriguem descrigueu descriguin | descrivia | descriví | descriuré | descrivís | descrivint | descrit | descriu
-"""
+COMMON = read_test_data("cat_common.txt")
 
 COMMON_ROWS = [[c.strip() for c in line.split("|")] for line in COMMON.strip().splitlines()]
 

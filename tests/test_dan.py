@@ -8,7 +8,7 @@ import sys
 import pytest
 
 import velnor
-from conftest import build_cpp_tool, needs
+from conftest import build_cpp_tool, needs, read_test_data
 
 pytestmark = needs("dan")
 
@@ -32,147 +32,7 @@ def forms(r):
 
 # verb, present, past, past participle, imperative ("None": the modals have
 # no imperative): standard Danish.
-COMMON = """
-være er var været vær
-have har havde haft hav
-gøre gør gjorde gjort gør
-gå går gik gået gå
-komme kommer kom kommet kom
-se ser så set se
-sige siger sagde sagt sig
-tage tager tog taget tag
-give giver gav givet giv
-få får fik fået få
-blive bliver blev blevet bliv
-vide ved vidste vidst vid
-stå står stod stået stå
-ligge ligger lå ligget lig
-sidde sidder sad siddet sid
-lægge lægger lagde lagt læg
-sætte sætter satte sat sæt
-spørge spørger spurgte spurgt spørg
-svare svarer svarede svaret svar
-tale taler talte talt tal
-spise spiser spiste spist spis
-drikke drikker drak drukket drik
-sove sover sov sovet sov
-løbe løber løb løbet løb
-skrive skriver skrev skrevet skriv
-læse læser læste læst læs
-synge synger sang sunget syng
-finde finder fandt fundet find
-binde binder bandt bundet bind
-vinde vinder vandt vundet vind
-hjælpe hjælper hjalp hjulpet hjælp
-holde holder holdt holdt hold
-falde falder faldt faldet fald
-bære bærer bar båret bær
-skære skærer skar skåret skær
-stjæle stjæler stjal stjålet stjæl
-bede beder bad bedt bed
-æde æder åd ædt æd
-slå slår slog slået slå
-le ler lo leet le
-tie tier tav tiet ti
-bide bider bed bidt bid
-ride rider red redet rid
-lide lider led lidt lid
-glide glider gled gledet glid
-skrige skriger skreg skreget skrig
-stige stiger steg steget stig
-gribe griber greb grebet grib
-drive driver drev drevet driv
-rive river rev revet riv
-flyve flyver fløj fløjet flyv
-lyve lyver løj løjet lyv
-ryge ryger røg røget ryg
-skyde skyder skød skudt skyd
-bryde bryder brød brudt bryd
-byde byder bød budt byd
-nyde nyder nød nydt nyd
-fryse fryser frøs frosset frys
-springe springer sprang sprunget spring
-stikke stikker stak stukket stik
-trække trækker trak trukket træk
-træde træder trådte trådt træd
-græde græder græd grædt græd
-hedde hedder hed heddet hed
-lade lader lod ladet lad
-dø dør døde død dø
-kende kender kendte kendt kend
-sende sender sendte sendt send
-tænke tænker tænkte tænkt tænk
-høre hører hørte hørt hør
-købe køber købte købt køb
-rejse rejser rejste rejst rejs
-begynde begynder begyndte begyndt begynd
-bruge bruger brugte brugt brug
-glemme glemmer glemte glemt glem
-mene mener mente ment men
-lære lærer lærte lært lær
-køre kører kørte kørt kør
-vise viser viste vist vis
-dele deler delte delt del
-føle føler følte følt føl
-møde møder mødte mødt mød
-betale betaler betalte betalt betal
-kalde kalder kaldte kaldt kald
-vende vender vendte vendt vend
-tjene tjener tjente tjent tjen
-føre fører førte ført før
-bestemme bestemmer bestemte bestemt bestem
-tælle tæller talte talt tæl
-fortælle fortæller fortalte fortalt fortæl
-vælge vælger valgte valgt vælg
-sælge sælger solgte solgt sælg
-følge følger fulgte fulgt følg
-smøre smører smurte smurt smør
-bringe bringer bragte bragt bring
-række rækker rakte rakt ræk
-søge søger søgte søgt søg
-smage smager smagte smagt smag
-elske elsker elskede elsket elsk
-arbejde arbejder arbejdede arbejdet arbejd
-snakke snakker snakkede snakket snak
-lave laver lavede lavet lav
-vente venter ventede ventet vent
-hente henter hentede hentet hent
-huske husker huskede husket husk
-lukke lukker lukkede lukket luk
-stoppe stopper stoppede stoppet stop
-spille spiller spillede spillet spil
-kysse kysser kyssede kysset kys
-bygge bygger byggede bygget byg
-flytte flytter flyttede flyttet flyt
-bo bor boede boet bo
-tro tror troede troet tro
-nå når nåede nået nå
-sy syr syede syet sy
-åbne åbner åbnede åbnet åbn
-studere studerer studerede studeret studer
-cykle cykler cyklede cyklet cykl
-lege leger legede leget leg
-leve lever levede levet lev
-danse danser dansede danset dans
-smile smiler smilede smilet smil
-vaske vasker vaskede vasket vask
-svømme svømmer svømmede svømmet svøm
-kunne kan kunne kunnet None
-ville vil ville villet None
-skulle skal skulle skullet None
-måtte må måtte måttet None
-turde tør turde turdet None
-burde bør burde burdet None
-forstå forstår forstod forstået forstå
-modtage modtager modtog modtaget modtag
-oversætte oversætter oversatte oversat oversæt
-forlade forlader forlod forladt forlad
-tillade tillader tillod tilladt tillad
-beskrive beskriver beskrev beskrevet beskriv
-forsvinde forsvinder forsvandt forsvundet forsvind
-undgå undgår undgik undgået undgå
-ske sker skete sket ske
-"""
+COMMON = read_test_data("dan_common.txt")
 COMMON_ROWS = [tuple(line.split()) for line in COMMON.strip().splitlines()]
 
 

@@ -3,6 +3,7 @@ import os
 import pytest
 
 import velnor
+from conftest import read_test_data
 
 DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data")
 
@@ -261,136 +262,7 @@ def test_strong_list_suffix_matching(verb, pr1, pp):
 
 # verb | auxiliary | present io..loro | imperfect io | passato remoto io, lui | future io | subjunctive io |
 # past participle | gerund
-COMMON = """
-parlare|avere|parlo parli parla parliamo parlate parlano|parlavo|parlai parlò|parlerò|parli|parlato|parlando
-cercare|avere|cerco cerchi cerca cerchiamo cercate cercano|cercavo|cercai cercò|cercherò|cerchi|cercato|cercando
-mangiare|avere|mangio mangi mangia mangiamo mangiate mangiano|mangiavo|mangiai mangiò|mangerò|mangi|mangiato|mangiando
-pagare|avere|pago paghi paga paghiamo pagate pagano|pagavo|pagai pagò|pagherò|paghi|pagato|pagando
-lasciare|avere|lascio lasci lascia lasciamo lasciate lasciano|lasciavo|lasciai lasciò|lascerò|lasci|lasciato|lasciando
-studiare|avere|studio studi studia studiamo studiate studiano|studiavo|studiai studiò|studierò|studi|studiato|studiando
-cominciare|essere/avere|comincio cominci comincia cominciamo cominciate cominciano|cominciavo|cominciai cominciò|comincerò|cominci|cominciato|cominciando
-arrivare|essere|arrivo arrivi arriva arriviamo arrivate arrivano|arrivavo|arrivai arrivò|arriverò|arrivi|arrivato|arrivando
-lavorare|avere|lavoro lavori lavora lavoriamo lavorate lavorano|lavoravo|lavorai lavorò|lavorerò|lavori|lavorato|lavorando
-amare|avere|amo ami ama amiamo amate amano|amavo|amai amò|amerò|ami|amato|amando
-giocare|avere|gioco giochi gioca giochiamo giocate giocano|giocavo|giocai giocò|giocherò|giochi|giocato|giocando
-spiegare|avere|spiego spieghi spiega spieghiamo spiegate spiegano|spiegavo|spiegai spiegò|spiegherò|spieghi|spiegato|spiegando
-viaggiare|avere|viaggio viaggi viaggia viaggiamo viaggiate viaggiano|viaggiavo|viaggiai viaggiò|viaggerò|viaggi|viaggiato|viaggiando
-cambiare|essere/avere|cambio cambi cambia cambiamo cambiate cambiano|cambiavo|cambiai cambiò|cambierò|cambi|cambiato|cambiando
-tornare|essere|torno torni torna torniamo tornate tornano|tornavo|tornai tornò|tornerò|torni|tornato|tornando
-entrare|essere|entro entri entra entriamo entrate entrano|entravo|entrai entrò|entrerò|entri|entrato|entrando
-restare|essere|resto resti resta restiamo restate restano|restavo|restai restò|resterò|resti|restato|restando
-diventare|essere|divento diventi diventa diventiamo diventate diventano|diventavo|diventai diventò|diventerò|diventi|diventato|diventando
-pensare|avere|penso pensi pensa pensiamo pensate pensano|pensavo|pensai pensò|penserò|pensi|pensato|pensando
-trovare|avere|trovo trovi trova troviamo trovate trovano|trovavo|trovai trovò|troverò|trovi|trovato|trovando
-portare|avere|porto porti porta portiamo portate portano|portavo|portai portò|porterò|porti|portato|portando
-chiamare|avere|chiamo chiami chiama chiamiamo chiamate chiamano|chiamavo|chiamai chiamò|chiamerò|chiami|chiamato|chiamando
-aspettare|avere|aspetto aspetti aspetta aspettiamo aspettate aspettano|aspettavo|aspettai aspettò|aspetterò|aspetti|aspettato|aspettando
-comprare|avere|compro compri compra compriamo comprate comprano|compravo|comprai comprò|comprerò|compri|comprato|comprando
-guardare|avere|guardo guardi guarda guardiamo guardate guardano|guardavo|guardai guardò|guarderò|guardi|guardato|guardando
-imparare|avere|imparo impari impara impariamo imparate imparano|imparavo|imparai imparò|imparerò|impari|imparato|imparando
-insegnare|avere|insegno insegni insegna insegniamo insegnate insegnano|insegnavo|insegnai insegnò|insegnerò|insegni|insegnato|insegnando
-abitare|avere|abito abiti abita abitiamo abitate abitano|abitavo|abitai abitò|abiterò|abiti|abitato|abitando
-dimenticare|avere|dimentico dimentichi dimentica dimentichiamo dimenticate dimenticano|dimenticavo|dimenticai dimenticò|dimenticherò|dimentichi|dimenticato|dimenticando
-pregare|avere|prego preghi prega preghiamo pregate pregano|pregavo|pregai pregò|pregherò|preghi|pregato|pregando
-svegliare|avere|sveglio svegli sveglia svegliamo svegliate svegliano|svegliavo|svegliai svegliò|sveglierò|svegli|svegliato|svegliando
-toccare|essere/avere|tocco tocchi tocca tocchiamo toccate toccano|toccavo|toccai toccò|toccherò|tocchi|toccato|toccando
-annoiare|avere|annoio annoi annoia annoiamo annoiate annoiano|annoiavo|annoiai annoiò|annoierò|annoi|annoiato|annoiando
-inviare|avere|invio invii invia inviamo inviate inviano|inviavo|inviai inviò|invierò|invii|inviato|inviando
-sciare|avere|scio scii scia sciamo sciate sciano|sciavo|sciai sciò|scierò|scii|sciato|sciando
-dare|avere|do dai dà diamo date danno|davo|diedi diede|darò|dia|dato|dando
-stare|essere|sto stai sta stiamo state stanno|stavo|stetti stette|starò|stia|stato|stando
-andare|essere|vado vai va andiamo andate vanno|andavo|andai andò|andrò|vada|andato|andando
-fare|avere|faccio fai fa facciamo fate fanno|facevo|feci fece|farò|faccia|fatto|facendo
-rifare|avere|rifaccio rifai rifà rifacciamo rifate rifanno|rifacevo|rifeci rifece|rifarò|rifaccia|rifatto|rifacendo
-essere|essere|sono sei è siamo siete sono|ero|fui fu|sarò|sia|stato|essendo
-avere|avere|ho hai ha abbiamo avete hanno|avevo|ebbi ebbe|avrò|abbia|avuto|avendo
-dire|avere|dico dici dice diciamo dite dicono|dicevo|dissi disse|dirò|dica|detto|dicendo
-benedire|avere|benedico benedici benedice benediciamo benedite benedicono|benedicevo|benedissi benedisse|benedirò|benedica|benedetto|benedicendo
-bere|avere|bevo bevi beve beviamo bevete bevono|bevevo|bevvi bevve|berrò|beva|bevuto|bevendo
-volere|avere|voglio vuoi vuole vogliamo volete vogliono|volevo|volli volle|vorrò|voglia|voluto|volendo
-potere|avere|posso puoi può possiamo potete possono|potevo|potei poté|potrò|possa|potuto|potendo
-dovere|avere|devo devi deve dobbiamo dovete devono|dovevo|dovetti dovette|dovrò|debba|dovuto|dovendo
-sapere|avere|so sai sa sappiamo sapete sanno|sapevo|seppi seppe|saprò|sappia|saputo|sapendo
-venire|essere|vengo vieni viene veniamo venite vengono|venivo|venni venne|verrò|venga|venuto|venendo
-divenire|essere|divengo divieni diviene diveniamo divenite divengono|divenivo|divenni divenne|diverrò|divenga|divenuto|divenendo
-tenere|avere|tengo tieni tiene teniamo tenete tengono|tenevo|tenni tenne|terrò|tenga|tenuto|tenendo
-ottenere|avere|ottengo ottieni ottiene otteniamo ottenete ottengono|ottenevo|ottenni ottenne|otterrò|ottenga|ottenuto|ottenendo
-uscire|essere|esco esci esce usciamo uscite escono|uscivo|uscii uscì|uscirò|esca|uscito|uscendo
-riuscire|essere|riesco riesci riesce riusciamo riuscite riescono|riuscivo|riuscii riuscì|riuscirò|riesca|riuscito|riuscendo
-rimanere|essere|rimango rimani rimane rimaniamo rimanete rimangono|rimanevo|rimasi rimase|rimarrò|rimanga|rimasto|rimanendo
-morire|essere|muoio muori muore moriamo morite muoiono|morivo|morii morì|morirò|muoia|morto|morendo
-porre|avere|pongo poni pone poniamo ponete pongono|ponevo|posi pose|porrò|ponga|posto|ponendo
-proporre|avere|propongo proponi propone proponiamo proponete propongono|proponevo|proposi propose|proporrò|proponga|proposto|proponendo
-tradurre|avere|traduco traduci traduce traduciamo traducete traducono|traducevo|tradussi tradusse|tradurrò|traduca|tradotto|traducendo
-produrre|avere|produco produci produce produciamo producete producono|producevo|produssi produsse|produrrò|produca|prodotto|producendo
-attrarre|avere|attraggo attrai attrae attraiamo attraete attraggono|attraevo|attrassi attrasse|attrarrò|attragga|attratto|attraendo
-scegliere|avere|scelgo scegli sceglie scegliamo scegliete scelgono|sceglievo|scelsi scelse|sceglierò|scelga|scelto|scegliendo
-accogliere|avere|accolgo accogli accoglie accogliamo accogliete accolgono|accoglievo|accolsi accolse|accoglierò|accolga|accolto|accogliendo
-togliere|avere|tolgo togli toglie togliamo togliete tolgono|toglievo|tolsi tolse|toglierò|tolga|tolto|togliendo
-salire|essere/avere|salgo sali sale saliamo salite salgono|salivo|salii salì|salirò|salga|salito|salendo
-piacere|essere|piaccio piaci piace piacciamo piacete piacciono|piacevo|piacqui piacque|piacerò|piaccia|piaciuto|piacendo
-tacere|avere|taccio taci tace tacciamo tacete tacciono|tacevo|tacqui tacque|tacerò|taccia|taciuto|tacendo
-vedere|avere|vedo vedi vede vediamo vedete vedono|vedevo|vidi vide|vedrò|veda|visto|vedendo
-cadere|essere|cado cadi cade cadiamo cadete cadono|cadevo|caddi cadde|cadrò|cada|caduto|cadendo
-vivere|essere/avere|vivo vivi vive viviamo vivete vivono|vivevo|vissi visse|vivrò|viva|vissuto|vivendo
-valere|essere/avere|valgo vali vale valiamo valete valgono|valevo|valsi valse|varrò|valga|valso|valendo
-cuocere|avere|cuocio cuoci cuoce cuociamo cuocete cuociono|cuocevo|cossi cosse|cuocerò|cuocia|cotto|cuocendo
-spegnere|avere|spengo spegni spegne spegniamo spegnete spengono|spegnevo|spensi spense|spegnerò|spenga|spento|spegnendo
-sciogliere|avere|sciolgo sciogli scioglie sciogliamo sciogliete sciolgono|scioglievo|sciolsi sciolse|scioglierò|sciolga|sciolto|sciogliendo
-possedere|avere|possiedo possiedi possiede possediamo possedete possiedono|possedevo|possedetti possedette|possederò|possieda|posseduto|possedendo
-scrivere|avere|scrivo scrivi scrive scriviamo scrivete scrivono|scrivevo|scrissi scrisse|scriverò|scriva|scritto|scrivendo
-leggere|avere|leggo leggi legge leggiamo leggete leggono|leggevo|lessi lesse|leggerò|legga|letto|leggendo
-prendere|avere|prendo prendi prende prendiamo prendete prendono|prendevo|presi prese|prenderò|prenda|preso|prendendo
-mettere|avere|metto metti mette mettiamo mettete mettono|mettevo|misi mise|metterò|metta|messo|mettendo
-chiudere|avere|chiudo chiudi chiude chiudiamo chiudete chiudono|chiudevo|chiusi chiuse|chiuderò|chiuda|chiuso|chiudendo
-perdere|avere|perdo perdi perde perdiamo perdete perdono|perdevo|persi perse|perderò|perda|perso|perdendo
-correre|essere/avere|corro corri corre corriamo correte corrono|correvo|corsi corse|correrò|corra|corso|correndo
-chiedere|avere|chiedo chiedi chiede chiediamo chiedete chiedono|chiedevo|chiesi chiese|chiederò|chieda|chiesto|chiedendo
-rispondere|avere|rispondo rispondi risponde rispondiamo rispondete rispondono|rispondevo|risposi rispose|risponderò|risponda|risposto|rispondendo
-nascere|essere|nasco nasci nasce nasciamo nascete nascono|nascevo|nacqui nacque|nascerò|nasca|nato|nascendo
-conoscere|avere|conosco conosci conosce conosciamo conoscete conoscono|conoscevo|conobbi conobbe|conoscerò|conosca|conosciuto|conoscendo
-crescere|essere/avere|cresco cresci cresce cresciamo crescete crescono|crescevo|crebbi crebbe|crescerò|cresca|cresciuto|crescendo
-vincere|avere|vinco vinci vince vinciamo vincete vincono|vincevo|vinsi vinse|vincerò|vinca|vinto|vincendo
-decidere|avere|decido decidi decide decidiamo decidete decidono|decidevo|decisi decise|deciderò|decida|deciso|decidendo
-ridere|avere|rido ridi ride ridiamo ridete ridono|ridevo|risi rise|riderò|rida|riso|ridendo
-rompere|avere|rompo rompi rompe rompiamo rompete rompono|rompevo|ruppi ruppe|romperò|rompa|rotto|rompendo
-muovere|avere|muovo muovi muove muoviamo muovete muovono|muovevo|mossi mosse|muoverò|muova|mosso|muovendo
-piangere|avere|piango piangi piange piangiamo piangete piangono|piangevo|piansi pianse|piangerò|pianga|pianto|piangendo
-spingere|avere|spingo spingi spinge spingiamo spingete spingono|spingevo|spinsi spinse|spingerò|spinga|spinto|spingendo
-accendere|avere|accendo accendi accende accendiamo accendete accendono|accendevo|accesi accese|accenderò|accenda|acceso|accendendo
-scendere|essere/avere|scendo scendi scende scendiamo scendete scendono|scendevo|scesi scese|scenderò|scenda|sceso|scendendo
-succedere|essere|succedo succedi succede succediamo succedete succedono|succedevo|successi successe|succederò|succeda|successo|succedendo
-discutere|avere|discuto discuti discute discutiamo discutete discutono|discutevo|discussi discusse|discuterò|discuta|discusso|discutendo
-risolvere|avere|risolvo risolvi risolve risolviamo risolvete risolvono|risolvevo|risolsi risolse|risolverò|risolva|risolto|risolvendo
-esistere|essere|esisto esisti esiste esistiamo esistete esistono|esistevo|esistei esisté|esisterò|esista|esistito|esistendo
-temere|avere|temo temi teme temiamo temete temono|temevo|temei temé|temerò|tema|temuto|temendo
-credere|avere|credo credi crede crediamo credete credono|credevo|credei credé|crederò|creda|creduto|credendo
-vendere|avere|vendo vendi vende vendiamo vendete vendono|vendevo|vendei vendé|venderò|venda|venduto|vendendo
-ricevere|avere|ricevo ricevi riceve riceviamo ricevete ricevono|ricevevo|ricevei ricevé|riceverò|riceva|ricevuto|ricevendo
-ripetere|avere|ripeto ripeti ripete ripetiamo ripetete ripetono|ripetevo|ripetei ripeté|ripeterò|ripeta|ripetuto|ripetendo
-aprire|avere|apro apri apre apriamo aprite aprono|aprivo|aprii aprì|aprirò|apra|aperto|aprendo
-offrire|avere|offro offri offre offriamo offrite offrono|offrivo|offrii offrì|offrirò|offra|offerto|offrendo
-soffrire|avere|soffro soffri soffre soffriamo soffrite soffrono|soffrivo|soffrii soffrì|soffrirò|soffra|sofferto|soffrendo
-scoprire|avere|scopro scopri scopre scopriamo scoprite scoprono|scoprivo|scoprii scoprì|scoprirò|scopra|scoperto|scoprendo
-dormire|avere|dormo dormi dorme dormiamo dormite dormono|dormivo|dormii dormì|dormirò|dorma|dormito|dormendo
-sentire|avere|sento senti sente sentiamo sentite sentono|sentivo|sentii sentì|sentirò|senta|sentito|sentendo
-partire|essere|parto parti parte partiamo partite partono|partivo|partii partì|partirò|parta|partito|partendo
-seguire|essere/avere|seguo segui segue seguiamo seguite seguono|seguivo|seguii seguì|seguirò|segua|seguito|seguendo
-servire|essere/avere|servo servi serve serviamo servite servono|servivo|servii servì|servirò|serva|servito|servendo
-divertire|avere|diverto diverti diverte divertiamo divertite divertono|divertivo|divertii divertì|divertirò|diverta|divertito|divertendo
-vestire|avere|vesto vesti veste vestiamo vestite vestono|vestivo|vestii vestì|vestirò|vesta|vestito|vestendo
-fuggire|essere|fuggo fuggi fugge fuggiamo fuggite fuggono|fuggivo|fuggii fuggì|fuggirò|fugga|fuggito|fuggendo
-finire|essere/avere|finisco finisci finisce finiamo finite finiscono|finivo|finii finì|finirò|finisca|finito|finendo
-capire|avere|capisco capisci capisce capiamo capite capiscono|capivo|capii capì|capirò|capisca|capito|capendo
-preferire|avere|preferisco preferisci preferisce preferiamo preferite preferiscono|preferivo|preferii preferì|preferirò|preferisca|preferito|preferendo
-pulire|avere|pulisco pulisci pulisce puliamo pulite puliscono|pulivo|pulii pulì|pulirò|pulisca|pulito|pulendo
-costruire|avere|costruisco costruisci costruisce costruiamo costruite costruiscono|costruivo|costruii costruì|costruirò|costruisca|costruito|costruendo
-spedire|avere|spedisco spedisci spedisce spediamo spedite spediscono|spedivo|spedii spedì|spedirò|spedisca|spedito|spedendo
-sparire|essere|sparisco sparisci sparisce spariamo sparite spariscono|sparivo|sparii sparì|sparirò|sparisca|sparito|sparendo
-impazzire|essere|impazzisco impazzisci impazzisce impazziamo impazzite impazziscono|impazzivo|impazzii impazzì|impazzirò|impazzisca|impazzito|impazzendo
-riempire|avere|riempio riempi riempie riempiamo riempite riempiono|riempivo|riempii riempì|riempirò|riempia|riempito|riempiendo
-udire|avere|odo odi ode udiamo udite odono|udivo|udii udì|udrò|oda|udito|udendo
-"""
+COMMON = read_test_data("ita_common.txt")
 
 COMMON_ROWS = [line.split("|") for line in COMMON.strip().split("\n")]
 

@@ -5,7 +5,7 @@ import os
 import pytest
 
 import velnor
-from conftest import needs
+from conftest import needs, read_test_data
 
 pytestmark = needs("nld")
 
@@ -22,144 +22,7 @@ def conj(word):
 
 # verb, ik (also the imperative), jij and hij, past singular, past plural,
 # past participle: standard Dutch forms (Woordenlijst spelling).
-COMMON = """
-werken werk werkt werkte werkten gewerkt
-maken maak maakt maakte maakten gemaakt
-spelen speel speelt speelde speelden gespeeld
-wonen woon woont woonde woonden gewoond
-leren leer leert leerde leerden geleerd
-horen hoor hoort hoorde hoorden gehoord
-praten praat praat praatte praatten gepraat
-wachten wacht wacht wachtte wachtten gewacht
-zetten zet zet zette zetten gezet
-antwoorden antwoord antwoordt antwoordde antwoordden geantwoord
-branden brand brandt brandde brandden gebrand
-leven leef leeft leefde leefden geleefd
-reizen reis reist reisde reisden gereisd
-verhuizen verhuis verhuist verhuisde verhuisden verhuisd
-fietsen fiets fietst fietste fietsten gefietst
-koken kook kookt kookte kookten gekookt
-stoppen stop stopt stopte stopten gestopt
-kussen kus kust kuste kusten gekust
-dansen dans danst danste dansten gedanst
-wandelen wandel wandelt wandelde wandelden gewandeld
-tekenen teken tekent tekende tekenden getekend
-openen open opent opende openden geopend
-bouwen bouw bouwt bouwde bouwden gebouwd
-gooien gooi gooit gooide gooiden gegooid
-groeien groei groeit groeide groeiden gegroeid
-draaien draai draait draaide draaiden gedraaid
-betalen betaal betaalt betaalde betaalden betaald
-bestellen bestel bestelt bestelde bestelden besteld
-vertellen vertel vertelt vertelde vertelden verteld
-herhalen herhaal herhaalt herhaalde herhaalden herhaald
-ontmoeten ontmoet ontmoet ontmoette ontmoetten ontmoet
-beloven beloof belooft beloofde beloofden beloofd
-geloven geloof gelooft geloofde geloofden geloofd
-gebruiken gebruik gebruikt gebruikte gebruikten gebruikt
-bedanken bedank bedankt bedankte bedankten bedankt
-studeren studeer studeert studeerde studeerden gestudeerd
-proberen probeer probeert probeerde probeerden geprobeerd
-sturen stuur stuurt stuurde stuurden gestuurd
-huilen huil huilt huilde huilden gehuild
-voeden voed voedt voedde voedden gevoed
-kloppen klop klopt klopte klopten geklopt
-missen mis mist miste misten gemist
-noemen noem noemt noemde noemden genoemd
-hopen hoop hoopt hoopte hoopten gehoopt
-lenen leen leent leende leenden geleend
-verdienen verdien verdient verdiende verdienden verdiend
-luisteren luister luistert luisterde luisterden geluisterd
-veranderen verander verandert veranderde veranderden veranderd
-herinneren herinner herinnert herinnerde herinnerden herinnerd
-bellen bel belt belde belden gebeld
-duwen duw duwt duwde duwden geduwd
-waarschuwen waarschuw waarschuwt waarschuwde waarschuwden gewaarschuwd
-eindigen eindig eindigt eindigde eindigden geëindigd
-wijzigen wijzig wijzigt wijzigde wijzigden gewijzigd
-verdedigen verdedig verdedigt verdedigde verdedigden verdedigd
-informeren informeer informeert informeerde informeerden geïnformeerd
-kopiëren kopieer kopieert kopieerde kopieerden gekopieerd
-creëren creëer creëert creëerde creëerden gecreëerd
-eisen eis eist eiste eisten geëist
-erkennen erken erkent erkende erkenden erkend
-overtuigen overtuig overtuigt overtuigde overtuigden overtuigd
-downloaden download downloadt downloadde downloadden gedownload
-verdelen verdeel verdeelt verdeelde verdeelden verdeeld
-lachen lach lacht lachte lachten gelachen
-bakken bak bakt bakte bakten gebakken
-lopen loop loopt liep liepen gelopen
-komen kom komt kwam kwamen gekomen
-geven geef geeft gaf gaven gegeven
-nemen neem neemt nam namen genomen
-eten eet eet at aten gegeten
-drinken drink drinkt dronk dronken gedronken
-schrijven schrijf schrijft schreef schreven geschreven
-lezen lees leest las lazen gelezen
-spreken spreek spreekt sprak spraken gesproken
-zien zie ziet zag zagen gezien
-doen doe doet deed deden gedaan
-gaan ga gaat ging gingen gegaan
-staan sta staat stond stonden gestaan
-slaan sla slaat sloeg sloegen geslagen
-vinden vind vindt vond vonden gevonden
-denken denk denkt dacht dachten gedacht
-brengen breng brengt bracht brachten gebracht
-kopen koop koopt kocht kochten gekocht
-zoeken zoek zoekt zocht zochten gezocht
-zeggen zeg zegt zei zeiden gezegd
-vragen vraag vraagt vroeg vroegen gevraagd
-weten weet weet wist wisten geweten
-worden word wordt werd werden geworden
-blijven blijf blijft bleef bleven gebleven
-kijken kijk kijkt keek keken gekeken
-krijgen krijg krijgt kreeg kregen gekregen
-beginnen begin begint begon begonnen begonnen
-begrijpen begrijp begrijpt begreep begrepen begrepen
-zitten zit zit zat zaten gezeten
-liggen lig ligt lag lagen gelegen
-slapen slaap slaapt sliep sliepen geslapen
-vallen val valt viel vielen gevallen
-houden houd houdt hield hielden gehouden
-helpen help helpt hielp hielpen geholpen
-sterven sterf sterft stierf stierven gestorven
-vliegen vlieg vliegt vloog vlogen gevlogen
-kiezen kies kiest koos kozen gekozen
-verliezen verlies verliest verloor verloren verloren
-vriezen vries vriest vroor vroren gevroren
-rijden rijd rijdt reed reden gereden
-bijten bijt bijt beet beten gebeten
-sluiten sluit sluit sloot sloten gesloten
-schieten schiet schiet schoot schoten geschoten
-bieden bied biedt bood boden geboden
-trekken trek trekt trok trokken getrokken
-zingen zing zingt zong zongen gezongen
-springen spring springt sprong sprongen gesprongen
-zwemmen zwem zwemt zwom zwommen gezwommen
-winnen win wint won wonnen gewonnen
-breken breek breekt brak braken gebroken
-dragen draag draagt droeg droegen gedragen
-laten laat laat liet lieten gelaten
-roepen roep roept riep riepen geroepen
-hangen hang hangt hing hingen gehangen
-vangen vang vangt ving vingen gevangen
-wassen was wast waste wasten gewassen
-wegen weeg weegt woog wogen gewogen
-bewegen beweeg beweegt bewoog bewogen bewogen
-genieten geniet geniet genoot genoten genoten
-ontvangen ontvang ontvangt ontving ontvingen ontvangen
-vertrekken vertrek vertrekt vertrok vertrokken vertrokken
-verkopen verkoop verkoopt verkocht verkochten verkocht
-bezoeken bezoek bezoekt bezocht bezochten bezocht
-bestaan besta bestaat bestond bestonden bestaan
-ontbijten ontbijt ontbijt ontbeet ontbeten ontbeten
-onthouden onthoud onthoudt onthield onthielden onthouden
-vergelijken vergelijk vergelijkt vergeleek vergeleken vergeleken
-vergeten vergeet vergeet vergat vergaten vergeten
-gelden geld geldt gold golden gegolden
-jagen jaag jaagt joeg joegen gejaagd
-lijden lijd lijdt leed leden geleden
-"""
+COMMON = read_test_data("nld_common.txt")
 COMMON_ROWS = [tuple(line.split()) for line in COMMON.strip().splitlines()]
 
 

@@ -28,6 +28,56 @@ LITERAL = [
 # optional imp2pl=... and auto=... (present autonomous). The past base is the
 # unlenited form (conaic gives chonaic, táinig gives tháinig).
 VERBS = """
+adhlaic adhlacann adhlaic adhlacfaidh adhlacadh adhlactha
+seachaid seachadann seachaid seachadfaidh seachadadh seachadta
+soláthair soláthraíonn soláthair soláthróidh soláthar soláthartha
+tóraigh tóraíonn tóraigh tóróidh tóraíocht tóraithe
+achainigh achainíonn achainigh achaineoidh achainí achainithe
+airigh airíonn airigh aireoidh aireachtáil airithe
+alp alpann alp alpfaidh alpadh alptha
+amharc amharcann amharc amharcfaidh amharc amharctha
+breac breacann breac breacfaidh breacadh breactha
+cam camann cam camfaidh camadh camtha
+cleacht cleachtann cleacht cleachtfaidh cleachtadh cleachta auto=cleachtar
+cnag cnagann cnag cnagfaidh cnagadh cnagtha
+creim creimeann creim creimfidh creimeadh creimthe
+crith critheann crith crithfidh crith crite auto=critear
+croith croitheann croith croithfidh croitheadh croite auto=croitear
+cumhdaigh cumhdaíonn cumhdaigh cumhdóidh cumhdach cumhdaithe
+daor daorann daor daorfaidh daoradh daortha
+dealraigh dealraíonn dealraigh dealróidh dealramh dealraithe
+dearg deargann dearg deargfaidh deargadh deargtha
+ding dingeann ding dingfidh dingeadh dingthe
+éag éagann éag éagfaidh éag éagtha
+gair gaireann gair gairfidh gairm gairthe
+geit geiteann geit geitfidh geit geite auto=geitear
+impigh impíonn impigh impeoidh impí impithe
+loc locann loc locfaidh locadh loctha
+ob obann ob obfaidh obadh obtha
+osnaigh osnaíonn osnaigh osnóidh osnaíl osnaithe
+prioc priocann prioc priocfaidh priocadh prioctha
+reic reiceann reic reicfidh reic reicthe
+tacht tachtann tacht tachtfaidh tachtadh tachta auto=tachtar
+tagraigh tagraíonn tagraigh tagróidh tagairt tagartha
+taisc taisceann taisc taiscfidh taisceadh taiscthe
+taosc taoscann taosc taoscfaidh taoscadh taosctha
+teip teipeann teip teipfidh teip teipthe
+tionóil tionólann tionóil tionólfaidh tionól tionólta
+tost tostann tost tostfaidh tost tosta auto=tostar
+at atann at atfaidh at ata auto=atar
+cáith cáitheann cáith cáithfidh cáitheadh cáite auto=cáitear
+crúigh crúnn crúigh crúfaidh crú crúite
+feoigh feonn feoigh feofaidh feo feoite
+fuaigh fuann fuaigh fuafaidh fuáil fuaite auto=fuaitear
+leath leathann leath leathfaidh leathadh leata auto=leatar
+loit loiteann loit loitfidh lot loite auto=loitear
+meath meathann meath meathfaidh meath meata auto=meatar
+nocht nochtann nocht nochtfaidh nochtadh nochta auto=nochtar
+sceith sceitheann sceith sceithfidh sceitheadh sceite auto=sceitear
+spréigh spréann spréigh spréifidh spré spréite
+teith teitheann teith teithfidh teitheadh teite auto=teitear
+tráigh tránn tráigh tráfaidh trá tráite
+treabh treabhann treabh treabhfaidh treabhadh treafa
 admhaigh admhaíonn admhaigh admhóidh admháil admhaithe
 agair agraíonn agair agróidh agairt agartha
 aicmigh aicmíonn aicmigh aicmeoidh aicmiú aicmithe

@@ -1,0 +1,151 @@
+#include "hin.hpp"
+
+#include <cstddef>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::hin {
+namespace {
+
+constexpr std::string_view NA = "ना";
+
+// A comma-separated group of exactly N forms, or none ("-", or any other count).
+template <std::size_t N>
+std::optional<std::array<std::string_view, N>> group(std::string_view field) {
+    if (field == "-") return std::nullopt;
+    std::array<std::string_view, N> out{};
+    std::size_t count = 0, start = 0;
+    for (;;) {
+        std::size_t comma = field.find(',', start);
+        std::string_view part = field.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        if (count < N) out[count] = part;
+        ++count;
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (count != N) return std::nullopt;
+    return out;
+}
+
+// A missing column counts as "-".
+std::string_view column(const lex::Cells<4>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
+
+const ViewMap<LexEntry>& table() {
+    static const ViewMap<LexEntry> map = [] {
+        ViewMap<LexEntry> m;
+        for (std::string_view line : lex::Lines(data::hin)) {
+            auto c = lex::split<4>(line);
+            m.insert_or_assign(c[0], LexEntry{group<3>(column(c, 1)), group<6>(column(c, 2)), group<3>(column(c, 3))});
+        }
+        return m;
+    }();
+    return map;
+}
+
+bool is_vowel_char(char32_t c) {
+    switch (c) {
+        case 0x093E: case 0x093F: case 0x0940: case 0x0941: case 0x0942:
+        case 0x0943: case 0x0947: case 0x0948: case 0x094B: case 0x094C:
+        case 0x0905: case 0x0906: case 0x0907: case 0x0908: case 0x0909:
+        case 0x090A: case 0x090F: case 0x0910: case 0x0913: case 0x0914:
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::string cat(std::string_view a, std::string_view b, std::string_view c = {}, std::string_view d = {}) {
+    std::string out;
+    out.reserve(a.size() + b.size() + c.size() + d.size());
+    out.append(a).append(b).append(c).append(d);
+    return out;
+}
+
+// Subjunctive endings by slot: consonant stems, vowel stems.
+constexpr std::string_view SUBJ_C[6] = {"ूं", "े", "े", "ें", "ो", "ें"};
+constexpr std::string_view SUBJ_V[6] = {"ऊं", "ए", "ए", "एं", "ओ", "एं"};
+
+}  // namespace
+
+namespace lexicon {
+const LexEntry* find(std::string_view lemma) {
+    const auto& m = table();
+    auto it = m.find(lemma);
+    return it == m.end() ? nullptr : &it->second;
+}
+}  // namespace lexicon
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string_view trimmed = unicode::trim(text);
+    if (trimmed.empty()) return fail(Error{});
+    std::string_view prefix, word = trimmed;
+    std::size_t space = trimmed.rfind(' ');
+    if (space != std::string_view::npos) {
+        prefix = trimmed.substr(0, space + 1);
+        word = trimmed.substr(space + 1);
+        if (word.empty()) return fail(Error{});
+    }
+    if (word.size() < NA.size() || word.substr(word.size() - NA.size()) != NA) return fail(Error{});
+    std::string_view stem = word.substr(0, word.size() - NA.size());
+    if (stem.empty()) return fail(Error{});
+    Verb v;
+    v.prefix = std::string(prefix);
+    v.infinitive = std::string(word);
+    v.stem = std::string(stem);
+    v.vowel_final = is_vowel_char(utf8::last(stem));
+    v.lex = lexicon::find(word);
+    return v;
+}
+
+std::string Verb::imperative(int slot) const {
+    if (lex && lex->imp) return cat(prefix, (*lex->imp)[slot]);
+    switch (slot) {
+        case 0: return cat(prefix, stem);
+        case 1: return cat(prefix, stem, vowel_final ? "ओ" : "ो");
+        default: return cat(prefix, stem, vowel_final ? "इए" : "िए");
+    }
+}
+
+std::string Verb::perfective(bool feminine, bool plural) const {
+    int slot = feminine ? 2 : plural ? 1 : 0;
+    if (lex && lex->pfv) return cat(prefix, (*lex->pfv)[slot]);
+    static constexpr std::string_view C[3] = {"ा", "े", "ी"};
+    static constexpr std::string_view V[3] = {"या", "ए", "ई"};
+    return cat(prefix, stem, vowel_final ? V[slot] : C[slot]);
+}
+
+std::string Verb::bare_subjunctive(int slot) const {
+    if (lex && lex->subj) return std::string((*lex->subj)[slot]);
+    return cat(stem, vowel_final ? SUBJ_V[slot] : SUBJ_C[slot]);
+}
+
+std::string Verb::subjunctive(int person, bool plural) const {
+    return cat(prefix, bare_subjunctive(person + (plural ? 3 : 0)));
+}
+
+std::string Verb::imperfective(bool feminine, bool plural) const {
+    return cat(prefix, stem, feminine ? "ती" : plural ? "ते" : "ता");
+}
+
+std::string Verb::future(int person, bool plural, bool feminine) const {
+    return cat(prefix, bare_subjunctive(person + (plural ? 3 : 0)), feminine ? "गी" : plural ? "गे" : "गा");
+}
+
+Table Table::build(const Verb& v) {
+    Table t;
+    t.infinitive = cat(v.prefix, v.infinitive);
+    t.oblique_infinitive = cat(v.prefix, v.stem, "ने");
+    for (int i = 0; i < 3; ++i) t.imperative[i] = v.imperative(i);
+    for (int i = 0; i < 6; ++i) t.subjunctive[i] = v.subjunctive(i % 3, i >= 3);
+    for (int i = 0; i < 6; ++i) t.future_masculine[i] = v.future(i % 3, i >= 3, false);
+    for (int i = 0; i < 6; ++i) t.future_feminine[i] = v.future(i % 3, i >= 3, true);
+    t.imperfective = {v.imperfective(false, false), v.imperfective(false, true), v.imperfective(true, false)};
+    t.perfective = {v.perfective(false, false), v.perfective(false, true), v.perfective(true, false)};
+    return t;
+}
+
+}  // namespace velnor::hin
