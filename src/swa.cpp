@@ -218,8 +218,11 @@ std::string Verb::form(Tense tense, Subject subject, bool negative) const {
         case Tense::Habitual:
         case Tense::Consecutive:
         case Tense::Situative: return concord(p.subject, cat("si", short_stem()));
-        case Tense::Conditional: return cat(p.negative, "singe", long_stem());
-        case Tense::PastConditional: return cat(p.negative, "singali", long_stem());
+        // The negative conditionals put -si- after the affirmative prefix
+        // (nisingesoma, wasingalisoma): the negative prefix would negate
+        // twice (sisingesoma, hawasingesoma).
+        case Tense::Conditional: return cat(p.subject, "singe", long_stem());
+        case Tense::PastConditional: return cat(p.subject, "singali", long_stem());
     }
     return {};
 }
