@@ -1,0 +1,233 @@
+#include "hye.hpp"
+
+#include <cstddef>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::hye {
+
+std::optional<std::string_view> opt(std::string_view cell) noexcept {
+    if (cell.empty() || cell == "-") return std::nullopt;
+    return cell;
+}
+
+namespace lexicon {
+namespace {
+
+// The aorist set of a cell: "1", "2", "3" give 0, 1, 2; anything else,
+// an empty or missing cell included, gives 255 (no set).
+std::uint8_t aorset_cell(std::string_view cell) noexcept {
+    if (cell.size() == 1 && cell[0] >= '1' && cell[0] <= '3') return static_cast<std::uint8_t>(cell[0] - '1');
+    return 255;
+}
+
+void add_rows(ViewMap<LexEntry>& out, std::string_view text) {
+    for (std::string_view line : lex::Lines(text)) {
+        auto c = lex::split<10>(line);
+        out.insert_or_assign(c[0], LexEntry{opt(c[1]), opt(c[2]), opt(c[3]), opt(c[5]), opt(c[6]), opt(c[7]),
+                                            opt(c[8]), opt(c[9]), aorset_cell(c[4])});
+    }
+}
+
+// Parsed once: the added -չել verbs, then the irregular verbs, so that a
+// lemma of the latter wins; within a text a later row with the same lemma
+// replaces an earlier one, and a missing cell counts as "-".
+const ViewMap<LexEntry>& map() {
+    static const ViewMap<LexEntry> m = [] {
+        ViewMap<LexEntry> out;
+        out.reserve(64);
+        add_rows(out, data::hye_extra);
+        add_rows(out, data::hye);
+        return out;
+    }();
+    return m;
+}
+
+}  // namespace
+
+const LexEntry* find(std::string_view infinitive) {
+    const auto& m = map();
+    auto it = m.find(infinitive);
+    return it == m.end() ? nullptr : &it->second;
+}
+
+}  // namespace lexicon
+
+namespace {
+
+std::string cat(std::string_view a, std::string_view b) {
+    std::string s;
+    s.reserve(a.size() + b.size());
+    s.append(a);
+    s.append(b);
+    return s;
+}
+
+std::string cat(std::string_view a, std::string_view b, std::string_view c) {
+    std::string s;
+    s.reserve(a.size() + b.size() + c.size());
+    s.append(a);
+    s.append(b);
+    s.append(c);
+    return s;
+}
+
+std::string pick(const std::optional<std::string_view>& cell, std::string rule) {
+    return cell ? std::string(*cell) : std::move(rule);
+}
+
+using Endings = std::array<std::string_view, 6>;
+
+constexpr Endings AORIST_1{"ի", "իր", "", "ինք", "իք", "ին"};
+constexpr Endings AORIST_2{"ա", "ար", "ավ", "անք", "աք", "ան"};
+constexpr Endings AORIST_3{"ի", "իր", "եց", "ինք", "իք", "ին"};
+constexpr Endings SUBJ_E{"եմ", "ես", "ի", "ենք", "եք", "են"};
+constexpr Endings SUBJ_PAST_E{"եի", "եիր", "եր", "եինք", "եիք", "եին"};
+constexpr Endings SUBJ_A{"ամ", "աս", "ա", "անք", "աք", "ան"};
+constexpr Endings SUBJ_PAST_A{"այի", "այիր", "ար", "այինք", "այիք", "ային"};
+constexpr Endings AUX_PRESENT{"եմ", "ես", "է", "ենք", "եք", "են"};
+constexpr Endings AUX_PAST{"էի", "էիր", "էր", "էինք", "էիք", "էին"};
+
+constexpr std::size_t slot(Person p, Number n) noexcept {
+    return static_cast<std::size_t>(p) + 3 * static_cast<std::size_t>(n);
+}
+
+// Builds a row by mapping the six persons, in row order, through `form`.
+template <class F>
+Row6 row(F form) {
+    Row6 out;
+    for (Number n : {Number::Singular, Number::Plural})
+        for (Person p : {Person::First, Person::Second, Person::Third}) out[slot(p, n)] = form(slot(p, n));
+    return out;
+}
+
+Row6 synthetic(std::string_view prefix, std::string_view base, const Endings& endings) {
+    return row([&](std::size_t i) { return cat(prefix, base, endings[i]); });
+}
+
+Row6 analytic(std::string_view converb, const Endings& aux) {
+    return row([&](std::size_t i) { return cat(converb, " ", aux[i]); });
+}
+
+}  // namespace
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string word = unicode::to_lower(unicode::trim(text));
+    if (word.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(word))
+        if (unicode::is_white_space(c)) return fail(Error{});
+    if (word.size() < 4) return fail(Error{});
+    Verb v;
+    if (utf8::ends_with(word, "ել")) {
+        v.cls = Class::E;
+    } else if (utf8::ends_with(word, "ալ")) {
+        v.cls = Class::A;
+    } else {
+        return fail(Error{});
+    }
+    std::string_view stem = utf8::drop_last_chars(word, 2);
+    if (stem.empty()) return fail(Error{});
+
+    const LexEntry* row = lexicon::find(word);
+
+    // The shape rules: the nasal-stem verbs in -անալ/-ենալ, the other
+    // a-verbs, the causatives in -ցնել and the other e-verbs.
+    bool nasal = false;
+    bool causative = false;
+    const std::size_t stem_chars = utf8::length(stem);
+    if (v.cls == Class::A) {
+        if (stem_chars >= 4 && (utf8::ends_with(stem, "ան") || utf8::ends_with(stem, "են"))) {
+            v.perf = cat(utf8::drop_last_chars(stem, 2), utf8::ends_with(stem, "ան") ? "աց" : "եց");
+            v.aor = v.perf;
+            v.aorset = 1;
+            nasal = true;
+        } else {
+            v.perf = cat(stem, "աց");
+            v.aor = v.perf;
+            v.aorset = 0;
+        }
+    } else if (stem_chars >= 4 && utf8::ends_with(stem, "ցն")) {
+        v.perf = cat(utf8::drop_last_chars(stem, 2), "ցր");
+        v.aor = v.perf;
+        v.aorset = 2;
+        causative = true;
+    } else {
+        v.perf = std::string(stem);
+        v.aor = cat(stem, "եց");
+        v.aorset = 0;
+    }
+
+    static const LexEntry none{};
+    const LexEntry& r = row ? *row : none;
+    if (r.perf) v.perf = std::string(*r.perf);
+    if (r.aor) v.aor = std::string(*r.aor);
+    if (r.aorset != 255) v.aorset = r.aorset;
+
+    const bool a = v.cls == Class::A;
+    v.sub = pick(r.sub, a ? v.perf : std::string(stem));
+    v.imp_sg = pick(r.imp_sg, nasal ? cat(v.perf, "իր")
+                              : causative ? cat(v.perf, "ու")
+                              : a ? cat(stem, "ա")
+                                  : cat(stem, "իր"));
+    v.imp_pl = pick(r.imp_pl, cat(v.perf, "եք"));
+    v.ipfv = pick(r.ipfv, cat(stem, "ում"));
+    v.pass = pick(r.pass, causative ? cat(utf8::drop_last_chars(stem, 1), "վել")
+                          : a ? cat(v.perf, "վել")
+                              : cat(stem, "վել"));
+    v.caus = pick(r.caus, nasal ? cat(v.perf, "նել") : a ? cat(stem, "ացնել") : cat(stem, "եցնել"));
+    v.stem = std::string(stem);
+    v.infinitive = std::move(word);
+    return v;
+}
+
+std::string Verb::converb(const Verb& verb, Converb kind) {
+    switch (kind) {
+        case Converb::Imperfective: return verb.ipfv;
+        case Converb::Perfective: return cat(verb.perf, "ել");
+        case Converb::Future: return cat(verb.infinitive, "ու");
+        case Converb::Simultaneous: return cat(verb.infinitive, "իս");
+        case Converb::Connegative: break;
+    }
+    return cat(verb.stem, verb.cls == Class::A ? "ա" : "ի");
+}
+
+std::string Verb::participle(const Verb& verb, bool resultative) {
+    return resultative ? cat(verb.perf, "ած") : cat(verb.sub, "ող");
+}
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    t.infinitive = verb.infinitive;
+    t.converb_imperfective = Verb::converb(verb, Converb::Imperfective);
+    t.converb_perfective = Verb::converb(verb, Converb::Perfective);
+    t.converb_future = Verb::converb(verb, Converb::Future);
+    t.converb_simultaneous = Verb::converb(verb, Converb::Simultaneous);
+    t.connegative = Verb::converb(verb, Converb::Connegative);
+    t.participle_subject = Verb::participle(verb, false);
+    t.participle_resultative = Verb::participle(verb, true);
+
+    t.present = analytic(t.converb_imperfective, AUX_PRESENT);
+    t.imperfect = analytic(t.converb_imperfective, AUX_PAST);
+    t.aorist = synthetic("", verb.aor, verb.aorset == 2 ? AORIST_3 : verb.aorset == 1 ? AORIST_2 : AORIST_1);
+    t.perfect = analytic(t.converb_perfective, AUX_PRESENT);
+    t.pluperfect = analytic(t.converb_perfective, AUX_PAST);
+    t.future = analytic(t.converb_future, AUX_PRESENT);
+    t.future_in_past = analytic(t.converb_future, AUX_PAST);
+    const bool a = verb.cls == Class::A;
+    const Endings& subj = a ? SUBJ_A : SUBJ_E;
+    const Endings& subj_past = a ? SUBJ_PAST_A : SUBJ_PAST_E;
+    t.subjunctive_future = synthetic("", verb.stem, subj);
+    t.subjunctive_past = synthetic("", verb.stem, subj_past);
+    t.conditional = synthetic("կ", verb.stem, subj);
+    t.conditional_past = synthetic("կ", verb.stem, subj_past);
+    t.imperative = {verb.imp_sg, verb.imp_pl};
+    t.passive = verb.pass;
+    t.causative = verb.caus;
+    return t;
+}
+
+}  // namespace velnor::hye
