@@ -127,8 +127,14 @@ const Row* find(std::string_view stem) {
 }  // namespace rows
 
 std::string concord(std::string_view prefix, std::string_view stem) {
-    if (prefix == "m" && !stem.empty() && is_vowel(stem.front()))
-        return cat(stem.front() == 'u' ? "mu" : "mw", stem);
+    // The second plural m-, alone or in the negative ham-, glides before a
+    // vowel: mwende, muuze, and hamwendi, hamwelewi (not hamendi).
+    if ((prefix == "m" || prefix == "ham") && !stem.empty() && is_vowel(stem.front())) {
+        std::string out(prefix);
+        out.append(stem.front() == 'u' ? "u" : "w");
+        out.append(stem);
+        return out;
+    }
     return cat(prefix, stem);
 }
 

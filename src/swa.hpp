@@ -63,8 +63,9 @@ enum class Tense : std::uint8_t {
     PastConditional = 10, // -ngali-
 };
 
-// The concord join: m- before a vowel-initial stem becomes mu- (before u) or
-// mw- (before any other vowel); every other pair is plain concatenation.
+// The concord join: the second plural m- (and its negative ham-) before a
+// vowel-initial stem becomes mu-/hamu- (before u) or mw-/hamw- (before any
+// other vowel); every other pair is plain concatenation.
 std::string concord(std::string_view prefix, std::string_view stem);
 
 struct Verb {

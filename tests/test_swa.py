@@ -48,10 +48,12 @@ def test_common_verbs_slot_by_slot(inf, pres3, neg1, subj2pl, imp_sg, imp_pl):
     for name, marker in [("present", "na"), ("past", "li"), ("future", "ta"), ("perfect", "me")]:
         assert getattr(r, name) == [p + marker + post for p in PERSONS], name
     negative_stem = neg1[len("si"):]
-    assert r.present_negative == [p + negative_stem for p in NEGATIVE]
-    # The 2pl subjunctive is mu-/mw- before a vowel-initial stem (muuze,
-    # mwende), m- before a consonant (msome).
-    subj_stem = subj2pl[2:] if inf[2] in "aeiou" else subj2pl[1:]
+    # The 2pl m- is mu-/mw- before a vowel-initial stem (muuze, mwende,
+    # hamwendi), m- before a consonant (msome, hamsomi).
+    glide = subj2pl[1] if inf[2] in "aeiou" else ""
+    assert r.present_negative == [p + negative_stem for p in NEGATIVE[:4]] + [
+        "ham" + glide + negative_stem, "hawa" + negative_stem]
+    subj_stem = subj2pl[1 + len(glide):]
     assert r.subjunctive == [p + subj_stem for p in PERSONS[:4]] + [subj2pl, "wa" + subj_stem]
 
 
@@ -273,7 +275,7 @@ def test_noun_class_subjects(engine, cls, present, gnomic, negative):
 
 @pytest.mark.parametrize("args,expected", [
     ("concord:m:ende", "mwende"), ("concord:m:uza", "muuza"), ("concord:m:some", "msome"),
-    ("concord:m:", "m"), ("concord:mu:ende", "muende"), ("concord:ham:endi", "hamendi"),
+    ("concord:m:", "m"), ("concord:mu:ende", "muende"), ("concord:ham:endi", "hamwendi"), ("concord:ham:uzi", "hamuuzi"), ("concord:hamu:anzi", "hamuanzi"),
     ("concord:ni:ende", "niende"),
 ])
 def test_concord(engine, args, expected):
@@ -299,3 +301,11 @@ def test_every_subject_and_series_builds(engine):
     out = engine(*args)
     assert len(out) == len(args)
     assert all(isinstance(f, str) and f.isascii() and f.isalpha() and f.islower() for f in out)
+
+
+@pytest.mark.parametrize("word,negative_2pl", [
+    ("kwenda", "hamwendi"), ("kuelewa", "hamwelewi"), ("kuona", "hamwoni"), ("kuuza", "hamuuzi"),
+    ("kusoma", "hamsomi"), ("kunywa", "hamnywi"),
+])
+def test_second_plural_negative_glides_before_a_vowel(word, negative_2pl):
+    assert conj(word).present_negative[4] == negative_2pl
