@@ -114,7 +114,10 @@ def test_analysis_accepts_bare_stems_and_case(text, same_as):
 
 
 @pytest.mark.parametrize("text,infinitive,present1", [
-    ("kwisha", "kukwisha", "ninakwisha"),   # kw + a stem that is not a key: the whole word
+    ("kwisha", "kwisha", "ninakwisha"),     # kw + a key: the key, with its own infinitive
+    ("kuisha", "kwisha", "ninakwisha"),
+    ("kwiba", "kuiba", "ninaiba"),
+    ("kwama", "kukwama", "ninakwama"),      # kw + a stem that is not a key: the whole word
     ("ku", "kuku", "ninakuku"),             # one vowel: ku- kept after the marker
     ("a", "kua", "ninakua"),
     ("kuta", "kukuta", "ninakuta"),         # four letters, no key: a bare stem (-kuta)
