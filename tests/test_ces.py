@@ -182,6 +182,9 @@ otevřít | otevřu otevřeš otevře otevřeme otevřete otevřou | otevři ote
 zavřít | zavřu zavřeš zavře zavřeme zavřete zavřou | zavři zavřeme zavřete | zavřel | zavřen | - -
 třít | třu třeš tře třeme třete třou | tři třeme třete | třel | třen | *
 mlít | melu meleš mele meleme melete melou | mel melme melte | mlel | mlet | *
+sít | seji seješ seje sejeme sejete sejí | sej sejme sejte | sel | set | seje sejíc
+zasít | zaseji zaseješ zaseje zasejeme zasejete zasejí | zasej zasejme zasejte | zasel | zaset | *
+hrýzt | hryzu hryzeš hryze hryzeme hryzete hryzou | hryz hryzme hryzte | hryzl | hryzen | hryza hryzouc
 """
 
 

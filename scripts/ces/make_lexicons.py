@@ -118,6 +118,8 @@ vést|vedu,vedeš,vede,vedeme,vedete,vedou|veď,veďme,veďte|vedl|veden|veda,ve
 nést|nesu,neseš,nese,neseme,nesete,nesou|nes,nesme,neste|nesl|nesen|nesa,nesouc|-|. do při od vy za u s pře pro v na roz vz
 vézt|vezu,vezeš,veze,vezeme,vezete,vezou|vez,vezme,vezte|vezl|vezen|veza,vezouc|-|. do při od vy za pře pro s roz na
 lézt|lezu,lezeš,leze,lezeme,lezete,lezou|lez,lezme,lezte|lezl|-|leza,lezouc|-|. vy za s pře v do pro pod
+hrýzt|hryzu,hryzeš,hryze,hryzeme,hryzete,hryzou|hryz,hryzme,hryzte|hryzl|hryzen|hryza,hryzouc|-|.
+sít|seji,seješ,seje,sejeme,sejete,sejí|sej,sejme,sejte|sel|set|seje,sejíc|-|. za vy o po roz
 nalézt|naleznu,nalezneš,nalezne,nalezneme,naleznete,naleznou|nalezni,nalezněme,nalezněte|nalezl|nalezen|-|-|.
 růst|rostu,rosteš,roste,rosteme,rostete,rostou|-|rostl|-|rosta,rostouc|-|. vy do na pře za vz s pro od
 kvést|kvetu,kveteš,kvete,kveteme,kvetete,kvetou|kveť,kveťme,kveťte|kvetl|-|kveta,kvetouc|-|. roz vy od
