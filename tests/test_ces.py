@@ -194,6 +194,12 @@ zrát | zraji zraješ zraje zrajeme zrajete zrají | zraj zrajme zrajte | zrál 
 mřít | mřu mřeš mře mřeme mřete mřou | mři mřeme mřete | mřel | - | - -
 stít | setnu setneš setne setneme setnete setnou | setni setněme setněte | sťal | sťat | - -
 sbít | sbiji sbiješ sbije sbijeme sbijete sbijí | sbij sbijme sbijte | sbil | sbit | *
+vrtět | vrtím vrtíš vrtí vrtíme vrtíte vrtí | vrť vrťme vrťte | vrtěl | * | vrtě vrtíc
+stydět | stydím stydíš stydí stydíme stydíte stydí | styď styďme styďte | styděl | * | *
+brečet | brečím brečíš brečí brečíme brečíte brečí | breč brečme brečte | brečel | * | breče brečíc
+zvonět | zvoním zvoníš zvoní zvoníme zvoníte zvoní | zvoň zvoňme zvoňte | zvoněl | * | *
+vypršet | vyprším vypršíš vyprší vypršíme vypršíte vyprší | * * * | vypršel | * | *
+uschovat | uschovám uschováš uschová uschováme uschováte uschovají | uschovej uschovejme uschovejte | uschoval | uschován | *
 """
 
 

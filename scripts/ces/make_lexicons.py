@@ -247,6 +247,8 @@ uchovat|pass=uchován
 přechovat|pass=přechován
 pochovat|pass=pochován
 odchovat|pass=odchován
+uschovat|pass=uschován
+dochovat|pass=dochován
 navštívit|imp=navštiv,navštivme,navštivte
 svítit|imp=sviť,sviťme,sviťte
 rozsvítit|imp=rozsviť,rozsviťme,rozsviťte
@@ -467,6 +469,10 @@ OVERRIDES = {
 # Verbs whose present has -í in the third person plural although the lemma
 # ends in -et/-ět (the rules would give -ejí/-ějí).
 ET_I = """
+pršet vypršet zapršet dopršet vrtět zavrtět dovrtět stydět zastydět pohledět nahledět dohledět
+dosedět přesedět nasedět brečet bučet fičet frčet ryčet kručet zvučet řinčet drnčet zurčet hrčet crčet
+čučet brnět dunět funět zvonět svědět chraptět chroptět uležet odležet naležet rozležet dodržet pozdržet
+předržet naletět předletět slzet
 vidět uvidět závidět nenávidět slyšet uslyšet myslet vymyslet domyslet promyslet zamyslet bydlet sedět posedět
 vysedět ležet záležet náležet držet zadržet udržet podržet vydržet obdržet zdržet přidržet běžet
 křičet zakřičet mlčet zamlčet umlčet letět přiletět odletět doletět vyletět přeletět uletět
@@ -487,6 +493,8 @@ bacit	i
 chovat	a
 schovat	a
 vychovat	a
+uschovat	a
+dochovat	a
 zachovat	a
 uchovat	a
 přechovat	a
