@@ -200,6 +200,7 @@ brečet | brečím brečíš brečí brečíme brečíte brečí | breč brečme
 zvonět | zvoním zvoníš zvoní zvoníme zvoníte zvoní | zvoň zvoňme zvoňte | zvoněl | * | *
 vypršet | vyprším vypršíš vyprší vypršíme vypršíte vyprší | * * * | vypršel | * | *
 uschovat | uschovám uschováš uschová uschováme uschováte uschovají | uschovej uschovejme uschovejte | uschoval | uschován | *
+pět | pěji pěješ pěje pějeme pějete pějí | pěj pějme pějte | pěl | - | pěje pějíc
 """
 
 

@@ -180,6 +180,7 @@ cpát|cpu,cpeš,cpe,cpeme,cpete,cpou|cpi,cpěme,cpěte|cpal|cpán|cpa,cpouc|-|.
 ~štvat|štvu,štveš,štve,štveme,štvete,štvou|štvi,štvěme,štvěte|štval|štván|-|-|na u po vy
 vít|viji,viješ,vije,vijeme,vijete,vijí|vij,vijme,vijte|vil|vit|vije,vijíc|-|. u
 ctít|ctím,ctíš,ctí,ctíme,ctíte,ctí|cti,ctěme,ctěte|ctil|ctěn|ctě,ctíc|-|. u po
+pět|pěji,pěješ,pěje,pějeme,pějete,pějí|pěj,pějme,pějte|pěl|-|pěje,pějíc|-|.
 tkát|tkám,tkáš,tká,tkáme,tkáte,tkají|tkej,tkejme,tkejte|tkal|tkán|tkaje,tkajíc|-|.
 zrát|zraji,zraješ,zraje,zrajeme,zrajete,zrají|zraj,zrajme,zrajte|zrál|-|zraje,zrajíc|-|. do u vy
 srát|seru,sereš,sere,sereme,serete,serou|ser,serme,serte|sral|-|sera,serouc|-|.
