@@ -150,7 +150,11 @@ std::string Verb::present(int person, Gender gender, bool plural) const {
 std::string Verb::perfective(int person, Gender gender, bool plural) const {
     std::string base = lex && lex->perfective ? *lex->perfective : cat(stem, "ल");
     std::string_view end;
+    // The second person marks its subject as the present does: तू आलास,
+    // तू आलीस, तुम्ही आलात.
     if (person == 1) end = gender == Gender::Feminine && !plural ? "े" : "ो";
+    else if (person == 2 && plural) end = "ात";
+    else if (person == 2) end = gender == Gender::Feminine ? "ीस" : gender == Gender::Neuter ? "ेस" : "ास";
     else end = agreement(gender, plural);
     return cat(head, base, end);
 }
