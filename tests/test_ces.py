@@ -182,6 +182,25 @@ otevřít | otevřu otevřeš otevře otevřeme otevřete otevřou | otevři ote
 zavřít | zavřu zavřeš zavře zavřeme zavřete zavřou | zavři zavřeme zavřete | zavřel | zavřen | - -
 třít | třu třeš tře třeme třete třou | tři třeme třete | třel | třen | *
 mlít | melu meleš mele meleme melete melou | mel melme melte | mlel | mlet | *
+sít | seji seješ seje sejeme sejete sejí | sej sejme sejte | sel | set | seje sejíc
+zasít | zaseji zaseješ zaseje zasejeme zasejete zasejí | zasej zasejme zasejte | zasel | zaset | *
+hrýzt | hryzu hryzeš hryze hryzeme hryzete hryzou | hryz hryzme hryzte | hryzl | hryzen | hryza hryzouc
+ctít | ctím ctíš ctí ctíme ctíte ctí | cti ctěme ctěte | ctil | ctěn | ctě ctíc
+uctít | uctím uctíš uctí uctíme uctíte uctí | ucti uctěme uctěte | uctil | uctěn | *
+pnout | pnu pneš pne pneme pnete pnou | pni pněme pněte | pnul | pnut | - -
+připnout | připnu připneš připne připneme připnete připnou | připni připněme připněte | připnul | připnut | - -
+tkát | tkám tkáš tká tkáme tkáte tkají | tkej tkejme tkejte | tkal | tkán | tkaje tkajíc
+zrát | zraji zraješ zraje zrajeme zrajete zrají | zraj zrajme zrajte | zrál | - | zraje zrajíc
+mřít | mřu mřeš mře mřeme mřete mřou | mři mřeme mřete | mřel | - | - -
+stít | setnu setneš setne setneme setnete setnou | setni setněme setněte | sťal | sťat | - -
+sbít | sbiji sbiješ sbije sbijeme sbijete sbijí | sbij sbijme sbijte | sbil | sbit | *
+vrtět | vrtím vrtíš vrtí vrtíme vrtíte vrtí | vrť vrťme vrťte | vrtěl | * | vrtě vrtíc
+stydět | stydím stydíš stydí stydíme stydíte stydí | styď styďme styďte | styděl | * | *
+brečet | brečím brečíš brečí brečíme brečíte brečí | breč brečme brečte | brečel | * | breče brečíc
+zvonět | zvoním zvoníš zvoní zvoníme zvoníte zvoní | zvoň zvoňme zvoňte | zvoněl | * | *
+vypršet | vyprším vypršíš vyprší vypršíme vypršíte vyprší | * * * | vypršel | * | *
+uschovat | uschovám uschováš uschová uschováme uschováte uschovají | uschovej uschovejme uschovejte | uschoval | uschován | *
+pět | pěji pěješ pěje pějeme pějete pějí | pěj pějme pějte | pěl | - | pěje pějíc
 """
 
 

@@ -278,10 +278,44 @@ def test_compound_lexicon_shape():
     assert len({c[0] for c in rows}) == len(rows) >= 20
     simple = set(c[0] for c in read_lexicon("tur.tsv")[1])
     for c in rows:
-        assert len(c) == 9 and c[0].endswith("etmek") and c[0] not in simple
+        assert len(c) == 9 and c[0] not in simple
+        if c[0] in AR_COMPOUNDS:
+            continue
+        assert c[0].endswith("etmek")
         noun = c[0][:-5]
         assert c[1:] == [noun + f for f in
                          ("eder", "ediyor", "edecek", "etti", "etmiş", "etmeli", "et", "edin")], c[0]
+
+
+# Compounds ending in a one-syllable verb keep its -Ar aorist.
+AR_COMPOUNDS = {
+    "vazgeçmek": ["vazgeçerim", "vazgeçersin", "vazgeçer", "vazgeçeriz", "vazgeçersiniz", "vazgeçerler"],
+    "alıkoymak": ["alıkoyarım", "alıkoyarsın", "alıkoyar", "alıkoyarız", "alıkoyarsınız", "alıkoyarlar"],
+    "varsaymak": ["varsayarım", "varsayarsın", "varsayar", "varsayarız", "varsayarsınız", "varsayarlar"],
+}
+
+
+@pytest.mark.parametrize("lemma", sorted(AR_COMPOUNDS))
+def test_compound_keeps_ar_aorist(lemma):
+    r = conj(lemma)
+    assert r.aorist == AR_COMPOUNDS[lemma]
+    assert (r.past[2], r.future[0]) == AR_OTHER[lemma]
+
+
+AR_OTHER = {"vazgeçmek": ("vazgeçti", "vazgeçeceğim"), "alıkoymak": ("alıkoydu", "alıkoyacağım"),
+            "varsaymak": ("varsaydı", "varsayacağım")}
+
+
+@pytest.mark.parametrize("lemma, aorist, progressive, past", [
+    ("devretmek", "devrederim", "devrediyorum", "devrettim"),
+    ("küfretmek", "küfrederim", "küfrediyorum", "küfrettim"),
+    ("mahvetmek", "mahvederim", "mahvediyorum", "mahvettim"),
+    ("zulmetmek", "zulmederim", "zulmediyorum", "zulmettim"),
+    ("nakşetmek", "nakşederim", "nakşediyorum", "nakşettim"),
+])
+def test_etmek_compound_softens(lemma, aorist, progressive, past):
+    r = conj(lemma)
+    assert (r.aorist[0], r.progressive[0], r.past[0]) == (aorist, progressive, past)
 
 
 @pytest.mark.parametrize("name", ["tur.tsv", "tur_compounds.tsv"])

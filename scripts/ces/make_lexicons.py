@@ -34,9 +34,9 @@ chtít|chci,chceš,chce,chceme,chcete,chtějí|chtěj,chtějme,chtějte|chtěl|c
 jíst|jím,jíš,jí,jíme,jíte,jedí|jez,jezme,jezte|jedl|jeden|jeda,jedouc|-|. do vy u na pře za
 vědět|vím,víš,ví,víme,víte,vědí|věz,vězme,vězte|věděl|-|věda,vědouc|-|. po odpo předpo vypo zapo napo zodpo do z
 pít|piji,piješ,pije,pijeme,pijete,pijí|pij,pijme,pijte|pil|pit|pije,pijíc|-|. vy do u za o pro po na
-bít|biji,biješ,bije,bijeme,bijete,bijí|bij,bijme,bijte|bil|bit|bije,bijíc|-|. za u vy do na od pro pře roz z po
-šít|šiji,šiješ,šije,šijeme,šijete,šijí|šij,šijme,šijte|šil|šit|šije,šijíc|-|. u při za vy se do ob pře na
-žít|žiji,žiješ,žije,žijeme,žijete,žijí|žij,žijme,žijte|žil|-|žije,žijíc|-|. pro pře do vy za o u po pou vyu
+bít|biji,biješ,bije,bijeme,bijete,bijí|bij,bijme,bijte|bil|bit|bije,bijíc|-|. za u vy do na od pro pře roz z po s v
+šít|šiji,šiješ,šije,šijeme,šijete,šijí|šij,šijme,šijte|šil|šit|šije,šijíc|-|. u při za vy se do ob pře na o
+žít|žiji,žiješ,žije,žijeme,žijete,žijí|žij,žijme,žijte|žil|-|žije,žijíc|-|. pro pře do vy za o u po pou vyu s
 mýt|myji,myješ,myje,myjeme,myjete,myjí|myj,myjme,myjte|myl|myt|myje,myjíc|-|. u vy o s
 krýt|kryji,kryješ,kryje,kryjeme,kryjete,kryjí|kryj,kryjme,kryjte|kryl|kryt|kryje,kryjíc|-|. za od s po pře u při
 rýt|ryji,ryješ,ryje,ryjeme,ryjete,ryjí|ryj,ryjme,ryjte|ryl|ryt|ryje,ryjíc|-|. vy za roz v
@@ -44,7 +44,7 @@ lít|liji,liješ,lije,lijeme,lijete,lijí|lij,lijme,lijte|lil|lit|lije,lijíc|-|
 výt|vyji,vyješ,vyje,vyjeme,vyjete,vyjí|vyj,vyjme,vyjte|vyl|-|vyje,vyjíc|-|. za
 hnít|hniji,hniješ,hnije,hnijeme,hnijete,hnijí|hnij,hnijme,hnijte|hnil|-|hnije,hnijíc|-|. s
 znát|znám,znáš,zná,známe,znáte,znají|znej,znejme,znejte|znal|znán|znaje,znajíc|-|.
-dát|dám,dáš,dá,dáme,dáte,dají|dej,dejme,dejte|dal|dán|-|-|. vz
+dát|dám,dáš,dá,dáme,dáte,dají|dej,dejme,dejte|dal|dán|-|-|. vz u
 zdát|zdám,zdáš,zdá,zdáme,zdáte,zdají|zdej,zdejme,zdejte|zdál|-|zdaje,zdajíc|-|.
 ptát|ptám,ptáš,ptá,ptáme,ptáte,ptají|ptej,ptejme,ptejte|ptal|-|ptaje,ptajíc|-|.
 stát|stojím,stojíš,stojí,stojíme,stojíte,stojí|stůj,stůjme,stůjte|stál|-|stoje,stojíc|-|. ob u vy po do
@@ -118,13 +118,15 @@ vést|vedu,vedeš,vede,vedeme,vedete,vedou|veď,veďme,veďte|vedl|veden|veda,ve
 nést|nesu,neseš,nese,neseme,nesete,nesou|nes,nesme,neste|nesl|nesen|nesa,nesouc|-|. do při od vy za u s pře pro v na roz vz
 vézt|vezu,vezeš,veze,vezeme,vezete,vezou|vez,vezme,vezte|vezl|vezen|veza,vezouc|-|. do při od vy za pře pro s roz na
 lézt|lezu,lezeš,leze,lezeme,lezete,lezou|lez,lezme,lezte|lezl|-|leza,lezouc|-|. vy za s pře v do pro pod
+hrýzt|hryzu,hryzeš,hryze,hryzeme,hryzete,hryzou|hryz,hryzme,hryzte|hryzl|hryzen|hryza,hryzouc|-|.
+sít|seji,seješ,seje,sejeme,sejete,sejí|sej,sejme,sejte|sel|set|seje,sejíc|-|. za vy o po roz
 nalézt|naleznu,nalezneš,nalezne,nalezneme,naleznete,naleznou|nalezni,nalezněme,nalezněte|nalezl|nalezen|-|-|.
 růst|rostu,rosteš,roste,rosteme,rostete,rostou|-|rostl|-|rosta,rostouc|-|. vy do na pře za vz s pro od
 kvést|kvetu,kveteš,kvete,kveteme,kvetete,kvetou|kveť,kveťme,kveťte|kvetl|-|kveta,kvetouc|-|. roz vy od
 krást|kradu,kradeš,krade,krademe,kradete,kradou|kraď,kraďme,kraďte|kradl|kraden|krada,kradouc|-|. u vy na o roz
 klást|kladu,kladeš,klade,klademe,kladete,kladou|klaď,klaďme,klaďte|kladl|kladen|klada,kladouc|-|. na
 příst|předu,předeš,přede,předeme,předete,předou|přeď,přeďme,přeďte|předl|předen|předa,předouc|-|.
-~mřít|mřu,mřeš,mře,mřeme,mřete,mřou|mři,mřeme,mřete|mřel|-|-|-|u ze odu vy
+~mřít|mřu,mřeš,mře,mřeme,mřete,mřou|mři,mřeme,mřete|mřel|-|-|-|. u ze odu vy
 ~vřít|vřu,vřeš,vře,vřeme,vřete,vřou|vři,vřeme,vřete|vřel|vřen|-|-|ote za uza při roze se
 vřít|vřu,vřeš,vře,vřeme,vřete,vřou|vři,vřeme,vřete|vřel|-|-|-|.
 ~přít|přu,přeš,pře,přeme,přete,přou|při,přeme,přete|přel|přen|-|-|pode o za po
@@ -137,7 +139,7 @@ plít|pleji,pleješ,pleje,plejeme,plejete,plejí|plej,plejme,plejte|plel|plet|pl
 ~pomenout|pomenu,pomeneš,pomene,pomeneme,pomenete,pomenou|pomeň,pomeňme,pomeňte|pomněl|pomenut|-|-|za vz při
 usnout|usnu,usneš,usne,usneme,usnete,usnou|usni,usněme,usněte|usnul|-|-|-|.
 ~hnout|hnu,hneš,hne,hneme,hnete,hnou|hni,hněme,hněte|hnul|hnut|-|-|. po o na vy u za pře
-~pnout|pnu,pneš,pne,pneme,pnete,pnou|pni,pněme,pněte|pnul|pnut|-|-|za vy roze se
+~pnout|pnu,pneš,pne,pneme,pnete,pnou|pni,pněme,pněte|pnul|pnut|-|-|. za vy roze se ode při
 ~tnout|tnu,tneš,tne,tneme,tnete,tnou|tni,tněme,tněte|ťal|ťat|-|-|. za u
 schnout|schnu,schneš,schne,schneme,schnete,schnou|schni,schněme,schněte|schnul|-|schna,schnouc|-|.
 napnout|napnu,napneš,napne,napneme,napnete,napnou|napni,napněme,napněte|napjal|napjat|-|-|.
@@ -176,7 +178,14 @@ cpát|cpu,cpeš,cpe,cpeme,cpete,cpou|cpi,cpěme,cpěte|cpal|cpán|cpa,cpouc|-|.
 ~cpat|cpu,cpeš,cpe,cpeme,cpete,cpou|cpi,cpěme,cpěte|cpal|cpán|-|-|na za vy u pře
 štvát|štvu,štveš,štve,štveme,štvete,štvou|štvi,štvěme,štvěte|štval|štván|štva,štvouc|-|.
 ~štvat|štvu,štveš,štve,štveme,štvete,štvou|štvi,štvěme,štvěte|štval|štván|-|-|na u po vy
-vít|viji,viješ,vije,vijeme,vijete,vijí|vij,vijme,vijte|vil|vit|vije,vijíc|-|.
+vít|viji,viješ,vije,vijeme,vijete,vijí|vij,vijme,vijte|vil|vit|vije,vijíc|-|. u
+ctít|ctím,ctíš,ctí,ctíme,ctíte,ctí|cti,ctěme,ctěte|ctil|ctěn|ctě,ctíc|-|. u po
+pět|pěji,pěješ,pěje,pějeme,pějete,pějí|pěj,pějme,pějte|pěl|-|pěje,pějíc|-|.
+tkát|tkám,tkáš,tká,tkáme,tkáte,tkají|tkej,tkejme,tkejte|tkal|tkán|tkaje,tkajíc|-|.
+zrát|zraji,zraješ,zraje,zrajeme,zrajete,zrají|zraj,zrajme,zrajte|zrál|-|zraje,zrajíc|-|. do u vy
+srát|seru,sereš,sere,sereme,serete,serou|ser,serme,serte|sral|-|sera,serouc|-|.
+stít|setnu,setneš,setne,setneme,setnete,setnou|setni,setněme,setněte|sťal|sťat|-|-|.
+utít|utnu,utneš,utne,utneme,utnete,utnou|utni,utněme,utněte|uťal|uťat|-|-|.
 ~vít|vinu,vineš,vine,vineme,vinete,vinou|viň,viňme,viňte|vinul|vinut|-|-|roz za o
 třást|třesu,třeseš,třese,třeseme,třesete,třesou|třes,třesme,třeste|třásl|třesen|třesa,třesouc|-|. za o vy pro se roz
 pást|pasu,paseš,pase,paseme,pasete,pasou|pas,pasme,paste|pásl|pasen|pasa,pasouc|-|. s vy na
@@ -239,6 +248,8 @@ uchovat|pass=uchován
 přechovat|pass=přechován
 pochovat|pass=pochován
 odchovat|pass=odchován
+uschovat|pass=uschován
+dochovat|pass=dochován
 navštívit|imp=navštiv,navštivme,navštivte
 svítit|imp=sviť,sviťme,sviťte
 rozsvítit|imp=rozsviť,rozsviťme,rozsviťte
@@ -459,6 +470,10 @@ OVERRIDES = {
 # Verbs whose present has -í in the third person plural although the lemma
 # ends in -et/-ět (the rules would give -ejí/-ějí).
 ET_I = """
+pršet vypršet zapršet dopršet vrtět zavrtět dovrtět stydět zastydět pohledět nahledět dohledět
+dosedět přesedět nasedět brečet bučet fičet frčet ryčet kručet zvučet řinčet drnčet zurčet hrčet crčet
+čučet brnět dunět funět zvonět svědět chraptět chroptět uležet odležet naležet rozležet dodržet pozdržet
+předržet naletět předletět slzet
 vidět uvidět závidět nenávidět slyšet uslyšet myslet vymyslet domyslet promyslet zamyslet bydlet sedět posedět
 vysedět ležet záležet náležet držet zadržet udržet podržet vydržet obdržet zdržet přidržet běžet
 křičet zakřičet mlčet zamlčet umlčet letět přiletět odletět doletět vyletět přeletět uletět
@@ -479,6 +494,8 @@ bacit	i
 chovat	a
 schovat	a
 vychovat	a
+uschovat	a
+dochovat	a
 zachovat	a
 uchovat	a
 přechovat	a

@@ -1,0 +1,31 @@
+// KoreanConjugation: the Korean result class and the Korean conjugate step.
+#include "language.hpp"
+#include "result_class.hpp"
+#include "../src/kor.hpp"
+
+namespace velnor::py {
+namespace {
+
+using kor::Table;
+
+constexpr const char DOC[] = "The four whole-word surface forms of one Korean verb (see\n`velnor::kor`).";
+
+const ResultClass<Table, 5> CLASS{"KoreanConjugation", DOC, {
+    VELNOR_ATTR(Table, infinitive, ""),
+    VELNOR_ATTR(Table, intimate, ""),
+    VELNOR_ATTR(Table, connective_ni, ""),
+    VELNOR_ATTR(Table, adnominal_present, ""),
+    VELNOR_ATTR(Table, formal_present, ""),
+}, [](const Table& t) -> std::string_view { return t.infinitive; }};
+
+PyObject* conjugate(std::string_view word) {
+    auto verb = kor::Verb::from_infinitive(word);
+    if (!verb) return value_error("not a Korean verb (must be a 하다-style 다-final stem)");
+    return CLASS.wrap(kor::Table::build(*verb));
+}
+
+}  // namespace
+
+extern const Language kor{[] { return CLASS.type(); }, "KoreanConjugation", &conjugate};
+
+}  // namespace velnor::py

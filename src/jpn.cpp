@@ -1,0 +1,158 @@
+// Japanese conjugation: lexicon lookup and the six base forms.
+#include "jpn.hpp"
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::jpn {
+namespace {
+
+// Lemma -> class, or -1 when the lemma's first row has no class cell or an
+// unknown code (such a lemma is refused, and no later row can win).
+using Lexicon = ViewMap<int>;
+
+const Lexicon& lexicon() {
+    static const Lexicon table = [] {
+        Lexicon t;
+        for (std::string_view line : lex::Lines(data::jpn)) {
+            std::size_t tab = line.find('\t');
+            int cls = -1;
+            if (tab != std::string_view::npos) {
+                std::string_view cell = line.substr(tab + 1);
+                Class c;
+                if (class_of_code(cell.substr(0, cell.find('\t')), c)) cls = static_cast<int>(c);
+            }
+            t.emplace(line.substr(0, tab), cls);
+        }
+        return t;
+    }();
+    return table;
+}
+
+struct Kana {
+    std::string_view final, a, i, e;
+};
+
+constexpr std::array<Kana, 9> GODAN_ROWS{{
+    {"う", "わ", "い", "え"}, {"く", "か", "き", "け"}, {"ぐ", "が", "ぎ", "げ"},
+    {"す", "さ", "し", "せ"}, {"つ", "た", "ち", "て"}, {"ぬ", "な", "に", "ね"},
+    {"ぶ", "ば", "び", "べ"}, {"む", "ま", "み", "め"}, {"る", "ら", "り", "れ"},
+}};
+
+enum class Row { A, I, E };
+
+// The a-, i- or e-row kana of a godan final; any other character stays.
+std::string_view godan_row(std::string_view k, Row row) noexcept {
+    for (const Kana& kana : GODAN_ROWS) {
+        if (kana.final == k) return row == Row::A ? kana.a : row == Row::I ? kana.i : kana.e;
+    }
+    return k;
+}
+
+std::string_view past_ending(Class cls, std::string_view k) noexcept {
+    if (cls == Class::GodanIku) return "った";
+    if (cls == Class::GodanU) return "うた";
+    if (k == "く") return "いた";
+    if (k == "ぐ") return "いだ";
+    if (k == "す") return "した";
+    if (k == "ぬ" || k == "ぶ" || k == "む") return "んだ";
+    return "った";
+}
+
+std::string join(std::string_view a, std::string_view b) {
+    std::string out;
+    out.reserve(a.size() + b.size());
+    out.append(a);
+    out.append(b);
+    return out;
+}
+
+// The lemma without `suffix` when it is at least 6 bytes long and ends so;
+// the whole lemma otherwise.
+std::string_view strip(std::string_view lemma, std::string_view suffix) noexcept {
+    if (lemma.size() >= 6 && utf8::ends_with(lemma, suffix)) return lemma.substr(0, lemma.size() - suffix.size());
+    return lemma;
+}
+
+}  // namespace
+
+bool class_of_code(std::string_view code, Class& out) noexcept {
+    static constexpr std::array<std::string_view, 8> CODES{
+        "ichidan", "godan", "godan_iku", "godan_u", "rspecial", "suru", "zuru", "kuru"};
+    for (std::size_t i = 0; i < CODES.size(); ++i) {
+        if (CODES[i] == code) {
+            out = static_cast<Class>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::pair<std::string_view, std::string_view> split_last(std::string_view text) noexcept {
+    std::string_view rest = utf8::drop_last_chars(text, 1);
+    return {rest, text.substr(rest.size())};
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string_view word = unicode::trim(text);
+    if (word.empty()) return fail(Error::NotAVerb);
+    for (std::size_t pos = 0; pos < word.size();) {
+        utf8::Decoded d = utf8::decode(word, pos);
+        if (unicode::is_white_space(d.cp)) return fail(Error::NotAVerb);
+        pos += d.len;
+    }
+    const Lexicon& lex = lexicon();
+    auto it = lex.find(word);
+    if (it == lex.end() || it->second < 0) return fail(Error::Unknown);
+    return Verb{std::string(word), static_cast<Class>(it->second)};
+}
+
+std::string Verb::form(Form which) const {
+    if (which == Form::Terminal) return lemma;
+    auto [s, k] = split_last(lemma);
+    const int f = static_cast<int>(which);
+    switch (cls) {
+    case Class::Ichidan: {
+        static constexpr std::array<std::string_view, 6> END{"", "", "", "れ", "ろ", "た"};
+        return join(s, END[f]);
+    }
+    case Class::Godan:
+    case Class::GodanIku:
+    case Class::GodanU:
+    case Class::RSpecial:
+        switch (which) {
+        case Form::Continuative: return join(s, cls == Class::RSpecial ? "い" : godan_row(k, Row::I));
+        case Form::Irrealis: return join(s, godan_row(k, Row::A));
+        case Form::Hypothetical:
+        case Form::Imperative: return join(s, godan_row(k, Row::E));
+        default: return join(s, past_ending(cls, k));
+        }
+    case Class::Suru: {
+        static constexpr std::array<std::string_view, 6> END{"", "し", "し", "すれ", "しろ", "した"};
+        return join(strip(lemma, "する"), END[f]);
+    }
+    case Class::Zuru: {
+        static constexpr std::array<std::string_view, 6> END{"", "じ", "じ", "ずれ", "じろ", "じた"};
+        return join(strip(lemma, "ずる"), END[f]);
+    }
+    case Class::Kuru:
+        if (lemma.size() >= 6 && utf8::ends_with(lemma, "くる")) {
+            static constexpr std::array<std::string_view, 6> END{"", "き", "こ", "くれ", "こい", "きた"};
+            return join(lemma.substr(0, lemma.size() - 6), END[f]);
+        } else {
+            static constexpr std::array<std::string_view, 6> END{"", "", "", "れ", "い", "た"};
+            return join(s, END[f]);
+        }
+    }
+    return lemma;
+}
+
+Table Table::build(const Verb& verb) {
+    return Table{verb.form(Form::Terminal), verb.form(Form::Continuative), verb.form(Form::Irrealis),
+                 verb.form(Form::Hypothetical), verb.form(Form::Imperative), verb.form(Form::Past)};
+}
+
+}  // namespace velnor::jpn

@@ -1,0 +1,197 @@
+#include "kor.hpp"
+
+#include <utility>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::kor {
+namespace {
+
+constexpr char32_t kFirstSyllable = 0xAC00;
+constexpr char32_t kLastSyllable = 0xD7A3;
+
+// Jamo indices used below (Unicode Hangul syllable order).
+constexpr int kL_H = 18;                                  // ㅎ
+constexpr int kV_A = 0, kV_AE = 1, kV_YA = 2, kV_YAE = 3, kV_EO = 4, kV_E = 5, kV_YEO = 6, kV_YE = 7,
+              kV_O = 8, kV_WA = 9, kV_WAE = 10, kV_OE = 11, kV_U = 13, kV_WEO = 14, kV_EU = 18, kV_I = 20;
+constexpr int kT_None = 0, kT_L = 8, kT_B = 17;
+
+bool is_syllable(char32_t c) noexcept { return c >= kFirstSyllable && c <= kLastSyllable; }
+
+// The lexicon, parsed once: lemma → class. The first row of a lemma wins.
+const ViewMap<int>& lexicon() {
+    static const ViewMap<int> map = [] {
+        ViewMap<int> m;
+        for (std::string_view line : lex::Lines(data::kor)) {
+            auto c = lex::split<2>(line);
+            m.emplace(c[0], c.count > 1 ? class_of_code(c[1]) : 0);
+        }
+        return m;
+    }();
+    return map;
+}
+
+// "아" after a bright vowel (ㅏ, ㅗ), "어" otherwise.
+const char* a_or_eo(int v) noexcept { return (v == kV_A || v == kV_O) ? "아" : "어"; }
+
+std::string syl(std::string_view rest, int l, int v, int t) {
+    std::string out(rest);
+    append_syllable(out, l, v, t);
+    return out;
+}
+
+// The vowel of an ㅎ-irregular stem's intimate form, the final ㅎ dropped:
+// ㅏ → ㅐ (빨갛다 → 빨개), ㅑ → ㅒ (하얗다 → 하얘), ㅓ → ㅔ (누렇다 → 누레),
+// ㅕ → ㅖ (허옇다 → 허예). The demonstratives, contracted from 그러하다 and the
+// like, take ㅐ (그렇다 → 그래, 어떻다 → 어때).
+int h_vowel(std::string_view stem, int v) noexcept {
+    static constexpr std::string_view kDemonstratives[] = {"이렇", "그렇", "저렇", "요렇", "고렇",
+                                                           "조렇", "어떻", "아무렇"};
+    for (std::string_view d : kDemonstratives)
+        if (stem == d) return kV_AE;
+    switch (v) {
+    case kV_A: return kV_AE;
+    case kV_YA: return kV_YAE;
+    case kV_EO: return kV_E;
+    case kV_YEO: return kV_YE;
+    default: return v;
+    }
+}
+
+std::string make_intimate(const Verb& verb, const Syllable& s) {
+    const auto [rest, l, v, t] = s;
+    if (l == kL_H && v == kV_A && t == kT_None) return std::string(rest) + "해";
+    switch (verb.cls) {
+    case BIrregular:
+        return syl(rest, l, v, kT_None) + (verb.stem == "돕" || verb.stem == "곱" ? "와" : "워");
+    case DIrregular:
+        return syl(rest, l, v, kT_L) + a_or_eo(v);
+    case SIrregular:
+        return syl(rest, l, v, kT_None) + a_or_eo(v);
+    case ReuIrregular: {
+        auto before = last_syllable(rest);
+        if (!before) return verb.stem;
+        return syl(before->rest, before->l, before->v, kT_L) +
+               ((before->v == kV_A || before->v == kV_O) ? "라" : "러");
+    }
+    case ReoIrregular:
+        return verb.stem + "러";
+    case UIrregular:
+        return syl(rest, l, kV_EO, kT_None);
+    case HIrregular:
+        return syl(rest, l, h_vowel(verb.stem, v), kT_None);
+    case EoToAe:
+        return syl(rest, l, kV_AE, kT_None);
+    default:
+        break;
+    }
+    if (t != kT_None) return syl(rest, l, v, t) + a_or_eo(v);
+    switch (v) {
+    case kV_A: case kV_AE: case kV_EO: case kV_E: case kV_YEO:
+        return syl(rest, l, v, kT_None);
+    case kV_O: return syl(rest, l, kV_WA, kT_None);
+    case kV_OE: return syl(rest, l, kV_WAE, kT_None);
+    case kV_U: return syl(rest, l, kV_WEO, kT_None);
+    case kV_I: return syl(rest, l, kV_YEO, kT_None);
+    case kV_EU: {
+        auto before = last_syllable(rest);
+        bool bright = before && (before->v == kV_A || before->v == kV_O);
+        return syl(rest, l, bright ? kV_A : kV_EO, kT_None);
+    }
+    default:
+        return syl(rest, l, v, kT_None) + "어";
+    }
+}
+
+std::string make_connective_ni(const Verb& verb, const Syllable& s) {
+    const auto [rest, l, v, t] = s;
+    switch (verb.cls) {
+    case BIrregular: return syl(rest, l, v, kT_None) + "우니";
+    case DIrregular: return syl(rest, l, v, kT_L) + "으니";
+    case SIrregular: return syl(rest, l, v, kT_None) + "으니";
+    case HIrregular: return syl(rest, l, v, kT_None) + "니";
+    default: break;
+    }
+    if (t == kT_None || t == kT_L) return syl(rest, l, v, kT_None) + "니";
+    return syl(rest, l, v, t) + "으니";
+}
+
+std::string make_adnominal_present(const Syllable& s) {
+    const auto [rest, l, v, t] = s;
+    return syl(rest, l, v, t == kT_L ? kT_None : t) + "는";
+}
+
+std::string make_formal_present(const Syllable& s) {
+    const auto [rest, l, v, t] = s;
+    if (t == kT_None || t == kT_L) return syl(rest, l, v, kT_B) + "니다";
+    return syl(rest, l, v, t) + "습니다";
+}
+
+}  // namespace
+
+int class_of_code(std::string_view code) noexcept {
+    static constexpr std::pair<std::string_view, int> kCodes[] = {
+        {"b", BIrregular},   {"d", DIrregular},   {"s", SIrregular},  {"reu", ReuIrregular},
+        {"reo", ReoIrregular}, {"u", UIrregular}, {"h", HIrregular},  {"eae", EoToAe},
+    };
+    for (const auto& [name, cls] : kCodes)
+        if (name == code) return cls;
+    return Regular;
+}
+
+int lexicon_class(std::string_view lemma) {
+    const auto& map = lexicon();
+    auto it = map.find(lemma);
+    return it == map.end() ? Regular : it->second;
+}
+
+std::optional<Syllable> last_syllable(std::string_view text) noexcept {
+    if (text.empty()) return std::nullopt;
+    char32_t c = utf8::last(text);
+    if (!is_syllable(c)) return std::nullopt;
+    int i = static_cast<int>(c - kFirstSyllable);
+    // A precomposed syllable is always three bytes in UTF-8.
+    return Syllable{text.substr(0, text.size() - 3), i / 588, (i % 588) / 28, i % 28};
+}
+
+void append_syllable(std::string& out, int l, int v, int t) {
+    bool valid = l >= 0 && l < 19 && v >= 0 && v < 21 && t >= 0 && t < 28;
+    utf8::append(out, valid ? kFirstSyllable + static_cast<char32_t>((l * 21 + v) * 28 + t) : U'\uFFFD');
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string_view word = unicode::trim(text);
+    if (word.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(word))
+        if (unicode::is_white_space(c)) return fail(Error{});
+    if (word.size() < 3 || !utf8::ends_with(word, "다")) return fail(Error{});
+    std::string_view stem = word.substr(0, word.size() - 3);
+    if (stem.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(stem))
+        if (!is_syllable(c)) return fail(Error{});
+    return Verb{std::string(word), std::string(stem), lexicon_class(word)};
+}
+
+Table Table::build(const Verb& verb) {
+    Table table;
+    table.infinitive = verb.infinitive;
+    auto s = last_syllable(verb.stem);
+    if (!s) {
+        table.intimate = verb.stem;
+        table.connective_ni = verb.stem + "니";
+        table.adnominal_present = verb.stem + "는";
+        table.formal_present = verb.stem + "습니다";
+        return table;
+    }
+    table.intimate = make_intimate(verb, *s);
+    table.connective_ni = make_connective_ni(verb, *s);
+    table.adnominal_present = make_adnominal_present(*s);
+    table.formal_present = make_formal_present(*s);
+    return table;
+}
+
+}  // namespace velnor::kor

@@ -1,0 +1,69 @@
+// Korean conjugation: analysis of a dictionary form (stem + 다), the lexicon
+// of irregular stems, and the four whole-word surface forms built by Hangul
+// syllable arithmetic.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "expected.hpp"
+
+namespace velnor::kor {
+
+// Irregularity classes; the lexicon codes are in brackets.
+enum Class : std::uint8_t {
+    Regular = 0,
+    BIrregular = 1,    // "b": ㅂ-irregular (돕다 → 도와)
+    DIrregular = 2,    // "d": ㄷ-irregular (듣다 → 들어)
+    SIrregular = 3,    // "s": ㅅ-irregular (낫다 → 나아)
+    ReuIrregular = 4,  // "reu": 르-irregular (모르다 → 몰라)
+    ReoIrregular = 5,  // "reo": 러-irregular (이르다 → 이르러)
+    UIrregular = 6,    // "u": 우-irregular (푸다 → 퍼)
+    HIrregular = 7,    // "h": ㅎ-irregular (파랗다 → 파래)
+    EoToAe = 8,        // "eae": vowel ㅓ becomes ㅐ (그러다 → 그래)
+};
+
+// The class of a lexicon code; unknown codes are regular.
+int class_of_code(std::string_view code) noexcept;
+
+// The class of a whole dictionary form, from the built-in lexicon (0 when
+// the lexicon does not list it).
+int lexicon_class(std::string_view lemma);
+
+// A Hangul syllable split into its jamo indices, with the text before it.
+struct Syllable {
+    std::string_view rest;
+    int l;
+    int v;
+    int t;
+};
+
+// The last character of `text` split, when it is a precomposed syllable.
+std::optional<Syllable> last_syllable(std::string_view text) noexcept;
+
+// Appends the syllable with jamo indices (l, v, t); U+FFFD when out of range.
+void append_syllable(std::string& out, int l, int v, int t);
+
+// Failure of the analysis: the text is not a Korean dictionary form.
+struct Error {};
+
+struct Verb {
+    std::string infinitive;
+    std::string stem;
+    int cls = 0;
+
+    static Expected<Verb, Error> from_infinitive(std::string_view text);
+};
+
+struct Table {
+    std::string infinitive;
+    std::string intimate;
+    std::string connective_ni;
+    std::string adnominal_present;
+    std::string formal_present;
+
+    static Table build(const Verb& verb);
+};
+
+}  // namespace velnor::kor

@@ -1,0 +1,213 @@
+#include "mar.hpp"
+
+#include <cstddef>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::mar {
+namespace {
+
+constexpr std::string_view NE = "णे";
+constexpr std::string_view AA = "ा";
+
+// A comma-separated cell of exactly N forms, or none ("-", or any other count).
+template <std::size_t N>
+std::optional<std::array<std::string, N>> group(std::string_view cell) {
+    if (cell == "-") return std::nullopt;
+    std::array<std::string, N> out{};
+    std::size_t count = 0, start = 0;
+    for (;;) {
+        std::size_t comma = cell.find(',', start);
+        std::string_view part = cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        if (count < N) out[count] = std::string(part);
+        ++count;
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (count != N) return std::nullopt;
+    return out;
+}
+
+// A missing cell counts as "-".
+std::string_view cell(const lex::Cells<9>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
+
+const ViewMap<LexEntry>& table() {
+    static const ViewMap<LexEntry> map = [] {
+        ViewMap<LexEntry> m;
+        for (std::string_view line : lex::Lines(data::mar)) {
+            auto c = lex::split<9>(line);
+            m.insert_or_assign(c[0], LexEntry{one(cell(c, 1)), one(cell(c, 2)), one(cell(c, 3)), group<6>(cell(c, 4)),
+                                              five(cell(c, 5)), one(cell(c, 6)), one(cell(c, 7)), one(cell(c, 8))});
+        }
+        return m;
+    }();
+    return map;
+}
+
+// Dependent vowel signs ा … ौ (the virama is not one).
+bool is_vowel_sign(char32_t c) { return c >= 0x093E && c <= 0x094C; }
+
+std::string cat(std::string_view a, std::string_view b, std::string_view c = {}) {
+    std::string out;
+    out.reserve(a.size() + b.size() + c.size());
+    out.append(a).append(b).append(c);
+    return out;
+}
+
+// Endings by gender (masculine, feminine, neuter) and number.
+constexpr std::string_view AGREE_SG[3] = {"ा", "ी", "ं"};
+constexpr std::string_view AGREE_PL[3] = {"े", "्या", "ी"};
+
+std::string_view agreement(Gender g, bool plural) {
+    return plural ? AGREE_PL[static_cast<int>(g)] : AGREE_SG[static_cast<int>(g)];
+}
+
+}  // namespace
+
+std::optional<std::string> one(std::string_view c) {
+    if (c.empty() || c == "-") return std::nullopt;
+    return std::string(c);
+}
+
+std::optional<std::array<std::string, 5>> five(std::string_view c) { return group<5>(c); }
+
+std::string join(std::string_view base, std::string_view suffix) {
+    if (base.size() > 2 && base.ends_with(AA) && suffix.starts_with(AA)) return cat(base, suffix.substr(AA.size()));
+    return cat(base, suffix);
+}
+
+namespace lexicon {
+const LexEntry* find(std::string_view lemma) {
+    const auto& m = table();
+    auto it = m.find(lemma);
+    return it == m.end() ? nullptr : &it->second;
+}
+}  // namespace lexicon
+
+// A stem that ends in a vowel sign cannot take an ending that begins with
+// one: the ending's vowel is written as a full letter (खाऊन, खाईन), with a
+// glide before ो and ा (खावो, धुवा). A longer stem in ि drops it before a
+// vowel ending (लिहि: लिहून, लिहीन, लिहा).
+std::string Verb::attach(std::string_view suffix) const {
+    char32_t last = utf8::last(stem);
+    char32_t first = utf8::first(suffix);
+    if (!is_vowel_sign(last) || !is_vowel_sign(first) || (last == 0x093E && first == 0x093E)) return join(stem, suffix);
+    std::string_view rest = utf8::drop_first_chars(suffix, 1);
+    if (last == 0x093F && utf8::length(stem) >= 4) {
+        std::string_view base = utf8::drop_last_chars(stem, 1);
+        if (first == 0x0947 && !rest.empty()) return cat(base, "ी", rest);  // ेन, ेल
+        return cat(base, suffix);
+    }
+    switch (first) {
+        case 0x0942: return cat(stem, "ऊ", rest);
+        case 0x0947: return cat(stem, "ई", rest);
+        case 0x094B: return cat(stem, "वो", rest);
+        case 0x093E: return cat(stem, "वा", rest);
+        default: return cat(stem, suffix);
+    }
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string_view trimmed = unicode::trim(text);
+    if (trimmed.empty()) return fail(Error{});
+    std::string_view head, word = trimmed;
+    std::size_t space = trimmed.rfind(' ');
+    if (space != std::string_view::npos) {
+        head = trimmed.substr(0, space + 1);
+        word = trimmed.substr(space + 1);
+    }
+    if (word.size() < NE.size() || !word.ends_with(NE)) return fail(Error{});
+    std::string_view stem = utf8::drop_last_chars(word, 2);
+    if (stem.empty()) return fail(Error{});
+    Verb v;
+    v.head = std::string(head);
+    v.infinitive = std::string(word);
+    v.stem = std::string(stem);
+    v.lex = lexicon::find(word);
+    return v;
+}
+
+std::string Verb::present(int person, Gender gender, bool plural) const {
+    std::string base = lex && lex->present ? *lex->present : cat(stem, "त");
+    std::string_view end;
+    bool fem = gender == Gender::Feminine;
+    if (plural) {
+        end = person == 1 ? "ो" : person == 2 ? "ा" : "ात";
+    } else if (person == 1) {
+        end = fem ? "े" : "ो";
+    } else if (person == 2) {
+        end = fem ? "ेस" : "ोस";
+    } else {
+        end = fem ? "े" : gender == Gender::Neuter ? "ं" : "ो";
+    }
+    return cat(head, base, end);
+}
+
+std::string Verb::perfective(int person, Gender gender, bool plural) const {
+    std::string base = lex && lex->perfective ? *lex->perfective : cat(stem, "ल");
+    std::string_view end;
+    // The second person marks its subject as the present does: तू आलास,
+    // तू आलीस, तुम्ही आलात.
+    if (person == 1) end = gender == Gender::Feminine && !plural ? "े" : "ो";
+    else if (person == 2 && plural) end = "ात";
+    else if (person == 2) end = gender == Gender::Feminine ? "ीस" : gender == Gender::Neuter ? "ेस" : "ास";
+    else end = agreement(gender, plural);
+    return cat(head, base, end);
+}
+
+std::string Verb::subjunctive(Gender gender, bool plural) const {
+    std::string base = lex && lex->subjunctive ? *lex->subjunctive : attach("ाव");
+    return cat(head, base, agreement(gender, plural));
+}
+
+std::string Verb::future(int person, bool plural) const {
+    static constexpr std::string_view END[6] = {"ेन", "शील", "ेल", "ू", "ाल", "तील"};
+    int slot = person - 1 + (plural ? 3 : 0);
+    if (lex && lex->future) return cat(head, (*lex->future)[slot]);
+    return cat(head, attach(END[slot]));
+}
+
+std::string Verb::imperative(int person, bool plural) const {
+    int slot = person == 2 ? (plural ? 1 : 0) : person == 1 ? 2 : (plural ? 4 : 3);
+    if (lex && lex->imperative) return cat(head, (*lex->imperative)[slot]);
+    switch (slot) {
+        case 0:
+            // A longer stem in ि is written with ी when it stands alone (लिही).
+            if (utf8::last(stem) == 0x093F && utf8::length(stem) >= 4)
+                return cat(head, utf8::drop_last_chars(stem, 1), "ी");
+            return cat(head, stem);
+        case 1: return cat(head, attach("ा"));
+        case 2: return cat(head, attach("ू"));
+        case 3: return cat(head, attach("ो"));
+        default: return cat(head, attach("ोत"));
+    }
+}
+
+Table Table::build(const Verb& v) {
+    Table t;
+    const LexEntry* lex = v.lex;
+    t.infinitive = cat(v.head, v.infinitive);
+    t.completive = cat(v.head, lex && lex->completive ? *lex->completive : v.attach("ून"));
+    t.purposive = cat(v.head, lex && lex->purposive ? *lex->purposive : v.attach("ायला"));
+    t.prospective = cat(v.head, lex && lex->prospective ? *lex->prospective : cat(v.stem, "णार"));
+    for (int i = 0; i < 6; ++i) {
+        int person = i % 3 + 1;
+        bool plural = i >= 3;
+        t.present_masculine[i] = v.present(person, Gender::Masculine, plural);
+        t.present_feminine[i] = v.present(person, Gender::Feminine, plural);
+        t.perfective_masculine[i] = v.perfective(person, Gender::Masculine, plural);
+        t.perfective_feminine[i] = v.perfective(person, Gender::Feminine, plural);
+        t.future[i] = v.future(person, plural);
+    }
+    static constexpr Gender G[3] = {Gender::Masculine, Gender::Feminine, Gender::Neuter};
+    for (int i = 0; i < 6; ++i) t.subjunctive[i] = v.subjunctive(G[i % 3], i >= 3);
+    t.imperative = {v.imperative(2, false), v.imperative(2, true), v.imperative(1, false), v.imperative(3, false),
+                    v.imperative(3, true)};
+    return t;
+}
+
+}  // namespace velnor::mar

@@ -1,0 +1,71 @@
+// Urdu conjugation: analysis of a Perso-Arabic infinitive (with an optional
+// compound head such as "کام " in کام کرنا), the table of irregular verbs,
+// and the paradigm built off the stem. Input, lexicon keys and forms and
+// every output form are in the normalised spelling of velnor::perso_arabic.
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "expected.hpp"
+
+namespace velnor::urd {
+
+// One row of the irregular-verb table. An absent group means that the rule
+// applies. The forms are normalised and live for the process.
+struct LexEntry {
+    std::optional<std::array<std::string_view, 3>> pfv;   // m.sg, m.pl, f
+    std::optional<std::array<std::string_view, 6>> subj;  // 1sg, 2sg, 3sg, 1pl, 2pl, 3pl
+    std::optional<std::array<std::string_view, 3>> imp;   // intimate, familiar, polite
+};
+
+namespace lexicon {
+// The row of a normalised infinitive (without compound head), or null.
+const LexEntry* find(std::string_view lemma);
+}  // namespace lexicon
+
+// Failure of the analysis: the text is not an Urdu infinitive.
+struct Error {};
+
+struct Verb {
+    std::string prefix;      // normalised compound head including its final space, or empty
+    std::string infinitive;  // the normalised verb proper, ends in "نا"
+    std::string stem;        // infinitive less "نا"
+    const LexEntry* lex = nullptr;
+    bool vowel_final = false;  // the stem ends in آ, ا or و
+
+    static Expected<Verb, Error> from_infinitive(std::string_view text);
+
+    // Each form is finished: it begins with the prefix and is normalised.
+    std::string imperative(int slot) const;
+    std::string perfective(bool feminine, bool plural) const;
+    std::string subjunctive(int person, bool plural) const;
+    std::string imperfective(bool feminine, bool plural) const;
+    std::string future(int person, bool plural, bool feminine) const;
+
+    // The prefix and the given form, normalised.
+    std::string out(std::string_view form) const;
+
+private:
+    // The subjunctive of the verb proper, without the prefix.
+    std::string bare_subjunctive(int slot) const;
+};
+
+using Triple = std::array<std::string, 3>;
+using Row6 = std::array<std::string, 6>;
+
+struct Table {
+    std::string infinitive;
+    std::string oblique_infinitive;
+    Triple imperative;
+    Row6 subjunctive;
+    Row6 future_masculine;
+    Row6 future_feminine;
+    Triple imperfective;
+    Triple perfective;
+
+    static Table build(const Verb& verb);
+};
+
+}  // namespace velnor::urd
