@@ -1,0 +1,198 @@
+#include "guj.hpp"
+
+#include <cstddef>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::guj {
+namespace {
+
+constexpr std::string_view VUM = "વું";
+
+// A comma-separated cell of exactly N forms, or none ("-", or any other count).
+template <std::size_t N>
+std::optional<std::array<std::string, N>> group(std::string_view cell) {
+    if (cell == "-") return std::nullopt;
+    std::array<std::string, N> out{};
+    std::size_t count = 0, start = 0;
+    for (;;) {
+        std::size_t comma = cell.find(',', start);
+        std::string_view part = cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        if (count < N) out[count] = std::string(part);
+        ++count;
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (count != N) return std::nullopt;
+    return out;
+}
+
+// A missing cell counts as "-".
+std::string_view cell(const lex::Cells<6>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
+
+const ViewMap<LexEntry>& table() {
+    static const ViewMap<LexEntry> map = [] {
+        ViewMap<LexEntry> m;
+        for (std::string_view line : lex::Lines(data::guj)) {
+            auto c = lex::split<6>(line);
+            m.insert_or_assign(c[0], LexEntry{five(cell(c, 1)), five(cell(c, 2)), five(cell(c, 3)), four(cell(c, 4)),
+                                              one(cell(c, 5))});
+        }
+        return m;
+    }();
+    return map;
+}
+
+// The ten dependent vowel signs and the ten independent vowels.
+bool is_vowel(char32_t c) {
+    switch (c) {
+        case 0x0ABE: case 0x0ABF: case 0x0AC0: case 0x0AC1: case 0x0AC2:
+        case 0x0AC3: case 0x0AC7: case 0x0AC8: case 0x0ACB: case 0x0ACC:
+        case 0x0A85: case 0x0A86: case 0x0A87: case 0x0A88: case 0x0A89:
+        case 0x0A8A: case 0x0A8F: case 0x0A90: case 0x0A93: case 0x0A94:
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::string cat(std::string_view a, std::string_view b, std::string_view c = {}) {
+    std::string out;
+    out.reserve(a.size() + b.size() + c.size());
+    out.append(a).append(b).append(c);
+    return out;
+}
+
+// Row slot of a person request: [1sg, 2sg, 3, 1pl, 2pl]; the third person
+// plural shares the third person slot.
+int person_slot(int person, bool plural) {
+    if (person == 3) return 2;
+    return person - 1 + (plural ? 3 : 0);
+}
+
+int participle_slot(Gender g, bool plural) {
+    switch (g) {
+        case Gender::Masculine: return plural ? 1 : 0;
+        case Gender::Feminine: return 2;
+        default: return plural ? 4 : 3;
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> one(std::string_view c) {
+    if (c.empty() || c == "-") return std::nullopt;
+    return std::string(c);
+}
+
+std::optional<Row5> five(std::string_view c) { return group<5>(c); }
+std::optional<Row4> four(std::string_view c) { return group<4>(c); }
+
+namespace lexicon {
+const LexEntry* find(std::string_view lemma) {
+    const auto& m = table();
+    auto it = m.find(lemma);
+    return it == m.end() ? nullptr : &it->second;
+}
+}  // namespace lexicon
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string_view trimmed = unicode::trim(text);
+    if (trimmed.empty()) return fail(Error{});
+    std::string_view head, word = trimmed;
+    std::size_t space = trimmed.rfind(' ');
+    if (space != std::string_view::npos) {
+        head = trimmed.substr(0, space + 1);
+        word = trimmed.substr(space + 1);
+    }
+    if (word.size() < VUM.size() || !word.ends_with(VUM)) return fail(Error{});
+    std::string_view stem = word.substr(0, word.size() - VUM.size());
+    if (stem.empty()) return fail(Error{});
+    Verb v;
+    v.head = std::string(head);
+    v.infinitive = std::string(word);
+    v.stem = std::string(stem);
+    v.vowel_final = is_vowel(utf8::last(stem));
+    v.lex = lexicon::find(word);
+    return v;
+}
+
+std::string Verb::present(int person, bool plural) const {
+    int slot = person_slot(person, plural);
+    if (lex && lex->present) return cat(head, (*lex->present)[slot]);
+    static constexpr std::string_view CONS[5] = {"ું", "ે", "ે", "ીએ", "ો"};
+    static constexpr std::string_view VOW[5] = {"ઉં", "ય", "ય", "ઈએ", "ઓ"};
+    return cat(head, stem, vowel_final ? VOW[slot] : CONS[slot]);
+}
+
+std::string Verb::future(int person, bool plural) const {
+    int slot = person_slot(person, plural);
+    if (lex && lex->future) return cat(head, (*lex->future)[slot]);
+    static constexpr std::string_view CONS[5] = {"ીશ", "ીશ", "શે", "ીશું", "શો"};
+    static constexpr std::string_view VOW[5] = {"ઈશ", "ઈશ", "શે", "ઈશું", "શો"};
+    return cat(head, stem, vowel_final ? VOW[slot] : CONS[slot]);
+}
+
+std::string Verb::imperative(int slot) const {
+    if (lex && lex->imperative) return cat(head, (*lex->imperative)[slot]);
+    switch (slot) {
+        case 0: return cat(head, stem);
+        case 1: return cat(head, stem, vowel_final ? "ઓ" : "ો");
+        case 2: return cat(head, stem, "જે");
+        default: return cat(head, stem, "જો");
+    }
+}
+
+std::string Verb::perfective(Gender gender, bool plural) const {
+    int slot = participle_slot(gender, plural);
+    if (lex && lex->perfective) return cat(head, (*lex->perfective)[slot]);
+    if (gender == Gender::Feminine) return cat(head, stem, vowel_final ? "ઈ" : "ી");
+    static constexpr std::string_view END[5] = {"ો", "ા", "", "ું", "ાં"};
+    std::string word = cat(stem, vowel_final ? "ય" : "્ય", END[slot]);
+    return cat(head, word);
+}
+
+std::string Verb::imperfective(Gender gender, bool plural) const {
+    static constexpr std::string_view END[5] = {"તો", "તા", "તી", "તું", "તાં"};
+    return cat(head, stem, END[participle_slot(gender, plural)]);
+}
+
+std::string Verb::conjunctive() const {
+    if (lex && lex->conjunctive) return cat(head, *lex->conjunctive);
+    return cat(head, stem, vowel_final ? "ઈ" : "ી");
+}
+
+std::string Verb::analytic(int person, bool plural) const {
+    static constexpr std::string_view AUX[5] = {" છું", " છે", " છે", " છીએ", " છો"};
+    return cat(present(person, plural), AUX[person_slot(person, plural)]);
+}
+
+Table Table::build(const Verb& v) {
+    static constexpr int PERSON[5] = {1, 2, 3, 1, 2};
+    static constexpr bool PLURAL[5] = {false, false, false, true, true};
+    static constexpr Gender GENDER[5] = {Gender::Masculine, Gender::Masculine, Gender::Feminine, Gender::Neuter,
+                                         Gender::Neuter};
+    static constexpr bool PPL[5] = {false, true, false, false, true};
+    Table t;
+    t.infinitive = cat(v.head, v.infinitive);
+    t.verbal_noun = cat(v.head, v.stem, "વાનું");
+    t.conjunctive = v.conjunctive();
+    t.consecutive = cat(t.conjunctive, "ને");
+    for (int i = 0; i < 5; ++i) {
+        t.present[i] = v.present(PERSON[i], PLURAL[i]);
+        t.future[i] = v.future(PERSON[i], PLURAL[i]);
+    }
+    for (int i = 0; i < 4; ++i) t.imperative[i] = v.imperative(i);
+    for (int i = 0; i < 5; ++i) {
+        t.perfective[i] = v.perfective(GENDER[i], PPL[i]);
+        t.imperfective[i] = v.imperfective(GENDER[i], PPL[i]);
+    }
+    for (int i = 0; i < 5; ++i) t.present_progressive[i] = v.analytic(PERSON[i], PLURAL[i]);
+    return t;
+}
+
+}  // namespace velnor::guj
