@@ -120,18 +120,46 @@ Expected<Verb, Error> Verb::from_root(std::string_view text) {
         if (e && (e->*field)) return *(e->*field);
         return rule();
     };
+    // The productive weak rule for unlisted roots. It never writes a vowel
+    // sign next to a virama or to another vowel sign: a root in ு takes the
+    // -இன் past (சொருகு → சொருகின்), a root in a virama the -ந்த் past with
+    // the ு of the -உம் form (வளர் → வளர்ந்த், வளரும்), a root in another
+    // vowel sign the -ந்த் past with a glide ய் (அறி → அறிந்த், அறியும்).
+    const auto end = utf8::decode_last(root, root.size());
+    const std::string_view last = root.substr(root.size() - end.len);
+    const char32_t lc = end.cp;
+    const bool in_u = lc == 0x0BC1;
+    const bool in_virama = last == VIRAMA;
+    const bool in_sign = !in_u && ((lc >= 0x0BBE && lc <= 0x0BC2) || (lc >= 0x0BC6 && lc <= 0x0BCC));
+    const std::string_view bare = (in_u || in_virama) ? root.substr(0, root.size() - last.size()) : root;
     Verb v;
     v.root = std::string(root);
     v.present = pick(&LexEntry::present, [&] { return cat(root, "கிற்"); });
-    v.past = pick(&LexEntry::past, [&] { return join(cat(root, VIRAMA), "த்"); });
-    v.future = pick(&LexEntry::future, [&] { return cat(root, "வ்"); });
-    v.um = pick(&LexEntry::um, [&] { return cat(root, "\u0BC1ம்"); });
-    v.inf = pick(&LexEntry::inf, [&] {
-        std::string_view bare = root;
-        while (utf8::ends_with(bare, VIRAMA)) bare.remove_suffix(VIRAMA.size());
-        return join(bare, "அ");
+    v.past = pick(&LexEntry::past, [&] {
+        if (in_u) return cat(bare, IN_PAST);
+        if (in_virama || in_sign) return cat(root, "ந்த்");
+        return join(cat(root, VIRAMA), "த்");
     });
-    v.imp_pl = pick(&LexEntry::imp_pl, [&] { return cat(root, "\u0BC1ங்கள்"); });
+    v.future = pick(&LexEntry::future, [&] { return cat(root, "வ்"); });
+    v.um = pick(&LexEntry::um, [&] {
+        if (in_u) return cat(root, "ம்");
+        if (in_sign) return cat(root, "யும்");
+        return cat(bare, "\u0BC1ம்");
+    });
+    v.inf = pick(&LexEntry::inf, [&] {
+        // A consonant letter carries the inherent அ already.
+        if (in_sign) return cat(root, "ய");
+        if (in_u) return std::string(bare);
+        std::string_view b = root;
+        while (utf8::ends_with(b, VIRAMA)) b.remove_suffix(VIRAMA.size());
+        if (b.size() < root.size() || (lc >= 0x0B95 && lc <= 0x0BB9)) return std::string(b);
+        return join(b, "அ");
+    });
+    v.imp_pl = pick(&LexEntry::imp_pl, [&] {
+        if (in_u) return cat(root, "ங்கள்");
+        if (in_sign) return cat(root, "யுங்கள்");
+        return cat(bare, "\u0BC1ங்கள்");
+    });
     return v;
 }
 
