@@ -176,3 +176,46 @@ def test_unlisted_weak_rule(root, past1, um, inf, adv, imp):
 def test_any_text_is_accepted_without_script_check():
     c = conj("abc")
     assert c.root == "abc" and c.present[0] == "abcகிறேன்" and c.imperative[0] == "abc"
+
+
+# Verb classes checked by their known pattern: strong -இ/-ஐ verbs
+# (படிக்கிறேன், படித்தேன், படிப்பேன்), weak -உ verbs with the -இன் past
+# (பேசினேன்), weak vowel verbs with the -ந்த் past (அறிந்தேன்) and the
+# -படு compounds (அகப்பட்டேன்).
+STRONG = "பிடி அடி குளி துடை கற்பி சிந்தி யோசி நேசி வசி சந்தி கவனி தயாரி அனுபவி மன்னி சேமி கிழி உடை சமை அழை".split()
+WEAK_IN = ("மாறு ஏறு இறங்கு பழகு உருவாக்கு பயன்படுத்து நிறுத்து திருத்து மாற்று ஊற்று கூறு தங்கு நீங்கு தாங்கு "
+           "வணங்கு சுற்று ஏமாற்று தூக்கு திட்டு தட்டு பூட்டு கொட்டு கட்டு ஓட்டு திரும்பு நம்பு தள்ளு பண்ணு "
+           "வெட்டு மூடு கழுவு உதவு தொடங்கு தேடு ஆடு பாடு").split()
+WEAK_NTH = "அடை நனை மறை பிரி எரி நுழை வரை புரி".split()
+PADU = "பயப்படு கவலைப்படு ஆசைப்படு வருத்தப்படு அகப்படு".split()
+
+
+@pytest.mark.parametrize("root", STRONG)
+def test_strong_class(root):
+    c = conj(root)
+    assert (c.present[0], c.past[2], c.future[1], c.future[7], c.infinitive, c.adverbial, c.imperative[1]) == (
+        root + "க்கிறேன்", root + "த்தாய்", root + "ப்போம்", root + "க்கும்", root + "க்க", root + "த்து",
+        root + "யுங்கள்")
+
+
+@pytest.mark.parametrize("root", WEAK_IN)
+def test_weak_in_class(root):
+    b = root[:-1]
+    c = conj(root)
+    assert (c.present[5], c.past[5], c.past[9], c.future[5], c.future[7], c.infinitive, c.relative_past) == (
+        root + "கிறாள்", b + "ினாள்", b + "ின", root + "வாள்", root + "ம்", b, b + "ிய")
+
+
+@pytest.mark.parametrize("root", WEAK_NTH)
+def test_weak_nth_class(root):
+    c = conj(root)
+    assert (c.present[0], c.past[0], c.past[9], c.future[7], c.infinitive, c.imperative[1]) == (
+        root + "கிறேன்", root + "ந்தேன்", root + "ந்தன", root + "யும்", root + "ய", root + "யுங்கள்")
+
+
+@pytest.mark.parametrize("root", PADU)
+def test_padu_compounds(root):
+    b = root[:-2]
+    c = conj(root)
+    assert (c.past[6], c.adverbial, c.relative_past, c.infinitive, c.future[7]) == (
+        b + "ட்டார்", b + "ட்டு", b + "ட்ட", b + "ட", root + "ம்")
