@@ -1,0 +1,203 @@
+#include "tam.hpp"
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::tam {
+
+namespace {
+
+constexpr std::string_view VIRAMA = "\u0BCD";
+// ி ன ்: the past stems of the -இன் class.
+constexpr std::string_view IN_PAST = "\u0BBF\u0BA9\u0BCD";
+constexpr std::string_view NA_VIRAMA = "\u0BA9\u0BCD";  // ன்
+
+constexpr std::array<std::string_view, PNG_COUNT> ENDINGS = {
+    "ஏன்", "ஓம்", "ஆய்", "ஈர்கள்", "ஆன்", "ஆள்", "ஆர்", "அது", "ஆர்கள்", "அன",
+};
+
+// The vowel sign of an independent vowel: "" for அ (inherent vowel), null
+// when the character is not an independent vowel.
+const char* vowel_sign(char32_t c) {
+    switch (c) {
+        case 0x0B85: return "";
+        case 0x0B86: return "\u0BBE";
+        case 0x0B87: return "\u0BBF";
+        case 0x0B88: return "\u0BC0";
+        case 0x0B89: return "\u0BC1";
+        case 0x0B8A: return "\u0BC2";
+        case 0x0B8E: return "\u0BC6";
+        case 0x0B8F: return "\u0BC7";
+        case 0x0B90: return "\u0BC8";
+        case 0x0B92: return "\u0BCA";
+        case 0x0B93: return "\u0BCB";
+        case 0x0B94: return "\u0BCC";
+        default: return nullptr;
+    }
+}
+
+std::string cat(std::string_view a, std::string_view b) {
+    std::string out;
+    out.reserve(a.size() + b.size());
+    out.append(a).append(b);
+    return out;
+}
+
+std::string_view cell(const lex::Cells<7>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
+
+const ViewMap<LexEntry>& table() {
+    static const ViewMap<LexEntry> map = [] {
+        ViewMap<LexEntry> m;
+        for (std::string_view line : lex::Lines(data::tam)) {
+            auto c = lex::split<7>(line);
+            m.insert_or_assign(c[0], LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)),
+                                              opt(cell(c, 5)), opt(cell(c, 6))});
+        }
+        return m;
+    }();
+    return map;
+}
+
+// Whether a past stem belongs to the -இன் class (பேசின், அகற்றின்).
+bool in_past(std::string_view s) { return s.size() >= 9 && utf8::ends_with(s, IN_PAST); }
+
+// The past stem less its final "ன்".
+std::string_view drop_na(std::string_view s) { return s.substr(0, s.size() - NA_VIRAMA.size()); }
+
+std::string replace_all(std::string_view s, std::string_view from, std::string_view to) {
+    std::string out;
+    std::size_t pos = 0;
+    while (true) {
+        std::size_t hit = s.find(from, pos);
+        if (hit == std::string_view::npos) break;
+        out.append(s.substr(pos, hit - pos)).append(to);
+        pos = hit + from.size();
+    }
+    out.append(s.substr(pos));
+    return out;
+}
+
+}  // namespace
+
+std::optional<std::string> opt(std::string_view cell) {
+    if (cell.empty() || cell == "-") return std::nullopt;
+    return std::string(cell);
+}
+
+std::string join(std::string_view stem, std::string_view suffix) {
+    if (!suffix.empty() && utf8::ends_with(stem, VIRAMA)) {
+        auto first = utf8::decode(suffix, 0);
+        if (const char* sign = vowel_sign(first.cp)) {
+            std::string out;
+            out.reserve(stem.size() + suffix.size());
+            out.append(stem.substr(0, stem.size() - VIRAMA.size())).append(sign).append(suffix.substr(first.len));
+            return out;
+        }
+    }
+    return cat(stem, suffix);
+}
+
+namespace lexicon {
+const LexEntry* find(std::string_view lemma) {
+    const auto& m = table();
+    auto it = m.find(lemma);
+    return it == m.end() ? nullptr : &it->second;
+}
+std::size_t size() { return table().size(); }
+}  // namespace lexicon
+
+Expected<Verb, Error> Verb::from_root(std::string_view text) {
+    std::string_view root = unicode::trim(text);
+    if (root.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(root))
+        if (unicode::is_white_space(c)) return fail(Error{});
+
+    const LexEntry* e = lexicon::find(root);
+    auto pick = [e](std::optional<std::string> LexEntry::*field, auto rule) -> std::string {
+        if (e && (e->*field)) return *(e->*field);
+        return rule();
+    };
+    // The productive weak rule for unlisted roots. It never writes a vowel
+    // sign next to a virama or to another vowel sign: a root in ு takes the
+    // -இன் past (சொருகு → சொருகின்), a root in a virama the -ந்த் past with
+    // the ு of the -உம் form (வளர் → வளர்ந்த், வளரும்), a root in another
+    // vowel sign the -ந்த் past with a glide ய் (அறி → அறிந்த், அறியும்).
+    const auto end = utf8::decode_last(root, root.size());
+    const std::string_view last = root.substr(root.size() - end.len);
+    const char32_t lc = end.cp;
+    const bool in_u = lc == 0x0BC1;
+    const bool in_virama = last == VIRAMA;
+    const bool in_sign = !in_u && ((lc >= 0x0BBE && lc <= 0x0BC2) || (lc >= 0x0BC6 && lc <= 0x0BCC));
+    const std::string_view bare = (in_u || in_virama) ? root.substr(0, root.size() - last.size()) : root;
+    Verb v;
+    v.root = std::string(root);
+    v.present = pick(&LexEntry::present, [&] { return cat(root, "கிற்"); });
+    v.past = pick(&LexEntry::past, [&] {
+        if (in_u) return cat(bare, IN_PAST);
+        if (in_virama || in_sign) return cat(root, "ந்த்");
+        return join(cat(root, VIRAMA), "த்");
+    });
+    v.future = pick(&LexEntry::future, [&] { return cat(root, "வ்"); });
+    v.um = pick(&LexEntry::um, [&] {
+        if (in_u) return cat(root, "ம்");
+        if (in_sign) return cat(root, "யும்");
+        return cat(bare, "\u0BC1ம்");
+    });
+    v.inf = pick(&LexEntry::inf, [&] {
+        // A consonant letter carries the inherent அ already.
+        if (in_sign) return cat(root, "ய");
+        if (in_u) return std::string(bare);
+        std::string_view b = root;
+        while (utf8::ends_with(b, VIRAMA)) b.remove_suffix(VIRAMA.size());
+        if (b.size() < root.size() || (lc >= 0x0B95 && lc <= 0x0BB9)) return std::string(b);
+        return join(b, "அ");
+    });
+    v.imp_pl = pick(&LexEntry::imp_pl, [&] {
+        if (in_u) return cat(root, "ங்கள்");
+        if (in_sign) return cat(root, "யுங்கள்");
+        return cat(bare, "\u0BC1ங்கள்");
+    });
+    return v;
+}
+
+std::string Verb::finite(Tense tense, Png png) const {
+    const auto slot = static_cast<std::size_t>(png);
+    switch (tense) {
+        case Tense::Present:
+            if (png == Png::P3Neut) return join(replace_all(present, "கிற்", "கின்ற்"), "அன");
+            return join(present, ENDINGS[slot]);
+        case Tense::Past:
+            if (png == Png::S3Neut) return in_past(past) ? cat(drop_na(past), "யது") : join(past, "அது");
+            if (png == Png::P3Neut) return in_past(past) ? cat(drop_na(past), "ன") : join(past, "அன");
+            return join(past, ENDINGS[slot]);
+        case Tense::Future:
+            if (png == Png::S3Neut) return um;
+            return join(future, ENDINGS[slot]);
+    }
+    return {};
+}
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    t.root = verb.root;
+    for (std::size_t i = 0; i < PNG_COUNT; ++i) {
+        const auto png = static_cast<Png>(i);
+        t.present[i] = verb.finite(Tense::Present, png);
+        t.past[i] = verb.finite(Tense::Past, png);
+        t.future[i] = verb.finite(Tense::Future, png);
+    }
+    t.infinitive = verb.inf;
+    const bool in = in_past(verb.past);
+    t.adverbial = in ? std::string(drop_na(verb.past)) : join(verb.past, "உ");
+    t.relative_past = in ? cat(drop_na(verb.past), "ய") : join(verb.past, "அ");
+    t.relative_present = join(verb.present, "அ");
+    t.relative_future = verb.um;
+    t.conditional = join(verb.past, "ஆல்");
+    t.imperative = {verb.root, verb.imp_pl};
+    return t;
+}
+
+}  // namespace velnor::tam
