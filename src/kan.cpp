@@ -41,9 +41,9 @@ const ViewMap<LexEntry>& table() {
     static const ViewMap<LexEntry> map = [] {
         ViewMap<LexEntry> m;
         for (std::string_view line : lex::Lines(data::kan)) {
-            auto c = lex::split<5>(line);
+            auto c = lex::split<6>(line);
             auto cell = [&](std::size_t i) { return i < c.count ? c[i] : std::string_view{"-"}; };
-            m.insert_or_assign(c[0], LexEntry{opt(cell(1)), opt(cell(2)), opt(cell(3)), opt(cell(4))});
+            m.insert_or_assign(c[0], LexEntry{opt(cell(1)), opt(cell(2)), opt(cell(3)), opt(cell(4)), opt(cell(5))});
         }
         return m;
     }();
@@ -110,6 +110,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
             v.past_3sg_neut = cat(*e->past_stem, "ಿತು");
         if (e->prs_stem) v.prs_stem = std::string(*e->prs_stem);
         if (e->fut_stem) v.fut_stem = std::string(*e->fut_stem);
+        if (e->imp_pl) v.imp_pl = std::string(*e->imp_pl);
     }
     return v;
 }

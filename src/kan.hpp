@@ -25,6 +25,7 @@ struct LexEntry {
     std::optional<std::string_view> past_3sg_neut;
     std::optional<std::string_view> prs_stem;
     std::optional<std::string_view> fut_stem;
+    std::optional<std::string_view> imp_pl;  // a suppletive plural imperative (ಬನ್ನಿ)
 };
 
 // A lexicon cell: "" and "-" give none.
