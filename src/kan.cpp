@@ -1,0 +1,140 @@
+#include "kan.hpp"
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::kan {
+namespace {
+
+constexpr std::string_view U_SIGN = "ು";  // U+0CC1
+
+constexpr std::array<std::string_view, 10> PAST_ENDINGS{
+    "ೆನು", "ೆ", "ನು", "ಳು", "", "ೆವು", "ಿರಿ", "ರು", "ರು", "ುವು"};
+constexpr std::array<std::string_view, 10> PRESENT_ENDINGS{
+    "ೇನೆ", "ೀ", "ಾನೆ", "ಾಳೆ", "ದೆ", "ೇವೆ", "ೀರಿ", "ಾರೆ", "ಾರೆ", "ವೆ"};
+constexpr std::array<std::string_view, 10> FUTURE_ENDINGS{
+    "ೆನು", "ಿ", "ನು", "ಳು", "ುದು", "ೆವು", "ಿರಿ", "ರು", "ರು", "ುವು"};
+
+// A dependent vowel sign (the range includes its unassigned points).
+bool is_vowel_sign(char32_t c) noexcept { return c >= 0x0CBE && c <= 0x0CCC; }
+
+// A Kannada combining mark: signs that attach to a preceding letter and so
+// cannot open a root (candrabindu/anusvara/visarga, nukta, vowel signs,
+// virama, length marks, vocalic-l/ll signs).
+bool is_combining_mark(char32_t c) noexcept {
+    return (c >= 0x0C81 && c <= 0x0C83) || c == 0x0CBC || (c >= 0x0CBE && c <= 0x0CD6) ||
+           c == 0x0CE2 || c == 0x0CE3;
+}
+
+std::string cat(std::string_view a, std::string_view b) {
+    std::string s;
+    s.reserve(a.size() + b.size());
+    s.append(a);
+    s.append(b);
+    return s;
+}
+
+const ViewMap<LexEntry>& table() {
+    static const ViewMap<LexEntry> map = [] {
+        ViewMap<LexEntry> m;
+        for (std::string_view line : lex::Lines(data::kan)) {
+            auto c = lex::split<6>(line);
+            auto cell = [&](std::size_t i) { return i < c.count ? c[i] : std::string_view{"-"}; };
+            m.insert_or_assign(c[0], LexEntry{opt(cell(1)), opt(cell(2)), opt(cell(3)), opt(cell(4)), opt(cell(5))});
+        }
+        return m;
+    }();
+    return map;
+}
+
+std::size_t slot(Person p, Number n, Gender g) noexcept {
+    std::size_t base = n == Number::Singular ? 0 : 5;
+    if (p == Person::Third) return base + 2 + static_cast<std::size_t>(g);
+    return base + static_cast<std::size_t>(p);
+}
+
+constexpr std::array<Person, 10> SLOT_PERSON{Person::First, Person::Second, Person::Third, Person::Third,
+                                             Person::Third, Person::First,  Person::Second, Person::Third,
+                                             Person::Third, Person::Third};
+constexpr std::array<Gender, 10> SLOT_GENDER{Gender::Neuter,    Gender::Neuter,   Gender::Masculine, Gender::Feminine,
+                                             Gender::Neuter,    Gender::Neuter,   Gender::Neuter,    Gender::Masculine,
+                                             Gender::Feminine,  Gender::Neuter};
+
+}  // namespace
+
+std::optional<std::string_view> opt(std::string_view cell) noexcept {
+    if (cell.empty() || cell == "-") return std::nullopt;
+    return cell;
+}
+
+const LexEntry* lexicon::find(std::string_view lemma) {
+    const auto& m = table();
+    auto it = m.find(lemma);
+    return it == m.end() ? nullptr : &it->second;
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string_view root = unicode::trim(text);
+    if (root.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(root))
+        if (unicode::is_white_space(c)) return fail(Error{});
+    // A root opens with a letter: a lone sign (ು, ಾ, ್) is no root.
+    if (is_combining_mark(utf8::first(root))) return fail(Error{});
+
+    Verb v;
+    v.root = std::string(root);
+    if (root.size() >= 3 && utf8::ends_with(root, U_SIGN)) {
+        std::string_view base = root.substr(0, root.size() - U_SIGN.size());
+        if (base.empty()) return fail(Error{});
+        v.past_stem = cat(base, "ಿದ");
+        v.past_3sg_neut = cat(base, "ಿತು");
+        v.prs_stem = cat(base, "ುತ್ತ");
+        v.fut_stem = cat(base, "ುವ");
+        v.imp_pl = cat(base, "ಿರಿ");
+    } else {
+        if (!is_vowel_sign(utf8::last(root))) return fail(Error{});
+        v.past_stem = cat(root, "ದ");
+        v.past_3sg_neut = cat(root, "ಯಿತು");
+        v.prs_stem = cat(root, "ಯುತ್ತ");
+        v.fut_stem = cat(root, "ಯುವ");
+        v.imp_pl = cat(root, "ಯಿರಿ");
+    }
+    if (const LexEntry* e = lexicon::find(root)) {
+        if (e->past_stem) v.past_stem = std::string(*e->past_stem);
+        if (e->past_3sg_neut)
+            v.past_3sg_neut = std::string(*e->past_3sg_neut);
+        else if (e->past_stem)
+            v.past_3sg_neut = cat(*e->past_stem, "ಿತು");
+        if (e->prs_stem) v.prs_stem = std::string(*e->prs_stem);
+        if (e->fut_stem) v.fut_stem = std::string(*e->fut_stem);
+        if (e->imp_pl) v.imp_pl = std::string(*e->imp_pl);
+    }
+    return v;
+}
+
+std::string Verb::form(int tense, Person person, Number number, Gender gender) const {
+    std::size_t s = slot(person, number, gender);
+    switch (tense) {
+        case 0: return s == 4 ? past_3sg_neut : cat(past_stem, PAST_ENDINGS[s]);
+        case 1: return cat(prs_stem, PRESENT_ENDINGS[s]);
+        default: return cat(fut_stem, FUTURE_ENDINGS[s]);
+    }
+}
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    t.infinitive = verb.root;
+    for (std::size_t s = 0; s < 10; ++s) {
+        Number n = s < 5 ? Number::Singular : Number::Plural;
+        t.past[s] = verb.form(0, SLOT_PERSON[s], n, SLOT_GENDER[s]);
+        t.present[s] = verb.form(1, SLOT_PERSON[s], n, SLOT_GENDER[s]);
+        t.future[s] = verb.form(2, SLOT_PERSON[s], n, SLOT_GENDER[s]);
+    }
+    t.imperative = {verb.root, verb.imp_pl};
+    return t;
+}
+
+}  // namespace velnor::kan
