@@ -138,7 +138,11 @@ Table Table::build(const Verb& v) {
                        : v.light             ? v.present_stem
                                              : be_prefix(v.present_stem);
     t.imperative[0] = v.prefix + base;
-    t.imperative[1] = v.prefix + base + "ید";
+    // A listed imperative that ends in a vowel letter (بیا, بگو) is the short
+    // stem: its plural takes a glide, بیایید and بگویید, not بیاید (which is
+    // the third person subjunctive).
+    const bool glide = v.imperative_override && (base.ends_with("ا") || base.ends_with("و"));
+    t.imperative[1] = v.prefix + base + (glide ? "یید" : "ید");
     t.past_participle = v.prefix + v.past_stem + "ه";
     t.present_participle = v.prefix + v.present_stem + "نده";
     return t;
