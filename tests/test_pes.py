@@ -8,7 +8,7 @@ import sys
 import pytest
 
 import velnor
-from conftest import needs, read_test_data
+from conftest import build_cpp_tool, needs, read_test_data
 
 pytestmark = needs("pes")
 
@@ -255,3 +255,67 @@ def test_first_use_from_many_threads():
     res = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, timeout=60)
     assert res.returncode == 0, res.stderr
     assert "بیایم" in res.stdout and "کار کنم" in res.stdout
+
+
+# --- analysis, negative forms and lexicon parse, on a test lexicon ----------
+
+@pytest.fixture(scope="module")
+def tool(tmp_path_factory):
+    """The C++ check program, built on a test lexicon: CRLF endings, padded
+    cells, a blank line of spaces, a row without a present stem, "-" and
+    empty override cells and a duplicate key (the later row wins)."""
+    d = tmp_path_factory.mktemp("pes_data")
+    (d / "pes.tsv").write_bytes(
+        "# Persian present-stem list\r\n# infinitive\tpresent_stem\timperative_override\r\n"
+        "آمدن\tآی\tبیا\r\n"
+        "   \r\n"
+        "گفتن\t گوی \t - \n"
+        "رفتن\tرو\t\n"
+        "بستن\n"
+        "دیدن\tبین\tx\n"
+        "دیدن\tبینو\n"
+        "#کردن\tکن\t-\n".encode())
+    exe = build_cpp_tool(d, "pes_check.cpp",
+                         ["pes.cpp", "perso_arabic.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp",
+                          "lexicon_text.cpp"],
+                         [str(d / "pes.tsv")])
+
+    def run(*args):
+        p = subprocess.run([exe, *args], capture_output=True, check=True)
+        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
+
+    return run
+
+
+def test_lexicon_parse(tool):
+    assert tool("verb:آمدن", "verb:گفتن", "verb:رفتن", "verb:بستن", "verb:دیدن", "verb:کردن") == [
+        ["[]", "آمد", "آی", "بیا", "0"],
+        ["[]", "گفت", "گوی", "~", "0"],
+        ["[]", "رفت", "رو", "~", "0"],
+        ["[]", "بست", "بست", "~", "0"],     # no present stem: not listed
+        ["[]", "دید", "بینو", "~", "0"],    # the later row replaces the earlier
+        ["[]", "کرد", "کرد", "~", "0"],     # commented out
+    ]
+
+
+def test_verb_fields(tool):
+    assert tool("verb: کار  کردن ", "verb:a  b شدن", "verb:فرو رفتن", "verb:ن", "verb:") == [
+        ["[کار  ]", "کرد", "کرد", "~", "1"],
+        ["[a  b ]", "شد", "شد", "~", "1"],
+        ["[فرو ]", "رفت", "رو", "~", "0"],
+        ["bad"],
+        ["bad"],
+    ]
+
+
+def test_negative_forms(tool):
+    # aorist, present, subjunctive, past, imperfect, perfect, pluperfect,
+    # future, perfect subjunctive; the progressives have no negative.
+    assert tool("neg:رفتن") == [[
+        "نروم", "نرود", "نمیروم", "نمیرود", "نروم", "نرود", "نرفتم", "نرفت", "نمیرفتم", "نمیرفت",
+        "نرفتهام", "نرفته است", "رفته نبودم", "رفته نبود", "نخواهم رفت", "نخواهد رفت",
+        "رفته نباشم", "رفته نباشد", "دارم میروم", "دارد میرود", "داشتم میرفتم", "داشت میرفت",
+    ]]
+    # کردن is commented out of the test lexicon, so its present stem is کرد.
+    neg = tool("neg:کار کردن")[0]
+    assert neg[4] == "کار نکردم" and neg[6] == "کار نکردم" and neg[14] == "کار نخواهم کرد"
