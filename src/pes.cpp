@@ -100,8 +100,8 @@ std::string be_prefix(std::string_view stem) {
 std::string Verb::form(int tense, Person person, Number number, bool negative) const {
     const int slot = static_cast<int>(person) + (number == Number::Plural ? 3 : 0);
     const std::string_view neg = negative ? NUN : std::string_view{};
-    const std::string_view& P = present_stem;
-    const std::string_view& S = past_stem;
+    const std::string_view P = present_stem;
+    const std::string_view S = past_stem;
     std::string out = prefix;
     switch (tense) {
     case 0: out.append(neg).append(P).append(PRESENT_END[slot]); break;
