@@ -1,0 +1,151 @@
+#include "pes.hpp"
+
+#include "lexicon_text.hpp"
+#include "perso_arabic.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+
+namespace velnor::pes {
+namespace {
+
+constexpr std::string_view NUN = "\u0646";            // ن
+constexpr std::string_view YEH_DAL_NUN = "\u06CC\u062F\u0646";  // یدن
+constexpr std::string_view ALEF_MADDA = "\u0622";     // آ
+constexpr std::string_view ALEF = "\u0627";           // ا
+constexpr std::string_view MI = "می";
+
+constexpr std::string_view PRESENT_END[6] = {"م", "ی", "د", "یم", "ید", "ند"};
+constexpr std::string_view PAST_END[6] = {"م", "ی", "", "یم", "ید", "ند"};
+constexpr std::string_view PERFECT_END[6] = {"ام", "ای", " است", "ایم", "اید", "اند"};
+
+constexpr std::string_view PREVERBS[6] = {"بر", "در", "وا", "ور", "باز", "فرو"};
+
+// True when the head, split at white space, is one of the six preverbs alone.
+bool lone_preverb(std::string_view head) {
+    std::string_view word;
+    std::size_t words = 0, i = 0;
+    while (i < head.size()) {
+        while (i < head.size() && unicode::is_white_space(utf8::decode(head, i).cp)) i += utf8::decode(head, i).len;
+        std::size_t start = i;
+        while (i < head.size() && !unicode::is_white_space(utf8::decode(head, i).cp)) i += utf8::decode(head, i).len;
+        if (i > start) {
+            ++words;
+            word = head.substr(start, i - start);
+        }
+    }
+    if (words != 1) return false;
+    for (std::string_view p : PREVERBS)
+        if (word == p) return true;
+    return false;
+}
+
+}  // namespace
+
+const ViewMap<LexEntry>& lexicon::map() {
+    static const ViewMap<LexEntry> m = [] {
+        ViewMap<LexEntry> out;
+        for (std::string_view line : lex::Lines(data::pes)) {
+            if (unicode::trim(line).empty()) continue;
+            auto c = lex::split<3>(line);
+            if (c.count < 2) continue;  // a row without a present stem says nothing
+            LexEntry e;
+            e.present_stem = unicode::trim(c[1]);
+            if (c.count >= 3) {
+                std::string_view imp = unicode::trim(c[2]);
+                if (!imp.empty() && imp != "-") e.imperative_override = imp;
+            }
+            out.insert_or_assign(unicode::trim(c[0]), e);  // a later row wins
+        }
+        return out;
+    }();
+    return m;
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    Verb v;
+    v.infinitive = perso_arabic::normalize(unicode::trim(text));
+    if (v.infinitive.empty()) return fail(Error{});
+    std::string_view whole = v.infinitive;
+    std::size_t space = whole.rfind(' ');
+    std::string_view proper = whole;
+    if (space != std::string_view::npos) {
+        v.prefix = std::string(whole.substr(0, space + 1));
+        proper = whole.substr(space + 1);
+    }
+    if (proper.size() < 2 || !proper.ends_with(NUN) || utf8::length(proper) < 3) return fail(Error{});
+    v.past_stem = std::string(proper.substr(0, proper.size() - NUN.size()));
+    const auto& m = lexicon::map();
+    if (auto it = m.find(proper); it != m.end()) {
+        v.present_stem = std::string(it->second.present_stem);
+        if (it->second.imperative_override) v.imperative_override = std::string(*it->second.imperative_override);
+    } else if (proper.size() >= 6 && proper.ends_with(YEH_DAL_NUN)) {
+        v.present_stem = std::string(proper.substr(0, proper.size() - YEH_DAL_NUN.size()));
+    } else {
+        v.present_stem = v.past_stem;
+    }
+    if (v.prefix.empty() || lone_preverb(v.prefix)) v.light = false;
+    else v.light = proper == "شدن" || proper == "کردن";
+    return v;
+}
+
+std::string be_prefix(std::string_view stem) {
+    std::string out;
+    if (stem.starts_with(ALEF_MADDA)) out.append("بیا").append(stem.substr(ALEF_MADDA.size()));
+    else if (stem.starts_with(ALEF)) out.append("بی").append(stem.substr(ALEF.size()));
+    else out.append("ب").append(stem);
+    return out;
+}
+
+std::string Verb::form(int tense, Person person, Number number, bool negative) const {
+    const int slot = static_cast<int>(person) + (number == Number::Plural ? 3 : 0);
+    const std::string_view neg = negative ? NUN : std::string_view{};
+    const std::string_view P = present_stem;
+    const std::string_view S = past_stem;
+    std::string out = prefix;
+    switch (tense) {
+    case 0: out.append(neg).append(P).append(PRESENT_END[slot]); break;
+    case 1: out.append(neg).append(MI).append(P).append(PRESENT_END[slot]); break;
+    case 2:
+        if (negative) out.append(NUN).append(P);
+        else if (light) out.append(P);
+        else out.append(be_prefix(P));
+        out.append(PRESENT_END[slot]);
+        break;
+    case 3: out.append(neg).append(S).append(PAST_END[slot]); break;
+    case 4: out.append(neg).append(MI).append(S).append(PAST_END[slot]); break;
+    case 5: out.append(neg).append(S).append("ه").append(PERFECT_END[slot]); break;
+    case 6: out.append(S).append("ه ").append(neg).append("بود").append(PAST_END[slot]); break;
+    case 7: out.append(neg).append("خواه").append(PRESENT_END[slot]).append(" ").append(S); break;
+    case 8: out.append(S).append("ه ").append(neg).append("باش").append(PRESENT_END[slot]); break;
+    case 9: out.append("دار").append(PRESENT_END[slot]).append(" ").append(MI).append(P).append(PRESENT_END[slot]); break;
+    default: out.append("داشت").append(PAST_END[slot]).append(" ").append(MI).append(S).append(PAST_END[slot]); break;
+    }
+    return out;
+}
+
+Table Table::build(const Verb& v) {
+    Table t;
+    t.infinitive = v.infinitive;
+    Row6* rows[11] = {&t.aorist, &t.present, &t.subjunctive, &t.past, &t.imperfect, &t.perfect,
+                      &t.pluperfect, &t.future, &t.perfect_subjunctive, &t.present_progressive,
+                      &t.past_progressive};
+    for (int tense = 0; tense < 11; ++tense)
+        for (int slot = 0; slot < 6; ++slot)
+            (*rows[tense])[slot] = v.form(tense, static_cast<Person>(slot % 3),
+                                          slot < 3 ? Number::Singular : Number::Plural, false);
+    std::string base = v.imperative_override ? *v.imperative_override
+                       : v.light             ? v.present_stem
+                                             : be_prefix(v.present_stem);
+    t.imperative[0] = v.prefix + base;
+    // A listed imperative that ends in a vowel letter (بیا, بگو) is the short
+    // stem: its plural takes a glide, بیایید and بگویید, not بیاید (which is
+    // the third person subjunctive).
+    const bool glide = v.imperative_override && (base.ends_with("ا") || base.ends_with("و"));
+    t.imperative[1] = v.prefix + base + (glide ? "یید" : "ید");
+    t.past_participle = v.prefix + v.past_stem + "ه";
+    t.present_participle = v.prefix + v.present_stem + "نده";
+    return t;
+}
+
+}  // namespace velnor::pes
