@@ -153,9 +153,34 @@ def test_precomposed_ya_is_not_the_lexicon_row():
     assert r.past[0] == "খাও\u09dfলাম"
 
 
-def test_unlisted_vowel_final_by_rule():
-    r = conj("শোওয়া")
-    assert r.verbal_infinitive == "শোতে"
+@pytest.mark.parametrize("word, present, past1, future1, perfective", [
+    ("শোওয়া", ["শুই", "শুস", "শোও", "শোয়", "শোন"], "শুলাম", "শোবো", "শুয়ে"),
+    ("ধোওয়া", ["ধুই", "ধুস", "ধোও", "ধোয়", "ধোন"], "ধুলাম", "ধোবো", "ধুয়ে"),
+])
+def test_o_final_roots(word, present, past1, future1, perfective):
+    r = conj(word)
+    assert r.present == present
+    assert (r.past[0], r.future[0], r.perfective) == (past1, future1, perfective)
+    assert r.present_perfect[0] == perfective + "ছি"
+
+
+def test_unlisted_owa_verb_loses_its_ending():
+    # a -ওয়া verb without a row is built off the bare root (ব of বওয়া)
+    r = conj("বওয়া")
+    assert r.infinitive == "বওয়া"
+    assert all(f.startswith("ব") and "ওয়" not in f for name in ROWS for f in getattr(r, name))
+
+
+VOWEL_SIGNS = {chr(c) for c in range(0x09BE, 0x09CD)}
+
+
+@pytest.mark.parametrize("word", [w[0] for w in COMMON] + ["দেওয়া", "নেওয়া", "চাওয়া", "গাওয়া"])
+def test_no_stacked_vowel_signs(word):
+    r = conj(word)
+    for name in ATTRIBUTES:
+        value = getattr(r, name)
+        for form in value if isinstance(value, list) else [value]:
+            assert not any(a in VOWEL_SIGNS and b in VOWEL_SIGNS for a, b in zip(form, form[1:])), form
 
 
 def test_class_shape():
@@ -196,7 +221,7 @@ def test_lexicon_text_shape():
     assert lines[0] == "# Bengali irregular verbs." and lines[-1] == ""
     assert sum(1 for l in lines if l.startswith("#")) == 31
     assert "\u09df" not in text and "\r" not in text
-    assert len(rows) == 20
+    assert len(rows) == 22
     assert len({r[0] for r in rows}) == len(rows)
 
 
