@@ -106,6 +106,21 @@ def test_vowel_final_rows(word, present, past1, perfect1):
     assert r.past_perfect[0] == perfect1[:-1] + "িলাম"
 
 
+@pytest.mark.parametrize("word, past1, future1, habitual1, infinitive, perfective", [
+    ("চাওয়া", "চাইলাম", "চাইবো", "চাইতাম", "চাইতে", "চেয়ে"),
+    ("গাওয়া", "গাইলাম", "গাইবো", "গাইতাম", "গাইতে", "গেয়ে"),
+    ("দেওয়া", "দিলাম", "দিবো", "দিতাম", "দিতে", "দিয়ে"),
+    ("নেওয়া", "নিলাম", "নিবো", "নিতাম", "নিতে", "নিয়ে"),
+])
+def test_give_take_want_sing(word, past1, future1, habitual1, infinitive, perfective):
+    # গেলাম is the past of যাওয়া, not of গাওয়া; দেতে / নেতে are not words
+    r = conj(word)
+    assert (r.past[0], r.future[0], r.habitual[0]) == (past1, future1, habitual1)
+    assert r.verbal_infinitive == r.progressive_participle == infinitive
+    assert r.perfective == perfective
+    assert r.conditional == past1[:-3] + "লে"
+
+
 def test_causative():
     r = conj("করানো")
     assert r.present == ["করাই", "করাস", "করাও", "করায়", "করান"]
