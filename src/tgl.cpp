@@ -1,0 +1,296 @@
+#include "tgl.hpp"
+
+#include <cstddef>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "utf8.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::tgl {
+namespace lexicon {
+namespace {
+
+std::optional<std::string> stored(std::string_view c) {
+    if (c.empty() || c == "-") return std::nullopt;
+    return std::string(c);
+}
+
+ActorClass actor_class(std::string_view c) {
+    if (c == "ma") return ActorClass::Ma;
+    if (c == "mag") return ActorClass::Mag;
+    if (c == "mang") return ActorClass::Mang;
+    return ActorClass::Um;
+}
+
+PatientClass patient_class(std::string_view c) {
+    if (c == "in") return PatientClass::In;
+    if (c == "an") return PatientClass::An;
+    if (c == "i") return PatientClass::I;
+    return PatientClass::None;
+}
+
+}  // namespace
+
+// Root -> entry, parsed once; a later row with the same root replaces an
+// earlier one. Keys are views into the built-in text.
+const ViewMap<LexEntry>& map() {
+    static const ViewMap<LexEntry> MAP = [] {
+        ViewMap<LexEntry> m;
+        m.reserve(512);
+        for (std::string_view line : lex::Lines(data::tgl)) {
+            auto c = lex::split<10>(line);
+            if (c.count < 4) continue;
+            LexEntry e;
+            e.actor = actor_class(c[1]);
+            e.patient = patient_class(c[2]);
+            e.h = c[3] == "1";
+            for (std::size_t i = 0; i < 6; ++i) e.overrides[i] = stored(c[4 + i]);
+            m.insert_or_assign(c[0], std::move(e));
+        }
+        return m;
+    }();
+    return MAP;
+}
+
+}  // namespace lexicon
+
+namespace {
+
+// Only the plain ASCII vowels count; accented letters and the apostrophe are
+// consonants for the affixation rules.
+bool is_vowel(char32_t c) {
+    switch (c) {
+        case 'a': case 'e': case 'i': case 'o': case 'u':
+        case 'A': case 'E': case 'I': case 'O': case 'U':
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Byte length of the first character of a non-empty text.
+std::size_t first_len(std::string_view s) { return s.empty() ? 0 : utf8::decode(s, 0).len; }
+
+char32_t first_char(std::string_view s) { return s.empty() ? 0 : utf8::decode(s, 0).cp; }
+
+// "-" between a prefix and a stem that begins with a vowel.
+std::string_view hyphen(std::string_view stem) {
+    return !stem.empty() && is_vowel(first_char(stem)) ? "-" : "";
+}
+
+std::string cat(std::initializer_list<std::string_view> parts) {
+    std::string out;
+    for (auto p : parts) out.append(p);
+    return out;
+}
+
+// The contemplated stem of the classes in and an: the last "o" raised to
+// "u", then "h" when the flag is set and the stem ends in a vowel.
+std::string contemplated_stem(std::string_view root, bool h) {
+    std::string c = reduplicate(root);
+    auto o = c.rfind('o');
+    if (o != std::string::npos) c[o] = 'u';
+    if (h && !c.empty() && is_vowel(static_cast<unsigned char>(c.back()))) c.push_back('h');
+    return c;
+}
+
+std::string raise_before_an(std::string stem, PatientClass patient) {
+    if (patient == PatientClass::An) {
+        auto o = stem.rfind('o');
+        if (o != std::string::npos) stem[o] = 'u';
+    }
+    return stem;
+}
+
+std::string actor_form(const Verb& v, Aspect aspect) {
+    std::string_view root = v.root;
+    switch (v.actor) {
+        case ActorClass::Um:
+            switch (aspect) {
+                case Aspect::Perfective: return infix(root, "um");
+                case Aspect::Imperfective: return infix(reduplicate(root), "um");
+                case Aspect::Contemplated: return reduplicate(root);
+            }
+            break;
+        case ActorClass::Mag:
+            switch (aspect) {
+                case Aspect::Perfective: return cat({"nag", hyphen(root), root});
+                case Aspect::Imperfective: return cat({"nag", hyphen(root), reduplicate(root)});
+                case Aspect::Contemplated: return cat({"mag", hyphen(root), reduplicate(root)});
+            }
+            break;
+        case ActorClass::Ma:
+            switch (aspect) {
+                case Aspect::Perfective: return cat({"na", root});
+                case Aspect::Imperfective: return cat({"na", reduplicate(root)});
+                case Aspect::Contemplated: return cat({"ma", reduplicate(root)});
+            }
+            break;
+        case ActorClass::Mang: {
+            // Nasal assimilation: k, p, s, t are replaced by the nasal; d, n
+            // and b keep their consonant; anything else takes "ng".
+            std::string_view stem = root;
+            std::string_view nasal = "ng";
+            bool replaced = false;
+            if (!root.empty()) {
+                switch (first_char(root)) {
+                    case 'k': stem = root.substr(1); nasal = "ng"; replaced = true; break;
+                    case 'p': stem = root.substr(1); nasal = "m"; replaced = true; break;
+                    case 's': case 't': stem = root.substr(1); nasal = "n"; replaced = true; break;
+                    case 'd': case 'n': nasal = "n"; break;
+                    case 'b': nasal = "m"; break;
+                    default: break;
+                }
+            }
+            std::string_view mood = aspect == Aspect::Contemplated ? "ma" : "na";
+            if (replaced && is_vowel(first_char(stem))) {
+                // The nasal has taken the consonant's place and opens the
+                // first syllable, so the syllable copied is nasal + vowel:
+                // manakot, nananakot, mananakot; manguha, nangunguha.
+                if (aspect == Aspect::Perfective) return cat({mood, nasal, stem});
+                return cat({mood, nasal, stem.substr(0, 1), nasal, stem});
+            }
+            // A vowel-initial root keeps its vowel apart: mang-aral.
+            std::string_view dash = stem == root ? hyphen(stem) : "";
+            if (aspect == Aspect::Perfective) return cat({mood, nasal, dash, stem});
+            return cat({mood, nasal, dash, reduplicate(stem)});
+        }
+    }
+    return {};
+}
+
+std::string patient_form(const Verb& v, Aspect aspect) {
+    std::string_view root = v.root;
+    switch (v.patient) {
+        case PatientClass::In:
+        case PatientClass::An: {
+            std::string_view suffix = v.patient == PatientClass::An ? "an" : "";
+            switch (aspect) {
+                // Before -an the last "o" of the stem is no longer final and
+                // is raised to "u" (tinulungan), as in the contemplated stem.
+                case Aspect::Perfective: return raise_before_an(infix(root, "in"), v.patient) + std::string(suffix);
+                case Aspect::Imperfective:
+                    return raise_before_an(infix(reduplicate(root), "in"), v.patient) + std::string(suffix);
+                case Aspect::Contemplated:
+                    return contemplated_stem(root, v.h) + (v.patient == PatientClass::An ? "an" : "in");
+            }
+            break;
+        }
+        case PatientClass::I:
+            switch (aspect) {
+                case Aspect::Perfective: return "i" + infix(root, "in");
+                case Aspect::Imperfective: return "i" + infix(reduplicate(root), "in");
+                case Aspect::Contemplated: return "i" + reduplicate(root);
+            }
+            break;
+        case PatientClass::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string infix(std::string_view word, std::string_view affix) {
+    if (word.empty()) return std::string(affix);
+    if (is_vowel(first_char(word))) return cat({affix, word});
+    std::size_t n = first_len(word);
+    return cat({word.substr(0, n), affix, word.substr(n)});
+}
+
+std::string reduplicate(std::string_view word) {
+    std::size_t pos = 0;
+    while (pos < word.size()) {
+        std::string_view rest = word.substr(pos);
+        std::size_t n = first_len(rest);
+        if (n == 0) break;
+        char32_t c = first_char(rest);
+        if (is_vowel(c)) {
+            if (pos == 0) return cat({word.substr(0, 1), word});
+            return cat({word.substr(0, first_len(word)), word.substr(pos, 1), word});
+        }
+        pos += n;
+    }
+    return std::string(word);
+}
+
+std::vector<std::string> push_variants(std::string form, std::string_view root) {
+    std::vector<std::string> out;
+    bool d_root = !root.empty() && root.front() == 'd';
+    std::string variant;
+    if (d_root) {
+        // Characters from the second to the second-to-last: a "d" between two
+        // vowels is also written "r" (dumadating, dumarating).
+        std::string_view f = form;
+        char32_t prev = 0;
+        std::size_t pos = 0;
+        std::size_t index = 0;
+        while (pos < f.size()) {
+            std::size_t n = first_len(f.substr(pos));
+            if (n == 0) break;
+            char32_t c = first_char(f.substr(pos));
+            std::size_t next = pos + n;
+            if (index >= 1 && c == 'd' && next < f.size() && is_vowel(prev) &&
+                is_vowel(first_char(f.substr(next)))) {
+                variant = form;
+                variant[pos] = 'r';
+                break;
+            }
+            prev = c;
+            pos = next;
+            ++index;
+        }
+    }
+    out.push_back(std::move(form));
+    if (!variant.empty()) out.push_back(std::move(variant));
+    return out;
+}
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string root = unicode::to_lower(unicode::trim(text));
+    if (root.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(root))
+        if (unicode::is_white_space(c)) return fail(Error{});
+    Verb v;
+    const auto& m = lexicon::map();
+    if (auto it = m.find(std::string_view(root)); it != m.end()) {
+        v.overrides = it->second.overrides;
+        v.h = it->second.h;
+        v.actor = it->second.actor;
+        v.patient = it->second.patient;
+    }
+    v.root = std::move(root);
+    return v;
+}
+
+std::vector<std::string> Verb::forms(Voice voice, Aspect aspect) const {
+    std::size_t slot = static_cast<std::size_t>(aspect) + (voice == Voice::Patient ? 3 : 0);
+    if (overrides[slot]) return {*overrides[slot]};
+    if (voice == Voice::Actor) return push_variants(actor_form(*this, aspect), root);
+    if (patient == PatientClass::None) return {};
+    auto out = push_variants(patient_form(*this, aspect), root);
+    // The "ni" form of consonant-initial roots (nikain, nikakain).
+    if ((patient == PatientClass::In || patient == PatientClass::An) && aspect != Aspect::Contemplated &&
+        !root.empty() && !is_vowel(first_char(root))) {
+        std::string base = aspect == Aspect::Perfective ? root : reduplicate(root);
+        out.push_back("ni" + base + (patient == PatientClass::An ? "an" : ""));
+    }
+    return out;
+}
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    t.infinitive = verb.root;
+    for (std::size_t a = 0; a < 3; ++a) {
+        auto aspect = static_cast<Aspect>(a);
+        auto act = verb.forms(Voice::Actor, aspect);
+        if (!act.empty()) t.actor[a] = std::move(act.front());
+        auto pat = verb.forms(Voice::Patient, aspect);
+        if (!pat.empty()) t.patient[a] = std::move(pat.front());
+    }
+    return t;
+}
+
+}  // namespace velnor::tgl
