@@ -119,7 +119,12 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         std::string_view root = word.substr(0, word.size() - ANO.size());
         if (root.empty()) return fail(Error{});
         std::string a = cat(root, AA_SIGN);
-        std::string r = cat(root, I_SIGN);
+        // The participle raises the root vowel as the plain verb does
+        // (শেখানো: শিখিয়ে, বোঝানো: বুঝিয়ে), taking the raised grade of the
+        // plain verb's row when it has one.
+        std::string plain = cat(root, AA_SIGN);
+        const LexEntry* raising = lexicon::find(plain);
+        std::string r = cat(raising && raising->high ? std::string_view(*raising->high) : root, I_SIGN);
         v.head = std::string(head);
         v.infinitive = std::string(word);
         v.base = v.high = v.past_stem = v.habitual_stem = v.nonfinite_stem = a;

@@ -129,6 +129,16 @@ def test_causative():
     assert (r.verbal_infinitive, r.conditional) == ("করাতে", "করালে")
 
 
+@pytest.mark.parametrize("word, perfective", [
+    ("শেখানো", "শিখিয়ে"), ("বোঝানো", "বুঝিয়ে"), ("শোনানো", "শুনিয়ে"), ("ওঠানো", "উঠিয়ে"),
+    ("দেখানো", "দেখিয়ে"),
+])
+def test_causative_of_raising_root(word, perfective):
+    r = conj(word)
+    assert r.perfective == perfective and r.present_perfect[0] == perfective + "ছি"
+    assert r.present[0] == word[:-2] + "ই" and r.past[0] == word[:-2] + "লাম"
+
+
 def test_causative_perfective_is_the_participle():
     # করায় is the third-person present; the perfective participle is করিয়ে.
     r = conj("করানো")
