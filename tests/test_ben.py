@@ -46,7 +46,7 @@ def test_common_verbs(w):
 
 
 def test_common_table_is_large_and_distinct():
-    assert len(COMMON) >= 50
+    assert len(COMMON) >= 100
     assert len({w[0] for w in COMMON}) == len(COMMON)
 
 
