@@ -1,0 +1,43 @@
+// BengaliConjugation: the Bengali result class and the Bengali conjugate step.
+#include "language.hpp"
+#include "result_class.hpp"
+#include "../src/ben.hpp"
+
+namespace velnor::py {
+namespace {
+
+using ben::Table;
+
+constexpr const char DOC[] =
+    "The conjugation of one Bengali verb (see `velnor::ben`). Every\n"
+    "person row is [আমি, তুই, তুমি, সে, আপনি] — first, second intimate,\n"
+    "second familiar, third ordinary, honorific.";
+
+const ResultClass<Table, 14> CLASS{"BengaliConjugation", DOC, {
+    VELNOR_ATTR(Table, infinitive, ""),
+    VELNOR_ATTR(Table, verbal_infinitive, ""),
+    VELNOR_ATTR(Table, perfective, ""),
+    VELNOR_ATTR(Table, habitual_participle, ""),
+    VELNOR_ATTR(Table, progressive_participle, ""),
+    VELNOR_ATTR(Table, conditional, ""),
+    VELNOR_ATTR(Table, present, ""),
+    VELNOR_ATTR(Table, past, ""),
+    VELNOR_ATTR(Table, future, ""),
+    VELNOR_ATTR(Table, habitual, ""),
+    VELNOR_ATTR(Table, present_progressive, ""),
+    VELNOR_ATTR(Table, past_progressive, ""),
+    VELNOR_ATTR(Table, present_perfect, ""),
+    VELNOR_ATTR(Table, past_perfect, ""),
+}, [](const Table& t) -> std::string_view { return t.infinitive; }};
+
+PyObject* conjugate(std::string_view word) {
+    auto verb = ben::Verb::from_infinitive(word);
+    if (!verb) return value_error("not a Bengali verb");
+    return CLASS.wrap(ben::Table::build(*verb));
+}
+
+}  // namespace
+
+extern const Language ben{[] { return CLASS.type(); }, "BengaliConjugation", &conjugate};
+
+}  // namespace velnor::py

@@ -1,0 +1,213 @@
+#include "ben.hpp"
+
+#include <cstddef>
+
+#include "lexicon_text.hpp"
+#include "unicode.hpp"
+#include "velnor_data.hpp"
+#include "view_map.hpp"
+
+namespace velnor::ben {
+namespace {
+
+constexpr std::string_view ANO = "ানো";   // causative ending
+constexpr std::string_view OYA = "ওয়া";  // vowel-final roots (য + nukta)
+constexpr std::string_view AA_LETTER = "আ";
+constexpr std::string_view AA_SIGN = "া";
+constexpr std::string_view E_LETTER = "এ";
+constexpr std::string_view E_SIGN = "ে";
+constexpr std::string_view I_SIGN = "ি";
+constexpr std::string_view LA = "ল";
+constexpr std::string_view VIRAMA = "্";
+
+// A missing cell counts as "-".
+std::string_view cell(const lex::Cells<9>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
+
+const ViewMap<LexEntry>& table() {
+    static const ViewMap<LexEntry> map = [] {
+        ViewMap<LexEntry> m;
+        for (std::string_view line : lex::Lines(data::ben)) {
+            auto c = lex::split<9>(line);
+            m.insert_or_assign(c[0], LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)),
+                                              opt(cell(c, 5)), opt(cell(c, 6)), opt(cell(c, 7)), five(cell(c, 8))});
+        }
+        return m;
+    }();
+    return map;
+}
+
+std::string cat(std::string_view a, std::string_view b, std::string_view c = {}) {
+    std::string out;
+    out.reserve(a.size() + b.size() + c.size());
+    out.append(a).append(b).append(c);
+    return out;
+}
+
+// The default perfect: the last া of the stem fronts to ে (থাম → থেম), else
+// its last আ to এ (আন → এন), then ে is added (করে, থেমে, এনে).
+std::string default_perfect(std::string_view high) {
+    std::string s(high);
+    std::size_t at = s.rfind(AA_SIGN);
+    if (at != std::string::npos) {
+        s.replace(at, AA_SIGN.size(), E_SIGN);
+    } else if ((at = s.rfind(AA_LETTER)) != std::string::npos) {
+        s.replace(at, AA_LETTER.size(), E_LETTER);
+    }
+    s.append(E_SIGN);
+    return s;
+}
+
+std::string value_or(const std::optional<std::string>& field, std::string_view rule) {
+    return field ? *field : std::string(rule);
+}
+
+// Endings of the tenses 1 to 7, by person.
+constexpr std::string_view ENDINGS[7][5] = {
+    {"লাম", "লি", "লে", "লো", "লেন"},
+    {"বো", "বি", "বে", "বে", "বেন"},
+    {"তাম", "তিস", "তে", "তো", "তেন"},
+    {"ি", "িস", "ো", "ে", "েন"},
+    {"িলাম", "িলি", "িলে", "িলো", "িলেন"},
+    {"ছি", "ছিস", "ছো", "ছে", "ছেন"},
+    {"ছিলাম", "ছিলি", "ছিলে", "ছিলো", "ছিলেন"},
+};
+
+}  // namespace
+
+std::optional<std::string> opt(std::string_view c) {
+    if (c.empty() || c == "-") return std::nullopt;
+    return std::string(c);
+}
+
+std::optional<Row5> five(std::string_view c) {
+    if (c == "-") return std::nullopt;
+    Row5 out{};
+    std::size_t count = 0, start = 0;
+    for (;;) {
+        std::size_t comma = c.find(',', start);
+        std::string_view part = c.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        if (count < 5) out[count] = std::string(part);
+        ++count;
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (count != 5) return std::nullopt;
+    return out;
+}
+
+namespace lexicon {
+const LexEntry* find(std::string_view lemma) {
+    const auto& m = table();
+    auto it = m.find(lemma);
+    return it == m.end() ? nullptr : &it->second;
+}
+}  // namespace lexicon
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string_view trimmed = unicode::trim(text);
+    if (trimmed.empty()) return fail(Error{});
+    std::string_view head, word = trimmed;
+    std::size_t space = trimmed.rfind(' ');
+    if (space != std::string_view::npos) {
+        head = trimmed.substr(0, space + 1);
+        word = trimmed.substr(space + 1);
+    }
+    const LexEntry* lex = lexicon::find(word);
+
+    Verb v;
+    if (word.size() >= ANO.size() && word.ends_with(ANO)) {
+        std::string_view root = word.substr(0, word.size() - ANO.size());
+        if (root.empty()) return fail(Error{});
+        std::string a = cat(root, AA_SIGN);
+        // The participle raises the root vowel as the plain verb does
+        // (শেখানো: শিখিয়ে, বোঝানো: বুঝিয়ে), taking the raised grade of the
+        // plain verb's row when it has one.
+        std::string plain = cat(root, AA_SIGN);
+        const LexEntry* raising = lexicon::find(plain);
+        std::string r = cat(raising && raising->high ? std::string_view(*raising->high) : root, I_SIGN);
+        v.head = std::string(head);
+        v.infinitive = std::string(word);
+        v.base = v.high = v.past_stem = v.habitual_stem = v.nonfinite_stem = a;
+        // The perfective participle of a causative is the fronted form
+        // (করিয়ে, বানিয়ে); করায় is the third-person present, not a participle.
+        v.perfect = cat(r, "য়ে");
+        v.perfective = v.perfect;
+        v.progressive = cat(a, "চ্ছ");
+        v.present = Row5{cat(a, "ই"), cat(a, "স"), cat(a, "ও"), cat(a, "য়"), cat(a, "ন")};
+        v.lateral_past = false;
+        return v;
+    }
+
+    std::string_view stem;
+    if (word.size() >= OYA.size() && word.ends_with(OYA)) {
+        stem = word.substr(0, word.size() - OYA.size());
+    } else if (word.size() >= 3 && (word.ends_with(AA_LETTER) || word.ends_with(AA_SIGN))) {
+        stem = word.substr(0, word.size() - 3);
+    } else {
+        return fail(Error{});
+    }
+    if (stem.empty()) return fail(Error{});
+
+    v.head = std::string(head);
+    v.infinitive = std::string(word);
+    v.base = lex ? value_or(lex->base, stem) : std::string(stem);
+    v.high = lex ? value_or(lex->high, stem) : std::string(stem);
+    v.past_stem = lex ? value_or(lex->past_stem, v.high) : v.high;
+    v.habitual_stem = lex ? value_or(lex->habitual_stem, v.high) : v.high;
+    v.nonfinite_stem = lex ? value_or(lex->nonfinite_stem, v.high) : v.high;
+    v.perfect = lex && lex->perfect ? *lex->perfect : default_perfect(v.high);
+    v.perfective = v.perfect;
+    v.progressive = lex && lex->progressive ? *lex->progressive : cat(v.high, "ছ");
+    if (lex) v.present = lex->present;
+    v.lateral_past = v.past_stem.ends_with(LA);
+    return v;
+}
+
+std::string Verb::finite(int tense, Person person) const {
+    const auto p = static_cast<std::size_t>(person);
+    if (tense == 0) {
+        if (present) return cat(head, (*present)[p]);
+        switch (person) {
+            case Person::Ami: return cat(head, high, "ি");
+            case Person::Tui: return cat(head, high, "িস");
+            case Person::Tumi: return cat(head, base, "ো");
+            case Person::Se: return cat(head, base, "ে");
+            case Person::Apni: return cat(head, base, "েন");
+        }
+        return head;
+    }
+    if (tense < 1 || tense > 7 || p > 4) return head;
+    std::string_view ending = ENDINGS[tense - 1][p];
+    std::string_view grade;
+    switch (tense) {
+        case 1: grade = past_stem; break;
+        case 2: grade = high; break;
+        case 3: grade = habitual_stem; break;
+        case 4:
+        case 5: grade = progressive; break;
+        default: grade = perfect; break;
+    }
+    std::string out = cat(head, grade);
+    if (tense == 1 && lateral_past) out.append(VIRAMA);
+    out.append(ending);
+    return out;
+}
+
+std::string Verb::verbal_infinitive() const { return cat(head, nonfinite_stem, "তে"); }
+
+Table Table::build(const Verb& verb) {
+    Table t;
+    t.infinitive = cat(verb.head, verb.infinitive);
+    t.verbal_infinitive = verb.verbal_infinitive();
+    t.perfective = cat(verb.head, verb.perfective);
+    t.habitual_participle = t.perfective;
+    t.progressive_participle = t.verbal_infinitive;
+    t.conditional = cat(verb.head, verb.past_stem, verb.lateral_past ? "্লে" : "লে");
+    Row5* rows[8] = {&t.present,          &t.past,           &t.future,          &t.habitual,
+                     &t.present_progressive, &t.past_progressive, &t.present_perfect, &t.past_perfect};
+    for (int tense = 0; tense < 8; ++tense)
+        for (int p = 0; p < 5; ++p) (*rows[tense])[p] = verb.finite(tense, static_cast<Person>(p));
+    return t;
+}
+
+}  // namespace velnor::ben
