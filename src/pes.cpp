@@ -92,6 +92,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 std::string be_prefix(std::string_view stem) {
     std::string out;
     if (stem.starts_with(ALEF_MADDA)) out.append("بیا").append(stem.substr(ALEF_MADDA.size()));
+    // ایست keeps its alef after the prefix (بایستم); writing بی + یست would
+    // double the yeh.
+    else if (stem.starts_with("ای")) out.append("ب").append(stem);
     else if (stem.starts_with(ALEF)) out.append("بی").append(stem.substr(ALEF.size()));
     else out.append("ب").append(stem);
     return out;

@@ -246,7 +246,7 @@ def test_lexicon_text_shape():
     assert lines[0] == "# Bengali irregular verbs." and lines[-1] == ""
     assert sum(1 for l in lines if l.startswith("#")) == 31
     assert "\u09df" not in text and "\r" not in text
-    assert len(rows) == 22
+    assert len(rows) == 34
     assert len({r[0] for r in rows}) == len(rows)
 
 
@@ -275,3 +275,25 @@ def test_every_lexicon_row_is_used():
         if past != "-":
             sep = "্" if past.endswith("ল") else ""
             assert r.past[0] == past + sep + "লাম"
+
+
+@pytest.mark.parametrize("word, present, past1, perfect1, infinitive", [
+    ("তোলা", ["তুলি", "তুলিস", "তোলো", "তোলে", "তোলেন"], "তুল্লাম", "তুলেছি", "তুলতে"),
+    ("ভোলা", ["ভুলি", "ভুলিস", "ভোলো", "ভোলে", "ভোলেন"], "ভুল্লাম", "ভুলেছি", "ভুলতে"),
+    ("ফেরা", ["ফিরি", "ফিরিস", "ফেরো", "ফেরে", "ফেরেন"], "ফিরলাম", "ফিরেছি", "ফিরতে"),
+    ("ঘোরা", ["ঘুরি", "ঘুরিস", "ঘোরো", "ঘোরে", "ঘোরেন"], "ঘুরলাম", "ঘুরেছি", "ঘুরতে"),
+    ("মোছা", ["মুছি", "মুছিস", "মোছো", "মোছে", "মোছেন"], "মুছলাম", "মুছেছি", "মুছতে"),
+    ("ছোটা", ["ছুটি", "ছুটিস", "ছোটো", "ছোটে", "ছোটেন"], "ছুটলাম", "ছুটেছি", "ছুটতে"),
+    ("গোনা", ["গুনি", "গুনিস", "গোনো", "গোনে", "গোনেন"], "গুনলাম", "গুনেছি", "গুনতে"),
+    ("ফোটা", ["ফুটি", "ফুটিস", "ফোটো", "ফোটে", "ফোটেন"], "ফুটলাম", "ফুটেছি", "ফুটতে"),
+    ("ভেজা", ["ভিজি", "ভিজিস", "ভেজো", "ভেজে", "ভেজেন"], "ভিজলাম", "ভিজেছি", "ভিজতে"),
+    ("মেশা", ["মিশি", "মিশিস", "মেশো", "মেশে", "মেশেন"], "মিশলাম", "মিশেছি", "মিশতে"),
+    ("ধোয়া", ["ধুই", "ধুস", "ধোও", "ধোয়", "ধোন"], "ধুলাম", "ধুয়েছি", "ধুতে"),
+    ("শোয়া", ["শুই", "শুস", "শোও", "শোয়", "শোন"], "শুলাম", "শুয়েছি", "শুতে"),
+])
+def test_more_raising_and_vowel_final_rows(word, present, past1, perfect1, infinitive):
+    r = conj(word)
+    assert r.present == present
+    assert r.past[0] == past1
+    assert r.present_perfect[0] == perfect1
+    assert r.verbal_infinitive == infinitive

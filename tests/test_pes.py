@@ -319,3 +319,14 @@ def test_negative_forms(tool):
     # کردن is commented out of the test lexicon, so its present stem is کرد.
     neg = tool("neg:کار کردن")[0]
     assert neg[4] == "کار نکردم" and neg[6] == "کار نکردم" and neg[14] == "کار نخواهم کرد"
+
+
+@pytest.mark.parametrize("word, subjunctive1, imperative", [
+    ("ایستادن", "بایستم", ["بایست", "بایستید"]),
+    ("افتادن", "بیفتم", ["بیفت", "بیفتید"]),
+    ("انداختن", "بیندازم", ["بینداز", "بیندازید"]),
+])
+def test_be_prefix_before_alef(word, subjunctive1, imperative):
+    r = velnor.conjugate(word, lang="fa")
+    assert r.subjunctive[0] == subjunctive1
+    assert r.imperative == imperative
