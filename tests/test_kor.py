@@ -155,3 +155,12 @@ def test_every_lexicon_row_is_irregular_in_the_engine():
             assert r.intimate[-1] in "라러" and r.intimate[-2] != stem[-2], lemma
         elif code in ("eae", "u", "h"):
             assert r.intimate not in (stem, stem + "어"), lemma
+
+
+@pytest.mark.parametrize("lemma, intimate, ni, formal", [
+    ("푸르다", "푸르러", "푸르니", "푸릅니다"),   # 러-irregular, unlike 흐르다
+    ("흐르다", "흘러", "흐르니", "흐릅니다"),
+])
+def test_reo_and_reu_stems(lemma, intimate, ni, formal):
+    r = conj(lemma)
+    assert (r.intimate, r.connective_ni, r.formal_present) == (intimate, ni, formal)

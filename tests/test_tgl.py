@@ -264,3 +264,17 @@ def test_mang_other_onsets(checker):
     assert out["bili"][3:6] == ["nambili", "nambibili", "mambibili"]   # b keeps its consonant
     assert out["dasal"][3:6] == ["nandasal", "nandadasal|nandarasal", "mandadasal|mandarasal"]
     assert out["aral"][3:6] == ["nang-aral", "nang-aaral", "mang-aaral"]
+
+
+@pytest.mark.parametrize("root, actor, patient", [
+    ("laro", ["naglaro", "naglalaro", "maglalaro"], ["linaro", "linalaro", "lalaruin"]),
+    ("linis", ["naglinis", "naglilinis", "maglilinis"], ["lininis", "linilinis", "lilinisin"]),
+    ("salita", ["nagsalita", "nagsasalita", "magsasalita"], None),
+    ("sunod", ["sumunod", "sumusunod", "susunod"], ["sinunod", "sinusunod", "susundin"]),
+    ("dala", ["nagdala", "nagdadala", "magdadala"], ["dinala", "dinadala", "dadalhin"]),
+])
+def test_common_roots_regressions(root, actor, patient):
+    r = conj(root)
+    assert r.actor == actor
+    if patient is not None:
+        assert r.patient == patient
