@@ -274,3 +274,12 @@ def test_threads_share_the_lexicon():
         t.join()
     assert all(o == out[0] for o in out)
     assert out[0] == [c[2] for c in COMMON]
+
+
+@pytest.mark.parametrize("root, past1, past3m, prs1", [
+    ("ಕಲಿ", "ಕಲಿತೆನು", "ಕಲಿತನು", "ಕಲಿಯುತ್ತೇನೆ"),
+    ("ಮರೆ", "ಮರೆತೆನು", "ಮರೆತನು", "ಮರೆಯುತ್ತೇನೆ"),
+])
+def test_past_in_ta(root, past1, past3m, prs1):
+    c = velnor.conjugate(root, lang="kan")
+    assert (c.past[0], c.past[2], c.present[0]) == (past1, past3m, prs1)

@@ -213,3 +213,16 @@ def test_threads_agree():
     for t in threads:
         t.join()
     assert not errors
+
+
+@pytest.mark.parametrize("root, past1, past3, prs1, fut1, fut3", [
+    ("వచ్చు", "వచ్చాను", "వచ్చింది", "వస్తున్నాను", "వస్తాను", "వస్తుంది"),
+    ("తెరుచు", "తెరిచాను", "తెరిచింది", "తెరుస్తున్నాను", "తెరుస్తాను", "తెరుస్తుంది"),
+    ("పిలుచు", "పిలిచాను", "పిలిచింది", "పిలుస్తున్నాను", "పిలుస్తాను", "పిలుస్తుంది"),
+    ("తీసుకొను", "తీసుకొన్నాను", "తీసుకొన్నది", "తీసుకుంటున్నాను", "తీసుకుంటాను", "తీసుకుంటుంది"),
+    ("కూర్చొను", "కూర్చొన్నాను", "కూర్చొన్నది", "కూర్చుంటున్నాను", "కూర్చుంటాను", "కూర్చుంటుంది"),
+])
+def test_everyday_stem_changes(root, past1, past3, prs1, fut1, fut3):
+    c = velnor.conjugate(root, lang="tel")
+    assert (c.past[0], c.past[3], c.present_durative[0]) == (past1, past3, prs1)
+    assert (c.future[0], c.future[3]) == (fut1, fut3)
