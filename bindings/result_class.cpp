@@ -54,7 +54,7 @@ PyObject* no_constructor(PyTypeObject* type, PyObject*, PyObject*) {
 
 PyObject* make_type(const char* name, char* full_name, std::size_t full_name_size, const char* doc,
                     int basicsize, PyGetSetDef* getset, destructor dealloc, reprfunc repr) {
-    // The interpreter keeps pointing at the spec's name, so it is kept in the
+    // The interpreter keeps pointing at PyType_Spec.name, so it is kept in the
     // class description, which lives for the process.
     int written = std::snprintf(full_name, full_name_size, "builtins.%s", name);
     if (written < 0 || static_cast<std::size_t>(written) >= full_name_size) {
