@@ -13,21 +13,14 @@ namespace {
 
 constexpr std::string_view VUM = "વું";
 
-// A comma-separated cell of exactly N forms, or none ("-", or any other count).
+// A comma-separated cell of exactly N forms, copied; none for "-" or any
+// other count.
 template <std::size_t N>
 std::optional<std::array<std::string, N>> group(std::string_view cell) {
-    if (cell == "-") return std::nullopt;
+    auto views = lex::forms<N>(cell);
+    if (!views) return std::nullopt;
     std::array<std::string, N> out{};
-    std::size_t count = 0, start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        std::string_view part = cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-        if (count < N) out[count] = std::string(part);
-        ++count;
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (count != N) return std::nullopt;
+    for (std::size_t i = 0; i < N; ++i) out[i] = std::string((*views)[i]);
     return out;
 }
 

@@ -13,23 +13,6 @@ namespace {
 
 constexpr std::string_view NA = "ना";
 
-// A comma-separated group of exactly N forms, or none ("-", or any other count).
-template <std::size_t N>
-std::optional<std::array<std::string_view, N>> group(std::string_view field) {
-    if (field == "-") return std::nullopt;
-    std::array<std::string_view, N> out{};
-    std::size_t count = 0, start = 0;
-    for (;;) {
-        std::size_t comma = field.find(',', start);
-        std::string_view part = field.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-        if (count < N) out[count] = part;
-        ++count;
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (count != N) return std::nullopt;
-    return out;
-}
 
 // A missing column counts as "-".
 std::string_view column(const lex::Cells<4>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
@@ -39,7 +22,7 @@ const ViewMap<LexEntry>& table() {
         ViewMap<LexEntry> m;
         for (std::string_view line : lex::Lines(data::hin)) {
             auto c = lex::split<4>(line);
-            m.insert_or_assign(c[0], LexEntry{group<3>(column(c, 1)), group<6>(column(c, 2)), group<3>(column(c, 3))});
+            m.insert_or_assign(c[0], LexEntry{lex::forms<3>(column(c, 1)), lex::forms<6>(column(c, 2)), lex::forms<3>(column(c, 3))});
         }
         return m;
     }();

@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace velnor::lex {
@@ -53,6 +54,25 @@ Cells<N> split(std::string_view line) noexcept {
         if (tab == std::string_view::npos) break;
         start = tab + 1;
     }
+    return out;
+}
+
+// A cell holding a comma-separated group of exactly N forms; none for "-"
+// or any other number of forms.
+template <std::size_t N>
+std::optional<std::array<std::string_view, N>> forms(std::string_view cell) noexcept {
+    if (cell == "-") return std::nullopt;
+    std::array<std::string_view, N> out{};
+    std::size_t count = 0, start = 0;
+    for (;;) {
+        std::size_t comma = cell.find(',', start);
+        std::string_view part = cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        if (count < N) out[count] = part;
+        ++count;
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (count != N) return std::nullopt;
     return out;
 }
 

@@ -29,20 +29,10 @@ struct Lexicon {
     // A comma-separated group of exactly N forms, or none ("-", or any other count).
     template <std::size_t N>
     std::optional<std::array<std::string_view, N>> group(std::string_view field) {
-        if (field == "-") return std::nullopt;
-        std::array<std::string_view, N> raw{};
-        std::size_t count = 0, start = 0;
-        for (;;) {
-            std::size_t comma = field.find(',', start);
-            std::string_view part = field.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-            if (count < N) raw[count] = part;
-            ++count;
-            if (comma == std::string_view::npos) break;
-            start = comma + 1;
-        }
-        if (count != N) return std::nullopt;
+        auto raw = lex::forms<N>(field);
+        if (!raw) return std::nullopt;
         std::array<std::string_view, N> out{};
-        for (std::size_t i = 0; i < N; ++i) out[i] = keep(raw[i]);
+        for (std::size_t i = 0; i < N; ++i) out[i] = keep((*raw)[i]);
         return out;
     }
 };
