@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Finds frequent Danish verbs that need a row in data/dan.tsv, and prints the rows.
 
-Candidates are the words of the wordfreq list, most frequent first, that Apertium's Danish analyser
-(apertium-dan-nor) reads as an infinitive and that have no row yet. For each one the engine's past,
+Candidates are the verbs that Apertium's Danish analyser (apertium-dan-nor) finds among the words
+of the wordfreq list and that have no row yet, most frequent first (a verb weighs the summed
+frequency of its forms in the list). For each one the engine's past,
 past participle and imperative are put to the analyser and to hunspell's da_DK dictionary:
 
 - when both accept all three, the verb needs a row only if a form differs from the class-1 defaults
@@ -79,7 +80,11 @@ TAGS = ("<past>", "<pp>", "<imp>")
 
 # Words whose second-class forms both checkers accept only as other words (rent, stolt, fast, bort,
 # test are adjectives, adverbs or nouns): first-class verbs or no verbs at all.
-NOT_SECOND = {"rene", "stole", "fase", "bore", "gabe", "lune", "tese", "mase"}
+# Words the analyser also reads as verbs that are not in use as verbs (natte, hulle, busse) or too
+# rare to confirm; read by hand and left out.
+NO_VERB = {"natte", "nette", "hulle", "hitte", "patte", "busse", "kulle", "brætte", "trekke", "pippe", "irre",
+           "glitte", "rubbe", "bippe", "loppe"}
+NOT_SECOND = {"rene", "stole", "fase", "bore", "gabe", "lune", "tese", "mase", "ose", "ruse", "bruse"}
 
 
 def main():
@@ -89,7 +94,17 @@ def main():
     words = [w for w in top_n_list("da", limit) if w.isalpha() and w.islower() and len(w) > 1 and w not in listed
              and not w.endswith("s")]
     an = analyse(words)
-    verbs = [w for w in words if any(a.startswith(w + "<vblex><inf>") for a in an.get(w, []))]
+    # A verb counts by the frequency of all its forms in the list, so that a verb whose infinitive is
+    # rare but whose past or participle is common (planlagde, planlagt) is found too.
+    # Every analysis as a verb counts, but only for a verb whose infinitive hunspell knows.
+    weight = {}
+    for w in words:
+        for lemma in {a.split("<", 1)[0] for a in an.get(w, []) if "<vblex>" in a and "<compound" not in a}:
+            if lemma.isalpha() and lemma.islower() and lemma not in listed and not lemma.endswith("s"):
+                weight[lemma] = weight.get(lemma, 0.0) + 10 ** zipf_frequency(w, "da")
+    kl = known(weight)
+    weight = {v: x for v, x in weight.items() if v in kl}
+    verbs = sorted((v for v in weight if v not in NO_VERB), key=lambda v: -weight[v])
     tables = {w: velnor.conjugate(w, lang="dan") for w in verbs}
     extra = []
     unknown = [w for w in words if w.endswith("e") and an.get(w, ["*"])[0].startswith("*")]
