@@ -14,7 +14,9 @@ With --compounds, the verbs that the engine already conjugates right only becaus
 stands behind a particle (uppäta from äta) are printed as rows with the engine's forms, when the
 analyser and the dictionary accept every one of them.
 
-    python3 scripts/swe/find_rows.py [--compounds] [N]   (N: candidates to read; needs lt-proc, hunspell, velnor)
+With --all-forms, the candidates are the verbs of which the analyser finds any form in the list.
+
+    python3 scripts/swe/find_rows.py [--compounds] [--all-forms] [N]   (N: candidates to read; needs lt-proc, hunspell, velnor)
 """
 import subprocess
 import sys
@@ -74,6 +76,18 @@ def main():
              and len(w) > 2 and w not in listed]
     an = analyse(words)
     verbs = [w for w in words if any(a.startswith(w + "<vblex><inf>") for a in an.get(w, []))]
+    if "--all-forms" in sys.argv:
+        # Each verb weighs the summed frequency of all its forms in the list (a verb whose infinitive
+        # is rare but whose past is common is found too); only infinitives hunspell knows.
+        every = [w for w in top_n_list("sv", limit) if w.isalpha() and w.islower()]
+        an_all = analyse(every)
+        weight = {}
+        for w in every:
+            for lemma in {a.split("<", 1)[0] for a in an_all.get(w, []) if "<vblex>" in a and "<compound" not in a}:
+                if lemma.endswith("a") and lemma.isalpha() and lemma.islower() and lemma not in listed:
+                    weight[lemma] = weight.get(lemma, 0.0) + 10 ** zipf_frequency(w, "sv")
+        kl = known(weight)
+        verbs = sorted((v for v in weight if v in kl), key=lambda v: -weight[v])
     if compounds:
         # Words the analyser does not know at all are taken too when the dictionary knows them.
         kw = known(words)
