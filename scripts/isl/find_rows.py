@@ -14,7 +14,9 @@ With --compounds, the prefixed verbs that the engine matches to a listed base (v
 kenna) are printed as rows of their own ("viður+kenna"), when the analyser reads the engine's
 present, past, past subjunctive and supine as the forms of that very verb.
 
-    python3 scripts/isl/find_rows.py [--compounds] [N]    (N: how many candidates to read; needs lt-proc, hunspell, velnor)
+With --all-forms, the candidates are the verbs of which the analyser finds any form in the list.
+
+    python3 scripts/isl/find_rows.py [--compounds] [--all-forms] [N]    (N: how many candidates to read; needs lt-proc, hunspell, velnor)
 """
 import subprocess
 import sys
@@ -137,6 +139,17 @@ def main():
     an = analyse(words)
     infs = [w for w in words if any(a == w + "<vblex><actv><inf>" or a.startswith(w + "<vblex>") and "<inf>" in a
                                     for a in an.get(w, []))]
+    if "--all-forms" in sys.argv:
+        # Each verb weighs the summed frequency of all its forms in the list, so that a verb whose
+        # infinitive is rare there but whose forms are common is found too.
+        every = [w for w in top_n_list("is", n) if w.isalpha() and w.islower()]
+        an_all = analyse(every)
+        weight = {}
+        for w in every:
+            for lemma in {a.split("<", 1)[0] for a in an_all.get(w, []) if "<vblex>" in a}:
+                if lemma.endswith("a") and lemma.isalpha() and lemma.islower():
+                    weight[lemma] = weight.get(lemma, 0.0) + 10 ** zipf_frequency(w, "is")
+        infs = sorted(weight, key=lambda v: -weight[v])
     if "--compounds" in sys.argv:
         return compounds(infs)
     todo = []
