@@ -538,6 +538,27 @@ frioch friochann frioch friochfaidh friochadh friochta
 can canann can canfaidh canadh canta
 fóir fóireann fóir fóirfidh fóirithint fóirthe
 iasc iascann iasc iascfaidh iascach iasctha
+sainaithin sainaithníonn sainaithin sainaithneoidh sainaithint sainaitheanta
+diúraic diúracann diúraic diúracfaidh diúracadh diúractha
+tionlaic tionlacann tionlaic tionlacfaidh tionlacan tionlactha
+tíolaic tíolacann tíolaic tíolacfaidh tíolacadh tíolactha
+imdhíon imdhíonann imdhíon imdhíonfaidh imdhíonadh imdhíonta
+dall dallann dall dallfaidh dalladh dallta
+searg seargann searg seargfaidh seargadh seargtha
+scaird scairdeann scaird scairdfidh scairdeadh scairdte
+scinn scinneann scinn scinnfidh scinneadh scinnte
+sciurd sciurdann sciurd sciurdfaidh sciurdadh sciurdta
+stiall stiallann stiall stiallfaidh stialladh stiallta
+stoith stoitheann stoith stoithfidh stoitheadh stoite auto=stoitear
+díon díonann díon díonfaidh díonadh díonta
+leon leonann leon leonfaidh leonadh leonta
+pian pianann pian pianfaidh pianadh pianta
+síob síobann síob síobfaidh síobadh síobtha
+slíoc slíocann slíoc slíocfaidh slíocadh slíoctha
+smiot smiotann smiot smiotfaidh smiotadh smiota auto=smiotar
+tál tálann tál tálfaidh tál tálta
+cealg cealgann cealg cealgfaidh cealgadh cealgtha
+goin goineann goin goinfidh goin gonta
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -650,6 +671,35 @@ umhlaigh
 urraigh
 cneasaigh
 básaigh
+achoimrigh
+aiséirigh aiséirí
+allmhairigh
+onnmhairigh
+anailísigh
+aosaigh
+breáthaigh
+breithnigh
+cathaigh
+ciorraigh
+códaigh
+coigeartaigh
+coimisiúnaigh
+cuibhrigh
+fairsingigh
+ídigh
+imlínigh
+litrigh
+luathaigh
+meirgigh
+réimnigh
+rothlaigh
+toiligh
+buidéalaigh
+saolaigh
+uchtaigh
+comhdaigh
+tabhaigh
+fionnuaraigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -657,6 +707,7 @@ AIL = """
 iompórtáil easpórtáil ionramháil iontráil luacháil marcáil pleanáil postáil priontáil
 próiseáil rácáil scóráil spáráil stóráil suiteáil fótachóipeáil déileáil tarrtháil athchúrsáil
 lódáil campáil mapáil ciceáil reáchtáil friotháil díchóimeáil
+tuairteáil dumpáil pumpáil spraeáil tóstáil sádráil sceitseáil cóimeáil cuileáil dúbláil gardáil
 """
 
 
