@@ -559,6 +559,15 @@ smiot smiotann smiot smiotfaidh smiotadh smiota auto=smiotar
 tál tálann tál tálfaidh tál tálta
 cealg cealgann cealg cealgfaidh cealgadh cealgtha
 goin goineann goin goinfidh goin gonta
+caoch caochann caoch caochfaidh caochadh caochta
+sciúr sciúrann sciúr sciúrfaidh sciúradh sciúrtha
+srann srannann srann srannfaidh srannadh srannta
+stang stangann stang stangfaidh stangadh stangtha
+traoch traochann traoch traochfaidh traochadh traochta
+cuach cuachann cuach cuachfaidh cuachadh cuachta
+téacht téachtann téacht téachtfaidh téachtadh téachta auto=téachtar
+tomhail tomhlaíonn tomhail tomhlóidh tomhailt tomhailte
+triall triallann triall triallfaidh triall triallta
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -700,6 +709,37 @@ uchtaigh
 comhdaigh
 tabhaigh
 fionnuaraigh
+áitrigh
+comhchruinnigh
+criathraigh
+dífhostaigh
+éagsúlaigh
+fionraigh fionraí
+foirfigh
+galaigh
+gaothraigh
+glóirigh
+ionannaigh
+íonaigh
+lonraigh
+mallaigh
+naomhaigh
+óraigh
+plandaigh
+póraigh
+rathaigh
+reachtaigh
+ríomhairigh
+stálaigh
+tromaigh
+uaisligh
+úraigh
+mainnigh mainneachtain
+nódaigh
+téarnaigh téarnamh
+creathnaigh
+ramhraigh
+tuisligh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -707,6 +747,7 @@ AIL = """
 iompórtáil easpórtáil ionramháil iontráil luacháil marcáil pleanáil postáil priontáil
 próiseáil rácáil scóráil spáráil stóráil suiteáil fótachóipeáil déileáil tarrtháil athchúrsáil
 lódáil campáil mapáil ciceáil reáchtáil friotháil díchóimeáil
+pábháil plánáil stócáil seirbheáil
 tuairteáil dumpáil pumpáil spraeáil tóstáil sádráil sceitseáil cóimeáil cuileáil dúbláil gardáil
 """
 
