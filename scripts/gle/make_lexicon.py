@@ -568,6 +568,16 @@ cuach cuachann cuach cuachfaidh cuachadh cuachta
 téacht téachtann téacht téachtfaidh téachtadh téachta auto=téachtar
 tomhail tomhlaíonn tomhail tomhlóidh tomhailt tomhailte
 triall triallann triall triallfaidh triall triallta
+coimhéad coimhéadann coimhéad coimhéadfaidh coimhéad coimhéadta
+diúg diúgann diúg diúgfaidh diúgadh diúgtha
+diúl diúlann diúl diúlfaidh diúl diúlta
+léas léasann léas léasfaidh léasadh léasta
+snigh sníonn snigh snífidh sní snite auto=snitear
+figh fíonn figh fífidh fí fite auto=fitear
+aisghair aisghaireann aisghair aisghairfidh aisghairm aisghairthe
+coisric coisriceann coisric coisricfidh coisric coisricthe
+iomair iomraíonn iomair iomróidh iomramh iomartha
+sléacht sléachtann sléacht sléachtfaidh sléachtadh sléachta auto=sléachtar
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -740,6 +750,13 @@ téarnaigh téarnamh
 creathnaigh
 ramhraigh
 tuisligh
+análaigh
+beirigh
+measúnaigh
+maoinigh
+ceadúnaigh
+príosúnaigh
+moilligh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -747,7 +764,7 @@ AIL = """
 iompórtáil easpórtáil ionramháil iontráil luacháil marcáil pleanáil postáil priontáil
 próiseáil rácáil scóráil spáráil stóráil suiteáil fótachóipeáil déileáil tarrtháil athchúrsáil
 lódáil campáil mapáil ciceáil reáchtáil friotháil díchóimeáil
-pábháil plánáil stócáil seirbheáil
+pábháil plánáil stócáil seirbheáil rátáil
 tuairteáil dumpáil pumpáil spraeáil tóstáil sádráil sceitseáil cóimeáil cuileáil dúbláil gardáil
 """
 
