@@ -578,6 +578,16 @@ aisghair aisghaireann aisghair aisghairfidh aisghairm aisghairthe
 coisric coisriceann coisric coisricfidh coisric coisricthe
 iomair iomraíonn iomair iomróidh iomramh iomartha
 sléacht sléachtann sléacht sléachtfaidh sléachtadh sléachta auto=sléachtar
+coill coilleann coill coillfidh coilleadh coillte
+léirscrios léirscriosann léirscrios léirscriosfaidh léirscriosadh léirscriosta
+liúigh liúnn liúigh liúfaidh liú liúite
+spalp spalpann spalp spalpfaidh spalpadh spalptha
+spréach spréachann spréach spréachfaidh spréachadh spréachta
+stríoc stríocann stríoc stríocfaidh stríocadh stríoctha
+urghabh urghabhann urghabh urghabhfaidh urghabháil urghafa
+dear dearann dear dearfaidh dearadh deartha
+grean greanann grean greanfaidh greanadh greanta
+mionghearr mionghearrann mionghearr mionghearrfaidh mionghearradh mionghearrtha
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -757,6 +767,11 @@ maoinigh
 ceadúnaigh
 príosúnaigh
 moilligh
+comhéignigh
+mionscrúdaigh
+síolraigh
+smálaigh
+línigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -764,7 +779,7 @@ AIL = """
 iompórtáil easpórtáil ionramháil iontráil luacháil marcáil pleanáil postáil priontáil
 próiseáil rácáil scóráil spáráil stóráil suiteáil fótachóipeáil déileáil tarrtháil athchúrsáil
 lódáil campáil mapáil ciceáil reáchtáil friotháil díchóimeáil
-pábháil plánáil stócáil seirbheáil rátáil
+pábháil plánáil stócáil seirbheáil rátáil glasáil sciúrsáil eitseáil cróiseáil grátáil
 tuairteáil dumpáil pumpáil spraeáil tóstáil sádráil sceitseáil cóimeáil cuileáil dúbláil gardáil
 """
 
