@@ -18,7 +18,12 @@ past participle and imperative are put to the analyser and to hunspell's da_DK d
 - a verb of neither kind (strong verbs, compounds of unlisted strong verbs) is printed to stderr with
   the engine's forms, for a person to write by hand.
 
-    python3 scripts/dan/find_rows.py [N]   (N: how many words of the list to read; needs lt-proc, hunspell, velnor)
+With --deponents, the words of the list that the analyser reads as the infinitive of a deponent
+(mødes, skændes) are taken instead; the past is the past of the verb without -s followed by -s or
+-es (mødtes, sloges), given as the past participle too when it is weak (har mødtes), and a row is
+printed when the analyser reads that past as the deponent's and hunspell knows it.
+
+    python3 scripts/dan/find_rows.py [--deponents] [N]   (N: how many words of the list to read; needs lt-proc, hunspell, velnor)
 """
 import subprocess
 import sys
@@ -84,11 +89,36 @@ TAGS = ("<past>", "<pp>", "<imp>")
 # rare to confirm; read by hand and left out.
 NO_VERB = {"natte", "nette", "hulle", "hitte", "patte", "busse", "kulle", "brætte", "trekke", "pippe", "irre",
            "glitte", "rubbe", "bippe", "loppe"}
+# Passives of ordinary verbs that the analyser also reads as deponents.
+PASSIVES = {"ledes", "omtales", "opleves"}
 NOT_SECOND = {"rene", "stole", "fase", "bore", "gabe", "lune", "tese", "mase", "ose", "ruse", "bruse"}
 
 
+def deponents(words, listed):
+    an = analyse(words)
+    deps = [w for w in words if w.endswith("s") and w not in listed and w not in PASSIVES
+            and any(a.startswith(w + "<vblex><inf><actv>") for a in an.get(w, []))]
+    past, weak = {}, {}
+    for w in deps:
+        p = velnor.conjugate(w[:-1], lang="dan").past
+        past[w] = p + ("s" if p[-1] in VOWELS else "es")
+        weak[w] = p.endswith(("de", "te"))
+    an2 = analyse(list(past.values()))
+    ok = known(list(past.values()))
+    for w in deps:
+        p = past[w]
+        if p in ok and any(a.startswith(w + "<vblex><past>") for a in an2.get(p, [])):
+            print("\t".join((w, "-", p, p if weak[w] else "-", "-", "-", "-")))
+        else:
+            print("#undecided", w, round(zipf_frequency(w, "da"), 2), p, file=sys.stderr)
+
+
 def main():
-    limit = int(sys.argv[1]) if len(sys.argv) > 1 else 1000000
+    args = [a for a in sys.argv[1:] if not a.startswith("--")]
+    limit = int(args[0]) if args else 1000000
+    if "--deponents" in sys.argv:
+        listed = {l.split("\t", 1)[0] for l in open("data/dan.tsv", encoding="utf-8") if not l.startswith("#")}
+        return deponents([w for w in top_n_list("da", limit) if w.isalpha() and w.islower()], listed)
     listed = {l.split("\t", 1)[0] for l in open("data/dan.tsv", encoding="utf-8") if not l.startswith("#")}
     # Deponents (lemma in -s) have no active forms to check this way; they are written by hand.
     words = [w for w in top_n_list("da", limit) if w.isalpha() and w.islower() and len(w) > 1 and w not in listed
