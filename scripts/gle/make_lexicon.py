@@ -588,6 +588,13 @@ urghabh urghabhann urghabh urghabhfaidh urghabháil urghafa
 dear dearann dear dearfaidh dearadh deartha
 grean greanann grean greanfaidh greanadh greanta
 mionghearr mionghearrann mionghearr mionghearrfaidh mionghearradh mionghearrtha
+adhmhol adhmholann adhmhol adhmholfaidh adhmholadh adhmholta
+bladhm bladhmann bladhm bladhmfaidh bladhmadh bladhmtha
+breab breabann breab breabfaidh breabadh breabtha
+díleáigh díleánn díleáigh díleáfaidh díleá díleáite
+speach speachann speach speachfaidh speachadh speachta
+treascair treascraíonn treascair treascróidh treascairt treascartha
+déroinn déroinneann déroinn déroinnfidh déroinnt déroinnte
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -772,6 +779,18 @@ mionscrúdaigh
 síolraigh
 smálaigh
 línigh
+dealbhaigh
+díshealbhaigh
+luasghéaraigh
+mionathraigh
+príobháidigh
+réasúnaigh
+aonraigh
+díorthaigh
+iomadaigh
+iolraigh
+suimigh
+cearnaigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -780,6 +799,7 @@ iompórtáil easpórtáil ionramháil iontráil luacháil marcáil pleanáil pos
 próiseáil rácáil scóráil spáráil stóráil suiteáil fótachóipeáil déileáil tarrtháil athchúrsáil
 lódáil campáil mapáil ciceáil reáchtáil friotháil díchóimeáil
 pábháil plánáil stócáil seirbheáil rátáil glasáil sciúrsáil eitseáil cróiseáil grátáil
+rásáil sóinseáil
 tuairteáil dumpáil pumpáil spraeáil tóstáil sádráil sceitseáil cóimeáil cuileáil dúbláil gardáil
 """
 
