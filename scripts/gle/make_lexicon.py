@@ -595,6 +595,10 @@ díleáigh díleánn díleáigh díleáfaidh díleá díleáite
 speach speachann speach speachfaidh speachadh speachta
 treascair treascraíonn treascair treascróidh treascairt treascartha
 déroinn déroinneann déroinn déroinnfidh déroinnt déroinnte
+síolchuir síolchuireann síolchuir síolchuirfidh síolchur síolchurtha
+cruach cruachann cruach cruachfaidh cruachadh cruachta
+agaill agallann agaill agallfaidh agallamh agallta
+dearmad dearmadann dearmad dearmadfaidh dearmad dearmadta
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -791,6 +795,13 @@ iomadaigh
 iolraigh
 suimigh
 cearnaigh
+fuirsigh fuirseadh
+maistrigh maistreadh
+insligh
+sólásaigh
+tathantaigh tathant
+searbhaigh
+milsigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -799,7 +810,7 @@ iompórtáil easpórtáil ionramháil iontráil luacháil marcáil pleanáil pos
 próiseáil rácáil scóráil spáráil stóráil suiteáil fótachóipeáil déileáil tarrtháil athchúrsáil
 lódáil campáil mapáil ciceáil reáchtáil friotháil díchóimeáil
 pábháil plánáil stócáil seirbheáil rátáil glasáil sciúrsáil eitseáil cróiseáil grátáil
-rásáil sóinseáil
+rásáil sóinseáil plástráil druileáil tairneáil
 tuairteáil dumpáil pumpáil spraeáil tóstáil sádráil sceitseáil cóimeáil cuileáil dúbláil gardáil
 """
 
