@@ -5,7 +5,9 @@ the words it rejects (to be looked at by hand).
 
 Usage: python3 scripts/check_forms.py LANG DICT [LEMMA ...]
   with no lemma, the lemmas are read from standard input, one a line.
-  DICT is a hunspell dictionary path without suffix (/usr/share/hunspell/es_ES).
+  DICT is a hunspell dictionary path without suffix (/usr/share/hunspell/es_ES),
+  or several joined by commas: a form counts as accepted when one of them
+  accepts it.
 Compound forms are split at blanks, so the auxiliaries and pronouns are
 checked as words of their own; "—" marks a missing form and is skipped.
 """
@@ -38,9 +40,12 @@ def main():
             words |= forms_of(velnor.conjugate(lemma, lang=lang))
         except ValueError as e:
             failed.append((lemma, str(e)))
-    out = subprocess.run(["hunspell", "-d", dic, "-l"], input="\n".join(sorted(words)), capture_output=True,
-                         text=True).stdout
-    bad = sorted(set(out.split()))
+    bad = set(words)
+    for d in dic.split(","):
+        out = subprocess.run(["hunspell", "-d", d, "-l"], input="\n".join(sorted(words)), capture_output=True,
+                             text=True).stdout
+        bad &= set(out.split())
+    bad = sorted(bad)
     share = 100.0 * (len(words) - len(bad)) / max(1, len(words))
     print(f"{len(lemmas)} lemmas, {len(words)} distinct forms, {len(bad)} rejected: {share:.2f} % accepted")
     for lemma, msg in failed:
