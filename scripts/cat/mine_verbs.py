@@ -427,7 +427,8 @@ correr("", exact=True)
 caure("")
 treure("", exact=True)
 # dur (portar) and endur-se'n: the only verbs in -ur.
-velar("dur", "duc,duus,duu,duem,dueu,duen", impf_ei("du"), "dugu", "dur", "dut", "duta", "duent", "duu", "dueu")
+velar("dur", "duc,duus,duu,duem,dueu,duen", ["duia", "duies", "duia", "dúiem", "dúieu", "duien"], "dugu", "dur", "dut",
+      "duta", "duent", "duu", "dueu")
 row("deure", "dec,deus,deu,devem,deveu,deuen", impf_e("dev"), pret_e("degu"), subj_e("degu"), simpf_e("degu"),
     "deur", "degut", "devent", "deu", "deguda", "deveu")
 ebre("rebre")
@@ -873,7 +874,7 @@ velar("lleure", "llec,lleus,lleu,lleiem,lleieu,lleuen", impf_ei("ll"), "llegu", 
 row("cerndre", "cerno,cerns,cern,cernem,cerneu,cernen", impf_e("cern"), pret_e("cern"), subj_e("cern"),
     simpf_e("cern"), "cerndr", "cernut", "cernent", "cern", "cernuda", "cerneu")
 eixer_sc("irèixer")
-ondre("retondre", "retos")
+ondre("retondre", "retós")
 velar("enfondre", "enfonc,enfons,enfon,enfonem,enfoneu,enfonen", impf_e("enfon"), "enfongu", "enfondr", "enfús",
       "enfusa", "enfonent", "enfon", "enfoneu")
 
