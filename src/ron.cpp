@@ -1,5 +1,7 @@
 #include "ron.hpp"
 
+#include <algorithm>
+
 #include "lexicon_text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
@@ -199,12 +201,19 @@ constexpr std::string_view PREFIXES[] = {
     "con",    "com",   "dis",   "ex",    "im",  "re",  "ne",  "de",  "în",  "îm",
 };
 
+// Prefixes that keep the class of a native -a verb (reafla, descânta,
+// dezlega). Borrowed -a verbs with other prefixes take -ez whatever verb
+// they seem to end in (deturna, subordona, concerta, încununa).
+constexpr std::string_view A_PREFIXES[] = {"răs", "răz", "des", "dez", "re"};
+
 // The listed verb that ends `w` after one of the prefixes, the longest
 // such verb first; bases of fewer than four bytes (da, sta, fi, lua) are
 // too short to be told from the ends of unrelated verbs.
 std::optional<std::string_view> listed_base(std::string_view w, const ClassMap& classes, const RowMap& rows) {
     std::optional<std::string_view> best;
+    bool a_verb = utf8::last(w) == U'a' && !ends_with(w, "ea");
     for (std::string_view p : PREFIXES) {
+        if (a_verb && std::find(std::begin(A_PREFIXES), std::end(A_PREFIXES), p) == std::end(A_PREFIXES)) continue;
         if (w.size() < p.size() + 4 || !utf8::starts_with(w, p)) continue;
         std::string_view rest = w.substr(p.size());
         if ((classes.count(rest) || rows.count(rest)) && (!best || rest.size() > best->size())) best = rest;
@@ -255,14 +264,12 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
                                                           Class::IhAsc};
         verb.class_ = DEFAULTS[static_cast<std::size_t>(verb.ending_)];
     }
-    if (auto it = row_map.find(base); it != row_map.end()) {
-        verb.row_ = it->second;
-    } else if (verb.ending_ == Ending::Ea && verb.class_ == Class::Ea &&
-               (ends_with(w, "chea") || ends_with(w, "ghea"))) {
-        // After ch and gh the e only keeps the consonant soft: the verb is
-        // of the first conjugation with -ez (urechea: urechez, urecheat).
-        verb.soft_ea_ = true;
-    }
+    if (auto it = row_map.find(base); it != row_map.end()) verb.row_ = it->second;
+    // After ch and gh the e only keeps the consonant soft: the verb is of
+    // the first conjugation with -ez (urechea: urechez, urecheat); a row
+    // still gives the forms that differ (deochea: deochi, deoache).
+    verb.soft_ea_ = verb.ending_ == Ending::Ea && verb.class_ == Class::Ea &&
+                    (ends_with(w, "chea") || ends_with(w, "ghea"));
     verb.infinitive_.assign(w);
     return verb;
 }
