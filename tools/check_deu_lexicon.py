@@ -56,7 +56,8 @@ drin spazieren verloren zurecht zwischen entlang hintan richtig allein kennen si
 empor gleich sicher statt fertig kaputt runter rüber offen schön still davon preis
 schief weich acht alle durch fern fest fort groß heim heiß hoch irre klar klein kurz
 lang lieb matt nahe nass raus rein wach wahr wett wohl gut rum los mit nach ran teil
-tot weg weh da ab an auf aus bei dar ein her hin um vor zu""".split()
+tot weg weh da ab an auf aus bei dar ein her hin um vor zu
+darin darunter dahinter drunter drüber hintenan hintenüber obenauf vorlieb""".split()
 INSEPARABLE = "hinter unter wider miss miß voll über emp ent ver zer be er ge".split()
 CANDIDATES = sorted([(p, "sep") for p in SEPARABLE] + [(p, "insep") for p in INSEPARABLE],
                     key=lambda c: -len(c[0].encode()))
