@@ -267,21 +267,17 @@ const LexEntry* find_entry(std::string_view lemma) {
     return it == m.end() ? nullptr : &it->second;
 }
 
-Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    std::string word = unicode::to_lower(unicode::trim(text));
-    std::string_view w = word;
-    if (w.size() >= 3 && w.substr(0, 3) == "te ") w = unicode::trim(w.substr(3));
-    if (w.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(w)) {
-        if (unicode::is_white_space(c) || !allowed_char(c)) return fail(Error{});
-    }
+namespace {
 
+// The analysis of a checked, lower-case word. A particle is split off only
+// once: the verb after it is read whole (no verb stacks two particles here).
+Expected<Verb, Error> analyse(std::string_view w, bool split) {
     const LexEntry* entry = find_entry(w);
-    if (entry == nullptr) {
+    if (entry == nullptr && split) {
         for (std::string_view p : PARTICLES) {
             if (w.size() <= p.size() || w.substr(0, p.size()) != p) continue;
             if (!separable_base(p, w.substr(p.size()))) continue;
-            auto base = from_infinitive(w.substr(p.size()));
+            auto base = analyse(w.substr(p.size()), false);
             if (!base) continue;
             base->lemma = std::string(w);
             base->particle = p.size();
@@ -307,6 +303,19 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     verb.lemma = std::string(w);
     verb.entry = entry;
     return verb;
+}
+
+}  // namespace
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string word = unicode::to_lower(unicode::trim(text));
+    std::string_view w = word;
+    if (w.size() >= 3 && w.substr(0, 3) == "te ") w = unicode::trim(w.substr(3));
+    if (w.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(w)) {
+        if (unicode::is_white_space(c) || !allowed_char(c)) return fail(Error{});
+    }
+    return analyse(w, true);
 }
 
 // A finite form of a separable verb: the particle follows it (maak aan).

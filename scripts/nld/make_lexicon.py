@@ -1013,15 +1013,15 @@ def separable_base(particle, rest, rows):
     return any(c in VOWELS for c in rest[:-2])
 
 
-def engine_forms(lemma, rows):
+def engine_forms(lemma, rows, split=True):
     """What the engine's rules give for a lemma without a row (None if they
-    cannot analyse it): a particle split off before a verb, or the rules on
-    the whole word. rows holds the other rows the engine can look up."""
-    for p in PARTICLES:
+    cannot analyse it): a particle split off before a verb (once), or the
+    rules on the whole word. rows holds the other rows the engine can look up."""
+    for p in PARTICLES if split else ():
         rest = lemma[len(p):]
         if not lemma.startswith(p) or not rest or not separable_base(p, rest, rows):
             continue
-        f = rows.get(rest) or engine_forms(rest, rows)
+        f = rows.get(rest) or engine_forms(rest, rows, split=False)
         if f is None:
             continue
         return {"stem": p + f["stem"], "pres": [x + " " + p for x in f["pres"]], "sg": f["sg"] + " " + p,
