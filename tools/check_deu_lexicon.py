@@ -348,7 +348,7 @@ def conjugate(v, what, slot):
     if what == "konj2":
         if e is None:
             return conjugate(v, "pret", slot)
-        return attach(e["konj2"], KONJ1[slot], False, True)
+        return attach(e["konj2"], KONJ1[slot], False, False)  # schriee, not schrie
     if what == "pret":
         if e is None:
             return attach(v.stem, WEAK_PRET[slot], v.eln, v.bare)
