@@ -227,7 +227,7 @@ constexpr std::string_view PARTICLES[] = {
     "omhoog", "omlaag", "vooraf",
     "achter", "binnen", "buiten", "overeen", "samen", "terug", "tegen", "thuis", "dicht", "langs", "onder",
     "omver", "bijeen", "uiteen", "kapot", "klaar", "schoon", "voort", "kwijt", "bloot", "gade", "deel",
-    "door", "over", "voor", "open", "rond", "heen", "neer", "vast", "goed", "stil", "dood", "lief", "mede", "stuk",
+    "door", "over", "voor", "open", "rond", "ineen", "heen", "neer", "vast", "goed", "stil", "dood", "lief", "mede", "stuk",
     "aan", "bij", "los", "mee", "toe", "uit", "weg", "af", "in", "na", "om", "op",
 };
 

@@ -51,6 +51,8 @@ saven	save	save,savet,savet,saven,saven,saven	savede	saveden	gesaved	save	savend
 crashen	crash	crash,crasht,crasht,crashen,crashen,crashen	crashte	crashten	gecrasht	crash	crashend
 pushen	push	push,pusht,pusht,pushen,pushen,pushen	pushte	pushten	gepusht	push	pushend
 barbecueën	barbecue	barbecue,barbecuet,barbecuet,barbecueën,barbecueën,barbecueën	barbecuede	barbecueden	gebarbecued	barbecue	barbecueënd
+afschrikken	afschrik	schrik af,schrikt af,schrikt af,schrikken af,schrikken af,schrikken af	schrikte af	schrikten af	afgeschrikt	schrik af	afschrikkend
+opscheppen	opschep	schep op,schept op,schept op,scheppen op,scheppen op,scheppen op	schepte op	schepten op	opgeschept	schep op	opscheppend
 """
 
 # Strong and mixed verbs: lemma, past singular, past plural, participle and,
@@ -674,6 +676,13 @@ overreden
 doorboren
 doorleven
 overstemmen
+naasten
+nagelen
+stukadoren
+overdekken
+omkaderen omkader
+afficheren
+affirmeren
 """
 
 # Prefixed and particle verbs: "prefix|base" for an unstressed prefix (no
@@ -998,7 +1007,7 @@ def strong_forms(lemma, sg, pl, pp, stem=None):
 PARTICLES = ["tegemoet", "achteruit", "tegenover", "vooruit", "voorbij", "achterna", "bekend", "terecht", "teloor",
              "teweeg", "omhoog", "omlaag", "vooraf", "achter", "binnen", "buiten", "overeen", "samen", "terug", "tegen", "thuis", "dicht", "langs",
              "onder", "omver", "bijeen", "uiteen", "kapot", "klaar", "schoon", "voort", "kwijt", "bloot", "gade",
-             "deel", "door", "over", "voor", "open", "rond", "heen", "neer", "vast", "goed", "stil", "dood", "lief", "mede",
+             "deel", "door", "over", "voor", "open", "rond", "ineen", "heen", "neer", "vast", "goed", "stil", "dood", "lief", "mede",
              "stuk", "aan", "bij", "los", "mee", "toe", "uit", "weg", "af", "in", "na", "om", "op"]
 
 
