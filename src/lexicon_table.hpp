@@ -22,8 +22,8 @@ struct Entry {
 
 class Table {
 public:
-    constexpr Table(std::string_view text, const Entry* entries, std::size_t count) noexcept
-        : text_(text), entries_(entries), count_(count) {}
+    constexpr Table(std::string_view text, const Entry* entries, std::size_t count, std::size_t longest) noexcept
+        : text_(text), entries_(entries), count_(count), longest_(longest) {}
 
     // The rows whose first cell is `key`, in text order.
     class Range {
@@ -73,6 +73,8 @@ public:
     }
 
     std::size_t size() const noexcept { return count_; }
+    // Bytes of the longest first cell.
+    std::size_t longest() const noexcept { return longest_; }
     std::string_view text() const noexcept { return text_; }
 
 private:
@@ -82,6 +84,29 @@ private:
     std::string_view text_;
     const Entry* entries_;
     std::size_t count_;
+    std::size_t longest_;
 };
+
+// Where the longest lemma that ends a word begins in it, and its row.
+struct SuffixMatch {
+    std::string_view line;
+    std::size_t at;
+};
+
+// The row of the longest lemma that ends `word` (the whole word included).
+// For the whole word the lemma's first row in text order is taken; for a
+// proper ending, its first row for which `open(line)` holds (rows that
+// match only the whole word fail it). Endings are tried from the longest
+// down, so the first hit wins.
+template <class Open>
+std::optional<SuffixMatch> longest_suffix(const Table& table, std::string_view word, Open open) {
+    std::size_t from = word.size() > table.longest() ? word.size() - table.longest() : 0;
+    for (std::size_t at = from; at <= word.size(); ++at) {
+        if (at < word.size() && (static_cast<unsigned char>(word[at]) & 0xC0) == 0x80) continue;
+        for (std::string_view line : table.rows(word.substr(at)))
+            if (at == 0 || open(line)) return SuffixMatch{line, at};
+    }
+    return std::nullopt;
+}
 
 }  // namespace velnor::lex
