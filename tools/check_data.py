@@ -24,7 +24,8 @@ ANY = None  # any text in the cell
 # the leading comment block, `values` {column: allowed texts}, `groups`
 # {column: number of comma-separated forms, "-" allowed}, `unique` (lemma
 # may not repeat), `empty` (columns that may be empty; True = all).
-# `key` (when given) is the part of the row that may not repeat.
+# `key` (when given) is the part of the row that may not repeat; `lower`:
+# the lemma must be in lower case.
 RULES = {
     "ben.tsv": dict(cells=(9, 9), groups={8: 5}, unique=True),
     "cat.tsv": dict(cells=(13, 13), unique=True, values={10: {"1", "-"}},
@@ -60,7 +61,7 @@ RULES = {
     "hye.tsv": dict(cells=(10, 10), unique=True, values={4: {"1", "2", "3", "-"}},
                     header=["# lemma\tipfv\tperf\taor\taorset\timp_sg\timp_pl\tsub\tpass\tcaus"]),
     "hye_extra.tsv": dict(cells=(10, 10), unique=True, values={4: {"1", "2", "3", "-"}}),
-    "isl.tsv": dict(cells=(10, 10), unique=True, values={9: {"1", "-"}}, groups={1: 6, 2: 6, 3: 6, 4: 6},
+    "isl.tsv": dict(cells=(10, 10), unique=True, lower=True, values={9: {"1", "-"}}, groups={1: 6, 2: 6, 3: 6, 4: 6},
                     empty={5, 6, 7, 8},
                     header=["# unless the base is exact-only (col 9). A '-' tense falls through",
                             "# to the \u014d-class rule engine.",
@@ -152,6 +153,8 @@ def check_text(name, data):
             span = str(least) if least == most else "%d to %s" % (least, most if most is not None else "any")
             faults.append(where + "%d cells, expected %s" % (len(cells), span))
             continue
+        if rule.get("lower") and cells[0] != cells[0].lower():
+            faults.append(where + "the lemma is not in lower case")
         for i, cell in enumerate(cells):
             if cell != cell.strip():
                 faults.append(where + "cell %d begins or ends with white space" % (i + 1))
