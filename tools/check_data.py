@@ -18,14 +18,28 @@ import os
 import re
 import sys
 
-ANY = None  # any text in the cell
+
+def deu_row(cells):
+    """The German reader's rules: entry rows name their auxiliary, prefix-reading
+    rows a prefix that begins the infinitive (the weak ones may give none)."""
+    inf, klass, pre, aux = cells[0], cells[1], cells[2], cells[7]
+    if klass in ("s", "m", "p") and aux not in ("h", "s"):
+        return ["class %s needs the auxiliary h or s" % klass]
+    if klass in ("x", "xw", "i", "iw", "f"):
+        if pre == "-" and not klass.endswith("w"):
+            return ["class %s needs a prefix" % klass]
+        if pre != "-" and not inf.startswith(pre):
+            return ["prefix %r does not begin the infinitive" % pre]
+    return []
+
 
 # A rule: `cells` (least, most), `header` lines that must appear verbatim in
 # the leading comment block, `values` {column: allowed texts}, `groups`
 # {column: number of comma-separated forms, "-" allowed}, `unique` (lemma
 # may not repeat), `empty` (columns that may be empty; True = all).
 # `key` (when given) is the part of the row that may not repeat; `lower`:
-# the lemma must be in lower case.
+# the lemma must be in lower case; `row`: further rules, a function of the
+# cells giving the faults.
 RULES = {
     "ben.tsv": dict(cells=(9, 9), groups={8: 5}, unique=True),
     "cat.tsv": dict(cells=(13, 13), unique=True, values={10: {"1", "-"}},
@@ -43,7 +57,7 @@ RULES = {
                     header=["# lemma\tpresent\tpast\tpast-participle\timperative\tpresent-participle "
                             "(\"-\" = class-1 default)"]),
     "dan_aux.tsv": dict(cells=(2, 2), unique=True, values={1: {"har", "er", "er/har"}}),
-    "deu.tsv": dict(cells=(8, 8), key=(0, 1),
+    "deu.tsv": dict(cells=(8, 8), key=(0, 1), row=deu_row,
                     values={1: {"s", "m", "p", "w", "a", "x", "xw", "i", "iw", "f"}, 7: {"h", "s", "-"}},
                     header=["# Exception lexicon: strong (s), mixed (m), and preterite-present (p) verbs.",
                             "# infinitive\tclass\tpres\tpret\tkonj2\tpart2\timp\taux"]),
@@ -168,6 +182,7 @@ def check_text(name, data):
                     faults.append(where + "cell %d holds %d forms, expected %d" % (i + 1, len(forms), groups[i]))
                 elif any(f != f.strip() or not f for f in forms):
                     faults.append(where + "cell %d has an empty or blank-padded form" % (i + 1))
+        faults += [where + reason for reason in rule.get("row", lambda c: [])(cells)]
         if key is not None:
             k = tuple(cells[i] for i in key)
             if k in seen:
