@@ -33,6 +33,13 @@ def deu_row(cells):
     return []
 
 
+def spa_row(cells):
+    """The subjunctive cell holds one stem or six forms."""
+    if "," in cells[7] and len(cells[7].split(",")) != 6:
+        return ["cell 8 holds %d forms, expected 1 or 6" % len(cells[7].split(","))]
+    return []
+
+
 # A rule: `cells` (least, most), `header` lines that must appear verbatim in
 # the leading comment block, `values` {column: allowed texts}, `groups`
 # {column: number of comma-separated forms, "-" allowed}, `unique` (lemma
@@ -111,7 +118,7 @@ RULES = {
                             "\tlptcp\tsupine (\"-\" = derive)"]),
     "slv_classes.tsv": dict(cells=(2, 2), unique=True, values={1: {"a", "i", "uje", "ne"}},
                             header=["# lemma\tclass (a i uje ne)"]),
-    "spa_irregular.tsv": dict(cells=(15, 15), unique=True, groups={11: 6, 14: 6},
+    "spa_irregular.tsv": dict(cells=(15, 15), unique=True, groups={11: 6, 14: 6}, row=spa_row,
                               header=["# Spanish irregular lexicon. One row per base; prefixed derivatives"]),
     "spa_stem_classes.tsv": dict(cells=(2, 2), unique=True,
                                  values={1: {"ie", "ue", "ei", "ien", "acc-i", "acc-u", "i", "u"}}),
