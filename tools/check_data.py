@@ -40,6 +40,11 @@ def spa_row(cells):
     return []
 
 
+def por_row(cells):
+    """The subjunctive and preterite cells always hold their six forms."""
+    return ["cell %d holds no forms, expected 6" % (i + 1) for i in (7, 8) if cells[i] == "-"]
+
+
 # A rule: `cells` (least, most), `header` lines that must appear verbatim in
 # the leading comment block, `values` {column: allowed texts}, `groups`
 # {column: number of comma-separated forms, "-" allowed}, `unique` (lemma
@@ -101,7 +106,7 @@ RULES = {
     "nld.tsv": dict(cells=(8, 8), unique=True, groups={2: 6}, empty={4, 5, 6},
                     header=["# lemma\tstem\tpres\tpast_sg\tpast_pl\tpp\timp\tprespart"]),
     "pes.tsv": dict(cells=(3, 3), unique=True, header=["# infinitive\tpresent_stem\timperative_override"]),
-    "por_irregular.tsv": dict(cells=(15, 15), unique=True, groups={7: 6, 8: 6, 11: 6}),
+    "por_irregular.tsv": dict(cells=(15, 15), unique=True, groups={7: 6, 8: 6, 11: 6}, row=por_row),
     "por_stem_classes.tsv": dict(cells=(2, 2), unique=True,
                                  values={1: {"ei", "i", "u", "uo", "iw", "acc-i", "acc-u"}},
                                  header=["# Portuguese stem-changing classes, mined from the gold oracles."]),
