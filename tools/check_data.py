@@ -40,8 +40,8 @@ def spa_row(cells):
     return []
 
 
-def por_row(cells):
-    """The subjunctive and preterite cells always hold their six forms."""
+def six_six(cells):
+    """The subjunctive and past (preterite) cells always hold their six forms."""
     return ["cell %d holds no forms, expected 6" % (i + 1) for i in (7, 8) if cells[i] == "-"]
 
 
@@ -94,9 +94,9 @@ RULES = {
                             "# lemma\tpres\tpast\tsubjpres\tsubjpast\tsupine\tpresp\timp2\timp2pl\texact"]),
     "ita_aux.tsv": dict(cells=(2, 2), unique=True, values={1: {"essere", "essere/avere"}},
                         header=["# lemma\tauxiliary (default: avere)"]),
-    "ita_classes.tsv": dict(cells=(2, 2), unique=True, values={1: {"plain", "ii"}},
+    "ita_classes.tsv": dict(cells=(2, 2), unique=True, values={1: {"plain", "ii", "etti"}},
                             header=["# Italian class lists, mined from the gold oracles."]),
-    "ita_irregular.tsv": dict(cells=(14, 14), groups={7: 6, 8: 6, 11: 6}),
+    "ita_irregular.tsv": dict(cells=(14, 14), groups={7: 6, 8: 6, 11: 6}, row=six_six),
     "ita_strong.tsv": dict(cells=(3, 3)),
     "jpn.tsv": dict(cells=(2, 2), unique=True, header=["# lemma\\tclass"],
                     values={1: {"ichidan", "godan", "godan_iku", "godan_u", "rspecial", "suru", "zuru", "kuru"}}),
@@ -106,7 +106,7 @@ RULES = {
     "nld.tsv": dict(cells=(8, 8), unique=True, groups={2: 6}, empty={4, 5, 6},
                     header=["# lemma\tstem\tpres\tpast_sg\tpast_pl\tpp\timp\tprespart"]),
     "pes.tsv": dict(cells=(3, 3), unique=True, header=["# infinitive\tpresent_stem\timperative_override"]),
-    "por_irregular.tsv": dict(cells=(15, 15), unique=True, groups={7: 6, 8: 6, 11: 6}, row=por_row),
+    "por_irregular.tsv": dict(cells=(15, 15), unique=True, groups={7: 6, 8: 6, 11: 6}, row=six_six),
     "por_stem_classes.tsv": dict(cells=(2, 2), unique=True,
                                  values={1: {"ei", "i", "u", "uo", "iw", "acc-i", "acc-u"}},
                                  header=["# Portuguese stem-changing classes, mined from the gold oracles."]),
