@@ -42,24 +42,23 @@ bool lone_preverb(std::string_view head) {
 
 }  // namespace
 
-const ViewMap<LexEntry>& lexicon::map() {
-    static const ViewMap<LexEntry> m = [] {
-        ViewMap<LexEntry> out;
-        for (std::string_view line : lex::Lines(data::pes)) {
-            if (unicode::trim(line).empty()) continue;
-            auto c = lex::split<3>(line);
-            if (c.count < 2) continue;  // a row without a present stem says nothing
-            LexEntry e;
-            e.present_stem = unicode::trim(c[1]);
-            if (c.count >= 3) {
-                std::string_view imp = unicode::trim(c[2]);
-                if (!imp.empty() && imp != "-") e.imperative_override = imp;
-            }
-            out.insert_or_assign(unicode::trim(c[0]), e);  // a later row wins
+// The last row of the infinitive that gives a present stem. Lemmas carry no
+// surrounding white space (checked at build time), so the key is the lemma.
+std::optional<LexEntry> lexicon::find(std::string_view infinitive) {
+    std::optional<LexEntry> out;
+    for (std::string_view line : data::table::pes.rows(infinitive)) {
+        if (unicode::trim(line).empty()) continue;
+        auto c = lex::split<3>(line);
+        if (c.count < 2) continue;  // a row without a present stem says nothing
+        LexEntry e;
+        e.present_stem = unicode::trim(c[1]);
+        if (c.count >= 3) {
+            std::string_view imp = unicode::trim(c[2]);
+            if (!imp.empty() && imp != "-") e.imperative_override = imp;
         }
-        return out;
-    }();
-    return m;
+        out = e;
+    }
+    return out;
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -75,10 +74,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     if (proper.size() < 2 || !proper.ends_with(NUN) || utf8::length(proper) < 3) return fail(Error{});
     v.past_stem = std::string(proper.substr(0, proper.size() - NUN.size()));
-    const auto& m = lexicon::map();
-    if (auto it = m.find(proper); it != m.end()) {
-        v.present_stem = std::string(it->second.present_stem);
-        if (it->second.imperative_override) v.imperative_override = std::string(*it->second.imperative_override);
+    if (auto e = lexicon::find(proper)) {
+        v.present_stem = std::string(e->present_stem);
+        if (e->imperative_override) v.imperative_override = std::string(*e->imperative_override);
     } else if (proper.size() >= 6 && proper.ends_with(YEH_DAL_NUN)) {
         v.present_stem = std::string(proper.substr(0, proper.size() - YEH_DAL_NUN.size()));
     } else {
