@@ -123,8 +123,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     for (std::string_view p : COMPOUND_PREFIXES) {
         if (candidate.size() < p.size() + 2 || candidate.substr(0, p.size()) != p) continue;
         const std::string_view base = candidate.substr(p.size());
-        const Row* row = base == "be" ? nullptr : find_row(base);  // be agrees in person: no compounds
-        if (row == nullptr) continue;
+        if (base == "be") continue;  // be agrees in person: no compounds
+        auto row = find_row(base);
+        if (!row) continue;
         auto with = [p](const std::optional<std::string_view>& v) -> std::optional<std::string> {
             if (!v) return std::nullopt;
             return join(p, *v);
