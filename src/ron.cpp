@@ -112,35 +112,22 @@ std::pair<std::string_view, Row> parse_row(std::string_view line) {
     return {cells[0], row};
 }
 
-ClassMap parse_classes(std::string_view text) {
-    ClassMap map;
-    for (std::string_view line : lex::Lines(text)) {
+// A later line for a lemma wins (a class line only when its code is known).
+std::optional<Class> listed_class(std::string_view lemma) {
+    std::optional<Class> out;
+    for (std::string_view line : data::table::ron_classes.rows(lemma)) {
         std::size_t tab = line.find('\t');
         if (tab == std::string_view::npos) continue;
         std::string_view rest = line.substr(tab + 1);
-        std::string_view code = rest.substr(0, rest.find('\t'));
-        if (auto c = class_of_code(code)) map.insert_or_assign(line.substr(0, tab), *c);
+        if (auto c = class_of_code(rest.substr(0, rest.find('\t')))) out = c;
     }
-    return map;
+    return out;
 }
 
-RowMap parse_rows(std::string_view text) {
-    RowMap map;
-    for (std::string_view line : lex::Lines(text)) {
-        auto [lemma, row] = parse_row(line);
-        map.insert_or_assign(lemma, row);
-    }
-    return map;
-}
-
-const ClassMap& classes() {
-    static const ClassMap MAP = parse_classes(data::ron_classes);
-    return MAP;
-}
-
-const RowMap& rows() {
-    static const RowMap MAP = parse_rows(data::ron_overrides);
-    return MAP;
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::ron_overrides.last(lemma);
+    if (!line) return std::nullopt;
+    return parse_row(*line).second;
 }
 
 std::string palatalize(std::string_view stem) {
@@ -209,14 +196,14 @@ constexpr std::string_view A_PREFIXES[] = {"răs", "răz", "des", "dez", "re"};
 // The listed verb that ends `w` after one of the prefixes, the longest
 // such verb first; bases of fewer than four bytes (da, sta, fi, lua) are
 // too short to be told from the ends of unrelated verbs.
-std::optional<std::string_view> listed_base(std::string_view w, const ClassMap& classes, const RowMap& rows) {
+std::optional<std::string_view> listed_base(std::string_view w) {
     std::optional<std::string_view> best;
     bool a_verb = utf8::last(w) == U'a' && !ends_with(w, "ea");
     for (std::string_view p : PREFIXES) {
         if (a_verb && std::find(std::begin(A_PREFIXES), std::end(A_PREFIXES), p) == std::end(A_PREFIXES)) continue;
         if (w.size() < p.size() + 4 || !utf8::starts_with(w, p)) continue;
         std::string_view rest = w.substr(p.size());
-        if ((classes.count(rest) || rows.count(rest)) && (!best || rest.size() > best->size())) best = rest;
+        if ((!best || rest.size() > best->size()) && (listed_class(rest) || find_row(rest))) best = rest;
     }
     return best;
 }
@@ -246,25 +233,25 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         }
     }
 
-    const ClassMap& class_map = classes();
-    const RowMap& row_map = rows();
     // An unlisted verb takes the class and the overrides of the listed verb
     // that it prefixes (reafla from afla, reface from face).
-    std::string_view base = w;
-    if (!class_map.count(w) && !row_map.count(w)) {
-        if (auto b = listed_base(w, class_map, row_map)) {
-            base = *b;
+    std::optional<Class> listed = listed_class(w);
+    std::optional<Row> row = find_row(w);
+    if (!listed && !row) {
+        if (auto b = listed_base(w)) {
             verb.prefix_.assign(w.substr(0, w.size() - b->size()));
+            listed = listed_class(*b);
+            row = find_row(*b);
         }
     }
-    if (auto it = class_map.find(base); it != class_map.end()) {
-        verb.class_ = it->second;
+    if (listed) {
+        verb.class_ = *listed;
     } else {
         static constexpr std::array<Class, 5> DEFAULTS = {Class::AEz, Class::Ea, Class::E, Class::IEsc,
                                                           Class::IhAsc};
         verb.class_ = DEFAULTS[static_cast<std::size_t>(verb.ending_)];
     }
-    if (auto it = row_map.find(base); it != row_map.end()) verb.row_ = it->second;
+    if (row) verb.row_ = *row;
     // After ch and gh the e only keeps the consonant soft: the verb is of
     // the first conjugation with -ez (urechea: urechez, urecheat); a row
     // still gives the forms that differ (deochea: deochi, deoache).
