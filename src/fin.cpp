@@ -84,7 +84,6 @@ std::array<std::optional<std::string>, CellCount> ending_cells(std::string_view 
     if (is_vowel(k)) return c;  // type I
     std::string_view base = utf8::drop_last_chars(rest, 1);  // before the consonant
     const char32_t v = utf8::last(base);
-    const std::string lemma_s(lemma);
     if (k == U'd' && is_vowel(v) && utf8::length(base) >= 2 && is_vowel(utf8::last(minus_last(base)))) {
         // Long vowel or diphthong stem.
         std::string stem(base), past;
