@@ -81,7 +81,29 @@ std::array<std::optional<std::string>, CellCount> ending_cells(std::string_view 
     const std::string A = h("a", "ä");
     std::string_view rest = utf8::drop_last_chars(lemma, 1);
     const char32_t k = utf8::last(rest);
-    if (is_vowel(k)) return c;  // type I
+    if (is_vowel(k)) {
+        // Type I. Before the past i, -aa/-ää and -ea/-eä lose their stem
+        // vowel, and a two-syllable -aa verb whose first vowel is a, e or i
+        // takes -oi (ajoi, kantoi; osti, rakasti); their passive stem ends
+        // in e (ostetaan, lasketaan).
+        if (k != a && k != U'e') return c;
+        std::string_view bare = minus_last(rest);
+        int syllables = 0;
+        char32_t first = 0, prev = 0;
+        for (char32_t ch : utf8::chars(lemma)) {
+            if (is_vowel(ch) && !is_vowel(prev)) {
+                ++syllables;
+                if (!first) first = ch;
+            }
+            prev = ch;
+        }
+        const bool oi = k == U'a' && syllables == 2 && (first == U'a' || first == U'e' || first == U'i');
+        c[Pst1sg] = join(bare, oi ? "oin" : "in");
+        std::string passive = k == U'e' ? std::string(rest) : join(bare, "e");
+        c[PassPrs] = join(passive, h("taan", "tään"));
+        c[PassPst] = join(passive, "ttiin");
+        return c;
+    }
     std::string_view base = utf8::drop_last_chars(rest, 1);  // before the consonant
     const char32_t v = utf8::last(base);
     if (k == U'd' && is_vowel(v) && utf8::length(base) >= 2 && is_vowel(utf8::last(minus_last(base)))) {
@@ -107,9 +129,9 @@ std::array<std::optional<std::string>, CellCount> ending_cells(std::string_view 
         std::string_view root = minus_last(base);
         if (root.empty() || !is_vowel(utf8::last(root))) return c;
         std::string cc = std::string(base) + std::string(utf8::last_chars(base, 1));  // tull, menn
-        c[P1sg] = join(root, "en");
-        c[P3sg] = join(root, "ee");
-        c[Pst1sg] = join(root, "in");
+        c[P1sg] = join(base, "en");
+        c[P3sg] = join(base, "ee");
+        c[Pst1sg] = join(base, "in");
         c[Nut] = join(cc, h("ut", "yt"));
         c[PassPrs] = join(lemma, h("an", "än"));
         c[PassPst] = join(base, "tiin");
