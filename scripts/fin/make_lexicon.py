@@ -4,8 +4,9 @@
 
 1. Candidates: every word of wordfreq's Finnish list is analysed by Voikko; each
    analysis as a verb (CLASS "teonsana") adds the word's frequency, shared
-   between the word's readings, to that verb's infinitive. Verbs are taken in
-   order of that summed frequency.
+   between the word's readings, to that verb's infinitive, and so does each
+   reading as a participle of a verb (the verb named in Voikko's analysis).
+   Verbs are taken in order of that summed frequency.
 2. Type: the infinitive's ending gives the conjugation types it can belong to
    (below); within them, each possible consonant gradation and past tense is
    tried in a fixed order of preference, and the first whose key forms (present
@@ -23,6 +24,7 @@ Every form the module then builds from the rows is checked by
 scripts/fin/check_lexicon.py.
 """
 import json
+import re
 import pathlib
 import sys
 
@@ -83,6 +85,14 @@ def candidates():
         for cls, base in readings:
             if cls == "teonsana" and base and base.isalpha() and base[-1] in "aä":
                 freq[base] = freq.get(base, 0.0) + f
+        # A participle (read as an adjective) counts for the verb it is built on.
+        for a in voikko.analyze(w):
+            out = a.get("FSTOUTPUT", "")
+            verbs = re.findall(r"\[Lt\](?:\[I\w+\])?\[Xp\]([^\[]+)\[X\]", out)
+            if a.get("PARTICIPLE") and out.startswith("[Lt]") and len(verbs) == 1:
+                base = verbs[0].replace("=", "")
+                if base.isalpha() and base[-1] in "aä":
+                    freq[base] = freq.get(base, 0.0) + f
     ranked = sorted(freq, key=lambda b: (-freq[b], b))
     CACHE.write_text(json.dumps(ranked, ensure_ascii=False, indent=0), encoding="utf-8")
     return ranked
