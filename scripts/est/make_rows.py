@@ -51,6 +51,10 @@ kõrvaldama puudutama tõukama koputama sõimama tormama ehitama hõljuma kinkim
 pühkima karjuma küpsetama triikima pesema kammima ronima libisema ujuma sukelduma
 maanduma keetma hoolitsema mahtuma tõrjuma sõlmima paigutama kõrgendama täpsustama
 ootama jooma kaevama kuivama kuivatama hingama laenutama võlgnema süütama küttima
+testima kopeerima laadima kontrollima koolitama tsiteerima reklaamima transportima
+hüppama kiikuma tõukama kiskuma lükkama nokkima tikkima taotlema vihkama ärkama
+tõotama põletama kõrbema põgenema hukkuma lõhkuma lakkama julgema tundma kahtlustama
+eraldama hõõguma kõlkuma riputama tellima kaardistama sörkima kõhklema pomisema
 """.split()
 
 WEAK = {"tt": ["t"], "kk": ["k"], "pp": ["p"], "t": ["d"], "k": ["g"], "p": ["b"], "d": ["j", ""],
