@@ -207,7 +207,7 @@ def test_paitre_has_no_compound_tenses():
 
 def test_clore():
     t = conj("clore")
-    assert t.present == row("clos clos clôt closons closez closent")
+    assert t.present == row("clos clos clôt — — closent")
     assert t.passe_compose[0] == "ai clos"
     assert conj("éclore").present[2] == "éclôt"
 
@@ -414,7 +414,7 @@ def test_lexicon_row(cells):
         return
     t = conj(lemma)
     assert t.infinitive == lemma
-    assert t.present == cells[1:7]
+    assert t.present == [DASH if cell.startswith(DASH) else cell for cell in cells[1:7]]
     assert t.past_participle == cells[11]
     # Every row has its third person singular; other slots may be masked.
     if cells[10] != DASH:
