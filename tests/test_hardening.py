@@ -15,7 +15,7 @@ import time
 import pytest
 
 import velnor
-from conftest import AVAILABLE, LANGUAGES, ROOT
+from conftest import AVAILABLE, LANGUAGES, ROOT, toolchain_env
 
 SANITIZED = os.environ.get("VELNOR_SANITIZED") == "1"
 
@@ -105,7 +105,7 @@ OUT_OF_MEMORY = textwrap.dedent(
 def test_repr_raises_memory_error(tmp_path):
     shim = tmp_path / "fail_new.so"
     subprocess.run([compiler(), "-std=c++20", "-O1", "-shared", "-fPIC", os.path.join(ROOT, "tests", "cpp",
-                    "fail_new.cpp"), "-o", str(shim)], check=True)
+                    "fail_new.cpp"), "-o", str(shim)], check=True, env=toolchain_env())
     env = dict(os.environ, LD_PRELOAD=str(shim))
     args = [f"{lang}:{LANGUAGES[lang][3]}" for lang in AVAILABLE]
     proc = subprocess.run([sys.executable, "-c", OUT_OF_MEMORY, *args], capture_output=True, text=True, env=env)
@@ -122,7 +122,8 @@ def test_module_is_made_afresh_after_a_restart(tmp_path):
     exe = tmp_path / "reinit_check"
     subprocess.run([compiler(), "-std=c++20", "-O1", "-I", sysconfig.get_paths()["include"],
                     os.path.join(ROOT, "tests", "cpp", "reinit_check.cpp"), "-L", config["LIBDIR"],
-                    f"-lpython{config['LDVERSION']}", f"-Wl,-rpath,{config['LIBDIR']}", "-o", str(exe)], check=True)
+                    f"-lpython{config['LDVERSION']}", f"-Wl,-rpath,{config['LIBDIR']}", "-o", str(exe)], check=True,
+                   env=toolchain_env())
     env = dict(os.environ, PYTHONHOME=sys.base_prefix, PYTHONPATH=os.path.dirname(velnor.__file__))
     if SANITIZED:  # the interpreter keeps memory across Py_Finalize by design
         env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":detect_leaks=0"
