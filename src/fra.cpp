@@ -42,12 +42,13 @@ constexpr std::array<std::string_view, 16> ASPIRATE_H_VERBS = {
     "hâter",    "héler",  "hennir",  "hérisser", "heurter", "hisser",   "hocher",    "hurler",
 };
 
-constexpr std::array<std::string_view, 35> ETRE_VERBS = {
+constexpr std::array<std::string_view, 36> ETRE_VERBS = {
     "aller",    "arriver",   "venir",      "devenir",     "redevenir", "revenir",   "parvenir",
     "survenir", "advenir",   "intervenir", "provenir",    "obvenir",   "bienvenir", "entrer",
     "rentrer",  "sortir",    "ressortir",  "partir",      "repartir",  "monter",    "remonter",
     "descendre", "redescendre", "rester",  "retourner",   "tomber",    "retomber",  "passer",
     "naître",   "renaître",  "mourir",     "remourir",    "décéder",   "apparaître", "réapparaître",
+    "échoir",
 };
 
 using Endings = std::array<std::string_view, 6>;
@@ -407,6 +408,8 @@ std::string Verb::irregular(Tense tense, int slot) const {
             form = r.pres[slot];
             break;
         case Tense::Imperfect:
+            // A defective verb marks its missing imperfect by its stem (clore).
+            if (imperfect_stem() == DASH) return std::string(DASH);
             form = concat(imperfect_stem(), IMPERFECT[slot]);
             break;
         case Tense::Future:
@@ -521,6 +524,7 @@ std::string Verb::present_participle() const {
         case Group::Second: p = concat(stem_, "issant"); break;
         case Group::Re: p = concat(stem_, "ant"); break;
         case Group::Irregular:
+            if (row().prsp == DASH) return std::string(DASH);  // frire has none
             p = row().prsp ? concat(prefix_, *row().prsp) : concat(prefix_, imperfect_stem(), "ant");
             break;
     }
