@@ -3,10 +3,13 @@
 #include <cstddef>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::ben {
+
+using text::join;
 namespace {
 
 constexpr std::string_view ANO = "ানো";   // causative ending
@@ -21,14 +24,6 @@ constexpr std::string_view VIRAMA = "্";
 
 // A missing cell counts as "-".
 std::string_view cell(const lex::Cells<9>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
-
-std::string cat(std::string_view a, std::string_view b, std::string_view c = {}) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a).append(b).append(c);
-    return out;
-}
 
 // The default perfect: the last া of the stem fronts to ে (থাম → থেম), else
 // its last আ to এ (আন → এন), then ে is added (করে, থেমে, এনে).
@@ -109,22 +104,22 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (word.size() >= ANO.size() && word.ends_with(ANO)) {
         std::string_view root = word.substr(0, word.size() - ANO.size());
         if (root.empty()) return fail(Error{});
-        std::string a = cat(root, AA_SIGN);
+        std::string a = join(root, AA_SIGN);
         // The participle raises the root vowel as the plain verb does
         // (শেখানো: শিখিয়ে, বোঝানো: বুঝিয়ে), taking the raised grade of the
         // plain verb's row when it has one.
-        std::string plain = cat(root, AA_SIGN);
+        std::string plain = join(root, AA_SIGN);
         auto raising = lexicon::find(plain);
-        std::string r = cat(raising && raising->high ? std::string_view(*raising->high) : root, I_SIGN);
+        std::string r = join(raising && raising->high ? std::string_view(*raising->high) : root, I_SIGN);
         v.head = std::string(head);
         v.infinitive = std::string(word);
         v.base = v.high = v.past_stem = v.habitual_stem = v.nonfinite_stem = a;
         // The perfective participle of a causative is the fronted form
         // (করিয়ে, বানিয়ে); করায় is the third-person present, not a participle.
-        v.perfect = cat(r, "য়ে");
+        v.perfect = join(r, "য়ে");
         v.perfective = v.perfect;
-        v.progressive = cat(a, "চ্ছ");
-        v.present = Row5{cat(a, "ই"), cat(a, "স"), cat(a, "ও"), cat(a, "য়"), cat(a, "ন")};
+        v.progressive = join(a, "চ্ছ");
+        v.present = Row5{join(a, "ই"), join(a, "স"), join(a, "ও"), join(a, "য়"), join(a, "ন")};
         v.lateral_past = false;
         return v;
     }
@@ -148,7 +143,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.nonfinite_stem = lex ? value_or(lex->nonfinite_stem, v.high) : v.high;
     v.perfect = lex && lex->perfect ? *lex->perfect : default_perfect(v.high);
     v.perfective = v.perfect;
-    v.progressive = lex && lex->progressive ? *lex->progressive : cat(v.high, "ছ");
+    v.progressive = lex && lex->progressive ? *lex->progressive : join(v.high, "ছ");
     if (lex) v.present = lex->present;
     v.lateral_past = v.past_stem.ends_with(LA);
     return v;
@@ -157,13 +152,13 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 std::string Verb::finite(int tense, Person person) const {
     const auto p = static_cast<std::size_t>(person);
     if (tense == 0) {
-        if (present) return cat(head, (*present)[p]);
+        if (present) return join(head, (*present)[p]);
         switch (person) {
-            case Person::Ami: return cat(head, high, "ি");
-            case Person::Tui: return cat(head, high, "িস");
-            case Person::Tumi: return cat(head, base, "ো");
-            case Person::Se: return cat(head, base, "ে");
-            case Person::Apni: return cat(head, base, "েন");
+            case Person::Ami: return join(head, high, "ি");
+            case Person::Tui: return join(head, high, "িস");
+            case Person::Tumi: return join(head, base, "ো");
+            case Person::Se: return join(head, base, "ে");
+            case Person::Apni: return join(head, base, "েন");
         }
         return head;
     }
@@ -178,22 +173,22 @@ std::string Verb::finite(int tense, Person person) const {
         case 5: grade = progressive; break;
         default: grade = perfect; break;
     }
-    std::string out = cat(head, grade);
+    std::string out = join(head, grade);
     if (tense == 1 && lateral_past) out.append(VIRAMA);
     out.append(ending);
     return out;
 }
 
-std::string Verb::verbal_infinitive() const { return cat(head, nonfinite_stem, "তে"); }
+std::string Verb::verbal_infinitive() const { return join(head, nonfinite_stem, "তে"); }
 
 Table Table::build(const Verb& verb) {
     Table t;
-    t.infinitive = cat(verb.head, verb.infinitive);
+    t.infinitive = join(verb.head, verb.infinitive);
     t.verbal_infinitive = verb.verbal_infinitive();
-    t.perfective = cat(verb.head, verb.perfective);
+    t.perfective = join(verb.head, verb.perfective);
     t.habitual_participle = t.perfective;
     t.progressive_participle = t.verbal_infinitive;
-    t.conditional = cat(verb.head, verb.past_stem, verb.lateral_past ? "্লে" : "লে");
+    t.conditional = join(verb.head, verb.past_stem, verb.lateral_past ? "্লে" : "লে");
     Row5* rows[8] = {&t.present,          &t.past,           &t.future,          &t.habitual,
                      &t.present_progressive, &t.past_progressive, &t.present_perfect, &t.past_perfect};
     for (int tense = 0; tense < 8; ++tense)

@@ -1,11 +1,16 @@
 #include "ces.hpp"
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::ces {
+
+using text::join;
+using text::own;
+using utf8::ends_with;
 namespace {
 
 constexpr std::string_view kVowels = "aeiouyáéíóúůý";
@@ -17,17 +22,6 @@ bool is_vowel(char32_t c) noexcept {
         i += d.len;
     }
     return false;
-}
-
-bool ends_with(std::string_view s, std::string_view suffix) noexcept { return utf8::ends_with(s, suffix); }
-
-std::string join(std::string_view a, std::string_view b, std::string_view c = {}) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a);
-    out.append(b);
-    out.append(c);
-    return out;
 }
 
 // Czech writes "ě" only after b, p, v, f, m, d, t and n; after every other
@@ -59,11 +53,6 @@ std::optional<Class> parse_class(std::string_view code) noexcept {
 std::optional<std::string_view> cell(std::string_view c) {
     if (c.empty() || c == "-") return std::nullopt;
     return c;
-}
-
-std::optional<std::string> own(const std::optional<std::string_view>& v) {
-    if (!v) return std::nullopt;
-    return std::string(*v);
 }
 
 bool lemma_char(char32_t c) noexcept {

@@ -1,11 +1,15 @@
 #include "dan.hpp"
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::dan {
+
+using text::join;
+using text::own;
 namespace {
 
 // A principal-parts row as views into the built-in text; empty = by rule.
@@ -34,19 +38,6 @@ std::optional<Row> find_row(std::string_view lemma) {
     auto c = lex::split<7>(*line);
     bool none = c[4] == kNone;
     return Row{cell(c[1]), cell(c[2]), cell(c[3]), none ? std::nullopt : cell(c[4]), cell(c[5]), cell(c[6]), none};
-}
-
-std::optional<std::string> own(const std::optional<std::string_view>& v) {
-    if (!v) return std::nullopt;
-    return std::string(*v);
-}
-
-std::string join(std::string_view stem, std::string_view ending) {
-    std::string out;
-    out.reserve(stem.size() + ending.size());
-    out.append(stem);
-    out.append(ending);
-    return out;
 }
 
 bool is_vowel(char32_t c) {

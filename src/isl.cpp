@@ -5,11 +5,14 @@
 #include <vector>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::isl {
+
+using text::join;
 namespace {
 
 bool is_vowel(char32_t c) {
@@ -40,14 +43,6 @@ constexpr std::string_view ENDINGS[4][6] = {
     {"i", "ir", "i", "um", "ið", "i"},
     {"aði", "aðir", "aði", "uðum", "uðuð", "uðu"},
 };
-
-std::string join(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
-}
 
 std::string form(const std::optional<std::string>& entry_form, std::string_view prefix) {
     return join(prefix, *entry_form);

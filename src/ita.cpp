@@ -9,11 +9,14 @@
 
 #include "fatal.hpp"
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::ita {
+
+using text::join;
 namespace {
 
 // ---- lexicon lookups ----
@@ -160,13 +163,6 @@ bool is_stem_vowel(char32_t c) {
         default:
             return false;
     }
-}
-
-std::string join(std::string_view a, std::string_view b, std::string_view c = {}) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a).append(b).append(c);
-    return out;
 }
 
 constexpr std::size_t slot(Person p, Number n) {

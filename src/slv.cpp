@@ -1,11 +1,15 @@
 #include "slv.hpp"
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::slv {
+
+using text::join;
+using utf8::ends_with;
 namespace {
 
 constexpr std::array<std::string_view, 9> PRESENT_ENDINGS{"m", "š", "", "va", "ta", "ta", "mo", "te", "jo"};
@@ -18,17 +22,7 @@ constexpr std::array<std::string_view, 9> PAST_AUX{"sem", "si", "je", "sva", "st
 constexpr std::array<std::string_view, 9> FUTURE_AUX{"bom", "boš", "bo", "bova", "bosta", "bosta", "bomo", "boste", "bodo"};
 constexpr std::array<std::string_view, 9> CONDITIONAL_AUX{"bi", "bi", "bi", "bi", "bi", "bi", "bi", "bi", "bi"};
 
-bool ends_with(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
-
 std::string_view drop(std::string_view s, std::size_t n) { return s.substr(0, s.size() - n); }
-
-std::string join(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
-}
 
 std::optional<Class> class_word(std::string_view w) {
     if (w == "a") return Class::A;
