@@ -61,21 +61,7 @@ std::optional<std::string> opt(std::string_view c) {
     return std::string(c);
 }
 
-std::optional<Row5> five(std::string_view c) {
-    if (c == "-") return std::nullopt;
-    Row5 out{};
-    std::size_t count = 0, start = 0;
-    for (;;) {
-        std::size_t comma = c.find(',', start);
-        std::string_view part = c.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-        if (count < 5) out[count] = std::string(part);
-        ++count;
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (count != 5) return std::nullopt;
-    return out;
-}
+std::optional<Row5> five(std::string_view c) { return lex::owned_forms<5>(c); }
 
 namespace lexicon {
 // A later row with the same lemma replaces an earlier one.

@@ -89,23 +89,6 @@ std::string_view drop_suffix(std::string_view s, std::string_view suffix) noexce
 }
 
 // Splits a comma cell into exactly N forms; fatal otherwise.
-template <std::size_t N>
-std::array<std::string_view, N> split_commas(std::string_view cell) {
-    std::array<std::string_view, N> out{};
-    std::size_t count = 0;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        std::string_view piece = cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-        if (count < N) out[count] = piece;
-        ++count;
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (count != N) fatal("wrong count in comma column");
-    return out;
-}
-
 // The circumflexed stem of the 1p/2p past historic: the last plain vowel
 // takes a circumflex, unless a circumflexed or diaeresised one comes first.
 std::string circumflex(std::string_view b) {
@@ -188,8 +171,8 @@ LexEntry parse_entry(const std::string_view* cells, std::size_t count) {
     };
     e.impf_stem = optional(12);
     e.prsp = optional(13);
-    if (auto c = optional(14)) e.subj6 = split_commas<6>(*c);
-    if (auto c = optional(15)) e.imp3 = split_commas<3>(*c);
+    if (auto c = optional(14)) e.subj6 = lex::required_forms<6>(*c);
+    if (auto c = optional(15)) e.imp3 = lex::required_forms<3>(*c);
     return e;
 }
 

@@ -15,17 +15,6 @@ namespace {
 
 constexpr std::string_view VUM = "વું";
 
-// A comma-separated cell of exactly N forms, copied; none for "-" or any
-// other count.
-template <std::size_t N>
-std::optional<std::array<std::string, N>> group(std::string_view cell) {
-    auto views = lex::forms<N>(cell);
-    if (!views) return std::nullopt;
-    std::array<std::string, N> out{};
-    for (std::size_t i = 0; i < N; ++i) out[i] = std::string((*views)[i]);
-    return out;
-}
-
 // A missing cell counts as "-".
 std::string_view cell(const lex::Cells<6>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
 
@@ -64,8 +53,8 @@ std::optional<std::string> one(std::string_view c) {
     return std::string(c);
 }
 
-std::optional<Row5> five(std::string_view c) { return group<5>(c); }
-std::optional<Row4> four(std::string_view c) { return group<4>(c); }
+std::optional<Row5> five(std::string_view c) { return lex::owned_forms<5>(c); }
+std::optional<Row4> four(std::string_view c) { return lex::owned_forms<4>(c); }
 
 namespace lexicon {
 // A later row with the same lemma replaces an earlier one.

@@ -65,21 +65,7 @@ constexpr std::pair<Person, Number> SLOTS[6] = {
 
 }  // namespace
 
-std::optional<Six> six(std::string_view cell) {
-    if (cell == "-") return std::nullopt;
-    Six out;
-    std::size_t n = 0, start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        if (n == 6) return std::nullopt;
-        out[n++] = std::string(cell.substr(start, comma == std::string_view::npos ? std::string_view::npos
-                                                                                    : comma - start));
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (n != 6) return std::nullopt;
-    return out;
-}
+std::optional<Six> six(std::string_view cell) { return lex::owned_forms<6>(cell); }
 
 std::optional<std::string> opt(std::string_view cell) {
     if (cell == "-") return std::nullopt;

@@ -172,18 +172,9 @@ constexpr std::size_t slot(Person p, Number n) {
 }  // namespace
 
 Six parse_lex_six(std::string_view cell) {
+    auto forms = lex::required_forms<6>(cell);
     Six out;
-    std::size_t n = 0;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        std::string_view form = cell.substr(start, comma == std::string_view::npos ? comma : comma - start);
-        if (n == 6) fatal("six comma-separated forms");
-        out[n++] = std::string(form);
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (n != 6) fatal("six comma-separated forms");
+    for (std::size_t i = 0; i < 6; ++i) out[i] = std::string(forms[i]);
     return out;
 }
 

@@ -14,17 +14,6 @@ namespace {
 constexpr std::string_view NE = "णे";
 constexpr std::string_view AA = "ा";
 
-// A comma-separated cell of exactly N forms, copied; none for "-" or any
-// other count.
-template <std::size_t N>
-std::optional<std::array<std::string, N>> group(std::string_view cell) {
-    auto views = lex::forms<N>(cell);
-    if (!views) return std::nullopt;
-    std::array<std::string, N> out{};
-    for (std::size_t i = 0; i < N; ++i) out[i] = std::string((*views)[i]);
-    return out;
-}
-
 // A missing cell counts as "-".
 std::string_view cell(const lex::Cells<9>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
 
@@ -46,7 +35,7 @@ std::optional<std::string> one(std::string_view c) {
     return std::string(c);
 }
 
-std::optional<std::array<std::string, 5>> five(std::string_view c) { return group<5>(c); }
+std::optional<std::array<std::string, 5>> five(std::string_view c) { return lex::owned_forms<5>(c); }
 
 std::string join(std::string_view base, std::string_view suffix) {
     if (base.size() > 2 && base.ends_with(AA) && suffix.starts_with(AA))
@@ -60,7 +49,7 @@ std::optional<LexEntry> find(std::string_view lemma) {
     auto line = data::table::mar.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<9>(*line);
-    return LexEntry{one(cell(c, 1)), one(cell(c, 2)), one(cell(c, 3)), group<6>(cell(c, 4)),
+    return LexEntry{one(cell(c, 1)), one(cell(c, 2)), one(cell(c, 3)), lex::owned_forms<6>(cell(c, 4)),
                     five(cell(c, 5)), one(cell(c, 6)), one(cell(c, 7)), one(cell(c, 8))};
 }
 }  // namespace lexicon

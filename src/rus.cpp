@@ -14,23 +14,6 @@ namespace velnor::rus {
 using text::join;
 namespace {
 
-// A comma-separated group of exactly N forms, else nothing.
-template <std::size_t N>
-std::optional<std::array<std::string, N>> group(std::string_view cell) {
-    if (cell == "-") return std::nullopt;
-    std::array<std::string, N> out;
-    std::size_t i = 0, start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        if (i == N) return std::nullopt;
-        out[i++] = std::string(cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (i != N) return std::nullopt;
-    return out;
-}
-
 bool is_vowel(char32_t c) {
     switch (c) {
         case U'а': case U'е': case U'ё': case U'и': case U'о':
@@ -106,7 +89,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (match) {
         auto c = lex::split<4>(match->line);
         v.prefix = std::string(base.substr(0, match->at));
-        v.entry = LexEntry{group<6>(c[1]), group<4>(c[2]), group<2>(c[3])};
+        v.entry = LexEntry{lex::owned_forms<6>(c[1]), lex::owned_forms<4>(c[2]), lex::owned_forms<2>(c[3])};
     }
     v.base = std::string(base);
     v.infinitive = std::move(lower);
