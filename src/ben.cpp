@@ -19,8 +19,6 @@ constexpr std::string_view AA_SIGN = "া";
 constexpr std::string_view E_LETTER = "এ";
 constexpr std::string_view E_SIGN = "ে";
 constexpr std::string_view I_SIGN = "ি";
-constexpr std::string_view LA = "ল";
-constexpr std::string_view VIRAMA = "্";
 
 // A missing cell counts as "-".
 std::string_view cell(const lex::Cells<9>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
@@ -106,7 +104,6 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         v.perfective = v.perfect;
         v.progressive = join(a, "চ্ছ");
         v.present = Row5{join(a, "ই"), join(a, "স"), join(a, "ও"), join(a, "য়"), join(a, "ন")};
-        v.lateral_past = false;
         return v;
     }
 
@@ -131,7 +128,6 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.perfective = v.perfect;
     v.progressive = lex && lex->progressive ? *lex->progressive : join(v.high, "ছ");
     if (lex) v.present = lex->present;
-    v.lateral_past = v.past_stem.ends_with(LA);
     return v;
 }
 
@@ -159,10 +155,9 @@ std::string Verb::finite(int tense, Person person) const {
         case 5: grade = progressive; break;
         default: grade = perfect; break;
     }
-    std::string out = join(head, grade);
-    if (tense == 1 && lateral_past) out.append(VIRAMA);
-    out.append(ending);
-    return out;
+    // A stem in ল takes the ল endings plainly, as standard spelling writes
+    // them: বললাম, খেললাম (not বল্লাম).
+    return join(head, grade, ending);
 }
 
 std::string Verb::verbal_infinitive() const { return join(head, nonfinite_stem, "তে"); }
@@ -174,7 +169,7 @@ Table Table::build(const Verb& verb) {
     t.perfective = join(verb.head, verb.perfective);
     t.habitual_participle = t.perfective;
     t.progressive_participle = t.verbal_infinitive;
-    t.conditional = join(verb.head, verb.past_stem, verb.lateral_past ? "্লে" : "লে");
+    t.conditional = join(verb.head, verb.past_stem, "লে");
     Row5* rows[8] = {&t.present,          &t.past,           &t.future,          &t.habitual,
                      &t.present_progressive, &t.past_progressive, &t.present_perfect, &t.past_perfect};
     for (int tense = 0; tense < 8; ++tense)

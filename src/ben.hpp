@@ -54,7 +54,6 @@ struct Verb {
     std::string perfect;         // stem of the perfect tenses
     std::string progressive;     // stem of the progressive tenses, with ছ / চ্ছ
     std::optional<Row5> present;
-    bool lateral_past = false;   // past stem ends in ল: virama before ল endings
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

@@ -1,5 +1,6 @@
 #include "dan.hpp"
 
+#include "compound.hpp"
 #include "lexicon_text.hpp"
 #include "text.hpp"
 #include "unicode.hpp"
@@ -9,7 +10,6 @@
 namespace velnor::dan {
 
 using text::join;
-using text::own;
 namespace {
 
 // A principal-parts row as views into the built-in text; empty = by rule.
@@ -39,6 +39,22 @@ std::optional<Row> find_row(std::string_view lemma) {
     bool none = c[4] == kNone;
     return Row{cell(c[1]), cell(c[2]), cell(c[3]), none ? std::nullopt : cell(c[4]), cell(c[5]), cell(c[6]), none};
 }
+
+// A copy of a row's cell, or one behind the particles of a compound.
+using text::own;
+std::optional<std::string> own(std::string_view particles, const std::optional<std::string_view>& v) {
+    if (!v) return std::nullopt;
+    std::string out(particles);
+    out.append(*v);
+    return out;
+}
+
+// Particles before a listed verb: the compound takes the base's forms.
+constexpr std::string_view kParticles[] = {
+    "af",   "an",  "bag", "be",  "efter", "for",    "fore",   "frem",    "fra",    "gen",   "grund",
+    "hen",  "ind", "med", "mis", "mod",   "ned",    "om",     "op",      "over",   "plan",  "på",
+    "råd",  "sam", "sammen", "til", "tilbage", "ud", "und",   "under",   "ved",
+};
 
 bool is_vowel(char32_t c) {
     switch (c) {
@@ -116,13 +132,24 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(candidate);
-    if (auto row = find_row(candidate)) {
-        verb.present = own(row->present);
-        verb.past = own(row->past);
-        verb.past_participle = own(row->past_participle);
-        verb.imperative = own(row->imperative);
-        verb.present_participle = own(row->present_participle);
-        verb.past_passive = own(row->past_passive);
+    auto row = find_row(candidate);
+    std::string_view particles;
+    if (!row) {
+        // An unlisted compound of a listed verb: planlægge, rådgive.
+        std::size_t n = compound::particle_length(candidate, kParticles,
+                                                  [](std::string_view base) { return find_row(base).has_value(); });
+        if (n > 0) {
+            particles = candidate.substr(0, n);
+            row = find_row(candidate.substr(n));
+        }
+    }
+    if (row) {
+        verb.present = own(particles, row->present);
+        verb.past = own(particles, row->past);
+        verb.past_participle = own(particles, row->past_participle);
+        verb.imperative = own(particles, row->imperative);
+        verb.present_participle = own(particles, row->present_participle);
+        verb.past_passive = own(particles, row->past_passive);
         verb.no_imperative = row->no_imperative;
     }
     return verb;

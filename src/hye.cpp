@@ -145,8 +145,10 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
                                   : join(stem, "իր"));
     v.imp_pl = pick(r.imp_pl, join(v.perf, "եք"));
     v.ipfv = pick(r.ipfv, join(stem, "ում"));
+    // A -վել verb is itself a passive (ծնվել): its վ is not doubled.
     v.pass = pick(r.pass, causative ? join(utf8::drop_last_chars(stem, 1), "վել")
                           : a ? join(v.perf, "վել")
+                          : utf8::ends_with(stem, "վ") ? std::string(word)
                               : join(stem, "վել"));
     v.caus = pick(r.caus, nasal ? join(v.perf, "նել") : a ? join(stem, "ացնել") : join(stem, "եցնել"));
     v.stem = std::string(stem);

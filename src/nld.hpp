@@ -40,11 +40,16 @@ struct Verb {
     std::string stem;
     std::optional<LexEntry> entry;  // the lemma's lexicon row, if any
     bool voiceless = false;           // past in -te/-ten/-t rather than -de/-den/-d
+    // Bytes of a separable particle at the start of the lemma (aanmaken: 3), or
+    // 0. Stem, entry and flag then belong to the verb after the particle.
+    std::size_t particle = 0;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 
     // One present form: person 0 to 2, singular or plural.
     std::string present(std::size_t person, bool plural) const;
+    // A finite form with the separable particle placed after it, if any.
+    std::string place_particle(std::string form) const;
 };
 
 struct Table {

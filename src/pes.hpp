@@ -36,6 +36,13 @@ struct Verb {
     std::string present_stem;  // from the list, else by rule
     std::optional<std::string> imperative_override;
     bool light = false;  // کردن or شدن behind a head that is not a lone preverb
+    // A preverb written as one word with its verb (بر in برگشتن): the stems
+    // above are the base verb's, and the preverb stands before every form,
+    // before می and in place of the subjunctive ب (برمیگردم, برگردم).
+    std::string preverb;
+    // بودن, and داشتن in the sense "have": no می, and the subjunctive and
+    // imperative without ب (باشم; داشته باشم).
+    enum class Stative { None, Budan, Dashtan } stative = Stative::None;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

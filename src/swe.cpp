@@ -1,5 +1,6 @@
 #include "swe.hpp"
 
+#include "compound.hpp"
 #include "lexicon_text.hpp"
 #include "text.hpp"
 #include "unicode.hpp"
@@ -35,6 +36,21 @@ std::optional<std::string> own(std::string_view v) {
     if (v.empty()) return std::nullopt;
     return std::string(v);
 }
+
+// A row's cell behind the particles of a compound; none for an empty cell.
+std::optional<std::string> own(std::string_view particles, std::string_view v) {
+    if (v.empty()) return std::nullopt;
+    std::string out(particles);
+    out.append(v);
+    return out;
+}
+
+// Particles before a listed verb: the compound takes the base's forms.
+constexpr std::string_view kParticles[] = {
+    "av",  "an",  "be",  "bi",    "bort", "efter",  "emot",     "fast",  "fram",   "för",  "före",
+    "genom", "hem", "ihop", "in", "med",  "miss",   "mot",      "ned",   "ner",    "om",   "på",
+    "sam", "samman", "sönder", "till", "tillbaka", "undan", "under", "upp", "ut",  "vid",  "åter", "över",
+};
 
 bool is_lemma_char(char32_t c) {
     if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'-') return true;
@@ -90,13 +106,23 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(candidate);
+    std::string_view particles;
+    if (!row) {
+        // An unlisted compound of a listed verb: uppäta, avstänga, sambo.
+        std::size_t n = compound::particle_length(candidate, kParticles,
+                                                  [](std::string_view base) { return find_row(base).has_value(); });
+        if (n > 0) {
+            particles = candidate.substr(0, n);
+            row = find_row(candidate.substr(n));
+        }
+    }
     if (row) {
-        verb.present = own(row->cell[0]);
-        verb.past = own(row->cell[1]);
-        verb.supine = own(row->cell[2]);
-        verb.imperative = own(row->cell[3]);
-        verb.subjunctive_present = own(row->cell[4]);
-        verb.subjunctive_past = own(row->cell[5]);
+        verb.present = own(particles, row->cell[0]);
+        verb.past = own(particles, row->cell[1]);
+        verb.supine = own(particles, row->cell[2]);
+        verb.imperative = own(particles, row->cell[3]);
+        verb.subjunctive_present = own(particles, row->cell[4]);
+        verb.subjunctive_past = own(particles, row->cell[5]);
     }
     return verb;
 }

@@ -390,7 +390,9 @@ std::string Verb::konjunktiv1_rule(std::size_t slot) const {
 }
 
 std::string Verb::konjunktiv2_rule(std::size_t slot) const {
-    if (klass == VerbClass::Entry) return attach(entry->konj2, KONJUNKTIV1_ENDINGS[slot], false, true);
+    // No e-elision here: a stem in -ie keeps the ending's e (schriee, spieen),
+    // which is what tells it from the preterite (schrie, spien).
+    if (klass == VerbClass::Entry) return attach(entry->konj2, KONJUNKTIV1_ENDINGS[slot], false, false);
     return preterite_indicative(slot);
 }
 
