@@ -111,14 +111,12 @@ std::string_view class_code(Class c) noexcept {
 // For a lemma listed more than once the last row that the reader accepts
 // wins: a class row needs a known code, an aspect row three cells.
 std::optional<Class> listed_class(std::string_view lemma) {
-    std::optional<Class> out;
-    for (std::string_view line : data::table::ces_classes.rows(lemma)) {
+    return lex::last_read(data::table::ces_classes, lemma, [](std::string_view line) -> std::optional<Class> {
         std::size_t tab = line.find('\t');
-        if (tab == std::string_view::npos) continue;
+        if (tab == std::string_view::npos) return std::nullopt;
         std::string_view rest = line.substr(tab + 1);
-        if (auto c = parse_class(rest.substr(0, rest.find('\t')))) out = c;
-    }
-    return out;
+        return parse_class(rest.substr(0, rest.find('\t')));
+    });
 }
 
 std::optional<Row> find_row(std::string_view lemma) {
@@ -131,19 +129,17 @@ std::optional<Row> find_row(std::string_view lemma) {
 }
 
 std::optional<AspectEntry> find_aspect(std::string_view lemma) {
-    std::optional<AspectEntry> out;
-    for (std::string_view line : data::table::ces_aspect.rows(lemma)) {
+    return lex::last_read(data::table::ces_aspect, lemma, [](std::string_view line) -> std::optional<AspectEntry> {
         std::size_t t1 = line.find('\t');
-        if (t1 == std::string_view::npos) continue;
+        if (t1 == std::string_view::npos) return std::nullopt;
         std::size_t t2 = line.find('\t', t1 + 1);
-        if (t2 == std::string_view::npos) continue;
+        if (t2 == std::string_view::npos) return std::nullopt;
         std::string_view aspect = line.substr(t1 + 1, t2 - t1 - 1);
         std::string_view partners = line.substr(t2 + 1);
         partners = partners.substr(0, partners.find('\t'));
         std::string_view first = partners.substr(0, partners.find(','));
-        out = AspectEntry{aspect == "impf" ? "imperfective" : "perfective", first};
-    }
-    return out;
+        return AspectEntry{aspect == "impf" ? "imperfective" : "perfective", first};
+    });
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {

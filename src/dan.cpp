@@ -103,14 +103,12 @@ std::optional<Parts> parts(std::string_view lemma) {
 std::optional<std::string_view> auxiliary(std::string_view lemma) {
     // The text after the first tab, up to a second tab, of the last row of
     // the lemma that has a tab.
-    std::optional<std::string_view> out;
-    for (std::string_view line : data::table::dan_aux.rows(lemma)) {
+    return lex::last_read(data::table::dan_aux, lemma, [](std::string_view line) -> std::optional<std::string_view> {
         std::size_t tab = line.find('\t');
-        if (tab == std::string_view::npos) continue;
+        if (tab == std::string_view::npos) return std::nullopt;
         std::string_view rest = line.substr(tab + 1);
-        out = rest.substr(0, rest.find('\t'));
-    }
-    return out;
+        return rest.substr(0, rest.find('\t'));
+    });
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {

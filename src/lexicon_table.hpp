@@ -111,6 +111,17 @@ private:
     const Sample* samples_;
 };
 
+// What `read(line)` gives (an optional) for the last row of `key`, in text
+// order, for which it gives anything: a later row replaces an earlier one,
+// and a row that the reader rejects is passed over.
+template <class Read>
+auto last_read(const Table& table, std::string_view key, Read read) -> decltype(read(std::string_view{})) {
+    decltype(read(std::string_view{})) out;
+    for (std::string_view line : table.rows(key))
+        if (auto v = read(line)) out = std::move(v);
+    return out;
+}
+
 // Where the longest lemma that ends a word begins in it, and its row.
 struct SuffixMatch {
     std::string_view line;

@@ -97,14 +97,12 @@ std::pair<std::string_view, Row> parse_row(std::string_view line) {
 
 // A later line for a lemma wins (a class line only when its code is known).
 std::optional<Class> listed_class(std::string_view lemma) {
-    std::optional<Class> out;
-    for (std::string_view line : data::table::ron_classes.rows(lemma)) {
+    return lex::last_read(data::table::ron_classes, lemma, [](std::string_view line) -> std::optional<Class> {
         std::size_t tab = line.find('\t');
-        if (tab == std::string_view::npos) continue;
+        if (tab == std::string_view::npos) return std::nullopt;
         std::string_view rest = line.substr(tab + 1);
-        if (auto c = class_of_code(rest.substr(0, rest.find('\t')))) out = c;
-    }
-    return out;
+        return class_of_code(rest.substr(0, rest.find('\t')));
+    });
 }
 
 std::optional<Row> find_row(std::string_view lemma) {

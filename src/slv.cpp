@@ -54,13 +54,11 @@ std::optional<Row> find_row(std::string_view lemma) {
 }
 
 std::optional<Class> find_class(std::string_view lemma) {
-    std::optional<Class> out;
-    for (std::string_view line : data::table::slv_classes.rows(lemma)) {
+    return lex::last_read(data::table::slv_classes, lemma, [](std::string_view line) -> std::optional<Class> {
         auto c = lex::split<2>(line);
-        if (c.count < 2) continue;
-        if (auto cls = class_word(c[1])) out = cls;
-    }
-    return out;
+        if (c.count < 2) return std::nullopt;
+        return class_word(c[1]);
+    });
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
