@@ -178,19 +178,15 @@ LexEntry parse_entry(const std::string_view* cells, std::size_t count) {
 
 std::optional<LexMatch> lexical(std::string_view word) {
     const lex::Table& t = data::table::fra_irregular;
-    std::size_t first = word.size() > t.longest() ? word.size() - t.longest() : 0;
-    for (std::size_t i = first; i < word.size(); ++i) {
-        auto lines = t.rows(word.substr(i));
-        if (lines.empty()) continue;
-        LexMatch m{word.substr(0, i), {}};
-        m.rows.reserve(lines.size());
-        for (std::string_view line : lines) {
-            auto cells = lex::split<16>(line);
-            m.rows.push_back(parse_entry(cells.cell.data(), std::min<std::size_t>(cells.count, 16)));
-        }
-        return m;
+    // No base is exact-only; the base's rows are taken all, in text order.
+    auto found = lex::longest_suffix(t, word, [](std::string_view) { return true; });
+    if (!found || found->at == word.size()) return std::nullopt;
+    LexMatch m{word.substr(0, found->at), {}};
+    for (std::string_view line : t.rows(word.substr(found->at))) {
+        auto cells = lex::split<16>(line);
+        m.rows.push_back(parse_entry(cells.cell.data(), std::min<std::size_t>(cells.count, 16)));
     }
-    return std::nullopt;
+    return m;
 }
 
 // ---- analysis ----
