@@ -149,7 +149,6 @@ RULES = {
 # infinitive, so a row without one could never be used (a trailing "+" of the
 # lemma is not counted).
 ENDS = {
-    "cat.tsv": ("ar", "er", "re", "ir"),
     "est.tsv": ("ma",),
     "guj.tsv": ("વું",),
     "hin.tsv": ("ना",),
