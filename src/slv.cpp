@@ -1,12 +1,15 @@
 #include "slv.hpp"
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::slv {
+
+using text::join;
+using utf8::ends_with;
 namespace {
 
 constexpr std::array<std::string_view, 9> PRESENT_ENDINGS{"m", "š", "", "va", "ta", "ta", "mo", "te", "jo"};
@@ -19,17 +22,7 @@ constexpr std::array<std::string_view, 9> PAST_AUX{"sem", "si", "je", "sva", "st
 constexpr std::array<std::string_view, 9> FUTURE_AUX{"bom", "boš", "bo", "bova", "bosta", "bosta", "bomo", "boste", "bodo"};
 constexpr std::array<std::string_view, 9> CONDITIONAL_AUX{"bi", "bi", "bi", "bi", "bi", "bi", "bi", "bi", "bi"};
 
-bool ends_with(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
-
 std::string_view drop(std::string_view s, std::size_t n) { return s.substr(0, s.size() - n); }
-
-std::string join(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
-}
 
 std::optional<Class> class_word(std::string_view w) {
     if (w == "a") return Class::A;
@@ -39,39 +32,6 @@ std::optional<Class> class_word(std::string_view w) {
     return std::nullopt;
 }
 
-// Parsed once; a later row for the same lemma replaces an earlier one.
-const ViewMap<Class>& classes() {
-    static const ViewMap<Class> map = [] {
-        ViewMap<Class> m;
-        m.reserve(1024);
-        for (std::string_view line : lex::Lines(data::slv_classes)) {
-            auto c = lex::split<2>(line);
-            if (c.count < 2) continue;
-            if (auto cls = class_word(c[1])) m.insert_or_assign(c[0], *cls);
-        }
-        return m;
-    }();
-    return map;
-}
-
-const ViewMap<Row>& rows() {
-    static const ViewMap<Row> map = [] {
-        ViewMap<Row> m;
-        m.reserve(4096);
-        for (std::string_view line : lex::Lines(data::slv)) {
-            auto c = lex::split<FieldCount + 1>(line);
-            Row row;
-            for (std::size_t i = 0; i < FieldCount; ++i) {
-                std::string_view v = c[i + 1];  // empty when the line is short
-                if (!v.empty() && v != "-") row.form[i] = v;
-            }
-            m.insert_or_assign(c[0], row);
-        }
-        return m;
-    }();
-    return map;
-}
-
 bool is_lemma_char(char32_t c) {
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-') return true;
     return c >= 0xAA && unicode::is_alphabetic(c);
@@ -79,17 +39,26 @@ bool is_lemma_char(char32_t c) {
 
 }  // namespace
 
-const Row* find_row(std::string_view lemma) {
-    const auto& m = rows();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row for the same lemma replaces an earlier one (a class row only
+// when its class word is known).
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::slv.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<FieldCount + 1>(*line);
+    Row row;
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        std::string_view v = c[i + 1];  // empty when the line is short
+        if (!v.empty() && v != "-") row.form[i] = v;
+    }
+    return row;
 }
 
 std::optional<Class> find_class(std::string_view lemma) {
-    const auto& m = classes();
-    auto it = m.find(lemma);
-    if (it == m.end()) return std::nullopt;
-    return it->second;
+    return lex::last_read(data::table::slv_classes, lemma, [](std::string_view line) -> std::optional<Class> {
+        auto c = lex::split<2>(line);
+        if (c.count < 2) return std::nullopt;
+        return class_word(c[1]);
+    });
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -110,7 +79,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     } else {
         verb.cls = Class::I;
     }
-    if (const Row* row = find_row(lemma)) verb.row = *row;
+    if (auto row = find_row(lemma)) verb.row = *row;
     return verb;
 }
 
