@@ -599,6 +599,7 @@ síolchuir síolchuireann síolchuir síolchuirfidh síolchur síolchurtha
 cruach cruachann cruach cruachfaidh cruachadh cruachta
 agaill agallann agaill agallfaidh agallamh agallta
 dearmad dearmadann dearmad dearmadfaidh dearmad dearmadta
+péac péacann péac péacfaidh péacadh péactha
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -802,6 +803,14 @@ sólásaigh
 tathantaigh tathant
 searbhaigh
 milsigh
+vacsaínigh
+steiriligh
+fuiligh
+ríomhchláraigh
+formáidigh
+digitigh
+suirigh suirí
+árachaigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -811,6 +820,7 @@ próiseáil rácáil scóráil spáráil stóráil suiteáil fótachóipeáil d�
 lódáil campáil mapáil ciceáil reáchtáil friotháil díchóimeáil
 pábháil plánáil stócáil seirbheáil rátáil glasáil sciúrsáil eitseáil cróiseáil grátáil
 rásáil sóinseáil plástráil druileáil tairneáil
+robáil smuigleáil bordáil
 tuairteáil dumpáil pumpáil spraeáil tóstáil sádráil sceitseáil cóimeáil cuileáil dúbláil gardáil
 """
 
