@@ -600,6 +600,8 @@ cruach cruachann cruach cruachfaidh cruachadh cruachta
 agaill agallann agaill agallfaidh agallamh agallta
 dearmad dearmadann dearmad dearmadfaidh dearmad dearmadta
 péac péacann péac péacfaidh péacadh péactha
+ionsáigh ionsánn ionsáigh ionsáfaidh ionsá ionsáite
+réamhaithris réamhaithrisíonn réamhaithris réamhaithriseoidh réamhaithris réamhaithriste
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -811,6 +813,16 @@ formáidigh
 digitigh
 suirigh suirí
 árachaigh
+coigistigh
+comhshamhlaigh
+dífhabhtaigh
+forchéimnigh
+galbhánaigh
+íoslaghdaigh
+léirsigh
+ornáidigh
+ráthaigh
+toirchigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -820,7 +832,7 @@ próiseáil rácáil scóráil spáráil stóráil suiteáil fótachóipeáil d�
 lódáil campáil mapáil ciceáil reáchtáil friotháil díchóimeáil
 pábháil plánáil stócáil seirbheáil rátáil glasáil sciúrsáil eitseáil cróiseáil grátáil
 rásáil sóinseáil plástráil druileáil tairneáil
-robáil smuigleáil bordáil
+robáil smuigleáil bordáil péireáil
 tuairteáil dumpáil pumpáil spraeáil tóstáil sádráil sceitseáil cóimeáil cuileáil dúbláil gardáil
 """
 
