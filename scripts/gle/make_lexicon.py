@@ -602,6 +602,9 @@ dearmad dearmadann dearmad dearmadfaidh dearmad dearmadta
 péac péacann péac péacfaidh péacadh péactha
 ionsáigh ionsánn ionsáigh ionsáfaidh ionsá ionsáite
 réamhaithris réamhaithrisíonn réamhaithris réamhaithriseoidh réamhaithris réamhaithriste
+cruaigh cruann cruaigh cruafaidh cruachan cruaite auto=cruaitear
+éagaoin éagaoineann éagaoin éagaoinfidh éagaoineadh éagaointe
+logh loghann logh loghfaidh loghadh loghtha
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -823,6 +826,10 @@ léirsigh
 ornáidigh
 ráthaigh
 toirchigh
+aslonnaigh
+craplaigh
+cásaigh cásamh
+onóraigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
