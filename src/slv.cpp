@@ -112,7 +112,6 @@ constexpr Family FAMILIES[] = {
     {"rezati", "režem", "reži", "rezal", "rezala"},
     {"lizati", "ližem", "liži", "lizal", "lizala"},
     {"mazati", "mažem", "maži", "mazal", "mazala"},
-    {"metati", "mečem", "meči", "metal", "metala"},
     {"najeti", "najamem", "najemi", "najel", "najela"},
     {"zajeti", "zajamem", "zajemi", "zajel", "zajela"},
     {"objeti", "objamem", "objemi", "objel", "objela"},
@@ -145,6 +144,7 @@ constexpr Family FAMILIES[] = {
     {"preti", "prem", "pri", "prl", "prla"},
     {"vzeti", "vzamem", "vzemi", "vzel", "vzela"},
     {"greti", "grejem", "grej", "grel", "grela"},
+    {"segreti", "segrejem", "segrej", "segrel", "segrela"},
     {"piti", "pijem", "pij", "pil", "pila"},
     {"liti", "lijem", "lij", "lil", "lila"},
     {"viti", "vijem", "vij", "vil", "vila"},
@@ -156,10 +156,14 @@ constexpr Family FAMILIES[] = {
 constexpr std::string_view PREFIXES[] = {"v", "vz", "z", "s", "iz", "na", "nad", "o", "ob", "od", "po", "pod",
                                          "pre", "pred", "pri", "pro", "raz", "u", "za", "do"};
 
-bool prefix_chain(std::string_view s) {
+// True when s is empty or one prefix, or two when `most` allows it
+// (pri+po+moči, iz+u+mreti); longer chains are taken for stems
+// (posodobiti is not po+s+od+obiti).
+bool prefix_chain(std::string_view s, int most = 2) {
     if (s.empty()) return true;
+    if (most == 0) return false;
     for (std::string_view p : PREFIXES)
-        if (s.substr(0, p.size()) == p && prefix_chain(s.substr(p.size()))) return true;
+        if (s.substr(0, p.size()) == p && prefix_chain(s.substr(p.size()), most - 1)) return true;
     return false;
 }
 
@@ -172,8 +176,10 @@ const Family* find_family(std::string_view lemma, std::string& prefix) {
     for (const Family& f : FAMILIES) {
         if (!ends_with(lemma, f.root)) continue;
         std::string_view rest = drop(lemma, f.root.size());
-        if (!prefix_chain(rest) || (rest.empty() && bound_root(f.root))) continue;
-        if (f.root == "biti" && ends_with(rest, "do")) continue;
+        if (!prefix_chain(rest, f.root == "iti" ? 1 : 2) || (rest.empty() && bound_root(f.root))) continue;
+        // obiti is ob+iti only; do+biti is dobim, po+za+biti pozabim.
+        if (f.root == "obiti" && !rest.empty()) continue;
+        if (f.root == "biti" && (ends_with(rest, "do") || rest == "poza")) continue;
         prefix = std::string(rest);
         return &f;
     }
