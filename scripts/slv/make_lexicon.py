@@ -167,7 +167,8 @@ def decide(lemma):
         rest, (root, sg1, imp, lp, lpf) = fam
         imp = imp if imp == NO_FORM else rest + imp
         return basic_class(lemma), rest + sg1, imp, rest + lp, rest + lpf
-    if lemma.endswith(UNDECIDED) or not lemma.endswith("ti"):
+    if not lemma.endswith("ti") or any(
+            lemma.endswith(root) and prefix_chain(lemma[:-len(root)]) for root in UNDECIDED):
         return None
     lp = lemma[:-2] + "l"
     if any(lemma.endswith(r) and prefix_chain(lemma[:-len(r)]) for r in I_ROOTS):
