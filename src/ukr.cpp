@@ -123,17 +123,19 @@ constexpr Family kFamilies[] = {
     {"йти", {"йду", "йдеш", "йде", "йдемо", "йдете", "йдуть", "йди", "йдімо", "йдіть", "йшов", "йшла", "йшло", "йшли"}},
 };
 
-// Verbal prefixes, alone or stacked (при+з, по+за, не+до).
+// Verbal prefixes, alone or two stacked (при+з, по+з, не+до, с+при); a
+// longer chain is taken for a stem (висна+жити is виснажити, not ви+с+на+жити).
 constexpr std::string_view kPrefixes[] = {
     "в", "у", "ви", "від", "віді", "від'", "до", "за", "з", "зі", "з'", "с", "із", "на", "над", "наді",
     "не", "о", "об", "об'", "пере", "перед", "по", "під", "піді", "під'", "при", "про", "проти", "роз",
     "розі", "роз'", "без", "спів", "ді", "уві", "вві", "зо",
 };
 
-bool prefix_chain(std::string_view s) {
+bool prefix_chain(std::string_view s, int most = 2) {
     if (s.empty()) return true;
+    if (most == 0) return false;
     for (std::string_view p : kPrefixes)
-        if (utf8::starts_with(s, p) && prefix_chain(s.substr(p.size()))) return true;
+        if (utf8::starts_with(s, p) && prefix_chain(s.substr(p.size()), most - 1)) return true;
     return false;
 }
 
@@ -221,10 +223,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         verb.kind = Kind::Yi;
         verb.stem = cut(base, 6);
         verb.conjugation = Conjugation::Second;
-    } else if (ends_with(base, "давати") || ends_with(base, "ставати") || ends_with(base, "знавати") ||
-               ends_with(base, "гравати")) {
-        // -ва- stands only in the infinitive, past and imperative: даю, давай;
-        // граю, гравай.
+    } else if (ends_with(base, "давати") || ends_with(base, "ставати") || ends_with(base, "знавати")) {
+        // -ва- stands only in the infinitive, past and imperative: даю, давай.
         verb.kind = Kind::Ava;
         verb.stem = cut(base, 8);
     } else if (ends_with(base, "іяти") || ends_with(base, "аяти") || ends_with(base, "яяти")) {
