@@ -89,6 +89,7 @@ bool is_lemma_char(char32_t c) {
 // stojim, biti sem); do+biti is dobim.
 constexpr Family FAMILIES[] = {
     {"obleči", "oblečem", "obleci", "oblekel", "oblekla"},
+    {"streči", "strežem", "strezi", "stregel", "stregla"},
     {"striči", "strižem", "strizi", "strigel", "strigla"},
     {"klicati", "kličem", "kliči", "klical", "klicala"},
     {"brisati", "brišem", "briši", "brisal", "brisala"},
@@ -182,6 +183,17 @@ const Family* find_family(std::string_view lemma, std::string& prefix) {
         if (f.root == "biti" && (ends_with(rest, "do") || rest == "poza")) continue;
         prefix = std::string(rest);
         return &f;
+    }
+    // Any other -či verb is a velar stem, most often in -čem with -k- in
+    // the l-participle (teči, vleči); any other -jti verb is built like
+    // najti. Both only where the lemma has a stem before the ending.
+    static constexpr Family CI{"či", "čem", "ci", "kel", "kla"};
+    static constexpr Family JTI{"jti", "jdem", "jdi", "šel", "šla"};
+    for (const Family* f : {&CI, &JTI}) {
+        if (ends_with(lemma, f->root) && utf8::length(lemma) > utf8::length(f->root) + 1) {
+            prefix = std::string(drop(lemma, f->root.size()));
+            return f;
+        }
     }
     return nullptr;
 }

@@ -50,6 +50,7 @@ PARTICIPLE = ["", "a", "i", "a", "i", "e", "o", "i", "a"]
 # imperative, masculine and feminine l-participle (as in the engine).
 FAMILIES = [line.split() for line in """
 obleči oblečem obleci oblekel oblekla
+streči strežem strezi stregel stregla
 sleči slečem sleci slekel slekla
 vreči vržem vrzi vrgel vrgla
 vleči vlečem vleci vlekel vlekla
@@ -348,8 +349,8 @@ def main():
     def freq(row):
         lemma = row[0]
         words = {lemma, *row[1:10], *(forms[lemma][2] if lemma in forms else [])}
-        return sum(word_frequency(w, "sl") for w in words if w != "-")
-    rows.sort(key=lambda r: -freq(r))
+        return sum(word_frequency(w, "sl") for w in sorted(words) if w != "-")
+    rows.sort(key=lambda r: (-freq(r), r[0]))
     rank = {r[0]: i for i, r in enumerate(rows)}
     with open(DATA / "slv.tsv", "w", encoding="utf-8") as f:
         f.write(ROWS_HEADER + "\n")
