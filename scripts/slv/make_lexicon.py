@@ -123,10 +123,13 @@ NE_ROOTS = "rniti tisniti gasniti pljusniti drzniti mrzniti giniti kiniti klenit
 # Endings of verbs whose present the rules below would get wrong and that
 # the hand rows must give: -em presents outside the families (jemljem,
 # dremljem, sijem, štejem, razumem, uspem...), athematic verbs.
+# jemati and lagati only alone: their prefixed verbs are ordinary -am verbs
+# (dojemati, nalagati).
+EXACT_UNDECIDED = {"jemati", "lagati"}
 UNDECIDED = tuple("""
 jemati dremati zibati gibati sipati kopati orati lagati jokati skakati plakati klati žgati tkati rvati stlati
 drgetati šepetati trepetati klepetati ščegetati pljuvati sijati sejati smejati vejati majati lajati hlastati
-peti speti umeti šteti vreti zreti imeti hoteti smeti vedeti umiti riti gniti dati jesti
+peti speti umeti šteti vreti zreti imeti hoteti smeti vedeti miti riti gniti dati jesti
 """.split())
 
 
@@ -169,7 +172,8 @@ def decide(lemma):
         imp = imp if imp == NO_FORM else rest + imp
         return basic_class(lemma), rest + sg1, imp, rest + lp, rest + lpf
     if not lemma.endswith("ti") or any(
-            lemma.endswith(root) and prefix_chain(lemma[:-len(root)]) for root in UNDECIDED):
+            lemma.endswith(root) and prefix_chain(lemma[:-len(root)], 0 if root in EXACT_UNDECIDED else 1)
+            for root in UNDECIDED):
         return None
     lp = lemma[:-2] + "l"
     if any(lemma.endswith(r) and prefix_chain(lemma[:-len(r)]) for r in I_ROOTS):
