@@ -5,7 +5,6 @@
 #include "lexicon_text.hpp"
 #include "unicode.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::ben {
 namespace {
@@ -21,18 +20,6 @@ constexpr std::string_view I_SIGN = "ি";
 // A missing cell counts as "-".
 std::string_view cell(const lex::Cells<9>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
 
-const ViewMap<LexEntry>& table() {
-    static const ViewMap<LexEntry> map = [] {
-        ViewMap<LexEntry> m;
-        for (std::string_view line : lex::Lines(data::ben)) {
-            auto c = lex::split<9>(line);
-            m.insert_or_assign(c[0], LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)),
-                                              opt(cell(c, 5)), opt(cell(c, 6)), opt(cell(c, 7)), five(cell(c, 8))});
-        }
-        return m;
-    }();
-    return map;
-}
 
 std::string cat(std::string_view a, std::string_view b, std::string_view c = {}) {
     std::string out;
@@ -94,10 +81,13 @@ std::optional<Row5> five(std::string_view c) {
 }
 
 namespace lexicon {
-const LexEntry* find(std::string_view lemma) {
-    const auto& m = table();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<LexEntry> find(std::string_view lemma) {
+    auto line = data::table::ben.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<9>(*line);
+    return LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)),
+                    opt(cell(c, 5)), opt(cell(c, 6)), opt(cell(c, 7)), five(cell(c, 8))};
 }
 }  // namespace lexicon
 
@@ -110,7 +100,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         head = trimmed.substr(0, space + 1);
         word = trimmed.substr(space + 1);
     }
-    const LexEntry* lex = lexicon::find(word);
+    auto found = lexicon::find(word);
+    const LexEntry* lex = found ? &*found : nullptr;
 
     Verb v;
     if (word.size() >= ANO.size() && word.ends_with(ANO)) {
@@ -121,7 +112,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         // (শেখানো: শিখিয়ে, বোঝানো: বুঝিয়ে), taking the raised grade of the
         // plain verb's row when it has one.
         std::string plain = cat(root, AA_SIGN);
-        const LexEntry* raising = lexicon::find(plain);
+        auto raising = lexicon::find(plain);
         std::string r = cat(raising && raising->high ? std::string_view(*raising->high) : root, I_SIGN);
         v.head = std::string(head);
         v.infinitive = std::string(word);

@@ -7,31 +7,15 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::eng {
 namespace {
-
-using RowMap = ViewMap<Row>;
 
 std::optional<std::string_view> cell(std::string_view c) {
     if (c.empty() || c == "-") return std::nullopt;
     return c;
 }
 
-// Parsed once; a later row with the same lemma replaces an earlier one.
-const RowMap& rows() {
-    static const RowMap map = [] {
-        RowMap m;
-        m.reserve(2048);
-        for (std::string_view line : lex::Lines(data::eng)) {
-            auto c = lex::split<5>(line);
-            m.insert_or_assign(c[0], Row{cell(c[1]), cell(c[2]), cell(c[3]), cell(c[4])});
-        }
-        return m;
-    }();
-    return map;
-}
 
 std::optional<std::string> own(const std::optional<std::string_view>& v) {
     if (!v) return std::nullopt;
@@ -96,17 +80,19 @@ constexpr std::string_view COMPOUND_PREFIXES[] = {"counter", "inter", "under", "
 
 }  // namespace
 
-const Row* find_row(std::string_view lemma) {
-    const RowMap& m = rows();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::eng.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<5>(*line);
+    return Row{cell(c[1]), cell(c[2]), cell(c[3]), cell(c[4])};
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     std::string lower;
     std::string_view candidate = trimmed;
-    if (find_row(trimmed) == nullptr) {
+    if (!find_row(trimmed)) {
         bool ascii = true, upper = false;
         for (char c : trimmed) {
             if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
@@ -115,7 +101,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         // Plain lower-case ASCII is its own lower-case copy: nothing to try.
         if (!ascii || upper) {
             lower = unicode::to_lower(trimmed);
-            if (find_row(lower) != nullptr) candidate = lower;
+            if (find_row(lower)) candidate = lower;
         }
     }
     candidate = unicode::trim(candidate);
@@ -126,7 +112,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(candidate);
-    if (const Row* row = find_row(candidate)) {
+    if (auto row = find_row(candidate)) {
         verb.past = own(row->past);
         verb.past_participle = own(row->past_participle);
         verb.present_participle = own(row->present_participle);
@@ -137,8 +123,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     for (std::string_view p : COMPOUND_PREFIXES) {
         if (candidate.size() < p.size() + 2 || candidate.substr(0, p.size()) != p) continue;
         const std::string_view base = candidate.substr(p.size());
-        const Row* row = base == "be" ? nullptr : find_row(base);  // be agrees in person: no compounds
-        if (row == nullptr) continue;
+        if (base == "be") continue;  // be agrees in person: no compounds
+        auto row = find_row(base);
+        if (!row) continue;
         auto with = [p](const std::optional<std::string_view>& v) -> std::optional<std::string> {
             if (!v) return std::nullopt;
             return join(p, *v);

@@ -1,7 +1,6 @@
 #include "fra.hpp"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "fatal.hpp"
 #include "lexicon_text.hpp"
@@ -15,6 +14,16 @@ namespace {
 using namespace std::string_view_literals;
 
 constexpr std::string_view DASH = "—";  // U+2014: the form does not exist
+
+// A present cell "—" followed by a form: that present form does not exist,
+// but the other tenses still stand on it (clore: nous clorons, no *closons).
+bool present_only_missing(std::string_view cell) noexcept {
+    return cell.size() > DASH.size() && cell.substr(0, DASH.size()) == DASH;
+}
+
+std::string_view present_stem_form(std::string_view cell) noexcept {
+    return present_only_missing(cell) ? cell.substr(DASH.size()) : cell;
+}
 constexpr std::string_view FRENCH_VOWELS = "aeiouyàâéèêëîïôûü";
 
 constexpr std::array<std::string_view, 26> THIRD_GROUP_IR_ENDINGS = {
@@ -43,12 +52,13 @@ constexpr std::array<std::string_view, 16> ASPIRATE_H_VERBS = {
     "hâter",    "héler",  "hennir",  "hérisser", "heurter", "hisser",   "hocher",    "hurler",
 };
 
-constexpr std::array<std::string_view, 35> ETRE_VERBS = {
+constexpr std::array<std::string_view, 37> ETRE_VERBS = {
     "aller",    "arriver",   "venir",      "devenir",     "redevenir", "revenir",   "parvenir",
     "survenir", "advenir",   "intervenir", "provenir",    "obvenir",   "bienvenir", "entrer",
     "rentrer",  "sortir",    "ressortir",  "partir",      "repartir",  "monter",    "remonter",
     "descendre", "redescendre", "rester",  "retourner",   "tomber",    "retomber",  "passer",
     "naître",   "renaître",  "mourir",     "remourir",    "décéder",   "apparaître", "réapparaître",
+    "échoir",   "éclore",
 };
 
 using Endings = std::array<std::string_view, 6>;
@@ -169,26 +179,6 @@ bool has_vowel(std::string_view s) noexcept {
 // The lexicon parsed once: base -> its rows in text order. Looking up every
 // suffix of a word from the longest down gives the same match as a scan of
 // the text that keeps the longest base (rows of one base stay in order).
-struct Lexicon {
-    std::unordered_map<std::string_view, std::vector<LexEntry>> bases;
-    std::size_t longest = 0;
-};
-
-const Lexicon& lexicon() {
-    static const Lexicon lex = [] {
-        Lexicon l;
-        for (std::string_view line : lex::Lines(data::fra_irregular)) {
-            auto cells = lex::split<16>(line);
-            std::size_t n = std::min<std::size_t>(cells.count, 16);
-            LexEntry entry = parse_entry(cells.cell.data(), n);
-            l.bases[cells[0]].push_back(entry);
-            l.longest = std::max(l.longest, cells[0].size());
-        }
-        return l;
-    }();
-    return lex;
-}
-
 // The seven simple rows of an auxiliary, worked out once.
 using AuxRows = std::array<std::array<std::string, 6>, 7>;
 
@@ -230,11 +220,18 @@ LexEntry parse_entry(const std::string_view* cells, std::size_t count) {
 }
 
 std::optional<LexMatch> lexical(std::string_view word) {
-    const Lexicon& lex = lexicon();
-    std::size_t first = word.size() > lex.longest ? word.size() - lex.longest : 0;
+    const lex::Table& t = data::table::fra_irregular;
+    std::size_t first = word.size() > t.longest() ? word.size() - t.longest() : 0;
     for (std::size_t i = first; i < word.size(); ++i) {
-        auto it = lex.bases.find(word.substr(i));
-        if (it != lex.bases.end()) return LexMatch{word.substr(0, i), &it->second};
+        auto lines = t.rows(word.substr(i));
+        if (lines.empty()) continue;
+        LexMatch m{word.substr(0, i), {}};
+        m.rows.reserve(lines.size());
+        for (std::string_view line : lines) {
+            auto cells = lex::split<16>(line);
+            m.rows.push_back(parse_entry(cells.cell.data(), std::min<std::size_t>(cells.count, 16)));
+        }
+        return m;
     }
     return std::nullopt;
 }
@@ -296,10 +293,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     return verb;
 }
 
-const std::vector<LexEntry>& Verb::rows() const noexcept {
-    static const std::vector<LexEntry> none;
-    return rows_ ? *rows_ : none;
-}
+const std::vector<LexEntry>& Verb::rows() const noexcept { return rows_; }
 
 // ---- spelling helpers ----
 
@@ -412,7 +406,7 @@ std::string Verb::cliticize(std::string form, Person person, Number number) cons
 std::string_view Verb::imperfect_stem() const noexcept {
     const LexEntry& r = row();
     if (r.impf_stem) return *r.impf_stem;
-    return drop_suffix(r.pres[3], "ons");
+    return drop_suffix(present_stem_form(r.pres[3]), "ons");
 }
 
 std::string Verb::irregular(Tense tense, int slot) const {
@@ -421,9 +415,12 @@ std::string Verb::irregular(Tense tense, int slot) const {
     std::string form;
     switch (tense) {
         case Tense::Present:
+            if (present_only_missing(r.pres[slot])) return std::string(DASH);
             form = r.pres[slot];
             break;
         case Tense::Imperfect:
+            // A defective verb marks its missing imperfect by its stem (clore).
+            if (imperfect_stem() == DASH) return std::string(DASH);
             form = concat(imperfect_stem(), IMPERFECT[slot]);
             break;
         case Tense::Future:
@@ -538,6 +535,7 @@ std::string Verb::present_participle() const {
         case Group::Second: p = concat(stem_, "issant"); break;
         case Group::Re: p = concat(stem_, "ant"); break;
         case Group::Irregular:
+            if (row().prsp == DASH) return std::string(DASH);  // frire has none
             p = row().prsp ? concat(prefix_, *row().prsp) : concat(prefix_, imperfect_stem(), "ant");
             break;
     }
@@ -569,6 +567,7 @@ std::optional<std::string> Verb::imperative_bare(Person person, Number number) c
     } else {
         form = r.pres[which == 1 ? 3 : 4];
     }
+    if (present_only_missing(form)) return std::nullopt;
     if (form == DASH) return std::nullopt;
     return concat(prefix_, form);
 }

@@ -6,49 +6,9 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::nld {
 namespace {
-
-using EntryMap = ViewMap<LexEntry>;
-
-// Parsed once; a later row with the same lemma replaces an earlier one.
-const EntryMap& lexicon() {
-    static const EntryMap map = [] {
-        EntryMap m;
-        m.reserve(1024);
-        for (std::string_view line : lex::Lines(data::nld)) {
-            auto c = lex::split<8>(line);
-            // A missing cell reads as "-".
-            auto at = [&](std::size_t i) -> std::string_view { return i < c.count ? c[i] : std::string_view("-"); };
-            LexEntry e;
-            e.stem = opt(at(1));
-            std::string_view pres = at(2);
-            if (pres != "-") {
-                std::array<std::string_view, 6> forms{};
-                std::size_t n = 0, start = 0;
-                for (;;) {
-                    std::size_t comma = pres.find(',', start);
-                    std::string_view piece = pres.substr(start, comma == std::string_view::npos ? pres.npos : comma - start);
-                    if (n < 6) forms[n] = piece;
-                    ++n;
-                    if (comma == std::string_view::npos) break;
-                    start = comma + 1;
-                }
-                if (n == 6) e.present = forms;  // any other count: derive the present
-            }
-            e.past_singular = opt(at(3));
-            e.past_plural = opt(at(4));
-            e.past_participle = opt(at(5));
-            e.imperative = opt(at(6));
-            e.present_participle = opt(at(7));
-            m.insert_or_assign(c[0], e);
-        }
-        return m;
-    }();
-    return map;
-}
 
 constexpr std::u32string_view VOWELS = U"aeiouáéíóúàèäëïöü";
 
@@ -235,7 +195,7 @@ constexpr std::string_view PARTICLES[] = {
 // read as an infinitive, of five letters or more, whose stem has a vowel
 // (not op + enen).
 bool separable_base(std::string_view particle, std::string_view rest) {
-    if (find_entry(rest) != nullptr) return true;
+    if (find_entry(rest).has_value()) return true;
     if (utf8::length(rest) < 5 || !utf8::ends_with(rest, "en")) return false;
     // in-, op- and na- also begin loans that are no particle verbs
     // (informeren, opereren, navigeren, interviewen): an unlisted rest in a
@@ -261,10 +221,22 @@ Cell opt(std::string_view cell) noexcept {
     return cell;
 }
 
-const LexEntry* find_entry(std::string_view lemma) {
-    const EntryMap& m = lexicon();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<LexEntry> find_entry(std::string_view lemma) {
+    auto line = data::table::nld.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<8>(*line);
+    // A missing cell reads as "-".
+    auto at = [&](std::size_t i) -> std::string_view { return i < c.count ? c[i] : std::string_view("-"); };
+    LexEntry e;
+    e.stem = opt(at(1));
+    e.present = lex::forms<6>(at(2));  // any count but six: derive the present
+    e.past_singular = opt(at(3));
+    e.past_plural = opt(at(4));
+    e.past_participle = opt(at(5));
+    e.imperative = opt(at(6));
+    e.present_participle = opt(at(7));
+    return e;
 }
 
 namespace {
@@ -272,8 +244,8 @@ namespace {
 // The analysis of a checked, lower-case word. A particle is split off only
 // once: the verb after it is read whole (no verb stacks two particles here).
 Expected<Verb, Error> analyse(std::string_view w, bool split) {
-    const LexEntry* entry = find_entry(w);
-    if (entry == nullptr && split) {
+    auto entry = find_entry(w);
+    if (!entry && split) {
         for (std::string_view p : PARTICLES) {
             if (w.size() <= p.size() || w.substr(0, p.size()) != p) continue;
             if (!separable_base(p, w.substr(p.size()))) continue;
@@ -288,13 +260,13 @@ Expected<Verb, Error> analyse(std::string_view w, bool split) {
     if (w.size() > 2 && utf8::ends_with(w, "en")) rule = rule_stem(w.substr(0, w.size() - 2));
 
     Verb verb;
-    if (entry != nullptr && entry->stem) {
+    if (entry && entry->stem) {
         verb.stem = std::string(*entry->stem);
         verb.voiceless = voiceless_final(verb.stem);
     } else if (rule) {
         verb.stem = std::move(rule->stem);
         verb.voiceless = rule->voiceless;
-    } else if (entry != nullptr) {
+    } else if (entry) {
         verb.stem = std::string(w);
         verb.voiceless = true;
     } else {
@@ -335,7 +307,7 @@ std::string Verb::present(std::size_t person, bool plural) const {
         return place_particle(base.present(person, plural));
     }
     const std::size_t slot = person + (plural ? 3 : 0);
-    if (entry != nullptr && entry->present) return std::string((*entry->present)[slot]);
+    if (entry && entry->present) return std::string((*entry->present)[slot]);
     if (plural) return lemma;
     if (person == 0 || utf8::ends_with(stem, "t")) return stem;
     return join(stem, "t");
@@ -358,7 +330,7 @@ Table Table::build(const Verb& verb) {
         t.present_participle.insert(0, p);
         return t;
     }
-    const LexEntry* e = verb.entry;
+    const LexEntry* e = verb.entry ? &*verb.entry : nullptr;
     auto given = [e](Cell LexEntry::*field) -> Cell { return e != nullptr ? e->*field : std::nullopt; };
 
     Table t;

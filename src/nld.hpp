@@ -29,8 +29,8 @@ struct LexEntry {
 // empty form).
 Cell opt(std::string_view cell) noexcept;
 
-// The lexicon row of a lemma (exact match), or null.
-const LexEntry* find_entry(std::string_view lemma);
+// The lexicon row of a lemma (exact match), if any.
+std::optional<LexEntry> find_entry(std::string_view lemma);
 
 // Failure of the analysis: not a Dutch infinitive.
 struct Error {};
@@ -38,7 +38,7 @@ struct Error {};
 struct Verb {
     std::string lemma;
     std::string stem;
-    const LexEntry* entry = nullptr;  // the lemma's lexicon row, if any
+    std::optional<LexEntry> entry;  // the lemma's lexicon row, if any
     bool voiceless = false;           // past in -te/-ten/-t rather than -de/-den/-d
     // Bytes of a separable particle at the start of the lemma (aanmaken: 3), or
     // 0. Stem, entry and flag then belong to the verb after the particle.

@@ -44,24 +44,23 @@ bool lone_preverb(std::string_view head) {
 
 }  // namespace
 
-const ViewMap<LexEntry>& lexicon::map() {
-    static const ViewMap<LexEntry> m = [] {
-        ViewMap<LexEntry> out;
-        for (std::string_view line : lex::Lines(data::pes)) {
-            if (unicode::trim(line).empty()) continue;
-            auto c = lex::split<3>(line);
-            if (c.count < 2) continue;  // a row without a present stem says nothing
-            LexEntry e;
-            e.present_stem = unicode::trim(c[1]);
-            if (c.count >= 3) {
-                std::string_view imp = unicode::trim(c[2]);
-                if (!imp.empty() && imp != "-") e.imperative_override = imp;
-            }
-            out.insert_or_assign(unicode::trim(c[0]), e);  // a later row wins
+// The last row of the infinitive that gives a present stem. Lemmas carry no
+// surrounding white space (checked at build time), so the key is the lemma.
+std::optional<LexEntry> lexicon::find(std::string_view infinitive) {
+    std::optional<LexEntry> out;
+    for (std::string_view line : data::table::pes.rows(infinitive)) {
+        if (unicode::trim(line).empty()) continue;
+        auto c = lex::split<3>(line);
+        if (c.count < 2) continue;  // a row without a present stem says nothing
+        LexEntry e;
+        e.present_stem = unicode::trim(c[1]);
+        if (c.count >= 3) {
+            std::string_view imp = unicode::trim(c[2]);
+            if (!imp.empty() && imp != "-") e.imperative_override = imp;
         }
-        return out;
-    }();
-    return m;
+        out = e;
+    }
+    return out;
 }
 
 namespace {
@@ -110,10 +109,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         proper = whole.substr(space + 1);
     }
     if (proper.size() < 2 || !proper.ends_with(NUN) || utf8::length(proper) < 3) return fail(Error{});
-    const auto& m = lexicon::map();
     std::string_view base = proper;
-    auto it = m.find(proper);
-    if (it == m.end()) {
+    auto row = lexicon::find(proper);
+    if (!row) {
         // An unlisted verb that begins with a preverb conjugates its base:
         // a listed verb (برگشتن, درآوردن), or an -یدن or -اندن verb of two
         // syllables or more (فرارسیدن, بازگرداندن). Simple verbs that only
@@ -121,18 +119,17 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         for (std::string_view pv : JOINED_PREVERBS) {
             if (!proper.starts_with(pv)) continue;
             std::string_view rest = proper.substr(pv.size());
-            auto r = m.find(rest);
+            auto r = lexicon::find(rest);
             std::size_t chars = utf8::length(rest);
-            if (r != m.end() || (chars >= 5 && rest.ends_with(YEH_DAL_NUN)) ||
-                (chars >= 6 && rest.ends_with(ANDAN))) {
+            if (r || (chars >= 5 && rest.ends_with(YEH_DAL_NUN)) || (chars >= 6 && rest.ends_with(ANDAN))) {
                 v.preverb = std::string(pv);
                 base = rest;
-                it = r;
+                row = r;
             }
             break;
         }
     }
-    stems(v, base, it == m.end() ? nullptr : &it->second);
+    stems(v, base, row ? &*row : nullptr);
     if (v.prefix.empty() || lone_preverb(v.prefix)) v.light = false;
     else v.light = proper == "شدن" || proper == "کردن";
     if (proper == "بودن") {

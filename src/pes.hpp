@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "expected.hpp"
-#include "view_map.hpp"
 
 namespace velnor::pes {
 
@@ -20,8 +19,8 @@ struct LexEntry {
 };
 
 namespace lexicon {
-// The list, keyed by infinitive (without compound head), built on first use.
-const ViewMap<LexEntry>& map();
+// The row of an infinitive (without compound head), if any.
+std::optional<LexEntry> find(std::string_view infinitive);
 }  // namespace lexicon
 
 // Failure of the analysis: the text is not a Persian infinitive.

@@ -4,7 +4,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::tam {
 
@@ -48,18 +47,6 @@ std::string cat(std::string_view a, std::string_view b) {
 
 std::string_view cell(const lex::Cells<7>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
 
-const ViewMap<LexEntry>& table() {
-    static const ViewMap<LexEntry> map = [] {
-        ViewMap<LexEntry> m;
-        for (std::string_view line : lex::Lines(data::tam)) {
-            auto c = lex::split<7>(line);
-            m.insert_or_assign(c[0], LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)),
-                                              opt(cell(c, 5)), opt(cell(c, 6))});
-        }
-        return m;
-    }();
-    return map;
-}
 
 // Whether a past stem belongs to the -இன் class (பேசின், அகற்றின்).
 bool in_past(std::string_view s) { return s.size() >= 9 && utf8::ends_with(s, IN_PAST); }
@@ -101,21 +88,40 @@ std::string join(std::string_view stem, std::string_view suffix) {
 }
 
 namespace lexicon {
-const LexEntry* find(std::string_view lemma) {
-    const auto& m = table();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<LexEntry> find(std::string_view lemma) {
+    auto line = data::table::tam.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<7>(*line);
+    return LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)), opt(cell(c, 5)), opt(cell(c, 6))};
 }
-std::size_t size() { return table().size(); }
+std::size_t size() { return data::table::tam.size(); }
 }  // namespace lexicon
+
+namespace {
+
+// Whether a root is written in Tamil: a letter, then letters and the vowel
+// signs and marks of the script (no digits, numbers or symbols).
+bool tamil_root(std::string_view root) {
+    bool first = true;
+    for (char32_t c : utf8::chars(root)) {
+        if (c < 0x0B80 || c > 0x0BFF) return false;
+        const unicode::Category cat = unicode::category(c);
+        const bool sign = cat == unicode::Category::Mn || cat == unicode::Category::Mc;
+        if (!(cat == unicode::Category::Lo || (sign && !first))) return false;
+        first = false;
+    }
+    return true;
+}
+
+}  // namespace
 
 Expected<Verb, Error> Verb::from_root(std::string_view text) {
     std::string_view root = unicode::trim(text);
-    if (root.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(root))
-        if (unicode::is_white_space(c)) return fail(Error{});
+    if (root.empty() || !tamil_root(root)) return fail(Error{});
 
-    const LexEntry* e = lexicon::find(root);
+    auto found = lexicon::find(root);
+    const LexEntry* e = found ? &*found : nullptr;
     auto pick = [e](std::optional<std::string> LexEntry::*field, auto rule) -> std::string {
         if (e && (e->*field)) return *(e->*field);
         return rule();

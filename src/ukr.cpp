@@ -4,33 +4,13 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::ukr {
 namespace {
 
-using RowMap = ViewMap<Row>;
-
 std::optional<std::string_view> cell(std::string_view c) {
     if (c.empty() || c == "-") return std::nullopt;
     return c;
-}
-
-// Parsed once; a later row for the same lemma replaces the earlier one. A
-// line without a tab enters with every form absent.
-const RowMap& rows() {
-    static const RowMap map = [] {
-        RowMap m;
-        m.reserve(4096);
-        for (std::string_view line : lex::Lines(data::ukr)) {
-            auto c = lex::split<kRowForms + 1>(line);
-            Row row;
-            for (std::size_t i = 0; i < kRowForms; ++i) row.forms[i] = cell(c[i + 1]);
-            m.insert_or_assign(c[0], row);
-        }
-        return m;
-    }();
-    return map;
 }
 
 using utf8::ends_with;
@@ -47,9 +27,14 @@ bool ends_in_hushing(std::string_view s) {
 
 std::string cut(std::string_view s, std::size_t bytes) { return std::string(s.substr(0, s.size() - bytes)); }
 
+// A lemma is written in Cyrillic letters, with the hyphen and the
+// apostrophe.
 bool lemma_char(char32_t c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '\'') return true;
-    return c >= 0xAA && unicode::is_alphabetic(c);
+    if (c == '-' || c == '\'') return true;
+    if (c < 0x0400 || c > 0x052F) return false;
+    const unicode::Category cat = unicode::category(c);
+    return cat == unicode::Category::Ll || cat == unicode::Category::Lu || cat == unicode::Category::Lt ||
+           cat == unicode::Category::Lm || cat == unicode::Category::Lo;
 }
 
 // The 1sg of the second conjugation: the stem with its consonant
@@ -166,10 +151,15 @@ constexpr std::string_view kNoForm = "\u2014";
 
 }  // namespace
 
-const Row* find_row(std::string_view lemma) {
-    const RowMap& m = rows();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row for the same lemma replaces the earlier one. A line without a
+// tab gives every form absent.
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::ukr.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<kRowForms + 1>(*line);
+    Row row;
+    for (std::size_t i = 0; i < kRowForms; ++i) row.forms[i] = cell(c[i + 1]);
+    return row;
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -252,7 +242,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         verb.stem = std::string(base);
     }
 
-    if (const Row* row = find_row(verb.lemma)) verb.forms = row->forms;
+    if (auto row = find_row(verb.lemma)) verb.forms = row->forms;
     return verb;
 }
 

@@ -107,7 +107,7 @@ bool plausible_base(std::string_view rest) {
     // which makes hinzutun and dazutun verbs and lets abzutun or wehzutun be
     // read back as abtun, wehtun (every other "zu" + base ends in -en anyway).
     if (rest == "zutun") return true;
-    if (lexicon::lookup(rest) != nullptr) return true;
+    if (lexicon::lookup(rest)) return true;
     if (lexicon::is_forced_weak(rest)) return true;
     std::optional<WeakParts> w = weak_parts(rest);
     if (!w || w->ieren) return false;
