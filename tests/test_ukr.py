@@ -223,7 +223,7 @@ def test_lexicon_shape():
     assert len(comments) == 4 and lines[:4] == comments
     assert lines[3] == HEADER
     rows = [l.split("\t") for l in lines[4:]]
-    assert len(rows) == 2273
+    assert len(rows) == 2311
     assert all(len(r) == 14 and all(c and c.strip() == c for c in r) for r in rows)
     lemmas = [r[0] for r in rows]
     assert len(set(lemmas)) == len(lemmas)

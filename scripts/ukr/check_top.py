@@ -53,7 +53,10 @@ def main(argv):
     total = right = 0
     for w in verbs(morph, n):
         ref = reference(morph, w)
-        t = velnor.conjugate(w, "ukr")
+        try:
+            t = velnor.conjugate(w, "ukr")
+        except ValueError:  # mixed scripts (a Latin i) in the word list
+            continue
         got = [*t.present, *t.imperative, *t.past]
         bad = []
         for s, g in zip(SLOTS, got):
