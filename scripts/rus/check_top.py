@@ -52,7 +52,10 @@ def main(argv):
     total = right = 0
     for w in verbs(morph, n):
         ref = reference(morph, w)
-        t = velnor.conjugate(w, "rus")
+        try:
+            t = velnor.conjugate(w, "rus")
+        except ValueError:  # mixed scripts in the word list
+            continue
         got = [*t.non_past, *t.past_singular, t.past_plural, *t.imperative]
         bad = []
         for s, g in zip(SLOTS, got):
