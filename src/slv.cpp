@@ -143,7 +143,12 @@ const Family* find_family(std::string_view lemma, std::string& prefix) {
     for (const Family& f : FAMILIES) {
         if (!ends_with(lemma, f.root)) continue;
         std::string_view rest = drop(lemma, f.root.size());
-        if (!prefix_chain(rest, f.root == "iti" ? 1 : 2) || (rest.empty() && bound_root(f.root))) continue;
+        if (!prefix_chain(rest) || (rest.empty() && bound_root(f.root))) continue;
+        // iti takes one prefix of those that make its compounds (odidem,
+        // izidem, uidem, zaidem, preidem, razidem, vzidem); poditi is podim.
+        if (f.root == "iti" && !(rest == "od" || rest == "iz" || rest == "u" || rest == "za" || rest == "pre" ||
+                                 rest == "raz" || rest == "vz"))
+            continue;
         // obiti is ob+iti only; do+biti is dobim, po+za+biti pozabim.
         if (f.root == "obiti" && !rest.empty()) continue;
         if (f.root == "biti" && (ends_with(rest, "do") || rest == "poza")) continue;

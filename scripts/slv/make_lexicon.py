@@ -144,7 +144,9 @@ def family(lemma):
         root = f[0]
         if lemma.endswith(root):
             rest = lemma[:-len(root)]
-            if not prefix_chain(rest, 1 if root == "iti" else 2) or (rest == "" and root in BOUND):
+            if not prefix_chain(rest) or (rest == "" and root in BOUND):
+                continue
+            if root == "iti" and rest not in ("od", "iz", "u", "za", "pre", "raz", "vz"):
                 continue
             if root == "obiti" and rest:
                 continue
