@@ -21,7 +21,7 @@ import velnor  # noqa: E402
 
 HERE = pathlib.Path(__file__).resolve().parent
 DATA = HERE.parent.parent / "data" / "fin.tsv"
-BANDS = [(1, 1000), (1001, 3000), (3001, 5000), (5001, 12000)]
+BANDS = [(1, 1000), (1001, 3000), (3001, 5000), (5001, 6999), (7000, 20000)]
 
 voikko = libvoikko.Voikko("fi")
 

@@ -7,6 +7,9 @@
    between the word's readings, to that verb's infinitive, and so does each
    reading as a participle of a verb (the verb named in Voikko's analysis).
    Verbs are taken in order of that summed frequency.
+   After them come the verbs of scripts/fin/derived.tsv (derive_candidates.py:
+   derivations of frequent verbs, nouns and adjectives that wordfreq does not
+   attest, each known to Voikko as a verb), in order of their base's frequency.
 2. Type: the infinitive's ending gives the conjugation types it can belong to
    (below); within them, each possible consonant gradation and past tense is
    tried in a fixed order of preference, and the first whose key forms (present
@@ -37,6 +40,7 @@ ROOT = HERE.parent.parent
 OUT = ROOT / "data" / "fin.tsv"
 HAND = HERE / "hand.tsv"
 CACHE = HERE / "candidates.json"  # the frequency-ordered candidates, kept for reproducibility
+DERIVED = HERE / "derived.tsv"  # derivations of frequent words, by derive_candidates.py
 SIZE = 11878
 HEADER = ("# lemma\tp1sg\tp3sg\tpst1sg\tpst3sg\tnut\tpass-prs\tpass-pst\timp2sg"
           " (\"-\" = type-I default)")
@@ -96,6 +100,20 @@ def candidates():
     ranked = sorted(freq, key=lambda b: (-freq[b], b))
     CACHE.write_text(json.dumps(ranked, ensure_ascii=False, indent=0), encoding="utf-8")
     return ranked
+
+
+def derived(ranked):
+    """The verbs of derived.tsv that wordfreq does not attest, ordered by their base's frequency."""
+    if not DERIVED.exists():
+        return []
+    have = set(ranked)
+    out = []
+    for line in DERIVED.read_text(encoding="utf-8").splitlines():
+        verb = line.split("\t", 1)[0]
+        if verb not in have:
+            have.add(verb)
+            out.append(verb)
+    return out
 
 
 # --- consonant gradation ---------------------------------------------------
@@ -426,6 +444,7 @@ def main():
         return compare(hand)
     rows, stats = {}, {"candidates": 0, "no type": [], "hand": 0, "third": []}
     ranked = candidates()
+    ranked = ranked + derived(ranked)
     order = {}
     for L in ranked:
         if len(rows) >= SIZE:

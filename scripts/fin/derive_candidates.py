@@ -1,0 +1,179 @@
+"""Verbs that wordfreq does not attest: derivations of frequent words, for data/fin.tsv.
+
+    python3 scripts/fin/derive_candidates.py     # needs wordfreq and Debian's python3-libvoikko + voikko-fi
+
+wordfreq's Finnish list attests every form of some 7,000 verbs (make_lexicon.py,
+step 1). Many more real verbs are regular derivations of frequent words:
+frequentatives in -ella/-ellä, -ailla, -skella (kirjoitella, hypellä),
+momentanes in -ahtaa/-ähtää and -aista/-äistä (naksahtaa, vilkaista),
+causatives in -ttaa/-ttää and -uttaa (kovettaa, kopauttaa), reflexives and
+translatives in -utua/-ytyä, -itua, -ntua/-ntyä, -ua/-yä (kovettua, vanhentua,
+tummua), inchoatives in -eta/-etä (pehmetä, kalveta), and the -ita/-itä,
+-ota/-ötä, -ata/-ätä, -oida/-öidä, -istaa/-istää verbs built on nouns and
+adjectives (uutisoida, jäykistää).
+
+Bases: the ~7,000 verbs of make_lexicon.py's candidates, and every word of
+wordfreq's Finnish list that Voikko reads as a noun or adjective in its
+dictionary form (the nominative singular itself). Each base's stem (the word
+less up to four final letters, and its weak grade) is joined to each suffix
+above, in the base's vowel harmony. A joined word is kept only when Voikko
+analyses it as the infinitive of a verb (CLASS "teonsana", BASEFORM the word
+itself), not as a compound, and it is not a verb of the wordfreq list already:
+either a verb of Voikko's dictionary, or one of the standard derivations of a
+wordfreq verb named at DERIVED_KINDS (then credited to that verb). A verb
+reached from several bases is credited to the most frequent one.
+
+Output: scripts/fin/derived.tsv: verb, base, the base's wordfreq zipf
+frequency, suffix; ordered by the base's frequency, most frequent first.
+make_lexicon.py takes these verbs after the wordfreq-ranked ones, in that
+order, and types and checks them like the rest.
+"""
+import json
+import re
+import multiprocessing
+import pathlib
+import sys
+
+sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-libvoikko
+import libvoikko  # noqa: E402
+from wordfreq import top_n_list, zipf_frequency  # noqa: E402
+
+HERE = pathlib.Path(__file__).resolve().parent
+OUT = HERE / "derived.tsv"
+MIN_ZIPF = 2.0  # bases rarer than this are not used
+
+SUFFIXES = [  # back-vowel forms; the front forms follow by harmony
+    "ella", "illa", "ailla", "oilla", "skella", "eskella", "iskella", "stella", "ttella", "tella",
+    "ahtaa", "ahdella", "aista", "ista", "ata", "ota", "uta", "eta", "ita",
+    "ttaa", "uttaa", "ittaa", "ottaa", "aattaa", "istaa", "staa", "ntaa", "rtaa", "ltaa",
+    "utua", "itua", "ntua", "stua", "istua", "ua", "oa", "ia", "ea", "aa", "tua", "ttua",
+    "oida", "oitua", "oittaa", "ioida", "eilla", "ailla", "aantua", "aantaa", "ehtia", "elehtia",
+]
+FRONT = str.maketrans("aou", "äöy")
+VOWELS = set("aeiouyäö")
+WEAK = {"kk": ["k"], "pp": ["p"], "tt": ["t"], "nk": ["ng"], "mp": ["mm"], "lt": ["ll"],
+        "nt": ["nn"], "rt": ["rr"], "ht": ["hd"], "lk": ["l", "lj"], "rk": ["r", "rj"],
+        "hk": ["h"], "lp": ["lv"], "rp": ["rv"], "k": ["", "v", "j"], "p": ["v"], "t": ["d"]}
+
+voikko = libvoikko.Voikko("fi")
+
+
+def front(word):
+    for ch in reversed(word):
+        if ch in "aou":
+            return False
+        if ch in "äöy":
+            return True
+    return True
+
+
+def stems(base):
+    out = set()
+    for k in range(1, 5):
+        s = base[:-k]
+        if len(s) < 2 or not any(c in VOWELS for c in s):
+            continue
+        out.add(s)
+        for n in (2, 1):
+            if s[-n:] in WEAK and len(s) > n:
+                for w in WEAK[s[-n:]]:
+                    out.add(s[:-n] + w)
+                break
+    out.add(base)
+    return out
+
+
+# Derivations that Voikko builds from a verb of its dictionary (its analysis
+# names the base verb) are kept only of these standard kinds: the reflexive of
+# a -ttaa/-ttää, -oida/-öidä, -istaa/-istää or -ntaa/-ntää verb (kehittää:
+# kehittäytyä, validoida: validoitua, aseistaa: aseistua, hienontaa: hienontua)
+# and the frequentative of a -ntaa/-ntää verb (vähentää: vähennellä). Voikko's
+# other derivations (its -la frequentatives and -ahtaa momentanes of any verb)
+# and compounds are left out: many of them are not in use.
+DERIVED_KINDS = [("ttaa", "utua"), ("ttää", "ytyä"), ("oida", "oitua"), ("öidä", "öityä"),
+                 ("istaa", "istua"), ("istää", "istyä"), ("ntaa", "ntua"), ("ntää", "ntyä"),
+                 ("ntaa", "nnella"), ("ntää", "nnellä")]
+
+
+def kind(word, known_set):
+    """("lexicon", None) for a verb of Voikko's dictionary, ("derived", base) for a kept
+    derivation of a wordfreq verb, None otherwise."""
+    found = None
+    for a in voikko.analyze(word):
+        if not (a.get("CLASS") == "teonsana" and a.get("BASEFORM") == word and a.get("MOOD") == "A-infinitive"):
+            continue
+        if "=" in a.get("STRUCTURE", "")[1:]:
+            continue  # a compound
+        if "[Xj]" not in a.get("FSTOUTPUT", ""):
+            return ("lexicon", None)
+        m = re.match(r"\+[^()+]+\(([^()+]+)\)\+", a.get("WORDBASES", ""))
+        base = m.group(1) if m else None
+        if base in known_set and any(base.endswith(b) and word.endswith(d) and base[:-len(b)] == word[:-len(d)]
+                                     for b, d in DERIVED_KINDS):
+            found = ("derived", base)
+    return found
+
+
+def is_verb(word):
+    if not voikko.spell(word):
+        return False
+    return any(a.get("CLASS") == "teonsana" and a.get("BASEFORM") == word
+               and a.get("MOOD") == "A-infinitive" for a in voikko.analyze(word))
+
+
+def bases(known_verbs):
+    found = {}
+    for v in known_verbs:
+        found[v] = zipf_frequency(v, "fi")
+    for w in top_n_list("fi", 10 ** 7):
+        if not w.isalpha() or w in found:
+            continue
+        z = zipf_frequency(w, "fi")
+        if z < MIN_ZIPF:
+            break
+        if any(a.get("CLASS") in ("nimisana", "laatusana", "nimisana_laatusana") and a.get("BASEFORM") == w
+               and a.get("SIJAMUOTO") == "nimento" and a.get("NUMBER") == "singular"
+               for a in voikko.analyze(w)):
+            found[w] = z
+    return found
+
+
+def derive(chunk):
+    """(verb, base, zipf, suffix) for each verb that a base of the chunk yields, in the chunk's order."""
+    known_set = set(json.loads((HERE / "candidates.json").read_text(encoding="utf-8")))
+    out, seen = [], set()
+    for b, z in chunk:
+        fr = front(b)
+        for s in sorted(stems(b), key=len, reverse=True):
+            for suf in SUFFIXES:
+                cand = s + (suf.translate(FRONT) if fr else suf)
+                if cand in known_set or cand in seen or cand == b:
+                    continue
+                seen.add(cand)
+                if is_verb(cand):
+                    k = kind(cand, known_set)
+                    if k and k[0] == "lexicon":
+                        out.append((cand, b, z, suf))
+                    elif k:  # credited to the verb it is derived from
+                        out.append((cand, k[1], zipf_frequency(k[1], "fi"), suf))
+    return out
+
+
+def main():
+    known = json.loads((HERE / "candidates.json").read_text(encoding="utf-8"))
+    base = sorted(bases(known).items(), key=lambda kv: (-kv[1], kv[0]))
+    print(f"bases: {len(base)}", file=sys.stderr)
+    chunks = [base[i:i + 500] for i in range(0, len(base), 500)]
+    best = {}
+    with multiprocessing.Pool(3) as pool:
+        for found in pool.imap(derive, chunks):  # in order: the most frequent base wins
+            for cand, b, z, suf in found:
+                best.setdefault(cand, (b, z, suf))
+    lines = [f"{v}\t{b}\t{z:.2f}\t-{suf}\n" for v, (b, z, suf) in
+             sorted(best.items(), key=lambda kv: (-kv[1][1], kv[1][0], kv[0]))]
+    OUT.write_text("".join(lines), encoding="utf-8")
+    print(f"derived verbs: {len(lines)}", file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()
