@@ -40,14 +40,16 @@ from wordfreq import top_n_list, zipf_frequency  # noqa: E402
 
 HERE = pathlib.Path(__file__).resolve().parent
 OUT = HERE / "derived.tsv"
-MIN_ZIPF = 2.0  # bases rarer than this are not used
+MIN_ZIPF = 1.0  # bases rarer than this are not used
 
 SUFFIXES = [  # back-vowel forms; the front forms follow by harmony
     "ella", "illa", "ailla", "oilla", "skella", "eskella", "iskella", "stella", "ttella", "tella",
     "ahtaa", "ahdella", "aista", "ista", "ata", "ota", "uta", "eta", "ita",
     "ttaa", "uttaa", "ittaa", "ottaa", "aattaa", "istaa", "staa", "ntaa", "rtaa", "ltaa",
     "utua", "itua", "ntua", "stua", "istua", "ua", "oa", "ia", "ea", "aa", "tua", "ttua",
-    "oida", "oitua", "oittaa", "ioida", "eilla", "ailla", "aantua", "aantaa", "ehtia", "elehtia",
+    "oida", "oitua", "oittaa", "ioida", "eilla", "aantua", "aantaa", "ehtia", "elehtia",
+    "ertaa", "ksia", "eutua", "euttaa", "ottua", "entaa", "entua", "istella", "isoida", "isoitua",
+    "uilla", "ustaa", "ustua",
 ]
 FRONT = str.maketrans("aou", "äöy")
 VOWELS = set("aeiouyäö")
