@@ -6,16 +6,26 @@ A table is named <code>.tsv or <code>_<topic>.tsv and is read as UTF-8, tab-sepa
   input<TAB>cell<TAB>...
 The first column is what is passed to conjugate(input, lang=<code>). A cell is compared with the attribute
 as read: "*" is not checked, "~" stands for None, and a list attribute is written as its items joined by
-"|" (an item "~" again for None). The attribute name "ValueError" expects that error, with the cell as its
-exact message ("*": any message).
+"|" (an item "~" again for None, an item "*" not checked). The attribute name "ValueError" expects that error,
+with the cell as its exact message ("*": any message). Backslash escapes \\t, \\n, \\\\, \\xHH, \\uHHHH and
+\\UHHHHHHHH stand for characters a cell cannot hold (a leading "#" or "@" of an input is written \\x23 or \\x40).
 """
 import pathlib
+import re
 
 import pytest
 
 import velnor
 
 FORMS = pathlib.Path(__file__).parent / "data" / "forms"
+_ESCAPE = re.compile(r"\\(?:x([0-9a-fA-F]{2})|u([0-9a-fA-F]{4})|U([0-9a-fA-F]{8})|(.))")
+_SIMPLE = {"t": "\t", "n": "\n", "\\": "\\"}
+
+
+def _unescape(cell):
+    if "\\" not in cell:
+        return cell
+    return _ESCAPE.sub(lambda m: _SIMPLE[m[4]] if m[4] else chr(int(m[1] or m[2] or m[3], 16)), cell)
 
 
 def _cases():
@@ -30,7 +40,8 @@ def _cases():
                 attrs = cells[1:]
                 continue
             assert attrs is not None and len(cells) == len(attrs) + 1, f"{path.name}:{number}: malformed row"
-            yield pytest.param(code, cells[0], dict(zip(attrs, cells[1:])), id=f"{path.stem}:{number}:{cells[0]}")
+            word, *cells = [_unescape(cell) for cell in cells]
+            yield pytest.param(code, word, dict(zip(attrs, cells)), id=f"{path.stem}:{number}:{line.split(chr(9))[0]}")
 
 
 def _decode(cell, actual):
@@ -55,6 +66,9 @@ def test_forms(code, word, expected):
         if cell == "*":
             continue
         actual = getattr(t, attr)
-        if actual != _decode(cell, actual):
+        expected = _decode(cell, actual)
+        if isinstance(actual, list) and len(actual) == len(expected):
+            actual = [a if e != "*" else "*" for a, e in zip(actual, expected)]
+        if actual != expected:
             wrong[attr] = actual
     assert not wrong, f"{word}: {wrong}"
