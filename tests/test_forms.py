@@ -5,7 +5,7 @@ A table is named <code>.tsv or <code>_<topic>.tsv and is read as UTF-8, tab-sepa
   @<TAB>attr<TAB>...    names the attributes that the rows after it give (any number of @ lines)
   input<TAB>cell<TAB>...
 The first column is what is passed to conjugate(input, lang=<code>). A cell is compared with the attribute
-as read: "*" is not checked, "~" stands for None, and a list attribute is written as its items joined by
+as read ("repr" is the text of repr()): "*" is not checked, "~" stands for None, and a list attribute is written as its items joined by
 "|" (an item "~" again for None, an item "*" not checked). The attribute name "ValueError" expects that error,
 with the cell as its exact message ("*": any message). Backslash escapes \\t, \\n, \\\\, \\xHH, \\uHHHH and
 \\UHHHHHHHH stand for characters a cell cannot hold (a leading "#" or "@" of an input is written \\x23 or \\x40).
@@ -65,7 +65,7 @@ def test_forms(code, word, expected):
     for attr, cell in expected.items():
         if cell == "*":
             continue
-        actual = getattr(t, attr)
+        actual = repr(t) if attr == "repr" else getattr(t, attr)
         expected = _decode(cell, actual)
         if isinstance(actual, list) and len(actual) == len(expected):
             actual = [a if e != "*" else "*" for a, e in zip(actual, expected)]

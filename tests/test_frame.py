@@ -7,7 +7,7 @@ import textwrap
 import pytest
 
 import velnor
-from conftest import AVAILABLE, LANGUAGES, REGISTRATION_ORDER, build_cpp_tool
+from conftest import AVAILABLE, LANGUAGES, REGISTRATION_ORDER, build_cpp_tool, read_test_data
 
 CODES = {
     "deu": ["de", "deu", "ger", "german"],
@@ -209,6 +209,19 @@ def sample(lang):
     return velnor.conjugate(LANGUAGES[lang][3], lang=lang)
 
 
+def class_docs():
+    """code -> [(attribute or "" for the class, docstring)] from tests/data/classes.tsv."""
+    docs = {}
+    for line in read_test_data("classes.tsv").splitlines():
+        if line and not line.startswith("#"):
+            code, attr, doc = line.split("\t")
+            docs.setdefault(code, []).append((attr, doc.replace("\\n", "\n")))
+    return docs
+
+
+CLASS_DOCS = class_docs()
+
+
 @pytest.mark.parametrize("lang", AVAILABLE)
 def test_result_class_machinery(lang):
     name = LANGUAGES[lang][1]
@@ -216,13 +229,14 @@ def test_result_class_machinery(lang):
     cls = type(obj)
     assert cls is getattr(velnor, name)
     assert cls.__name__ == cls.__qualname__ == name and cls.__module__ == "builtins"
-    assert isinstance(cls.__doc__, str) and cls.__doc__
+    attrs = [k for k, v in vars(cls).items() if inspect.isgetsetdescriptor(v)]
+    documented = [("", cls.__doc__)] + [(attr, getattr(cls, attr).__doc__ or "") for attr in attrs]
+    assert documented == CLASS_DOCS[lang]
+    assert [k for k in dir(cls) if not k.startswith("_")] == sorted(attrs)
     with pytest.raises(TypeError, match=f"^No constructor defined for {name}$"):
         cls()
     with pytest.raises(TypeError):
         type("Sub", (cls,), {})
-    attrs = [k for k, v in vars(cls).items() if inspect.isgetsetdescriptor(v)]
-    assert attrs, "a result class has attributes"
     for attr in attrs:
         with pytest.raises(AttributeError):
             setattr(obj, attr, "x")
