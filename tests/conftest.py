@@ -1,7 +1,11 @@
+import atexit
+import concurrent.futures
 import os
 import shutil
 import subprocess
 import sys
+import tempfile
+import threading
 
 import pytest
 
@@ -75,20 +79,54 @@ def needs(code):
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 
 
-def build_cpp_tool(out_dir, main_source, sources, data=()):
-    """Compiles a small C++ checking program against engine sources (and the
-    given lexicon texts, embedded as the module does); skips the calling test
-    when no compiler is at hand."""
+_COMPILED = {}  # engine sources that do not read the embedded lexicons: compiled once a session
+_LOCK = threading.Lock()
+_POOL = concurrent.futures.ThreadPoolExecutor(os.cpu_count() or 2)  # compiler runs
+_TOOLS = concurrent.futures.ThreadPoolExecutor(64)  # programs waiting for their objects
+_BUILD_DIR = tempfile.mkdtemp(prefix="velnor-cpp-")
+atexit.register(shutil.rmtree, _BUILD_DIR, True)
+
+
+def cpp_tool(main_source, sources, data=(), texts=None):
+    """Starts compiling a small C++ checking program from tests/cpp/ against engine sources and the given
+    lexicon texts (paths, and {file name: text} written for it), embedded as the module does. Called when a
+    test module is imported, so that every program builds in parallel while tests run; returns a future whose
+    result() is the program's path, or skips the calling test when no compiler is at hand."""
+    return _TOOLS.submit(_build, main_source, sources, list(data), texts or {})
+
+
+def _build(main_source, sources, data, texts):
     cxx = shutil.which("g++") or shutil.which("c++") or shutil.which("clang++")
     if cxx is None:
         pytest.skip("needs a C++ compiler")
     src = os.path.join(ROOT, "src")
-    subprocess.run([sys.executable, os.path.join(ROOT, "tools", "embed_data.py"), str(out_dir),
-                    *data], check=True)
-    exe = os.path.join(str(out_dir), os.path.splitext(os.path.basename(main_source))[0])
-    subprocess.run([cxx, "-std=c++20", "-O1", "-I", src, "-I", str(out_dir),
-                    os.path.join(ROOT, "tests", "cpp", main_source), *[os.path.join(src, s) for s in sources],
-                    os.path.join(str(out_dir), "velnor_data.cpp"), "-o", exe], check=True)
+    out_dir = tempfile.mkdtemp(dir=_BUILD_DIR)
+    for name, text in texts.items():
+        data.append(os.path.join(out_dir, name))
+        with open(data[-1], "wb") as f:
+            f.write(text.encode("utf-8"))
+    subprocess.run([sys.executable, os.path.join(ROOT, "tools", "embed_data.py"), out_dir, *data], check=True)
+
+    def compile_one(path):
+        with open(path, encoding="utf-8") as f:
+            shared = "velnor_data.hpp" not in f.read()
+        with _LOCK:
+            if shared and path not in _COMPILED:
+                _COMPILED[path] = _POOL.submit(compile_object, path, os.path.join(_BUILD_DIR, ""))
+            if shared:
+                return _COMPILED[path]
+        return _POOL.submit(compile_object, path, os.path.join(out_dir, ""))
+
+    def compile_object(path, prefix):
+        obj = prefix + os.path.relpath(path, ROOT).replace(os.sep, "_") + ".o"
+        subprocess.run([cxx, "-std=c++20", "-O1", "-I", src, "-I", out_dir, "-c", path, "-o", obj], check=True)
+        return obj
+
+    paths = [os.path.join(ROOT, "tests", "cpp", main_source), *[os.path.join(src, s) for s in sources],
+             os.path.join(out_dir, "velnor_data.cpp")]
+    objects = [compile_one(path) for path in paths]
+    exe = os.path.join(out_dir, os.path.splitext(os.path.basename(main_source))[0])
+    subprocess.run([cxx, *[o.result() for o in objects], "-o", exe], check=True)
     return exe
 
 

@@ -7,7 +7,7 @@ import textwrap
 import pytest
 
 import velnor
-from conftest import AVAILABLE, LANGUAGES, REGISTRATION_ORDER, build_cpp_tool, read_test_data
+from conftest import AVAILABLE, LANGUAGES, REGISTRATION_ORDER, cpp_tool, read_test_data
 
 CODES = {
     "deu": ["de", "deu", "ger", "german"],
@@ -272,13 +272,13 @@ def test_results_are_released(lang):
 
 # ---- the quoted form of __repr__ ----
 
-@pytest.fixture(scope="module")
-def quote(tmp_path_factory):
-    exe = build_cpp_tool(tmp_path_factory.mktemp("quote"), "quote_check.cpp",
-                         ["quote.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp"])
+QUOTE_TOOL = cpp_tool("quote_check.cpp", ["quote.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp"])
 
+
+@pytest.fixture(scope="module")
+def quote():
     def run(*texts):
-        out = subprocess.run([exe], input="\x1e".join(texts).encode(), capture_output=True, check=True).stdout
+        out = subprocess.run([QUOTE_TOOL.result()], input="\x1e".join(texts).encode(), capture_output=True, check=True).stdout
         return out.decode().split("\n")[: len(texts)]
 
     return run
@@ -299,16 +299,3 @@ def test_quoting_rules(quote):
         "": '""',
     }
     assert quote(*cases) == list(cases.values())
-
-
-@pytest.mark.skipif("deu" not in AVAILABLE, reason="German engine not built in")
-@pytest.mark.parametrize("word,expected", [
-    ("gehen", 'Conjugation("gehen", auxiliary="sein")'),
-    ("ge\u0301hen", 'Conjugation("ge\\u{301}hen", auxiliary="haben")'),
-    ('Rad"\\ fahren', 'Conjugation("Rad\\"\\\\ fahren", auxiliary="sein")'),
-    ("ge\u200bhen", 'Conjugation("ge\\u{200b}hen", auxiliary="haben")'),
-    ("ge\x00hen", 'Conjugation("ge\\0hen", auxiliary="haben")'),
-    ("'s gehen", "Conjugation(\"'s gehen\", auxiliary=\"sein\")"),
-])
-def test_repr_through_the_german_class(word, expected):
-    assert repr(velnor.conjugate(word)) == expected

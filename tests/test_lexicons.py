@@ -1,0 +1,30 @@
+"""The lexicon texts in data/: clean UTF-8 rows, every lemma taken by its engine. A row that a typo,
+a stray space or a wrong form of its lemma made unreachable shows here."""
+import pathlib
+
+import pytest
+
+import velnor
+
+DATA = pathlib.Path(__file__).resolve().parent.parent / "data"
+LEXICONS = sorted(DATA.glob("*.tsv"))
+
+
+@pytest.mark.parametrize("path", LEXICONS, ids=lambda p: p.name)
+def test_lexicon_text(path):
+    code = path.name[:3]
+    text = path.read_text(encoding="utf-8")
+    assert text.endswith("\n") and "\r" not in text and "\ufeff" not in text
+    for line in text.splitlines():
+        if not line.strip() or line.startswith("#"):
+            continue
+        cells = line.split("\t")
+        assert all(cell == cell.strip() for cell in cells), line
+        lemma = cells[0].rstrip("+")
+        assert lemma, line
+        if code == "cat" and set(cells[1:]) == {"-"}:
+            # a row without a single form names a verb whose paradigm is unknown: refused, not guessed
+            with pytest.raises(ValueError, match="^not a supported Catalan verb$"):
+                velnor.conjugate(lemma, lang=code)
+        else:
+            velnor.conjugate(lemma, lang=code)
