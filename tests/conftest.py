@@ -1,11 +1,10 @@
 import atexit
-import concurrent.futures
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
-import threading
+import time
 
 import pytest
 
@@ -79,55 +78,81 @@ def needs(code):
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 
 
-_COMPILED = {}  # engine sources that do not read the embedded lexicons: compiled once a session
-_LOCK = threading.Lock()
-_POOL = concurrent.futures.ThreadPoolExecutor(os.cpu_count() or 2)  # compiler runs
-_TOOLS = concurrent.futures.ThreadPoolExecutor(64)  # programs waiting for their objects
 _BUILD_DIR = tempfile.mkdtemp(prefix="velnor-cpp-")
 atexit.register(shutil.rmtree, _BUILD_DIR, True)
+_RULES = {}  # make target -> (prerequisites, command)
+_MAKE = {}
+
+
+class _Tool:
+    def __init__(self, exe):
+        self.exe = exe
+
+    def result(self):
+        """The program's path once it is built; waits for the build started after collection."""
+        proc = _MAKE.get("proc")
+        if proc is None:
+            pytest.skip("needs make and a C++ compiler")
+        while not os.path.exists(self.exe):
+            if proc.poll() is not None and not os.path.exists(self.exe):
+                with open(_MAKE["log"], encoding="utf-8", errors="replace") as f:
+                    raise RuntimeError(f"{self.exe} did not build:\n{f.read()[-4000:]}")
+            time.sleep(0.02)
+        return self.exe
 
 
 def cpp_tool(main_source, sources, data=(), texts=None):
-    """Starts compiling a small C++ checking program from tests/cpp/ against engine sources and the given
-    lexicon texts (paths, and {file name: text} written for it), embedded as the module does. Called when a
-    test module is imported, so that every program builds in parallel while tests run; returns a future whose
-    result() is the program's path, or skips the calling test when no compiler is at hand."""
-    return _TOOLS.submit(_build, main_source, sources, list(data), texts or {})
-
-
-def _build(main_source, sources, data, texts):
-    cxx = shutil.which("g++") or shutil.which("c++") or shutil.which("clang++")
-    if cxx is None:
-        pytest.skip("needs a C++ compiler")
-    src = os.path.join(ROOT, "src")
+    """A small C++ checking program from tests/cpp/, compiled against engine sources and the given lexicon texts
+    (paths, and {file name: text} written for it), embedded as the module does. Every program is built by one
+    parallel make started when collection ends, while the tests run; result() gives the program's path."""
     out_dir = tempfile.mkdtemp(dir=_BUILD_DIR)
-    for name, text in texts.items():
+    data = list(data)
+    for name, text in (texts or {}).items():
         data.append(os.path.join(out_dir, name))
         with open(data[-1], "wb") as f:
             f.write(text.encode("utf-8"))
-    subprocess.run([sys.executable, os.path.join(ROOT, "tools", "embed_data.py"), out_dir, *data], check=True)
+    src = os.path.join(ROOT, "src")
+    generated = os.path.join(out_dir, "velnor_data.cpp")
+    _RULES[generated] = (data, [sys.executable, os.path.join(ROOT, "tools", "embed_data.py"), out_dir, *data])
+    objects = []
+    for path in [os.path.join(ROOT, "tests", "cpp", main_source), *[os.path.join(src, s) for s in sources],
+                 generated]:
+        with open(path if path != generated else os.devnull, encoding="utf-8") as f:
+            shared = path != generated and "velnor_data.hpp" not in f.read()
+        # sources that do not read the embedded lexicons are compiled once for every program
+        obj = os.path.join(_BUILD_DIR if shared else out_dir, os.path.relpath(path, ROOT).replace(os.sep, "_") + ".o")
+        _RULES[obj] = ([path] if shared else [path, generated],
+                       ["$(CXX)", "-std=c++20", "-O1", "-I", src, "-I", out_dir, "-c", path, "-o", obj])
+        objects.append(obj)
+    exe = os.path.join(out_dir, os.path.splitext(main_source)[0])
+    _RULES[exe] = (objects, ["$(CXX)", *objects, "-o", exe + ".tmp", "&&", "mv", exe + ".tmp", exe])
+    return _Tool(exe)
 
-    def compile_one(path):
-        with open(path, encoding="utf-8") as f:
-            shared = "velnor_data.hpp" not in f.read()
-        with _LOCK:
-            if shared and path not in _COMPILED:
-                _COMPILED[path] = _POOL.submit(compile_object, path, os.path.join(_BUILD_DIR, ""))
-            if shared:
-                return _COMPILED[path]
-        return _POOL.submit(compile_object, path, os.path.join(out_dir, ""))
 
-    def compile_object(path, prefix):
-        obj = prefix + os.path.relpath(path, ROOT).replace(os.sep, "_") + ".o"
-        subprocess.run([cxx, "-std=c++20", "-O1", "-I", src, "-I", out_dir, "-c", path, "-o", obj], check=True)
-        return obj
+def pytest_collection_modifyitems(items):
+    # Tests of the C++ programs last, so that the programs build while the other tests run.
+    items.sort(key=lambda item: any(isinstance(v, _Tool) for v in vars(item.module).values()))
 
-    paths = [os.path.join(ROOT, "tests", "cpp", main_source), *[os.path.join(src, s) for s in sources],
-             os.path.join(out_dir, "velnor_data.cpp")]
-    objects = [compile_one(path) for path in paths]
-    exe = os.path.join(out_dir, os.path.splitext(os.path.basename(main_source))[0])
-    subprocess.run([cxx, *[o.result() for o in objects], "-o", exe], check=True)
-    return exe
+
+def pytest_collection_finish(session):
+    cxx = shutil.which("g++") or shutil.which("c++") or shutil.which("clang++")
+    if not _RULES or cxx is None or shutil.which("make") is None:
+        return
+    makefile = os.path.join(_BUILD_DIR, "Makefile")
+    with open(makefile, "w", encoding="utf-8") as f:
+        f.write(f"CXX = {cxx}\nall: {' '.join(t for t in _RULES if not t.endswith(('.o', '.cpp')))}\n")
+        for target, (prerequisites, command) in _RULES.items():
+            f.write(f"{target}: {' '.join(prerequisites)}\n\t{' '.join(command)}\n")
+    _MAKE["log"] = os.path.join(_BUILD_DIR, "make.log")
+    with open(_MAKE["log"], "wb") as log:
+        _MAKE["proc"] = subprocess.Popen(["make", "-k", "-s", f"-j{os.cpu_count() or 2}", "-f", makefile],
+                                         stdout=log, stderr=subprocess.STDOUT, cwd=_BUILD_DIR)
+
+
+def pytest_sessionfinish(session):
+    if "proc" in _MAKE and _MAKE["proc"].poll() is None:
+        _MAKE["proc"].kill()
+        _MAKE["proc"].wait()
 
 
 def read_test_data(name):

@@ -1,8 +1,6 @@
 """Danish: the two list parsers, run on lists of our own (C++)."""
 import subprocess
 
-import pytest
-
 from conftest import cpp_tool, needs
 
 pytestmark = needs("dan")
