@@ -1,13 +1,19 @@
-"""The lexicon texts in data/: clean UTF-8 rows, every lemma taken by its engine. A row that a typo,
-a stray space or a wrong form of its lemma made unreachable shows here."""
+"""The lexicon texts in data/: clean UTF-8 rows, groups of forms of the right size, every lemma taken by its
+engine. A row that a typo, a stray space, a lost form or a wrong form of its lemma made unreachable shows here."""
 import pathlib
 
 import pytest
 
 import velnor
+from conftest import read_test_data
 
 DATA = pathlib.Path(__file__).resolve().parent.parent / "data"
 LEXICONS = sorted(DATA.glob("*.tsv"))
+GROUPS = {}  # file name -> {column: number of forms in the group}
+for line in read_test_data("lexicon_groups.tsv").splitlines():
+    if not line.startswith("#"):
+        name, column, size = line.split("\t")
+        GROUPS.setdefault(name, {})[int(column)] = int(size)
 
 
 @pytest.mark.parametrize("path", LEXICONS, ids=lambda p: p.name)
@@ -20,6 +26,9 @@ def test_lexicon_text(path):
             continue
         cells = line.split("\t")
         assert all(cell == cell.strip() for cell in cells), line
+        for column, size in GROUPS.get(path.name, {}).items():
+            if column < len(cells) and cells[column] not in ("-", ""):
+                assert len(cells[column].split(",")) == size, f"column {column} of {line}"
         lemma = cells[0].rstrip("+")
         assert lemma, line
         if code == "cat" and set(cells[1:]) == {"-"}:
