@@ -1,5 +1,6 @@
-"""The lexicon texts in data/: clean UTF-8 rows, groups of forms of the right size, every lemma taken by its
-engine. A row that a typo, a stray space, a lost form or a wrong form of its lemma made unreachable shows here."""
+"""The lexicon texts in data/: clean UTF-8 rows, the column headers the parsers expect, groups of forms of the
+right size, every lemma taken by its engine. A row that a typo, a stray space, a lost form or a wrong form of its
+lemma made unreachable shows here."""
 import pathlib
 
 import pytest
@@ -14,6 +15,11 @@ for line in read_test_data("lexicon_groups.tsv").splitlines():
     if not line.startswith("#"):
         name, column, size = line.split("\t")
         GROUPS.setdefault(name, {})[int(column)] = int(size)
+HEADERS = {}  # file name -> header lines its comments hold
+for line in read_test_data("lexicon_headers.tsv").splitlines():
+    if not line.startswith("#"):
+        name, header = line.split("\t", 1)
+        HEADERS.setdefault(name, []).append(header.replace("\\t", "\t"))
 
 
 @pytest.mark.parametrize("path", LEXICONS, ids=lambda p: p.name)
@@ -21,6 +27,8 @@ def test_lexicon_text(path):
     code = path.name[:3]
     text = path.read_text(encoding="utf-8")
     assert text.endswith("\n") and "\r" not in text and "\ufeff" not in text
+    comments = {line for line in text.splitlines() if line.startswith("#")}
+    assert [h for h in HEADERS.get(path.name, []) if h not in comments] == []
     for line in text.splitlines():
         if not line.strip() or line.startswith("#"):
             continue
