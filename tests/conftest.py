@@ -1,5 +1,6 @@
 import atexit
 import os
+import shlex
 import shutil
 import subprocess
 import sys
@@ -101,6 +102,10 @@ class _Tool:
         return self.exe
 
 
+def _compile(src, out_dir, path, obj):
+    return ["$(CXX)", "-std=c++20", "-O1", "-I", src, "-I", out_dir, "-c", shlex.quote(path), "-o", obj]
+
+
 def cpp_tool(main_source, sources, data=(), texts=None):
     """A small C++ checking program from tests/cpp/, compiled against engine sources and the given lexicon texts
     (paths, and {file name: text} written for it), embedded as the module does. Every program is built by one
@@ -115,15 +120,15 @@ def cpp_tool(main_source, sources, data=(), texts=None):
     generated = os.path.join(out_dir, "velnor_data.cpp")
     _RULES[generated] = (data, [sys.executable, os.path.join(ROOT, "tools", "embed_data.py"), out_dir, *data])
     objects = []
-    for path in [os.path.join(ROOT, "tests", "cpp", main_source), *[os.path.join(src, s) for s in sources],
-                 generated]:
-        with open(path if path != generated else os.devnull, encoding="utf-8") as f:
-            shared = path != generated and "velnor_data.hpp" not in f.read()
+    for path in [os.path.join(ROOT, "tests", "cpp", main_source), *[os.path.join(src, s) for s in sources]]:
+        with open(path, encoding="utf-8") as f:
+            shared = "velnor_data.hpp" not in f.read()
         # sources that do not read the embedded lexicons are compiled once for every program
         obj = os.path.join(_BUILD_DIR if shared else out_dir, os.path.relpath(path, ROOT).replace(os.sep, "_") + ".o")
-        _RULES[obj] = ([path] if shared else [path, generated],
-                       ["$(CXX)", "-std=c++20", "-O1", "-I", src, "-I", out_dir, "-c", path, "-o", obj])
+        _RULES[obj] = ([path] if shared else [path, generated], _compile(src, out_dir, path, obj))
         objects.append(obj)
+    objects.append(os.path.join(out_dir, "velnor_data.o"))
+    _RULES[objects[-1]] = ([generated], _compile(src, out_dir, generated, objects[-1]))
     exe = os.path.join(out_dir, os.path.splitext(main_source)[0])
     _RULES[exe] = (objects, ["$(CXX)", *objects, "-o", exe + ".tmp", "&&", "mv", exe + ".tmp", exe])
     return _Tool(exe)
