@@ -4,11 +4,12 @@ A table is named <code>.tsv or <code>_<topic>.tsv and is read as UTF-8, tab-sepa
   # ...                 a comment
   @<TAB>attr<TAB>...    names the attributes that the rows after it give (any number of @ lines)
   input<TAB>cell<TAB>...
-The first column is what is passed to conjugate(input, lang=<code>). A cell is compared with the attribute
-as read ("repr" is the text of repr()): "*" is not checked, "~" stands for None, and a list attribute is written as its items joined by
-"|" (an item "~" again for None, an item "*" not checked). The attribute name "ValueError" expects that error,
-with the cell as its exact message ("*": any message). Backslash escapes \\t, \\n, \\\\, \\xHH, \\uHHHH and
-\\UHHHHHHHH stand for characters a cell cannot hold (a leading "#" or "@" of an input is written \\x23 or \\x40).
+The first column is what is passed to conjugate(input, lang=<code>). A cell is compared with the attribute as
+read ("repr" is the text of repr()): "*" is not checked, "~" stands for None, and a list attribute is written as
+its items joined by "|" (an item "~" again for None, an item "*" not checked; the length always is). The
+attribute name "ValueError" expects that error, with the cell as its exact message ("*": any message).
+Backslash escapes \\t, \\n, \\\\, \\xHH, \\uHHHH and \\UHHHHHHHH stand for characters a cell cannot hold (a
+leading "#" or "@" of an input is written \\x23 or \\x40).
 """
 import pathlib
 import re
