@@ -26,8 +26,8 @@ struct Row {
 };
 
 namespace rows {
-// The row of a whole infinitive (byte for byte), or null.
-const Row* find(std::string_view infinitive);
+// The row of a whole infinitive (byte for byte), if any.
+std::optional<Row> find(std::string_view infinitive);
 }  // namespace rows
 
 // None for an empty cell or "-", else the cell.
@@ -58,7 +58,13 @@ Row6 set2(std::string_view base);
 struct Verb {
     std::string infinitive;
     std::string stem;
+    // The noun of an unlisted compound with etmek ("bahş" of bahşetmek):
+    // the row is then etmek's, and each of its cells follows this noun.
+    std::string noun;
     Row row;
+
+    // A cell of the row, after the compound's noun.
+    std::optional<std::string> cell(std::optional<std::string_view> Row::*field) const;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

@@ -65,3 +65,8 @@ def test_negative_forms(tool):
     # کردن is commented out of the test lexicon, so its present stem is کرد.
     neg = tool("neg:کار کردن")[0]
     assert neg[4] == "کار نکردم" and neg[6] == "کار نکردم" and neg[14] == "کار نخواهم کرد"
+    # A joined preverb stands before the negation; بودن has نیستم.
+    neg = tool("neg:وارفتن")[0]
+    assert neg[:10:2] == ["وانروم", "وانمیروم", "وانروم", "وانرفتم", "وانمیرفتم"]
+    assert neg[14] == "وانخواهم رفت"
+    assert tool("neg:بودن")[0][2:4] == ["نیستم", "نیست"]
