@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
             if (!v.lex) {
                 std::cout << "\tNOROW\n";
             } else {
-                std::cout << '\t' << group(v.lex->pfv) << '\t' << group(v.lex->subj) << '\t' << group(v.lex->imp) << '\n';
+                std::cout << '\t' << group(v.lex->pfv) << '\t' << group(v.lex->subj) << '\t' << group(v.lex->imp)
+                          << '\n';
             }
         } else {
             Table t = Table::build(v);

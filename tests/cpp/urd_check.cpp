@@ -17,6 +17,8 @@
 #include "urd.hpp"
 #include "utf8.hpp"
 
+using check::group;
+
 int main(int argc, char** argv) {
     using namespace velnor::urd;
     for (int i = 1; i < argc; ++i) {
@@ -47,7 +49,8 @@ int main(int argc, char** argv) {
         if (!v.lex) {
             std::cout << "\tNOROW\n";
         } else {
-            std::cout << '\t' << group(v.lex->pfv) << '\t' << group(v.lex->subj) << '\t' << group(v.lex->imp) << '\n';
+            std::cout << '\t' << group(v.lex->pfv) << '\t' << group(v.lex->subj) << '\t' << group(v.lex->imp)
+                      << '\n';
         }
     }
 }
