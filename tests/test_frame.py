@@ -278,7 +278,8 @@ QUOTE_TOOL = cpp_tool("quote_check.cpp", ["quote.cpp", "unicode.cpp", "unicode_t
 @pytest.fixture(scope="module")
 def quote():
     def run(*texts):
-        out = subprocess.run([QUOTE_TOOL.result()], input="\x1e".join(texts).encode(), capture_output=True, check=True).stdout
+        out = subprocess.run([QUOTE_TOOL.result()], input="\x1e".join(texts).encode(), capture_output=True,
+                             check=True).stdout
         return out.decode().split("\n")[: len(texts)]
 
     return run
