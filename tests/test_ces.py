@@ -103,8 +103,7 @@ def test_aspect_parsing(checker, word, aspect, partner):
 
 def test_builtin_aspect_entries():
     p = subprocess.run([BUILTIN_TOOL.result(), "balit", "bafnout", "bdít", "psát", "napsat"], capture_output=True,
-                       text=True,
-                       encoding="utf-8", check=True)
+                       text=True, encoding="utf-8", check=True)
     got = [line.split("\t")[2:4] for line in p.stdout.splitlines()]
     assert got == [["imperfective", "sbalit"], ["perfective", "bafat"], ["imperfective", "~"],
                    ["imperfective", "napsat"], ["perfective", "psát"]]
