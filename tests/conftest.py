@@ -79,6 +79,15 @@ def needs(code):
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 
 
+def toolchain_env():
+    """The environment for the compiler and linker: without the sanitizer
+    runtimes that a sanitizer run preloads (the toolchain is not under test,
+    and its leaks at exit are by design)."""
+    env = dict(os.environ)
+    env.pop("LD_PRELOAD", None)
+    return env
+
+
 _BUILD_DIR = tempfile.mkdtemp(prefix="velnor-cpp-")
 atexit.register(shutil.rmtree, _BUILD_DIR, True)
 _RULES = {}  # make target -> (prerequisites, command)
@@ -153,7 +162,7 @@ def pytest_collection_finish(session):
     _MAKE["log"] = os.path.join(_BUILD_DIR, "make.log")
     with open(_MAKE["log"], "wb") as log:
         _MAKE["proc"] = subprocess.Popen(["make", "-k", "-s", f"-j{os.cpu_count() or 2}", "-f", makefile],
-                                         stdout=log, stderr=subprocess.STDOUT, cwd=_BUILD_DIR)
+                                         stdout=log, stderr=subprocess.STDOUT, cwd=_BUILD_DIR, env=toolchain_env())
 
 
 def pytest_sessionfinish(session):

@@ -59,7 +59,10 @@ def _wrong(code, word, expected):
         except ValueError as err:
             return {} if expected["ValueError"] in ("*", str(err)) else {"ValueError": str(err)}
         return {"ValueError": None}
-    t = velnor.conjugate(word, lang=code)
+    try:
+        t = velnor.conjugate(word, lang=code)
+    except ValueError as err:
+        return {"ValueError": str(err)}
     wrong = {}
     for attr, cell in expected.items():
         if cell == "*":
