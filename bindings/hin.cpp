@@ -27,14 +27,9 @@ const ResultClass<Table, 8> CLASS{"HindiConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Hindi infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = hin::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(hin::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language hin{[] { return CLASS.type(); }, "HindiConjugation", &conjugate, REFUSAL};
+extern const Language hin{[] { return CLASS.type(); }, "HindiConjugation",
+                          &conjugate_infinitive<hin::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -29,14 +29,9 @@ const ResultClass<Table, 8> CLASS{"UrduConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not an Urdu infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = urd::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(urd::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language urd{[] { return CLASS.type(); }, "UrduConjugation", &conjugate, REFUSAL};
+extern const Language urd{[] { return CLASS.type(); }, "UrduConjugation",
+                          &conjugate_infinitive<urd::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py
