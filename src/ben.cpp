@@ -75,12 +75,7 @@ std::optional<LexEntry> find(std::string_view lemma) {
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view head, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        head = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-    }
+    auto [head, word] = text::split_head(trimmed);
     auto found = lexicon::find(word);
     const LexEntry* lex = found ? &*found : nullptr;
 

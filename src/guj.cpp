@@ -69,12 +69,7 @@ std::optional<LexEntry> find(std::string_view lemma) {
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view head, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        head = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-    }
+    auto [head, word] = text::split_head(trimmed);
     if (word.size() < VUM.size() || !word.ends_with(VUM)) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - VUM.size());
     if (stem.empty()) return fail(Error{});

@@ -80,12 +80,7 @@ std::string Verb::attach(std::string_view suffix) const {
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view head, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        head = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-    }
+    auto [head, word] = text::split_head(trimmed);
     if (word.size() < NE.size() || !word.ends_with(NE)) return fail(Error{});
     std::string_view stem = utf8::drop_last_chars(word, 2);
     if (stem.empty()) return fail(Error{});
