@@ -16,35 +16,15 @@ Usage: python3 scripts/por/find_stem_classes.py [N]
 """
 import os
 import re
-import subprocess
 import sys
 
 from wordfreq import top_n_list
 
-ROOT = os.path.join(os.path.dirname(__file__), "..", "..")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from candidates import listed, rejected, replace_last  # noqa: E402
+
 DICTS = ("/usr/share/hunspell/pt_PT", "/usr/share/hunspell/pt_BR")
 CLASSES = ("i", "u", "uo", "iw", "ei", "acc-i", "acc-u")
-
-
-def rejected(words, dic):
-    out = subprocess.run(["hunspell", "-d", dic, "-l"], input="\n".join(words), capture_output=True,
-                         text=True).stdout
-    return set(out.split())
-
-
-def listed():
-    lemmas = set()
-    for name in ("por_stem_classes.tsv", "por_irregular.tsv"):
-        with open(os.path.join(ROOT, "data", name), encoding="utf-8") as f:
-            for line in f:
-                if line.strip() and not line.startswith("#"):
-                    lemmas.add(line.split("\t")[0])
-    return lemmas
-
-
-def replace_last(s, old, new):
-    i = s.rfind(old)
-    return None if i < 0 else s[:i] + new + s[i + len(old):]
 
 
 def attach(stem, ending, ar):
@@ -120,7 +100,7 @@ def behind(word):
 
 def main():
     n = int(sys.argv[1]) if len(sys.argv) > 1 else 100000
-    have = listed()
+    have = listed("por_stem_classes.tsv", "por_irregular.tsv")
     top = top_n_list("pt", n)
     words = [w for w in top if re.fullmatch(r"[a-zçáéíóúâêôãõü]{3,}(ar|ir)", w) and w not in have]
     seen = set(words)
