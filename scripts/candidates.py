@@ -4,6 +4,7 @@ dictionary rejects, the lemmas the lexicon lists already, and a stem edit.
 A script in scripts/<code>/ imports it after putting scripts/ on sys.path.
 """
 import os
+import re
 import subprocess
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
@@ -29,3 +30,19 @@ def replace_last(s, old, new):
     """`s` with its last `old` made `new`; None where `old` is not in it."""
     i = s.rfind(old)
     return None if i < 0 else s[:i] + new + s[i + len(old):]
+
+
+def infinitives(top, letters, endings, have, behind):
+    """Infinitives to look at, in the order of the frequency list `top`: its
+    words of three or more `letters` (a regex class) before one of `endings`
+    (a regex alternation), then what `behind` gives for its other words of
+    those letters; none that `have` holds, none twice."""
+    words = [w for w in top if re.fullmatch(rf"[{letters}]{{3,}}({endings})", w) and w not in have]
+    seen = set(words)
+    for w in top:
+        if re.fullmatch(rf"[{letters}]+", w):
+            for inf in behind(w):
+                if inf not in have and inf not in seen:
+                    seen.add(inf)
+                    words.append(inf)
+    return words

@@ -15,13 +15,12 @@ lemma TAB class TAB evidence; each was read by hand before it became a row.
 Usage: python3 scripts/spa/find_stem_classes.py [N]   (N candidates, default 60000)
 """
 import os
-import re
 import sys
 
 from wordfreq import top_n_list
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from candidates import listed, rejected, replace_last  # noqa: E402
+from candidates import infinitives, listed, rejected, replace_last  # noqa: E402
 
 DICT = "/usr/share/hunspell/es_ES"
 
@@ -87,15 +86,7 @@ def behind(word):
 def main():
     n = int(sys.argv[1]) if len(sys.argv) > 1 else 60000
     have = listed("spa_stem_classes.tsv", "spa_irregular.tsv")
-    top = top_n_list("es", n)
-    words = [w for w in top if re.fullmatch(r"[a-zñáéíóúü]{3,}(ar|er|ir)", w) and w not in have]
-    seen = set(words)
-    for w in top:
-        if re.fullmatch(r"[a-zñáéíóúü]+", w):
-            for inf in behind(w):
-                if inf not in have and inf not in seen:
-                    seen.add(inf)
-                    words.append(inf)
+    words = infinitives(top_n_list("es", n), "a-zñáéíóúü", "ar|er|ir", have, behind)
     bad_inf = rejected(words, DICT)
     verbs = [w for w in words if w not in bad_inf]
     table = {}
