@@ -54,10 +54,7 @@ constexpr std::string_view ENDINGS[7][5] = {
 
 }  // namespace
 
-std::optional<std::string> opt(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return std::string(c);
-}
+std::optional<std::string> opt(std::string_view c) { return text::own(lex::optional_cell(c)); }
 
 std::optional<Row5> five(std::string_view c) { return lex::owned_forms<5>(c); }
 

@@ -48,10 +48,7 @@ int participle_slot(Gender g, bool plural) {
 
 }  // namespace
 
-std::optional<std::string> one(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return std::string(c);
-}
+std::optional<std::string> one(std::string_view c) { return text::own(lex::optional_cell(c)); }
 
 std::optional<Row5> five(std::string_view c) { return lex::owned_forms<5>(c); }
 std::optional<Row4> four(std::string_view c) { return lex::owned_forms<4>(c); }

@@ -60,6 +60,12 @@ Cells<N> split(std::string_view line) noexcept {
     return out;
 }
 
+// A cell holding at most one form: none for "-" or an empty cell.
+inline std::optional<std::string_view> optional_cell(std::string_view cell) noexcept {
+    if (cell.empty() || cell == "-") return std::nullopt;
+    return cell;
+}
+
 // A cell holding a comma-separated group of exactly N forms; none for "-"
 // or any other number of forms.
 template <std::size_t N>

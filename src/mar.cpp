@@ -30,10 +30,7 @@ std::string_view agreement(Gender g, bool plural) {
 
 }  // namespace
 
-std::optional<std::string> one(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return std::string(c);
-}
+std::optional<std::string> one(std::string_view c) { return text::own(lex::optional_cell(c)); }
 
 std::optional<std::array<std::string, 5>> five(std::string_view c) { return lex::owned_forms<5>(c); }
 
