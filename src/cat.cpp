@@ -13,29 +13,25 @@ namespace velnor::cat {
 using text::join;
 namespace {
 
-using std::string_view_literals::operator""sv;
-
 // ---- the lexicon ----
 
 constexpr std::size_t EXACT_COLUMN = 10;
 
 LexEntry parse_entry(std::string_view line) {
     auto c = velnor::lex::split<13>(line);
-    // A cell that the row does not have counts as "-".
-    auto cell = [&](std::size_t i) { return i < c.count ? c[i] : "-"sv; };
     LexEntry e;
     // A cell that does not hold its six forms is left to the rules.
-    e.pres = velnor::lex::forms<6>(cell(1));
-    e.impf = velnor::lex::forms<6>(cell(2));
-    e.pret = velnor::lex::forms<6>(cell(3));
-    e.subjpres = velnor::lex::forms<6>(cell(4));
-    e.subjimpf = velnor::lex::forms<6>(cell(5));
-    e.fut_stem = opt(cell(6));
-    e.pp = opt(cell(7));
-    e.ger = opt(cell(8));
-    e.imp2 = opt(cell(9));
-    e.ppf = opt(cell(11));
-    e.imp2pl = opt(cell(12));
+    e.pres = velnor::lex::forms<6>(c.or_dash(1));
+    e.impf = velnor::lex::forms<6>(c.or_dash(2));
+    e.pret = velnor::lex::forms<6>(c.or_dash(3));
+    e.subjpres = velnor::lex::forms<6>(c.or_dash(4));
+    e.subjimpf = velnor::lex::forms<6>(c.or_dash(5));
+    e.fut_stem = opt(c.or_dash(6));
+    e.pp = opt(c.or_dash(7));
+    e.ger = opt(c.or_dash(8));
+    e.imp2 = opt(c.or_dash(9));
+    e.ppf = opt(c.or_dash(11));
+    e.imp2pl = opt(c.or_dash(12));
     return e;
 }
 

@@ -15,9 +15,6 @@ namespace {
 
 constexpr std::string_view VUM = "વું";
 
-// A missing cell counts as "-".
-std::string_view cell(const lex::Cells<6>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 // The ten dependent vowel signs and the ten independent vowels.
 bool is_vowel(char32_t c) {
     switch (c) {
@@ -59,7 +56,7 @@ std::optional<LexEntry> find(std::string_view lemma) {
     auto line = data::table::guj.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<6>(*line);
-    return LexEntry{five(cell(c, 1)), five(cell(c, 2)), five(cell(c, 3)), four(cell(c, 4)), one(cell(c, 5))};
+    return LexEntry{five(c.or_dash(1)), five(c.or_dash(2)), five(c.or_dash(3)), four(c.or_dash(4)), one(c.or_dash(5))};
 }
 }  // namespace lexicon
 

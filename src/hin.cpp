@@ -15,9 +15,6 @@ namespace {
 
 constexpr std::string_view NA = "ना";
 
-// A missing column counts as "-".
-std::string_view column(const lex::Cells<4>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 bool is_vowel_char(char32_t c) {
     switch (c) {
         case 0x093E: case 0x093F: case 0x0940: case 0x0941: case 0x0942:
@@ -42,7 +39,7 @@ std::optional<LexEntry> find(std::string_view lemma) {
     auto line = data::table::hin.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<4>(*line);
-    return LexEntry{lex::forms<3>(column(c, 1)), lex::forms<6>(column(c, 2)), lex::forms<3>(column(c, 3))};
+    return LexEntry{lex::forms<3>(c.or_dash(1)), lex::forms<6>(c.or_dash(2)), lex::forms<3>(c.or_dash(3))};
 }
 }  // namespace lexicon
 

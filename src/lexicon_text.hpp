@@ -43,6 +43,8 @@ struct Cells {
     std::array<std::string_view, N> cell{};
     std::size_t count = 0;
     std::string_view operator[](std::size_t i) const noexcept { return i < N && i < count ? cell[i] : std::string_view{}; }
+    // Cell i, or "-" (no value) where the line is shorter.
+    std::string_view or_dash(std::size_t i) const noexcept { return i < count ? (*this)[i] : std::string_view("-"); }
 };
 
 template <std::size_t N>

@@ -40,9 +40,6 @@ struct Lexicon {
     }
 };
 
-// A missing column counts as "-".
-std::string_view column(const lex::Cells<4>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 const Lexicon& table() {
     static const Lexicon lexicon = [] {
         Lexicon l;
@@ -50,9 +47,9 @@ const Lexicon& table() {
             auto c = lex::split<4>(line);
             std::string_view key = l.keep(c[0]);
             LexEntry e;
-            e.pfv = l.group<3>(column(c, 1));
-            e.subj = l.group<6>(column(c, 2));
-            e.imp = l.group<3>(column(c, 3));
+            e.pfv = l.group<3>(c.or_dash(1));
+            e.subj = l.group<6>(c.or_dash(2));
+            e.imp = l.group<3>(c.or_dash(3));
             l.map.insert_or_assign(key, e);  // a later row with the same lemma wins
         }
         return l;
