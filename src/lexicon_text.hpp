@@ -68,6 +68,17 @@ inline std::optional<std::string_view> optional_cell(std::string_view cell) noex
     return cell;
 }
 
+// Cells 1 to N of a line as owned forms; none where a cell is "-", empty or
+// missing.
+template <std::size_t N>
+std::array<std::optional<std::string>, N> optional_cells(std::string_view line) {
+    auto c = split<N + 1>(line);
+    std::array<std::optional<std::string>, N> out;
+    for (std::size_t i = 0; i < N; ++i)
+        if (auto v = optional_cell(c[i + 1])) out[i] = std::string(*v);
+    return out;
+}
+
 // A cell holding a comma-separated group of exactly N forms; none for "-"
 // or any other number of forms.
 template <std::size_t N>
