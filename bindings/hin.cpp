@@ -15,14 +15,7 @@ constexpr const char DOC[] =
     "[intimate (तू), familiar (तुम), polite (आप)].";
 
 const ResultClass<Table, 8> CLASS{"HindiConjugation", DOC, {
-    VELNOR_ATTR(Table, infinitive, ""),
-    VELNOR_ATTR(Table, oblique_infinitive, ""),
-    VELNOR_ATTR(Table, imperative, ""),
-    VELNOR_ATTR(Table, subjunctive, ""),
-    VELNOR_ATTR(Table, future_masculine, ""),
-    VELNOR_ATTR(Table, future_feminine, ""),
-    VELNOR_ATTR(Table, imperfective, ""),
-    VELNOR_ATTR(Table, perfective, ""),
+    VELNOR_HINDUSTANI_ROWS(Table),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
 constexpr const char REFUSAL[] = "not a Hindi infinitive";

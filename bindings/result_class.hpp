@@ -65,6 +65,13 @@ struct Attribute {
         VELNOR_ATTR(Data, future, ""), VELNOR_ATTR(Data, conditional, ""),                          \
         VELNOR_ATTR(Data, subjunctive_present, ""), VELNOR_ATTR(Data, subjunctive_imperfect, "")
 
+// The rows of the Hindi and Urdu classes, whose tables share one shape.
+#define VELNOR_HINDUSTANI_ROWS(Data)                                                                   \
+    VELNOR_ATTR(Data, infinitive, ""), VELNOR_ATTR(Data, oblique_infinitive, ""),                      \
+        VELNOR_ATTR(Data, imperative, ""), VELNOR_ATTR(Data, subjunctive, ""),                         \
+        VELNOR_ATTR(Data, future_masculine, ""), VELNOR_ATTR(Data, future_feminine, ""),               \
+        VELNOR_ATTR(Data, imperfective, ""), VELNOR_ATTR(Data, perfective, "")
+
 namespace detail {
 
 // Makes the heap type "builtins.<name>"; raises and returns null on failure.
