@@ -15,6 +15,8 @@ namespace {
 
 // ---- the lexicon ----
 
+constexpr auto opt = velnor::lex::unless_dash;
+
 constexpr std::size_t EXACT_COLUMN = 10;
 
 LexEntry parse_entry(std::string_view line) {
@@ -189,11 +191,6 @@ bool is_pure(std::string_view word) {
 }
 
 }  // namespace
-
-std::optional<std::string_view> opt(std::string_view cell) noexcept {
-    if (cell == "-") return std::nullopt;
-    return cell;
-}
 
 std::optional<LexEntry> lookup(std::string_view word, std::size_t& lemma_length) {
     auto match = velnor::lex::longest_suffix(velnor::data::table::cat, word, [](std::string_view line) {

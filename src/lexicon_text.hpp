@@ -62,6 +62,13 @@ Cells<N> split(std::string_view line) noexcept {
     return out;
 }
 
+// A cell as the lexicon gives it: none for "-"; anything else, the empty
+// cell included, is the form itself.
+inline std::optional<std::string_view> unless_dash(std::string_view cell) noexcept {
+    if (cell == "-") return std::nullopt;
+    return cell;
+}
+
 // A cell holding at most one form: none for "-" or an empty cell.
 inline std::optional<std::string_view> optional_cell(std::string_view cell) noexcept {
     if (cell.empty() || cell == "-") return std::nullopt;

@@ -211,10 +211,7 @@ bool separable_base(std::string_view particle, std::string_view rest) {
 
 }  // namespace
 
-Cell opt(std::string_view cell) noexcept {
-    if (cell == "-") return std::nullopt;
-    return cell;
-}
+constexpr auto opt = lex::unless_dash;
 
 // A later row with the same lemma replaces an earlier one.
 std::optional<LexEntry> find_entry(std::string_view lemma) {
