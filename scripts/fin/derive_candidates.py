@@ -15,13 +15,15 @@ adjectives (uutisoida, jäykistää).
 Bases: the ~7,000 verbs of make_lexicon.py's candidates, and every word of
 wordfreq's Finnish list that Voikko reads as a noun or adjective in its
 dictionary form (the nominative singular itself). Each base's stem (the word
-less up to four final letters, and its weak grade) is joined to each suffix
+less up to six final letters, and its weak grade) is joined to each suffix
 above, in the base's vowel harmony. A joined word is kept only when Voikko
 analyses it as the infinitive of a verb (CLASS "teonsana", BASEFORM the word
 itself), not as a compound, and it is not a verb of the wordfreq list already:
 either a verb of Voikko's dictionary, or one of the standard derivations of a
 wordfreq verb named at DERIVED_KINDS (then credited to that verb). A verb
-reached from several bases is credited to the most frequent one.
+reached from several bases is credited to the most frequent one. The verbs
+found serve as bases in turn (kohmettaa: kohmettua), at their base's
+frequency, until no new verb comes.
 
 Output: scripts/fin/derived.tsv: verb, base, the base's wordfreq zipf
 frequency, suffix; ordered by the base's frequency, most frequent first.
@@ -71,7 +73,7 @@ def front(word):
 
 def stems(base):
     out = set()
-    for k in range(1, 5):
+    for k in range(1, 7):
         s = base[:-k]
         if len(s) < 2 or not any(c in VOWELS for c in s):
             continue
@@ -168,9 +170,17 @@ def main():
     chunks = [base[i:i + 500] for i in range(0, len(base), 500)]
     best = {}
     with multiprocessing.Pool(3) as pool:
-        for found in pool.imap(derive, chunks):  # in order: the most frequent base wins
-            for cand, b, z, suf in found:
-                best.setdefault(cand, (b, z, suf))
+        while chunks:
+            new = []
+            for found in pool.imap(derive, chunks):  # in order: the most frequent base wins
+                for cand, b, z, suf in found:
+                    if cand not in best:
+                        best[cand] = (b, z, suf)
+                        new.append((cand, z))
+            # The verbs found are bases in turn (kohmettaa: kohmettua), at their base's frequency.
+            new.sort(key=lambda kv: (-kv[1], kv[0]))
+            chunks = [new[i:i + 500] for i in range(0, len(new), 500)]
+            print(f"found {len(new)}", file=sys.stderr)
     lines = [f"{v}\t{b}\t{z:.2f}\t-{suf}\n" for v, (b, z, suf) in
              sorted(best.items(), key=lambda kv: (-kv[1][1], kv[1][0], kv[0]))]
     OUT.write_text("".join(lines), encoding="utf-8")
