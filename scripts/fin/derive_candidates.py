@@ -12,9 +12,10 @@ tummua), inchoatives in -eta/-etä (pehmetä, kalveta), and the -ita/-itä,
 -ota/-ötä, -ata/-ätä, -oida/-öidä, -istaa/-istää verbs built on nouns and
 adjectives (uutisoida, jäykistää).
 
-Bases: the ~7,000 verbs of make_lexicon.py's candidates, and every word of
-wordfreq's Finnish list that Voikko reads as a noun or adjective in its
-dictionary form (the nominative singular itself). Each base's stem (the word
+Bases: the ~7,000 verbs of make_lexicon.py's candidates, and every noun and
+adjective that Voikko reads in a word of wordfreq's Finnish list (a compound
+only where the list has its nominative singular itself); a base's frequency counts all its forms in the list (a form's
+frequency shared among its readings), as zipf. Each base's stem (the word
 less up to six final letters, and its weak grade) is joined to each suffix
 above, in the base's vowel harmony. A joined word is kept only when Voikko
 analyses it as the infinitive of a verb (CLASS "teonsana", BASEFORM the word
@@ -31,6 +32,7 @@ make_lexicon.py takes these verbs after the wordfreq-ranked ones, in that
 order, and types and checks them like the rest.
 """
 import json
+import math
 import re
 import multiprocessing
 import pathlib
@@ -38,11 +40,10 @@ import sys
 
 sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-libvoikko
 import libvoikko  # noqa: E402
-from wordfreq import top_n_list, zipf_frequency  # noqa: E402
+from wordfreq import top_n_list, word_frequency  # noqa: E402
 
 HERE = pathlib.Path(__file__).resolve().parent
 OUT = HERE / "derived.tsv"
-MIN_ZIPF = 1.0  # bases rarer than this are not used
 
 SUFFIXES = [  # back-vowel forms; the front forms follow by harmony
     "ella", "illa", "ailla", "oilla", "skella", "eskella", "iskella", "stella", "ttella", "tella",
@@ -60,6 +61,7 @@ WEAK = {"kk": ["k"], "pp": ["p"], "tt": ["t"], "nk": ["ng"], "mp": ["mm"], "lt":
         "hk": ["h"], "lp": ["lv"], "rp": ["rv"], "k": ["", "v", "j"], "p": ["v"], "t": ["d"]}
 
 voikko = libvoikko.Voikko("fi")
+base_zipf = {}  # filled in main() before the worker processes fork
 
 
 def front(word):
@@ -126,20 +128,26 @@ def is_verb(word):
 
 
 def bases(known_verbs):
-    found = {}
-    for v in known_verbs:
-        found[v] = zipf_frequency(v, "fi")
+    """Each base with its zipf frequency: all the word's forms in wordfreq's list
+    counted (a form's frequency shared among its readings)."""
+    known = set(known_verbs)
+    freq = {}
     for w in top_n_list("fi", 10 ** 7):
-        if not w.isalpha() or w in found:
+        if not w.isalpha():
             continue
-        z = zipf_frequency(w, "fi")
-        if z < MIN_ZIPF:
-            break
-        if any(a.get("CLASS") in ("nimisana", "laatusana", "nimisana_laatusana") and a.get("BASEFORM") == w
-               and a.get("SIJAMUOTO") == "nimento" and a.get("NUMBER") == "singular"
-               for a in voikko.analyze(w)):
-            found[w] = z
-    return found
+        # A compound counts only where the word is its dictionary form itself.
+        readings = {(a.get("CLASS"), a.get("BASEFORM"), "=" in a.get("STRUCTURE", "")[1:]
+                     and not (a.get("BASEFORM") == w and a.get("SIJAMUOTO") == "nimento"))
+                    for a in voikko.analyze(w)}
+        if not readings:
+            continue
+        f = word_frequency(w, "fi") / len(readings)
+        for cls, base, compound in readings:
+            if not base or not base.isalpha():
+                continue
+            if base in known or (cls in ("nimisana", "laatusana", "nimisana_laatusana") and not compound):
+                freq[base] = freq.get(base, 0.0) + f
+    return {b: math.log10(f * 1e9) for b, f in freq.items() if f > 0}
 
 
 def derive(chunk):
@@ -159,13 +167,14 @@ def derive(chunk):
                     if k and k[0] == "lexicon":
                         out.append((cand, b, z, suf))
                     elif k:  # credited to the verb it is derived from
-                        out.append((cand, k[1], zipf_frequency(k[1], "fi"), suf))
+                        out.append((cand, k[1], base_zipf.get(k[1], 0.0), suf))
     return out
 
 
 def main():
     known = json.loads((HERE / "candidates.json").read_text(encoding="utf-8"))
-    base = sorted(bases(known).items(), key=lambda kv: (-kv[1], kv[0]))
+    base_zipf.update(bases(known))
+    base = sorted(base_zipf.items(), key=lambda kv: (-kv[1], kv[0]))
     print(f"bases: {len(base)}", file=sys.stderr)
     chunks = [base[i:i + 500] for i in range(0, len(base), 500)]
     best = {}
