@@ -14,14 +14,13 @@ adjectives (uutisoida, jäykistää).
 
 Bases: the ~7,000 verbs of make_lexicon.py's candidates, and every noun and
 adjective that Voikko reads in a word of wordfreq's Finnish list (a compound
-only where the list has its nominative singular itself); a base's frequency counts all its forms in the list (a form's
-frequency shared among its readings), as zipf. Each base's stem (the word
-less up to six final letters, and its weak grade) is joined to each suffix
-above, in the base's vowel harmony. A joined word is kept only when Voikko
-analyses it as the infinitive of a verb (CLASS "teonsana", BASEFORM the word
-itself), not as a compound, and it is not a verb of the wordfreq list already:
-either a verb of Voikko's dictionary, or one of the standard derivations of a
-wordfreq verb named at DERIVED_KINDS (then credited to that verb). A verb
+only where the list has its nominative singular itself); a base's frequency
+counts all its forms in the list (a form's frequency shared among its
+readings), as zipf. Each base's stem (the word less up to six final letters,
+and its weak grade) is joined to each suffix above, in the base's vowel
+harmony. A joined word is kept only when Voikko analyses it as the infinitive
+of a verb of its own dictionary (CLASS "teonsana", BASEFORM the word itself;
+see in_dictionary) and it is not a verb of the wordfreq list already. A verb
 reached from several bases is credited to the most frequent one. The verbs
 found serve as bases in turn (kohmettaa: kohmettua), at their base's
 frequency, until no new verb comes.
@@ -33,7 +32,6 @@ order, and types and checks them like the rest.
 """
 import json
 import math
-import re
 import multiprocessing
 import pathlib
 import sys
@@ -61,7 +59,6 @@ WEAK = {"kk": ["k"], "pp": ["p"], "tt": ["t"], "nk": ["ng"], "mp": ["mm"], "lt":
         "hk": ["h"], "lp": ["lv"], "rp": ["rv"], "k": ["", "v", "j"], "p": ["v"], "t": ["d"]}
 
 voikko = libvoikko.Voikko("fi")
-base_zipf = {}  # filled in main() before the worker processes fork
 
 
 def front(word):
@@ -89,35 +86,15 @@ def stems(base):
     return out
 
 
-# Derivations that Voikko builds from a verb of its dictionary (its analysis
-# names the base verb) are kept only of these standard kinds: the reflexive of
-# a -ttaa/-ttää, -oida/-öidä, -istaa/-istää or -ntaa/-ntää verb (kehittää:
-# kehittäytyä, validoida: validoitua, aseistaa: aseistua, hienontaa: hienontua)
-# and the frequentative of a -ntaa/-ntää verb (vähentää: vähennellä). Voikko's
-# other derivations (its -la frequentatives and -ahtaa momentanes of any verb)
-# and compounds are left out: many of them are not in use.
-DERIVED_KINDS = [("ttaa", "utua"), ("ttää", "ytyä"), ("oida", "oitua"), ("öidä", "öityä"),
-                 ("istaa", "istua"), ("istää", "istyä"), ("ntaa", "ntua"), ("ntää", "ntyä"),
-                 ("ntaa", "nnella"), ("ntää", "nnellä")]
-
-
-def kind(word, known_set):
-    """("lexicon", None) for a verb of Voikko's dictionary, ("derived", base) for a kept
-    derivation of a wordfreq verb, None otherwise."""
-    found = None
+def in_dictionary(word):
+    """Whether Voikko knows the word as a verb of its own dictionary: not a compound, and
+    not one of the derivations it builds from a verb by rule (kokea: koeskella, validoida:
+    validoitua, täsmentää: täsmennellä), many of which nobody uses."""
     for a in voikko.analyze(word):
-        if not (a.get("CLASS") == "teonsana" and a.get("BASEFORM") == word and a.get("MOOD") == "A-infinitive"):
-            continue
-        if "=" in a.get("STRUCTURE", "")[1:]:
-            continue  # a compound
-        if "[Xj]" not in a.get("FSTOUTPUT", ""):
-            return ("lexicon", None)
-        m = re.match(r"\+[^()+]+\(([^()+]+)\)\+", a.get("WORDBASES", ""))
-        base = m.group(1) if m else None
-        if base in known_set and any(base.endswith(b) and word.endswith(d) and base[:-len(b)] == word[:-len(d)]
-                                     for b, d in DERIVED_KINDS):
-            found = ("derived", base)
-    return found
+        if (a.get("CLASS") == "teonsana" and a.get("BASEFORM") == word and a.get("MOOD") == "A-infinitive"
+                and "=" not in a.get("STRUCTURE", "")[1:] and "[Xj]" not in a.get("FSTOUTPUT", "")):
+            return True
+    return False
 
 
 def is_verb(word):
@@ -162,19 +139,14 @@ def derive(chunk):
                 if cand in known_set or cand in seen or cand == b:
                     continue
                 seen.add(cand)
-                if is_verb(cand):
-                    k = kind(cand, known_set)
-                    if k and k[0] == "lexicon":
-                        out.append((cand, b, z, suf))
-                    elif k:  # credited to the verb it is derived from
-                        out.append((cand, k[1], base_zipf.get(k[1], 0.0), suf))
+                if is_verb(cand) and in_dictionary(cand):
+                    out.append((cand, b, z, suf))
     return out
 
 
 def main():
     known = json.loads((HERE / "candidates.json").read_text(encoding="utf-8"))
-    base_zipf.update(bases(known))
-    base = sorted(base_zipf.items(), key=lambda kv: (-kv[1], kv[0]))
+    base = sorted(bases(known).items(), key=lambda kv: (-kv[1], kv[0]))
     print(f"bases: {len(base)}", file=sys.stderr)
     chunks = [base[i:i + 500] for i in range(0, len(base), 500)]
     best = {}
