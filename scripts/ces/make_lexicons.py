@@ -15,6 +15,10 @@ the cs_CZ hunspell dictionary (scripts/ces/check_forms.sh).
 import os
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import grow  # noqa: E402
+import rules  # noqa: E402
+
 ROWS_HEADER = ("# lemma\tp1sg\tp2sg\tp3sg\tp1pl\tp2pl\tp3pl\timp2sg\timp1pl\timp2pl\tlptcp\tpassptcp"
                "\tcvb-m\tcvb-fn (\"-\" = derive)")
 CLASSES_HEADER = "# lemma\tclass (uje a i et-i et-eji ne)"
@@ -260,6 +264,21 @@ ujistit|imp=ujisti,ujistěme,ujistěte
 pojistit|imp=pojisti,pojistěme,pojistěte
 jistit|imp=jisti,jistěme,jistěte
 mastit|imp=masti,mastěme,mastěte
+pustit|imp=pusť,pusťme,pusťte
+opustit|imp=opusť,opusťme,opusťte
+spustit|imp=spusť,spusťme,spusťte
+vypustit|imp=vypusť,vypusťme,vypusťte
+dopustit|imp=dopusť,dopusťme,dopusťte
+propustit|imp=propusť,propusťme,propusťte
+odpustit|imp=odpusť,odpusťme,odpusťte
+zapustit|imp=zapusť,zapusťme,zapusťte
+připustit|imp=připusť,připusťme,připusťte
+rozpustit|imp=rozpusť,rozpusťme,rozpusťte
+upustit|imp=upusť,upusťme,upusťte
+přepustit|imp=přepusť,přepusťme,přepusťte
+napustit|imp=napusť,napusťme,napusťte
+popustit|imp=popusť,popusťme,popusťte
+vpustit|imp=vpusť,vpusťme,vpusťte
 hostit|imp=hosti,hostěme,hostěte
 pohostit|imp=pohosti,pohostěme,pohostěte
 obléknout|pass=oblečen
@@ -871,7 +890,7 @@ ENDING = {"uje": ("ovat",), "a": ("at",), "i": ("it",), "et-i": ("et", "ět"), "
           "ne": ("nout",)}
 
 
-def main(out):
+def main(out, grow_lists=True):
     rows = parse_bases()
     classes = {}
     for lemma in ET_I.split():
@@ -893,6 +912,10 @@ def main(out):
         first = cells[0]
         choices = ["ne", "i", "a"] if first.endswith("nu") else ["i", "a", "ne"]
         classes[lemma] = next(c for c in choices if not lemma.endswith(ENDING[c]))
+    aspect_extra = []
+    if grow_lists:
+        aspect_extra = extend(rows, classes)
+    prune(rows, classes)
     with open(os.path.join(out, "ces_rows.tsv"), "w", encoding="utf-8") as f:
         f.write(ROWS_HEADER + "\n")
         for lemma, cells in rows.items():
@@ -914,6 +937,15 @@ def main(out):
             pf.setdefault(p, [])
             if first not in pf[p]:
                 pf[p].append(first)
+    for first, second in aspect_extra:  # (perfective, imperfective)
+        if first in impf or second in pf:
+            continue
+        impf.setdefault(second, [])
+        if first not in impf[second]:
+            impf[second].append(first)
+        pf.setdefault(first, [])
+        if second not in pf[first]:
+            pf[first].append(second)
     literal = [line.split("\t") for line in ASPECT_LITERAL.strip("\n").splitlines()]
     named = {cells[0] for cells in literal}
     with open(os.path.join(out, "ces_aspect.tsv"), "w", encoding="utf-8") as f:
@@ -929,6 +961,68 @@ def main(out):
             if lemma in named:
                 continue
             f.write(f"{lemma}\tpf\t{','.join(partners)}\n")
+
+
+def row_forms(lemma, cls, cells):
+    f = rules.forms(lemma, cls, cells)
+    lp = cells[13] or f["lptcp"] + "a"
+    return f, lp
+
+
+def prune(rows, classes):
+    """Drops every cell the rules give as they stand, and rows left empty."""
+    for lemma in list(rows):
+        cells = rows[lemma]
+        cls = classes.get(lemma, rules.default_class(lemma))
+        want = row_forms(lemma, cls, cells)
+        for i in range(14):
+            if cells[i] is None:
+                continue
+            trial = cells[:i] + [None] + cells[i + 1:]
+            if row_forms(lemma, cls, trial) == want:
+                cells[i] = None
+        if all(c is None for c in cells):
+            del rows[lemma]
+
+
+def extend(rows, classes):
+    """Adds the frequency-ranked verbs (grow.py); gives the aspect pairs."""
+    sp = grow.Speller()
+    cands = grow.candidates()
+    sp.check(cands)
+    cands = [w for w in cands if sp.ok(w)]
+    taken = set(rows) | set(classes)
+    bases = {}
+    for line in BASES.strip().splitlines():
+        name, pres, imp, lp, pas, cvb, fem, _ = line.split("|")
+        base = name.lstrip("~")
+        if base in bases and not name.startswith("~"):
+            continue
+        cells = [*(pres.split(",") if pres != "-" else [None] * 6),
+                 *(imp.split(",") if imp != "-" else [None] * 3), opt(lp), opt(pas),
+                 *(cvb.split(",") if cvb != "-" else [None] * 2), opt(fem)]
+        bases[base] = [opt(c) if c else None for c in cells]
+    ordered = sorted(bases.items(), key=lambda kv: len(kv[0]), reverse=True)
+    for lemma, cells in grow.prefixed_rows(cands, ordered, sp, taken).items():
+        rows[lemma] = cells
+        FULL.add(lemma)
+        taken.add(lemma)
+    verbs = set(taken)
+    sp.prefetch(lambda probe: [grow.decide(w, probe) for w in cands if w not in taken])
+    for w in cands:
+        if w in taken:
+            continue
+        got = grow.decide(w, sp)
+        if got is None:
+            continue
+        cls, cells = got
+        verbs.add(w)
+        if cls != rules.default_class(w):
+            classes[w] = cls
+        if any(c is not None for c in cells):
+            rows[w] = cells
+    print("hunspell calls:", grow.Speller.calls, file=sys.stderr)
+    return grow.aspect_pairs([w for w in cands if w in verbs], sp)
 
 
 if __name__ == "__main__":
