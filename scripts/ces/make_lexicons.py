@@ -916,6 +916,8 @@ def main(out, grow_lists=True):
     if grow_lists:
         aspect_extra = extend(rows, classes)
     prune(rows, classes)
+    if grow_lists:
+        report(rows, classes)
     with open(os.path.join(out, "ces_rows.tsv"), "w", encoding="utf-8") as f:
         f.write(ROWS_HEADER + "\n")
         for lemma, cells in rows.items():
@@ -1023,6 +1025,37 @@ def extend(rows, classes):
             rows[w] = cells
     print("hunspell calls:", grow.Speller.calls, file=sys.stderr)
     return grow.aspect_pairs([w for w in cands if w in verbs], sp)
+
+
+def report(rows, classes):
+    """Share of the single-word forms of every listed verb that hunspell
+    knows, by the verb's frequency band (wordfreq Zipf value)."""
+    from wordfreq import zipf_frequency
+    sp = grow.Speller()
+    bands = {}
+    for lemma in dict.fromkeys([*rows, *classes]):
+        cls = classes.get(lemma, rules.default_class(lemma))
+        f = rules.forms(lemma, cls, rows.get(lemma))
+        if rows.get(lemma) and rows[lemma][13]:
+            f["lptcp_f"] = rows[lemma][13]
+        z = zipf_frequency(lemma, "cs")
+        band = "zipf >= 4" if z >= 4 else "3 <= zipf < 4" if z >= 3 else "2 <= zipf < 3" if z >= 2 else "zipf < 2"
+        words = grow.single_words(f)
+        cvb = set(x for x in f["cvb"] if x)
+        sp.check(words)
+        b = bands.setdefault(band, [0, 0, 0, 0, 0])
+        b[0] += 1
+        for w in words:
+            b[1] += 1
+            b[2] += sp.ok(w)
+            if w not in cvb:
+                b[3] += 1
+                b[4] += sp.ok(w)
+    for band in ("zipf >= 4", "3 <= zipf < 4", "2 <= zipf < 3", "zipf < 2"):
+        if band in bands:
+            n, t, a, t2, a2 = bands[band]
+            print(f"{band}\t{n} verbs\t{a}/{t} forms known ({100 * a / t:.1f} %)"
+                  f"\twithout transgressives {a2}/{t2} ({100 * a2 / t2:.1f} %)")
 
 
 if __name__ == "__main__":
