@@ -262,13 +262,34 @@ def prefixed_rows(cands, bases, sp, taken):
     return out
 
 
+# Irregular bases and the imperfective stem their prefixed perfectives pair
+# with (přijít přicházet, odvézt odvážet, vybrat vybírat).
+IMPF_BASES = {
+    "jít": "cházet", "jet": "jíždět", "nést": "nášet", "vést": "vádět", "vézt": "vážet", "brat": "bírat",
+    "stat": "stávat", "dat": "dávat", "hrát": "hrávat", "číst": "čítat", "vřít": "vírat", "mřít": "mírat",
+    "třít": "tírat", "přít": "pírat", "čít": "čínat", "jmout": "jímat", "pnout": "pínat", "tnout": "tínat",
+    "mknout": "mykat", "tknout": "týkat", "sednout": "sedat", "bít": "bíjet", "pít": "píjet",
+    "žít": "žívat", "krýt": "krývat", "mýt": "mývat", "lít": "lévat", "šít": "šívat", "říct": "říkat",
+    "říci": "říkat", "péct": "pékat", "téct": "tékat", "vléct": "vlékat", "slat": "sílat", "lézt": "lézat",
+    "klást": "kládat", "psat": "pisovat", "kázat": "kazovat", "vázat": "vazovat", "zvat": "zývat",
+    "spat": "spávat", "hnat": "hánět", "lhat": "lhávat", "prat": "právat",
+}
+
+
+# Prefixed -it verbs whose -et look-alike belongs to another verb: naházet is
+# "throw a lot", donášet pairs with donést, odvážet with odvézt, and the
+# imperfective of oplotit is oplocovat.
+NOT_ET = ("nosit", "hodit", "chodit", "vodit", "vozit", "plotit", "vážit")
+NOT_PAIRED = {"počíst", "stavit", "zavadit"}
+
+
 def aspect_pairs(verbs, sp):
     """(perfective, imperfective) pairs among the given verbs."""
     pairs = []
     verbset = set(verbs)
     for pf in verbs:
         p = next((x for x in PREFIXES if pf.startswith(x) and len(pf) > len(x) + 2), None)
-        if p is None:
+        if p is None or pf in NOT_PAIRED:
             continue
         cands = []
         if pf.endswith("it"):
@@ -288,6 +309,28 @@ def aspect_pairs(verbs, sp):
         elif pf.endswith("nout") and pf[-5] in "dh":
             s = pf[:-4]
             cands += [(shorten_last(s) or s) + "ovat"]  # dotáhnout dotahovat, rozhodnout rozhodovat
+        if pf.endswith("it") and not pf.endswith(NOT_ET) and pf[len(p):] in verbset and pf not in NOT_PAIRED:
+            # vrátit vracet, vyrobit vyrábět, pustit pouštět; the verb after the
+            # prefix must be a verb itself (not stačit, valit), vyrobit vyrábět, pustit pouštět, hodit házet
+            s = pf[:-2]
+            for old, new in (("st", "šť"), ("t", "c"), ("d", "z"), ("s", "š"), ("z", "ž"), ("", "")):
+                if s.endswith(old):
+                    body = s[:len(s) - len(old)] + new
+                    break
+            m = re.search(r"(ou|[aouá])([^aeiouyáéíóúůýě]*)$", body)
+            forms = {body}
+            if m:
+                longer = {"a": "á", "o": "á", "u": "ou", "ou": "ou", "á": "a"}[m.group(1)]
+                forms.add(body[:m.start()] + longer + m.group(2))
+            for b in sorted(forms):
+                cands += [b + "et", b + "ět"]
+        for base, imp in IMPF_BASES.items():
+            if pf in NOT_PAIRED:
+                break
+            if pf.endswith(base) and len(pf) > len(base):
+                head = pf[:-len(base)]
+                heads = [head, head[:-1]] if head.endswith("e") and head[:-1] in PREFIXES else [head]
+                cands += [h + imp for h in heads]
         for c in cands:
             if c != pf and c in verbset:
                 pairs.append((pf, c))

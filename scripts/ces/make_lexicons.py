@@ -36,7 +36,7 @@ jít|jdu,jdeš,jde,jdeme,jdete,jdou|jdi,-,-|šel|-|jda,jdouc|šla|. do při ode 
 jet|jedu,jedeš,jede,jedeme,jedete,jedou|jeď,jeďme,jeďte|jel|-|jeda,jedouc|-|. do při od vy za pro ob s u pře na roz v pod
 chtít|chci,chceš,chce,chceme,chcete,chtějí|chtěj,chtějme,chtějte|chtěl|chtěn|chtěje,chtějíc|-|.
 jíst|jím,jíš,jí,jíme,jíte,jedí|jez,jezme,jezte|jedl|jeden|jeda,jedouc|-|. do vy u na pře za
-vědět|vím,víš,ví,víme,víte,vědí|věz,vězme,vězte|věděl|-|věda,vědouc|-|. po odpo předpo vypo zapo napo zodpo do z
+vědět|vím,víš,ví,víme,víte,vědí|věz,vězme,vězte|věděl|-|věda,vědouc|-|. po odpo předpo vypo zapo napo zodpo do z doz
 pít|piji,piješ,pije,pijeme,pijete,pijí|pij,pijme,pijte|pil|pit|pije,pijíc|-|. vy do u za o pro po na
 bít|biji,biješ,bije,bijeme,bijete,bijí|bij,bijme,bijte|bil|bit|bije,bijíc|-|. za u vy do na od pro pře roz z po s v
 šít|šiji,šiješ,šije,šijeme,šijete,šijí|šij,šijme,šijte|šil|šit|šije,šijíc|-|. u při za vy se do ob pře na o
@@ -55,6 +55,10 @@ stát|stojím,stojíš,stojí,stojíme,stojíte,stojí|stůj,stůjme,stůjte|st�
 bát|bojím,bojíš,bojí,bojíme,bojíte,bojí|boj,bojme,bojte|bál|-|boje,bojíc|-|.
 ~stat|stanu,staneš,stane,staneme,stanete,stanou|staň,staňme,staňte|stal|-|-|-|do na pře zů u za pov
 vstát|vstanu,vstaneš,vstane,vstaneme,vstanete,vstanou|vstaň,vstaňme,vstaňte|vstal|-|-|-|.
+přistát|přistanu,přistaneš,přistane,přistaneme,přistanete,přistanou|přistaň,přistaňme,přistaňte|přistál|-|-|-|.
+blahopřát|blahopřeji,blahopřeješ,blahopřeje,blahopřejeme,blahopřejete,blahopřejí|blahopřej,blahopřejme,blahopřejte|blahopřál|-|blahopřeje,blahopřejíc|-|. po
+vlát|vlaji,vlaješ,vlaje,vlajeme,vlajete,vlají|vlaj,vlajme,vlajte|vlál|-|vlaje,vlajíc|-|. za
+přimět|přiměji,přiměješ,přiměje,přimějeme,přimějete,přimějí|přiměj,přimějme,přimějte|přiměl|přiměn|přiměje,přimějíc|-|.
 hrát|hraji,hraješ,hraje,hrajeme,hrajete,hrají|hraj,hrajme,hrajte|hrál|hrán|hraje,hrajíc|-|. vy pro za do pře na ode se roze u
 přát|přeji,přeješ,přeje,přejeme,přejete,přejí|přej,přejme,přejte|přál|přán|přeje,přejíc|-|. po do
 smát|směji,směješ,směje,smějeme,smějete,smějí|směj,smějme,smějte|smál|-|směje,smějíc|-|. vy za na u po
