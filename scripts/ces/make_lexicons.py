@@ -815,6 +815,146 @@ vznikat vzniknout
 mizet zmizet
 tančit zatančit
 """
+# More pairs of common verbs, imperfective first, from the frequency list.
+ASPECT_PAIRS_MORE = """
+fungovat zafungovat
+poslouchat poslechnout
+těšit potěšit
+líbit zalíbit
+zkoušet vyzkoušet
+sloužit posloužit
+podporovat podpořit
+vyhýbat vyhnout
+soustřeďovat soustředit
+ovládat ovládnout
+reagovat zareagovat
+starat postarat
+zvládat zvládnout
+poskytovat poskytnout
+konat vykonat
+koukat kouknout
+hlídat pohlídat
+omezovat omezit
+hlasovat odhlasovat
+radit poradit
+vymýšlet vymyslet
+divit podivit
+hádat uhádnout
+vzdávat vzdát
+litovat politovat
+tvořit vytvořit
+zakládat založit
+pohybovat pohnout
+bolet zabolet
+trávit strávit
+cvičit zacvičit
+činit učinit
+dýchat dýchnout
+zachovávat zachovat
+diskutovat prodiskutovat
+odmítat odmítnout
+přebírat převzít
+odpočívat odpočinout
+trénovat natrénovat
+udržovat udržet
+omlouvat omluvit
+utíkat utéct
+rozvíjet rozvinout
+dodržovat dodržet
+komentovat okomentovat
+probíhat proběhnout
+stydět zastydět
+fotit vyfotit
+točit natočit
+vyvíjet vyvinout
+účastnit zúčastnit
+pokoušet pokusit
+slavit oslavit
+spoléhat spolehnout
+podnikat podniknout
+odkládat odložit
+přispívat přispět
+ukládat uložit
+unikat uniknout
+dohadovat dohodnout
+dopadat dopadnout
+umísťovat umístit
+vyzvedávat vyzvednout
+šířit rozšířit
+chlubit pochlubit
+přesouvat přesunout
+stíhat stihnout
+zamýšlet zamyslet
+skládat složit
+nutit donutit
+připadat připadnout
+tlačit zatlačit
+vážit zvážit
+plakat zaplakat
+loučit rozloučit
+předkládat předložit
+připouštět připustit
+pronikat proniknout
+napadat napadnout
+kritizovat zkritizovat
+pěstovat vypěstovat
+vychovávat vychovat
+pojmenovávat pojmenovat
+vypovídat vypovědět
+překračovat překročit
+radovat zaradovat
+útočit zaútočit
+uspívat uspět
+vítězit zvítězit
+testovat otestovat
+nahlížet nahlédnout
+dařit podařit
+nadávat vynadat
+kazit zkazit
+likvidovat zlikvidovat
+zobrazovat zobrazit
+čerpat načerpat
+startovat nastartovat
+pořádat uspořádat
+vypadávat vypadnout
+řvát zařvat
+věšet pověsit
+dohlížet dohlédnout
+dopřávat dopřát
+rozmýšlet rozmyslet
+hájit obhájit
+instalovat nainstalovat
+přát popřát
+páchat spáchat
+hradit uhradit
+usmívat usmát
+mířit zamířit
+parkovat zaparkovat
+koupat vykoupat
+lovit ulovit
+ubytovávat ubytovat
+vyhovovat vyhovět
+kombinovat zkombinovat
+strhávat strhnout
+prchat uprchnout
+zklamávat zklamat
+štvát naštvat
+nakládat naložit
+vykládat vyložit
+plést splést
+zadržovat zadržet
+klikat kliknout
+pálit spálit
+vsazovat vsadit
+vyslýchat vyslechnout
+zahrnovat zahrnout
+dokládat doložit
+blokovat zablokovat
+"""
+
+# Imperfective verbs without a perfective partner.
+IMPF_ONLY = "muset moci moct chtít vědět znamenat záležet patřit existovat doufat"
+
 # Aspect rows written out as they stand (bafnout with bafat, bdít without a
 # partner); they come first in the file.
 ASPECT_LITERAL = """
@@ -934,7 +1074,7 @@ def main(out, grow_lists=True):
         for lemma, cls in classes.items():
             f.write(f"{lemma}\t{cls}\n")
     impf, pf = {}, {}
-    for line in ASPECT_PAIRS.strip().splitlines():
+    for line in (ASPECT_PAIRS.strip() + "\n" + ASPECT_PAIRS_MORE.strip()).splitlines():
         first, *partners = line.split()
         for p in partners:
             impf.setdefault(first, [])
@@ -953,6 +1093,7 @@ def main(out, grow_lists=True):
         if second not in pf[first]:
             pf[first].append(second)
     literal = [line.split("\t") for line in ASPECT_LITERAL.strip("\n").splitlines()]
+    literal += [[w, "impf", ""] for w in IMPF_ONLY.split() if w not in impf and w not in pf]
     named = {cells[0] for cells in literal}
     with open(os.path.join(out, "ces_aspect.tsv"), "w", encoding="utf-8") as f:
         f.write(ASPECT_HEADER + "\n")
