@@ -30,10 +30,17 @@ import velnor
 from wordfreq import zipf_frequency
 
 DICT = "/usr/share/hunspell/da_DK"
+VOWELS = "aeiouyæøå"
 AUTOMORF = "/usr/share/apertium/apertium-dan-nor/dan-nob.automorf.bin"
 PREFIXES = ["af", "an", "bag", "be", "bi", "bort", "efter", "fast", "for", "fore", "forud", "frem", "fra",
             "fuld", "gen", "gennem", "hen", "hjem", "ind", "klar", "los", "løs", "med", "mis", "mod", "ned",
-            "om", "op", "over", "på", "sammen", "til", "tilbage", "ud", "und", "under", "ved"]
+            "om", "op", "over", "på", "sammen", "til", "tilbage", "ud", "und", "under", "ved",
+            # words before a verb that form real compounds with it: frigive, godkende, navngive,
+            # kortlægge, fejlbedømme, lovgive, ligestille, retlede, målrette, nødlande, stedfæste,
+            # tilrettelægge, iværksætte, fjernstyre, håndhæve, videregive, ...
+            "fejl", "fjern", "fri", "god", "grund", "hånd", "igang", "ihjel", "istand", "iværk", "kort",
+            "lige", "lov", "mål", "navn", "nød", "plan", "ret", "råd", "sam", "selv", "sted", "tids",
+            "tilrette", "tvangs", "videre"]
 # Modals and auxiliaries make no compounds; bases of one or two letters (le, se) only with the
 # prefixes that really build on them, which the dictionary check settles.
 # Compounds the dictionary lists that were read by hand and left out: a different verb or sense with
@@ -45,7 +52,11 @@ DOUBTFUL = {"forende", "udlade", "indbære", "foræde", "tilryge", "underkøbe",
             "gennemføle", "udsmide", "bortskære", "opbakke", "undertræde", "sammenstikke", "afbenytte",
             "gennembrænde", "fremlyse", "indlyse", "hense", "forligge", "fremtrænge", "overrive", "opfare",
             "hjemkøbe", "forspise", "formelde", "foresidde", "fremsynge", "udsynge", "gennemskrive",
-            "fastskrue"}
+            "fastskrue", "underbringe", "samlede", "samhøre", "samsende", "samskabe", "samstemme",
+            "fjernskrive", "ihjelslå", "ihjelbide"}
+# Verbs whose participle Apertium reads only as an adjective or a noun (afbrækket, afdraget, fastklemt):
+# read by hand as the verbs they are.
+PARTICIPLE_ADJECTIVES = {"forudbestille", "afbrække", "afdrage", "sammendrage", "fastklemme", "indslå", "oprykke"}
 SKIP = {"være", "have", "kunne", "skulle", "ville", "måtte", "burde", "turde"}
 
 
@@ -103,6 +114,50 @@ def paradigms(words, dictionary):
     return res
 
 
+def stem(lemma):
+    return lemma[:-1] if len(lemma) > 1 and lemma.endswith("e") and lemma[-2] not in VOWELS else lemma
+
+
+def short(s):
+    return s[:-1] if len(s) > 2 and s[-1] == s[-2] and s[-1] not in VOWELS else s
+
+
+def weak(words, listed, plain, paradigm):
+    """Compounds whose forms are not the base's but those of a weak class: afhænde, afhændede
+    (hænde, hændte), fremskynde, fremskyndede, forevige, forevigede. The class-1 forms (past in -ede/-de,
+    participle in -et) and then the class-2 forms (-te, -t) are put to the dictionary; a verb is kept
+    when it knows the present, past and participle of exactly one class, its paradigm (if listed)
+    agrees, and Apertium reads the forms as the verb's where it knows them."""
+    cls = {}
+    for w in words:
+        if w in DOUBTFUL or not w.endswith("e"):
+            continue
+        s = stem(w)
+        cls[w] = ([w + "r", w + "de", s + "et"], [w + "r", short(s) + "te", short(s) + "t"])
+    ok = known((f for a, b in cls.values() for f in a + b), plain)
+    an = analyse(f for a, b in cls.values() for f in a[1:] + b[1:])
+    out = []
+    for w, (one, two) in cls.items():
+        good = [c for c in (one, two) if all(f in ok for f in c)
+                and all(an.get(f, ["*"])[0].startswith("*") or any(a.startswith(w + "<vblex>") for a in an[f])
+                        for f in c[1:])
+                and (w not in paradigm or set(c[1:]) <= paradigm[w])]
+        if len(good) != 1:
+            print("#no-class", w, file=sys.stderr)
+            continue
+        c = good[0]
+        cells = ["-", "-" if c is one else c[1], "-" if c is one else c[2], short(stem(w)) if short(stem(w)) != stem(w) else "-", "-", "-"]
+        if c is one:
+            # The class-1 defaults need a row only where the engine would take the base's forms.
+            t = velnor.conjugate(w, lang="dan")
+            if cells[3] == "-" and (t.past, t.past_participle) == (c[1], c[2]):
+                continue
+            cells[1:3] = [c[1], c[2]]
+        score = max(zipf_frequency(w, "da"), zipf_frequency(c[1], "da"), zipf_frequency(c[2], "da"))
+        out.append((-score, 0.0, w, False, cells))
+    return out
+
+
 def main():
     listed = rows()
     cands = {}
@@ -124,7 +179,7 @@ def main():
     ok = known((f for fs in forms.values() for f in fs if f), plain)
     an = analyse(f for fs in forms.values() for f in fs[1:3])
     paradigm = paradigms(cands, plain)
-    found = []
+    found, other = [], []
     for w, (p, base) in cands.items():
         fs = forms[w]
         if w in DOUBTFUL:
@@ -135,10 +190,11 @@ def main():
             continue
         if not all(f in ok for f in fs[:3]):
             print("#unknown-form", w, *[f for f in fs[:3] if f not in ok], file=sys.stderr)
+            other.append(w)
             continue
         bad = [f for f in fs[1:3] if not an.get(f, ["*"])[0].startswith("*")
                and not any("<vblex>" in a for a in an[f])]
-        if bad:
+        if bad and w not in PARTICIPLE_ADJECTIVES:
             print("#not-verb", w, *bad, file=sys.stderr)
             continue
         cells = [p + c if c not in ("-", "—") else c for c in listed[base]]
@@ -150,6 +206,7 @@ def main():
         same = [t.present, t.past, t.past_participle, t.imperative] == fs
         score = max(zipf_frequency(w, "da"), zipf_frequency(fs[1], "da"), zipf_frequency(fs[2], "da"))
         found.append((-score, -zipf_frequency(base, "da"), w, same, cells))
+    found += weak(other, listed, plain, paradigm)
     found.sort()
     for s, b, w, same, cells in found:
         print("\t".join([w, *cells]))
