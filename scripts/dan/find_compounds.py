@@ -40,7 +40,17 @@ PREFIXES = ["af", "an", "bag", "be", "bi", "bort", "efter", "fast", "for", "fore
             # tilrettelægge, iværksætte, fjernstyre, håndhæve, videregive, ...
             "fejl", "fjern", "fri", "god", "grund", "hånd", "igang", "ihjel", "istand", "iværk", "kort",
             "lige", "lov", "mål", "navn", "nød", "plan", "ret", "råd", "sam", "selv", "sted", "tids",
-            "tilrette", "tvangs", "videre"]
+            "tilrette", "tvangs", "videre",
+            # er-, i- and the adverbs and adjectives that join a verb (erkende, iagttage, imødekomme,
+            # forbigå, indestå, opretholde, vedligeholde, deltage, skrinlægge, tydeliggøre, ...)
+            "er", "i", "iagt", "ibrug", "imøde", "forbi", "ude", "inde", "opret", "vedlige", "del",
+            "tilkende", "tilside", "side", "skrin", "mørk", "blot", "lam", "tør", "bro", "sten", "pris",
+            "kund", "stad", "hus", "ren", "værdi", "tone", "ens", "halv", "dobbelt", "sejr", "hjemme",
+            "tydelig", "synlig", "usynlig", "mulig", "umulig", "sandsynlig", "nødvendig", "overflødig",
+            "virkelig", "vanskelig", "anskuelig", "tilgængelig", "ansvarlig", "lovlig", "ulovlig", "hellig",
+            "nyttig", "gyldig", "ugyldig", "myndig", "umyndig", "uskadelig", "mangfoldig", "levende",
+            "fremmed", "bevidst", "selvstændig", "forståelig", "fortrolig", "bekendt", "kendt",
+            "fælles", "enkelt", "rets", "stats"]
 # Modals and auxiliaries make no compounds; bases of one or two letters (le, se) only with the
 # prefixes that really build on them, which the dictionary check settles.
 # Compounds the dictionary lists that were read by hand and left out: a different verb or sense with
@@ -53,7 +63,7 @@ DOUBTFUL = {"forende", "udlade", "indbære", "foræde", "tilryge", "underkøbe",
             "gennembrænde", "fremlyse", "indlyse", "hense", "forligge", "fremtrænge", "overrive", "opfare",
             "hjemkøbe", "forspise", "formelde", "foresidde", "fremsynge", "udsynge", "gennemskrive",
             "fastskrue", "underbringe", "samlede", "samhøre", "samsende", "samskabe", "samstemme",
-            "fjernskrive", "ihjelslå", "ihjelbide"}
+            "fjernskrive", "ihjelslå", "ihjelbide", "delle", "statsbetale", "rentrykke"}
 # Verbs whose participle Apertium reads only as an adjective or a noun (afbrækket, afdraget, fastklemt):
 # read by hand as the verbs they are.
 PARTICIPLE_ADJECTIVES = {"forudbestille", "afbrække", "afdrage", "sammendrage", "fastklemme", "indslå", "oprykke"}
