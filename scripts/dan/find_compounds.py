@@ -50,7 +50,15 @@ PREFIXES = ["af", "an", "bag", "be", "bi", "bort", "efter", "fast", "for", "fore
             "virkelig", "vanskelig", "anskuelig", "tilgængelig", "ansvarlig", "lovlig", "ulovlig", "hellig",
             "nyttig", "gyldig", "ugyldig", "myndig", "umyndig", "uskadelig", "mangfoldig", "levende",
             "fremmed", "bevidst", "selvstændig", "forståelig", "fortrolig", "bekendt", "kendt",
-            "fælles", "enkelt", "rets", "stats"]
+            "fælles", "enkelt", "rets", "stats",
+            # nouns and adjectives (raskmelde, prøvekøre, bogføre, vildlede, nyskabe, småspise, ...)
+            "rask", "syge", "prøve", "bog", "kryds", "vild", "ny", "små", "mellem", "forhånds", "hvid",
+            "kæde", "lyn", "sol", "stor", "høj", "lav", "lang", "dyb", "tæt", "let", "fin", "grov", "hård",
+            "blød", "kold", "varm", "tyk", "tynd", "skøn", "dom", "hjerne", "data", "maskin", "fod", "sort",
+            "rød", "grøn", "brand", "vold", "tvang", "hoved", "bund", "top", "fly", "bil", "skib",
+            "tele", "video", "film", "mund", "ord", "navne", "grunds", "kvæl", "vand", "luft", "jord",
+            "ild", "sne", "is", "sand", "glas", "guld", "sølv", "jern", "træ",
+            "øje", "hjerte", "liv", "død", "blod", "kraft", "magt", "aften", "morgen", "dag", "nat"]
 # Modals and auxiliaries make no compounds; bases of one or two letters (le, se) only with the
 # prefixes that really build on them, which the dictionary check settles.
 # Compounds the dictionary lists that were read by hand and left out: a different verb or sense with
@@ -63,10 +71,12 @@ DOUBTFUL = {"forende", "udlade", "indbære", "foræde", "tilryge", "underkøbe",
             "gennembrænde", "fremlyse", "indlyse", "hense", "forligge", "fremtrænge", "overrive", "opfare",
             "hjemkøbe", "forspise", "formelde", "foresidde", "fremsynge", "udsynge", "gennemskrive",
             "fastskrue", "underbringe", "samlede", "samhøre", "samsende", "samskabe", "samstemme",
-            "fjernskrive", "ihjelslå", "ihjelbide", "delle", "statsbetale", "rentrykke"}
+            "fjernskrive", "ihjelslå", "ihjelbide", "delle", "statsbetale", "rentrykke",
+            "voldføre", "voldbolle", "livgive", "skønsynge", "småsynge", "hjerneblæse"}
 # Verbs whose participle Apertium reads only as an adjective or a noun (afbrækket, afdraget, fastklemt):
 # read by hand as the verbs they are.
-PARTICIPLE_ADJECTIVES = {"forudbestille", "afbrække", "afdrage", "sammendrage", "fastklemme", "indslå", "oprykke"}
+PARTICIPLE_ADJECTIVES = {"forudbestille", "afbrække", "afdrage", "sammendrage", "fastklemme", "indslå", "oprykke",
+                         "nyansætte"}
 SKIP = {"være", "have", "kunne", "skulle", "ville", "måtte", "burde", "turde"}
 
 
