@@ -58,7 +58,15 @@ PREFIXES = ["af", "an", "bag", "be", "bi", "bort", "efter", "fast", "for", "fore
             "rød", "grøn", "brand", "vold", "tvang", "hoved", "bund", "top", "fly", "bil", "skib",
             "tele", "video", "film", "mund", "ord", "navne", "grunds", "kvæl", "vand", "luft", "jord",
             "ild", "sne", "is", "sand", "glas", "guld", "sølv", "jern", "træ",
-            "øje", "hjerte", "liv", "død", "blod", "kraft", "magt", "aften", "morgen", "dag", "nat"]
+            "øje", "hjerte", "liv", "død", "blod", "kraft", "magt", "aften", "morgen", "dag", "nat",
+            "ad", "rund", "tvær", "knæ", "straf", "miljø", "skat", "kvalitets", "sikkerheds", "menneske",
+            "kontrol", "stik", "slut", "start", "forsøgs", "test", "skole", "hjælpe", "folke", "ånd", "sjæl",
+            "kors", "værn", "politi", "handels", "penge", "lån", "hemmelig", "offentlig",
+            "bryst", "ryg", "hals", "arm", "tand", "hår", "skæg", "pels", "kirke", "stift",
+            # first parts of the list's own compounds (beslaglægge, færdiggøre, jævnføre, korrekturlæse,
+            # sagsøge, tilfredsstille, varetage, værdsætte, ødelægge, iscenesætte, bosætte, ...)
+            "beslag", "færdig", "hid", "jævn", "korrektur", "markeds", "rede", "retfærdig", "sag",
+            "sønder", "tilfreds", "tilintet", "tilveje", "vare", "værd", "øde", "iscene", "bo", "godt"]
 # Modals and auxiliaries make no compounds; bases of one or two letters (le, se) only with the
 # prefixes that really build on them, which the dictionary check settles.
 # Compounds the dictionary lists that were read by hand and left out: a different verb or sense with
@@ -72,7 +80,8 @@ DOUBTFUL = {"forende", "udlade", "indbære", "foræde", "tilryge", "underkøbe",
             "hjemkøbe", "forspise", "formelde", "foresidde", "fremsynge", "udsynge", "gennemskrive",
             "fastskrue", "underbringe", "samlede", "samhøre", "samsende", "samskabe", "samstemme",
             "fjernskrive", "ihjelslå", "ihjelbide", "delle", "statsbetale", "rentrykke",
-            "voldføre", "voldbolle", "livgive", "skønsynge", "småsynge", "hjerneblæse"}
+            "voldføre", "voldbolle", "livgive", "skønsynge", "småsynge", "hjerneblæse", "rundbue",
+            "miljøplanlægge", "rundsprede"}
 # Verbs whose participle Apertium reads only as an adjective or a noun (afbrækket, afdraget, fastklemt):
 # read by hand as the verbs they are.
 PARTICIPLE_ADJECTIVES = {"forudbestille", "afbrække", "afdrage", "sammendrage", "fastklemme", "indslå", "oprykke",
