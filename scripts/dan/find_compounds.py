@@ -2,20 +2,23 @@
 """Finds prefixed and particle verbs of the bases listed in data/dan.tsv that hunspell knows, and
 prints rows for them with the base's forms behind the prefix.
 
-Candidates are prefix + listed base for the prefixes below (the engine's own particles and those it
-does not read, such as gennem, bort, fuld, hjem, løs, fast, klar). A candidate is kept only when
+Candidates are prefix + listed base for the prefixes and first parts below (the engine's own
+particles and those it does not read, such as gennem, bort, fuld, hjem, løs, fast, fri, ny). A candidate
+is kept only when
 
-- hunspell's da_DK dictionary, with its free compounding switched off, knows its infinitive and every form the row writes (present, past,
-  past participle; the imperative too, or it is left to the class-1 default of the stem), and
+- hunspell's da_DK dictionary, with its free compounding switched off, knows its infinitive,
+  present, past and past participle (an imperative cell it does not know is left to the default),
 - where the dictionary spells out the verb's paradigm, its past and participle are among them, and
 - Apertium's Danish analyser, where it knows the compound's past or participle, reads it as a form
-  of the compound (a past that it reads only as a noun or an adjective is reported, not written).
+  of a verb (a form that it reads only as a noun or an adjective is reported, not written).
 
 The row spells out prefix + each cell of the base's row; a cell the base leaves to the defaults stays
-"-". Candidates are ranked by the wordfreq frequency of the compound's infinitive and past, then by
-that of the base. Each line printed to stdout is a row; stderr gets the rejected candidates and, in
-the first column of every row, whether the engine already gives the same forms ("same") or not
-("new"), so that the verbs it gets wrong come first.
+"-". A candidate whose base forms the dictionary does not know gets the weak class whose forms it
+knows (afhænde, afhændede), see weak(). Rows are ranked by the wordfreq frequency of the compound's
+infinitive, past or participle, then by that of the base. Each line printed to stdout is a row; stderr
+gets the rejected candidates and, for every row, whether the engine already gives the same forms
+("same") or not ("new"). Run it again after adding its rows, until it prints none: the new rows
+serve as bases too (genopføre after opføre).
 
     python3 scripts/dan/find_compounds.py > /tmp/rows.tsv 2> /tmp/report.txt
 """
