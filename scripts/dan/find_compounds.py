@@ -69,7 +69,8 @@ PREFIXES = ["af", "an", "bag", "be", "bi", "bort", "efter", "fast", "for", "fore
             # first parts of the list's own compounds (beslaglægge, færdiggøre, jævnføre, korrekturlæse,
             # sagsøge, tilfredsstille, varetage, værdsætte, ødelægge, iscenesætte, bosætte, ...)
             "beslag", "færdig", "hid", "jævn", "korrektur", "markeds", "rede", "retfærdig", "sag",
-            "sønder", "tilfreds", "tilintet", "tilveje", "vare", "værd", "øde", "iscene", "bo", "godt"]
+            "sønder", "tilfreds", "tilintet", "tilveje", "vare", "værd", "øde", "iscene", "bo", "godt",
+            "skam", "krigs", "tjenst", "stavns", "pant", "vej", "guds", "mønt", "itu", "sidelæns"]
 # Modals and auxiliaries make no compounds; bases of one or two letters (le, se) only with the
 # prefixes that really build on them, which the dictionary check settles.
 # Compounds the dictionary lists that were read by hand and left out: a different verb or sense with
