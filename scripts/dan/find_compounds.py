@@ -70,7 +70,10 @@ PREFIXES = ["af", "an", "bag", "be", "bi", "bort", "efter", "fast", "for", "fore
             # sagsøge, tilfredsstille, varetage, værdsætte, ødelægge, iscenesætte, bosætte, ...)
             "beslag", "færdig", "hid", "jævn", "korrektur", "markeds", "rede", "retfærdig", "sag",
             "sønder", "tilfreds", "tilintet", "tilveje", "vare", "værd", "øde", "iscene", "bo", "godt",
-            "skam", "krigs", "tjenst", "stavns", "pant", "vej", "guds", "mønt", "itu", "sidelæns"]
+            "skam", "krigs", "tjenst", "stavns", "pant", "vej", "guds", "mønt", "itu", "sidelæns",
+            "lands", "brun", "skarp", "glat", "flad", "nær", "stiv", "fler", "hyper", "mikro", "auto",
+            "super", "ekstra", "spejl", "salt", "smør", "damp", "grill", "pande", "ovn", "hel", "våd",
+            "tung", "svær", "tørre", "kogt", "karry", "sukker", "olie", "regn", "storm", "hav", "skov"]
 # Modals and auxiliaries make no compounds; bases of one or two letters (le, se) only with the
 # prefixes that really build on them, which the dictionary check settles.
 # Compounds the dictionary lists that were read by hand and left out: a different verb or sense with
