@@ -10,12 +10,13 @@ class decided by hand from Tamil grammar:
   middle  -க்கிற், -ந்த், -ப்ப் (இரு: இருந்த்; நட: நடந்த், நடவுங்கள்)
   kol     compounds of கொள் (புரிந்துகொள்: புரிந்துகொண்ட்)
   aku     compounds of ஆகு (உருவாகு: உருவான்)
-  va, po  compounds of வா and போ (கொண்டுவா: கொண்டுவந்த்)
+  va, po, sel  compounds of வா, போ and செல் (கொண்டுவா: கொண்டுவந்த்)
+  rr      weak, past in -ற்ற் (பெறு: பெற்ற், and its compounds)
 or "root<TAB>irr<TAB>present<TAB>past<TAB>future<TAB>um<TAB>inf<TAB>imp_pl" for a verb
 whose stems are written out whole.
 
-The rows already in data/tam.tsv stay as they are, first; new verbs follow, most
-frequent first: each verb is ranked by the summed wordfreq frequency of six of its
+The rows written by hand in data/tam.tsv (those whose root verbs.txt does not
+list) stay as they are, first; the derived rows follow, most frequent first: each verb is ranked by the summed wordfreq frequency of six of its
 forms (infinitive, adverbial participle, present and past 3sg neuter, past 3pl
 epicene, -உம் form). The script prints the share of those forms that wordfreq
 attests, overall and by frequency band; a verb none of whose forms is attested is
@@ -55,11 +56,12 @@ def weak_tail(root):
 def stems(root, cls, cells):
     if cls == "irr":
         return cells
-    if cls in ("kol", "aku", "va", "po"):
+    if cls in ("kol", "aku", "va", "po", "sel"):
         base = {"kol": ("கொள்", ["கொள்கிற்", "கொண்ட்", "கொள்வ்", "கொள்ளும்", "கொள்ள", "கொள்ளுங்கள்"]),
                 "aku": ("ஆகு", ["ஆகிற்", "ஆன்", "ஆவ்", "ஆகும்", "ஆக", "ஆகுங்கள்"]),
                 "va": ("வா", ["வருகிற்", "வந்த்", "வருவ்", "வரும்", "வர", "வாருங்கள்"]),
-                "po": ("போ", ["போகிற்", "போன்", "போவ்", "போகும்", "போக", "போங்கள்"])}[cls]
+                "po": ("போ", ["போகிற்", "போன்", "போவ்", "போகும்", "போக", "போங்கள்"]),
+                "sel": ("செல்", ["செல்கிற்", "சென்ற்", "செல்வ்", "செல்லும்", "செல்ல", "செல்லுங்கள்"])}[cls]
         # ஆகு fuses with the word before it: உருவா-கு, so its ஆ is the ா there.
         head, forms = base
         if cls == "aku":
@@ -74,6 +76,9 @@ def stems(root, cls, cells):
     if cls == "tt":
         assert root.endswith("டு"), root
         return [root + "கிற்", root[:-2] + "ட்ட்", root + "வ்", um, inf, imp]
+    if cls == "rr":
+        assert root.endswith("று"), root
+        return [root + "கிற்", root[:-2] + "ற்ற்", root + "வ்", um, inf, imp]
     if cls == "tha":
         return [root + "கிற்", root + "த்", root + "வ்", um, inf, imp]
     if cls == "ntha":
@@ -112,13 +117,13 @@ def forms(root, cells):
 def main(write):
     lines = LEX.read_text(encoding="utf-8").splitlines()
     header = [l for l in lines if l.startswith("#")]
-    old = [l for l in lines if l and not l.startswith("#")]
+    verbs = [l.split("\t") for l in (HERE / "verbs.txt").read_text(encoding="utf-8").splitlines()
+             if l.strip() and not l.startswith("#")]
+    derived = {v[0] for v in verbs}
+    old = [l for l in lines if l and not l.startswith("#") and l.split("\t")[0] not in derived]
     listed = {l.split("\t")[0] for l in old}
     new, seen = [], set()
-    for line in (HERE / "verbs.txt").read_text(encoding="utf-8").splitlines():
-        if not line.strip() or line.startswith("#"):
-            continue
-        root, cls, *cells = line.split("\t")
+    for root, cls, *cells in verbs:
         if root in listed or root in seen:
             continue
         seen.add(root)
