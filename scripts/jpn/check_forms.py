@@ -37,7 +37,7 @@ def main(start):
             bad.append((lemma, form, ",".join(first[:8])))
     print(f"{len(forms) - len(bad)} of {len(forms)} forms pass ({1 - len(bad) / len(forms):.1%})")
     for b in bad:
-        print(*b, sep="\t")
+        print(*b, sep="\t", flush=True)
 
 
 if __name__ == "__main__":
