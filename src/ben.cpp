@@ -5,7 +5,6 @@
 #include "lexicon_text.hpp"
 #include "unicode.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::ben {
 namespace {
@@ -17,24 +16,10 @@ constexpr std::string_view AA_SIGN = "া";
 constexpr std::string_view E_LETTER = "এ";
 constexpr std::string_view E_SIGN = "ে";
 constexpr std::string_view I_SIGN = "ি";
-constexpr std::string_view LA = "ল";
-constexpr std::string_view VIRAMA = "্";
 
 // A missing cell counts as "-".
 std::string_view cell(const lex::Cells<9>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
 
-const ViewMap<LexEntry>& table() {
-    static const ViewMap<LexEntry> map = [] {
-        ViewMap<LexEntry> m;
-        for (std::string_view line : lex::Lines(data::ben)) {
-            auto c = lex::split<9>(line);
-            m.insert_or_assign(c[0], LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)),
-                                              opt(cell(c, 5)), opt(cell(c, 6)), opt(cell(c, 7)), five(cell(c, 8))});
-        }
-        return m;
-    }();
-    return map;
-}
 
 std::string cat(std::string_view a, std::string_view b, std::string_view c = {}) {
     std::string out;
@@ -96,10 +81,13 @@ std::optional<Row5> five(std::string_view c) {
 }
 
 namespace lexicon {
-const LexEntry* find(std::string_view lemma) {
-    const auto& m = table();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<LexEntry> find(std::string_view lemma) {
+    auto line = data::table::ben.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<9>(*line);
+    return LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)),
+                    opt(cell(c, 5)), opt(cell(c, 6)), opt(cell(c, 7)), five(cell(c, 8))};
 }
 }  // namespace lexicon
 
@@ -112,7 +100,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         head = trimmed.substr(0, space + 1);
         word = trimmed.substr(space + 1);
     }
-    const LexEntry* lex = lexicon::find(word);
+    auto found = lexicon::find(word);
+    const LexEntry* lex = found ? &*found : nullptr;
 
     Verb v;
     if (word.size() >= ANO.size() && word.ends_with(ANO)) {
@@ -123,7 +112,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         // (শেখানো: শিখিয়ে, বোঝানো: বুঝিয়ে), taking the raised grade of the
         // plain verb's row when it has one.
         std::string plain = cat(root, AA_SIGN);
-        const LexEntry* raising = lexicon::find(plain);
+        auto raising = lexicon::find(plain);
         std::string r = cat(raising && raising->high ? std::string_view(*raising->high) : root, I_SIGN);
         v.head = std::string(head);
         v.infinitive = std::string(word);
@@ -134,7 +123,6 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         v.perfective = v.perfect;
         v.progressive = cat(a, "চ্ছ");
         v.present = Row5{cat(a, "ই"), cat(a, "স"), cat(a, "ও"), cat(a, "য়"), cat(a, "ন")};
-        v.lateral_past = false;
         return v;
     }
 
@@ -159,7 +147,6 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.perfective = v.perfect;
     v.progressive = lex && lex->progressive ? *lex->progressive : cat(v.high, "ছ");
     if (lex) v.present = lex->present;
-    v.lateral_past = v.past_stem.ends_with(LA);
     return v;
 }
 
@@ -187,10 +174,9 @@ std::string Verb::finite(int tense, Person person) const {
         case 5: grade = progressive; break;
         default: grade = perfect; break;
     }
-    std::string out = cat(head, grade);
-    if (tense == 1 && lateral_past) out.append(VIRAMA);
-    out.append(ending);
-    return out;
+    // A stem in ল takes the ল endings plainly, as standard spelling writes
+    // them: বললাম, খেললাম (not বল্লাম).
+    return cat(head, grade, ending);
 }
 
 std::string Verb::verbal_infinitive() const { return cat(head, nonfinite_stem, "তে"); }
@@ -202,7 +188,7 @@ Table Table::build(const Verb& verb) {
     t.perfective = cat(verb.head, verb.perfective);
     t.habitual_participle = t.perfective;
     t.progressive_participle = t.verbal_infinitive;
-    t.conditional = cat(verb.head, verb.past_stem, verb.lateral_past ? "্লে" : "লে");
+    t.conditional = cat(verb.head, verb.past_stem, "লে");
     Row5* rows[8] = {&t.present,          &t.past,           &t.future,          &t.habitual,
                      &t.present_progressive, &t.past_progressive, &t.present_perfect, &t.past_perfect};
     for (int tense = 0; tense < 8; ++tense)

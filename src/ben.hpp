@@ -32,8 +32,8 @@ std::optional<std::string> opt(std::string_view cell);
 std::optional<Row5> five(std::string_view cell);
 
 namespace lexicon {
-// The row of a verbal noun (without compound head), or null.
-const LexEntry* find(std::string_view lemma);
+// The row of a verbal noun (without compound head), if any.
+std::optional<LexEntry> find(std::string_view lemma);
 }  // namespace lexicon
 
 // The persons of a row, in row order.
@@ -54,7 +54,6 @@ struct Verb {
     std::string perfect;         // stem of the perfect tenses
     std::string progressive;     // stem of the progressive tenses, with ছ / চ্ছ
     std::optional<Row5> present;
-    bool lateral_past = false;   // past stem ends in ল: virama before ল endings
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

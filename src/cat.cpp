@@ -1,6 +1,5 @@
 #include "cat.hpp"
 
-#include <unordered_map>
 #include <vector>
 
 #include "lexicon_text.hpp"
@@ -13,74 +12,28 @@ namespace {
 
 using std::string_view_literals::operator""sv;
 
-// ---- the lexicon, parsed once ----
+// ---- the lexicon ----
 
 constexpr std::size_t EXACT_COLUMN = 10;
 
-std::optional<Six> six(std::string_view cell) {
-    if (cell == "-") return std::nullopt;
-    Six out;
-    std::size_t n = 0, start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        std::string_view form = cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-        if (n < 6) out[n] = form;
-        ++n;
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
+LexEntry parse_entry(std::string_view line) {
+    auto c = velnor::lex::split<13>(line);
+    // A cell that the row does not have counts as "-".
+    auto cell = [&](std::size_t i) { return i < c.count ? c[i] : "-"sv; };
+    LexEntry e;
     // A cell that does not hold its six forms is left to the rules.
-    if (n != 6) return std::nullopt;
-    return out;
-}
-
-struct Slots {
-    // First row with this lemma (it matches the whole word), and first row
-    // with this lemma that is not exact-only (it matches the end of a word).
-    static constexpr std::uint32_t NONE = 0xFFFFFFFFu;
-    std::uint32_t whole = NONE;
-    std::uint32_t suffix = NONE;
-};
-
-struct Lexicon {
-    std::vector<LexEntry> entries;
-    std::unordered_map<std::string_view, Slots> by_lemma;
-    std::size_t longest = 0;
-};
-
-Lexicon parse_lexicon() {
-    Lexicon lex;
-    for (std::string_view line : velnor::lex::Lines(velnor::data::cat)) {
-        auto c = velnor::lex::split<13>(line);
-        // A cell that the row does not have counts as "-".
-        auto cell = [&](std::size_t i) { return i < c.count ? c[i] : "-"sv; };
-        LexEntry e;
-        e.pres = six(cell(1));
-        e.impf = six(cell(2));
-        e.pret = six(cell(3));
-        e.subjpres = six(cell(4));
-        e.subjimpf = six(cell(5));
-        e.fut_stem = opt(cell(6));
-        e.pp = opt(cell(7));
-        e.ger = opt(cell(8));
-        e.imp2 = opt(cell(9));
-        e.ppf = opt(cell(11));
-        e.imp2pl = opt(cell(12));
-        auto index = static_cast<std::uint32_t>(lex.entries.size());
-        lex.entries.push_back(e);
-        std::string_view lemma = c[0];
-        bool exact = c.count > EXACT_COLUMN && c[EXACT_COLUMN] == "1";
-        Slots& s = lex.by_lemma[lemma];
-        if (s.whole == Slots::NONE) s.whole = index;
-        if (!exact && s.suffix == Slots::NONE) s.suffix = index;
-        if (lemma.size() > lex.longest) lex.longest = lemma.size();
-    }
-    return lex;
-}
-
-const Lexicon& lexicon() {
-    static const Lexicon lex = parse_lexicon();
-    return lex;
+    e.pres = velnor::lex::forms<6>(cell(1));
+    e.impf = velnor::lex::forms<6>(cell(2));
+    e.pret = velnor::lex::forms<6>(cell(3));
+    e.subjpres = velnor::lex::forms<6>(cell(4));
+    e.subjimpf = velnor::lex::forms<6>(cell(5));
+    e.fut_stem = opt(cell(6));
+    e.pp = opt(cell(7));
+    e.ger = opt(cell(8));
+    e.imp2 = opt(cell(9));
+    e.ppf = opt(cell(11));
+    e.imp2pl = opt(cell(12));
+    return e;
 }
 
 // ---- the rules ----
@@ -251,19 +204,13 @@ std::optional<std::string_view> opt(std::string_view cell) noexcept {
     return cell;
 }
 
-const LexEntry* lookup(std::string_view word, std::size_t& lemma_length) {
-    const Lexicon& lex = lexicon();
-    // Longest first: the first suffix found is the longest matching lemma.
-    std::size_t from = word.size() > lex.longest ? word.size() - lex.longest : 0;
-    for (std::size_t start = from; start <= word.size(); ++start) {
-        auto it = lex.by_lemma.find(word.substr(start));
-        if (it == lex.by_lemma.end()) continue;
-        std::uint32_t index = start == 0 ? it->second.whole : it->second.suffix;
-        if (index == Slots::NONE) continue;
-        lemma_length = word.size() - start;
-        return &lex.entries[index];
-    }
-    return nullptr;
+std::optional<LexEntry> lookup(std::string_view word, std::size_t& lemma_length) {
+    auto match = velnor::lex::longest_suffix(velnor::data::table::cat, word, [](std::string_view line) {
+        return velnor::lex::cell_at(line, EXACT_COLUMN) != "1";
+    });
+    if (!match) return std::nullopt;
+    lemma_length = word.size() - match->at;
+    return parse_entry(match->line);
 }
 
 namespace {
@@ -306,12 +253,12 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
 
     std::size_t lemma_length = 0;
-    const LexEntry* entry = lookup(word, lemma_length);
-    if (entry == nullptr && word.size() == 2) return fail(Error::NotAVerb);
+    auto entry = lookup(word, lemma_length);
+    if (!entry && word.size() == 2) return fail(Error::NotAVerb);
     // A row without a single form names a verb whose paradigm is not known
     // here; so does an irregular class without a row.
-    if (entry != nullptr && !has_forms(*entry)) return fail(Error::Unsupported);
-    if (entry == nullptr && conjugation == SECOND && irregular_class(word)) return fail(Error::Unsupported);
+    if (entry && !has_forms(*entry)) return fail(Error::Unsupported);
+    if (!entry && conjugation == SECOND && irregular_class(word)) return fail(Error::Unsupported);
 
     Verb verb;
     verb.infinitive.assign(word);
@@ -320,7 +267,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     } else {
         verb.stem.assign(word.substr(0, word.size() - 2));
     }
-    if (entry != nullptr) verb.prefix.assign(word.substr(0, word.size() - lemma_length));
+    if (entry) verb.prefix.assign(word.substr(0, word.size() - lemma_length));
     verb.entry = entry;
     verb.reflexive = reflexive;
     verb.conjugation = conjugation;
@@ -328,7 +275,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 }
 
 std::string Verb::future_stem() const {
-    if (entry != nullptr && entry->fut_stem) return joined(prefix, *entry->fut_stem);
+    if (entry && entry->fut_stem) return joined(prefix, *entry->fut_stem);
     if (conjugation != SECOND) return infinitive;
     if (infinitive.back() == 'e') return infinitive.substr(0, infinitive.size() - 1);
     // -er verbs drop the accent of the stem: témer gives temeré.
@@ -404,7 +351,7 @@ std::string Verb::regular_form(Tense tense, int slot) const {
 
 std::string Verb::plain(Tense tense, Person person, Number number) const {
     int slot = slot_of(person, number);
-    if (entry != nullptr) {
+    if (entry) {
         const std::optional<Six>& row = row_of(*entry, tense);
         if (row) return joined(prefix, (*row)[slot]);
     }
@@ -423,7 +370,7 @@ std::string Verb::conjugate(Tense tense, Person person, Number number) const {
 
 Table Table::build(const Verb& verb) {
     Table t;
-    const LexEntry* e = verb.entry;
+    const LexEntry* e = verb.entry ? &*verb.entry : nullptr;
     t.infinitive = verb.infinitive;
     if (verb.reflexive) t.infinitive.append(utf8::ends_with(verb.infinitive, "re") ? "'s" : "-se");
 

@@ -49,15 +49,15 @@ std::optional<std::string_view> opt(std::string_view cell) noexcept;
 // The row that a lower-cased infinitive (without its reflexive ending) takes
 // its irregular forms from: the longest lemma that is the whole word or, for
 // rows not marked exact-only, the end of it; of equally long lemmas the first
-// in the text. Returns null when no row matches, else the row and sets
+// in the text. Returns none when no row matches, else the row and sets
 // `lemma_length` (bytes).
-const LexEntry* lookup(std::string_view word, std::size_t& lemma_length);
+std::optional<LexEntry> lookup(std::string_view word, std::size_t& lemma_length);
 
 struct Verb {
     std::string infinitive;  // lower case, trimmed, without the reflexive ending
     std::string stem;        // the infinitive without its two-letter ending
     std::string prefix;      // what stands before the lexicon lemma
-    const LexEntry* entry = nullptr;
+    std::optional<LexEntry> entry;
     bool reflexive = false;
     std::uint8_t conjugation = FIRST;
 

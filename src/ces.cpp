@@ -119,56 +119,42 @@ std::string_view class_code(Class c) noexcept {
     return "i";
 }
 
-const ViewMap<Class>& classes() {
-    static const ViewMap<Class> map = [] {
-        ViewMap<Class> m;
-        m.reserve(1024);
-        for (std::string_view line : lex::Lines(data::ces_classes)) {
-            std::size_t tab = line.find('\t');
-            if (tab == std::string_view::npos) continue;
-            std::string_view rest = line.substr(tab + 1);
-            std::string_view code = rest.substr(0, rest.find('\t'));
-            if (auto c = parse_class(code)) m.insert_or_assign(line.substr(0, tab), *c);
-        }
-        return m;
-    }();
-    return map;
+// For a lemma listed more than once the last row that the reader accepts
+// wins: a class row needs a known code, an aspect row three cells.
+std::optional<Class> listed_class(std::string_view lemma) {
+    std::optional<Class> out;
+    for (std::string_view line : data::table::ces_classes.rows(lemma)) {
+        std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos) continue;
+        std::string_view rest = line.substr(tab + 1);
+        if (auto c = parse_class(rest.substr(0, rest.find('\t')))) out = c;
+    }
+    return out;
 }
 
-const ViewMap<Row>& rows() {
-    static const ViewMap<Row> map = [] {
-        ViewMap<Row> m;
-        m.reserve(1024);
-        for (std::string_view line : lex::Lines(data::ces_rows)) {
-            auto c = lex::split<Row::kColumns + 1>(line);
-            Row row;
-            for (std::size_t i = 0; i < Row::kColumns; ++i) row.cells[i] = cell(c[i + 1]);
-            m.insert_or_assign(c[0], row);
-        }
-        return m;
-    }();
-    return map;
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::ces_rows.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<Row::kColumns + 1>(*line);
+    Row row;
+    for (std::size_t i = 0; i < Row::kColumns; ++i) row.cells[i] = cell(c[i + 1]);
+    return row;
 }
 
-const ViewMap<AspectEntry>& aspect_map() {
-    static const ViewMap<AspectEntry> map = [] {
-        ViewMap<AspectEntry> m;
-        m.reserve(1024);
-        for (std::string_view line : lex::Lines(data::ces_aspect)) {
-            std::size_t t1 = line.find('\t');
-            if (t1 == std::string_view::npos) continue;
-            std::size_t t2 = line.find('\t', t1 + 1);
-            if (t2 == std::string_view::npos) continue;
-            std::string_view lemma = line.substr(0, t1);
-            std::string_view aspect = line.substr(t1 + 1, t2 - t1 - 1);
-            std::string_view partners = line.substr(t2 + 1);
-            partners = partners.substr(0, partners.find('\t'));
-            std::string_view first = partners.substr(0, partners.find(','));
-            m.insert_or_assign(lemma, AspectEntry{aspect == "impf" ? "imperfective" : "perfective", first});
-        }
-        return m;
-    }();
-    return map;
+std::optional<AspectEntry> find_aspect(std::string_view lemma) {
+    std::optional<AspectEntry> out;
+    for (std::string_view line : data::table::ces_aspect.rows(lemma)) {
+        std::size_t t1 = line.find('\t');
+        if (t1 == std::string_view::npos) continue;
+        std::size_t t2 = line.find('\t', t1 + 1);
+        if (t2 == std::string_view::npos) continue;
+        std::string_view aspect = line.substr(t1 + 1, t2 - t1 - 1);
+        std::string_view partners = line.substr(t2 + 1);
+        partners = partners.substr(0, partners.find('\t'));
+        std::string_view first = partners.substr(0, partners.find(','));
+        out = AspectEntry{aspect == "impf" ? "imperfective" : "perfective", first};
+    }
+    return out;
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -182,12 +168,10 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(lemma);
-    const auto& cls = classes();
-    auto listed = cls.find(lemma);
-    verb.cls = listed != cls.end() ? listed->second : class_by_ending(lemma);
-    const auto& rs = rows();
-    if (auto it = rs.find(lemma); it != rs.end()) {
-        const auto& c = it->second.cells;
+    auto listed = listed_class(lemma);
+    verb.cls = listed ? *listed : class_by_ending(lemma);
+    if (auto row = find_row(lemma)) {
+        const auto& c = row->cells;
         for (std::size_t i = 0; i < 6; ++i) verb.present_override[i] = own(c[i]);
         for (std::size_t i = 0; i < 3; ++i) verb.imperative_override[i] = own(c[6 + i]);
         verb.l_participle_override = own(c[9]);
@@ -345,10 +329,9 @@ std::optional<std::string> Verb::transgressive(int slot) const {
 Table Table::build(const Verb& verb) {
     Table t;
     t.infinitive = verb.lemma;
-    const auto& aspects = aspect_map();
-    if (auto it = aspects.find(verb.lemma); it != aspects.end()) {
-        t.aspect = std::string(it->second.first);
-        if (!it->second.second.empty()) t.aspect_partner = std::string(it->second.second);
+    if (auto entry = find_aspect(verb.lemma)) {
+        t.aspect = std::string(entry->first);
+        if (!entry->second.empty()) t.aspect_partner = std::string(entry->second);
     }
     std::string_view stem = verb.stem();
     const auto& endings = kPresentEndings[static_cast<int>(verb.cls)];

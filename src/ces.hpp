@@ -11,7 +11,6 @@
 #include <utility>
 
 #include "expected.hpp"
-#include "view_map.hpp"
 
 namespace velnor::ces {
 
@@ -35,10 +34,10 @@ struct Row {
 // partner lemma (empty when the list names none).
 using AspectEntry = std::pair<std::string_view, std::string_view>;
 
-// The process-wide lexicon tables, each parsed once on first use.
-const ViewMap<Class>& classes();
-const ViewMap<Row>& rows();
-const ViewMap<AspectEntry>& aspect_map();
+// What the class list, the row lexicon and the aspect list give for a lemma.
+std::optional<Class> listed_class(std::string_view lemma);
+std::optional<Row> find_row(std::string_view lemma);
+std::optional<AspectEntry> find_aspect(std::string_view lemma);
 
 // Failure of the analysis: the text is not a Czech infinitive.
 struct Error {};

@@ -1,10 +1,10 @@
 #include "dan.hpp"
 
+#include "compound.hpp"
 #include "lexicon_text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::dan {
 namespace {
@@ -27,44 +27,14 @@ std::optional<std::string_view> cell(std::string_view c) {
     return c;
 }
 
-// Parsed once; a later row with the same lemma replaces an earlier one.
-// Cells after the seventh are ignored.
-const ViewMap<Row>& rows() {
-    static const ViewMap<Row> map = [] {
-        ViewMap<Row> m;
-        m.reserve(4096);
-        for (std::string_view line : lex::Lines(data::dan)) {
-            auto c = lex::split<7>(line);
-            bool none = c[4] == kNone;
-            m.insert_or_assign(c[0], Row{cell(c[1]), cell(c[2]), cell(c[3]), none ? std::nullopt : cell(c[4]),
-                                         cell(c[5]), cell(c[6]), none});
-        }
-        return m;
-    }();
-    return map;
-}
-
-// Lemma -> auxiliary: the text before the first tab and the text after it,
-// up to a second tab; a line without a tab is skipped.
-const ViewMap<std::string_view>& auxiliaries() {
-    static const ViewMap<std::string_view> map = [] {
-        ViewMap<std::string_view> m;
-        m.reserve(1024);
-        for (std::string_view line : lex::Lines(data::dan_aux)) {
-            std::size_t tab = line.find('\t');
-            if (tab == std::string_view::npos) continue;
-            std::string_view rest = line.substr(tab + 1);
-            m.insert_or_assign(line.substr(0, tab), rest.substr(0, rest.find('\t')));
-        }
-        return m;
-    }();
-    return map;
-}
-
-const Row* find_row(std::string_view lemma) {
-    const auto& m = rows();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one. Cells after the
+// seventh are ignored.
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::dan.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<7>(*line);
+    bool none = c[4] == kNone;
+    return Row{cell(c[1]), cell(c[2]), cell(c[3]), none ? std::nullopt : cell(c[4]), cell(c[5]), cell(c[6]), none};
 }
 
 std::optional<std::string> own(const std::optional<std::string_view>& v) {
@@ -79,6 +49,21 @@ std::string join(std::string_view stem, std::string_view ending) {
     out.append(ending);
     return out;
 }
+
+// A copy of a row's cell behind the particles of a compound.
+std::optional<std::string> own(std::string_view particles, const std::optional<std::string_view>& v) {
+    if (!v) return std::nullopt;
+    std::string out(particles);
+    out.append(*v);
+    return out;
+}
+
+// Particles before a listed verb: the compound takes the base's forms.
+constexpr std::string_view kParticles[] = {
+    "af",   "an",  "bag", "be",  "efter", "for",    "fore",   "frem",    "fra",    "gen",   "grund",
+    "hen",  "ind", "med", "mis", "mod",   "ned",    "om",     "op",      "over",   "plan",  "på",
+    "råd",  "sam", "sammen", "til", "tilbage", "ud", "und",   "under",   "ved",
+};
 
 bool is_vowel(char32_t c) {
     switch (c) {
@@ -118,27 +103,33 @@ bool has_upper_or_non_ascii(std::string_view s) {
 }  // namespace
 
 std::optional<Parts> parts(std::string_view lemma) {
-    const Row* row = find_row(lemma);
-    if (row == nullptr) return std::nullopt;
+    auto row = find_row(lemma);
+    if (!row) return std::nullopt;
     return Parts{own(row->present), own(row->past), own(row->past_participle),
                  own(row->imperative), own(row->present_participle), own(row->past_passive), row->no_imperative};
 }
 
 std::optional<std::string_view> auxiliary(std::string_view lemma) {
-    const auto& m = auxiliaries();
-    auto it = m.find(lemma);
-    if (it == m.end()) return std::nullopt;
-    return it->second;
+    // The text after the first tab, up to a second tab, of the last row of
+    // the lemma that has a tab.
+    std::optional<std::string_view> out;
+    for (std::string_view line : data::table::dan_aux.rows(lemma)) {
+        std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos) continue;
+        std::string_view rest = line.substr(tab + 1);
+        out = rest.substr(0, rest.find('\t'));
+    }
+    return out;
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     std::string lower;
     std::string_view candidate = trimmed;
-    if (find_row(trimmed) == nullptr && has_upper_or_non_ascii(trimmed)) {
+    if (!find_row(trimmed) && has_upper_or_non_ascii(trimmed)) {
         // Plain lower-case ASCII is its own lower-case copy: nothing to try.
         lower = unicode::to_lower(trimmed);
-        if (find_row(lower) != nullptr) candidate = lower;
+        if (find_row(lower)) candidate = lower;
     }
     // The infinitive particle goes only after the case choice: "At gå" keeps
     // its capital and so its inner space, and fails.
@@ -150,13 +141,24 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(candidate);
-    if (const Row* row = find_row(candidate)) {
-        verb.present = own(row->present);
-        verb.past = own(row->past);
-        verb.past_participle = own(row->past_participle);
-        verb.imperative = own(row->imperative);
-        verb.present_participle = own(row->present_participle);
-        verb.past_passive = own(row->past_passive);
+    auto row = find_row(candidate);
+    std::string_view particles;
+    if (!row) {
+        // An unlisted compound of a listed verb: planlægge, rådgive.
+        std::size_t n = compound::particle_length(candidate, kParticles,
+                                                  [](std::string_view base) { return find_row(base).has_value(); });
+        if (n > 0) {
+            particles = candidate.substr(0, n);
+            row = find_row(candidate.substr(n));
+        }
+    }
+    if (row) {
+        verb.present = own(particles, row->present);
+        verb.past = own(particles, row->past);
+        verb.past_participle = own(particles, row->past_participle);
+        verb.imperative = own(particles, row->imperative);
+        verb.present_participle = own(particles, row->present_participle);
+        verb.past_passive = own(particles, row->past_passive);
         verb.no_imperative = row->no_imperative;
     }
     return verb;

@@ -7,31 +7,15 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::eng {
 namespace {
-
-using RowMap = ViewMap<Row>;
 
 std::optional<std::string_view> cell(std::string_view c) {
     if (c.empty() || c == "-") return std::nullopt;
     return c;
 }
 
-// Parsed once; a later row with the same lemma replaces an earlier one.
-const RowMap& rows() {
-    static const RowMap map = [] {
-        RowMap m;
-        m.reserve(2048);
-        for (std::string_view line : lex::Lines(data::eng)) {
-            auto c = lex::split<5>(line);
-            m.insert_or_assign(c[0], Row{cell(c[1]), cell(c[2]), cell(c[3]), cell(c[4])});
-        }
-        return m;
-    }();
-    return map;
-}
 
 std::optional<std::string> own(const std::optional<std::string_view>& v) {
     if (!v) return std::nullopt;
@@ -61,19 +45,54 @@ std::string join(std::string_view stem, std::string_view ending) {
 
 Row6 six(const std::string& form) { return {form, form, form, form, form, form}; }
 
+char lower_ascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// A letter that sounds as a vowel here: a, e, i, o, u (either case), and y
+// between consonants (gyp); the u of "qu" is part of the consonant (quip,
+// squat).
+bool vowel_at(std::string_view s, std::size_t i) {
+    const char c = lower_ascii(s[i]);
+    if (c == 'u' && i > 0 && lower_ascii(s[i - 1]) == 'q') return false;
+    if (is_vowel(c)) return true;
+    return c == 'y' && i > 0 && i + 1 < s.size() && !is_vowel(lower_ascii(s[i - 1]));
+}
+
+// One syllable that ends in one vowel letter and one consonant other than w,
+// x and y (knob, sket, quip): the consonant doubles before -ed and -ing.
+// Longer verbs double only where the lexicon says so (stress decides, and the
+// spelling does not show it).
+bool doubles_final(std::string_view l) {
+    const std::size_t n = l.size();
+    if (n < 2) return false;
+    const char last = lower_ascii(l[n - 1]);
+    if (last < 'a' || last > 'z' || last == 'w' || last == 'x' || last == 'y' || vowel_at(l, n - 1)) return false;
+    if (!vowel_at(l, n - 2) || (n >= 3 && vowel_at(l, n - 3))) return false;
+    for (std::size_t i = 0; i + 2 < n; ++i) {
+        if (vowel_at(l, i) || l[i] == '-' || l[i] == '\'') return false;
+    }
+    return true;
+}
+
+// Prefixes that leave a verb's forms as they are (overbreed: overbred,
+// unspin: unspun), longest first so that under- is tried before un-.
+constexpr std::string_view COMPOUND_PREFIXES[] = {"counter", "inter", "under", "fore", "over", "with", "down",
+                                                  "out",     "mis",   "pre",   "off",  "un",   "up",   "re"};
+
 }  // namespace
 
-const Row* find_row(std::string_view lemma) {
-    const RowMap& m = rows();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::eng.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<5>(*line);
+    return Row{cell(c[1]), cell(c[2]), cell(c[3]), cell(c[4])};
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     std::string lower;
     std::string_view candidate = trimmed;
-    if (find_row(trimmed) == nullptr) {
+    if (!find_row(trimmed)) {
         bool ascii = true, upper = false;
         for (char c : trimmed) {
             if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
@@ -82,7 +101,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         // Plain lower-case ASCII is its own lower-case copy: nothing to try.
         if (!ascii || upper) {
             lower = unicode::to_lower(trimmed);
-            if (find_row(lower) != nullptr) candidate = lower;
+            if (find_row(lower)) candidate = lower;
         }
     }
     candidate = unicode::trim(candidate);
@@ -93,11 +112,34 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(candidate);
-    if (const Row* row = find_row(candidate)) {
+    if (auto row = find_row(candidate)) {
         verb.past = own(row->past);
         verb.past_participle = own(row->past_participle);
         verb.present_participle = own(row->present_participle);
         verb.third_singular = own(row->third_singular);
+        return verb;
+    }
+    // A prefix before a verb of the lexicon: the base's own forms behind it.
+    for (std::string_view p : COMPOUND_PREFIXES) {
+        if (candidate.size() < p.size() + 2 || candidate.substr(0, p.size()) != p) continue;
+        const std::string_view base = candidate.substr(p.size());
+        if (base == "be") continue;  // be agrees in person: no compounds
+        auto row = find_row(base);
+        if (!row) continue;
+        auto with = [p](const std::optional<std::string_view>& v) -> std::optional<std::string> {
+            if (!v) return std::nullopt;
+            return join(p, *v);
+        };
+        verb.past = with(row->past);
+        verb.past_participle = with(row->past_participle);
+        verb.present_participle = with(row->present_participle);
+        verb.third_singular = with(row->third_singular);
+        return verb;
+    }
+    if (doubles_final(candidate)) {
+        const std::string doubled = join(candidate, candidate.substr(candidate.size() - 1));
+        verb.past = join(doubled, "ed");
+        verb.present_participle = join(doubled, "ing");
     }
     return verb;
 }

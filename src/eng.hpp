@@ -21,8 +21,8 @@ struct Row {
     std::optional<std::string_view> third_singular;
 };
 
-// The lexicon row of a lemma (case-sensitive), or null when it has none.
-const Row* find_row(std::string_view lemma);
+// The lexicon row of a lemma (case-sensitive), if it has one.
+std::optional<Row> find_row(std::string_view lemma);
 
 // Failure of the analysis: the text is not an English infinitive.
 struct Error {};

@@ -4,32 +4,10 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::est {
 namespace {
 
-using RowMap = ViewMap<Row>;
-
-// Parsed once: the key is a view into the built-in text, the cells are
-// copies. A later row with the same lemma replaces an earlier one.
-const RowMap& rows() {
-    static const RowMap map = [] {
-        RowMap m;
-        m.reserve(512);
-        for (std::string_view line : lex::Lines(data::est)) {
-            auto c = lex::split<CellCount + 1>(line);
-            Row row;
-            for (std::size_t i = 0; i < CellCount; ++i) {
-                std::string_view piece = c[i + 1];
-                if (!piece.empty() && piece != "-") row.cells[i] = std::string(piece);
-            }
-            m.insert_or_assign(c[0], std::move(row));
-        }
-        return m;
-    }();
-    return map;
-}
 
 std::string join(std::string_view stem, std::string_view ending) {
     std::string out;
@@ -60,10 +38,17 @@ Row6 analytic(const std::array<std::string_view, 6>& aux, const std::string& par
 
 }  // namespace
 
-const Row* find_row(std::string_view lemma) {
-    const RowMap& m = rows();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::est.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<CellCount + 1>(*line);
+    Row row;
+    for (std::size_t i = 0; i < CellCount; ++i) {
+        std::string_view piece = c[i + 1];
+        if (!piece.empty() && piece != "-") row.cells[i] = std::string(piece);
+    }
+    return row;
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -77,7 +62,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!utf8::ends_with(word, "ma")) return fail(Error{});
     Verb verb;
     verb.infinitive = std::string(word);
-    if (const Row* row = find_row(verb.infinitive)) verb.cells = row->cells;
+    if (auto row = find_row(verb.infinitive)) verb.cells = std::move(row->cells);
     return verb;
 }
 

@@ -21,8 +21,8 @@ struct Row {
     std::array<std::optional<std::string>, CellCount> cells;
 };
 
-// The lexicon row of a lemma (exact, byte-for-byte), or null.
-const Row* find_row(std::string_view lemma);
+// The lexicon row of a lemma (exact, byte-for-byte), if any.
+std::optional<Row> find_row(std::string_view lemma);
 
 // Failure of the analysis: the text is not a ma-infinitive.
 struct Error {};

@@ -4,32 +4,9 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::fin {
 namespace {
-
-using RowMap = ViewMap<Row>;
-
-// Parsed once: the key is a view into the built-in text, the cells are
-// copies. A later row with the same lemma replaces an earlier one.
-const RowMap& rows() {
-    static const RowMap map = [] {
-        RowMap m;
-        m.reserve(1024);
-        for (std::string_view line : lex::Lines(data::fin)) {
-            auto c = lex::split<CellCount + 1>(line);
-            Row row;
-            for (int i = 0; i < CellCount; ++i) {
-                std::string_view piece = c[static_cast<std::size_t>(i) + 1];
-                if (!piece.empty() && piece != "-") row.cells[static_cast<std::size_t>(i)] = std::string(piece);
-            }
-            m.insert_or_assign(c[0], std::move(row));
-        }
-        return m;
-    }();
-    return map;
-}
 
 bool ends_with(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
 
@@ -59,10 +36,18 @@ int slot(Person person, bool plural) { return static_cast<int>(person) + (plural
 
 }  // namespace
 
-const Row* find_row(std::string_view lemma) {
-    const RowMap& m = rows();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one; the cells are
+// copies.
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::fin.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<CellCount + 1>(*line);
+    Row row;
+    for (int i = 0; i < CellCount; ++i) {
+        std::string_view piece = c[static_cast<std::size_t>(i) + 1];
+        if (!piece.empty() && piece != "-") row.cells[static_cast<std::size_t>(i)] = std::string(piece);
+    }
+    return row;
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -75,7 +60,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(word);
-    if (const Row* row = find_row(verb.lemma)) verb.cells = row->cells;
+    if (auto row = find_row(verb.lemma)) verb.cells = std::move(row->cells);
     return verb;
 }
 

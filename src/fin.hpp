@@ -21,8 +21,8 @@ struct Row {
     std::array<std::optional<std::string>, CellCount> cells;
 };
 
-// The lexicon row of a lemma, or null when the lemma is not listed.
-const Row* find_row(std::string_view lemma);
+// The lexicon row of a lemma, if the lemma is listed.
+std::optional<Row> find_row(std::string_view lemma);
 
 // Failure of the analysis: the text is not a Finnish infinitive.
 struct Error {};

@@ -1,7 +1,6 @@
 #include "fra.hpp"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "fatal.hpp"
 #include "lexicon_text.hpp"
@@ -169,26 +168,6 @@ bool has_vowel(std::string_view s) noexcept {
 // The lexicon parsed once: base -> its rows in text order. Looking up every
 // suffix of a word from the longest down gives the same match as a scan of
 // the text that keeps the longest base (rows of one base stay in order).
-struct Lexicon {
-    std::unordered_map<std::string_view, std::vector<LexEntry>> bases;
-    std::size_t longest = 0;
-};
-
-const Lexicon& lexicon() {
-    static const Lexicon lex = [] {
-        Lexicon l;
-        for (std::string_view line : lex::Lines(data::fra_irregular)) {
-            auto cells = lex::split<16>(line);
-            std::size_t n = std::min<std::size_t>(cells.count, 16);
-            LexEntry entry = parse_entry(cells.cell.data(), n);
-            l.bases[cells[0]].push_back(entry);
-            l.longest = std::max(l.longest, cells[0].size());
-        }
-        return l;
-    }();
-    return lex;
-}
-
 // The seven simple rows of an auxiliary, worked out once.
 using AuxRows = std::array<std::array<std::string, 6>, 7>;
 
@@ -230,11 +209,18 @@ LexEntry parse_entry(const std::string_view* cells, std::size_t count) {
 }
 
 std::optional<LexMatch> lexical(std::string_view word) {
-    const Lexicon& lex = lexicon();
-    std::size_t first = word.size() > lex.longest ? word.size() - lex.longest : 0;
+    const lex::Table& t = data::table::fra_irregular;
+    std::size_t first = word.size() > t.longest() ? word.size() - t.longest() : 0;
     for (std::size_t i = first; i < word.size(); ++i) {
-        auto it = lex.bases.find(word.substr(i));
-        if (it != lex.bases.end()) return LexMatch{word.substr(0, i), &it->second};
+        auto lines = t.rows(word.substr(i));
+        if (lines.empty()) continue;
+        LexMatch m{word.substr(0, i), {}};
+        m.rows.reserve(lines.size());
+        for (std::string_view line : lines) {
+            auto cells = lex::split<16>(line);
+            m.rows.push_back(parse_entry(cells.cell.data(), std::min<std::size_t>(cells.count, 16)));
+        }
+        return m;
     }
     return std::nullopt;
 }
@@ -296,10 +282,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     return verb;
 }
 
-const std::vector<LexEntry>& Verb::rows() const noexcept {
-    static const std::vector<LexEntry> none;
-    return rows_ ? *rows_ : none;
-}
+const std::vector<LexEntry>& Verb::rows() const noexcept { return rows_; }
 
 // ---- spelling helpers ----
 

@@ -53,7 +53,7 @@ LexEntry parse_entry(const std::string_view* cells, std::size_t count);
 // every row of that base in lexicon order.
 struct LexMatch {
     std::string_view prefix;
-    const std::vector<LexEntry>* rows;
+    std::vector<LexEntry> rows;
 };
 std::optional<LexMatch> lexical(std::string_view word);
 
@@ -86,7 +86,7 @@ public:
 
 private:
     friend struct Table;
-    const LexEntry& row() const noexcept { return (*rows_)[0]; }
+    const LexEntry& row() const noexcept { return rows_[0]; }
     std::string compute_mute_stem(bool future) const;
     bool present_masked(int slot) const noexcept;
     std::string compound(std::string_view aux_form, const std::string& pp, int slot) const;
@@ -101,7 +101,7 @@ private:
     // future flag, worked out once per verb.
     std::string mute_;
     std::string mute_future_;
-    const std::vector<LexEntry>* rows_ = nullptr;
+    std::vector<LexEntry> rows_;
     Group group_ = Group::First;
     bool reflexive_ = false;
     bool etre_ = false;

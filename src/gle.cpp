@@ -7,12 +7,10 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::gle {
 namespace {
 
-using RowMap = ViewMap<Row>;
 using Set = std::array<std::string_view, 5>;  // one ending per class 0..4
 
 // Class ending sets.
@@ -82,21 +80,6 @@ std::optional<std::string_view> cell(std::string_view c) {
     return c;
 }
 
-// Parsed once; a later row with the same lemma replaces an earlier one.
-const RowMap& rows() {
-    static const RowMap map = [] {
-        RowMap m;
-        m.reserve(1024);
-        for (std::string_view line : lex::Lines(data::gle)) {
-            auto c = lex::split<9>(line);
-            m.insert_or_assign(c[0], Row{cell(c[1]), cell(c[2]), cell(c[3]), cell(c[4]), cell(c[5]), cell(c[6]),
-                                         cell(c[7]), cell(c[8])});
-        }
-        return m;
-    }();
-    return map;
-}
-
 bool ends_with(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
 
 std::string_view cut(std::string_view s, std::string_view suffix) {
@@ -152,10 +135,12 @@ bool lenites(std::string_view lemma, int tense) {
 
 }  // namespace
 
-const Row* find_row(std::string_view lemma) {
-    const RowMap& m = rows();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::gle.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<9>(*line);
+    return Row{cell(c[1]), cell(c[2]), cell(c[3]), cell(c[4]), cell(c[5]), cell(c[6]), cell(c[7]), cell(c[8])};
 }
 
 bool broad_final(std::string_view word) noexcept {
@@ -184,7 +169,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(lemma);
-    if (const Row* row = find_row(lemma)) verb.row = *row;
+    if (auto row = find_row(lemma)) verb.row = *row;
 
     std::string base;
     if (verb.row.prs_base) {

@@ -24,8 +24,8 @@ struct Row {
     std::optional<std::string_view> prs_auto;  // present autonomous
 };
 
-// The lexicon row of a lemma (exact match), or null when it has none.
-const Row* find_row(std::string_view lemma);
+// The lexicon row of a lemma (exact match), if it has one.
+std::optional<Row> find_row(std::string_view lemma);
 
 // True when the last of the vowels a o u á ó ú / e i é í of the word is broad;
 // a word without any of them counts as broad.

@@ -6,7 +6,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::guj {
 namespace {
@@ -27,18 +26,6 @@ std::optional<std::array<std::string, N>> group(std::string_view cell) {
 // A missing cell counts as "-".
 std::string_view cell(const lex::Cells<6>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
 
-const ViewMap<LexEntry>& table() {
-    static const ViewMap<LexEntry> map = [] {
-        ViewMap<LexEntry> m;
-        for (std::string_view line : lex::Lines(data::guj)) {
-            auto c = lex::split<6>(line);
-            m.insert_or_assign(c[0], LexEntry{five(cell(c, 1)), five(cell(c, 2)), five(cell(c, 3)), four(cell(c, 4)),
-                                              one(cell(c, 5))});
-        }
-        return m;
-    }();
-    return map;
-}
 
 // The ten dependent vowel signs and the ten independent vowels.
 bool is_vowel(char32_t c) {
@@ -86,10 +73,12 @@ std::optional<Row5> five(std::string_view c) { return group<5>(c); }
 std::optional<Row4> four(std::string_view c) { return group<4>(c); }
 
 namespace lexicon {
-const LexEntry* find(std::string_view lemma) {
-    const auto& m = table();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<LexEntry> find(std::string_view lemma) {
+    auto line = data::table::guj.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<6>(*line);
+    return LexEntry{five(cell(c, 1)), five(cell(c, 2)), five(cell(c, 3)), four(cell(c, 4)), one(cell(c, 5))};
 }
 }  // namespace lexicon
 

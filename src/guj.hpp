@@ -31,8 +31,8 @@ std::optional<Row5> five(std::string_view cell);
 std::optional<Row4> four(std::string_view cell);
 
 namespace lexicon {
-// The row of an infinitive (without compound head), or null.
-const LexEntry* find(std::string_view lemma);
+// The row of an infinitive (without compound head), if any.
+std::optional<LexEntry> find(std::string_view lemma);
 }  // namespace lexicon
 
 // Failure of the analysis: the text is not a Gujarati infinitive.
@@ -44,7 +44,7 @@ struct Verb {
     std::string head;        // compound head including its final space, or empty
     std::string infinitive;  // the verb proper, ends in "વું"
     std::string stem;        // infinitive less "વું", never empty
-    const LexEntry* lex = nullptr;
+    std::optional<LexEntry> lex;
     bool vowel_final = false;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);

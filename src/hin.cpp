@@ -6,7 +6,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::hin {
 namespace {
@@ -17,17 +16,6 @@ constexpr std::string_view NA = "ना";
 // A missing column counts as "-".
 std::string_view column(const lex::Cells<4>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
 
-const ViewMap<LexEntry>& table() {
-    static const ViewMap<LexEntry> map = [] {
-        ViewMap<LexEntry> m;
-        for (std::string_view line : lex::Lines(data::hin)) {
-            auto c = lex::split<4>(line);
-            m.insert_or_assign(c[0], LexEntry{lex::forms<3>(column(c, 1)), lex::forms<6>(column(c, 2)), lex::forms<3>(column(c, 3))});
-        }
-        return m;
-    }();
-    return map;
-}
 
 bool is_vowel_char(char32_t c) {
     switch (c) {
@@ -55,10 +43,12 @@ constexpr std::string_view SUBJ_V[6] = {"ऊं", "ए", "ए", "एं", "ओ",
 }  // namespace
 
 namespace lexicon {
-const LexEntry* find(std::string_view lemma) {
-    const auto& m = table();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<LexEntry> find(std::string_view lemma) {
+    auto line = data::table::hin.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<4>(*line);
+    return LexEntry{lex::forms<3>(column(c, 1)), lex::forms<6>(column(c, 2)), lex::forms<3>(column(c, 3))};
 }
 }  // namespace lexicon
 

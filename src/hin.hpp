@@ -20,8 +20,8 @@ struct LexEntry {
 };
 
 namespace lexicon {
-// The row of an infinitive (without compound head), or null.
-const LexEntry* find(std::string_view lemma);
+// The row of an infinitive (without compound head), if any.
+std::optional<LexEntry> find(std::string_view lemma);
 }  // namespace lexicon
 
 // Failure of the analysis: the text is not a Hindi infinitive.
@@ -31,7 +31,7 @@ struct Verb {
     std::string prefix;      // compound head including its final space, or empty
     std::string infinitive;  // the verb proper, ends in "ना"
     std::string stem;        // infinitive less "ना"
-    const LexEntry* lex = nullptr;
+    std::optional<LexEntry> lex;
     bool vowel_final = false;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);

@@ -6,7 +6,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::hye {
 
@@ -25,34 +24,18 @@ std::uint8_t aorset_cell(std::string_view cell) noexcept {
     return 255;
 }
 
-void add_rows(ViewMap<LexEntry>& out, std::string_view text) {
-    for (std::string_view line : lex::Lines(text)) {
-        auto c = lex::split<10>(line);
-        out.insert_or_assign(c[0], LexEntry{opt(c[1]), opt(c[2]), opt(c[3]), opt(c[5]), opt(c[6]), opt(c[7]),
-                                            opt(c[8]), opt(c[9]), aorset_cell(c[4])});
-    }
-}
-
-// Parsed once: the added -չել verbs, then the irregular verbs, so that a
-// lemma of the latter wins; within a text a later row with the same lemma
-// replaces an earlier one, and a missing cell counts as "-".
-const ViewMap<LexEntry>& map() {
-    static const ViewMap<LexEntry> m = [] {
-        ViewMap<LexEntry> out;
-        out.reserve(64);
-        add_rows(out, data::hye_extra);
-        add_rows(out, data::hye);
-        return out;
-    }();
-    return m;
-}
-
 }  // namespace
 
-const LexEntry* find(std::string_view infinitive) {
-    const auto& m = map();
-    auto it = m.find(infinitive);
-    return it == m.end() ? nullptr : &it->second;
+// The irregular verbs first, then the added -չել verbs: a lemma of the
+// former wins; within a text a later row with the same lemma replaces an
+// earlier one, and a missing cell counts as "-".
+std::optional<LexEntry> find(std::string_view infinitive) {
+    auto line = data::table::hye.last(infinitive);
+    if (!line) line = data::table::hye_extra.last(infinitive);
+    if (!line) return std::nullopt;
+    auto c = lex::split<10>(*line);
+    return LexEntry{opt(c[1]), opt(c[2]), opt(c[3]), opt(c[5]), opt(c[6]), opt(c[7]), opt(c[8]), opt(c[9]),
+                    aorset_cell(c[4])};
 }
 
 }  // namespace lexicon
@@ -132,7 +115,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view stem = utf8::drop_last_chars(word, 2);
     if (stem.empty()) return fail(Error{});
 
-    const LexEntry* row = lexicon::find(word);
+    auto found = lexicon::find(word);
+    const LexEntry* row = found ? &*found : nullptr;
 
     // The shape rules: the nasal-stem verbs in -անալ/-ենալ, the other
     // a-verbs, the causatives in -ցնել and the other e-verbs.

@@ -29,8 +29,8 @@ struct LexEntry {
 };
 
 namespace lexicon {
-// The row of a whole infinitive (byte for byte), or null.
-const LexEntry* find(std::string_view infinitive);
+// The row of a whole infinitive (byte for byte), if any.
+std::optional<LexEntry> find(std::string_view infinitive);
 }  // namespace lexicon
 
 // None for an empty cell or "-", else the cell.

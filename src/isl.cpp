@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <deque>
 #include <vector>
 
 #include "lexicon_text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::isl {
 namespace {
@@ -22,43 +20,6 @@ bool is_vowel(char32_t c) {
         default:
             return false;
     }
-}
-
-// One lexicon row as read from the text: the whole line (parsed into a
-// LexEntry only when it wins), the lemma's length as written, whether it
-// matches only the whole input, and its place in the file.
-struct RowRef {
-    std::string_view line;
-    std::size_t lemma_bytes;
-    bool exact;
-    std::uint32_t index;
-};
-
-// Rows keyed by their lower-cased lemma; rows sharing a key stay in file order.
-struct Lexicon {
-    std::deque<std::string> lowered;  // keys that differ from the lemma as written
-    ViewMap<std::vector<RowRef>> rows;
-    std::size_t longest_key = 0;  // no longer ending can match a row
-};
-
-const Lexicon& lexicon() {
-    static const Lexicon lex = [] {
-        Lexicon l;
-        l.rows.reserve(2048);
-        std::uint32_t index = 0;
-        for (std::string_view line : lex::Lines(data::isl)) {
-            auto c = lex::split<10>(line);
-            std::string_view lemma = c[0];
-            bool exact = c.count >= 10 && c[9] == "1";
-            std::string_view key = lemma;
-            std::string low = unicode::to_lower(lemma);
-            if (low != lemma) key = l.lowered.emplace_back(std::move(low));
-            l.longest_key = std::max(l.longest_key, key.size());
-            l.rows[key].push_back(RowRef{line, lemma.size(), exact, index++});
-        }
-        return l;
-    }();
-    return lex;
 }
 
 LexEntry parse_entry(std::string_view line) {
@@ -149,31 +110,31 @@ Verb analyse(std::string_view word, bool& matched) {
     }
     starts.emplace_back(word.size(), lower.size());  // the empty end, for a row with an empty lemma
 
-    const Lexicon& lex = lexicon();
-    const RowRef* best = nullptr;
+    // Lemmas are lower case (the data check makes sure), so a row's key is
+    // its lemma: the first hit, trying the longest ending first, is the
+    // longest lemma, and of its rows the first in the text that may match.
+    const lex::Table& table = data::table::isl;
+    std::optional<std::string_view> best;
     std::size_t best_start = 0;
     for (const auto& [in_off, low_off] : starts) {
-        if (lower.size() - low_off > lex.longest_key) continue;
-        auto found = lex.rows.find(std::string_view(lower).substr(low_off));
-        if (found == lex.rows.end()) continue;
-        for (const RowRef& row : found->second) {
-            if (row.exact && low_off != 0) continue;
-            if (best == nullptr || row.lemma_bytes > best->lemma_bytes ||
-                (row.lemma_bytes == best->lemma_bytes && row.index < best->index)) {
-                best = &row;
-                best_start = in_off;
-            }
+        if (lower.size() - low_off > table.longest()) continue;
+        for (std::string_view line : table.rows(std::string_view(lower).substr(low_off))) {
+            if (low_off != 0 && lex::cell_at(line, 9) == "1") continue;  // exact-only
+            best = line;
+            best_start = in_off;
+            break;
         }
+        if (best) break;
     }
 
     Verb verb;
     verb.infinitive = std::string(word);
-    if (best != nullptr) {
-        verb.entry = parse_entry(best->line);
+    if (best) {
+        verb.entry = parse_entry(*best);
         verb.prefix = std::string(word.substr(0, best_start));
     }
     verb.stem = std::string(word.back() == 'a' ? word.substr(0, word.size() - 1) : word);
-    matched = best != nullptr;
+    matched = best.has_value();
     return verb;
 }
 

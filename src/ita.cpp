@@ -12,157 +12,74 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::ita {
 namespace {
 
-// ---- lexicon indexes ----
+// ---- lexicon lookups ----
 //
-// The three small texts are indexed once; every lookup gives the row that a
-// scan in text order would give (longest match first, the earlier row of
-// equal matches).
-
-
-// Inserts only when the key is new, so the earlier row keeps the key.
-template <class V>
-void keep_first(ViewMap<V>& map, std::string_view key, V value) {
-    map.try_emplace(key, value);
-}
-
-// Byte lengths of the keys of a map, longest first.
-template <class V>
-std::vector<std::size_t> key_lengths(const ViewMap<V>& map) {
-    std::vector<std::size_t> out;
-    for (const auto& kv : map) out.push_back(kv.first.size());
-    std::sort(out.begin(), out.end(), std::greater<>());
-    out.erase(std::unique(out.begin(), out.end()), out.end());
-    return out;
-}
-
-struct IrregularIndex {
-    std::vector<std::string_view> rows;   // data lines, in text order
-    ViewMap<std::size_t> exact;           // lemma -> first row
-    ViewMap<std::size_t> suffix;          // base of a "+" lemma -> first row
-    std::vector<std::size_t> suffix_lengths;
-};
-
-const IrregularIndex& irregular_index() {
-    static const IrregularIndex index = [] {
-        IrregularIndex ix;
-        for (std::string_view line : lex::Lines(data::ita_irregular)) {
-            std::string_view lemma = lex::cell_at(line, 0);
-            std::size_t row = ix.rows.size();
-            ix.rows.push_back(line);
-            if (!lemma.empty() && lemma.back() == '+') {
-                keep_first(ix.suffix, lemma.substr(0, lemma.size() - 1), row);
-            } else {
-                keep_first(ix.exact, lemma, row);
-            }
-        }
-        ix.suffix_lengths = key_lengths(ix.suffix);
-        return ix;
-    }();
-    return index;
-}
+// Every lookup gives the row that a scan in text order would give (longest
+// match first, the earlier row of equal matches).
 
 struct IrregularMatch {
     std::string_view row;
     std::size_t base_length;  // bytes of the infinitive covered by the lemma
 };
 
+// A lemma with a trailing "+" is a base that also ends longer words;
+// without it the lemma matches only the whole word.
 std::optional<IrregularMatch> find_irregular(std::string_view inf) {
-    const IrregularIndex& ix = irregular_index();
+    const lex::Table& t = data::table::ita_irregular;
+    std::string key;
+    key.reserve(inf.size() + 1);
+    auto base_row = [&](std::string_view base) {
+        key.assign(base);
+        key += '+';
+        return t.first(key);
+    };
     // A match that covers the whole word: the exact lemma or a base equal to
     // the word, the earlier row winning.
-    std::optional<std::size_t> whole;
-    if (auto it = ix.exact.find(inf); it != ix.exact.end()) whole = it->second;
-    if (auto it = ix.suffix.find(inf); it != ix.suffix.end() && (!whole || it->second < *whole)) whole = it->second;
-    if (whole) return IrregularMatch{ix.rows[*whole], inf.size()};
-    for (std::size_t len : ix.suffix_lengths) {
-        if (len >= inf.size()) continue;
-        if (auto it = ix.suffix.find(inf.substr(inf.size() - len)); it != ix.suffix.end()) {
-            return IrregularMatch{ix.rows[it->second], len};
-        }
+    std::optional<std::string_view> whole = t.first(inf);
+    if (auto b = base_row(inf); b && (!whole || b->data() < whole->data())) whole = b;
+    if (whole) return IrregularMatch{*whole, inf.size()};
+    for (std::size_t at = 1; at < inf.size(); ++at) {
+        if ((static_cast<unsigned char>(inf[at]) & 0xC0) == 0x80) continue;
+        if (auto b = base_row(inf.substr(at))) return IrregularMatch{*b, inf.size() - at};
     }
     return std::nullopt;
 }
 
-const ViewMap<std::optional<Class>>& class_index() {
-    static const ViewMap<std::optional<Class>> index = [] {
-        ViewMap<std::optional<Class>> map;
-        for (std::string_view line : lex::Lines(data::ita_classes)) {
-            std::size_t tab = line.find('\t');
-            if (tab == std::string_view::npos) break;  // a row without a class ends the list
-            std::string_view text = lex::cell_at(line, 1);
-            std::optional<Class> cls;
-            if (text == "plain") cls = Class::Plain;
-            else if (text == "ii") cls = Class::Ii;
-            else if (text == "etti") cls = Class::Etti;
-            keep_first(map, line.substr(0, tab), cls);
-        }
-        return map;
-    }();
-    return index;
-}
-
+// The class of the lemma's first row (none for an unknown class text).
+// Every row has its class cell (checked at build time).
 std::optional<Class> find_class(std::string_view inf) {
-    const auto& map = class_index();
-    auto it = map.find(inf);
-    return it == map.end() ? std::nullopt : it->second;
+    auto line = data::table::ita_classes.first(inf);
+    if (!line || line->find('\t') == std::string_view::npos) return std::nullopt;
+    std::string_view text = lex::cell_at(*line, 1);
+    if (text == "plain") return Class::Plain;
+    if (text == "ii") return Class::Ii;
+    if (text == "etti") return Class::Etti;
+    return std::nullopt;
 }
 
-struct StrongRow {
-    std::string_view past;
-    std::string_view participle;
-};
-
-struct StrongIndex {
-    ViewMap<StrongRow> rows;
-    std::vector<std::size_t> lengths;
-};
-
-const StrongIndex& strong_index() {
-    static const StrongIndex index = [] {
-        StrongIndex ix;
-        for (std::string_view line : lex::Lines(data::ita_strong)) {
+// The longest lemma that ends the word (the whole word included), its first
+// row of three cells.
+std::optional<Strong> find_strong(std::string_view inf) {
+    const lex::Table& t = data::table::ita_strong;
+    std::size_t from = inf.size() > t.longest() ? inf.size() - t.longest() : 0;
+    for (std::size_t at = from; at <= inf.size(); ++at) {
+        if (at < inf.size() && (static_cast<unsigned char>(inf[at]) & 0xC0) == 0x80) continue;
+        for (std::string_view line : t.rows(inf.substr(at))) {
             auto c = lex::split<3>(line);
             if (c.count < 3) continue;
-            keep_first(ix.rows, c[0], StrongRow{c[1], c[2]});
+            std::string_view prefix = inf.substr(0, at);
+            auto with_prefix = [&](std::string_view form) {
+                // "-" (and an empty cell) gives no form: never the bare prefix.
+                return form == "-" || form.empty() ? std::string() : std::string(prefix) + std::string(form);
+            };
+            return Strong{with_prefix(c[1]), with_prefix(c[2])};
         }
-        ix.lengths = key_lengths(ix.rows);
-        return ix;
-    }();
-    return index;
-}
-
-std::optional<Strong> find_strong(std::string_view inf) {
-    const StrongIndex& ix = strong_index();
-    for (std::size_t len : ix.lengths) {
-        if (len > inf.size()) continue;
-        auto it = ix.rows.find(inf.substr(inf.size() - len));
-        if (it == ix.rows.end()) continue;
-        std::string_view prefix = inf.substr(0, inf.size() - len);
-        auto with_prefix = [&](std::string_view form) {
-            // "-" (and an empty cell) gives no form: never the bare prefix.
-            return form == "-" || form.empty() ? std::string() : std::string(prefix) + std::string(form);
-        };
-        return Strong{with_prefix(it->second.past), with_prefix(it->second.participle)};
     }
     return std::nullopt;
-}
-
-const ViewMap<std::string_view>& auxiliary_map() {
-    static const ViewMap<std::string_view> map = [] {
-        ViewMap<std::string_view> m;
-        for (std::string_view line : lex::Lines(data::ita_aux)) {
-            std::size_t tab = line.find('\t');
-            if (tab == std::string_view::npos) continue;
-            m.insert_or_assign(line.substr(0, tab), lex::cell_at(line, 1));
-        }
-        return m;
-    }();
-    return map;
 }
 
 std::optional<std::string> optional_cell(std::string_view cell) {
@@ -275,9 +192,11 @@ Six parse_lex_six(std::string_view cell) {
 }
 
 std::string_view auxiliary(std::string_view infinitive) {
-    const auto& map = auxiliary_map();
-    auto it = map.find(infinitive);
-    return it == map.end() ? std::string_view("avere") : it->second;
+    // The last row of the lemma that has a TAB; "avere" without one.
+    std::string_view aux = "avere";
+    for (std::string_view line : data::table::ita_aux.rows(infinitive))
+        if (line.find('\t') != std::string_view::npos) aux = lex::cell_at(line, 1);
+    return aux;
 }
 
 velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {

@@ -5,31 +5,22 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::jpn {
 namespace {
 
-// Lemma -> class, or -1 when the lemma's first row has no class cell or an
-// unknown code (such a lemma is refused, and no later row can win).
-using Lexicon = ViewMap<int>;
-
-const Lexicon& lexicon() {
-    static const Lexicon table = [] {
-        Lexicon t;
-        for (std::string_view line : lex::Lines(data::jpn)) {
-            std::size_t tab = line.find('\t');
-            int cls = -1;
-            if (tab != std::string_view::npos) {
-                std::string_view cell = line.substr(tab + 1);
-                Class c;
-                if (class_of_code(cell.substr(0, cell.find('\t')), c)) cls = static_cast<int>(c);
-            }
-            t.emplace(line.substr(0, tab), cls);
-        }
-        return t;
-    }();
-    return table;
+// The class of a lemma's first row; none when no row has the lemma, or its
+// first row has no class cell or an unknown code (such a lemma is refused,
+// and no later row can win).
+std::optional<Class> lookup(std::string_view lemma) {
+    auto line = data::table::jpn.first(lemma);
+    if (!line) return std::nullopt;
+    std::size_t tab = line->find('\t');
+    if (tab == std::string_view::npos) return std::nullopt;
+    std::string_view cell = line->substr(tab + 1);
+    Class c;
+    if (!class_of_code(cell.substr(0, cell.find('\t')), c)) return std::nullopt;
+    return c;
 }
 
 struct Kana {
@@ -104,10 +95,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         if (unicode::is_white_space(d.cp)) return fail(Error::NotAVerb);
         pos += d.len;
     }
-    const Lexicon& lex = lexicon();
-    auto it = lex.find(word);
-    if (it == lex.end() || it->second < 0) return fail(Error::Unknown);
-    return Verb{std::string(word), static_cast<Class>(it->second)};
+    auto cls = lookup(word);
+    if (!cls) return fail(Error::Unknown);
+    return Verb{std::string(word), *cls};
 }
 
 std::string Verb::form(Form which) const {

@@ -4,7 +4,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::kan {
 namespace {
@@ -37,18 +36,6 @@ std::string cat(std::string_view a, std::string_view b) {
     return s;
 }
 
-const ViewMap<LexEntry>& table() {
-    static const ViewMap<LexEntry> map = [] {
-        ViewMap<LexEntry> m;
-        for (std::string_view line : lex::Lines(data::kan)) {
-            auto c = lex::split<6>(line);
-            auto cell = [&](std::size_t i) { return i < c.count ? c[i] : std::string_view{"-"}; };
-            m.insert_or_assign(c[0], LexEntry{opt(cell(1)), opt(cell(2)), opt(cell(3)), opt(cell(4)), opt(cell(5))});
-        }
-        return m;
-    }();
-    return map;
-}
 
 std::size_t slot(Person p, Number n, Gender g) noexcept {
     std::size_t base = n == Number::Singular ? 0 : 5;
@@ -70,10 +57,13 @@ std::optional<std::string_view> opt(std::string_view cell) noexcept {
     return cell;
 }
 
-const LexEntry* lexicon::find(std::string_view lemma) {
-    const auto& m = table();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<LexEntry> lexicon::find(std::string_view lemma) {
+    auto line = data::table::kan.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<6>(*line);
+    auto cell = [&](std::size_t i) { return i < c.count ? c[i] : std::string_view{"-"}; };
+    return LexEntry{opt(cell(1)), opt(cell(2)), opt(cell(3)), opt(cell(4)), opt(cell(5))};
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -102,7 +92,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         v.fut_stem = cat(root, "ಯುವ");
         v.imp_pl = cat(root, "ಯಿರಿ");
     }
-    if (const LexEntry* e = lexicon::find(root)) {
+    if (auto e = lexicon::find(root)) {
         if (e->past_stem) v.past_stem = std::string(*e->past_stem);
         if (e->past_3sg_neut)
             v.past_3sg_neut = std::string(*e->past_3sg_neut);

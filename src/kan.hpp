@@ -32,8 +32,8 @@ struct LexEntry {
 std::optional<std::string_view> opt(std::string_view cell) noexcept;
 
 namespace lexicon {
-// The irregular stems of a root, or null when the lexicon has no row for it.
-const LexEntry* find(std::string_view lemma);
+// The irregular stems of a root, when the lexicon has a row for it.
+std::optional<LexEntry> find(std::string_view lemma);
 }  // namespace lexicon
 
 struct Verb {

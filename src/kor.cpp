@@ -6,7 +6,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::kor {
 namespace {
@@ -21,29 +20,6 @@ constexpr int kV_A = 0, kV_AE = 1, kV_YA = 2, kV_YAE = 3, kV_EO = 4, kV_E = 5, k
 constexpr int kT_None = 0, kT_N = 4, kT_L = 8, kT_B = 17;
 
 bool is_syllable(char32_t c) noexcept { return c >= kFirstSyllable && c <= kLastSyllable; }
-
-// The lexicon, parsed once: lemma → class. The first row of a lemma wins.
-const ViewMap<int>& lexicon() {
-    static const ViewMap<int> map = [] {
-        ViewMap<int> m;
-        for (std::string_view line : lex::Lines(data::kor)) {
-            auto c = lex::split<2>(line);
-            m.emplace(c[0], c.count > 1 ? class_of_code(c[1]) : 0);
-        }
-        return m;
-    }();
-    return map;
-}
-
-// The descriptive verbs that the rules cannot recognise by their ending.
-const ViewMap<bool>& adjectives() {
-    static const ViewMap<bool> map = [] {
-        ViewMap<bool> m;
-        for (std::string_view line : lex::Lines(data::kor_adjectives)) m.emplace(lex::split<1>(line)[0], true);
-        return m;
-    }();
-    return map;
-}
 
 // "아" after a bright vowel (ㅏ, ㅑ, ㅗ: 잡아, 얇아, 놓아), "어" otherwise.
 const char* a_or_eo(int v) noexcept { return (v == kV_A || v == kV_YA || v == kV_O) ? "아" : "어"; }
@@ -171,15 +147,14 @@ int class_of_code(std::string_view code) noexcept {
 }
 
 int lexicon_class(std::string_view lemma) {
-    const auto& map = lexicon();
-    auto it = map.find(lemma);
-    return it == map.end() ? Regular : it->second;
+    // The first row of a lemma wins.
+    auto line = data::table::kor.first(lemma);
+    if (!line) return Regular;
+    auto c = lex::split<2>(*line);
+    return c.count > 1 ? class_of_code(c[1]) : 0;
 }
 
-bool listed_adjective(std::string_view lemma) {
-    const auto& map = adjectives();
-    return map.find(lemma) != map.end();
-}
+bool listed_adjective(std::string_view lemma) { return data::table::kor_adjectives.first(lemma).has_value(); }
 
 std::optional<Syllable> last_syllable(std::string_view text) noexcept {
     if (text.empty()) return std::nullopt;

@@ -6,7 +6,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::mar {
 namespace {
@@ -28,18 +27,6 @@ std::optional<std::array<std::string, N>> group(std::string_view cell) {
 // A missing cell counts as "-".
 std::string_view cell(const lex::Cells<9>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
 
-const ViewMap<LexEntry>& table() {
-    static const ViewMap<LexEntry> map = [] {
-        ViewMap<LexEntry> m;
-        for (std::string_view line : lex::Lines(data::mar)) {
-            auto c = lex::split<9>(line);
-            m.insert_or_assign(c[0], LexEntry{one(cell(c, 1)), one(cell(c, 2)), one(cell(c, 3)), group<6>(cell(c, 4)),
-                                              five(cell(c, 5)), one(cell(c, 6)), one(cell(c, 7)), one(cell(c, 8))});
-        }
-        return m;
-    }();
-    return map;
-}
 
 // Dependent vowel signs ा … ौ (the virama is not one).
 bool is_vowel_sign(char32_t c) { return c >= 0x093E && c <= 0x094C; }
@@ -74,10 +61,13 @@ std::string join(std::string_view base, std::string_view suffix) {
 }
 
 namespace lexicon {
-const LexEntry* find(std::string_view lemma) {
-    const auto& m = table();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<LexEntry> find(std::string_view lemma) {
+    auto line = data::table::mar.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<9>(*line);
+    return LexEntry{one(cell(c, 1)), one(cell(c, 2)), one(cell(c, 3)), group<6>(cell(c, 4)),
+                    five(cell(c, 5)), one(cell(c, 6)), one(cell(c, 7)), one(cell(c, 8))};
 }
 }  // namespace lexicon
 
@@ -182,7 +172,7 @@ std::string Verb::imperative(int person, bool plural) const {
 
 Table Table::build(const Verb& v) {
     Table t;
-    const LexEntry* lex = v.lex;
+    const LexEntry* lex = v.lex ? &*v.lex : nullptr;
     t.infinitive = cat(v.head, v.infinitive);
     t.completive = cat(v.head, lex && lex->completive ? *lex->completive : v.attach("ून"));
     t.purposive = cat(v.head, lex && lex->purposive ? *lex->purposive : v.attach("ायला"));

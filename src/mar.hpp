@@ -32,8 +32,8 @@ std::optional<std::array<std::string, 5>> five(std::string_view cell);
 std::string join(std::string_view base, std::string_view suffix);
 
 namespace lexicon {
-// The row of an infinitive (without compound head), or null.
-const LexEntry* find(std::string_view lemma);
+// The row of an infinitive (without compound head), if any.
+std::optional<LexEntry> find(std::string_view lemma);
 }  // namespace lexicon
 
 // Failure of the analysis: the text is not a Marathi infinitive.
@@ -45,7 +45,7 @@ struct Verb {
     std::string head;        // compound head including its final space, or empty
     std::string infinitive;  // the verb proper, ends in "णे"
     std::string stem;        // infinitive less "णे", never empty
-    const LexEntry* lex = nullptr;
+    std::optional<LexEntry> lex;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

@@ -6,49 +6,9 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::nld {
 namespace {
-
-using EntryMap = ViewMap<LexEntry>;
-
-// Parsed once; a later row with the same lemma replaces an earlier one.
-const EntryMap& lexicon() {
-    static const EntryMap map = [] {
-        EntryMap m;
-        m.reserve(1024);
-        for (std::string_view line : lex::Lines(data::nld)) {
-            auto c = lex::split<8>(line);
-            // A missing cell reads as "-".
-            auto at = [&](std::size_t i) -> std::string_view { return i < c.count ? c[i] : std::string_view("-"); };
-            LexEntry e;
-            e.stem = opt(at(1));
-            std::string_view pres = at(2);
-            if (pres != "-") {
-                std::array<std::string_view, 6> forms{};
-                std::size_t n = 0, start = 0;
-                for (;;) {
-                    std::size_t comma = pres.find(',', start);
-                    std::string_view piece = pres.substr(start, comma == std::string_view::npos ? pres.npos : comma - start);
-                    if (n < 6) forms[n] = piece;
-                    ++n;
-                    if (comma == std::string_view::npos) break;
-                    start = comma + 1;
-                }
-                if (n == 6) e.present = forms;  // any other count: derive the present
-            }
-            e.past_singular = opt(at(3));
-            e.past_plural = opt(at(4));
-            e.past_participle = opt(at(5));
-            e.imperative = opt(at(6));
-            e.present_participle = opt(at(7));
-            m.insert_or_assign(c[0], e);
-        }
-        return m;
-    }();
-    return map;
-}
 
 constexpr std::u32string_view VOWELS = U"aeiouáéíóúàèäëïöü";
 
@@ -78,6 +38,49 @@ bool voiceless_final(std::string_view s) {
     }
 }
 
+std::size_t vowel_groups(std::u32string_view s) {
+    std::size_t n = 0;
+    bool prev = false;
+    for (char32_t c : s) {
+        const bool v = is_vowel(c);
+        if (v && !prev) ++n;
+        prev = v;
+    }
+    return n;
+}
+
+// Whether a base in -er (the infinitive without -en) ends in an unstressed
+// -er, which keeps its single e (luister, verwijder, twitter), rather than in
+// the stressed -eer of the loans (formeer, probeer, debatteer). The spelling
+// shows it only in one shape: a base of two syllables, after be-, ge-, her-,
+// ont- or ver-, whose -er follows a doubled consonant other than s, l and r
+// (twitter, flikker, verbitter) or a vowel written ui, ij, ie or eu (luister,
+// verwijder, kliederen, peuter). Other native verbs in -eren are rows.
+bool unstressed_er(std::u32string_view b) {
+    const std::size_t n = b.size();
+    if (n < 4 || b[n - 1] != 'r' || b[n - 2] != 'e' || is_vowel(b[n - 3])) return false;
+    std::u32string_view core = b;
+    for (std::u32string_view p : {U"ver", U"be", U"ge", U"ont", U"her"}) {
+        if (core.substr(0, p.size()) == p && vowel_groups(core.substr(p.size())) >= 2) {
+            core.remove_prefix(p.size());
+            break;
+        }
+    }
+    if (vowel_groups(core) != 2) return false;
+    std::u32string_view c = core.substr(0, core.size() - 2);
+    const std::size_t m = c.size();
+    if (m >= 2 && c[m - 1] == c[m - 2] && c[m - 1] != 's' && c[m - 1] != 'l' && c[m - 1] != 'r') return true;
+    // The last vowel before the consonants, ij counted as one.
+    auto ij = [&](std::size_t k) { return k >= 2 && c[k - 1] == 'j' && c[k - 2] == 'i'; };
+    std::size_t i = m;
+    while (i > 0 && !is_vowel(c[i - 1]) && !ij(i)) --i;
+    if (ij(i)) return true;
+    if (i < 2 || !is_vowel(c[i - 2]) || (i >= 3 && is_vowel(c[i - 3]))) return false;
+    const char32_t a = c[i - 2], z = c[i - 1];
+    if (a == 'u' && z == 'i') return i < 3 || c[i - 3] != 'q';  // ui, but not the u of qu
+    return (a == 'i' && z == 'e') || (a == 'e' && z == 'u');
+}
+
 struct RuleStem {
     std::string stem;
     bool voiceless;
@@ -102,6 +105,7 @@ RuleStem rule_stem(std::string_view base) {
     if (!is_vowel(last) && n >= 2) {
         const char32_t v = b[n - 2];
         bool open = is_vowel(v) && (n < 3 || !is_vowel_pair(b[n - 3], v)) && is_doubled_vowel(v);
+        if (open && last == 'r' && unstressed_er(b)) open = false;  // luister, twitter
         if (open && (last == 'l' || last == 'm' || last == 'n') && v == 'e') {
             // An unstressed final -el, -em, -en keeps its single e (wandel).
             for (std::size_t i = 0; i + 2 < n; ++i) {
@@ -173,6 +177,43 @@ std::string with_ge(std::string_view stem) {
     return out;
 }
 
+// Separable particles, as Dutch grammars list them: before a verb that has no
+// row of its own they are split off (aanmaken: maak aan, aangemaakt). door,
+// om, onder, over, voor and achter can also be inseparable; an unlisted verb
+// gets the separable reading, and the inseparable ones are rows (overleven,
+// ondernemen). Longest first, so that "voorbij" is tried before "voor".
+constexpr std::string_view PARTICLES[] = {
+    "tegemoet", "achteruit", "tegenover", "vooruit", "voorbij", "achterna", "bekend", "terecht", "teloor", "teweeg",
+    "omhoog", "omlaag", "vooraf",
+    "achter", "binnen", "buiten", "overeen", "samen", "terug", "tegen", "thuis", "dicht", "langs", "onder",
+    "omver", "bijeen", "uiteen", "kapot", "klaar", "schoon", "voort", "kwijt", "bloot", "gade", "deel",
+    "door", "over", "voor", "open", "rond", "ineen", "heen", "neer", "vast", "goed", "stil", "dood", "lief", "mede", "stuk",
+    "aan", "bij", "los", "mee", "toe", "uit", "weg", "af", "in", "na", "om", "op",
+};
+
+// The verb after a separable particle: a lexicon verb, or a word the rules can
+// read as an infinitive, of five letters or more, whose stem has a vowel
+// (not op + enen).
+bool separable_base(std::string_view particle, std::string_view rest) {
+    if (find_entry(rest).has_value()) return true;
+    if (utf8::length(rest) < 5 || !utf8::ends_with(rest, "en")) return false;
+    // in-, op- and na- also begin loans that are no particle verbs
+    // (informeren, opereren, navigeren, interviewen): an unlisted rest in a
+    // stressed -eren, or after in- one in ter-, is not split off.
+    if (particle == "in" || particle == "op" || particle == "na") {
+        if (utf8::ends_with(rest, "eren")) {
+            std::u32string b;
+            for (char32_t c : utf8::chars(rest.substr(0, rest.size() - 2))) b.push_back(c);
+            if (!unstressed_er(b)) return false;  // opluisteren, influisteren still split
+        }
+        if (particle == "in" && rest.substr(0, 3) == "ter") return false;
+    }
+    for (char32_t c : utf8::chars(rest.substr(0, rest.size() - 2))) {
+        if (is_vowel(c)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 Cell opt(std::string_view cell) noexcept {
@@ -180,33 +221,52 @@ Cell opt(std::string_view cell) noexcept {
     return cell;
 }
 
-const LexEntry* find_entry(std::string_view lemma) {
-    const EntryMap& m = lexicon();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<LexEntry> find_entry(std::string_view lemma) {
+    auto line = data::table::nld.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<8>(*line);
+    // A missing cell reads as "-".
+    auto at = [&](std::size_t i) -> std::string_view { return i < c.count ? c[i] : std::string_view("-"); };
+    LexEntry e;
+    e.stem = opt(at(1));
+    e.present = lex::forms<6>(at(2));  // any count but six: derive the present
+    e.past_singular = opt(at(3));
+    e.past_plural = opt(at(4));
+    e.past_participle = opt(at(5));
+    e.imperative = opt(at(6));
+    e.present_participle = opt(at(7));
+    return e;
 }
 
-Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    std::string word = unicode::to_lower(unicode::trim(text));
-    std::string_view w = word;
-    if (w.size() >= 3 && w.substr(0, 3) == "te ") w = unicode::trim(w.substr(3));
-    if (w.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(w)) {
-        if (unicode::is_white_space(c) || !allowed_char(c)) return fail(Error{});
-    }
+namespace {
 
-    const LexEntry* entry = find_entry(w);
+// The analysis of a checked, lower-case word. A particle is split off only
+// once: the verb after it is read whole (no verb stacks two particles here).
+Expected<Verb, Error> analyse(std::string_view w, bool split) {
+    auto entry = find_entry(w);
+    if (!entry && split) {
+        for (std::string_view p : PARTICLES) {
+            if (w.size() <= p.size() || w.substr(0, p.size()) != p) continue;
+            if (!separable_base(p, w.substr(p.size()))) continue;
+            auto base = analyse(w.substr(p.size()), false);
+            if (!base) continue;
+            base->lemma = std::string(w);
+            base->particle = p.size();
+            return base;
+        }
+    }
     std::optional<RuleStem> rule;
     if (w.size() > 2 && utf8::ends_with(w, "en")) rule = rule_stem(w.substr(0, w.size() - 2));
 
     Verb verb;
-    if (entry != nullptr && entry->stem) {
+    if (entry && entry->stem) {
         verb.stem = std::string(*entry->stem);
         verb.voiceless = voiceless_final(verb.stem);
     } else if (rule) {
         verb.stem = std::move(rule->stem);
         verb.voiceless = rule->voiceless;
-    } else if (entry != nullptr) {
+    } else if (entry) {
         verb.stem = std::string(w);
         verb.voiceless = true;
     } else {
@@ -217,16 +277,60 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     return verb;
 }
 
+}  // namespace
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    std::string word = unicode::to_lower(unicode::trim(text));
+    std::string_view w = word;
+    if (w.size() >= 3 && w.substr(0, 3) == "te ") w = unicode::trim(w.substr(3));
+    if (w.empty()) return fail(Error{});
+    for (char32_t c : utf8::chars(w)) {
+        if (unicode::is_white_space(c) || !allowed_char(c)) return fail(Error{});
+    }
+    return analyse(w, true);
+}
+
+// A finite form of a separable verb: the particle follows it (maak aan).
+// An empty form (a modal's imperative) stays empty.
+std::string Verb::place_particle(std::string form) const {
+    if (particle == 0 || form.empty()) return form;
+    form += ' ';
+    form.append(lemma, 0, particle);
+    return form;
+}
+
 std::string Verb::present(std::size_t person, bool plural) const {
+    if (particle != 0) {
+        Verb base = *this;
+        base.lemma.erase(0, particle);
+        base.particle = 0;
+        return place_particle(base.present(person, plural));
+    }
     const std::size_t slot = person + (plural ? 3 : 0);
-    if (entry != nullptr && entry->present) return std::string((*entry->present)[slot]);
+    if (entry && entry->present) return std::string((*entry->present)[slot]);
     if (plural) return lemma;
     if (person == 0 || utf8::ends_with(stem, "t")) return stem;
     return join(stem, "t");
 }
 
 Table Table::build(const Verb& verb) {
-    const LexEntry* e = verb.entry;
+    if (verb.particle != 0) {
+        // The base verb's forms, with the particle after the finite ones and
+        // in front of the participles (aangemaakt, aanmakend).
+        Verb base = verb;
+        base.lemma.erase(0, verb.particle);
+        base.particle = 0;
+        Table t = build(base);
+        const std::string_view p = std::string_view(verb.lemma).substr(0, verb.particle);
+        t.infinitive = verb.lemma;
+        for (std::string& f : t.present) f = verb.place_particle(std::move(f));
+        for (std::string& f : t.past) f = verb.place_particle(std::move(f));
+        t.imperative = verb.place_particle(std::move(t.imperative));
+        if (!t.past_participle.empty()) t.past_participle.insert(0, p);
+        t.present_participle.insert(0, p);
+        return t;
+    }
+    const LexEntry* e = verb.entry ? &*verb.entry : nullptr;
     auto given = [e](Cell LexEntry::*field) -> Cell { return e != nullptr ? e->*field : std::nullopt; };
 
     Table t;

@@ -29,8 +29,8 @@ struct LexEntry {
 // empty form).
 Cell opt(std::string_view cell) noexcept;
 
-// The lexicon row of a lemma (exact match), or null.
-const LexEntry* find_entry(std::string_view lemma);
+// The lexicon row of a lemma (exact match), if any.
+std::optional<LexEntry> find_entry(std::string_view lemma);
 
 // Failure of the analysis: not a Dutch infinitive.
 struct Error {};
@@ -38,13 +38,18 @@ struct Error {};
 struct Verb {
     std::string lemma;
     std::string stem;
-    const LexEntry* entry = nullptr;  // the lemma's lexicon row, if any
+    std::optional<LexEntry> entry;  // the lemma's lexicon row, if any
     bool voiceless = false;           // past in -te/-ten/-t rather than -de/-den/-d
+    // Bytes of a separable particle at the start of the lemma (aanmaken: 3), or
+    // 0. Stem, entry and flag then belong to the verb after the particle.
+    std::size_t particle = 0;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 
     // One present form: person 0 to 2, singular or plural.
     std::string present(std::size_t person, bool plural) const;
+    // A finite form with the separable particle placed after it, if any.
+    std::string place_particle(std::string form) const;
 };
 
 struct Table {

@@ -14,6 +14,8 @@ constexpr std::string_view YEH_DAL_NUN = "\u06CC\u062F\u0646";  // یدن
 constexpr std::string_view ALEF_MADDA = "\u0622";     // آ
 constexpr std::string_view ALEF = "\u0627";           // ا
 constexpr std::string_view MI = "می";
+constexpr std::string_view ANDAN = "اندن";
+constexpr std::string_view ALEF_NUN = "ان";
 
 constexpr std::string_view PRESENT_END[6] = {"م", "ی", "د", "یم", "ید", "ند"};
 constexpr std::string_view PAST_END[6] = {"م", "ی", "", "یم", "ید", "ند"};
@@ -42,29 +44,62 @@ bool lone_preverb(std::string_view head) {
 
 }  // namespace
 
-const ViewMap<LexEntry>& lexicon::map() {
-    static const ViewMap<LexEntry> m = [] {
-        ViewMap<LexEntry> out;
-        for (std::string_view line : lex::Lines(data::pes)) {
-            if (unicode::trim(line).empty()) continue;
-            auto c = lex::split<3>(line);
-            if (c.count < 2) continue;  // a row without a present stem says nothing
-            LexEntry e;
-            e.present_stem = unicode::trim(c[1]);
-            if (c.count >= 3) {
-                std::string_view imp = unicode::trim(c[2]);
-                if (!imp.empty() && imp != "-") e.imperative_override = imp;
-            }
-            out.insert_or_assign(unicode::trim(c[0]), e);  // a later row wins
+// The last row of the infinitive that gives a present stem. Lemmas carry no
+// surrounding white space (checked at build time), so the key is the lemma.
+std::optional<LexEntry> lexicon::find(std::string_view infinitive) {
+    std::optional<LexEntry> out;
+    for (std::string_view line : data::table::pes.rows(infinitive)) {
+        if (unicode::trim(line).empty()) continue;
+        auto c = lex::split<3>(line);
+        if (c.count < 2) continue;  // a row without a present stem says nothing
+        LexEntry e;
+        e.present_stem = unicode::trim(c[1]);
+        if (c.count >= 3) {
+            std::string_view imp = unicode::trim(c[2]);
+            if (!imp.empty() && imp != "-") e.imperative_override = imp;
         }
-        return out;
-    }();
-    return m;
+        out = e;
+    }
+    return out;
 }
+
+namespace {
+
+// Preverbs written as one word with their verb, longest first so that فرو
+// is not read as ف + رو.
+constexpr std::string_view JOINED_PREVERBS[] = {"فرو", "فرا", "باز", "بر", "در", "ور", "وا", "پس"};
+
+// The present stem and listed imperative of a verb proper that carries no
+// preverb: the list, else the -یدن rule, else -اندن (causatives: چرخاندن,
+// چرخان), else the past stem.
+void stems(Verb& v, std::string_view proper, const LexEntry* row) {
+    v.past_stem = std::string(proper.substr(0, proper.size() - NUN.size()));
+    if (row) {
+        v.present_stem = std::string(row->present_stem);
+        if (row->imperative_override) v.imperative_override = std::string(*row->imperative_override);
+    } else if (proper.size() >= 6 && proper.ends_with(YEH_DAL_NUN)) {
+        v.present_stem = std::string(proper.substr(0, proper.size() - YEH_DAL_NUN.size()));
+    } else if (proper.ends_with(ANDAN)) {
+        v.present_stem = std::string(proper.substr(0, proper.size() - ANDAN.size() + ALEF_NUN.size()));
+    } else {
+        v.present_stem = v.past_stem;
+    }
+}
+
+// The last word of the head (the head without its trailing space).
+std::string_view last_word(std::string_view head) {
+    head = unicode::trim(head);
+    std::size_t space = head.rfind(' ');
+    return space == std::string_view::npos ? head : head.substr(space + 1);
+}
+
+}  // namespace
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     Verb v;
-    v.infinitive = perso_arabic::normalize(unicode::trim(text));
+    // Trimmed again after normalising: a bidi mark or joiner at either end
+    // would otherwise leave the white space beside it on every form.
+    v.infinitive = std::string(unicode::trim(perso_arabic::normalize(unicode::trim(text))));
     if (v.infinitive.empty()) return fail(Error{});
     std::string_view whole = v.infinitive;
     std::size_t space = whole.rfind(' ');
@@ -74,18 +109,48 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         proper = whole.substr(space + 1);
     }
     if (proper.size() < 2 || !proper.ends_with(NUN) || utf8::length(proper) < 3) return fail(Error{});
-    v.past_stem = std::string(proper.substr(0, proper.size() - NUN.size()));
-    const auto& m = lexicon::map();
-    if (auto it = m.find(proper); it != m.end()) {
-        v.present_stem = std::string(it->second.present_stem);
-        if (it->second.imperative_override) v.imperative_override = std::string(*it->second.imperative_override);
-    } else if (proper.size() >= 6 && proper.ends_with(YEH_DAL_NUN)) {
-        v.present_stem = std::string(proper.substr(0, proper.size() - YEH_DAL_NUN.size()));
-    } else {
-        v.present_stem = v.past_stem;
+    std::string_view base = proper;
+    auto row = lexicon::find(proper);
+    if (!row) {
+        // An unlisted verb that begins with a preverb conjugates its base:
+        // a listed verb (برگشتن, درآوردن), or an -یدن or -اندن verb of two
+        // syllables or more (فرارسیدن, بازگرداندن). Simple verbs that only
+        // look like such a compound (درخشیدن, پسندیدن) are listed.
+        for (std::string_view pv : JOINED_PREVERBS) {
+            if (!proper.starts_with(pv)) continue;
+            std::string_view rest = proper.substr(pv.size());
+            auto r = lexicon::find(rest);
+            std::size_t chars = utf8::length(rest);
+            if (r || (chars >= 5 && rest.ends_with(YEH_DAL_NUN)) || (chars >= 6 && rest.ends_with(ANDAN))) {
+                v.preverb = std::string(pv);
+                base = rest;
+                row = r;
+            }
+            break;
+        }
     }
+    stems(v, base, row ? &*row : nullptr);
     if (v.prefix.empty() || lone_preverb(v.prefix)) v.light = false;
     else v.light = proper == "شدن" || proper == "کردن";
+    if (proper == "بودن") {
+        v.stative = Stative::Budan;
+    } else if (proper == "داشتن") {
+        // نگه داشتن and a preverb head (بر داشتن) are "keep", "take":
+        // they conjugate like any verb (نگه میدارم, نگه دارم, نگه دار).
+        std::string_view head = last_word(v.prefix);
+        if (head == "نگه" || head == "نگاه") v.light = true;
+        if (head == "نگه" || head == "نگاه" || lone_preverb(v.prefix)) v.imperative_override.reset();
+        else v.stative = Stative::Dashtan;
+    }
+    if (!v.preverb.empty() && v.imperative_override) {
+        // The preverb takes the place of the imperative's ب: بازگفتن, بازگو.
+        // A stem in آ or ا keeps its vowel whole: برآمدن, برآی.
+        const std::string& imp = *v.imperative_override;
+        if (imp.starts_with("ب") && !v.present_stem.starts_with(ALEF_MADDA) && !v.present_stem.starts_with(ALEF))
+            v.imperative_override = v.preverb + imp.substr(std::string_view("ب").size());
+        else
+            v.imperative_override.reset();
+    }
     return v;
 }
 
@@ -105,24 +170,47 @@ std::string Verb::form(int tense, Person person, Number number, bool negative) c
     const std::string_view neg = negative ? NUN : std::string_view{};
     const std::string_view P = present_stem;
     const std::string_view S = past_stem;
+    const std::string_view E = PRESENT_END[slot];
     std::string out = prefix;
+    // The progressives of a stative verb are its plain present and past:
+    // "دارم دارم" and "دارم هستم" are not said.
+    if (stative != Stative::None && tense == 9) return form(1, person, number, false);
+    if (stative != Stative::None && tense == 10) return form(3, person, number, false);
+    if (tense == 1 && stative == Stative::Budan) {
+        // هستم .. هستند, with است for the third person singular.
+        if (negative) return out.append("نیست").append(PAST_END[slot]);
+        return slot == 2 ? out.append("است") : out.append("هست").append(E);
+    }
+    if (tense == 9 || tense == 10) {
+        if (tense == 9) out.append("دار").append(E).append(" ").append(preverb).append(MI).append(P).append(E);
+        else out.append("داشت").append(PAST_END[slot]).append(" ").append(preverb).append(MI).append(S).append(PAST_END[slot]);
+        return out;
+    }
+    out.append(preverb);
     switch (tense) {
-    case 0: out.append(neg).append(P).append(PRESENT_END[slot]); break;
-    case 1: out.append(neg).append(MI).append(P).append(PRESENT_END[slot]); break;
+    case 0: out.append(neg).append(P).append(E); break;
+    case 1:
+        out.append(neg);
+        if (stative != Stative::Dashtan) out.append(MI);
+        out.append(P).append(E);
+        break;
     case 2:
-        if (negative) out.append(NUN).append(P);
-        else if (light) out.append(P);
+        if (stative == Stative::Dashtan) out.append(neg).append(S).append("ه باش");
+        else if (negative) out.append(NUN).append(P);
+        else if (light || !preverb.empty() || stative == Stative::Budan) out.append(P);
         else out.append(be_prefix(P));
-        out.append(PRESENT_END[slot]);
+        out.append(E);
         break;
     case 3: out.append(neg).append(S).append(PAST_END[slot]); break;
-    case 4: out.append(neg).append(MI).append(S).append(PAST_END[slot]); break;
+    case 4:
+        out.append(neg);
+        if (stative == Stative::None) out.append(MI);
+        out.append(S).append(PAST_END[slot]);
+        break;
     case 5: out.append(neg).append(S).append("ه").append(PERFECT_END[slot]); break;
     case 6: out.append(S).append("ه ").append(neg).append("بود").append(PAST_END[slot]); break;
-    case 7: out.append(neg).append("خواه").append(PRESENT_END[slot]).append(" ").append(S); break;
-    case 8: out.append(S).append("ه ").append(neg).append("باش").append(PRESENT_END[slot]); break;
-    case 9: out.append("دار").append(PRESENT_END[slot]).append(" ").append(MI).append(P).append(PRESENT_END[slot]); break;
-    default: out.append("داشت").append(PAST_END[slot]).append(" ").append(MI).append(S).append(PAST_END[slot]); break;
+    case 7: out.append(neg).append("خواه").append(E).append(" ").append(S); break;
+    default: out.append(S).append("ه ").append(neg).append("باش").append(E); break;
     }
     return out;
 }
@@ -137,17 +225,18 @@ Table Table::build(const Verb& v) {
         for (int slot = 0; slot < 6; ++slot)
             (*rows[tense])[slot] = v.form(tense, static_cast<Person>(slot % 3),
                                           slot < 3 ? Number::Singular : Number::Plural, false);
-    std::string base = v.imperative_override ? *v.imperative_override
-                       : v.light             ? v.present_stem
-                                             : be_prefix(v.present_stem);
+    std::string base = v.imperative_override                              ? *v.imperative_override
+                       : v.light || !v.preverb.empty() || v.stative != Verb::Stative::None
+                           ? v.preverb + v.present_stem
+                           : be_prefix(v.present_stem);
     t.imperative[0] = v.prefix + base;
     // A listed imperative that ends in a vowel letter (بیا, بگو) is the short
     // stem: its plural takes a glide, بیایید and بگویید, not بیاید (which is
     // the third person subjunctive).
     const bool glide = v.imperative_override && (base.ends_with("ا") || base.ends_with("و"));
     t.imperative[1] = v.prefix + base + (glide ? "یید" : "ید");
-    t.past_participle = v.prefix + v.past_stem + "ه";
-    t.present_participle = v.prefix + v.present_stem + "نده";
+    t.past_participle = v.prefix + v.preverb + v.past_stem + "ه";
+    t.present_participle = v.prefix + v.preverb + v.present_stem + "نده";
     return t;
 }
 

@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "expected.hpp"
-#include "view_map.hpp"
 
 namespace velnor::pes {
 
@@ -20,8 +19,8 @@ struct LexEntry {
 };
 
 namespace lexicon {
-// The list, keyed by infinitive (without compound head), built on first use.
-const ViewMap<LexEntry>& map();
+// The row of an infinitive (without compound head), if any.
+std::optional<LexEntry> find(std::string_view infinitive);
 }  // namespace lexicon
 
 // Failure of the analysis: the text is not a Persian infinitive.
@@ -37,6 +36,13 @@ struct Verb {
     std::string present_stem;  // from the list, else by rule
     std::optional<std::string> imperative_override;
     bool light = false;  // کردن or شدن behind a head that is not a lone preverb
+    // A preverb written as one word with its verb (بر in برگشتن): the stems
+    // above are the base verb's, and the preverb stands before every form,
+    // before می and in place of the subjunctive ب (برمیگردم, برگردم).
+    std::string preverb;
+    // بودن, and داشتن in the sense "have": no می, and the subjunctive and
+    // imperative without ب (باشم; داشته باشم).
+    enum class Stative { None, Budan, Dashtan } stative = Stative::None;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

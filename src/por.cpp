@@ -1,6 +1,5 @@
 #include "por.hpp"
 
-#include <unordered_map>
 #include <vector>
 
 #include "fatal.hpp"
@@ -31,58 +30,20 @@ std::optional<string_view> derive_cell(const lex::Cells<16>& c, std::size_t i) {
     return v;
 }
 
-struct Irregular {
-    std::vector<LexEntry> entries;  // file order
-    std::unordered_map<string_view, std::size_t> by_lemma;
-    std::array<std::optional<std::size_t>, SUFFIX_BASES.size()> suffix_rows{};
-};
-
-const Irregular& irregular() {
-    static const Irregular table = [] {
-        Irregular t;
-        for (string_view line : lex::Lines(data::por_irregular)) {
-            auto c = lex::split<16>(line);
-            if (c.count < 9) fatal("por_irregular: row with fewer than 9 cells");
-            LexEntry e;
-            for (std::size_t i = 0; i < 6; ++i) e.pres[i] = c[1 + i];
-            e.subj6 = parse_lex::six(c[7]);
-            e.pret6 = parse_lex::six(c[8]);
-            e.fut_stem = derive_cell(c, 9);
-            e.pp = derive_cell(c, 10);
-            if (auto impf = derive_cell(c, 11)) e.impf6 = parse_lex::six(*impf);
-            e.ger = derive_cell(c, 12);
-            e.imp2sg = derive_cell(c, 13);
-            e.inf_base = derive_cell(c, 14);
-            // The first row of a lemma is the one a file-order scan keeps.
-            if (t.by_lemma.emplace(c[0], t.entries.size()).second) {
-                for (std::size_t b = 0; b < SUFFIX_BASES.size(); ++b)
-                    if (SUFFIX_BASES[b] == c[0]) t.suffix_rows[b] = t.entries.size();
-            }
-            t.entries.push_back(e);
-        }
-        return t;
-    }();
-    return table;
-}
-
-const std::unordered_map<string_view, StemClass>& stem_classes() {
-    // The value holds the class, or none for a class text that maps to none
-    // (kept so that such a row still stops the lookup).
-    static const auto table = [] {
-        std::unordered_map<string_view, std::optional<StemClass>> raw;
-        std::unordered_map<string_view, StemClass> t;
-        for (string_view line : lex::Lines(data::por_stem_classes)) {
-            std::size_t tab = line.find('\t');
-            if (tab == string_view::npos) break;  // a row without a TAB ends the list
-            string_view lemma = line.substr(0, tab);
-            string_view cls = line.substr(tab + 1);
-            raw.emplace(lemma, stem_class_from_text(cls));  // the first row of a lemma decides
-        }
-        for (auto& [k, v] : raw)
-            if (v) t.emplace(k, *v);
-        return t;
-    }();
-    return table;
+LexEntry parse_entry(string_view line) {
+    auto c = lex::split<16>(line);
+    if (c.count < 9) fatal("por_irregular: row with fewer than 9 cells");
+    LexEntry e;
+    for (std::size_t i = 0; i < 6; ++i) e.pres[i] = c[1 + i];
+    e.subj6 = parse_lex::six(c[7]);
+    e.pret6 = parse_lex::six(c[8]);
+    e.fut_stem = derive_cell(c, 9);
+    e.pp = derive_cell(c, 10);
+    if (auto impf = derive_cell(c, 11)) e.impf6 = parse_lex::six(*impf);
+    e.ger = derive_cell(c, 12);
+    e.imp2sg = derive_cell(c, 13);
+    e.inf_base = derive_cell(c, 14);
+    return e;
 }
 
 // ---- endings ----
@@ -225,31 +186,30 @@ std::optional<StemClass> stem_class_from_text(string_view text) noexcept {
     return std::nullopt;
 }
 
+// The first row of a lemma is the one a file-order scan keeps.
 std::optional<LexMatch> find_irregular(string_view infinitive) {
-    const Irregular& t = irregular();
-    std::optional<std::size_t> best;
-    std::size_t best_len = 0;
-    if (auto it = t.by_lemma.find(infinitive); it != t.by_lemma.end()) {
-        best = it->second;
-        best_len = infinitive.size();
-    }
-    for (std::size_t b = 0; b < SUFFIX_BASES.size(); ++b) {
-        string_view base = SUFFIX_BASES[b];
-        if (!t.suffix_rows[b] || base.size() <= best_len) continue;
-        if (ends(infinitive, base)) {
-            best = t.suffix_rows[b];
+    const lex::Table& t = data::table::por_irregular;
+    std::optional<string_view> best = t.first(infinitive);
+    std::size_t best_len = best ? infinitive.size() : 0;
+    for (string_view base : SUFFIX_BASES) {
+        if (base.size() <= best_len || !ends(infinitive, base)) continue;
+        if (auto row = t.first(base)) {
+            best = row;
             best_len = base.size();
         }
     }
     if (!best) return std::nullopt;
-    return LexMatch{&t.entries[*best], infinitive.substr(0, infinitive.size() - best_len)};
+    return LexMatch{parse_entry(*best), infinitive.substr(0, infinitive.size() - best_len)};
 }
 
+// The class of a lemma's first row, when its class text names one. Every
+// row has its TAB (checked at build time).
 std::optional<StemClass> find_stem_class(string_view infinitive) {
-    const auto& t = stem_classes();
-    auto it = t.find(infinitive);
-    if (it == t.end()) return std::nullopt;
-    return it->second;
+    auto line = data::table::por_stem_classes.first(infinitive);
+    if (!line) return std::nullopt;
+    std::size_t tab = line->find('\t');
+    if (tab == string_view::npos) return std::nullopt;
+    return stem_class_from_text(line->substr(tab + 1));
 }
 
 string replace_last(string_view text, string_view character, string_view replacement) {
@@ -291,7 +251,7 @@ Expected<Verb, Error> Verb::from_infinitive(string_view text) {
     v.infinitive = string(word);
 
     if (auto m = find_irregular(word)) {
-        v.lex = m->entry;
+        v.lex = std::move(m->entry);
         v.prefix = string(m->prefix);
         return v;
     }
@@ -489,7 +449,7 @@ Table Table::build(const Verb& verb) {
         for (int slot = 0; slot < 6; ++slot) (*simple[tense])[slot] = verb.conjugate(static_cast<Tense>(tense), slot);
     for (int slot = 0; slot < 6; ++slot) t.personal_infinitive[slot] = verb.personal_infinitive(slot);
 
-    const LexEntry* e = verb.lex;
+    const LexEntry* e = verb.lex ? &*verb.lex : nullptr;
     t.imperative[0] = (e && e->imp2sg) ? cat(verb.prefix, *e->imp2sg) : t.present[2];
     t.imperative[1] = t.subjunctive_present[2];
     t.imperative[2] = t.subjunctive_present[3];

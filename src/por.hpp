@@ -60,7 +60,7 @@ struct Verb {
     std::string infinitive;
     std::string stem;
     std::string prefix;
-    const LexEntry* lex = nullptr;  // the matched irregular row, if any
+    std::optional<LexEntry> lex;    // the matched irregular row, if any
     std::uint8_t conjugation = 0;   // 0 -ar, 1 -er/-or/-ôr, 2 -ir
     std::optional<StemClass> stem_class;
 
@@ -113,7 +113,7 @@ struct Table {
 // Irregular-lexicon lookup: the matching row and the prefix in front of its
 // lemma (exact match, or the longest of the suffix bases ending the word).
 struct LexMatch {
-    const LexEntry* entry;
+    LexEntry entry;
     std::string_view prefix;
 };
 std::optional<LexMatch> find_irregular(std::string_view infinitive);

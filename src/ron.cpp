@@ -110,35 +110,22 @@ std::pair<std::string_view, Row> parse_row(std::string_view line) {
     return {cells[0], row};
 }
 
-ClassMap parse_classes(std::string_view text) {
-    ClassMap map;
-    for (std::string_view line : lex::Lines(text)) {
+// A later line for a lemma wins (a class line only when its code is known).
+std::optional<Class> listed_class(std::string_view lemma) {
+    std::optional<Class> out;
+    for (std::string_view line : data::table::ron_classes.rows(lemma)) {
         std::size_t tab = line.find('\t');
         if (tab == std::string_view::npos) continue;
         std::string_view rest = line.substr(tab + 1);
-        std::string_view code = rest.substr(0, rest.find('\t'));
-        if (auto c = class_of_code(code)) map.insert_or_assign(line.substr(0, tab), *c);
+        if (auto c = class_of_code(rest.substr(0, rest.find('\t')))) out = c;
     }
-    return map;
+    return out;
 }
 
-RowMap parse_rows(std::string_view text) {
-    RowMap map;
-    for (std::string_view line : lex::Lines(text)) {
-        auto [lemma, row] = parse_row(line);
-        map.insert_or_assign(lemma, row);
-    }
-    return map;
-}
-
-const ClassMap& classes() {
-    static const ClassMap MAP = parse_classes(data::ron_classes);
-    return MAP;
-}
-
-const RowMap& rows() {
-    static const RowMap MAP = parse_rows(data::ron_overrides);
-    return MAP;
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::ron_overrides.last(lemma);
+    if (!line) return std::nullopt;
+    return parse_row(*line).second;
 }
 
 std::string palatalize(std::string_view stem) {
@@ -212,16 +199,14 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         }
     }
 
-    const ClassMap& class_map = classes();
-    if (auto it = class_map.find(w); it != class_map.end()) {
-        verb.class_ = it->second;
+    if (auto listed = listed_class(w)) {
+        verb.class_ = *listed;
     } else {
         static constexpr std::array<Class, 5> DEFAULTS = {Class::AEz, Class::Ea, Class::E, Class::IEsc,
                                                           Class::IhAsc};
         verb.class_ = DEFAULTS[static_cast<std::size_t>(verb.ending_)];
     }
-    const RowMap& row_map = rows();
-    if (auto it = row_map.find(w); it != row_map.end()) verb.row_ = it->second;
+    if (auto row = find_row(w)) verb.row_ = *row;
     verb.infinitive_.assign(w);
     return verb;
 }

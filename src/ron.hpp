@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 
 #include "expected.hpp"
@@ -49,17 +48,10 @@ struct Row {
 // no form, cells after the thirteenth are ignored.
 std::pair<std::string_view, Row> parse_row(std::string_view line);
 
-using ClassMap = std::unordered_map<std::string_view, Class>;
-using RowMap = std::unordered_map<std::string_view, Row>;
-
-// Parses a class-list / override text (built-in or any other of the same
-// format). Malformed lines are skipped; a later line for a lemma wins.
-ClassMap parse_classes(std::string_view text);
-RowMap parse_rows(std::string_view text);
-
-// The built-in tables, parsed on first use.
-const ClassMap& classes();
-const RowMap& rows();
+// What the built-in class list and override lexicon give for a lemma; a
+// later line for a lemma wins (a class line only when its code is known).
+std::optional<Class> listed_class(std::string_view lemma);
+std::optional<Row> find_row(std::string_view lemma);
 
 // Stem changes. `diphthongize` turns the last stem vowel e into ea, o into
 // oa; `diphthongize_before` does the same for a given ending, but leaves an e

@@ -7,52 +7,9 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::rus {
 namespace {
-
-// One parsed lexicon row: the cells as views into the built-in text.
-struct Row {
-    std::string_view non_past, past, imperative;
-    bool exact = false;
-};
-
-// The rows by lemma. A lemma can be met more than once in a text; what
-// matters for the lookup is the first row of the lemma (a whole-base match
-// takes it whatever its exact flag) and the first row of the lemma that is
-// not exact-only (a proper-suffix match may only take such a row).
-struct Slots {
-    const Row* first = nullptr;
-    const Row* first_open = nullptr;
-};
-
-struct Lexicon {
-    std::vector<Row> rows;
-    ViewMap<Slots> by_lemma;
-    std::size_t longest = 0;  // bytes of the longest lemma
-};
-
-const Lexicon& lexicon() {
-    static const Lexicon table = [] {
-        Lexicon l;
-        std::size_t n = 0;
-        for (std::string_view line : lex::Lines(data::rus)) { (void)line; ++n; }
-        l.rows.reserve(n);  // row pointers below must stay put
-        l.by_lemma.reserve(n * 2);
-        for (std::string_view line : lex::Lines(data::rus)) {
-            auto c = lex::split<5>(line);
-            l.rows.push_back(Row{c[1], c[2], c[3], c.count > 4 && c[4] == "1"});
-            const Row* row = &l.rows.back();
-            if (c[0].size() > l.longest) l.longest = c[0].size();
-            Slots& s = l.by_lemma[c[0]];
-            if (!s.first) s.first = row;
-            if (!s.first_open && !row->exact) s.first_open = row;
-        }
-        return l;
-    }();
-    return table;
-}
 
 // A comma-separated group of exactly N forms, else nothing.
 template <std::size_t N>
@@ -147,31 +104,14 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         return fail(Error{});
     v.cls = class_of(base);
 
-    // The longest lemma that ends the base wins; an exact-only lemma must be
-    // the whole base. Suffixes are tried from the longest down, so the first
-    // hit is the winner (two lemmas of one length cannot both end the base).
-    // Suffixes longer than the longest lemma cannot match and are skipped, so
-    // the work stays linear in the length of the input.
-    const Lexicon& known = lexicon();
-    const Row* row = nullptr;
-    std::size_t lemma_at = 0;
-    std::size_t start = 0;
-    if (base.size() > known.longest) {
-        start = base.size() - known.longest;
-        while (start < base.size() && (static_cast<unsigned char>(base[start]) & 0xC0) == 0x80) ++start;
-    }
-    for (std::size_t at = start;; ) {
-        auto it = known.by_lemma.find(base.substr(at));
-        if (it != known.by_lemma.end()) {
-            row = at == 0 ? it->second.first : it->second.first_open;
-            if (row) { lemma_at = at; break; }
-        }
-        if (at == base.size()) break;
-        at += utf8::decode(base, at).len;
-    }
-    if (row) {
-        v.prefix = std::string(base.substr(0, lemma_at));
-        v.entry = LexEntry{group<6>(row->non_past), group<4>(row->past), group<2>(row->imperative)};
+    // The longest lemma that ends the base wins (its first row); an
+    // exact-only lemma (cell 4 "1") must be the whole base.
+    auto match = lex::longest_suffix(data::table::rus, base,
+                                     [](std::string_view line) { return lex::cell_at(line, 4) != "1"; });
+    if (match) {
+        auto c = lex::split<4>(match->line);
+        v.prefix = std::string(base.substr(0, match->at));
+        v.entry = LexEntry{group<6>(c[1]), group<4>(c[2]), group<2>(c[3])};
     }
     v.base = std::string(base);
     v.infinitive = std::move(lower);

@@ -4,7 +4,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::slv {
 namespace {
@@ -39,39 +38,6 @@ std::optional<Class> class_word(std::string_view w) {
     return std::nullopt;
 }
 
-// Parsed once; a later row for the same lemma replaces an earlier one.
-const ViewMap<Class>& classes() {
-    static const ViewMap<Class> map = [] {
-        ViewMap<Class> m;
-        m.reserve(1024);
-        for (std::string_view line : lex::Lines(data::slv_classes)) {
-            auto c = lex::split<2>(line);
-            if (c.count < 2) continue;
-            if (auto cls = class_word(c[1])) m.insert_or_assign(c[0], *cls);
-        }
-        return m;
-    }();
-    return map;
-}
-
-const ViewMap<Row>& rows() {
-    static const ViewMap<Row> map = [] {
-        ViewMap<Row> m;
-        m.reserve(4096);
-        for (std::string_view line : lex::Lines(data::slv)) {
-            auto c = lex::split<FieldCount + 1>(line);
-            Row row;
-            for (std::size_t i = 0; i < FieldCount; ++i) {
-                std::string_view v = c[i + 1];  // empty when the line is short
-                if (!v.empty() && v != "-") row.form[i] = v;
-            }
-            m.insert_or_assign(c[0], row);
-        }
-        return m;
-    }();
-    return map;
-}
-
 bool is_lemma_char(char32_t c) {
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-') return true;
     return c >= 0xAA && unicode::is_alphabetic(c);
@@ -79,17 +45,28 @@ bool is_lemma_char(char32_t c) {
 
 }  // namespace
 
-const Row* find_row(std::string_view lemma) {
-    const auto& m = rows();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row for the same lemma replaces an earlier one (a class row only
+// when its class word is known).
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::slv.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<FieldCount + 1>(*line);
+    Row row;
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        std::string_view v = c[i + 1];  // empty when the line is short
+        if (!v.empty() && v != "-") row.form[i] = v;
+    }
+    return row;
 }
 
 std::optional<Class> find_class(std::string_view lemma) {
-    const auto& m = classes();
-    auto it = m.find(lemma);
-    if (it == m.end()) return std::nullopt;
-    return it->second;
+    std::optional<Class> out;
+    for (std::string_view line : data::table::slv_classes.rows(lemma)) {
+        auto c = lex::split<2>(line);
+        if (c.count < 2) continue;
+        if (auto cls = class_word(c[1])) out = cls;
+    }
+    return out;
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -110,7 +87,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     } else {
         verb.cls = Class::I;
     }
-    if (const Row* row = find_row(lemma)) verb.row = *row;
+    if (auto row = find_row(lemma)) verb.row = *row;
     return verb;
 }
 

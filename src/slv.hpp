@@ -32,8 +32,8 @@ struct Row {
     std::array<std::optional<std::string_view>, FieldCount> form{};
 };
 
-// The lexicon row of a lemma, or null when it has none.
-const Row* find_row(std::string_view lemma);
+// The lexicon row of a lemma, if it has one.
+std::optional<Row> find_row(std::string_view lemma);
 // The class that the class lexicon names for a lemma, if any.
 std::optional<Class> find_class(std::string_view lemma);
 

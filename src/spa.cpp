@@ -1,6 +1,5 @@
 #include "spa.hpp"
 
-#include <unordered_map>
 #include <utility>
 
 #include "fatal.hpp"
@@ -71,53 +70,21 @@ std::optional<std::string_view> optional_cell(std::string_view cell) {
     return cell;
 }
 
-// The irregular lexicon, parsed once. Lookup tries the suffixes of the
-// infinitive from the longest down, which picks the same row as walking the
-// rows and keeping the longest matching base (lemmas are unique; for a
-// repeated lemma the first row is kept, as a walk in file order would).
-struct Irregular {
-    std::vector<LexEntry> entries;
-    struct Key {
-        std::size_t index;
-        bool exact;
-    };
-    std::unordered_map<std::string_view, Key> by_lemma;
-    std::size_t longest = 0;
-};
-
-const Irregular& irregular() {
-    static const Irregular table = [] {
-        Irregular t;
-        std::vector<std::string_view> lemmas;
-        for (std::string_view line : lex::Lines(data::spa_irregular)) {
-            auto cells = lex::split<1>(line);
-            lemmas.push_back(cells[0]);
-            t.entries.push_back(parse_lex(line));
-        }
-        for (std::size_t i = 0; i < lemmas.size(); ++i) {
-            t.by_lemma.emplace(lemmas[i], Irregular::Key{i, exact_only(lemmas[i])});
-            if (lemmas[i].size() > t.longest) t.longest = lemmas[i].size();
-        }
-        return t;
-    }();
-    return table;
-}
-
+// The irregular lexicon. Lookup tries the suffixes of the infinitive from
+// the longest down, which picks the same row as walking the rows and keeping
+// the longest matching base (for a repeated lemma the first row, as a walk
+// in file order would).
 struct Match {
-    const LexEntry* entry;
+    LexEntry entry;
     std::size_t prefix_len;
 };
 
 std::optional<Match> find_irregular(std::string_view infinitive) {
-    const Irregular& t = irregular();
-    std::size_t first = infinitive.size() > t.longest ? infinitive.size() - t.longest : 0;
-    for (std::size_t i = first; i < infinitive.size(); ++i) {
-        auto it = t.by_lemma.find(infinitive.substr(i));
-        if (it == t.by_lemma.end()) continue;
-        if (it->second.exact && i != 0) continue;
-        return Match{&t.entries[it->second.index], i};
-    }
-    return std::nullopt;
+    auto m = lex::longest_suffix(data::table::spa_irregular, infinitive, [](std::string_view line) {
+        return !exact_only(line.substr(0, line.find('\t')));
+    });
+    if (!m) return std::nullopt;
+    return Match{parse_lex(m->line), m->at};
 }
 
 std::optional<StemClass> class_of(std::string_view text) {
@@ -130,20 +97,14 @@ std::optional<StemClass> class_of(std::string_view text) {
     return std::nullopt;
 }
 
-// The stem-class list, parsed once: lemma → class (or no class when the
-// row's class text is unknown). The first row of a lemma decides; a row
-// without a TAB ends the list.
-const std::unordered_map<std::string_view, std::optional<StemClass>>& stem_classes() {
-    static const auto table = [] {
-        std::unordered_map<std::string_view, std::optional<StemClass>> t;
-        for (std::string_view line : lex::Lines(data::spa_stem_classes)) {
-            std::size_t tab = line.find('\t');
-            if (tab == std::string_view::npos) break;
-            t.emplace(line.substr(0, tab), class_of(line.substr(tab + 1)));
-        }
-        return t;
-    }();
-    return table;
+// The stem-class list: the class of a lemma's first row (none when its
+// class text is unknown). Every row has its TAB (checked at build time).
+std::optional<std::optional<StemClass>> listed_stem_class(std::string_view lemma) {
+    auto line = data::table::spa_stem_classes.first(lemma);
+    if (!line) return std::nullopt;
+    std::size_t tab = line->find('\t');
+    if (tab == std::string_view::npos) return std::nullopt;
+    return class_of(line->substr(tab + 1));
 }
 
 // ---------------------------------------------------------------- letters
@@ -518,11 +479,10 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.conjugation = conjugation;
     if (auto m = find_irregular(word)) {
         v.prefix = std::string(word.substr(0, m->prefix_len));
-        v.lex = m->entry;
+        v.lex = std::move(m->entry);
     } else {
         if (v.stem.empty() || !has_vowel(v.stem)) return fail(Error::NotAVerb);
-        const auto& classes = stem_classes();
-        if (auto it = classes.find(word); it != classes.end()) v.stem_class = it->second;
+        if (auto listed = listed_stem_class(word)) v.stem_class = *listed;
     }
     v.stressed_ = v.compute_stressed_stem();
     v.raised_ = v.compute_raised_stem();
@@ -738,7 +698,7 @@ std::string Verb::regular_form(Tense tense, int slot) const {
 }
 
 std::string Verb::plain_slot(Tense tense, int slot) const {
-    if (lex == nullptr) return regular_form(tense, slot);
+    if (!lex) return regular_form(tense, slot);
     const LexEntry& e = *lex;
     switch (tense) {
         case Tense::Present:
@@ -816,7 +776,7 @@ std::string Verb::analytic(Tense tense, Person person, Number number) const {
 // ---------------------------------------------------------------- non-finite forms
 
 std::string Verb::past_participle() const {
-    if (lex != nullptr) return with_prefix(prefix, lex->pp);
+    if (lex) return with_prefix(prefix, lex->pp);
     std::string_view inf = infinitive;
     auto cut = [&](std::size_t n, std::string_view tail) {
         std::string out(inf.substr(0, inf.size() - n));
@@ -832,7 +792,7 @@ std::string Verb::past_participle() const {
 }
 
 std::string Verb::gerund() const {
-    if (lex != nullptr && lex->ger) return with_prefix(prefix, *lex->ger);
+    if (lex && lex->ger) return with_prefix(prefix, *lex->ger);
     if (conjugation == 0) return attach("ando");
     return attach_stem(raised_, "iendo");
 }
@@ -842,7 +802,7 @@ std::optional<std::string> Verb::imperative(Person person, Number number) const 
     std::string form;
     bool vosotros = person == Person::Second && number == Number::Plural;
     if (person == Person::Second && number == Number::Singular) {
-        if (lex != nullptr && lex->imp2sg) {
+        if (lex && lex->imp2sg) {
             std::string_view cell = *lex->imp2sg;
             if (!prefix.empty() && cell == "di") {
                 form = plain_slot(Tense::Present, 2);

@@ -61,7 +61,7 @@ struct Verb {
     std::string infinitive;  // lower-cased, trimmed, without reflexive "se"
     std::string stem;        // infinitive without its ending, prefix included
     std::string prefix;      // in front of the matched irregular base
-    const LexEntry* lex = nullptr;
+    std::optional<LexEntry> lex;
     bool reflexive = false;
     std::uint8_t conjugation = 0;  // 0 -ar, 1 -er, 2 -ir / -ír
     std::optional<StemClass> stem_class;

@@ -98,30 +98,20 @@ std::string a_to_e(std::string_view stem) {
 
 namespace rows {
 
-const ViewMap<Row>& map() {
-    static const ViewMap<Row> table = [] {
-        ViewMap<Row> m;
-        for (std::string_view line : lex::Lines(data::swa)) {
-            auto c = lex::split<8>(line);
-            Row r;
-            r.mono = mono_flag(c[1]);
-            r.inf = cell(c[2]);
-            r.long_stem = cell(c[3]);
-            r.short_stem = cell(c[4]);
-            r.subj_stem = cell(c[5]);
-            r.imp_sg = cell(c[6]);
-            r.imp_pl = cell(c[7]);
-            m.insert_or_assign(c[0], r);
-        }
-        return m;
-    }();
-    return table;
-}
-
-const Row* find(std::string_view stem) {
-    const auto& m = map();
-    auto it = m.find(stem);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same stem replaces an earlier one.
+std::optional<Row> find(std::string_view stem) {
+    auto line = data::table::swa.last(stem);
+    if (!line) return std::nullopt;
+    auto c = lex::split<8>(*line);
+    Row r;
+    r.mono = mono_flag(c[1]);
+    r.inf = cell(c[2]);
+    r.long_stem = cell(c[3]);
+    r.short_stem = cell(c[4]);
+    r.subj_stem = cell(c[5]);
+    r.imp_sg = cell(c[6]);
+    r.imp_pl = cell(c[7]);
+    return r;
 }
 
 }  // namespace rows
@@ -150,14 +140,14 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view w = word;
     std::string_view stem = w;
     if (w.size() >= 2 && w.substr(0, 2) == "kw") {
-        if (rows::find(w.substr(2)) != nullptr) stem = w.substr(2);
+        if (rows::find(w.substr(2))) stem = w.substr(2);
     } else if (w.size() >= 2 && w.substr(0, 2) == "ku") {
-        if (rows::find(w.substr(2)) != nullptr || w.size() >= 5) stem = w.substr(2);
+        if (rows::find(w.substr(2)) || w.size() >= 5) stem = w.substr(2);
     }
 
     Verb v;
     v.stem = std::string(stem);
-    if (const Row* r = rows::find(stem)) {
+    if (auto r = rows::find(stem)) {
         v.inf = own(r->inf);
         v.long_stem_override = own(r->long_stem);
         v.short_stem_override = own(r->short_stem);

@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "expected.hpp"
-#include "view_map.hpp"
 
 namespace velnor::swa {
 
@@ -26,10 +25,8 @@ struct Row {
 };
 
 namespace rows {
-// The lexicon, keyed by stem (without ku-); built once on first use.
-const ViewMap<Row>& map();
-// The row of a stem, or null when the stem has none.
-const Row* find(std::string_view stem);
+// The lexicon row of a stem (without ku-), if it has one.
+std::optional<Row> find(std::string_view stem);
 }  // namespace rows
 
 // Failure of the analysis: the text is not a Swahili verb.

@@ -1,10 +1,10 @@
 #include "swe.hpp"
 
+#include "compound.hpp"
 #include "lexicon_text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::swe {
 namespace {
@@ -15,32 +15,18 @@ struct RowView {
     std::array<std::string_view, 6> cell;
 };
 
-using RowMap = ViewMap<RowView>;
-
-// Parsed once. The first row of a lemma wins, as a scan of the text from the
-// top would find it; later duplicates are ignored.
-const RowMap& rows() {
-    static const RowMap map = [] {
-        RowMap m;
-        m.reserve(2048);
-        for (std::string_view line : lex::Lines(data::swe)) {
-            auto c = lex::split<7>(line);
-            RowView row;
-            for (std::size_t i = 0; i < 6; ++i) {
-                std::string_view v = c[i + 1];
-                row.cell[i] = v == "-" ? std::string_view{} : v;
-            }
-            m.emplace(c[0], row);
-        }
-        return m;
-    }();
-    return map;
-}
-
-const RowView* find_row(std::string_view lemma) {
-    const RowMap& m = rows();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// The first row of a lemma wins, as a scan of the text from the top would
+// find it; later duplicates are ignored.
+std::optional<RowView> find_row(std::string_view lemma) {
+    auto line = data::table::swe.first(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<7>(*line);
+    RowView row;
+    for (std::size_t i = 0; i < 6; ++i) {
+        std::string_view v = c[i + 1];
+        row.cell[i] = v == "-" ? std::string_view{} : v;
+    }
+    return row;
 }
 
 std::optional<std::string> own(std::string_view v) {
@@ -55,6 +41,21 @@ std::string join(std::string_view stem, std::string_view ending) {
     out.append(ending);
     return out;
 }
+
+// A row's cell behind the particles of a compound; none for an empty cell.
+std::optional<std::string> own(std::string_view particles, std::string_view v) {
+    if (v.empty()) return std::nullopt;
+    std::string out(particles);
+    out.append(v);
+    return out;
+}
+
+// Particles before a listed verb: the compound takes the base's forms.
+constexpr std::string_view kParticles[] = {
+    "av",  "an",  "be",  "bi",    "bort", "efter",  "emot",     "fast",  "fram",   "för",  "före",
+    "genom", "hem", "ihop", "in", "med",  "miss",   "mot",      "ned",   "ner",    "om",   "på",
+    "sam", "samman", "sönder", "till", "tillbaka", "undan", "under", "upp", "ut",  "vid",  "åter", "över",
+};
 
 bool is_lemma_char(char32_t c) {
     if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'-') return true;
@@ -87,8 +88,8 @@ std::string plain_passive(const Verb& verb, Selector which) {
 }  // namespace
 
 std::optional<Parts> parts(std::string_view lemma) {
-    const RowView* row = find_row(lemma);
-    if (row == nullptr) return std::nullopt;
+    auto row = find_row(lemma);
+    if (!row) return std::nullopt;
     return Parts{own(row->cell[0]), own(row->cell[1]), own(row->cell[2]),
                  own(row->cell[3]), own(row->cell[4]), own(row->cell[5])};
 }
@@ -97,11 +98,11 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     std::string lower;
     std::string_view candidate = trimmed;
-    const RowView* row = find_row(trimmed);
-    if (row == nullptr && !plain_lower_ascii(trimmed)) {
+    auto row = find_row(trimmed);
+    if (!row && !plain_lower_ascii(trimmed)) {
         lower = unicode::to_lower(trimmed);
         row = find_row(lower);
-        if (row != nullptr) candidate = lower;
+        if (row) candidate = lower;
     }
     candidate = unicode::trim(candidate);
     if (candidate.empty()) return fail(Error{});
@@ -110,13 +111,23 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(candidate);
-    if (row != nullptr) {
-        verb.present = own(row->cell[0]);
-        verb.past = own(row->cell[1]);
-        verb.supine = own(row->cell[2]);
-        verb.imperative = own(row->cell[3]);
-        verb.subjunctive_present = own(row->cell[4]);
-        verb.subjunctive_past = own(row->cell[5]);
+    std::string_view particles;
+    if (!row) {
+        // An unlisted compound of a listed verb: uppäta, avstänga, sambo.
+        std::size_t n = compound::particle_length(candidate, kParticles,
+                                                  [](std::string_view base) { return find_row(base).has_value(); });
+        if (n > 0) {
+            particles = candidate.substr(0, n);
+            row = find_row(candidate.substr(n));
+        }
+    }
+    if (row) {
+        verb.present = own(particles, row->cell[0]);
+        verb.past = own(particles, row->cell[1]);
+        verb.supine = own(particles, row->cell[2]);
+        verb.imperative = own(particles, row->cell[3]);
+        verb.subjunctive_present = own(particles, row->cell[4]);
+        verb.subjunctive_past = own(particles, row->cell[5]);
     }
     return verb;
 }

@@ -4,7 +4,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::tam {
 
@@ -48,18 +47,6 @@ std::string cat(std::string_view a, std::string_view b) {
 
 std::string_view cell(const lex::Cells<7>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
 
-const ViewMap<LexEntry>& table() {
-    static const ViewMap<LexEntry> map = [] {
-        ViewMap<LexEntry> m;
-        for (std::string_view line : lex::Lines(data::tam)) {
-            auto c = lex::split<7>(line);
-            m.insert_or_assign(c[0], LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)),
-                                              opt(cell(c, 5)), opt(cell(c, 6))});
-        }
-        return m;
-    }();
-    return map;
-}
 
 // Whether a past stem belongs to the -இன் class (பேசின், அகற்றின்).
 bool in_past(std::string_view s) { return s.size() >= 9 && utf8::ends_with(s, IN_PAST); }
@@ -119,12 +106,14 @@ std::string join(std::string_view stem, std::string_view suffix) {
 }
 
 namespace lexicon {
-const LexEntry* find(std::string_view lemma) {
-    const auto& m = table();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<LexEntry> find(std::string_view lemma) {
+    auto line = data::table::tam.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<7>(*line);
+    return LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)), opt(cell(c, 5)), opt(cell(c, 6))};
 }
-std::size_t size() { return table().size(); }
+std::size_t size() { return data::table::tam.size(); }
 }  // namespace lexicon
 
 Expected<Verb, Error> Verb::from_root(std::string_view text) {
@@ -133,7 +122,8 @@ Expected<Verb, Error> Verb::from_root(std::string_view text) {
     for (char32_t c : utf8::chars(root))
         if (unicode::is_white_space(c)) return fail(Error{});
 
-    const LexEntry* e = lexicon::find(root);
+    auto found = lexicon::find(root);
+    const LexEntry* e = found ? &*found : nullptr;
     auto pick = [e](std::optional<std::string> LexEntry::*field, auto rule) -> std::string {
         if (e && (e->*field)) return *(e->*field);
         return rule();

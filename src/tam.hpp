@@ -30,8 +30,8 @@ std::optional<std::string> opt(std::string_view cell);
 std::string join(std::string_view stem, std::string_view suffix);
 
 namespace lexicon {
-// The row of a root, or null.
-const LexEntry* find(std::string_view lemma);
+// The row of a root, if any.
+std::optional<LexEntry> find(std::string_view lemma);
 // Number of rows in the built-in lexicon.
 std::size_t size();
 }  // namespace lexicon

@@ -6,7 +6,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::tel {
 namespace {
@@ -23,18 +22,6 @@ std::string cat(std::string_view a, std::string_view b) {
 // A missing cell counts as "-".
 std::string_view cell(const lex::Cells<6>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
 
-const ViewMap<LexEntry>& table() {
-    static const ViewMap<LexEntry> map = [] {
-        ViewMap<LexEntry> m;
-        for (std::string_view line : lex::Lines(data::tel)) {
-            auto c = lex::split<6>(line);
-            m.insert_or_assign(c[0], LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)),
-                                              opt(cell(c, 5))});
-        }
-        return m;
-    }();
-    return map;
-}
 
 bool has_white_space(std::string_view s) {
     for (char32_t c : utf8::chars(s))
@@ -78,10 +65,12 @@ std::optional<std::string> opt(std::string_view c) {
 }
 
 namespace lexicon {
-const LexEntry* find(std::string_view root) {
-    const auto& m = table();
-    auto it = m.find(root);
-    return it == m.end() ? nullptr : &it->second;
+// A later row with the same lemma replaces an earlier one.
+std::optional<LexEntry> find(std::string_view root) {
+    auto line = data::table::tel.last(root);
+    if (!line) return std::nullopt;
+    auto c = lex::split<6>(*line);
+    return LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)), opt(cell(c, 5))};
 }
 }  // namespace lexicon
 
@@ -175,7 +164,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     v.fut_3sg_nonmasc = fut_nonmasc(v.fut_stem);
 
-    if (const LexEntry* e = lexicon::find(root)) {
+    if (auto e = lexicon::find(root)) {
         if (e->past_stem) v.past_stem = *e->past_stem;
         if (e->past_3sg_nonmasc) v.past_3sg_nonmasc = *e->past_3sg_nonmasc;
         else if (e->past_stem) v.past_3sg_nonmasc = cat(*e->past_stem, "ింది");

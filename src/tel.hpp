@@ -24,8 +24,8 @@ struct LexEntry {
 std::optional<std::string> opt(std::string_view cell);
 
 namespace lexicon {
-// The row of a root, or null.
-const LexEntry* find(std::string_view root);
+// The row of a root, if any.
+std::optional<LexEntry> find(std::string_view root);
 }  // namespace lexicon
 
 // Failure of the analysis: the text is not a Telugu verb root.

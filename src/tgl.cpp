@@ -6,7 +6,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::tgl {
 namespace lexicon {
@@ -33,25 +32,20 @@ PatientClass patient_class(std::string_view c) {
 
 }  // namespace
 
-// Root -> entry, parsed once; a later row with the same root replaces an
-// earlier one. Keys are views into the built-in text.
-const ViewMap<LexEntry>& map() {
-    static const ViewMap<LexEntry> MAP = [] {
-        ViewMap<LexEntry> m;
-        m.reserve(512);
-        for (std::string_view line : lex::Lines(data::tgl)) {
-            auto c = lex::split<10>(line);
-            if (c.count < 4) continue;
-            LexEntry e;
-            e.actor = actor_class(c[1]);
-            e.patient = patient_class(c[2]);
-            e.h = c[3] == "1";
-            for (std::size_t i = 0; i < 6; ++i) e.overrides[i] = stored(c[4 + i]);
-            m.insert_or_assign(c[0], std::move(e));
-        }
-        return m;
-    }();
-    return MAP;
+// The last row of a root that has its class cells.
+std::optional<LexEntry> find(std::string_view root) {
+    std::optional<LexEntry> out;
+    for (std::string_view line : data::table::tgl.rows(root)) {
+        auto c = lex::split<10>(line);
+        if (c.count < 4) continue;
+        LexEntry e;
+        e.actor = actor_class(c[1]);
+        e.patient = patient_class(c[2]);
+        e.h = c[3] == "1";
+        for (std::size_t i = 0; i < 6; ++i) e.overrides[i] = stored(c[4 + i]);
+        out = std::move(e);
+    }
+    return out;
 }
 
 }  // namespace lexicon
@@ -289,12 +283,11 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     for (char32_t c : utf8::chars(root))
         if (unicode::is_white_space(c)) return fail(Error{});
     Verb v;
-    const auto& m = lexicon::map();
-    if (auto it = m.find(std::string_view(root)); it != m.end()) {
-        v.overrides = it->second.overrides;
-        v.h = it->second.h;
-        v.actor = it->second.actor;
-        v.patient = it->second.patient;
+    if (auto e = lexicon::find(root)) {
+        v.overrides = e->overrides;
+        v.h = e->h;
+        v.actor = e->actor;
+        v.patient = e->patient;
     }
     v.root = std::move(root);
     return v;

@@ -6,7 +6,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::tur {
 
@@ -16,36 +15,16 @@ std::optional<std::string_view> opt(std::string_view cell) noexcept {
 }
 
 namespace rows {
-namespace {
 
-void add_rows(ViewMap<Row>& out, std::string_view text) {
-    for (std::string_view line : lex::Lines(text)) {
-        auto c = lex::split<9>(line);
-        out.insert_or_assign(c[0], Row{opt(c[1]), opt(c[2]), opt(c[3]), opt(c[4]),
-                                       opt(c[5]), opt(c[6]), opt(c[7]), opt(c[8])});
-    }
-}
-
-// Parsed once: the etmek compounds, then the irregular verbs, so that a
-// lemma of the latter wins; within a text a later row with the same lemma
-// replaces an earlier one, and a missing cell counts as "-".
-const ViewMap<Row>& map() {
-    static const ViewMap<Row> m = [] {
-        ViewMap<Row> out;
-        out.reserve(64);
-        add_rows(out, data::tur_compounds);
-        add_rows(out, data::tur);
-        return out;
-    }();
-    return m;
-}
-
-}  // namespace
-
-const Row* find(std::string_view infinitive) {
-    const auto& m = map();
-    auto it = m.find(infinitive);
-    return it == m.end() ? nullptr : &it->second;
+// The irregular verbs first, then the etmek compounds: a lemma of the former
+// wins; within a text a later row with the same lemma replaces an earlier
+// one, and a missing cell counts as "-".
+std::optional<Row> find(std::string_view infinitive) {
+    auto line = data::table::tur.last(infinitive);
+    if (!line) line = data::table::tur_compounds.last(infinitive);
+    if (!line) return std::nullopt;
+    auto c = lex::split<9>(*line);
+    return Row{opt(c[1]), opt(c[2]), opt(c[3]), opt(c[4]), opt(c[5]), opt(c[6]), opt(c[7]), opt(c[8])};
 }
 
 }  // namespace rows
@@ -178,7 +157,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string stem = word.substr(0, word.size() - 3);
     if (stem.empty()) return fail(Error{});
     Verb v;
-    if (const Row* r = rows::find(word)) v.row = *r;
+    if (auto r = rows::find(word)) v.row = *r;
     v.infinitive = std::move(word);
     v.stem = std::move(stem);
     return v;

@@ -26,8 +26,8 @@ struct Row {
 };
 
 namespace rows {
-// The row of a whole infinitive (byte for byte), or null.
-const Row* find(std::string_view infinitive);
+// The row of a whole infinitive (byte for byte), if any.
+std::optional<Row> find(std::string_view infinitive);
 }  // namespace rows
 
 // None for an empty cell or "-", else the cell.

@@ -4,33 +4,13 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::ukr {
 namespace {
 
-using RowMap = ViewMap<Row>;
-
 std::optional<std::string_view> cell(std::string_view c) {
     if (c.empty() || c == "-") return std::nullopt;
     return c;
-}
-
-// Parsed once; a later row for the same lemma replaces the earlier one. A
-// line without a tab enters with every form absent.
-const RowMap& rows() {
-    static const RowMap map = [] {
-        RowMap m;
-        m.reserve(4096);
-        for (std::string_view line : lex::Lines(data::ukr)) {
-            auto c = lex::split<kRowForms + 1>(line);
-            Row row;
-            for (std::size_t i = 0; i < kRowForms; ++i) row.forms[i] = cell(c[i + 1]);
-            m.insert_or_assign(c[0], row);
-        }
-        return m;
-    }();
-    return map;
 }
 
 using utf8::ends_with;
@@ -76,10 +56,15 @@ std::string second_first_singular(std::string_view stem) {
 
 }  // namespace
 
-const Row* find_row(std::string_view lemma) {
-    const RowMap& m = rows();
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
+// A later row for the same lemma replaces the earlier one. A line without a
+// tab gives every form absent.
+std::optional<Row> find_row(std::string_view lemma) {
+    auto line = data::table::ukr.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<kRowForms + 1>(*line);
+    Row row;
+    for (std::size_t i = 0; i < kRowForms; ++i) row.forms[i] = cell(c[i + 1]);
+    return row;
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -128,7 +113,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         verb.stem = std::string(base);
     }
 
-    if (const Row* row = find_row(verb.lemma)) verb.forms = row->forms;
+    if (auto row = find_row(verb.lemma)) verb.forms = row->forms;
     return verb;
 }
 

@@ -24,8 +24,8 @@ struct Row {
     std::array<std::optional<std::string_view>, kRowForms> forms;
 };
 
-// The lexicon row of a lemma (reflexive ending included), or null.
-const Row* find_row(std::string_view lemma);
+// The lexicon row of a lemma (reflexive ending included), if any.
+std::optional<Row> find_row(std::string_view lemma);
 
 // Failure of the analysis: the text is not a Ukrainian infinitive.
 struct Error {};

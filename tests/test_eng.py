@@ -194,7 +194,7 @@ def test_capitals_are_kept():
     r = conj("TELNET")
     assert (r.past, r.present_participle) == ("TELNETTed", "TELNETTing")
     assert r.future_row == ["will TELNET"] * 6
-    assert conj("to Run").past == "Runed"
+    assert conj("to Run").past == "Runned"
     assert singles(conj("telnet")) == ("telneted", "telneted", "telneting", "telnets")
     assert conj("Telnet").past == "Telneted"
 

@@ -244,7 +244,7 @@ def test_lexicon_shape():
 QUOTED_ROWS = [
     "abair\tdeir\tdúirt\tdéarfaidh\trá\tráite\t-\tabraigí\tdeirtear",
     "bí\tbíonn\tbí\tbeidh\tbheith\t-\t-\tbígí\tbítear",
-    "téigh\ttéann\tcuaigh\trachaidh\tdul\t-\t-\ttéigí\ttéitear",
+    "téigh\ttéann\tcuaigh\trachaidh\tdul\tdulta\t-\ttéigí\ttéitear",
     "léigh\tléann\tléigh\tléifidh\tléamh\tléite\t-\tléigí\tléitear",
     "achtaigh\t-\t-\tachtóidh\t-\t-\t-\t-\t-",
     "bris\t-\t-\tbrisfidh\t-\t-\t-\t-\t-",

@@ -56,7 +56,8 @@ drin spazieren verloren zurecht zwischen entlang hintan richtig allein kennen si
 empor gleich sicher statt fertig kaputt runter rüber offen schön still davon preis
 schief weich acht alle durch fern fest fort groß heim heiß hoch irre klar klein kurz
 lang lieb matt nahe nass raus rein wach wahr wett wohl gut rum los mit nach ran teil
-tot weg weh da ab an auf aus bei dar ein her hin um vor zu""".split()
+tot weg weh da ab an auf aus bei dar ein her hin um vor zu
+darin darunter dahinter drunter drüber hintenan hintenüber obenauf vorlieb""".split()
 INSEPARABLE = "hinter unter wider miss miß voll über emp ent ver zer be er ge".split()
 CANDIDATES = sorted([(p, "sep") for p in SEPARABLE] + [(p, "insep") for p in INSEPARABLE],
                     key=lambda c: -len(c[0].encode()))
@@ -347,7 +348,7 @@ def conjugate(v, what, slot):
     if what == "konj2":
         if e is None:
             return conjugate(v, "pret", slot)
-        return attach(e["konj2"], KONJ1[slot], False, True)
+        return attach(e["konj2"], KONJ1[slot], False, False)  # schriee, not schrie
     if what == "pret":
         if e is None:
             return attach(v.stem, WEAK_PRET[slot], v.eln, v.bare)

@@ -51,6 +51,8 @@ saven	save	save,savet,savet,saven,saven,saven	savede	saveden	gesaved	save	savend
 crashen	crash	crash,crasht,crasht,crashen,crashen,crashen	crashte	crashten	gecrasht	crash	crashend
 pushen	push	push,pusht,pusht,pushen,pushen,pushen	pushte	pushten	gepusht	push	pushend
 barbecueën	barbecue	barbecue,barbecuet,barbecuet,barbecueën,barbecueën,barbecueën	barbecuede	barbecueden	gebarbecued	barbecue	barbecueënd
+afschrikken	afschrik	schrik af,schrikt af,schrikt af,schrikken af,schrikken af,schrikken af	schrikte af	schrikten af	afgeschrikt	schrik af	afschrikkend
+opscheppen	opschep	schep op,schept op,schept op,scheppen op,scheppen op,scheppen op	schepte op	schepten op	opgeschept	schep op	opscheppend
 """
 
 # Strong and mixed verbs: lemma, past singular, past plural, participle and,
@@ -598,6 +600,89 @@ kieperen kieper
 puberen puber
 monsteren monster
 minderen minder
+naderen nader
+filteren filter
+belazeren belazer
+ontmaskeren ontmasker
+temperen temper
+wedijveren wedijver
+belasteren belaster
+enteren enter
+coveren cover
+verorberen verorber
+supporteren supporter
+laseren laser
+hunkeren hunker
+bedonderen bedonder
+folteren folter
+counteren counter
+polderen polder
+verpulveren verpulver
+computeren computer
+masteren master
+klonteren klonter
+bunkeren bunker
+foeteren foeter
+meanderen meander
+charteren charter
+daveren daver
+verloederen verloeder
+pamperen pamper
+somberen somber
+slachtofferen slachtoffer
+bemonsteren bemonster
+ontwateren ontwater
+milderen milder
+beteren beter
+vingeren vinger
+zekeren zeker
+kalveren kalver
+flyeren flyer
+skeeleren skeeler
+overwinteren overwinter
+overmeesteren overmeester
+overdonderen overdonder
+overwoekeren overwoeker
+blokkeren blokkeer
+schofferen schoffeer
+sommeren sommeer
+stofferen stoffeer
+ijsberen ijsbeer
+beelden
+ondermijnen
+overspoelen
+onderkennen
+overrompelen
+overtroeven
+ondertitelen
+overschaduwen overschaduw
+onderstellen
+omcirkelen
+overkappen
+omhullen
+overhaasten
+omklemmen
+overpeinzen
+omlijsten
+overvleugelen
+omheinen
+overstelpen
+overbluffen
+doordrenken
+doorzeven
+omlijnen
+openbaren
+overreden
+doorboren
+doorleven
+overstemmen
+naasten
+nagelen
+stukadoren
+overdekken
+omkaderen omkader
+afficheren
+affirmeren
 """
 
 # Prefixed and particle verbs: "prefix|base" for an unstressed prefix (no
@@ -641,7 +726,7 @@ er|varen
 onder|breken onder|nemen onder|zoeken onder|wijzen onder|houden onder|scheiden onder|vinden onder|vragen
 onder|werpen onder|schrijven
 over|winnen over|wegen over|drijven over|treffen over|treden over|vallen over|lijden over|zien
-over|denken
+over|denken over|schrijden over|stijgen over|bieden
 door|zien door|staan
 om|schrijven
 vol|doen vol|brengen vol|trekken
@@ -794,11 +879,52 @@ ALWAYS_GE = {"bellen", "beuken", "beitsen", "beitelen", "betten", "geeuwen", "ge
              "herbergen", "ergeren", "verifiëren",
              "genereren", "generaliseren", "generen", "gesticuleren", "bezigen", "bezemen", "bengelen", "beuzelen",
              "beieren", "beeldhouwen", "herstructureren", "herformuleren", "herinterpreteren", "herinvesteren", "herinstalleren",
-             "heroriënteren", "herprogrammeren", "herpositioneren", "heractiveren", "herfinancieren", "hergroeperen", "verbaliseren"}
+             "heroriënteren", "herprogrammeren", "herpositioneren", "heractiveren", "herfinancieren", "hergroeperen", "verbaliseren",
+             "beteren", "beelden"}
 
 # Stems of bound bases (no verbs on their own) under a particle.
 BOUND_STEMS = {"moedigen": "moedig", "kondigen": "kondig", "helderen": "helder", "burgeren": "burger", "wakkeren": "wakker", "zonderen": "zonder",
                "willigen": "willig", "zamelen": "zamel", "deinzen": "deins"}
+
+
+def vowel_groups(s):
+    n, prev = 0, False
+    for c in s:
+        v = c in VOWELS
+        if v and not prev:
+            n += 1
+        prev = v
+    return n
+
+
+def unstressed_er(b):
+    """Whether a base in -er keeps its single e (luister, twitter, verwijder),
+    as the engine reads it: two syllables after be-, ge-, her-, ont- or ver-,
+    and -er after a doubled consonant other than s, l, r or after ui, ij, ie,
+    eu."""
+    if len(b) < 4 or not b.endswith("er") or b[-3] in VOWELS:
+        return False
+    core = b
+    for p in ("ver", "be", "ge", "ont", "her"):
+        if core.startswith(p) and vowel_groups(core[len(p):]) >= 2:
+            core = core[len(p):]
+            break
+    if vowel_groups(core) != 2:
+        return False
+    c = core[:-2]
+    if len(c) >= 2 and c[-1] == c[-2] and c[-1] not in VOWELS and c[-1] not in "slr":
+        return True
+    i = len(c)
+    while i > 0 and c[i - 1] not in VOWELS and not (i >= 2 and c[i - 2:i] == "ij"):
+        i -= 1
+    if i >= 2 and c[i - 2:i] == "ij":
+        return True
+    if i < 2 or c[i - 2] not in VOWELS or (i >= 3 and c[i - 3] in VOWELS):
+        return False
+    g = c[i - 2:i]
+    if g == "ui":
+        return i < 3 or c[i - 3] != "q"
+    return g in ("ie", "eu")
 
 
 def rule_stem(lemma):
@@ -811,6 +937,8 @@ def rule_stem(lemma):
     if last not in VOWELS and len(b) >= 2:
         v = b[-2]
         ok = v in VOWELS and (len(b) < 3 or b[-3] + v not in PAIRS) and v in "aeou"
+        if ok and last == "r" and unstressed_er(b):
+            ok = False
         if ok and last in "lmn" and v == "e" and any(c in VOWELS for c in b[:-2]):
             ok = False
         if ok:
@@ -875,9 +1003,39 @@ def strong_forms(lemma, sg, pl, pp, stem=None):
             "prp": lemma + "d"}
 
 
-def engine_forms(lemma):
+# The engine's separable particles, longest first.
+PARTICLES = ["tegemoet", "achteruit", "tegenover", "vooruit", "voorbij", "achterna", "bekend", "terecht", "teloor",
+             "teweeg", "omhoog", "omlaag", "vooraf", "achter", "binnen", "buiten", "overeen", "samen", "terug", "tegen", "thuis", "dicht", "langs",
+             "onder", "omver", "bijeen", "uiteen", "kapot", "klaar", "schoon", "voort", "kwijt", "bloot", "gade",
+             "deel", "door", "over", "voor", "open", "rond", "ineen", "heen", "neer", "vast", "goed", "stil", "dood", "lief", "mede",
+             "stuk", "aan", "bij", "los", "mee", "toe", "uit", "weg", "af", "in", "na", "om", "op"]
+
+
+def separable_base(particle, rest, rows):
+    if rest in rows:
+        return True
+    if len(rest) < 5 or not rest.endswith("en"):
+        return False
+    if particle in ("in", "op", "na") and ((rest.endswith("eren") and not unstressed_er(rest[:-2]))
+                                           or (particle == "in" and rest.startswith("ter"))):
+        return False
+    return any(c in VOWELS for c in rest[:-2])
+
+
+def engine_forms(lemma, rows, split=True):
     """What the engine's rules give for a lemma without a row (None if they
-    cannot analyse it); a row that says the same is left out."""
+    cannot analyse it): a particle split off before a verb (once), or the
+    rules on the whole word. rows holds the other rows the engine can look up."""
+    for p in PARTICLES if split else ():
+        rest = lemma[len(p):]
+        if not lemma.startswith(p) or not rest or not separable_base(p, rest, rows):
+            continue
+        f = rows.get(rest) or engine_forms(rest, rows, split=False)
+        if f is None:
+            continue
+        return {"stem": p + f["stem"], "pres": [x + " " + p for x in f["pres"]], "sg": f["sg"] + " " + p,
+                "pl": f["pl"] + " " + p, "pp": p + f["pp"], "imp": f["imp"] + " " + p if f["imp"] else "",
+                "prp": p + f["prp"]}
     if not lemma.endswith("en") or len(lemma) <= 2:
         return None
     stem = rule_stem(lemma)
@@ -892,6 +1050,7 @@ def engine_forms(lemma):
 def main():
     rows = {}
     order = []
+    separable = set()
 
     def add(lemma, f):
         if lemma in rows:
@@ -942,6 +1101,7 @@ def main():
                         "prp": p + f["prp"]})
         else:
             p, b = item.split("+")
+            separable.add(p + b)
             f = base_forms(b)
             add(p + b, {"stem": p + f["stem"], "pres": [x + " " + p for x in f["pres"]], "sg": f["sg"] + " " + p,
                         "pl": f["pl"] + " " + p, "pp": p + f["pp"], "imp": f["imp"] + " " + p if f["imp"] else "",
@@ -952,7 +1112,10 @@ def main():
         out.write(line + "\n")
     for lemma in order:
         f = rows[lemma]
-        if f == engine_forms(lemma):
+        # Separable rows stay even where the particle split gives the same
+        # forms: they fix the reading of a verb that could be either.
+        others = {k: v for k, v in rows.items() if k != lemma}
+        if lemma not in separable and f == engine_forms(lemma, others):
             print(f"{lemma}: the rules get it right, no row", file=sys.stderr)
             continue
         imp = f["imp"]

@@ -70,37 +70,62 @@ Lexicon parse(std::string_view text) {
     return lex;
 }
 
-const Lexicon& lexicon() {
-    static const Lexicon LEX = parse(velnor::data::deu);
-    return LEX;
+// The built-in text is checked when the module is built (the rules of
+// `parse` above), so its rows are read here without further checks. For an
+// infinitive, each kind of row keeps the last row of that kind.
+namespace {
+
+bool is_entry(std::string_view k) { return k == "s" || k == "m" || k == "p"; }
+bool is_dual(std::string_view k) { return k == "x" || k == "xw" || k == "i" || k == "iw" || k == "f"; }
+
+template <class Want>
+std::optional<velnor::lex::Cells<8>> last_row(std::string_view infinitive, Want want) {
+    std::optional<velnor::lex::Cells<8>> out;
+    for (std::string_view line : velnor::data::table::deu.rows(infinitive)) {
+        auto c = velnor::lex::split<8>(line);
+        if (want(c)) out = c;
+    }
+    return out;
 }
 
-const LexEntry* lookup(std::string_view infinitive) {
-    const auto& m = lexicon().entries;
-    auto it = m.find(infinitive);
-    return it == m.end() ? nullptr : &it->second;
+}  // namespace
+
+std::optional<LexEntry> lookup(std::string_view infinitive) {
+    auto c = last_row(infinitive, [](const auto& c) { return is_entry(c[1]); });
+    if (!c) return std::nullopt;
+    std::string_view klass = (*c)[1];
+    return LexEntry{klass == "s"   ? LexClass::Strong
+                    : klass == "m" ? LexClass::Mixed
+                                   : LexClass::PreteritePresent,
+                    opt((*c)[2]), (*c)[3], (*c)[4], (*c)[5], opt((*c)[6]),
+                    (*c)[7] == "s" ? Auxiliary::Sein : Auxiliary::Haben};
 }
 
-bool is_forced_weak(std::string_view infinitive) { return lexicon().forced_weak.count(infinitive) != 0; }
+bool is_forced_weak(std::string_view infinitive) {
+    return last_row(infinitive, [](const auto& c) { return c[1] == "w"; }).has_value();
+}
 
-const DualOverride* dual_override(std::string_view infinitive) {
-    const auto& m = lexicon().dual_overrides;
-    auto it = m.find(infinitive);
-    return it == m.end() ? nullptr : &it->second;
+std::optional<DualOverride> dual_override(std::string_view infinitive) {
+    auto c = last_row(infinitive, [](const auto& c) { return is_dual(c[1]); });
+    if (!c) return std::nullopt;
+    std::string_view klass = (*c)[1];
+    using prefix::Separability;
+    Separability sep = klass[0] == 'x'   ? Separability::Separable
+                       : klass[0] == 'i' ? Separability::Inseparable
+                                         : Separability::Fused;
+    return DualOverride{(*c)[2] == "-" ? std::string_view{} : (*c)[2], sep, klass.back() == 'w', opt((*c)[5])};
 }
 
 std::optional<Auxiliary> aux_override(std::string_view infinitive) {
-    const auto& m = lexicon().aux_overrides;
-    auto it = m.find(infinitive);
-    if (it == m.end()) return std::nullopt;
-    return it->second;
+    auto c = last_row(infinitive, [](const auto& c) { return c[1] == "a"; });
+    if (!c) return std::nullopt;
+    return (*c)[7] == "s" ? Auxiliary::Sein : Auxiliary::Haben;
 }
 
 std::optional<std::string_view> weak_imp_override(std::string_view infinitive) {
-    const auto& m = lexicon().weak_imp_overrides;
-    auto it = m.find(infinitive);
-    if (it == m.end()) return std::nullopt;
-    return it->second;
+    auto c = last_row(infinitive, [](const auto& c) { return c[1] == "w" && c[6] != "-"; });
+    if (!c) return std::nullopt;
+    return (*c)[6];
 }
 
 }  // namespace velnor::deu::lexicon

@@ -1,8 +1,8 @@
 // The German exception lexicon: strong, mixed and preterite-present verbs
 // with their stems, verbs that stay weak, auxiliary overrides, prefix
 // readings imposed on particular verbs, and weak imperative overrides.
-// Parsed once per process from the built-in text; every lookup is one hash
-// probe on a borrowed view and allocates nothing.
+// Every lookup is a binary search in the table compiled from the built-in
+// text and allocates nothing.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -48,12 +48,10 @@ struct Lexicon {
 // internal error (velnor::fatal).
 Lexicon parse(std::string_view text);
 
-// The process-wide table, parsed from the built-in text on first use.
-const Lexicon& lexicon();
-
-const LexEntry* lookup(std::string_view infinitive);
+// Lookups in the built-in text's compiled table (checked at build time).
+std::optional<LexEntry> lookup(std::string_view infinitive);
 bool is_forced_weak(std::string_view infinitive);
-const DualOverride* dual_override(std::string_view infinitive);
+std::optional<DualOverride> dual_override(std::string_view infinitive);
 std::optional<Auxiliary> aux_override(std::string_view infinitive);
 std::optional<std::string_view> weak_imp_override(std::string_view infinitive);
 

@@ -136,7 +136,7 @@ struct Analyser {
             v.stem = std::string(w.substr(0, w.size() - 1));
             return v;
         }
-        if (const lexicon::LexEntry* e = lexicon::lookup(w)) {
+        if (auto e = lexicon::lookup(w)) {
             auto v = Verb::weak(w);
             if (!v) return v;
             v->klass = VerbClass::Entry;
@@ -149,7 +149,7 @@ struct Analyser {
         Separability sep;
         std::optional<std::string_view> part2;
         std::optional<Expected<Verb, Error>> base;
-        if (const lexicon::DualOverride* d = lexicon::dual_override(w)) {
+        if (auto d = lexicon::dual_override(w)) {
             pre = d->prefix;
             sep = d->separability;
             part2 = d->part2;
@@ -404,7 +404,9 @@ std::string Verb::konjunktiv1_rule(std::size_t slot) const {
 }
 
 std::string Verb::konjunktiv2_rule(std::size_t slot) const {
-    if (klass == VerbClass::Entry) return attach(entry->konj2, KONJUNKTIV1_ENDINGS[slot], false, true);
+    // No e-elision here: a stem in -ie keeps the ending's e (schriee, spieen),
+    // which is what tells it from the preterite (schrie, spien).
+    if (klass == VerbClass::Entry) return attach(entry->konj2, KONJUNKTIV1_ENDINGS[slot], false, false);
     return preterite_indicative(slot);
 }
 

@@ -58,7 +58,7 @@ public:
     using Number = features::Number;
 
     VerbClass klass = VerbClass::Rule;
-    const lexicon::LexEntry* entry = nullptr;            // class Entry
+    std::optional<lexicon::LexEntry> entry;              // class Entry
     const suppletive::SuppletiveVerb* table = nullptr;   // class Suppletive
     std::string infinitive;
     std::string stem;  // empty for a verb with a prefix

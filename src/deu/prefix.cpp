@@ -15,7 +15,7 @@ namespace prefix {
 
 namespace {
 
-constexpr std::array<std::string_view, 198> SEPARABLE_PREFIXES{
+constexpr std::array<std::string_view, 207> SEPARABLE_PREFIXES{
     "auseinander", "entgegen", "gegenüber", "herunter", "herüber", "hinunter", "hinüber", "zusammen",
     "überein", "herauf", "heraus", "herein", "hervor", "hinauf", "hinaus", "hinein", "nieder", "weiter",
     "wieder", "zurück", "durcheinander", "hintereinander", "nebeneinander", "untereinander", "übereinander",
@@ -35,6 +35,9 @@ constexpr std::array<std::string_view, 198> SEPARABLE_PREFIXES{
     "irre", "klar", "klein", "kurz", "lang", "lieb", "matt", "nahe", "nass", "raus", "rein", "wach", "wahr",
     "wett", "wohl", "gut", "rum", "los", "mit", "nach", "ran", "teil", "tot", "weg", "weh", "da", "ab", "an",
     "auf", "aus", "bei", "dar", "ein", "her", "hin", "um", "vor", "zu",
+    // Adverbs made of two particles, whose split would cut them in the wrong
+    // place (dar + insitzen, hin + tenanstehen, dar + unterschreiben).
+    "darin", "darunter", "dahinter", "drunter", "drüber", "hintenan", "hintenüber", "obenauf", "vorlieb",
 };
 
 constexpr std::array<std::string_view, 14> INSEPARABLE_PREFIXES{
@@ -104,7 +107,7 @@ bool plausible_base(std::string_view rest) {
     // which makes hinzutun and dazutun verbs and lets abzutun or wehzutun be
     // read back as abtun, wehtun (every other "zu" + base ends in -en anyway).
     if (rest == "zutun") return true;
-    if (lexicon::lookup(rest) != nullptr) return true;
+    if (lexicon::lookup(rest)) return true;
     if (lexicon::is_forced_weak(rest)) return true;
     std::optional<WeakParts> w = weak_parts(rest);
     if (!w || w->ieren) return false;

@@ -67,9 +67,9 @@ int main(int argc, char** argv) {
             for (int i = 2; i < argc; ++i) {
                 std::string_view w = argv[i];
                 std::cout << "Q\t" << w << '\n';
-                if (const LexEntry* e = lookup(w)) entry(w, *e);
+                if (auto e = lookup(w)) entry(w, *e);
                 if (is_forced_weak(w)) std::cout << "W\t" << w << '\n';
-                if (const DualOverride* d = dual_override(w)) dual(w, *d);
+                if (auto d = dual_override(w)) dual(w, *d);
                 if (auto a = aux_override(w)) std::cout << "A\t" << w << '\t' << aux(*a) << '\n';
                 if (auto m = weak_imp_override(w)) std::cout << "I\t" << w << '\t' << *m << '\n';
             }

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         if (arg.substr(0, 4) != "row:") return 2;
-        const LexEntry* e = lexicon::find(arg.substr(4));
+        auto e = lexicon::find(arg.substr(4));
         if (!e) {
             std::puts("NOROW");
             continue;

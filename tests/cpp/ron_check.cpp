@@ -36,14 +36,14 @@ int main(int argc, char** argv) {
         } else if (op == "red") {
             std::cout << Verb::reduce(text);
         } else if (op == "class") {
-            auto it = classes().find(text);
-            std::cout << (it == classes().end() ? "NONE" : CODES[static_cast<std::size_t>(it->second)]);
+            auto c = listed_class(text);
+            std::cout << (!c ? "NONE" : CODES[static_cast<std::size_t>(*c)]);
         } else if (op == "row") {
-            auto it = rows().find(text);
-            if (it == rows().end()) {
+            auto row = find_row(text);
+            if (!row) {
                 std::cout << "NOROW";
             } else {
-                const Row& r = it->second;
+                const Row& r = *row;
                 for (const auto& c : r.present) std::cout << show(c) << '\t';
                 std::cout << show(r.sbjv3) << '\t' << show(r.imp2sg) << '\t' << show(r.ptcp) << '\t'
                           << show(r.ger) << '\t' << show(r.ipfv1sg) << '\t' << show(r.pfv3sg);

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
         } else if (op == "join") {
             std::cout << add_vowel(text, U'ı', "m") << '\t' << add_vowel_stem(text, U'ı', "m") << '\n';
         } else if (op == "row") {
-            const Row* r = rows::find(text);
+            auto r = rows::find(text);
             if (!r) {
                 std::cout << "NOROW\n";
                 continue;
