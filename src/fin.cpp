@@ -32,6 +32,123 @@ bool double_end(std::string_view s) {
     return utf8::first(two) == utf8::last(two);
 }
 
+bool is_vowel(char32_t c) {
+    switch (c) {
+    case U'a': case U'e': case U'i': case U'o': case U'u': case U'y': case U'ä': case U'ö': return true;
+    default: return false;
+    }
+}
+
+// The cells of an unlisted verb whose infinitive the type-I rule cannot
+// take (it wants a vowel before the final a/ä): the conjugation type that
+// the ending determines gives them. Gradation cannot be read off the
+// ending; verbs that have it are listed.
+//   vowel + da:       saada, voida, juoda (saan, saa, sain, saanut, saatiin)
+//   -lla -nna -rra -sta: tulla, mennä, purra, pestä (tulen, tulin, tullut)
+//   -ata -ota -uta -ytä -ötä -ätä: halata, haluta (halaan, halasi, halannut)
+//   -eta:             vanheta (vanhenen, vanheni, vanhennut)
+//   -ita:             tarvita (tarvitsen, tarvitsi, tarvinnut)
+std::array<std::optional<std::string>, CellCount> ending_cells(std::string_view lemma) {
+    std::array<std::optional<std::string>, CellCount> c;
+    if (utf8::length(lemma) < 4) return c;
+    const char32_t a = utf8::last(lemma);
+    if (a != U'a' && a != U'ä') return c;
+    const bool back = a == U'a';
+    auto h = [back](std::string_view b, std::string_view f) { return std::string(back ? b : f); };
+    const std::string A = h("a", "ä");
+    std::string_view rest = utf8::drop_last_chars(lemma, 1);
+    const char32_t k = utf8::last(rest);
+    if (is_vowel(k)) {
+        // Type I. Before the past i, -aa/-ää and -ea/-eä lose their stem
+        // vowel, and a two-syllable -aa verb whose first vowel is a, e or i
+        // takes -oi (ajoi, kantoi; osti, rakasti); their passive stem ends
+        // in e (ostetaan, lasketaan).
+        if (k != a && k != U'e') return c;
+        std::string_view bare = minus_last(rest);
+        int syllables = 0;
+        char32_t first = 0, prev = 0;
+        for (char32_t ch : utf8::chars(lemma)) {
+            if (is_vowel(ch) && !is_vowel(prev)) {
+                ++syllables;
+                if (!first) first = ch;
+            }
+            prev = ch;
+        }
+        const bool oi = k == U'a' && syllables == 2 && (first == U'a' || first == U'e' || first == U'i');
+        c[Pst1sg] = join(bare, oi ? "oin" : "in");
+        std::string passive = k == U'e' ? std::string(rest) : join(bare, "e");
+        c[PassPrs] = join(passive, h("taan", "tään"));
+        c[PassPst] = join(passive, "ttiin");
+        return c;
+    }
+    std::string_view base = utf8::drop_last_chars(rest, 1);  // before the consonant
+    const char32_t v = utf8::last(base);
+    if (k == U'd' && is_vowel(v) && utf8::length(base) >= 2 && is_vowel(utf8::last(minus_last(base)))) {
+        // Long vowel or diphthong stem.
+        std::string stem(base), past;
+        std::string_view two = utf8::last_chars(base, 2);
+        if (v == U'i') past = stem;
+        else if (two == "uo") past = join(utf8::drop_last_chars(base, 2), "oi");
+        else if (two == "yö") past = join(utf8::drop_last_chars(base, 2), "öi");
+        else if (two == "ie") past = join(utf8::drop_last_chars(base, 2), "ei");
+        else if (double_end(base)) past = join(minus_last(base), "i");
+        else return c;
+        c[P1sg] = join(stem, "n");
+        c[P3sg] = stem;
+        c[Pst1sg] = join(past, "n");
+        c[Nut] = join(stem, h("nut", "nyt"));
+        c[PassPrs] = join(lemma, h("an", "än"));
+        c[PassPst] = join(stem, "tiin");
+        c[P3pl] = join(stem, h("vat", "vät"));
+        return c;
+    }
+    if ((k == U'l' || k == U'n' || k == U'r') && v == k) {
+        std::string_view root = minus_last(base);
+        if (root.empty() || !is_vowel(utf8::last(root))) return c;
+        std::string cc = std::string(base) + std::string(utf8::last_chars(base, 1));  // tull, menn
+        c[P1sg] = join(base, "en");
+        c[P3sg] = join(base, "ee");
+        c[Pst1sg] = join(base, "in");
+        c[Nut] = join(cc, h("ut", "yt"));
+        c[PassPrs] = join(lemma, h("an", "än"));
+        c[PassPst] = join(base, "tiin");
+        return c;
+    }
+    if (k != U't') return c;
+    if (v == U's') {
+        std::string_view root = minus_last(base);
+        if (root.empty() || !is_vowel(utf8::last(root))) return c;
+        c[P1sg] = join(root, "sen");
+        c[P3sg] = join(root, "see");
+        c[Pst1sg] = join(root, "sin");
+        c[Nut] = join(root, h("ssut", "ssyt"));
+        c[PassPrs] = join(lemma, h("an", "än"));
+        c[PassPst] = join(base, "tiin");
+        return c;
+    }
+    if (!is_vowel(v) || utf8::length(base) < 2) return c;
+    c[Nut] = join(base, h("nnut", "nnyt"));
+    c[PassPrs] = join(lemma, h("an", "än"));
+    c[PassPst] = join(rest, "tiin");
+    c[Imp2pl] = join(base, h("tkaa", "tkää"));
+    if (v == U'e') {
+        c[P1sg] = join(base, "nen");
+        c[P3sg] = join(base, "nee");
+        c[Pst1sg] = join(base, "nin");
+    } else if (v == U'i') {
+        c[P1sg] = join(base, "tsen");
+        c[P3sg] = join(base, "tsee");
+        c[Pst1sg] = join(base, "tsin");
+    } else {
+        std::string strong = join(base, A);
+        c[P1sg] = join(strong, "n");
+        c[P3sg] = (v == a) ? strong : join(strong, A);
+        c[Pst1sg] = join(base, "sin");
+        c[P3pl] = join(strong, h("vat", "vät"));
+    }
+    return c;
+}
+
 int slot(Person person, bool plural) { return static_cast<int>(person) + (plural ? 3 : 0); }
 
 }  // namespace
@@ -61,6 +178,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     Verb verb;
     verb.lemma = std::string(word);
     if (auto row = find_row(verb.lemma)) verb.cells = std::move(row->cells);
+    else verb.cells = ending_cells(verb.lemma);
     return verb;
 }
 

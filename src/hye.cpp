@@ -159,8 +159,10 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
                                   : cat(stem, "իր"));
     v.imp_pl = pick(r.imp_pl, cat(v.perf, "եք"));
     v.ipfv = pick(r.ipfv, cat(stem, "ում"));
+    // A -վել verb is itself a passive (ծնվել): its վ is not doubled.
     v.pass = pick(r.pass, causative ? cat(utf8::drop_last_chars(stem, 1), "վել")
                           : a ? cat(v.perf, "վել")
+                          : utf8::ends_with(stem, "վ") ? std::string(word)
                               : cat(stem, "վել"));
     v.caus = pick(r.caus, nasal ? cat(v.perf, "նել") : a ? cat(stem, "ացնել") : cat(stem, "եցնել"));
     v.stem = std::string(stem);

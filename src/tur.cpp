@@ -126,9 +126,8 @@ Row6 set2(std::string_view b) {
 
 namespace {
 
-// The lower-case form of the input. Capital dotted İ becomes plain i: the
-// default mapping's i + U+0307 would leave a stray combining dot inside
-// every Turkish form (and miss the lexicon).
+// The lower-case form of the input, with the Turkish pairs of i: capital
+// dotted İ becomes i and capital dotless I becomes ı (ÇIKMAK: çıkmak).
 std::string lower(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -136,13 +135,39 @@ std::string lower(std::string_view text) {
     while (pos < text.size()) {
         auto d = utf8::decode(text, pos);
         if (d.cp == U'\u0130') out.push_back('i');
+        else if (d.cp == U'I') out.append("ı");
         else unicode::append_lower(out, d.cp);
         pos += d.len;
     }
     return out;
 }
 
+bool is_consonant(char32_t c) noexcept { return c != 0 && !is_vowel(c) && unicode::is_alphabetic(c); }
+
+// The noun of a compound of an Arabic or Persian noun with etmek, written
+// as one word (bahşetmek, azmetmek), or empty. Such a noun ends in two
+// consonants before "et"; native stems that end so are causatives of -le
+// verbs (bekletmek, kirletmek: -let) and öğretmek, which keep their t. A
+// stem with one consonant before "et" (iletmek, üretmek, yönetmek) is
+// native too; the compounds of that shape are listed.
+std::string_view etmek_noun(std::string_view stem) {
+    if (!utf8::ends_with(stem, "et")) return {};
+    std::string_view noun = stem.substr(0, stem.size() - 2);
+    if (utf8::length(noun) < 3) return {};
+    char32_t last = utf8::last(noun);
+    char32_t before = utf8::last(utf8::drop_last_chars(noun, 1));
+    if (!is_consonant(last) || !is_consonant(before) || before == U'ğ') return {};
+    if (last == U'l' && before != U'l') return {};
+    return noun;
+}
+
 }  // namespace
+
+std::optional<std::string> Verb::cell(std::optional<std::string_view> Row::*field) const {
+    const auto& c = row.*field;
+    if (!c) return std::nullopt;
+    return cat(noun, *c);
+}
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string word = lower(unicode::trim(text));
@@ -157,14 +182,21 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string stem = word.substr(0, word.size() - 3);
     if (stem.empty()) return fail(Error{});
     Verb v;
-    if (auto r = rows::find(word)) v.row = *r;
+    if (auto r = rows::find(word)) {
+        v.row = *r;
+    } else if (std::string_view noun = etmek_noun(stem); !noun.empty()) {
+        if (auto e = rows::find("etmek")) {
+            v.row = *e;
+            v.noun = std::string(noun);
+        }
+    }
     v.infinitive = std::move(word);
     v.stem = std::move(stem);
     return v;
 }
 
 std::string Verb::aorist_base() const {
-    if (row.aorist) return std::string(*row.aorist);
+    if (auto c = cell(&Row::aorist)) return *std::move(c);
     if (ends_in_vowel(stem)) return cat(stem, 'r');
     std::size_t vowels = 0;
     for (char32_t c : utf8::chars(stem))
@@ -173,30 +205,30 @@ std::string Verb::aorist_base() const {
 }
 
 std::string Verb::progressive_base() const {
-    if (row.progressive) return std::string(*row.progressive);
+    if (auto c = cell(&Row::progressive)) return *std::move(c);
     std::string_view b = stem;
     if (ends_in_vowel(b)) b = utf8::drop_last_chars(b, 1);
     return cat(b, four(b), "yor");
 }
 
 std::string Verb::future_base() const {
-    if (row.future) return std::string(*row.future);
+    if (auto c = cell(&Row::future)) return *std::move(c);
     char32_t e = two(stem);
     return add_vowel_stem(stem, e, cat("c", e, 'k'));
 }
 
 std::string Verb::past_base() const {
-    if (row.past) return std::string(*row.past);
+    if (auto c = cell(&Row::past)) return *std::move(c);
     return cat(stem, past_consonant(stem), four(stem));
 }
 
 std::string Verb::evidential_base() const {
-    if (row.evidential) return std::string(*row.evidential);
+    if (auto c = cell(&Row::evidential)) return *std::move(c);
     return cat(stem, 'm', four(stem), "ş");
 }
 
 std::string Verb::necessitative_base() const {
-    if (row.necessitative) return std::string(*row.necessitative);
+    if (auto c = cell(&Row::necessitative)) return *std::move(c);
     char32_t e = two(stem);
     return cat(stem, 'm', e, 'l', front_or_back_i(e));
 }
@@ -224,8 +256,9 @@ Table Table::build(const Verb& verb) {
     t.past = set2(verb.past_base());
     t.evidential = set1(verb.evidential_base());
     t.necessitative = set1(verb.necessitative_base());
-    t.imperative[0] = verb.row.imp_sg ? std::string(*verb.row.imp_sg) : verb.stem;
-    t.imperative[1] = verb.row.imp_pl ? std::string(*verb.row.imp_pl) : add_vowel_stem(verb.stem, four(verb.stem), "n");
+    auto sg = verb.cell(&Row::imp_sg), pl = verb.cell(&Row::imp_pl);
+    t.imperative[0] = sg ? *std::move(sg) : verb.stem;
+    t.imperative[1] = pl ? *std::move(pl) : add_vowel_stem(verb.stem, four(verb.stem), "n");
     return t;
 }
 

@@ -58,7 +58,13 @@ Row6 set2(std::string_view base);
 struct Verb {
     std::string infinitive;
     std::string stem;
+    // The noun of an unlisted compound with etmek ("bahş" of bahşetmek):
+    // the row is then etmek's, and each of its cells follows this noun.
+    std::string noun;
     Row row;
+
+    // A cell of the row, after the compound's noun.
+    std::optional<std::string> cell(std::optional<std::string_view> Row::*field) const;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 
