@@ -24,10 +24,12 @@ const ResultClass<Table, 11> CLASS{"CatalanConjugation", DOC, {
     VELNOR_ATTR(Table, subjunctive_imperfect, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Catalan infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = cat::Verb::from_infinitive(word);
     if (!verb) {
-        return value_error(verb.error() == cat::Error::NotAVerb ? "not a Catalan infinitive"
+        return value_error(verb.error() == cat::Error::NotAVerb ? REFUSAL
                                                                 : "not a supported Catalan verb");
     }
     return CLASS.wrap(cat::Table::build(*verb));
@@ -35,6 +37,6 @@ PyObject* conjugate(std::string_view word) {
 
 }  // namespace
 
-extern const Language cat{[] { return CLASS.type(); }, "CatalanConjugation", &conjugate};
+extern const Language cat{[] { return CLASS.type(); }, "CatalanConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -29,14 +29,16 @@ const ResultClass<Table, 14> CLASS{"EstonianConjugation", DOC, {
     VELNOR_ATTR(Table, pluperfect, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not an Estonian ma-infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = est::Verb::from_infinitive(word);
-    if (!verb) return value_error("not an Estonian ma-infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(est::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language est{[] { return CLASS.type(); }, "EstonianConjugation", &conjugate};
+extern const Language est{[] { return CLASS.type(); }, "EstonianConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -33,10 +33,12 @@ const ResultClass<Table, 19> CLASS{"FrenchConjugation", DOC, {
     VELNOR_ATTR(Table, subjonctif_plus_que_parfait, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a French infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = fra::Verb::from_infinitive(word);
     if (!verb) {
-        return value_error(verb.error() == fra::Error::NotAVerb ? "not a French infinitive"
+        return value_error(verb.error() == fra::Error::NotAVerb ? REFUSAL
                                                                   : "not a supported French verb");
     }
     return CLASS.wrap(fra::Table::build(*verb));
@@ -44,6 +46,6 @@ PyObject* conjugate(std::string_view word) {
 
 }  // namespace
 
-extern const Language fra{[] { return CLASS.type(); }, "FrenchConjugation", &conjugate};
+extern const Language fra{[] { return CLASS.type(); }, "FrenchConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

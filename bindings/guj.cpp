@@ -27,14 +27,16 @@ const ResultClass<Table, 10> CLASS{"GujaratiConjugation", DOC, {
     VELNOR_ATTR(Table, present_progressive, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Gujarati infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = guj::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Gujarati infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(guj::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language guj{[] { return CLASS.type(); }, "GujaratiConjugation", &conjugate};
+extern const Language guj{[] { return CLASS.type(); }, "GujaratiConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -25,14 +25,16 @@ const ResultClass<Table, 8> CLASS{"HindiConjugation", DOC, {
     VELNOR_ATTR(Table, perfective, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Hindi infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = hin::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Hindi infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(hin::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language hin{[] { return CLASS.type(); }, "HindiConjugation", &conjugate};
+extern const Language hin{[] { return CLASS.type(); }, "HindiConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -40,14 +40,16 @@ const ResultClass<Table, 22> CLASS{"ArmenianConjugation", DOC, {
     VELNOR_ATTR(Table, causative, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not an Armenian infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = hye::Verb::from_infinitive(word);
-    if (!verb) return value_error("not an Armenian infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(hye::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language hye{[] { return CLASS.type(); }, "ArmenianConjugation", &conjugate};
+extern const Language hye{[] { return CLASS.type(); }, "ArmenianConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

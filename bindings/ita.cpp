@@ -33,10 +33,12 @@ const ResultClass<Table, 19> CLASS{"ItalianConjugation", DOC, {
     VELNOR_ATTR(Table, congiuntivo_trapassato, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not an Italian infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = ita::Verb::from_infinitive(word);
     if (!verb) {
-        return value_error(verb.error() == ita::Error::NotAVerb ? "not an Italian infinitive"
+        return value_error(verb.error() == ita::Error::NotAVerb ? REFUSAL
                                                                  : "not a supported Italian verb");
     }
     return CLASS.wrap(ita::Table::build(*verb));
@@ -44,6 +46,6 @@ PyObject* conjugate(std::string_view word) {
 
 }  // namespace
 
-extern const Language ita{[] { return CLASS.type(); }, "ItalianConjugation", &conjugate};
+extern const Language ita{[] { return CLASS.type(); }, "ItalianConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -21,14 +21,16 @@ const ResultClass<Table, 5> CLASS{"KannadaConjugation", DOC, {
     VELNOR_ATTR(Table, imperative, "[2sg, 2pl]."),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Kannada verb root";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = kan::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Kannada verb root");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(kan::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language kan{[] { return CLASS.type(); }, "KannadaConjugation", &conjugate};
+extern const Language kan{[] { return CLASS.type(); }, "KannadaConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -16,6 +16,9 @@ struct Language {
     const char* class_name;
     // Parses, builds and wraps; a new reference, or null with an exception.
     PyObject* (*conjugate)(std::string_view word);
+    // The message for a word refused outright (not a citation form of the
+    // language); the German one is followed by the word.
+    const char* refusal;
 };
 
 // Raises ValueError(message); returns null.

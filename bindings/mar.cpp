@@ -28,14 +28,16 @@ const ResultClass<Table, 11> CLASS{"MarathiConjugation", DOC, {
     VELNOR_ATTR(Table, imperative, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Marathi infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = mar::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Marathi infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(mar::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language mar{[] { return CLASS.type(); }, "MarathiConjugation", &conjugate};
+extern const Language mar{[] { return CLASS.type(); }, "MarathiConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -31,14 +31,16 @@ const ResultClass<Table, 15> CLASS{"PersianConjugation", DOC, {
     VELNOR_ATTR(Table, present_participle, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Persian infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = pes::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Persian infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(pes::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language pes{[] { return CLASS.type(); }, "PersianConjugation", &conjugate};
+extern const Language pes{[] { return CLASS.type(); }, "PersianConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

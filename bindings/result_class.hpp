@@ -63,6 +63,11 @@ namespace detail {
 // Makes the heap type "builtins.<name>"; raises and returns null on failure.
 PyObject* make_type(const char* name, char* full_name, std::size_t full_name_size, const char* doc,
                     int basicsize, PyGetSetDef* getset, destructor dealloc, reprfunc repr);
+// Records a cell that holds a made type object, for release_types().
+void keep_type(PyObject** cell);
+// Releases every type object made so far and empties their cells: they are
+// made again on next use.
+void release_types();
 // Allocates an instance through the type's alloc slot.
 PyObject* alloc_object(PyTypeObject* type);
 // Frees an instance through its type's free slot and drops the type reference.
@@ -78,7 +83,7 @@ struct Object {
 }  // namespace detail
 
 // One result class. Declared once per language as a static object; its type
-// is made on first registration and kept for the life of the process.
+// is made on first registration and kept until the module is freed.
 template <class Data, std::size_t N>
 class ResultClass {
 public:
@@ -104,6 +109,7 @@ public:
             type_ = detail::make_type(name_, full_name_, sizeof full_name_, doc_,
                                       static_cast<int>(sizeof(detail::Object<Data>)), getset_.data(), &dealloc,
                                       &repr);
+            if (type_ != nullptr) detail::keep_type(&type_);
         }
         return reinterpret_cast<PyTypeObject*>(type_);
     }

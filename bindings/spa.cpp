@@ -34,10 +34,12 @@ const ResultClass<Table, 19> CLASS{"SpanishConjugation", DOC, {
     VELNOR_ATTR(Table, subjuntivo_pluscuamperfecto, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Spanish infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = spa::Verb::from_infinitive(word);
     if (!verb) {
-        return value_error(verb.error() == spa::Error::NotAVerb ? "not a Spanish infinitive"
+        return value_error(verb.error() == spa::Error::NotAVerb ? REFUSAL
                                                                 : "not a supported Spanish verb");
     }
     return CLASS.wrap(spa::Table::build(*verb));
@@ -45,6 +47,6 @@ PyObject* conjugate(std::string_view word) {
 
 }  // namespace
 
-extern const Language spa{[] { return CLASS.type(); }, "SpanishConjugation", &conjugate};
+extern const Language spa{[] { return CLASS.type(); }, "SpanishConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -27,14 +27,16 @@ const ResultClass<Table, 11> CLASS{"SwahiliConjugation", DOC, {
     VELNOR_ATTR(Table, gnomic, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Swahili verb";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = swa::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Swahili verb");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(swa::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language swa{[] { return CLASS.type(); }, "SwahiliConjugation", &conjugate};
+extern const Language swa{[] { return CLASS.type(); }, "SwahiliConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

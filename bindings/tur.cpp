@@ -24,14 +24,16 @@ const ResultClass<Table, 8> CLASS{"TurkishConjugation", DOC, {
     VELNOR_ATTR(Table, imperative, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Turkish infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = tur::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Turkish infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(tur::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language tur{[] { return CLASS.type(); }, "TurkishConjugation", &conjugate};
+extern const Language tur{[] { return CLASS.type(); }, "TurkishConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -27,14 +27,16 @@ const ResultClass<Table, 8> CLASS{"UrduConjugation", DOC, {
     VELNOR_ATTR(Table, perfective, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not an Urdu infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = urd::Verb::from_infinitive(word);
-    if (!verb) return value_error("not an Urdu infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(urd::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language urd{[] { return CLASS.type(); }, "UrduConjugation", &conjugate};
+extern const Language urd{[] { return CLASS.type(); }, "UrduConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

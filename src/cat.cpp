@@ -248,6 +248,10 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         conjugation = SECOND;
     } else if (ending == "ir") {
         conjugation = is_pure(word) ? THIRD_PURE : THIRD_INCH;
+    } else if (ending == "ur") {
+        // dur and its compounds (endur-se): second conjugation, all forms
+        // from their row; no other infinitive ends in -ur.
+        conjugation = SECOND;
     } else {
         return fail(Error::Unsupported);
     }
@@ -255,6 +259,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::size_t lemma_length = 0;
     auto entry = lookup(word, lemma_length);
     if (!entry && word.size() == 2) return fail(Error::NotAVerb);
+    if (!entry && ending == "ur") return fail(Error::Unsupported);
     // A row without a single form names a verb whose paradigm is not known
     // here; so does an irregular class without a row.
     if (entry && !has_forms(*entry)) return fail(Error::Unsupported);

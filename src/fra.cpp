@@ -14,6 +14,16 @@ namespace {
 using namespace std::string_view_literals;
 
 constexpr std::string_view DASH = "—";  // U+2014: the form does not exist
+
+// A present cell "—" followed by a form: that present form does not exist,
+// but the other tenses still stand on it (clore: nous clorons, no *closons).
+bool present_only_missing(std::string_view cell) noexcept {
+    return cell.size() > DASH.size() && cell.substr(0, DASH.size()) == DASH;
+}
+
+std::string_view present_stem_form(std::string_view cell) noexcept {
+    return present_only_missing(cell) ? cell.substr(DASH.size()) : cell;
+}
 constexpr std::string_view FRENCH_VOWELS = "aeiouyàâéèêëîïôûü";
 
 constexpr std::array<std::string_view, 26> THIRD_GROUP_IR_ENDINGS = {
@@ -42,12 +52,13 @@ constexpr std::array<std::string_view, 16> ASPIRATE_H_VERBS = {
     "hâter",    "héler",  "hennir",  "hérisser", "heurter", "hisser",   "hocher",    "hurler",
 };
 
-constexpr std::array<std::string_view, 35> ETRE_VERBS = {
+constexpr std::array<std::string_view, 37> ETRE_VERBS = {
     "aller",    "arriver",   "venir",      "devenir",     "redevenir", "revenir",   "parvenir",
     "survenir", "advenir",   "intervenir", "provenir",    "obvenir",   "bienvenir", "entrer",
     "rentrer",  "sortir",    "ressortir",  "partir",      "repartir",  "monter",    "remonter",
     "descendre", "redescendre", "rester",  "retourner",   "tomber",    "retomber",  "passer",
     "naître",   "renaître",  "mourir",     "remourir",    "décéder",   "apparaître", "réapparaître",
+    "échoir",   "éclore",
 };
 
 using Endings = std::array<std::string_view, 6>;
@@ -395,7 +406,7 @@ std::string Verb::cliticize(std::string form, Person person, Number number) cons
 std::string_view Verb::imperfect_stem() const noexcept {
     const LexEntry& r = row();
     if (r.impf_stem) return *r.impf_stem;
-    return drop_suffix(r.pres[3], "ons");
+    return drop_suffix(present_stem_form(r.pres[3]), "ons");
 }
 
 std::string Verb::irregular(Tense tense, int slot) const {
@@ -404,9 +415,12 @@ std::string Verb::irregular(Tense tense, int slot) const {
     std::string form;
     switch (tense) {
         case Tense::Present:
+            if (present_only_missing(r.pres[slot])) return std::string(DASH);
             form = r.pres[slot];
             break;
         case Tense::Imperfect:
+            // A defective verb marks its missing imperfect by its stem (clore).
+            if (imperfect_stem() == DASH) return std::string(DASH);
             form = concat(imperfect_stem(), IMPERFECT[slot]);
             break;
         case Tense::Future:
@@ -521,6 +535,7 @@ std::string Verb::present_participle() const {
         case Group::Second: p = concat(stem_, "issant"); break;
         case Group::Re: p = concat(stem_, "ant"); break;
         case Group::Irregular:
+            if (row().prsp == DASH) return std::string(DASH);  // frire has none
             p = row().prsp ? concat(prefix_, *row().prsp) : concat(prefix_, imperfect_stem(), "ant");
             break;
     }
@@ -552,6 +567,7 @@ std::optional<std::string> Verb::imperative_bare(Person person, Number number) c
     } else {
         form = r.pres[which == 1 ? 3 : 4];
     }
+    if (present_only_missing(form)) return std::nullopt;
     if (form == DASH) return std::nullopt;
     return concat(prefix_, form);
 }

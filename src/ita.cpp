@@ -199,6 +199,20 @@ std::string_view auxiliary(std::string_view infinitive) {
     return aux;
 }
 
+namespace {
+
+// A compound of fare that the lexicon does not list (confare, calefare,
+// rifare's kin): the word ends in "fare" after a prefix ending in a, e, i, n
+// or s (stra-, -e- of liquefare, ri-, con-, dis-). Other -fare verbs are
+// regular: tuffare, beffare, stufare, gufare, ingolfare.
+bool is_fare_compound(std::string_view inf) {
+    if (inf.size() <= 4 || inf.substr(inf.size() - 4) != "fare") return false;
+    char before = inf[inf.size() - 5];
+    return before == 'a' || before == 'e' || before == 'i' || before == 'n' || before == 's';
+}
+
+}  // namespace
+
 velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string lower = unicode::to_lower(text);
     std::string_view inf = unicode::trim(lower);
@@ -216,6 +230,12 @@ velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     Verb v;
     v.infinitive = std::string(inf);
     std::optional<IrregularMatch> match = find_irregular(inf);
+    bool fare_compound = false;
+    if (!match && is_fare_compound(inf)) {
+        match = find_irregular("fare");
+        if (match) match->base_length = 4;
+        fare_compound = true;
+    }
     if (match) {
         v.prefix = std::string(inf.substr(0, inf.size() - match->base_length));
     }
@@ -232,6 +252,11 @@ velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 
     if (match) {
         v.lex = parse_lex(match->row);
+        if (fare_compound) {
+            // The compounds stress the last syllable: confà, confai.
+            v.lex->pres[2] = "fà";
+            v.lex->imp2 = "fai";
+        }
         return v;
     }
     if (v.stem.empty()) return velnor::fail(Error::NotAVerb);

@@ -1,5 +1,7 @@
 #include "ron.hpp"
 
+#include <algorithm>
+
 #include "lexicon_text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
@@ -178,6 +180,38 @@ std::string Verb::reduce(std::string_view form) {
     return out;
 }
 
+namespace {
+
+// Prefixes of Romanian verbs, longest first within a shared beginning.
+constexpr std::string_view PREFIXES[] = {
+    "contra", "supra", "inter", "trans", "auto", "răs", "răz", "des", "dez", "pre", "pro", "sub",
+    "con",    "com",   "dis",   "ex",    "im",  "re",  "ne",  "de",  "în",  "îm",
+};
+
+// Prefixes that keep the class of a native -a verb (reafla, descânta,
+// dezlega). Borrowed -a verbs with other prefixes take -ez whatever verb
+// they seem to end in (deturna, subordona, concerta, încununa).
+constexpr std::string_view A_PREFIXES[] = {"răs", "răz", "des", "dez", "re"};
+
+// The listed verb that ends `w` after one of the prefixes, the longest
+// such verb first; bases of fewer than four bytes (da, sta, fi, lua) are
+// too short to be told from the ends of unrelated verbs.
+std::optional<std::string_view> listed_base(std::string_view w) {
+    std::optional<std::string_view> best;
+    bool a_verb = utf8::last(w) == U'a' && !ends_with(w, "ea");
+    for (std::string_view p : PREFIXES) {
+        if (a_verb && std::find(std::begin(A_PREFIXES), std::end(A_PREFIXES), p) == std::end(A_PREFIXES)) continue;
+        if (w.size() < p.size() + 4 || !utf8::starts_with(w, p)) continue;
+        std::string_view rest = w.substr(p.size());
+        if ((!best || rest.size() > best->size()) && (listed_class(rest) || find_row(rest))) best = rest;
+    }
+    return best;
+}
+
+}  // namespace
+
+std::string Verb::cell(std::string_view form) const { return cat(prefix_, form); }
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string lowered = unicode::to_lower(text);
     std::string_view w = unicode::trim(lowered);
@@ -199,14 +233,30 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         }
     }
 
-    if (auto listed = listed_class(w)) {
+    // An unlisted verb takes the class and the overrides of the listed verb
+    // that it prefixes (reafla from afla, reface from face).
+    std::optional<Class> listed = listed_class(w);
+    std::optional<Row> row = find_row(w);
+    if (!listed && !row) {
+        if (auto b = listed_base(w)) {
+            verb.prefix_.assign(w.substr(0, w.size() - b->size()));
+            listed = listed_class(*b);
+            row = find_row(*b);
+        }
+    }
+    if (listed) {
         verb.class_ = *listed;
     } else {
         static constexpr std::array<Class, 5> DEFAULTS = {Class::AEz, Class::Ea, Class::E, Class::IEsc,
                                                           Class::IhAsc};
         verb.class_ = DEFAULTS[static_cast<std::size_t>(verb.ending_)];
     }
-    if (auto row = find_row(w)) verb.row_ = *row;
+    if (row) verb.row_ = *row;
+    // After ch and gh the e only keeps the consonant soft: the verb is of
+    // the first conjugation with -ez (urechea: urechez, urecheat); a row
+    // still gives the forms that differ (deochea: deochi, deoache).
+    verb.soft_ea_ = verb.ending_ == Ending::Ea && verb.class_ == Class::Ea &&
+                    (ends_with(w, "chea") || ends_with(w, "ghea"));
     verb.infinitive_.assign(w);
     return verb;
 }
@@ -218,9 +268,13 @@ std::string_view Verb::stem() const noexcept {
 
 std::string Verb::present(int person, int number) const {
     int slot = person + 3 * number;
-    if (const auto& cell = row_.present[static_cast<std::size_t>(slot)]) return std::string(*cell);
+    if (const auto& c = row_.present[static_cast<std::size_t>(slot)]) return cell(*c);
     std::string_view s = stem();
     char32_t last = utf8::last(s);
+    if (soft_ea_) {
+        static constexpr std::array<std::string_view, 6> SOFT = {"ez", "ezi", "ează", "em", "eați", "ează"};
+        return cat(s, SOFT[static_cast<std::size_t>(slot)]);
+    }
     switch (class_) {
         case Class::AEz: {
             std::string s1(s);
@@ -301,8 +355,9 @@ std::string Verb::subjunctive(int person, int number) const {
         return std::string(FI[static_cast<std::size_t>(person + 3 * number)]);
     }
     if (person != 2) return present(person, number);
-    if (row_.sbjv3) return std::string(*row_.sbjv3);
+    if (row_.sbjv3) return cell(*row_.sbjv3);
     std::string_view s = stem();
+    if (soft_ea_) return cat(s, "eze");
     switch (class_) {
         case Class::AEz: {
             std::string s1(s);
@@ -326,14 +381,15 @@ std::string Verb::subjunctive(int person, int number) const {
 std::string Verb::imperative(int number) const {
     if (infinitive_ == "fi") return number == 0 ? "fii" : "fiți";
     if (number == 0) {
-        if (row_.imp2sg) return std::string(*row_.imp2sg);
+        if (row_.imp2sg) return cell(*row_.imp2sg);
         return present(2, 0);
     }
     return present(1, 1);
 }
 
 std::string Verb::participle() const {
-    if (row_.ptcp) return std::string(*row_.ptcp);
+    if (row_.ptcp) return cell(*row_.ptcp);
+    if (soft_ea_) return cat(infinitive_, "t");
     switch (ending_) {
         case Ending::A:
         case Ending::I: return cat(infinitive_, "t");
@@ -345,8 +401,9 @@ std::string Verb::participle() const {
 }
 
 std::string Verb::gerund() const {
-    if (row_.ger) return std::string(*row_.ger);
+    if (row_.ger) return cell(*row_.ger);
     if (ending_ == Ending::I) return cat(infinitive_, "nd");
+    if (soft_ea_) return cat(stem(), "ind");
     std::string_view s = stem();
     if (!s.empty() && s.back() == 'i') {
         // After a vowel the i is a glide and takes -nd alone: tăind, înapoind.
@@ -360,7 +417,7 @@ std::string Verb::gerund() const {
 std::string Verb::perfect_base() const {
     std::string c;
     if (row_.pfv3sg) {
-        c.assign(*row_.pfv3sg);
+        c = cell(*row_.pfv3sg);
     } else {
         std::string p = participle();
         if (ends_with(p, "t")) {
@@ -387,8 +444,8 @@ std::string Verb::indicative(int tense, int person, int number) const {
     if (tense == 1) {
         std::string base;
         if (row_.ipfv1sg) {
-            std::string_view cell = *row_.ipfv1sg;
-            base.assign(ends_with(cell, "m") ? drop_bytes(cell, 1) : cell);
+            std::string full = cell(*row_.ipfv1sg);
+            base.assign(ends_with(full, "m") ? drop_bytes(full, 1) : std::string_view(full));
         } else {
             std::string_view s = stem();
             switch (ending_) {
@@ -422,7 +479,8 @@ std::string Verb::indicative(int tense, int person, int number) const {
             case 0: return cat(reduce(p), "i");
             case 1: return cat(reduce(p), "și");
             case 2:
-                if (row_.pfv3sg) return std::string(*row_.pfv3sg);
+                if (row_.pfv3sg) return cell(*row_.pfv3sg);
+                if (soft_ea_) return cat(stem(), "e");
                 if (ending_ == Ending::Ih) return cat(stem(), "î");
                 if (ending_ == Ending::A && ends_with(p, "a")) {
                     std::string_view body = drop_bytes(p, 1);

@@ -89,11 +89,24 @@ std::string drop_last(std::string_view text, std::size_t n) { return std::string
 
 bool ends_with_husher(std::string_view text) { return is_husher(utf8::last(text)); }
 
+namespace {
+
+// A letter of the Cyrillic blocks (U+0400 to U+052F).
+bool cyrillic_letter(char32_t c) {
+    if (c < 0x0400 || c > 0x052F) return false;
+    const unicode::Category cat = unicode::category(c);
+    return cat == unicode::Category::Ll || cat == unicode::Category::Lu || cat == unicode::Category::Lt ||
+           cat == unicode::Category::Lm || cat == unicode::Category::Lo;
+}
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string lower = unicode::to_lower(unicode::trim(text));
     if (lower.empty()) return fail(Error{});
+    // An infinitive is written in Cyrillic letters only.
     for (char32_t c : utf8::chars(lower))
-        if (unicode::is_white_space(c)) return fail(Error{});
+        if (!cyrillic_letter(c)) return fail(Error{});
 
     Verb v;
     v.reflexive = lower.size() >= 4 && (ends(lower, "ся") || ends(lower, "сь"));

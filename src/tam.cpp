@@ -116,11 +116,27 @@ std::optional<LexEntry> find(std::string_view lemma) {
 std::size_t size() { return data::table::tam.size(); }
 }  // namespace lexicon
 
+namespace {
+
+// Whether a root is written in Tamil: a letter, then letters and the vowel
+// signs and marks of the script (no digits, numbers or symbols).
+bool tamil_root(std::string_view root) {
+    bool first = true;
+    for (char32_t c : utf8::chars(root)) {
+        if (c < 0x0B80 || c > 0x0BFF) return false;
+        const unicode::Category cat = unicode::category(c);
+        const bool sign = cat == unicode::Category::Mn || cat == unicode::Category::Mc;
+        if (!(cat == unicode::Category::Lo || (sign && !first))) return false;
+        first = false;
+    }
+    return true;
+}
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_root(std::string_view text) {
     std::string_view root = unicode::trim(text);
-    if (root.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(root))
-        if (unicode::is_white_space(c)) return fail(Error{});
+    if (root.empty() || !tamil_root(root)) return fail(Error{});
 
     auto found = lexicon::find(root);
     const LexEntry* e = found ? &*found : nullptr;

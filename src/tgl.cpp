@@ -204,9 +204,9 @@ std::string patient_form(const Verb& v, Aspect aspect) {
         }
         case PatientClass::I:
             switch (aspect) {
-                case Aspect::Perfective: return "i" + infix(root, "in");
-                case Aspect::Imperfective: return "i" + infix(reduplicate(root), "in");
-                case Aspect::Contemplated: return "i" + reduplicate(root);
+                case Aspect::Perfective: return cat({"i", infix(root, "in")});
+                case Aspect::Imperfective: return cat({"i", infix(reduplicate(root), "in")});
+                case Aspect::Contemplated: return cat({"i", reduplicate(root)});
             }
             break;
         case PatientClass::None:

@@ -27,9 +27,14 @@ bool ends_in_hushing(std::string_view s) {
 
 std::string cut(std::string_view s, std::size_t bytes) { return std::string(s.substr(0, s.size() - bytes)); }
 
+// A lemma is written in Cyrillic letters, with the hyphen and the
+// apostrophe.
 bool lemma_char(char32_t c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '\'') return true;
-    return c >= 0xAA && unicode::is_alphabetic(c);
+    if (c == '-' || c == '\'') return true;
+    if (c < 0x0400 || c > 0x052F) return false;
+    const unicode::Category cat = unicode::category(c);
+    return cat == unicode::Category::Ll || cat == unicode::Category::Lu || cat == unicode::Category::Lt ||
+           cat == unicode::Category::Lm || cat == unicode::Category::Lo;
 }
 
 // The 1sg of the second conjugation: the stem with its consonant

@@ -75,6 +75,15 @@ def needs(code):
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 
 
+def toolchain_env():
+    """The environment for the compiler and linker: without the sanitizer
+    runtimes that a sanitizer run preloads (the toolchain is not under test,
+    and its leaks at exit are by design)."""
+    env = dict(os.environ)
+    env.pop("LD_PRELOAD", None)
+    return env
+
+
 def build_cpp_tool(out_dir, main_source, sources, data=()):
     """Compiles a small C++ checking program against engine sources (and the
     given lexicon texts, embedded as the module does, but unchecked: toy
@@ -89,7 +98,7 @@ def build_cpp_tool(out_dir, main_source, sources, data=()):
     exe = os.path.join(str(out_dir), os.path.splitext(os.path.basename(main_source))[0])
     subprocess.run([cxx, "-std=c++20", "-O1", "-I", src, "-I", str(out_dir),
                     os.path.join(ROOT, "tests", "cpp", main_source), *[os.path.join(src, s) for s in sources],
-                    os.path.join(str(out_dir), "velnor_data.cpp"), "-o", exe], check=True)
+                    os.path.join(str(out_dir), "velnor_data.cpp"), "-o", exe], check=True, env=toolchain_env())
     return exe
 
 

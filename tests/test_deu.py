@@ -340,20 +340,8 @@ def test_long_prefix_chains_are_refused_quickly(chunk, times, verb):
     with pytest.raises(ValueError) as e:
         c(word)
     assert time.perf_counter() - start < 2.0
-    same = str(e.value) == "not a German infinitive: " + word.lower()
+    same = str(e.value) == "not a German infinitive: " + word  # over-long: named as passed
     assert same  # (not compared inline: a failure would print megabytes)
-
-
-LONG_WORDS = [("a", 1_000_000, "en"), ("x ", 100_000, "gehen"), ("zu ", 100_000, "gehen")]
-
-
-@pytest.mark.parametrize("chunk, times, verb", LONG_WORDS, ids=[f"{p!r}*{n}+{v}" for p, n, v in LONG_WORDS])
-def test_long_input_conjugates_in_linear_time(chunk, times, verb):
-    word = chunk * times + verb
-    start = time.perf_counter()
-    t = c(word)
-    assert time.perf_counter() - start < 2.0
-    assert len(t.present) == 6
 
 
 def test_deep_but_real_prefix_stacks_still_work():

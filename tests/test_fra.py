@@ -134,7 +134,7 @@ NONFINITE = [
     ("prédire", "prédisant", "prédit", ["prédis", "prédisons", "prédisez"]),
     ("recevoir", "recevant", "reçu", ["reçois", "recevons", "recevez"]),
     ("haïr", "haïssant", "haï", ["hais", "haïssons", "haïssez"]),
-    ("échoir", "échéant", "échu", ["échois", "échoyons", "échoyez"]),
+    ("échoir", "échéant", "échu", [None, None, None]),
     ("pouvoir", "pouvant", "pu", [None, None, None]),
     ("falloir", "fallant", "fallu", [None, None, None]),
     ("pleuvoir", "pleuvant", "plu", [None, None, None]),
@@ -190,7 +190,7 @@ def test_gesir_has_only_present_and_imperfect():
         assert getattr(t, attr) == [DASH] * 6, attr
 
 
-@pytest.mark.parametrize("verb", ["traire", "braire", "paître", "clore", "extraire"])
+@pytest.mark.parametrize("verb", ["traire", "paître", "clore", "extraire"])
 def test_missing_past_historic(verb):
     t = conj(verb)
     assert t.past_historic == [DASH] * 6
@@ -207,7 +207,7 @@ def test_paitre_has_no_compound_tenses():
 
 def test_clore():
     t = conj("clore")
-    assert t.present == row("clos clos clôt closons closez closent")
+    assert t.present == row("clos clos clôt — — closent")
     assert t.passe_compose[0] == "ai clos"
     assert conj("éclore").present[2] == "éclôt"
 
@@ -367,7 +367,7 @@ def test_not_a_french_infinitive(text):
     assert e.value.args == ("not a French infinitive",)
 
 
-@pytest.mark.parametrize("text", ["férir", "issir", "choir", "seoir", "absoudre", "dissoudre", "xyz", "a", "oir",
+@pytest.mark.parametrize("text", ["férir", "issir", "choir", "seoir", "xyz", "a", "oir",
                                   "se xyz", "parlé"])
 def test_not_a_supported_french_verb(text):
     with pytest.raises(ValueError) as e:
@@ -414,7 +414,7 @@ def test_lexicon_row(cells):
         return
     t = conj(lemma)
     assert t.infinitive == lemma
-    assert t.present == cells[1:7]
+    assert t.present == [DASH if cell.startswith(DASH) else cell for cell in cells[1:7]]
     assert t.past_participle == cells[11]
     # Every row has its third person singular; other slots may be masked.
     if cells[10] != DASH:
@@ -428,7 +428,7 @@ def test_lexicon_row(cells):
         if cells[4] != DASH:
             assert t.subjunctive_present[3] == cells[8] + "ions"
     if len(cells) > 12 and cells[12] != "-":
-        assert t.imperfect[2] == cells[12] + "ait"
+        assert t.imperfect[2] == (DASH if cells[12] == DASH else cells[12] + "ait")
 
 
 # ---- the result class ----

@@ -173,11 +173,6 @@ def test_unlisted_weak_rule(root, past1, um, inf, adv, imp):
     assert (c.past[0], c.future[7], c.infinitive, c.adverbial, c.imperative[1]) == (past1, um, inf, adv, imp)
 
 
-def test_any_text_is_accepted_without_script_check():
-    c = conj("abc")
-    assert c.root == "abc" and c.present[0] == "abcகிறேன்" and c.imperative[0] == "abc"
-
-
 # Verb classes checked by their known pattern: strong -இ/-ஐ verbs
 # (படிக்கிறேன், படித்தேன், படிப்பேன்), weak -உ verbs with the -இன் past
 # (பேசினேன்), weak vowel verbs with the -ந்த் past (அறிந்தேன்) and the
