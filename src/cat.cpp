@@ -3,11 +3,14 @@
 #include <vector>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::cat {
+
+using text::join;
 namespace {
 
 using std::string_view_literals::operator""sv;
@@ -161,14 +164,6 @@ int slot_of(Person person, Number number) {
     return static_cast<int>(person) + (number == Number::Plural ? 3 : 0);
 }
 
-std::string joined(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
-}
-
 const std::optional<Six>& row_of(const LexEntry& e, Tense tense) {
     switch (tense) {
         case Tense::Present: return e.pres;
@@ -280,11 +275,11 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 }
 
 std::string Verb::future_stem() const {
-    if (entry && entry->fut_stem) return joined(prefix, *entry->fut_stem);
+    if (entry && entry->fut_stem) return join(prefix, *entry->fut_stem);
     if (conjugation != SECOND) return infinitive;
     if (infinitive.back() == 'e') return infinitive.substr(0, infinitive.size() - 1);
     // -er verbs drop the accent of the stem: témer gives temeré.
-    return joined(stem, "er");
+    return join(stem, "er");
 }
 
 std::string Verb::attach(std::string_view stem, std::string_view ending, bool first_conjugation) {
@@ -339,16 +334,16 @@ std::string Verb::regular_form(Tense tense, int slot) const {
         if (last == U'c') {
             // venço, vences, venç: a c before o or at the end is written ç.
             std::string_view base = s.substr(0, s.size() - 1);
-            return slot == 0 ? joined(base, "ço") : slot == 1 ? joined(s, "es") : joined(base, "ç");
+            return slot == 0 ? join(base, "ço") : slot == 1 ? join(s, "es") : join(base, "ç");
         }
         // A sibilant takes -es in the second person (cuses, peixes, brunzes);
         // a consonant before a final l or r needs the support vowel
         // (omples, omple; obres, obre).
-        if (slot == 1 && is_sibilant(last)) return joined(s, "es");
+        if (slot == 1 && is_sibilant(last)) return join(s, "es");
         if (slot > 0 && (last == U'l' || last == U'r')) {
             char32_t before = second_last(s);
             if (before != 0 && !is_vowel(before) && before != last && before != U'·')
-                return joined(s, slot == 1 ? "es" : "e");
+                return join(s, slot == 1 ? "es" : "e");
         }
     }
     return attach(stem, e[slot], conjugation == FIRST);
@@ -358,7 +353,7 @@ std::string Verb::plain(Tense tense, Person person, Number number) const {
     int slot = slot_of(person, number);
     if (entry) {
         const std::optional<Six>& row = row_of(*entry, tense);
-        if (row) return joined(prefix, (*row)[slot]);
+        if (row) return join(prefix, (*row)[slot]);
     }
     return regular_form(tense, slot);
 }
@@ -370,7 +365,7 @@ std::string Verb::conjugate(Tense tense, Person person, Number number) const {
     char32_t first = utf8::first(form);
     bool elide = !form.empty() && (is_vowel(first) || first == U'h');
     std::string_view pronoun = elide ? ELIDED[slot] : PRONOUNS[slot];
-    return joined(pronoun, form);
+    return join(pronoun, form);
 }
 
 Table Table::build(const Verb& verb) {
@@ -380,25 +375,25 @@ Table Table::build(const Verb& verb) {
     if (verb.reflexive) t.infinitive.append(utf8::ends_with(verb.infinitive, "re") ? "'s" : "-se");
 
     if (e != nullptr && e->ger) {
-        t.gerund = joined(verb.prefix, *e->ger);
+        t.gerund = join(verb.prefix, *e->ger);
     } else {
-        t.gerund = joined(verb.stem, verb.conjugation == FIRST ? "ant" : verb.conjugation == SECOND ? "ent" : "int");
+        t.gerund = join(verb.stem, verb.conjugation == FIRST ? "ant" : verb.conjugation == SECOND ? "ent" : "int");
     }
 
     if (e != nullptr && e->pp) {
-        t.past_participle = joined(verb.prefix, *e->pp);
+        t.past_participle = join(verb.prefix, *e->pp);
     } else if (verb.conjugation == FIRST) {
-        t.past_participle = joined(verb.stem, "at");
+        t.past_participle = join(verb.stem, "at");
     } else if (verb.conjugation == SECOND) {
         // A c before u is written ç: revèncer gives revençut.
         if (utf8::ends_with(verb.stem, "c")) {
-            t.past_participle = joined(std::string_view(verb.stem).substr(0, verb.stem.size() - 1), "çut");
+            t.past_participle = join(std::string_view(verb.stem).substr(0, verb.stem.size() - 1), "çut");
         } else {
-            t.past_participle = joined(verb.stem, "ut");
+            t.past_participle = join(verb.stem, "ut");
         }
     } else {
         // produir gives produït: the i keeps its own syllable after a vowel.
-        t.past_participle = joined(verb.stem, takes_diaeresis(verb.stem) ? "ït" : "it");
+        t.past_participle = join(verb.stem, takes_diaeresis(verb.stem) ? "ït" : "it");
     }
 
     constexpr Person PERSONS[3] = {Person::First, Person::Second, Person::Third};
@@ -412,11 +407,11 @@ Table Table::build(const Verb& verb) {
                 (*rows[tense])[p + 3 * n] = verb.conjugate(static_cast<Tense>(tense), PERSONS[p], NUMBERS[n]);
     }
 
-    t.imperative[0] = e != nullptr && e->imp2 ? joined(verb.prefix, *e->imp2)
+    t.imperative[0] = e != nullptr && e->imp2 ? join(verb.prefix, *e->imp2)
                                               : verb.plain(Tense::Present, Person::Third, Number::Singular);
     t.imperative[1] = verb.plain(Tense::SubjunctivePresent, Person::Third, Number::Singular);
     t.imperative[2] = verb.plain(Tense::SubjunctivePresent, Person::First, Number::Plural);
-    t.imperative[3] = e != nullptr && e->imp2pl ? joined(verb.prefix, *e->imp2pl)
+    t.imperative[3] = e != nullptr && e->imp2pl ? join(verb.prefix, *e->imp2pl)
                                                 : verb.plain(Tense::Present, Person::Second, Number::Plural);
     t.imperative[4] = verb.plain(Tense::SubjunctivePresent, Person::Third, Number::Plural);
     return t;

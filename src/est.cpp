@@ -1,21 +1,15 @@
 #include "est.hpp"
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::est {
+
+using text::join;
 namespace {
-
-
-std::string join(std::string_view stem, std::string_view ending) {
-    std::string out;
-    out.reserve(stem.size() + ending.size());
-    out.append(stem);
-    out.append(ending);
-    return out;
-}
 
 // The text without one final `suffix`, when it ends in it.
 std::string_view strip(std::string_view s, std::string_view suffix) {

@@ -1,22 +1,16 @@
 #include "fin.hpp"
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::fin {
+
+using text::join;
+using utf8::ends_with;
 namespace {
-
-bool ends_with(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
-
-std::string join(std::string_view stem, std::string_view ending) {
-    std::string out;
-    out.reserve(stem.size() + ending.size());
-    out.append(stem);
-    out.append(ending);
-    return out;
-}
 
 // The text without one final `suffix`, when it ends in it.
 std::string_view strip(std::string_view s, std::string_view suffix) {

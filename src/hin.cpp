@@ -3,19 +3,20 @@
 #include <cstddef>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::hin {
+
+using text::join;
 namespace {
 
 constexpr std::string_view NA = "ना";
 
-
 // A missing column counts as "-".
 std::string_view column(const lex::Cells<4>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 
 bool is_vowel_char(char32_t c) {
     switch (c) {
@@ -27,13 +28,6 @@ bool is_vowel_char(char32_t c) {
         default:
             return false;
     }
-}
-
-std::string cat(std::string_view a, std::string_view b, std::string_view c = {}, std::string_view d = {}) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size() + d.size());
-    out.append(a).append(b).append(c).append(d);
-    return out;
 }
 
 // Subjunctive endings by slot: consonant stems, vowel stems.
@@ -75,43 +69,43 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 }
 
 std::string Verb::imperative(int slot) const {
-    if (lex && lex->imp) return cat(prefix, (*lex->imp)[slot]);
+    if (lex && lex->imp) return join(prefix, (*lex->imp)[slot]);
     switch (slot) {
-        case 0: return cat(prefix, stem);
-        case 1: return cat(prefix, stem, vowel_final ? "ओ" : "ो");
-        default: return cat(prefix, stem, vowel_final ? "इए" : "िए");
+        case 0: return join(prefix, stem);
+        case 1: return join(prefix, stem, vowel_final ? "ओ" : "ो");
+        default: return join(prefix, stem, vowel_final ? "इए" : "िए");
     }
 }
 
 std::string Verb::perfective(bool feminine, bool plural) const {
     int slot = feminine ? 2 : plural ? 1 : 0;
-    if (lex && lex->pfv) return cat(prefix, (*lex->pfv)[slot]);
+    if (lex && lex->pfv) return join(prefix, (*lex->pfv)[slot]);
     static constexpr std::string_view C[3] = {"ा", "े", "ी"};
     static constexpr std::string_view V[3] = {"या", "ए", "ई"};
-    return cat(prefix, stem, vowel_final ? V[slot] : C[slot]);
+    return join(prefix, stem, vowel_final ? V[slot] : C[slot]);
 }
 
 std::string Verb::bare_subjunctive(int slot) const {
     if (lex && lex->subj) return std::string((*lex->subj)[slot]);
-    return cat(stem, vowel_final ? SUBJ_V[slot] : SUBJ_C[slot]);
+    return join(stem, vowel_final ? SUBJ_V[slot] : SUBJ_C[slot]);
 }
 
 std::string Verb::subjunctive(int person, bool plural) const {
-    return cat(prefix, bare_subjunctive(person + (plural ? 3 : 0)));
+    return join(prefix, bare_subjunctive(person + (plural ? 3 : 0)));
 }
 
 std::string Verb::imperfective(bool feminine, bool plural) const {
-    return cat(prefix, stem, feminine ? "ती" : plural ? "ते" : "ता");
+    return join(prefix, stem, feminine ? "ती" : plural ? "ते" : "ता");
 }
 
 std::string Verb::future(int person, bool plural, bool feminine) const {
-    return cat(prefix, bare_subjunctive(person + (plural ? 3 : 0)), feminine ? "गी" : plural ? "गे" : "गा");
+    return join(prefix, bare_subjunctive(person + (plural ? 3 : 0)), feminine ? "गी" : plural ? "गे" : "गा");
 }
 
 Table Table::build(const Verb& v) {
     Table t;
-    t.infinitive = cat(v.prefix, v.infinitive);
-    t.oblique_infinitive = cat(v.prefix, v.stem, "ने");
+    t.infinitive = join(v.prefix, v.infinitive);
+    t.oblique_infinitive = join(v.prefix, v.stem, "ने");
     for (int i = 0; i < 3; ++i) t.imperative[i] = v.imperative(i);
     for (int i = 0; i < 6; ++i) t.subjunctive[i] = v.subjunctive(i % 3, i >= 3);
     for (int i = 0; i < 6; ++i) t.future_masculine[i] = v.future(i % 3, i >= 3, false);

@@ -9,11 +9,14 @@
 
 #include "fatal.hpp"
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::ita {
+
+using text::join;
 namespace {
 
 // ---- lexicon lookups ----
@@ -162,13 +165,6 @@ bool is_stem_vowel(char32_t c) {
     }
 }
 
-std::string join(std::string_view a, std::string_view b, std::string_view c = {}) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a).append(b).append(c);
-    return out;
-}
-
 constexpr std::size_t slot(Person p, Number n) {
     return static_cast<std::size_t>(p) + 3 * static_cast<std::size_t>(n);
 }
@@ -176,18 +172,9 @@ constexpr std::size_t slot(Person p, Number n) {
 }  // namespace
 
 Six parse_lex_six(std::string_view cell) {
+    auto forms = lex::required_forms<6>(cell);
     Six out;
-    std::size_t n = 0;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        std::string_view form = cell.substr(start, comma == std::string_view::npos ? comma : comma - start);
-        if (n == 6) fatal("six comma-separated forms");
-        out[n++] = std::string(form);
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (n != 6) fatal("six comma-separated forms");
+    for (std::size_t i = 0; i < 6; ++i) out[i] = std::string(forms[i]);
     return out;
 }
 

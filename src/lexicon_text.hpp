@@ -5,7 +5,10 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
+
+#include "fatal.hpp"
 
 namespace velnor::lex {
 
@@ -74,6 +77,25 @@ std::optional<std::array<std::string_view, N>> forms(std::string_view cell) noex
     }
     if (count != N) return std::nullopt;
     return out;
+}
+
+// The same group as owned strings.
+template <std::size_t N>
+std::optional<std::array<std::string, N>> owned_forms(std::string_view cell) {
+    auto views = forms<N>(cell);
+    if (!views) return std::nullopt;
+    std::array<std::string, N> out{};
+    for (std::size_t i = 0; i < N; ++i) out[i] = std::string((*views)[i]);
+    return out;
+}
+
+// A cell that must hold a group of exactly N forms (the build-time data check
+// makes sure); anything else is an internal error.
+template <std::size_t N>
+std::array<std::string_view, N> required_forms(std::string_view cell) {
+    auto views = forms<N>(cell);
+    if (!views) fatal("a lexicon cell without its " + std::to_string(N) + " comma-separated forms");
+    return *views;
 }
 
 // The cell at `index` (0-based) of a line, without splitting the rest.

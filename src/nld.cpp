@@ -3,11 +3,14 @@
 #include <string>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::nld {
+
+using text::join;
 namespace {
 
 constexpr std::u32string_view VOWELS = U"aeiouáéíóúàèäëïöü";
@@ -130,14 +133,6 @@ bool allowed_char(char32_t c) {
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
     if (c >= 0xAA) return c == 0x2019 || unicode::is_alphabetic(c);
     return c == '-' || c == '\'';
-}
-
-std::string join(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
 }
 
 // Whether the participle takes no "ge": the lemma ends in "en" and starts with

@@ -160,20 +160,7 @@ constexpr unicode::Composition ACCENTS[] = {
 
 // ---- lexicon interfaces ----
 
-Six parse_lex::six(string_view cell) {
-    Six out;
-    std::size_t n = 0, start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        string_view form = cell.substr(start, comma == string_view::npos ? string_view::npos : comma - start);
-        if (n == 6) fatal("six comma-separated forms");
-        out[n++] = form;
-        if (comma == string_view::npos) break;
-        start = comma + 1;
-    }
-    if (n != 6) fatal("six comma-separated forms");
-    return out;
-}
+Six parse_lex::six(string_view cell) { return lex::required_forms<6>(cell); }
 
 std::optional<StemClass> stem_class_from_text(string_view text) noexcept {
     if (text == "ei") return StemClass::Ei;

@@ -1,11 +1,15 @@
 #include "slv.hpp"
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::slv {
+
+using text::join;
+using utf8::ends_with;
 namespace {
 
 constexpr std::array<std::string_view, 9> PRESENT_ENDINGS{"m", "š", "", "va", "ta", "ta", "mo", "te", "jo"};
@@ -18,17 +22,7 @@ constexpr std::array<std::string_view, 9> PAST_AUX{"sem", "si", "je", "sva", "st
 constexpr std::array<std::string_view, 9> FUTURE_AUX{"bom", "boš", "bo", "bova", "bosta", "bosta", "bomo", "boste", "bodo"};
 constexpr std::array<std::string_view, 9> CONDITIONAL_AUX{"bi", "bi", "bi", "bi", "bi", "bi", "bi", "bi", "bi"};
 
-bool ends_with(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
-
 std::string_view drop(std::string_view s, std::size_t n) { return s.substr(0, s.size() - n); }
-
-std::string join(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
-}
 
 std::optional<Class> class_word(std::string_view w) {
     if (w == "a") return Class::A;
@@ -60,13 +54,11 @@ std::optional<Row> find_row(std::string_view lemma) {
 }
 
 std::optional<Class> find_class(std::string_view lemma) {
-    std::optional<Class> out;
-    for (std::string_view line : data::table::slv_classes.rows(lemma)) {
+    return lex::last_read(data::table::slv_classes, lemma, [](std::string_view line) -> std::optional<Class> {
         auto c = lex::split<2>(line);
-        if (c.count < 2) continue;
-        if (auto cls = class_word(c[1])) out = cls;
-    }
-    return out;
+        if (c.count < 2) return std::nullopt;
+        return class_word(c[1]);
+    });
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {

@@ -2,11 +2,14 @@
 
 #include "compound.hpp"
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::swe {
+
+using text::join;
 namespace {
 
 // A row of the list as views into the built-in text; an empty view means
@@ -32,14 +35,6 @@ std::optional<RowView> find_row(std::string_view lemma) {
 std::optional<std::string> own(std::string_view v) {
     if (v.empty()) return std::nullopt;
     return std::string(v);
-}
-
-std::string join(std::string_view stem, std::string_view ending) {
-    std::string out;
-    out.reserve(stem.size() + ending.size());
-    out.append(stem);
-    out.append(ending);
-    return out;
 }
 
 // A row's cell behind the particles of a compound; none for an empty cell.

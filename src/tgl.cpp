@@ -34,18 +34,16 @@ PatientClass patient_class(std::string_view c) {
 
 // The last row of a root that has its class cells.
 std::optional<LexEntry> find(std::string_view root) {
-    std::optional<LexEntry> out;
-    for (std::string_view line : data::table::tgl.rows(root)) {
+    return lex::last_read(data::table::tgl, root, [](std::string_view line) -> std::optional<LexEntry> {
         auto c = lex::split<10>(line);
-        if (c.count < 4) continue;
+        if (c.count < 4) return std::nullopt;
         LexEntry e;
         e.actor = actor_class(c[1]);
         e.patient = patient_class(c[2]);
         e.h = c[3] == "1";
         for (std::size_t i = 0; i < 6; ++i) e.overrides[i] = stored(c[4 + i]);
-        out = std::move(e);
-    }
-    return out;
+        return e;
+    });
 }
 
 }  // namespace lexicon

@@ -5,12 +5,15 @@
 
 #include "lexicon_text.hpp"
 #include "perso_arabic.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 #include "view_map.hpp"
 
 namespace velnor::urd {
+
+using text::join;
 namespace {
 
 constexpr std::string_view NA = "\u0646\u0627";  // نا
@@ -55,13 +58,6 @@ const Lexicon& table() {
         return l;
     }();
     return lexicon;
-}
-
-std::string cat(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a).append(b);
-    return out;
 }
 
 // Suffixes by slot: consonant stems, vowel stems (آ, ا, و).
@@ -110,32 +106,32 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     return v;
 }
 
-std::string Verb::out(std::string_view form) const { return perso_arabic::normalize(cat(prefix, form)); }
+std::string Verb::out(std::string_view form) const { return perso_arabic::normalize(join(prefix, form)); }
 
 std::string Verb::imperative(int slot) const {
     if (lex && lex->imp) return out((*lex->imp)[slot]);
     switch (slot) {
         case 0: return out(stem);
-        case 1: return out(cat(stem, vowel_final ? "ؤ" : "و"));
-        default: return out(cat(stem, vowel_final ? POLITE_V : POLITE_C));
+        case 1: return out(join(stem, vowel_final ? "ؤ" : "و"));
+        default: return out(join(stem, vowel_final ? POLITE_V : POLITE_C));
     }
 }
 
 std::string Verb::perfective(bool feminine, bool plural) const {
     int slot = feminine ? 2 : plural ? 1 : 0;
     if (lex && lex->pfv) return out((*lex->pfv)[slot]);
-    return out(cat(stem, vowel_final ? PFV_V[slot] : PFV_C[slot]));
+    return out(join(stem, vowel_final ? PFV_V[slot] : PFV_C[slot]));
 }
 
 std::string Verb::bare_subjunctive(int slot) const {
     if (lex && lex->subj) return std::string((*lex->subj)[slot]);
-    return cat(stem, vowel_final ? SUBJ_V[slot] : SUBJ_C[slot]);
+    return join(stem, vowel_final ? SUBJ_V[slot] : SUBJ_C[slot]);
 }
 
 std::string Verb::subjunctive(int person, bool plural) const { return out(bare_subjunctive(person + (plural ? 3 : 0))); }
 
 std::string Verb::imperfective(bool feminine, bool plural) const {
-    return out(cat(stem, feminine ? "تی" : plural ? "تے" : "تا"));
+    return out(join(stem, feminine ? "تی" : plural ? "تے" : "تا"));
 }
 
 // The future is written apart: subjunctive, a space, then گا/گے/گی.
@@ -148,7 +144,7 @@ std::string Verb::future(int person, bool plural, bool feminine) const {
 Table Table::build(const Verb& v) {
     Table t;
     t.infinitive = v.out(v.infinitive);
-    t.oblique_infinitive = v.out(cat(v.stem, "نے"));
+    t.oblique_infinitive = v.out(join(v.stem, "نے"));
     for (int i = 0; i < 3; ++i) t.imperative[i] = v.imperative(i);
     for (int i = 0; i < 6; ++i) t.subjunctive[i] = v.subjunctive(i % 3, i >= 3);
     for (int i = 0; i < 6; ++i) t.future_masculine[i] = v.future(i % 3, i >= 3, false);

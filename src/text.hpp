@@ -1,0 +1,28 @@
+// Small string helpers that every engine uses.
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velnor::text {
+
+// The pieces one after another, built in one allocation.
+template <class... Parts>
+std::string join(const Parts&... parts) {
+    const std::string_view views[] = {std::string_view(parts)...};
+    std::size_t size = 0;
+    for (std::string_view v : views) size += v.size();
+    std::string out;
+    out.reserve(size);
+    for (std::string_view v : views) out.append(v);
+    return out;
+}
+
+// An owned copy of an optional view.
+inline std::optional<std::string> own(const std::optional<std::string_view>& v) {
+    if (!v) return std::nullopt;
+    return std::string(*v);
+}
+
+}  // namespace velnor::text
