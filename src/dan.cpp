@@ -56,6 +56,9 @@ constexpr std::string_view kParticles[] = {
     "råd",  "sam", "sammen", "til", "tilbage", "ud", "und",   "under",   "ved",
 };
 
+// The auxiliaries and modals: a word that ends in one is a plain verb.
+constexpr std::string_view kNoCompounds[] = {"være", "have", "kunne", "skulle", "ville", "måtte", "burde", "turde"};
+
 bool is_vowel(char32_t c) {
     switch (c) {
         case U'a': case U'e': case U'i': case U'o': case U'u': case U'y': case U'æ': case U'ø': case U'å':
@@ -134,7 +137,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view particles;
     if (!row) {
         // An unlisted compound of a listed verb: planlægge, rådgive.
-        std::size_t n = compound::particle_length(candidate, kParticles,
+        std::size_t n = compound::particle_length(candidate, kParticles, kNoCompounds,
                                                   [](std::string_view base) { return find_row(base).has_value(); });
         if (n > 0) {
             particles = candidate.substr(0, n);

@@ -52,6 +52,9 @@ constexpr std::string_view kParticles[] = {
     "sam", "samman", "sönder", "till", "tillbaka", "undan", "under", "upp", "ut",  "vid",  "åter", "över",
 };
 
+// The auxiliaries and modals: a word that ends in one is a plain verb.
+constexpr std::string_view kNoCompounds[] = {"vara", "kunna", "skola", "vilja", "måste", "böra", "torde", "lär"};
+
 bool is_lemma_char(char32_t c) {
     if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'-') return true;
     return c >= 0xAA && unicode::is_alphabetic(c);
@@ -109,7 +112,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view particles;
     if (!row) {
         // An unlisted compound of a listed verb: uppäta, avstänga, sambo.
-        std::size_t n = compound::particle_length(candidate, kParticles,
+        std::size_t n = compound::particle_length(candidate, kParticles, kNoCompounds,
                                                   [](std::string_view base) { return find_row(base).has_value(); });
         if (n > 0) {
             particles = candidate.substr(0, n);
