@@ -73,7 +73,10 @@ PREFIXES = ["af", "an", "bag", "be", "bi", "bort", "efter", "fast", "for", "fore
             "skam", "krigs", "tjenst", "stavns", "pant", "vej", "guds", "mønt", "itu", "sidelæns",
             "lands", "brun", "skarp", "glat", "flad", "nær", "stiv", "fler", "hyper", "mikro", "auto",
             "super", "ekstra", "spejl", "salt", "smør", "damp", "grill", "pande", "ovn", "hel", "våd",
-            "tung", "svær", "tørre", "kogt", "karry", "sukker", "olie", "regn", "storm", "hav", "skov"]
+            "tung", "svær", "tørre", "kogt", "karry", "sukker", "olie", "regn", "storm", "hav", "skov",
+            "prop", "sejl", "ski", "spring", "strand", "kyst", "fisk", "kul", "gas", "el", "lys", "lyd", "bly",
+            "maler", "kobber", "sprog", "tekst", "tal", "bogstav", "kode", "net", "arbejds",
+            "dags", "måneds", "års", "sommer", "vinter", "forår", "efterår", "jule", "påske", "fødsels"]
 # Modals and auxiliaries make no compounds; bases of one or two letters (le, se) only with the
 # prefixes that really build on them, which the dictionary check settles.
 # Compounds the dictionary lists that were read by hand and left out: a different verb or sense with
@@ -88,7 +91,7 @@ DOUBTFUL = {"forende", "udlade", "indbære", "foræde", "tilryge", "underkøbe",
             "fastskrue", "underbringe", "samlede", "samhøre", "samsende", "samskabe", "samstemme",
             "fjernskrive", "ihjelslå", "ihjelbide", "delle", "statsbetale", "rentrykke",
             "voldføre", "voldbolle", "livgive", "skønsynge", "småsynge", "hjerneblæse", "rundbue",
-            "miljøplanlægge", "rundsprede"}
+            "miljøplanlægge", "rundsprede", "julehygge", "kulle"}
 # Verbs whose participle Apertium reads only as an adjective or a noun (afbrækket, afdraget, fastklemt):
 # read by hand as the verbs they are.
 PARTICIPLE_ADJECTIVES = {"forudbestille", "afbrække", "afdrage", "sammendrage", "fastklemme", "indslå", "oprykke",
