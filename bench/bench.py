@@ -8,7 +8,8 @@ the floor: building the same strings and lists from Python-side copies
 (each string decoded afresh from its UTF-8 bytes, a new list per list
 attribute), measured in the same
 run. `ratio` is call / floor: below 1 means the engine work costs less than
-just making the result's Python objects.
+just making the result's Python objects. `refuse 10MB` is the time to refuse
+a 10 MB input (far over the input bound).
 
 Usage: python bench/bench.py [--repeat N] [--lang CODE ...]
 """
@@ -67,6 +68,17 @@ def rebuild(values):
     return out
 
 
+HUGE = "x" * 10_000_000
+
+
+def refuse_huge(code):
+    try:
+        velnor.conjugate(HUGE, code)
+    except ValueError:
+        return
+    raise AssertionError(f"{code}: a 10 MB input was accepted")
+
+
 def bench(code, verbs, repeat):
     ok = []
     for w in verbs:
@@ -85,7 +97,8 @@ def bench(code, verbs, repeat):
     t_call = best_of(repeat, lambda: [conj(w, code) for w in ok]) / n
     t_read = best_of(repeat, lambda: [snapshot(o, names) for o in objs]) / n
     t_floor = best_of(repeat, lambda: [rebuild(s) for s in snaps]) / n
-    return len(ok), len(verbs), t_call * 1e6, t_read * 1e6, t_floor * 1e6
+    t_huge = best_of(min(repeat, 5), lambda: refuse_huge(code))
+    return len(ok), len(verbs), t_call * 1e6, t_read * 1e6, t_floor * 1e6, t_huge * 1e6
 
 
 def main():
@@ -94,7 +107,7 @@ def main():
     ap.add_argument("--lang", nargs="*")
     args = ap.parse_args()
     codes = args.lang or sorted(f[:-4] for f in os.listdir(os.path.join(HERE, "verbs")) if f.endswith(".txt"))
-    print(f"{'lang':5} {'verbs':>9} {'call µs':>9} {'read µs':>9} {'floor µs':>9} {'call/floor':>10} {'read/floor':>10}")
+    print(f"{'lang':5} {'verbs':>9} {'call µs':>9} {'read µs':>9} {'floor µs':>9} {'call/floor':>10} {'read/floor':>10} {'refuse 10MB µs':>15}")
     for code in codes:
         try:
             res = bench(code, verbs_for(code), args.repeat)
@@ -102,8 +115,9 @@ def main():
             continue
         if res is None:
             continue
-        ok, total, call, read, floor = res
-        print(f"{code:5} {ok:>4}/{total:<4} {call:9.2f} {read:9.2f} {floor:9.2f} {call / floor:10.2f} {read / floor:10.2f}")
+        ok, total, call, read, floor, huge = res
+        print(f"{code:5} {ok:>4}/{total:<4} {call:9.2f} {read:9.2f} {floor:9.2f} {call / floor:10.2f} {read / floor:10.2f}"
+              f" {huge:15.2f}")
     return 0
 
 

@@ -13,6 +13,12 @@ list of every language; VmRSS is read before and after.
 
 Usage: python bench/first_use.py [--runs N] [--lang CODE ...] [--json FILE]
        [--compare FILE]   (prints a column from an earlier --json run beside)
+
+bench/first_use_before.json holds the figures measured before the lexicons
+were compiled into read-only tables (each engine then parsed its texts into
+hash maps on first use); bench/first_use_after.json those measured after.
+Targets: first use under 0.2 ms in every language, all 34 languages loaded
+under 25 MB resident.
 """
 import argparse
 import json

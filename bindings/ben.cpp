@@ -30,14 +30,11 @@ const ResultClass<Table, 14> CLASS{"BengaliConjugation", DOC, {
     VELNOR_ATTR(Table, past_perfect, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = ben::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Bengali verb");
-    return CLASS.wrap(ben::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not a Bengali verb";
 
 }  // namespace
 
-extern const Language ben{[] { return CLASS.type(); }, "BengaliConjugation", &conjugate};
+extern const Language ben{[] { return CLASS.type(); }, "BengaliConjugation",
+                          &conjugate_infinitive<ben::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

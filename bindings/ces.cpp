@@ -24,14 +24,16 @@ const ResultClass<Table, 8> CLASS{"CzechConjugation", DOC, {
     VELNOR_ATTR(Table, kondicional, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Czech infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = ces::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Czech infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(ces::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language ces{[] { return CLASS.type(); }, "CzechConjugation", &conjugate};
+extern const Language ces{[] { return CLASS.type(); }, "CzechConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -23,14 +23,16 @@ const ResultClass<Table, 9> CLASS{"DanishConjugation", DOC, {
     VELNOR_ATTR(Table, past_passive, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Danish infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = dan::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Danish infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(dan::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language dan{[] { return CLASS.type(); }, "DanishConjugation", &conjugate};
+extern const Language dan{[] { return CLASS.type(); }, "DanishConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -43,14 +43,16 @@ const ResultClass<Table, 21> CLASS{
     "auxiliary",
     [](const Table& t) -> std::string_view { return t.auxiliary; }};
 
+constexpr const char REFUSAL[] = "not a German infinitive: ";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = deu::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a German infinitive: " + verb.error().word);
+    if (!verb) return value_error(REFUSAL + verb.error().word);
     return CLASS.wrap(Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language deu{[] { return CLASS.type(); }, "Conjugation", &conjugate};
+extern const Language deu{[] { return CLASS.type(); }, "Conjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -24,14 +24,11 @@ const ResultClass<Table, 11> CLASS{"EnglishConjugation", DOC, {
     VELNOR_ATTR(Table, future_perfect_row, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = eng::Verb::from_infinitive(word);
-    if (!verb) return value_error("not an English infinitive");
-    return CLASS.wrap(eng::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not an English infinitive";
 
 }  // namespace
 
-extern const Language eng{[] { return CLASS.type(); }, "EnglishConjugation", &conjugate};
+extern const Language eng{[] { return CLASS.type(); }, "EnglishConjugation",
+                          &conjugate_infinitive<eng::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

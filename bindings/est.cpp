@@ -29,14 +29,11 @@ const ResultClass<Table, 14> CLASS{"EstonianConjugation", DOC, {
     VELNOR_ATTR(Table, pluperfect, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = est::Verb::from_infinitive(word);
-    if (!verb) return value_error("not an Estonian ma-infinitive");
-    return CLASS.wrap(est::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not an Estonian ma-infinitive";
 
 }  // namespace
 
-extern const Language est{[] { return CLASS.type(); }, "EstonianConjugation", &conjugate};
+extern const Language est{[] { return CLASS.type(); }, "EstonianConjugation",
+                          &conjugate_infinitive<est::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -32,14 +32,11 @@ const ResultClass<Table, 17> CLASS{"FinnishConjugation", DOC, {
     VELNOR_ATTR(Table, pluskvamperfekti, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = fin::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Finnish infinitive");
-    return CLASS.wrap(fin::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not a Finnish infinitive";
 
 }  // namespace
 
-extern const Language fin{[] { return CLASS.type(); }, "FinnishConjugation", &conjugate};
+extern const Language fin{[] { return CLASS.type(); }, "FinnishConjugation",
+                          &conjugate_infinitive<fin::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -26,14 +26,16 @@ const ResultClass<Table, 10> CLASS{"IrishConjugation", DOC, {
     VELNOR_ATTR(Table, subjunctive, ""),
 }, [](const Table& t) -> std::string_view { return t.lemma; }};
 
+constexpr const char REFUSAL[] = "not an Irish verb";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = gle::Verb::from_infinitive(word);
-    if (!verb) return value_error("not an Irish verb");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(gle::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language gle{[] { return CLASS.type(); }, "IrishConjugation", &conjugate};
+extern const Language gle{[] { return CLASS.type(); }, "IrishConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

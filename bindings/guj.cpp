@@ -27,14 +27,11 @@ const ResultClass<Table, 10> CLASS{"GujaratiConjugation", DOC, {
     VELNOR_ATTR(Table, present_progressive, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = guj::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Gujarati infinitive");
-    return CLASS.wrap(guj::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not a Gujarati infinitive";
 
 }  // namespace
 
-extern const Language guj{[] { return CLASS.type(); }, "GujaratiConjugation", &conjugate};
+extern const Language guj{[] { return CLASS.type(); }, "GujaratiConjugation",
+                          &conjugate_infinitive<guj::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -40,14 +40,11 @@ const ResultClass<Table, 22> CLASS{"ArmenianConjugation", DOC, {
     VELNOR_ATTR(Table, causative, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = hye::Verb::from_infinitive(word);
-    if (!verb) return value_error("not an Armenian infinitive");
-    return CLASS.wrap(hye::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not an Armenian infinitive";
 
 }  // namespace
 
-extern const Language hye{[] { return CLASS.type(); }, "ArmenianConjugation", &conjugate};
+extern const Language hye{[] { return CLASS.type(); }, "ArmenianConjugation",
+                          &conjugate_infinitive<hye::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

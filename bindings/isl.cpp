@@ -23,14 +23,16 @@ const ResultClass<Table, 8> CLASS{"IcelandicConjugation", DOC, {
     VELNOR_ATTR(Table, subjunctive_past, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not an Icelandic infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = isl::Verb::from_infinitive(word);
-    if (!verb) return value_error("not an Icelandic infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(isl::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language isl{[] { return CLASS.type(); }, "IcelandicConjugation", &conjugate};
+extern const Language isl{[] { return CLASS.type(); }, "IcelandicConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -20,16 +20,18 @@ const ResultClass<Table, 6> CLASS{"JapaneseConjugation", DOC, {
     VELNOR_ATTR(Table, past, "Plain past — た/だ-form."),
 }, [](const Table& t) -> std::string_view { return t.terminal; }};
 
+constexpr const char REFUSAL[] = "not a Japanese verb";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = jpn::Verb::from_infinitive(word);
     if (!verb) {
-        return value_error(verb.error() == jpn::Error::NotAVerb ? "not a Japanese verb" : "not a known Japanese verb");
+        return value_error(verb.error() == jpn::Error::NotAVerb ? REFUSAL : "not a known Japanese verb");
     }
     return CLASS.wrap(jpn::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language jpn{[] { return CLASS.type(); }, "JapaneseConjugation", &conjugate};
+extern const Language jpn{[] { return CLASS.type(); }, "JapaneseConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -21,14 +21,11 @@ const ResultClass<Table, 5> CLASS{"KannadaConjugation", DOC, {
     VELNOR_ATTR(Table, imperative, "[2sg, 2pl]."),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = kan::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Kannada verb root");
-    return CLASS.wrap(kan::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not a Kannada verb root";
 
 }  // namespace
 
-extern const Language kan{[] { return CLASS.type(); }, "KannadaConjugation", &conjugate};
+extern const Language kan{[] { return CLASS.type(); }, "KannadaConjugation",
+                          &conjugate_infinitive<kan::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

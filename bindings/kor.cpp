@@ -18,14 +18,16 @@ const ResultClass<Table, 5> CLASS{"KoreanConjugation", DOC, {
     VELNOR_ATTR(Table, formal_present, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Korean verb (must be a 하다-style 다-final stem)";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = kor::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Korean verb (must be a 하다-style 다-final stem)");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(kor::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language kor{[] { return CLASS.type(); }, "KoreanConjugation", &conjugate};
+extern const Language kor{[] { return CLASS.type(); }, "KoreanConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

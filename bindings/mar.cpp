@@ -28,14 +28,11 @@ const ResultClass<Table, 11> CLASS{"MarathiConjugation", DOC, {
     VELNOR_ATTR(Table, imperative, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = mar::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Marathi infinitive");
-    return CLASS.wrap(mar::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not a Marathi infinitive";
 
 }  // namespace
 
-extern const Language mar{[] { return CLASS.type(); }, "MarathiConjugation", &conjugate};
+extern const Language mar{[] { return CLASS.type(); }, "MarathiConjugation",
+                          &conjugate_infinitive<mar::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

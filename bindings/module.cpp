@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <exception>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "../src/fatal.hpp"
 #include "lang.hpp"
 #include "language.hpp"
+#include "result_class.hpp"
 
 namespace velnor::py {
 namespace {
@@ -31,21 +33,30 @@ static_assert(std::size(REGISTRATION) == LANG_COUNT);
 
 // ---- arguments ----
 
+// The longest word, in characters, that is handed to an engine. Real input is
+// far shorter (the longest multi-word German and Dutch infinitives have a few
+// dozen); the bound keeps a caller that passes arbitrary text from making the
+// engines build tables from megabytes.
+constexpr Py_ssize_t MAX_WORD_CHARS = 256;
+
 PyObject* type_error(const char* fmt, auto... args) {
     PyErr_Format(PyExc_TypeError, fmt, args...);
     return nullptr;
 }
 
-// Reads a str argument as UTF-8; raises the argument TypeError for any other
-// type, and leaves the interpreter's UnicodeEncodeError for lone surrogates.
-bool read_text(PyObject* value, const char* name, std::string_view& out) {
-    if (!PyUnicode_Check(value)) {
-        PyObject* qualname = PyType_GetQualName(Py_TYPE(value));
-        if (qualname == nullptr) return false;
-        PyErr_Format(PyExc_TypeError, "argument '%s': '%U' object cannot be converted to 'PyString'", name, qualname);
-        Py_DECREF(qualname);
-        return false;
-    }
+// Raises the argument TypeError unless `value` is a str.
+bool check_text(PyObject* value, const char* name) {
+    if (PyUnicode_Check(value)) return true;
+    PyObject* qualname = PyType_GetQualName(Py_TYPE(value));
+    if (qualname == nullptr) return false;
+    PyErr_Format(PyExc_TypeError, "argument '%s': '%U' object cannot be converted to 'PyString'", name, qualname);
+    Py_DECREF(qualname);
+    return false;
+}
+
+// Reads a str as UTF-8; leaves the interpreter's UnicodeEncodeError for lone
+// surrogates.
+bool utf8_of(PyObject* value, std::string_view& out) {
     Py_ssize_t size = 0;
     const char* utf8 = PyUnicode_AsUTF8AndSize(value, &size);
     if (utf8 == nullptr) return false;
@@ -53,16 +64,38 @@ bool read_text(PyObject* value, const char* name, std::string_view& out) {
     return true;
 }
 
+// Reads a str argument as UTF-8; raises the argument TypeError for any other
+// type.
+bool read_text(PyObject* value, const char* name, std::string_view& out) {
+    return check_text(value, name) && utf8_of(value, out);
+}
+
 PyObject* not_available(Lang lang) {
     PyErr_Format(PyExc_NotImplementedError, "%s conjugation is not available yet", lang_name(lang));
     return nullptr;
 }
 
-PyObject* run(Lang lang, std::string_view word) {
+// Refuses a word with the language's message before any engine work.
+PyObject* refuse(Lang lang, const Language& language, PyObject* word) {
+    if (lang == Lang::Deu) {
+        PyObject* message = PyUnicode_FromFormat("%s%U", language.refusal, word);
+        if (message == nullptr) return nullptr;
+        PyErr_SetObject(PyExc_ValueError, message);
+        Py_DECREF(message);
+    } else {
+        PyErr_SetString(PyExc_ValueError, language.refusal);
+    }
+    return nullptr;
+}
+
+// Conjugates `word` (null when it is longer than MAX_WORD_CHARS characters and so
+// was not read), the text of `word_object`.
+PyObject* run(Lang lang, PyObject* word_object, std::optional<std::string_view> word) {
     const Language* language = DISPATCH[static_cast<int>(lang)];
     if (language == nullptr) return not_available(lang);
+    if (!word) return refuse(lang, *language, word_object);
     try {
-        return language->conjugate(word);
+        return language->conjugate(*word);
     } catch (const FatalError& e) {
         PyErr_SetString(PyExc_RuntimeError, e.what());
     } catch (const std::bad_alloc&) {
@@ -104,8 +137,17 @@ PyObject* conjugate(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject
     if (params[0] == nullptr) {
         return type_error("%s missing %d required %s %s: 'infinitive'", "conjugate()", 1, "positional", "argument");
     }
-    std::string_view word;
-    if (!read_text(params[0], "infinitive", word)) return nullptr;
+    if (!check_text(params[0], "infinitive")) return nullptr;
+    Py_ssize_t length = PyUnicode_GetLength(params[0]);
+    if (length < 0) return nullptr;
+    // An over-long word is not read at all: it is refused once the language
+    // is known.
+    std::optional<std::string_view> word;
+    if (length <= MAX_WORD_CHARS) {
+        std::string_view text;
+        if (!utf8_of(params[0], text)) return nullptr;
+        word = text;
+    }
     std::string_view code = "deu";
     if (params[1] != nullptr && !read_text(params[1], "lang", code)) return nullptr;
 
@@ -120,7 +162,7 @@ PyObject* conjugate(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject
         Py_DECREF(full);
         return nullptr;
     }
-    return run(*lang, word);
+    return run(*lang, params[0], word);
 }
 
 constexpr const char CONJUGATE_DOC[] =
@@ -139,6 +181,26 @@ PyMethodDef CONJUGATE_DEF = {
     CONJUGATE_DOC,
 };
 
+// ---- initialisation ----
+
+// The interpreter that owns the module, or -1.
+std::atomic<std::int64_t> recorded_interpreter{-1};
+// The module, borrowed: the interpreter that imported it keeps it until it
+// shuts down, and free_module() empties the cell then.
+PyObject* module_cell = nullptr;
+
+// Runs when a module object is freed. When it is the module of the cell (its
+// interpreter is shutting down), the result classes go with it and the cell
+// and the recorded interpreter are reset, so that an interpreter initialised
+// later in the process (Py_Finalize, then Py_Initialize) builds them afresh.
+// A module discarded by a failed initialisation changes nothing.
+void free_module(void* module) {
+    if (module == nullptr || module != module_cell) return;
+    module_cell = nullptr;
+    detail::release_types();
+    recorded_interpreter.store(-1);
+}
+
 PyModuleDef MODULE_DEF = {
     PyModuleDef_HEAD_INIT,
     "velnor",
@@ -148,13 +210,8 @@ PyModuleDef MODULE_DEF = {
     nullptr,
     nullptr,
     nullptr,
-    nullptr,
+    &free_module,
 };
-
-// ---- initialisation ----
-
-std::atomic<std::int64_t> recorded_interpreter{-1};
-PyObject* module_cell = nullptr;
 
 // Appends `name` to the module's __all__ (made on first use) and sets the
 // attribute.
@@ -247,8 +304,7 @@ PyObject* init() {
         Py_DECREF(module);
         return nullptr;
     }
-    module_cell = module;  // the cell keeps this reference for the process
-    Py_INCREF(module);
+    module_cell = module;
     return module;
 }
 

@@ -21,14 +21,11 @@ const ResultClass<Table, 6> CLASS{"DutchConjugation", DOC, {
     VELNOR_ATTR(Table, past_participle, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = nld::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Dutch infinitive");
-    return CLASS.wrap(nld::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not a Dutch infinitive";
 
 }  // namespace
 
-extern const Language nld{[] { return CLASS.type(); }, "DutchConjugation", &conjugate};
+extern const Language nld{[] { return CLASS.type(); }, "DutchConjugation",
+                          &conjugate_infinitive<nld::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -31,14 +31,11 @@ const ResultClass<Table, 15> CLASS{"PersianConjugation", DOC, {
     VELNOR_ATTR(Table, present_participle, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = pes::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Persian infinitive");
-    return CLASS.wrap(pes::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not a Persian infinitive";
 
 }  // namespace
 
-extern const Language pes{[] { return CLASS.type(); }, "PersianConjugation", &conjugate};
+extern const Language pes{[] { return CLASS.type(); }, "PersianConjugation",
+                          &conjugate_infinitive<pes::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -34,16 +34,12 @@ const ResultClass<Table, 20> CLASS{"PortugueseConjugation", DOC, {
     VELNOR_ATTR(Table, conjuntivo_mais_que_perfeito, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = por::Verb::from_infinitive(word);
-    if (!verb)
-        return value_error(verb.error() == por::Error::NotAVerb ? "not a Portuguese infinitive"
-                                                                : "not a supported Portuguese verb");
-    return CLASS.wrap(por::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not a Portuguese infinitive";
+constexpr const char UNSUPPORTED[] = "not a supported Portuguese verb";
 
 }  // namespace
 
-extern const Language por{[] { return CLASS.type(); }, "PortugueseConjugation", &conjugate};
+extern const Language por{[] { return CLASS.type(); }, "PortugueseConjugation",
+                          &conjugate_infinitive<por::Verb, CLASS, REFUSAL, UNSUPPORTED>, REFUSAL};
 
 }  // namespace velnor::py

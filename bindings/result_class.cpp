@@ -1,6 +1,9 @@
 #include "result_class.hpp"
 
 #include <cstdio>
+#include <exception>
+#include <iterator>
+#include <new>
 
 #include "../src/quote.hpp"
 
@@ -42,6 +45,10 @@ namespace detail {
 
 namespace {
 
+// The cells of the type objects made so far.
+PyObject** kept_types[64] = {};
+std::size_t kept_count = 0;
+
 PyObject* no_constructor(PyTypeObject* type, PyObject*, PyObject*) {
     PyObject* name = PyType_GetName(type);
     if (name == nullptr) return nullptr;
@@ -69,8 +76,20 @@ PyObject* make_type(const char* name, char* full_name, std::size_t full_name_siz
         {Py_tp_getset, getset},
         {0, nullptr},
     };
-    PyType_Spec spec = {full_name, basicsize, 0, Py_TPFLAGS_DEFAULT, slots};
+    // Immutable: the class's attributes can be neither set nor deleted, so no
+    // caller can change what the results of every other caller read.
+    PyType_Spec spec = {full_name, basicsize, 0, Py_TPFLAGS_DEFAULT | Py_TPFLAGS_IMMUTABLETYPE, slots};
     return PyType_FromSpec(&spec);
+}
+
+void keep_type(PyObject** cell) {
+    // There are 34 classes; a cell that found no place keeps its type.
+    if (kept_count < std::size(kept_types)) kept_types[kept_count++] = cell;
+}
+
+void release_types() {
+    for (std::size_t i = 0; i < kept_count; ++i) Py_CLEAR(*kept_types[i]);
+    kept_count = 0;
 }
 
 PyObject* alloc_object(PyTypeObject* type) {
@@ -86,17 +105,24 @@ void free_object(PyObject* self) {
 }
 
 PyObject* make_repr(const char* name, std::string_view first, const char* label, std::string_view extra) {
-    std::string out(name);
-    out += '(';
-    out += velnor::quote(first);
-    if (label != nullptr) {
-        out += ", ";
-        out += label;
-        out += '=';
-        out += velnor::quote(extra);
+    try {
+        std::string out(name);
+        out += '(';
+        out += velnor::quote(first);
+        if (label != nullptr) {
+            out += ", ";
+            out += label;
+            out += '=';
+            out += velnor::quote(extra);
+        }
+        out += ')';
+        return to_python(std::string_view(out));
+    } catch (const std::bad_alloc&) {
+        return PyErr_NoMemory();
+    } catch (const std::exception& e) {
+        PyErr_Format(PyExc_RuntimeError, "internal error: %s", e.what());
+        return nullptr;
     }
-    out += ')';
-    return to_python(std::string_view(out));
 }
 
 }  // namespace detail

@@ -58,11 +58,30 @@ struct Attribute {
         #field, doc, [](const Data& d) -> PyObject* { return ::velnor::py::to_python(d.field); } \
     }
 
+// The seven simple tenses in the order the French, Italian, Catalan and
+// Spanish classes list them; `past` names the simple past's field.
+#define VELNOR_SIMPLE_TENSES(Data, past)                                                       \
+    VELNOR_ATTR(Data, present, ""), VELNOR_ATTR(Data, imperfect, ""), VELNOR_ATTR(Data, past, ""),  \
+        VELNOR_ATTR(Data, future, ""), VELNOR_ATTR(Data, conditional, ""),                          \
+        VELNOR_ATTR(Data, subjunctive_present, ""), VELNOR_ATTR(Data, subjunctive_imperfect, "")
+
+// The rows of the Hindi and Urdu classes, whose tables share one shape.
+#define VELNOR_HINDUSTANI_ROWS(Data)                                                                   \
+    VELNOR_ATTR(Data, infinitive, ""), VELNOR_ATTR(Data, oblique_infinitive, ""),                      \
+        VELNOR_ATTR(Data, imperative, ""), VELNOR_ATTR(Data, subjunctive, ""),                         \
+        VELNOR_ATTR(Data, future_masculine, ""), VELNOR_ATTR(Data, future_feminine, ""),               \
+        VELNOR_ATTR(Data, imperfective, ""), VELNOR_ATTR(Data, perfective, "")
+
 namespace detail {
 
 // Makes the heap type "builtins.<name>"; raises and returns null on failure.
 PyObject* make_type(const char* name, char* full_name, std::size_t full_name_size, const char* doc,
                     int basicsize, PyGetSetDef* getset, destructor dealloc, reprfunc repr);
+// Records a cell that holds a made type object, for release_types().
+void keep_type(PyObject** cell);
+// Releases every type object made so far and empties their cells: they are
+// made again on next use.
+void release_types();
 // Allocates an instance through the type's alloc slot.
 PyObject* alloc_object(PyTypeObject* type);
 // Frees an instance through its type's free slot and drops the type reference.
@@ -78,10 +97,11 @@ struct Object {
 }  // namespace detail
 
 // One result class. Declared once per language as a static object; its type
-// is made on first registration and kept for the life of the process.
+// is made on first registration and kept until the module is freed.
 template <class Data, std::size_t N>
 class ResultClass {
 public:
+    using data_type = Data;
     using Repr = std::string_view (*)(const Data&);
 
     constexpr ResultClass(const char* name, const char* doc, std::array<Attribute<Data>, N> attributes,
@@ -104,6 +124,7 @@ public:
             type_ = detail::make_type(name_, full_name_, sizeof full_name_, doc_,
                                       static_cast<int>(sizeof(detail::Object<Data>)), getset_.data(), &dealloc,
                                       &repr);
+            if (type_ != nullptr) detail::keep_type(&type_);
         }
         return reinterpret_cast<PyTypeObject*>(type_);
     }

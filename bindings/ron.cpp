@@ -29,14 +29,11 @@ const ResultClass<Table, 15> CLASS{"RomanianConjugation", DOC, {
     VELNOR_ATTR(Table, viitor_anterior, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = ron::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Romanian infinitive");
-    return CLASS.wrap(ron::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not a Romanian infinitive";
 
 }  // namespace
 
-extern const Language ron{[] { return CLASS.type(); }, "RomanianConjugation", &conjugate};
+extern const Language ron{[] { return CLASS.type(); }, "RomanianConjugation",
+                          &conjugate_infinitive<ron::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -20,14 +20,16 @@ const ResultClass<Table, 5> CLASS{"RussianConjugation", DOC, {
     VELNOR_ATTR(Table, imperative, "[2sg, 2pl]."),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Russian infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = rus::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Russian infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(rus::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language rus{[] { return CLASS.type(); }, "RussianConjugation", &conjugate};
+extern const Language rus{[] { return CLASS.type(); }, "RussianConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

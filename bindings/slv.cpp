@@ -24,14 +24,16 @@ const ResultClass<Table, 8> CLASS{"SlovenianConjugation", DOC, {
     VELNOR_ATTR(Table, pogojnik, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Slovenian infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = slv::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Slovenian infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(slv::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language slv{[] { return CLASS.type(); }, "SlovenianConjugation", &conjugate};
+extern const Language slv{[] { return CLASS.type(); }, "SlovenianConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -27,14 +27,11 @@ const ResultClass<Table, 11> CLASS{"SwahiliConjugation", DOC, {
     VELNOR_ATTR(Table, gnomic, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = swa::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Swahili verb");
-    return CLASS.wrap(swa::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not a Swahili verb";
 
 }  // namespace
 
-extern const Language swa{[] { return CLASS.type(); }, "SwahiliConjugation", &conjugate};
+extern const Language swa{[] { return CLASS.type(); }, "SwahiliConjugation",
+                          &conjugate_infinitive<swa::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

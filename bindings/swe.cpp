@@ -29,14 +29,16 @@ const ResultClass<Table, 16> CLASS{"SwedishConjugation", DOC, {
     VELNOR_ATTR(Table, konditionalis_row, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Swedish infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = swe::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Swedish infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(swe::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language swe{[] { return CLASS.type(); }, "SwedishConjugation", &conjugate};
+extern const Language swe{[] { return CLASS.type(); }, "SwedishConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

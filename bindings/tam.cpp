@@ -27,14 +27,16 @@ const ResultClass<Table, 11> CLASS{"TamilConjugation", DOC, {
     VELNOR_ATTR(Table, imperative, ""),
 }, [](const Table& t) -> std::string_view { return t.root; }};
 
+constexpr const char REFUSAL[] = "not a Tamil verb root";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = tam::Verb::from_root(word);
-    if (!verb) return value_error("not a Tamil verb root");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(tam::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language tam{[] { return CLASS.type(); }, "TamilConjugation", &conjugate};
+extern const Language tam{[] { return CLASS.type(); }, "TamilConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -21,14 +21,16 @@ const ResultClass<Table, 5> CLASS{"TeluguConjugation", DOC, {
     VELNOR_ATTR(Table, imperative, "[2sg, 2pl]."),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Telugu verb root";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = tel::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Telugu verb root");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(tel::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language tel{[] { return CLASS.type(); }, "TeluguConjugation", &conjugate};
+extern const Language tel{[] { return CLASS.type(); }, "TeluguConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

@@ -19,14 +19,16 @@ const ResultClass<Table, 3> CLASS{"TagalogConjugation", DOC, {
     VELNOR_ATTR(Table, patient, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Tagalog verb root";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = tgl::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Tagalog verb root");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(tgl::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language tgl{[] { return CLASS.type(); }, "TagalogConjugation", &conjugate};
+extern const Language tgl{[] { return CLASS.type(); }, "TagalogConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

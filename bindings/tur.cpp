@@ -24,14 +24,11 @@ const ResultClass<Table, 8> CLASS{"TurkishConjugation", DOC, {
     VELNOR_ATTR(Table, imperative, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = tur::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Turkish infinitive");
-    return CLASS.wrap(tur::Table::build(*verb));
-}
+constexpr const char REFUSAL[] = "not a Turkish infinitive";
 
 }  // namespace
 
-extern const Language tur{[] { return CLASS.type(); }, "TurkishConjugation", &conjugate};
+extern const Language tur{[] { return CLASS.type(); }, "TurkishConjugation",
+                          &conjugate_infinitive<tur::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

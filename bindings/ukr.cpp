@@ -20,14 +20,16 @@ const ResultClass<Table, 4> CLASS{"UkrainianConjugation", DOC, {
     VELNOR_ATTR(Table, past, ""),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
+constexpr const char REFUSAL[] = "not a Ukrainian infinitive";
+
 PyObject* conjugate(std::string_view word) {
     auto verb = ukr::Verb::from_infinitive(word);
-    if (!verb) return value_error("not a Ukrainian infinitive");
+    if (!verb) return value_error(REFUSAL);
     return CLASS.wrap(ukr::Table::build(*verb));
 }
 
 }  // namespace
 
-extern const Language ukr{[] { return CLASS.type(); }, "UkrainianConjugation", &conjugate};
+extern const Language ukr{[] { return CLASS.type(); }, "UkrainianConjugation", &conjugate, REFUSAL};
 
 }  // namespace velnor::py

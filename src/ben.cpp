@@ -3,10 +3,13 @@
 #include <cstddef>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::ben {
+
+using text::join;
 namespace {
 
 constexpr std::string_view ANO = "ানো";   // causative ending
@@ -16,17 +19,6 @@ constexpr std::string_view AA_SIGN = "া";
 constexpr std::string_view E_LETTER = "এ";
 constexpr std::string_view E_SIGN = "ে";
 constexpr std::string_view I_SIGN = "ি";
-
-// A missing cell counts as "-".
-std::string_view cell(const lex::Cells<9>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
-
-std::string cat(std::string_view a, std::string_view b, std::string_view c = {}) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a).append(b).append(c);
-    return out;
-}
 
 // The default perfect: the last া of the stem fronts to ে (থাম → থেম), else
 // its last আ to এ (আন → এন), then ে is added (করে, থেমে, এনে).
@@ -59,26 +51,9 @@ constexpr std::string_view ENDINGS[7][5] = {
 
 }  // namespace
 
-std::optional<std::string> opt(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return std::string(c);
-}
+std::optional<std::string> opt(std::string_view c) { return text::own(lex::optional_cell(c)); }
 
-std::optional<Row5> five(std::string_view c) {
-    if (c == "-") return std::nullopt;
-    Row5 out{};
-    std::size_t count = 0, start = 0;
-    for (;;) {
-        std::size_t comma = c.find(',', start);
-        std::string_view part = c.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-        if (count < 5) out[count] = std::string(part);
-        ++count;
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (count != 5) return std::nullopt;
-    return out;
-}
+std::optional<Row5> five(std::string_view c) { return lex::owned_forms<5>(c); }
 
 namespace lexicon {
 // A later row with the same lemma replaces an earlier one.
@@ -86,20 +61,15 @@ std::optional<LexEntry> find(std::string_view lemma) {
     auto line = data::table::ben.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<9>(*line);
-    return LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)),
-                    opt(cell(c, 5)), opt(cell(c, 6)), opt(cell(c, 7)), five(cell(c, 8))};
+    return LexEntry{opt(c.or_dash(1)), opt(c.or_dash(2)), opt(c.or_dash(3)), opt(c.or_dash(4)),
+                    opt(c.or_dash(5)), opt(c.or_dash(6)), opt(c.or_dash(7)), five(c.or_dash(8))};
 }
 }  // namespace lexicon
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view head, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        head = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-    }
+    auto [head, word] = text::split_head(trimmed);
     auto found = lexicon::find(word);
     const LexEntry* lex = found ? &*found : nullptr;
 
@@ -107,22 +77,22 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (word.size() >= ANO.size() && word.ends_with(ANO)) {
         std::string_view root = word.substr(0, word.size() - ANO.size());
         if (root.empty()) return fail(Error{});
-        std::string a = cat(root, AA_SIGN);
+        std::string a = join(root, AA_SIGN);
         // The participle raises the root vowel as the plain verb does
         // (শেখানো: শিখিয়ে, বোঝানো: বুঝিয়ে), taking the raised grade of the
         // plain verb's row when it has one.
-        std::string plain = cat(root, AA_SIGN);
+        std::string plain = join(root, AA_SIGN);
         auto raising = lexicon::find(plain);
-        std::string r = cat(raising && raising->high ? std::string_view(*raising->high) : root, I_SIGN);
+        std::string r = join(raising && raising->high ? std::string_view(*raising->high) : root, I_SIGN);
         v.head = std::string(head);
         v.infinitive = std::string(word);
         v.base = v.high = v.past_stem = v.habitual_stem = v.nonfinite_stem = a;
         // The perfective participle of a causative is the fronted form
         // (করিয়ে, বানিয়ে); করায় is the third-person present, not a participle.
-        v.perfect = cat(r, "য়ে");
+        v.perfect = join(r, "য়ে");
         v.perfective = v.perfect;
-        v.progressive = cat(a, "চ্ছ");
-        v.present = Row5{cat(a, "ই"), cat(a, "স"), cat(a, "ও"), cat(a, "য়"), cat(a, "ন")};
+        v.progressive = join(a, "চ্ছ");
+        v.present = Row5{join(a, "ই"), join(a, "স"), join(a, "ও"), join(a, "য়"), join(a, "ন")};
         return v;
     }
 
@@ -145,7 +115,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.nonfinite_stem = lex ? value_or(lex->nonfinite_stem, v.high) : v.high;
     v.perfect = lex && lex->perfect ? *lex->perfect : default_perfect(v.high);
     v.perfective = v.perfect;
-    v.progressive = lex && lex->progressive ? *lex->progressive : cat(v.high, "ছ");
+    v.progressive = lex && lex->progressive ? *lex->progressive : join(v.high, "ছ");
     if (lex) v.present = lex->present;
     return v;
 }
@@ -153,13 +123,13 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 std::string Verb::finite(int tense, Person person) const {
     const auto p = static_cast<std::size_t>(person);
     if (tense == 0) {
-        if (present) return cat(head, (*present)[p]);
+        if (present) return join(head, (*present)[p]);
         switch (person) {
-            case Person::Ami: return cat(head, high, "ি");
-            case Person::Tui: return cat(head, high, "িস");
-            case Person::Tumi: return cat(head, base, "ো");
-            case Person::Se: return cat(head, base, "ে");
-            case Person::Apni: return cat(head, base, "েন");
+            case Person::Ami: return join(head, high, "ি");
+            case Person::Tui: return join(head, high, "িস");
+            case Person::Tumi: return join(head, base, "ো");
+            case Person::Se: return join(head, base, "ে");
+            case Person::Apni: return join(head, base, "েন");
         }
         return head;
     }
@@ -176,19 +146,19 @@ std::string Verb::finite(int tense, Person person) const {
     }
     // A stem in ল takes the ল endings plainly, as standard spelling writes
     // them: বললাম, খেললাম (not বল্লাম).
-    return cat(head, grade, ending);
+    return join(head, grade, ending);
 }
 
-std::string Verb::verbal_infinitive() const { return cat(head, nonfinite_stem, "তে"); }
+std::string Verb::verbal_infinitive() const { return join(head, nonfinite_stem, "তে"); }
 
 Table Table::build(const Verb& verb) {
     Table t;
-    t.infinitive = cat(verb.head, verb.infinitive);
+    t.infinitive = join(verb.head, verb.infinitive);
     t.verbal_infinitive = verb.verbal_infinitive();
-    t.perfective = cat(verb.head, verb.perfective);
+    t.perfective = join(verb.head, verb.perfective);
     t.habitual_participle = t.perfective;
     t.progressive_participle = t.verbal_infinitive;
-    t.conditional = cat(verb.head, verb.past_stem, "লে");
+    t.conditional = join(verb.head, verb.past_stem, "লে");
     Row5* rows[8] = {&t.present,          &t.past,           &t.future,          &t.habitual,
                      &t.present_progressive, &t.past_progressive, &t.present_perfect, &t.past_perfect};
     for (int tense = 0; tense < 8; ++tense)

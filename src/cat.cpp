@@ -3,36 +3,37 @@
 #include <vector>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::cat {
+
+using text::join;
 namespace {
 
-using std::string_view_literals::operator""sv;
-
 // ---- the lexicon ----
+
+constexpr auto opt = velnor::lex::unless_dash;
 
 constexpr std::size_t EXACT_COLUMN = 10;
 
 LexEntry parse_entry(std::string_view line) {
     auto c = velnor::lex::split<13>(line);
-    // A cell that the row does not have counts as "-".
-    auto cell = [&](std::size_t i) { return i < c.count ? c[i] : "-"sv; };
     LexEntry e;
     // A cell that does not hold its six forms is left to the rules.
-    e.pres = velnor::lex::forms<6>(cell(1));
-    e.impf = velnor::lex::forms<6>(cell(2));
-    e.pret = velnor::lex::forms<6>(cell(3));
-    e.subjpres = velnor::lex::forms<6>(cell(4));
-    e.subjimpf = velnor::lex::forms<6>(cell(5));
-    e.fut_stem = opt(cell(6));
-    e.pp = opt(cell(7));
-    e.ger = opt(cell(8));
-    e.imp2 = opt(cell(9));
-    e.ppf = opt(cell(11));
-    e.imp2pl = opt(cell(12));
+    e.pres = velnor::lex::forms<6>(c.or_dash(1));
+    e.impf = velnor::lex::forms<6>(c.or_dash(2));
+    e.pret = velnor::lex::forms<6>(c.or_dash(3));
+    e.subjpres = velnor::lex::forms<6>(c.or_dash(4));
+    e.subjimpf = velnor::lex::forms<6>(c.or_dash(5));
+    e.fut_stem = opt(c.or_dash(6));
+    e.pp = opt(c.or_dash(7));
+    e.ger = opt(c.or_dash(8));
+    e.imp2 = opt(c.or_dash(9));
+    e.ppf = opt(c.or_dash(11));
+    e.imp2pl = opt(c.or_dash(12));
     return e;
 }
 
@@ -161,14 +162,6 @@ int slot_of(Person person, Number number) {
     return static_cast<int>(person) + (number == Number::Plural ? 3 : 0);
 }
 
-std::string joined(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
-}
-
 const std::optional<Six>& row_of(const LexEntry& e, Tense tense) {
     switch (tense) {
         case Tense::Present: return e.pres;
@@ -198,11 +191,6 @@ bool is_pure(std::string_view word) {
 }
 
 }  // namespace
-
-std::optional<std::string_view> opt(std::string_view cell) noexcept {
-    if (cell == "-") return std::nullopt;
-    return cell;
-}
 
 std::optional<LexEntry> lookup(std::string_view word, std::size_t& lemma_length) {
     auto match = velnor::lex::longest_suffix(velnor::data::table::cat, word, [](std::string_view line) {
@@ -248,6 +236,10 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         conjugation = SECOND;
     } else if (ending == "ir") {
         conjugation = is_pure(word) ? THIRD_PURE : THIRD_INCH;
+    } else if (ending == "ur") {
+        // dur and its compounds (endur-se): second conjugation, all forms
+        // from their row; no other infinitive ends in -ur.
+        conjugation = SECOND;
     } else {
         return fail(Error::Unsupported);
     }
@@ -255,6 +247,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::size_t lemma_length = 0;
     auto entry = lookup(word, lemma_length);
     if (!entry && word.size() == 2) return fail(Error::NotAVerb);
+    if (!entry && ending == "ur") return fail(Error::Unsupported);
     // A row without a single form names a verb whose paradigm is not known
     // here; so does an irregular class without a row.
     if (entry && !has_forms(*entry)) return fail(Error::Unsupported);
@@ -275,11 +268,11 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 }
 
 std::string Verb::future_stem() const {
-    if (entry && entry->fut_stem) return joined(prefix, *entry->fut_stem);
+    if (entry && entry->fut_stem) return join(prefix, *entry->fut_stem);
     if (conjugation != SECOND) return infinitive;
     if (infinitive.back() == 'e') return infinitive.substr(0, infinitive.size() - 1);
     // -er verbs drop the accent of the stem: témer gives temeré.
-    return joined(stem, "er");
+    return join(stem, "er");
 }
 
 std::string Verb::attach(std::string_view stem, std::string_view ending, bool first_conjugation) {
@@ -334,16 +327,16 @@ std::string Verb::regular_form(Tense tense, int slot) const {
         if (last == U'c') {
             // venço, vences, venç: a c before o or at the end is written ç.
             std::string_view base = s.substr(0, s.size() - 1);
-            return slot == 0 ? joined(base, "ço") : slot == 1 ? joined(s, "es") : joined(base, "ç");
+            return slot == 0 ? join(base, "ço") : slot == 1 ? join(s, "es") : join(base, "ç");
         }
         // A sibilant takes -es in the second person (cuses, peixes, brunzes);
         // a consonant before a final l or r needs the support vowel
         // (omples, omple; obres, obre).
-        if (slot == 1 && is_sibilant(last)) return joined(s, "es");
+        if (slot == 1 && is_sibilant(last)) return join(s, "es");
         if (slot > 0 && (last == U'l' || last == U'r')) {
             char32_t before = second_last(s);
             if (before != 0 && !is_vowel(before) && before != last && before != U'·')
-                return joined(s, slot == 1 ? "es" : "e");
+                return join(s, slot == 1 ? "es" : "e");
         }
     }
     return attach(stem, e[slot], conjugation == FIRST);
@@ -353,7 +346,7 @@ std::string Verb::plain(Tense tense, Person person, Number number) const {
     int slot = slot_of(person, number);
     if (entry) {
         const std::optional<Six>& row = row_of(*entry, tense);
-        if (row) return joined(prefix, (*row)[slot]);
+        if (row) return join(prefix, (*row)[slot]);
     }
     return regular_form(tense, slot);
 }
@@ -365,7 +358,7 @@ std::string Verb::conjugate(Tense tense, Person person, Number number) const {
     char32_t first = utf8::first(form);
     bool elide = !form.empty() && (is_vowel(first) || first == U'h');
     std::string_view pronoun = elide ? ELIDED[slot] : PRONOUNS[slot];
-    return joined(pronoun, form);
+    return join(pronoun, form);
 }
 
 Table Table::build(const Verb& verb) {
@@ -375,25 +368,25 @@ Table Table::build(const Verb& verb) {
     if (verb.reflexive) t.infinitive.append(utf8::ends_with(verb.infinitive, "re") ? "'s" : "-se");
 
     if (e != nullptr && e->ger) {
-        t.gerund = joined(verb.prefix, *e->ger);
+        t.gerund = join(verb.prefix, *e->ger);
     } else {
-        t.gerund = joined(verb.stem, verb.conjugation == FIRST ? "ant" : verb.conjugation == SECOND ? "ent" : "int");
+        t.gerund = join(verb.stem, verb.conjugation == FIRST ? "ant" : verb.conjugation == SECOND ? "ent" : "int");
     }
 
     if (e != nullptr && e->pp) {
-        t.past_participle = joined(verb.prefix, *e->pp);
+        t.past_participle = join(verb.prefix, *e->pp);
     } else if (verb.conjugation == FIRST) {
-        t.past_participle = joined(verb.stem, "at");
+        t.past_participle = join(verb.stem, "at");
     } else if (verb.conjugation == SECOND) {
         // A c before u is written ç: revèncer gives revençut.
         if (utf8::ends_with(verb.stem, "c")) {
-            t.past_participle = joined(std::string_view(verb.stem).substr(0, verb.stem.size() - 1), "çut");
+            t.past_participle = join(std::string_view(verb.stem).substr(0, verb.stem.size() - 1), "çut");
         } else {
-            t.past_participle = joined(verb.stem, "ut");
+            t.past_participle = join(verb.stem, "ut");
         }
     } else {
         // produir gives produït: the i keeps its own syllable after a vowel.
-        t.past_participle = joined(verb.stem, takes_diaeresis(verb.stem) ? "ït" : "it");
+        t.past_participle = join(verb.stem, takes_diaeresis(verb.stem) ? "ït" : "it");
     }
 
     constexpr Person PERSONS[3] = {Person::First, Person::Second, Person::Third};
@@ -407,11 +400,11 @@ Table Table::build(const Verb& verb) {
                 (*rows[tense])[p + 3 * n] = verb.conjugate(static_cast<Tense>(tense), PERSONS[p], NUMBERS[n]);
     }
 
-    t.imperative[0] = e != nullptr && e->imp2 ? joined(verb.prefix, *e->imp2)
+    t.imperative[0] = e != nullptr && e->imp2 ? join(verb.prefix, *e->imp2)
                                               : verb.plain(Tense::Present, Person::Third, Number::Singular);
     t.imperative[1] = verb.plain(Tense::SubjunctivePresent, Person::Third, Number::Singular);
     t.imperative[2] = verb.plain(Tense::SubjunctivePresent, Person::First, Number::Plural);
-    t.imperative[3] = e != nullptr && e->imp2pl ? joined(verb.prefix, *e->imp2pl)
+    t.imperative[3] = e != nullptr && e->imp2pl ? join(verb.prefix, *e->imp2pl)
                                                 : verb.plain(Tense::Present, Person::Second, Number::Plural);
     t.imperative[4] = verb.plain(Tense::SubjunctivePresent, Person::Third, Number::Plural);
     return t;

@@ -1,11 +1,16 @@
 #include "ces.hpp"
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::ces {
+
+using text::join;
+using text::own;
+using utf8::ends_with;
 namespace {
 
 constexpr std::string_view kVowels = "aeiouyáéíóúůý";
@@ -17,17 +22,6 @@ bool is_vowel(char32_t c) noexcept {
         i += d.len;
     }
     return false;
-}
-
-bool ends_with(std::string_view s, std::string_view suffix) noexcept { return utf8::ends_with(s, suffix); }
-
-std::string join(std::string_view a, std::string_view b, std::string_view c = {}) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a);
-    out.append(b);
-    out.append(c);
-    return out;
 }
 
 // Czech writes "ě" only after b, p, v, f, m, d, t and n; after every other
@@ -88,11 +82,6 @@ std::optional<std::string_view> cell(std::string_view c) {
     return c;
 }
 
-std::optional<std::string> own(const std::optional<std::string_view>& v) {
-    if (!v) return std::nullopt;
-    return std::string(*v);
-}
-
 bool lemma_char(char32_t c) noexcept {
     if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'-') return true;
     return c >= 0xAA && unicode::is_alphabetic(c);
@@ -149,14 +138,12 @@ std::string_view class_code(Class c) noexcept {
 // For a lemma listed more than once the last row that the reader accepts
 // wins: a class row needs a known code, an aspect row three cells.
 std::optional<Class> listed_class(std::string_view lemma) {
-    std::optional<Class> out;
-    for (std::string_view line : data::table::ces_classes.rows(lemma)) {
+    return lex::last_read(data::table::ces_classes, lemma, [](std::string_view line) -> std::optional<Class> {
         std::size_t tab = line.find('\t');
-        if (tab == std::string_view::npos) continue;
+        if (tab == std::string_view::npos) return std::nullopt;
         std::string_view rest = line.substr(tab + 1);
-        if (auto c = parse_class(rest.substr(0, rest.find('\t')))) out = c;
-    }
-    return out;
+        return parse_class(rest.substr(0, rest.find('\t')));
+    });
 }
 
 std::optional<Row> find_row(std::string_view lemma) {
@@ -169,19 +156,17 @@ std::optional<Row> find_row(std::string_view lemma) {
 }
 
 std::optional<AspectEntry> find_aspect(std::string_view lemma) {
-    std::optional<AspectEntry> out;
-    for (std::string_view line : data::table::ces_aspect.rows(lemma)) {
+    return lex::last_read(data::table::ces_aspect, lemma, [](std::string_view line) -> std::optional<AspectEntry> {
         std::size_t t1 = line.find('\t');
-        if (t1 == std::string_view::npos) continue;
+        if (t1 == std::string_view::npos) return std::nullopt;
         std::size_t t2 = line.find('\t', t1 + 1);
-        if (t2 == std::string_view::npos) continue;
+        if (t2 == std::string_view::npos) return std::nullopt;
         std::string_view aspect = line.substr(t1 + 1, t2 - t1 - 1);
         std::string_view partners = line.substr(t2 + 1);
         partners = partners.substr(0, partners.find('\t'));
         std::string_view first = partners.substr(0, partners.find(','));
-        out = AspectEntry{aspect == "impf" ? "imperfective" : "perfective", first};
-    }
-    return out;
+        return AspectEntry{aspect == "impf" ? "imperfective" : "perfective", first};
+    });
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {

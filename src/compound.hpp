@@ -8,23 +8,33 @@
 #include <span>
 #include <string_view>
 
+#include "utf8.hpp"
+
 namespace velnor::compound {
 
 // The length of the particle part of `word` for the longest base that
 // `listed` accepts, or 0 when there is none. The particle part must be a
-// chain of `particles` no longer than 32 bytes; the base must be at least
-// `min_base` bytes.
+// chain of `particles` no longer than 32 bytes. A base of fewer than three
+// letters is never taken (Danish samle is no sam + le, misse no mis + se),
+// nor one of `no_compounds`, the auxiliaries and modals, whose look-alikes
+// are plain verbs (Swedish bevara is no be + vara, förkunna no för + kunna).
 template <class Listed>
-std::size_t particle_length(std::string_view word, std::span<const std::string_view> particles, Listed&& listed,
-                            std::size_t min_base = 2) {
+std::size_t particle_length(std::string_view word, std::span<const std::string_view> particles,
+                            std::span<const std::string_view> no_compounds, Listed&& listed) {
     constexpr std::size_t kMax = 32;
-    if (word.size() <= min_base) return 0;
-    const std::size_t limit = std::min(kMax, word.size() - min_base);
+    constexpr std::size_t kMinBase = 3;  // letters
+    if (word.size() <= kMinBase) return 0;
+    const std::size_t limit = std::min(kMax, word.size() - kMinBase);
     std::array<bool, kMax + 1> reach{};
     reach[0] = true;
     for (std::size_t i = 0; i <= limit; ++i) {
         if (!reach[i]) continue;
-        if (i > 0 && listed(word.substr(i))) return i;
+        if (i > 0) {
+            std::string_view base = word.substr(i);
+            if (utf8::length(base) < kMinBase) break;  // later bases are shorter still
+            if (std::find(no_compounds.begin(), no_compounds.end(), base) == no_compounds.end() && listed(base))
+                return i;
+        }
         for (std::string_view p : particles) {
             if (i + p.size() <= limit && word.substr(i, p.size()) == p) reach[i + p.size()] = true;
         }

@@ -2,11 +2,14 @@
 
 #include "compound.hpp"
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::dan {
+
+using text::join;
 namespace {
 
 // A principal-parts row as views into the built-in text; empty = by rule.
@@ -37,20 +40,8 @@ std::optional<Row> find_row(std::string_view lemma) {
     return Row{cell(c[1]), cell(c[2]), cell(c[3]), none ? std::nullopt : cell(c[4]), cell(c[5]), cell(c[6]), none};
 }
 
-std::optional<std::string> own(const std::optional<std::string_view>& v) {
-    if (!v) return std::nullopt;
-    return std::string(*v);
-}
-
-std::string join(std::string_view stem, std::string_view ending) {
-    std::string out;
-    out.reserve(stem.size() + ending.size());
-    out.append(stem);
-    out.append(ending);
-    return out;
-}
-
-// A copy of a row's cell behind the particles of a compound.
+// A copy of a row's cell, or one behind the particles of a compound.
+using text::own;
 std::optional<std::string> own(std::string_view particles, const std::optional<std::string_view>& v) {
     if (!v) return std::nullopt;
     std::string out(particles);
@@ -64,6 +55,9 @@ constexpr std::string_view kParticles[] = {
     "hen",  "ind", "med", "mis", "mod",   "ned",    "om",     "op",      "over",   "plan",  "på",
     "råd",  "sam", "sammen", "til", "tilbage", "ud", "und",   "under",   "ved",
 };
+
+// The auxiliaries and modals: a word that ends in one is a plain verb.
+constexpr std::string_view kNoCompounds[] = {"være", "have", "kunne", "skulle", "ville", "måtte", "burde", "turde"};
 
 bool is_vowel(char32_t c) {
     switch (c) {
@@ -112,14 +106,12 @@ std::optional<Parts> parts(std::string_view lemma) {
 std::optional<std::string_view> auxiliary(std::string_view lemma) {
     // The text after the first tab, up to a second tab, of the last row of
     // the lemma that has a tab.
-    std::optional<std::string_view> out;
-    for (std::string_view line : data::table::dan_aux.rows(lemma)) {
+    return lex::last_read(data::table::dan_aux, lemma, [](std::string_view line) -> std::optional<std::string_view> {
         std::size_t tab = line.find('\t');
-        if (tab == std::string_view::npos) continue;
+        if (tab == std::string_view::npos) return std::nullopt;
         std::string_view rest = line.substr(tab + 1);
-        out = rest.substr(0, rest.find('\t'));
-    }
-    return out;
+        return rest.substr(0, rest.find('\t'));
+    });
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -145,7 +137,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view particles;
     if (!row) {
         // An unlisted compound of a listed verb: planlægge, rådgive.
-        std::size_t n = compound::particle_length(candidate, kParticles,
+        std::size_t n = compound::particle_length(candidate, kParticles, kNoCompounds,
                                                   [](std::string_view base) { return find_row(base).has_value(); });
         if (n > 0) {
             particles = candidate.substr(0, n);

@@ -4,23 +4,19 @@
 #include <functional>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::eng {
+
+using text::join;
+using text::own;
+using utf8::ends_with;
 namespace {
 
-std::optional<std::string_view> cell(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return c;
-}
-
-
-std::optional<std::string> own(const std::optional<std::string_view>& v) {
-    if (!v) return std::nullopt;
-    return std::string(*v);
-}
+constexpr auto cell = lex::optional_cell;
 
 bool is_vowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
 
@@ -31,16 +27,6 @@ bool is_lemma_char(char c) {
 // Final "y" after anything but a lower-case vowel (the lemma is ASCII here).
 bool consonant_y(std::string_view s) {
     return s.size() >= 2 && s.back() == 'y' && !is_vowel(s[s.size() - 2]);
-}
-
-bool ends_with(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
-
-std::string join(std::string_view stem, std::string_view ending) {
-    std::string out;
-    out.reserve(stem.size() + ending.size());
-    out.append(stem);
-    out.append(ending);
-    return out;
 }
 
 Row6 six(const std::string& form) { return {form, form, form, form, form, form}; }

@@ -4,16 +4,30 @@
 
 #include "fatal.hpp"
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::fra {
+
+using text::join;
+using utf8::ends_with;
 namespace {
 
 using namespace std::string_view_literals;
 
 constexpr std::string_view DASH = "—";  // U+2014: the form does not exist
+
+// A present cell "—" followed by a form: that present form does not exist,
+// but the other tenses still stand on it (clore: nous clorons, no *closons).
+bool present_only_missing(std::string_view cell) noexcept {
+    return cell.size() > DASH.size() && cell.substr(0, DASH.size()) == DASH;
+}
+
+std::string_view present_stem_form(std::string_view cell) noexcept {
+    return present_only_missing(cell) ? cell.substr(DASH.size()) : cell;
+}
 constexpr std::string_view FRENCH_VOWELS = "aeiouyàâéèêëîïôûü";
 
 constexpr std::array<std::string_view, 26> THIRD_GROUP_IR_ENDINGS = {
@@ -42,12 +56,13 @@ constexpr std::array<std::string_view, 16> ASPIRATE_H_VERBS = {
     "hâter",    "héler",  "hennir",  "hérisser", "heurter", "hisser",   "hocher",    "hurler",
 };
 
-constexpr std::array<std::string_view, 35> ETRE_VERBS = {
+constexpr std::array<std::string_view, 37> ETRE_VERBS = {
     "aller",    "arriver",   "venir",      "devenir",     "redevenir", "revenir",   "parvenir",
     "survenir", "advenir",   "intervenir", "provenir",    "obvenir",   "bienvenir", "entrer",
     "rentrer",  "sortir",    "ressortir",  "partir",      "repartir",  "monter",    "remonter",
     "descendre", "redescendre", "rester",  "retourner",   "tomber",    "retomber",  "passer",
     "naître",   "renaître",  "mourir",     "remourir",    "décéder",   "apparaître", "réapparaître",
+    "échoir",   "éclore",
 };
 
 using Endings = std::array<std::string_view, 6>;
@@ -70,8 +85,6 @@ constexpr int slot_of(Person p, Number n) noexcept { return static_cast<int>(p) 
 constexpr Person person_of(int slot) noexcept { return static_cast<Person>(slot % 3); }
 constexpr Number number_of(int slot) noexcept { return static_cast<Number>(slot / 3); }
 
-bool ends_with(std::string_view s, std::string_view e) noexcept { return utf8::ends_with(s, e); }
-
 bool ends_with_any(std::string_view s, auto const& list) noexcept {
     return std::any_of(list.begin(), list.end(), [&](std::string_view e) { return ends_with(s, e); });
 }
@@ -82,45 +95,11 @@ bool is_vowel(char32_t c) noexcept {
     return false;
 }
 
-std::string concat(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
-}
-
-std::string concat(std::string_view a, std::string_view b, std::string_view c) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a);
-    out.append(b);
-    out.append(c);
-    return out;
-}
-
 std::string_view drop_suffix(std::string_view s, std::string_view suffix) noexcept {
     return ends_with(s, suffix) ? s.substr(0, s.size() - suffix.size()) : s;
 }
 
 // Splits a comma cell into exactly N forms; fatal otherwise.
-template <std::size_t N>
-std::array<std::string_view, N> split_commas(std::string_view cell) {
-    std::array<std::string_view, N> out{};
-    std::size_t count = 0;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        std::string_view piece = cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-        if (count < N) out[count] = piece;
-        ++count;
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (count != N) fatal("wrong count in comma column");
-    return out;
-}
-
 // The circumflexed stem of the 1p/2p past historic: the last plain vowel
 // takes a circumflex, unless a circumflexed or diaeresised one comes first.
 std::string circumflex(std::string_view b) {
@@ -138,7 +117,7 @@ std::string circumflex(std::string_view b) {
             case U'u': hat = "û"; break;
             default: end = start; continue;
         }
-        return concat(b.substr(0, start), hat, b.substr(end));
+        return join(b.substr(0, start), hat, b.substr(end));
     }
     return std::string(b);
 }
@@ -203,26 +182,22 @@ LexEntry parse_entry(const std::string_view* cells, std::size_t count) {
     };
     e.impf_stem = optional(12);
     e.prsp = optional(13);
-    if (auto c = optional(14)) e.subj6 = split_commas<6>(*c);
-    if (auto c = optional(15)) e.imp3 = split_commas<3>(*c);
+    if (auto c = optional(14)) e.subj6 = lex::required_forms<6>(*c);
+    if (auto c = optional(15)) e.imp3 = lex::required_forms<3>(*c);
     return e;
 }
 
 std::optional<LexMatch> lexical(std::string_view word) {
     const lex::Table& t = data::table::fra_irregular;
-    std::size_t first = word.size() > t.longest() ? word.size() - t.longest() : 0;
-    for (std::size_t i = first; i < word.size(); ++i) {
-        auto lines = t.rows(word.substr(i));
-        if (lines.empty()) continue;
-        LexMatch m{word.substr(0, i), {}};
-        m.rows.reserve(lines.size());
-        for (std::string_view line : lines) {
-            auto cells = lex::split<16>(line);
-            m.rows.push_back(parse_entry(cells.cell.data(), std::min<std::size_t>(cells.count, 16)));
-        }
-        return m;
+    // No base is exact-only; the base's rows are taken all, in text order.
+    auto found = lex::longest_suffix(t, word, [](std::string_view) { return true; });
+    if (!found || found->at == word.size()) return std::nullopt;
+    LexMatch m{word.substr(0, found->at), {}};
+    for (std::string_view line : t.rows(word.substr(found->at))) {
+        auto cells = lex::split<16>(line);
+        m.rows.push_back(parse_entry(cells.cell.data(), std::min<std::size_t>(cells.count, 16)));
     }
-    return std::nullopt;
+    return m;
 }
 
 // ---- analysis ----
@@ -289,10 +264,10 @@ const std::vector<LexEntry>& Verb::rows() const noexcept { return rows_; }
 std::string Verb::attach(std::string_view stem, std::string_view ending) {
     bool back_vowel = ending.starts_with('a') || ending.starts_with('o') || ending.starts_with("â");
     if (back_vowel && !stem.empty()) {
-        if (stem.back() == 'g') return concat(stem, "e", ending);
-        if (stem.back() == 'c') return concat(stem.substr(0, stem.size() - 1), "ç", ending);
+        if (stem.back() == 'g') return join(stem, "e", ending);
+        if (stem.back() == 'c') return join(stem.substr(0, stem.size() - 1), "ç", ending);
     }
-    return concat(stem, ending);
+    return join(stem, ending);
 }
 
 std::string Verb::mute_stem(bool future) const {
@@ -304,7 +279,7 @@ std::string Verb::compute_mute_stem(bool future) const {
     // nettoyer, essuyer, payer: y turns to i before a mute e.
     if (ends_with(s, "y") && s.size() >= 2) {
         char before = s[s.size() - 2];
-        if (before == 'a' || before == 'o' || before == 'u') return concat(s.substr(0, s.size() - 1), "i");
+        if (before == 'a' || before == 'o' || before == 'u') return join(s.substr(0, s.size() - 1), "i");
     }
     // A stem whose last e is the second of a double ee (tweet, geek, speed,
     // squeez: loans from English) keeps it unchanged: tweete, geeke.
@@ -320,7 +295,7 @@ std::string Verb::compute_mute_stem(bool future) const {
                 break;
             }
         }
-        if (!mute_e) return concat(s, s.substr(s.size() - 1));  // appelle, jette
+        if (!mute_e) return join(s, s.substr(s.size() - 1));  // appelle, jette
     }
 
     // Collect the consonant units between the end and the last vowel.
@@ -364,7 +339,7 @@ std::string Verb::compute_mute_stem(bool future) const {
     if (vowel == U'e' && after_e(vowel_at)) return std::string(s);
     if (vowel == U'e' || (vowel == U'é' && !future)) {
         std::size_t vlen = vowel == U'e' ? 1 : 2;
-        return concat(s.substr(0, vowel_at), "è", s.substr(vowel_at + vlen));
+        return join(s.substr(0, vowel_at), "è", s.substr(vowel_at + vlen));
     }
     return std::string(s);
 }
@@ -386,8 +361,8 @@ bool Verb::elides(std::string_view lemma, std::string_view word) noexcept {
 std::string Verb::cliticize(std::string form, Person person, Number number) const {
     if (!reflexive_ || form == DASH) return form;
     std::string_view pronoun = PRONOUNS[slot_of(person, number)];
-    if (pronoun.size() == 2 && elides(infinitive_, form)) return concat(pronoun.substr(0, 1), "'", form);
-    return concat(pronoun, " ", form);
+    if (pronoun.size() == 2 && elides(infinitive_, form)) return join(pronoun.substr(0, 1), "'", form);
+    return join(pronoun, " ", form);
 }
 
 // ---- simple tenses ----
@@ -395,7 +370,7 @@ std::string Verb::cliticize(std::string form, Person person, Number number) cons
 std::string_view Verb::imperfect_stem() const noexcept {
     const LexEntry& r = row();
     if (r.impf_stem) return *r.impf_stem;
-    return drop_suffix(r.pres[3], "ons");
+    return drop_suffix(present_stem_form(r.pres[3]), "ons");
 }
 
 std::string Verb::irregular(Tense tense, int slot) const {
@@ -404,46 +379,49 @@ std::string Verb::irregular(Tense tense, int slot) const {
     std::string form;
     switch (tense) {
         case Tense::Present:
+            if (present_only_missing(r.pres[slot])) return std::string(DASH);
             form = r.pres[slot];
             break;
         case Tense::Imperfect:
-            form = concat(imperfect_stem(), IMPERFECT[slot]);
+            // A defective verb marks its missing imperfect by its stem (clore).
+            if (imperfect_stem() == DASH) return std::string(DASH);
+            form = join(imperfect_stem(), IMPERFECT[slot]);
             break;
         case Tense::Future:
         case Tense::Conditional:
             if (r.fut_stem == DASH) return std::string(DASH);
-            form = concat(r.fut_stem, (tense == Tense::Future ? FUTURE : IMPERFECT)[slot]);
+            form = join(r.fut_stem, (tense == Tense::Future ? FUTURE : IMPERFECT)[slot]);
             break;
         case Tense::PastHistoric:
         case Tense::SubjunctiveImperfect: {
             if (r.ps1 == DASH) return std::string(DASH);
             bool past = tense == Tense::PastHistoric;
             if (ends_with(r.ps1, "ai")) {
-                form = concat(r.ps1.substr(0, r.ps1.size() - 2), (past ? PAST_A : SUBJ_IMPF_A)[slot]);
+                form = join(r.ps1.substr(0, r.ps1.size() - 2), (past ? PAST_A : SUBJ_IMPF_A)[slot]);
                 break;
             }
             std::string_view b = drop_suffix(r.ps1, "s");
             if (past) {
                 switch (slot) {
                     case 0: case 1: form = r.ps1; break;
-                    case 2: form = concat(b, "t"); break;
-                    case 3: form = concat(circumflex(b), "mes"); break;
-                    case 4: form = concat(circumflex(b), "tes"); break;
-                    default: form = concat(b, "rent"); break;
+                    case 2: form = join(b, "t"); break;
+                    case 3: form = join(circumflex(b), "mes"); break;
+                    case 4: form = join(circumflex(b), "tes"); break;
+                    default: form = join(b, "rent"); break;
                 }
             } else {
                 static constexpr std::array<std::string_view, 6> tails = {"se", "ses", "", "sions", "siez", "sent"};
-                form = slot == 2 ? concat(circumflex(b), "t") : concat(r.ps1, tails[slot]);
+                form = slot == 2 ? join(circumflex(b), "t") : join(r.ps1, tails[slot]);
             }
             break;
         }
         case Tense::SubjunctivePresent:
             if (r.subj6) form = (*r.subj6)[slot];
-            else form = concat(slot == 3 || slot == 4 ? r.subj_pl : r.subj_sg, SUBJ[slot]);
+            else form = join(slot == 3 || slot == 4 ? r.subj_pl : r.subj_sg, SUBJ[slot]);
             break;
     }
     if (form == DASH) return form;
-    return concat(prefix_, form);
+    return join(prefix_, form);
 }
 
 std::string Verb::simple_bare(Tense tense, int slot) const {
@@ -460,33 +438,33 @@ std::string Verb::simple_bare(Tense tense, int slot) const {
                 case Tense::Imperfect: return attach(st, IMPERFECT[slot]);
                 case Tense::PastHistoric: return attach(st, PAST_A[slot]);
                 case Tense::SubjunctiveImperfect: return attach(st, SUBJ_IMPF_A[slot]);
-                case Tense::Future: return concat(mute_future_, "er", FUTURE[slot]);
-                case Tense::Conditional: return concat(mute_future_, "er", IMPERFECT[slot]);
+                case Tense::Future: return join(mute_future_, "er", FUTURE[slot]);
+                case Tense::Conditional: return join(mute_future_, "er", IMPERFECT[slot]);
             }
             break;
         }
         case Group::Second: {
             switch (tense) {
-                case Tense::Present: return concat(st, PRESENT_SECOND[slot]);
-                case Tense::Imperfect: return concat(st, IMPERFECT_SECOND[slot]);
-                case Tense::PastHistoric: return concat(st, PAST_I[slot]);
-                case Tense::Future: return concat(infinitive_, FUTURE[slot]);
-                case Tense::Conditional: return concat(infinitive_, IMPERFECT[slot]);
-                case Tense::SubjunctivePresent: return concat(st, SUBJ_SECOND[slot]);
-                case Tense::SubjunctiveImperfect: return concat(st, SUBJ_IMPF_I[slot]);
+                case Tense::Present: return join(st, PRESENT_SECOND[slot]);
+                case Tense::Imperfect: return join(st, IMPERFECT_SECOND[slot]);
+                case Tense::PastHistoric: return join(st, PAST_I[slot]);
+                case Tense::Future: return join(infinitive_, FUTURE[slot]);
+                case Tense::Conditional: return join(infinitive_, IMPERFECT[slot]);
+                case Tense::SubjunctivePresent: return join(st, SUBJ_SECOND[slot]);
+                case Tense::SubjunctiveImperfect: return join(st, SUBJ_IMPF_I[slot]);
             }
             break;
         }
         case Group::Re: {
             std::string_view fut = utf8::drop_last_chars(infinitive_, 1);
             switch (tense) {
-                case Tense::Present: return concat(st, PRESENT_RE[slot]);
-                case Tense::Imperfect: return concat(st, IMPERFECT[slot]);
-                case Tense::PastHistoric: return concat(st, PAST_I[slot]);
-                case Tense::Future: return concat(fut, FUTURE[slot]);
-                case Tense::Conditional: return concat(fut, IMPERFECT[slot]);
-                case Tense::SubjunctivePresent: return concat(st, SUBJ[slot]);
-                case Tense::SubjunctiveImperfect: return concat(st, SUBJ_IMPF_I[slot]);
+                case Tense::Present: return join(st, PRESENT_RE[slot]);
+                case Tense::Imperfect: return join(st, IMPERFECT[slot]);
+                case Tense::PastHistoric: return join(st, PAST_I[slot]);
+                case Tense::Future: return join(fut, FUTURE[slot]);
+                case Tense::Conditional: return join(fut, IMPERFECT[slot]);
+                case Tense::SubjunctivePresent: return join(st, SUBJ[slot]);
+                case Tense::SubjunctiveImperfect: return join(st, SUBJ_IMPF_I[slot]);
             }
             break;
         }
@@ -504,28 +482,29 @@ std::string Verb::conjugate(Tense tense, Person person, Number number) const {
 
 std::string Verb::past_participle() const {
     switch (group_) {
-        case Group::First: return concat(stem_, "é");
-        case Group::Second: return concat(stem_, "i");
-        case Group::Re: return concat(stem_, "u");
+        case Group::First: return join(stem_, "é");
+        case Group::Second: return join(stem_, "i");
+        case Group::Re: return join(stem_, "u");
         case Group::Irregular: break;
     }
     const LexEntry& r = row();
     if (r.pp == DASH) return std::string(DASH);
-    return concat(prefix_, r.pp);
+    return join(prefix_, r.pp);
 }
 
 std::string Verb::present_participle() const {
     std::string p;
     switch (group_) {
         case Group::First: p = attach(stem_, "ant"); break;
-        case Group::Second: p = concat(stem_, "issant"); break;
-        case Group::Re: p = concat(stem_, "ant"); break;
+        case Group::Second: p = join(stem_, "issant"); break;
+        case Group::Re: p = join(stem_, "ant"); break;
         case Group::Irregular:
-            p = row().prsp ? concat(prefix_, *row().prsp) : concat(prefix_, imperfect_stem(), "ant");
+            if (row().prsp == DASH) return std::string(DASH);  // frire has none
+            p = row().prsp ? join(prefix_, *row().prsp) : join(prefix_, imperfect_stem(), "ant");
             break;
     }
     if (!reflexive_) return p;
-    return elides(infinitive_, p) ? concat("s'", p) : concat("se ", p);
+    return elides(infinitive_, p) ? join("s'", p) : join("se ", p);
 }
 
 std::optional<std::string> Verb::imperative_bare(Person person, Number number) const {
@@ -537,8 +516,8 @@ std::optional<std::string> Verb::imperative_bare(Person person, Number number) c
     static constexpr std::array<std::string_view, 3> re = {"s", "ons", "ez"};
     switch (group_) {
         case Group::First: return attach(which == 0 ? mute_ : stem_, first[which]);
-        case Group::Second: return concat(stem_, second[which]);
-        case Group::Re: return concat(stem_, re[which]);
+        case Group::Second: return join(stem_, second[which]);
+        case Group::Re: return join(stem_, re[which]);
         case Group::Irregular: break;
     }
     const LexEntry& r = row();
@@ -552,8 +531,9 @@ std::optional<std::string> Verb::imperative_bare(Person person, Number number) c
     } else {
         form = r.pres[which == 1 ? 3 : 4];
     }
+    if (present_only_missing(form)) return std::nullopt;
     if (form == DASH) return std::nullopt;
-    return concat(prefix_, form);
+    return join(prefix_, form);
 }
 
 std::optional<std::string> Verb::imperative(Person person, Number number) const {
@@ -590,7 +570,7 @@ Table Table::build(const Verb& verb) {
     Table t;
     const std::string& inf = verb.infinitive();
     if (!verb.reflexive()) t.infinitive = inf;
-    else t.infinitive = Verb::elides(inf, inf) ? concat("s'", inf) : concat("se ", inf);
+    else t.infinitive = Verb::elides(inf, inf) ? join("s'", inf) : join("se ", inf);
     t.auxiliary = verb.takes_etre() ? "être" : "avoir";
     const AuxRows& aux = aux_rows(verb.takes_etre());
     t.present_participle = verb.present_participle();

@@ -4,11 +4,15 @@
 #include <cstddef>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::gle {
+
+using text::join;
+using utf8::ends_with;
 namespace {
 
 using Set = std::array<std::string_view, 5>;  // one ending per class 0..4
@@ -80,18 +84,8 @@ std::optional<std::string_view> cell(std::string_view c) {
     return c;
 }
 
-bool ends_with(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
-
 std::string_view cut(std::string_view s, std::string_view suffix) {
     return ends_with(s, suffix) ? s.substr(0, s.size() - suffix.size()) : s;
-}
-
-std::string join(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
 }
 
 bool is_lemma_char(char32_t c) {

@@ -3,29 +3,17 @@
 #include <cstddef>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::guj {
+
+using text::join;
 namespace {
 
 constexpr std::string_view VUM = "વું";
-
-// A comma-separated cell of exactly N forms, copied; none for "-" or any
-// other count.
-template <std::size_t N>
-std::optional<std::array<std::string, N>> group(std::string_view cell) {
-    auto views = lex::forms<N>(cell);
-    if (!views) return std::nullopt;
-    std::array<std::string, N> out{};
-    for (std::size_t i = 0; i < N; ++i) out[i] = std::string((*views)[i]);
-    return out;
-}
-
-// A missing cell counts as "-".
-std::string_view cell(const lex::Cells<6>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 
 // The ten dependent vowel signs and the ten independent vowels.
 bool is_vowel(char32_t c) {
@@ -38,13 +26,6 @@ bool is_vowel(char32_t c) {
         default:
             return false;
     }
-}
-
-std::string cat(std::string_view a, std::string_view b, std::string_view c = {}) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a).append(b).append(c);
-    return out;
 }
 
 // Row slot of a person request: [1sg, 2sg, 3, 1pl, 2pl]; the third person
@@ -64,13 +45,10 @@ int participle_slot(Gender g, bool plural) {
 
 }  // namespace
 
-std::optional<std::string> one(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return std::string(c);
-}
+std::optional<std::string> one(std::string_view c) { return text::own(lex::optional_cell(c)); }
 
-std::optional<Row5> five(std::string_view c) { return group<5>(c); }
-std::optional<Row4> four(std::string_view c) { return group<4>(c); }
+std::optional<Row5> five(std::string_view c) { return lex::owned_forms<5>(c); }
+std::optional<Row4> four(std::string_view c) { return lex::owned_forms<4>(c); }
 
 namespace lexicon {
 // A later row with the same lemma replaces an earlier one.
@@ -78,19 +56,14 @@ std::optional<LexEntry> find(std::string_view lemma) {
     auto line = data::table::guj.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<6>(*line);
-    return LexEntry{five(cell(c, 1)), five(cell(c, 2)), five(cell(c, 3)), four(cell(c, 4)), one(cell(c, 5))};
+    return LexEntry{five(c.or_dash(1)), five(c.or_dash(2)), five(c.or_dash(3)), four(c.or_dash(4)), one(c.or_dash(5))};
 }
 }  // namespace lexicon
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view head, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        head = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-    }
+    auto [head, word] = text::split_head(trimmed);
     if (word.size() < VUM.size() || !word.ends_with(VUM)) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - VUM.size());
     if (stem.empty()) return fail(Error{});
@@ -105,52 +78,52 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 
 std::string Verb::present(int person, bool plural) const {
     int slot = person_slot(person, plural);
-    if (lex && lex->present) return cat(head, (*lex->present)[slot]);
+    if (lex && lex->present) return join(head, (*lex->present)[slot]);
     static constexpr std::string_view CONS[5] = {"ું", "ે", "ે", "ીએ", "ો"};
     static constexpr std::string_view VOW[5] = {"ઉં", "ય", "ય", "ઈએ", "ઓ"};
-    return cat(head, stem, vowel_final ? VOW[slot] : CONS[slot]);
+    return join(head, stem, vowel_final ? VOW[slot] : CONS[slot]);
 }
 
 std::string Verb::future(int person, bool plural) const {
     int slot = person_slot(person, plural);
-    if (lex && lex->future) return cat(head, (*lex->future)[slot]);
+    if (lex && lex->future) return join(head, (*lex->future)[slot]);
     static constexpr std::string_view CONS[5] = {"ીશ", "ીશ", "શે", "ીશું", "શો"};
     static constexpr std::string_view VOW[5] = {"ઈશ", "ઈશ", "શે", "ઈશું", "શો"};
-    return cat(head, stem, vowel_final ? VOW[slot] : CONS[slot]);
+    return join(head, stem, vowel_final ? VOW[slot] : CONS[slot]);
 }
 
 std::string Verb::imperative(int slot) const {
-    if (lex && lex->imperative) return cat(head, (*lex->imperative)[slot]);
+    if (lex && lex->imperative) return join(head, (*lex->imperative)[slot]);
     switch (slot) {
-        case 0: return cat(head, stem);
-        case 1: return cat(head, stem, vowel_final ? "ઓ" : "ો");
-        case 2: return cat(head, stem, "જે");
-        default: return cat(head, stem, "જો");
+        case 0: return join(head, stem);
+        case 1: return join(head, stem, vowel_final ? "ઓ" : "ો");
+        case 2: return join(head, stem, "જે");
+        default: return join(head, stem, "જો");
     }
 }
 
 std::string Verb::perfective(Gender gender, bool plural) const {
     int slot = participle_slot(gender, plural);
-    if (lex && lex->perfective) return cat(head, (*lex->perfective)[slot]);
-    if (gender == Gender::Feminine) return cat(head, stem, vowel_final ? "ઈ" : "ી");
+    if (lex && lex->perfective) return join(head, (*lex->perfective)[slot]);
+    if (gender == Gender::Feminine) return join(head, stem, vowel_final ? "ઈ" : "ી");
     static constexpr std::string_view END[5] = {"ો", "ા", "", "ું", "ાં"};
-    std::string word = cat(stem, vowel_final ? "ય" : "્ય", END[slot]);
-    return cat(head, word);
+    std::string word = join(stem, vowel_final ? "ય" : "્ય", END[slot]);
+    return join(head, word);
 }
 
 std::string Verb::imperfective(Gender gender, bool plural) const {
     static constexpr std::string_view END[5] = {"તો", "તા", "તી", "તું", "તાં"};
-    return cat(head, stem, END[participle_slot(gender, plural)]);
+    return join(head, stem, END[participle_slot(gender, plural)]);
 }
 
 std::string Verb::conjunctive() const {
-    if (lex && lex->conjunctive) return cat(head, *lex->conjunctive);
-    return cat(head, stem, vowel_final ? "ઈ" : "ી");
+    if (lex && lex->conjunctive) return join(head, *lex->conjunctive);
+    return join(head, stem, vowel_final ? "ઈ" : "ી");
 }
 
 std::string Verb::analytic(int person, bool plural) const {
     static constexpr std::string_view AUX[5] = {" છું", " છે", " છે", " છીએ", " છો"};
-    return cat(present(person, plural), AUX[person_slot(person, plural)]);
+    return join(present(person, plural), AUX[person_slot(person, plural)]);
 }
 
 Table Table::build(const Verb& v) {
@@ -160,10 +133,10 @@ Table Table::build(const Verb& v) {
                                          Gender::Neuter};
     static constexpr bool PPL[5] = {false, true, false, false, true};
     Table t;
-    t.infinitive = cat(v.head, v.infinitive);
-    t.verbal_noun = cat(v.head, v.stem, "વાનું");
+    t.infinitive = join(v.head, v.infinitive);
+    t.verbal_noun = join(v.head, v.stem, "વાનું");
     t.conjunctive = v.conjunctive();
-    t.consecutive = cat(t.conjunctive, "ને");
+    t.consecutive = join(t.conjunctive, "ને");
     for (int i = 0; i < 5; ++i) {
         t.present[i] = v.present(PERSON[i], PLURAL[i]);
         t.future[i] = v.future(PERSON[i], PLURAL[i]);

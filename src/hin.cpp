@@ -3,19 +3,17 @@
 #include <cstddef>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::hin {
+
+using text::join;
 namespace {
 
 constexpr std::string_view NA = "ना";
-
-
-// A missing column counts as "-".
-std::string_view column(const lex::Cells<4>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 
 bool is_vowel_char(char32_t c) {
     switch (c) {
@@ -27,13 +25,6 @@ bool is_vowel_char(char32_t c) {
         default:
             return false;
     }
-}
-
-std::string cat(std::string_view a, std::string_view b, std::string_view c = {}, std::string_view d = {}) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size() + d.size());
-    out.append(a).append(b).append(c).append(d);
-    return out;
 }
 
 // Subjunctive endings by slot: consonant stems, vowel stems.
@@ -48,20 +39,14 @@ std::optional<LexEntry> find(std::string_view lemma) {
     auto line = data::table::hin.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<4>(*line);
-    return LexEntry{lex::forms<3>(column(c, 1)), lex::forms<6>(column(c, 2)), lex::forms<3>(column(c, 3))};
+    return LexEntry{lex::forms<3>(c.or_dash(1)), lex::forms<6>(c.or_dash(2)), lex::forms<3>(c.or_dash(3))};
 }
 }  // namespace lexicon
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view prefix, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        prefix = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-        if (word.empty()) return fail(Error{});
-    }
+    auto [prefix, word] = text::split_head(trimmed);
     if (word.size() < NA.size() || word.substr(word.size() - NA.size()) != NA) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - NA.size());
     if (stem.empty()) return fail(Error{});
@@ -75,49 +60,44 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 }
 
 std::string Verb::imperative(int slot) const {
-    if (lex && lex->imp) return cat(prefix, (*lex->imp)[slot]);
+    if (lex && lex->imp) return join(prefix, (*lex->imp)[slot]);
     switch (slot) {
-        case 0: return cat(prefix, stem);
-        case 1: return cat(prefix, stem, vowel_final ? "ओ" : "ो");
-        default: return cat(prefix, stem, vowel_final ? "इए" : "िए");
+        case 0: return join(prefix, stem);
+        case 1: return join(prefix, stem, vowel_final ? "ओ" : "ो");
+        default: return join(prefix, stem, vowel_final ? "इए" : "िए");
     }
 }
 
 std::string Verb::perfective(bool feminine, bool plural) const {
     int slot = feminine ? 2 : plural ? 1 : 0;
-    if (lex && lex->pfv) return cat(prefix, (*lex->pfv)[slot]);
+    if (lex && lex->pfv) return join(prefix, (*lex->pfv)[slot]);
     static constexpr std::string_view C[3] = {"ा", "े", "ी"};
     static constexpr std::string_view V[3] = {"या", "ए", "ई"};
-    return cat(prefix, stem, vowel_final ? V[slot] : C[slot]);
+    return join(prefix, stem, vowel_final ? V[slot] : C[slot]);
 }
 
 std::string Verb::bare_subjunctive(int slot) const {
     if (lex && lex->subj) return std::string((*lex->subj)[slot]);
-    return cat(stem, vowel_final ? SUBJ_V[slot] : SUBJ_C[slot]);
+    return join(stem, vowel_final ? SUBJ_V[slot] : SUBJ_C[slot]);
 }
 
 std::string Verb::subjunctive(int person, bool plural) const {
-    return cat(prefix, bare_subjunctive(person + (plural ? 3 : 0)));
+    return join(prefix, bare_subjunctive(person + (plural ? 3 : 0)));
 }
 
 std::string Verb::imperfective(bool feminine, bool plural) const {
-    return cat(prefix, stem, feminine ? "ती" : plural ? "ते" : "ता");
+    return join(prefix, stem, feminine ? "ती" : plural ? "ते" : "ता");
 }
 
 std::string Verb::future(int person, bool plural, bool feminine) const {
-    return cat(prefix, bare_subjunctive(person + (plural ? 3 : 0)), feminine ? "गी" : plural ? "गे" : "गा");
+    return join(prefix, bare_subjunctive(person + (plural ? 3 : 0)), feminine ? "गी" : plural ? "गे" : "गा");
 }
 
 Table Table::build(const Verb& v) {
     Table t;
-    t.infinitive = cat(v.prefix, v.infinitive);
-    t.oblique_infinitive = cat(v.prefix, v.stem, "ने");
-    for (int i = 0; i < 3; ++i) t.imperative[i] = v.imperative(i);
-    for (int i = 0; i < 6; ++i) t.subjunctive[i] = v.subjunctive(i % 3, i >= 3);
-    for (int i = 0; i < 6; ++i) t.future_masculine[i] = v.future(i % 3, i >= 3, false);
-    for (int i = 0; i < 6; ++i) t.future_feminine[i] = v.future(i % 3, i >= 3, true);
-    t.imperfective = {v.imperfective(false, false), v.imperfective(false, true), v.imperfective(true, false)};
-    t.perfective = {v.perfective(false, false), v.perfective(false, true), v.perfective(true, false)};
+    t.infinitive = join(v.prefix, v.infinitive);
+    t.oblique_infinitive = join(v.prefix, v.stem, "ने");
+    t.fill_rows(v);
     return t;
 }
 

@@ -3,16 +3,16 @@
 #include <cstddef>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::hye {
 
-std::optional<std::string_view> opt(std::string_view cell) noexcept {
-    if (cell.empty() || cell == "-") return std::nullopt;
-    return cell;
-}
+using text::join;
+
+constexpr auto opt = lex::optional_cell;
 
 namespace lexicon {
 namespace {
@@ -41,23 +41,6 @@ std::optional<LexEntry> find(std::string_view infinitive) {
 }  // namespace lexicon
 
 namespace {
-
-std::string cat(std::string_view a, std::string_view b) {
-    std::string s;
-    s.reserve(a.size() + b.size());
-    s.append(a);
-    s.append(b);
-    return s;
-}
-
-std::string cat(std::string_view a, std::string_view b, std::string_view c) {
-    std::string s;
-    s.reserve(a.size() + b.size() + c.size());
-    s.append(a);
-    s.append(b);
-    s.append(c);
-    return s;
-}
 
 std::string pick(const std::optional<std::string_view>& cell, std::string rule) {
     return cell ? std::string(*cell) : std::move(rule);
@@ -89,11 +72,11 @@ Row6 row(F form) {
 }
 
 Row6 synthetic(std::string_view prefix, std::string_view base, const Endings& endings) {
-    return row([&](std::size_t i) { return cat(prefix, base, endings[i]); });
+    return row([&](std::size_t i) { return join(prefix, base, endings[i]); });
 }
 
 Row6 analytic(std::string_view converb, const Endings& aux) {
-    return row([&](std::size_t i) { return cat(converb, " ", aux[i]); });
+    return row([&](std::size_t i) { return join(converb, " ", aux[i]); });
 }
 
 }  // namespace
@@ -125,23 +108,23 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     const std::size_t stem_chars = utf8::length(stem);
     if (v.cls == Class::A) {
         if (stem_chars >= 4 && (utf8::ends_with(stem, "ան") || utf8::ends_with(stem, "են"))) {
-            v.perf = cat(utf8::drop_last_chars(stem, 2), utf8::ends_with(stem, "ան") ? "աց" : "եց");
+            v.perf = join(utf8::drop_last_chars(stem, 2), utf8::ends_with(stem, "ան") ? "աց" : "եց");
             v.aor = v.perf;
             v.aorset = 1;
             nasal = true;
         } else {
-            v.perf = cat(stem, "աց");
+            v.perf = join(stem, "աց");
             v.aor = v.perf;
             v.aorset = 0;
         }
     } else if (stem_chars >= 4 && utf8::ends_with(stem, "ցն")) {
-        v.perf = cat(utf8::drop_last_chars(stem, 2), "ցր");
+        v.perf = join(utf8::drop_last_chars(stem, 2), "ցր");
         v.aor = v.perf;
         v.aorset = 2;
         causative = true;
     } else {
         v.perf = std::string(stem);
-        v.aor = cat(stem, "եց");
+        v.aor = join(stem, "եց");
         v.aorset = 0;
     }
 
@@ -153,18 +136,18 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 
     const bool a = v.cls == Class::A;
     v.sub = pick(r.sub, a ? v.perf : std::string(stem));
-    v.imp_sg = pick(r.imp_sg, nasal ? cat(v.perf, "իր")
-                              : causative ? cat(v.perf, "ու")
-                              : a ? cat(stem, "ա")
-                                  : cat(stem, "իր"));
-    v.imp_pl = pick(r.imp_pl, cat(v.perf, "եք"));
-    v.ipfv = pick(r.ipfv, cat(stem, "ում"));
+    v.imp_sg = pick(r.imp_sg, nasal ? join(v.perf, "իր")
+                              : causative ? join(v.perf, "ու")
+                              : a ? join(stem, "ա")
+                                  : join(stem, "իր"));
+    v.imp_pl = pick(r.imp_pl, join(v.perf, "եք"));
+    v.ipfv = pick(r.ipfv, join(stem, "ում"));
     // A -վել verb is itself a passive (ծնվել): its վ is not doubled.
-    v.pass = pick(r.pass, causative ? cat(utf8::drop_last_chars(stem, 1), "վել")
-                          : a ? cat(v.perf, "վել")
+    v.pass = pick(r.pass, causative ? join(utf8::drop_last_chars(stem, 1), "վել")
+                          : a ? join(v.perf, "վել")
                           : utf8::ends_with(stem, "վ") ? std::string(word)
-                              : cat(stem, "վել"));
-    v.caus = pick(r.caus, nasal ? cat(v.perf, "նել") : a ? cat(stem, "ացնել") : cat(stem, "եցնել"));
+                              : join(stem, "վել"));
+    v.caus = pick(r.caus, nasal ? join(v.perf, "նել") : a ? join(stem, "ացնել") : join(stem, "եցնել"));
     v.stem = std::string(stem);
     v.infinitive = std::move(word);
     return v;
@@ -173,16 +156,16 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 std::string Verb::converb(const Verb& verb, Converb kind) {
     switch (kind) {
         case Converb::Imperfective: return verb.ipfv;
-        case Converb::Perfective: return cat(verb.perf, "ել");
-        case Converb::Future: return cat(verb.infinitive, "ու");
-        case Converb::Simultaneous: return cat(verb.infinitive, "իս");
+        case Converb::Perfective: return join(verb.perf, "ել");
+        case Converb::Future: return join(verb.infinitive, "ու");
+        case Converb::Simultaneous: return join(verb.infinitive, "իս");
         case Converb::Connegative: break;
     }
-    return cat(verb.stem, verb.cls == Class::A ? "ա" : "ի");
+    return join(verb.stem, verb.cls == Class::A ? "ա" : "ի");
 }
 
 std::string Verb::participle(const Verb& verb, bool resultative) {
-    return resultative ? cat(verb.perf, "ած") : cat(verb.sub, "ող");
+    return resultative ? join(verb.perf, "ած") : join(verb.sub, "ող");
 }
 
 Table Table::build(const Verb& verb) {

@@ -5,11 +5,14 @@
 #include <vector>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::isl {
+
+using text::join;
 namespace {
 
 bool is_vowel(char32_t c) {
@@ -41,14 +44,6 @@ constexpr std::string_view ENDINGS[4][6] = {
     {"aði", "aðir", "aði", "uðum", "uðuð", "uðu"},
 };
 
-std::string join(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
-}
-
 std::string form(const std::optional<std::string>& entry_form, std::string_view prefix) {
     return join(prefix, *entry_form);
 }
@@ -70,21 +65,7 @@ constexpr std::pair<Person, Number> SLOTS[6] = {
 
 }  // namespace
 
-std::optional<Six> six(std::string_view cell) {
-    if (cell == "-") return std::nullopt;
-    Six out;
-    std::size_t n = 0, start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        if (n == 6) return std::nullopt;
-        out[n++] = std::string(cell.substr(start, comma == std::string_view::npos ? std::string_view::npos
-                                                                                    : comma - start));
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (n != 6) return std::nullopt;
-    return out;
-}
+std::optional<Six> six(std::string_view cell) { return lex::owned_forms<6>(cell); }
 
 std::optional<std::string> opt(std::string_view cell) {
     if (cell == "-") return std::nullopt;

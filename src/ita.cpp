@@ -9,11 +9,14 @@
 
 #include "fatal.hpp"
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::ita {
+
+using text::join;
 namespace {
 
 // ---- lexicon lookups ----
@@ -82,10 +85,7 @@ std::optional<Strong> find_strong(std::string_view inf) {
     return std::nullopt;
 }
 
-std::optional<std::string> optional_cell(std::string_view cell) {
-    if (cell.empty() || cell == "-") return std::nullopt;
-    return std::string(cell);
-}
+std::optional<std::string> optional_cell(std::string_view cell) { return text::own(lex::optional_cell(cell)); }
 
 LexEntry parse_lex(std::string_view row) {
     auto c = lex::split<14>(row);
@@ -162,13 +162,6 @@ bool is_stem_vowel(char32_t c) {
     }
 }
 
-std::string join(std::string_view a, std::string_view b, std::string_view c = {}) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a).append(b).append(c);
-    return out;
-}
-
 constexpr std::size_t slot(Person p, Number n) {
     return static_cast<std::size_t>(p) + 3 * static_cast<std::size_t>(n);
 }
@@ -176,18 +169,9 @@ constexpr std::size_t slot(Person p, Number n) {
 }  // namespace
 
 Six parse_lex_six(std::string_view cell) {
+    auto forms = lex::required_forms<6>(cell);
     Six out;
-    std::size_t n = 0;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        std::string_view form = cell.substr(start, comma == std::string_view::npos ? comma : comma - start);
-        if (n == 6) fatal("six comma-separated forms");
-        out[n++] = std::string(form);
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (n != 6) fatal("six comma-separated forms");
+    for (std::size_t i = 0; i < 6; ++i) out[i] = std::string(forms[i]);
     return out;
 }
 
@@ -198,6 +182,20 @@ std::string_view auxiliary(std::string_view infinitive) {
         if (line.find('\t') != std::string_view::npos) aux = lex::cell_at(line, 1);
     return aux;
 }
+
+namespace {
+
+// A compound of fare that the lexicon does not list (confare, calefare,
+// rifare's kin): the word ends in "fare" after a prefix ending in a, e, i, n
+// or s (stra-, -e- of liquefare, ri-, con-, dis-). Other -fare verbs are
+// regular: tuffare, beffare, stufare, gufare, ingolfare.
+bool is_fare_compound(std::string_view inf) {
+    if (inf.size() <= 4 || inf.substr(inf.size() - 4) != "fare") return false;
+    char before = inf[inf.size() - 5];
+    return before == 'a' || before == 'e' || before == 'i' || before == 'n' || before == 's';
+}
+
+}  // namespace
 
 velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string lower = unicode::to_lower(text);
@@ -216,6 +214,12 @@ velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     Verb v;
     v.infinitive = std::string(inf);
     std::optional<IrregularMatch> match = find_irregular(inf);
+    bool fare_compound = false;
+    if (!match && is_fare_compound(inf)) {
+        match = find_irregular("fare");
+        if (match) match->base_length = 4;
+        fare_compound = true;
+    }
     if (match) {
         v.prefix = std::string(inf.substr(0, inf.size() - match->base_length));
     }
@@ -232,6 +236,11 @@ velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 
     if (match) {
         v.lex = parse_lex(match->row);
+        if (fare_compound) {
+            // The compounds stress the last syllable: confà, confai.
+            v.lex->pres[2] = "fà";
+            v.lex->imp2 = "fai";
+        }
         return v;
     }
     if (v.stem.empty()) return velnor::fail(Error::NotAVerb);

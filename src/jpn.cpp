@@ -2,11 +2,14 @@
 #include "jpn.hpp"
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::jpn {
+
+using text::join;
 namespace {
 
 // The class of a lemma's first row; none when no row has the lemma, or its
@@ -51,14 +54,6 @@ std::string_view past_ending(Class cls, std::string_view k) noexcept {
     if (k == "す") return "した";
     if (k == "ぬ" || k == "ぶ" || k == "む") return "んだ";
     return "った";
-}
-
-std::string join(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
 }
 
 // The lemma without `suffix` when it is at least 6 bytes long and ends so;
@@ -116,8 +111,9 @@ std::string Verb::form(Form which) const {
         switch (which) {
         case Form::Continuative: return join(s, cls == Class::RSpecial ? "い" : godan_row(k, Row::I));
         case Form::Irrealis: return join(s, godan_row(k, Row::A));
-        case Form::Hypothetical:
-        case Form::Imperative: return join(s, godan_row(k, Row::E));
+        case Form::Hypothetical: return join(s, godan_row(k, Row::E));
+        // The honorifics take い: いらっしゃい, ください, おっしゃい, なさい.
+        case Form::Imperative: return join(s, cls == Class::RSpecial ? "い" : godan_row(k, Row::E));
         default: return join(s, past_ending(cls, k));
         }
     case Class::Suru: {

@@ -1,11 +1,14 @@
 #include "kan.hpp"
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::kan {
+
+using text::join;
 namespace {
 
 constexpr std::string_view U_SIGN = "ು";  // U+0CC1
@@ -28,15 +31,6 @@ bool is_combining_mark(char32_t c) noexcept {
            c == 0x0CE2 || c == 0x0CE3;
 }
 
-std::string cat(std::string_view a, std::string_view b) {
-    std::string s;
-    s.reserve(a.size() + b.size());
-    s.append(a);
-    s.append(b);
-    return s;
-}
-
-
 std::size_t slot(Person p, Number n, Gender g) noexcept {
     std::size_t base = n == Number::Singular ? 0 : 5;
     if (p == Person::Third) return base + 2 + static_cast<std::size_t>(g);
@@ -52,10 +46,7 @@ constexpr std::array<Gender, 10> SLOT_GENDER{Gender::Neuter,    Gender::Neuter, 
 
 }  // namespace
 
-std::optional<std::string_view> opt(std::string_view cell) noexcept {
-    if (cell.empty() || cell == "-") return std::nullopt;
-    return cell;
-}
+constexpr auto opt = lex::optional_cell;
 
 // A later row with the same lemma replaces an earlier one.
 std::optional<LexEntry> lexicon::find(std::string_view lemma) {
@@ -79,25 +70,25 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (root.size() >= 3 && utf8::ends_with(root, U_SIGN)) {
         std::string_view base = root.substr(0, root.size() - U_SIGN.size());
         if (base.empty()) return fail(Error{});
-        v.past_stem = cat(base, "ಿದ");
-        v.past_3sg_neut = cat(base, "ಿತು");
-        v.prs_stem = cat(base, "ುತ್ತ");
-        v.fut_stem = cat(base, "ುವ");
-        v.imp_pl = cat(base, "ಿರಿ");
+        v.past_stem = join(base, "ಿದ");
+        v.past_3sg_neut = join(base, "ಿತು");
+        v.prs_stem = join(base, "ುತ್ತ");
+        v.fut_stem = join(base, "ುವ");
+        v.imp_pl = join(base, "ಿರಿ");
     } else {
         if (!is_vowel_sign(utf8::last(root))) return fail(Error{});
-        v.past_stem = cat(root, "ದ");
-        v.past_3sg_neut = cat(root, "ಯಿತು");
-        v.prs_stem = cat(root, "ಯುತ್ತ");
-        v.fut_stem = cat(root, "ಯುವ");
-        v.imp_pl = cat(root, "ಯಿರಿ");
+        v.past_stem = join(root, "ದ");
+        v.past_3sg_neut = join(root, "ಯಿತು");
+        v.prs_stem = join(root, "ಯುತ್ತ");
+        v.fut_stem = join(root, "ಯುವ");
+        v.imp_pl = join(root, "ಯಿರಿ");
     }
     if (auto e = lexicon::find(root)) {
         if (e->past_stem) v.past_stem = std::string(*e->past_stem);
         if (e->past_3sg_neut)
             v.past_3sg_neut = std::string(*e->past_3sg_neut);
         else if (e->past_stem)
-            v.past_3sg_neut = cat(*e->past_stem, "ಿತು");
+            v.past_3sg_neut = join(*e->past_stem, "ಿತು");
         if (e->prs_stem) v.prs_stem = std::string(*e->prs_stem);
         if (e->fut_stem) v.fut_stem = std::string(*e->fut_stem);
         if (e->imp_pl) v.imp_pl = std::string(*e->imp_pl);
@@ -108,9 +99,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 std::string Verb::form(int tense, Person person, Number number, Gender gender) const {
     std::size_t s = slot(person, number, gender);
     switch (tense) {
-        case 0: return s == 4 ? past_3sg_neut : cat(past_stem, PAST_ENDINGS[s]);
-        case 1: return cat(prs_stem, PRESENT_ENDINGS[s]);
-        default: return cat(fut_stem, FUTURE_ENDINGS[s]);
+        case 0: return s == 4 ? past_3sg_neut : join(past_stem, PAST_ENDINGS[s]);
+        case 1: return join(prs_stem, PRESENT_ENDINGS[s]);
+        default: return join(fut_stem, FUTURE_ENDINGS[s]);
     }
 }
 

@@ -1,8 +1,10 @@
 // Read-only lexicon tables made when the module is built: for every lexicon
 // text, its rows sorted by their first cell (byte order; rows with the same
-// first cell keep their text order), as offsets into the text. A lookup is a
-// binary search over constant data: nothing is built at run time and nothing
-// is copied to the heap.
+// first cell keep their text order), as offsets into the text, and beside
+// them every `kBlock`-th first cell copied into one small block of keys. A
+// lookup searches those keys first and then one block of rows, so that a
+// cold lookup touches a few pages however large the lexicon: nothing is
+// built at run time and nothing is copied to the heap.
 #pragma once
 #include <algorithm>
 #include <cstddef>
@@ -20,10 +22,21 @@ struct Entry {
     std::uint32_t size;
 };
 
+// A copied first cell: where it stands in the block of keys, and its length.
+struct Sample {
+    std::uint32_t at;
+    std::uint32_t size;
+};
+
+inline constexpr std::size_t kBlock = 32;
+
 class Table {
 public:
-    constexpr Table(std::string_view text, const Entry* entries, std::size_t count, std::size_t longest) noexcept
-        : text_(text), entries_(entries), count_(count), longest_(longest) {}
+    // `samples` holds the first cell of rows 0, kBlock, 2 kBlock, ... (as
+    // many as there are such rows), their bytes in `keys`.
+    constexpr Table(std::string_view text, const Entry* entries, std::size_t count, std::size_t longest,
+                    const char* keys, const Sample* samples) noexcept
+        : text_(text), entries_(entries), count_(count), longest_(longest), keys_(keys), samples_(samples) {}
 
     // The rows whose first cell is `key`, in text order.
     class Range {
@@ -53,10 +66,19 @@ public:
     };
 
     Range rows(std::string_view key) const noexcept {
-        const Entry* b = entries_;
-        const Entry* e = entries_ + count_;
+        // Samples before `i` are below the key, so the first row not below it
+        // lies after the block of sample i - 1 starts and at or before row
+        // i kBlock.
+        std::size_t n = (count_ + kBlock - 1) / kBlock;
+        const Sample* s = std::lower_bound(samples_, samples_ + n, key, [this](const Sample& x, std::string_view k) {
+            return std::string_view(keys_ + x.at, x.size) < k;
+        });
+        std::size_t i = static_cast<std::size_t>(s - samples_);
+        const Entry* b = entries_ + (i == 0 ? 0 : (i - 1) * kBlock);
+        const Entry* e = entries_ + std::min(count_, i * kBlock + 1);
         auto lo = std::lower_bound(b, e, key, [this](const Entry& x, std::string_view k) { return this->key(x) < k; });
-        auto hi = std::upper_bound(lo, e, key, [this](std::string_view k, const Entry& x) { return k < this->key(x); });
+        const Entry* hi = lo;
+        while (hi != entries_ + count_ && this->key(*hi) == key) ++hi;
         return {this, lo, hi};
     }
 
@@ -85,7 +107,20 @@ private:
     const Entry* entries_;
     std::size_t count_;
     std::size_t longest_;
+    const char* keys_;
+    const Sample* samples_;
 };
+
+// What `read(line)` gives (an optional) for the last row of `key`, in text
+// order, for which it gives anything: a later row replaces an earlier one,
+// and a row that the reader rejects is passed over.
+template <class Read>
+auto last_read(const Table& table, std::string_view key, Read read) -> decltype(read(std::string_view{})) {
+    decltype(read(std::string_view{})) out;
+    for (std::string_view line : table.rows(key))
+        if (auto v = read(line)) out = std::move(v);
+    return out;
+}
 
 // Where the longest lemma that ends a word begins in it, and its row.
 struct SuffixMatch {

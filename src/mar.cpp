@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
@@ -13,30 +14,8 @@ namespace {
 constexpr std::string_view NE = "णे";
 constexpr std::string_view AA = "ा";
 
-// A comma-separated cell of exactly N forms, copied; none for "-" or any
-// other count.
-template <std::size_t N>
-std::optional<std::array<std::string, N>> group(std::string_view cell) {
-    auto views = lex::forms<N>(cell);
-    if (!views) return std::nullopt;
-    std::array<std::string, N> out{};
-    for (std::size_t i = 0; i < N; ++i) out[i] = std::string((*views)[i]);
-    return out;
-}
-
-// A missing cell counts as "-".
-std::string_view cell(const lex::Cells<9>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
-
 // Dependent vowel signs ा … ौ (the virama is not one).
 bool is_vowel_sign(char32_t c) { return c >= 0x093E && c <= 0x094C; }
-
-std::string cat(std::string_view a, std::string_view b, std::string_view c = {}) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a).append(b).append(c);
-    return out;
-}
 
 // Endings by gender (masculine, feminine, neuter) and number.
 constexpr std::string_view AGREE_SG[3] = {"ा", "ी", "ं"};
@@ -48,16 +27,14 @@ std::string_view agreement(Gender g, bool plural) {
 
 }  // namespace
 
-std::optional<std::string> one(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return std::string(c);
-}
+std::optional<std::string> one(std::string_view c) { return text::own(lex::optional_cell(c)); }
 
-std::optional<std::array<std::string, 5>> five(std::string_view c) { return group<5>(c); }
+std::optional<std::array<std::string, 5>> five(std::string_view c) { return lex::owned_forms<5>(c); }
 
 std::string join(std::string_view base, std::string_view suffix) {
-    if (base.size() > 2 && base.ends_with(AA) && suffix.starts_with(AA)) return cat(base, suffix.substr(AA.size()));
-    return cat(base, suffix);
+    if (base.size() > 2 && base.ends_with(AA) && suffix.starts_with(AA))
+        return text::join(base, suffix.substr(AA.size()));
+    return text::join(base, suffix);
 }
 
 namespace lexicon {
@@ -66,8 +43,8 @@ std::optional<LexEntry> find(std::string_view lemma) {
     auto line = data::table::mar.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<9>(*line);
-    return LexEntry{one(cell(c, 1)), one(cell(c, 2)), one(cell(c, 3)), group<6>(cell(c, 4)),
-                    five(cell(c, 5)), one(cell(c, 6)), one(cell(c, 7)), one(cell(c, 8))};
+    return LexEntry{one(c.or_dash(1)), one(c.or_dash(2)), one(c.or_dash(3)), lex::owned_forms<6>(c.or_dash(4)),
+                    five(c.or_dash(5)), one(c.or_dash(6)), one(c.or_dash(7)), one(c.or_dash(8))};
 }
 }  // namespace lexicon
 
@@ -82,27 +59,22 @@ std::string Verb::attach(std::string_view suffix) const {
     std::string_view rest = utf8::drop_first_chars(suffix, 1);
     if (last == 0x093F && utf8::length(stem) >= 4) {
         std::string_view base = utf8::drop_last_chars(stem, 1);
-        if (first == 0x0947 && !rest.empty()) return cat(base, "ी", rest);  // ेन, ेल
-        return cat(base, suffix);
+        if (first == 0x0947 && !rest.empty()) return text::join(base, "ी", rest);  // ेन, ेल
+        return text::join(base, suffix);
     }
     switch (first) {
-        case 0x0942: return cat(stem, "ऊ", rest);
-        case 0x0947: return cat(stem, "ई", rest);
-        case 0x094B: return cat(stem, "वो", rest);
-        case 0x093E: return cat(stem, "वा", rest);
-        default: return cat(stem, suffix);
+        case 0x0942: return text::join(stem, "ऊ", rest);
+        case 0x0947: return text::join(stem, "ई", rest);
+        case 0x094B: return text::join(stem, "वो", rest);
+        case 0x093E: return text::join(stem, "वा", rest);
+        default: return text::join(stem, suffix);
     }
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view head, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        head = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-    }
+    auto [head, word] = text::split_head(trimmed);
     if (word.size() < NE.size() || !word.ends_with(NE)) return fail(Error{});
     std::string_view stem = utf8::drop_last_chars(word, 2);
     if (stem.empty()) return fail(Error{});
@@ -115,7 +87,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 }
 
 std::string Verb::present(int person, Gender gender, bool plural) const {
-    std::string base = lex && lex->present ? *lex->present : cat(stem, "त");
+    std::string base = lex && lex->present ? *lex->present : text::join(stem, "त");
     std::string_view end;
     bool fem = gender == Gender::Feminine;
     if (plural) {
@@ -127,11 +99,11 @@ std::string Verb::present(int person, Gender gender, bool plural) const {
     } else {
         end = fem ? "े" : gender == Gender::Neuter ? "ं" : "ो";
     }
-    return cat(head, base, end);
+    return text::join(head, base, end);
 }
 
 std::string Verb::perfective(int person, Gender gender, bool plural) const {
-    std::string base = lex && lex->perfective ? *lex->perfective : cat(stem, "ल");
+    std::string base = lex && lex->perfective ? *lex->perfective : text::join(stem, "ल");
     std::string_view end;
     // The second person marks its subject as the present does: तू आलास,
     // तू आलीस, तुम्ही आलात.
@@ -139,44 +111,44 @@ std::string Verb::perfective(int person, Gender gender, bool plural) const {
     else if (person == 2 && plural) end = "ात";
     else if (person == 2) end = gender == Gender::Feminine ? "ीस" : gender == Gender::Neuter ? "ेस" : "ास";
     else end = agreement(gender, plural);
-    return cat(head, base, end);
+    return text::join(head, base, end);
 }
 
 std::string Verb::subjunctive(Gender gender, bool plural) const {
     std::string base = lex && lex->subjunctive ? *lex->subjunctive : attach("ाव");
-    return cat(head, base, agreement(gender, plural));
+    return text::join(head, base, agreement(gender, plural));
 }
 
 std::string Verb::future(int person, bool plural) const {
     static constexpr std::string_view END[6] = {"ेन", "शील", "ेल", "ू", "ाल", "तील"};
     int slot = person - 1 + (plural ? 3 : 0);
-    if (lex && lex->future) return cat(head, (*lex->future)[slot]);
-    return cat(head, attach(END[slot]));
+    if (lex && lex->future) return text::join(head, (*lex->future)[slot]);
+    return text::join(head, attach(END[slot]));
 }
 
 std::string Verb::imperative(int person, bool plural) const {
     int slot = person == 2 ? (plural ? 1 : 0) : person == 1 ? 2 : (plural ? 4 : 3);
-    if (lex && lex->imperative) return cat(head, (*lex->imperative)[slot]);
+    if (lex && lex->imperative) return text::join(head, (*lex->imperative)[slot]);
     switch (slot) {
         case 0:
             // A longer stem in ि is written with ी when it stands alone (लिही).
             if (utf8::last(stem) == 0x093F && utf8::length(stem) >= 4)
-                return cat(head, utf8::drop_last_chars(stem, 1), "ी");
-            return cat(head, stem);
-        case 1: return cat(head, attach("ा"));
-        case 2: return cat(head, attach("ू"));
-        case 3: return cat(head, attach("ो"));
-        default: return cat(head, attach("ोत"));
+                return text::join(head, utf8::drop_last_chars(stem, 1), "ी");
+            return text::join(head, stem);
+        case 1: return text::join(head, attach("ा"));
+        case 2: return text::join(head, attach("ू"));
+        case 3: return text::join(head, attach("ो"));
+        default: return text::join(head, attach("ोत"));
     }
 }
 
 Table Table::build(const Verb& v) {
     Table t;
     const LexEntry* lex = v.lex ? &*v.lex : nullptr;
-    t.infinitive = cat(v.head, v.infinitive);
-    t.completive = cat(v.head, lex && lex->completive ? *lex->completive : v.attach("ून"));
-    t.purposive = cat(v.head, lex && lex->purposive ? *lex->purposive : v.attach("ायला"));
-    t.prospective = cat(v.head, lex && lex->prospective ? *lex->prospective : cat(v.stem, "णार"));
+    t.infinitive = text::join(v.head, v.infinitive);
+    t.completive = text::join(v.head, lex && lex->completive ? *lex->completive : v.attach("ून"));
+    t.purposive = text::join(v.head, lex && lex->purposive ? *lex->purposive : v.attach("ायला"));
+    t.prospective = text::join(v.head, lex && lex->prospective ? *lex->prospective : text::join(v.stem, "णार"));
     for (int i = 0; i < 6; ++i) {
         int person = i % 3 + 1;
         bool plural = i >= 3;

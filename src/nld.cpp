@@ -3,11 +3,14 @@
 #include <string>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::nld {
+
+using text::join;
 namespace {
 
 constexpr std::u32string_view VOWELS = U"aeiouáéíóúàèäëïöü";
@@ -132,14 +135,6 @@ bool allowed_char(char32_t c) {
     return c == '-' || c == '\'';
 }
 
-std::string join(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
-}
-
 // Whether the participle takes no "ge": the lemma ends in "en" and starts with
 // an unstressed prefix followed by more than three characters.
 bool unstressed_prefix(std::string_view lemma) {
@@ -216,26 +211,21 @@ bool separable_base(std::string_view particle, std::string_view rest) {
 
 }  // namespace
 
-Cell opt(std::string_view cell) noexcept {
-    if (cell == "-") return std::nullopt;
-    return cell;
-}
+constexpr auto opt = lex::unless_dash;
 
 // A later row with the same lemma replaces an earlier one.
 std::optional<LexEntry> find_entry(std::string_view lemma) {
     auto line = data::table::nld.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<8>(*line);
-    // A missing cell reads as "-".
-    auto at = [&](std::size_t i) -> std::string_view { return i < c.count ? c[i] : std::string_view("-"); };
     LexEntry e;
-    e.stem = opt(at(1));
-    e.present = lex::forms<6>(at(2));  // any count but six: derive the present
-    e.past_singular = opt(at(3));
-    e.past_plural = opt(at(4));
-    e.past_participle = opt(at(5));
-    e.imperative = opt(at(6));
-    e.present_participle = opt(at(7));
+    e.stem = opt(c.or_dash(1));
+    e.present = lex::forms<6>(c.or_dash(2));  // any count but six: derive the present
+    e.past_singular = opt(c.or_dash(3));
+    e.past_plural = opt(c.or_dash(4));
+    e.past_participle = opt(c.or_dash(5));
+    e.imperative = opt(c.or_dash(6));
+    e.present_participle = opt(c.or_dash(7));
     return e;
 }
 

@@ -47,20 +47,18 @@ bool lone_preverb(std::string_view head) {
 // The last row of the infinitive that gives a present stem. Lemmas carry no
 // surrounding white space (checked at build time), so the key is the lemma.
 std::optional<LexEntry> lexicon::find(std::string_view infinitive) {
-    std::optional<LexEntry> out;
-    for (std::string_view line : data::table::pes.rows(infinitive)) {
-        if (unicode::trim(line).empty()) continue;
+    return lex::last_read(data::table::pes, infinitive, [](std::string_view line) -> std::optional<LexEntry> {
+        if (unicode::trim(line).empty()) return std::nullopt;
         auto c = lex::split<3>(line);
-        if (c.count < 2) continue;  // a row without a present stem says nothing
+        if (c.count < 2) return std::nullopt;  // a row without a present stem says nothing
         LexEntry e;
         e.present_stem = unicode::trim(c[1]);
         if (c.count >= 3) {
             std::string_view imp = unicode::trim(c[2]);
             if (!imp.empty() && imp != "-") e.imperative_override = imp;
         }
-        out = e;
-    }
-    return out;
+        return e;
+    });
 }
 
 namespace {

@@ -160,20 +160,7 @@ constexpr unicode::Composition ACCENTS[] = {
 
 // ---- lexicon interfaces ----
 
-Six parse_lex::six(string_view cell) {
-    Six out;
-    std::size_t n = 0, start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        string_view form = cell.substr(start, comma == string_view::npos ? string_view::npos : comma - start);
-        if (n == 6) fatal("six comma-separated forms");
-        out[n++] = form;
-        if (comma == string_view::npos) break;
-        start = comma + 1;
-    }
-    if (n != 6) fatal("six comma-separated forms");
-    return out;
-}
+Six parse_lex::six(string_view cell) { return lex::required_forms<6>(cell); }
 
 std::optional<StemClass> stem_class_from_text(string_view text) noexcept {
     if (text == "ei") return StemClass::Ei;
@@ -218,6 +205,59 @@ string replace_last(string_view text, string_view character, string_view replace
     return cat(text.substr(0, pos), replacement, text.substr(pos + character.size()));
 }
 
+// ---- compounds without a row ----
+
+namespace {
+
+// Prefixes that form compounds of ter, vir, ver and estar (contravir,
+// reobter, desconvir, sobrestar).
+constexpr string_view COMPOUND_PREFIXES[] = {
+    "contra", "entre", "sobre", "super", "inter", "retro", "trans", "ante", "auto", "des", "pre", "pro",
+    "com",    "con",   "sub",   "mal",   "re",    "co",    "sobr",
+};
+
+string_view drop(string_view form, std::size_t n) { return form.substr(n); }
+
+LexEntry without_prefix(const LexEntry& e, std::size_t n) {
+    LexEntry out = e;
+    for (auto* six : {&out.pres, &out.subj6, &out.pret6})
+        for (auto& f : *six) f = drop(f, n);
+    if (out.impf6)
+        for (auto& f : *out.impf6) f = drop(f, n);
+    for (auto* cell : {&out.fut_stem, &out.pp, &out.ger, &out.imp2sg, &out.inf_base})
+        if (*cell) *cell = drop(**cell, n);
+    return out;
+}
+
+// A compound of ter or vir stresses its last syllable where the simple verb
+// is a monosyllable (contém, convéns): the forms of a listed compound
+// (deter, advir) without its two-letter prefix.
+const LexEntry* compound_row(string_view base) {
+    static const LexEntry ter = without_prefix(find_irregular("deter")->entry, 2);
+    static const LexEntry vir = without_prefix(find_irregular("advir")->entry, 2);
+    return base == "ter" ? &ter : &vir;
+}
+
+bool in_family(string_view word) {
+    return ends(word, "ter") || ends(word, "vir") || ends(word, "ver") || word == "estar";
+}
+
+// The row of a compound that the lexicon does not list: a prefix in front
+// of ter, vir, ver, estar or one of their listed compounds.
+std::optional<LexMatch> find_compound(string_view word) {
+    for (string_view p : COMPOUND_PREFIXES) {
+        if (word.size() <= p.size() || word.substr(0, p.size()) != p) continue;
+        string_view rest = word.substr(p.size());
+        if (!in_family(rest) || (p == "sobr") != (rest == "estar")) continue;
+        if (rest == "ter" || rest == "vir") return LexMatch{*compound_row(rest), p};
+        auto m = find_irregular(rest);
+        if (m && m->prefix.empty()) return LexMatch{std::move(m->entry), p};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 // ---- analysis ----
 
 Expected<Verb, Error> Verb::from_infinitive(string_view text) {
@@ -250,7 +290,9 @@ Expected<Verb, Error> Verb::from_infinitive(string_view text) {
     }
     v.infinitive = string(word);
 
-    if (auto m = find_irregular(word)) {
+    auto m = find_irregular(word);
+    if (!m) m = find_compound(word);
+    if (m) {
         v.lex = std::move(m->entry);
         v.prefix = string(m->prefix);
         return v;
@@ -298,6 +340,13 @@ string Verb::present_stem(int slot, bool subjunctive) const {
                 if (!plural12) return replace_last(stem, "u", "ú");
                 break;
         }
+    } else if (conjugation == 0 && !plural12 && stem.size() >= 3 && ends(stem, "iz")) {
+        // The suffix -iz- after a vowel stands in hiatus and carries the
+        // stress: homogeneízo, europeízas, enraíza, ajuízam.
+        string_view before = string_view(stem).substr(0, stem.size() - 2);
+        char v = before.back();
+        if ((v == 'a' || v == 'e' || v == 'o' || v == 'u') && !ends_gu_qu(before))
+            return cat(before, "íz");
     }
     return stem;
 }

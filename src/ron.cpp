@@ -1,11 +1,17 @@
 #include "ron.hpp"
 
+#include <algorithm>
+
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::ron {
+
+using text::join;
+using utf8::ends_with;
 namespace {
 
 using namespace std::string_view_literals;
@@ -23,32 +29,13 @@ bool contains(std::string_view set, char32_t c) noexcept {
     return false;
 }
 
-bool ends_with(std::string_view s, std::string_view e) noexcept { return utf8::ends_with(s, e); }
-
-std::string cat(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
-}
-
-std::string cat(std::string_view a, std::string_view b, std::string_view c) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a);
-    out.append(b);
-    out.append(c);
-    return out;
-}
-
 std::string_view drop_bytes(std::string_view s, std::size_t n) noexcept {
     return s.substr(0, s.size() >= n ? s.size() - n : 0);
 }
 
 // Replaces a final `from` by `to` (the caller has checked that it is there).
 std::string replace_end(std::string_view s, std::string_view from, std::string_view to) {
-    return cat(drop_bytes(s, from.size()), to);
+    return join(drop_bytes(s, from.size()), to);
 }
 
 // Diphthongisation of the last stem vowel; `open_e` says whether an e may
@@ -60,9 +47,9 @@ std::string diphthong(std::string_view stem, bool open_e) {
         std::size_t at = end - d.len;
         if (d.cp == U'e') {
             if (!open_e) break;
-            return cat(stem.substr(0, at), "ea", stem.substr(end));
+            return join(stem.substr(0, at), "ea", stem.substr(end));
         }
-        if (d.cp == U'o') return cat(stem.substr(0, at), "oa", stem.substr(end));
+        if (d.cp == U'o') return join(stem.substr(0, at), "oa", stem.substr(end));
         if (contains(SCAN_STOPS, d.cp)) break;
         end = at;
     }
@@ -112,14 +99,12 @@ std::pair<std::string_view, Row> parse_row(std::string_view line) {
 
 // A later line for a lemma wins (a class line only when its code is known).
 std::optional<Class> listed_class(std::string_view lemma) {
-    std::optional<Class> out;
-    for (std::string_view line : data::table::ron_classes.rows(lemma)) {
+    return lex::last_read(data::table::ron_classes, lemma, [](std::string_view line) -> std::optional<Class> {
         std::size_t tab = line.find('\t');
-        if (tab == std::string_view::npos) continue;
+        if (tab == std::string_view::npos) return std::nullopt;
         std::string_view rest = line.substr(tab + 1);
-        if (auto c = class_of_code(rest.substr(0, rest.find('\t')))) out = c;
-    }
-    return out;
+        return class_of_code(rest.substr(0, rest.find('\t')));
+    });
 }
 
 std::optional<Row> find_row(std::string_view lemma) {
@@ -178,13 +163,44 @@ std::string Verb::reduce(std::string_view form) {
     return out;
 }
 
+namespace {
+
+// Prefixes of Romanian verbs, longest first within a shared beginning.
+constexpr std::string_view PREFIXES[] = {
+    "contra", "supra", "inter", "trans", "auto", "răs", "răz", "des", "dez", "pre", "pro", "sub",
+    "con",    "com",   "dis",   "ex",    "im",  "re",  "ne",  "de",  "în",  "îm",
+};
+
+// Prefixes that keep the class of a native -a verb (reafla, descânta,
+// dezlega). Borrowed -a verbs with other prefixes take -ez whatever verb
+// they seem to end in (deturna, subordona, concerta, încununa).
+constexpr std::string_view A_PREFIXES[] = {"răs", "răz", "des", "dez", "re"};
+
+// The listed verb that ends `w` after one of the prefixes, the longest
+// such verb first; bases of fewer than four bytes (da, sta, fi, lua) are
+// too short to be told from the ends of unrelated verbs.
+std::optional<std::string_view> listed_base(std::string_view w) {
+    std::optional<std::string_view> best;
+    bool a_verb = utf8::last(w) == U'a' && !ends_with(w, "ea");
+    for (std::string_view p : PREFIXES) {
+        if (a_verb && std::find(std::begin(A_PREFIXES), std::end(A_PREFIXES), p) == std::end(A_PREFIXES)) continue;
+        if (w.size() < p.size() + 4 || !utf8::starts_with(w, p)) continue;
+        std::string_view rest = w.substr(p.size());
+        if ((!best || rest.size() > best->size()) && (listed_class(rest) || find_row(rest))) best = rest;
+    }
+    return best;
+}
+
+}  // namespace
+
+std::string Verb::cell(std::string_view form) const { return join(prefix_, form); }
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string lowered = unicode::to_lower(text);
     std::string_view w = unicode::trim(lowered);
     if (utf8::starts_with(w, "a ")) w = unicode::trim(w.substr(2));
     if (w.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(w))
-        if (c != U'-' && !unicode::is_alphabetic(c)) return fail(Error{});
+    if (!unicode::is_letters_or_hyphens(w)) return fail(Error{});
 
     Verb verb;
     if (ends_with(w, "ea")) {
@@ -199,14 +215,30 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         }
     }
 
-    if (auto listed = listed_class(w)) {
+    // An unlisted verb takes the class and the overrides of the listed verb
+    // that it prefixes (reafla from afla, reface from face).
+    std::optional<Class> listed = listed_class(w);
+    std::optional<Row> row = find_row(w);
+    if (!listed && !row) {
+        if (auto b = listed_base(w)) {
+            verb.prefix_.assign(w.substr(0, w.size() - b->size()));
+            listed = listed_class(*b);
+            row = find_row(*b);
+        }
+    }
+    if (listed) {
         verb.class_ = *listed;
     } else {
         static constexpr std::array<Class, 5> DEFAULTS = {Class::AEz, Class::Ea, Class::E, Class::IEsc,
                                                           Class::IhAsc};
         verb.class_ = DEFAULTS[static_cast<std::size_t>(verb.ending_)];
     }
-    if (auto row = find_row(w)) verb.row_ = *row;
+    if (row) verb.row_ = *row;
+    // After ch and gh the e only keeps the consonant soft: the verb is of
+    // the first conjugation with -ez (urechea: urechez, urecheat); a row
+    // still gives the forms that differ (deochea: deochi, deoache).
+    verb.soft_ea_ = verb.ending_ == Ending::Ea && verb.class_ == Class::Ea &&
+                    (ends_with(w, "chea") || ends_with(w, "ghea"));
     verb.infinitive_.assign(w);
     return verb;
 }
@@ -218,9 +250,13 @@ std::string_view Verb::stem() const noexcept {
 
 std::string Verb::present(int person, int number) const {
     int slot = person + 3 * number;
-    if (const auto& cell = row_.present[static_cast<std::size_t>(slot)]) return std::string(*cell);
+    if (const auto& c = row_.present[static_cast<std::size_t>(slot)]) return cell(*c);
     std::string_view s = stem();
     char32_t last = utf8::last(s);
+    if (soft_ea_) {
+        static constexpr std::array<std::string_view, 6> SOFT = {"ez", "ezi", "ează", "em", "eați", "ează"};
+        return join(s, SOFT[static_cast<std::size_t>(slot)]);
+    }
     switch (class_) {
         case Class::AEz: {
             std::string s1(s);
@@ -228,29 +264,29 @@ std::string Verb::present(int person, int number) const {
             // After a stem-final i the -ează endings lose their e: studiază.
             std::string_view third = last == U'i' ? "ază"sv : "ează"sv;
             switch (slot) {
-                case 0: return cat(s1, "ez");
-                case 1: return cat(s1, "ezi");
-                case 3: return cat(s, last == U'i' ? "em"sv : "ăm"sv);
-                case 4: return cat(s, "ați");
-                default: return cat(s1, third);
+                case 0: return join(s1, "ez");
+                case 1: return join(s1, "ezi");
+                case 3: return join(s, last == U'i' ? "em"sv : "ăm"sv);
+                case 4: return join(s, "ați");
+                default: return join(s1, third);
             }
         }
         case Class::ABare:
             switch (slot) {
                 case 0: return std::string(s);
-                case 1: return cat(palatalize(s), "i");
-                case 3: return cat(s, last == U'i' ? "em"sv : "ăm"sv);
-                case 4: return cat(s, "ați");
-                default: return cat(diphthongize_before(s, "ă"), "ă");
+                case 1: return join(palatalize(s), "i");
+                case 3: return join(s, last == U'i' ? "em"sv : "ăm"sv);
+                case 4: return join(s, "ați");
+                default: return join(diphthongize_before(s, "ă"), "ă");
             }
         case Class::Ea:
         case Class::E:
             switch (slot) {
                 case 0: return std::string(s);
-                case 1: return cat(palatalize(s), "i");
-                case 2: return cat(s, "e");
-                case 3: return cat(s, "em");
-                case 4: return cat(s, "eți");
+                case 1: return join(palatalize(s), "i");
+                case 2: return join(s, "e");
+                case 3: return join(s, "em");
+                case 4: return join(s, "eți");
                 default: return std::string(s);
             }
         case Class::IEsc: {
@@ -258,38 +294,38 @@ std::string Verb::present(int person, int number) const {
             std::string_view glide = contains(GLIDE_VOWELS, last) && !s.empty() ? "i"sv : ""sv;
             switch (slot) {
                 case 0:
-                case 5: return cat(s, glide, "esc");
-                case 1: return cat(s, glide, "ești");
-                case 2: return cat(s, glide, "ește");
-                case 3: return cat(s, "im");
-                default: return cat(s, "iți");
+                case 5: return join(s, glide, "esc");
+                case 1: return join(s, glide, "ești");
+                case 2: return join(s, glide, "ește");
+                case 3: return join(s, "im");
+                default: return join(s, "iți");
             }
         }
         case Class::IBare:
             switch (slot) {
                 case 0:
                 case 5: return std::string(s);
-                case 1: return cat(palatalize(s), "i");
-                case 2: return cat(diphthongize_before(s, "e"), "e");
-                case 3: return cat(s, "im");
-                default: return cat(s, "iți");
+                case 1: return join(palatalize(s), "i");
+                case 2: return join(diphthongize_before(s, "e"), "e");
+                case 3: return join(s, "im");
+                default: return join(s, "iți");
             }
         case Class::IhAsc:
             switch (slot) {
                 case 0:
-                case 5: return cat(s, "ăsc");
-                case 1: return cat(s, "ăști");
-                case 2: return cat(s, "ăște");
-                case 3: return cat(s, "âm");
-                default: return cat(s, "âți");
+                case 5: return join(s, "ăsc");
+                case 1: return join(s, "ăști");
+                case 2: return join(s, "ăște");
+                case 3: return join(s, "âm");
+                default: return join(s, "âți");
             }
         case Class::IhBare:
             switch (slot) {
                 case 0: return std::string(s);
-                case 1: return cat(palatalize(s), "i");
-                case 3: return cat(s, "âm");
-                case 4: return cat(s, "âți");
-                default: return cat(diphthongize_before(s, "ă"), "ă");
+                case 1: return join(palatalize(s), "i");
+                case 3: return join(s, "âm");
+                case 4: return join(s, "âți");
+                default: return join(diphthongize_before(s, "ă"), "ă");
             }
     }
     return std::string(s);
@@ -301,66 +337,69 @@ std::string Verb::subjunctive(int person, int number) const {
         return std::string(FI[static_cast<std::size_t>(person + 3 * number)]);
     }
     if (person != 2) return present(person, number);
-    if (row_.sbjv3) return std::string(*row_.sbjv3);
+    if (row_.sbjv3) return cell(*row_.sbjv3);
     std::string_view s = stem();
+    if (soft_ea_) return join(s, "eze");
     switch (class_) {
         case Class::AEz: {
             std::string s1(s);
             if (!s.empty() && (s.back() == 'c' || s.back() == 'g')) s1 += 'h';
-            return cat(s1, "eze");
+            return join(s1, "eze");
         }
-        case Class::ABare: return cat(diphthongize_before(s, "e"), "e");
+        case Class::ABare: return join(diphthongize_before(s, "e"), "e");
         case Class::IEsc: {
             // After a vowel the glide takes the place of the e: locuiască;
             // after i the i itself is the glide: pustiască, priască.
-            if (s.empty()) return cat(s, "ească");
+            if (s.empty()) return join(s, "ească");
             char32_t last = utf8::last(s);
-            if (last == U'i') return cat(s, "ască");
-            return cat(s, contains(GLIDE_VOWELS, last) ? "iască"sv : "ească"sv);
+            if (last == U'i') return join(s, "ască");
+            return join(s, contains(GLIDE_VOWELS, last) ? "iască"sv : "ească"sv);
         }
-        case Class::IhAsc: return cat(s, "ască");
-        default: return cat(diphthongize_before(s, "ă"), "ă");
+        case Class::IhAsc: return join(s, "ască");
+        default: return join(diphthongize_before(s, "ă"), "ă");
     }
 }
 
 std::string Verb::imperative(int number) const {
     if (infinitive_ == "fi") return number == 0 ? "fii" : "fiți";
     if (number == 0) {
-        if (row_.imp2sg) return std::string(*row_.imp2sg);
+        if (row_.imp2sg) return cell(*row_.imp2sg);
         return present(2, 0);
     }
     return present(1, 1);
 }
 
 std::string Verb::participle() const {
-    if (row_.ptcp) return std::string(*row_.ptcp);
+    if (row_.ptcp) return cell(*row_.ptcp);
+    if (soft_ea_) return join(infinitive_, "t");
     switch (ending_) {
         case Ending::A:
-        case Ending::I: return cat(infinitive_, "t");
+        case Ending::I: return join(infinitive_, "t");
         case Ending::Ea:
-        case Ending::E: return cat(stem(), "ut");
-        case Ending::Ih: return cat(stem(), "ât");
+        case Ending::E: return join(stem(), "ut");
+        case Ending::Ih: return join(stem(), "ât");
     }
     return {};
 }
 
 std::string Verb::gerund() const {
-    if (row_.ger) return std::string(*row_.ger);
-    if (ending_ == Ending::I) return cat(infinitive_, "nd");
+    if (row_.ger) return cell(*row_.ger);
+    if (ending_ == Ending::I) return join(infinitive_, "nd");
+    if (soft_ea_) return join(stem(), "ind");
     std::string_view s = stem();
     if (!s.empty() && s.back() == 'i') {
         // After a vowel the i is a glide and takes -nd alone: tăind, înapoind.
         std::string_view body = drop_bytes(s, 1);
         bool glide = !body.empty() && contains(REDUCTION_VOWELS, utf8::last(body));
-        return cat(s, glide ? "nd"sv : "ind"sv);
+        return join(s, glide ? "nd"sv : "ind"sv);
     }
-    return cat(s, "ând");
+    return join(s, "ând");
 }
 
 std::string Verb::perfect_base() const {
     std::string c;
     if (row_.pfv3sg) {
-        c.assign(*row_.pfv3sg);
+        c = cell(*row_.pfv3sg);
     } else {
         std::string p = participle();
         if (ends_with(p, "t")) {
@@ -371,12 +410,12 @@ std::string Verb::perfect_base() const {
             else
                 c = std::string(drop_bytes(p, 1));
         } else {
-            c = cat(p, "e");
+            c = join(p, "e");
         }
     }
     if (ends_with(c, "ă")) return replace_end(c, "ă", "a");
     if (ends_with(c, "se")) return c;
-    if (ends_with(c, "che") || ends_with(c, "ghe")) return cat(c, "a");
+    if (ends_with(c, "che") || ends_with(c, "ghe")) return join(c, "a");
     if ((ending_ == Ending::A || ending_ == Ending::Ea) && ends_with(c, "e")) return replace_end(c, "e", "a");
     if (ends_with(c, "î")) return replace_end(c, "î", "â");
     return c;
@@ -387,8 +426,8 @@ std::string Verb::indicative(int tense, int person, int number) const {
     if (tense == 1) {
         std::string base;
         if (row_.ipfv1sg) {
-            std::string_view cell = *row_.ipfv1sg;
-            base.assign(ends_with(cell, "m") ? drop_bytes(cell, 1) : cell);
+            std::string full = cell(*row_.ipfv1sg);
+            base.assign(ends_with(full, "m") ? drop_bytes(full, 1) : std::string_view(full));
         } else {
             std::string_view s = stem();
             switch (ending_) {
@@ -396,7 +435,7 @@ std::string Verb::indicative(int tense, int person, int number) const {
                 case Ending::Ea: {
                     std::string_view w = infinitive_;
                     while (!w.empty() && w.back() == 'a') w.remove_suffix(1);
-                    base = cat(w, "a");
+                    base = join(w, "a");
                     break;
                 }
                 case Ending::E:
@@ -405,40 +444,41 @@ std::string Verb::indicative(int tense, int person, int number) const {
                         std::string_view w = infinitive_;
                         while (!w.empty() && w.back() == 'e') w.remove_suffix(1);
                         if (ends_with(w, "ii")) w.remove_suffix(1);
-                        base = cat(w, "a");
+                        base = join(w, "a");
                     } else {
-                        base = cat(s, "ea");
+                        base = join(s, "ea");
                     }
                     break;
-                case Ending::Ih: base = cat(s, "a"); break;
+                case Ending::Ih: base = join(s, "a"); break;
             }
         }
         static constexpr std::array<std::string_view, 6> IMPERFECT = {"m", "i", "", "m", "ți", "u"};
-        return cat(base, IMPERFECT[static_cast<std::size_t>(slot)]);
+        return join(base, IMPERFECT[static_cast<std::size_t>(slot)]);
     }
     std::string p = perfect_base();
     if (tense == 2) {
         switch (slot) {
-            case 0: return cat(reduce(p), "i");
-            case 1: return cat(reduce(p), "și");
+            case 0: return join(reduce(p), "i");
+            case 1: return join(reduce(p), "și");
             case 2:
-                if (row_.pfv3sg) return std::string(*row_.pfv3sg);
-                if (ending_ == Ending::Ih) return cat(stem(), "î");
+                if (row_.pfv3sg) return cell(*row_.pfv3sg);
+                if (soft_ea_) return join(stem(), "e");
+                if (ending_ == Ending::Ih) return join(stem(), "î");
                 if (ending_ == Ending::A && ends_with(p, "a")) {
                     std::string_view body = drop_bytes(p, 1);
                     // After i the ending is e: studie, tăie.
-                    return cat(body, ends_with(body, "i") ? "e"sv : "ă"sv);
+                    return join(body, ends_with(body, "i") ? "e"sv : "ă"sv);
                 }
                 return p;
-            case 3: return cat(p, "răm");
-            case 4: return cat(p, "răți");
-            default: return cat(p, "ră");
+            case 3: return join(p, "răm");
+            case 4: return join(p, "răți");
+            default: return join(p, "ră");
         }
     }
-    std::string q = cat(reduce(p), "se");
+    std::string q = join(reduce(p), "se");
     if (auto stem = pluperfect_stem(infinitive_)) q.assign(*stem);
     static constexpr std::array<std::string_view, 6> PLUPERFECT = {"m", "și", "", "răm", "răți", "ră"};
-    return cat(q, PLUPERFECT[static_cast<std::size_t>(slot)]);
+    return join(q, PLUPERFECT[static_cast<std::size_t>(slot)]);
 }
 
 Table Table::build(const Verb& verb) {
@@ -455,12 +495,12 @@ Table Table::build(const Verb& verb) {
         t.simple_perfect[i] = verb.indicative(2, person, number);
         t.pluperfect[i] = verb.indicative(3, person, number);
         t.subjunctive[i] = verb.subjunctive(person, number);
-        t.perfect_compus[i] = cat(PERFECT_AUX[i], " ", t.participle);
-        t.viitor[i] = cat(FUTURE_AUX[i], " ", t.infinitive);
-        t.conditional_prezent[i] = cat(CONDITIONAL_AUX[i], " ", t.infinitive);
-        t.subjunctive_perfect[i] = cat("fi ", t.participle);
-        t.conditional_perfect[i] = cat(CONDITIONAL_AUX[i], " fi ", t.participle);
-        t.viitor_anterior[i] = cat(FUTURE_AUX[i], " fi ", t.participle);
+        t.perfect_compus[i] = join(PERFECT_AUX[i], " ", t.participle);
+        t.viitor[i] = join(FUTURE_AUX[i], " ", t.infinitive);
+        t.conditional_prezent[i] = join(CONDITIONAL_AUX[i], " ", t.infinitive);
+        t.subjunctive_perfect[i] = join("fi ", t.participle);
+        t.conditional_perfect[i] = join(CONDITIONAL_AUX[i], " fi ", t.participle);
+        t.viitor_anterior[i] = join(FUTURE_AUX[i], " fi ", t.participle);
     }
     return t;
 }

@@ -85,7 +85,13 @@ public:
     std::string indicative(int tense, int person, int number) const;
 
 private:
+    // The override cells with the prefix that the verb adds to its listed
+    // base (refac from fac for reface).
+    std::string cell(std::string_view form) const;
+
     std::string infinitive_;
+    std::string prefix_;  // in front of the base whose overrides the verb takes
+    bool soft_ea_ = false;  // an unlisted -chea/-ghea verb: first conjugation (veghez)
     Row row_;
     Ending ending_ = Ending::A;
     Class class_ = Class::AEz;

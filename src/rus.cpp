@@ -4,29 +4,15 @@
 #include <vector>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::rus {
-namespace {
 
-// A comma-separated group of exactly N forms, else nothing.
-template <std::size_t N>
-std::optional<std::array<std::string, N>> group(std::string_view cell) {
-    if (cell == "-") return std::nullopt;
-    std::array<std::string, N> out;
-    std::size_t i = 0, start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        if (i == N) return std::nullopt;
-        out[i++] = std::string(cell.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (i != N) return std::nullopt;
-    return out;
-}
+using text::join;
+namespace {
 
 bool is_vowel(char32_t c) {
     switch (c) {
@@ -39,14 +25,6 @@ bool is_vowel(char32_t c) {
 bool is_husher(char32_t c) { return c == U'ж' || c == U'ш' || c == U'ч' || c == U'щ'; }
 
 bool ends(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
-
-std::string cat(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
-}
 
 Class class_of(std::string_view base) {
     std::size_t len = utf8::length(base);
@@ -63,19 +41,19 @@ Class class_of(std::string_view base) {
 std::string first_singular_it(std::string_view stem) {
     std::string out;
     if (stem.size() >= 4 && ends(stem, "ст")) {
-        out = cat(stem.substr(0, stem.size() - 4), "щ");
+        out = join(stem.substr(0, stem.size() - 4), "щ");
     } else if (stem.size() >= 4 && ends(stem, "зд")) {
-        out = cat(stem.substr(0, stem.size() - 4), "зж");
+        out = join(stem.substr(0, stem.size() - 4), "зж");
     } else {
         char32_t last = utf8::last(stem);
         std::string_view head = utf8::drop_last_chars(stem, 1);
         switch (last) {
             case U'б': case U'в': case U'м': case U'п': case U'ф':
-                out = cat(stem, "лю");
+                out = join(stem, "лю");
                 return out;
-            case U'г': case U'д': case U'з': out = cat(head, "ж"); break;
-            case U'к': case U'т': out = cat(head, "ч"); break;
-            case U'с': case U'х': out = cat(head, "ш"); break;
+            case U'г': case U'д': case U'з': out = join(head, "ж"); break;
+            case U'к': case U'т': out = join(head, "ч"); break;
+            case U'с': case U'х': out = join(head, "ш"); break;
             default: out = std::string(stem); break;
         }
     }
@@ -89,11 +67,24 @@ std::string drop_last(std::string_view text, std::size_t n) { return std::string
 
 bool ends_with_husher(std::string_view text) { return is_husher(utf8::last(text)); }
 
+namespace {
+
+// A letter of the Cyrillic blocks (U+0400 to U+052F).
+bool cyrillic_letter(char32_t c) {
+    if (c < 0x0400 || c > 0x052F) return false;
+    const unicode::Category cat = unicode::category(c);
+    return cat == unicode::Category::Ll || cat == unicode::Category::Lu || cat == unicode::Category::Lt ||
+           cat == unicode::Category::Lm || cat == unicode::Category::Lo;
+}
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string lower = unicode::to_lower(unicode::trim(text));
     if (lower.empty()) return fail(Error{});
+    // An infinitive is written in Cyrillic letters only.
     for (char32_t c : utf8::chars(lower))
-        if (unicode::is_white_space(c)) return fail(Error{});
+        if (!cyrillic_letter(c)) return fail(Error{});
 
     Verb v;
     v.reflexive = lower.size() >= 4 && (ends(lower, "ся") || ends(lower, "сь"));
@@ -111,7 +102,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (match) {
         auto c = lex::split<4>(match->line);
         v.prefix = std::string(base.substr(0, match->at));
-        v.entry = LexEntry{group<6>(c[1]), group<4>(c[2]), group<2>(c[3])};
+        v.entry = LexEntry{lex::owned_forms<6>(c[1]), lex::owned_forms<4>(c[2]), lex::owned_forms<2>(c[3])};
     }
     v.base = std::string(base);
     v.infinitive = std::move(lower);
@@ -129,7 +120,7 @@ std::string Verb::combine(std::string_view form) const {
         }
         return out;
     }
-    return cat(prefix, form);
+    return join(prefix, form);
 }
 
 std::string Verb::reflexivize(bool reflexive, std::string form) {
@@ -141,7 +132,7 @@ std::string Verb::reflexivize(bool reflexive, std::string form) {
 std::string Verb::ova_stem(std::string_view base) {
     std::string_view rest = utf8::drop_last_chars(base, 5);
     bool soft = ends(base, "евать") && is_vowel(utf8::last(rest));
-    return cat(rest, soft ? "ю" : "у");
+    return join(rest, soft ? "ю" : "у");
 }
 
 std::string Verb::non_past(int person, bool plural) const {
@@ -152,16 +143,16 @@ std::string Verb::non_past(int person, bool plural) const {
     static constexpr std::string_view second[5] = {"ишь", "ит", "им", "ите", "ят"};
     std::string form;
     switch (cls) {
-        case 0: form = cat(ova_stem(base), first[index]); break;
-        case 1: form = cat(utf8::drop_last_chars(base, 3), nu[index]); break;
+        case 0: form = join(ova_stem(base), first[index]); break;
+        case 1: form = join(utf8::drop_last_chars(base, 3), nu[index]); break;
         case 2: {
             std::string_view stem = utf8::drop_last_chars(base, 3);
             if (index == 0) form = first_singular_it(stem);
-            else if (index == 5) form = cat(stem, ends_with_husher(stem) ? "ат" : "ят");
-            else form = cat(stem, second[index - 1]);
+            else if (index == 5) form = join(stem, ends_with_husher(stem) ? "ат" : "ят");
+            else form = join(stem, second[index - 1]);
             break;
         }
-        default: form = cat(utf8::drop_last_chars(base, 2), first[index]); break;
+        default: form = join(utf8::drop_last_chars(base, 2), first[index]); break;
     }
     return reflexivize(reflexive, std::move(form));
 }
@@ -170,7 +161,7 @@ std::string Verb::past(int gender, bool plural) const {
     std::size_t index = plural ? 3 : static_cast<std::size_t>(gender);
     if (entry && entry->past) return reflexivize(reflexive, combine((*entry->past)[index]));
     static constexpr std::string_view endings[4] = {"л", "ла", "ло", "ли"};
-    return reflexivize(reflexive, cat(utf8::drop_last_chars(base, 2), endings[index]));
+    return reflexivize(reflexive, join(utf8::drop_last_chars(base, 2), endings[index]));
 }
 
 std::string Verb::imperative(bool plural) const {
@@ -178,8 +169,8 @@ std::string Verb::imperative(bool plural) const {
     std::string form;
     switch (cls) {
         case 0: form = ova_stem(base) + "й"; break;
-        case 1: case 2: form = cat(utf8::drop_last_chars(base, 3), "и"); break;
-        default: form = cat(utf8::drop_last_chars(base, 2), "й"); break;
+        case 1: case 2: form = join(utf8::drop_last_chars(base, 3), "и"); break;
+        default: form = join(utf8::drop_last_chars(base, 2), "й"); break;
     }
     if (plural) form += "те";
     return reflexivize(reflexive, std::move(form));

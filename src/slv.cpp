@@ -1,11 +1,15 @@
 #include "slv.hpp"
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::slv {
+
+using text::join;
+using utf8::ends_with;
 namespace {
 
 constexpr std::array<std::string_view, 9> PRESENT_ENDINGS{"m", "š", "", "va", "ta", "ta", "mo", "te", "jo"};
@@ -18,17 +22,11 @@ constexpr std::array<std::string_view, 9> PAST_AUX{"sem", "si", "je", "sva", "st
 constexpr std::array<std::string_view, 9> FUTURE_AUX{"bom", "boš", "bo", "bova", "bosta", "bosta", "bomo", "boste", "bodo"};
 constexpr std::array<std::string_view, 9> CONDITIONAL_AUX{"bi", "bi", "bi", "bi", "bi", "bi", "bi", "bi", "bi"};
 
-bool ends_with(std::string_view s, std::string_view suffix) { return utf8::ends_with(s, suffix); }
+// A row cell that marks a form the verb does not have (moči, hoteti, smeti
+// have no imperative).
+constexpr std::string_view NO_FORM = "\u2014";
 
 std::string_view drop(std::string_view s, std::size_t n) { return s.substr(0, s.size() - n); }
-
-std::string join(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a);
-    out.append(b);
-    return out;
-}
 
 std::optional<Class> class_word(std::string_view w) {
     if (w == "a") return Class::A;
@@ -41,6 +39,166 @@ std::optional<Class> class_word(std::string_view w) {
 bool is_lemma_char(char32_t c) {
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-') return true;
     return c >= 0xAA && unicode::is_alphabetic(c);
+}
+
+// Roots whose prefixed verbs the row lexicon need not list: a lemma made of
+// prefixes and one of these roots takes the root's forms with the prefix in
+// front (po+reči: porečem, porekel; z+najti: znajdem, znašel; pred+pisati:
+// predpišem; se+stati: sestanem). Longer roots are tried first. stati, slati,
+// četi, mreti, preti and biti serve only with a prefix (stati itself is
+// stojim, biti sem); do+biti is dobim.
+constexpr Family FAMILIES[] = {
+    {"obleči", "oblečem", "obleci", "oblekel", "oblekla"},
+    {"streči", "strežem", "strezi", "stregel", "stregla"},
+    {"striči", "strižem", "strizi", "strigel", "strigla"},
+    {"klicati", "kličem", "kliči", "klical", "klicala"},
+    {"brisati", "brišem", "briši", "brisal", "brisala"},
+    {"česati", "češem", "češi", "česal", "česala"},
+    {"plesati", "plešem", "pleši", "plesal", "plesala"},
+    {"sestati", "sestanem", "sestani", "sestal", "sestala"},
+    {"prejeti", "prejmem", "prejmi", "prejel", "prejela"},
+    {"sleči", "slečem", "sleci", "slekel", "slekla"},
+    {"vreči", "vržem", "vrzi", "vrgel", "vrgla"},
+    {"vleči", "vlečem", "vleci", "vlekel", "vlekla"},
+    {"tolči", "tolčem", "tolci", "tolkel", "tolkla"},
+    {"gristi", "grizem", "grizi", "grizel", "grizla"},
+    {"plesti", "pletem", "pleti", "pletel", "pletla"},
+    {"tresti", "tresem", "tresi", "tresel", "tresla"},
+    {"krasti", "kradem", "kradi", "kradel", "kradla"},
+    {"cvesti", "cvetem", "cveti", "cvetel", "cvetla"},
+    {"pisati", "pišem", "piši", "pisal", "pisala"},
+    {"kazati", "kažem", "kaži", "kazal", "kazala"},
+    {"iskati", "iščem", "išči", "iskal", "iskala"},
+    {"vezati", "vežem", "veži", "vezal", "vezala"},
+    {"rezati", "režem", "reži", "rezal", "rezala"},
+    {"lizati", "ližem", "liži", "lizal", "lizala"},
+    {"mazati", "mažem", "maži", "mazal", "mazala"},
+    {"najeti", "najamem", "najemi", "najel", "najela"},
+    {"zajeti", "zajamem", "zajemi", "zajel", "zajela"},
+    {"objeti", "objamem", "objemi", "objel", "objela"},
+    {"reči", "rečem", "reci", "rekel", "rekla"},
+    {"teči", "tečem", "teci", "tekel", "tekla"},
+    {"peči", "pečem", "peci", "pekel", "pekla"},
+    {"leči", "ležem", "lezi", "legel", "legla"},
+    {"seči", "sežem", "sezi", "segel", "segla"},
+    {"moči", "morem", "\u2014", "mogel", "mogla"},
+    {"najti", "najdem", "najdi", "našel", "našla"},
+    {"obiti", "obidem", "obidi", "obšel", "obšla"},
+    {"nesti", "nesem", "nesi", "nesel", "nesla"},
+    {"vesti", "vedem", "vedi", "vedel", "vedla"},
+    {"pasti", "padem", "padi", "padel", "padla"},
+    {"rasti", "rastem", "rasti", "rasel", "rasla"},
+    {"sesti", "sedem", "sedi", "sedel", "sedla"},
+    {"mesti", "metem", "meti", "metel", "metla"},
+    {"lesti", "lezem", "lezi", "lezel", "lezla"},
+    {"bosti", "bodem", "bodi", "bodel", "bodla"},
+    {"kriti", "krijem", "krij", "kril", "krila"},
+    {"šiti", "šijem", "šij", "šil", "šila"},
+    {"brati", "berem", "beri", "bral", "brala"},
+    {"prati", "perem", "peri", "pral", "prala"},
+    {"gnati", "ženem", "ženi", "gnal", "gnala"},
+    {"zvati", "zovem", "zovi", "zval", "zvala"},
+    {"stati", "stanem", "stani", "stal", "stala"},
+    {"slati", "šljem", "šlji", "slal", "slala"},
+    {"četi", "čnem", "čni", "čel", "čela"},
+    {"mreti", "mrem", "mri", "mrl", "mrla"},
+    {"preti", "prem", "pri", "prl", "prla"},
+    {"vzeti", "vzamem", "vzemi", "vzel", "vzela"},
+    {"greti", "grejem", "grej", "grel", "grela"},
+    {"segreti", "segrejem", "segrej", "segrel", "segrela"},
+    {"piti", "pijem", "pij", "pil", "pila"},
+    {"liti", "lijem", "lij", "lil", "lila"},
+    {"viti", "vijem", "vij", "vil", "vila"},
+    {"biti", "bijem", "bij", "bil", "bila"},
+    {"deti", "denem", "deni", "del", "dela"},
+    {"iti", "idem", "idi", "šel", "šla"},
+};
+
+constexpr std::string_view PREFIXES[] = {"v", "vz", "z", "s", "iz", "na", "nad", "o", "ob", "od", "po", "pod",
+                                         "pre", "pred", "pri", "pro", "raz", "u", "za", "do"};
+
+// True when s is empty or one prefix, or two when `most` allows it
+// (pri+po+moči, iz+u+mreti); longer chains are taken for stems
+// (posodobiti is not po+s+od+obiti).
+bool prefix_chain(std::string_view s, int most = 2) {
+    if (s.empty()) return true;
+    if (most == 0) return false;
+    for (std::string_view p : PREFIXES)
+        if (s.substr(0, p.size()) == p && prefix_chain(s.substr(p.size()), most - 1)) return true;
+    return false;
+}
+
+bool bound_root(std::string_view root) {
+    return root == "stati" || root == "slati" || root == "četi" || root == "mreti" || root == "preti" ||
+           root == "biti" || root == "iti";
+}
+
+const Family* find_family(std::string_view lemma, std::string& prefix) {
+    for (const Family& f : FAMILIES) {
+        if (!ends_with(lemma, f.root)) continue;
+        std::string_view rest = drop(lemma, f.root.size());
+        if (!prefix_chain(rest) || (rest.empty() && bound_root(f.root))) continue;
+        // iti takes one prefix of those that make its compounds (odidem,
+        // izidem, uidem, zaidem, preidem, razidem, vzidem); poditi is podim.
+        if (f.root == "iti" && !(rest == "od" || rest == "iz" || rest == "u" || rest == "za" || rest == "pre" ||
+                                 rest == "raz" || rest == "vz"))
+            continue;
+        // obiti is ob+iti only; do+biti is dobim, po+za+biti pozabim.
+        if (f.root == "obiti" && !rest.empty()) continue;
+        if (f.root == "biti" && (ends_with(rest, "do") || rest == "poza")) continue;
+        prefix = std::string(rest);
+        return &f;
+    }
+    // Any other -či verb is a velar stem, most often in -čem with -k- in
+    // the l-participle (teči, vleči); any other -jti verb is built like
+    // najti. Both only where the lemma has a stem before the ending.
+    static constexpr Family CI{"či", "čem", "ci", "kel", "kla"};
+    static constexpr Family JTI{"jti", "jdem", "jdi", "šel", "šla"};
+    for (const Family* f : {&CI, &JTI}) {
+        if (ends_with(lemma, f->root) && utf8::length(lemma) > utf8::length(f->root) + 1) {
+            prefix = std::string(drop(lemma, f->root.size()));
+            return f;
+        }
+    }
+    return nullptr;
+}
+
+// -ati verbs whose present is in -im (slišim, držim), with their prefixed
+// verbs (zaslišati, zadržati).
+constexpr std::string_view I_ROOTS[] = {"slišati", "dišati", "držati", "ležati", "bežati", "mižati",
+                                        "kričati", "molčati", "ječati", "cvrčati", "spati"};
+
+// The class that a lemma's ending reveals, where the class lexicon is
+// silent.
+Class class_by_ending(std::string_view l) {
+    for (std::string_view root : I_ROOTS)
+        if (ends_with(l, root) && prefix_chain(drop(l, root.size()))) return Class::I;
+    if (ends_with(l, "ovati")) return Class::Uje;
+    if (ends_with(l, "evati")) {
+        // -evati after a soft consonant is the spelling of -ovati
+        // (kraljevati: kraljujem); after any other letter -eva- is part of
+        // the stem (upoštevati: upoštevam, prizadevati, uspevati).
+        std::string_view head = drop(l, 5);
+        if (ends_with(head, "c") || ends_with(head, "č") || ends_with(head, "š") || ends_with(head, "ž") ||
+            ends_with(head, "j"))
+            return Class::Uje;
+        return Class::A;
+    }
+    if (ends_with(l, "ati")) return Class::A;
+    // čuti, obuti, sezuti: čujem, čuj.
+    if (l.size() >= 4 && ends_with(l, "uti")) return Class::Uje;
+    if (ends_with(l, "niti") && l.size() >= 5) {
+        // -nem after a stop or h (dvigniti, pihniti, vtakniti, brcniti), in
+        // vrniti and its kin, in stisniti, ugasniti, zdrzniti, zmrzniti, and
+        // after the vowel of izginiti, prekiniti, skleniti, ganiti, kreniti;
+        // -nim elsewhere (braniti, polniti, pojasniti, prazniti, spomniti).
+        char before = l[l.size() - 5];
+        if (std::string_view("bcgkpth").find(before) != std::string_view::npos) return Class::Ne;
+        for (std::string_view root : {"rniti", "tisniti", "gasniti", "pljusniti", "drzniti", "mrzniti", "giniti",
+                                      "kiniti", "kleniti", "ganiti", "kreniti"})
+            if (ends_with(l, root) && !ends_with(l, "črniti")) return Class::Ne;
+    }
+    return Class::I;
 }
 
 }  // namespace
@@ -60,13 +218,11 @@ std::optional<Row> find_row(std::string_view lemma) {
 }
 
 std::optional<Class> find_class(std::string_view lemma) {
-    std::optional<Class> out;
-    for (std::string_view line : data::table::slv_classes.rows(lemma)) {
+    return lex::last_read(data::table::slv_classes, lemma, [](std::string_view line) -> std::optional<Class> {
         auto c = lex::split<2>(line);
-        if (c.count < 2) continue;
-        if (auto cls = class_word(c[1])) out = cls;
-    }
-    return out;
+        if (c.count < 2) return std::nullopt;
+        return class_word(c[1]);
+    });
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -80,14 +236,14 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     verb.lemma = std::string(lemma);
     if (auto cls = find_class(lemma)) {
         verb.cls = *cls;
-    } else if (ends_with(lemma, "ovati") || ends_with(lemma, "evati")) {
-        verb.cls = Class::Uje;
-    } else if (ends_with(lemma, "ati")) {
-        verb.cls = Class::A;
     } else {
-        verb.cls = Class::I;
+        verb.cls = class_by_ending(lemma);
     }
-    if (auto row = find_row(lemma)) verb.row = *row;
+    if (auto row = find_row(lemma)) {
+        verb.row = *row;
+    } else {
+        verb.family = find_family(lemma, verb.prefix);
+    }
     return verb;
 }
 
@@ -97,9 +253,12 @@ std::string Verb::stem() const {
         case Class::A:
             return std::string(ends_with(l, "ti") ? drop(l, 2) : l);
         case Class::I:
-            return std::string(ends_with(l, "iti") || ends_with(l, "eti") ? drop(l, 3) : l);
+            // slišati, držati: the -ati verbs of this class drop -ati.
+            return std::string(ends_with(l, "iti") || ends_with(l, "eti") || ends_with(l, "ati") ? drop(l, 3) : l);
         case Class::Uje:
-            return join(ends_with(l, "ovati") || ends_with(l, "evati") ? drop(l, 5) : l, "uj");
+            if (l.size() >= 5 && (ends_with(l, "ovati") || ends_with(l, "evati"))) return join(drop(l, 5), "uj");
+            if (l.size() >= 4 && ends_with(l, "uti")) return join(drop(l, 2), "j");
+            return join(l, "uj");
         case Class::Ne:
             return std::string(ends_with(l, "iti") ? drop(l, 3) : l);
     }
@@ -111,6 +270,7 @@ std::string Verb::present(int person, int number) const {
     if (row.form[k]) return std::string(*row.form[k]);
     const auto& sg1 = row.form[Sg1];
     if (sg1 && ends_with(*sg1, "m")) return join(drop(*sg1, 1), PRESENT_ENDINGS[k]);
+    if (family) return prefix + join(drop(family->sg1, 1), PRESENT_ENDINGS[k]);
     std::string theme = stem();
     switch (cls) {
         case Class::A: break;
@@ -126,7 +286,11 @@ std::optional<std::string> Verb::imperative(int person, int number) const {
     std::size_t k = static_cast<std::size_t>(number * 3 + person);
     std::string base;
     if (row.form[Imp2Sg]) {
+        if (*row.form[Imp2Sg] == NO_FORM) return std::nullopt;
         base = std::string(*row.form[Imp2Sg]);
+    } else if (family) {
+        if (family->imp2sg == NO_FORM) return std::nullopt;
+        base = prefix + std::string(family->imp2sg);
     } else {
         base = stem();
         switch (cls) {
@@ -146,6 +310,10 @@ std::string Verb::participle(int gender, int number) const {
         return join(ends_with(f, "a") ? drop(f, 1) : f, PARTICIPLE_ENDINGS[k]);
     }
     if (row.form[LPtcp]) return join(*row.form[LPtcp], PARTICIPLE_ENDINGS[k]);
+    if (family) {
+        if (k == 0) return prefix + std::string(family->lptcp);
+        return prefix + join(drop(family->lptcp_f, 1), PARTICIPLE_ENDINGS[k]);
+    }
     std::string_view l = lemma;
     std::string base(ends_with(l, "ti") ? drop(l, 2) : l);
     base += 'l';

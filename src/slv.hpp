@@ -42,10 +42,21 @@ struct Error {};
 
 using Row9 = std::array<std::string, 9>;  // [sg1, sg2, sg3, du1, du2, du3, pl1, pl2, pl3]
 
+// A root whose prefixed verbs share its forms (po+reči: porečem, porekel).
+struct Family {
+    std::string_view root;
+    std::string_view sg1;      // the first singular present; the theme is it without -m
+    std::string_view imp2sg;   // "\u2014" when the verb has no imperative
+    std::string_view lptcp;    // masculine singular l-participle
+    std::string_view lptcp_f;  // feminine singular l-participle
+};
+
 struct Verb {
     std::string lemma;
     Row row;  // all absent when the lemma has no row
     Class cls = Class::I;
+    const Family* family = nullptr;  // for a lemma without a row
+    std::string prefix;              // what stands before the family's root
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

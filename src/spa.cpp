@@ -49,26 +49,7 @@ bool exact_only(std::string_view lemma) {
     return false;
 }
 
-std::array<std::string_view, 6> six_forms(std::string_view cell) {
-    std::array<std::string_view, 6> out{};
-    std::size_t n = 0;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t comma = cell.find(',', start);
-        std::string_view piece = cell.substr(start, comma == std::string_view::npos ? comma : comma - start);
-        if (n == 6) fatal("six comma-separated forms");
-        out[n++] = piece;
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (n != 6) fatal("six comma-separated forms");
-    return out;
-}
-
-std::optional<std::string_view> optional_cell(std::string_view cell) {
-    if (cell == "-" || cell.empty()) return std::nullopt;
-    return cell;
-}
+using lex::optional_cell;
 
 // The irregular lexicon. Lookup tries the suffixes of the infinitive from
 // the longest down, which picks the same row as walking the rows and keeping
@@ -379,16 +360,16 @@ LexEntry parse_lex(std::string_view line) {
     for (int i = 0; i < 6; ++i) e.pres[i] = c[1 + i];
     e.subj = c[7];
     if (e.subj.find(',') != std::string_view::npos) {
-        e.subj6 = six_forms(e.subj);
+        e.subj6 = lex::required_forms<6>(e.subj);
         e.subj_split = true;
     }
     e.pret1 = optional_cell(c[8]);
     e.fut_stem = optional_cell(c[9]);
     e.pp = c[10];
-    if (auto impf = optional_cell(c[11])) e.impf6 = six_forms(*impf);
+    if (auto impf = optional_cell(c[11])) e.impf6 = lex::required_forms<6>(*impf);
     e.ger = optional_cell(c[12]);
     e.imp2sg = optional_cell(c[13]);
-    if (auto pret = optional_cell(c[14])) e.pret6 = six_forms(*pret);
+    if (auto pret = optional_cell(c[14])) e.pret6 = lex::required_forms<6>(*pret);
     return e;
 }
 

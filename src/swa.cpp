@@ -3,26 +3,22 @@
 #include <cstddef>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::swa {
+
+using text::join;
+using text::own;
 namespace {
 
-std::optional<std::string_view> cell(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return c;
-}
+constexpr auto cell = lex::optional_cell;
 
 std::uint8_t mono_flag(std::string_view c) {
     if (c == "1") return 1;
     if (c == "0") return 0;
     return 2;
-}
-
-std::optional<std::string> own(const std::optional<std::string_view>& v) {
-    if (!v) return std::nullopt;
-    return std::string(*v);
 }
 
 bool is_vowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
@@ -78,15 +74,6 @@ const Prefixes& prefixes(Subject s) {
     return CLASSES[0];
 }
 
-std::string cat(std::string_view a, std::string_view b, std::string_view c = {}) {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a);
-    out.append(b);
-    out.append(c);
-    return out;
-}
-
 // The stem with a final -a turned into -e (soma: some), else unchanged.
 std::string a_to_e(std::string_view stem) {
     std::string out(stem);
@@ -125,7 +112,7 @@ std::string concord(std::string_view prefix, std::string_view stem) {
         out.append(stem);
         return out;
     }
-    return cat(prefix, stem);
+    return join(prefix, stem);
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -168,7 +155,7 @@ bool Verb::keeps_ku() const {
 
 std::string Verb::long_stem() const {
     if (long_stem_override) return *long_stem_override;
-    return keeps_ku() ? cat("ku", stem) : stem;
+    return keeps_ku() ? join("ku", stem) : stem;
 }
 
 std::string_view Verb::short_stem() const {
@@ -184,17 +171,17 @@ std::string Verb::form(Tense tense, Subject subject, bool negative) const {
     const Prefixes& p = prefixes(subject);
     if (!negative) {
         switch (tense) {
-            case Tense::Present: return cat(p.subject, "na", long_stem());
-            case Tense::Past: return cat(p.subject, "li", long_stem());
-            case Tense::Future: return cat(p.subject, "ta", long_stem());
-            case Tense::Perfect: return cat(p.subject, "me", long_stem());
+            case Tense::Present: return join(p.subject, "na", long_stem());
+            case Tense::Past: return join(p.subject, "li", long_stem());
+            case Tense::Future: return join(p.subject, "ta", long_stem());
+            case Tense::Perfect: return join(p.subject, "me", long_stem());
             case Tense::Gnomic: return concord(p.a_tense, short_stem());
             case Tense::Subjunctive: return concord(p.subject, subjunctive_stem());
-            case Tense::Habitual: return cat("hu", short_stem());
-            case Tense::Consecutive: return cat(p.subject, "ka", short_stem());
-            case Tense::Situative: return cat(p.subject, "ki", short_stem());
-            case Tense::Conditional: return cat(p.subject, "nge", long_stem());
-            case Tense::PastConditional: return cat(p.subject, "ngali", long_stem());
+            case Tense::Habitual: return join("hu", short_stem());
+            case Tense::Consecutive: return join(p.subject, "ka", short_stem());
+            case Tense::Situative: return join(p.subject, "ki", short_stem());
+            case Tense::Conditional: return join(p.subject, "nge", long_stem());
+            case Tense::PastConditional: return join(p.subject, "ngali", long_stem());
         }
         return {};
     }
@@ -206,29 +193,29 @@ std::string Verb::form(Tense tense, Subject subject, bool negative) const {
             if (!b.empty() && b.back() == 'a') b.back() = 'i';
             return concord(p.negative, b);
         }
-        case Tense::Past: return cat(p.negative, "ku", short_stem());
-        case Tense::Future: return cat(p.negative, "ta", long_stem());
-        case Tense::Perfect: return cat(p.negative, "ja", short_stem());
-        case Tense::Subjunctive: return concord(p.subject, cat("si", subjunctive_stem()));
+        case Tense::Past: return join(p.negative, "ku", short_stem());
+        case Tense::Future: return join(p.negative, "ta", long_stem());
+        case Tense::Perfect: return join(p.negative, "ja", short_stem());
+        case Tense::Subjunctive: return concord(p.subject, join("si", subjunctive_stem()));
         case Tense::Gnomic:
         case Tense::Habitual:
         case Tense::Consecutive:
-        case Tense::Situative: return concord(p.subject, cat("si", short_stem()));
+        case Tense::Situative: return concord(p.subject, join("si", short_stem()));
         // The negative conditionals put -si- after the affirmative prefix
         // (nisingesoma, wasingalisoma): the negative prefix would negate
         // twice (sisingesoma, hawasingesoma).
-        case Tense::Conditional: return cat(p.subject, "singe", long_stem());
-        case Tense::PastConditional: return cat(p.subject, "singali", long_stem());
+        case Tense::Conditional: return join(p.subject, "singe", long_stem());
+        case Tense::PastConditional: return join(p.subject, "singali", long_stem());
     }
     return {};
 }
 
 std::string Verb::imperative(bool plural) const {
     std::string_view ku = keeps_ku() ? "ku" : "";
-    if (!plural) return imp_sg ? *imp_sg : cat(ku, stem);
+    if (!plural) return imp_sg ? *imp_sg : join(ku, stem);
     if (imp_pl) return *imp_pl;
     const std::string base = subj_stem ? *subj_stem : a_to_e(stem);
-    return cat(ku, base, "ni");
+    return join(ku, base, "ni");
 }
 
 Table Table::build(const Verb& verb) {
@@ -242,8 +229,8 @@ Table Table::build(const Verb& verb) {
         return out;
     };
     Table t;
-    t.infinitive = verb.inf ? *verb.inf : cat("ku", verb.stem);
-    t.infinitive_negative = cat("kuto", verb.long_stem());
+    t.infinitive = verb.inf ? *verb.inf : join("ku", verb.stem);
+    t.infinitive_negative = join("kuto", verb.long_stem());
     t.imperative = {verb.imperative(false), verb.imperative(true)};
     t.habitual = verb.form(Tense::Habitual, Subject::of_class(1), false);
     t.present = row(Tense::Present, false);

@@ -2,11 +2,14 @@
 
 #include "compound.hpp"
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::swe {
+
+using text::join;
 namespace {
 
 // A row of the list as views into the built-in text; an empty view means
@@ -34,14 +37,6 @@ std::optional<std::string> own(std::string_view v) {
     return std::string(v);
 }
 
-std::string join(std::string_view stem, std::string_view ending) {
-    std::string out;
-    out.reserve(stem.size() + ending.size());
-    out.append(stem);
-    out.append(ending);
-    return out;
-}
-
 // A row's cell behind the particles of a compound; none for an empty cell.
 std::optional<std::string> own(std::string_view particles, std::string_view v) {
     if (v.empty()) return std::nullopt;
@@ -56,6 +51,9 @@ constexpr std::string_view kParticles[] = {
     "genom", "hem", "ihop", "in", "med",  "miss",   "mot",      "ned",   "ner",    "om",   "på",
     "sam", "samman", "sönder", "till", "tillbaka", "undan", "under", "upp", "ut",  "vid",  "åter", "över",
 };
+
+// The auxiliaries and modals: a word that ends in one is a plain verb.
+constexpr std::string_view kNoCompounds[] = {"vara", "kunna", "skola", "vilja", "måste", "böra", "torde", "lär"};
 
 bool is_lemma_char(char32_t c) {
     if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'-') return true;
@@ -114,7 +112,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view particles;
     if (!row) {
         // An unlisted compound of a listed verb: uppäta, avstänga, sambo.
-        std::size_t n = compound::particle_length(candidate, kParticles,
+        std::size_t n = compound::particle_length(candidate, kParticles, kNoCompounds,
                                                   [](std::string_view base) { return find_row(base).has_value(); });
         if (n > 0) {
             particles = candidate.substr(0, n);

@@ -1,6 +1,7 @@
 #include "tam.hpp"
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
@@ -38,21 +39,31 @@ const char* vowel_sign(char32_t c) {
     }
 }
 
-std::string cat(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a).append(b);
-    return out;
-}
-
 std::string_view cell(const lex::Cells<7>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 
 // Whether a past stem belongs to the -இன் class (பேசின், அகற்றின்).
 bool in_past(std::string_view s) { return s.size() >= 9 && utf8::ends_with(s, IN_PAST); }
 
 // The past stem less its final "ன்".
 std::string_view drop_na(std::string_view s) { return s.substr(0, s.size() - NA_VIRAMA.size()); }
+
+// The adverbial participle. A past stem in a bare ன் (போன், சொன்ன், ஆன்)
+// is a contraction of the -இன் past, and the participle is built on the
+// root instead: a root in ு turns it into ி (ஆகு → ஆகி), a root in a
+// consonant doubles it before ி (சொல் → சொல்லி), any other root adds the
+// glide ய் (போ → போய்). Every other past stem takes உ (படித்து, வந்து).
+std::string adverbial_of(std::string_view root, std::string_view past) {
+    if (!utf8::ends_with(past, NA_VIRAMA) || root.empty()) return join(past, "உ");
+    const auto end = utf8::decode_last(root, root.size());
+    if (end.cp == 0x0BC1) return text::join(root.substr(0, root.size() - end.len), "\u0BBF");
+    if (end.cp == 0x0BCD && root.size() > end.len) {
+        const auto cons = utf8::decode_last(root, root.size() - end.len);
+        if (cons.cp >= 0x0B95 && cons.cp <= 0x0BB9)
+            return text::join(root, root.substr(root.size() - end.len - cons.len, cons.len), "\u0BBF");
+    }
+    if (end.cp == 0x0BCD) return join(past, "உ");
+    return text::join(root, "ய்");
+}
 
 std::string replace_all(std::string_view s, std::string_view from, std::string_view to) {
     std::string out;
@@ -84,7 +95,7 @@ std::string join(std::string_view stem, std::string_view suffix) {
             return out;
         }
     }
-    return cat(stem, suffix);
+    return text::join(stem, suffix);
 }
 
 namespace lexicon {
@@ -98,11 +109,27 @@ std::optional<LexEntry> find(std::string_view lemma) {
 std::size_t size() { return data::table::tam.size(); }
 }  // namespace lexicon
 
+namespace {
+
+// Whether a root is written in Tamil: a letter, then letters and the vowel
+// signs and marks of the script (no digits, numbers or symbols).
+bool tamil_root(std::string_view root) {
+    bool first = true;
+    for (char32_t c : utf8::chars(root)) {
+        if (c < 0x0B80 || c > 0x0BFF) return false;
+        const unicode::Category cat = unicode::category(c);
+        const bool sign = cat == unicode::Category::Mn || cat == unicode::Category::Mc;
+        if (!(cat == unicode::Category::Lo || (sign && !first))) return false;
+        first = false;
+    }
+    return true;
+}
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_root(std::string_view text) {
     std::string_view root = unicode::trim(text);
-    if (root.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(root))
-        if (unicode::is_white_space(c)) return fail(Error{});
+    if (root.empty() || !tamil_root(root)) return fail(Error{});
 
     auto found = lexicon::find(root);
     const LexEntry* e = found ? &*found : nullptr;
@@ -124,21 +151,21 @@ Expected<Verb, Error> Verb::from_root(std::string_view text) {
     const std::string_view bare = (in_u || in_virama) ? root.substr(0, root.size() - last.size()) : root;
     Verb v;
     v.root = std::string(root);
-    v.present = pick(&LexEntry::present, [&] { return cat(root, "கிற்"); });
+    v.present = pick(&LexEntry::present, [&] { return text::join(root, "கிற்"); });
     v.past = pick(&LexEntry::past, [&] {
-        if (in_u) return cat(bare, IN_PAST);
-        if (in_virama || in_sign) return cat(root, "ந்த்");
-        return join(cat(root, VIRAMA), "த்");
+        if (in_u) return text::join(bare, IN_PAST);
+        if (in_virama || in_sign) return text::join(root, "ந்த்");
+        return join(text::join(root, VIRAMA), "த்");
     });
-    v.future = pick(&LexEntry::future, [&] { return cat(root, "வ்"); });
+    v.future = pick(&LexEntry::future, [&] { return text::join(root, "வ்"); });
     v.um = pick(&LexEntry::um, [&] {
-        if (in_u) return cat(root, "ம்");
-        if (in_sign) return cat(root, "யும்");
-        return cat(bare, "\u0BC1ம்");
+        if (in_u) return text::join(root, "ம்");
+        if (in_sign) return text::join(root, "யும்");
+        return text::join(bare, "\u0BC1ம்");
     });
     v.inf = pick(&LexEntry::inf, [&] {
         // A consonant letter carries the inherent அ already.
-        if (in_sign) return cat(root, "ய");
+        if (in_sign) return text::join(root, "ய");
         if (in_u) return std::string(bare);
         std::string_view b = root;
         while (utf8::ends_with(b, VIRAMA)) b.remove_suffix(VIRAMA.size());
@@ -146,9 +173,9 @@ Expected<Verb, Error> Verb::from_root(std::string_view text) {
         return join(b, "அ");
     });
     v.imp_pl = pick(&LexEntry::imp_pl, [&] {
-        if (in_u) return cat(root, "ங்கள்");
-        if (in_sign) return cat(root, "யுங்கள்");
-        return cat(bare, "\u0BC1ங்கள்");
+        if (in_u) return text::join(root, "ங்கள்");
+        if (in_sign) return text::join(root, "யுங்கள்");
+        return text::join(bare, "\u0BC1ங்கள்");
     });
     return v;
 }
@@ -160,8 +187,8 @@ std::string Verb::finite(Tense tense, Png png) const {
             if (png == Png::P3Neut) return join(replace_all(present, "கிற்", "கின்ற்"), "அன");
             return join(present, ENDINGS[slot]);
         case Tense::Past:
-            if (png == Png::S3Neut) return in_past(past) ? cat(drop_na(past), "யது") : join(past, "அது");
-            if (png == Png::P3Neut) return in_past(past) ? cat(drop_na(past), "ன") : join(past, "அன");
+            if (png == Png::S3Neut) return in_past(past) ? text::join(drop_na(past), "யது") : join(past, "அது");
+            if (png == Png::P3Neut) return in_past(past) ? text::join(drop_na(past), "ன") : join(past, "அன");
             return join(past, ENDINGS[slot]);
         case Tense::Future:
             if (png == Png::S3Neut) return um;
@@ -181,8 +208,8 @@ Table Table::build(const Verb& verb) {
     }
     t.infinitive = verb.inf;
     const bool in = in_past(verb.past);
-    t.adverbial = in ? std::string(drop_na(verb.past)) : join(verb.past, "உ");
-    t.relative_past = in ? cat(drop_na(verb.past), "ய") : join(verb.past, "அ");
+    t.adverbial = in ? std::string(drop_na(verb.past)) : adverbial_of(verb.root, verb.past);
+    t.relative_past = in ? text::join(drop_na(verb.past), "ய") : join(verb.past, "அ");
     t.relative_present = join(verb.present, "அ");
     t.relative_future = verb.um;
     t.conditional = join(verb.past, "ஆல்");

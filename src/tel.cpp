@@ -3,25 +3,20 @@
 #include <cstddef>
 
 #include "lexicon_text.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::tel {
+
+using text::join;
 namespace {
 
 constexpr std::string_view U = "ు";
 
-std::string cat(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a).append(b);
-    return out;
-}
-
 // A missing cell counts as "-".
 std::string_view cell(const lex::Cells<6>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 
 bool has_white_space(std::string_view s) {
     for (char32_t c : utf8::chars(s))
@@ -30,7 +25,32 @@ bool has_white_space(std::string_view s) {
 }
 
 // The future 3sg non-masculine form built on a future stem: తా becomes తుంది.
-std::string fut_nonmasc(std::string_view fut_stem) { return cat(utf8::drop_last_chars(fut_stem, 1), "ుంది"); }
+std::string fut_nonmasc(std::string_view fut_stem) { return join(utf8::drop_last_chars(fut_stem, 1), "ుంది"); }
+
+bool consonant(char32_t c) { return c >= 0x0C15 && c <= 0x0C39; }
+
+// Whether a root ends in two syllables of a single consonant with ు after a
+// syllable with a short vowel (అడుగు, తుడుచు, వెతుకు, కదులు). Such roots turn
+// that ు to ి in the past (తుడిచ, వెతిక) and drop it in the plural
+// imperative (తుడవండి, వెతకండి).
+bool u_u_root(const std::u32string& c) {
+    const std::size_t n = c.size();
+    if (n < 5 || c[n - 1] != 0x0C41 || c[n - 3] != 0x0C41 || !consonant(c[n - 2]) || !consonant(c[n - 4]))
+        return false;
+    switch (c[n - 5]) {
+        case 0x0C05: case 0x0C07: case 0x0C09: case 0x0C0E: case 0x0C12:  // అ ఇ ఉ ఎ ఒ
+        case 0x0C3F: case 0x0C41: case 0x0C46: case 0x0C4A:              // ి ు ె ొ
+            return true;
+        default:
+            return consonant(c[n - 5]);
+    }
+}
+
+std::u32string code_points(std::string_view s) {
+    std::u32string out;
+    for (char32_t c : utf8::chars(s)) out.push_back(c);
+    return out;
+}
 
 }  // namespace
 
@@ -58,30 +78,83 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 
     Verb v;
     v.root = std::string(root);
-    if (root.size() >= 6 && root.ends_with("ను")) {
+    v.imp_pl = join(r, "ండి");
+    const std::u32string cps = code_points(root);
+    const std::size_t n = cps.size();
+    if (n > 4 && root.ends_with("ొను")) {
+        // The reflexive compounds in కొను (and కూర్చొను) contract to -కుంట-,
+        // -కున్న and -కోండి: తీసుకొను → తీసుకుంటా, తీసుకున్న, తీసుకోండి.
+        std::string_view s = utf8::drop_last_chars(root, 3);
+        v.past_stem = join(s, "ున్న");
+        v.past_3sg_nonmasc = join(v.past_stem, "ది");
+        v.prs_stem = join(s, "ుంటున్న");
+        v.fut_stem = join(s, "ుంటా");
+        v.imp_pl = join(s, "ోండి");
+    } else if (root.size() >= 6 && root.ends_with("ను")) {
         // Nasal roots assimilate the past marker: కను → కన్న.
-        v.past_stem = cat(r, "్న");
-        v.past_3sg_nonmasc = cat(v.past_stem, "ది");
-        v.prs_stem = cat(root, "తున్న");
-        v.fut_stem = cat(root, "తా");
+        v.past_stem = join(r, "్న");
+        v.past_3sg_nonmasc = join(v.past_stem, "ది");
+        v.prs_stem = join(root, "తున్న");
+        v.fut_stem = join(root, "తా");
     } else if (root.size() >= 6 && root.ends_with("యు")) {
         // చేయు: past చేశ-, other tenses on చేస్-.
         std::string_view s = utf8::drop_last_chars(root, 2);
-        v.past_stem = cat(s, "శ");
-        v.past_3sg_nonmasc = cat(s, "సింది");
-        v.prs_stem = cat(s, "స్తున్న");
-        v.fut_stem = cat(s, "స్తా");
+        v.past_stem = join(s, "శ");
+        v.past_3sg_nonmasc = join(s, "సింది");
+        v.prs_stem = join(s, "స్తున్న");
+        v.fut_stem = join(s, "స్తా");
+    } else if (root.ends_with("పోవు")) {
+        // పోవు and its compounds (నిద్రపోవు): పోయ-, పోతా, పోండి.
+        std::string_view s = utf8::drop_last_chars(root, 2);
+        v.past_stem = join(s, "య");
+        v.past_3sg_nonmasc = join(v.past_stem, "ింది");
+        v.prs_stem = join(s, "తున్న");
+        v.fut_stem = join(s, "తా");
+        v.imp_pl = join(s, "ండి");
+    } else if (root.ends_with("ఉండు")) {
+        // ఉండు: ఉన్న-, ఉంటున్న, ఉంటా.
+        std::string_view s = utf8::drop_last_chars(root, 3);
+        v.past_stem = join(s, "న్న");
+        v.past_3sg_nonmasc = join(v.past_stem, "ది");
+        v.prs_stem = join(s, "ంటున్న");
+        v.fut_stem = join(s, "ంటా");
+    } else if (u_u_root(cps)) {
+        std::string_view x = utf8::drop_last_chars(root, 3);
+        std::string_view c3 = utf8::drop_last_chars(utf8::last_chars(root, 2), 1);
+        v.past_stem = join(x, "ి", c3);
+        v.past_3sg_nonmasc = join(v.past_stem, "ింది");
+        if (c3 == "చ") {
+            // తుడుచు → తుడుస్తా, తుడవండి.
+            v.prs_stem = join(x, "ుస్తున్న");
+            v.fut_stem = join(x, "ుస్తా");
+            v.imp_pl = join(x, "వండి");
+        } else {
+            v.prs_stem = join(root, "తున్న");
+            v.fut_stem = join(root, "తా");
+            v.imp_pl = join(x, c3, "ండి");
+        }
     } else {
         v.past_stem = std::string(r);
-        v.past_3sg_nonmasc = cat(r, "ింది");
+        v.past_3sg_nonmasc = join(r, "ింది");
         if (root.size() >= 12 && root.ends_with("ించు")) {
             // Causatives: నడిపించు → నడిపిస్తున్న, నడిపిస్తా.
             std::string_view s = utf8::drop_last_chars(root, 3);
-            v.prs_stem = cat(s, "స్తున్న");
-            v.fut_stem = cat(s, "స్తా");
+            v.prs_stem = join(s, "స్తున్న");
+            v.fut_stem = join(s, "స్తా");
+        } else if (root.ends_with("వచ్చు")) {
+            // వచ్చు and its compounds: వస్తా, and the plural imperative of రా.
+            std::string_view s = utf8::drop_last_chars(root, 5);
+            v.prs_stem = join(s, "వస్తున్న");
+            v.fut_stem = join(s, "వస్తా");
+            v.imp_pl = join(s, "రండి");
+        } else if (root.ends_with("ఇచ్చు")) {
+            std::string_view s = utf8::drop_last_chars(root, 5);
+            v.prs_stem = join(s, "ఇస్తున్న");
+            v.fut_stem = join(s, "ఇస్తా");
+            v.imp_pl = join(s, "ఇవ్వండి");
         } else {
-            v.prs_stem = cat(root, "తున్న");
-            v.fut_stem = cat(root, "తా");
+            v.prs_stem = join(root, "తున్న");
+            v.fut_stem = join(root, "తా");
         }
     }
     v.fut_3sg_nonmasc = fut_nonmasc(v.fut_stem);
@@ -89,13 +162,12 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (auto e = lexicon::find(root)) {
         if (e->past_stem) v.past_stem = *e->past_stem;
         if (e->past_3sg_nonmasc) v.past_3sg_nonmasc = *e->past_3sg_nonmasc;
-        else if (e->past_stem) v.past_3sg_nonmasc = cat(*e->past_stem, "ింది");
+        else if (e->past_stem) v.past_3sg_nonmasc = join(*e->past_stem, "ింది");
         if (e->prs_stem) v.prs_stem = *e->prs_stem;
         if (e->fut_stem) v.fut_stem = *e->fut_stem;
         if (e->fut_3sg_nonmasc) v.fut_3sg_nonmasc = *e->fut_3sg_nonmasc;
         else if (e->fut_stem) v.fut_3sg_nonmasc = fut_nonmasc(*e->fut_stem);
     }
-    v.imp_pl = cat(r, "ండి");
     return v;
 }
 
@@ -111,15 +183,15 @@ std::string Verb::form(int tense, Person person, Number number, Gender gender) c
     }
     if (slot == 3) {
         if (tense == 0) return past_3sg_nonmasc;
-        if (tense == 1) return cat(prs_stem, "ది");
+        if (tense == 1) return join(prs_stem, "ది");
         return fut_3sg_nonmasc;
     }
     // Endings by slot; the past and the present durative share the long-vowel set.
     static constexpr std::string_view LONG[8] = {"ాను", "ావు", "ాడు", "", "ాము", "ారు", "ారు", "ారు"};
     static constexpr std::string_view SHORT[8] = {"ను", "వు", "డు", "", "ము", "రు", "రు", "రు"};
-    if (tense == 0) return cat(past_stem, LONG[slot]);
-    if (tense == 1) return cat(prs_stem, LONG[slot]);
-    return cat(fut_stem, SHORT[slot]);
+    if (tense == 0) return join(past_stem, LONG[slot]);
+    if (tense == 1) return join(prs_stem, LONG[slot]);
+    return join(fut_stem, SHORT[slot]);
 }
 
 Table Table::build(const Verb& v) {

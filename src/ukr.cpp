@@ -27,9 +27,14 @@ bool ends_in_hushing(std::string_view s) {
 
 std::string cut(std::string_view s, std::size_t bytes) { return std::string(s.substr(0, s.size() - bytes)); }
 
+// A lemma is written in Cyrillic letters, with the hyphen and the
+// apostrophe.
 bool lemma_char(char32_t c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '\'') return true;
-    return c >= 0xAA && unicode::is_alphabetic(c);
+    if (c == '-' || c == '\'') return true;
+    if (c < 0x0400 || c > 0x052F) return false;
+    const unicode::Category cat = unicode::category(c);
+    return cat == unicode::Category::Ll || cat == unicode::Category::Lu || cat == unicode::Category::Lt ||
+           cat == unicode::Category::Lm || cat == unicode::Category::Lo;
 }
 
 // The 1sg of the second conjugation: the stem with its consonant
@@ -53,6 +58,96 @@ std::string second_first_singular(std::string_view stem) {
     s += ends_in_hushing(s) ? "у" : "ю";
     return s;
 }
+
+// Roots whose prefixed verbs the lexicon need not list: a verb made of known
+// prefixes and one of these roots is conjugated like the root (при+з+вести:
+// призведу, призвів; від+бути: відбуду; ді+стати: дістану). Longer roots
+// come before the roots that end them.
+constexpr Family kFamilies[] = {
+    {"в'язати", {"в'яжу", "в'яжеш", "в'яже", "в'яжемо", "в'яжете", "в'яжуть", "в'яжи", "в'яжімо", "в'яжіть", "в'язав", "в'язала", "в'язало", "в'язали"}},
+    {"стерегти", {"стережу", "стережеш", "стереже", "стережемо", "стережете", "стережуть", "стережи", "стережімо", "стережіть", "стеріг", "стерегла", "стерегло", "стерегли"}},
+    {"берегти", {"бережу", "бережеш", "береже", "бережемо", "бережете", "бережуть", "бережи", "бережімо", "бережіть", "беріг", "берегла", "берегло", "берегли"}},
+    {"стригти", {"стрижу", "стрижеш", "стриже", "стрижемо", "стрижете", "стрижуть", "стрижи", "стрижімо", "стрижіть", "стриг", "стригла", "стригло", "стригли"}},
+    {"волокти", {"волочу", "волочеш", "волоче", "волочемо", "волочете", "волочуть", "волочи", "волочімо", "волочіть", "волік", "волокла", "волокло", "волокли"}},
+    {"стояти", {"стою", "стоїш", "стоїть", "стоїмо", "стоїте", "стоять", "стій", "стіймо", "стійте", "стояв", "стояла", "стояло", "стояли"}},
+    {"казати", {"кажу", "кажеш", "каже", "кажемо", "кажете", "кажуть", "кажи", "кажімо", "кажіть", "казав", "казала", "казало", "казали"}},
+    {"писати", {"пишу", "пишеш", "пише", "пишемо", "пишете", "пишуть", "пиши", "пишімо", "пишіть", "писав", "писала", "писало", "писали"}},
+    {"мазати", {"мажу", "мажеш", "маже", "мажемо", "мажете", "мажуть", "мажи", "мажімо", "мажіть", "мазав", "мазала", "мазало", "мазали"}},
+    {"різати", {"ріжу", "ріжеш", "ріже", "ріжемо", "ріжете", "ріжуть", "ріж", "ріжмо", "ріжте", "різав", "різала", "різало", "різали"}},
+    {"гризти", {"гризу", "гризеш", "гризе", "гриземо", "гризете", "гризуть", "гризи", "гризімо", "гризіть", "гриз", "гризла", "гризло", "гризли"}},
+    {"гребти", {"гребу", "гребеш", "гребе", "гребемо", "гребете", "гребуть", "греби", "гребімо", "гребіть", "гріб", "гребла", "гребло", "гребли"}},
+    {"брести", {"бреду", "бредеш", "бреде", "бредемо", "бредете", "бредуть", "бреди", "бредімо", "бредіть", "брів", "брела", "брело", "брели"}},
+    {"плести", {"плету", "плетеш", "плете", "плетемо", "плетете", "плетуть", "плети", "плетімо", "плетіть", "плів", "плела", "плело", "плели"}},
+    {"трясти", {"трясу", "трясеш", "трясе", "трясемо", "трясете", "трясуть", "тряси", "трясімо", "трясіть", "тряс", "трясла", "трясло", "трясли"}},
+    {"класти", {"кладу", "кладеш", "кладе", "кладемо", "кладете", "кладуть", "клади", "кладімо", "кладіть", "клав", "клала", "клало", "клали"}},
+    {"красти", {"краду", "крадеш", "краде", "крадемо", "крадете", "крадуть", "кради", "крадімо", "крадіть", "крав", "крала", "крало", "крали"}},
+    {"цвісти", {"цвіту", "цвітеш", "цвіте", "цвітемо", "цвітете", "цвітуть", "цвіти", "цвітімо", "цвітіть", "цвів", "цвіла", "цвіло", "цвіли"}},
+    {"повзти", {"повзу", "повзеш", "повзе", "повземо", "повзете", "повзуть", "повзи", "повзімо", "повзіть", "повз", "повзла", "повзло", "повзли"}},
+    {"стигти", {"стигну", "стигнеш", "стигне", "стигнемо", "стигнете", "стигнуть", "стигни", "стигнімо", "стигніть", "стиг", "стигла", "стигло", "стигли"}},
+    {"йняти", {"йму", "ймеш", "йме", "ймемо", "ймете", "ймуть", "йми", "ймімо", "йміть", "йняв", "йняла", "йняло", "йняли"}},
+    {"вести", {"веду", "ведеш", "веде", "ведемо", "ведете", "ведуть", "веди", "ведімо", "ведіть", "вів", "вела", "вело", "вели"}},
+    {"везти", {"везу", "везеш", "везе", "веземо", "везете", "везуть", "вези", "везімо", "везіть", "віз", "везла", "везло", "везли"}},
+    {"нести", {"несу", "несеш", "несе", "несемо", "несете", "несуть", "неси", "несімо", "несіть", "ніс", "несла", "несло", "несли"}},
+    {"мести", {"мету", "метеш", "мете", "метемо", "метете", "метуть", "мети", "метімо", "метіть", "мів", "мела", "мело", "мели"}},
+    {"лізти", {"лізу", "лізеш", "лізе", "ліземо", "лізете", "лізуть", "лізь", "лізьмо", "лізьте", "ліз", "лізла", "лізло", "лізли"}},
+    {"рости", {"росту", "ростеш", "росте", "ростемо", "ростете", "ростуть", "рости", "ростімо", "ростіть", "ріс", "росла", "росло", "росли"}},
+    {"сісти", {"сяду", "сядеш", "сяде", "сядемо", "сядете", "сядуть", "сядь", "сядьмо", "сядьте", "сів", "сіла", "сіло", "сіли"}},
+    {"лягти", {"ляжу", "ляжеш", "ляже", "ляжемо", "ляжете", "ляжуть", "ляж", "ляжмо", "ляжте", "ліг", "лягла", "лягло", "лягли"}},
+    {"пекти", {"печу", "печеш", "пече", "печемо", "печете", "печуть", "печи", "печімо", "печіть", "пік", "пекла", "пекло", "пекли"}},
+    {"текти", {"течу", "течеш", "тече", "течемо", "течете", "течуть", "течи", "течімо", "течіть", "тік", "текла", "текло", "текли"}},
+    {"сікти", {"січу", "січеш", "січе", "січемо", "січете", "січуть", "січи", "січімо", "січіть", "сік", "сікла", "сікло", "сікли"}},
+    {"могти", {"можу", "можеш", "може", "можемо", "можете", "можуть", "можи", "можімо", "можіть", "міг", "могла", "могло", "могли"}},
+    {"бігти", {"біжу", "біжиш", "біжить", "біжимо", "біжите", "біжать", "біжи", "біжімо", "біжіть", "біг", "бігла", "бігло", "бігли"}},
+    {"тягти", {"тягну", "тягнеш", "тягне", "тягнемо", "тягнете", "тягнуть", "тягни", "тягнімо", "тягніть", "тяг", "тягла", "тягло", "тягли"}},
+    {"дягти", {"дягну", "дягнеш", "дягне", "дягнемо", "дягнете", "дягнуть", "дягни", "дягнімо", "дягніть", "дяг", "дягла", "дягло", "дягли"}},
+    {"сягти", {"сягну", "сягнеш", "сягне", "сягнемо", "сягнете", "сягнуть", "сягни", "сягнімо", "сягніть", "сяг", "сягла", "сягло", "сягли"}},
+    {"стати", {"стану", "станеш", "стане", "станемо", "станете", "стануть", "стань", "станьмо", "станьте", "став", "стала", "стало", "стали"}},
+    {"бути", {"буду", "будеш", "буде", "будемо", "будете", "будуть", "будь", "будьмо", "будьте", "був", "була", "було", "були"}},
+    {"дати", {"дам", "даси", "дасть", "дамо", "дасте", "дадуть", "дай", "даймо", "дайте", "дав", "дала", "дало", "дали"}},
+    {"жити", {"живу", "живеш", "живе", "живемо", "живете", "живуть", "живи", "живімо", "живіть", "жив", "жила", "жило", "жили"}},
+    {"йти", {"йду", "йдеш", "йде", "йдемо", "йдете", "йдуть", "йди", "йдімо", "йдіть", "йшов", "йшла", "йшло", "йшли"}},
+};
+
+// Verbal prefixes, alone or two stacked (при+з, по+з, не+до, с+при); a
+// longer chain is taken for a stem (висна+жити is виснажити, not ви+с+на+жити).
+constexpr std::string_view kPrefixes[] = {
+    "в", "у", "ви", "від", "віді", "від'", "до", "за", "з", "зі", "з'", "с", "із", "на", "над", "наді",
+    "не", "о", "об", "об'", "пере", "перед", "по", "під", "піді", "під'", "при", "про", "проти", "роз",
+    "розі", "роз'", "без", "спів", "ді", "уві", "вві", "зо",
+};
+
+bool prefix_chain(std::string_view s, int most = 2) {
+    if (s.empty()) return true;
+    if (most == 0) return false;
+    for (std::string_view p : kPrefixes)
+        if (utf8::starts_with(s, p) && prefix_chain(s.substr(p.size()), most - 1)) return true;
+    return false;
+}
+
+// The family of a base: the longest root that ends it after a chain of
+// prefixes. об-/о-бути (обути: обую) is another verb than бути.
+const Family* find_family(std::string_view base, std::string& prefix) {
+    for (const Family& f : kFamilies) {
+        if (!utf8::ends_with(base, f.root)) continue;
+        std::string_view rest = base.substr(0, base.size() - f.root.size());
+        if (!prefix_chain(rest)) continue;
+        if (f.root == "бути" && (rest == "о" || utf8::ends_with(rest, "ео") || utf8::ends_with(rest, "оо"))) continue;
+        prefix = std::string(rest);
+        return &f;
+    }
+    return nullptr;
+}
+
+bool is_vowel(char32_t c) {
+    switch (c) {
+        case U'а': case U'е': case U'є': case U'и': case U'і': case U'ї':
+        case U'о': case U'у': case U'ю': case U'я': return true;
+        default: return false;
+    }
+}
+
+// A form of the row that marks a missing form (могти has no imperative).
+constexpr std::string_view kNoForm = "\u2014";
 
 }  // namespace
 
@@ -100,13 +195,47 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     verb.base = std::string(base);
 
-    if (base.size() >= 10 && ends_with(base, "увати")) {
+    std::size_t chars = utf8::length(base);
+    if (const Family* f = find_family(base, verb.prefix)) {
+        verb.kind = Kind::Family;
+        verb.family = f;
+    } else if (chars >= 5 && ends_with(base, "нути")) {
+        // кинути: кину, кинеш; the stem keeps its н.
+        verb.kind = Kind::Nu;
+        verb.stem = cut(base, 6);
+        // A vowel before н leaves the stem stressed (кинь, глянь); a
+        // consonant (крикни) or a stressed ending (мини, тони) takes -и.
+        char32_t before = utf8::last(utf8::drop_last_chars(base, 4));
+        verb.soft_imperative = is_vowel(before) && !ends_with(base, "минути") && !ends_with(base, "тонути") &&
+                               !ends_with(base, "м'янути") && !ends_with(base, "манути");
+    } else if (chars >= 4 && ends_with(base, "їти")) {
+        // коїти: кою, коїш, кой; the ї belongs to the stem.
+        verb.kind = Kind::Yi;
+        verb.stem = cut(base, 6);
+        verb.conjugation = Conjugation::Second;
+    } else if (ends_with(base, "давати") || ends_with(base, "ставати") || ends_with(base, "знавати")) {
+        // -ва- stands only in the infinitive, past and imperative: даю, давай.
+        verb.kind = Kind::Ava;
+        verb.stem = cut(base, 8);
+    } else if (ends_with(base, "іяти") || ends_with(base, "аяти") || ends_with(base, "яяти")) {
+        // сіяти: сію, сієш, сій.
+        verb.kind = Kind::VowelYa;
+        verb.stem = cut(base, 6);
+    } else if (base.size() >= 10 && ends_with(base, "увати")) {
         verb.stem = cut(base, 10) + "у";
     } else if (base.size() >= 10 && ends_with(base, "ювати")) {
         verb.stem = cut(base, 10) + "ю";
-    } else if (base.size() >= 6 && (ends_with(base, "ити") || ends_with(base, "їти") || ends_with(base, "іти"))) {
+    } else if (base.size() >= 6 && (ends_with(base, "ити") || ends_with(base, "іти"))) {
         verb.stem = cut(base, 6);
         verb.conjugation = Conjugation::Second;
+        // The prefixed imperfectives of ходити, водити, носити, возити are
+        // stressed on the stem: виходь, знаходь, принось.
+        for (std::string_view root : {"ходити", "водити", "носити", "возити"}) {
+            if (ends_with(base, root) && base.size() > root.size() &&
+                prefix_chain(base.substr(0, base.size() - root.size()))) {
+                verb.zero_imperative = true;
+            }
+        }
     } else if (base.size() >= 4 && ends_with(base, "ти")) {
         verb.stem = cut(base, 4);
     } else {
@@ -120,10 +249,18 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 std::string Verb::present(int person, bool plural) const {
     std::size_t slot = static_cast<std::size_t>(person) + (plural ? 3 : 0);
     if (forms[slot]) return std::string(*forms[slot]);
+    static constexpr std::string_view kFirst[6] = {"ю", "єш", "є", "ємо", "єте", "ють"};
+    static constexpr std::string_view kNu[6] = {"у", "еш", "е", "емо", "ете", "уть"};
+    static constexpr std::string_view kYi[6] = {"ю", "їш", "їть", "їмо", "їте", "ять"};
     std::string out;
-    if (conjugation == Conjugation::First) {
-        static constexpr std::string_view kEndings[6] = {"ю", "єш", "є", "ємо", "єте", "ють"};
-        out = stem + std::string(kEndings[slot]);
+    if (kind == Kind::Family) {
+        out = prefix + std::string(family->forms[slot]);
+    } else if (kind == Kind::Nu) {
+        out = stem + std::string(kNu[slot]);
+    } else if (kind == Kind::Yi) {
+        out = stem + std::string(kYi[slot]);
+    } else if (conjugation == Conjugation::First) {
+        out = stem + std::string(kFirst[slot]);
     } else if (slot == 0) {
         out = second_first_singular(stem);
     } else if (slot == 5) {
@@ -134,32 +271,56 @@ std::string Verb::present(int person, bool plural) const {
         static constexpr std::string_view kEndings[6] = {"", "иш", "ить", "имо", "ите", ""};
         out = stem + std::string(kEndings[slot]);
     }
-    // The first-conjugation 3sg ends in a vowel ("читає"): its reflexive
-    // takes "ться" ("читається"), as every slot that ends in "ть" already
-    // does with "ся".
-    if (reflexive) out += conjugation == Conjugation::First && slot == 2 ? "ться" : kReflexive;
+    // A 3sg that ends in a vowel ("читає", "веде") takes "ться"
+    // ("читається"), as every slot that ends in "ть" already does with "ся".
+    if (reflexive) out += slot == 2 && is_vowel(utf8::last(out)) ? "ться" : kReflexive;
     return out;
 }
 
 std::string Verb::past(int gender, bool plural) const {
     std::size_t slot = plural ? 3 : static_cast<std::size_t>(gender);
     if (forms[kPastSlot + slot]) return std::string(*forms[kPastSlot + slot]);
-    static constexpr std::string_view kEndings[4] = {"в", "ла", "ло", "ли"};
-    std::string_view b = base;
-    if (b.size() >= 4 && ends_with(b, "ти")) b.remove_suffix(4);
-    std::string out(b);
-    out += kEndings[slot];
+    std::string out;
+    if (kind == Kind::Family) {
+        out = prefix + std::string(family->forms[kPastSlot + slot]);
+    } else {
+        static constexpr std::string_view kEndings[4] = {"в", "ла", "ло", "ли"};
+        std::string_view b = base;
+        if (b.size() >= 4 && ends_with(b, "ти")) b.remove_suffix(4);
+        out = std::string(b);
+        out += kEndings[slot];
+    }
     if (reflexive) out += kReflexive;
     return out;
 }
 
-std::string Verb::imperative(int slot) const {
+std::optional<std::string> Verb::imperative(int slot) const {
     std::size_t i = static_cast<std::size_t>(slot);
-    if (forms[kImperativeSlot + i]) return std::string(*forms[kImperativeSlot + i]);
+    if (forms[kImperativeSlot + i]) {
+        if (*forms[kImperativeSlot + i] == kNoForm) return std::nullopt;
+        return std::string(*forms[kImperativeSlot + i]);
+    }
     static constexpr std::string_view kFirst[3] = {"й", "ймо", "йте"};
     static constexpr std::string_view kSecond[3] = {"и", "імо", "іть"};
-    std::string out = stem;
-    out += conjugation == Conjugation::First ? kFirst[i] : kSecond[i];
+    static constexpr std::string_view kZero[3] = {"", "мо", "те"};
+    static constexpr std::string_view kSoft[3] = {"ь", "ьмо", "ьте"};
+    std::string out;
+    if (kind == Kind::Family) {
+        out = prefix + std::string(family->forms[kImperativeSlot + i]);
+    } else if (kind == Kind::Nu) {
+        out = stem + std::string(soft_imperative ? kSoft[i] : kSecond[i]);
+    } else if (kind == Kind::Yi || kind == Kind::VowelYa) {
+        out = stem + std::string(kFirst[i]);
+    } else if (kind == Kind::Ava) {
+        out = std::string(utf8::drop_last_chars(base, 2)) + std::string(kFirst[i]);
+    } else if (zero_imperative) {
+        char32_t last = utf8::last(stem);
+        bool soft = last == U'д' || last == U'т' || last == U'з' || last == U'с' || last == U'л' || last == U'н' ||
+                    last == U'ц';
+        out = stem + std::string(soft ? kSoft[i] : kZero[i]);
+    } else {
+        out = stem + std::string(conjugation == Conjugation::First ? kFirst[i] : kSecond[i]);
+    }
     if (reflexive) out += kReflexive;
     return out;
 }

@@ -32,6 +32,23 @@ struct Error {};
 
 enum class Conjugation { First = 0, Second = 1 };
 
+// How the stem is conjugated where the row gives no form.
+enum class Kind : unsigned char {
+    Plain,    // the class endings on the stem
+    Nu,       // -нути: кину, кинеш; stem without "ути"
+    Yi,       // -їти: the ї stays (кою, коїш, кій)
+    Ava,      // -давати, -ставати, -знавати: даю, даєш, давай
+    VowelYa,  // vowel + -яти: сію, сієш, сій
+    Family,   // a prefixed verb of a root with its own paradigm
+};
+
+// The thirteen forms of a root verb, in row order; prefixed verbs that the
+// lexicon does not list take them with their prefix in front.
+struct Family {
+    std::string_view root;
+    std::array<std::string_view, kRowForms> forms;
+};
+
 struct Verb {
     std::string lemma;  // normalised input, reflexive ending included
     std::string base;   // the lemma without "ся"/"сь"
@@ -39,6 +56,11 @@ struct Verb {
     std::array<std::optional<std::string_view>, kRowForms> forms;  // from the row
     bool reflexive = false;
     Conjugation conjugation = Conjugation::First;
+    Kind kind = Kind::Plain;
+    const Family* family = nullptr;  // with Kind::Family
+    std::string prefix;              // what stands before the family's root
+    bool soft_imperative = false;    // Kind::Nu: кинь rather than крикни
+    bool zero_imperative = false;    // stem-stressed: виходь, знаходь
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 
@@ -46,8 +68,8 @@ struct Verb {
     std::string present(int person, bool plural) const;
     // gender 0..2 (masculine, feminine, neuter), ignored when plural.
     std::string past(int gender, bool plural) const;
-    // slot 0..2 = 2sg, 1pl, 2pl.
-    std::string imperative(int slot) const;
+    // slot 0..2 = 2sg, 1pl, 2pl; none for a verb without an imperative.
+    std::optional<std::string> imperative(int slot) const;
 };
 
 struct Table {

@@ -5,12 +5,15 @@
 
 #include "lexicon_text.hpp"
 #include "perso_arabic.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
 #include "view_map.hpp"
 
 namespace velnor::urd {
+
+using text::join;
 namespace {
 
 constexpr std::string_view NA = "\u0646\u0627";  // نا
@@ -37,9 +40,6 @@ struct Lexicon {
     }
 };
 
-// A missing column counts as "-".
-std::string_view column(const lex::Cells<4>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 const Lexicon& table() {
     static const Lexicon lexicon = [] {
         Lexicon l;
@@ -47,21 +47,14 @@ const Lexicon& table() {
             auto c = lex::split<4>(line);
             std::string_view key = l.keep(c[0]);
             LexEntry e;
-            e.pfv = l.group<3>(column(c, 1));
-            e.subj = l.group<6>(column(c, 2));
-            e.imp = l.group<3>(column(c, 3));
+            e.pfv = l.group<3>(c.or_dash(1));
+            e.subj = l.group<6>(c.or_dash(2));
+            e.imp = l.group<3>(c.or_dash(3));
             l.map.insert_or_assign(key, e);  // a later row with the same lemma wins
         }
         return l;
     }();
     return lexicon;
-}
-
-std::string cat(std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(a.size() + b.size());
-    out.append(a).append(b);
-    return out;
 }
 
 // Suffixes by slot: consonant stems, vowel stems (آ, ا, و).
@@ -91,12 +84,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string normal = perso_arabic::normalize(text);
     std::string_view trimmed = unicode::trim(normal);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view prefix, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        prefix = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-    }
+    auto [prefix, word] = text::split_head(trimmed);
     if (word.size() < NA.size() || !utf8::ends_with(word, NA)) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - NA.size());
     if (stem.empty()) return fail(Error{});
@@ -110,32 +98,32 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     return v;
 }
 
-std::string Verb::out(std::string_view form) const { return perso_arabic::normalize(cat(prefix, form)); }
+std::string Verb::out(std::string_view form) const { return perso_arabic::normalize(join(prefix, form)); }
 
 std::string Verb::imperative(int slot) const {
     if (lex && lex->imp) return out((*lex->imp)[slot]);
     switch (slot) {
         case 0: return out(stem);
-        case 1: return out(cat(stem, vowel_final ? "ؤ" : "و"));
-        default: return out(cat(stem, vowel_final ? POLITE_V : POLITE_C));
+        case 1: return out(join(stem, vowel_final ? "ؤ" : "و"));
+        default: return out(join(stem, vowel_final ? POLITE_V : POLITE_C));
     }
 }
 
 std::string Verb::perfective(bool feminine, bool plural) const {
     int slot = feminine ? 2 : plural ? 1 : 0;
     if (lex && lex->pfv) return out((*lex->pfv)[slot]);
-    return out(cat(stem, vowel_final ? PFV_V[slot] : PFV_C[slot]));
+    return out(join(stem, vowel_final ? PFV_V[slot] : PFV_C[slot]));
 }
 
 std::string Verb::bare_subjunctive(int slot) const {
     if (lex && lex->subj) return std::string((*lex->subj)[slot]);
-    return cat(stem, vowel_final ? SUBJ_V[slot] : SUBJ_C[slot]);
+    return join(stem, vowel_final ? SUBJ_V[slot] : SUBJ_C[slot]);
 }
 
 std::string Verb::subjunctive(int person, bool plural) const { return out(bare_subjunctive(person + (plural ? 3 : 0))); }
 
 std::string Verb::imperfective(bool feminine, bool plural) const {
-    return out(cat(stem, feminine ? "تی" : plural ? "تے" : "تا"));
+    return out(join(stem, feminine ? "تی" : plural ? "تے" : "تا"));
 }
 
 // The future is written apart: subjunctive, a space, then گا/گے/گی.
@@ -148,13 +136,8 @@ std::string Verb::future(int person, bool plural, bool feminine) const {
 Table Table::build(const Verb& v) {
     Table t;
     t.infinitive = v.out(v.infinitive);
-    t.oblique_infinitive = v.out(cat(v.stem, "نے"));
-    for (int i = 0; i < 3; ++i) t.imperative[i] = v.imperative(i);
-    for (int i = 0; i < 6; ++i) t.subjunctive[i] = v.subjunctive(i % 3, i >= 3);
-    for (int i = 0; i < 6; ++i) t.future_masculine[i] = v.future(i % 3, i >= 3, false);
-    for (int i = 0; i < 6; ++i) t.future_feminine[i] = v.future(i % 3, i >= 3, true);
-    t.imperfective = {v.imperfective(false, false), v.imperfective(false, true), v.imperfective(true, false)};
-    t.perfective = {v.perfective(false, false), v.perfective(false, true), v.perfective(true, false)};
+    t.oblique_infinitive = v.out(join(v.stem, "نے"));
+    t.fill_rows(v);
     return t;
 }
 

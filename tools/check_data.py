@@ -102,6 +102,7 @@ RULES = {
                     values={1: {"ichidan", "godan", "godan_iku", "godan_u", "rspecial", "suru", "zuru", "kuru"}}),
     "kan.tsv": dict(cells=(5, 6), unique=True),
     "kor.tsv": dict(cells=(2, 2), unique=True, values={1: {"b", "d", "s", "reu", "reo", "u", "h", "eae"}}),
+    "kor_adjectives.tsv": dict(cells=(1, 1), unique=True, header=["# lemma"]),
     "mar.tsv": dict(cells=(9, 9), unique=True, groups={4: 6, 5: 5}),
     "nld.tsv": dict(cells=(8, 8), unique=True, groups={2: 6}, empty={4, 5, 6},
                     header=["# lemma\tstem\tpres\tpast_sg\tpast_pl\tpp\timp\tprespart"]),
@@ -145,6 +146,27 @@ RULES = {
 }
 
 
+# The endings one of which a lemma must have: the engine analyses no other
+# infinitive, so a row without one could never be used (a trailing "+" of the
+# lemma is not counted).
+ENDS = {
+    "est.tsv": ("ma",),
+    "guj.tsv": ("વું",),
+    "hin.tsv": ("ना",),
+    "kor.tsv": ("다",),
+    "mar.tsv": ("णे",),
+    "pes.tsv": ("ن",),
+    "por_irregular.tsv": ("ar", "er", "ir", "or", "ôr"),
+    "por_stem_classes.tsv": ("ar", "er", "ir", "or", "ôr"),
+    "rus.tsv": ("ть", "ти", "чь"),
+    "spa_irregular.tsv": ("ar", "er", "ir", "ír"),
+    "spa_stem_classes.tsv": ("ar", "er", "ir", "ír"),
+    "tur.tsv": ("mak", "mek"),
+    "tur_compounds.tsv": ("mak", "mek"),
+    "urd.tsv": ("نا",),
+}
+
+
 def check_text(name, data):
     """The faults of one lexicon text (bytes), as "name:line: reason" strings."""
     try:
@@ -156,6 +178,7 @@ def check_text(name, data):
     if text and not text.endswith("\n"):
         faults.append("%s:%d: the last line has no line feed" % (name, len(lines)))
     rule = RULES.get(os.path.basename(name), {})
+    ends = ENDS.get(os.path.basename(name))
     head = []
     for line in lines:
         if not line.startswith("#"):
@@ -179,6 +202,8 @@ def check_text(name, data):
             span = str(least) if least == most else "%d to %s" % (least, most if most is not None else "any")
             faults.append(where + "%d cells, expected %s" % (len(cells), span))
             continue
+        if ends and not cells[0].rstrip("+").endswith(ends):
+            faults.append(where + "the lemma does not end in %s" % " or ".join(ends))
         if rule.get("lower") and cells[0] != cells[0].lower():
             faults.append(where + "the lemma is not in lower case")
         for i, cell in enumerate(cells):

@@ -18,6 +18,9 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import check_data  # noqa: E402
 
 
+BLOCK = 32  # lex::kBlock: every BLOCK-th first cell is copied into the block of keys
+
+
 def symbol(path):
     return re.sub(r"[^0-9A-Za-z]", "_", os.path.splitext(os.path.basename(path))[0])
 
@@ -69,12 +72,20 @@ def table_source(name, data):
     if len(data) >= 1 << 32:
         sys.exit("embed_data.py: a lexicon text over 4 GB")
     if not rows:
-        return ["constinit const lex::Table %s{{%s_bytes, %d}, nullptr, 0, 0};" % (name, name, len(data))]
+        return ["constinit const lex::Table %s{{%s_bytes, %d}, nullptr, 0, 0, nullptr, nullptr};"
+                % (name, name, len(data))]
     cells = ["{%d,%d,%d}," % e[1:] for e in rows]
     wrapped = "\n".join("".join(cells[i:i + 8]) for i in range(0, len(cells), 8))
-    return ["namespace {", "constexpr lex::Entry %s_entries[] = {\n%s};" % (name, wrapped), "}  // namespace",
-            "constinit const lex::Table %s{{%s_bytes, %d}, %s_entries, %d, %d};"
-            % (name, name, len(data), name, len(rows), max(e[2] for e in rows))]
+    keys, samples = b"", []
+    for e in rows[::BLOCK]:
+        samples.append("{%d,%d}," % (len(keys), len(e[0])))
+        keys += e[0]
+    wrapped_samples = "\n".join("".join(samples[i:i + 8]) for i in range(0, len(samples), 8))
+    return ["namespace {", "constexpr lex::Entry %s_entries[] = {\n%s};" % (name, wrapped),
+            "constexpr char %s_keys[] =\n%s;" % (name, literal(keys)),
+            "constexpr lex::Sample %s_samples[] = {\n%s};" % (name, wrapped_samples), "}  // namespace",
+            "constinit const lex::Table %s{{%s_bytes, %d}, %s_entries, %d, %d, %s_keys, %s_samples};"
+            % (name, name, len(data), name, len(rows), max(e[2] for e in rows), name, name)]
 
 
 def main():

@@ -426,6 +426,9 @@ prendre("com")
 correr("", exact=True)
 caure("")
 treure("", exact=True)
+# dur (portar) and endur-se'n: the only verbs in -ur.
+velar("dur", "duc,duus,duu,duem,dueu,duen", ["duia", "duies", "duia", "dúiem", "dúieu", "duien"], "dugu", "dur", "dut",
+      "duta", "duent", "duu", "dueu")
 row("deure", "dec,deus,deu,devem,deveu,deuen", impf_e("dev"), pret_e("degu"), subj_e("degu"), simpf_e("degu"),
     "deur", "degut", "devent", "deu", "deguda", "deveu")
 ebre("rebre")
@@ -852,6 +855,28 @@ row("redargüir", "redargüeixo,redargüeixes,redargüeix,redarguïm,redarguïu,
     ["redargüeixi", "redargüeixis", "redargüeixi", "redarguïm", "redarguïu", "redargüeixin"],
     ["redargüís", "redarguïssis", "redargüís", "redargüíssim", "redargüíssiu", "redarguïssin"], "redargüir",
     "redarguït", "redargüint", "redargüeix", "redarguïda", "redarguïu")
+
+# Verbs the rules cannot conjugate and that had no row: the variant infinitives
+# traure (treure), jaure (jeure), nàixer (néixer), and heure, lleure, cerndre,
+# irèixer and the compounds of tondre and fondre.
+velar("traure", "trac,traus,trau,traiem,traieu,trauen", impf_ei("tr"), "tragu", "traur", "tret", "treta",
+      "traient", "trau", "traieu")
+variant("jaure", row, "jeure", "jec,jeus,jeu,jaiem,jaieu,jeuen", impf_ei("j"), pret_e("jagu"),
+        ["jegui", "jeguis", "jegui", "jaguem", "jagueu", "jeguin"], simpf_e("jagu"), "jaur", "jagut", "jaient",
+        "jeu", "jaguda", "jaieu")
+row("nàixer", "naixo,naixes,naix,naixem,naixeu,naixen", impf_e("naix"), pret_e("nasqu"), subj_e("naix"),
+    simpf_e("nasqu"), "naixer", "nascut", "naixent", "naix", "nascuda", "naixeu")
+row("heure", "hec,heus,heu,havem,haveu,heuen", impf_e("hav"), pret_e("hagu"),
+    ["hagi", "hagis", "hagi", "hàgim", "hàgiu", "hagin"], simpf_e("hagu"), "haur", "hagut", "havent", "heu",
+    "haguda", "haveu")
+velar("lleure", "llec,lleus,lleu,lleiem,lleieu,lleuen", impf_ei("ll"), "llegu", "lleur", "llegut", "lleguda",
+      "lleient", "lleu", "lleieu")
+row("cerndre", "cerno,cerns,cern,cernem,cerneu,cernen", impf_e("cern"), pret_e("cern"), subj_e("cern"),
+    simpf_e("cern"), "cerndr", "cernut", "cernent", "cern", "cernuda", "cerneu")
+eixer_sc("irèixer")
+ondre("retondre", "retós")
+velar("enfondre", "enfonc,enfons,enfon,enfonem,enfoneu,enfonen", impf_e("enfon"), "enfongu", "enfondr", "enfús",
+      "enfusa", "enfonent", "enfon", "enfoneu")
 
 
 def main():

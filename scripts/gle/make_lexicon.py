@@ -21,7 +21,7 @@ LITERAL = [
     ["bí", "bíonn", "bí", "beidh", "bheith", "-", "-", "bígí", "bítear"],
     ["bris", "-", "-", "brisfidh", "-", "-", "-", "-", "-"],
     ["léigh", "léann", "léigh", "léifidh", "léamh", "léite", "-", "léigí", "léitear"],
-    ["téigh", "téann", "cuaigh", "rachaidh", "dul", "-", "-", "téigí", "téitear"],
+    ["téigh", "téann", "cuaigh", "rachaidh", "dul", "dulta", "-", "téigí", "téitear"],
 ]
 
 # lemma, present, past base, future, verbal noun, verbal adjective, then
@@ -459,7 +459,404 @@ vótáil vótálann vótáil vótálfaidh vótáil vótáilte auto=vótáiltear
 ísligh íslíonn ísligh ísleoidh ísliú íslithe
 ól ólann ól ólfaidh ól ólta
 úsáid úsáideann úsáid úsáidfidh úsáid úsáidte
+comhfhreagair comhfhreagraíonn comhfhreagair comhfhreagróidh comhfhreagairt comhfhreagartha
+eascair eascraíonn eascair eascróidh eascairt eascartha
+satail satlaíonn satail satlóidh satailt satailte
+tionscain tionscnaíonn tionscain tionscnóidh tionscnamh tionscanta
+aithris aithrisíonn aithris aithriseoidh aithris aithriste
+taitin taitníonn taitin taitneoidh taitneamh taitnithe
+comhcheangail comhcheanglaíonn comhcheangail comhcheanglóidh comhcheangal comhcheangailte
+béic béiceann béic béicfidh béiceach béicthe
+bíog bíogann bíog bíogfaidh bíogadh bíogtha
+bréag bréagann bréag bréagfaidh bréagadh bréagtha
+brúcht brúchtann brúcht brúchtfaidh brúchtadh brúchta auto=brúchtar
+carn carnann carn carnfaidh carnadh carnta
+céas céasann céas céasfaidh céasadh céasta
+claon claonann claon claonfaidh claonadh claonta
+creach creachann creach creachfaidh creachadh creachta
+cúb cúbann cúb cúbfaidh cúbadh cúbtha
+dáil dáileann dáil dáilfidh dáileadh dáilte
+dreap dreapann dreap dreapfaidh dreapadh dreaptha
+faomh faomhann faomh faomhfaidh faomhadh faofa
+fead feadann fead feadfaidh feadaíl feadta
+fionn fionnann fionn fionnfaidh fionnadh fionnta
+geal gealann geal gealfaidh gealadh gealta
+gléas gléasann gléas gléasfaidh gléasadh gléasta
+gread greadann gread greadfaidh greadadh greadta
+lasc lascann lasc lascfaidh lascadh lasctha
+liath liathann liath liathfaidh liathadh liata auto=liatar
+líomh líomhann líomh líomhfaidh líomhadh líofa
+lom lomann lom lomfaidh lomadh lomtha
+meall meallann meall meallfaidh mealladh meallta
+múch múchann múch múchfaidh múchadh múchta
+oil oileann oil oilfidh oiliúint oilte
+plúch plúchann plúch plúchfaidh plúchadh plúchta
+réab réabann réab réabfaidh réabadh réabtha
+riar riarann riar riarfaidh riar riartha
+rop ropann rop ropfaidh ropadh roptha
+saill sailleann saill saillfidh sailleadh saillte
+scall scallann scall scallfaidh scalladh scallta
+scamh scamhann scamh scamhfaidh scamhadh scafa
+sciorr sciorrann sciorr sciorrfaidh sciorradh sciorrtha
+scoith scoitheann scoith scoithfidh scoitheadh scoite auto=scoitear
+slad sladann slad sladfaidh slad sladta
+smear smearann smear smearfaidh smearadh smeartha
+sníomh sníomhann sníomh sníomhfaidh sníomh sníofa
+spíon spíonann spíon spíonfaidh spíonadh spíonta
+srian srianann srian srianfaidh srianadh srianta
+staon staonann staon staonfaidh staonadh staonta
+suaith suaitheann suaith suaithfidh suaitheadh suaite auto=suaitear
+teann teannann teann teannfaidh teannadh teannta
+teasc teascann teasc teascfaidh teascadh teasctha
+trácht tráchtann trácht tráchtfaidh trácht tráchta auto=tráchtar
+craol craolann craol craolfaidh craoladh craolta
+craobhscaoil craobhscaoileann craobhscaoil craobhscaoilfidh craobhscaoileadh craobhscaoilte
+díscaoil díscaoileann díscaoil díscaoilfidh díscaoileadh díscaoilte
+forlíon forlíonann forlíon forlíonfaidh forlíonadh forlíonta
+forleath forleathann forleath forleathfaidh forleathadh forleata auto=forleatar
+athscríobh athscríobhann athscríobh athscríobhfaidh athscríobh athscríofa
+athchuir athchuireann athchuir athchuirfidh athchur athchurtha
+tarchuir tarchuireann tarchuir tarchuirfidh tarchur tarchurtha
+díchuir díchuireann díchuir díchuirfidh díchur díchurtha
+athghin athghineann athghin athghinfidh athghiniúint athghinte
+athlíon athlíonann athlíon athlíonfaidh athlíonadh athlíonta
+athghabh athghabhann athghabh athghabhfaidh athghabháil athghafa
+forghabh forghabhann forghabh forghabhfaidh forghabháil forghafa
+ionghabh ionghabhann ionghabh ionghabhfaidh ionghabháil ionghafa
+idirghabh idirghabhann idirghabh idirghabhfaidh idirghabháil idirghafa
+athsheol athsheolann athsheol athsheolfaidh athsheoladh athsheolta
+réamhíoc réamhíocann réamhíoc réamhíocfaidh réamhíoc réamhíoctha
+súigh súnn súigh súfaidh sú súite
+ionsúigh ionsúnn ionsúigh ionsúfaidh ionsú ionsúite
+athnuaigh athnuann athnuaigh athnuafaidh athnuachan athnuaite auto=athnuaitear
+meáigh meánn meáigh meáfaidh meá meáite
+gráigh gránn gráigh gráfaidh grá gráite
+gáir gáireann gáir gáirfidh gáire gáirthe
+goil goileann goil goilfidh gol goilte
+róst róstann róst róstfaidh róstadh rósta auto=róstar
+frioch friochann frioch friochfaidh friochadh friochta
+can canann can canfaidh canadh canta
+fóir fóireann fóir fóirfidh fóirithint fóirthe
+iasc iascann iasc iascfaidh iascach iasctha
+sainaithin sainaithníonn sainaithin sainaithneoidh sainaithint sainaitheanta
+diúraic diúracann diúraic diúracfaidh diúracadh diúractha
+tionlaic tionlacann tionlaic tionlacfaidh tionlacan tionlactha
+tíolaic tíolacann tíolaic tíolacfaidh tíolacadh tíolactha
+imdhíon imdhíonann imdhíon imdhíonfaidh imdhíonadh imdhíonta
+dall dallann dall dallfaidh dalladh dallta
+searg seargann searg seargfaidh seargadh seargtha
+scaird scairdeann scaird scairdfidh scairdeadh scairdte
+scinn scinneann scinn scinnfidh scinneadh scinnte
+sciurd sciurdann sciurd sciurdfaidh sciurdadh sciurdta
+stiall stiallann stiall stiallfaidh stialladh stiallta
+stoith stoitheann stoith stoithfidh stoitheadh stoite auto=stoitear
+díon díonann díon díonfaidh díonadh díonta
+leon leonann leon leonfaidh leonadh leonta
+pian pianann pian pianfaidh pianadh pianta
+síob síobann síob síobfaidh síobadh síobtha
+slíoc slíocann slíoc slíocfaidh slíocadh slíoctha
+smiot smiotann smiot smiotfaidh smiotadh smiota auto=smiotar
+tál tálann tál tálfaidh tál tálta
+cealg cealgann cealg cealgfaidh cealgadh cealgtha
+goin goineann goin goinfidh goin gonta
+caoch caochann caoch caochfaidh caochadh caochta
+sciúr sciúrann sciúr sciúrfaidh sciúradh sciúrtha
+srann srannann srann srannfaidh srannadh srannta
+stang stangann stang stangfaidh stangadh stangtha
+traoch traochann traoch traochfaidh traochadh traochta
+cuach cuachann cuach cuachfaidh cuachadh cuachta
+téacht téachtann téacht téachtfaidh téachtadh téachta auto=téachtar
+tomhail tomhlaíonn tomhail tomhlóidh tomhailt tomhailte
+triall triallann triall triallfaidh triall triallta
+coimhéad coimhéadann coimhéad coimhéadfaidh coimhéad coimhéadta
+diúg diúgann diúg diúgfaidh diúgadh diúgtha
+diúl diúlann diúl diúlfaidh diúl diúlta
+léas léasann léas léasfaidh léasadh léasta
+snigh sníonn snigh snífidh sní snite auto=snitear
+figh fíonn figh fífidh fí fite auto=fitear
+aisghair aisghaireann aisghair aisghairfidh aisghairm aisghairthe
+coisric coisriceann coisric coisricfidh coisric coisricthe
+iomair iomraíonn iomair iomróidh iomramh iomartha
+sléacht sléachtann sléacht sléachtfaidh sléachtadh sléachta auto=sléachtar
+coill coilleann coill coillfidh coilleadh coillte
+léirscrios léirscriosann léirscrios léirscriosfaidh léirscriosadh léirscriosta
+liúigh liúnn liúigh liúfaidh liú liúite
+spalp spalpann spalp spalpfaidh spalpadh spalptha
+spréach spréachann spréach spréachfaidh spréachadh spréachta
+stríoc stríocann stríoc stríocfaidh stríocadh stríoctha
+urghabh urghabhann urghabh urghabhfaidh urghabháil urghafa
+dear dearann dear dearfaidh dearadh deartha
+grean greanann grean greanfaidh greanadh greanta
+mionghearr mionghearrann mionghearr mionghearrfaidh mionghearradh mionghearrtha
+adhmhol adhmholann adhmhol adhmholfaidh adhmholadh adhmholta
+bladhm bladhmann bladhm bladhmfaidh bladhmadh bladhmtha
+breab breabann breab breabfaidh breabadh breabtha
+díleáigh díleánn díleáigh díleáfaidh díleá díleáite
+speach speachann speach speachfaidh speachadh speachta
+treascair treascraíonn treascair treascróidh treascairt treascartha
+déroinn déroinneann déroinn déroinnfidh déroinnt déroinnte
+síolchuir síolchuireann síolchuir síolchuirfidh síolchur síolchurtha
+cruach cruachann cruach cruachfaidh cruachadh cruachta
+agaill agallann agaill agallfaidh agallamh agallta
+dearmad dearmadann dearmad dearmadfaidh dearmad dearmadta
+péac péacann péac péacfaidh péacadh péactha
+ionsáigh ionsánn ionsáigh ionsáfaidh ionsá ionsáite
+réamhaithris réamhaithrisíonn réamhaithris réamhaithriseoidh réamhaithris réamhaithriste
+cruaigh cruann cruaigh cruafaidh cruachan cruaite auto=cruaitear
+éagaoin éagaoineann éagaoin éagaoinfidh éagaoineadh éagaointe
+logh loghann logh loghfaidh loghadh loghtha
 """
+
+# Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
+# noun. The other parts follow from the lemma (ardaigh: ardaíonn, ardóidh, ardaithe; bailigh:
+# bailíonn, baileoidh, bailithe).
+SECOND = """
+aibigh
+athbhreithnigh
+athlonnaigh
+athdhearbhaigh
+athshlánaigh
+athaontaigh
+athshocraigh
+atosaigh
+bánaigh
+beachtaigh
+bearnaigh
+bláthaigh
+bodhraigh
+buanaigh
+caolaigh
+ciallaigh
+claochlaigh
+cnuasaigh cnuasach
+coilínigh
+comhardaigh
+comhdhlúthaigh
+comhordaigh
+comhshínigh
+comhtháthaigh
+comhtharlaigh
+cothromaigh
+cuimsigh
+cuisnigh
+cúitigh cúiteamh
+cumasaigh
+cumhachtaigh
+cúngaigh
+cúlaigh
+damnaigh
+deachtaigh
+deifrigh
+díghalraigh
+díláithrigh
+díluchtaigh
+dílsigh
+díothaigh
+dorchaigh
+éadromaigh
+earcaigh
+fíoraigh
+foirmigh
+folmhaigh
+fréamhaigh
+fuadaigh fuadach
+fuaimnigh
+fuathaigh
+giorraigh
+gníomhachtaigh
+grádaigh
+idirdhealaigh
+imoibrigh
+ionchorpraigh
+ionfhabhtaigh
+lonnaigh
+luchtaigh
+machnaigh machnamh
+maolaigh
+maothaigh
+meabhraigh
+meathlaigh
+mionnaigh
+modhnaigh
+móidigh
+múnlaigh
+náirigh
+neadaigh
+neodraigh
+nimhigh
+normalaigh
+nuachóirigh
+oirnigh
+pearsanaigh
+peacaigh
+réamhbheartaigh
+réamhshocraigh
+sáinnigh
+sainigh
+sainmhínigh
+sáraigh
+sceimhligh
+séalaigh
+séimhigh
+seiftigh
+síothlaigh
+sonraigh
+sruthlaigh
+taibhsigh
+tairbhigh
+teorannaigh
+tiomnaigh
+tréaslaigh
+treisigh
+tuairimigh
+ualaigh
+uathoibrigh
+údaraigh
+uiscigh
+umhlaigh
+urraigh
+cneasaigh
+básaigh
+achoimrigh
+aiséirigh aiséirí
+allmhairigh
+onnmhairigh
+anailísigh
+aosaigh
+breáthaigh
+breithnigh
+cathaigh
+ciorraigh
+códaigh
+coigeartaigh
+coimisiúnaigh
+cuibhrigh
+fairsingigh
+ídigh
+imlínigh
+litrigh
+luathaigh
+meirgigh
+réimnigh
+rothlaigh
+toiligh
+buidéalaigh
+saolaigh
+uchtaigh
+comhdaigh
+tabhaigh
+fionnuaraigh
+áitrigh
+comhchruinnigh
+criathraigh
+dífhostaigh
+éagsúlaigh
+fionraigh fionraí
+foirfigh
+galaigh
+gaothraigh
+glóirigh
+ionannaigh
+íonaigh
+lonraigh
+mallaigh
+naomhaigh
+óraigh
+plandaigh
+póraigh
+rathaigh
+reachtaigh
+ríomhairigh
+stálaigh
+tromaigh
+uaisligh
+úraigh
+mainnigh mainneachtain
+nódaigh
+téarnaigh téarnamh
+creathnaigh
+ramhraigh
+tuisligh
+análaigh
+beirigh
+measúnaigh
+maoinigh
+ceadúnaigh
+príosúnaigh
+moilligh
+comhéignigh
+mionscrúdaigh
+síolraigh
+smálaigh
+línigh
+dealbhaigh
+díshealbhaigh
+luasghéaraigh
+mionathraigh
+príobháidigh
+réasúnaigh
+aonraigh
+díorthaigh
+iomadaigh
+iolraigh
+suimigh
+cearnaigh
+fuirsigh fuirseadh
+maistrigh maistreadh
+insligh
+sólásaigh
+tathantaigh tathant
+searbhaigh
+milsigh
+vacsaínigh
+steiriligh
+fuiligh
+ríomhchláraigh
+formáidigh
+digitigh
+suirigh suirí
+árachaigh
+coigistigh
+comhshamhlaigh
+dífhabhtaigh
+forchéimnigh
+galbhánaigh
+íoslaghdaigh
+léirsigh
+ornáidigh
+ráthaigh
+toirchigh
+aslonnaigh
+craplaigh
+cásaigh cásamh
+onóraigh
+"""
+
+# Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
+AIL = """
+iompórtáil easpórtáil ionramháil iontráil luacháil marcáil pleanáil postáil priontáil
+próiseáil rácáil scóráil spáráil stóráil suiteáil fótachóipeáil déileáil tarrtháil athchúrsáil
+lódáil campáil mapáil ciceáil reáchtáil friotháil díchóimeáil
+pábháil plánáil stócáil seirbheáil rátáil glasáil sciúrsáil eitseáil cróiseáil grátáil
+rásáil sóinseáil plástráil druileáil tairneáil
+robáil smuigleáil bordáil péireáil
+tuairteáil dumpáil pumpáil spraeáil tóstáil sádráil sceitseáil cóimeáil cuileáil dúbláil gardáil
+"""
+
+
+def second_conjugation(line):
+    lemma, *vn = line.split()
+    if lemma.endswith("aigh"):
+        stem = lemma[:-4]
+        return [lemma, stem + "aíonn", lemma, stem + "óidh", vn[0] if vn else stem + "ú", stem + "aithe"]
+    assert lemma.endswith("igh"), lemma
+    stem = lemma[:-3]
+    return [lemma, stem + "íonn", lemma, stem + "eoidh", vn[0] if vn else stem + "iú", stem + "ithe"]
+
+
+def ail_verb(lemma):
+    stem = lemma[:-3]
+    return [lemma, stem + "álann", lemma, stem + "álfaidh", lemma, lemma + "te", "auto=" + lemma + "tear"]
 
 PRESENT_BASE = ["ann", "eann", "aíonn", "íonn", "nn"]
 PRESENT_AUTO = ["tar", "tear", "aítear", "ítear", "itear"]
@@ -518,8 +915,10 @@ def row(fields):
 
 def main():
     rows = {r[0]: r for r in LITERAL}
-    for line in VERBS.strip().splitlines():
-        fields = line.split()
+    lines = [line.split() for line in VERBS.strip().splitlines()]
+    lines += [second_conjugation(line) for line in SECOND.strip().splitlines()]
+    lines += [ail_verb(lemma) for lemma in AIL.split()]
+    for fields in lines:
         if fields[0] in rows:
             raise SystemExit(f"duplicate lemma {fields[0]}")
         rows[fields[0]] = row(fields)

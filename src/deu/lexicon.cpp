@@ -10,10 +10,7 @@ namespace velnor::deu::lexicon {
 
 namespace {
 
-std::optional<std::string_view> opt(std::string_view cell) {
-    if (cell == "-") return std::nullopt;
-    return cell;
-}
+constexpr auto opt = lex::unless_dash;
 
 [[noreturn]] void bad_line(const char* what, std::string_view line) {
     fatal(std::string(what) + std::string(line));
@@ -80,12 +77,12 @@ bool is_dual(std::string_view k) { return k == "x" || k == "xw" || k == "i" || k
 
 template <class Want>
 std::optional<velnor::lex::Cells<8>> last_row(std::string_view infinitive, Want want) {
-    std::optional<velnor::lex::Cells<8>> out;
-    for (std::string_view line : velnor::data::table::deu.rows(infinitive)) {
-        auto c = velnor::lex::split<8>(line);
-        if (want(c)) out = c;
-    }
-    return out;
+    return velnor::lex::last_read(velnor::data::table::deu, infinitive,
+                                  [&](std::string_view line) -> std::optional<velnor::lex::Cells<8>> {
+                                      auto c = velnor::lex::split<8>(line);
+                                      if (!want(c)) return std::nullopt;
+                                      return c;
+                                  });
 }
 
 }  // namespace

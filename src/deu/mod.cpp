@@ -3,12 +3,15 @@
 #include <array>
 
 #include "../fatal.hpp"
-#include "../unicode.hpp"
-#include "../utf8.hpp"
 #include "orthography.hpp"
 #include "prefix.hpp"
+#include "../text.hpp"
+#include "../unicode.hpp"
+#include "../utf8.hpp"
 
 namespace velnor::deu {
+
+using text::join;
 
 using features::Number;
 using features::Person;
@@ -41,34 +44,17 @@ bool ascii_iequals(std::string_view a, std::string_view lower) noexcept {
     return true;
 }
 
-std::string concat(std::string_view a, std::string_view b) {
-    std::string s;
-    s.reserve(a.size() + b.size());
-    s.append(a);
-    s.append(b);
-    return s;
-}
-
-std::string concat(std::string_view a, std::string_view b, std::string_view c) {
-    std::string s;
-    s.reserve(a.size() + b.size() + c.size());
-    s.append(a);
-    s.append(b);
-    s.append(c);
-    return s;
-}
-
 // du form of a lexicon present stem: fähr → fährst, iss → isst, hältst stays.
 std::string du_rule(std::string_view p) {
     if (utf8::ends_with(p, "st")) return std::string(p);
-    if (!p.empty() && is_sibilant(utf8::last(p))) return concat(p, "t");
-    return concat(p, "st");
+    if (!p.empty() && is_sibilant(utf8::last(p))) return join(p, "t");
+    return join(p, "st");
 }
 
 // er form of a lexicon present stem: fähr → fährt, hält stays.
 std::string er_rule(std::string_view p) {
     if (utf8::ends_with(p, "t") || utf8::ends_with(p, "th")) return std::string(p);
-    return concat(p, "t");
+    return join(p, "t");
 }
 
 Verb from_parts(std::string_view word, const WeakParts& w) {
@@ -113,7 +99,7 @@ struct Analyser {
         auto base = word(tail, depth + 1);
         if (!base) return base;
         Verb v;
-        v.infinitive = concat(pre.text, " ", base->infinitive);
+        v.infinitive = join(pre.text, " ", base->infinitive);
         v.prefix = std::move(pre);
         v.base = std::make_unique<Verb>(std::move(*base));
         return v;
@@ -188,12 +174,12 @@ struct Analyser {
         // A "zu" infix (anzufangen) is the verb without it (anfangen).
         if ((sep == Separability::Separable || sep == Separability::Fused) && prefix_text.size() >= 3 &&
             utf8::ends_with(prefix_text, "zu") && prefix_text != "dazu" && prefix_text != "hinzu") {
-            std::string plain = concat(std::string_view(prefix_text).substr(0, prefix_text.size() - 2), b.infinitive);
+            std::string plain = join(std::string_view(prefix_text).substr(0, prefix_text.size() - 2), b.infinitive);
             return word(plain, depth + 1);
         }
 
         Verb v;
-        v.infinitive = concat(prefix_text, b.infinitive);
+        v.infinitive = join(prefix_text, b.infinitive);
         v.prefix = Prefix{std::move(prefix_text), sep};
         v.part2_override = part2;
         v.base = std::make_unique<Verb>(std::move(b));
@@ -353,10 +339,10 @@ std::string Verb::conjugate(Tense tense, Mood mood, Person person, Number number
         switch (prefix->separability) {
             case Separability::Separable:
             case Separability::Detached:
-                return concat(f, " ", prefix->text);
+                return join(f, " ", prefix->text);
             case Separability::Inseparable:
             case Separability::Fused:
-                return concat(prefix->text, f);
+                return join(prefix->text, f);
             case Separability::Reflexive:
                 return insert_after_finite(f, REFLEXIVE_PRONOUNS[slot]);
         }
@@ -419,7 +405,7 @@ std::string Verb::preterite_indicative(std::size_t slot) const {
                 return attach(entry->pret, KONJUNKTIV1_ENDINGS[slot], false, true);
             }
             if (slot == 1 && !entry->pret.empty() && is_sibilant(utf8::last(entry->pret))) {
-                return concat(entry->pret, "est");
+                return join(entry->pret, "est");
             }
             return attach(entry->pret, STRONG_PRETERITE_ENDINGS[slot], false, true);
         case VerbClass::Suppletive:
@@ -437,15 +423,15 @@ std::string Verb::past_participle() const {
         switch (prefix->separability) {
             case Separability::Separable:
             case Separability::Fused:
-                return concat(prefix->text, p);
+                return join(prefix->text, p);
             case Separability::Inseparable: {
                 std::string_view q = p;
                 if (utf8::starts_with(q, "ge")) q.remove_prefix(2);
-                return concat(prefix->text, q);
+                return join(prefix->text, q);
             }
             case Separability::Detached:
             case Separability::Reflexive:
-                return concat(prefix->text, " ", p);
+                return join(prefix->text, " ", p);
         }
     }
     switch (klass) {
@@ -457,7 +443,7 @@ std::string Verb::past_participle() const {
             break;
     }
     std::string a = attach(stem, "t", eln_ern, bare_n);
-    return ieren ? a : concat("ge", a);
+    return ieren ? a : join("ge", a);
 }
 
 std::string Verb::present_participle() const {
@@ -470,29 +456,29 @@ std::string Verb::present_participle() const {
             case Separability::Separable:
             case Separability::Inseparable:
             case Separability::Fused:
-                return concat(prefix->text, p);
+                return join(prefix->text, p);
             case Separability::Detached:
             case Separability::Reflexive:
-                return concat(prefix->text, " ", p);
+                return join(prefix->text, " ", p);
         }
     }
-    return concat(infinitive, "d");
+    return join(infinitive, "d");
 }
 
 std::string Verb::zu_infinitive() const {
-    if (!prefix || prefix->separability == Separability::Inseparable) return concat("zu ", infinitive);
+    if (!prefix || prefix->separability == Separability::Inseparable) return join("zu ", infinitive);
     switch (prefix->separability) {
         case Separability::Separable:
         case Separability::Fused:
-            return concat(prefix->text, "zu", base_verb().infinitive);
+            return join(prefix->text, "zu", base_verb().infinitive);
         default:
             // A separate word or "sich" stands before the base's own
             // zu-infinitive: sich zu waschen, Rad zu fahren, sich anzuziehen.
-            return concat(prefix->text, " ", base_verb().zu_infinitive());
+            return join(prefix->text, " ", base_verb().zu_infinitive());
     }
 }
 
-std::string Verb::perfect_infinitive() const { return concat(past_participle(), " ", text(auxiliary())); }
+std::string Verb::perfect_infinitive() const { return join(past_participle(), " ", text(auxiliary())); }
 
 Auxiliary Verb::auxiliary() const {
     if (auto a = lexicon::aux_override(infinitive)) return *a;
@@ -520,10 +506,10 @@ std::optional<std::string> Verb::imperative(int which) const {
         switch (prefix->separability) {
             case Separability::Separable:
             case Separability::Detached:
-                return concat(*i, " ", prefix->text);
+                return join(*i, " ", prefix->text);
             case Separability::Inseparable:
             case Separability::Fused:
-                return concat(prefix->text, *i);
+                return join(prefix->text, *i);
             case Separability::Reflexive:
                 return insert_after_finite(*i, which == 0 ? "dich" : "euch");
         }
@@ -572,13 +558,13 @@ std::string Verb::analytic(Compound compound, Mood mood, std::size_t slot, Auxil
         case Compound::Perfect:
         case Compound::Pluperfect: {
             Tense t = compound == Compound::Perfect ? Tense::Present : Tense::Preterite;
-            return concat(auxiliary_forms(aux).at(t, mood, slot), " ", agree_reflexive(participle, person, number));
+            return join(auxiliary_forms(aux).at(t, mood, slot), " ", agree_reflexive(participle, person, number));
         }
         case Compound::Future1:
-            return concat(werden_forms().at(Tense::Present, mood, slot), " ",
+            return join(werden_forms().at(Tense::Present, mood, slot), " ",
                           agree_reflexive(infinitive, person, number));
         case Compound::Future2: {
-            std::string s = concat(werden_forms().at(Tense::Present, mood, slot), " ",
+            std::string s = join(werden_forms().at(Tense::Present, mood, slot), " ",
                                    agree_reflexive(participle, person, number));
             s.push_back(' ');
             s.append(text(aux));
@@ -590,7 +576,7 @@ std::string Verb::analytic(Compound compound, Mood mood, std::size_t slot, Auxil
 
 std::string Verb::agree_reflexive(std::string_view t, Person person, Number number) const {
     if (prefix && prefix->separability == Separability::Reflexive && t.size() >= 5 && utf8::starts_with(t, "sich ")) {
-        return concat(REFLEXIVE_PRONOUNS[features::slot(person, number)], " ", t.substr(5));
+        return join(REFLEXIVE_PRONOUNS[features::slot(person, number)], " ", t.substr(5));
     }
     return std::string(t);
 }

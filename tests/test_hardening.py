@@ -1,0 +1,163 @@
+"""Defences of the frame for every language built in, one table per concern:
+class immutability, the input bound, out-of-memory, a restarted runtime, the
+exported symbols; and the package's own metadata and README examples."""
+import doctest
+import importlib.metadata
+import os
+import re
+import shutil
+import subprocess
+import sys
+import sysconfig
+import textwrap
+import time
+
+import pytest
+
+import velnor
+from conftest import AVAILABLE, LANGUAGES, ROOT, toolchain_env
+
+SANITIZED = os.environ.get("VELNOR_SANITIZED") == "1"
+
+
+def sample(lang):
+    return velnor.conjugate(LANGUAGES[lang][3], lang=lang)
+
+
+def compiler():
+    cxx = shutil.which("g++") or shutil.which("c++") or shutil.which("clang++")
+    if cxx is None:
+        pytest.skip("needs a C++ compiler")
+    return cxx
+
+
+# ---- the result classes cannot be patched ----
+
+CLASS_CHANGES = {
+    "replace an attribute": lambda cls, attr: setattr(cls, attr, property(lambda self: [])),
+    "delete an attribute": lambda cls, attr: delattr(cls, attr),
+    "add an attribute": lambda cls, attr: setattr(cls, "extra", 1),
+    "replace __repr__": lambda cls, attr: setattr(cls, "__repr__", lambda self: ""),
+}
+
+
+@pytest.mark.parametrize("change", CLASS_CHANGES)
+@pytest.mark.parametrize("lang", AVAILABLE)
+def test_result_classes_are_immutable(lang, change):
+    cls = type(sample(lang))
+    attr = next(k for k, v in vars(cls).items() if type(v).__name__ == "getset_descriptor")
+    before = (getattr(sample(lang), attr), repr(sample(lang)))
+    with pytest.raises(TypeError, match="immutable type"):
+        CLASS_CHANGES[change](cls, attr)
+    assert (getattr(sample(lang), attr), repr(sample(lang))) == before
+
+
+# ---- the input bound: (how the sample verb is turned into the input, accepted) ----
+
+BOUND = {
+    "padded to 256 characters": (lambda w: w.center(256), True),
+    "padded to 257 characters": (lambda w: w.center(257), False),
+    "10 MB": (lambda w: w + "x" * 10_000_000, False),
+    "10 MB of Tamil letters": (lambda w: w + "க" * 10_000_000, False),
+}
+
+
+@pytest.mark.parametrize("case", BOUND)
+@pytest.mark.parametrize("lang", AVAILABLE)
+def test_input_bound(lang, case):
+    make, accepted = BOUND[case]
+    text = make(LANGUAGES[lang][3])
+    if accepted:
+        assert repr(velnor.conjugate(text, lang=lang)) == repr(sample(lang))
+        return
+    start = time.perf_counter()
+    with pytest.raises(ValueError) as e:
+        velnor.conjugate(text, lang=lang)
+    assert time.perf_counter() - start < 0.5
+    expected = LANGUAGES[lang][2][0] + (text if lang == "deu" else "")
+    same = str(e.value) == expected
+    assert same, str(e.value)[:100]  # (not compared inline: a failure would print megabytes)
+
+
+# ---- out of memory: C++ allocations fail while a flag is set ----
+
+OUT_OF_MEMORY = textwrap.dedent(
+    """
+    import ctypes, sys, velnor
+    flag = ctypes.c_int.in_dll(ctypes.CDLL(None), "velnor_fail_new")
+    for arg in sys.argv[1:]:
+        lang, word = arg.split(":", 1)
+        obj = velnor.conjugate(word, lang=lang)
+        flag.value = 1
+        try:
+            repr(obj)
+            got = "no error"
+        except MemoryError:
+            got = "MemoryError"
+        finally:
+            flag.value = 0
+        print(lang, got)
+    """
+)
+
+
+@pytest.mark.skipif(SANITIZED, reason="the sanitizer runtime owns operator new")
+def test_repr_raises_memory_error(tmp_path):
+    shim = tmp_path / "fail_new.so"
+    subprocess.run([compiler(), "-std=c++20", "-O1", "-shared", "-fPIC", os.path.join(ROOT, "tests", "cpp",
+                    "fail_new.cpp"), "-o", str(shim)], check=True, env=toolchain_env())
+    env = dict(os.environ, LD_PRELOAD=str(shim))
+    args = [f"{lang}:{LANGUAGES[lang][3]}" for lang in AVAILABLE]
+    proc = subprocess.run([sys.executable, "-c", OUT_OF_MEMORY, *args], capture_output=True, text=True, env=env)
+    assert proc.returncode == 0, proc.stderr[-2000:]
+    assert proc.stdout.splitlines() == [f"{lang} MemoryError" for lang in AVAILABLE]
+
+
+# ---- a program that embeds Python: two runtimes in a row, then a second interpreter ----
+
+def test_module_is_made_afresh_after_a_restart(tmp_path):
+    config = sysconfig.get_config_vars()
+    if not config.get("Py_ENABLE_SHARED"):
+        pytest.skip("needs a shared libpython")
+    exe = tmp_path / "reinit_check"
+    subprocess.run([compiler(), "-std=c++20", "-O1", "-I", sysconfig.get_paths()["include"],
+                    os.path.join(ROOT, "tests", "cpp", "reinit_check.cpp"), "-L", config["LIBDIR"],
+                    f"-lpython{config['LDVERSION']}", f"-Wl,-rpath,{config['LIBDIR']}", "-o", str(exe)], check=True,
+                   env=toolchain_env())
+    env = dict(os.environ, PYTHONHOME=sys.base_prefix, PYTHONPATH=os.path.dirname(velnor.__file__))
+    if SANITIZED:  # the interpreter keeps memory across Py_Finalize by design
+        env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":detect_leaks=0"
+    proc = subprocess.run([str(exe)], capture_output=True, text=True, env=env)
+    assert proc.returncode == 0, proc.stdout + proc.stderr[-2000:]
+    lines = proc.stdout.splitlines()
+    assert lines[:2] == ["Conjugation gehe True"] * 2
+    assert len(lines) == 3 and lines[2].startswith("ImportError") and "subinterpreters" in lines[2]
+
+
+# ---- what the shared object exports ----
+
+@pytest.mark.skipif(SANITIZED, reason="the sanitizer build is not the release build")
+def test_only_the_init_function_is_exported():
+    nm = shutil.which("nm") or pytest.skip("needs nm")
+    out = subprocess.run([nm, "-D", "--defined-only", velnor.__file__], capture_output=True, text=True,
+                         check=True).stdout
+    assert [line.split()[-1] for line in out.splitlines() if line.strip()] == ["PyInit_velnor"]
+
+
+# ---- package metadata and the README's examples ----
+
+def test_metadata_names_the_licence():
+    meta = importlib.metadata.metadata("velnor")
+    assert meta["License-Expression"] == "Apache-2.0"
+    assert meta.get_all("License-File") == ["LICENSE"]
+
+
+def test_readme_examples():
+    # Every ```pycon block, in order, as one session: names carry over as a reader expects.
+    with open(os.path.join(ROOT, "README.md"), encoding="utf-8") as f:
+        blocks = re.findall(r"^```pycon\n(.*?)^```", f.read(), re.S | re.M)
+    test = doctest.DocTestParser().get_doctest("\n".join(blocks), {}, "README.md", "README.md", 0)
+    runner = doctest.DocTestRunner(optionflags=doctest.ELLIPSIS)
+    runner.run(test)
+    result = runner.summarize(verbose=False)
+    assert result.attempted > 0 and result.failed == 0
