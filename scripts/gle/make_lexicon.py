@@ -605,6 +605,48 @@ réamhaithris réamhaithrisíonn réamhaithris réamhaithriseoidh réamhaithris 
 cruaigh cruann cruaigh cruafaidh cruachan cruaite auto=cruaitear
 éagaoin éagaoineann éagaoin éagaoinfidh éagaoineadh éagaointe
 logh loghann logh loghfaidh loghadh loghtha
+fair faireann fair fairfidh faire fairthe
+driog driogann driog driogfaidh driogadh driogtha
+snaidhm snaidhmeann snaidhm snaidhmfidh snaidhmeadh snaidhmthe
+corn cornann corn cornfaidh cornadh cornta
+cros crosann cros crosfaidh crosadh crosta
+fiar fiarann fiar fiarfaidh fiaradh fiartha
+splanc splancann splanc splancfaidh splancadh splanctha
+scioll sciollann scioll sciollfaidh sciolladh sciollta
+borr borrann borr borrfaidh borradh borrtha
+buair buaireann buair buairfidh buaireamh buartha
+ionnarb ionnarbann ionnarb ionnarbfaidh ionnarbadh ionnarbtha
+taiscéal taiscéalann taiscéal taiscéalfaidh taiscéaladh taiscéalta
+clóbhuail clóbhuaileann clóbhuail clóbhuailfidh clóbhualadh clóbhuailte
+aisíoc aisíocann aisíoc aisíocfaidh aisíoc aisíoctha
+díspeag díspeagann díspeag díspeagfaidh díspeagadh díspeagtha
+cónaisc cónascann cónaisc cónascfaidh cónascadh cónasctha
+athraon athraonann athraon athraonfaidh athraonadh athraonta
+cóimheas cóimheasann cóimheas cóimheasfaidh cóimheas cóimheasta
+frithchaith frithchaitheann frithchaith frithchaithfidh frithchaitheamh frithchaite auto=frithchaitear
+athchomhair athchomhaireann athchomhair athchomhairfidh athchomhaireamh athchomhairthe
+athchum athchumann athchum athchumfaidh athchumadh athchumtha
+folc folcann folc folcfaidh folcadh folctha
+troisc troisceann troisc troiscfidh troscadh troiscthe
+toll tollann toll tollfaidh tolladh tollta
+searr searrann searr searrfaidh searradh searrtha
+sméid sméideann sméid sméidfidh sméideadh sméidte
+rúisc rúisceann rúisc rúiscfidh rúscadh rúiscthe
+rómhair rómhraíonn rómhair rómhróidh rómhar rómhartha
+urlaic urlacann urlaic urlacfaidh urlacan urlactha
+toirbhir toirbhríonn toirbhir toirbhreoidh toirbhirt toirbheartha
+athchogain athchognaíonn athchogain athchognóidh athchogaint athchoganta
+coscair coscraíonn coscair coscróidh coscairt coscartha
+beoigh beonn beoigh beofaidh beochan beoite
+athbheoigh athbheonn athbheoigh athbheofaidh athbheochan athbheoite
+loic loiceann loic loicfidh loiceadh loicthe
+rois roiseann rois roisfidh roiseadh roiste
+stoll stollann stoll stollfaidh stolladh stollta
+leadhb leadhbann leadhb leadhbfaidh leadhbadh leadhbtha
+athlas athlasann athlas athlasfaidh athlasadh athlasta
+táirg táirgeann táirg táirgfidh táirgeadh táirgthe
+comhbhrúigh comhbhrúnn comhbhrúigh comhbhrúfaidh comhbhrú comhbhrúite
+clóigh clónn clóigh clófaidh cló clóite
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -830,6 +872,53 @@ aslonnaigh
 craplaigh
 cásaigh cásamh
 onóraigh
+aclaigh
+ainligh
+balbhaigh
+biathaigh
+bochtaigh
+crónaigh
+doimhnigh
+easaontaigh
+éignigh
+fálaigh
+faobhraigh
+fócasaigh
+garbhaigh
+gualaigh
+imeaglaigh
+leabaigh
+leacaigh
+leachtaigh
+macasamhlaigh
+malartaigh
+meabhlaigh
+náisiúnaigh
+pionósaigh
+púdraigh
+réadaigh
+righnigh
+sáithigh
+salaigh
+santaigh
+snasaigh
+taithigh taithí
+tanaigh
+taobhaigh
+teimhligh
+díolmhaigh
+frithghníomhaigh
+trasfhoirmigh
+criostalaigh
+trealmhaigh
+comhréitigh comhréiteach
+fithisigh
+misnigh
+grinnscrúdaigh
+céimnigh
+aisiompaigh
+ionaclaigh
+muirnigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -841,6 +930,9 @@ pábháil plánáil stócáil seirbheáil rátáil glasáil sciúrsáil eitseái
 rásáil sóinseáil plástráil druileáil tairneáil
 robáil smuigleáil bordáil péireáil
 tuairteáil dumpáil pumpáil spraeáil tóstáil sádráil sceitseáil cóimeáil cuileáil dúbláil gardáil
+buamáil búcláil lainseáil máirseáil sórtáil cóireáil
+fíneáil foráil díluacháil díphacáil meaitseáil baghcatáil
+spásáil válsáil preasáil
 """
 
 
