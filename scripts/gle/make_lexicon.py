@@ -647,6 +647,16 @@ athlas athlasann athlas athlasfaidh athlasadh athlasta
 táirg táirgeann táirg táirgfidh táirgeadh táirgthe
 comhbhrúigh comhbhrúnn comhbhrúigh comhbhrúfaidh comhbhrú comhbhrúite
 clóigh clónn clóigh clófaidh cló clóite
+tadhaill tadhlaíonn tadhaill tadhlóidh tadhall tadhlaithe
+sann sannann sann sannfaidh sannadh sannta
+speal spealann speal spealfaidh spealadh spealta
+streachail streachlaíonn streachail streachlóidh streachailt streachailte
+dianscaoil dianscaoileann dianscaoil dianscaoilfidh dianscaoileadh dianscaoilte
+lámhaigh lámhachann lámhaigh lámhachfaidh lámhach lámhachta
+rad radann rad radfaidh radadh radta
+stiúg stiúgann stiúg stiúgfaidh stiúgadh stiúgtha
+búir búireann búir búirfidh búireach búirthe
+cniog cniogann cniog cniogfaidh cniogadh cniogtha
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -919,6 +929,30 @@ céimnigh
 aisiompaigh
 ionaclaigh
 muirnigh
+doiléirigh
+simpligh
+síothaigh
+bisigh
+corónaigh
+dréachtaigh
+láidrigh
+gráinigh
+coimhthigh
+deasaigh
+dallraigh
+greannaigh
+ionadaigh
+lannaigh
+talmhaigh
+ransaigh
+sciamhaigh
+eisreachtaigh
+inbhéartaigh
+scrollaigh
+beangaigh
+bealaigh
+ciorclaigh
+cumhraigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -933,6 +967,7 @@ tuairteáil dumpáil pumpáil spraeáil tóstáil sádráil sceitseáil cóimeá
 buamáil búcláil lainseáil máirseáil sórtáil cóireáil
 fíneáil foráil díluacháil díphacáil meaitseáil baghcatáil
 spásáil válsáil preasáil
+smúdáil blocáil súisteáil pasáil drugáil
 """
 
 
