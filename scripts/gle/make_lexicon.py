@@ -647,6 +647,14 @@ athlas athlasann athlas athlasfaidh athlasadh athlasta
 táirg táirgeann táirg táirgfidh táirgeadh táirgthe
 comhbhrúigh comhbhrúnn comhbhrúigh comhbhrúfaidh comhbhrú comhbhrúite
 clóigh clónn clóigh clófaidh cló clóite
+basc bascann basc bascfaidh bascadh basctha
+dícheann dícheannann dícheann dícheannfaidh dícheannadh dícheannta
+maígh maíonn maígh maífidh maíomh maíte
+pulc pulcann pulc pulcfaidh pulcadh pulctha
+grioll griollann grioll griollfaidh griolladh griollta
+stobh stobhann stobh stobhfaidh stobhadh stofa
+críon críonann críon críonfaidh críonadh críonta
+dreoigh dreonn dreoigh dreofaidh dreo dreoite
 tadhaill tadhlaíonn tadhaill tadhlóidh tadhall tadhlaithe
 sann sannann sann sannfaidh sannadh sannta
 speal spealann speal spealfaidh spealadh spealta
@@ -953,6 +961,20 @@ beangaigh
 bealaigh
 ciorclaigh
 cumhraigh
+drithligh
+luisnigh
+ocsaídigh
+lipéadaigh
+scáthaigh
+eangaigh
+gabhlaigh
+bradaigh
+bróidnigh
+deataigh
+monaraigh
+loingsigh
+tarcaisnigh
+léarscáiligh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -968,6 +990,7 @@ buamáil búcláil lainseáil máirseáil sórtáil cóireáil
 fíneáil foráil díluacháil díphacáil meaitseáil baghcatáil
 spásáil válsáil preasáil
 smúdáil blocáil súisteáil pasáil drugáil
+conáil draenáil lóisteáil sluaisteáil
 """
 
 
