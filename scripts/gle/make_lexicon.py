@@ -665,6 +665,20 @@ rad radann rad radfaidh radadh radta
 stiúg stiúgann stiúg stiúgfaidh stiúgadh stiúgtha
 búir búireann búir búirfidh búireach búirthe
 cniog cniogann cniog cniogfaidh cniogadh cniogtha
+forghéill forghéilleann forghéill forghéillfidh forghéilleadh forghéillte
+urscaoil urscaoileann urscaoil urscaoilfidh urscaoileadh urscaoilte
+steall steallann steall steallfaidh stealladh steallta
+spléach spléachann spléach spléachfaidh spléachadh spléachta
+snap snapann snap snapfaidh snapadh snaptha
+leadair leadraíonn leadair leadróidh leadradh leadartha
+sciomair sciomraíonn sciomair sciomróidh sciomradh sciomartha
+gríosc gríoscann gríosc gríoscfaidh gríoscadh gríosctha
+coinnealbháigh coinnealbhánn coinnealbháigh coinnealbháfaidh coinnealbhá coinnealbháite
+créam créamann créam créamfaidh créamadh créamtha
+scal scalann scal scalfaidh scaladh scalta
+sloinn sloinneann sloinn sloinnfidh sloinneadh sloinnte
+cnaígh cnaíonn cnaígh cnaífidh cnaí cnaíte
+iomáin iomáineann iomáin iomáinfidh iomáint iomáinte
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -975,6 +989,14 @@ monaraigh
 loingsigh
 tarcaisnigh
 léarscáiligh
+áirithigh áirithint
+ionchúisigh ionchúiseamh
+forlámhaigh
+taibhrigh taibhreamh
+leithlisigh
+breisigh
+pailnigh
+timpeallaigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -991,6 +1013,7 @@ fíneáil foráil díluacháil díphacáil meaitseáil baghcatáil
 spásáil válsáil preasáil
 smúdáil blocáil súisteáil pasáil drugáil
 conáil draenáil lóisteáil sluaisteáil
+cardáil paisteáil ceantáil pléadáil liostáil scátáil babhláil
 """
 
 
