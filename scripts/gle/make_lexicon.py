@@ -679,6 +679,10 @@ scal scalann scal scalfaidh scaladh scalta
 sloinn sloinneann sloinn sloinnfidh sloinneadh sloinnte
 cnaígh cnaíonn cnaígh cnaífidh cnaí cnaíte
 iomáin iomáineann iomáin iomáinfidh iomáint iomáinte
+planc plancann planc plancfaidh plancadh planctha
+tairngir tairngríonn tairngir tairngreoidh tairngreacht tairngeartha
+ligh líonn ligh lífidh lí lite auto=litear
+cumaisc cumascann cumaisc cumascfaidh cumasc cumaiscthe
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -997,6 +1001,12 @@ leithlisigh
 breisigh
 pailnigh
 timpeallaigh
+tórraigh tórramh
+caighdeánaigh
+poncaigh
+uraigh
+fachtóirigh
+feallmharaigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
