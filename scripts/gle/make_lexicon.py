@@ -683,6 +683,10 @@ planc plancann planc plancfaidh plancadh planctha
 tairngir tairngríonn tairngir tairngreoidh tairngreacht tairngeartha
 ligh líonn ligh lífidh lí lite auto=litear
 cumaisc cumascann cumaisc cumascfaidh cumasc cumaiscthe
+deil deileann deil deilfidh deileadh deilte
+scil scileann scil scilfidh scileadh scilte
+mungail munglaíonn mungail munglóidh mungailt mungailte
+tochais tochasann tochais tochasfaidh tochas tochasta
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -1007,6 +1011,11 @@ poncaigh
 uraigh
 fachtóirigh
 feallmharaigh
+éidigh
+craobhaigh
+srathraigh
+sollúnaigh
+cobhsaigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
