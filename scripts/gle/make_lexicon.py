@@ -687,6 +687,11 @@ deil deileann deil deilfidh deileadh deilte
 scil scileann scil scilfidh scileadh scilte
 mungail munglaíonn mungail munglóidh mungailt mungailte
 tochais tochasann tochais tochasfaidh tochas tochasta
+griog griogann griog griogfaidh griogadh griogtha
+spoch spochann spoch spochfaidh spochadh spochta
+saobh saobhann saobh saobhfaidh saobhadh saofa
+scrabh scrabhann scrabh scrabhfaidh scrabhadh scrafa
+scréach scréachann scréach scréachfaidh scréachach scréachta
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -1016,6 +1021,7 @@ craobhaigh
 srathraigh
 sollúnaigh
 cobhsaigh
+crioslaigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -1033,6 +1039,7 @@ spásáil válsáil preasáil
 smúdáil blocáil súisteáil pasáil drugáil
 conáil draenáil lóisteáil sluaisteáil
 cardáil paisteáil ceantáil pléadáil liostáil scátáil babhláil
+cúpláil baoiteáil scrábáil scriobláil
 """
 
 
