@@ -692,6 +692,14 @@ spoch spochann spoch spochfaidh spochadh spochta
 saobh saobhann saobh saobhfaidh saobhadh saofa
 scrabh scrabhann scrabh scrabhfaidh scrabhadh scrafa
 scréach scréachann scréach scréachfaidh scréachach scréachta
+clip clipeann clip clipfidh clipeadh clipthe
+drann drannann drann drannfaidh drannadh drannta
+giob giobann giob giobfaidh giobadh giobtha
+poll pollann poll pollfaidh polladh pollta
+eiseachaid eiseachadann eiseachaid eiseachadfaidh eiseachadadh eiseachadta
+fear fearann fear fearfaidh fearadh feartha
+gróig gróigeann gróig gróigfidh gróigeadh gróigthe
+ung ungann ung ungfaidh ungadh ungtha
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
