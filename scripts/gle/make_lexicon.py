@@ -702,6 +702,8 @@ eiseachaid eiseachadann eiseachaid eiseachadfaidh eiseachadadh eiseachadta
 fear fearann fear fearfaidh fearadh feartha
 gróig gróigeann gróig gróigfidh gróigeadh gróigthe
 ung ungann ung ungfaidh ungadh ungtha
+tolg tolgann tolg tolgfaidh tolgadh tolgtha
+tuaslaig tuaslagann tuaslaig tuaslagfaidh tuaslagadh tuaslagtha
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -1032,6 +1034,7 @@ srathraigh
 sollúnaigh
 cobhsaigh
 crioslaigh
+rámhaigh rámhaíocht
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
