@@ -704,6 +704,7 @@ gróig gróigeann gróig gróigfidh gróigeadh gróigthe
 ung ungann ung ungfaidh ungadh ungtha
 tolg tolgann tolg tolgfaidh tolgadh tolgtha
 tuaslaig tuaslagann tuaslaig tuaslagfaidh tuaslagadh tuaslagtha
+roc rocann roc rocfaidh rocadh roctha
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -1054,6 +1055,7 @@ conáil draenáil lóisteáil sluaisteáil
 cardáil paisteáil ceantáil pléadáil liostáil scátáil babhláil
 cúpláil baoiteáil scrábáil scriobláil
 aeráil armáil grúpáil
+dearnáil
 """
 
 
