@@ -1036,6 +1036,17 @@ sollúnaigh
 cobhsaigh
 crioslaigh
 rámhaigh rámhaíocht
+damáistigh
+picéadaigh
+ailínigh
+catalógaigh
+galldaigh
+ionsamhlaigh
+láraigh
+leictrigh
+meicnigh
+polaraigh
+sintéisigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
