@@ -1047,6 +1047,11 @@ leictrigh
 meicnigh
 polaraigh
 sintéisigh
+aimpligh
+struchtúraigh
+idéalaigh
+tionsclaigh
+sóisialaigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
