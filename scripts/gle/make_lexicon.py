@@ -705,6 +705,7 @@ ung ungann ung ungfaidh ungadh ungtha
 tolg tolgann tolg tolgfaidh tolgadh tolgtha
 tuaslaig tuaslagann tuaslaig tuaslagfaidh tuaslagadh tuaslagtha
 roc rocann roc rocfaidh rocadh roctha
+clúmhill clúmhilleann clúmhill clúmhillfidh clúmhilleadh clúmhillte
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -1052,6 +1053,8 @@ struchtúraigh
 idéalaigh
 tionsclaigh
 sóisialaigh
+brionnaigh
+falsaigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -1072,6 +1075,7 @@ cardáil paisteáil ceantáil pléadáil liostáil scátáil babhláil
 cúpláil baoiteáil scrábáil scriobláil
 aeráil armáil grúpáil
 dearnáil
+cúbláil
 """
 
 
