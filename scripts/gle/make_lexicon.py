@@ -1076,6 +1076,7 @@ cúpláil baoiteáil scrábáil scriobláil
 aeráil armáil grúpáil
 dearnáil
 cúbláil
+liúdráil lútáil
 """
 
 
