@@ -1055,6 +1055,8 @@ tionsclaigh
 sóisialaigh
 brionnaigh
 falsaigh
+insealbhaigh
+comharthaigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -1077,6 +1079,7 @@ aeráil armáil grúpáil
 dearnáil
 cúbláil
 liúdráil lútáil
+pramsáil smeadráil
 """
 
 
