@@ -706,6 +706,21 @@ tolg tolgann tolg tolgfaidh tolgadh tolgtha
 tuaslaig tuaslagann tuaslaig tuaslagfaidh tuaslagadh tuaslagtha
 roc rocann roc rocfaidh rocadh roctha
 clúmhill clúmhilleann clúmhill clúmhillfidh clúmhilleadh clúmhillte
+bladair bladraíonn bladair bladróidh bladar bladartha
+cnead cneadann cnead cneadfaidh cneadach cneadta
+smailc smailceann smailc smailcfidh smailceadh smailcthe
+plac placann plac placfaidh placadh plactha
+scaob scaobann scaob scaobfaidh scaobadh scaobtha
+sclamh sclamhann sclamh sclamhfaidh sclamhadh sclafa
+glám glámann glám glámfaidh glámadh glámtha
+smeach smeachann smeach smeachfaidh smeachadh smeachta
+sniog sniogann sniog sniogfaidh sniogadh sniogtha
+spor sporann spor sporfaidh sporadh sportha
+stolp stolpann stolp stolpfaidh stolpadh stolptha
+sreang sreangann sreang sreangfaidh sreangadh sreangtha
+spall spallann spall spallfaidh spalladh spallta
+broid broideann broid broidfidh broideadh broidte
+sciot sciotann sciot sciotfaidh sciotadh sciota auto=sciotar
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
