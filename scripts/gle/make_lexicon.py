@@ -721,6 +721,16 @@ sreang sreangann sreang sreangfaidh sreangadh sreangtha
 spall spallann spall spallfaidh spalladh spallta
 broid broideann broid broidfidh broideadh broidte
 sciot sciotann sciot sciotfaidh sciotadh sciota auto=sciotar
+blosc bloscann blosc bloscfaidh bloscadh blosctha
+cnap cnapann cnap cnapfaidh cnapadh cnaptha
+dual dualann dual dualfaidh dualadh dualta
+gág gágann gág gágfaidh gágadh gágtha
+sioc siocann sioc siocfaidh siocadh sioctha
+stalc stalcann stalc stalcfaidh stalcadh stalctha
+treaghd treaghdann treaghd treaghdfaidh treaghdadh treaghdta
+cling clingeann cling clingfidh clingeadh clingthe
+slíob slíobann slíob slíobfaidh slíobadh slíobtha
+tóch tóchann tóch tóchfaidh tóch tóchta
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
