@@ -1082,6 +1082,10 @@ brionnaigh
 falsaigh
 insealbhaigh
 comharthaigh
+gráinnigh
+luaithrigh
+scamallaigh
+taisrigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
