@@ -731,6 +731,7 @@ treaghd treaghdann treaghd treaghdfaidh treaghdadh treaghdta
 cling clingeann cling clingfidh clingeadh clingthe
 slíob slíobann slíob slíobfaidh slíobadh slíobtha
 tóch tóchann tóch tóchfaidh tóch tóchta
+géim géimeann géim géimfidh géimneach géimthe
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
