@@ -1087,6 +1087,12 @@ gráinnigh
 luaithrigh
 scamallaigh
 taisrigh
+airgeadaigh
+stánaigh
+gloinigh
+gormaigh
+olaigh
+siúcraigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
@@ -1110,6 +1116,7 @@ dearnáil
 cúbláil
 liúdráil lútáil
 pramsáil smeadráil
+tarráil
 """
 
 
