@@ -1093,6 +1093,8 @@ gloinigh
 gormaigh
 olaigh
 siúcraigh
+spíosraigh
+stroighnigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
