@@ -732,6 +732,9 @@ cling clingeann cling clingfidh clingeadh clingthe
 slíob slíobann slíob slíobfaidh slíobadh slíobtha
 tóch tóchann tóch tóchfaidh tóch tóchta
 géim géimeann géim géimfidh géimneach géimthe
+coip coipeann coip coipfidh coipeadh coipthe
+crinn crinneann crinn crinnfidh crinneadh crinnte
+ling lingeann ling lingfidh lingeadh lingthe
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -1095,6 +1098,7 @@ olaigh
 siúcraigh
 spíosraigh
 stroighnigh
+fuirigh fuireach
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
