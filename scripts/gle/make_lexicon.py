@@ -735,6 +735,7 @@ géim géimeann géim géimfidh géimneach géimthe
 coip coipeann coip coipfidh coipeadh coipthe
 crinn crinneann crinn crinnfidh crinneadh crinnte
 ling lingeann ling lingfidh lingeadh lingthe
+innill inlíonn innill inleoidh inleadh innealta
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
