@@ -736,6 +736,10 @@ coip coipeann coip coipfidh coipeadh coipthe
 crinn crinneann crinn crinnfidh crinneadh crinnte
 ling lingeann ling lingfidh lingeadh lingthe
 innill inlíonn innill inleoidh inleadh innealta
+iomlaisc iomlascann iomlaisc iomlascfaidh iomlasc iomlasctha
+smol smolann smol smolfaidh smoladh smolta
+úsc úscann úsc úscfaidh úscadh úsctha
+calc calcann calc calcfaidh calcadh calctha
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -1100,6 +1104,8 @@ siúcraigh
 spíosraigh
 stroighnigh
 fuirigh fuireach
+ruaimnigh
+fáithimigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
