@@ -1106,6 +1106,9 @@ stroighnigh
 fuirigh fuireach
 ruaimnigh
 fáithimigh
+canónaigh
+soiscéalaigh
+croscheistigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
