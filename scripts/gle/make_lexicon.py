@@ -740,6 +740,10 @@ iomlaisc iomlascann iomlaisc iomlascfaidh iomlasc iomlasctha
 smol smolann smol smolfaidh smoladh smolta
 úsc úscann úsc úscfaidh úscadh úsctha
 calc calcann calc calcfaidh calcadh calctha
+imghabh imghabhann imghabh imghabhfaidh imghabháil imghafa
+aisghabh aisghabhann aisghabh aisghabhfaidh aisghabháil aisghafa
+infhill infhilleann infhill infhillfidh infhilleadh infhillte
+dícheangail dícheanglaíonn dícheangail dícheanglóidh dícheangal dícheangailte
 """
 
 # Regular second-conjugation verbs, one a line: the lemma and, where it is not -ú/-iú, the verbal
@@ -1109,6 +1113,7 @@ fáithimigh
 canónaigh
 soiscéalaigh
 croscheistigh
+cuingrigh
 """
 
 # Verbs in -áil (loans and others): pacáil, pacálann, pacálfaidh, pacáil, pacáilte, pacáiltear.
