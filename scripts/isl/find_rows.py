@@ -16,7 +16,12 @@ present, past, past subjunctive and supine as the forms of that very verb.
 
 With --all-forms, the candidates are the verbs of which the analyser finds any form in the list.
 
-    python3 scripts/isl/find_rows.py [--compounds] [--all-forms] [N]    (N: how many candidates to read; needs lt-proc, hunspell, velnor)
+With --prefixed, the candidates are a common prefix or particle (af, fram, upp, út, við, yfir, ...)
+in front of a lemma of data/isl.tsv, kept when the analyser knows the whole word as an infinitive;
+they go through the --compounds check and are ranked by the frequency of the verb's forms in the
+wordfreq list, then by that of the base.
+
+    python3 scripts/isl/find_rows.py [--compounds] [--all-forms] [--prefixed] [N]    (N: how many candidates to read; needs lt-proc, hunspell, velnor)
 """
 import subprocess
 import sys
@@ -110,6 +115,35 @@ def base_of(word, rows):
     return best
 
 
+PREFIXES = ("að af aftur al and á burt end endur fjar fram frá fyrir gegn heim inn innan mis niður of "
+            "ofan sam saman til um undan undir upp út við viður yfir ör van tor full rang").split()
+
+
+def prefixed_candidates(n):
+    """Prefix + listed base, kept when the analyser reads the word as an infinitive, most frequent first."""
+    bases = []
+    with open("data/isl.tsv", encoding="utf-8") as f:
+        for line in f:
+            if line.strip() and not line.startswith("#"):
+                c = line.rstrip("\n").split("\t")
+                if c[9] != "1":
+                    bases.append(c[0])
+    listed = set(bases)
+    words = sorted({p + b for p in PREFIXES for b in bases if p + b not in listed})
+    an = analyse(words)
+    hk = hunspell_known(words)
+    infs = [w for w in words if w in hk or any(a.startswith(w + "<vblex>") and "<inf>" in a for a in an.get(w, []))]
+    # Weight: the summed frequency of every word of the list that the analyser reads as a form of the verb.
+    every = [w for w in top_n_list("is", n) if w.isalpha() and w.islower()]
+    an_all = analyse(every)
+    weight = {}
+    for w in every:
+        for lemma in {a.split("<", 1)[0] for a in an_all.get(w, []) if "<vblex>" in a}:
+            weight[lemma] = weight.get(lemma, 0.0) + 10 ** zipf_frequency(w, "is")
+    base_w = {w: max(zipf_frequency(b, "is") for b in bases if w.endswith(b)) for w in infs}
+    return sorted(infs, key=lambda v: (-weight.get(v, 0.0), -base_w[v], v))
+
+
 def compounds(infs):
     rows = []
     with open("data/isl.tsv", encoding="utf-8") as f:
@@ -123,11 +157,19 @@ def compounds(infs):
         if b and b != w:
             cands.append((w, b, velnor.conjugate(w, lang="isl")))
     an2 = analyse([f for _, _, t in cands for f in t.present + t.past + t.subjunctive_past + [t.supine]])
+    # The analyser knows few prefixed verbs; for the others hunspell-is must know the infinitive and
+    # the third singular present, first singular and third plural past, first singular past
+    # subjunctive and supine that the engine gives.
+    hk = hunspell_known([f for w, _, t in cands for f in [w, t.present[2], t.past[0], t.past[5],
+                                                          t.subjunctive_past[0], t.supine]])
     for w, b, t in cands:
         tagged = [(f, "<pri>") for f in t.present] + [(f, "<past>") for f in t.past] + \
                  [(f, "<pss>") for f in t.subjunctive_past] + [(t.supine, "<supn>")]
         if all(any(a.startswith(w + "<vblex>") and tag in a for a in an2.get(f, [])) for f, tag in tagged):
             print(f"{w[:-len(b)]}+{b}    # {zipf_frequency(w, 'is'):.2f}")
+        elif not an2.get(t.past[0], [""])[0].startswith(w + "<") and \
+                all(f in hk for f in [w, t.present[2], t.past[0], t.past[5], t.subjunctive_past[0], t.supine]):
+            print(f"{w[:-len(b)]}+{b}    # {zipf_frequency(w, 'is'):.2f} hunspell")
         else:
             print("#compound not confirmed", w, b, file=sys.stderr)
 
@@ -150,6 +192,8 @@ def main():
                 if lemma.endswith("a") and lemma.isalpha() and lemma.islower():
                     weight[lemma] = weight.get(lemma, 0.0) + 10 ** zipf_frequency(w, "is")
         infs = sorted(weight, key=lambda v: -weight[v])
+    if "--prefixed" in sys.argv:
+        return compounds(prefixed_candidates(n))
     if "--compounds" in sys.argv:
         return compounds(infs)
     todo = []
