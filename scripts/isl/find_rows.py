@@ -116,7 +116,8 @@ def base_of(word, rows):
 
 
 PREFIXES = ("að af aftur al and á burt end endur fjar fram frá fyrir gegn heim inn innan mis niður of "
-            "ofan sam saman til um undan undir upp út við viður yfir ör van tor full rang").split()
+            "ofan sam saman til um undan undir upp út við viður yfir ör van tor full rang stað gjör ráð sann hag "
+            "frum eftir mót fjöl sjálf jafn hálf ofur ein sér lög bak tví ný brott inni hand").split()
 
 
 def prefixed_candidates(n):
