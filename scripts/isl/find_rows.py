@@ -16,6 +16,9 @@ present, past, past subjunctive and supine as the forms of that very verb.
 
 With --all-forms, the candidates are the verbs of which the analyser finds any form in the list.
 
+With --compounds --any, every word in -a of the list is a candidate (hunspell-is confirms what the
+analyser does not know).
+
 With --prefixed, the candidates are a common prefix or particle (af, fram, upp, út, við, yfir, ...)
 in front of a lemma of data/isl.tsv, kept when the analyser knows the whole word as an infinitive;
 they go through the --compounds check and are ranked by the frequency of the verb's forms in the
@@ -193,6 +196,9 @@ def main():
                 if lemma.endswith("a") and lemma.isalpha() and lemma.islower():
                     weight[lemma] = weight.get(lemma, 0.0) + 10 ** zipf_frequency(w, "is")
         infs = sorted(weight, key=lambda v: -weight[v])
+    if "--compounds" in sys.argv and "--any" in sys.argv:
+        # Every word in -a of the list, not only those the analyser knows as infinitives.
+        return compounds(words)
     if "--prefixed" in sys.argv:
         return compounds(prefixed_candidates(n))
     if "--compounds" in sys.argv:
