@@ -19,12 +19,17 @@ With --all-forms, the candidates are the verbs of which the analyser finds any f
 With --compounds --any, every word in -a of the list is a candidate (hunspell-is confirms what the
 analyser does not know).
 
+With --dictionary, the candidates are the words of hunspell-is's own stem list that end in a lemma of
+data/isl.tsv with at least two letters in front of it; a word is printed when hunspell-is knows at
+least four of the engine's third singular present, past (1sg, 3pl), supine and past subjunctive.
+What it prints is read by hand: nouns and adjectives (umræða, lóðrétta) come through too.
+
 With --prefixed, the candidates are a common prefix or particle (af, fram, upp, út, við, yfir, ...)
 in front of a lemma of data/isl.tsv, kept when the analyser knows the whole word as an infinitive;
 they go through the --compounds check and are ranked by the frequency of the verb's forms in the
 wordfreq list, then by that of the base.
 
-    python3 scripts/isl/find_rows.py [--compounds] [--all-forms] [--prefixed] [N]    (N: how many candidates to read; needs lt-proc, hunspell, velnor)
+    python3 scripts/isl/find_rows.py [--compounds [--any]] [--all-forms] [--prefixed] [--dictionary] [N]    (N: how many candidates to read; needs lt-proc, hunspell, velnor)
 """
 import subprocess
 import sys
@@ -148,6 +153,35 @@ def prefixed_candidates(n):
     return sorted(infs, key=lambda v: (-weight.get(v, 0.0), -base_w[v], v))
 
 
+def dictionary():
+    rows = []
+    with open("data/isl.tsv", encoding="utf-8") as f:
+        for line in f:
+            if line.strip() and not line.startswith("#"):
+                c = line.rstrip("\n").split("\t")
+                rows.append((c[0], c[9] == "1"))
+    listed = {r for r, _ in rows}
+    words = set()
+    with open("/usr/share/hunspell/is_IS.dic", encoding="utf-8", errors="ignore") as f:
+        for line in f:
+            w = line.split("/")[0].strip()
+            if w and w.islower() and w.isalpha() and w not in listed:
+                words.add(w)
+    found = []
+    for w in sorted(words):
+        b = base_of(w, rows)
+        if b and len(w) - len(b) >= 2:
+            t = velnor.conjugate(w, lang="isl")
+            found.append((w, b, [t.present[2], t.past[0], t.past[5], t.supine, t.subjunctive_past[0]]))
+    hk = hunspell_known([f for _, _, fs in found for f in fs])
+    out = []
+    for w, b, fs in found:
+        if sum(f in hk for f in fs) >= 4:
+            out.append((max(zipf_frequency(f, "is") for f in fs + [w]), w, b))
+    for z, w, b in sorted(out, key=lambda x: (-x[0], x[1])):
+        print(f"{w[:-len(b)]}+{b}    # {z:.2f}")
+
+
 def compounds(infs):
     rows = []
     with open("data/isl.tsv", encoding="utf-8") as f:
@@ -179,6 +213,8 @@ def compounds(infs):
 
 
 def main():
+    if "--dictionary" in sys.argv:
+        return dictionary()
     args = [a for a in sys.argv[1:] if not a.startswith("--")]
     n = int(args[0]) if args else 50000
     words = [w for w in top_n_list("is", n) if w.endswith("a") and w.isalpha() and w.islower() and len(w) > 3]
