@@ -21,7 +21,7 @@ analyser does not know).
 
 With --dictionary, the candidates are the words of hunspell-is's own stem list that end in a lemma of
 data/isl.tsv with at least two letters in front of it; a word is printed when hunspell-is knows at
-least four of the engine's third singular present, past (1sg, 3pl), supine and past subjunctive.
+least three of the engine's third singular present, past (1sg, 3pl), supine and past subjunctive.
 What it prints is read by hand: nouns and adjectives (umræða, lóðrétta) come through too.
 
 With --prefixed, the candidates are a common prefix or particle (af, fram, upp, út, við, yfir, ...)
@@ -176,7 +176,7 @@ def dictionary():
     hk = hunspell_known([f for _, _, fs in found for f in fs])
     out = []
     for w, b, fs in found:
-        if sum(f in hk for f in fs) >= 4:
+        if sum(f in hk for f in fs) >= 3:
             out.append((max(zipf_frequency(f, "is") for f in fs + [w]), w, b))
     for z, w, b in sorted(out, key=lambda x: (-x[0], x[1])):
         print(f"{w[:-len(b)]}+{b}    # {z:.2f}")
