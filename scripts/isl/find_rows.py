@@ -23,6 +23,8 @@ With --dictionary, the candidates are the words of hunspell-is's own stem list t
 data/isl.tsv with at least two letters in front of it; a word is printed when hunspell-is knows at
 least three of the engine's third singular present, past (1sg, 3pl), supine and past subjunctive.
 What it prints is read by hand: nouns and adjectives (umræða, lóðrétta) come through too.
+It also prints as "lemma | O" the words in -a whose -aði past hunspell-is knows while it does not
+know the past the match gives (afreka taken by reka): -aði verbs that need a row to stop the match.
 
 With --prefixed, the candidates are a common prefix or particle (af, fram, upp, út, við, yfir, ...)
 in front of a lemma of data/isl.tsv, kept when the analyser knows the whole word as an infinitive;
@@ -168,12 +170,19 @@ def dictionary():
             if w and w.islower() and w.isalpha() and w not in listed:
                 words.add(w)
     found = []
+    aði = []
     for w in sorted(words):
         b = base_of(w, rows)
+        if b and w.endswith("a"):
+            t = velnor.conjugate(w, lang="isl")
+            aði.append((w, w[:-1] + "aði", t.past[0]))
         if b and len(w) - len(b) >= 2:
             t = velnor.conjugate(w, lang="isl")
             found.append((w, b, [t.present[2], t.past[0], t.past[5], t.supine, t.subjunctive_past[0]]))
-    hk = hunspell_known([f for _, _, fs in found for f in fs])
+    hk = hunspell_known([f for _, _, fs in found for f in fs] + [f for _, a, p in aði for f in (a, p)])
+    for w, a, p in aði:
+        if a in hk and p not in hk and p != a:
+            print(f"{w} | O")
     out = []
     for w, b, fs in found:
         if sum(f in hk for f in fs) >= 3:
