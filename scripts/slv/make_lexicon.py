@@ -113,9 +113,16 @@ objeti objamem objemi objel objela
 deti denem deni del dela
 greti grejem grej grel grela
 segreti segrejem segrej segrel segrela
+risati rišem riši risal risala
+tesati tešem teši tesal tesala
+dreti drem dri drl drla
+streti strem stri strl strla
+žreti žrem žri žrl žrla
+mleti meljem melji mlel mlela
+prijeti primem primi prijel prijela
 """.strip().splitlines()]
 FAMILIES.sort(key=lambda f: -len(f[0].encode()))
-BOUND = {"stati", "slati", "četi", "mreti", "preti", "biti", "iti"}
+BOUND = {"stati", "slati", "četi", "mreti", "preti", "biti", "iti", "dreti", "streti", "žreti"}
 PREFIXES = "v vz z s iz na nad o ob od po pod pre pred pri pro raz u za do".split()
 I_ROOTS = "slišati dišati držati ležati bežati mižati kričati molčati ječati cvrčati spati".split()
 NE_ROOTS = "rniti tisniti gasniti pljusniti drzniti mrzniti giniti kiniti kleniti ganiti kreniti".split()
@@ -369,7 +376,7 @@ def prefixed_hand_rows(cands, hand, classes):
     made = {}
     for lemma, base in cands.items():
         row = hand.get(base)
-        if row is None or "-" in row[1:10] or not lemma.endswith(base) or decide(lemma):
+        if row is None or "-" in row[1:10] or not lemma.endswith(base):
             continue
         p = lemma[:-len(base)]
         cls = classes.get(base, engine_class(base))
@@ -456,7 +463,8 @@ def main():
         for lemma in sorted(k):
             b = new[lemma]
             base_row = row_by_lemma.get(b)
-            if (lemma != b and lemma.endswith(b) and base_row and base_row[1] != "-"
+            if (lemma != b and lemma.endswith(b) and base_row and base_row[1] != "-" and not family(lemma)
+                    and b not in EXACT_UNDECIDED
                     and k[lemma][0][1] != lemma[:-len(b)] + base_row[1]):
                 del k[lemma]
                 classes.pop(lemma, None)
