@@ -445,13 +445,13 @@ def main():
             continue
         for c in sorted(prefixed(b) | imperfectives(b)):
             base_of.setdefault(c, b)
-    knowledge = [w.strip() for w in (HERE / "verbs_by_knowledge.txt").read_text(encoding="utf-8").split()
-                 if w.strip() and not w.startswith("#")]
+    knowledge = [w for line in (HERE / "verbs_by_knowledge.txt").read_text(encoding="utf-8").splitlines()
+                 if not line.startswith("#") for w in line.split()]
     for w in knowledge:
         base_of.setdefault(w, next((b for b in sorted(listed) if len(b) >= 4 and w in prefixed(b)), w))
     derived_kept = {}
     hand_by_lemma = {r[0]: r for r in hand}
-    for _ in range(2):
+    for _ in range(3):
         row_by_lemma = {r[0]: r for r in rows}
         row_by_lemma.update({lemma: row for lemma, (row, _) in derived_kept.items()})
         new = {c: b for c, b in base_of.items() if c not in listed and c not in derived_kept}
@@ -472,7 +472,9 @@ def main():
         k.update(hk)
         derived_kept.update(k)
         for lemma in sorted(k):
-            for c in sorted(imperfectives(lemma)):
+            # Verbs of the knowledge list are bases too.
+            more = prefixed(lemma) if base_of.get(lemma) == lemma else set()
+            for c in sorted(imperfectives(lemma) | more):
                 base_of.setdefault(c, lemma)
     # A derived verb's base: the listed verb it was made from.
     def root_base(lemma):
