@@ -313,6 +313,76 @@ PALATAL = [("st", "šč"), ("zd", "žj"), ("sl", "šlj"), ("zl", "žlj"), ("t", 
            ("l", "lj"), ("n", "nj"), ("r", "rj")]
 
 
+# Imperfectives whose root changes: the perfective's root and the
+# imperfective's (prenesti -> prenašati, začeti -> začenjati,
+# pritisniti -> pritiskati, položiti -> polagati).
+ROOT_IMPERFECTIVES = [line.split() for line in """
+nesti našati
+vesti vajati
+pasti padati
+sesti sedati
+rasti raščati
+teči tekati
+reči rekati
+leči legati
+seči segati
+vreči vračati
+piti pijati
+biti bijati
+kriti krivati
+liti livati
+viti vijati
+dati dajati
+stati stajati
+zvati zivati
+brati birati
+prati pirati
+preti pirati
+mreti mirati
+dreti dirati
+streti stirati
+četi čenjati
+jeti jemati
+vzeti vzemati
+peti penjati
+deti devati
+greti grevati
+iti hajati
+najti najdevati
+gnati ganjati
+slati šiljati
+kazati kazovati
+kleti klinjati
+kleniti klepati
+rniti račati
+tisniti tiskati
+makniti mikati
+takniti tikati
+ganiti ganjati
+giniti ginjati
+kiniti kinjati
+sahniti sihati
+lomiti lamljati
+ložiti lagati
+skočiti skakovati
+skočiti skakati
+topiti tapljati
+točiti takati
+bosti badati
+mesti metati
+plesti pletati
+cvesti cvetati
+tresti tresati
+lesti lezati
+kopati kopavati
+moči magati
+""".strip().splitlines()]
+
+
+def root_imperfectives(lemma):
+    return {lemma[:-len(p)] + i for p, i in ROOT_IMPERFECTIVES if lemma.endswith(p) and len(lemma) > len(p)}
+
+
 def prefixed(base):
     out = set()
     for p in DERIVING:
@@ -441,11 +511,15 @@ def main():
     # the verbs of verbs_by_knowledge.txt. A derived verb remembers its base.
     base_of = {}
     listed = {r[0] for r in rows}
+    # A prefixed verb's base first (poskakati: skakati, not poskočiti).
     for b in sorted(listed):
-        if len(b) < 4:
-            continue
-        for c in sorted(prefixed(b) | imperfectives(b)):
-            base_of.setdefault(c, b)
+        if len(b) >= 4:
+            for c in sorted(prefixed(b)):
+                base_of.setdefault(c, b)
+    for b in sorted(listed):
+        if len(b) >= 4:
+            for c in sorted(imperfectives(b) | root_imperfectives(b)):
+                base_of.setdefault(c, b)
     knowledge = [w for line in (HERE / "verbs_by_knowledge.txt").read_text(encoding="utf-8").splitlines()
                  if not line.startswith("#") for w in line.split()]
     for w in knowledge:
@@ -475,7 +549,7 @@ def main():
         for lemma in sorted(k):
             # Verbs of the knowledge list are bases too.
             more = prefixed(lemma) if base_of.get(lemma) == lemma else set()
-            for c in sorted(imperfectives(lemma) | more):
+            for c in sorted(imperfectives(lemma) | root_imperfectives(lemma) | more):
                 base_of.setdefault(c, lemma)
     # A derived verb's base: the listed verb it was made from.
     def root_base(lemma):
