@@ -18,10 +18,17 @@ Two sources:
   third singular, third plural, imperative and masculine and feminine
   l-participle; verbs of classes the script does not decide (-sti and -či
   verbs outside the families, -em presents outside the families) are left
-  to the hand rows.
+  to the hand rows;
+- verbs beyond the list, chosen from knowledge and by derivation: the
+  prefixed partners and secondary imperfectives of the verbs found so far,
+  and the verbs of verbs_by_knowledge.txt with their prefixed partners,
+  decided and checked like the others (a prefixed verb must conjugate as its
+  base; prefixed verbs of hand rows the script does not decide copy the
+  base's cells).
 
 The rows are written most frequent verb first; a verb's frequency is the sum
-of the wordfreq frequencies of its forms. A class row is written for every
+of the wordfreq frequencies of its forms. Derived verbs none of whose forms
+the list has come last, ranked by the frequency of their base's infinitive. A class row is written for every
 verb whose class its ending alone (-ovati/-evati: uje, -ati: a, else i) does
 not give.
 
