@@ -554,8 +554,8 @@ def main():
         k.update(hk)
         derived_kept.update(k)
         for lemma in sorted(k):
-            # Verbs of the knowledge list are bases too.
-            more = prefixed(lemma) if base_of.get(lemma) == lemma else set()
+            # Derived verbs and those of the knowledge list are bases too.
+            more = prefixed(lemma)
             for c in sorted(imperfectives(lemma) | root_imperfectives(lemma) | more):
                 base_of.setdefault(c, lemma)
     # A derived verb's base: the listed verb it was made from.
