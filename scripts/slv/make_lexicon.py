@@ -127,6 +127,9 @@ streti strem stri strl strla
 žreti žrem žri žrl žrla
 mleti meljem melji mlel mlela
 prijeti primem primi prijel prijela
+cvreti cvrem cvri cvrl cvrla
+vzpeti vzpnem vzpni vzpel vzpela
+tkati tkem tki tkal tkala
 """.strip().splitlines()]
 FAMILIES.sort(key=lambda f: -len(f[0].encode()))
 BOUND = {"stati", "slati", "četi", "mreti", "preti", "biti", "iti", "dreti", "streti", "žreti"}
@@ -396,6 +399,10 @@ def prefixed(base):
         if p == "z" and base[0] in VOICELESS:
             p = "s"
         out.add(p + base)
+    # Loans in -irati take the loan prefixes re- and de- (reorganizirati,
+    # demotivirati).
+    if base.endswith("irati"):
+        out.update({"re" + base, "de" + base})
     return out
 
 
