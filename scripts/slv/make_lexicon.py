@@ -135,7 +135,7 @@ FAMILIES.sort(key=lambda f: -len(f[0].encode()))
 BOUND = {"stati", "slati", "četi", "mreti", "preti", "biti", "iti", "dreti", "streti", "žreti"}
 PREFIXES = "v vz z s iz na nad o ob od po pod pre pred pri pro raz u za do".split()
 I_ROOTS = ("slišati dišati držati ležati bežati mižati kričati molčati ječati cvrčati spati "
-           "brenčati tiščati vreščati klečati bučati bleščati tičati").split()
+           "brenčati tiščati vreščati klečati bučati bleščati tičati renčati").split()
 NE_ROOTS = "rniti tisniti gasniti pljusniti drzniti mrzniti giniti kiniti kleniti ganiti kreniti".split()
 
 # Endings of verbs whose present the rules below would get wrong and that
