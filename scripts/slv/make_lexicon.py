@@ -151,6 +151,11 @@ peti speti umeti šteti vreti zreti imeti hoteti smeti vedeti miti riti gniti da
 """.split())
 
 
+# Infinitives the dictionary knows that are not verbs of the standard
+# language: moteti (the verb is motiti; motel, motela are the noun).
+NOT_VERBS = {"moteti"}
+
+
 def prefix_chain(s, most=2):
     if s == "":
         return True
@@ -496,7 +501,7 @@ def main():
     known = {r[0] for r in hand}
     cands = sorted(c for c in candidates() if c not in known)
     unknown_lemma = hunspell_unknown(cands)
-    cands = [c for c in cands if c not in unknown_lemma]
+    cands = [c for c in cands if c not in unknown_lemma and c not in NOT_VERBS]
     rows = [r for r in hand]
     classes = dict(hand_classes)
     # The class of a hand row, where its present shows one that the ending
@@ -615,6 +620,7 @@ def main():
           f"forms accepted {accepted}/{checked} ({100 * accepted / max(checked, 1):.1f} %)", file=sys.stderr)
     if report:
         print("dropped:", " ".join(dropped), file=sys.stderr)
+        print("forms hunspell does not know:", " ".join(sorted(set(spelled) & unknown)), file=sys.stderr)
         print("derived:", " ".join(f"{l}<{derived_base[l]}" for l in sorted(derived_kept)), file=sys.stderr)
 
 
