@@ -32,14 +32,9 @@ const ResultClass<Table, 14> CLASS{"BengaliConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Bengali verb";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = ben::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(ben::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language ben{[] { return CLASS.type(); }, "BengaliConjugation", &conjugate, REFUSAL};
+extern const Language ben{[] { return CLASS.type(); }, "BengaliConjugation",
+                          &conjugate_infinitive<ben::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

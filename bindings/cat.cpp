@@ -15,28 +15,15 @@ const ResultClass<Table, 11> CLASS{"CatalanConjugation", DOC, {
     VELNOR_ATTR(Table, gerund, ""),
     VELNOR_ATTR(Table, past_participle, ""),
     VELNOR_ATTR(Table, imperative, "[tu, vostè, nosaltres, vosaltres, vostès]"),
-    VELNOR_ATTR(Table, present, ""),
-    VELNOR_ATTR(Table, imperfect, ""),
-    VELNOR_ATTR(Table, preterite, ""),
-    VELNOR_ATTR(Table, future, ""),
-    VELNOR_ATTR(Table, conditional, ""),
-    VELNOR_ATTR(Table, subjunctive_present, ""),
-    VELNOR_ATTR(Table, subjunctive_imperfect, ""),
+    VELNOR_SIMPLE_TENSES(Table, preterite),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
 constexpr const char REFUSAL[] = "not a Catalan infinitive";
-
-PyObject* conjugate(std::string_view word) {
-    auto verb = cat::Verb::from_infinitive(word);
-    if (!verb) {
-        return value_error(verb.error() == cat::Error::NotAVerb ? REFUSAL
-                                                                : "not a supported Catalan verb");
-    }
-    return CLASS.wrap(cat::Table::build(*verb));
-}
+constexpr const char UNSUPPORTED[] = "not a supported Catalan verb";
 
 }  // namespace
 
-extern const Language cat{[] { return CLASS.type(); }, "CatalanConjugation", &conjugate, REFUSAL};
+extern const Language cat{[] { return CLASS.type(); }, "CatalanConjugation",
+                          &conjugate_infinitive<cat::Verb, CLASS, REFUSAL, UNSUPPORTED>, REFUSAL};
 
 }  // namespace velnor::py

@@ -26,14 +26,9 @@ const ResultClass<Table, 11> CLASS{"EnglishConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not an English infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = eng::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(eng::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language eng{[] { return CLASS.type(); }, "EnglishConjugation", &conjugate, REFUSAL};
+extern const Language eng{[] { return CLASS.type(); }, "EnglishConjugation",
+                          &conjugate_infinitive<eng::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -31,14 +31,9 @@ const ResultClass<Table, 14> CLASS{"EstonianConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not an Estonian ma-infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = est::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(est::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language est{[] { return CLASS.type(); }, "EstonianConjugation", &conjugate, REFUSAL};
+extern const Language est{[] { return CLASS.type(); }, "EstonianConjugation",
+                          &conjugate_infinitive<est::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -34,14 +34,9 @@ const ResultClass<Table, 17> CLASS{"FinnishConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Finnish infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = fin::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(fin::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language fin{[] { return CLASS.type(); }, "FinnishConjugation", &conjugate, REFUSAL};
+extern const Language fin{[] { return CLASS.type(); }, "FinnishConjugation",
+                          &conjugate_infinitive<fin::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -17,13 +17,7 @@ const ResultClass<Table, 19> CLASS{"FrenchConjugation", DOC, {
     VELNOR_ATTR(Table, present_participle, ""),
     VELNOR_ATTR(Table, past_participle, ""),
     VELNOR_ATTR(Table, imperative, "[tu, nous, vous]"),
-    VELNOR_ATTR(Table, present, ""),
-    VELNOR_ATTR(Table, imperfect, ""),
-    VELNOR_ATTR(Table, past_historic, ""),
-    VELNOR_ATTR(Table, future, ""),
-    VELNOR_ATTR(Table, conditional, ""),
-    VELNOR_ATTR(Table, subjunctive_present, ""),
-    VELNOR_ATTR(Table, subjunctive_imperfect, ""),
+    VELNOR_SIMPLE_TENSES(Table, past_historic),
     VELNOR_ATTR(Table, passe_compose, ""),
     VELNOR_ATTR(Table, plus_que_parfait, ""),
     VELNOR_ATTR(Table, passe_anterieur, ""),
@@ -34,18 +28,11 @@ const ResultClass<Table, 19> CLASS{"FrenchConjugation", DOC, {
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
 constexpr const char REFUSAL[] = "not a French infinitive";
-
-PyObject* conjugate(std::string_view word) {
-    auto verb = fra::Verb::from_infinitive(word);
-    if (!verb) {
-        return value_error(verb.error() == fra::Error::NotAVerb ? REFUSAL
-                                                                  : "not a supported French verb");
-    }
-    return CLASS.wrap(fra::Table::build(*verb));
-}
+constexpr const char UNSUPPORTED[] = "not a supported French verb";
 
 }  // namespace
 
-extern const Language fra{[] { return CLASS.type(); }, "FrenchConjugation", &conjugate, REFUSAL};
+extern const Language fra{[] { return CLASS.type(); }, "FrenchConjugation",
+                          &conjugate_infinitive<fra::Verb, CLASS, REFUSAL, UNSUPPORTED>, REFUSAL};
 
 }  // namespace velnor::py

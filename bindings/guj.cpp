@@ -29,14 +29,9 @@ const ResultClass<Table, 10> CLASS{"GujaratiConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Gujarati infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = guj::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(guj::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language guj{[] { return CLASS.type(); }, "GujaratiConjugation", &conjugate, REFUSAL};
+extern const Language guj{[] { return CLASS.type(); }, "GujaratiConjugation",
+                          &conjugate_infinitive<guj::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -15,26 +15,14 @@ constexpr const char DOC[] =
     "[intimate (तू), familiar (तुम), polite (आप)].";
 
 const ResultClass<Table, 8> CLASS{"HindiConjugation", DOC, {
-    VELNOR_ATTR(Table, infinitive, ""),
-    VELNOR_ATTR(Table, oblique_infinitive, ""),
-    VELNOR_ATTR(Table, imperative, ""),
-    VELNOR_ATTR(Table, subjunctive, ""),
-    VELNOR_ATTR(Table, future_masculine, ""),
-    VELNOR_ATTR(Table, future_feminine, ""),
-    VELNOR_ATTR(Table, imperfective, ""),
-    VELNOR_ATTR(Table, perfective, ""),
+    VELNOR_HINDUSTANI_ROWS(Table),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
 constexpr const char REFUSAL[] = "not a Hindi infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = hin::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(hin::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language hin{[] { return CLASS.type(); }, "HindiConjugation", &conjugate, REFUSAL};
+extern const Language hin{[] { return CLASS.type(); }, "HindiConjugation",
+                          &conjugate_infinitive<hin::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

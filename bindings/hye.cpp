@@ -42,14 +42,9 @@ const ResultClass<Table, 22> CLASS{"ArmenianConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not an Armenian infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = hye::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(hye::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language hye{[] { return CLASS.type(); }, "ArmenianConjugation", &conjugate, REFUSAL};
+extern const Language hye{[] { return CLASS.type(); }, "ArmenianConjugation",
+                          &conjugate_infinitive<hye::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

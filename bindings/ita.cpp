@@ -18,13 +18,7 @@ const ResultClass<Table, 19> CLASS{"ItalianConjugation", DOC, {
     VELNOR_ATTR(Table, present_participle, ""),
     VELNOR_ATTR(Table, past_participle, ""),
     VELNOR_ATTR(Table, imperative, "[tu, Lei, noi, voi, Loro]"),
-    VELNOR_ATTR(Table, present, ""),
-    VELNOR_ATTR(Table, imperfect, ""),
-    VELNOR_ATTR(Table, past_historic, ""),
-    VELNOR_ATTR(Table, future, ""),
-    VELNOR_ATTR(Table, conditional, ""),
-    VELNOR_ATTR(Table, subjunctive_present, ""),
-    VELNOR_ATTR(Table, subjunctive_imperfect, ""),
+    VELNOR_SIMPLE_TENSES(Table, past_historic),
     VELNOR_ATTR(Table, passato_prossimo, ""),
     VELNOR_ATTR(Table, trapassato_prossimo, ""),
     VELNOR_ATTR(Table, futuro_anteriore, ""),
@@ -34,18 +28,11 @@ const ResultClass<Table, 19> CLASS{"ItalianConjugation", DOC, {
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
 constexpr const char REFUSAL[] = "not an Italian infinitive";
-
-PyObject* conjugate(std::string_view word) {
-    auto verb = ita::Verb::from_infinitive(word);
-    if (!verb) {
-        return value_error(verb.error() == ita::Error::NotAVerb ? REFUSAL
-                                                                 : "not a supported Italian verb");
-    }
-    return CLASS.wrap(ita::Table::build(*verb));
-}
+constexpr const char UNSUPPORTED[] = "not a supported Italian verb";
 
 }  // namespace
 
-extern const Language ita{[] { return CLASS.type(); }, "ItalianConjugation", &conjugate, REFUSAL};
+extern const Language ita{[] { return CLASS.type(); }, "ItalianConjugation",
+                          &conjugate_infinitive<ita::Verb, CLASS, REFUSAL, UNSUPPORTED>, REFUSAL};
 
 }  // namespace velnor::py

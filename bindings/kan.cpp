@@ -23,14 +23,9 @@ const ResultClass<Table, 5> CLASS{"KannadaConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Kannada verb root";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = kan::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(kan::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language kan{[] { return CLASS.type(); }, "KannadaConjugation", &conjugate, REFUSAL};
+extern const Language kan{[] { return CLASS.type(); }, "KannadaConjugation",
+                          &conjugate_infinitive<kan::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

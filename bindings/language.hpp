@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace velnor::py {
 
@@ -23,6 +24,24 @@ struct Language {
 
 // Raises ValueError(message); returns null.
 PyObject* value_error(const std::string& message);
+
+// The conjugate step of an engine with `Verb::from_infinitive` (empty for a
+// refused word) and `Table::build`: the table wrapped in `Class`, or
+// ValueError(Refusal). With `Unsupported`, a word the engine takes for a verb
+// but cannot conjugate (an error other than NotAVerb) raises that instead.
+template <class Verb, const auto& Class, const char* Refusal, const char* Unsupported = nullptr>
+PyObject* conjugate_infinitive(std::string_view word) {
+    auto verb = Verb::from_infinitive(word);
+    if (!verb) {
+        if constexpr (Unsupported != nullptr) {
+            using Error = std::remove_cvref_t<decltype(verb.error())>;
+            if (verb.error() != Error::NotAVerb) return value_error(Unsupported);
+        }
+        return value_error(Refusal);
+    }
+    using Table = typename std::remove_cvref_t<decltype(Class)>::data_type;
+    return Class.wrap(Table::build(*verb));
+}
 
 #define VELNOR_LANGUAGES(X) \
     X(deu) X(cat) X(ces) X(dan) X(eng) X(est) X(fin) X(fra) X(slv) X(spa) X(por) X(gle) X(hye) X(isl) X(ita) \

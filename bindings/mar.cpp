@@ -30,14 +30,9 @@ const ResultClass<Table, 11> CLASS{"MarathiConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Marathi infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = mar::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(mar::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language mar{[] { return CLASS.type(); }, "MarathiConjugation", &conjugate, REFUSAL};
+extern const Language mar{[] { return CLASS.type(); }, "MarathiConjugation",
+                          &conjugate_infinitive<mar::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

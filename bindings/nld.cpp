@@ -23,14 +23,9 @@ const ResultClass<Table, 6> CLASS{"DutchConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Dutch infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = nld::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(nld::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language nld{[] { return CLASS.type(); }, "DutchConjugation", &conjugate, REFUSAL};
+extern const Language nld{[] { return CLASS.type(); }, "DutchConjugation",
+                          &conjugate_infinitive<nld::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -33,14 +33,9 @@ const ResultClass<Table, 15> CLASS{"PersianConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Persian infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = pes::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(pes::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language pes{[] { return CLASS.type(); }, "PersianConjugation", &conjugate, REFUSAL};
+extern const Language pes{[] { return CLASS.type(); }, "PersianConjugation",
+                          &conjugate_infinitive<pes::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -35,17 +35,11 @@ const ResultClass<Table, 20> CLASS{"PortugueseConjugation", DOC, {
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
 constexpr const char REFUSAL[] = "not a Portuguese infinitive";
-
-PyObject* conjugate(std::string_view word) {
-    auto verb = por::Verb::from_infinitive(word);
-    if (!verb)
-        return value_error(verb.error() == por::Error::NotAVerb ? REFUSAL
-                                                                : "not a supported Portuguese verb");
-    return CLASS.wrap(por::Table::build(*verb));
-}
+constexpr const char UNSUPPORTED[] = "not a supported Portuguese verb";
 
 }  // namespace
 
-extern const Language por{[] { return CLASS.type(); }, "PortugueseConjugation", &conjugate, REFUSAL};
+extern const Language por{[] { return CLASS.type(); }, "PortugueseConjugation",
+                          &conjugate_infinitive<por::Verb, CLASS, REFUSAL, UNSUPPORTED>, REFUSAL};
 
 }  // namespace velnor::py

@@ -58,6 +58,20 @@ struct Attribute {
         #field, doc, [](const Data& d) -> PyObject* { return ::velnor::py::to_python(d.field); } \
     }
 
+// The seven simple tenses in the order the French, Italian, Catalan and
+// Spanish classes list them; `past` names the simple past's field.
+#define VELNOR_SIMPLE_TENSES(Data, past)                                                       \
+    VELNOR_ATTR(Data, present, ""), VELNOR_ATTR(Data, imperfect, ""), VELNOR_ATTR(Data, past, ""),  \
+        VELNOR_ATTR(Data, future, ""), VELNOR_ATTR(Data, conditional, ""),                          \
+        VELNOR_ATTR(Data, subjunctive_present, ""), VELNOR_ATTR(Data, subjunctive_imperfect, "")
+
+// The rows of the Hindi and Urdu classes, whose tables share one shape.
+#define VELNOR_HINDUSTANI_ROWS(Data)                                                                   \
+    VELNOR_ATTR(Data, infinitive, ""), VELNOR_ATTR(Data, oblique_infinitive, ""),                      \
+        VELNOR_ATTR(Data, imperative, ""), VELNOR_ATTR(Data, subjunctive, ""),                         \
+        VELNOR_ATTR(Data, future_masculine, ""), VELNOR_ATTR(Data, future_feminine, ""),               \
+        VELNOR_ATTR(Data, imperfective, ""), VELNOR_ATTR(Data, perfective, "")
+
 namespace detail {
 
 // Makes the heap type "builtins.<name>"; raises and returns null on failure.
@@ -87,6 +101,7 @@ struct Object {
 template <class Data, std::size_t N>
 class ResultClass {
 public:
+    using data_type = Data;
     using Repr = std::string_view (*)(const Data&);
 
     constexpr ResultClass(const char* name, const char* doc, std::array<Attribute<Data>, N> attributes,

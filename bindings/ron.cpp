@@ -31,14 +31,9 @@ const ResultClass<Table, 15> CLASS{"RomanianConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Romanian infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = ron::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(ron::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language ron{[] { return CLASS.type(); }, "RomanianConjugation", &conjugate, REFUSAL};
+extern const Language ron{[] { return CLASS.type(); }, "RomanianConjugation",
+                          &conjugate_infinitive<ron::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -17,13 +17,7 @@ const ResultClass<Table, 19> CLASS{"SpanishConjugation", DOC, {
     VELNOR_ATTR(Table, gerund, ""),
     VELNOR_ATTR(Table, past_participle, ""),
     VELNOR_ATTR(Table, imperative, "[tú, usted, nosotros, vosotros, ustedes]"),
-    VELNOR_ATTR(Table, present, ""),
-    VELNOR_ATTR(Table, imperfect, ""),
-    VELNOR_ATTR(Table, preterite, ""),
-    VELNOR_ATTR(Table, future, ""),
-    VELNOR_ATTR(Table, conditional, ""),
-    VELNOR_ATTR(Table, subjunctive_present, ""),
-    VELNOR_ATTR(Table, subjunctive_imperfect, ""),
+    VELNOR_SIMPLE_TENSES(Table, preterite),
     VELNOR_ATTR(Table, subjunctive_future, ""),
     VELNOR_ATTR(Table, perfecto_compuesto, ""),
     VELNOR_ATTR(Table, pluscuamperfecto, ""),
@@ -35,18 +29,11 @@ const ResultClass<Table, 19> CLASS{"SpanishConjugation", DOC, {
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
 constexpr const char REFUSAL[] = "not a Spanish infinitive";
-
-PyObject* conjugate(std::string_view word) {
-    auto verb = spa::Verb::from_infinitive(word);
-    if (!verb) {
-        return value_error(verb.error() == spa::Error::NotAVerb ? REFUSAL
-                                                                : "not a supported Spanish verb");
-    }
-    return CLASS.wrap(spa::Table::build(*verb));
-}
+constexpr const char UNSUPPORTED[] = "not a supported Spanish verb";
 
 }  // namespace
 
-extern const Language spa{[] { return CLASS.type(); }, "SpanishConjugation", &conjugate, REFUSAL};
+extern const Language spa{[] { return CLASS.type(); }, "SpanishConjugation",
+                          &conjugate_infinitive<spa::Verb, CLASS, REFUSAL, UNSUPPORTED>, REFUSAL};
 
 }  // namespace velnor::py

@@ -29,14 +29,9 @@ const ResultClass<Table, 11> CLASS{"SwahiliConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Swahili verb";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = swa::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(swa::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language swa{[] { return CLASS.type(); }, "SwahiliConjugation", &conjugate, REFUSAL};
+extern const Language swa{[] { return CLASS.type(); }, "SwahiliConjugation",
+                          &conjugate_infinitive<swa::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

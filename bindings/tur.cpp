@@ -26,14 +26,9 @@ const ResultClass<Table, 8> CLASS{"TurkishConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Turkish infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = tur::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(tur::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language tur{[] { return CLASS.type(); }, "TurkishConjugation", &conjugate, REFUSAL};
+extern const Language tur{[] { return CLASS.type(); }, "TurkishConjugation",
+                          &conjugate_infinitive<tur::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

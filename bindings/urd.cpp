@@ -17,26 +17,14 @@ constexpr const char DOC[] =
     "written apart (اتروں گا).";
 
 const ResultClass<Table, 8> CLASS{"UrduConjugation", DOC, {
-    VELNOR_ATTR(Table, infinitive, ""),
-    VELNOR_ATTR(Table, oblique_infinitive, ""),
-    VELNOR_ATTR(Table, imperative, ""),
-    VELNOR_ATTR(Table, subjunctive, ""),
-    VELNOR_ATTR(Table, future_masculine, ""),
-    VELNOR_ATTR(Table, future_feminine, ""),
-    VELNOR_ATTR(Table, imperfective, ""),
-    VELNOR_ATTR(Table, perfective, ""),
+    VELNOR_HINDUSTANI_ROWS(Table),
 }, [](const Table& t) -> std::string_view { return t.infinitive; }};
 
 constexpr const char REFUSAL[] = "not an Urdu infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = urd::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(urd::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language urd{[] { return CLASS.type(); }, "UrduConjugation", &conjugate, REFUSAL};
+extern const Language urd{[] { return CLASS.type(); }, "UrduConjugation",
+                          &conjugate_infinitive<urd::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -20,9 +20,6 @@ constexpr std::string_view E_LETTER = "এ";
 constexpr std::string_view E_SIGN = "ে";
 constexpr std::string_view I_SIGN = "ি";
 
-// A missing cell counts as "-".
-std::string_view cell(const lex::Cells<9>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 // The default perfect: the last া of the stem fronts to ে (থাম → থেম), else
 // its last আ to এ (আন → এন), then ে is added (করে, থেমে, এনে).
 std::string default_perfect(std::string_view high) {
@@ -54,10 +51,7 @@ constexpr std::string_view ENDINGS[7][5] = {
 
 }  // namespace
 
-std::optional<std::string> opt(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return std::string(c);
-}
+std::optional<std::string> opt(std::string_view c) { return text::own(lex::optional_cell(c)); }
 
 std::optional<Row5> five(std::string_view c) { return lex::owned_forms<5>(c); }
 
@@ -67,20 +61,15 @@ std::optional<LexEntry> find(std::string_view lemma) {
     auto line = data::table::ben.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<9>(*line);
-    return LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)),
-                    opt(cell(c, 5)), opt(cell(c, 6)), opt(cell(c, 7)), five(cell(c, 8))};
+    return LexEntry{opt(c.or_dash(1)), opt(c.or_dash(2)), opt(c.or_dash(3)), opt(c.or_dash(4)),
+                    opt(c.or_dash(5)), opt(c.or_dash(6)), opt(c.or_dash(7)), five(c.or_dash(8))};
 }
 }  // namespace lexicon
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view head, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        head = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-    }
+    auto [head, word] = text::split_head(trimmed);
     auto found = lexicon::find(word);
     const LexEntry* lex = found ? &*found : nullptr;
 

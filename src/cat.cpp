@@ -13,29 +13,27 @@ namespace velnor::cat {
 using text::join;
 namespace {
 
-using std::string_view_literals::operator""sv;
-
 // ---- the lexicon ----
+
+constexpr auto opt = velnor::lex::unless_dash;
 
 constexpr std::size_t EXACT_COLUMN = 10;
 
 LexEntry parse_entry(std::string_view line) {
     auto c = velnor::lex::split<13>(line);
-    // A cell that the row does not have counts as "-".
-    auto cell = [&](std::size_t i) { return i < c.count ? c[i] : "-"sv; };
     LexEntry e;
     // A cell that does not hold its six forms is left to the rules.
-    e.pres = velnor::lex::forms<6>(cell(1));
-    e.impf = velnor::lex::forms<6>(cell(2));
-    e.pret = velnor::lex::forms<6>(cell(3));
-    e.subjpres = velnor::lex::forms<6>(cell(4));
-    e.subjimpf = velnor::lex::forms<6>(cell(5));
-    e.fut_stem = opt(cell(6));
-    e.pp = opt(cell(7));
-    e.ger = opt(cell(8));
-    e.imp2 = opt(cell(9));
-    e.ppf = opt(cell(11));
-    e.imp2pl = opt(cell(12));
+    e.pres = velnor::lex::forms<6>(c.or_dash(1));
+    e.impf = velnor::lex::forms<6>(c.or_dash(2));
+    e.pret = velnor::lex::forms<6>(c.or_dash(3));
+    e.subjpres = velnor::lex::forms<6>(c.or_dash(4));
+    e.subjimpf = velnor::lex::forms<6>(c.or_dash(5));
+    e.fut_stem = opt(c.or_dash(6));
+    e.pp = opt(c.or_dash(7));
+    e.ger = opt(c.or_dash(8));
+    e.imp2 = opt(c.or_dash(9));
+    e.ppf = opt(c.or_dash(11));
+    e.imp2pl = opt(c.or_dash(12));
     return e;
 }
 
@@ -193,11 +191,6 @@ bool is_pure(std::string_view word) {
 }
 
 }  // namespace
-
-std::optional<std::string_view> opt(std::string_view cell) noexcept {
-    if (cell == "-") return std::nullopt;
-    return cell;
-}
 
 std::optional<LexEntry> lookup(std::string_view word, std::size_t& lemma_length) {
     auto match = velnor::lex::longest_suffix(velnor::data::table::cat, word, [](std::string_view line) {

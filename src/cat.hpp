@@ -42,10 +42,6 @@ struct LexEntry {
     std::optional<std::string_view> fut_stem, pp, ger, imp2, ppf, imp2pl;
 };
 
-// A cell as the lexicon gives it: "-" is none, anything else (the empty cell
-// included) is the form itself.
-std::optional<std::string_view> opt(std::string_view cell) noexcept;
-
 // The row that a lower-cased infinitive (without its reflexive ending) takes
 // its irregular forms from: the longest lemma that is the whole word or, for
 // rows not marked exact-only, the end of it; of equally long lemmas the first

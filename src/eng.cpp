@@ -16,10 +16,7 @@ using text::own;
 using utf8::ends_with;
 namespace {
 
-std::optional<std::string_view> cell(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return c;
-}
+constexpr auto cell = lex::optional_cell;
 
 bool is_vowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
 

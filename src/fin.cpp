@@ -152,23 +152,14 @@ int slot(Person person, bool plural) { return static_cast<int>(person) + (plural
 std::optional<Row> find_row(std::string_view lemma) {
     auto line = data::table::fin.last(lemma);
     if (!line) return std::nullopt;
-    auto c = lex::split<CellCount + 1>(*line);
-    Row row;
-    for (int i = 0; i < CellCount; ++i) {
-        std::string_view piece = c[static_cast<std::size_t>(i) + 1];
-        if (!piece.empty() && piece != "-") row.cells[static_cast<std::size_t>(i)] = std::string(piece);
-    }
-    return row;
+    return Row{lex::optional_cells<CellCount>(*line)};
 }
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string lowered = unicode::to_lower(text);
     std::string_view word = unicode::trim(lowered);
     if (word.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(word)) {
-        if (unicode::is_white_space(c)) return fail(Error{});
-        if (c != U'-' && !unicode::is_alphabetic(c)) return fail(Error{});
-    }
+    if (!unicode::is_letters_or_hyphens(word)) return fail(Error{});
     Verb verb;
     verb.lemma = std::string(word);
     if (auto row = find_row(verb.lemma)) verb.cells = std::move(row->cells);

@@ -15,9 +15,6 @@ namespace {
 
 constexpr std::string_view VUM = "વું";
 
-// A missing cell counts as "-".
-std::string_view cell(const lex::Cells<6>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 // The ten dependent vowel signs and the ten independent vowels.
 bool is_vowel(char32_t c) {
     switch (c) {
@@ -48,10 +45,7 @@ int participle_slot(Gender g, bool plural) {
 
 }  // namespace
 
-std::optional<std::string> one(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return std::string(c);
-}
+std::optional<std::string> one(std::string_view c) { return text::own(lex::optional_cell(c)); }
 
 std::optional<Row5> five(std::string_view c) { return lex::owned_forms<5>(c); }
 std::optional<Row4> four(std::string_view c) { return lex::owned_forms<4>(c); }
@@ -62,19 +56,14 @@ std::optional<LexEntry> find(std::string_view lemma) {
     auto line = data::table::guj.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<6>(*line);
-    return LexEntry{five(cell(c, 1)), five(cell(c, 2)), five(cell(c, 3)), four(cell(c, 4)), one(cell(c, 5))};
+    return LexEntry{five(c.or_dash(1)), five(c.or_dash(2)), five(c.or_dash(3)), four(c.or_dash(4)), one(c.or_dash(5))};
 }
 }  // namespace lexicon
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view head, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        head = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-    }
+    auto [head, word] = text::split_head(trimmed);
     if (word.size() < VUM.size() || !word.ends_with(VUM)) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - VUM.size());
     if (stem.empty()) return fail(Error{});

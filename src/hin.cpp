@@ -15,9 +15,6 @@ namespace {
 
 constexpr std::string_view NA = "ना";
 
-// A missing column counts as "-".
-std::string_view column(const lex::Cells<4>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 bool is_vowel_char(char32_t c) {
     switch (c) {
         case 0x093E: case 0x093F: case 0x0940: case 0x0941: case 0x0942:
@@ -42,20 +39,14 @@ std::optional<LexEntry> find(std::string_view lemma) {
     auto line = data::table::hin.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<4>(*line);
-    return LexEntry{lex::forms<3>(column(c, 1)), lex::forms<6>(column(c, 2)), lex::forms<3>(column(c, 3))};
+    return LexEntry{lex::forms<3>(c.or_dash(1)), lex::forms<6>(c.or_dash(2)), lex::forms<3>(c.or_dash(3))};
 }
 }  // namespace lexicon
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view prefix, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        prefix = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-        if (word.empty()) return fail(Error{});
-    }
+    auto [prefix, word] = text::split_head(trimmed);
     if (word.size() < NA.size() || word.substr(word.size() - NA.size()) != NA) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - NA.size());
     if (stem.empty()) return fail(Error{});
@@ -106,12 +97,7 @@ Table Table::build(const Verb& v) {
     Table t;
     t.infinitive = join(v.prefix, v.infinitive);
     t.oblique_infinitive = join(v.prefix, v.stem, "ने");
-    for (int i = 0; i < 3; ++i) t.imperative[i] = v.imperative(i);
-    for (int i = 0; i < 6; ++i) t.subjunctive[i] = v.subjunctive(i % 3, i >= 3);
-    for (int i = 0; i < 6; ++i) t.future_masculine[i] = v.future(i % 3, i >= 3, false);
-    for (int i = 0; i < 6; ++i) t.future_feminine[i] = v.future(i % 3, i >= 3, true);
-    t.imperfective = {v.imperfective(false, false), v.imperfective(false, true), v.imperfective(true, false)};
-    t.perfective = {v.perfective(false, false), v.perfective(false, true), v.perfective(true, false)};
+    t.fill_rows(v);
     return t;
 }
 

@@ -12,10 +12,7 @@ namespace velnor::hye {
 
 using text::join;
 
-std::optional<std::string_view> opt(std::string_view cell) noexcept {
-    if (cell.empty() || cell == "-") return std::nullopt;
-    return cell;
-}
+constexpr auto opt = lex::optional_cell;
 
 namespace lexicon {
 namespace {

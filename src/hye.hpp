@@ -33,9 +33,6 @@ namespace lexicon {
 std::optional<LexEntry> find(std::string_view infinitive);
 }  // namespace lexicon
 
-// None for an empty cell or "-", else the cell.
-std::optional<std::string_view> opt(std::string_view cell) noexcept;
-
 // The failure of the analysis: not an Armenian infinitive.
 struct Error {};
 

@@ -85,10 +85,7 @@ std::optional<Strong> find_strong(std::string_view inf) {
     return std::nullopt;
 }
 
-std::optional<std::string> optional_cell(std::string_view cell) {
-    if (cell.empty() || cell == "-") return std::nullopt;
-    return std::string(cell);
-}
+std::optional<std::string> optional_cell(std::string_view cell) { return text::own(lex::optional_cell(cell)); }
 
 LexEntry parse_lex(std::string_view row) {
     auto c = lex::split<14>(row);

@@ -46,10 +46,7 @@ constexpr std::array<Gender, 10> SLOT_GENDER{Gender::Neuter,    Gender::Neuter, 
 
 }  // namespace
 
-std::optional<std::string_view> opt(std::string_view cell) noexcept {
-    if (cell.empty() || cell == "-") return std::nullopt;
-    return cell;
-}
+constexpr auto opt = lex::optional_cell;
 
 // A later row with the same lemma replaces an earlier one.
 std::optional<LexEntry> lexicon::find(std::string_view lemma) {

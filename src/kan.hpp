@@ -28,9 +28,6 @@ struct LexEntry {
     std::optional<std::string_view> imp_pl;  // a suppletive plural imperative (ಬನ್ನಿ)
 };
 
-// A lexicon cell: "" and "-" give none.
-std::optional<std::string_view> opt(std::string_view cell) noexcept;
-
 namespace lexicon {
 // The irregular stems of a root, when the lexicon has a row for it.
 std::optional<LexEntry> find(std::string_view lemma);

@@ -43,6 +43,8 @@ struct Cells {
     std::array<std::string_view, N> cell{};
     std::size_t count = 0;
     std::string_view operator[](std::size_t i) const noexcept { return i < N && i < count ? cell[i] : std::string_view{}; }
+    // Cell i, or "-" (no value) where the line is shorter.
+    std::string_view or_dash(std::size_t i) const noexcept { return i < count ? (*this)[i] : std::string_view("-"); }
 };
 
 template <std::size_t N>
@@ -57,6 +59,30 @@ Cells<N> split(std::string_view line) noexcept {
         if (tab == std::string_view::npos) break;
         start = tab + 1;
     }
+    return out;
+}
+
+// A cell as the lexicon gives it: none for "-"; anything else, the empty
+// cell included, is the form itself.
+inline std::optional<std::string_view> unless_dash(std::string_view cell) noexcept {
+    if (cell == "-") return std::nullopt;
+    return cell;
+}
+
+// A cell holding at most one form: none for "-" or an empty cell.
+inline std::optional<std::string_view> optional_cell(std::string_view cell) noexcept {
+    if (cell.empty() || cell == "-") return std::nullopt;
+    return cell;
+}
+
+// Cells 1 to N of a line as owned forms; none where a cell is "-", empty or
+// missing.
+template <std::size_t N>
+std::array<std::optional<std::string>, N> optional_cells(std::string_view line) {
+    auto c = split<N + 1>(line);
+    std::array<std::optional<std::string>, N> out;
+    for (std::size_t i = 0; i < N; ++i)
+        if (auto v = optional_cell(c[i + 1])) out[i] = std::string(*v);
     return out;
 }
 

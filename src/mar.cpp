@@ -14,9 +14,6 @@ namespace {
 constexpr std::string_view NE = "णे";
 constexpr std::string_view AA = "ा";
 
-// A missing cell counts as "-".
-std::string_view cell(const lex::Cells<9>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 // Dependent vowel signs ा … ौ (the virama is not one).
 bool is_vowel_sign(char32_t c) { return c >= 0x093E && c <= 0x094C; }
 
@@ -30,10 +27,7 @@ std::string_view agreement(Gender g, bool plural) {
 
 }  // namespace
 
-std::optional<std::string> one(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return std::string(c);
-}
+std::optional<std::string> one(std::string_view c) { return text::own(lex::optional_cell(c)); }
 
 std::optional<std::array<std::string, 5>> five(std::string_view c) { return lex::owned_forms<5>(c); }
 
@@ -49,8 +43,8 @@ std::optional<LexEntry> find(std::string_view lemma) {
     auto line = data::table::mar.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<9>(*line);
-    return LexEntry{one(cell(c, 1)), one(cell(c, 2)), one(cell(c, 3)), lex::owned_forms<6>(cell(c, 4)),
-                    five(cell(c, 5)), one(cell(c, 6)), one(cell(c, 7)), one(cell(c, 8))};
+    return LexEntry{one(c.or_dash(1)), one(c.or_dash(2)), one(c.or_dash(3)), lex::owned_forms<6>(c.or_dash(4)),
+                    five(c.or_dash(5)), one(c.or_dash(6)), one(c.or_dash(7)), one(c.or_dash(8))};
 }
 }  // namespace lexicon
 
@@ -80,12 +74,7 @@ std::string Verb::attach(std::string_view suffix) const {
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view head, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        head = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-    }
+    auto [head, word] = text::split_head(trimmed);
     if (word.size() < NE.size() || !word.ends_with(NE)) return fail(Error{});
     std::string_view stem = utf8::drop_last_chars(word, 2);
     if (stem.empty()) return fail(Error{});

@@ -211,26 +211,21 @@ bool separable_base(std::string_view particle, std::string_view rest) {
 
 }  // namespace
 
-Cell opt(std::string_view cell) noexcept {
-    if (cell == "-") return std::nullopt;
-    return cell;
-}
+constexpr auto opt = lex::unless_dash;
 
 // A later row with the same lemma replaces an earlier one.
 std::optional<LexEntry> find_entry(std::string_view lemma) {
     auto line = data::table::nld.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<8>(*line);
-    // A missing cell reads as "-".
-    auto at = [&](std::size_t i) -> std::string_view { return i < c.count ? c[i] : std::string_view("-"); };
     LexEntry e;
-    e.stem = opt(at(1));
-    e.present = lex::forms<6>(at(2));  // any count but six: derive the present
-    e.past_singular = opt(at(3));
-    e.past_plural = opt(at(4));
-    e.past_participle = opt(at(5));
-    e.imperative = opt(at(6));
-    e.present_participle = opt(at(7));
+    e.stem = opt(c.or_dash(1));
+    e.present = lex::forms<6>(c.or_dash(2));  // any count but six: derive the present
+    e.past_singular = opt(c.or_dash(3));
+    e.past_plural = opt(c.or_dash(4));
+    e.past_participle = opt(c.or_dash(5));
+    e.imperative = opt(c.or_dash(6));
+    e.present_participle = opt(c.or_dash(7));
     return e;
 }
 

@@ -25,10 +25,6 @@ struct LexEntry {
     Cell present_participle;
 };
 
-// A lexicon cell: absent for exactly "-", else the cell (an empty cell is an
-// empty form).
-Cell opt(std::string_view cell) noexcept;
-
 // The lexicon row of a lemma (exact match), if any.
 std::optional<LexEntry> find_entry(std::string_view lemma);
 

@@ -200,8 +200,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view w = unicode::trim(lowered);
     if (utf8::starts_with(w, "a ")) w = unicode::trim(w.substr(2));
     if (w.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(w))
-        if (c != U'-' && !unicode::is_alphabetic(c)) return fail(Error{});
+    if (!unicode::is_letters_or_hyphens(w)) return fail(Error{});
 
     Verb verb;
     if (ends_with(w, "ea")) {

@@ -49,10 +49,7 @@ bool exact_only(std::string_view lemma) {
     return false;
 }
 
-std::optional<std::string_view> optional_cell(std::string_view cell) {
-    if (cell == "-" || cell.empty()) return std::nullopt;
-    return cell;
-}
+using lex::optional_cell;
 
 // The irregular lexicon. Lookup tries the suffixes of the infinitive from
 // the longest down, which picks the same row as walking the rows and keeping

@@ -13,10 +13,7 @@ using text::join;
 using text::own;
 namespace {
 
-std::optional<std::string_view> cell(std::string_view c) {
-    if (c.empty() || c == "-") return std::nullopt;
-    return c;
-}
+constexpr auto cell = lex::optional_cell;
 
 std::uint8_t mono_flag(std::string_view c) {
     if (c == "1") return 1;

@@ -25,4 +25,16 @@ inline std::optional<std::string> own(const std::optional<std::string_view>& v) 
     return std::string(*v);
 }
 
+// A verb written after a compound head (काम करना): the text split after its
+// last space, the head keeping that space; with no space the head is empty.
+struct Headed {
+    std::string_view head;
+    std::string_view word;
+};
+inline Headed split_head(std::string_view text) {
+    std::size_t space = text.rfind(' ');
+    if (space == std::string_view::npos) return {{}, text};
+    return {text.substr(0, space + 1), text.substr(space + 1)};
+}
+
 }  // namespace velnor::text

@@ -30,8 +30,6 @@ namespace rows {
 std::optional<Row> find(std::string_view infinitive);
 }  // namespace rows
 
-// None for an empty cell or "-", else the cell.
-std::optional<std::string_view> opt(std::string_view cell) noexcept;
 // Two-way harmony vowel ("a" or "e") of a text.
 char32_t two(std::string_view text) noexcept;
 // Four-way harmony vowel ("ı", "i", "u" or "ü") of a text.

@@ -60,6 +60,12 @@ bool is_alphabetic(char32_t cp) noexcept {
     return in_ranges(t::ALPHABETIC, t::ALPHABETIC_COUNT, cp);
 }
 
+bool is_letters_or_hyphens(std::string_view s) noexcept {
+    for (char32_t c : utf8::chars(s))
+        if (c != U'-' && !is_alphabetic(c)) return false;
+    return true;
+}
+
 bool is_uppercase(char32_t cp) noexcept {
     if (cp < 0x80) return cp >= 'A' && cp <= 'Z';
     return in_ranges(t::UPPERCASE, t::UPPERCASE_COUNT, cp);

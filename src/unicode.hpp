@@ -17,6 +17,8 @@ Category category(char32_t cp) noexcept;
 bool is_grapheme_extend(char32_t cp) noexcept;
 bool is_white_space(char32_t cp) noexcept;
 bool is_alphabetic(char32_t cp) noexcept;
+// Whether every character of the text is a letter or a hyphen.
+bool is_letters_or_hyphens(std::string_view s) noexcept;
 bool is_uppercase(char32_t cp) noexcept;
 bool is_lowercase(char32_t cp) noexcept;
 

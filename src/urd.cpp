@@ -40,9 +40,6 @@ struct Lexicon {
     }
 };
 
-// A missing column counts as "-".
-std::string_view column(const lex::Cells<4>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
-
 const Lexicon& table() {
     static const Lexicon lexicon = [] {
         Lexicon l;
@@ -50,9 +47,9 @@ const Lexicon& table() {
             auto c = lex::split<4>(line);
             std::string_view key = l.keep(c[0]);
             LexEntry e;
-            e.pfv = l.group<3>(column(c, 1));
-            e.subj = l.group<6>(column(c, 2));
-            e.imp = l.group<3>(column(c, 3));
+            e.pfv = l.group<3>(c.or_dash(1));
+            e.subj = l.group<6>(c.or_dash(2));
+            e.imp = l.group<3>(c.or_dash(3));
             l.map.insert_or_assign(key, e);  // a later row with the same lemma wins
         }
         return l;
@@ -87,12 +84,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string normal = perso_arabic::normalize(text);
     std::string_view trimmed = unicode::trim(normal);
     if (trimmed.empty()) return fail(Error{});
-    std::string_view prefix, word = trimmed;
-    std::size_t space = trimmed.rfind(' ');
-    if (space != std::string_view::npos) {
-        prefix = trimmed.substr(0, space + 1);
-        word = trimmed.substr(space + 1);
-    }
+    auto [prefix, word] = text::split_head(trimmed);
     if (word.size() < NA.size() || !utf8::ends_with(word, NA)) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - NA.size());
     if (stem.empty()) return fail(Error{});
@@ -145,12 +137,7 @@ Table Table::build(const Verb& v) {
     Table t;
     t.infinitive = v.out(v.infinitive);
     t.oblique_infinitive = v.out(join(v.stem, "نے"));
-    for (int i = 0; i < 3; ++i) t.imperative[i] = v.imperative(i);
-    for (int i = 0; i < 6; ++i) t.subjunctive[i] = v.subjunctive(i % 3, i >= 3);
-    for (int i = 0; i < 6; ++i) t.future_masculine[i] = v.future(i % 3, i >= 3, false);
-    for (int i = 0; i < 6; ++i) t.future_feminine[i] = v.future(i % 3, i >= 3, true);
-    t.imperfective = {v.imperfective(false, false), v.imperfective(false, true), v.imperfective(true, false)};
-    t.perfective = {v.perfective(false, false), v.perfective(false, true), v.perfective(true, false)};
+    t.fill_rows(v);
     return t;
 }
 

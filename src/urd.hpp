@@ -9,16 +9,12 @@
 #include <string_view>
 
 #include "expected.hpp"
+#include "hindustani.hpp"
 
 namespace velnor::urd {
 
-// One row of the irregular-verb table. An absent group means that the rule
-// applies. The forms are normalised and live for the process.
-struct LexEntry {
-    std::optional<std::array<std::string_view, 3>> pfv;   // m.sg, m.pl, f
-    std::optional<std::array<std::string_view, 6>> subj;  // 1sg, 2sg, 3sg, 1pl, 2pl, 3pl
-    std::optional<std::array<std::string_view, 3>> imp;   // intimate, familiar, polite
-};
+// The forms of the irregular-verb rows are normalised and live for the process.
+using hindustani::LexEntry;
 
 namespace lexicon {
 // The row of a normalised infinitive (without compound head), or null.
@@ -52,19 +48,7 @@ private:
     std::string bare_subjunctive(int slot) const;
 };
 
-using Triple = std::array<std::string, 3>;
-using Row6 = std::array<std::string, 6>;
-
-struct Table {
-    std::string infinitive;
-    std::string oblique_infinitive;
-    Triple imperative;
-    Row6 subjunctive;
-    Row6 future_masculine;
-    Row6 future_feminine;
-    Triple imperfective;
-    Triple perfective;
-
+struct Table : hindustani::Forms {
     static Table build(const Verb& verb);
 };
 

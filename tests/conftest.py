@@ -1,7 +1,11 @@
+import atexit
 import os
+import shlex
 import shutil
 import subprocess
 import sys
+import tempfile
+import time
 
 import pytest
 
@@ -84,22 +88,87 @@ def toolchain_env():
     return env
 
 
-def build_cpp_tool(out_dir, main_source, sources, data=()):
-    """Compiles a small C++ checking program against engine sources (and the
-    given lexicon texts, embedded as the module does, but unchecked: toy
-    lexicons may be malformed on purpose); skips the calling test when no
-    compiler is at hand."""
-    cxx = shutil.which("g++") or shutil.which("c++") or shutil.which("clang++")
-    if cxx is None:
-        pytest.skip("needs a C++ compiler")
+_BUILD_DIR = tempfile.mkdtemp(prefix="velnor-cpp-")
+atexit.register(shutil.rmtree, _BUILD_DIR, True)
+_RULES = {}  # make target -> (prerequisites, command)
+_MAKE = {}
+
+
+class _Tool:
+    def __init__(self, exe):
+        self.exe = exe
+
+    def result(self):
+        """The program's path once it is built; waits for the build started after collection."""
+        proc = _MAKE.get("proc")
+        if proc is None:
+            pytest.skip("needs make and a C++ compiler")
+        while not os.path.exists(self.exe):
+            if proc.poll() is not None and not os.path.exists(self.exe):
+                with open(_MAKE["log"], encoding="utf-8", errors="replace") as f:
+                    raise RuntimeError(f"{self.exe} did not build:\n{f.read()[-4000:]}")
+            time.sleep(0.02)
+        return self.exe
+
+
+def _compile(src, out_dir, path, obj):
+    return ["$(CXX)", "-std=c++20", "-O1", "-I", src, "-I", out_dir, "-c", shlex.quote(path), "-o", obj]
+
+
+def cpp_tool(main_source, sources, data=(), texts=None):
+    """A small C++ checking program from tests/cpp/, compiled against engine sources and the given lexicon texts
+    (paths, and {file name: text} written for it), embedded as the module does. Every program is built by one
+    parallel make started when collection ends, while the tests run; result() gives the program's path."""
+    out_dir = tempfile.mkdtemp(dir=_BUILD_DIR)
+    data = list(data)
+    for name, text in (texts or {}).items():
+        data.append(os.path.join(out_dir, name))
+        with open(data[-1], "wb") as f:
+            f.write(text.encode("utf-8"))
     src = os.path.join(ROOT, "src")
-    subprocess.run([sys.executable, os.path.join(ROOT, "tools", "embed_data.py"), "--unchecked", str(out_dir),
-                    *data], check=True)
-    exe = os.path.join(str(out_dir), os.path.splitext(os.path.basename(main_source))[0])
-    subprocess.run([cxx, "-std=c++20", "-O1", "-I", src, "-I", str(out_dir),
-                    os.path.join(ROOT, "tests", "cpp", main_source), *[os.path.join(src, s) for s in sources],
-                    os.path.join(str(out_dir), "velnor_data.cpp"), "-o", exe], check=True, env=toolchain_env())
-    return exe
+    generated = os.path.join(out_dir, "velnor_data.cpp")
+    # unchecked: toy lexicons may be malformed on purpose
+    _RULES[generated] = (data, [sys.executable, os.path.join(ROOT, "tools", "embed_data.py"), "--unchecked", out_dir,
+                                *data])
+    objects = []
+    for path in [os.path.join(ROOT, "tests", "cpp", main_source), *[os.path.join(src, s) for s in sources]]:
+        with open(path, encoding="utf-8") as f:
+            shared = "velnor_data.hpp" not in f.read()
+        # sources that do not read the embedded lexicons are compiled once for every program
+        obj = os.path.join(_BUILD_DIR if shared else out_dir, os.path.relpath(path, ROOT).replace(os.sep, "_") + ".o")
+        _RULES[obj] = ([path] if shared else [path, generated], _compile(src, out_dir, path, obj))
+        objects.append(obj)
+    objects.append(os.path.join(out_dir, "velnor_data.o"))
+    _RULES[objects[-1]] = ([generated], _compile(src, out_dir, generated, objects[-1]))
+    exe = os.path.join(out_dir, os.path.splitext(main_source)[0])
+    _RULES[exe] = (objects, ["$(CXX)", *objects, "-o", exe + ".tmp", "&&", "mv", exe + ".tmp", exe])
+    return _Tool(exe)
+
+
+def pytest_collection_modifyitems(items):
+    # Tests of the C++ programs last, so that the programs build while the other tests run.
+    items.sort(key=lambda item: any(isinstance(v, _Tool) for v in vars(item.module).values()))
+
+
+def pytest_collection_finish(session):
+    cxx = shutil.which("g++") or shutil.which("c++") or shutil.which("clang++")
+    if not _RULES or cxx is None or shutil.which("make") is None:
+        return
+    makefile = os.path.join(_BUILD_DIR, "Makefile")
+    with open(makefile, "w", encoding="utf-8") as f:
+        f.write(f"CXX = {cxx}\nall: {' '.join(t for t in _RULES if not t.endswith(('.o', '.cpp')))}\n")
+        for target, (prerequisites, command) in _RULES.items():
+            f.write(f"{target}: {' '.join(prerequisites)}\n\t{' '.join(command)}\n")
+    _MAKE["log"] = os.path.join(_BUILD_DIR, "make.log")
+    with open(_MAKE["log"], "wb") as log:
+        _MAKE["proc"] = subprocess.Popen(["make", "-k", "-s", f"-j{os.cpu_count() or 2}", "-f", makefile],
+                                         stdout=log, stderr=subprocess.STDOUT, cwd=_BUILD_DIR, env=toolchain_env())
+
+
+def pytest_sessionfinish(session):
+    if "proc" in _MAKE and _MAKE["proc"].poll() is None:
+        _MAKE["proc"].kill()
+        _MAKE["proc"].wait()
 
 
 def read_test_data(name):

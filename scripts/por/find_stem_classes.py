@@ -15,36 +15,15 @@ row.
 Usage: python3 scripts/por/find_stem_classes.py [N]
 """
 import os
-import re
-import subprocess
 import sys
 
 from wordfreq import top_n_list
 
-ROOT = os.path.join(os.path.dirname(__file__), "..", "..")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from candidates import infinitives, listed, rejected, replace_last  # noqa: E402
+
 DICTS = ("/usr/share/hunspell/pt_PT", "/usr/share/hunspell/pt_BR")
 CLASSES = ("i", "u", "uo", "iw", "ei", "acc-i", "acc-u")
-
-
-def rejected(words, dic):
-    out = subprocess.run(["hunspell", "-d", dic, "-l"], input="\n".join(words), capture_output=True,
-                         text=True).stdout
-    return set(out.split())
-
-
-def listed():
-    lemmas = set()
-    for name in ("por_stem_classes.tsv", "por_irregular.tsv"):
-        with open(os.path.join(ROOT, "data", name), encoding="utf-8") as f:
-            for line in f:
-                if line.strip() and not line.startswith("#"):
-                    lemmas.add(line.split("\t")[0])
-    return lemmas
-
-
-def replace_last(s, old, new):
-    i = s.rfind(old)
-    return None if i < 0 else s[:i] + new + s[i + len(old):]
 
 
 def attach(stem, ending, ar):
@@ -120,16 +99,8 @@ def behind(word):
 
 def main():
     n = int(sys.argv[1]) if len(sys.argv) > 1 else 100000
-    have = listed()
-    top = top_n_list("pt", n)
-    words = [w for w in top if re.fullmatch(r"[a-zçáéíóúâêôãõü]{3,}(ar|ir)", w) and w not in have]
-    seen = set(words)
-    for w in top:
-        if re.fullmatch(r"[a-zçáéíóúâêôãõü]+", w):
-            for inf in behind(w):
-                if inf not in have and inf not in seen:
-                    seen.add(inf)
-                    words.append(inf)
+    have = listed("por_stem_classes.tsv", "por_irregular.tsv")
+    words = infinitives(top_n_list("pt", n), "a-zçáéíóúâêôãõü", "ar|ir", have, behind)
     ok_inf = set(words) - (rejected(words, DICTS[0]) & rejected(words, DICTS[1]))
     verbs = [w for w in words if w in ok_inf]
     table = {(v, c): forms(v, c) for v in verbs for c in (None,) + CLASSES}

@@ -15,28 +15,15 @@ Usage: python3 scripts/ron/find_candidates.py [N]
 """
 import os
 import re
-import subprocess
 import sys
 
 import velnor
 from wordfreq import top_n_list
 
-ROOT = os.path.join(os.path.dirname(__file__), "..", "..")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from candidates import listed, rejected  # noqa: E402
+
 DICT = "/usr/share/hunspell/ro_RO"
-
-
-def rejected(words):
-    out = subprocess.run(["hunspell", "-d", DICT, "-l"], input="\n".join(words), capture_output=True,
-                         text=True).stdout
-    return set(out.split())
-
-
-def listed():
-    have = set()
-    for name in ("ron_classes.tsv", "ron_overrides.tsv"):
-        with open(os.path.join(ROOT, "data", name), encoding="utf-8") as f:
-            have |= {l.split("\t")[0] for l in f if l.strip() and not l.startswith("#")}
-    return have
 
 
 def diph(stem):
@@ -63,7 +50,7 @@ def bare(lemma):
 
 def main():
     n = int(sys.argv[1]) if len(sys.argv) > 1 else 200000
-    have = listed()
+    have = listed("ron_classes.tsv", "ron_overrides.tsv")
     words, seen = [], set()
     participle = {}
     for p in top_n_list("ro", n):
@@ -78,7 +65,7 @@ def main():
                 seen.add(inf)
                 words.append(inf)
                 participle[inf] = p
-    unknown = rejected(words + list(participle.values()))
+    unknown = rejected(words + list(participle.values()), DICT)
     words = [w for w in words if w not in unknown and participle[w] not in unknown]
     tables = {}
     for w in words:
@@ -87,7 +74,7 @@ def main():
     allw = set()
     for w, t in tables.items():
         allw |= {t.participle, t.gerund, *t.present, t.subjunctive[2], *bare(w)}
-    bad = rejected(sorted(allw))
+    bad = rejected(sorted(allw), DICT)
     for rank, (w, t) in enumerate(tables.items()):
         if t.participle != participle[w]:
             continue

@@ -15,35 +15,14 @@ lemma TAB class TAB evidence; each was read by hand before it became a row.
 Usage: python3 scripts/spa/find_stem_classes.py [N]   (N candidates, default 60000)
 """
 import os
-import re
-import subprocess
 import sys
 
 from wordfreq import top_n_list
 
-ROOT = os.path.join(os.path.dirname(__file__), "..", "..")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from candidates import infinitives, listed, rejected, replace_last  # noqa: E402
+
 DICT = "/usr/share/hunspell/es_ES"
-
-
-def rejected(words):
-    out = subprocess.run(["hunspell", "-d", DICT, "-l"], input="\n".join(words), capture_output=True,
-                         text=True).stdout
-    return set(out.split())
-
-
-def listed():
-    lemmas = set()
-    for name in ("spa_stem_classes.tsv", "spa_irregular.tsv"):
-        with open(os.path.join(ROOT, "data", name), encoding="utf-8") as f:
-            for line in f:
-                if line.strip() and not line.startswith("#"):
-                    lemmas.add(line.split("\t")[0])
-    return lemmas
-
-
-def replace_last(stem, old, new):
-    i = stem.rfind(old)
-    return None if i < 0 else stem[:i] + new + stem[i + len(old):]
 
 
 def ue(stem):
@@ -106,17 +85,9 @@ def behind(word):
 
 def main():
     n = int(sys.argv[1]) if len(sys.argv) > 1 else 60000
-    have = listed()
-    top = top_n_list("es", n)
-    words = [w for w in top if re.fullmatch(r"[a-zñáéíóúü]{3,}(ar|er|ir)", w) and w not in have]
-    seen = set(words)
-    for w in top:
-        if re.fullmatch(r"[a-zñáéíóúü]+", w):
-            for inf in behind(w):
-                if inf not in have and inf not in seen:
-                    seen.add(inf)
-                    words.append(inf)
-    bad_inf = rejected(words)
+    have = listed("spa_stem_classes.tsv", "spa_irregular.tsv")
+    words = infinitives(top_n_list("es", n), "a-zñáéíóúü", "ar|er|ir", have, behind)
+    bad_inf = rejected(words, DICT)
     verbs = [w for w in words if w not in bad_inf]
     table = {}
     for v in verbs:
@@ -124,7 +95,7 @@ def main():
             f = forms(v, cls)
             if f:
                 table[(v, cls)] = f
-    bad = rejected(sorted({w for f in table.values() for w in f}))
+    bad = rejected(sorted({w for f in table.values() for w in f}), DICT)
     for v in verbs:
         plain = table[(v, None)]
         if not any(w in bad for w in plain[:2]):

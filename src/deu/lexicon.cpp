@@ -10,10 +10,7 @@ namespace velnor::deu::lexicon {
 
 namespace {
 
-std::optional<std::string_view> opt(std::string_view cell) {
-    if (cell == "-") return std::nullopt;
-    return cell;
-}
+constexpr auto opt = lex::unless_dash;
 
 [[noreturn]] void bad_line(const char* what, std::string_view line) {
     fatal(std::string(what) + std::string(line));

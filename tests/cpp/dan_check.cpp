@@ -9,14 +9,10 @@
 #include <optional>
 #include <string>
 
+#include "check.hpp"
 #include "dan.hpp"
 
-namespace {
-
-template <class S>
-std::string show(const std::optional<S>& v) { return v ? std::string(*v) : "~"; }
-
-}  // namespace
+using check::opt;
 
 int main(int argc, char** argv) {
     using namespace velnor::dan;
@@ -26,12 +22,12 @@ int main(int argc, char** argv) {
         if (auto p = parts(lemma)) {
             for (const auto* f : {&p->present, &p->past, &p->past_participle, &p->imperative,
                                   &p->present_participle, &p->past_passive})
-                std::cout << '\t' << show(*f);
+                std::cout << '\t' << opt(*f);
             std::cout << '\t' << (p->no_imperative ? "1" : "0");
         } else {
             std::cout << "\tNOROW";
         }
-        std::cout << '\t' << show(auxiliary(lemma)) << '\n';
+        std::cout << '\t' << opt(auxiliary(lemma)) << '\n';
     }
     return 0;
 }

@@ -7,24 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "check.hpp"
 #include "guj.hpp"
 
 using namespace velnor::guj;
 
 namespace {
-std::string opt(const std::optional<std::string>& s) { return s ? *s : "~"; }
+using check::opt;
+
 template <class A>
-std::string list(const std::optional<A>& a) {
-    if (!a) return "~";
-    std::string out;
-    bool first = true;
-    for (const auto& f : *a) {
-        if (!first) out += ",";
-        out += f;
-        first = false;
-    }
-    return out;
-}
+std::string list(const std::optional<A>& a) { return check::group(a); }
 void line(const std::string& s) { std::printf("%s\n", s.c_str()); }
 }  // namespace
 

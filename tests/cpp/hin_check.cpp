@@ -10,24 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "check.hpp"
 #include "hin.hpp"
 
-namespace {
-
-template <class G>
-std::string show(const G& group) {
-    if (!group) return "~";
-    std::string out;
-    bool first = true;
-    for (std::string_view f : *group) {
-        if (!first) out += ',';
-        out += f;
-        first = false;
-    }
-    return out;
-}
-
-}  // namespace
+using check::group;
 
 int main(int argc, char** argv) {
     using namespace velnor::hin;
@@ -47,7 +33,8 @@ int main(int argc, char** argv) {
             if (!v.lex) {
                 std::cout << "\tNOROW\n";
             } else {
-                std::cout << '\t' << show(v.lex->pfv) << '\t' << show(v.lex->subj) << '\t' << show(v.lex->imp) << '\n';
+                std::cout << '\t' << group(v.lex->pfv) << '\t' << group(v.lex->subj) << '\t' << group(v.lex->imp)
+                          << '\n';
             }
         } else {
             Table t = Table::build(v);

@@ -12,13 +12,13 @@
 #include <string>
 #include <string_view>
 
+#include "check.hpp"
 #include "ron.hpp"
 
 namespace {
 
 constexpr std::array<const char*, 8> CODES = {"a-ez", "a-bare", "ea", "e", "i-esc", "i-bare", "ih-asc", "ih-bare"};
-
-std::string show(const std::optional<std::string_view>& v) { return v ? std::string(*v) : "~"; }
+using check::opt;
 
 }  // namespace
 
@@ -44,9 +44,9 @@ int main(int argc, char** argv) {
                 std::cout << "NOROW";
             } else {
                 const Row& r = *row;
-                for (const auto& c : r.present) std::cout << show(c) << '\t';
-                std::cout << show(r.sbjv3) << '\t' << show(r.imp2sg) << '\t' << show(r.ptcp) << '\t'
-                          << show(r.ger) << '\t' << show(r.ipfv1sg) << '\t' << show(r.pfv3sg);
+                for (const auto& c : r.present) std::cout << opt(c) << '\t';
+                std::cout << opt(r.sbjv3) << '\t' << opt(r.imp2sg) << '\t' << opt(r.ptcp) << '\t'
+                          << opt(r.ger) << '\t' << opt(r.ipfv1sg) << '\t' << opt(r.pfv3sg);
             }
         } else if (op == "conj") {
             auto verb = Verb::from_infinitive(text);

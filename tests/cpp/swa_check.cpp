@@ -14,13 +14,14 @@
 #include <string_view>
 #include <vector>
 
+#include "check.hpp"
 #include "swa.hpp"
 
 using namespace velnor::swa;
 
 namespace {
 
-std::string opt(const std::optional<std::string>& v) { return v ? *v : "~"; }
+using check::opt;
 
 Subject subject(std::string_view s) {
     if (s == "1s") return Subject::first(false);

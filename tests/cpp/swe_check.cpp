@@ -9,13 +9,10 @@
 #include <string>
 #include <string_view>
 
+#include "check.hpp"
 #include "swe.hpp"
 
-namespace {
-
-std::string show(const std::optional<std::string>& v) { return v ? *v : "~"; }
-
-}  // namespace
+using check::opt;
 
 int main(int argc, char** argv) {
     using namespace velnor::swe;
@@ -30,9 +27,9 @@ int main(int argc, char** argv) {
                 std::cout << "NOROW\n";
                 continue;
             }
-            std::cout << show(p->present) << '\t' << show(p->past) << '\t' << show(p->supine) << '\t'
-                      << show(p->imperative) << '\t' << show(p->subjunctive_present) << '\t'
-                      << show(p->subjunctive_past) << '\n';
+            std::cout << opt(p->present) << '\t' << opt(p->past) << '\t' << opt(p->supine) << '\t'
+                      << opt(p->imperative) << '\t' << opt(p->subjunctive_present) << '\t'
+                      << opt(p->subjunctive_past) << '\n';
         } else if (op == "conj") {
             auto verb = Verb::from_infinitive(text);
             if (!verb) {
@@ -40,9 +37,9 @@ int main(int argc, char** argv) {
                 continue;
             }
             Table t = Table::build(*verb);
-            std::cout << t.infinitive << '\t' << show(t.present) << '\t' << show(t.past) << '\t'
-                      << show(t.supine) << '\t' << show(t.imperative) << '\t' << show(t.past_passive) << '\t'
-                      << show(t.subjunctive_past) << '\n';
+            std::cout << t.infinitive << '\t' << opt(t.present) << '\t' << opt(t.past) << '\t'
+                      << opt(t.supine) << '\t' << opt(t.imperative) << '\t' << opt(t.past_passive) << '\t'
+                      << opt(t.subjunctive_past) << '\n';
         }
     }
     return 0;

@@ -11,14 +11,11 @@
 #include <string>
 #include <string_view>
 
+#include "check.hpp"
 #include "tur.hpp"
 #include "utf8.hpp"
 
-namespace {
-
-std::string show(const std::optional<std::string_view>& v) { return v ? std::string(*v) : "~"; }
-
-}  // namespace
+using check::opt;
 
 int main(int argc, char** argv) {
     using namespace velnor::tur;
@@ -37,9 +34,9 @@ int main(int argc, char** argv) {
                 std::cout << "NOROW\n";
                 continue;
             }
-            std::cout << show(r->aorist) << '\t' << show(r->progressive) << '\t' << show(r->future) << '\t'
-                      << show(r->past) << '\t' << show(r->evidential) << '\t' << show(r->necessitative) << '\t'
-                      << show(r->imp_sg) << '\t' << show(r->imp_pl) << '\n';
+            std::cout << opt(r->aorist) << '\t' << opt(r->progressive) << '\t' << opt(r->future) << '\t'
+                      << opt(r->past) << '\t' << opt(r->evidential) << '\t' << opt(r->necessitative) << '\t'
+                      << opt(r->imp_sg) << '\t' << opt(r->imp_pl) << '\n';
         } else if (op == "form") {
             auto verb = Verb::from_infinitive(text);
             if (!verb) {

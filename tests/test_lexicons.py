@@ -1,0 +1,47 @@
+"""The lexicon texts in data/: clean UTF-8 rows, the column headers the parsers expect, groups of forms of the
+right size, every lemma taken by its engine. A row that a typo, a stray space, a lost form or a wrong form of its
+lemma made unreachable shows here."""
+import pathlib
+
+import pytest
+
+import velnor
+from conftest import read_test_data
+
+DATA = pathlib.Path(__file__).resolve().parent.parent / "data"
+LEXICONS = sorted(DATA.glob("*.tsv"))
+GROUPS = {}  # file name -> {column: number of forms in the group}
+for line in read_test_data("lexicon_groups.tsv").splitlines():
+    if not line.startswith("#"):
+        name, column, size = line.split("\t")
+        GROUPS.setdefault(name, {})[int(column)] = int(size)
+HEADERS = {}  # file name -> header lines its comments hold
+for line in read_test_data("lexicon_headers.tsv").splitlines():
+    if not line.startswith("#"):
+        name, header = line.split("\t", 1)
+        HEADERS.setdefault(name, []).append(header.replace("\\t", "\t"))
+
+
+@pytest.mark.parametrize("path", LEXICONS, ids=lambda p: p.name)
+def test_lexicon_text(path):
+    code = path.name[:3]
+    text = path.read_text(encoding="utf-8")
+    assert text.endswith("\n") and "\r" not in text and "\ufeff" not in text
+    comments = {line for line in text.splitlines() if line.startswith("#")}
+    assert [h for h in HEADERS.get(path.name, []) if h not in comments] == []
+    for line in text.splitlines():
+        if not line.strip() or line.startswith("#"):
+            continue
+        cells = line.split("\t")
+        assert all(cell == cell.strip() for cell in cells), line
+        for column, size in GROUPS.get(path.name, {}).items():
+            if column < len(cells) and cells[column] not in ("-", ""):
+                assert len(cells[column].split(",")) == size, f"column {column} of {line}"
+        lemma = cells[0].rstrip("+")
+        assert lemma, line
+        if code == "cat" and set(cells[1:]) == {"-"}:
+            # a row without a single form names a verb whose paradigm is unknown: refused, not guessed
+            with pytest.raises(ValueError, match="^not a supported Catalan verb$"):
+                velnor.conjugate(lemma, lang=code)
+        else:
+            velnor.conjugate(lemma, lang=code)
