@@ -40,6 +40,33 @@ std::string_view e_after(std::string_view stem) noexcept {
 // umět, umějí; sázet, sázejí.
 std::string_view et_vowel(std::string_view lemma) noexcept { return ends_with(lemma, "ět") ? "ě" : "e"; }
 
+// Whether a stem ends in two consonants that do not close a syllable of
+// their own. "ch" counts as one consonant, and r or l standing between
+// consonants (or first before one) is a syllable peak, not part of a cluster.
+bool ends_in_cluster(std::string_view stem) noexcept {
+    // the last four letters are all that matter
+    char32_t cs[4] = {0, 0, 0, 0};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < stem.size();) {
+        auto d = utf8::decode(stem, i);
+        if (n == 4) {
+            cs[0] = cs[1], cs[1] = cs[2], cs[2] = cs[3];
+            n = 3;
+        }
+        cs[n++] = d.cp;
+        i += d.len;
+    }
+    auto vowel = [](char32_t c) { return c == U'ě' || is_vowel(c); };
+    if (n == 0 || vowel(cs[n - 1])) return false;
+    std::size_t k = n - 1;  // index of the last consonant unit's first letter
+    if (cs[k] == U'h' && k > 0 && cs[k - 1] == U'c') --k;
+    if (k == 0 || vowel(cs[k - 1])) return false;
+    char32_t before = cs[k - 1];
+    if (before == U'j') return false;  // půjč, přijď: j closes the syllable like a vowel
+    if ((before == U'r' || before == U'l') && (k < 2 || !vowel(cs[k - 2]))) return false;
+    return true;
+}
+
 std::optional<Class> parse_class(std::string_view code) noexcept {
     if (code == "uje") return Class::Uje;
     if (code == "a") return Class::A;
@@ -203,6 +230,13 @@ std::optional<std::string> Verb::imperative(int person, int number) const {
                 break;
             case Class::I:
             case Class::EtI: {
+                // After a cluster no Czech word ends in the bare stem takes -i:
+                // urči, ušetři, modli, jezdi, čisti (but tvrď, plň, drž, where
+                // r or l between consonants is itself the vowel).
+                if (ends_in_cluster(s)) {
+                    base = join(s, "i");
+                    break;
+                }
                 char32_t last = s.empty() ? 0 : utf8::last(s);
                 std::string_view soft = last == U'd' ? "ď" : last == U'n' ? "ň" : last == U't' ? "ť" : "";
                 base = soft.empty() ? std::string(s) : join(s.substr(0, s.size() - 1), soft);

@@ -111,8 +111,9 @@ std::string Verb::form(Form which) const {
         switch (which) {
         case Form::Continuative: return join(s, cls == Class::RSpecial ? "い" : godan_row(k, Row::I));
         case Form::Irrealis: return join(s, godan_row(k, Row::A));
-        case Form::Hypothetical:
-        case Form::Imperative: return join(s, godan_row(k, Row::E));
+        case Form::Hypothetical: return join(s, godan_row(k, Row::E));
+        // The honorifics take い: いらっしゃい, ください, おっしゃい, なさい.
+        case Form::Imperative: return join(s, cls == Class::RSpecial ? "い" : godan_row(k, Row::E));
         default: return join(s, past_ending(cls, k));
         }
     case Class::Suru: {

@@ -17,12 +17,12 @@ constexpr char32_t kLastSyllable = 0xD7A3;
 constexpr int kL_H = 18;                                  // ㅎ
 constexpr int kV_A = 0, kV_AE = 1, kV_YA = 2, kV_YAE = 3, kV_EO = 4, kV_E = 5, kV_YEO = 6, kV_YE = 7,
               kV_O = 8, kV_WA = 9, kV_WAE = 10, kV_OE = 11, kV_U = 13, kV_WEO = 14, kV_EU = 18, kV_I = 20;
-constexpr int kT_None = 0, kT_L = 8, kT_B = 17;
+constexpr int kT_None = 0, kT_N = 4, kT_L = 8, kT_B = 17;
 
 bool is_syllable(char32_t c) noexcept { return c >= kFirstSyllable && c <= kLastSyllable; }
 
-// "아" after a bright vowel (ㅏ, ㅗ), "어" otherwise.
-const char* a_or_eo(int v) noexcept { return (v == kV_A || v == kV_O) ? "아" : "어"; }
+// "아" after a bright vowel (ㅏ, ㅑ, ㅗ: 잡아, 얇아, 놓아), "어" otherwise.
+const char* a_or_eo(int v) noexcept { return (v == kV_A || v == kV_YA || v == kV_O) ? "아" : "어"; }
 
 std::string syl(std::string_view rest, int l, int v, int t) {
     std::string out(rest);
@@ -106,9 +106,26 @@ std::string make_connective_ni(const Verb& verb, const Syllable& s) {
     return syl(rest, l, v, t) + "으니";
 }
 
-std::string make_adnominal_present(const Syllable& s) {
+std::string make_adnominal_present(const Verb& verb, const Syllable& s) {
     const auto [rest, l, v, t] = s;
-    return syl(rest, l, v, t == kT_L ? kT_None : t) + "는";
+    if (!verb.adjective) return syl(rest, l, v, t == kT_L ? kT_None : t) + "는";
+    // Adjectives take -(으)ㄴ: 큰, 긴, 좋은, 추운, 나은, 빨간.
+    switch (verb.cls) {
+    case BIrregular: return syl(rest, l, v, kT_None) + "운";
+    case SIrregular: return syl(rest, l, v, kT_None) + "은";
+    case DIrregular: return syl(rest, l, v, kT_L) + "은";
+    case HIrregular: return syl(rest, l, v, kT_N);
+    default: break;
+    }
+    if (t == kT_None || t == kT_L) return syl(rest, l, v, kT_N);
+    return syl(rest, l, v, t) + "은";
+}
+
+// The adjective endings that are always ㅂ-irregular: -롭다 (새롭다), -스럽다
+// (자연스럽다) and -답다 after a noun (아름답다, 정답다).
+bool b_adjective_ending(std::string_view stem) {
+    if (stem.ends_with("롭") || stem.ends_with("스럽")) return stem.size() > 3;
+    return stem.ends_with("답") && stem.size() > 3;
 }
 
 std::string make_formal_present(const Syllable& s) {
@@ -137,6 +154,8 @@ int lexicon_class(std::string_view lemma) {
     return c.count > 1 ? class_of_code(c[1]) : 0;
 }
 
+bool listed_adjective(std::string_view lemma) { return data::table::kor_adjectives.first(lemma).has_value(); }
+
 std::optional<Syllable> last_syllable(std::string_view text) noexcept {
     if (text.empty()) return std::nullopt;
     char32_t c = utf8::last(text);
@@ -161,7 +180,15 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (stem.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(stem))
         if (!is_syllable(c)) return fail(Error{});
-    return Verb{std::string(word), std::string(stem), lexicon_class(word)};
+    Verb v{std::string(word), std::string(stem), lexicon_class(word)};
+    if (v.cls == Regular && b_adjective_ending(stem)) {
+        v.cls = BIrregular;
+        v.adjective = true;
+    } else {
+        // Every ㅎ-irregular stem is an adjective (빨갛다, 그렇다).
+        v.adjective = v.cls == HIrregular || b_adjective_ending(stem) || listed_adjective(word);
+    }
+    return v;
 }
 
 Table Table::build(const Verb& verb) {
@@ -177,7 +204,7 @@ Table Table::build(const Verb& verb) {
     }
     table.intimate = make_intimate(verb, *s);
     table.connective_ni = make_connective_ni(verb, *s);
-    table.adnominal_present = make_adnominal_present(*s);
+    table.adnominal_present = make_adnominal_present(verb, *s);
     table.formal_present = make_formal_present(*s);
     return table;
 }

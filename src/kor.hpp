@@ -31,6 +31,9 @@ int class_of_code(std::string_view code) noexcept;
 // the lexicon does not list it).
 int lexicon_class(std::string_view lemma);
 
+// Whether the built-in list of adjectives holds a whole dictionary form.
+bool listed_adjective(std::string_view lemma);
+
 // A Hangul syllable split into its jamo indices, with the text before it.
 struct Syllable {
     std::string_view rest;
@@ -52,6 +55,8 @@ struct Verb {
     std::string infinitive;
     std::string stem;
     int cls = 0;
+    // A descriptive verb (좋다, 춥다): its adnominal present is -(으)ㄴ.
+    bool adjective = false;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 };

@@ -47,6 +47,24 @@ bool in_past(std::string_view s) { return s.size() >= 9 && utf8::ends_with(s, IN
 // The past stem less its final "ன்".
 std::string_view drop_na(std::string_view s) { return s.substr(0, s.size() - NA_VIRAMA.size()); }
 
+// The adverbial participle. A past stem in a bare ன் (போன், சொன்ன், ஆன்)
+// is a contraction of the -இன் past, and the participle is built on the
+// root instead: a root in ு turns it into ி (ஆகு → ஆகி), a root in a
+// consonant doubles it before ி (சொல் → சொல்லி), any other root adds the
+// glide ய் (போ → போய்). Every other past stem takes உ (படித்து, வந்து).
+std::string adverbial_of(std::string_view root, std::string_view past) {
+    if (!utf8::ends_with(past, NA_VIRAMA) || root.empty()) return join(past, "உ");
+    const auto end = utf8::decode_last(root, root.size());
+    if (end.cp == 0x0BC1) return text::join(root.substr(0, root.size() - end.len), "\u0BBF");
+    if (end.cp == 0x0BCD && root.size() > end.len) {
+        const auto cons = utf8::decode_last(root, root.size() - end.len);
+        if (cons.cp >= 0x0B95 && cons.cp <= 0x0BB9)
+            return text::join(root, root.substr(root.size() - end.len - cons.len, cons.len), "\u0BBF");
+    }
+    if (end.cp == 0x0BCD) return join(past, "உ");
+    return text::join(root, "ய்");
+}
+
 std::string replace_all(std::string_view s, std::string_view from, std::string_view to) {
     std::string out;
     std::size_t pos = 0;
@@ -190,7 +208,7 @@ Table Table::build(const Verb& verb) {
     }
     t.infinitive = verb.inf;
     const bool in = in_past(verb.past);
-    t.adverbial = in ? std::string(drop_na(verb.past)) : join(verb.past, "உ");
+    t.adverbial = in ? std::string(drop_na(verb.past)) : adverbial_of(verb.root, verb.past);
     t.relative_past = in ? text::join(drop_na(verb.past), "ய") : join(verb.past, "அ");
     t.relative_present = join(verb.present, "அ");
     t.relative_future = verb.um;

@@ -27,6 +27,31 @@ bool has_white_space(std::string_view s) {
 // The future 3sg non-masculine form built on a future stem: తా becomes తుంది.
 std::string fut_nonmasc(std::string_view fut_stem) { return join(utf8::drop_last_chars(fut_stem, 1), "ుంది"); }
 
+bool consonant(char32_t c) { return c >= 0x0C15 && c <= 0x0C39; }
+
+// Whether a root ends in two syllables of a single consonant with ు after a
+// syllable with a short vowel (అడుగు, తుడుచు, వెతుకు, కదులు). Such roots turn
+// that ు to ి in the past (తుడిచ, వెతిక) and drop it in the plural
+// imperative (తుడవండి, వెతకండి).
+bool u_u_root(const std::u32string& c) {
+    const std::size_t n = c.size();
+    if (n < 5 || c[n - 1] != 0x0C41 || c[n - 3] != 0x0C41 || !consonant(c[n - 2]) || !consonant(c[n - 4]))
+        return false;
+    switch (c[n - 5]) {
+        case 0x0C05: case 0x0C07: case 0x0C09: case 0x0C0E: case 0x0C12:  // అ ఇ ఉ ఎ ఒ
+        case 0x0C3F: case 0x0C41: case 0x0C46: case 0x0C4A:              // ి ు ె ొ
+            return true;
+        default:
+            return consonant(c[n - 5]);
+    }
+}
+
+std::u32string code_points(std::string_view s) {
+    std::u32string out;
+    for (char32_t c : utf8::chars(s)) out.push_back(c);
+    return out;
+}
+
 }  // namespace
 
 std::optional<std::string> opt(std::string_view c) {
@@ -53,7 +78,19 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 
     Verb v;
     v.root = std::string(root);
-    if (root.size() >= 6 && root.ends_with("ను")) {
+    v.imp_pl = join(r, "ండి");
+    const std::u32string cps = code_points(root);
+    const std::size_t n = cps.size();
+    if (n > 4 && root.ends_with("ొను")) {
+        // The reflexive compounds in కొను (and కూర్చొను) contract to -కుంట-,
+        // -కున్న and -కోండి: తీసుకొను → తీసుకుంటా, తీసుకున్న, తీసుకోండి.
+        std::string_view s = utf8::drop_last_chars(root, 3);
+        v.past_stem = join(s, "ున్న");
+        v.past_3sg_nonmasc = join(v.past_stem, "ది");
+        v.prs_stem = join(s, "ుంటున్న");
+        v.fut_stem = join(s, "ుంటా");
+        v.imp_pl = join(s, "ోండి");
+    } else if (root.size() >= 6 && root.ends_with("ను")) {
         // Nasal roots assimilate the past marker: కను → కన్న.
         v.past_stem = join(r, "్న");
         v.past_3sg_nonmasc = join(v.past_stem, "ది");
@@ -66,6 +103,36 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         v.past_3sg_nonmasc = join(s, "సింది");
         v.prs_stem = join(s, "స్తున్న");
         v.fut_stem = join(s, "స్తా");
+    } else if (root.ends_with("పోవు")) {
+        // పోవు and its compounds (నిద్రపోవు): పోయ-, పోతా, పోండి.
+        std::string_view s = utf8::drop_last_chars(root, 2);
+        v.past_stem = join(s, "య");
+        v.past_3sg_nonmasc = join(v.past_stem, "ింది");
+        v.prs_stem = join(s, "తున్న");
+        v.fut_stem = join(s, "తా");
+        v.imp_pl = join(s, "ండి");
+    } else if (root.ends_with("ఉండు")) {
+        // ఉండు: ఉన్న-, ఉంటున్న, ఉంటా.
+        std::string_view s = utf8::drop_last_chars(root, 3);
+        v.past_stem = join(s, "న్న");
+        v.past_3sg_nonmasc = join(v.past_stem, "ది");
+        v.prs_stem = join(s, "ంటున్న");
+        v.fut_stem = join(s, "ంటా");
+    } else if (u_u_root(cps)) {
+        std::string_view x = utf8::drop_last_chars(root, 3);
+        std::string_view c3 = utf8::drop_last_chars(utf8::last_chars(root, 2), 1);
+        v.past_stem = join(x, "ి", c3);
+        v.past_3sg_nonmasc = join(v.past_stem, "ింది");
+        if (c3 == "చ") {
+            // తుడుచు → తుడుస్తా, తుడవండి.
+            v.prs_stem = join(x, "ుస్తున్న");
+            v.fut_stem = join(x, "ుస్తా");
+            v.imp_pl = join(x, "వండి");
+        } else {
+            v.prs_stem = join(root, "తున్న");
+            v.fut_stem = join(root, "తా");
+            v.imp_pl = join(x, c3, "ండి");
+        }
     } else {
         v.past_stem = std::string(r);
         v.past_3sg_nonmasc = join(r, "ింది");
@@ -74,6 +141,17 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
             std::string_view s = utf8::drop_last_chars(root, 3);
             v.prs_stem = join(s, "స్తున్న");
             v.fut_stem = join(s, "స్తా");
+        } else if (root.ends_with("వచ్చు")) {
+            // వచ్చు and its compounds: వస్తా, and the plural imperative of రా.
+            std::string_view s = utf8::drop_last_chars(root, 5);
+            v.prs_stem = join(s, "వస్తున్న");
+            v.fut_stem = join(s, "వస్తా");
+            v.imp_pl = join(s, "రండి");
+        } else if (root.ends_with("ఇచ్చు")) {
+            std::string_view s = utf8::drop_last_chars(root, 5);
+            v.prs_stem = join(s, "ఇస్తున్న");
+            v.fut_stem = join(s, "ఇస్తా");
+            v.imp_pl = join(s, "ఇవ్వండి");
         } else {
             v.prs_stem = join(root, "తున్న");
             v.fut_stem = join(root, "తా");
@@ -90,7 +168,6 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         if (e->fut_3sg_nonmasc) v.fut_3sg_nonmasc = *e->fut_3sg_nonmasc;
         else if (e->fut_stem) v.fut_3sg_nonmasc = fut_nonmasc(*e->fut_stem);
     }
-    v.imp_pl = join(r, "ండి");
     return v;
 }
 

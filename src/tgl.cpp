@@ -50,16 +50,51 @@ std::optional<LexEntry> find(std::string_view root) {
 
 namespace {
 
-// Only the plain ASCII vowels count; accented letters and the apostrophe are
-// consonants for the affixation rules.
-bool is_vowel(char32_t c) {
+// The plain vowel of a vowel letter, accented (á, à, â) or not; 0 for any
+// other character. An accent marks stress or a glottal stop on the vowel and
+// leaves it a vowel for the affixation rules.
+char plain_vowel(char32_t c) {
     switch (c) {
-        case 'a': case 'e': case 'i': case 'o': case 'u':
-        case 'A': case 'E': case 'I': case 'O': case 'U':
-            return true;
-        default:
-            return false;
+        case 'a': case 'e': case 'i': case 'o': case 'u': return static_cast<char>(c);
+        case 'A': case 'E': case 'I': case 'O': case 'U': return static_cast<char>(c - 'A' + 'a');
+        case U'á': case U'à': case U'â': case U'Á': case U'À': case U'Â': return 'a';
+        case U'é': case U'è': case U'ê': case U'É': case U'È': case U'Ê': return 'e';
+        case U'í': case U'ì': case U'î': case U'Í': case U'Ì': case U'Î': return 'i';
+        case U'ó': case U'ò': case U'ô': case U'Ó': case U'Ò': case U'Ô': return 'o';
+        case U'ú': case U'ù': case U'û': case U'Ú': case U'Ù': case U'Û': return 'u';
+        default: return 0;
     }
+}
+
+bool is_vowel(char32_t c) { return plain_vowel(c) != 0; }
+
+// The letters that open the first syllable: "ng" before a vowel counts as one
+// consonant (ngiti: ngumiti, ngingiti); otherwise the first character.
+std::size_t onset_len(std::string_view s) {
+    if (s.size() > 2 && (s[0] == 'n' || s[0] == 'N') && (s[1] == 'g' || s[1] == 'G') &&
+        is_vowel(utf8::decode(s, 2).cp))
+        return 2;
+    return s.empty() ? 0 : utf8::decode(s, 0).len;
+}
+
+// The last vowel "o" (or "ó", "ò", "ô") of a text written "u" with the same
+// accent: the vowel that is no longer final once a suffix follows.
+std::string raise_last_o(std::string s) {
+    for (std::size_t end = s.size(); end > 0;) {
+        auto d = utf8::decode_last(s, end);
+        end -= d.len;
+        std::string_view u;
+        switch (d.cp) {
+            case 'o': u = "u"; break;
+            case U'ó': u = "ú"; break;
+            case U'ò': u = "ù"; break;
+            case U'ô': u = "û"; break;
+            default: continue;
+        }
+        s.replace(end, d.len, u);
+        break;
+    }
+    return s;
 }
 
 // Byte length of the first character of a non-empty text.
@@ -81,19 +116,13 @@ std::string cat(std::initializer_list<std::string_view> parts) {
 // The contemplated stem of the classes in and an: the last "o" raised to
 // "u", then "h" when the flag is set and the stem ends in a vowel.
 std::string contemplated_stem(std::string_view root, bool h) {
-    std::string c = reduplicate(root);
-    auto o = c.rfind('o');
-    if (o != std::string::npos) c[o] = 'u';
-    if (h && !c.empty() && is_vowel(static_cast<unsigned char>(c.back()))) c.push_back('h');
+    std::string c = raise_last_o(reduplicate(root));
+    if (h && !c.empty() && is_vowel(utf8::last(c))) c.push_back('h');
     return c;
 }
 
 std::string raise_before_an(std::string stem, PatientClass patient) {
-    if (patient == PatientClass::An) {
-        auto o = stem.rfind('o');
-        if (o != std::string::npos) stem[o] = 'u';
-    }
-    return stem;
+    return patient == PatientClass::An ? raise_last_o(std::move(stem)) : stem;
 }
 
 std::string actor_form(const Verb& v, Aspect aspect) {
@@ -142,7 +171,8 @@ std::string actor_form(const Verb& v, Aspect aspect) {
                 // first syllable, so the syllable copied is nasal + vowel:
                 // manakot, nananakot, mananakot; manguha, nangunguha.
                 if (aspect == Aspect::Perfective) return cat({mood, nasal, stem});
-                return cat({mood, nasal, stem.substr(0, 1), nasal, stem});
+                const char copy[2] = {plain_vowel(first_char(stem)), 0};
+                return cat({mood, nasal, copy, nasal, stem});
             }
             // A vowel-initial root keeps its vowel apart: mang-aral.
             std::string_view dash = stem == root ? hyphen(stem) : "";
@@ -188,7 +218,9 @@ std::string patient_form(const Verb& v, Aspect aspect) {
 std::string infix(std::string_view word, std::string_view affix) {
     if (word.empty()) return std::string(affix);
     if (is_vowel(first_char(word))) return cat({affix, word});
-    std::size_t n = first_len(word);
+    // -in- before l and y is written as the prefix ni- (niluto, nilinis, niyakap).
+    if (affix == "in" && (word[0] == 'l' || word[0] == 'y')) return cat({"ni", word});
+    std::size_t n = onset_len(word);
     return cat({word.substr(0, n), affix, word.substr(n)});
 }
 
@@ -200,8 +232,11 @@ std::string reduplicate(std::string_view word) {
         if (n == 0) break;
         char32_t c = first_char(rest);
         if (is_vowel(c)) {
-            if (pos == 0) return cat({word.substr(0, 1), word});
-            return cat({word.substr(0, first_len(word)), word.substr(pos, 1), word});
+            // The copied syllable takes the plain vowel; an accent stays on
+            // the root (tákot: tatákot).
+            const char v[2] = {plain_vowel(c), 0};
+            if (pos == 0) return cat({v, word});
+            return cat({word.substr(0, onset_len(word)), v, word});
         }
         pos += n;
     }
@@ -264,7 +299,7 @@ std::vector<std::string> Verb::forms(Voice voice, Aspect aspect) const {
     auto out = push_variants(patient_form(*this, aspect), root);
     // The "ni" form of consonant-initial roots (nikain, nikakain).
     if ((patient == PatientClass::In || patient == PatientClass::An) && aspect != Aspect::Contemplated &&
-        !root.empty() && !is_vowel(first_char(root))) {
+        !root.empty() && !is_vowel(first_char(root)) && !out.front().starts_with("ni")) {
         std::string base = aspect == Aspect::Perfective ? root : reduplicate(root);
         out.push_back("ni" + base + (patient == PatientClass::An ? "an" : ""));
     }

@@ -107,3 +107,21 @@ def test_builtin_aspect_entries():
     got = [line.split("\t")[2:4] for line in p.stdout.splitlines()]
     assert got == [["imperfective", "sbalit"], ["perfective", "bafat"], ["imperfective", "~"],
                    ["imperfective", "napsat"], ["perfective", "psát"]]
+
+
+def test_every_builtin_row_is_served():
+    """Each cell of the row lexicon comes out of conjugate in its slot."""
+    import velnor
+    slots = [("present", i) for i in range(6)] + [("imperative", i) for i in range(3)] + [
+        ("past_participle", 0), ("passive_participle", 0), ("transgressive", 0), ("transgressive", 1),
+        ("past_participle", 1)]
+    wrong = []
+    with open(os.path.join(DATA, "ces_rows.tsv"), encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#") or not line.strip():
+                continue
+            lemma, *cells = line.rstrip("\n").split("\t")
+            t = velnor.conjugate(lemma, lang="ces")
+            wrong += [(lemma, attr) for (attr, i), cell in zip(slots, cells)
+                      if cell != "-" and getattr(t, attr)[i] != cell]
+    assert not wrong, wrong[:20]

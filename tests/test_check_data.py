@@ -24,7 +24,7 @@ def _raw(row):
     return re.sub(rb"\\x([0-9a-f]{2})", lambda m: bytes([int(m.group(1), 16)]), text)
 
 
-@pytest.mark.parametrize("name,row,reason", _cases())
+@pytest.mark.parametrize("name,row,reason", list(_cases()))
 def test_bad_row_is_reported(name, row, reason):
     head = []
     for line in (ROOT / "data" / name).read_text(encoding="utf-8").split("\n"):

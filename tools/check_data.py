@@ -102,6 +102,7 @@ RULES = {
                     values={1: {"ichidan", "godan", "godan_iku", "godan_u", "rspecial", "suru", "zuru", "kuru"}}),
     "kan.tsv": dict(cells=(5, 6), unique=True),
     "kor.tsv": dict(cells=(2, 2), unique=True, values={1: {"b", "d", "s", "reu", "reo", "u", "h", "eae"}}),
+    "kor_adjectives.tsv": dict(cells=(1, 1), unique=True, header=["# lemma"]),
     "mar.tsv": dict(cells=(9, 9), unique=True, groups={4: 6, 5: 5}),
     "nld.tsv": dict(cells=(8, 8), unique=True, groups={2: 6}, empty={4, 5, 6},
                     header=["# lemma\tstem\tpres\tpast_sg\tpast_pl\tpp\timp\tprespart"]),

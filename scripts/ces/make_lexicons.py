@@ -15,6 +15,10 @@ the cs_CZ hunspell dictionary (scripts/ces/check_forms.sh).
 import os
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import grow  # noqa: E402
+import rules  # noqa: E402
+
 ROWS_HEADER = ("# lemma\tp1sg\tp2sg\tp3sg\tp1pl\tp2pl\tp3pl\timp2sg\timp1pl\timp2pl\tlptcp\tpassptcp"
                "\tcvb-m\tcvb-fn (\"-\" = derive)")
 CLASSES_HEADER = "# lemma\tclass (uje a i et-i et-eji ne)"
@@ -32,7 +36,7 @@ jít|jdu,jdeš,jde,jdeme,jdete,jdou|jdi,-,-|šel|-|jda,jdouc|šla|. do při ode 
 jet|jedu,jedeš,jede,jedeme,jedete,jedou|jeď,jeďme,jeďte|jel|-|jeda,jedouc|-|. do při od vy za pro ob s u pře na roz v pod
 chtít|chci,chceš,chce,chceme,chcete,chtějí|chtěj,chtějme,chtějte|chtěl|chtěn|chtěje,chtějíc|-|.
 jíst|jím,jíš,jí,jíme,jíte,jedí|jez,jezme,jezte|jedl|jeden|jeda,jedouc|-|. do vy u na pře za
-vědět|vím,víš,ví,víme,víte,vědí|věz,vězme,vězte|věděl|-|věda,vědouc|-|. po odpo předpo vypo zapo napo zodpo do z
+vědět|vím,víš,ví,víme,víte,vědí|věz,vězme,vězte|věděl|-|věda,vědouc|-|. po odpo předpo vypo zapo napo zodpo do z doz
 pít|piji,piješ,pije,pijeme,pijete,pijí|pij,pijme,pijte|pil|pit|pije,pijíc|-|. vy do u za o pro po na
 bít|biji,biješ,bije,bijeme,bijete,bijí|bij,bijme,bijte|bil|bit|bije,bijíc|-|. za u vy do na od pro pře roz z po s v
 šít|šiji,šiješ,šije,šijeme,šijete,šijí|šij,šijme,šijte|šil|šit|šije,šijíc|-|. u při za vy se do ob pře na o
@@ -51,6 +55,10 @@ stát|stojím,stojíš,stojí,stojíme,stojíte,stojí|stůj,stůjme,stůjte|st�
 bát|bojím,bojíš,bojí,bojíme,bojíte,bojí|boj,bojme,bojte|bál|-|boje,bojíc|-|.
 ~stat|stanu,staneš,stane,staneme,stanete,stanou|staň,staňme,staňte|stal|-|-|-|do na pře zů u za pov
 vstát|vstanu,vstaneš,vstane,vstaneme,vstanete,vstanou|vstaň,vstaňme,vstaňte|vstal|-|-|-|.
+přistát|přistanu,přistaneš,přistane,přistaneme,přistanete,přistanou|přistaň,přistaňme,přistaňte|přistál|-|-|-|.
+blahopřát|blahopřeji,blahopřeješ,blahopřeje,blahopřejeme,blahopřejete,blahopřejí|blahopřej,blahopřejme,blahopřejte|blahopřál|-|blahopřeje,blahopřejíc|-|. po
+vlát|vlaji,vlaješ,vlaje,vlajeme,vlajete,vlají|vlaj,vlajme,vlajte|vlál|-|vlaje,vlajíc|-|. za
+přimět|přiměji,přiměješ,přiměje,přimějeme,přimějete,přimějí|přiměj,přimějme,přimějte|přiměl|přiměn|přiměje,přimějíc|-|.
 hrát|hraji,hraješ,hraje,hrajeme,hrajete,hrají|hraj,hrajme,hrajte|hrál|hrán|hraje,hrajíc|-|. vy pro za do pře na ode se roze u
 přát|přeji,přeješ,přeje,přejeme,přejete,přejí|přej,přejme,přejte|přál|přán|přeje,přejíc|-|. po do
 smát|směji,směješ,směje,smějeme,smějete,smějí|směj,smějme,smějte|smál|-|směje,smějíc|-|. vy za na u po
@@ -260,6 +268,21 @@ ujistit|imp=ujisti,ujistěme,ujistěte
 pojistit|imp=pojisti,pojistěme,pojistěte
 jistit|imp=jisti,jistěme,jistěte
 mastit|imp=masti,mastěme,mastěte
+pustit|imp=pusť,pusťme,pusťte
+opustit|imp=opusť,opusťme,opusťte
+spustit|imp=spusť,spusťme,spusťte
+vypustit|imp=vypusť,vypusťme,vypusťte
+dopustit|imp=dopusť,dopusťme,dopusťte
+propustit|imp=propusť,propusťme,propusťte
+odpustit|imp=odpusť,odpusťme,odpusťte
+zapustit|imp=zapusť,zapusťme,zapusťte
+připustit|imp=připusť,připusťme,připusťte
+rozpustit|imp=rozpusť,rozpusťme,rozpusťte
+upustit|imp=upusť,upusťme,upusťte
+přepustit|imp=přepusť,přepusťme,přepusťte
+napustit|imp=napusť,napusťme,napusťte
+popustit|imp=popusť,popusťme,popusťte
+vpustit|imp=vpusť,vpusťme,vpusťte
 hostit|imp=hosti,hostěme,hostěte
 pohostit|imp=pohosti,pohostěme,pohostěte
 obléknout|pass=oblečen
@@ -792,6 +815,146 @@ vznikat vzniknout
 mizet zmizet
 tančit zatančit
 """
+# More pairs of common verbs, imperfective first, from the frequency list.
+ASPECT_PAIRS_MORE = """
+fungovat zafungovat
+poslouchat poslechnout
+těšit potěšit
+líbit zalíbit
+zkoušet vyzkoušet
+sloužit posloužit
+podporovat podpořit
+vyhýbat vyhnout
+soustřeďovat soustředit
+ovládat ovládnout
+reagovat zareagovat
+starat postarat
+zvládat zvládnout
+poskytovat poskytnout
+konat vykonat
+koukat kouknout
+hlídat pohlídat
+omezovat omezit
+hlasovat odhlasovat
+radit poradit
+vymýšlet vymyslet
+divit podivit
+hádat uhádnout
+vzdávat vzdát
+litovat politovat
+tvořit vytvořit
+zakládat založit
+pohybovat pohnout
+bolet zabolet
+trávit strávit
+cvičit zacvičit
+činit učinit
+dýchat dýchnout
+zachovávat zachovat
+diskutovat prodiskutovat
+odmítat odmítnout
+přebírat převzít
+odpočívat odpočinout
+trénovat natrénovat
+udržovat udržet
+omlouvat omluvit
+utíkat utéct
+rozvíjet rozvinout
+dodržovat dodržet
+komentovat okomentovat
+probíhat proběhnout
+stydět zastydět
+fotit vyfotit
+točit natočit
+vyvíjet vyvinout
+účastnit zúčastnit
+pokoušet pokusit
+slavit oslavit
+spoléhat spolehnout
+podnikat podniknout
+odkládat odložit
+přispívat přispět
+ukládat uložit
+unikat uniknout
+dohadovat dohodnout
+dopadat dopadnout
+umísťovat umístit
+vyzvedávat vyzvednout
+šířit rozšířit
+chlubit pochlubit
+přesouvat přesunout
+stíhat stihnout
+zamýšlet zamyslet
+skládat složit
+nutit donutit
+připadat připadnout
+tlačit zatlačit
+vážit zvážit
+plakat zaplakat
+loučit rozloučit
+předkládat předložit
+připouštět připustit
+pronikat proniknout
+napadat napadnout
+kritizovat zkritizovat
+pěstovat vypěstovat
+vychovávat vychovat
+pojmenovávat pojmenovat
+vypovídat vypovědět
+překračovat překročit
+radovat zaradovat
+útočit zaútočit
+uspívat uspět
+vítězit zvítězit
+testovat otestovat
+nahlížet nahlédnout
+dařit podařit
+nadávat vynadat
+kazit zkazit
+likvidovat zlikvidovat
+zobrazovat zobrazit
+čerpat načerpat
+startovat nastartovat
+pořádat uspořádat
+vypadávat vypadnout
+řvát zařvat
+věšet pověsit
+dohlížet dohlédnout
+dopřávat dopřát
+rozmýšlet rozmyslet
+hájit obhájit
+instalovat nainstalovat
+přát popřát
+páchat spáchat
+hradit uhradit
+usmívat usmát
+mířit zamířit
+parkovat zaparkovat
+koupat vykoupat
+lovit ulovit
+ubytovávat ubytovat
+vyhovovat vyhovět
+kombinovat zkombinovat
+strhávat strhnout
+prchat uprchnout
+zklamávat zklamat
+štvát naštvat
+nakládat naložit
+vykládat vyložit
+plést splést
+zadržovat zadržet
+klikat kliknout
+pálit spálit
+vsazovat vsadit
+vyslýchat vyslechnout
+zahrnovat zahrnout
+dokládat doložit
+blokovat zablokovat
+"""
+
+# Imperfective verbs without a perfective partner.
+IMPF_ONLY = "muset moci moct chtít vědět znamenat záležet patřit existovat doufat"
+
 # Aspect rows written out as they stand (bafnout with bafat, bdít without a
 # partner); they come first in the file.
 ASPECT_LITERAL = """
@@ -871,7 +1034,7 @@ ENDING = {"uje": ("ovat",), "a": ("at",), "i": ("it",), "et-i": ("et", "ět"), "
           "ne": ("nout",)}
 
 
-def main(out):
+def main(out, grow_lists=True):
     rows = parse_bases()
     classes = {}
     for lemma in ET_I.split():
@@ -893,6 +1056,12 @@ def main(out):
         first = cells[0]
         choices = ["ne", "i", "a"] if first.endswith("nu") else ["i", "a", "ne"]
         classes[lemma] = next(c for c in choices if not lemma.endswith(ENDING[c]))
+    aspect_extra = []
+    if grow_lists:
+        aspect_extra = extend(rows, classes)
+    prune(rows, classes)
+    if grow_lists:
+        report(rows, classes)
     with open(os.path.join(out, "ces_rows.tsv"), "w", encoding="utf-8") as f:
         f.write(ROWS_HEADER + "\n")
         for lemma, cells in rows.items():
@@ -905,7 +1074,7 @@ def main(out):
         for lemma, cls in classes.items():
             f.write(f"{lemma}\t{cls}\n")
     impf, pf = {}, {}
-    for line in ASPECT_PAIRS.strip().splitlines():
+    for line in (ASPECT_PAIRS.strip() + "\n" + ASPECT_PAIRS_MORE.strip()).splitlines():
         first, *partners = line.split()
         for p in partners:
             impf.setdefault(first, [])
@@ -914,7 +1083,17 @@ def main(out):
             pf.setdefault(p, [])
             if first not in pf[p]:
                 pf[p].append(first)
+    for first, second in aspect_extra:  # (perfective, imperfective)
+        if first in impf or second in pf:
+            continue
+        impf.setdefault(second, [])
+        if first not in impf[second]:
+            impf[second].append(first)
+        pf.setdefault(first, [])
+        if second not in pf[first]:
+            pf[first].append(second)
     literal = [line.split("\t") for line in ASPECT_LITERAL.strip("\n").splitlines()]
+    literal += [[w, "impf", ""] for w in IMPF_ONLY.split() if w not in impf and w not in pf]
     named = {cells[0] for cells in literal}
     with open(os.path.join(out, "ces_aspect.tsv"), "w", encoding="utf-8") as f:
         f.write(ASPECT_HEADER + "\n")
@@ -929,6 +1108,99 @@ def main(out):
             if lemma in named:
                 continue
             f.write(f"{lemma}\tpf\t{','.join(partners)}\n")
+
+
+def row_forms(lemma, cls, cells):
+    f = rules.forms(lemma, cls, cells)
+    lp = cells[13] or f["lptcp"] + "a"
+    return f, lp
+
+
+def prune(rows, classes):
+    """Drops every cell the rules give as they stand, and rows left empty."""
+    for lemma in list(rows):
+        cells = rows[lemma]
+        cls = classes.get(lemma, rules.default_class(lemma))
+        want = row_forms(lemma, cls, cells)
+        for i in range(14):
+            if cells[i] is None:
+                continue
+            trial = cells[:i] + [None] + cells[i + 1:]
+            if row_forms(lemma, cls, trial) == want:
+                cells[i] = None
+        if all(c is None for c in cells):
+            del rows[lemma]
+
+
+def extend(rows, classes):
+    """Adds the frequency-ranked verbs (grow.py); gives the aspect pairs."""
+    sp = grow.Speller()
+    cands = grow.candidates()
+    sp.check(cands)
+    cands = [w for w in cands if sp.ok(w)]
+    taken = set(rows) | set(classes)
+    bases = {}
+    for line in BASES.strip().splitlines():
+        name, pres, imp, lp, pas, cvb, fem, _ = line.split("|")
+        base = name.lstrip("~")
+        if base in bases and not name.startswith("~"):
+            continue
+        cells = [*(pres.split(",") if pres != "-" else [None] * 6),
+                 *(imp.split(",") if imp != "-" else [None] * 3), opt(lp), opt(pas),
+                 *(cvb.split(",") if cvb != "-" else [None] * 2), opt(fem)]
+        bases[base] = [opt(c) if c else None for c in cells]
+    ordered = sorted(bases.items(), key=lambda kv: len(kv[0]), reverse=True)
+    for lemma, cells in grow.prefixed_rows(cands, ordered, sp, taken).items():
+        rows[lemma] = cells
+        FULL.add(lemma)
+        taken.add(lemma)
+    verbs = set(taken)
+    sp.prefetch(lambda probe: [grow.decide(w, probe) for w in cands if w not in taken])
+    for w in cands:
+        if w in taken:
+            continue
+        got = grow.decide(w, sp)
+        if got is None:
+            continue
+        cls, cells = got
+        verbs.add(w)
+        if cls != rules.default_class(w):
+            classes[w] = cls
+        if any(c is not None for c in cells):
+            rows[w] = cells
+    print("hunspell calls:", grow.Speller.calls, file=sys.stderr)
+    return grow.aspect_pairs([w for w in cands if w in verbs], sp)
+
+
+def report(rows, classes):
+    """Share of the single-word forms of every listed verb that hunspell
+    knows, by the verb's frequency band (wordfreq Zipf value)."""
+    from wordfreq import zipf_frequency
+    sp = grow.Speller()
+    bands = {}
+    for lemma in dict.fromkeys([*rows, *classes]):
+        cls = classes.get(lemma, rules.default_class(lemma))
+        f = rules.forms(lemma, cls, rows.get(lemma))
+        if rows.get(lemma) and rows[lemma][13]:
+            f["lptcp_f"] = rows[lemma][13]
+        z = zipf_frequency(lemma, "cs")
+        band = "zipf >= 4" if z >= 4 else "3 <= zipf < 4" if z >= 3 else "2 <= zipf < 3" if z >= 2 else "zipf < 2"
+        words = grow.single_words(f)
+        cvb = set(x for x in f["cvb"] if x)
+        sp.check(words)
+        b = bands.setdefault(band, [0, 0, 0, 0, 0])
+        b[0] += 1
+        for w in words:
+            b[1] += 1
+            b[2] += sp.ok(w)
+            if w not in cvb:
+                b[3] += 1
+                b[4] += sp.ok(w)
+    for band in ("zipf >= 4", "3 <= zipf < 4", "2 <= zipf < 3", "zipf < 2"):
+        if band in bands:
+            n, t, a, t2, a2 = bands[band]
+            print(f"{band}\t{n} verbs\t{a}/{t} forms known ({100 * a / t:.1f} %)"
+                  f"\twithout transgressives {a2}/{t2} ({100 * a2 / t2:.1f} %)")
 
 
 if __name__ == "__main__":
