@@ -100,10 +100,11 @@ Class class_by_ending(std::string_view l) noexcept {
 
 // The passive participle of an -it verb: the stem's final consonant softens
 // before -en (prosit prošen, platit placen, chodit chozen, čistit čištěn,
-// honit honěn); other stems take -en unchanged (učen, koupen).
+// honit honěn), but zd stays (brzdit brzděn, jezdit jezděn, hnízdit
+// hnízděn); other stems take -en unchanged (učen, koupen).
 std::string i_passive(std::string_view stem) {
     if (ends_with(stem, "st")) return join(stem.substr(0, stem.size() - 2), "št", "ěn");
-    if (ends_with(stem, "zd")) return join(stem.substr(0, stem.size() - 2), "žd", "ěn");
+    if (ends_with(stem, "zd")) return join(stem, "ěn");
     if (ends_with(stem, "s")) return join(stem.substr(0, stem.size() - 1), "š", "en");
     if (ends_with(stem, "z")) return join(stem.substr(0, stem.size() - 1), "ž", "en");
     if (ends_with(stem, "t")) return join(stem.substr(0, stem.size() - 1), "c", "en");

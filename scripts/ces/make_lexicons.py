@@ -248,6 +248,9 @@ soudit|imp=suď,suďme,suďte
 odsoudit|imp=odsuď,odsuďme,odsuďte
 sloužit|imp=služ,služme,služte
 cítit|imp=ciť,ciťme,ciťte|pass=cítěn
+zkusit|pass=zkoušen
+opozdit|pass=opožděn
+zpozdit|pass=zpožděn
 chovat|pass=chován
 schovat|pass=schován
 vychovat|pass=vychován

@@ -100,7 +100,7 @@ def imperative_plural(base):
 
 
 def i_passive(s):
-    for old, new in (("st", "štěn"), ("zd", "žděn")):
+    for old, new in (("st", "štěn"), ("zd", "zděn")):
         if s.endswith(old):
             return s[:-2] + new
     for old, new in (("s", "šen"), ("z", "žen"), ("t", "cen"), ("d", "zen"), ("n", "něn")):
