@@ -278,9 +278,9 @@ IMPF_BASES = {
 
 # Prefixed -it verbs whose -et look-alike belongs to another verb: naházet is
 # "throw a lot", donášet pairs with donést, odvážet with odvézt, and the
-# imperfective of oplotit is oplocovat.
+# imperfective of oplotit is oplocovat; uschovat belongs to schovat, not to uschnout.
 NOT_ET = ("nosit", "hodit", "chodit", "vodit", "vozit", "plotit", "vážit")
-NOT_PAIRED = {"počíst", "stavit", "zavadit"}
+NOT_PAIRED = {"počíst", "stavit", "zavadit", "uschnout"}
 
 
 def aspect_pairs(verbs, sp):

@@ -1077,7 +1077,10 @@ def main(out, grow_lists=True):
         for lemma, cls in classes.items():
             f.write(f"{lemma}\t{cls}\n")
     impf, pf = {}, {}
-    for line in (ASPECT_PAIRS.strip() + "\n" + ASPECT_PAIRS_MORE.strip()).splitlines():
+    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "aspect_pairs.txt"),
+              encoding="utf-8") as f:
+        hand = [line for line in f.read().splitlines() if line.strip() and not line.startswith("#")]
+    for line in (ASPECT_PAIRS.strip() + "\n" + ASPECT_PAIRS_MORE.strip()).splitlines() + hand:
         first, *partners = line.split()
         for p in partners:
             impf.setdefault(first, [])
