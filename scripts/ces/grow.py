@@ -294,7 +294,7 @@ def aspect_pairs(verbs, sp):
         cands = []
         if pf.endswith("it"):
             s = pf[:-2]
-            for st in {s, shorten_last(s) or s}:
+            for st in dict.fromkeys([shorten_last(s) or s, s]):  # osídlit osidlovat, snížit snižovat
                 for old, new in (("st", "šť"), ("zd", "žď"), ("n", "ň"), ("t", "c"), ("d", "z"), ("s", "š"),
                                  ("z", "ž"), ("", "")):
                     if st.endswith(old):
