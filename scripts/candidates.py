@@ -1,5 +1,6 @@
 """What the scripts that look for verbs to add share: the words a hunspell
-dictionary rejects, the lemmas the lexicon lists already, and a stem edit.
+dictionary rejects or knows, what an Apertium analyser reads in words, the
+lemmas the lexicon lists already, and a stem edit.
 
 A script in scripts/<code>/ imports it after putting scripts/ on sys.path.
 """
@@ -15,6 +16,29 @@ def rejected(words, dic):
     out = subprocess.run(["hunspell", "-d", dic, "-l"], input="\n".join(words), capture_output=True,
                          text=True).stdout
     return set(out.split())
+
+
+def known(words, dic):
+    """The words that the hunspell dictionary `dic` (a path without suffix) knows."""
+    words = sorted(set(words))
+    bad = subprocess.run(["hunspell", "-d", dic, "-l"], input="\n".join(words), capture_output=True, text=True,
+                         check=True).stdout.split()
+    return set(words) - set(bad)
+
+
+def analyse(words, automorf):
+    """word -> the readings that the Apertium analyser `automorf` (a compiled .bin) gives it, for the
+    words that it prints ("*word" for one it does not know)."""
+    words = sorted(set(words))
+    out = subprocess.run(["lt-proc", automorf], input="\n".join(words) + "\n", capture_output=True, text=True,
+                         check=True).stdout
+    res = {}
+    for line in out.split("\n"):
+        line = line.strip()
+        if line.startswith("^"):
+            parts = line[1:].rstrip("$").split("/")
+            res[parts[0]] = parts[1:]
+    return res
 
 
 def listed(*names):

@@ -33,21 +33,23 @@ struct IrregularMatch {
 // without it the lemma matches only the whole word.
 std::optional<IrregularMatch> find_irregular(std::string_view inf) {
     const lex::Table& t = data::table::ita_irregular;
-    std::string key;
-    key.reserve(inf.size() + 1);
-    auto base_row = [&](std::string_view base) {
-        key.assign(base);
-        key += '+';
-        return t.first(key);
-    };
+    // The word with a "+" after it, made once: every ending of it is the
+    // base key of that ending of the word.
+    std::string keyed;
+    keyed.reserve(inf.size() + 1);
+    keyed.assign(inf);
+    keyed += '+';
+    const std::string_view plus(keyed);
     // A match that covers the whole word: the exact lemma or a base equal to
     // the word, the earlier row winning.
     std::optional<std::string_view> whole = t.first(inf);
-    if (auto b = base_row(inf); b && (!whole || b->data() < whole->data())) whole = b;
+    if (auto b = t.first(plus); b && (!whole || b->data() < whole->data())) whole = b;
     if (whole) return IrregularMatch{*whole, inf.size()};
-    for (std::size_t at = 1; at < inf.size(); ++at) {
+    // Endings longer than the longest base cannot match.
+    std::size_t from = plus.size() > t.longest() ? plus.size() - t.longest() : 1;
+    for (std::size_t at = std::max<std::size_t>(from, 1); at < inf.size(); ++at) {
         if ((static_cast<unsigned char>(inf[at]) & 0xC0) == 0x80) continue;
-        if (auto b = base_row(inf.substr(at))) return IrregularMatch{*b, inf.size() - at};
+        if (auto b = t.first(plus.substr(at))) return IrregularMatch{*b, inf.size() - at};
     }
     return std::nullopt;
 }

@@ -46,6 +46,14 @@ bool u_u_root(const std::u32string& c) {
     }
 }
 
+// Whether a root is one short syllable followed by ను (అను, కను, తిను, విను).
+bool short_nasal_root(const std::u32string& c) {
+    const std::size_t n = c.size();
+    if (n == 3) return c[0] == 0x0C05 || c[0] == 0x0C07 || c[0] == 0x0C09 || c[0] == 0x0C0E || c[0] == 0x0C12 || consonant(c[0]);
+    if (n == 4) return consonant(c[0]) && (c[1] == 0x0C3F || c[1] == 0x0C41 || c[1] == 0x0C46 || c[1] == 0x0C4A);
+    return false;
+}
+
 std::u32string code_points(std::string_view s) {
     std::u32string out;
     for (char32_t c : utf8::chars(s)) out.push_back(c);
@@ -81,7 +89,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.imp_pl = join(r, "ండి");
     const std::u32string cps = code_points(root);
     const std::size_t n = cps.size();
-    if (n > 4 && root.ends_with("ొను")) {
+    if (n > 4 && (root.ends_with("కొను") || root.ends_with("చొను"))) {
         // The reflexive compounds in కొను (and కూర్చొను) contract to -కుంట-,
         // -కున్న and -కోండి: తీసుకొను → తీసుకుంటా, తీసుకున్న, తీసుకోండి.
         std::string_view s = utf8::drop_last_chars(root, 3);
@@ -91,11 +99,19 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         v.fut_stem = join(s, "ుంటా");
         v.imp_pl = join(s, "ోండి");
     } else if (root.size() >= 6 && root.ends_with("ను")) {
-        // Nasal roots assimilate the past marker: కను → కన్న.
+        // Nasal roots assimilate the past marker: కను → కన్న. A one-syllable
+        // nasal root (కను, తిను, విను, అను), and కనుగొను, also fuse with -తు-/-తా:
+        // కంటున్న, కంటా, కనుగొంటా.
         v.past_stem = join(r, "్న");
         v.past_3sg_nonmasc = join(v.past_stem, "ది");
-        v.prs_stem = join(root, "తున్న");
-        v.fut_stem = join(root, "తా");
+        if (short_nasal_root(cps) || root.ends_with("గొను")) {
+            std::string_view s = utf8::drop_last_chars(root, 2);
+            v.prs_stem = join(s, "ంటున్న");
+            v.fut_stem = join(s, "ంటా");
+        } else {
+            v.prs_stem = join(root, "తున్న");
+            v.fut_stem = join(root, "తా");
+        }
     } else if (root.size() >= 6 && root.ends_with("యు")) {
         // చేయు: past చేశ-, other tenses on చేస్-.
         std::string_view s = utf8::drop_last_chars(root, 2);
@@ -152,12 +168,19 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
             v.prs_stem = join(s, "ఇస్తున్న");
             v.fut_stem = join(s, "ఇస్తా");
             v.imp_pl = join(s, "ఇవ్వండి");
+        } else if (root.ends_with("ట్టు")) {
+            // ట్ట becomes డ before the present and future markers (కొట్టు:
+            // కొడుతున్న, కొడతా, కొడుతుంది; the past keeps కొట్ట-).
+            std::string_view s = utf8::drop_last_chars(root, 4);
+            v.prs_stem = join(s, "డుతున్న");
+            v.fut_stem = join(s, "డతా");
         } else {
             v.prs_stem = join(root, "తున్న");
             v.fut_stem = join(root, "తా");
         }
     }
     v.fut_3sg_nonmasc = fut_nonmasc(v.fut_stem);
+    if (v.fut_stem.ends_with("డతా")) v.fut_3sg_nonmasc = join(utf8::drop_last_chars(v.fut_stem, 2), "ుతుంది");
 
     if (auto e = lexicon::find(root)) {
         if (e->past_stem) v.past_stem = *e->past_stem;

@@ -32,6 +32,10 @@ import tempfile
 import velnor
 from wordfreq import zipf_frequency
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import candidates  # noqa: E402
+from candidates import known  # noqa: E402
+
 DICT = "/usr/share/hunspell/da_DK"
 VOWELS = "aeiouyæøå"
 AUTOMORF = "/usr/share/apertium/apertium-dan-nor/dan-nob.automorf.bin"
@@ -121,24 +125,8 @@ def plain_dictionary():
     return os.path.join(d, "da")
 
 
-def known(words, dictionary):
-    words = sorted(set(words))
-    bad = subprocess.run(["hunspell", "-d", dictionary, "-l"], input="\n".join(words),
-                         capture_output=True, text=True, check=True).stdout.split()
-    return set(words) - set(bad)
-
-
 def analyse(words):
-    words = sorted(set(words))
-    out = subprocess.run(["lt-proc", AUTOMORF], input="\n".join(words) + "\n", capture_output=True, text=True,
-                         check=True).stdout
-    res = {}
-    for line in out.split("\n"):
-        line = line.strip()
-        if line.startswith("^"):
-            parts = line[1:].rstrip("$").split("/")
-            res[parts[0]] = parts[1:]
-    return res
+    return candidates.analyse(words, AUTOMORF)
 
 
 def paradigms(words, dictionary):

@@ -25,34 +25,25 @@ printed when the analyser reads that past as the deponent's and hunspell knows i
 
     python3 scripts/dan/find_rows.py [--deponents] [N]   (N: how many words of the list to read; needs lt-proc, hunspell, velnor)
 """
-import subprocess
+import os
 import sys
 
 import velnor
 from wordfreq import top_n_list, zipf_frequency
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import candidates  # noqa: E402
 
 AUTOMORF = "/usr/share/apertium/apertium-dan-nor/dan-nob.automorf.bin"
 VOWELS = "aeiouyæøå"
 
 
 def analyse(words):
-    words = sorted(set(words))
-    out = subprocess.run(["lt-proc", AUTOMORF], input="\n".join(words) + "\n", capture_output=True, text=True,
-                         check=True).stdout
-    res = {}
-    for line in out.split("\n"):
-        line = line.strip()
-        if line.startswith("^"):
-            parts = line[1:].rstrip("$").split("/")
-            res[parts[0]] = parts[1:]
-    return res
+    return candidates.analyse(words, AUTOMORF)
 
 
 def known(words):
-    words = sorted(set(words))
-    bad = subprocess.run(["hunspell", "-d", "/usr/share/hunspell/da_DK", "-l"], input="\n".join(words),
-                         capture_output=True, text=True, check=True).stdout.split()
-    return set(words) - set(bad)
+    return candidates.known(words, "/usr/share/hunspell/da_DK")
 
 
 def stem(lemma):

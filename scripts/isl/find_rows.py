@@ -33,11 +33,14 @@ wordfreq list, then by that of the base.
 
     python3 scripts/isl/find_rows.py [--compounds [--any]] [--all-forms] [--prefixed] [--dictionary] [N]    (N: how many candidates to read; needs lt-proc, hunspell, velnor)
 """
-import subprocess
+import os
 import sys
 
 import velnor
 from wordfreq import top_n_list, zipf_frequency
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import candidates  # noqa: E402
 
 AUTOMORF = "/usr/share/apertium/apertium-isl-eng/isl-eng.automorf.bin"
 VOWELS = "aáeéiíoóuúyýæö"
@@ -45,24 +48,11 @@ LONG = "áéíóúýæöei"  # long vowels and the diphthongs' last letters (au,
 
 
 def analyse(words):
-    words = sorted(set(words))
-    out = subprocess.run(["lt-proc", AUTOMORF], input="\n".join(words) + "\n", capture_output=True, text=True,
-                         check=True).stdout
-    res = {}
-    for line in out.split("\n"):
-        line = line.strip()
-        if not line.startswith("^"):
-            continue
-        parts = line[1:].rstrip("$").split("/")
-        res[parts[0]] = parts[1:]
-    return res
+    return candidates.analyse(words, AUTOMORF)
 
 
 def hunspell_known(words):
-    words = sorted(set(words))
-    bad = subprocess.run(["hunspell", "-d", "/usr/share/hunspell/is_IS", "-l"], input="\n".join(words),
-                         capture_output=True, text=True, check=True).stdout.split()
-    return set(words) - set(bad)
+    return candidates.known(words, "/usr/share/hunspell/is_IS")
 
 
 def umlaut(stem):
@@ -130,15 +120,20 @@ PREFIXES = ("að af aftur al and á burt end endur fjar fram frá fyrir gegn hei
             "frum eftir mót fjöl sjálf jafn hálf ofur ein sér lög bak tví ný brott inni hand").split()
 
 
-def prefixed_candidates(n):
-    """Prefix + listed base, kept when the analyser reads the word as an infinitive, most frequent first."""
-    bases = []
+def lexicon_rows():
+    """(lemma, whether it matches only the whole word) for each row of data/isl.tsv, in file order."""
+    rows = []
     with open("data/isl.tsv", encoding="utf-8") as f:
         for line in f:
             if line.strip() and not line.startswith("#"):
                 c = line.rstrip("\n").split("\t")
-                if c[9] != "1":
-                    bases.append(c[0])
+                rows.append((c[0], c[9] == "1"))
+    return rows
+
+
+def prefixed_candidates(n):
+    """Prefix + listed base, kept when the analyser reads the word as an infinitive, most frequent first."""
+    bases = [lemma for lemma, exact in lexicon_rows() if not exact]
     listed = set(bases)
     words = sorted({p + b for p in PREFIXES for b in bases if p + b not in listed})
     an = analyse(words)
@@ -156,12 +151,7 @@ def prefixed_candidates(n):
 
 
 def dictionary():
-    rows = []
-    with open("data/isl.tsv", encoding="utf-8") as f:
-        for line in f:
-            if line.strip() and not line.startswith("#"):
-                c = line.rstrip("\n").split("\t")
-                rows.append((c[0], c[9] == "1"))
+    rows = lexicon_rows()
     listed = {r for r, _ in rows}
     words = set()
     with open("/usr/share/hunspell/is_IS.dic", encoding="utf-8", errors="ignore") as f:
@@ -192,12 +182,7 @@ def dictionary():
 
 
 def compounds(infs):
-    rows = []
-    with open("data/isl.tsv", encoding="utf-8") as f:
-        for line in f:
-            if line.strip() and not line.startswith("#"):
-                c = line.rstrip("\n").split("\t")
-                rows.append((c[0], c[9] == "1"))
+    rows = lexicon_rows()
     cands = []
     for w in infs:
         b = base_of(w, rows)

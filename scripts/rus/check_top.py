@@ -5,11 +5,13 @@ nothing is copied from it), ё included, and prints the verbs that disagree.
 
     python3 scripts/rus/check_top.py [N]
 """
+import os
 import sys
 
 import pymorphy3
-import velnor
-from wordfreq import top_n_list
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import pymorphy_top  # noqa: E402
 
 SLOTS = ["1sg", "2sg", "3sg", "1pl", "2pl", "3pl", "m", "f", "n", "pl", "imp", "imp_pl"]
 
@@ -36,39 +38,12 @@ def reference(morph, word):
     return None
 
 
-def verbs(morph, n):
-    out = []
-    for w in top_n_list("ru", 500000):
-        if w.endswith(("ть", "ти", "чь", "ться", "тись", "чься")) and reference(morph, w):
-            out.append(w)
-            if len(out) == n:
-                break
-    return out
-
-
 def main(argv):
     n = int(argv[0]) if argv else 1000
     morph = pymorphy3.MorphAnalyzer()
-    total = right = 0
-    for w in verbs(morph, n):
-        ref = reference(morph, w)
-        try:
-            t = velnor.conjugate(w, "rus")
-        except ValueError:  # mixed scripts in the word list
-            continue
-        got = [*t.non_past, *t.past_singular, t.past_plural, *t.imperative]
-        bad = []
-        for s, g in zip(SLOTS, got):
-            if not ref[s]:
-                continue
-            total += 1
-            if g in ref[s]:
-                right += 1
-            else:
-                bad.append(f"{s} {g}≠{'/'.join(sorted(ref[s]))}")
-        if bad:
-            print(w, "; ".join(bad))
-    print(f"# {right}/{total} slots agree ({100 * right / max(total, 1):.1f} %)")
+    words = pymorphy_top.verbs(morph, reference, "ru", 500000, ("ть", "ти", "чь", "ться", "тись", "чься"), n)
+    pymorphy_top.compare(morph, reference, words, "rus", SLOTS,
+                         lambda t: [*t.non_past, *t.past_singular, t.past_plural, *t.imperative])
 
 
 if __name__ == "__main__":

@@ -18,11 +18,14 @@ With --all-forms, the candidates are the verbs of which the analyser finds any f
 
     python3 scripts/swe/find_rows.py [--compounds] [--all-forms] [N]   (N: candidates to read; needs lt-proc, hunspell, velnor)
 """
-import subprocess
+import os
 import sys
 
 import velnor
 from wordfreq import top_n_list, zipf_frequency
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import candidates  # noqa: E402
 
 AUTOMORF = "/usr/share/apertium/apertium-swe-nor/swe-nob.automorf.bin"
 VOICELESS = set("kpstx")
@@ -30,23 +33,11 @@ VOWELS = "aeiouyåäö"
 
 
 def analyse(words):
-    words = sorted(set(words))
-    out = subprocess.run(["lt-proc", AUTOMORF], input="\n".join(words) + "\n", capture_output=True, text=True,
-                         check=True).stdout
-    res = {}
-    for line in out.split("\n"):
-        line = line.strip()
-        if line.startswith("^"):
-            parts = line[1:].rstrip("$").split("/")
-            res[parts[0]] = parts[1:]
-    return res
+    return candidates.analyse(words, AUTOMORF)
 
 
 def known(words):
-    words = sorted(set(words))
-    out = subprocess.run(["hunspell", "-d", "/usr/share/hunspell/sv_SE", "-l"], input="\n".join(words),
-                         capture_output=True, text=True, check=True).stdout.split()
-    return set(words) - set(out)
+    return candidates.known(words, "/usr/share/hunspell/sv_SE")
 
 
 def second(lemma):

@@ -43,10 +43,27 @@ def join(stem, suffix):
     return stem + suffix
 
 
+SHORT = set("அஇஉஎஒ")
+SHORT_SIGNS = {I, U, "\u0BC6", "\u0BCA"}  # ி ு ெ ொ
+
+
+def short_syllable(root):
+    """Whether a root is one short syllable closed by ய், ல், ள், ண் or ன் (பெய், எய், கொய்)."""
+    if len(root) < 3 or not root.endswith(V) or root[-2] not in "யலளணன":
+        return False
+    head = root[:-2]
+    consonant = "\u0B95" <= head[:1] <= "\u0BB9"
+    return head in SHORT or (consonant and (len(head) == 1 or (len(head) == 2 and head[1] in SHORT_SIGNS)))
+
+
 def weak_tail(root):
     """The -உம் form, the infinitive and the plural imperative of a weak root."""
     if root.endswith(U):
         return root + "ம்", root[:-1], root + "ங்கள்"
+    if short_syllable(root):
+        # the final consonant doubles before a vowel: பெய்யும், பெய்ய, பெய்யுங்கள்
+        c = root[-2]
+        return root + c + U + "ம்", root + c, root + c + U + "ங்கள்"
     if root.endswith(V):
         b = root[:-1]
         return b + U + "ம்", b, b + U + "ங்கள்"

@@ -5,11 +5,13 @@ copied from it) and prints the verbs whose forms it does not know.
 
     python3 scripts/ukr/check_top.py [N] [--show]
 """
+import os
 import sys
 
 import pymorphy3
-import velnor
-from wordfreq import top_n_list
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import pymorphy_top  # noqa: E402
 
 SLOTS = ["1sg", "2sg", "3sg", "1pl", "2pl", "3pl", "imp2sg", "imp1pl", "imp2pl", "m", "f", "n", "pl"]
 
@@ -37,40 +39,12 @@ def reference(morph, word):
     return None
 
 
-def verbs(morph, n):
-    out = []
-    for w in top_n_list("uk", 200000):
-        if w.endswith(("ти", "тися", "тись")) and reference(morph, w):
-            out.append(w)
-            if len(out) == n:
-                break
-    return out
-
-
 def main(argv):
     n = int(argv[0]) if argv and argv[0].isdigit() else 1000
     morph = pymorphy3.MorphAnalyzer(lang="uk")
-    total = right = 0
-    for w in verbs(morph, n):
-        ref = reference(morph, w)
-        try:
-            t = velnor.conjugate(w, "ukr")
-        except ValueError:  # mixed scripts (a Latin i) in the word list
-            continue
-        got = [*t.present, *t.imperative, *t.past]
-        bad = []
-        for s, g in zip(SLOTS, got):
-            if not ref[s]:
-                continue
-            total += 1
-            alt = {x.replace("сь", "ся") if x.endswith("сь") else x for x in ref[s]} | ref[s]
-            if g in alt:
-                right += 1
-            else:
-                bad.append(f"{s} {g}≠{'/'.join(sorted(ref[s]))}")
-        if bad:
-            print(w, "; ".join(bad))
-    print(f"# {right}/{total} slots agree ({100 * right / max(total, 1):.1f} %)")
+    words = pymorphy_top.verbs(morph, reference, "uk", 200000, ("ти", "тися", "тись"), n)
+    pymorphy_top.compare(morph, reference, words, "ukr", SLOTS, lambda t: [*t.present, *t.imperative, *t.past],
+                         variants=lambda ref: {x.replace("сь", "ся") if x.endswith("сь") else x for x in ref} | ref)
 
 
 if __name__ == "__main__":
