@@ -42,4 +42,18 @@ std::size_t particle_length(std::string_view word, std::span<const std::string_v
     return 0;
 }
 
+// The row of the listed base behind the particles of `word` (none when `word`
+// is no such compound), as `find` gives it; `particles` is set to the
+// particle part.
+template <class Find>
+auto base_row(std::string_view word, std::span<const std::string_view> particles,
+              std::span<const std::string_view> no_compounds, Find&& find, std::string_view& particle_part)
+    -> decltype(find(word)) {
+    std::size_t n = particle_length(word, particles, no_compounds,
+                                    [&](std::string_view base) { return find(base).has_value(); });
+    if (n == 0) return {};
+    particle_part = word.substr(0, n);
+    return find(word.substr(n));
+}
+
 }  // namespace velnor::compound

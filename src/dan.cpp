@@ -137,12 +137,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view particles;
     if (!row) {
         // An unlisted compound of a listed verb: planlægge, rådgive.
-        std::size_t n = compound::particle_length(candidate, kParticles, kNoCompounds,
-                                                  [](std::string_view base) { return find_row(base).has_value(); });
-        if (n > 0) {
-            particles = candidate.substr(0, n);
-            row = find_row(candidate.substr(n));
-        }
+        row = compound::base_row(candidate, kParticles, kNoCompounds,
+                                 [](std::string_view lemma) { return find_row(lemma); }, particles);
     }
     if (row) {
         verb.present = own(particles, row->present);
