@@ -2,6 +2,7 @@
 right size, every lemma taken by its engine. A row that a typo, a stray space, a lost form or a wrong form of its
 lemma made unreachable shows here."""
 import pathlib
+import re
 
 import pytest
 
@@ -45,3 +46,16 @@ def test_lexicon_text(path):
                 velnor.conjugate(lemma, lang=code)
         else:
             velnor.conjugate(lemma, lang=code)
+
+
+def test_readme_row_counts():
+    """data/README.md states the row count of every file, once, as the file has it."""
+    stated = {}
+    for line in (DATA / "README.md").read_text(encoding="utf-8").splitlines():
+        if line.startswith("Rows shipped: "):
+            for name, count in re.findall(r"(\S+\.tsv) (\d+)", line):
+                assert name not in stated, name
+                stated[name] = int(count)
+    actual = {p.name: sum(1 for line in p.read_text(encoding="utf-8").splitlines()
+                          if line.strip() and not line.startswith("#")) for p in LEXICONS}
+    assert stated == actual
