@@ -1,7 +1,7 @@
 """Snapshot of German tables, for comparing two builds verb by verb.
 
-usage: python scripts/deu/snapshot.py OUT.tsv [WORDS...]
-Without words it conjugates every lemma of data/deu.tsv, every input of tests/data/forms/deu*.tsv and
+usage: python scripts/deu/snapshot.py OUT.tsv [WORDS-FILE]
+Without a file of words (one a line) it conjugates every lemma of data/deu.tsv, every input of tests/data/forms/deu*.tsv and
 every word of wordfreq's German top 300,000 that has the infinitive's shape, that the de_DE hunspell
 dictionary knows and that passes the long-tail scan's verb test (compounds.candidates). One line per word: the word and
 every attribute of its table (or the error), tab-separated; compare two snapshots with diff.
@@ -49,7 +49,10 @@ def row(word):
 
 def main():
     out = sys.argv[1]
-    words = sys.argv[2:] or list(dict.fromkeys([*lexicon_lemmas(), *test_inputs(), *frequency_words()]))
+    if len(sys.argv) > 2:
+        words = pathlib.Path(sys.argv[2]).read_text(encoding="utf-8").splitlines()
+    else:
+        words = list(dict.fromkeys([*lexicon_lemmas(), *test_inputs(), *frequency_words()]))
     with open(out, "w", encoding="utf-8") as f:
         f.write("#word\t" + "\t".join(ATTRS) + "\n")
         for w in words:
