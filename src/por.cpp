@@ -232,9 +232,17 @@ LexEntry without_prefix(const LexEntry& e, std::size_t n) {
 // A compound of ter or vir stresses its last syllable where the simple verb
 // is a monosyllable (contém, convéns): the forms of a listed compound
 // (deter, advir) without its two-letter prefix.
+// The row of `lemma` itself (not of a base inside it), which the engine
+// cannot do without.
+LexEntry required_row(string_view lemma) {
+    auto m = find_irregular(lemma);
+    if (!m || !m->prefix.empty()) fatal("por_irregular: no row for " + string(lemma));
+    return std::move(m->entry);
+}
+
 const LexEntry* compound_row(string_view base) {
-    static const LexEntry ter = without_prefix(find_irregular("deter")->entry, 2);
-    static const LexEntry vir = without_prefix(find_irregular("advir")->entry, 2);
+    static const LexEntry ter = without_prefix(required_row("deter"), 2);
+    static const LexEntry vir = without_prefix(required_row("advir"), 2);
     return base == "ter" ? &ter : &vir;
 }
 
@@ -334,7 +342,11 @@ string Verb::present_stem(int slot, bool subjunctive) const {
                 if (subjunctive || !plural12) return replace_last(stem, "e", "i");
                 break;
             case StemClass::AccI:
-                if (!plural12) return replace_last(stem, "i", "í");
+                // The stressed i is the last one before the stem's last
+                // letter: proíbo, enraízo, mobílio.
+                if (!plural12 && !stem.empty())
+                    return cat(replace_last(string_view(stem).substr(0, stem.size() - 1), "i", "í"),
+                               string_view(stem).substr(stem.size() - 1));
                 break;
             case StemClass::AccU:
                 if (!plural12) return replace_last(stem, "u", "ú");
@@ -365,8 +377,9 @@ string Verb::attach(std::uint8_t conjugation, string_view stem, string_view endi
         return cat(s, ending);
     }
     if (back) {
+        // The u of gu is dropped (distingo); qu keeps its u (extorquo,
+        // delinquo).
         if (ends(s, "gu")) s.pop_back();
-        else if (ends(s, "qu")) s.replace(s.size() - 2, 2, "c");
         else if (ends(s, "g")) s.back() = 'j';
         else if (ends(s, "c")) s.replace(s.size() - 1, 1, "ç");
     }
