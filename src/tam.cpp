@@ -127,7 +127,10 @@ bool tamil_root(std::string_view root) {
 
 }  // namespace
 
+constexpr unicode::Spelling SPELLING{unicode::Script::Tamil};
+
 Expected<Verb, Error> Verb::from_root(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view root = unicode::trim(text);
     if (root.empty() || !tamil_root(root)) return fail(Error{});
 
