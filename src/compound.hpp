@@ -18,20 +18,21 @@ namespace velnor::compound {
 // letters is never taken (Danish samle is no sam + le, misse no mis + se),
 // nor one of `no_compounds`, the auxiliaries and modals, whose look-alikes
 // are plain verbs (Swedish bevara is no be + vara, förkunna no för + kunna).
+// `min_base` lowers that limit where short bases are real (English undo, outgo).
 template <class Listed>
 std::size_t particle_length(std::string_view word, std::span<const std::string_view> particles,
-                            std::span<const std::string_view> no_compounds, Listed&& listed) {
+                            std::span<const std::string_view> no_compounds, Listed&& listed,
+                            std::size_t min_base = 3) {
     constexpr std::size_t kMax = 32;
-    constexpr std::size_t kMinBase = 3;  // letters
-    if (word.size() <= kMinBase) return 0;
-    const std::size_t limit = std::min(kMax, word.size() - kMinBase);
+    if (word.size() <= min_base) return 0;
+    const std::size_t limit = std::min(kMax, word.size() - min_base);
     std::array<bool, kMax + 1> reach{};
     reach[0] = true;
     for (std::size_t i = 0; i <= limit; ++i) {
         if (!reach[i]) continue;
         if (i > 0) {
             std::string_view base = word.substr(i);
-            if (utf8::length(base) < kMinBase) break;  // later bases are shorter still
+            if (utf8::length(base) < min_base) break;  // later bases are shorter still
             if (std::find(no_compounds.begin(), no_compounds.end(), base) == no_compounds.end() && listed(base))
                 return i;
         }
@@ -47,13 +48,16 @@ std::size_t particle_length(std::string_view word, std::span<const std::string_v
 // particle part.
 template <class Find>
 auto base_row(std::string_view word, std::span<const std::string_view> particles,
-              std::span<const std::string_view> no_compounds, Find&& find, std::string_view& particle_part)
-    -> decltype(find(word)) {
-    std::size_t n = particle_length(word, particles, no_compounds,
-                                    [&](std::string_view base) { return find(base).has_value(); });
+              std::span<const std::string_view> no_compounds, Find&& find, std::string_view& particle_part,
+              std::size_t min_base = 3) -> decltype(find(word)) {
+    decltype(find(word)) row{};
+    std::size_t n = particle_length(word, particles, no_compounds, [&](std::string_view base) {
+        row = find(base);
+        return row.has_value();
+    }, min_base);
     if (n == 0) return {};
     particle_part = word.substr(0, n);
-    return find(word.substr(n));
+    return row;
 }
 
 }  // namespace velnor::compound

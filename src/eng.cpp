@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <functional>
+#include <span>
 
+#include "compound.hpp"
 #include "lexicon_text.hpp"
 #include "text.hpp"
 #include "unicode.hpp"
@@ -60,9 +62,48 @@ bool doubles_final(std::string_view l) {
 }
 
 // Prefixes that leave a verb's forms as they are (overbreed: overbred,
-// unspin: unspun), longest first so that under- is tried before un-.
+// unspin: unspun). be agrees in person and takes no prefix.
 constexpr std::string_view COMPOUND_PREFIXES[] = {"counter", "inter", "under", "fore", "over", "with", "down",
                                                   "out",     "mis",   "pre",   "off",  "un",   "up",   "re"};
+constexpr std::string_view NO_COMPOUNDS[] = {"be"};
+
+// The forms that the rules alone would not give.
+struct Forms {
+    std::optional<std::string> past, past_participle, present_participle, third_singular;
+};
+
+Forms with_head(std::string_view head, const Forms& f) {
+    auto put = [head](const std::optional<std::string>& v) -> std::optional<std::string> {
+        if (!v) return std::nullopt;
+        return join(head, *v);
+    };
+    return {put(f.past), put(f.past_participle), put(f.present_participle), put(f.third_singular)};
+}
+
+Forms analyse(std::string_view lemma) {
+    if (auto row = find_row(lemma)) {
+        return {own(row->past), own(row->past_participle), own(row->present_participle), own(row->third_singular)};
+    }
+    // A prefix before a verb of the lexicon: the base's own forms behind it.
+    std::string_view prefix;
+    if (auto row = compound::base_row(lemma, COMPOUND_PREFIXES, NO_COMPOUNDS, find_row, prefix, 2)) {
+        return with_head(prefix, {own(row->past), own(row->past_participle), own(row->present_participle),
+                                  own(row->third_singular)});
+    }
+    // A hyphenated compound is inflected on its last element (ego-trip:
+    // ego-tripped, test-fly: test-flew, test-flown).
+    if (const std::size_t dash = lemma.rfind('-'); dash != std::string_view::npos && dash + 1 < lemma.size()) {
+        const std::string_view last = lemma.substr(dash + 1);
+        if (last != "be") return with_head(lemma.substr(0, dash + 1), analyse(last));
+    }
+    Forms f;
+    if (doubles_final(lemma)) {
+        const std::string doubled = join(lemma, lemma.substr(lemma.size() - 1));
+        f.past = join(doubled, "ed");
+        f.present_participle = join(doubled, "ing");
+    }
+    return f;
+}
 
 }  // namespace
 
@@ -101,35 +142,11 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(candidate);
-    if (auto row = find_row(candidate)) {
-        verb.past = own(row->past);
-        verb.past_participle = own(row->past_participle);
-        verb.present_participle = own(row->present_participle);
-        verb.third_singular = own(row->third_singular);
-        return verb;
-    }
-    // A prefix before a verb of the lexicon: the base's own forms behind it.
-    for (std::string_view p : COMPOUND_PREFIXES) {
-        if (candidate.size() < p.size() + 2 || candidate.substr(0, p.size()) != p) continue;
-        const std::string_view base = candidate.substr(p.size());
-        if (base == "be") continue;  // be agrees in person: no compounds
-        auto row = find_row(base);
-        if (!row) continue;
-        auto with = [p](const std::optional<std::string_view>& v) -> std::optional<std::string> {
-            if (!v) return std::nullopt;
-            return join(p, *v);
-        };
-        verb.past = with(row->past);
-        verb.past_participle = with(row->past_participle);
-        verb.present_participle = with(row->present_participle);
-        verb.third_singular = with(row->third_singular);
-        return verb;
-    }
-    if (doubles_final(candidate)) {
-        const std::string doubled = join(candidate, candidate.substr(candidate.size() - 1));
-        verb.past = join(doubled, "ed");
-        verb.present_participle = join(doubled, "ing");
-    }
+    Forms f = analyse(candidate);
+    verb.past = std::move(f.past);
+    verb.past_participle = std::move(f.past_participle);
+    verb.present_participle = std::move(f.present_participle);
+    verb.third_singular = std::move(f.third_singular);
     return verb;
 }
 

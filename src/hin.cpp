@@ -35,12 +35,7 @@ constexpr std::string_view SUBJ_V[6] = {"ऊं", "ए", "ए", "एं", "ओ",
 
 namespace lexicon {
 // A later row with the same lemma replaces an earlier one.
-std::optional<LexEntry> find(std::string_view lemma) {
-    auto line = data::table::hin.last(lemma);
-    if (!line) return std::nullopt;
-    auto c = lex::split<4>(*line);
-    return LexEntry{lex::forms<3>(c.or_dash(1)), lex::forms<6>(c.or_dash(2)), lex::forms<3>(c.or_dash(3))};
-}
+std::optional<LexEntry> find(std::string_view lemma) { return hindustani::find_row(data::table::hin, lemma); }
 }  // namespace lexicon
 
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"ना"};

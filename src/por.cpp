@@ -232,9 +232,17 @@ LexEntry without_prefix(const LexEntry& e, std::size_t n) {
 // A compound of ter or vir stresses its last syllable where the simple verb
 // is a monosyllable (contém, convéns): the forms of a listed compound
 // (deter, advir) without its two-letter prefix.
+// The row of `lemma` itself (not of a base inside it), which the engine
+// cannot do without.
+LexEntry required_row(string_view lemma) {
+    auto m = find_irregular(lemma);
+    if (!m || !m->prefix.empty()) fatal("por_irregular: no row for " + string(lemma));
+    return std::move(m->entry);
+}
+
 const LexEntry* compound_row(string_view base) {
-    static const LexEntry ter = without_prefix(find_irregular("deter")->entry, 2);
-    static const LexEntry vir = without_prefix(find_irregular("advir")->entry, 2);
+    static const LexEntry ter = without_prefix(required_row("deter"), 2);
+    static const LexEntry vir = without_prefix(required_row("advir"), 2);
     return base == "ter" ? &ter : &vir;
 }
 

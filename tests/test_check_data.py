@@ -35,6 +35,25 @@ def test_bad_row_is_reported(name, row, reason):
     rows = _raw(row).split(b"\n")
     line = first + len(rows) - 1
     expected = f"{name}:{line}: " + reason.replace("@", str(first))
-    data = ("\n".join(head) + "\n").encode() + b"\n".join(rows) + b"\n"
+    # the rows the format requires follow, so that only the row under test is at fault
+    required = set(check_data.RULES[name].get("required", []))
+    needed = [line for line in (ROOT / "data" / name).read_text(encoding="utf-8").splitlines()
+              if line.split("\t")[0] in required]
+    data = ("\n".join(head) + "\n").encode() + b"\n".join(rows) + b"\n" + "".join(
+        line + "\n" for line in needed).encode()
     assert check_data.check_text(name, data) == [expected]
+
+
+@pytest.mark.parametrize("name", sorted(n for n, rule in check_data.RULES.items() if rule.get("required")))
+def test_required_rows(name):
+    """Each row an engine cannot do without is missed when it is taken out of the real file."""
+    lines = (ROOT / "data" / name).read_text(encoding="utf-8").splitlines(keepends=True)
+    for lemma in check_data.RULES[name]["required"]:
+        text = "".join(line for line in lines if line.split("\t")[0] != lemma)
+        assert check_data.check_text(name, text.encode()) == [f"{name}:1: required row {lemma} is missing"]
+
+
+def test_file_without_rule():
+    assert check_data.check_text("data/xyz.tsv", b"a\tb\n") == [
+        "data/xyz.tsv:1: no rule for this file in tools/check_data.py"]
 

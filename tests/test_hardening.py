@@ -10,7 +10,6 @@ import subprocess
 import sys
 import sysconfig
 import textwrap
-import time
 
 import pytest
 
@@ -70,10 +69,8 @@ def test_input_bound(lang, case):
     if accepted:
         assert repr(velnor.conjugate(text, lang=lang)) == repr(sample(lang))
         return
-    start = time.perf_counter()
     with pytest.raises(ValueError) as e:
         velnor.conjugate(text, lang=lang)
-    assert time.perf_counter() - start < 0.5
     expected = LANGUAGES[lang][2][0] + (text if lang == "deu" else "")
     same = str(e.value) == expected
     assert same, str(e.value)[:100]  # (not compared inline: a failure would print megabytes)

@@ -11,7 +11,8 @@ prescribes must stand in the leading comment block, every row must have the
 documented number of cells, the cells of the fixed-vocabulary columns must
 hold one of their values, a comma-separated form group must hold exactly the
 documented number of forms, and no lemma may repeat where the format forbids
-it. A cell that is empty where the format gives no meaning to an empty cell,
+it; the rows an engine cannot do without must be there. A file without a
+rule here is a fault. A cell that is empty where the format gives no meaning to an empty cell,
 or that begins or ends with white space, is a fault too.
 """
 import os
@@ -45,16 +46,27 @@ def six_six(cells):
     return ["cell %d holds no forms, expected 6" % (i + 1) for i in (7, 8) if cells[i] == "-"]
 
 
+def perso_arabic(text):
+    """The spelling the Persian and Urdu engines compare in (src/perso_arabic.cpp):
+    no bidi marks, joiners, harakat, tatweel, noon ghunna or superscript alef;
+    Arabic alef forms, teh marbuta, kaf and yeh folded."""
+    text = re.sub("[\u061c\u200e\u200f\u200c\u200d\u064b-\u0652\u0640\u0658\u0670]", "", text)
+    return text.translate(str.maketrans("\u0623\u0625\u0671\u0629\u0643\u0649\u064a",
+                                        "\u0627\u0627\u0627\u0647\u06a9\u06cc\u06cc"))
+
+
 # A rule: `cells` (least, most), `header` lines that must appear verbatim in
 # the leading comment block, `values` {column: allowed texts}, `groups`
 # {column: number of comma-separated forms, "-" allowed}, `unique` (lemma
 # may not repeat), `empty` (columns that may be empty; True = all).
 # `key` (when given) is the part of the row that may not repeat; `lower`:
-# the lemma must be in lower case; `row`: further rules, a function of the
-# cells giving the faults.
+# the lemma must be in lower case; `normal`: a function giving the spelling every
+# cell must already have (the engine searches the table with that spelling); `row`: further rules, a function of the
+# cells giving the faults; `required`: lemmas whose rows the engine cannot do
+# without (the auxiliaries of the compound tenses, the rows it reads by name).
 RULES = {
     "ben.tsv": dict(cells=(9, 9), groups={8: 5}, unique=True),
-    "cat.tsv": dict(cells=(13, 13), unique=True, values={10: {"1", "-"}},
+    "cat.tsv": dict(cells=(13, 13), unique=True, values={10: {"1", "-"}}, required=["haver"],
                     header=["# lemma\tpres\timpf\tpret\tsubjpres\tsubjimpf\tfut_stem\tpp\tger\timp2\texact\tppf\timp2pl"],
                     groups={1: 6, 2: 6, 3: 6, 4: 6, 5: 6}),
     "ces_aspect.tsv": dict(cells=(3, 3), unique=True, values={1: {"impf", "pf"}}, empty={2},
@@ -65,20 +77,20 @@ RULES = {
     "ces_rows.tsv": dict(cells=(14, 15), unique=True,
                          header=["# lemma\tp1sg\tp2sg\tp3sg\tp1pl\tp2pl\tp3pl\timp2sg\timp1pl\timp2pl\tlptcp"
                                  "\tpassptcp\tcvb-m\tcvb-fn (\"-\" = derive)"]),
-    "dan.tsv": dict(cells=(6, 7), unique=True,
+    "dan.tsv": dict(cells=(6, 7), unique=True, required=["have", "være"],
                     header=["# lemma\tpresent\tpast\tpast-participle\timperative\tpresent-participle "
                             "(\"-\" = class-1 default)"]),
     "dan_aux.tsv": dict(cells=(2, 2), unique=True, values={1: {"har", "er", "er/har"}}),
-    "deu.tsv": dict(cells=(8, 8), key=(0, 1), row=deu_row,
+    "deu.tsv": dict(cells=(8, 8), key=(0, 1), row=deu_row, required=["haben"],
                     values={1: {"s", "m", "p", "w", "a", "x", "xw", "i", "iw", "f"}, 7: {"h", "s", "-"}},
                     header=["# Exception lexicon: strong (s), mixed (m), and preterite-present (p) verbs.",
                             "# infinitive\tclass\tpres\tpret\tkonj2\tpart2\timp\taux"]),
-    "eng.tsv": dict(cells=(5, 5), unique=True,
+    "eng.tsv": dict(cells=(5, 5), unique=True, required=["have", "be"],
                     header=["# lemma\tpast\tpast-participle\tpresent-participle\tthird-singular (\"-\" = derive)"]),
     "est.tsv": dict(cells=(10, 13), unique=True,
                     header=["# lemma\tp1sg\tp3sg\tda\tpst1sg\tnud\ttud\timp2sg\tgu\ttakse (\"-\" = derive)"]),
     "fin.tsv": dict(cells=(9, 13), unique=True),
-    "fra_irregular.tsv": dict(cells=(12, 16), groups={14: 6, 15: 3}),
+    "fra_irregular.tsv": dict(cells=(12, 16), groups={14: 6, 15: 3}, required=["être", "avoir"]),
     "gle.tsv": dict(cells=(9, 9), unique=True,
                     header=["# lemma\tprs-base\tpst-base\tfut-base\tvn\tptcp\timp2sg\timp2pl\tprs-auto "
                             "(\"-\" = derive)"]),
@@ -87,7 +99,7 @@ RULES = {
     "hye.tsv": dict(cells=(10, 10), unique=True, values={4: {"1", "2", "3", "-"}},
                     header=["# lemma\tipfv\tperf\taor\taorset\timp_sg\timp_pl\tsub\tpass\tcaus"]),
     "hye_extra.tsv": dict(cells=(10, 10), unique=True, values={4: {"1", "2", "3", "-"}}),
-    "isl.tsv": dict(cells=(10, 10), unique=True, lower=True, values={9: {"1", "-"}}, groups={1: 6, 2: 6, 3: 6, 4: 6},
+    "isl.tsv": dict(cells=(10, 10), unique=True, lower=True, required=["hafa", "vera"], values={9: {"1", "-"}}, groups={1: 6, 2: 6, 3: 6, 4: 6},
                     empty={5, 6, 7, 8},
                     header=["# unless the base is exact-only (col 9). A '-' tense falls through",
                             "# to the \u014d-class rule engine.",
@@ -96,7 +108,7 @@ RULES = {
                         header=["# lemma\tauxiliary (default: avere)"]),
     "ita_classes.tsv": dict(cells=(2, 2), unique=True, values={1: {"plain", "ii", "etti"}},
                             header=["# Italian class lists, mined from the gold oracles."]),
-    "ita_irregular.tsv": dict(cells=(14, 14), groups={7: 6, 8: 6, 11: 6}, row=six_six),
+    "ita_irregular.tsv": dict(cells=(14, 14), groups={7: 6, 8: 6, 11: 6}, row=six_six, required=["essere", "avere"]),
     "ita_strong.tsv": dict(cells=(3, 3)),
     "jpn.tsv": dict(cells=(2, 2), unique=True, header=["# lemma\\tclass"],
                     values={1: {"ichidan", "godan", "godan_iku", "godan_u", "rspecial", "suru", "zuru", "kuru"}}),
@@ -104,17 +116,19 @@ RULES = {
     "kor.tsv": dict(cells=(2, 2), unique=True, values={1: {"b", "d", "s", "reu", "reo", "u", "h", "eae"}}),
     "kor_adjectives.tsv": dict(cells=(1, 1), unique=True, header=["# lemma"]),
     "mar.tsv": dict(cells=(9, 9), unique=True, groups={4: 6, 5: 5}),
-    "nld.tsv": dict(cells=(8, 8), unique=True, groups={2: 6}, empty={4, 5, 6},
+    "nld.tsv": dict(cells=(8, 8), unique=True, groups={2: 6}, empty={4, 5, 6}, required=["hebben", "zijn"],
                     header=["# lemma\tstem\tpres\tpast_sg\tpast_pl\tpp\timp\tprespart"]),
-    "pes.tsv": dict(cells=(3, 3), unique=True, header=["# infinitive\tpresent_stem\timperative_override"]),
-    "por_irregular.tsv": dict(cells=(15, 15), unique=True, groups={7: 6, 8: 6, 11: 6}, row=six_six),
+    "pes.tsv": dict(cells=(3, 3), unique=True, normal=perso_arabic,
+                    header=["# infinitive\tpresent_stem\timperative_override"]),
+    "por_irregular.tsv": dict(cells=(15, 15), unique=True, groups={7: 6, 8: 6, 11: 6}, row=six_six,
+                              required=["ter", "haver", "deter", "advir"]),
     "por_stem_classes.tsv": dict(cells=(2, 2), unique=True,
                                  values={1: {"ei", "i", "u", "uo", "iw", "acc-i", "acc-u"}},
                                  header=["# Portuguese stem-changing classes, mined from the gold oracles."]),
     "ron_classes.tsv": dict(cells=(2, 2), unique=True,
                             values={1: {"a-ez", "a-bare", "ea", "e", "i-esc", "i-bare", "ih-asc", "ih-bare"}},
                             header=["# lemma\tclass (a-ez a-bare ea e i-esc i-bare ih-asc ih-bare)"]),
-    "ron_overrides.tsv": dict(cells=(13, 13), unique=True,
+    "ron_overrides.tsv": dict(cells=(13, 13), unique=True, required=["avea", "fi"],
                               header=["# lemma\tprs1sg\tprs2sg\tprs3sg\tprs1pl\tprs2pl\tprs3pl\tsbjv3\timp2sg"
                                       "\tptcp\tger\tipfv1sg\tpfv3sg (\"-\" = derive)"]),
     "rus.tsv": dict(cells=(5, 5), values={4: {"1", "-"}}, groups={1: 6, 2: 4, 3: 2},
@@ -124,13 +138,13 @@ RULES = {
                             "\tlptcp\tsupine (\"-\" = derive)"]),
     "slv_classes.tsv": dict(cells=(2, 2), unique=True, values={1: {"a", "i", "uje", "ne"}},
                             header=["# lemma\tclass (a i uje ne)"]),
-    "spa_irregular.tsv": dict(cells=(15, 15), unique=True, groups={11: 6, 14: 6}, row=spa_row,
+    "spa_irregular.tsv": dict(cells=(15, 15), unique=True, groups={11: 6, 14: 6}, row=spa_row, required=["haber"],
                               header=["# Spanish irregular lexicon. One row per base; prefixed derivatives"]),
     "spa_stem_classes.tsv": dict(cells=(2, 2), unique=True,
                                  values={1: {"ie", "ue", "ei", "ien", "acc-i", "acc-u", "i", "u"}}),
     "swa.tsv": dict(cells=(8, 8), unique=True, values={1: {"1", "-"}},
                     header=["# lemma\tmono\tinf\tlong_stem\tshort_stem\tsubj_stem\timp_sg\timp_pl"]),
-    "swe.tsv": dict(cells=(7, 7), unique=True,
+    "swe.tsv": dict(cells=(7, 7), unique=True, required=["ha", "vara"],
                     header=["# Swedish principal parts, mined from the gold oracles.",
                             "# lemma\tpresent\tpast\tsupine\timperative\tsubj-pres\tsubj-past (\"-\" = class-1 default)"]),
     "tam.tsv": dict(cells=(7, 7), unique=True),
@@ -142,7 +156,7 @@ RULES = {
     "ukr.tsv": dict(cells=(14, 14), unique=True,
                     header=["# lemma\tpres1sg\tpres2sg\tpres3sg\tpres1pl\tpres2pl\tpres3pl\timp2sg\timp1pl\timp2pl"
                             "\tpastM\tpastF\tpastN\tpastPl"]),
-    "urd.tsv": dict(cells=(4, 4), unique=True, groups={1: 3, 2: 6, 3: 3}),
+    "urd.tsv": dict(cells=(4, 4), unique=True, normal=perso_arabic, groups={1: 3, 2: 6, 3: 3}),
 }
 
 
@@ -177,7 +191,9 @@ def check_text(name, data):
     faults = []
     if text and not text.endswith("\n"):
         faults.append("%s:%d: the last line has no line feed" % (name, len(lines)))
-    rule = RULES.get(os.path.basename(name), {})
+    rule = RULES.get(os.path.basename(name))
+    if rule is None:
+        return faults + ["%s:1: no rule for this file in tools/check_data.py" % name]
     ends = ENDS.get(os.path.basename(name))
     head = []
     for line in lines:
@@ -191,6 +207,7 @@ def check_text(name, data):
     values, groups, empty = rule.get("values", {}), rule.get("groups", {}), rule.get("empty", set())
     key = rule.get("key", (0,) if rule.get("unique") else None)
     seen = {}
+    lemmas = set()
     for number, line in enumerate(lines, 1):
         if line.endswith("\r") and number < len(lines):
             line = line[:-1]
@@ -198,6 +215,7 @@ def check_text(name, data):
             continue
         where = "%s:%d: " % (name, number)
         cells = line.split("\t")
+        lemmas.add(cells[0])
         if len(cells) < least or (most is not None and len(cells) > most):
             span = str(least) if least == most else "%d to %s" % (least, most if most is not None else "any")
             faults.append(where + "%d cells, expected %s" % (len(cells), span))
@@ -206,6 +224,9 @@ def check_text(name, data):
             faults.append(where + "the lemma does not end in %s" % " or ".join(ends))
         if rule.get("lower") and cells[0] != cells[0].lower():
             faults.append(where + "the lemma is not in lower case")
+        if "normal" in rule:
+            faults += [where + "cell %d is not in the normalised spelling" % (i + 1)
+                       for i, cell in enumerate(cells) if cell != rule["normal"](cell)]
         for i, cell in enumerate(cells):
             if cell != cell.strip():
                 faults.append(where + "cell %d begins or ends with white space" % (i + 1))
@@ -226,6 +247,8 @@ def check_text(name, data):
                 faults.append(where + "%s repeats the row on line %d" % ("/".join(k), seen[k]))
             else:
                 seen[k] = number
+    faults += ["%s:1: required row %s is missing" % (name, lemma)
+               for lemma in rule.get("required", []) if lemma not in lemmas]
     return faults
 
 
