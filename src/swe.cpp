@@ -92,10 +92,6 @@ std::optional<Parts> parts(std::string_view lemma) {
                  own(row->cell[3]), own(row->cell[4]), own(row->cell[5])};
 }
 
-<<<<<<< HEAD
-constexpr std::string_view INFINITIVE_ENDINGS[] = {"a"};
-constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
-=======
 namespace {
 
 // Whether `word` is an unlisted compound of a listed verb.
@@ -105,7 +101,9 @@ bool is_compound(std::string_view word) {
 }
 
 }  // namespace
->>>>>>> main
+
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"a"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
