@@ -2,9 +2,11 @@
 
 #include <cstddef>
 
+#include "brahmic.hpp"
 #include "lexicon_text.hpp"
 #include "text.hpp"
 #include "unicode.hpp"
+#include "utf8.hpp"
 #include "velnor_data.hpp"
 
 namespace velnor::ben {
@@ -32,6 +34,42 @@ std::string default_perfect(std::string_view high) {
     }
     s.append(E_SIGN);
     return s;
+}
+
+// A stem that ends in a vowel: a vowel sign, a vowel letter, or a
+// consonant with its inherent vowel (হ of হওয়া) counts when it is not
+// followed by a virama. The raised grade of such a stem turns a final ো
+// into ু and ে into ি (শো → শু, দে → দি); া and the rest stay.
+std::string raised_vowel(std::string_view stem) {
+    std::string s(stem);
+    std::string_view tail = s;
+    std::size_t cut = 0;
+    if (tail.ends_with("ঁ")) cut = std::string_view("ঁ").size();  // a candrabindu stays after the vowel
+    std::string_view body = tail.substr(0, tail.size() - cut);
+    if (body.ends_with("ো")) s.replace(body.size() - 3, 3, "ু");
+    else if (body.ends_with("ে")) s.replace(body.size() - 3, 3, "ি");
+    return s;
+}
+
+// The stems of an unlisted vowel-final root (the -ওয়া verbs: ধোওয়া,
+// নাওয়া, বওয়া), after the listed ones: a root in ো or ে raises in the
+// past, the perfect, the progressive and the আমি/তুই present (ধুলাম,
+// ধুয়ে, ধুচ্ছি, ধুই but ধোয়); a root in া takes ই in the past (নাইলাম)
+// and fronts to ে in the perfect (নেয়ে), as গাওয়া does; a root in a bare
+// consonant takes ই in the past, the future and the progressive (বইলাম,
+// বইবো, বইছি, বয়ে).
+void vowel_final_grades(Verb& v, std::string_view stem) {
+    const bool bare = brahmic::ends_in_consonant(stem);
+    const bool aa = stem.ends_with(AA_SIGN);
+    const std::string raised = raised_vowel(stem);
+    const std::string past = bare || aa ? join(stem, "ই") : raised;
+    v.base = std::string(stem);
+    v.high = bare ? past : std::string(stem);  // the future: বইবো, but ধোবো, নাবো
+    v.past_stem = v.habitual_stem = v.nonfinite_stem = past;
+    v.perfect = join(aa ? join(stem.substr(0, stem.size() - AA_SIGN.size()), E_SIGN) : raised, "য়ে");
+    v.perfective = v.perfect;
+    v.progressive = bare ? join(past, "ছ") : join(raised, "চ্ছ");
+    v.present = Row5{join(raised, "ই"), join(raised, "স"), join(stem, "ও"), join(stem, "য়"), join(stem, "ন")};
 }
 
 std::string value_or(const std::optional<std::string>& field, std::string_view rule) {
@@ -70,20 +108,24 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
     auto [head, word] = text::split_head(trimmed);
+    if (!brahmic::well_formed(word)) return fail(Error{});
     auto found = lexicon::find(word);
     const LexEntry* lex = found ? &*found : nullptr;
 
     Verb v;
     if (word.size() >= ANO.size() && word.ends_with(ANO)) {
         std::string_view root = word.substr(0, word.size() - ANO.size());
-        if (root.empty()) return fail(Error{});
+        if (root.empty() || !brahmic::ends_in_consonant(root)) return fail(Error{});
         std::string a = join(root, AA_SIGN);
         // The participle raises the root vowel as the plain verb does
         // (শেখানো: শিখিয়ে, বোঝানো: বুঝিয়ে), taking the raised grade of the
-        // plain verb's row when it has one.
+        // plain verb's row when it has one. A vowel-final root takes ই, not
+        // a second vowel sign: খাওয়ানো → খাইয়ে, শোওয়ানো → শুইয়ে.
         std::string plain = join(root, AA_SIGN);
         auto raising = lexicon::find(plain);
-        std::string r = join(raising && raising->high ? std::string_view(*raising->high) : root, I_SIGN);
+        std::string_view high = raising && raising->high ? std::string_view(*raising->high) : root;
+        if (!raising && plain.ends_with(OYA)) high = plain.substr(0, plain.size() - OYA.size());
+        std::string r = brahmic::ends_in_consonant(high) ? join(high, I_SIGN) : join(raised_vowel(high), "ই");
         v.head = std::string(head);
         v.infinitive = std::string(word);
         v.base = v.high = v.past_stem = v.habitual_stem = v.nonfinite_stem = a;
@@ -97,7 +139,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
 
     std::string_view stem;
-    if (word.size() >= OYA.size() && word.ends_with(OYA)) {
+    const bool vowel_final = word.size() >= OYA.size() && word.ends_with(OYA);
+    if (vowel_final) {
         stem = word.substr(0, word.size() - OYA.size());
     } else if (word.size() >= 3 && (word.ends_with(AA_LETTER) || word.ends_with(AA_SIGN))) {
         stem = word.substr(0, word.size() - 3);
@@ -105,9 +148,17 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         return fail(Error{});
     }
     if (stem.empty()) return fail(Error{});
+    // The endings open with vowel signs: a stem must end in a consonant
+    // (or, before ওয়া, in a vowel).
+    if (!vowel_final && !lex && !brahmic::ends_in_consonant(stem)) return fail(Error{});
+    if (vowel_final && utf8::last(stem) == 0x09CD) return fail(Error{});
 
     v.head = std::string(head);
     v.infinitive = std::string(word);
+    if (vowel_final && !lex) {
+        vowel_final_grades(v, stem);
+        return v;
+    }
     v.base = lex ? value_or(lex->base, stem) : std::string(stem);
     v.high = lex ? value_or(lex->high, stem) : std::string(stem);
     v.past_stem = lex ? value_or(lex->past_stem, v.high) : v.high;

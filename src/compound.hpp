@@ -50,11 +50,14 @@ template <class Find>
 auto base_row(std::string_view word, std::span<const std::string_view> particles,
               std::span<const std::string_view> no_compounds, Find&& find, std::string_view& particle_part,
               std::size_t min_base = 3) -> decltype(find(word)) {
-    std::size_t n = particle_length(word, particles, no_compounds,
-                                    [&](std::string_view base) { return find(base).has_value(); }, min_base);
+    decltype(find(word)) row{};
+    std::size_t n = particle_length(word, particles, no_compounds, [&](std::string_view base) {
+        row = find(base);
+        return row.has_value();
+    }, min_base);
     if (n == 0) return {};
     particle_part = word.substr(0, n);
-    return find(word.substr(n));
+    return row;
 }
 
 }  // namespace velnor::compound

@@ -264,7 +264,8 @@ const std::vector<LexEntry>& Verb::rows() const noexcept { return rows_; }
 std::string Verb::attach(std::string_view stem, std::string_view ending) {
     bool back_vowel = ending.starts_with('a') || ending.starts_with('o') || ending.starts_with("â");
     if (back_vowel && !stem.empty()) {
-        if (stem.back() == 'g') return join(stem, "e", ending);
+        // A doubled g is hard, as in the borrowed jogger, blogger: joggons.
+        if (stem.back() == 'g' && !stem.ends_with("gg")) return join(stem, "e", ending);
         if (stem.back() == 'c') return join(stem.substr(0, stem.size() - 1), "ç", ending);
     }
     return join(stem, ending);

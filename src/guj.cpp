@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "brahmic.hpp"
 #include "lexicon_text.hpp"
 #include "text.hpp"
 #include "unicode.hpp"
@@ -67,11 +68,13 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (word.size() < VUM.size() || !word.ends_with(VUM)) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - VUM.size());
     if (stem.empty()) return fail(Error{});
+    const bool vowel_final = is_vowel(utf8::last(stem));
+    if (!brahmic::well_formed(word) || !(vowel_final || brahmic::ends_in_consonant(stem))) return fail(Error{});
     Verb v;
     v.head = std::string(head);
     v.infinitive = std::string(word);
     v.stem = std::string(stem);
-    v.vowel_final = is_vowel(utf8::last(stem));
+    v.vowel_final = vowel_final;
     v.lex = lexicon::find(word);
     return v;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "brahmic.hpp"
 #include "lexicon_text.hpp"
 #include "text.hpp"
 #include "unicode.hpp"
@@ -35,12 +36,7 @@ constexpr std::string_view SUBJ_V[6] = {"ऊं", "ए", "ए", "एं", "ओ",
 
 namespace lexicon {
 // A later row with the same lemma replaces an earlier one.
-std::optional<LexEntry> find(std::string_view lemma) {
-    auto line = data::table::hin.last(lemma);
-    if (!line) return std::nullopt;
-    auto c = lex::split<4>(*line);
-    return LexEntry{lex::forms<3>(c.or_dash(1)), lex::forms<6>(c.or_dash(2)), lex::forms<3>(c.or_dash(3))};
-}
+std::optional<LexEntry> find(std::string_view lemma) { return hindustani::find_row(data::table::hin, lemma); }
 }  // namespace lexicon
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -50,11 +46,16 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (word.size() < NA.size() || word.substr(word.size() - NA.size()) != NA) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - NA.size());
     if (stem.empty()) return fail(Error{});
+    // Every ending opens with a vowel sign or, after a vowel, a vowel letter.
+    const bool vowel_final = is_vowel_char(utf8::last(stem));
+    if (!brahmic::well_formed(word) || !(vowel_final || brahmic::ends_in_consonant(stem))) return fail(Error{});
     Verb v;
     v.prefix = std::string(prefix);
     v.infinitive = std::string(word);
     v.stem = std::string(stem);
-    v.vowel_final = is_vowel_char(utf8::last(stem));
+    v.vowel_stem = v.stem;
+    if (utf8::last(stem) == 0x0942) v.vowel_stem = join(utf8::drop_last_chars(stem, 1), "\u0941");
+    v.vowel_final = vowel_final;
     v.lex = lexicon::find(word);
     return v;
 }
@@ -63,8 +64,8 @@ std::string Verb::imperative(int slot) const {
     if (lex && lex->imp) return join(prefix, (*lex->imp)[slot]);
     switch (slot) {
         case 0: return join(prefix, stem);
-        case 1: return join(prefix, stem, vowel_final ? "ओ" : "ो");
-        default: return join(prefix, stem, vowel_final ? "इए" : "िए");
+        case 1: return join(prefix, vowel_stem, vowel_final ? "ओ" : "ो");
+        default: return join(prefix, vowel_stem, vowel_final ? "इए" : "िए");
     }
 }
 
@@ -73,12 +74,14 @@ std::string Verb::perfective(bool feminine, bool plural) const {
     if (lex && lex->pfv) return join(prefix, (*lex->pfv)[slot]);
     static constexpr std::string_view C[3] = {"ा", "े", "ी"};
     static constexpr std::string_view V[3] = {"या", "ए", "ई"};
+    // After a short ु the glide is not written: छुआ, चुआ.
+    if (vowel_stem != stem) return join(prefix, vowel_stem, slot == 0 ? "आ" : V[slot]);
     return join(prefix, stem, vowel_final ? V[slot] : C[slot]);
 }
 
 std::string Verb::bare_subjunctive(int slot) const {
     if (lex && lex->subj) return std::string((*lex->subj)[slot]);
-    return join(stem, vowel_final ? SUBJ_V[slot] : SUBJ_C[slot]);
+    return join(vowel_stem, vowel_final ? SUBJ_V[slot] : SUBJ_C[slot]);
 }
 
 std::string Verb::subjunctive(int person, bool plural) const {

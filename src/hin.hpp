@@ -27,6 +27,7 @@ struct Verb {
     std::string prefix;      // compound head including its final space, or empty
     std::string infinitive;  // the verb proper, ends in "ना"
     std::string stem;        // infinitive less "ना"
+    std::string vowel_stem;  // the stem before a vowel ending: a final ू shortens (छूना: छुआ, छुओ)
     std::optional<LexEntry> lex;
     bool vowel_final = false;
 

@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "lexicon_table.hpp"
+#include "lexicon_text.hpp"
+
 namespace velnor::hindustani {
 
 // One row of the irregular-verb table. An absent group means that the rule
@@ -16,6 +19,15 @@ struct LexEntry {
     std::optional<std::array<std::string_view, 6>> subj;  // 1sg, 2sg, 3sg, 1pl, 2pl, 3pl
     std::optional<std::array<std::string_view, 3>> imp;   // intimate, familiar, polite
 };
+
+// The row of `lemma` in a compiled irregular-verb table (the last row when
+// the lemma repeats), as views into the table.
+inline std::optional<LexEntry> find_row(const lex::Table& table, std::string_view lemma) {
+    auto line = table.last(lemma);
+    if (!line) return std::nullopt;
+    auto c = lex::split<4>(*line);
+    return LexEntry{lex::forms<3>(c.or_dash(1)), lex::forms<6>(c.or_dash(2)), lex::forms<3>(c.or_dash(3))};
+}
 
 using Triple = std::array<std::string, 3>;
 using Row6 = std::array<std::string, 6>;

@@ -42,6 +42,11 @@ std::optional<LexEntry> find(std::string_view infinitive) {
 
 namespace {
 
+// The Armenian vowel letters (ու is written with ո).
+bool is_vowel(char32_t c) noexcept {
+    return c == U'ա' || c == U'ե' || c == U'է' || c == U'ը' || c == U'ի' || c == U'ո' || c == U'օ' || c == U'ւ';
+}
+
 std::string pick(const std::optional<std::string_view>& cell, std::string rule) {
     return cell ? std::string(*cell) : std::move(rule);
 }
@@ -147,7 +152,15 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
                           : a ? join(v.perf, "վել")
                           : utf8::ends_with(stem, "վ") ? std::string(word)
                               : join(stem, "վել"));
-    v.caus = pick(r.caus, nasal ? join(v.perf, "նել") : a ? join(stem, "ացնել") : join(stem, "եցնել"));
+    // An e-verb with the inchoative ն after a consonant drops it before the
+    // causative ցնել (մտնել → մտցնել, կպնել → կպցնել).
+    const bool inchoative = !a && !causative && stem_chars >= 3 && utf8::ends_with(stem, "ն") &&
+                            !utf8::ends_with(stem, "ցն") &&
+                            !is_vowel(utf8::last(utf8::drop_last_chars(stem, 1)));
+    v.caus = pick(r.caus, nasal        ? join(v.perf, "նել")
+                          : a          ? join(stem, "ացնել")
+                          : inchoative ? join(utf8::drop_last_chars(stem, 1), "ցնել")
+                                       : join(stem, "եցնել"));
     v.stem = std::string(stem);
     v.infinitive = std::move(word);
     return v;

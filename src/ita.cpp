@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fatal.hpp"
+#include "lexicon_table.hpp"
 #include "lexicon_text.hpp"
 #include "text.hpp"
 #include "unicode.hpp"
@@ -45,12 +46,11 @@ std::optional<IrregularMatch> find_irregular(std::string_view inf) {
     std::optional<std::string_view> whole = t.first(inf);
     if (auto b = t.first(plus); b && (!whole || b->data() < whole->data())) whole = b;
     if (whole) return IrregularMatch{*whole, inf.size()};
-    // Endings longer than the longest base cannot match.
-    std::size_t from = plus.size() > t.longest() ? plus.size() - t.longest() : 1;
-    for (std::size_t at = std::max<std::size_t>(from, 1); at < inf.size(); ++at) {
-        if ((static_cast<unsigned char>(inf[at]) & 0xC0) == 0x80) continue;
-        if (auto b = t.first(plus.substr(at))) return IrregularMatch{*b, inf.size() - at};
-    }
+    // The longest base that is a proper ending of the word: the longest
+    // lemma that ends the keyed word less its first letter.
+    auto any = [](std::string_view) { return true; };
+    if (auto m = lex::longest_suffix(t, plus.substr(1), any); m && m->at + 1 < inf.size())
+        return IrregularMatch{m->line, inf.size() - 1 - m->at};
     return std::nullopt;
 }
 
@@ -67,24 +67,18 @@ std::optional<Class> find_class(std::string_view inf) {
 }
 
 // The longest lemma that ends the word (the whole word included), its first
-// row of three cells.
+// row (every row has its three cells, checked at build time).
 std::optional<Strong> find_strong(std::string_view inf) {
-    const lex::Table& t = data::table::ita_strong;
-    std::size_t from = inf.size() > t.longest() ? inf.size() - t.longest() : 0;
-    for (std::size_t at = from; at <= inf.size(); ++at) {
-        if (at < inf.size() && (static_cast<unsigned char>(inf[at]) & 0xC0) == 0x80) continue;
-        for (std::string_view line : t.rows(inf.substr(at))) {
-            auto c = lex::split<3>(line);
-            if (c.count < 3) continue;
-            std::string_view prefix = inf.substr(0, at);
-            auto with_prefix = [&](std::string_view form) {
-                // "-" (and an empty cell) gives no form: never the bare prefix.
-                return form == "-" || form.empty() ? std::string() : std::string(prefix) + std::string(form);
-            };
-            return Strong{with_prefix(c[1]), with_prefix(c[2])};
-        }
-    }
-    return std::nullopt;
+    auto three = [](std::string_view line) { return lex::split<3>(line).count >= 3; };
+    auto m = lex::longest_suffix(data::table::ita_strong, inf, three);
+    if (!m) return std::nullopt;
+    auto c = lex::split<3>(m->line);
+    std::string_view prefix = inf.substr(0, m->at);
+    auto with_prefix = [&](std::string_view form) {
+        // "-" (and an empty cell) gives no form: never the bare prefix.
+        return form == "-" || form.empty() ? std::string() : std::string(prefix) + std::string(form);
+    };
+    return Strong{with_prefix(c[1]), with_prefix(c[2])};
 }
 
 std::optional<std::string> optional_cell(std::string_view cell) { return text::own(lex::optional_cell(cell)); }
@@ -187,14 +181,22 @@ std::string_view auxiliary(std::string_view infinitive) {
 
 namespace {
 
-// A compound of fare that the lexicon does not list (confare, calefare,
-// rifare's kin): the word ends in "fare" after a prefix ending in a, e, i, n
-// or s (stra-, -e- of liquefare, ri-, con-, dis-). Other -fare verbs are
-// regular: tuffare, beffare, stufare, gufare, ingolfare.
+// A compound of fare that the lexicon does not list (confare, benfare,
+// malfare, disassuefare, riconfare): "fare" after the Latin -e- of
+// liquefare and its kin (arefare, tepefare), or after a chain of fare's
+// prefixes (ri-, re-, then con-, dis-, s-, stra-, mal-, ben- and the doubled
+// f of contraffare and sopraffare). Every other -fare verb is regular,
+// whatever letter comes before: the Greek -grafare verbs (fotografare,
+// telegrafare), parafare, tifare, schifare, trionfare, ronfare, tuffare,
+// stufare, ingolfare.
 bool is_fare_compound(std::string_view inf) {
-    if (inf.size() <= 4 || inf.substr(inf.size() - 4) != "fare") return false;
-    char before = inf[inf.size() - 5];
-    return before == 'a' || before == 'e' || before == 'i' || before == 'n' || before == 's';
+    if (inf.size() <= 4 || !utf8::ends_with(inf, "fare")) return false;
+    std::string_view p = inf.substr(0, inf.size() - 4);
+    if (p.back() == 'e') return true;
+    while (utf8::starts_with(p, "ri") || utf8::starts_with(p, "re")) p.remove_prefix(2);
+    static constexpr std::string_view PREFIXES[] = {"", "con", "dis", "s", "stra", "mal", "ben",
+                                                    "soddis", "contraf", "sopraf"};
+    return std::find(std::begin(PREFIXES), std::end(PREFIXES), p) != std::end(PREFIXES);
 }
 
 }  // namespace
@@ -255,6 +257,9 @@ velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     if (!vowel) return velnor::fail(Error::NotAVerb);
     v.cls = find_class(inf);
+    // A verb made with ri- takes the class of its listed base (rieseguire:
+    // riesèguo like eseguo).
+    if (!v.cls && utf8::starts_with(inf, "ri") && inf.size() > 6) v.cls = find_class(inf.substr(2));
     v.strong = find_strong(inf);
     return v;
 }

@@ -1,5 +1,6 @@
 #include "kan.hpp"
 
+#include "brahmic.hpp"
 #include "lexicon_text.hpp"
 #include "text.hpp"
 #include "unicode.hpp"
@@ -63,15 +64,24 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     for (char32_t c : utf8::chars(root))
         if (unicode::is_white_space(c)) return fail(Error{});
     // A root opens with a letter: a lone sign (ು, ಾ, ್) is no root.
-    if (is_combining_mark(utf8::first(root))) return fail(Error{});
+    if (is_combining_mark(utf8::first(root)) || !brahmic::well_formed(root)) return fail(Error{});
 
     Verb v;
     v.root = std::string(root);
     if (root.size() >= 3 && utf8::ends_with(root, U_SIGN)) {
         std::string_view base = root.substr(0, root.size() - U_SIGN.size());
-        if (base.empty()) return fail(Error{});
+        if (!brahmic::ends_in_consonant(base)) return fail(Error{});
         v.past_stem = join(base, "ಿದ");
         v.past_3sg_neut = join(base, "ಿತು");
+        // A root in ಯ್ಯು, or in ಯು after a long vowel, takes ದ for its ಯ in
+        // the past (ಕೊಯ್ಯು → ಕೊಯ್ದ, ಕಾಯು → ಕಾದ, ಮೇಯು → ಮೇದ); the neuter
+        // keeps ಯಿತು (ಕಾಯಿತು).
+        if (base.ends_with("ಯ")) {
+            std::string_view before = base.substr(0, base.size() - std::string_view("ಯ").size());
+            const char32_t c = utf8::last(before);
+            const bool long_vowel = c == 0x0CBE || c == 0x0CC0 || c == 0x0CC2 || c == 0x0CC7 || c == 0x0CCB;
+            if (before.ends_with("ಯ್") || long_vowel) v.past_stem = join(before, "ದ");
+        }
         v.prs_stem = join(base, "ುತ್ತ");
         v.fut_stem = join(base, "ುವ");
         v.imp_pl = join(base, "ಿರಿ");

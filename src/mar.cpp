@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "brahmic.hpp"
 #include "lexicon_text.hpp"
 #include "text.hpp"
 #include "unicode.hpp"
@@ -78,6 +79,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (word.size() < NE.size() || !word.ends_with(NE)) return fail(Error{});
     std::string_view stem = utf8::drop_last_chars(word, 2);
     if (stem.empty()) return fail(Error{});
+    // The endings join a consonant or a vowel sign (खातो, खावा), nothing else.
+    if (!brahmic::well_formed(word) || !(is_vowel_sign(utf8::last(stem)) || brahmic::ends_in_consonant(stem)))
+        return fail(Error{});
     Verb v;
     v.head = std::string(head);
     v.infinitive = std::string(word);

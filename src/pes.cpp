@@ -2,6 +2,7 @@
 
 #include "lexicon_text.hpp"
 #include "perso_arabic.hpp"
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
@@ -93,11 +94,29 @@ std::string_view last_word(std::string_view head) {
 
 }  // namespace
 
+namespace {
+
+// A compound verb is often written with a zero-width non-joiner between its
+// head and its verb (نگه‌داشتن): that joiner stands for the space of
+// "نگه داشتن", where the verb proper ends in -دن or -تن.
+std::string zwnj_as_space(std::string_view text) {
+    constexpr std::string_view ZWNJ = "\u200C";
+    const std::size_t at = text.rfind(ZWNJ);
+    if (at == std::string_view::npos || at == 0) return std::string(text);
+    const std::size_t space = text.rfind(' ');
+    if (space != std::string_view::npos && space > at) return std::string(text);
+    std::string_view rest = text.substr(at + ZWNJ.size());
+    if (utf8::length(rest) < 3 || !(rest.ends_with("دن") || rest.ends_with("تن"))) return std::string(text);
+    return text::join(text.substr(0, at), " ", rest);
+}
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     Verb v;
     // Trimmed again after normalising: a bidi mark or joiner at either end
     // would otherwise leave the white space beside it on every form.
-    v.infinitive = std::string(unicode::trim(perso_arabic::normalize(unicode::trim(text))));
+    v.infinitive = std::string(unicode::trim(perso_arabic::normalize(zwnj_as_space(unicode::trim(text)))));
     if (v.infinitive.empty()) return fail(Error{});
     std::string_view whole = v.infinitive;
     std::size_t space = whole.rfind(' ');

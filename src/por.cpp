@@ -342,7 +342,11 @@ string Verb::present_stem(int slot, bool subjunctive) const {
                 if (subjunctive || !plural12) return replace_last(stem, "e", "i");
                 break;
             case StemClass::AccI:
-                if (!plural12) return replace_last(stem, "i", "í");
+                // The stressed i is the last one before the stem's last
+                // letter: proíbo, enraízo, mobílio.
+                if (!plural12 && !stem.empty())
+                    return cat(replace_last(string_view(stem).substr(0, stem.size() - 1), "i", "í"),
+                               string_view(stem).substr(stem.size() - 1));
                 break;
             case StemClass::AccU:
                 if (!plural12) return replace_last(stem, "u", "ú");
@@ -373,8 +377,9 @@ string Verb::attach(std::uint8_t conjugation, string_view stem, string_view endi
         return cat(s, ending);
     }
     if (back) {
+        // The u of gu is dropped (distingo); qu keeps its u (extorquo,
+        // delinquo).
         if (ends(s, "gu")) s.pop_back();
-        else if (ends(s, "qu")) s.replace(s.size() - 2, 2, "c");
         else if (ends(s, "g")) s.back() = 'j';
         else if (ends(s, "c")) s.replace(s.size() - 1, 1, "ç");
     }

@@ -167,14 +167,20 @@ namespace {
 
 // Prefixes of Romanian verbs, longest first within a shared beginning.
 constexpr std::string_view PREFIXES[] = {
-    "contra", "supra", "inter", "trans", "auto", "răs", "răz", "des", "dez", "pre", "pro", "sub",
-    "con",    "com",   "dis",   "ex",    "im",  "re",  "ne",  "de",  "în",  "îm",
+    "contra", "supra", "inter", "trans", "între", "auto", "stră", "răs", "răz", "des", "dez", "pre", "pro", "sub",
+    "con",    "com",   "dis",   "ex",    "im",    "re",   "ne",  "de",  "în",  "îm",  "a",   "e",
 };
 
 // Prefixes that keep the class of a native -a verb (reafla, descânta,
-// dezlega). Borrowed -a verbs with other prefixes take -ez whatever verb
-// they seem to end in (deturna, subordona, concerta, încununa).
-constexpr std::string_view A_PREFIXES[] = {"răs", "răz", "des", "dez", "re"};
+// dezlega, autoproclama). Borrowed -a verbs with other prefixes take -ez
+// whatever verb they seem to end in (deturna, subordona, concerta,
+// încununa).
+constexpr std::string_view A_PREFIXES[] = {"răs", "răz", "des", "dez", "re", "auto"};
+
+// The one-letter prefixes, only before a verb of the third conjugation
+// (aține, aduce; erupe, emerge): before the other endings they would split
+// unrelated verbs.
+bool e_verb_prefix(std::string_view p) { return p == "a" || p == "e"; }
 
 // The listed verb that ends `w` after one of the prefixes, the longest
 // such verb first; bases of fewer than four bytes (da, sta, fi, lua) are
@@ -182,8 +188,10 @@ constexpr std::string_view A_PREFIXES[] = {"răs", "răz", "des", "dez", "re"};
 std::optional<std::string_view> listed_base(std::string_view w) {
     std::optional<std::string_view> best;
     bool a_verb = utf8::last(w) == U'a' && !ends_with(w, "ea");
+    bool e_verb = utf8::last(w) == U'e';
     for (std::string_view p : PREFIXES) {
         if (a_verb && std::find(std::begin(A_PREFIXES), std::end(A_PREFIXES), p) == std::end(A_PREFIXES)) continue;
+        if (!e_verb && e_verb_prefix(p)) continue;
         if (w.size() < p.size() + 4 || !utf8::starts_with(w, p)) continue;
         std::string_view rest = w.substr(p.size());
         if ((!best || rest.size() > best->size()) && (listed_class(rest) || find_row(rest))) best = rest;
@@ -228,6 +236,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     if (listed) {
         verb.class_ = *listed;
+    } else if (verb.ending_ == Ending::A && ends_with(w, "ifica")) {
+        // The -ifica verbs have no -ez: clasific, nazifică.
+        verb.class_ = Class::ABare;
     } else {
         static constexpr std::array<Class, 5> DEFAULTS = {Class::AEz, Class::Ea, Class::E, Class::IEsc,
                                                           Class::IhAsc};
@@ -376,7 +387,13 @@ std::string Verb::participle() const {
         case Ending::A:
         case Ending::I: return join(infinitive_, "t");
         case Ending::Ea:
-        case Ending::E: return join(stem(), "ut");
+        case Ending::E:
+            // The -nge verbs have a participle in -ns (stins, ajuns, întins),
+            // but for frânge and its kin (frânt, frânse: rows).
+            if (ending_ == Ending::E && class_ == Class::E && ends_with(infinitive_, "nge") &&
+                !ends_with(infinitive_, "frânge"))
+                return join(drop_bytes(infinitive_, 2), "s");
+            return join(stem(), "ut");
         case Ending::Ih: return join(stem(), "ât");
     }
     return {};

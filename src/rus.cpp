@@ -123,6 +123,11 @@ std::string Verb::combine(std::string_view form) const {
     return join(prefix, form);
 }
 
+std::string Verb::lexical(std::string_view form) const {
+    if (form == NO_FORM) return std::string(form);
+    return reflexivize(reflexive, combine(form));
+}
+
 std::string Verb::reflexivize(bool reflexive, std::string form) {
     if (!reflexive) return form;
     form += is_vowel(utf8::last(form)) ? "сь" : "ся";
@@ -137,7 +142,7 @@ std::string Verb::ova_stem(std::string_view base) {
 
 std::string Verb::non_past(int person, bool plural) const {
     std::size_t index = static_cast<std::size_t>(person) + (plural ? 3 : 0);
-    if (entry && entry->non_past) return reflexivize(reflexive, combine((*entry->non_past)[index]));
+    if (entry && entry->non_past) return lexical((*entry->non_past)[index]);
     static constexpr std::string_view first[6] = {"ю", "ешь", "ет", "ем", "ете", "ют"};
     static constexpr std::string_view nu[6] = {"у", "ешь", "ет", "ем", "ете", "ут"};
     static constexpr std::string_view second[5] = {"ишь", "ит", "им", "ите", "ят"};
@@ -159,13 +164,13 @@ std::string Verb::non_past(int person, bool plural) const {
 
 std::string Verb::past(int gender, bool plural) const {
     std::size_t index = plural ? 3 : static_cast<std::size_t>(gender);
-    if (entry && entry->past) return reflexivize(reflexive, combine((*entry->past)[index]));
+    if (entry && entry->past) return lexical((*entry->past)[index]);
     static constexpr std::string_view endings[4] = {"л", "ла", "ло", "ли"};
     return reflexivize(reflexive, join(utf8::drop_last_chars(base, 2), endings[index]));
 }
 
 std::string Verb::imperative(bool plural) const {
-    if (entry && entry->imperative) return reflexivize(reflexive, combine((*entry->imperative)[plural ? 1 : 0]));
+    if (entry && entry->imperative) return lexical((*entry->imperative)[plural ? 1 : 0]);
     std::string form;
     switch (cls) {
         case 0: form = ova_stem(base) + "й"; break;

@@ -25,6 +25,10 @@ struct LexEntry {
     std::optional<std::array<std::string, 2>> imperative;  // sg pl
 };
 
+// A lexicon form written "\u2014" is one the verb does not have (бдеть has
+// no first person singular); the table shows the dash for it.
+inline constexpr std::string_view NO_FORM = "\u2014";
+
 // Failure of the analysis: the text is not a Russian infinitive.
 struct Error {};
 
@@ -44,6 +48,9 @@ struct Verb {
     // The prefix joined to a lexicon form (stressed вы- drops the ё).
     std::string combine(std::string_view form) const;
     static std::string reflexivize(bool reflexive, std::string form);
+    // A lexicon form as the table gives it: prefixed and made reflexive,
+    // except the dash of a missing form, which stays as it is.
+    std::string lexical(std::string_view form) const;
     static std::string ova_stem(std::string_view base);
 };
 

@@ -52,6 +52,7 @@ constexpr Family FAMILIES[] = {
     {"streči", "strežem", "strezi", "stregel", "stregla"},
     {"striči", "strižem", "strizi", "strigel", "strigla"},
     {"klicati", "kličem", "kliči", "klical", "klicala"},
+    {"gledati", "gledam", "glej", "gledal", "gledala"},
     {"brisati", "brišem", "briši", "brisal", "brisala"},
     {"česati", "češem", "češi", "česal", "česala"},
     {"plesati", "plešem", "pleši", "plesal", "plesala"},
@@ -201,6 +202,23 @@ Class class_by_ending(std::string_view l) {
     return Class::I;
 }
 
+// The lemma whose forms a lemma takes: a -rti verb with a consonant before
+// the r (podprti, zaprti, zatrti, strti) is the other spelling of the -reti
+// verb (podpreti: podprem, podpri, podprl) when that verb is listed or built
+// on a listed root; any other lemma takes its own.
+std::string reti_spelling(std::string_view lemma) {
+    std::string own(lemma);
+    if (!ends_with(lemma, "rti") || find_row(lemma) || find_class(lemma)) return own;
+    std::string_view head = drop(lemma, 3);
+    if (head.empty()) return own;
+    char32_t before = utf8::last(head);
+    if (before == U'a' || before == U'e' || before == U'i' || before == U'o' || before == U'u') return own;
+    std::string reti = join(head, "reti");
+    std::string prefix;
+    if (find_row(reti) || find_family(reti, prefix)) return reti;
+    return own;
+}
+
 }  // namespace
 
 // A later row for the same lemma replaces an earlier one (a class row only
@@ -234,21 +252,22 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(lemma);
-    if (auto cls = find_class(lemma)) {
+    verb.base = reti_spelling(lemma);
+    if (auto cls = find_class(verb.base)) {
         verb.cls = *cls;
     } else {
-        verb.cls = class_by_ending(lemma);
+        verb.cls = class_by_ending(verb.base);
     }
-    if (auto row = find_row(lemma)) {
+    if (auto row = find_row(verb.base)) {
         verb.row = *row;
     } else {
-        verb.family = find_family(lemma, verb.prefix);
+        verb.family = find_family(verb.base, verb.prefix);
     }
     return verb;
 }
 
 std::string Verb::stem() const {
-    std::string_view l = lemma;
+    std::string_view l = base;
     switch (cls) {
         case Class::A:
             return std::string(ends_with(l, "ti") ? drop(l, 2) : l);

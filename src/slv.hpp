@@ -53,6 +53,10 @@ struct Family {
 
 struct Verb {
     std::string lemma;
+    // The lemma whose class, row and family the verb takes: the lemma
+    // itself, or the -reti verb of which it is the -rti spelling (podprti:
+    // podpreti).
+    std::string base;
     Row row;  // all absent when the lemma has no row
     Class cls = Class::I;
     const Family* family = nullptr;  // for a lemma without a row

@@ -92,6 +92,16 @@ std::optional<Parts> parts(std::string_view lemma) {
                  own(row->cell[3]), own(row->cell[4]), own(row->cell[5])};
 }
 
+namespace {
+
+// Whether `word` is an unlisted compound of a listed verb.
+bool is_compound(std::string_view word) {
+    return compound::particle_length(word, kParticles, kNoCompounds,
+                                     [](std::string_view base) { return find_row(base).has_value(); }) > 0;
+}
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view trimmed = unicode::trim(text);
     std::string lower;
@@ -100,7 +110,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!row && !plain_lower_ascii(trimmed)) {
         lower = unicode::to_lower(trimmed);
         row = find_row(lower);
-        if (row) candidate = lower;
+        // A capital keeps no compound from its base: Uppäta is uppäta.
+        if (row || is_compound(lower)) candidate = lower;
     }
     candidate = unicode::trim(candidate);
     if (candidate.empty()) return fail(Error{});

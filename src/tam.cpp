@@ -1,5 +1,6 @@
 #include "tam.hpp"
 
+#include "brahmic.hpp"
 #include "lexicon_text.hpp"
 #include "text.hpp"
 #include "unicode.hpp"
@@ -125,13 +126,29 @@ bool tamil_root(std::string_view root) {
     return true;
 }
 
+// An unlisted compound of ஆகு written as one word (நலமாகு, சுத்தமாகு)
+// takes the stems of ஆகு behind its first part: நலமானேன், நலமாகும்.
+std::optional<LexEntry> aaku_compound(std::string_view root) {
+    constexpr std::string_view AAKU = "ாகு", AA = "ஆ", AA_SIGN = "ா";
+    if (!root.ends_with(AAKU) || root.size() == AAKU.size()) return std::nullopt;
+    const std::string_view first = root.substr(0, root.size() - AAKU.size());
+    auto base = lexicon::find("ஆகு");
+    if (!base || !brahmic::ends_in_consonant(first)) return std::nullopt;
+    for (auto* field : {&base->present, &base->past, &base->future, &base->um, &base->inf, &base->imp_pl}) {
+        if (!*field || !(*field)->starts_with(AA)) continue;
+        *field = text::join(first, AA_SIGN, std::string_view(**field).substr(AA.size()));
+    }
+    return base;
+}
+
 }  // namespace
 
 Expected<Verb, Error> Verb::from_root(std::string_view text) {
     std::string_view root = unicode::trim(text);
-    if (root.empty() || !tamil_root(root)) return fail(Error{});
+    if (root.empty() || !tamil_root(root) || !brahmic::well_formed(root)) return fail(Error{});
 
     auto found = lexicon::find(root);
+    if (!found) found = aaku_compound(root);
     const LexEntry* e = found ? &*found : nullptr;
     auto pick = [e](std::optional<std::string> LexEntry::*field, auto rule) -> std::string {
         if (e && (e->*field)) return *(e->*field);

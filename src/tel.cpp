@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "brahmic.hpp"
 #include "lexicon_text.hpp"
 #include "text.hpp"
 #include "unicode.hpp"
@@ -28,6 +29,9 @@ bool has_white_space(std::string_view s) {
 std::string fut_nonmasc(std::string_view fut_stem) { return join(utf8::drop_last_chars(fut_stem, 1), "ుంది"); }
 
 bool consonant(char32_t c) { return c >= 0x0C15 && c <= 0x0C39; }
+
+// A vowel: a vowel sign or an independent vowel letter.
+bool is_vowel(char32_t c) { return (c >= 0x0C3E && c <= 0x0C4C) || (c >= 0x0C05 && c <= 0x0C14); }
 
 // Whether a root ends in two syllables of a single consonant with ు after a
 // syllable with a short vowel (అడుగు, తుడుచు, వెతుకు, కదులు). Such roots turn
@@ -82,7 +86,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (root.empty() || has_white_space(root)) return fail(Error{});
     if (root.size() < 3 || !root.ends_with(U)) return fail(Error{});
     std::string_view r = utf8::drop_last_chars(root, 1);
-    if (r.empty()) return fail(Error{});
+    if (!brahmic::well_formed(root) || !brahmic::ends_in_consonant(r)) return fail(Error{});
 
     Verb v;
     v.root = std::string(root);
@@ -134,6 +138,13 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         v.past_3sg_nonmasc = join(v.past_stem, "ది");
         v.prs_stem = join(s, "ంటున్న");
         v.fut_stem = join(s, "ంటా");
+    } else if (root.ends_with("పడు")) {
+        // పడు and its compounds (ఇష్టపడు, భయపడు) double the డ in the past:
+        // పడ్డాను, ఇష్టపడ్డాను; the neuter keeps పడింది.
+        v.past_stem = join(utf8::drop_last_chars(root, 2), "డ్డ");
+        v.past_3sg_nonmasc = join(r, "ింది");
+        v.prs_stem = join(root, "తున్న");
+        v.fut_stem = join(root, "తా");
     } else if (u_u_root(cps)) {
         std::string_view x = utf8::drop_last_chars(root, 3);
         std::string_view c3 = utf8::drop_last_chars(utf8::last_chars(root, 2), 1);
@@ -168,6 +179,14 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
             v.prs_stem = join(s, "ఇస్తున్న");
             v.fut_stem = join(s, "ఇస్తా");
             v.imp_pl = join(s, "ఇవ్వండి");
+        } else if (cps.size() >= 3 && root.ends_with("చు") &&                    (is_vowel(cps[n - 3]) || (cps[n - 3] == 0x0C4D && cps[n - 4] != 0x0C1A))) {
+            // చ after a vowel becomes స before -తు-/-తా (లేచు → లేస్తా,
+            // దాచు → దాస్తా); after a consonant it takes ు as well
+            // (ఏడ్చు → ఏడుస్తా, మార్చు → మారుస్తా).
+            std::string_view s = utf8::drop_last_chars(root, cps[n - 3] == 0x0C4D ? 3 : 2);
+            std::string_view u = cps[n - 3] == 0x0C4D ? "ు" : "";
+            v.prs_stem = join(s, u, "స్తున్న");
+            v.fut_stem = join(s, u, "స్తా");
         } else if (root.ends_with("ట్టు")) {
             // ట్ట becomes డ before the present and future markers (కొట్టు:
             // కొడుతున్న, కొడతా, కొడుతుంది; the past keeps కొట్ట-).

@@ -1,7 +1,6 @@
 #include "urd.hpp"
 
 #include <cstddef>
-#include <deque>
 
 #include "lexicon_text.hpp"
 #include "perso_arabic.hpp"
@@ -9,7 +8,6 @@
 #include "unicode.hpp"
 #include "utf8.hpp"
 #include "velnor_data.hpp"
-#include "view_map.hpp"
 
 namespace velnor::urd {
 
@@ -17,45 +15,6 @@ using text::join;
 namespace {
 
 constexpr std::string_view NA = "\u0646\u0627";  // نا
-
-// The built-in rows, parsed once. Keys and forms are normalised copies held
-// in `store` (a deque, so the views into it stay valid as it grows).
-struct Lexicon {
-    std::deque<std::string> store;
-    ViewMap<LexEntry> map;
-
-    std::string_view keep(std::string_view text) {
-        store.push_back(perso_arabic::normalize(text));
-        return store.back();
-    }
-
-    // A comma-separated group of exactly N forms, or none ("-", or any other count).
-    template <std::size_t N>
-    std::optional<std::array<std::string_view, N>> group(std::string_view field) {
-        auto raw = lex::forms<N>(field);
-        if (!raw) return std::nullopt;
-        std::array<std::string_view, N> out{};
-        for (std::size_t i = 0; i < N; ++i) out[i] = keep((*raw)[i]);
-        return out;
-    }
-};
-
-const Lexicon& table() {
-    static const Lexicon lexicon = [] {
-        Lexicon l;
-        for (std::string_view line : lex::Lines(data::urd)) {
-            auto c = lex::split<4>(line);
-            std::string_view key = l.keep(c[0]);
-            LexEntry e;
-            e.pfv = l.group<3>(c.or_dash(1));
-            e.subj = l.group<6>(c.or_dash(2));
-            e.imp = l.group<3>(c.or_dash(3));
-            l.map.insert_or_assign(key, e);  // a later row with the same lemma wins
-        }
-        return l;
-    }();
-    return lexicon;
-}
 
 // Suffixes by slot: consonant stems, vowel stems (آ, ا, و).
 constexpr std::string_view SUBJ_C[6] = {"وں", "ے", "ے", "یں", "و", "یں"};
@@ -71,11 +30,9 @@ constexpr std::string_view POLITE_V = "ئیے";
 }  // namespace
 
 namespace lexicon {
-const LexEntry* find(std::string_view lemma) {
-    const auto& m = table().map;
-    auto it = m.find(lemma);
-    return it == m.end() ? nullptr : &it->second;
-}
+// The rows are written in the normalised spelling (checked at build time),
+// so the table is searched with the normalised lemma as it stands.
+std::optional<LexEntry> find(std::string_view lemma) { return hindustani::find_row(data::table::urd, lemma); }
 }  // namespace lexicon
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {

@@ -13,12 +13,13 @@
 
 namespace velnor::urd {
 
-// The forms of the irregular-verb rows are normalised and live for the process.
+// The rows of the irregular-verb table are written normalised; their forms
+// are views into the built-in table.
 using hindustani::LexEntry;
 
 namespace lexicon {
-// The row of a normalised infinitive (without compound head), or null.
-const LexEntry* find(std::string_view lemma);
+// The row of a normalised infinitive (without compound head), if listed.
+std::optional<LexEntry> find(std::string_view lemma);
 }  // namespace lexicon
 
 // Failure of the analysis: the text is not an Urdu infinitive.
@@ -28,7 +29,7 @@ struct Verb {
     std::string prefix;      // normalised compound head including its final space, or empty
     std::string infinitive;  // the normalised verb proper, ends in "نا"
     std::string stem;        // infinitive less "نا"
-    const LexEntry* lex = nullptr;
+    std::optional<LexEntry> lex;
     bool vowel_final = false;  // the stem ends in آ, ا or و
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);

@@ -59,3 +59,50 @@ def test_readme_row_counts():
     actual = {p.name: sum(1 for line in p.read_text(encoding="utf-8").splitlines()
                           if line.strip() and not line.startswith("#")) for p in LEXICONS}
     assert stated == actual
+
+
+CELLS = {}  # file name -> [(column, attribute, slot, masking column)]
+for line in read_test_data("lexicon_cells.tsv").splitlines():
+    if not line.startswith("#"):
+        name, column, attribute, slot, *mask = line.split("\t")
+        CELLS.setdefault(name, []).append((int(column), attribute, slot, int(mask[0]) if mask else None))
+
+
+def _slot(value, slot):
+    if slot == "-":
+        return value
+    if ":" in slot:
+        start, end = map(int, slot.split(":"))
+        return ",".join(value[start:end])
+    return value[int(slot)]
+
+
+@pytest.mark.parametrize("name", sorted(CELLS))
+def test_every_row_comes_through(name):
+    """Each form a row gives comes out of conjugate in its slot unchanged. "—" (no such form) gives none, and a
+    form written after "—" (a form that does not stand on its own) gives "—". Where a lemma has more than one
+    row, the rows are read in ways their sections describe, and only lemmas with one row are checked."""
+    code = name[:3]
+    rows = [line.split("\t") for line in (DATA / name).read_text(encoding="utf-8").splitlines()
+            if line.strip() and not line.startswith("#")]
+    count = {}
+    for cells in rows:
+        count[cells[0]] = count.get(cells[0], 0) + 1
+    wrong = []
+    for cells in rows:
+        if count[cells[0]] > 1 or set(cells[1:]) <= {"-"}:
+            continue
+        table = velnor.conjugate(cells[0].rstrip("+"), lang=code)
+        for column, attribute, slot, mask in CELLS[name]:
+            if column >= len(cells) or cells[column] in ("-", ""):
+                continue
+            got = _slot(getattr(table, attribute), slot)
+            if cells[column] == "—" or (mask is not None and cells[mask] == "—"):
+                ok = got in (None, "—")
+            elif cells[column].startswith("—") and "," not in cells[column]:
+                ok = got == "—"
+            else:
+                ok = got == cells[column]
+            if not ok:
+                wrong.append((cells[0], column, cells[column], got))
+    assert not wrong, wrong[:10]

@@ -9,7 +9,7 @@ pytestmark = needs("mar")
 
 # CRLF endings, missing cells, groups of the wrong size, empty cells, a duplicate lemma, extra cells and a
 # commented-out row.
-TOOL = cpp_tool("mar_check.cpp", ["mar.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp", "lexicon_text.cpp"],
+TOOL = cpp_tool("mar_check.cpp", ["mar.cpp", "brahmic.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp", "lexicon_text.cpp"],
                 texts={"mar.tsv": "# head\r\n\r\nकरणे\t-\tकेल\r\n"
                                   "बसणे\tX\t-\t-\ta,b,c,d,e,f\ta,b,c,d\t\tP\tQ\textra\n"
                                   "उठणे\t-\t-\tY\ta,b,c,d,e\tv,w,x,y,z\n"

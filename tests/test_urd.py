@@ -7,15 +7,16 @@ from conftest import cpp_tool, needs
 
 pytestmark = needs("urd")
 
-# CRLF endings, missing columns, groups of the wrong size, a key and forms written with Arabic letters and
-# harakat, a duplicate lemma (after folding) and a commented-out row.
+# CRLF endings, missing columns, groups of the wrong size, a duplicate lemma and a commented-out row. Rows are
+# written in the normalised spelling (tools/check_data.py refuses any other); the input is normalised before the
+# lookup, so a verb typed with Arabic letters and harakat finds its row.
 TOOL = cpp_tool("urd_check.cpp", ["urd.cpp", "perso_arabic.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp",
                                   "lexicon_text.cpp"],
                 texts={"urd.tsv": "# head\r\n\r\nکہنا\tک1,ک2,ک3\r\n"
                                   "رکھنا\t-\ta,b,c,d,e,f\tx,y\n"
                                   "بھرنا\ta,b\ta,b,c,d,e,f,g\t,,\n"
-                                  "\u0643َسنا\t\u0643ا,\u064aے,ة\n"
-                                  "سہنا\tfirst,x,y\nس\u0651ہنا\t-\t-\tسہ,سہو,سہیے\n"
+                                  "کسنا\tکا,یے,ه\n"
+                                  "سہنا\tfirst,x,y\nسہنا\t-\t-\tسہ,سہو,سہیے\n"
                                   "#پڑھنا\tx,y,z\n"})
 
 
@@ -41,7 +42,7 @@ def test_verb_fields(tool):
 
 
 def test_lexicon_parse(tool):
-    assert tool("verb:رکھنا", "verb:بھرنا", "verb:کسنا", "verb:پڑھنا", "verb:نا", "verb:") == [
+    assert tool("verb:رکھنا", "verb:بھرنا", "verb:\u0643\u064eسنا", "verb:پڑھنا", "verb:نا", "verb:") == [
         ["[]", "رکھنا", "رکھ", "0", "~", "a,b,c,d,e,f", "~"],
         ["[]", "بھرنا", "بھر", "0", "~", "~", ",,"],
         ["[]", "کسنا", "کس", "0", "کا,یے,ه", "~", "~"],

@@ -46,12 +46,22 @@ def six_six(cells):
     return ["cell %d holds no forms, expected 6" % (i + 1) for i in (7, 8) if cells[i] == "-"]
 
 
+def perso_arabic(text):
+    """The spelling the Persian and Urdu engines compare in (src/perso_arabic.cpp):
+    no bidi marks, joiners, harakat, tatweel, noon ghunna or superscript alef;
+    Arabic alef forms, teh marbuta, kaf and yeh folded."""
+    text = re.sub("[\u061c\u200e\u200f\u200c\u200d\u064b-\u0652\u0640\u0658\u0670]", "", text)
+    return text.translate(str.maketrans("\u0623\u0625\u0671\u0629\u0643\u0649\u064a",
+                                        "\u0627\u0627\u0627\u0647\u06a9\u06cc\u06cc"))
+
+
 # A rule: `cells` (least, most), `header` lines that must appear verbatim in
 # the leading comment block, `values` {column: allowed texts}, `groups`
 # {column: number of comma-separated forms, "-" allowed}, `unique` (lemma
 # may not repeat), `empty` (columns that may be empty; True = all).
 # `key` (when given) is the part of the row that may not repeat; `lower`:
-# the lemma must be in lower case; `row`: further rules, a function of the
+# the lemma must be in lower case; `normal`: a function giving the spelling every
+# cell must already have (the engine searches the table with that spelling); `row`: further rules, a function of the
 # cells giving the faults; `required`: lemmas whose rows the engine cannot do
 # without (the auxiliaries of the compound tenses, the rows it reads by name).
 RULES = {
@@ -108,7 +118,8 @@ RULES = {
     "mar.tsv": dict(cells=(9, 9), unique=True, groups={4: 6, 5: 5}),
     "nld.tsv": dict(cells=(8, 8), unique=True, groups={2: 6}, empty={4, 5, 6}, required=["hebben", "zijn"],
                     header=["# lemma\tstem\tpres\tpast_sg\tpast_pl\tpp\timp\tprespart"]),
-    "pes.tsv": dict(cells=(3, 3), unique=True, header=["# infinitive\tpresent_stem\timperative_override"]),
+    "pes.tsv": dict(cells=(3, 3), unique=True, normal=perso_arabic,
+                    header=["# infinitive\tpresent_stem\timperative_override"]),
     "por_irregular.tsv": dict(cells=(15, 15), unique=True, groups={7: 6, 8: 6, 11: 6}, row=six_six,
                               required=["ter", "haver", "deter", "advir"]),
     "por_stem_classes.tsv": dict(cells=(2, 2), unique=True,
@@ -145,7 +156,7 @@ RULES = {
     "ukr.tsv": dict(cells=(14, 14), unique=True,
                     header=["# lemma\tpres1sg\tpres2sg\tpres3sg\tpres1pl\tpres2pl\tpres3pl\timp2sg\timp1pl\timp2pl"
                             "\tpastM\tpastF\tpastN\tpastPl"]),
-    "urd.tsv": dict(cells=(4, 4), unique=True, groups={1: 3, 2: 6, 3: 3}),
+    "urd.tsv": dict(cells=(4, 4), unique=True, normal=perso_arabic, groups={1: 3, 2: 6, 3: 3}),
 }
 
 
@@ -213,6 +224,9 @@ def check_text(name, data):
             faults.append(where + "the lemma does not end in %s" % " or ".join(ends))
         if rule.get("lower") and cells[0] != cells[0].lower():
             faults.append(where + "the lemma is not in lower case")
+        if "normal" in rule:
+            faults += [where + "cell %d is not in the normalised spelling" % (i + 1)
+                       for i, cell in enumerate(cells) if cell != rule["normal"](cell)]
         for i, cell in enumerate(cells):
             if cell != cell.strip():
                 faults.append(where + "cell %d begins or ends with white space" % (i + 1))

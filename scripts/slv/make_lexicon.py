@@ -98,6 +98,7 @@ prati perem peri pral prala
 gnati ženem ženi gnal gnala
 zvati zovem zovi zval zvala
 klicati kličem kliči klical klicala
+gledati gledam glej gledal gledala
 iskati iščem išči iskal iskala
 vezati vežem veži vezal vezala
 rezati režem reži rezal rezala

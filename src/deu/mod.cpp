@@ -32,6 +32,21 @@ constexpr std::array<std::string_view, 6> REFLEXIVE_PRONOUNS{"mich", "dich", "si
 // stacked prefixes would nest that deep and copy its rest at every level.
 constexpr int MAX_DEPTH = 16;
 
+// Particles that join a following separable particle into one word
+// (her + aus, vor + an, da + bei); every other first element (wieder, mit,
+// an adjective or noun) stays a word of its own: wieder her, mit an.
+constexpr std::array<std::string_view, 25> JOINING_PARTICLES{
+    "ab",  "an",  "auf", "aus",   "bei",  "da",   "dar",  "durch", "ein",   "her",   "hin",   "nach",  "um",
+    "vor", "zu",  "ran", "rauf",  "raus", "rein", "rum",  "runter", "rüber", "drauf", "dran", "drin",
+};
+
+bool joins(std::string_view particle) noexcept {
+    for (std::string_view p : JOINING_PARTICLES) {
+        if (p == particle) return true;
+    }
+    return false;
+}
+
 bool is_sibilant(char32_t c) noexcept { return c == U's' || c == U'x' || c == U'z' || c == U'ß'; }
 
 bool ascii_iequals(std::string_view a, std::string_view lower) noexcept {
@@ -155,8 +170,10 @@ struct Analyser {
         if (!*base) return std::move(*base);
         Verb b = std::move(**base);
 
-        // Stacked prefixes that behave as one: vor + an → voran.
+        // Stacked prefixes that behave as one: vor + an → voran; wieder + her
+        // → wieder her, a group written apart after the verb.
         std::string prefix_text(pre);
+        std::size_t apart = 0;
         if (b.prefix) {
             Separability s2 = b.prefix->separability;
             bool merge = (s2 == Separability::Separable &&
@@ -165,6 +182,13 @@ struct Analyser {
                          (s2 != Separability::Separable && sep == Separability::Inseparable);
             if (merge) {
                 if (!b.base) fatal("prefixed");
+                if (sep == Separability::Separable && s2 == Separability::Separable) {
+                    if (!joins(pre)) {
+                        apart = pre.size();
+                    } else if (b.prefix->apart) {
+                        apart = pre.size() + b.prefix->apart;
+                    }
+                }
                 prefix_text += b.prefix->text;
                 std::unique_ptr<Verb> inner = std::move(b.base);
                 b = std::move(*inner);
@@ -180,7 +204,7 @@ struct Analyser {
 
         Verb v;
         v.infinitive = join(prefix_text, b.infinitive);
-        v.prefix = Prefix{std::move(prefix_text), sep};
+        v.prefix = Prefix{std::move(prefix_text), sep, apart};
         v.part2_override = part2;
         v.base = std::make_unique<Verb>(std::move(b));
         return v;
@@ -298,6 +322,11 @@ std::string insert_after_finite(std::string_view form, std::string_view word) {
     return s;
 }
 
+std::string Prefix::detached() const {
+    if (apart == 0 || apart >= text.size()) return text;
+    return join(std::string_view(text).substr(0, apart), " ", std::string_view(text).substr(apart));
+}
+
 std::string_view reflexive_pronoun(std::size_t slot) noexcept { return REFLEXIVE_PRONOUNS[slot % 6]; }
 
 // ---- Verb: construction ----
@@ -339,7 +368,7 @@ std::string Verb::conjugate(Tense tense, Mood mood, Person person, Number number
         switch (prefix->separability) {
             case Separability::Separable:
             case Separability::Detached:
-                return join(f, " ", prefix->text);
+                return join(f, " ", prefix->detached());
             case Separability::Inseparable:
             case Separability::Fused:
                 return join(prefix->text, f);
@@ -506,7 +535,7 @@ std::optional<std::string> Verb::imperative(int which) const {
         switch (prefix->separability) {
             case Separability::Separable:
             case Separability::Detached:
-                return join(*i, " ", prefix->text);
+                return join(*i, " ", prefix->detached());
             case Separability::Inseparable:
             case Separability::Fused:
                 return join(prefix->text, *i);

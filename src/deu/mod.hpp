@@ -32,6 +32,13 @@ enum class VerbClass : std::uint8_t { Rule = 0, Entry = 1, Suppletive = 2 };
 struct Prefix {
     std::string text;
     prefix::Separability separability;
+    // A separable group of two words (wieder + her): the byte offset of the
+    // second word. Where the group stands after the verb it is written
+    // apart (stelle wieder her); before it, as one word (wiederhergestellt).
+    std::size_t apart = 0;
+
+    // The prefix as it stands after the finite verb or the imperative.
+    std::string detached() const;
 };
 
 // What the weak rule reads off a single word, without copying it.

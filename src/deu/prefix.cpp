@@ -15,7 +15,7 @@ namespace prefix {
 
 namespace {
 
-constexpr std::array<std::string_view, 207> SEPARABLE_PREFIXES{
+constexpr std::array<std::string_view, 273> SEPARABLE_PREFIXES{
     "auseinander", "entgegen", "gegenüber", "herunter", "herüber", "hinunter", "hinüber", "zusammen",
     "überein", "herauf", "heraus", "herein", "hervor", "hinauf", "hinaus", "hinein", "nieder", "weiter",
     "wieder", "zurück", "durcheinander", "hintereinander", "nebeneinander", "untereinander", "übereinander",
@@ -38,10 +38,23 @@ constexpr std::array<std::string_view, 207> SEPARABLE_PREFIXES{
     // Adverbs made of two particles, whose split would cut them in the wrong
     // place (dar + insitzen, hin + tenanstehen, dar + unterschreiben).
     "darin", "darunter", "dahinter", "drunter", "drüber", "hintenan", "hintenüber", "obenauf", "vorlieb",
+    // voll- is separable but for a handful of verbs with lexicon rows
+    // (vollbringen, vollenden, vollführen, vollstrecken, vollziehen).
+    "voll",
+    // Adjectives, adverbs, nouns and infinitives that stand before a verb
+    // as a separable first part (feinschneiden: schnitt fein; hängenbleiben:
+    // blieb hängen; abwärtsfahren: fuhr abwärts; haushalten: hielt haus).
+    "abwärts", "aufwärts", "vorwärts", "rückwärts", "seitwärts", "heimwärts", "dabei", "dazwischen", "daher",
+    "dahin", "dagegen", "gegen", "hierher", "hierhin", "dorthin", "umher", "einher", "nebenher", "zuvor",
+    "zunutze", "zuleide", "zuteil", "zuwege", "instand", "geheim", "fein", "ernst", "leicht", "schwer",
+    "scharf", "breit", "trocken", "kühl", "dünn", "dick", "hart", "heil", "hohl", "grob", "mies", "madig",
+    "dingfest", "kenntlich", "sichtbar", "nutzbar", "geltend", "lächerlich", "wert", "hängen", "bleiben",
+    "fallen", "kleben", "gehen", "laufen", "haus", "hof", "platz", "schlange", "pleite", "bankrott",
+    "hohn", "wunder", "probe", "maschine", "heilig",
 };
 
-constexpr std::array<std::string_view, 14> INSEPARABLE_PREFIXES{
-    "hinter", "unter", "wider", "miss", "miß", "voll", "über", "emp", "ent", "ver", "zer", "be", "er", "ge",
+constexpr std::array<std::string_view, 13> INSEPARABLE_PREFIXES{
+    "hinter", "unter", "wider", "miss", "miß", "über", "emp", "ent", "ver", "zer", "be", "er", "ge",
 };
 
 struct Candidate {
@@ -94,14 +107,16 @@ std::optional<Split> split(std::string_view word) {
         const Candidate& c = x.sorted[k];
         if (!utf8::starts_with(word, c.text)) continue;
         std::string_view rest = word.substr(c.text.size());
-        if (plausible_base(rest)) return Split{c.text, c.separability, rest};
+        if (plausible_base(rest, c.separability == Separability::Separable)) {
+            return Split{c.text, c.separability, rest};
+        }
     }
     return std::nullopt;
 }
 
 }  // namespace prefix
 
-bool plausible_base(std::string_view rest) {
+bool plausible_base(std::string_view rest, bool separable) {
     if (rest == "tun" || rest == "werden" || rest == "sein") return true;
     // "zu" before tun: the weak rule refuses the word, yet it reads as zu + tun,
     // which makes hinzutun and dazutun verbs and lets abzutun or wehzutun be
@@ -110,7 +125,13 @@ bool plausible_base(std::string_view rest) {
     if (lexicon::lookup(rest)) return true;
     if (lexicon::is_forced_weak(rest)) return true;
     std::optional<WeakParts> w = weak_parts(rest);
-    if (!w || w->ieren) return false;
+    if (!w) return false;
+    // A regular -ieren verb is a base only behind a separable element
+    // (abtelefonieren, ausprobieren), and only when it begins with a
+    // consonant: a loan whose first letters look like a particle begins
+    // the rest with a vowel (an|alysieren, ab|onnieren). The few loans that
+    // still look separable (absolvieren, datieren) have lexicon rows.
+    if (w->ieren) return separable && !is_vowel(utf8::decode(rest, 0).cp);
     std::size_t min_stem = rest.size() > 4 && utf8::ends_with(rest, "ieren") ? 5 : w->eln_ern ? 4 : 3;
     // A stem of 4·min bytes holds at least min characters: no need to count.
     if (w->stem.size() < 4 * min_stem && utf8::length(w->stem) < min_stem) return false;

@@ -9,8 +9,9 @@
 
 namespace velnor::deu {
 
-// Whether a remainder left by a prefix can be a base verb.
-bool plausible_base(std::string_view rest);
+// Whether a remainder left by a prefix can be a base verb; a regular -ieren
+// verb can be one only behind a separable prefix.
+bool plausible_base(std::string_view rest, bool separable = false);
 
 namespace prefix {
 
