@@ -30,7 +30,137 @@ Row6 analytic(const std::array<std::string_view, 6>& aux, const std::string& par
     return out;
 }
 
+bool is_vowel(char32_t c) {
+    switch (c) {
+    case U'a': case U'e': case U'i': case U'o': case U'u': case U'y':
+    case U'õ': case U'ä': case U'ö': case U'ü':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A word cut before its last consonant cluster: `head` ends in the vowels
+// of the syllable before it. `one_syllable` when head has no other vowel
+// (after the last hyphen of a compound written with one).
+struct Cut {
+    std::string_view head;
+    std::string_view cluster;
+    bool long_vowel = false;
+    bool one_syllable = false;
+};
+
+// Cuts `word` (ending in consonants) before its final cluster; nothing when
+// there is no cluster or no vowel before it.
+std::optional<Cut> cut(std::string_view word) {
+    std::size_t end = word.size();
+    std::size_t pos = end;
+    auto step_back = [&](auto pred) {
+        std::size_t n = 0;
+        while (pos > 0) {
+            auto d = utf8::decode_last(word, pos);
+            if (!pred(d.cp)) break;
+            pos -= d.len;
+            ++n;
+        }
+        return n;
+    };
+    auto consonant = [](char32_t c) { return c != U'-' && !is_vowel(c); };
+    if (step_back(consonant) == 0) return std::nullopt;
+    Cut c;
+    c.cluster = word.substr(pos, end - pos);
+    std::size_t head_end = pos;
+    std::size_t vowels = step_back(is_vowel);
+    if (vowels == 0) return std::nullopt;
+    c.long_vowel = vowels >= 2;
+    step_back(consonant);
+    c.one_syllable = pos == 0 || utf8::decode_last(word, pos).cp == U'-';
+    c.head = word.substr(0, head_end);
+    return c;
+}
+
+// A strong-grade cluster and its weak grade; `after_long`: only after a long
+// vowel or a diphthong (kiikuma kiigun, but kukkuma kukun).
+struct Grade {
+    std::string_view strong, weak;
+    bool after_long = false;
+};
+
+constexpr Grade COMMON_GRADES[] = {
+    {"kk", "k"}, {"pp", "p"}, {"tt", "t"}, {"ff", "f"}, {"hk", "h"}, {"ht", "h"},
+    {"lk", "lg"}, {"lp", "lb"}, {"lt", "ld"}, {"rk", "rg"}, {"rp", "rb"}, {"rt", "rd"},
+    {"mp", "mb"}, {"nt", "nd"}, {"nk", "ng"}, {"rss", "rs"}, {"lss", "ls"},
+    {"k", "g", true}, {"p", "b", true},
+};
+// -ima: the present takes the weak grade (pruukima pruugin, hankima hangin).
+constexpr Grade IMA_GRADES[] = {{"t", "d", true}};
+// -ama with -ata: the da-infinitive and the participles take it (hüppama hüpata, hindama hinnata).
+constexpr Grade AMA_GRADES[] = {
+    {"sk", "s"}, {"rsk", "rs"}, {"nd", "nn"}, {"ld", "ll"}, {"mb", "mm"}, {"rd", "rr"}, {"tr", "dr"},
+    {"b", "v", true}, {"g", "", true},
+};
+// -Clema: the syncopated forms close the syllable (kauplema kaubelda, suhtlema suhelda).
+constexpr Grade LDA_GRADES[] = {
+    {"sk", "s"}, {"nd", "nn"}, {"mb", "mm"}, {"t", "d", true}, {"b", "v", true},
+};
+
+template <std::size_t N>
+std::optional<std::string_view> find_grade(const Grade (&grades)[N], const Cut& c) {
+    for (const Grade& g : grades) {
+        if (g.strong == c.cluster && (!g.after_long || c.long_vowel)) return g.weak;
+    }
+    return std::nullopt;
+}
+
+template <std::size_t N>
+std::optional<std::string_view> weak_grade(const Grade (&extra)[N], const Cut& c) {
+    if (auto w = find_grade(COMMON_GRADES, c)) return w;
+    return find_grade(extra, c);
+}
+
 }  // namespace
+
+Shape shape_of(std::string_view stem) {
+    Shape s;
+    s.present = std::string(stem);
+    s.base = s.present;
+    if (auto c = cut(stem); c && (c->cluster == "st" || (c->cluster == "t" && c->long_vowel))) {
+        s.kind = Kind::Ea;
+        s.present = c->cluster == "t" ? join(c->head, "da") : join(stem, "a");
+        return s;
+    }
+    char32_t final = utf8::last(stem);
+    if (final == U'i' || final == U'a') {
+        auto c = cut(utf8::drop_last_chars(stem, 1));
+        if (!c) return s;
+        // -ima, also in longer loans (patentima patendin, boikottima boikotin)
+        if (final == U'i') {
+            if (auto w = weak_grade(IMA_GRADES, *c)) s.present = join(c->head, *w, "i");
+            return s;
+        }
+        if (!c->one_syllable) return s;
+        // a short vowel before one consonant, or before b, d or g and another (sobrama, udjama), is light
+        char32_t first = utf8::first(c->cluster);
+        bool heavy = c->long_vowel || (utf8::length(c->cluster) >= 2 && first != U'b' && first != U'd' &&
+                                       first != U'g');
+        if (!heavy) return s;
+        // -tama and -dama after a long vowel are derivatives with -ada (hoiatama, koondama, töötama)
+        char32_t last = utf8::last(c->cluster);
+        if (c->long_vowel && (last == U't' || last == U'd')) return s;
+        s.kind = Kind::Ta;
+        auto w = weak_grade(AMA_GRADES, *c);
+        if (w) s.base = join(c->head, *w, "a");
+        return s;
+    }
+    if (utf8::ends_with(stem, "le")) {
+        auto c = cut(stem.substr(0, stem.size() - 2));
+        if (!c || !c->one_syllable) return s;
+        auto w = weak_grade(LDA_GRADES, *c);
+        s.kind = Kind::Lda;
+        s.base = join(c->head, w ? *w : c->cluster, "e");
+    }
+    return s;
+}
 
 // A later row with the same lemma replaces an earlier one.
 std::optional<Row> find_row(std::string_view lemma) {
@@ -47,6 +177,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!utf8::ends_with(word, "ma")) return fail(Error{});
     Verb verb;
     verb.infinitive = std::string(word);
+    verb.shape = shape_of(verb.stem());
     if (auto row = find_row(verb.infinitive)) verb.cells = std::move(row->cells);
     return verb;
 }
@@ -55,12 +186,26 @@ std::string_view Verb::stem() const { return strip(infinitive, "ma"); }
 
 std::string Verb::weak() const {
     if (const auto& p = cell(P1sg)) return std::string(strip(*p, "n"));
-    return std::string(stem());
+    return shape.present;
+}
+
+// The da-infinitive, jussive, nud- or tud-participle of the verb's class.
+std::string Verb::by_class(Form form) const {
+    static constexpr std::string_view ENDINGS[4][4] = {
+        {"da", "gu", "nud", "tud"},    // Plain (tud on the present stem)
+        {"ta", "ku", "nud", "tud"},    // Ta
+        {"lda", "lgu", "lnud", "ldud"},  // Lda
+        {"a", "ku", "nud", "etud"},    // Ea (etud on the present stem without its -a)
+    };
+    auto ending = ENDINGS[static_cast<int>(shape.kind)][static_cast<int>(form)];
+    if (form == Form::Tud && shape.kind == Kind::Plain) return join(weak(), ending);
+    if (form == Form::Tud && shape.kind == Kind::Ea) return join(strip(weak(), "a"), ending);
+    return join(shape.base, ending);
 }
 
 std::string Verb::tud() const {
     if (const auto& t = cell(Tud)) return *t;
-    return join(weak(), "tud");
+    return by_class(Form::Tud);
 }
 
 std::string Verb::t_base() const { return std::string(strip(tud(), "ud")); }
@@ -84,6 +229,7 @@ std::string Verb::past(Person person, bool plural) const {
     std::string base = past_base();
     if (i == 2) {
         if (const auto& p = cell(Pst3sg)) return *p;
+        if (shape.kind == Kind::Ea) return join(stem(), "is");
         if (utf8::ends_with(base, "si")) base.pop_back();
         return base;
     }
@@ -97,7 +243,7 @@ std::string Verb::conditional(Person person, bool plural) const {
 
 std::string Verb::gu() const {
     if (const auto& g = cell(Gu)) return *g;
-    return join(stem(), "gu");
+    return by_class(Form::Gu);
 }
 
 std::optional<std::string> Verb::imperative(Person person, bool plural) const {
@@ -121,15 +267,15 @@ std::string Verb::nonfinite(Nonfinite form) const {
     switch (form) {
     case Nonfinite::DaInfinitive:
         if (const auto& d = cell(Da)) return *d;
-        return join(stem(), "da");
+        return by_class(Form::Da);
     case Nonfinite::PresentParticiple:
         if (const auto& v = cell(PrsPart)) return *v;
-        return join(stem(), "v");
+        return join(stem(), shape.kind == Kind::Ea ? "ev" : "v");
     case Nonfinite::NudParticiple:
         break;
     }
     if (const auto& n = cell(Nud)) return *n;
-    return join(stem(), "nud");
+    return by_class(Form::Nud);
 }
 
 Table Table::build(const Verb& verb) {

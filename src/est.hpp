@@ -28,11 +28,30 @@ std::optional<Row> find_row(std::string_view lemma);
 struct Error {};
 
 enum class Person { First = 0, Second = 1, Third = 2 };
+
+// The class that the ending and the stem decide for the forms the lexicon
+// leaves open (S = the infinitive without "ma"):
+//   Plain: S + da/gu/nud, present stem + tud (elama, pruukima pruugin).
+//   Ta:    the -ata/-ku verbs of -ama, on `base`: S or its weak grade
+//          (hõivama hõivata; hüppama hüpata, hüpatud, hüpaku).
+//   Lda:   the syncopated -Clema verbs, on `base` (liiklema liigelda).
+//   Ea:    -stma and long vowel + tma, a present in -a and a past in -is
+//          (kostma kostan kosta kostis kostetud; köitma köidan).
+enum class Kind { Plain, Ta, Lda, Ea };
+
+struct Shape {
+    Kind kind = Kind::Plain;
+    std::string present;  // the present stem when the lexicon gives no p1sg
+    std::string base;     // the stem of da, gu and nud (and tud but for Plain and Ea)
+};
+
+Shape shape_of(std::string_view stem);
 enum class Nonfinite { DaInfinitive, PresentParticiple, NudParticiple };
 
 struct Verb {
     std::string infinitive;
     std::array<std::optional<std::string>, CellCount> cells;
+    Shape shape;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 
@@ -53,6 +72,8 @@ struct Verb {
 
 private:
     std::string past_base() const;
+    enum class Form { Da, Gu, Nud, Tud };
+    std::string by_class(Form form) const;
 };
 
 using Row6 = std::array<std::string, 6>;  // [ma, sa, ta, me, te, nad]

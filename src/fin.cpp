@@ -33,6 +33,27 @@ bool is_vowel(char32_t c) {
     }
 }
 
+// The strong grade of an -ella/-ellä stem, where its consonant shows the
+// weak one (ajatel: ajattel, kuunnel: kuuntel, ommel: ompel, vältel:
+// välttel, kimallel: kimaltel); any other stem is returned unchanged (kysel,
+// aavistel, kävel). A k lost in the weak grade (jaella: jakelen) cannot be
+// seen and is listed.
+std::string ella_strong(std::string_view stem) {
+    if (!ends_with(stem, "el")) return std::string(stem);
+    std::string_view head = stem.substr(0, stem.size() - 2);
+    static constexpr std::pair<std::string_view, std::string_view> PAIRS[] = {
+        {"nn", "nt"}, {"mm", "mp"}, {"rr", "rt"}, {"ll", "lt"}, {"ng", "nk"},
+        {"hd", "ht"}, {"lt", "ltt"}, {"rt", "rtt"}, {"t", "tt"}, {"k", "kk"},
+        {"p", "pp"}, {"d", "t"}};
+    for (auto [weak, strong] : PAIRS) {
+        if (!ends_with(head, weak)) continue;
+        std::string_view before = head.substr(0, head.size() - weak.size());
+        if (before.empty() || !is_vowel(utf8::last(before))) return std::string(stem);
+        return join(join(before, strong), "el");
+    }
+    return std::string(stem);
+}
+
 // The cells of an unlisted verb whose infinitive the type-I rule cannot
 // take (it wants a vowel before the final a/ä): the conjugation type that
 // the ending determines gives them. Gradation cannot be read off the
@@ -100,9 +121,11 @@ std::array<std::optional<std::string>, CellCount> ending_cells(std::string_view 
         std::string_view root = minus_last(base);
         if (root.empty() || !is_vowel(utf8::last(root))) return c;
         std::string cc = std::string(base) + std::string(utf8::last_chars(base, 1));  // tull, menn
-        c[P1sg] = join(base, "en");
-        c[P3sg] = join(base, "ee");
-        c[Pst1sg] = join(base, "in");
+        // The present and past of -ella/-ellä take the strong grade.
+        const std::string strong = k == U'l' ? ella_strong(base) : std::string(base);
+        c[P1sg] = join(strong, "en");
+        c[P3sg] = join(strong, "ee");
+        c[Pst1sg] = join(strong, "in");
         c[Nut] = join(cc, h("ut", "yt"));
         c[PassPrs] = join(lemma, h("an", "än"));
         c[PassPst] = join(base, "tiin");
@@ -188,6 +211,25 @@ std::string Verb::h(std::string_view back, std::string_view front) const {
     return std::string(front);
 }
 
+// A suffix on a present or past stem follows the harmonic vowel among the
+// stem's final vowels (seistä: seiso-, seisoi-: seisovat, seisoivat,
+// seisova); where they have none (teke-, aivopese-, sei-) the verb's
+// harmony decides.
+std::string Verb::h_of(std::string_view stem, std::string_view back, std::string_view front) const {
+    std::size_t end = stem.size();
+    while (end > 0) {
+        utf8::Decoded d = utf8::decode_last(stem, end);
+        end -= d.len;
+        switch (d.cp) {
+        case U'a': case U'o': case U'u': return std::string(back);
+        case U'y': case U'ä': case U'ö': return std::string(front);
+        case U'e': case U'i': continue;
+        default: return h(back, front);
+        }
+    }
+    return h(back, front);
+}
+
 std::string Verb::nut() const {
     if (const auto& n = cell(Nut)) return *n;
     return join(minus_last(lemma), h("nut", "nyt"));
@@ -267,18 +309,22 @@ std::string Verb::active(Mood mood, Person person, bool plural) const {
             if (const auto& p = cell(P3sg)) return *p;
             return lengthened();
         }
-        if (i == 5) return join(strong(), h("vat", "vät"));
+        if (i == 5) {
+            std::string s = strong();
+            return join(s, h_of(s, "vat", "vät"));
+        }
         return join(weak(), ENDINGS[i]);
     case Mood::Past: {
         if (i == 2 || i == 5) {
             std::string t = cell(Pst3sg) ? *cell(Pst3sg) : past_stem();
-            return i == 2 ? t : join(t, h("vat", "vät"));
+            return i == 2 ? t : join(t, h_of(t, "vat", "vät"));
         }
         return join(past_stem(), ENDINGS[i]);
     }
     case Mood::Conditional: {
         std::string c = conditional_stem();
-        return i == 5 ? join(c, h("vat", "vät")) : join(c, ENDINGS[i]);
+        if (i != 5) return join(c, ENDINGS[i]);
+        return join(c, h_of(strip(c, "isi"), "vat", "vät"));
     }
     case Mood::Potential: {
         std::string q = potential_stem();
@@ -320,7 +366,7 @@ std::string Verb::participle(bool past, bool passive) const {
         // beside ole-); the participle then rests on the weak stem (oleva).
         std::string s = strong(), w = weak();
         if (utf8::length(s) < utf8::length(w)) s = std::move(w);
-        return join(s, h("va", "vä"));
+        return join(s, h_of(s, "va", "vä"));
     }
     return passive ? join(pass_base(), h("u", "y")) : nut();
 }

@@ -39,6 +39,8 @@ struct Verb {
     const std::optional<std::string>& cell(Cell c) const { return cells[c]; }
 
     std::string h(std::string_view back, std::string_view front) const;
+    // Back or front by the stem's own last harmonic vowel, else by h().
+    std::string h_of(std::string_view stem, std::string_view back, std::string_view front) const;
     std::string nut() const;
     std::string weak() const;
     std::string strong() const;

@@ -20,8 +20,12 @@
    the engine's type-I rule would derive the same way (from the cells before it)
    is written "-", except pot3sg, which every row carries.
 4. The rows of scripts/fin/hand.tsv (written by hand, among them the quoted
-   olla, juoda, antaa, puhua and humajaa and the irregular tehdä, nähdä, the
-   impersonal sataa) stand unchanged in place of generated ones.
+   olla, juoda, antaa, puhua and humajaa and the irregular tehdä, nähdä, seistä,
+   the impersonal sataa) stand unchanged in place of generated ones.
+5. A candidate that Voikko reads only as a prefix glued to a verb (epätoivoa,
+   the partitive of epätoivo, as epä+toivoa) is left out unless the language
+   has it (attested_verb below); the ones left out are listed with the reason
+   in scripts/fin/prefixed_removed.txt. Hand rows pass the same check.
 
 Every form the module then builds from the rows is checked by
 scripts/fin/check_lexicon.py.
@@ -64,6 +68,54 @@ def forms_of(word):
                 found.add(("participle", a["PARTICIPLE"]))
         _seen[word] = found
     return _seen[word]
+
+
+# --- prefixed readings ---------------------------------------------------------
+#
+# Voikko reads a prefix (epä-, esi-, sala-, sisä-, koe-, kauko-, etä-, liki-)
+# glued to any verb of its dictionary, so case forms of nouns and adjectives
+# turn up as "verbs" (epätoivoa: epä+toivoa, the partitive of epätoivo;
+# salasanasta: sala+sanastaa, the elative of salasana). A verb that Voikko
+# knows only so is taken only when the language has it: the word itself is
+# no noun or adjective form, and wordfreq attests the infinitive or a finite
+# form that Voikko reads as this verb alone (salakuunteli, salamurhasivat,
+# epäonnistui). Participles do not count: epämiellyttävä, epäpätevä are
+# adjectives, not forms of *epämiellyttää.
+
+REMOVED = HERE / "prefixed_removed.txt"  # the prefixed candidates left out, with the reason
+
+
+def infinitive_readings(L):
+    return [a for a in voikko.analyze(L) if a.get("CLASS") == "teonsana" and a.get("BASEFORM") == L
+            and a.get("MOOD") == "A-infinitive"]
+
+
+def prefixed_only(L):
+    """Whether Voikko reads the infinitive only as a prefix glued to a verb."""
+    readings = infinitive_readings(L)
+    return bool(readings) and all("[Lp]" in a.get("FSTOUTPUT", "") for a in readings)
+
+
+def attested_verb(L, forms):
+    """Why a prefixed-only verb is no verb of the language (None when it is one)."""
+    if any(a.get("CLASS") != "teonsana" or a.get("BASEFORM") != L for a in voikko.analyze(L)):
+        return "case form of a noun or adjective"
+    if word_frequency(L, "fi") > 0:
+        return None
+    for f in forms:
+        an = voikko.analyze(f)
+        if (f != L and an and word_frequency(f, "fi") > 0
+                and all(a.get("CLASS") == "teonsana" and a.get("BASEFORM") == L for a in an)):
+            return None
+    return "no form attested"
+
+
+def finite_forms(c):
+    """The finite forms among a verb's cells, with the imperative singular (esipaista)."""
+    out = [c[k] for k in ("p1sg", "p3sg", "pst1sg", "pst3sg", "pass-prs", "pass-pst", "imp2sg") if k in c]
+    if "imp2sg" not in c and c.get("p1sg", "").endswith("n"):
+        out.append(c["p1sg"][:-1])
+    return out
 
 
 def is_form_of(word, L, participle=None):
@@ -339,13 +391,25 @@ def harmony(L, nut, back, front):
     return front
 
 
+def stem_harmony(L, nut, stem, back, front):
+    """As the engine: the harmonic vowel among the stem's final vowels (seiso-: seisovat), else the verb's."""
+    for ch in reversed(stem):
+        if ch in "aou":
+            return back
+        if ch in "yäö":
+            return front
+        if ch not in "ei":
+            break
+    return harmony(L, nut, back, front)
+
+
 def full(L, c):
     """Every cell, the engine's derivation filling those the type leaves open."""
     f = dict(c)
     h = lambda b, fr: harmony(L, f.get("nut"), b, fr)  # noqa: E731
     f.setdefault("nut", L[:-1] + h("nut", "nyt"))
     f.setdefault("imp2sg", f["p1sg"][:-1] if f["p1sg"].endswith("n") else f["p1sg"])
-    f.setdefault("p3pl", f["p3sg"][:-1] + h("vat", "vät"))
+    f.setdefault("p3pl", f["p3sg"][:-1] + stem_harmony(L, f.get("nut"), f["p3sg"][:-1], "vat", "vät"))
     f.setdefault("pst3sg", f["pst1sg"][:-1])
     return f
 
@@ -372,7 +436,7 @@ def default(L, name, f):
         p = f["p1sg"]
         return p[:-1] if p.endswith("n") else p
     if name == "p3pl":
-        return f["p3sg"][:-1] + h("vat", "vät")
+        return f["p3sg"][:-1] + stem_harmony(L, f.get("nut"), f["p3sg"][:-1], "vat", "vät")
     if name == "imp2pl":
         n = f["nut"][:-2]
         k = n[:-1] if n.endswith("n") or (len(n) >= 2 and n[-1] == n[-2]) else n
@@ -446,37 +510,51 @@ def main():
     ranked = candidates()
     ranked = ranked + derived(ranked)
     order = {}
+    removed = []
     for L in ranked:
         if len(rows) >= SIZE:
             break
         stats["candidates"] += 1
         order[L] = len(order)
+        chosen, third = None, False
+        if L in hand:
+            cells = expand(L, hand[L].split("\t")[1:])
+        else:
+            options = types_for(L)
+            chosen = next((c for c in options if fits(L, c)), None)
+            if chosen is None:
+                # Impersonal: only the third person is known to Voikko; the other
+                # persons follow the first type (gradation first) that fits it.
+                chosen = next((c for c in options if fits(L, c, THIRD)), None)
+                third = chosen is not None
+            cells = chosen or {}
+        if prefixed_only(L):
+            why = attested_verb(L, finite_forms(cells))
+            if why:
+                removed.append(f"{L}\t{why}")
+                continue
         if L in hand:
             rows[L] = hand[L]
             stats["hand"] += 1
             continue
-        options = types_for(L)
-        chosen = next((c for c in options if fits(L, c)), None)
-        if chosen is None:
-            # Impersonal: only the third person is known to Voikko; the other
-            # persons follow the first type (gradation first) that fits it.
-            chosen = next((c for c in options if fits(L, c, THIRD)), None)
-            if chosen is not None:
-                stats["third"].append(L)
+        if third:
+            stats["third"].append(L)
         if chosen is None:
             stats["no type"].append(L)
         else:
             rows[L] = "\t".join(row(L, chosen))
     for L, line in hand.items():  # hand rows of verbs that wordfreq does not list
-        if L not in rows:
+        if L not in rows and L not in order:
             rows[L] = line
             order[L] = len(order)
+    REMOVED.write_text("".join(line + "\n" for line in sorted(removed)), encoding="utf-8")
     text = HEADER + "\n" + "".join(rows[L] + "\n" for L in sorted(rows))
     OUT.write_text(text, encoding="utf-8")
     (HERE / "rank.tsv").write_text("".join(f"{L}\t{order[L] + 1}\n" for L in sorted(rows, key=order.get)),
                                     encoding="utf-8")
     print(f"rows {len(rows)} of {SIZE}; candidates read {stats['candidates']}; hand rows used {stats['hand']};"
-          f" no type found {len(stats['no type'])}; third person only {len(stats['third'])}", file=sys.stderr)
+          f" no type found {len(stats['no type'])}; third person only {len(stats['third'])};"
+          f" prefixed readings left out {len(removed)}", file=sys.stderr)
     (HERE / "third_person.txt").write_text("\n".join(stats["third"]) + "\n", encoding="utf-8")
     (HERE / "untyped.txt").write_text("\n".join(stats["no type"]) + "\n", encoding="utf-8")
 
