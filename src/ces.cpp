@@ -62,9 +62,75 @@ bool ends_in_cluster(std::string_view stem) noexcept {
     if (cs[k] == U'h' && k > 0 && cs[k - 1] == U'c') --k;
     if (k == 0 || vowel(cs[k - 1])) return false;
     char32_t before = cs[k - 1];
-    if (before == U'j') return false;  // půjč, přijď: j closes the syllable like a vowel
-    if ((before == U'r' || before == U'l') && (k < 2 || !vowel(cs[k - 2]))) return false;
+    char32_t final = cs[n - 1];
+    // půjč, přijď: j closes the syllable like a vowel before a soft consonant,
+    // but not before a hard one (zveřejni, ozřejmi, šmejdi)
+    if (before == U'j') return !(final == U'č' || final == U'ž' || final == U'š' || final == U'ř' || final == U'ď' ||
+                                 final == U'ť' || final == U'ň' || final == U'c');
+    if (before == U'r' || before == U'l') {
+        // an r or l at the start of the stem opens a syllable of its own (lpi)
+        if (k < 2) return true;
+        // tvrď, plň, drž: r or l between consonants is the syllable's vowel,
+        // and what follows it is a single consonant; chrli: not so when that
+        // consonant is itself r or l
+        if (!vowel(cs[k - 2])) return final == U'r' || final == U'l';
+    }
     return true;
+}
+
+// The vowel set of the rules plus ě.
+bool any_vowel(char32_t c) noexcept { return c == U'ě' || is_vowel(c); }
+
+// The bare 2sg imperative shortens the long vowel of its last syllable
+// (zářit zař, toužit tuž, půlit pul, ustálit ustal); before j it stays
+// (půjč). Gives the stem unchanged when there is nothing to shorten.
+std::string shorten_last(std::string_view stem) {
+    std::size_t end = stem.size();
+    while (end > 0) {
+        auto d = utf8::decode_last(stem, end);
+        if (any_vowel(d.cp)) break;
+        end -= d.len;
+    }
+    if (end == 0) return std::string(stem);
+    auto v = utf8::decode_last(stem, end);
+    std::size_t start = end - v.len;
+    std::string_view tail = stem.substr(end);
+    if (!tail.empty() && tail[0] == 'j') return std::string(stem);
+    std::string_view head = stem.substr(0, start);
+    switch (v.cp) {
+        case U'á': return join(head, "a", tail);
+        case U'í': return join(head, "i", tail);
+        case U'ý': return join(head, "y", tail);
+        case U'é': return join(head, "e", tail);
+        case U'ú': case U'ů': return join(head, "u", tail);
+        case U'u': {
+            // ou is one vowel unless a prefix ends in the o (douč, pouč)
+            if (!ends_with(head, "o")) return std::string(stem);
+            std::string_view before = head;
+            if (before.substr(0, 2) == "ne") before.remove_prefix(2);
+            if (before == "o" || before == "do" || before == "po" || before == "pro") return std::string(stem);
+            return join(head.substr(0, head.size() - 1), "u", tail);
+        }
+        default: return std::string(stem);
+    }
+}
+
+// Czech verbal prefixes, the vowel forms first where both exist, and the
+// negation ne-, which a verb takes the same way.
+constexpr std::string_view kPrefixes[] = {
+    "ne",  "přede", "před", "roze", "nade", "pode", "obe", "ode", "vze", "pře", "při", "pro",
+    "roz", "nad", "pod", "ob", "od", "do", "na", "po", "za", "vy", "vz", "se", "ve", "ze",
+    "o",   "s",   "u",   "v",   "z"};
+
+// Each character soft before the endings -e and -íc of the transgressive
+// (mažou: maže, mažíc; berou: bera, berouc).
+bool soft_consonant(char32_t c) noexcept {
+    switch (c) {
+        case U'č': case U'ž': case U'š': case U'ř': case U'c': case U'j':
+            return true;
+        default:
+            return false;
+    }
 }
 
 std::optional<Class> parse_class(std::string_view code) noexcept {
@@ -94,7 +160,7 @@ Class class_by_ending(std::string_view l) noexcept {
     if (ends_with(l, "it")) return Class::I;
     if (ends_with(l, "et")) return Class::EtEji;
     if (l.size() >= 3 && ends_with(l, "ět")) return Class::EtEji;
-    if (ends_with(l, "at")) return Class::A;
+    if (ends_with(l, "at") || ends_with(l, "át")) return Class::A;
     return Class::I;
 }
 
@@ -104,7 +170,7 @@ Class class_by_ending(std::string_view l) noexcept {
 // hnízděn); other stems take -en unchanged (učen, koupen).
 std::string i_passive(std::string_view stem) {
     if (ends_with(stem, "st")) return join(stem.substr(0, stem.size() - 2), "št", "ěn");
-    if (ends_with(stem, "zd")) return join(stem, "ěn");
+    if (ends_with(stem, "zd") || ends_with(stem, "št") || ends_with(stem, "žd")) return join(stem, "ěn");
     if (ends_with(stem, "s")) return join(stem.substr(0, stem.size() - 1), "š", "en");
     if (ends_with(stem, "z")) return join(stem.substr(0, stem.size() - 1), "ž", "en");
     if (ends_with(stem, "t")) return join(stem.substr(0, stem.size() - 1), "c", "en");
@@ -170,6 +236,91 @@ std::optional<AspectEntry> find_aspect(std::string_view lemma) {
     });
 }
 
+namespace {
+
+// The infinitive ending that a class cuts off (the short -it and -at).
+std::string_view class_ending(std::string_view lemma, Class c) noexcept {
+    switch (c) {
+        case Class::Uje: return "ovat";
+        case Class::A: return "at";
+        case Class::I: return "it";
+        case Class::EtI:
+        case Class::EtEji: return ends_with(lemma, "ět") ? "ět" : "et";
+        case Class::Ne: return "nout";
+    }
+    return "it";
+}
+
+bool carries_ending(std::string_view lemma, Class c) noexcept {
+    std::string_view e = class_ending(lemma, c);
+    return lemma.size() > e.size() && ends_with(lemma, e);
+}
+
+// Whether a word begins with two consonants ("ch" counting as one) or j.
+bool before_cluster_or_j(std::string_view w) noexcept {
+    if (w.empty()) return false;
+    auto a = utf8::decode(w, 0);
+    if (a.cp == U'j') return true;
+    std::size_t i = a.len;
+    if (a.cp == U'c' && i < w.size() && w[i] == 'h') ++i;
+    if (any_vowel(a.cp) || i >= w.size()) return false;
+    return !any_vowel(utf8::decode(w, i).cp);
+}
+
+// What the lexicons give a word: its own row, or the row of a verb it is
+// built on with a verbal prefix or the negation ne- (nejsem, zneužiji,
+// pronajmu, vyvstanu), and the nearest class entry on the way.
+struct Known {
+    std::optional<Class> cls;
+    std::optional<Row> row;
+    std::string base;       // the word whose row it is
+    std::string head;       // what stands before every form of the row
+};
+
+// What may be taken off the front of a word next: a verbal prefix and the
+// negation take turns (ne-vy-užít, z-ne-užít), so that no verb is read into
+// a word by peeling prefix after prefix (zazdít is no za-z-dít).
+enum Strip : unsigned { kNothing = 0, kNegation = 1, kPrefix = 2, kBoth = 3 };
+
+std::optional<Known> known(std::string_view word, unsigned strip) {
+    auto cls = listed_class(word);
+    if (auto row = find_row(word)) return Known{cls, std::move(row), std::string(word), {}};
+    for (std::string_view p : kPrefixes) {
+        bool negation = p == "ne";
+        if (!(strip & (negation ? kNegation : kPrefix))) continue;
+        // the rest is a verb of at least three characters
+        if (word.size() < p.size() + 3 || word.substr(0, p.size()) != p) continue;
+        std::string_view rest = word.substr(p.size());
+        // the vowel forms stand before two consonants or j (odeslat, sebrat,
+        // odejít; not nade-chovat, se-kat)
+        if (!negation && p.size() >= 2 && p.back() == 'e' && !before_cluster_or_j(rest)) continue;
+        // nor does a prefix that ends in a consonant come before a vowel (zorat)
+        if (!any_vowel(utf8::last(p)) && any_vowel(utf8::decode(rest, 0).cp)) continue;
+        unsigned next = negation ? kPrefix : kNegation;
+        auto k = known(rest, next);
+        // a prefix or ne- shortens the -át of a one-syllable verb (vydat,
+        // vecpat, vyvstat, nebrat) that begins with two consonants or is
+        // dát (not se-kat: kát); -stat itself is the stanu verb, not stát
+        std::string longer;
+        if (!k && ends_with(rest, "at") && rest != "stat" && (before_cluster_or_j(rest) || rest == "dat")) {
+            longer = join(rest.substr(0, rest.size() - 2), "át");
+            k = known(longer, kNothing);
+        }
+        if (!k) continue;
+        // a word with a class entry of its own is taken for the verb behind
+        // its prefix only when the two are of one class (odmyslet, myslet;
+        // but svědět is no s-vědět)
+        if (cls && *cls != (k->cls ? *k->cls : class_by_ending(k->base))) continue;
+        k->head.insert(0, p);
+        if (cls) k->cls = cls;
+        return k;
+    }
+    if (cls) return Known{cls, std::nullopt, std::string(word), {}};
+    return std::nullopt;
+}
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string lower = unicode::to_lower(text);
     std::string_view lemma = unicode::trim(lower);
@@ -181,32 +332,45 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(lemma);
-    auto listed = listed_class(lemma);
-    verb.cls = listed ? *listed : class_by_ending(lemma);
-    if (auto row = find_row(lemma)) {
-        const auto& c = row->cells;
-        for (std::size_t i = 0; i < 6; ++i) verb.present_override[i] = own(c[i]);
-        for (std::size_t i = 0; i < 3; ++i) verb.imperative_override[i] = own(c[6 + i]);
-        verb.l_participle_override = own(c[9]);
-        verb.passive_override = own(c[10]);
-        verb.transgressive_m_override = own(c[11]);
-        verb.transgressive_fn_override = own(c[12]);
-        verb.l_participle_fem_override = own(c[13]);
+    auto k = known(lemma, kBoth);
+    verb.cls = k && k->cls ? *k->cls : class_by_ending(lemma);
+    // A verb built on a row that the rules leave alone (vstát: no passive)
+    // is left alone as well where the prefix shortened the ending (vyvstat).
+    if (k && k->row && !carries_ending(k->base, k->cls ? *k->cls : class_by_ending(k->base)) &&
+        carries_ending(lemma, verb.cls))
+        for (Class c : {Class::I, Class::A, Class::Ne})
+            if (!carries_ending(lemma, c)) {
+                verb.cls = c;
+                break;
+            }
+    if (k && k->row) {
+        const auto& c = k->row->cells;
+        const std::string& head = k->head;
+        auto take = [&head](const std::optional<std::string_view>& cell) -> std::optional<std::string> {
+            if (!cell) return std::nullopt;
+            return join(head, *cell);
+        };
+        for (std::size_t i = 0; i < 6; ++i) verb.present_override[i] = take(c[i]);
+        // není, the negated je
+        if (k->base == "být" && ends_with(head, "ne") && c[2] == std::optional<std::string_view>("je"))
+            verb.present_override[2] = join(head, "ní");
+        for (std::size_t i = 0; i < 3; ++i) verb.imperative_override[i] = take(c[6 + i]);
+        verb.l_participle_override = take(c[9]);
+        verb.passive_override = take(c[10]);
+        verb.transgressive_m_override = take(c[11]);
+        verb.transgressive_fn_override = take(c[12]);
+        verb.l_participle_fem_override = take(c[13]);
+    } else {
+        verb.long_ending = (verb.cls == Class::I && ends_with(lemma, "ít")) ||
+                           (verb.cls == Class::A && ends_with(lemma, "át"));
     }
     return verb;
 }
 
 std::string_view Verb::stem() const noexcept {
     std::string_view l = lemma;
-    std::string_view ending;
-    switch (cls) {
-        case Class::Uje: ending = "ovat"; break;
-        case Class::A: ending = "at"; break;
-        case Class::I: ending = "it"; break;
-        case Class::EtI:
-        case Class::EtEji: ending = ends_with(l, "ět") ? "ět" : "et"; break;
-        case Class::Ne: ending = "nout"; break;
-    }
+    std::string_view ending = class_ending(l, cls);
+    if (long_ending) ending = cls == Class::A ? "át" : "ít";
     if (ends_with(l, ending)) return l.substr(0, l.size() - ending.size());
     return l;
 }
@@ -225,22 +389,33 @@ std::optional<std::string> Verb::imperative(int person, int number) const {
             case Class::Uje: base = join(s, "uj"); break;
             case Class::A: base = join(s, "ej"); break;
             case Class::EtEji: base = join(s, et_vowel(lemma), "j"); break;
-            case Class::Ne:
-                // a vowel before -nout keeps the n soft and bare (miň, posuň, zapomeň)
-                base = join(s, s.empty() || is_vowel(utf8::last(s)) ? "ň" : "ni");
+            case Class::Ne: {
+                // a vowel before -nout keeps the n soft and bare (miň, posuň,
+                // zapomeň), and so does an r or l that is the syllable's
+                // vowel (hrň, zahrň; but přilni)
+                bool bare = s.empty() || is_vowel(utf8::last(s));
+                if (!bare && (utf8::last(s) == U'r' || utf8::last(s) == U'l') && s.size() >= 2) {
+                    char32_t before = utf8::decode_last(s, s.size() - 1).cp;
+                    bare = !any_vowel(before);
+                }
+                base = join(s, bare ? "ň" : "ni");
                 break;
+            }
             case Class::I:
             case Class::EtI: {
                 // After a cluster no Czech word ends in the bare stem takes -i:
                 // urči, ušetři, modli, jezdi, čisti (but tvrď, plň, drž, where
                 // r or l between consonants is itself the vowel).
-                if (ends_in_cluster(s)) {
+                // The -et verbs keep st and št bare (pišť, šusť).
+                bool st = cls == Class::EtI && (ends_with(s, "st") || ends_with(s, "št"));
+                if (!st && ends_in_cluster(s)) {
                     base = join(s, "i");
                     break;
                 }
-                char32_t last = s.empty() ? 0 : utf8::last(s);
+                std::string bare = cls == Class::I ? shorten_last(s) : std::string(s);
+                char32_t last = bare.empty() ? 0 : utf8::last(bare);
                 std::string_view soft = last == U'd' ? "ď" : last == U'n' ? "ň" : last == U't' ? "ť" : "";
-                base = soft.empty() ? std::string(s) : join(s.substr(0, s.size() - 1), soft);
+                base = soft.empty() ? bare : join(std::string_view(bare).substr(0, bare.size() - 1), soft);
                 break;
             }
         }
@@ -286,13 +461,21 @@ std::string Verb::past_participle(int gender, int number) const {
     std::string masc;
     if (l_participle_override) {
         masc = *l_participle_override;
+    } else if (long_ending) {
+        masc = join(stem(), cls == Class::I ? "il" : "al");
     } else {
         std::string_view l = lemma;
         if (l.size() < 4) {
             masc = join(utf8::drop_last_chars(l, 1), "l");
         } else if (ends_with(l, "nout")) {
+            // consonant stems lose the -nu- (tiskl, stárl), but not after a
+            // vowel, after l or after an r that is the syllable's vowel
+            // (minul, přilnul, hrnul)
             std::string_view rest = l.substr(0, l.size() - 4);
-            masc = join(rest, rest.empty() || is_vowel(utf8::last(rest)) ? "nul" : "l");
+            char32_t last = utf8::last(rest);
+            bool syllabic_r = last == U'r' && rest.size() >= 2 && !any_vowel(utf8::decode_last(rest, rest.size() - 1).cp);
+            bool keep = rest.empty() || is_vowel(last) || last == U'l' || syllabic_r;
+            masc = join(rest, keep ? "nul" : "l");
         } else {
             masc = join(utf8::drop_last_chars(l, 1), "l");
         }
@@ -307,7 +490,12 @@ std::optional<std::string> Verb::passive_participle(int gender, int number) cons
     } else if (has_stem()) {
         std::string_view l = lemma;
         std::string_view s = stem();
-        if (l.size() >= 4 && ends_with(l, "ovat")) {
+        if (long_ending) {
+            // mstěn, zazděn, but pohřben, zasklen; dbán
+            char32_t last = utf8::last(s);
+            if (cls == Class::A) masc = join(s, "án");
+            else masc = join(s, last == U't' || last == U'd' || last == U'n' ? "ěn" : "en");
+        } else if (l.size() >= 4 && ends_with(l, "ovat")) {
             masc = join(s, "ován");
         } else if (ends_with(l, "nout")) {
             masc = join(l.substr(0, l.size() - 4), "nut");
@@ -331,6 +519,21 @@ std::optional<std::string> Verb::transgressive(int slot) const {
     bool masculine = slot == 0;
     if (masculine ? transgressive_m_override.has_value() : transgressive_fn_override.has_value()) {
         form = masculine ? transgressive_m_override : transgressive_fn_override;
+    } else if (has_stem() && present_override[5] && ends_with(*present_override[5], "ou")) {
+        // A present in -ou gives the transgressive of its own stem (vecpou:
+        // vecpa, vecpouc; mažou: maže, mažíc).
+        std::string_view p = *present_override[5];
+        p.remove_suffix(2);
+        char32_t last = utf8::last(p);
+        if (last == U'ň' || last == U'ď' || last == U'ť') {
+            // stůňou: stůně, stůníc (ň, ď, ť are written n, d, t before ě and í)
+            std::string_view hard = last == U'ň' ? "n" : last == U'ď' ? "d" : "t";
+            form = join(utf8::drop_last_chars(p, 1), hard, masculine ? "ě" : "íc");
+        } else if (soft_consonant(last)) {
+            form = join(p, masculine ? "e" : "íc");
+        } else {
+            form = join(p, masculine ? "a" : "ouc");
+        }
     } else if (has_stem()) {
         std::string_view s = stem();
         switch (cls) {

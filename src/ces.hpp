@@ -56,6 +56,10 @@ struct Verb {
     std::optional<std::string> passive_override;                    // masculine singular
     std::optional<std::string> transgressive_m_override;
     std::optional<std::string> transgressive_fn_override;
+    // The infinitive ends in a long -ít or -át that the rules cut like -it and
+    // -at (mstít: mstím, mstil; dbát: dbám, dbal). Set only for a verb that
+    // takes its forms from the rules alone.
+    bool long_ending = false;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

@@ -144,7 +144,7 @@ Shape shape_of(std::string_view stem) {
         bool heavy = c->long_vowel || (utf8::length(c->cluster) >= 2 && first != U'b' && first != U'd' &&
                                        first != U'g');
         if (!heavy) return s;
-        // -tama and -dama after a long syllable are derivatives with -ada (hoiatama, koondama)
+        // -tama and -dama after a long vowel are derivatives with -ada (hoiatama, koondama, töötama)
         char32_t last = utf8::last(c->cluster);
         if (c->long_vowel && (last == U't' || last == U'd')) return s;
         s.kind = Kind::Ta;

@@ -257,6 +257,9 @@ velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     if (!vowel) return velnor::fail(Error::NotAVerb);
     v.cls = find_class(inf);
+    // A verb made with ri- takes the class of its listed base (rieseguire:
+    // riesèguo like eseguo).
+    if (!v.cls && utf8::starts_with(inf, "ri") && inf.size() > 6) v.cls = find_class(inf.substr(2));
     v.strong = find_strong(inf);
     return v;
 }

@@ -167,7 +167,7 @@ namespace {
 
 // Prefixes of Romanian verbs, longest first within a shared beginning.
 constexpr std::string_view PREFIXES[] = {
-    "contra", "supra", "inter", "trans", "între", "auto", "răs", "răz", "des", "dez", "pre", "pro", "sub",
+    "contra", "supra", "inter", "trans", "între", "auto", "stră", "răs", "răz", "des", "dez", "pre", "pro", "sub",
     "con",    "com",   "dis",   "ex",    "im",    "re",   "ne",  "de",  "în",  "îm",  "a",   "e",
 };
 
