@@ -488,7 +488,11 @@ Expected<Verb, Error> analyse(std::string_view w, bool split) {
 
 }  // namespace
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"en", "n"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-'\u2019", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string word = unicode::to_lower(unicode::trim(text));
     std::string_view w = word;
     if (w.size() >= 3 && w.substr(0, 3) == "te ") w = unicode::trim(w.substr(3));
