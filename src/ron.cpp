@@ -203,7 +203,11 @@ std::optional<std::string_view> listed_base(std::string_view w) {
 
 std::string Verb::cell(std::string_view form) const { return join(prefix_, form); }
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"a", "ea", "e", "i", "î"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string lowered = unicode::to_lower(text);
     std::string_view w = unicode::trim(lowered);
     if (utf8::starts_with(w, "a ")) w = unicode::trim(w.substr(2));
