@@ -143,7 +143,10 @@ std::optional<LexEntry> aaku_compound(std::string_view root) {
 
 }  // namespace
 
+constexpr unicode::Spelling SPELLING{unicode::Script::Tamil};
+
 Expected<Verb, Error> Verb::from_root(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view root = unicode::trim(text);
     if (root.empty() || !tamil_root(root) || !brahmic::well_formed(root)) return fail(Error{});
 

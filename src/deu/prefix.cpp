@@ -107,7 +107,10 @@ std::optional<Split> split(std::string_view word) {
         const Candidate& c = x.sorted[k];
         if (!utf8::starts_with(word, c.text)) continue;
         std::string_view rest = word.substr(c.text.size());
-        if (plausible_base(rest, c.separability == Separability::Separable)) {
+        // rein- and ran- before -ieren are the loans' re-in-, ran-
+        // (reinstallieren, reintegrieren, randomisieren), not the particles.
+        bool ieren_base = c.separability == Separability::Separable && c.text != "rein" && c.text != "ran";
+        if (plausible_base(rest, ieren_base)) {
             return Split{c.text, c.separability, rest};
         }
     }
