@@ -38,7 +38,7 @@ bool is_vowel_pair(char32_t a, char32_t b) {
 }
 
 bool voiceless_final(std::string_view s) {
-    if (utf8::ends_with(s, "ch")) return true;
+    if (utf8::ends_with(s, "ch") || utf8::ends_with(s, "sh")) return true;  // sh: cashen, cashte
     if (s.empty()) return false;
     switch (s.back()) {
         case 'f': case 'k': case 'p': case 's': case 't': case 'x': return true;
@@ -271,18 +271,20 @@ constexpr std::string_view PARTICLES[] = {
 constexpr std::string_view HEADS[] = {
     "schadeloos", "achterover", "ervandoor", "tevreden", "achterop", "onderuit", "voorover", "lastig", "beneden",
     "geheim", "gelijk", "gereed", "scherp", "teleur", "tekort", "terneer", "tussen", "bewust", "aaneen", "teniet",
-    "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "boven", "droog", "flauw", "groot", "recht",
-    "strak", "zwart", "opeen", "opzij", "glad", "fijn", "gaar", "hard", "kaal", "leeg", "plat", "vrij", "warm",
-    "wijs", "zoek", "nat", "vol",
+    "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "gevangen", "boven", "droog", "flauw",
+    "groot", "recht", "strak", "zwart", "opeen", "opzij", "glad", "fijn", "gaar", "hard", "hoog", "kaal", "leeg",
+    "plat", "vrij", "warm", "wijs", "zoek", "nat", "vol",
 };
 
 // Words that are separable before a listed verb only, since before others
 // they also begin inseparable compounds (weerspiegelen, misrekenen,
-// blinddoeken) or nouns: nouns used as the separable part of a verb
-// (leidinggeven: geef leiding, leidinggegeven), weer-, mis- and blind-.
+// blinddoeken, dwarsbomen, dubbelklikken, kortwieken): nouns used as the
+// separable part of a verb (leidinggeven: geef leiding, leidinggegeven),
+// weer-, mis-, blind-, dwars-, dubbel-, krom- and kort-.
 constexpr std::string_view LISTED_HEADS[] = {
     "leiding", "kennis", "plaats", "school", "honger", "handel", "blind", "weder", "beet", "weer", "acht", "file",
-    "klem", "proef", "prijs", "stand", "vorm", "les", "lip", "mis",
+    "klem", "proef", "prijs", "stand", "vorm", "les", "lip", "mis", "dwars", "dubbel", "krom", "kort", "dank",
+    "dienst", "kwaad",
 };
 
 // Particle groups: er- before a particle (eruitzien: zie eruit, eruitgezien),
@@ -486,7 +488,11 @@ Expected<Verb, Error> analyse(std::string_view w, bool split) {
 
 }  // namespace
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"en", "n"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-'\u2019", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string word = unicode::to_lower(unicode::trim(text));
     std::string_view w = word;
     if (w.size() >= 3 && w.substr(0, 3) == "te ") w = unicode::trim(w.substr(3));

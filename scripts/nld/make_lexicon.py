@@ -755,6 +755,9 @@ dienstweigeren dienstweiger
 brandschilderen brandschilder
 flatteren flatteer
 fiatteren fiatteer
+overkoepelen
+overklassen
+skaten skate
 """
 
 # Prefixed and particle verbs: "prefix|base" for an unstressed prefix (no
@@ -772,7 +775,7 @@ ver|wijzen ver|werven ver|lopen ver|raden ver|slaan ver|zwijgen ver|krijgen ver|
 ver|wijten ver|schuiven ver|gaan ver|nemen ver|houden ver|doen ver|denken
 ver|vallen ver|zenden ver|slijten ver|blijven ver|dringen
 ver|spreken ver|zwelgen
-mis|doen weer|klinken
+mis|doen weer|klinken weder|varen
 ge|lijken ge|bieden
 be|geven be|hangen be|klimmen be|schijnen be|stijgen be|zingen be|zweren be|varen be|treden be|liegen
 be|vliegen be|stuiven be|gaan be|lopen
@@ -1068,10 +1071,10 @@ def rule_stem(lemma):
 def voiceless(lemma):
     b = lemma[:-2]
     if english_stem(b):
-        return b.endswith("ch") or b[-1] in "fkpstxc"
+        return b.endswith(("ch", "sh")) or b[-1] in "fkpstxc"
     if b[-1] in "vz":
         return False
-    return b.endswith("ch") or b[-1] in "fkpstx"
+    return b.endswith(("ch", "sh")) or b[-1] in "fkpstx"
 
 
 def ge(stem):
@@ -1130,12 +1133,13 @@ PARTICLES = ["tegemoet", "achteruit", "tegenover", "vooruit", "voorbij", "achter
 
 HEADS = ["schadeloos", "achterover", "ervandoor", "tevreden", "achterop", "onderuit", "voorover", "lastig", "beneden",
          "geheim", "gelijk", "gereed", "scherp", "teleur", "tekort", "terneer", "tussen", "bewust", "aaneen", "teniet",
-         "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "boven", "droog", "flauw", "groot",
-         "recht",
+         "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "gevangen", "boven", "droog", "flauw",
+         "groot", "recht", "hoog",
          "strak", "zwart", "opeen", "opzij", "glad", "fijn", "gaar", "hard", "kaal", "leeg", "plat", "vrij", "warm",
          "wijs", "zoek", "nat", "vol"]
 LISTED_HEADS = ["leiding", "kennis", "plaats", "school", "honger", "handel", "blind", "weder", "beet", "weer", "acht",
-                "file", "klem", "proef", "prijs", "stand", "vorm", "les", "lip", "mis"]
+                "file", "klem", "proef", "prijs", "stand", "vorm", "les", "lip", "mis", "dwars", "dubbel", "krom", "kort",
+                "dank", "dienst", "kwaad"]
 GROUPS = [("her", ["uit", "in", "op"]), ("er", PARTICLES)]
 ONSETS = {"bl", "br", "ch", "dr", "dw", "fl", "fr", "gl", "gr", "kl", "kn", "kr", "kw", "pl", "pr", "sc", "sj", "sk",
           "sl", "sm", "sn", "sp", "st", "sw", "tr", "tw", "vl", "vr", "wr", "zw"}

@@ -1,0 +1,30 @@
+"""Input that is no verb of the language is refused: letters of another script anywhere in a real verb, and
+endings or signs with no stem (the table tests/data/foreign_input.tsv, one row per language)."""
+import pathlib
+
+import pytest
+
+import velnor
+
+TABLE = pathlib.Path(__file__).parent / "data" / "foreign_input.tsv"
+ROWS = [line.split("\t") for line in TABLE.read_text(encoding="utf-8").splitlines() if not line.startswith("#")]
+
+
+def test_every_language_has_a_row():
+    assert len({row[0] for row in ROWS}) == len(ROWS) == 34
+
+
+@pytest.mark.parametrize("code, verb, foreign, bare, message", ROWS, ids=[row[0] for row in ROWS])
+def test_foreign_input(code, verb, foreign, bare, message):
+    velnor.conjugate(verb, lang=code)
+    half = len(verb) // 2
+    inputs = [w for f in foreign for w in (f + verb, verb[:half] + f + verb[half:], verb + f)] + bare.split()
+    wrong = {}
+    for word in inputs:
+        try:
+            velnor.conjugate(word, lang=code)
+            wrong[word] = "accepted"
+        except ValueError as err:
+            if str(err) != message.replace("{}", word.lower()):
+                wrong[word] = str(err)
+    assert not wrong
