@@ -18,8 +18,10 @@ struct Language {
     // Parses, builds and wraps; a new reference, or null with an exception.
     PyObject* (*conjugate)(std::string_view word);
     // The message for a word refused outright (not a citation form of the
-    // language); the German one is followed by the word.
+    // language).
     const char* refusal;
+    // Whether the refusal is followed by the word itself (German).
+    bool refusal_names_word = false;
 };
 
 // Raises ValueError(message); returns null.

@@ -56,7 +56,7 @@ std::string ella_strong(std::string_view stem) {
 
 // The weak grade of a type-I stem ending in o, u, y, ö, i or e, where the
 // consonants before that vowel gradate: nt, lt, rt, mp, nk, ht, tt, kk, pp,
-// and a single t or p after a vowel (kaatu: kaadu, kääntyy: käänny, tapahtu:
+// and a single t or p after a vowel (kaatu: kaadu, käänty: käänny, tapahtu:
 // tapahdu, sopi: sovi). A single k, whose weak grade cannot be told, and any
 // other stem give the stem unchanged.
 std::string type1_weak(std::string_view stem) {
@@ -86,12 +86,15 @@ std::string type1_weak(std::string_view stem) {
     return std::string(stem);
 }
 
-// The cells of an unlisted verb whose infinitive the type-I rule cannot
-// take (it wants a vowel before the final a/ä): the conjugation type that
-// the ending determines gives them. Gradation cannot be read off the
-// ending; verbs that have it are listed.
+// The cells of an unlisted verb whose infinitive the type-I rule alone
+// does not give: the conjugation type that the ending determines gives them.
+// Gradation is taken where the consonants show it (type I with a stem in
+// -o, -u, -i, -e; -ella); verbs whose grade they do not show (a lost k,
+// the -aa verbs, the -ata verbs) are listed.
+//   vowel + a:        kaatua, oppia, lähteä (kaadun, opin, lähdin); ahmia (ahmin)
 //   vowel + da:       saada, voida, juoda (saan, saa, sain, saanut, saatiin)
-//   -lla -nna -rra -sta: tulla, mennä, purra, pestä (tulen, tulin, tullut)
+//   -lla -nna -rra -sta: tulla, mennä, purra, pestä (tulen, tulin, tullut);
+//                     ajatella (ajattelen)
 //   -ata -ota -uta -ytä -ötä -ätä: halata, haluta (halaan, halasi, halannut)
 //   -eta:             vanheta (vanhenen, vanheni, vanhennut)
 //   -ita:             tarvita (tarvitsen, tarvitsi, tarvinnut)
@@ -106,13 +109,9 @@ std::array<std::optional<std::string>, CellCount> ending_cells(std::string_view 
     std::string_view rest = utf8::drop_last_chars(lemma, 1);
     const char32_t k = utf8::last(rest);
     if (is_vowel(k)) {
-        // Type I. Before the past i, -aa/-ää and -ea/-eä lose their stem
-        // vowel, and a two-syllable -aa verb whose first vowel is a, e or i
-        // takes -oi (ajoi, kantoi; osti, rakasti); their passive stem ends
-        // in e (ostetaan, lasketaan).
-        // Stems in -o, -u, -i, -e with a gradating consonant before that
-        // vowel have the weak grade in the first and second persons, the
-        // past but its third person, and the passive (kaatua: kaadun,
+        // Type I. Stems in -o, -u, -i, -e with a gradating consonant before
+        // that vowel have the weak grade in the first and second persons,
+        // the past but its third person, and the passive (kaatua: kaadun,
         // kaaduin, kaatui, kaadutaan; aktivoitua: aktivoidun; oppia: opin,
         // oppi; lähteä: lähden, lähdin, lähti, lähdetään).
         const std::string weak = type1_weak(rest);
@@ -129,6 +128,10 @@ std::array<std::optional<std::string>, CellCount> ending_cells(std::string_view 
         // -ia/-iä: the past is the stem itself (ahmin, ahmi).
         if (k == U'i') c[Pst1sg] = join(rest, "n");
         if (k != a && k != U'e') return c;
+        // Before the past i, -aa/-ää and -ea/-eä lose their stem vowel, and a
+        // two-syllable -aa verb whose first vowel is a, e or i takes -oi
+        // (ajoi, kantoi; osti, rakasti); their passive stem ends in e
+        // (ostetaan, lasketaan).
         std::string_view bare = minus_last(rest);
         int syllables = 0;
         char32_t first = 0, prev = 0;

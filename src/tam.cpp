@@ -152,6 +152,10 @@ Expected<Verb, Error> Verb::from_root(std::string_view text) {
 
     auto found = lexicon::find(root);
     if (!found) found = aaku_compound(root);
+    // The weak rule joins its endings to a consonant, a vowel sign or a
+    // virama: an unlisted root that ends in anything else is no root.
+    const char32_t final = utf8::last(root);
+    if (!found && !brahmic::ends_in_consonant(root) && !(final >= 0x0BBE && final <= 0x0BCD)) return fail(Error{});
     const LexEntry* e = found ? &*found : nullptr;
     auto pick = [e](std::optional<std::string> LexEntry::*field, auto rule) -> std::string {
         if (e && (e->*field)) return *(e->*field);
