@@ -5,17 +5,20 @@ import pathlib
 import pytest
 
 import velnor
+from conftest import LANGUAGES, needs
 
 TABLE = pathlib.Path(__file__).parent / "data" / "foreign_input.tsv"
 ROWS = [line.split("\t") for line in TABLE.read_text(encoding="utf-8").splitlines() if not line.startswith("#")]
 
 
 def test_every_language_has_a_row():
-    assert len({row[0] for row in ROWS}) == len(ROWS) == 34
+    assert sorted(row[0] for row in ROWS) == sorted(LANGUAGES)
 
 
-@pytest.mark.parametrize("code, verb, foreign, bare, message", ROWS, ids=[row[0] for row in ROWS])
-def test_foreign_input(code, verb, foreign, bare, message):
+@pytest.mark.parametrize("code, verb, foreign, bare", [pytest.param(*row, marks=needs(row[0])) for row in ROWS],
+                         ids=[row[0] for row in ROWS])
+def test_foreign_input(code, verb, foreign, bare):
+    refusal = LANGUAGES[code][2][0]
     velnor.conjugate(verb, lang=code)
     half = len(verb) // 2
     inputs = [w for f in foreign for w in (f + verb, verb[:half] + f + verb[half:], verb + f)] + bare.split()
@@ -25,6 +28,7 @@ def test_foreign_input(code, verb, foreign, bare, message):
             velnor.conjugate(word, lang=code)
             wrong[word] = "accepted"
         except ValueError as err:
-            if str(err) != message.replace("{}", word.lower()):
+            # The German message names the word.
+            if str(err) != (refusal + word.lower() if refusal.endswith(": ") else refusal):
                 wrong[word] = str(err)
     assert not wrong
