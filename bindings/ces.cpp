@@ -26,14 +26,9 @@ const ResultClass<Table, 8> CLASS{"CzechConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Czech infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = ces::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(ces::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language ces{[] { return CLASS.type(); }, "CzechConjugation", &conjugate, REFUSAL};
+extern const Language ces{[] { return CLASS.type(); }, "CzechConjugation",
+                          &conjugate_infinitive<ces::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

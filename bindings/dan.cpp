@@ -25,14 +25,9 @@ const ResultClass<Table, 9> CLASS{"DanishConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Danish infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = dan::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(dan::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language dan{[] { return CLASS.type(); }, "DanishConjugation", &conjugate, REFUSAL};
+extern const Language dan{[] { return CLASS.type(); }, "DanishConjugation",
+                          &conjugate_infinitive<dan::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

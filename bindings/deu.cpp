@@ -53,6 +53,6 @@ PyObject* conjugate(std::string_view word) {
 
 }  // namespace
 
-extern const Language deu{[] { return CLASS.type(); }, "Conjugation", &conjugate, REFUSAL};
+extern const Language deu{[] { return CLASS.type(); }, "Conjugation", &conjugate, REFUSAL, true};
 
 }  // namespace velnor::py

@@ -28,14 +28,9 @@ const ResultClass<Table, 10> CLASS{"IrishConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not an Irish verb";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = gle::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(gle::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language gle{[] { return CLASS.type(); }, "IrishConjugation", &conjugate, REFUSAL};
+extern const Language gle{[] { return CLASS.type(); }, "IrishConjugation",
+                          &conjugate_infinitive<gle::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -25,14 +25,9 @@ const ResultClass<Table, 8> CLASS{"IcelandicConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not an Icelandic infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = isl::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(isl::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language isl{[] { return CLASS.type(); }, "IcelandicConjugation", &conjugate, REFUSAL};
+extern const Language isl{[] { return CLASS.type(); }, "IcelandicConjugation",
+                          &conjugate_infinitive<isl::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -22,16 +22,11 @@ const ResultClass<Table, 6> CLASS{"JapaneseConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Japanese verb";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = jpn::Verb::from_infinitive(word);
-    if (!verb) {
-        return value_error(verb.error() == jpn::Error::NotAVerb ? REFUSAL : "not a known Japanese verb");
-    }
-    return CLASS.wrap(jpn::Table::build(*verb));
-}
+constexpr const char UNKNOWN[] = "not a known Japanese verb";
 
 }  // namespace
 
-extern const Language jpn{[] { return CLASS.type(); }, "JapaneseConjugation", &conjugate, REFUSAL};
+extern const Language jpn{[] { return CLASS.type(); }, "JapaneseConjugation",
+                          &conjugate_infinitive<jpn::Verb, CLASS, REFUSAL, UNKNOWN>, REFUSAL};
 
 }  // namespace velnor::py

@@ -20,14 +20,9 @@ const ResultClass<Table, 5> CLASS{"KoreanConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Korean verb (must be a 하다-style 다-final stem)";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = kor::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(kor::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language kor{[] { return CLASS.type(); }, "KoreanConjugation", &conjugate, REFUSAL};
+extern const Language kor{[] { return CLASS.type(); }, "KoreanConjugation",
+                          &conjugate_infinitive<kor::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -76,8 +76,8 @@ PyObject* not_available(Lang lang) {
 }
 
 // Refuses a word with the language's message before any engine work.
-PyObject* refuse(Lang lang, const Language& language, PyObject* word) {
-    if (lang == Lang::Deu) {
+PyObject* refuse(const Language& language, PyObject* word) {
+    if (language.refusal_names_word) {
         PyObject* message = PyUnicode_FromFormat("%s%U", language.refusal, word);
         if (message == nullptr) return nullptr;
         PyErr_SetObject(PyExc_ValueError, message);
@@ -93,7 +93,7 @@ PyObject* refuse(Lang lang, const Language& language, PyObject* word) {
 PyObject* run(Lang lang, PyObject* word_object, std::optional<std::string_view> word) {
     const Language* language = DISPATCH[static_cast<int>(lang)];
     if (language == nullptr) return not_available(lang);
-    if (!word) return refuse(lang, *language, word_object);
+    if (!word) return refuse(*language, word_object);
     try {
         return language->conjugate(*word);
     } catch (const FatalError& e) {

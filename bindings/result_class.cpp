@@ -104,9 +104,19 @@ void free_object(PyObject* self) {
     Py_DECREF(type);
 }
 
-PyObject* make_repr(const char* name, std::string_view first, const char* label, std::string_view extra) {
+PyObject* make_repr(PyTypeObject* type, std::string_view first, const char* label, std::string_view extra) {
+    PyObject* name_object = PyType_GetName(type);
+    if (name_object == nullptr) return nullptr;
+    Py_ssize_t size = 0;
+    const char* name = PyUnicode_AsUTF8AndSize(name_object, &size);
+    if (name == nullptr) {
+        Py_DECREF(name_object);
+        return nullptr;
+    }
+    std::string_view name_text(name, static_cast<std::size_t>(size));
+    PyObject* result = nullptr;
     try {
-        std::string out(name);
+        std::string out(name_text);
         out += '(';
         out += velnor::quote(first);
         if (label != nullptr) {
@@ -116,13 +126,14 @@ PyObject* make_repr(const char* name, std::string_view first, const char* label,
             out += velnor::quote(extra);
         }
         out += ')';
-        return to_python(std::string_view(out));
+        result = to_python(std::string_view(out));
     } catch (const std::bad_alloc&) {
-        return PyErr_NoMemory();
+        PyErr_NoMemory();
     } catch (const std::exception& e) {
         PyErr_Format(PyExc_RuntimeError, "internal error: %s", e.what());
-        return nullptr;
     }
+    Py_DECREF(name_object);
+    return result;
 }
 
 }  // namespace detail

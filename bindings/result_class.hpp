@@ -86,7 +86,9 @@ void release_types();
 PyObject* alloc_object(PyTypeObject* type);
 // Frees an instance through its type's free slot and drops the type reference.
 void free_object(PyObject* self);
-PyObject* make_repr(const char* name, std::string_view first, const char* label, std::string_view extra);
+// "<type name>(<first>)", or "<type name>(<first>, <label>=<extra>)" with a
+// label, the fields quoted.
+PyObject* make_repr(PyTypeObject* type, std::string_view first, const char* label, std::string_view extra);
 
 template <class Data>
 struct Object {
@@ -115,10 +117,9 @@ public:
     // set when it cannot be made (a later call tries again).
     PyTypeObject* type() const {
         if (type_ == nullptr) {
-            current_ = this;
             for (std::size_t i = 0; i < N; ++i) {
-                getset_[i] = PyGetSetDef{attributes_[i].name, &get, nullptr, attributes_[i].doc,
-                                         const_cast<Attribute<Data>*>(&attributes_[i])};
+                getters_[i] = Getter{&attributes_[i], this};
+                getset_[i] = PyGetSetDef{attributes_[i].name, &get, nullptr, attributes_[i].doc, &getters_[i]};
             }
             getset_[N] = PyGetSetDef{nullptr, nullptr, nullptr, nullptr, nullptr};
             type_ = detail::make_type(name_, full_name_, sizeof full_name_, doc_,
@@ -141,13 +142,29 @@ public:
     }
 
 private:
+    static_assert(N > 0, "a result class has attributes");
+
+    // What an attribute's descriptor carries: the attribute and its class, so
+    // that the class is found from the type object of an instance even when
+    // several languages share one data type.
+    struct Getter {
+        const Attribute<Data>* attribute;
+        const ResultClass* owner;
+    };
+
     static const Data& data_of(PyObject* self) { return reinterpret_cast<detail::Object<Data>*>(self)->data; }
 
     static PyObject* get(PyObject* self, void* closure) {
         Py_INCREF(self);
-        PyObject* value = static_cast<const Attribute<Data>*>(closure)->read(data_of(self));
+        PyObject* value = static_cast<const Getter*>(closure)->attribute->read(data_of(self));
         Py_DECREF(self);
         return value;
+    }
+
+    // The class of an instance, through its type's first attribute.
+    static const ResultClass& class_of(PyObject* self) {
+        auto* getset = static_cast<PyGetSetDef*>(PyType_GetSlot(Py_TYPE(self), Py_tp_getset));
+        return *static_cast<const Getter*>(getset[0].closure)->owner;
     }
 
     static void dealloc(PyObject* self) {
@@ -156,10 +173,10 @@ private:
     }
 
     static PyObject* repr(PyObject* self) {
-        const ResultClass* c = current_;
+        const ResultClass& c = class_of(self);
         const Data& d = data_of(self);
-        return detail::make_repr(c->name_, c->repr_field_(d), c->repr_label_,
-                                 c->repr_extra_ ? c->repr_extra_(d) : std::string_view{});
+        return detail::make_repr(Py_TYPE(self), c.repr_field_(d), c.repr_label_,
+                                 c.repr_extra_ ? c.repr_extra_(d) : std::string_view{});
     }
 
     const char* name_;
@@ -168,11 +185,11 @@ private:
     Repr repr_field_;
     const char* repr_label_;
     Repr repr_extra_;
+    mutable std::array<Getter, N> getters_{};
     mutable std::array<PyGetSetDef, N + 1> getset_{};
     mutable PyObject* type_ = nullptr;
     // "builtins.<name>": the interpreter keeps pointing at this text.
     mutable char full_name_[96] = {};
-    static inline const ResultClass* current_ = nullptr;
 };
 
 }  // namespace velnor::py

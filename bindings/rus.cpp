@@ -22,14 +22,9 @@ const ResultClass<Table, 5> CLASS{"RussianConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Russian infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = rus::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(rus::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language rus{[] { return CLASS.type(); }, "RussianConjugation", &conjugate, REFUSAL};
+extern const Language rus{[] { return CLASS.type(); }, "RussianConjugation",
+                          &conjugate_infinitive<rus::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -26,14 +26,9 @@ const ResultClass<Table, 8> CLASS{"SlovenianConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Slovenian infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = slv::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(slv::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language slv{[] { return CLASS.type(); }, "SlovenianConjugation", &conjugate, REFUSAL};
+extern const Language slv{[] { return CLASS.type(); }, "SlovenianConjugation",
+                          &conjugate_infinitive<slv::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

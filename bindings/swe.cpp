@@ -31,14 +31,9 @@ const ResultClass<Table, 16> CLASS{"SwedishConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Swedish infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = swe::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(swe::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language swe{[] { return CLASS.type(); }, "SwedishConjugation", &conjugate, REFUSAL};
+extern const Language swe{[] { return CLASS.type(); }, "SwedishConjugation",
+                          &conjugate_infinitive<swe::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

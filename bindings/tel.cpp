@@ -23,14 +23,9 @@ const ResultClass<Table, 5> CLASS{"TeluguConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Telugu verb root";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = tel::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(tel::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language tel{[] { return CLASS.type(); }, "TeluguConjugation", &conjugate, REFUSAL};
+extern const Language tel{[] { return CLASS.type(); }, "TeluguConjugation",
+                          &conjugate_infinitive<tel::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

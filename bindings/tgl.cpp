@@ -21,14 +21,9 @@ const ResultClass<Table, 3> CLASS{"TagalogConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Tagalog verb root";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = tgl::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(tgl::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language tgl{[] { return CLASS.type(); }, "TagalogConjugation", &conjugate, REFUSAL};
+extern const Language tgl{[] { return CLASS.type(); }, "TagalogConjugation",
+                          &conjugate_infinitive<tgl::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -22,14 +22,9 @@ const ResultClass<Table, 4> CLASS{"UkrainianConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Ukrainian infinitive";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = ukr::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(ukr::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language ukr{[] { return CLASS.type(); }, "UkrainianConjugation", &conjugate, REFUSAL};
+extern const Language ukr{[] { return CLASS.type(); }, "UkrainianConjugation",
+                          &conjugate_infinitive<ukr::Verb, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

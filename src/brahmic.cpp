@@ -1,5 +1,6 @@
 #include "brahmic.hpp"
 
+#include "unicode.hpp"
 #include "utf8.hpp"
 
 namespace velnor::brahmic {
@@ -32,13 +33,21 @@ Kind kind(char32_t c, Kind prev) noexcept {
     if (c == 0x0B83) return Kind::VowelLetter;  // Tamil aytham is a letter of its own
     if (o == 0x3C) return prev == Kind::Consonant ? Kind::Nukta : Kind::Bad;
     if (o == 0x4D) return after_consonant ? Kind::Virama : Kind::Bad;
-    if (o == 0x55 || o == 0x56 || o == 0x57)  // length marks
+    // Length marks, which complete a vowel sign; in Devanagari the same
+    // offsets are vowel signs of their own.
+    if ((o == 0x55 || o == 0x56 || o == 0x57) && c > 0x097F)
         return after_consonant || prev == Kind::VowelSign ? Kind::VowelSign : Kind::Bad;
-    if ((o >= 0x3E && o <= 0x4C) || o == 0x3A || o == 0x3B || o == 0x4E || o == 0x4F || o == 0x62 || o == 0x63)
+    if ((o >= 0x3E && o <= 0x4C) || o == 0x3A || o == 0x3B || o == 0x4E || o == 0x4F || o == 0x62 || o == 0x63 ||
+        (c >= 0x0955 && c <= 0x0957))
         return after_consonant ? Kind::VowelSign : Kind::Bad;
     if (o <= 0x03)
         return after_consonant || prev == Kind::VowelLetter || prev == Kind::VowelSign ? Kind::Modifier : Kind::Bad;
     if ((o >= 0x04 && o <= 0x14) || o == 0x60 || o == 0x61) return Kind::VowelLetter;
+    // Any other mark of these blocks (the Gujarati nuktas above, sukun)
+    // sits on a consonant.
+    const auto cat = unicode::category(c);
+    if (cat == unicode::Category::Mn || cat == unicode::Category::Mc)
+        return prev == Kind::Consonant ? Kind::Modifier : Kind::Bad;
     return Kind::Other;
 }
 

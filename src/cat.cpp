@@ -212,7 +212,15 @@ constexpr unicode::Composition ACCENTS[] = {
 
 }  // namespace
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {
+    "ar", "ar-se", "ar's", "ar-s", "er", "er-se", "er's", "er-s", "re", "re-se",
+    "re's", "re-s", "ir", "ir-se", "ir's", "ir-s", "ur", "ur-se", "ur's", "ur-s",
+};
+// The middle dot of the geminate l (cancel·lar) is part of the spelling.
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-'\u00b7", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error::NotAVerb);
     std::string lowered = unicode::compose(unicode::to_lower(text), ACCENTS);
     std::string_view word = unicode::trim(lowered);
     bool reflexive = false;

@@ -120,7 +120,11 @@ std::optional<std::string_view> auxiliary(std::string_view lemma) {
     });
 }
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"e"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view trimmed = unicode::trim(text);
     std::string lower;
     std::string_view candidate = trimmed;

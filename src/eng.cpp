@@ -115,7 +115,10 @@ std::optional<Row> find_row(std::string_view lemma) {
     return Row{cell(c[1]), cell(c[2]), cell(c[3]), cell(c[4])};
 }
 
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-'", true};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view trimmed = unicode::trim(text);
     std::string lower;
     std::string_view candidate = trimmed;

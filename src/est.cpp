@@ -169,7 +169,11 @@ std::optional<Row> find_row(std::string_view lemma) {
     return Row{lex::optional_cells<CellCount>(*line)};
 }
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"ma"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string lowered = unicode::to_lower(text);
     std::string_view word = unicode::trim(lowered);
     if (word.empty()) return fail(Error{});

@@ -54,12 +54,47 @@ std::string ella_strong(std::string_view stem) {
     return std::string(stem);
 }
 
-// The cells of an unlisted verb whose infinitive the type-I rule cannot
-// take (it wants a vowel before the final a/ä): the conjugation type that
-// the ending determines gives them. Gradation cannot be read off the
-// ending; verbs that have it are listed.
+// The weak grade of a type-I stem ending in o, u, y, ö, i or e, where the
+// consonants before that vowel gradate: nt, lt, rt, mp, nk, ht, tt, kk, pp,
+// and a single t or p after a vowel (kaatu: kaadu, käänty: käänny, tapahtu:
+// tapahdu, sopi: sovi). A single k, whose weak grade cannot be told, and any
+// other stem give the stem unchanged.
+std::string type1_weak(std::string_view stem) {
+    if (utf8::length(stem) < 3) return std::string(stem);
+    const char32_t v = utf8::last(stem);
+    if (!is_vowel(v) || v == U'a' || v == U'ä') return std::string(stem);
+    std::string_view head = minus_last(stem);
+    static constexpr std::pair<std::string_view, std::string_view> PAIRS[] = {
+        {"nt", "nn"}, {"lt", "ll"}, {"rt", "rr"}, {"mp", "mm"}, {"nk", "ng"}, {"ht", "hd"},
+        {"lp", "lv"}, {"rp", "rv"}, {"lke", "lje"}, {"rke", "rje"},
+        {"tt", "t"}, {"kk", "k"}, {"pp", "p"}, {"t", "d"}, {"p", "v"}};
+    for (auto [strong, weak] : PAIRS) {
+        // lk and rk weaken to lj and rj before e only (kulkea: kuljen).
+        const bool with_vowel = strong.size() == 3;
+        std::string_view s = with_vowel ? stem : head;
+        if (!ends_with(s, strong)) continue;
+        std::string_view before = s.substr(0, s.size() - strong.size());
+        if (before.empty()) return std::string(stem);
+        const char32_t b = utf8::last(before);
+        // A double stop may follow a vowel or l, r, n, h, m (karttua: kartun);
+        // any other cluster follows a vowel.
+        const bool doubled = strong == "tt" || strong == "kk" || strong == "pp";
+        if (!is_vowel(b) && !(doubled && (b == U'l' || b == U'r' || b == U'n' || b == U'h' || b == U'm')))
+            return std::string(stem);
+        return with_vowel ? join(before, weak) : join(before, weak, utf8::last_chars(stem, 1));
+    }
+    return std::string(stem);
+}
+
+// The cells of an unlisted verb whose infinitive the type-I rule alone
+// does not give: the conjugation type that the ending determines gives them.
+// Gradation is taken where the consonants show it (type I with a stem in
+// -o, -u, -i, -e; -ella); verbs whose grade they do not show (a lost k,
+// the -aa verbs, the -ata verbs) are listed.
+//   vowel + a:        kaatua, oppia, lähteä (kaadun, opin, lähdin); ahmia (ahmin)
 //   vowel + da:       saada, voida, juoda (saan, saa, sain, saanut, saatiin)
-//   -lla -nna -rra -sta: tulla, mennä, purra, pestä (tulen, tulin, tullut)
+//   -lla -nna -rra -sta: tulla, mennä, purra, pestä (tulen, tulin, tullut);
+//                     ajatella (ajattelen)
 //   -ata -ota -uta -ytä -ötä -ätä: halata, haluta (halaan, halasi, halannut)
 //   -eta:             vanheta (vanhenen, vanheni, vanhennut)
 //   -ita:             tarvita (tarvitsen, tarvitsi, tarvinnut)
@@ -74,11 +109,29 @@ std::array<std::optional<std::string>, CellCount> ending_cells(std::string_view 
     std::string_view rest = utf8::drop_last_chars(lemma, 1);
     const char32_t k = utf8::last(rest);
     if (is_vowel(k)) {
-        // Type I. Before the past i, -aa/-ää and -ea/-eä lose their stem
-        // vowel, and a two-syllable -aa verb whose first vowel is a, e or i
-        // takes -oi (ajoi, kantoi; osti, rakasti); their passive stem ends
-        // in e (ostetaan, lasketaan).
+        // Type I. Stems in -o, -u, -i, -e with a gradating consonant before
+        // that vowel have the weak grade in the first and second persons,
+        // the past but its third person, and the passive (kaatua: kaadun,
+        // kaaduin, kaatui, kaadutaan; aktivoitua: aktivoidun; oppia: opin,
+        // oppi; lähteä: lähden, lähdin, lähti, lähdetään).
+        const std::string weak = type1_weak(rest);
+        if (k != a && weak != rest) {
+            std::string_view w = weak;
+            const bool e = k == U'e';
+            c[P1sg] = join(w, "n");
+            c[Pst1sg] = e ? join(minus_last(w), "in") : k == U'i' ? join(w, "n") : join(w, "in");
+            c[Pst3sg] = e ? join(minus_last(rest), "i") : k == U'i' ? std::string(rest) : join(rest, "i");
+            c[PassPrs] = join(w, h("taan", "tään"));
+            c[PassPst] = join(w, "ttiin");
+            return c;
+        }
+        // -ia/-iä: the past is the stem itself (ahmin, ahmi).
+        if (k == U'i') c[Pst1sg] = join(rest, "n");
         if (k != a && k != U'e') return c;
+        // Before the past i, -aa/-ää and -ea/-eä lose their stem vowel, and a
+        // two-syllable -aa verb whose first vowel is a, e or i takes -oi
+        // (ajoi, kantoi; osti, rakasti); their passive stem ends in e
+        // (ostetaan, lasketaan).
         std::string_view bare = minus_last(rest);
         int syllables = 0;
         char32_t first = 0, prev = 0;
@@ -178,7 +231,11 @@ std::optional<Row> find_row(std::string_view lemma) {
     return Row{lex::optional_cells<CellCount>(*line)};
 }
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"a", "ä", "da", "dä", "ta", "tä", "la", "lä", "na", "nä", "ra", "rä"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string lowered = unicode::to_lower(text);
     std::string_view word = unicode::trim(lowered);
     if (word.empty()) return fail(Error{});

@@ -202,7 +202,11 @@ std::optional<LexMatch> lexical(std::string_view word) {
 
 // ---- analysis ----
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"er", "ir", "re", "ïr"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-'\u2019", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error::NotAVerb);
     std::string lowered = unicode::to_lower(text);
     std::string composed = unicode::compose(unicode::trim(lowered), ACCENTS);
     std::string_view w = composed;

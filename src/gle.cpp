@@ -154,7 +154,10 @@ bool broad_final(std::string_view word) noexcept {
     return true;
 }
 
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-'"};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string lower = unicode::to_lower(text);
     std::string_view lemma = unicode::trim(lower);
     if (lemma.empty()) return fail(Error{});

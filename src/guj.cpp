@@ -61,7 +61,11 @@ std::optional<LexEntry> find(std::string_view lemma) {
 }
 }  // namespace lexicon
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"વું"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Gujarati, U"", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
     auto [head, word] = text::split_head(trimmed);

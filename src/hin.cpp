@@ -39,7 +39,11 @@ namespace lexicon {
 std::optional<LexEntry> find(std::string_view lemma) { return hindustani::find_row(data::table::hin, lemma); }
 }  // namespace lexicon
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"ना"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Devanagari, U"", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
     auto [prefix, word] = text::split_head(trimmed);

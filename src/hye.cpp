@@ -86,7 +86,11 @@ Row6 analytic(std::string_view converb, const Endings& aux) {
 
 }  // namespace
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"ել", "ալ"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Armenian, U"", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string word = unicode::to_lower(unicode::trim(text));
     if (word.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(word))

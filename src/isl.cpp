@@ -121,7 +121,11 @@ Verb analyse(std::string_view word, bool& matched) {
 
 }  // namespace
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"a", "á", "st", "ast"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view word = unicode::trim(text);
     if (word.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(word)) {

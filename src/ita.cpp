@@ -201,7 +201,11 @@ bool is_fare_compound(std::string_view inf) {
 
 }  // namespace
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"re", "are", "ere", "ire", "rre", "rsi", "arsi", "ersi", "irsi"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"", false, INFINITIVE_ENDINGS};
+
 velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return velnor::fail(Error::NotAVerb);
     std::string lower = unicode::to_lower(text);
     std::string_view inf = unicode::trim(lower);
     if (inf.empty()) return velnor::fail(Error::NotAVerb);
@@ -257,6 +261,9 @@ velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     if (!vowel) return velnor::fail(Error::NotAVerb);
     v.cls = find_class(inf);
+    // A verb made with ri- takes the class of its listed base (rieseguire:
+    // riesèguo like eseguo).
+    if (!v.cls && utf8::starts_with(inf, "ri") && inf.size() > 6) v.cls = find_class(inf.substr(2));
     v.strong = find_strong(inf);
     return v;
 }

@@ -82,7 +82,10 @@ std::pair<std::string_view, std::string_view> split_last(std::string_view text) 
     return {rest, text.substr(rest.size())};
 }
 
+constexpr unicode::Spelling SPELLING{unicode::Script::Japanese};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error::NotAVerb);
     std::string_view word = unicode::trim(text);
     if (word.empty()) return fail(Error::NotAVerb);
     for (std::size_t pos = 0; pos < word.size();) {

@@ -58,7 +58,10 @@ std::optional<LexEntry> lexicon::find(std::string_view lemma) {
     return LexEntry{opt(cell(1)), opt(cell(2)), opt(cell(3)), opt(cell(4)), opt(cell(5))};
 }
 
+constexpr unicode::Spelling SPELLING{unicode::Script::Kannada};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view root = unicode::trim(text);
     if (root.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(root))

@@ -170,7 +170,11 @@ void append_syllable(std::string& out, int l, int v, int t) {
     utf8::append(out, valid ? kFirstSyllable + static_cast<char32_t>((l * 21 + v) * 28 + t) : U'\uFFFD');
 }
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"다"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Hangul, U"", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view word = unicode::trim(text);
     if (word.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(word))

@@ -72,7 +72,11 @@ std::string Verb::attach(std::string_view suffix) const {
     }
 }
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"णे"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Devanagari, U"", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view trimmed = unicode::trim(text);
     if (trimmed.empty()) return fail(Error{});
     auto [head, word] = text::split_head(trimmed);

@@ -1,6 +1,11 @@
 #include "nld.hpp"
 
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <span>
 #include <string>
+#include <utility>
 
 #include "lexicon_text.hpp"
 #include "text.hpp"
@@ -33,7 +38,7 @@ bool is_vowel_pair(char32_t a, char32_t b) {
 }
 
 bool voiceless_final(std::string_view s) {
-    if (utf8::ends_with(s, "ch")) return true;
+    if (utf8::ends_with(s, "ch") || utf8::ends_with(s, "sh")) return true;  // sh: cashen, cashte
     if (s.empty()) return false;
     switch (s.back()) {
         case 'f': case 'k': case 'p': case 's': case 't': case 'x': return true;
@@ -84,13 +89,70 @@ bool unstressed_er(std::u32string_view b) {
     return (a == 'i' && z == 'e') || (a == 'e' && z == 'u');
 }
 
+char32_t last_char(std::string_view s) {
+    char32_t last = 0;
+    for (char32_t c : utf8::chars(s)) last = c;
+    return last;
+}
+
+bool plain_vowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
+
+// The English stem of a loan whose spelling shows it, from the base before
+// -en: a final c (racen, piercen), dg (bridgen), a consonant before a final l
+// (samplen), a y that is no part of ij (hypen, sprayen), or ea, oa, ow
+// (dealen, coaten, showen). Such a stem keeps its English spelling: a final
+// e where English writes one (race, bridge, sample, hype, lease, browse), no
+// doubled vowel and no doubled consonant dropped. Loans that look native
+// (gamen, managen) are rows.
+std::optional<std::string> english_stem(std::string_view b) {
+    const std::size_t n = b.size();
+    if (n < 3 || utf8::ends_with(b, "er")) return std::nullopt;
+    for (char c : b) {
+        if (c < 'a' || c > 'z') return std::nullopt;
+    }
+    const char last = b[n - 1], before = b[n - 2];
+    const bool consonant_l = last == 'l' && !plain_vowel(before) && before != 'l' && before != 'r' &&
+                             before != 'w' && before != 'y' && before != 'j';
+    bool loan = last == 'c' || utf8::ends_with(b, "dg") || consonant_l;
+    // be- and ge- before a vowel are no loan (beamen, geademd).
+    const std::size_t from = utf8::starts_with(b, "be") || utf8::starts_with(b, "ge") ? 2 : 0;
+    for (std::size_t i = from; i < n && !loan; ++i) {
+        const std::string_view two = b.substr(i, 2);
+        loan = two == "ea" || two == "oa" || two == "ow" || (b[i] == 'y' && (i == 0 || b[i - 1] != 'i'));
+    }
+    if (!loan) return std::nullopt;
+    // A doubled final consonant is written single, as in native verbs
+    // (babysitten: babysit, gymmen: gym).
+    if (last == before) return std::string(b.substr(0, n - 1));
+    std::string stem(b);
+    const bool vowel_last = plain_vowel(last) || last == 'y';
+    const bool single = (plain_vowel(before) && before != 'e') || before == 'y';
+    const bool after_single = single && (n < 3 || (!plain_vowel(b[n - 3]) && b[n - 3] != 'y'));
+    if (last == 'c' || utf8::ends_with(b, "dg") || consonant_l ||
+        (!vowel_last && after_single && last != 'w' && last != 'x') ||
+        (last == 's' && (plain_vowel(before) || before == 'w')))
+        stem += 'e';
+    return stem;
+}
+
 struct RuleStem {
     std::string stem;
     bool voiceless;
 };
 
 // The present stem of an infinitive in -en, from the base before "en".
+// Unstressed prefixes: a verb after them keeps its own stress.
+constexpr std::string_view UNSTRESSED[] = {"ver", "be", "ge", "ont", "her"};
+
 RuleStem rule_stem(std::string_view base) {
+    if (auto loan = english_stem(base)) return {std::move(*loan), voiceless_final(base) || base.back() == 'c'};
+    // -iëren and -eëren: the loans' stressed -eer after a vowel (definieer,
+    // creëer).
+    if (utf8::ends_with(base, "i\xC3\xABr") || utf8::ends_with(base, "e\xC3\xABr")) {
+        std::string stem(base.substr(0, base.size() - 3));
+        stem += base[base.size() - 4] == 'e' ? "\xC3\xAB" "er" : "eer";
+        return {std::move(stem), false};
+    }
     std::u32string b;
     for (char32_t c : utf8::chars(base)) b.push_back(c);
     const std::size_t n = b.size();
@@ -107,11 +169,27 @@ RuleStem rule_stem(std::string_view base) {
     std::u32string s = b;
     if (!is_vowel(last) && n >= 2) {
         const char32_t v = b[n - 2];
-        bool open = is_vowel(v) && (n < 3 || !is_vowel_pair(b[n - 3], v)) && is_doubled_vowel(v);
+        // A vowel before x or w is never doubled (faxen: fax, telexen:
+        // telex, duwen: duw).
+        bool open = is_vowel(v) && (n < 3 || !is_vowel_pair(b[n - 3], v)) && is_doubled_vowel(v) && last != 'x' &&
+                    last != 'w';
         if (open && last == 'r' && unstressed_er(b)) open = false;  // luister, twitter
         if (open && (last == 'l' || last == 'm' || last == 'n') && v == 'e') {
-            // An unstressed final -el, -em, -en keeps its single e (wandel).
-            for (std::size_t i = 0; i + 2 < n; ++i) {
+            // An unstressed final -el, -em, -en keeps its single e (wandel);
+            // the vowel of an unstressed prefix does not count (beween,
+            // versteen).
+            std::size_t from = 0;
+            for (bool more = true; more;) {  // herverdelen: her-, ver-, deel
+                more = false;
+                for (std::string_view p : UNSTRESSED) {
+                    if (utf8::starts_with(base.substr(from), p) && n > from + p.size() + 2) {
+                        from += p.size();
+                        more = true;
+                        break;
+                    }
+                }
+            }
+            for (std::size_t i = from; i + 2 < n; ++i) {
                 if (is_vowel(b[i])) {
                     open = false;
                     break;
@@ -186,17 +264,73 @@ constexpr std::string_view PARTICLES[] = {
     "aan", "bij", "los", "mee", "toe", "uit", "weg", "af", "in", "na", "om", "op",
 };
 
+// Adjectives, adverbs and adverb groups that stand before a verb as its
+// separable part (vrijkomen: kom vrij, vrijgekomen; eruitzien: zie eruit),
+// split off as the particles are. vol- and mis- also begin inseparable verbs
+// (volbrengen, misleiden): those are rows.
+constexpr std::string_view HEADS[] = {
+    "schadeloos", "achterover", "ervandoor", "tevreden", "achterop", "onderuit", "voorover", "lastig", "beneden",
+    "geheim", "gelijk", "gereed", "scherp", "teleur", "tekort", "terneer", "tussen", "bewust", "aaneen", "teniet",
+    "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "gevangen", "boven", "droog", "flauw",
+    "groot", "recht", "strak", "zwart", "opeen", "opzij", "glad", "fijn", "gaar", "hard", "hoog", "kaal", "leeg",
+    "plat", "vrij", "warm", "wijs", "zoek", "nat", "vol",
+};
+
+// Words that are separable before a listed verb only, since before others
+// they also begin inseparable compounds (weerspiegelen, misrekenen,
+// blinddoeken, dwarsbomen, dubbelklikken, kortwieken): nouns used as the
+// separable part of a verb (leidinggeven: geef leiding, leidinggegeven),
+// weer-, mis-, blind-, dwars-, dubbel-, krom- and kort-.
+constexpr std::string_view LISTED_HEADS[] = {
+    "leiding", "kennis", "plaats", "school", "honger", "handel", "blind", "weder", "beet", "weer", "acht", "file",
+    "klem", "proef", "prijs", "stand", "vorm", "les", "lip", "mis", "dwars", "dubbel", "krom", "kort", "dank",
+    "dienst", "kwaad",
+};
+
+// Particle groups: er- before a particle (eruitzien: zie eruit, eruitgezien),
+// her- before in, op and uit (heruitgeven: geef heruit, heruitgegeven;
+// heronderhandelen is inseparable).
+constexpr std::string_view HER_PARTICLES[] = {"uit", "in", "op"};
+constexpr std::pair<std::string_view, std::span<const std::string_view>> GROUPS[] = {
+    {"her", HER_PARTICLES},
+    {"er", PARTICLES},
+};
+
 // The verb after a separable particle: a lexicon verb, or a word the rules can
 // read as an infinitive, of five letters or more, whose stem has a vowel
 // (not op + enen).
-bool separable_base(std::string_view particle, std::string_view rest) {
+// Whether `rest` begins as a Dutch word can: consonants only as an onset
+// the language has (not toe + rnooien, na + tspuiten, vol + ksdansen), and
+// after a head with a consonant (not nat + ionaliseren).
+bool word_start(std::string_view rest, bool head) {
+    static constexpr std::string_view ONSETS[] = {"bl", "br", "ch", "dr", "dw", "fl", "fr", "gl", "gr", "kl", "kn",
+                                                  "kr", "kw", "pl", "pr", "sc", "sj", "sk", "sl", "sm", "sn", "sp",
+                                                  "st", "sw", "tr", "tw", "vl", "vr", "wr", "zw"};
+    static constexpr std::string_view ONSETS3[] = {"sch", "spl", "spr", "str", "skr", "scr"};
+    auto consonant = [&](std::size_t i) {
+        const char c = rest[i];
+        return !plain_vowel(c) && c != 'y' && c != 'j' && static_cast<unsigned char>(c) < 0x80;
+    };
+    if (rest.size() < 3) return false;
+    if (!consonant(0)) return !head;
+    if (!consonant(1)) return true;
+    if (std::find(std::begin(ONSETS), std::end(ONSETS), rest.substr(0, 2)) == std::end(ONSETS)) return false;
+    return !consonant(2) || std::find(std::begin(ONSETS3), std::end(ONSETS3), rest.substr(0, 3)) != std::end(ONSETS3);
+}
+
+// The verb after a separable part `particle` (its last particle); a head
+// (an adjective or adverb) takes a rest that the rules read only where the
+// rest begins as a word can, and some parts take a listed verb only.
+bool separable_base(std::string_view particle, std::string_view rest, bool head, bool listed_only) {
     if (find_entry(rest).has_value()) return true;
+    if (listed_only || !word_start(rest, head)) return false;
     if (utf8::length(rest) < 5 || !utf8::ends_with(rest, "en")) return false;
     // in-, op- and na- also begin loans that are no particle verbs
     // (informeren, opereren, navigeren, interviewen): an unlisted rest in a
     // stressed -eren, or after in- one in ter-, is not split off.
     if (particle == "in" || particle == "op" || particle == "na") {
-        if (utf8::ends_with(rest, "eren")) {
+        // (not voeren, vieren: voer-en, whose e belongs to the vowel before)
+        if (utf8::ends_with(rest, "eren") && !is_vowel_pair(last_char(rest.substr(0, rest.size() - 4)), 'e')) {
             std::u32string b;
             for (char32_t c : utf8::chars(rest.substr(0, rest.size() - 2))) b.push_back(c);
             if (!unstressed_er(b)) return false;  // opluisteren, influisteren still split
@@ -233,18 +367,103 @@ namespace {
 
 // The analysis of a checked, lower-case word. A particle is split off only
 // once: the verb after it is read whole (no verb stacks two particles here).
+Expected<Verb, Error> analyse(std::string_view w, bool split);
+
+// The verb behind a separable part of `w` (a particle, a head or a particle
+// group), the longest that stands before a verb; none if there is none.
+std::optional<Verb> split_separable(std::string_view w) {
+    struct Part {
+        std::size_t size;        // bytes of the whole separable part
+        std::string_view inner;  // its last particle
+        bool head;
+        bool listed_only;
+    };
+    std::array<Part, 24> parts{};
+    std::size_t count = 0;
+    auto add = [&](std::size_t size, std::string_view inner, bool head, bool listed_only) {
+        if (size < w.size() && count < parts.size()) parts[count++] = {size, inner, head, listed_only};
+    };
+    for (std::string_view p : PARTICLES) {
+        if (utf8::starts_with(w, p)) add(p.size(), p, false, false);
+    }
+    for (std::string_view p : HEADS) {
+        if (utf8::starts_with(w, p)) add(p.size(), p, true, false);
+    }
+    for (std::string_view p : LISTED_HEADS) {
+        if (utf8::starts_with(w, p)) add(p.size(), p, true, true);
+    }
+    for (auto [g, particles] : GROUPS) {
+        if (!utf8::starts_with(w, g)) continue;
+        for (std::string_view p : particles) {
+            if (utf8::starts_with(w.substr(g.size()), p)) add(g.size() + p.size(), p, false, false);
+        }
+    }
+    std::stable_sort(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(count),
+                     [](const Part& a, const Part& b) { return a.size > b.size; });
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string_view rest = w.substr(parts[i].size);
+        if (!separable_base(parts[i].inner, rest, parts[i].head, parts[i].listed_only)) continue;
+        auto base = analyse(rest, false);
+        if (!base) continue;
+        base->lemma = std::string(w);
+        base->particle = parts[i].size;
+        return std::move(*base);
+    }
+    return std::nullopt;
+}
+
+// The verb behind an unstressed prefix of `w` whose rest is a listed verb of
+// one word (herbegraven: her + begraven, herdoen: her + doen); none if there
+// is none. ge- before a strong verb makes verbs of their own (gedragen,
+// gelijken): those are rows.
+std::optional<Verb> split_prefix(std::string_view w) {
+    // The auxiliaries and modals have look-alikes (ontmoeten is no ont +
+    // moeten).
+    static constexpr std::string_view NO_BASE[] = {"zijn", "hebben", "kunnen", "mogen", "moeten", "willen", "zullen"};
+    for (std::string_view p : {"her", "ont", "ver", "be"}) {
+        if (!utf8::starts_with(w, p) || utf8::length(w.substr(p.size())) < 4) continue;
+        const std::string_view rest = w.substr(p.size());
+        if (std::find(std::begin(NO_BASE), std::end(NO_BASE), rest) != std::end(NO_BASE)) continue;
+        auto entry = find_entry(rest);
+        if (entry && entry->past_singular && entry->past_singular->find(' ') != std::string_view::npos) continue;
+        auto base = analyse(rest, false);
+        // The rest is listed, or a prefix before a listed verb (herbegraven:
+        // her + be + graven).
+        if (!base || (!base->entry && base->prefix == 0)) continue;
+        base->lemma = std::string(w);
+        base->prefix += p.size();  // herbegraven: the forms of graven behind herbe-
+        return std::move(*base);
+    }
+    return std::nullopt;
+}
+
+// A verb in -ën after a vowel (waterskiën, judoën, bobsleeën): the stem is
+// the word without -ën, voiced; a final i is written ie and a single final a,
+// o or u doubled before the endings that close the syllable (skiet, kanoot,
+// gekanood), and i also before -de (skiede).
+std::optional<Verb> diaeresis_verb(std::string_view w) {
+    if (!utf8::ends_with(w, "\xC3\xABn") || w.size() < 5) return std::nullopt;
+    const std::string_view s = w.substr(0, w.size() - 3);
+    const char last = s.back();
+    if (!plain_vowel(last)) return std::nullopt;
+    Verb verb;
+    verb.lemma = std::string(w);
+    verb.stem = std::string(s);
+    const bool pair = s.size() >= 2 && plain_vowel(s[s.size() - 2]);
+    if (!pair && last == 'i') verb.long_stem = join(s, "e");
+    else if (!pair && last != 'e') verb.long_stem = join(s, std::string_view(&last, 1));
+    return verb;
+}
+
 Expected<Verb, Error> analyse(std::string_view w, bool split) {
     auto entry = find_entry(w);
     if (!entry && split) {
-        for (std::string_view p : PARTICLES) {
-            if (w.size() <= p.size() || w.substr(0, p.size()) != p) continue;
-            if (!separable_base(p, w.substr(p.size()))) continue;
-            auto base = analyse(w.substr(p.size()), false);
-            if (!base) continue;
-            base->lemma = std::string(w);
-            base->particle = p.size();
-            return base;
-        }
+        if (auto verb = split_separable(w)) return std::move(*verb);
+    }
+    if (!entry) {
+        // A prefix also under a particle (doorverwijzen: door + ver + wijzen).
+        if (auto verb = split_prefix(w)) return std::move(*verb);
+        if (auto verb = diaeresis_verb(w)) return std::move(*verb);
     }
     std::optional<RuleStem> rule;
     if (w.size() > 2 && utf8::ends_with(w, "en")) rule = rule_stem(w.substr(0, w.size() - 2));
@@ -269,7 +488,11 @@ Expected<Verb, Error> analyse(std::string_view w, bool split) {
 
 }  // namespace
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"en", "n"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-'\u2019", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string word = unicode::to_lower(unicode::trim(text));
     std::string_view w = word;
     if (w.size() >= 3 && w.substr(0, 3) == "te ") w = unicode::trim(w.substr(3));
@@ -296,12 +519,35 @@ std::string Verb::present(std::size_t person, bool plural) const {
         base.particle = 0;
         return place_particle(base.present(person, plural));
     }
+    if (prefix != 0) {
+        Verb base = *this;
+        base.lemma.erase(0, prefix);
+        base.prefix = 0;
+        return join(std::string_view(lemma).substr(0, prefix), base.present(person, plural));
+    }
     const std::size_t slot = person + (plural ? 3 : 0);
     if (entry && entry->present) return std::string((*entry->present)[slot]);
     if (plural) return lemma;
     if (person == 0 || utf8::ends_with(stem, "t")) return stem;
-    return join(stem, "t");
+    return join(long_stem.empty() ? stem : long_stem, "t");
 }
+
+namespace {
+
+// A participle without its ge- (gedaan: daan, geëindigd: eindigd), for a
+// verb behind an unstressed prefix.
+std::string without_ge(const std::string& pp) {
+    std::string_view v = pp;
+    if (!utf8::starts_with(v, "ge")) return pp;
+    v.remove_prefix(2);
+    if (utf8::starts_with(v, "-")) return std::string(v.substr(1));
+    for (auto [marked, plain] : {std::pair{"\xC3\xAB", "e"}, std::pair{"\xC3\xAF", "i"}, std::pair{"\xC3\xBC", "u"}}) {
+        if (utf8::starts_with(v, marked)) return join(plain, v.substr(2));
+    }
+    return std::string(v);
+}
+
+}  // namespace
 
 Table Table::build(const Verb& verb) {
     if (verb.particle != 0) {
@@ -320,6 +566,25 @@ Table Table::build(const Verb& verb) {
         t.present_participle.insert(0, p);
         return t;
     }
+    if (verb.prefix != 0) {
+        // The listed verb's forms behind the prefix; its participle loses
+        // ge- unless the verb itself begins with ge- (herdoen: herdaan).
+        Verb base = verb;
+        base.lemma.erase(0, verb.prefix);
+        base.prefix = 0;
+        Table t = build(base);
+        const std::string_view p = std::string_view(verb.lemma).substr(0, verb.prefix);
+        t.infinitive = verb.lemma;
+        for (std::string& f : t.present) f.insert(0, p);
+        for (std::string& f : t.past) f.insert(0, p);
+        if (!t.imperative.empty()) t.imperative.insert(0, p);
+        if (!t.past_participle.empty()) {
+            if (!utf8::starts_with(base.lemma, "ge")) t.past_participle = without_ge(t.past_participle);
+            t.past_participle.insert(0, p);
+        }
+        t.present_participle.insert(0, p);
+        return t;
+    }
     const LexEntry* e = verb.entry ? &*verb.entry : nullptr;
     auto given = [e](Cell LexEntry::*field) -> Cell { return e != nullptr ? e->*field : std::nullopt; };
 
@@ -327,8 +592,13 @@ Table Table::build(const Verb& verb) {
     t.infinitive = verb.lemma;
     for (std::size_t i = 0; i < 6; ++i) t.present[i] = verb.present(i % 3, i >= 3);
 
+    // Before -de the long stem is written only where it is no doubled vowel
+    // (skiede, but kanode).
+    const std::string& closed = verb.long_stem.empty() ? verb.stem : verb.long_stem;
+    const std::size_t m = closed.size();
+    const bool doubled = !verb.long_stem.empty() && m >= 2 && closed[m - 1] == closed[m - 2];
     if (Cell c = given(&LexEntry::past_singular)) t.past[0] = std::string(*c);
-    else t.past[0] = join(verb.stem, verb.voiceless ? "te" : "de");
+    else t.past[0] = join(doubled ? verb.stem : closed, verb.voiceless ? "te" : "de");
     if (Cell c = given(&LexEntry::past_plural)) t.past[1] = std::string(*c);
     else t.past[1] = join(t.past[0], "n");
 
@@ -342,9 +612,9 @@ Table Table::build(const Verb& verb) {
         t.past_participle = std::string(*c);
     } else {
         std::string& pp = t.past_participle;
-        if (unstressed_prefix(verb.lemma)) pp = verb.stem;
-        else pp = with_ge(verb.stem);
-        if (!utf8::ends_with(verb.stem, "t") && !utf8::ends_with(verb.stem, "d")) pp += verb.voiceless ? "t" : "d";
+        if (unstressed_prefix(verb.lemma)) pp = closed;
+        else pp = with_ge(closed);
+        if (!utf8::ends_with(closed, "t") && !utf8::ends_with(closed, "d")) pp += verb.voiceless ? "t" : "d";
     }
     return t;
 }

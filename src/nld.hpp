@@ -39,6 +39,14 @@ struct Verb {
     // Bytes of a separable particle at the start of the lemma (aanmaken: 3), or
     // 0. Stem, entry and flag then belong to the verb after the particle.
     std::size_t particle = 0;
+    // Bytes of unstressed prefixes before a listed verb (herbegraven: 5, herbe-
+    // before graven), or 0: the verb after them gives the forms, and its
+    // participle loses ge-.
+    std::size_t prefix = 0;
+    // The stem before a -t or -d ending where its final vowel must be
+    // written long (kanoën: kanoo-t, gekanood; skiën: skie-t, geskied), or
+    // empty: the stem itself.
+    std::string long_stem;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

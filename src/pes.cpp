@@ -112,7 +112,11 @@ std::string zwnj_as_space(std::string_view text) {
 
 }  // namespace
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"ن", "دن", "تن", "یدن"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Arabic, U"\u061c\u200e\u200f", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     Verb v;
     // Trimmed again after normalising: a bidi mark or joiner at either end
     // would otherwise leave the white space beside it on every form.

@@ -268,7 +268,12 @@ std::optional<LexMatch> find_compound(string_view word) {
 
 // ---- analysis ----
 
+// "ir" is a verb of its own, not an ending to cut off.
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"ar", "er", "or", "ôr"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error::NotAVerb);
     string lowered = unicode::to_lower(text);
     string_view word = unicode::trim(lowered);
     // The accents used here (U+0300-U+0327) all start with the byte 0xCC.

@@ -203,7 +203,11 @@ std::optional<std::string_view> listed_base(std::string_view w) {
 
 std::string Verb::cell(std::string_view form) const { return join(prefix_, form); }
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"a", "ea", "e", "i", "î"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string lowered = unicode::to_lower(text);
     std::string_view w = unicode::trim(lowered);
     if (utf8::starts_with(w, "a ")) w = unicode::trim(w.substr(2));
@@ -393,14 +397,21 @@ std::string Verb::participle() const {
             if (ending_ == Ending::E && class_ == Class::E && ends_with(infinitive_, "nge") &&
                 !ends_with(infinitive_, "frânge"))
                 return join(drop_bytes(infinitive_, 2), "s");
+            // The -mite verbs likewise: trimis, admis, comis.
+            if (mite_verb()) return join(drop_bytes(infinitive_, 2), "s");
             return join(stem(), "ut");
         case Ending::Ih: return join(stem(), "ât");
     }
     return {};
 }
 
+bool Verb::mite_verb() const noexcept {
+    return ending_ == Ending::E && class_ == Class::E && ends_with(infinitive_, "mite");
+}
+
 std::string Verb::gerund() const {
     if (row_.ger) return cell(*row_.ger);
+    if (mite_verb()) return join(drop_bytes(infinitive_, 2), "țând");
     if (ending_ == Ending::I) return join(infinitive_, "nd");
     if (soft_ea_) return join(stem(), "ind");
     std::string_view s = stem();

@@ -88,6 +88,9 @@ private:
     // The override cells with the prefix that the verb adds to its listed
     // base (refac from fac for reface).
     std::string cell(std::string_view form) const;
+    // A -mite verb of the third conjugation: participle -mis, gerund
+    // -mițând (trimite, admite, comite).
+    bool mite_verb() const noexcept;
 
     std::string infinitive_;
     std::string prefix_;  // in front of the base whose overrides the verb takes

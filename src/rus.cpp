@@ -79,7 +79,11 @@ bool cyrillic_letter(char32_t c) {
 
 }  // namespace
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"ть", "ти", "чь", "ться", "тись", "чься"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Cyrillic, U"", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string lower = unicode::to_lower(unicode::trim(text));
     if (lower.empty()) return fail(Error{});
     // An infinitive is written in Cyrillic letters only.

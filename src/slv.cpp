@@ -243,7 +243,11 @@ std::optional<Class> find_class(std::string_view lemma) {
     });
 }
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"ti", "či", "t", "č"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string lower = unicode::to_lower(text);
     std::string_view lemma = unicode::trim(lower);
     if (lemma.empty()) return fail(Error{});

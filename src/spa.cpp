@@ -421,7 +421,12 @@ std::string join(std::string_view bare, std::string_view joined) {
 
 // ---------------------------------------------------------------- analysis
 
+// "ir" is a verb of its own, not an ending to cut off.
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"ar", "er", "ír", "arse", "erse", "írse"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error::NotAVerb);
     std::string lower = unicode::compose(unicode::to_lower(text), ACCENTS);
     std::string_view word = unicode::trim(lower);
     if (word.empty()) return fail(Error::NotAVerb);

@@ -115,7 +115,10 @@ std::string concord(std::string_view prefix, std::string_view stem) {
     return join(prefix, stem);
 }
 
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     // Only ASCII letters are accepted; the test runs on the input itself so
     // that no non-ASCII letter (the Kelvin sign) slips in by lower-casing.
     std::string_view trimmed = unicode::trim(text);

@@ -102,7 +102,11 @@ bool is_compound(std::string_view word) {
 
 }  // namespace
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"a"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view trimmed = unicode::trim(text);
     std::string lower;
     std::string_view candidate = trimmed;

@@ -143,12 +143,19 @@ std::optional<LexEntry> aaku_compound(std::string_view root) {
 
 }  // namespace
 
+constexpr unicode::Spelling SPELLING{unicode::Script::Tamil};
+
 Expected<Verb, Error> Verb::from_root(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view root = unicode::trim(text);
     if (root.empty() || !tamil_root(root) || !brahmic::well_formed(root)) return fail(Error{});
 
     auto found = lexicon::find(root);
     if (!found) found = aaku_compound(root);
+    // The weak rule joins its endings to a consonant, a vowel sign or a
+    // virama: an unlisted root that ends in anything else is no root.
+    const char32_t final = utf8::last(root);
+    if (!found && !brahmic::ends_in_consonant(root) && !(final >= 0x0BBE && final <= 0x0BCD)) return fail(Error{});
     const LexEntry* e = found ? &*found : nullptr;
     auto pick = [e](std::optional<std::string> LexEntry::*field, auto rule) -> std::string {
         if (e && (e->*field)) return *(e->*field);

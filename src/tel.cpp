@@ -81,7 +81,10 @@ std::optional<LexEntry> find(std::string_view root) {
 }
 }  // namespace lexicon
 
+constexpr unicode::Spelling SPELLING{unicode::Script::Telugu};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string_view root = unicode::trim(text);
     if (root.empty() || has_white_space(root)) return fail(Error{});
     if (root.size() < 3 || !root.ends_with(U)) return fail(Error{});

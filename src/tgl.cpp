@@ -275,7 +275,10 @@ std::vector<std::string> push_variants(std::string form, std::string_view root) 
     return out;
 }
 
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-'"};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string root = unicode::to_lower(unicode::trim(text));
     if (root.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(root))

@@ -166,7 +166,11 @@ std::optional<std::string> Verb::cell(std::optional<std::string_view> Row::*fiel
     return cat(noun, *c);
 }
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"mek", "mak"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string word = lower(unicode::trim(text));
     if (word.empty()) return fail(Error{});
     std::size_t pos = 0;

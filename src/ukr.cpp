@@ -162,7 +162,11 @@ std::optional<Row> find_row(std::string_view lemma) {
     return row;
 }
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"ти", "ть", "тися", "ться", "тись"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Cyrillic, U"-'\u2019\u02bc", false, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string lower = unicode::to_lower(text);
     // The typographic apostrophe (U+2019) and the modifier-letter
     // apostrophe (U+02BC, the one Ukrainian keyboard layouts type) count as

@@ -175,6 +175,100 @@ std::string collapse_white_space(std::string_view s) {
     return out;
 }
 
+namespace {
+
+constexpr std::uint16_t INHERITED = 1 << 14;
+constexpr std::uint16_t JOINING = static_cast<std::uint16_t>(Script::Arabic) |
+                                  static_cast<std::uint16_t>(Script::Devanagari) |
+                                  static_cast<std::uint16_t>(Script::Bengali) |
+                                  static_cast<std::uint16_t>(Script::Gujarati) |
+                                  static_cast<std::uint16_t>(Script::Tamil) |
+                                  static_cast<std::uint16_t>(Script::Telugu) |
+                                  static_cast<std::uint16_t>(Script::Kannada);
+
+std::uint16_t scripts_of(char32_t cp) noexcept {
+    const t::ScriptRange* begin = t::SCRIPT_RANGES;
+    const t::ScriptRange* end = begin + t::SCRIPT_RANGE_COUNT;
+    const t::ScriptRange* it =
+        std::upper_bound(begin, end, cp, [](char32_t c, const t::ScriptRange& r) { return c < r.first; });
+    return it != begin && cp <= (it - 1)->last ? (it - 1)->scripts : 0;
+}
+
+bool is_letter(Category c) noexcept { return c >= Category::Lu && c <= Category::Lo; }
+bool is_mark(Category c) noexcept { return c >= Category::Mn && c <= Category::Me; }
+
+// The simple lower-case mapping of one character (itself when its full
+// mapping is longer than one character).
+char32_t lower_one(char32_t cp) noexcept {
+    if (cp < 0x80) return cp >= 'A' && cp <= 'Z' ? cp + 32 : cp;
+    const t::CaseMapping* m = find_mapping(t::LOWER, t::LOWER_COUNT, cp);
+    return m && m->to[1] == 0 ? m->to[0] : cp;
+}
+
+// Whether `word` ends with the lower-case `ending`, letter case aside; sets
+// `stem` to the byte length of what stands before it.
+bool ends_with_folded(std::string_view word, std::string_view ending, std::size_t& stem) noexcept {
+    std::size_t w = word.size();
+    std::size_t e = ending.size();
+    while (e > 0) {
+        if (w == 0) return false;
+        utf8::Decoded a = utf8::decode_last(word, w);
+        utf8::Decoded b = utf8::decode_last(ending, e);
+        if (lower_one(a.cp) != b.cp) return false;
+        w -= a.len;
+        e -= b.len;
+    }
+    stem = w;
+    return true;
+}
+
+}  // namespace
+
+bool is_word_of(std::string_view text, const Spelling& spelling) noexcept {
+    const auto script = static_cast<std::uint16_t>(spelling.script);
+    std::string_view word = trim(text);
+    // The last word starts at the first letter or mark after the last white
+    // space that has one after it (a bidi mark after a blank is no word).
+    std::size_t last_word = 0;
+    std::size_t after_space = 0;
+    for (std::size_t pos = 0; pos < word.size();) {
+        utf8::Decoded d = utf8::decode(word, pos);
+        pos += d.len;
+        if (spelling.signs.find(d.cp) != std::u32string_view::npos) continue;
+        if (is_white_space(d.cp)) {
+            if (!spelling.spaces) return false;
+            after_space = pos;
+            continue;
+        }
+        if (after_space != 0) {
+            last_word = after_space;
+            after_space = 0;
+        }
+        if (d.cp == 0x200C || d.cp == 0x200D) {
+            if (script & JOINING) continue;
+            return false;
+        }
+        const Category c = category(d.cp);
+        const std::uint16_t scripts = scripts_of(d.cp);
+        if (is_letter(c) && (scripts & script)) continue;
+        if (is_mark(c) && (scripts & (script | INHERITED))) continue;
+        return false;
+    }
+    word = word.substr(last_word);
+    std::size_t stem = word.size();
+    std::size_t longest = 0;
+    for (std::string_view ending : spelling.endings) {
+        std::size_t before = 0;
+        if (ending.size() > longest && ends_with_folded(word, ending, before)) {
+            longest = ending.size();
+            stem = before;
+        }
+    }
+    for (char32_t c : utf8::chars(word.substr(0, stem)))
+        if (is_letter(category(c))) return true;
+    return false;
+}
+
 std::string compose(std::string_view text, std::span<const Composition> pairs) {
     std::string out;
     out.reserve(text.size());

@@ -39,6 +39,47 @@ std::string collapse_white_space(std::string_view s);
 // Whether collapse_white_space would return the text unchanged.
 bool is_collapsed(std::string_view s) noexcept;
 
+// The scripts that verbs are written in, one bit each (the order of the
+// generated table); Japanese mixes three.
+enum class Script : std::uint16_t {
+    Latin = 1 << 0,
+    Cyrillic = 1 << 1,
+    Armenian = 1 << 2,
+    Arabic = 1 << 3,
+    Devanagari = 1 << 4,
+    Bengali = 1 << 5,
+    Gujarati = 1 << 6,
+    Tamil = 1 << 7,
+    Telugu = 1 << 8,
+    Kannada = 1 << 9,
+    Hangul = 1 << 10,
+    Hiragana = 1 << 11,
+    Katakana = 1 << 12,
+    Han = 1 << 13,
+    Japanese = Hiragana | Katakana | Han,
+};
+
+// How a language spells its verbs, for is_word_of.
+struct Spelling {
+    Script script;
+    // Characters a verb may hold besides letters and marks: a hyphen, an
+    // apostrophe.
+    std::u32string_view signs = U"";
+    // Whether white space may stand inside (an infinitive particle, a compound
+    // head); what it means is the engine's business.
+    bool spaces = false;
+    // The lower-case endings that make a stem an infinitive (the longest one
+    // that ends the text is cut off); none for languages cited by their root.
+    std::span<const std::string_view> endings = {};
+};
+
+// Whether `text`, white space at either end aside, can be a verb spelled so:
+// every character is a letter or combining mark of the script (a mark used
+// with any script, such as U+0301, included), ZWNJ or ZWJ in a script whose
+// spelling uses them, one of the signs, or white space where spaces may
+// stand; and the last word without its ending holds a letter.
+bool is_word_of(std::string_view text, const Spelling& spelling) noexcept;
+
 // A plain ASCII letter followed by a combining mark, and the precomposed
 // letter the two make.
 struct Composition {

@@ -15,6 +15,14 @@ struct Range {
     char32_t last;  // inclusive
 };
 
+// A run of code points that belong to the same scripts: bits in the order of
+// velnor::unicode::Script.
+struct ScriptRange {
+    char32_t first;
+    char32_t last;  // inclusive
+    std::uint16_t scripts;
+};
+
 struct CaseMapping {
     char32_t cp;
     char32_t to[3];  // unused trailing entries are 0
@@ -33,6 +41,8 @@ extern const Range UPPERCASE[];
 extern const std::size_t UPPERCASE_COUNT;
 extern const Range LOWERCASE[];
 extern const std::size_t LOWERCASE_COUNT;
+extern const ScriptRange SCRIPT_RANGES[];
+extern const std::size_t SCRIPT_RANGE_COUNT;
 extern const CaseMapping LOWER[];
 extern const std::size_t LOWER_COUNT;
 extern const CaseMapping UPPER[];

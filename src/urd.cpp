@@ -35,7 +35,11 @@ namespace lexicon {
 std::optional<LexEntry> find(std::string_view lemma) { return hindustani::find_row(data::table::urd, lemma); }
 }  // namespace lexicon
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"نا"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Arabic, U"\u061c\u200e\u200f", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     // Normalise before trimming: a bidi mark or joiner at either end (common
     // in pasted right-to-left text) must not hide the blanks next to it.
     std::string normal = perso_arabic::normalize(text);

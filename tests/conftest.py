@@ -4,6 +4,7 @@ import shlex
 import shutil
 import subprocess
 import sys
+import sysconfig
 import tempfile
 import time
 
@@ -111,8 +112,8 @@ class _Tool:
         return self.exe
 
 
-def _compile(src, out_dir, path, obj):
-    return ["$(CXX)", "-std=c++20", "-O1", "-I", src, "-I", out_dir, "-c", shlex.quote(path), "-o", obj]
+def _compile(src, out_dir, path, obj, extra=()):
+    return ["$(CXX)", "-std=c++20", "-O1", *extra, "-I", src, "-I", out_dir, "-c", shlex.quote(path), "-o", obj]
 
 
 def cpp_tool(main_source, sources, data=(), texts=None):
@@ -142,6 +143,32 @@ def cpp_tool(main_source, sources, data=(), texts=None):
     _RULES[objects[-1]] = ([generated], _compile(src, out_dir, generated, objects[-1]))
     exe = os.path.join(out_dir, os.path.splitext(main_source)[0])
     _RULES[exe] = (objects, ["$(CXX)", *objects, "-o", exe + ".tmp", "&&", "mv", exe + ".tmp", exe])
+    return _Tool(exe)
+
+
+def cpp_module(bindings, sources, data=(), texts=None):
+    """The extension module built from the frame (bindings/module.cpp, lang.cpp, result_class.cpp), the given
+    language bindings and engine sources, and the given lexicon texts, as cpp_tool builds its programs: the
+    languages left out are not available in it. result() gives the path of velnor.abi3.so."""
+    out_dir = tempfile.mkdtemp(dir=_BUILD_DIR)
+    data = list(data)
+    for name, text in (texts or {}).items():
+        data.append(os.path.join(out_dir, name))
+        with open(data[-1], "wb") as f:
+            f.write(text.encode("utf-8"))
+    src = os.path.join(ROOT, "src")
+    generated = os.path.join(out_dir, "velnor_data.cpp")
+    _RULES[generated] = (data, [sys.executable, os.path.join(ROOT, "tools", "embed_data.py"), "--unchecked", out_dir,
+                                *data])
+    flags = ["-fPIC", "-DPy_LIMITED_API=0x030B0000", "-I", sysconfig.get_paths()["include"]]
+    paths = [os.path.join(ROOT, "bindings", b) for b in ["module.cpp", "lang.cpp", "result_class.cpp", *bindings]]
+    objects = []
+    for path in [*paths, *[os.path.join(src, s) for s in sources], generated]:
+        obj = os.path.join(out_dir, os.path.relpath(path, ROOT).replace(os.sep, "_") + ".o")
+        _RULES[obj] = ([path, generated], _compile(src, out_dir, path, obj, flags))
+        objects.append(obj)
+    exe = os.path.join(out_dir, "velnor.abi3.so")
+    _RULES[exe] = (objects, ["$(CXX)", "-shared", *objects, "-o", exe + ".tmp", "&&", "mv", exe + ".tmp", exe])
     return _Tool(exe)
 
 

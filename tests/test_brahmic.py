@@ -81,3 +81,26 @@ def test_a_stem_that_would_give_a_malformed_form_is_refused(code, word):
 
 def test_the_checker_sees_signs_out_of_place():
     assert [malformed(s) for s in ("खािये", "क्ा", "ाक", "कि", "क़ि", "অা", "ஃபடி")] == [2, 2, 0, None, None, 1, None]
+
+
+_BLOCKS = {"hin": (0x0900, "ना"), "mar": (0x0900, "णे"), "guj": (0x0A80, "વું"), "ben": (0x0980, "া"),
+           "tam": (0x0B80, ""), "tel": (0x0C00, "ు"), "kan": (0x0C80, "ು")}
+
+
+@pytest.mark.parametrize("code", CODES)
+def test_any_input_of_the_script_is_refused_or_well_formed(code):
+    from hypothesis import given, settings, strategies as st
+
+    start, ending = _BLOCKS[code]
+    letters = [chr(c) for c in range(start, start + 0x80) if unicodedata.category(chr(c))[0] in "LM"]
+
+    @settings(max_examples=400, deadline=None, database=None)
+    @given(st.lists(st.sampled_from(letters), min_size=1, max_size=5), st.sampled_from([ending, "ওয়া", "ানো"]))
+    def check(chars, end):
+        try:
+            table = velnor.conjugate("".join(chars) + (end if code == "ben" else ending), lang=code)
+        except ValueError:
+            return
+        assert [form for form in _forms(table) if malformed(form) is not None] == []
+
+    check()

@@ -39,52 +39,6 @@ def checker():
     return run
 
 
-ROW = "{}\t{}\t{}\t{}\t{}\t{}\t{}\t{}\n"
-
-
-@pytest.mark.parametrize("text, message", [
-    ("geben\ts\tgib\tgab\tgäb\tgegeben\tgib\n", "malformed lexicon line: geben\ts\tgib\tgab\tgäb\tgegeben\tgib"),
-    ("geben\ts\tgib\tgab\tgäb\tgegeben\tgib\th\tx\n", "malformed lexicon line: "),
-    (ROW.format("geben", "q", "-", "-", "-", "-", "-", "h"), "unknown class q in lexicon line: geben\tq"),
-    (ROW.format("geben", "s", "gib", "gab", "gäb", "gegeben", "gib", "x"), "unknown auxiliary x in lexicon line: "),
-    (ROW.format("umarmen", "i", "ab", "-", "-", "-", "-", "h"), "dual override prefix mismatch: umarmen\ti\tab"),
-    (ROW.format("umarmen", "i", "-", "-", "-", "-", "-", "h"), "dual override without prefix: umarmen"),
-    (ROW.format("eislaufen", "x", "-", "-", "-", "-", "-", "s"), "dual override without prefix: eislaufen"),
-    (ROW.format("obsiegen", "f", "-", "-", "-", "obsiegt", "-", "h"), "dual override without prefix: obsiegen"),
-])
-def test_parse_fatal_errors(checker, text, message):
-    code, out = checker("parse", text="# header\n\ngehen\ts\t-\tging\tging\tgegangen\t-\ts\n" + text)
-    assert code == 3
-    assert out[0][0] == "FATAL"
-    assert "\t".join(out[0][1:]).startswith(message)
-
-
-def test_parse_accepts_and_maps(checker):
-    text = ("# c\r\n"
-            + ROW.format("geben", "s", "gib", "gab", "gäb", "gegeben", "gib", "h").replace("\n", "\r\n")
-            + ROW.format("prophezeien", "iw", "-", "-", "-", "-", "-", "h")
-            + ROW.format("managen", "w", "-", "-", "-", "-", "manage", "-")
-            + ROW.format("antworten", "w", "-", "-", "-", "-", "-", "-")
-            + ROW.format("erleschen", "a", "-", "-", "-", "-", "-", "s")
-            + ROW.format("fahren", "a", "-", "-", "-", "-", "-", "whatever")
-            + ROW.format("senden", "m", "-", "sandt", "sendet", "gesandt", "", "h")
-            + ROW.format("einweichen", "xw", "ein", "-", "-", "-", "-", "h")
-            + ROW.format("obsiegen", "f", "ob", "-", "-", "obsiegt", "-", "h")
-            + "geben\ts\tgib\tgab\tgäbX\tgegeben\tgib\th")  # last line without LF, replaces the first
-    code, out = checker("parse", text=text)
-    assert code == 0
-    got = {tuple(r) for r in out}
-    assert ("E", "geben", "s", "=gib", "gab", "gäbX", "gegeben", "=gib", "h") in got
-    assert ("E", "senden", "m", "-", "sandt", "sendet", "gesandt", "=", "h") in got  # empty cell is a value
-    assert ("D", "prophezeien", "", "Inseparable", "1", "-") in got
-    assert ("D", "einweichen", "ein", "Separable", "1", "-") in got
-    assert ("D", "obsiegen", "ob", "Fused", "0", "=obsiegt") in got
-    assert ("W", "managen") in got and ("W", "antworten") in got
-    assert ("I", "managen", "manage") in got and not any(r[:2] == ("I", "antworten") for r in got)
-    assert ("A", "erleschen", "s") in got and ("A", "fahren", "h") in got
-    assert len(got) == len(out) == 10
-
-
 def test_builtin_lookups(checker):
     words = ["geben", "Geben", " geben", "haben", "wissen", "managen", "antworten", "veranlassen", "einweichen",
              "obsiegen", "erleschen", "untergehen"]
@@ -111,9 +65,3 @@ def test_builtin_lookups(checker):
     assert any(r[0] == "E" and r[-1] == "h" for r in answers["erleschen"])
     assert ("D", "untergehen", "unter", "Separable", "0", "-") in answers["untergehen"]
     assert not any(r[0] == "A" for r in answers["untergehen"])
-
-
-def test_builtin_parse_is_fast(checker):
-    code, out = checker("time")
-    assert code == 0
-    assert float(out[0][0]) < 2000.0  # microseconds

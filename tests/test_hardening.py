@@ -14,7 +14,7 @@ import textwrap
 import pytest
 
 import velnor
-from conftest import AVAILABLE, LANGUAGES, ROOT, toolchain_env
+from conftest import AVAILABLE, LANGUAGES, ROOT, cpp_module, toolchain_env
 
 SANITIZED = os.environ.get("VELNOR_SANITIZED") == "1"
 
@@ -108,6 +108,42 @@ def test_repr_raises_memory_error(tmp_path):
     proc = subprocess.run([sys.executable, "-c", OUT_OF_MEMORY, *args], capture_output=True, text=True, env=env)
     assert proc.returncode == 0, proc.stderr[-2000:]
     assert proc.stdout.splitlines() == [f"{lang} MemoryError" for lang in AVAILABLE]
+
+
+# ---- corrupt built-in data: the engine's FatalError reaches the caller as RuntimeError ----
+
+def _without_row(name, lemma):
+    with open(os.path.join(ROOT, "data", name), encoding="utf-8") as f:
+        return "".join(line for line in f if line.split("\t")[0] != lemma)
+
+
+# A module with Portuguese only, built with a lexicon that lacks the deter row the ter compounds are read from.
+CORRUPT = cpp_module(["por.cpp"], ["por.cpp", "lexicon_text.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp",
+                                   "quote.cpp"],
+                     texts={"por_irregular.tsv": _without_row("por_irregular.tsv", "deter"),
+                            "por_stem_classes.tsv": _without_row("por_stem_classes.tsv", None)})
+
+FATAL = textwrap.dedent(
+    """
+    import velnor
+    for word, lang in [("contrater", "por"), ("falar", "por"), ("contrater", "por"), ("gehen", "deu")]:
+        try:
+            print(velnor.conjugate(word, lang=lang).present[0])
+        except Exception as e:
+            print(type(e).__name__, e)
+    """
+)
+
+
+def test_corrupt_row_raises_runtime_error():
+    module = CORRUPT.result()
+    env = dict(toolchain_env(), PYTHONPATH=os.path.dirname(module))
+    proc = subprocess.run([sys.executable, "-c", FATAL], capture_output=True, text=True, env=env,
+                          cwd=os.path.dirname(module))
+    assert proc.returncode == 0, proc.stderr[-2000:]
+    assert proc.stdout.splitlines() == ["RuntimeError por_irregular: no row for deter", "falo",
+                                        "RuntimeError por_irregular: no row for deter",
+                                        "NotImplementedError German conjugation is not available yet"]
 
 
 # ---- a program that embeds Python: two runtimes in a row, then a second interpreter ----

@@ -1,6 +1,7 @@
 """The lexicon texts in data/: clean UTF-8 rows, the column headers the parsers expect, groups of forms of the
 right size, every lemma taken by its engine. A row that a typo, a stray space, a lost form or a wrong form of its
 lemma made unreachable shows here."""
+import importlib.util
 import pathlib
 import re
 
@@ -11,22 +12,19 @@ from conftest import read_test_data
 
 DATA = pathlib.Path(__file__).resolve().parent.parent / "data"
 LEXICONS = sorted(DATA.glob("*.tsv"))
-GROUPS = {}  # file name -> {column: number of forms in the group}
-for line in read_test_data("lexicon_groups.tsv").splitlines():
-    if not line.startswith("#"):
-        name, column, size = line.split("\t")
-        GROUPS.setdefault(name, {})[int(column)] = int(size)
-HEADERS = {}  # file name -> header lines its comments hold
-for line in read_test_data("lexicon_headers.tsv").splitlines():
-    if not line.startswith("#"):
-        name, header = line.split("\t", 1)
-        HEADERS.setdefault(name, []).append(header.replace("\\t", "\t"))
+_spec = importlib.util.spec_from_file_location("check_data", DATA.parent / "tools" / "check_data.py")
+check_data = importlib.util.module_from_spec(_spec)
+_spec.loader.exec_module(check_data)
+# the row formats as the build checks them: file name -> {column: number of forms in the group}, header lines
+GROUPS = {name: rule.get("groups", {}) for name, rule in check_data.RULES.items()}
+HEADERS = {name: rule.get("header", []) for name, rule in check_data.RULES.items()}
 
 
 @pytest.mark.parametrize("path", LEXICONS, ids=lambda p: p.name)
 def test_lexicon_text(path):
     code = path.name[:3]
     text = path.read_text(encoding="utf-8")
+    assert path.name in check_data.RULES
     assert text.endswith("\n") and "\r" not in text and "\ufeff" not in text
     comments = {line for line in text.splitlines() if line.startswith("#")}
     assert [h for h in HEADERS.get(path.name, []) if h not in comments] == []

@@ -45,10 +45,12 @@ def test_lexicon_parse(tool):
 
 
 def test_verb_fields(tool):
-    assert tool("verb: کار  کردن ", "verb:a  b شدن", "verb:فرو رفتن", "verb:ن", "verb:") == [
+    assert tool("verb: کار  کردن ", "verb:خانه  دار شدن", "verb:فرو رفتن", "verb:ن", "verb:",
+                "verb:a شدن") == [
         ["[کار  ]", "کرد", "کرد", "~", "1"],
-        ["[a  b ]", "شد", "شد", "~", "1"],
+        ["[خانه  دار ]", "شد", "شد", "~", "1"],
         ["[فرو ]", "رفت", "رو", "~", "0"],
+        ["bad"],
         ["bad"],
         ["bad"],
     ]

@@ -21,17 +21,33 @@ import sys
 
 
 def deu_row(cells):
-    """The German reader's rules: entry rows name their auxiliary, prefix-reading
-    rows a prefix that begins the infinitive (the weak ones may give none)."""
-    inf, klass, pre, aux = cells[0], cells[1], cells[2], cells[7]
-    if klass in ("s", "m", "p") and aux not in ("h", "s"):
-        return ["class %s needs the auxiliary h or s" % klass]
+    """The German rows: an infinitive in -en or -n; entry rows (s, m, p) name their
+    preterite, Konjunktiv II and participle and their auxiliary; prefix-reading
+    rows a prefix that begins the infinitive and is not all of it (the weak ones
+    may give none) and no stems; the other rows (w, a) no stems either, and an
+    auxiliary row its auxiliary."""
+    inf, klass, pre, pret, konj2, part2, imp, aux = cells
+    faults = []
+    if not inf.endswith("n") or " " in inf:
+        faults.append("the infinitive is not one word in -n")
+    if klass in ("s", "m", "p", "a") and aux == "-":  # any other value is refused by the column rule
+        faults.append("class %s needs the auxiliary h or s" % klass)
+    if klass in ("s", "m", "p") and "-" in (pret, konj2, part2):
+        faults.append("class %s needs the preterite, Konjunktiv II and participle" % klass)
     if klass in ("x", "xw", "i", "iw", "f"):
         if pre == "-" and not klass.endswith("w"):
-            return ["class %s needs a prefix" % klass]
-        if pre != "-" and not inf.startswith(pre):
-            return ["prefix %r does not begin the infinitive" % pre]
-    return []
+            faults.append("class %s needs a prefix" % klass)
+        if pre != "-" and (not inf.startswith(pre) or inf == pre):
+            faults.append("prefix %r does not begin the infinitive" % pre)
+        unread = (pret, konj2, imp)
+    elif klass in ("w", "a"):
+        unread = (pre, pret, konj2, part2) + ((imp,) if klass == "a" else ())
+    else:
+        unread = ()
+    if any(cell != "-" for cell in unread):
+        faults.append("class %s reads no cells but %s" % (klass, "the prefix and participle" if klass in (
+            "x", "xw", "i", "iw", "f") else "the imperative" if klass == "w" else "the auxiliary"))
+    return faults
 
 
 def spa_row(cells):
@@ -81,25 +97,32 @@ RULES = {
                     header=["# lemma\tpresent\tpast\tpast-participle\timperative\tpresent-participle "
                             "(\"-\" = class-1 default)"]),
     "dan_aux.tsv": dict(cells=(2, 2), unique=True, values={1: {"har", "er", "er/har"}}),
-    "deu.tsv": dict(cells=(8, 8), key=(0, 1), row=deu_row, required=["haben"],
+    "deu.tsv": dict(cells=(8, 8), key=(0, 1), row=deu_row, required=["haben"], lower=True,
                     values={1: {"s", "m", "p", "w", "a", "x", "xw", "i", "iw", "f"}, 7: {"h", "s", "-"}},
                     header=["# Exception lexicon: strong (s), mixed (m), and preterite-present (p) verbs.",
-                            "# infinitive\tclass\tpres\tpret\tkonj2\tpart2\timp\taux"]),
+                            "# infinitive\tclass\tpres\tpret\tkonj2\tpart2\timp\taux",
+                    "# Columns: infinitive, class, pres (2/3sg stem for s/m; full-singular stem for p),"]),
     "eng.tsv": dict(cells=(5, 5), unique=True, required=["have", "be"],
                     header=["# lemma\tpast\tpast-participle\tpresent-participle\tthird-singular (\"-\" = derive)"]),
     "est.tsv": dict(cells=(10, 13), unique=True,
                     header=["# lemma\tp1sg\tp3sg\tda\tpst1sg\tnud\ttud\timp2sg\tgu\ttakse (\"-\" = derive)"]),
-    "fin.tsv": dict(cells=(9, 13), unique=True),
+    "fin.tsv": dict(cells=(9, 13), unique=True,
+                    header=["# lemma\tp1sg\tp3sg\tpst1sg\tpst3sg\tnut\tpass-prs\tpass-pst\timp2sg "
+                            "(\"-\" = type-I default)"]),
     "fra_irregular.tsv": dict(cells=(12, 16), groups={14: 6, 15: 3}, required=["être", "avoir"]),
     "gle.tsv": dict(cells=(9, 9), unique=True,
                     header=["# lemma\tprs-base\tpst-base\tfut-base\tvn\tptcp\timp2sg\timp2pl\tprs-auto "
                             "(\"-\" = derive)"]),
-    "guj.tsv": dict(cells=(6, 6), unique=True, groups={1: 5, 2: 5, 3: 5, 4: 4}),
-    "hin.tsv": dict(cells=(4, 4), unique=True, groups={1: 3, 2: 6, 3: 3}),
+    "guj.tsv": dict(cells=(6, 6), unique=True, groups={1: 5, 2: 5, 3: 5, 4: 4},
+                    header=["# lemma\tpresent\tfuture\tperfective\timperative\tconjunctive"]),
+    "hin.tsv": dict(cells=(4, 4), unique=True, groups={1: 3, 2: 6, 3: 3},
+                    header=["# lemma\tpfv(m.sg,m.pl,f)\tsubj(1sg,2sg,3sg,1pl,2pl,3pl)\timp(intim,famil,polite)"]),
     "hye.tsv": dict(cells=(10, 10), unique=True, values={4: {"1", "2", "3", "-"}},
                     header=["# lemma\tipfv\tperf\taor\taorset\timp_sg\timp_pl\tsub\tpass\tcaus"]),
-    "hye_extra.tsv": dict(cells=(10, 10), unique=True, values={4: {"1", "2", "3", "-"}}),
-    "isl.tsv": dict(cells=(10, 10), unique=True, lower=True, required=["hafa", "vera"], values={9: {"1", "-"}}, groups={1: 6, 2: 6, 3: 6, 4: 6},
+    "hye_extra.tsv": dict(cells=(10, 10), unique=True, values={4: {"1", "2", "3", "-"}},
+                    header=["# lemma\tipfv\tperf\taor\taorset\timp_sg\timp_pl\tsub\tpass\tcaus"]),
+    "isl.tsv": dict(cells=(10, 10), unique=True, lower=True, required=["hafa", "vera"], values={9: {"1", "-"}},
+                    groups={1: 6, 2: 6, 3: 6, 4: 6},
                     empty={5, 6, 7, 8},
                     header=["# unless the base is exact-only (col 9). A '-' tense falls through",
                             "# to the \u014d-class rule engine.",
@@ -108,14 +131,20 @@ RULES = {
                         header=["# lemma\tauxiliary (default: avere)"]),
     "ita_classes.tsv": dict(cells=(2, 2), unique=True, values={1: {"plain", "ii", "etti"}},
                             header=["# Italian class lists, mined from the gold oracles."]),
-    "ita_irregular.tsv": dict(cells=(14, 14), groups={7: 6, 8: 6, 11: 6}, row=six_six, required=["essere", "avere"]),
-    "ita_strong.tsv": dict(cells=(3, 3)),
+    "ita_irregular.tsv": dict(cells=(14, 14), groups={7: 6, 8: 6, 11: 6}, row=six_six,
+                              required=["essere", "avere"],
+                              header=["#   lemma pres1..6 subj6(comma) pr6(comma) fut_stem pp impf6 ger imp2"]),
+    "ita_strong.tsv": dict(cells=(3, 3),
+                    header=["# Italian strong verbs: lemma <TAB> passato remoto 1sg <TAB> past participle."]),
     "jpn.tsv": dict(cells=(2, 2), unique=True, header=["# lemma\\tclass"],
                     values={1: {"ichidan", "godan", "godan_iku", "godan_u", "rspecial", "suru", "zuru", "kuru"}}),
-    "kan.tsv": dict(cells=(5, 6), unique=True),
+    "kan.tsv": dict(cells=(5, 6), unique=True,
+                    header=["#   lemma  past_stem  past_3sg_neut  prs_stem  fut_stem"]),
     "kor.tsv": dict(cells=(2, 2), unique=True, values={1: {"b", "d", "s", "reu", "reo", "u", "h", "eae"}}),
     "kor_adjectives.tsv": dict(cells=(1, 1), unique=True, header=["# lemma"]),
-    "mar.tsv": dict(cells=(9, 9), unique=True, groups={4: 6, 5: 5}),
+    "mar.tsv": dict(cells=(9, 9), unique=True, groups={4: 6, 5: 5},
+                    header=["# Columns: lemma  present  perfective  subjunctive  future  imperative  completive  "
+                            "purposive  prospective"]),
     "nld.tsv": dict(cells=(8, 8), unique=True, groups={2: 6}, empty={4, 5, 6}, required=["hebben", "zijn"],
                     header=["# lemma\tstem\tpres\tpast_sg\tpast_pl\tpp\timp\tprespart"]),
     "pes.tsv": dict(cells=(3, 3), unique=True, normal=perso_arabic,
@@ -150,13 +179,18 @@ RULES = {
     "tam.tsv": dict(cells=(7, 7), unique=True),
     "tel.tsv": dict(cells=(6, 6), unique=True),
     "tgl.tsv": dict(cells=(10, 10), unique=True,
-                    values={1: {"mag", "um", "ma", "mang"}, 2: {"an", "in", "i", "-"}, 3: {"0", "1"}}),
-    "tur.tsv": dict(cells=(9, 9), unique=True),
-    "tur_compounds.tsv": dict(cells=(9, 9), unique=True),
+                    values={1: {"mag", "um", "ma", "mang"}, 2: {"an", "in", "i", "-"}, 3: {"0", "1"}},
+                    header=["# root\tactor\tpatient\th\tpfv_ag\tipfv_ag\tcont_ag\tpfv_pf\tipfv_pf\tcont_pf"]),
+    "tur.tsv": dict(cells=(9, 9), unique=True,
+                    header=["#   lemma  aorist  progressive  future  past  evidential  necessitative  imp_sg  imp_pl",
+                            "# lemma\taorist\tprogressive\tfuture\tpast\tevidential\tnecessitative\timp_sg\timp_pl"]),
+    "tur_compounds.tsv": dict(cells=(9, 9), unique=True,
+                    header=["# lemma\taorist\tprogressive\tfuture\tpast\tevidential\tnecessitative\timp_sg\timp_pl"]),
     "ukr.tsv": dict(cells=(14, 14), unique=True,
                     header=["# lemma\tpres1sg\tpres2sg\tpres3sg\tpres1pl\tpres2pl\tpres3pl\timp2sg\timp1pl\timp2pl"
                             "\tpastM\tpastF\tpastN\tpastPl"]),
-    "urd.tsv": dict(cells=(4, 4), unique=True, normal=perso_arabic, groups={1: 3, 2: 6, 3: 3}),
+    "urd.tsv": dict(cells=(4, 4), unique=True, normal=perso_arabic, groups={1: 3, 2: 6, 3: 3},
+                    header=["# lemma\tpfv(m.sg,m.pl,f)\tsubj(1sg,2sg,3sg,1pl,2pl,3pl)\timp(intim,famil,polite)"]),
 }
 
 

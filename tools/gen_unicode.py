@@ -16,6 +16,16 @@ CATEGORIES = ["Cn", "Lu", "Ll", "Lt", "Lm", "Lo", "Mn", "Mc", "Me", "Nd", "Nl", 
               "Pi", "Pf", "Po", "Sm", "Sc", "Sk", "So", "Zs", "Zl", "Zp", "Cc", "Cf", "Cs", "Co"]
 
 
+# The scripts that the languages write their verbs in, one bit each, in the
+# order of velnor::unicode::Script; Inherited (combining marks used with any
+# script) takes the last bit.
+SCRIPTS = ["Latin", "Cyrillic", "Armenian", "Arabic", "Devanagari", "Bengali", "Gujarati", "Tamil", "Telugu",
+           "Kannada", "Hangul", "Hiragana", "Katakana", "Han", "Inherited"]
+SHORT = {"Latn": "Latin", "Cyrl": "Cyrillic", "Armn": "Armenian", "Arab": "Arabic", "Deva": "Devanagari",
+         "Beng": "Bengali", "Gujr": "Gujarati", "Taml": "Tamil", "Telu": "Telugu", "Knda": "Kannada",
+         "Hang": "Hangul", "Hira": "Hiragana", "Kana": "Katakana", "Hani": "Han", "Zinh": "Inherited"}
+
+
 def version():
     with open(os.path.join(UCD, "DerivedCoreProperties.txt"), encoding="utf-8") as f:
         m = re.search(r"DerivedCoreProperties-([\d.]+)\.txt", f.readline())
@@ -56,6 +66,25 @@ def properties(filename, wanted):
             else:
                 out[prop].add(int(rng, 16))
     return out
+
+
+def script_bits():
+    """Code point -> bit set of SCRIPTS: its Script_Extensions where it has them, else its Script."""
+    bits = {}
+    for name, points in properties("Scripts.txt", SCRIPTS).items():
+        for cp in points:
+            bits[cp] = 1 << SCRIPTS.index(name)
+    with open(os.path.join(UCD, "ScriptExtensions.txt"), encoding="utf-8") as f:
+        for line in f:
+            line = line.split("#", 1)[0].strip()
+            if not line:
+                continue
+            rng, names = [x.strip() for x in line.split(";")[:2]]
+            a, _, b = rng.partition("..")
+            value = sum(1 << SCRIPTS.index(SHORT[n]) for n in names.split() if n in SHORT)
+            for cp in range(int(a, 16), int(b or a, 16) + 1):
+                bits[cp] = value
+    return {cp: v for cp, v in bits.items() if v}
 
 
 def ranges(points):
@@ -138,6 +167,20 @@ def main():
     emit_ranges("ALPHABETIC", core["Alphabetic"])
     emit_ranges("UPPERCASE", core["Uppercase"])
     emit_ranges("LOWERCASE", core["Lowercase"])
+
+    bits = script_bits()
+    script_runs = []
+    for cp in sorted(bits):
+        if script_runs and script_runs[-1][1] + 1 == cp and script_runs[-1][2] == bits[cp]:
+            script_runs[-1][1] = cp
+        else:
+            script_runs.append([cp, cp, bits[cp]])
+    w("const ScriptRange SCRIPT_RANGES[] = {")
+    for i in range(0, len(script_runs), 4):
+        w("    " + " ".join("{0x%X, 0x%X, 0x%X}," % tuple(r) for r in script_runs[i:i + 4]))
+    w("};")
+    w("const std::size_t SCRIPT_RANGE_COUNT = sizeof(SCRIPT_RANGES) / sizeof(SCRIPT_RANGES[0]);")
+    w("")
 
     def emit_mapping(name, mapping):
         w("const CaseMapping %s[] = {" % name)

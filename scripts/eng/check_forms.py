@@ -6,8 +6,10 @@
   python3 scripts/eng/check_forms.py rows        every form of data/eng.tsv through hunspell
   python3 scripts/eng/check_forms.py words W...  the engine's forms of the given verbs through hunspell
 
-hunspell only confirms forms; no word list is copied from it.
+hunspell only confirms forms; no word list is copied from it. The first line of the output names the
+checker versions.
 """
+import importlib.metadata
 import pathlib
 import subprocess
 import sys
@@ -38,8 +40,15 @@ def lexicon():
     return rows
 
 
+def versions():
+    package = subprocess.run(["dpkg-query", "-W", "-f", "${Version}", "hunspell-en-us"], capture_output=True,
+                             text=True).stdout
+    return f"# checkers: hunspell-en-us {package}, velnor {importlib.metadata.version('velnor')}"
+
+
 def main(argv):
     mode = argv[1] if len(argv) > 1 else "rows"
+    print(versions())
     if mode == "compounds":
         rows = lexicon()
         listed = {r[0] for r in rows}

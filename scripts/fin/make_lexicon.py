@@ -81,8 +81,17 @@ def forms_of(word):
 # form that Voikko reads as this verb alone (salakuunteli, salamurhasivat,
 # epäonnistui). Participles do not count: epämiellyttävä, epäpätevä are
 # adjectives, not forms of *epämiellyttää.
+#
+# The same holds for the derivations that Voikko builds by rule from any verb
+# (-illa/-ella frequentatives, -utua/-ytyä reflexives), which derive_candidates.py
+# leaves out for that reason, where step 1 met them only as a case form:
+# ratsailla and lakoilla (adessive plurals of ratsu, lakko) as frequentatives
+# of ratsata and laota, analysoitua (partitive of the participle analysoitu)
+# as a reflexive of analysoida. Such a verb stays when wordfreq attests one of
+# its finite forms read as this verb alone (the infinitive itself is the case
+# form, so it does not count).
 
-REMOVED = HERE / "prefixed_removed.txt"  # the prefixed candidates left out, with the reason
+REMOVED = HERE / "prefixed_removed.txt"  # the prefixed and rule-derived candidates left out, with the reason
 
 
 def infinitive_readings(L):
@@ -96,25 +105,59 @@ def prefixed_only(L):
     return bool(readings) and all("[Lp]" in a.get("FSTOUTPUT", "") for a in readings)
 
 
-def attested_verb(L, forms):
-    """Why a prefixed-only verb is no verb of the language (None when it is one)."""
-    if any(a.get("CLASS") != "teonsana" or a.get("BASEFORM") != L for a in voikko.analyze(L)):
-        return "case form of a noun or adjective"
-    if word_frequency(L, "fi") > 0:
-        return None
+def derived_only(L):
+    """Whether Voikko reads the infinitive only as a derivation it builds by rule."""
+    readings = infinitive_readings(L)
+    return bool(readings) and all("[Xj]" in a.get("FSTOUTPUT", "") and "[Lp]" not in a.get("FSTOUTPUT", "")
+                                  for a in readings)
+
+
+def case_form(L):
+    return any(a.get("CLASS") != "teonsana" or a.get("BASEFORM") != L for a in voikko.analyze(L))
+
+
+def attested_form(L, forms):
+    """Whether wordfreq attests one of the forms that Voikko reads as a form of L alone."""
     for f in forms:
         an = voikko.analyze(f)
         if (f != L and an and word_frequency(f, "fi") > 0
                 and all(a.get("CLASS") == "teonsana" and a.get("BASEFORM") == L for a in an)):
-            return None
+            return True
+    return False
+
+
+def not_a_verb(L, forms):
+    """Why a candidate that Voikko knows only with a prefix or by a derivation rule is no
+    verb of the language (None when it is one, or when Voikko knows it otherwise)."""
+    if prefixed_only(L):
+        return attested_verb(L, forms)
+    if derived_only(L) and case_form(L) and not attested_form(L, forms):
+        return "case form; derivation by rule, no form attested"
+    return None
+
+
+def attested_verb(L, forms):
+    """Why a prefixed-only verb is no verb of the language (None when it is one)."""
+    if case_form(L):
+        return "case form of a noun or adjective"
+    if word_frequency(L, "fi") > 0 or attested_form(L, forms):
+        return None
     return "no form attested"
 
 
-def finite_forms(c):
-    """The finite forms among a verb's cells, with the imperative singular (esipaista)."""
-    out = [c[k] for k in ("p1sg", "p3sg", "pst1sg", "pst3sg", "pass-prs", "pass-pst", "imp2sg") if k in c]
-    if "imp2sg" not in c and c.get("p1sg", "").endswith("n"):
-        out.append(c["p1sg"][:-1])
+def finite_forms(L, c):
+    """The finite forms that a verb's cells give: the six persons of the present and the
+    past, the conditional, the passive and the imperative singular (esipaista)."""
+    if "p1sg" not in c:
+        return []
+    f = full(L, c)
+    f.setdefault("cond3sg", default(L, "cond3sg", f))
+    h = lambda b, fr: harmony(L, f.get("nut"), b, fr)  # noqa: E731
+    weak, past = f["p1sg"][:-1], f["pst1sg"][:-1]
+    out = [f[k] for k in ("p1sg", "p3sg", "p3pl", "pst1sg", "pst3sg", "pass-prs", "pass-pst", "imp2sg", "cond3sg")
+           if k in f]
+    out += [weak + e for e in ("t", "mme", "tte")] + [past + e for e in ("t", "mme", "tte")]
+    out += [f["pst3sg"] + h("vat", "vät"), f["cond3sg"] + h("vat", "vät")]
     return out
 
 
@@ -528,8 +571,8 @@ def main():
                 chosen = next((c for c in options if fits(L, c, THIRD)), None)
                 third = chosen is not None
             cells = chosen or {}
-        if prefixed_only(L):
-            why = attested_verb(L, finite_forms(cells))
+        if cells:
+            why = not_a_verb(L, finite_forms(L, cells))
             if why:
                 removed.append(f"{L}\t{why}")
                 continue

@@ -53,6 +53,7 @@ pushen	push	push,pusht,pusht,pushen,pushen,pushen	pushte	pushten	gepusht	push	pu
 barbecueën	barbecue	barbecue,barbecuet,barbecuet,barbecueën,barbecueën,barbecueën	barbecuede	barbecueden	gebarbecued	barbecue	barbecueënd
 afschrikken	afschrik	schrik af,schrikt af,schrikt af,schrikken af,schrikken af,schrikken af	schrikte af	schrikten af	afgeschrikt	schrik af	afschrikkend
 opscheppen	opschep	schep op,schept op,schept op,scheppen op,scheppen op,scheppen op	schepte op	schepten op	opgeschept	schep op	opscheppend
+toebedelen	toebedeel	bedeel toe,bedeelt toe,bedeelt toe,bedelen toe,bedelen toe,bedelen toe	bedeelde toe	bedeelden toe	toebedeeld	bedeel toe	toebedelend
 """
 
 # Strong and mixed verbs: lemma, past singular, past plural, participle and,
@@ -473,8 +474,8 @@ generaliseren
 generen
 gesticuleren
 bezigen
-bezemen
-bengelen
+bezemen bezem
+bengelen bengel
 beuzelen
 beieren
 beeldhouwen
@@ -497,7 +498,7 @@ beitelen
 betten
 geeuwen
 geuren
-geselen
+geselen gesel
 erkennen
 misbruiken
 misleiden
@@ -683,6 +684,80 @@ overdekken
 omkaderen omkader
 afficheren
 affirmeren
+gamen game
+managen manage
+upgraden upgrade
+downgraden downgrade
+tapen tape
+faken fake
+shaken shake
+mimen mime
+tunen tune
+finetunen finetune
+stagediven stagedive
+overrulen overrule
+mountainbiken mountainbike
+monitoren monitor
+housen house
+cruisen cruise
+typen typ
+marmeren marmer
+kaderen kader
+zomeren zomer
+glunderen glunder
+aderen ader
+purperen purper
+lauweren lauwer
+vaderen vader
+moederen moeder
+banjeren banjer
+donkeren donker
+lageren lager
+schilferen schilfer
+vlinderen vlinder
+sinteren sinter
+rasteren raster
+kenteren kenter
+lazeren lazer
+boteren boter
+koperen koper
+versoberen versober
+jokeren joker
+snookeren snooker
+tateren tater
+schouderen schouder
+clusteren cluster
+bakeren baker
+plaasteren plaaster
+kalefateren kalefater
+sodemieteren sodemieter
+benadelen benadeel
+bevoordelen bevoordeel
+penselen penseel
+veralgemenen veralgemeen
+vierendelen vierendeel
+bedelen bedel
+vrijwaren vrijwaar
+bejagen bejaag
+bevragen bevraag
+ontzouten ontzout
+rechtvaardigen rechtvaardig
+volleyballen volleybal
+volvoeren
+bezwangeren bezwanger
+verbasteren verbaster
+verwesteren verwester
+begeesteren begeester
+verpauperen verpauper
+bedwateren bedwater
+consuminderen consuminder
+dienstweigeren dienstweiger
+brandschilderen brandschilder
+flatteren flatteer
+fiatteren fiatteer
+overkoepelen
+overklassen
+skaten skate
 """
 
 # Prefixed and particle verbs: "prefix|base" for an unstressed prefix (no
@@ -700,6 +775,7 @@ ver|wijzen ver|werven ver|lopen ver|raden ver|slaan ver|zwijgen ver|krijgen ver|
 ver|wijten ver|schuiven ver|gaan ver|nemen ver|houden ver|doen ver|denken
 ver|vallen ver|zenden ver|slijten ver|blijven ver|dringen
 ver|spreken ver|zwelgen
+mis|doen weer|klinken weder|varen
 ge|lijken ge|bieden
 be|geven be|hangen be|klimmen be|schijnen be|stijgen be|zingen be|zweren be|varen be|treden be|liegen
 be|vliegen be|stuiven be|gaan be|lopen
@@ -872,6 +948,7 @@ weg+blazen weg+dragen weg+duwen weg+halen weg+jagen weg+leggen weg+maken weg+pak
 weg+spoelen weg+stoppen weg+trekken weg+vagen weg+vliegen weg+voeren weg+waaien weg+werken weg+werpen weg+zakken
 weg+zetten weg+denken weg+fietsen
 na+vullen
+in+parkeren op+monteren
 """
 
 # Weak verbs that take ge- although they begin like an unstressed prefix.
@@ -880,11 +957,16 @@ ALWAYS_GE = {"bellen", "beuken", "beitsen", "beitelen", "betten", "geeuwen", "ge
              "genereren", "generaliseren", "generen", "gesticuleren", "bezigen", "bezemen", "bengelen", "beuzelen",
              "beieren", "beeldhouwen", "herstructureren", "herformuleren", "herinterpreteren", "herinvesteren", "herinstalleren",
              "heroriënteren", "herprogrammeren", "herpositioneren", "heractiveren", "herfinancieren", "hergroeperen", "verbaliseren",
-             "beteren", "beelden"}
+             "beteren", "beelden", "bedelen", "volleyballen"}
+
+# Rows that the format's description quotes: they stay even where the rules
+# now give the same forms.
+NAMED = {"zijn", "bedenken", "ankeren", "gaan", "skiën"}
 
 # Stems of bound bases (no verbs on their own) under a particle.
 BOUND_STEMS = {"moedigen": "moedig", "kondigen": "kondig", "helderen": "helder", "burgeren": "burger", "wakkeren": "wakker", "zonderen": "zonder",
-               "willigen": "willig", "zamelen": "zamel", "deinzen": "deins"}
+               "willigen": "willig", "zamelen": "zamel", "deinzen": "deins",
+               "monteren": "monter"}
 
 
 def vowel_groups(s):
@@ -927,19 +1009,55 @@ def unstressed_er(b):
     return g in ("ie", "eu")
 
 
+def english_stem(b):
+    """The English stem of a loan whose spelling shows it (the engine's
+    english_stem), or None."""
+    n = len(b)
+    if n < 3 or b.endswith("er") or not all("a" <= c <= "z" for c in b):
+        return None
+    last, before = b[-1], b[-2]
+    consonant_l = last == "l" and before not in "aeioulrwyj"
+    loan = last == "c" or b.endswith("dg") or consonant_l
+    start = 2 if b.startswith(("be", "ge")) else 0
+    for i in range(start, n):
+        if loan:
+            break
+        two = b[i:i + 2]
+        loan = two in ("ea", "oa", "ow") or (b[i] == "y" and (i == 0 or b[i - 1] != "i"))
+    if not loan:
+        return None
+    if last == before:
+        return b[:-1]
+    single = (before in "aiou") or before == "y"
+    after_single = single and (n < 3 or b[-3] not in "aeiouy")
+    if (last == "c" or b.endswith("dg") or consonant_l or (last not in "aeiouy" and after_single and last not in "wx")
+            or (last == "s" and before in "aeiouw")):
+        return b + "e"
+    return b
+
+
 def rule_stem(lemma):
     """The present stem by the engine's spelling rules (lemma in -en)."""
     b = lemma[:-2]
+    loan = english_stem(b)
+    if loan:
+        return loan
+    if b.endswith(("iër", "eër")):
+        return b[:-2] + ("ëer" if b[-3] == "e" else "eer")
     last = b[-1]
     if len(b) >= 2 and b[-2] == last and last not in VOWELS:
         return b[:-1]
     s = b
     if last not in VOWELS and len(b) >= 2:
         v = b[-2]
-        ok = v in VOWELS and (len(b) < 3 or b[-3] + v not in PAIRS) and v in "aeou"
+        ok = v in VOWELS and (len(b) < 3 or b[-3] + v not in PAIRS) and v in "aeou" and last not in "xw"
         if ok and last == "r" and unstressed_er(b):
             ok = False
-        if ok and last in "lmn" and v == "e" and any(c in VOWELS for c in b[:-2]):
+        start, more = 0, True
+        while more:
+            p = next((p for p in ("ver", "be", "ge", "ont", "her") if b.startswith(p, start) and len(b) > start + len(p) + 2), "")
+            start, more = start + len(p), bool(p)
+        if ok and last in "lmn" and v == "e" and any(c in VOWELS for c in b[start:-2]):
             ok = False
         if ok:
             s = b[:-1] + v + last
@@ -952,9 +1070,11 @@ def rule_stem(lemma):
 
 def voiceless(lemma):
     b = lemma[:-2]
+    if english_stem(b):
+        return b.endswith(("ch", "sh")) or b[-1] in "fkpstxc"
     if b[-1] in "vz":
         return False
-    return b.endswith("ch") or b[-1] in "fkpstx"
+    return b.endswith(("ch", "sh")) or b[-1] in "fkpstx"
 
 
 def ge(stem):
@@ -1011,24 +1131,82 @@ PARTICLES = ["tegemoet", "achteruit", "tegenover", "vooruit", "voorbij", "achter
              "stuk", "aan", "bij", "los", "mee", "toe", "uit", "weg", "af", "in", "na", "om", "op"]
 
 
-def separable_base(particle, rest, rows):
+HEADS = ["schadeloos", "achterover", "ervandoor", "tevreden", "achterop", "onderuit", "voorover", "lastig", "beneden",
+         "geheim", "gelijk", "gereed", "scherp", "teleur", "tekort", "terneer", "tussen", "bewust", "aaneen", "teniet",
+         "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "gevangen", "boven", "droog", "flauw",
+         "groot", "recht", "hoog",
+         "strak", "zwart", "opeen", "opzij", "glad", "fijn", "gaar", "hard", "kaal", "leeg", "plat", "vrij", "warm",
+         "wijs", "zoek", "nat", "vol"]
+LISTED_HEADS = ["leiding", "kennis", "plaats", "school", "honger", "handel", "blind", "weder", "beet", "weer", "acht",
+                "file", "klem", "proef", "prijs", "stand", "vorm", "les", "lip", "mis", "dwars", "dubbel", "krom", "kort",
+                "dank", "dienst", "kwaad"]
+GROUPS = [("her", ["uit", "in", "op"]), ("er", PARTICLES)]
+ONSETS = {"bl", "br", "ch", "dr", "dw", "fl", "fr", "gl", "gr", "kl", "kn", "kr", "kw", "pl", "pr", "sc", "sj", "sk",
+          "sl", "sm", "sn", "sp", "st", "sw", "tr", "tw", "vl", "vr", "wr", "zw"}
+NO_BASE = {"zijn", "hebben", "kunnen", "mogen", "moeten", "willen", "zullen"}
+
+
+def word_start(rest, head):
+    def consonant(i):
+        return rest[i] not in "aeiouyj" and rest[i].isascii()
+    if len(rest) < 3:
+        return False
+    if not consonant(0):
+        return not head
+    if not consonant(1):
+        return True
+    if rest[:2] not in ONSETS:
+        return False
+    return not consonant(2) or rest[:3] in ("sch", "spl", "spr", "str", "skr", "scr")
+
+
+def separable_base(particle, rest, rows, head=False, listed_only=False):
     if rest in rows:
         return True
+    if listed_only or not word_start(rest, head):
+        return False
     if len(rest) < 5 or not rest.endswith("en"):
         return False
-    if particle in ("in", "op", "na") and ((rest.endswith("eren") and not unstressed_er(rest[:-2]))
+    if particle in ("in", "op", "na") and ((rest.endswith("eren") and rest[-5] + "e" not in PAIRS
+                                            and not unstressed_er(rest[:-2]))
                                            or (particle == "in" and rest.startswith("ter"))):
         return False
     return any(c in VOWELS for c in rest[:-2])
+
+
+def prefix_forms(lemma, rows):
+    """An unstressed prefix before a listed verb of one word, or before such a
+    prefix verb (the engine's split_prefix), or None."""
+    for p in ("her", "ont", "ver", "be"):
+        rest = lemma[len(p):]
+        if not lemma.startswith(p) or len(rest) < 4 or rest in NO_BASE:
+            continue
+        f = rows.get(rest) if rest in rows else prefix_forms(rest, rows)
+        if not f or " " in f["sg"]:
+            continue
+        pp = f["pp"]
+        if pp and not rest.startswith("ge") and pp.startswith("ge"):
+            pp = pp[3:] if pp[2] == "-" else {"ë": "e", "ï": "i", "ü": "u"}.get(pp[2], pp[2]) + pp[3:]
+        return {"stem": p + f["stem"], "pres": [p + x for x in f["pres"]], "sg": p + f["sg"], "pl": p + f["pl"],
+                "pp": p + pp if pp else "", "imp": p + f["imp"] if f["imp"] else "", "prp": p + f["prp"]}
+    return None
 
 
 def engine_forms(lemma, rows, split=True):
     """What the engine's rules give for a lemma without a row (None if they
     cannot analyse it): a particle split off before a verb (once), or the
     rules on the whole word. rows holds the other rows the engine can look up."""
-    for p in PARTICLES if split else ():
-        rest = lemma[len(p):]
-        if not lemma.startswith(p) or not rest or not separable_base(p, rest, rows):
+    parts = []
+    if split:
+        parts += [(len(p), p, False, False) for p in PARTICLES if lemma.startswith(p)]
+        parts += [(len(p), p, True, False) for p in HEADS if lemma.startswith(p)]
+        parts += [(len(p), p, True, True) for p in LISTED_HEADS if lemma.startswith(p)]
+        parts += [(len(g) + len(p), p, False, False) for g, ps in GROUPS if lemma.startswith(g)
+                  for p in ps if lemma[len(g):].startswith(p)]
+        parts.sort(key=lambda part: -part[0])
+    for size, inner, head, listed_only in parts:
+        p, rest = lemma[:size], lemma[size:]
+        if not rest or not separable_base(inner, rest, rows, head, listed_only):
             continue
         f = rows.get(rest) or engine_forms(rest, rows, split=False)
         if f is None:
@@ -1036,6 +1214,16 @@ def engine_forms(lemma, rows, split=True):
         return {"stem": p + f["stem"], "pres": [x + " " + p for x in f["pres"]], "sg": f["sg"] + " " + p,
                 "pl": f["pl"] + " " + p, "pp": p + f["pp"], "imp": f["imp"] + " " + p if f["imp"] else "",
                 "prp": p + f["prp"]}
+    f = prefix_forms(lemma, rows)
+    if f:
+        return f
+    if lemma.endswith("ën") and len(lemma) >= 4 and lemma[-3] in "aeiou":
+        s = lemma[:-2]
+        pair = len(s) >= 2 and s[-2] in "aeiou"
+        long = s + "e" if not pair and s[-1] == "i" else s + s[-1] if not pair and s[-1] != "e" else s
+        open_ = s if long != s and long[-1] == long[-2] else long
+        return {"stem": s, "pres": [s, long + "t", long + "t", lemma, lemma, lemma], "sg": open_ + "de",
+                "pl": open_ + "den", "pp": ge(long) + "d", "imp": s, "prp": lemma + "d"}
     if not lemma.endswith("en") or len(lemma) <= 2:
         return None
     stem = rule_stem(lemma)
@@ -1115,7 +1303,7 @@ def main():
         # Separable rows stay even where the particle split gives the same
         # forms: they fix the reading of a verb that could be either.
         others = {k: v for k, v in rows.items() if k != lemma}
-        if lemma not in separable and f == engine_forms(lemma, others):
+        if lemma not in separable and lemma not in NAMED and f == engine_forms(lemma, others):
             print(f"{lemma}: the rules get it right, no row", file=sys.stderr)
             continue
         imp = f["imp"]

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Lists Romanian verbs, most frequent first, whose forms from the class
 defaults hunspell's ro_RO rejects, with the present that a bare class would
-give, for writing their lines of tools/ron_verbs.txt by hand.
+give, for writing their lines of scripts/ron/verbs.txt by hand.
 
 Candidates come from the participles in -at, -it, -ât and -ut of wordfreq's
 Romanian list (an infinitive alone is rarely a word of its own there):

@@ -7,8 +7,6 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 
 #include "features.hpp"
 
@@ -34,19 +32,6 @@ struct DualOverride {
     bool weak;                             // the rest is conjugated by the weak rule
     std::optional<std::string_view> part2;  // participle override
 };
-
-struct Lexicon {
-    std::unordered_map<std::string_view, LexEntry> entries;
-    std::unordered_set<std::string_view> forced_weak;
-    std::unordered_map<std::string_view, DualOverride> dual_overrides;
-    std::unordered_map<std::string_view, Auxiliary> aux_overrides;
-    std::unordered_map<std::string_view, std::string_view> weak_imp_overrides;
-};
-
-// Builds the table from a lexicon text; keys and values are views into
-// `text`, which must outlive the result. A malformed row is a fatal
-// internal error (velnor::fatal).
-Lexicon parse(std::string_view text);
 
 // Lookups in the built-in text's compiled table (checked at build time).
 std::optional<LexEntry> lookup(std::string_view infinitive);

@@ -341,7 +341,13 @@ Verb& Verb::operator=(const Verb& o) {
     return *this;
 }
 
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"en", "n"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", true, INFINITIVE_ENDINGS};
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    if (!unicode::is_word_of(text, SPELLING)) {
+        return fail(Error{Error::InvalidInfinitive, unicode::to_lower(unicode::collapse_white_space(text))});
+    }
     Analyser a;
     auto v = a.text(text, 0);
     if (!v && a.too_deep) return fail(Error{Error::InvalidInfinitive, last_word(text)});

@@ -15,7 +15,7 @@ namespace prefix {
 
 namespace {
 
-constexpr std::array<std::string_view, 273> SEPARABLE_PREFIXES{
+constexpr std::array<std::string_view, 277> SEPARABLE_PREFIXES{
     "auseinander", "entgegen", "gegenüber", "herunter", "herüber", "hinunter", "hinüber", "zusammen",
     "überein", "herauf", "heraus", "herein", "hervor", "hinauf", "hinaus", "hinein", "nieder", "weiter",
     "wieder", "zurück", "durcheinander", "hintereinander", "nebeneinander", "untereinander", "übereinander",
@@ -49,7 +49,7 @@ constexpr std::array<std::string_view, 273> SEPARABLE_PREFIXES{
     "zunutze", "zuleide", "zuteil", "zuwege", "instand", "geheim", "fein", "ernst", "leicht", "schwer",
     "scharf", "breit", "trocken", "kühl", "dünn", "dick", "hart", "heil", "hohl", "grob", "mies", "madig",
     "dingfest", "kenntlich", "sichtbar", "nutzbar", "geltend", "lächerlich", "wert", "hängen", "bleiben",
-    "fallen", "kleben", "gehen", "laufen", "haus", "hof", "platz", "schlange", "pleite", "bankrott",
+    "fallen", "kleben", "gehen", "laufen", "schätzen", "lieben", "flöten", "baden", "haus", "hof", "platz", "schlange", "pleite", "bankrott",
     "hohn", "wunder", "probe", "maschine", "heilig",
 };
 
@@ -107,7 +107,10 @@ std::optional<Split> split(std::string_view word) {
         const Candidate& c = x.sorted[k];
         if (!utf8::starts_with(word, c.text)) continue;
         std::string_view rest = word.substr(c.text.size());
-        if (plausible_base(rest, c.separability == Separability::Separable)) {
+        // rein- and ran- before -ieren are the loans' re-in-, ran-
+        // (reinstallieren, reintegrieren, randomisieren), not the particles.
+        bool ieren_base = c.separability == Separability::Separable && c.text != "rein" && c.text != "ran";
+        if (plausible_base(rest, ieren_base)) {
             return Split{c.text, c.separability, rest};
         }
     }

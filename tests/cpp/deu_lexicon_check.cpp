@@ -1,13 +1,7 @@
-// Drives the German lexicon parser from tests/test_deu.py.
+// Drives the German lexicon lookups from tests/test_deu.py.
 //
-//   deu_lexicon_check parse     < text   parse the text, dump every map
 //   deu_lexicon_check builtin   WORD...  the built-in table's lookups
-//   deu_lexicon_check time               microseconds of one built-in parse
-//
-// A fatal lexicon error prints "FATAL\t<message>" and exits with 3.
-#include <chrono>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 #include "deu/lexicon.hpp"
@@ -55,15 +49,7 @@ void dual(std::string_view inf, const DualOverride& d) {
 int main(int argc, char** argv) {
     std::string mode = argc > 1 ? argv[1] : "";
     try {
-        if (mode == "parse") {
-            std::string text((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-            Lexicon lex = parse(text);
-            for (const auto& [k, v] : lex.entries) entry(k, v);
-            for (const auto& k : lex.forced_weak) std::cout << "W\t" << k << '\n';
-            for (const auto& [k, v] : lex.dual_overrides) dual(k, v);
-            for (const auto& [k, v] : lex.aux_overrides) std::cout << "A\t" << k << '\t' << aux(v) << '\n';
-            for (const auto& [k, v] : lex.weak_imp_overrides) std::cout << "I\t" << k << '\t' << v << '\n';
-        } else if (mode == "builtin") {
+        if (mode == "builtin") {
             for (int i = 2; i < argc; ++i) {
                 std::string_view w = argv[i];
                 std::cout << "Q\t" << w << '\n';
@@ -73,18 +59,8 @@ int main(int argc, char** argv) {
                 if (auto a = aux_override(w)) std::cout << "A\t" << w << '\t' << aux(*a) << '\n';
                 if (auto m = weak_imp_override(w)) std::cout << "I\t" << w << '\t' << *m << '\n';
             }
-        } else if (mode == "time") {
-            double best = 1e300;
-            for (int i = 0; i < 20; ++i) {
-                auto t0 = std::chrono::steady_clock::now();
-                Lexicon lex = parse(velnor::data::deu);
-                auto t1 = std::chrono::steady_clock::now();
-                best = std::min(best, std::chrono::duration<double, std::micro>(t1 - t0).count());
-                if (lex.entries.empty()) return 1;
-            }
-            std::cout << best << '\n';
         } else {
-            std::cerr << "usage: deu_lexicon_check parse|builtin|time\n";
+            std::cerr << "usage: deu_lexicon_check builtin WORD...\n";
             return 2;
         }
     } catch (const velnor::FatalError& e) {

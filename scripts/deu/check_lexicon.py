@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Check the German exception lexicon (data/deu.tsv).
 
-Without options: verifies the shape of every row and prints the row count of
-each class against the size the lexicon is meant to reach. Exit status 1 when
-a row is malformed.
+Without options: checks every row by the build's rules (tools/check_data.py)
+and prints the row count of each class against the size the lexicon is meant
+to reach. Exit status 1 when a row is malformed.
 
   --forms      print, for every row, the forms the engine's rules build from it
                (a small Python model of the German analysis and conjugation)
@@ -11,6 +11,8 @@ a row is malformed.
                spelling check (e.g. piped into `hunspell -d de_DE -l`)
   --redundant  list auxiliary-override rows (class a) whose value the engine
                would give anyway without the row
+  --compare F  compare the model with the installed velnor on the words of
+               file F (one a line) and print the words where they differ
 
 The model follows the engine's rules closely enough to review the rows; the
 engine's own tests remain the authority on its output.
@@ -20,45 +22,32 @@ from __future__ import annotations
 
 import argparse
 import pathlib
+import re
 import sys
 
-ROOT = pathlib.Path(__file__).resolve().parent.parent
+ROOT = pathlib.Path(__file__).resolve().parent.parent.parent
 LEXICON = ROOT / "data" / "deu.tsv"
-
-HEADER = [
-    "# Exception lexicon: strong (s), mixed (m), and preterite-present (p) verbs.",
-    "# Columns: infinitive, class, pres (2/3sg stem for s/m; full-singular stem for p),",
-    "#          pret (preterite stem), konj2 (Konjunktiv II stem), part2 (full participle),",
-    "#          imp (2sg imperative override), aux (h=haben, s=sein).",
-    '# "-" means: not applicable / derive by rule.',
-    "#",
-    "# infinitive\tclass\tpres\tpret\tkonj2\tpart2\timp\taux",
-]
+sys.path.insert(0, str(ROOT / "tools"))
+import check_data  # noqa: E402
 
 TARGETS = {"s": 178, "m": 18, "p": 7, "w": 32, "a": 440,
            "x": 135, "xw": 9, "i": 53, "iw": 39, "f": 17}
 ENTRY = {"s", "m", "p"}
 DUAL = {"x", "xw", "i", "iw", "f"}
-NEEDS_PREFIX = {"x", "i", "f"}
 
-SEPARABLE = """auseinander entgegen gegenüber herunter herüber hinunter hinüber zusammen
-überein herauf heraus herein hervor hinauf hinaus hinein nieder weiter wieder zurück
-durcheinander hintereinander nebeneinander untereinander übereinander aufeinander
-aneinander beieinander gegeneinander ineinander umeinander voneinander zueinander
-abhanden aufrecht beiseite hinterher vornüber vorüber zufrieden zugrunde zunichte
-zustande zutage zuwider zupass zugute dafür darüber daneben entzwei stehen stand
-überhand falsch übrig brach näher lahm vonstatten stecken liegen stramm blank krank
-satt inne gern feil leer kahl hier rund bey auß mal wichtig recht selig übel quer tief
-weis schlecht schlapp stark scheckig gering gesund bereit sauber publik locker besser
-dicht glatt höher kehrt mobil flach klug halt neu alt arm bekannt schwarz gerade
-gefangen fremd krumm platt blau dank fehl frei kalt kund rot warm wund bloß drauf dran
-drin spazieren verloren zurecht zwischen entlang hintan richtig allein kennen sitzen
-empor gleich sicher statt fertig kaputt runter rüber offen schön still davon preis
-schief weich acht alle durch fern fest fort groß heim heiß hoch irre klar klein kurz
-lang lieb matt nahe nass raus rein wach wahr wett wohl gut rum los mit nach ran teil
-tot weg weh da ab an auf aus bei dar ein her hin um vor zu
-darin darunter dahinter drunter drüber hintenan hintenüber obenauf vorlieb""".split()
-INSEPARABLE = "hinter unter wider miss miß voll über emp ent ver zer be er ge".split()
+def _strings(source, name):
+    """The quoted entries of one std::array of the engine's sources, in order."""
+    text = (ROOT / "src" / "deu" / source).read_text(encoding="utf-8")
+    body = text[text.index(name + "{") + len(name) + 1:]
+    body = body[:body.index("};")]
+    return re.findall(r'"([^"]*)"', "\n".join(line.split("//")[0] for line in body.splitlines()))
+
+
+# The prefix lists and the joining particles are read from the engine itself.
+SEPARABLE = _strings("prefix.cpp", "SEPARABLE_PREFIXES")
+INSEPARABLE = _strings("prefix.cpp", "INSEPARABLE_PREFIXES")
+JOINING = set(_strings("mod.cpp", "JOINING_PARTICLES"))
+NO_IEREN_BASE = {"rein", "ran"}  # re-in-, ran- loans (prefix::split)
 CANDIDATES = sorted([(p, "sep") for p in SEPARABLE] + [(p, "insep") for p in INSEPARABLE],
                     key=lambda c: -len(c[0].encode()))
 
@@ -99,60 +88,13 @@ def read_rows(path=LEXICON):
 
 
 def check_shape(path=LEXICON):
-    """Return (problems, counts)."""
-    problems = []
+    """Return (problems, counts): the faults tools/check_data.py finds (the
+    rules the build checks) and the number of rows of each class."""
+    problems = check_data.check_text("data/deu.tsv", path.read_bytes())
     counts = {code: 0 for code in TARGETS}
-    seen = {}
-    text = path.read_text(encoding="utf-8")
-    lines = text.split("\n")
-    if lines[:7] != HEADER:
-        problems.append("header lines differ from the fixed header")
-    if not text.endswith("\n"):
-        problems.append("text does not end in a line feed")
-    comments = [n for n, l in enumerate(lines[7:], 8) if l.startswith("#")]
-    if len(comments) != 1:
-        problems.append(f"expected one section comment after the header, found {len(comments)}")
-    elif comments[0] != 8 + 75:
-        problems.append(f"section comment on line {comments[0]}, expected after the first 75 rows")
-    for number, line, cells in read_rows(path):
-        where = f"line {number}: {line!r}"
-        if len(cells) != 8:
-            problems.append(f"{where}: {len(cells)} cells, expected 8")
-            continue
-        inf, cls, pres, pret, konj2, part2, imp, aux = cells
-        if cls not in TARGETS:
-            problems.append(f"{where}: unknown class {cls!r}")
-            continue
-        counts[cls] += 1
-        if any(c == "" or c != c.strip() for c in cells):
-            problems.append(f"{where}: empty cell or stray white space")
-        if inf != inf.lower() or " " in inf:
-            problems.append(f"{where}: infinitive must be one lower-case word")
-        if cls in ENTRY or cls == "w":
-            if weak(inf) is None:
-                problems.append(f"{where}: infinitive breaks the weak rule")
-        if (inf, cls) in seen:
-            problems.append(f"{where}: repeats the row on line {seen[(inf, cls)]}")
-        seen[(inf, cls)] = number
-        if cls in ENTRY or cls == "a":
-            if aux not in ("h", "s"):
-                problems.append(f"{where}: aux must be h or s")
-        if cls in ENTRY:
-            if "-" in (pret, konj2, part2):
-                problems.append(f"{where}: entry rows need pret, konj2 and part2")
-        elif cls in DUAL:
-            if pres == "-":
-                if cls in NEEDS_PREFIX:
-                    problems.append(f"{where}: class {cls} needs a prefix")
-            elif not inf.startswith(pres) or inf == pres:
-                problems.append(f"{where}: prefix {pres!r} does not begin the infinitive")
-            if (pret, konj2, imp) != ("-", "-", "-"):
-                problems.append(f"{where}: unread cells should be '-'")
-        else:
-            if (pres, pret, konj2, part2) != ("-", "-", "-", "-"):
-                problems.append(f"{where}: unread cells should be '-'")
-            if cls == "a" and imp != "-":
-                problems.append(f"{where}: unread cells should be '-'")
+    for _, _, cells in read_rows(path):
+        if len(cells) == 8 and cells[1] in counts:
+            counts[cells[1]] += 1
     return problems, counts
 
 
@@ -233,6 +175,7 @@ class Verb:
         self.base = None
         self.part2_override = None
         self.entry = None
+        self.apart = 0          # byte offset of a separable group's second word
 
 
 def weak(word):
@@ -259,12 +202,14 @@ def weak(word):
     return Verb("rule", word, stem, eln, bare, ieren)
 
 
-def plausible_base(rest):
+def plausible_base(rest, ieren_base=False):
     if rest in SUPPLETIVE or rest in LEX.entries or rest in LEX.weak or rest == "zutun":
         return True
     v = weak(rest)
-    if v is None or v.ieren:
+    if v is None:
         return False
+    if v.ieren:
+        return ieren_base and rest[0] not in VOWELS
     if len(rest.encode()) > 4 and rest.endswith("ieren"):
         minimum = 5
     elif v.eln:
@@ -279,7 +224,8 @@ def plausible_base(rest):
 
 def split(word):
     for prefix, sep in CANDIDATES:
-        if len(word) > len(prefix) and word.startswith(prefix) and plausible_base(word[len(prefix):]):
+        ieren_base = sep == "sep" and prefix not in NO_IEREN_BASE
+        if len(word) > len(prefix) and word.startswith(prefix) and plausible_base(word[len(prefix):], ieren_base):
             return prefix, sep, word[len(prefix):]
     return None
 
@@ -311,16 +257,27 @@ def analyse(word, depth=0):
         base = analyse(rest, depth + 1)
     if base is None:
         return None
+    apart = 0
     if base.prefix is not None:
         p2, s2 = base.prefix
         if (s2 == "sep" and sep in ("sep", "insep", "fused")) or (s2 != "sep" and sep == "insep"):
+            if sep == "sep" and s2 == "sep":
+                # a group written apart after the verb: stelle wieder her
+                apart = len(prefix.encode()) if prefix not in JOINING else \
+                    (len(prefix.encode()) + base.apart if base.apart else 0)
             prefix, base = prefix + p2, base.base
     if sep in ("sep", "fused") and len(prefix.encode()) >= 3 and prefix.endswith("zu") \
             and prefix not in ("dazu", "hinzu"):
         return analyse(prefix[:-2] + base.inf, depth + 1)
     v = Verb("rule", prefix + base.inf)
-    v.prefix, v.base, v.part2_override = (prefix, sep), base, part2
+    v.prefix, v.base, v.part2_override, v.apart = (prefix, sep), base, part2, apart
     return v
+
+
+def detached(v):
+    """The prefix as it stands after the finite verb (wieder her)."""
+    p = v.prefix[0].encode()
+    return p.decode() if not v.apart else (p[:v.apart] + b" " + p[v.apart:]).decode()
 
 
 def du_rule(p):
@@ -340,7 +297,7 @@ def conjugate(v, what, slot):
     if v.prefix is not None:
         f = conjugate(v.base, what, slot)
         p, sep = v.prefix
-        return f + " " + p if sep == "sep" else p + f
+        return f + " " + detached(v) if sep == "sep" else p + f
     if v.kind == "supp":
         table = SUPPLETIVE[v.inf]
         return {"pres": table[0], "pret": table[1], "konj2": table[2]}[what][slot]
@@ -405,7 +362,7 @@ def imperative(v, which):
         if i is None:
             return None
         p, sep = v.prefix
-        return i + " " + p if sep == "sep" else p + i
+        return i + " " + detached(v) if sep == "sep" else p + i
     if v.kind == "supp":
         return SUPPLETIVE[v.inf][4][which]
     e = v.entry
@@ -473,6 +430,27 @@ def check_model():
     return problems
 
 
+def compare(words):
+    """Prints the words whose model forms differ from the installed engine's."""
+    import velnor
+    differ = compared = 0
+    for w in words:
+        try:
+            t = velnor.conjugate(w)
+        except ValueError:
+            continue
+        f = forms(w.lower())
+        compared += 1
+        engine = (t.present, t.preterite, t.konjunktiv2, t.past_participle, t.imperative, t.auxiliary[0])
+        model = None if f is None else (f["present"], f["preterite"], f["konjunktiv2"], f["participle"],
+                                        f["imperative"], f["auxiliary"])
+        if model != engine:
+            differ += 1
+            print("DIFFERS", w, model, engine)
+    print(f"{compared} verbs compared, {differ} differ")
+    return 1 if differ else 0
+
+
 def main():
     global LEX
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
@@ -480,12 +458,15 @@ def main():
     ap.add_argument("--words", action="store_true")
     ap.add_argument("--redundant", action="store_true")
     ap.add_argument("--verb", action="append", default=[], help="show the forms of one verb")
+    ap.add_argument("--compare", metavar="F")
     args = ap.parse_args()
     problems, counts = check_shape()
     LEX = Lex()
     problems += check_model()
     for p in problems:
         print("PROBLEM", p)
+    if args.compare:
+        return compare(pathlib.Path(args.compare).read_text(encoding="utf-8").split())
     if args.verb:
         for w in args.verb:
             print(w, forms(w))

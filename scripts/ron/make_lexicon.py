@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the Romanian lexicons data/ron_classes.tsv and data/ron_overrides.tsv
-from the hand-written verb list tools/ron_verbs.txt.
+from the hand-written verb list scripts/ron/verbs.txt.
 
 Each line of the list is a lemma, its class code ("-" for the default of its
 ending) and the forms that are known for it: p= the six present forms ("."
@@ -11,17 +11,17 @@ fixed); for every other verb an override cell is written only where the class
 rules of the built engine give a different form, so the engine must be built
 with the class list first:
 
-    tools/ron_lexicon.py classes      # writes the class list, empty overrides
+    scripts/ron/make_lexicon.py classes      # writes the class list, empty overrides
     pip install --no-build-isolation .
-    tools/ron_lexicon.py overrides    # writes the override rows
+    scripts/ron/make_lexicon.py overrides    # writes the override rows
     pip install --no-build-isolation .
-    tools/ron_lexicon.py check        # every listed form now comes out
+    scripts/ron/make_lexicon.py check        # every listed form now comes out
 """
 import os
 import sys
 
-ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir)
-SOURCE = os.path.join(ROOT, "tools", "ron_verbs.txt")
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir)
+SOURCE = os.path.join(ROOT, "scripts", "ron", "verbs.txt")
 CLASSES = os.path.join(ROOT, "data", "ron_classes.tsv")
 OVERRIDES = os.path.join(ROOT, "data", "ron_overrides.tsv")
 
