@@ -128,7 +128,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         std::string plain = join(root, AA_SIGN);
         auto raising = lexicon::find(plain);
         std::string_view high = raising && raising->high ? std::string_view(*raising->high) : root;
-        if (!raising && plain.ends_with(OYA)) high = plain.substr(0, plain.size() - OYA.size());
+        if (!raising && plain.ends_with(OYA)) high = std::string_view(plain).substr(0, plain.size() - OYA.size());
         std::string r = brahmic::ends_in_consonant(high) ? join(high, I_SIGN) : join(raised_vowel(high), "ই");
         v.head = std::string(head);
         v.infinitive = std::string(word);
