@@ -75,7 +75,7 @@ def ends_in_cluster(s):
     if k == 0 or vowel(s[k - 1]):
         return False
     if s[k - 1] == "j":
-        return s[-1] not in "čžšřďťňc"
+        return s[-1] != "č"
     if s[k - 1] in "rl":
         if k < 2:
             return True
