@@ -27,13 +27,14 @@ struct Language {
 // Raises ValueError(message); returns null.
 PyObject* value_error(const std::string& message);
 
-// The conjugate step of an engine with `Verb::from_infinitive` (empty for a
-// refused word) and `Table::build`: the table wrapped in `Class`, or
-// ValueError(Refusal). With `Unsupported`, a word the engine takes for a verb
-// but cannot conjugate (an error other than NotAVerb) raises that instead.
-template <class Verb, const auto& Class, const char* Refusal, const char* Unsupported = nullptr>
-PyObject* conjugate_infinitive(std::string_view word) {
-    auto verb = Verb::from_infinitive(word);
+// The conjugate step of an engine whose `Make` (Verb::from_infinitive or the
+// like) gives the verb or a failure, and whose `Table::build` makes its table:
+// the table wrapped in `Class`, or ValueError(Refusal). With `Unsupported`, a
+// word the engine takes for a verb but cannot conjugate (an error other than
+// NotAVerb) raises that instead.
+template <auto Make, const auto& Class, const char* Refusal, const char* Unsupported = nullptr>
+PyObject* conjugate_with(std::string_view word) {
+    auto verb = Make(word);
     if (!verb) {
         if constexpr (Unsupported != nullptr) {
             using Error = std::remove_cvref_t<decltype(verb.error())>;
@@ -43,6 +44,12 @@ PyObject* conjugate_infinitive(std::string_view word) {
     }
     using Table = typename std::remove_cvref_t<decltype(Class)>::data_type;
     return Class.wrap(Table::build(*verb));
+}
+
+// The same for an engine cited by its infinitive (Verb::from_infinitive).
+template <class Verb, const auto& Class, const char* Refusal, const char* Unsupported = nullptr>
+PyObject* conjugate_infinitive(std::string_view word) {
+    return conjugate_with<&Verb::from_infinitive, Class, Refusal, Unsupported>(word);
 }
 
 #define VELNOR_LANGUAGES(X) \

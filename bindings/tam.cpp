@@ -29,14 +29,9 @@ const ResultClass<Table, 11> CLASS{"TamilConjugation", DOC, {
 
 constexpr const char REFUSAL[] = "not a Tamil verb root";
 
-PyObject* conjugate(std::string_view word) {
-    auto verb = tam::Verb::from_root(word);
-    if (!verb) return value_error(REFUSAL);
-    return CLASS.wrap(tam::Table::build(*verb));
-}
-
 }  // namespace
 
-extern const Language tam{[] { return CLASS.type(); }, "TamilConjugation", &conjugate, REFUSAL};
+extern const Language tam{[] { return CLASS.type(); }, "TamilConjugation",
+                          &conjugate_with<&tam::Verb::from_root, CLASS, REFUSAL>, REFUSAL};
 
 }  // namespace velnor::py

@@ -63,10 +63,9 @@ bool ends_in_cluster(std::string_view stem) noexcept {
     if (k == 0 || vowel(cs[k - 1])) return false;
     char32_t before = cs[k - 1];
     char32_t final = cs[n - 1];
-    // půjč, přijď: j closes the syllable like a vowel before a soft consonant,
-    // but not before a hard one (zveřejni, ozřejmi, šmejdi)
-    if (before == U'j') return !(final == U'č' || final == U'ž' || final == U'š' || final == U'ř' || final == U'ď' ||
-                                 final == U'ť' || final == U'ň' || final == U'c');
+    // půjč: j closes the syllable like a vowel before č, but not before any
+    // other consonant (zveřejni, ozřejmi, konejši)
+    if (before == U'j') return final != U'č';
     if (before == U'r' || before == U'l') {
         // an r or l at the start of the stem opens a syllable of its own (lpi)
         if (k < 2) return true;

@@ -234,12 +234,34 @@ std::optional<Row> find_row(std::string_view lemma) {
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"a", "ä", "da", "dä", "ta", "tä", "la", "lä", "na", "nä", "ra", "rä"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
 
+namespace {
+
+// Every Finnish verb has a vowel before its infinitive's final a or ä, in
+// the part after its last hyphen too: "ka" or "vaa-ka" is no verb (it
+// would give the bare endings kn, vaa-kn).
+bool has_stem_vowel(std::string_view word) {
+    const std::size_t hyphen = word.rfind('-');
+    std::string_view last = hyphen == std::string_view::npos ? word : word.substr(hyphen + 1);
+    last = utf8::drop_last_chars(last, 1);
+    for (char32_t c : utf8::chars(last)) {
+        switch (c) {
+            case U'a': case U'e': case U'i': case U'o': case U'u': case U'y': case U'ä': case U'ö': case U'å':
+                return true;
+            default: break;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string lowered = unicode::to_lower(text);
     std::string_view word = unicode::trim(lowered);
     if (word.empty()) return fail(Error{});
     if (!unicode::is_letters_or_hyphens(word)) return fail(Error{});
+    if (!has_stem_vowel(word)) return fail(Error{});
     Verb verb;
     verb.lemma = std::string(word);
     if (auto row = find_row(verb.lemma)) verb.cells = std::move(row->cells);

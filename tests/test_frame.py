@@ -1,5 +1,6 @@
 import gc
 import inspect
+import os
 import subprocess
 import sys
 import textwrap
@@ -7,7 +8,7 @@ import textwrap
 import pytest
 
 import velnor
-from conftest import AVAILABLE, LANGUAGES, REGISTRATION_ORDER, cpp_tool, read_test_data
+from conftest import AVAILABLE, LANGUAGES, REGISTRATION_ORDER, ROOT, cpp_module, cpp_tool, read_test_data
 
 CODES = {
     "deu": ["de", "deu", "ger", "german"],
@@ -300,3 +301,19 @@ def test_quoting_rules(quote):
         "": '""',
     }
     assert quote(*cases) == list(cases.values())
+
+
+# A module whose two result classes share one table type (tests/cpp/shared_table.cpp): each repr names its own
+# class and reads its own fields.
+SHARED_TABLE = cpp_module(["../tests/cpp/shared_table.cpp"],
+                          ["hin.cpp", "brahmic.cpp", "lexicon_text.cpp", "unicode.cpp", "unicode_tables.cpp",
+                           "utf8.cpp", "quote.cpp"], data=[f"{ROOT}/data/hin.tsv"])
+
+
+def test_repr_of_classes_sharing_a_table_type():
+    module = SHARED_TABLE.result()
+    code = "import velnor; print(repr(velnor.conjugate('करना', lang='hin')), repr(velnor.conjugate('करना', lang='urd')))"
+    proc = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True,
+                          cwd=os.path.dirname(module), env=dict(os.environ, PYTHONPATH=os.path.dirname(module)))
+    assert proc.returncode == 0, proc.stderr[-2000:]
+    assert proc.stdout.split() == ['FirstConjugation("करना")', 'SecondConjugation("करन\\u{947}",', 'of="करना")']

@@ -178,8 +178,9 @@ def decide(lemma, sp):
         if cls in ("i", "et-i"):
             if short:
                 tries.append(soften(short))
-            if rules.ends_in_cluster(s):
-                tries.append(soften(s))
+            # the bare stem as it stands: after a cluster (pusť), or with the
+            # long vowel that the rules would shorten (půjč)
+            tries.append(soften(s))
         elif cls == "ne" and short:
             tries.append(short + ("ň" if short[-1] in rules.VOWELS else "ni"))
         for t in tries:

@@ -199,6 +199,12 @@ třást|třesu,třeseš,třese,třeseme,třesete,třesou|třes,třesme,třeste|t
 pást|pasu,paseš,pase,paseme,pasete,pasou|pas,pasme,paste|pásl|pasen|pasa,pasouc|-|. s vy na
 hníst|hnětu,hněteš,hněte,hněteme,hnětete,hnětou|hněť,hněťme,hněťte|hnětl|hněten|hněta,hnětouc|-|. u pro
 mást|matu,mateš,mate,mateme,matete,matou|mať,maťme,maťte|mátl|maten|mata,matouc|-|. z
+blít|bliji,bliješ,blije,blijeme,blijete,blijí|blij,blijme,blijte|blil|-|blije,blijíc|-|.
+nýt|nyji,nyješ,nyje,nyjeme,nyjete,nyjí|nyj,nyjme,nyjte|nyl|-|nyje,nyjíc|-|.
+vát|věji,věješ,věje,vějeme,vějete,vějí|věj,vějme,vějte|vál|-|věje,vějíc|-|.
+lát|laji,laješ,laje,lajeme,lajete,lají|laj,lajme,lajte|lál|-|laje,lajíc|-|.
+plát|planu,planeš,plane,planeme,planete,planou|plaň,plaňme,plaňte|plál|-|plana,planouc|-|.
+svát|svanu,svaneš,svane,svaneme,svanete,svanou|svaň,svaňme,svaňte|svál|-|svana,svanouc|-|.
 muset|musím,musíš,musí,musíme,musíte,musí|-|musel|-|muse,musíc|-|.
 nechat|nechám,necháš,nechá,necháme,necháte,nechají|nech,nechme,nechte|nechal|nechán|nechaje,nechajíc|-|. za
 """
@@ -438,6 +444,12 @@ vysvětlit|imp=vysvětli,vysvětleme,vysvětlete
 uvolnit|imp=uvolni,uvolněme,uvolněte
 zlepšit|imp=zlepši,zlepšeme,zlepšete
 zmenšit|imp=zmenši,zmenšeme,zmenšete
+pospíšit|imp=pospěš,pospěšme,pospěšte
+uspíšit|imp=uspěš,uspěšme,uspěšte
+zradit|pass=zrazen
+odradit|pass=odrazen
+procítit|pass=procítěn
+chápat|cvbm=chápaje|cvbfn=chápajíc
 zvětšit|imp=zvětši,zvětšeme,zvětšete
 """
 
@@ -1122,9 +1134,22 @@ def row_forms(lemma, cls, cells):
     return f, lp
 
 
+def engine_forms(lemma, cls, cells, rows, classes):
+    """What the engine gives a lemma with these cells: a lemma left without
+    a row takes the row of the verb behind its prefix or ne- (rules.decompose)."""
+    if any(c is not None for c in cells):
+        return row_forms(lemma, cls, cells)
+    k = rules.decompose(lemma, rows, classes)
+    if k is None:
+        return row_forms(lemma, cls, cells)
+    return row_forms(lemma, k[0], k[1])
+
+
 def prune(rows, classes):
-    """Drops every cell the rules give as they stand, and rows left empty."""
-    for lemma in list(rows):
+    """Drops every cell that the engine gives without it, and rows left
+    empty; bases first, so that a prefixed verb is weighed against the row
+    its base keeps."""
+    for lemma in sorted(rows, key=len):
         cells = rows[lemma]
         cls = classes.get(lemma, rules.default_class(lemma))
         want = row_forms(lemma, cls, cells)
@@ -1132,7 +1157,7 @@ def prune(rows, classes):
             if cells[i] is None:
                 continue
             trial = cells[:i] + [None] + cells[i + 1:]
-            if row_forms(lemma, cls, trial) == want:
+            if engine_forms(lemma, cls, trial, rows, classes) == want:
                 cells[i] = None
         if all(c is None for c in cells):
             del rows[lemma]
@@ -1186,7 +1211,8 @@ def report(rows, classes):
     bands = {}
     for lemma in dict.fromkeys([*rows, *classes]):
         cls = classes.get(lemma, rules.default_class(lemma))
-        f = rules.forms(lemma, cls, rows.get(lemma))
+        k = None if lemma in rows else rules.decompose(lemma, rows, classes)
+        f = rules.forms(lemma, k[0], k[1]) if k else rules.forms(lemma, cls, rows.get(lemma))
         if rows.get(lemma) and rows[lemma][13]:
             f["lptcp_f"] = rows[lemma][13]
         z = zipf_frequency(lemma, "cs")

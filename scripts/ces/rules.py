@@ -32,12 +32,21 @@ def default_class(lemma):
         return "et-eji"
     if n >= 3 and lemma.endswith("ět"):
         return "et-eji"
-    if lemma.endswith("at"):
+    if lemma.endswith("at") or lemma.endswith("át"):
         return "a"
     return "i"
 
 
-def stem(lemma, cls):
+def long_ending(lemma, cls, row):
+    """Whether the rules cut a long -ít or -át (a verb without a row only)."""
+    if row and any(row):
+        return False
+    return (cls == "i" and lemma.endswith("ít")) or (cls == "a" and lemma.endswith("át"))
+
+
+def stem(lemma, cls, long=False):
+    if long:
+        return lemma[:-2]
     if cls in ("et-i", "et-eji"):
         ending = "ět" if lemma.endswith("ět") and len(lemma.encode()) >= 3 else "et"
     else:
@@ -66,14 +75,48 @@ def ends_in_cluster(s):
     if k == 0 or vowel(s[k - 1]):
         return False
     if s[k - 1] == "j":
-        return False
-    if s[k - 1] in "rl" and (k < 2 or not vowel(s[k - 2])):
-        return False
+        return s[-1] != "č"
+    if s[k - 1] in "rl":
+        if k < 2:
+            return True
+        if not vowel(s[k - 2]):
+            return s[-1] in "rl"
     return True
 
 
-def imperative_base(lemma, cls):
-    s = stem(lemma, cls)
+def shorten_last(s):
+    """The stem with the long vowel of its last syllable made short (not
+    before j, and not the u of a prefix in o: douč)."""
+    i = len(s)
+    while i > 0 and not (s[i - 1] == "ě" or s[i - 1] in VOWELS):
+        i -= 1
+    if i == 0:
+        return s
+    v, head, tail = s[i - 1], s[:i - 1], s[i:]
+    if tail.startswith("j"):
+        return s
+    if v == "u":
+        before = head[2:] if head.startswith("ne") else head
+        if not head.endswith("o") or before in ("o", "do", "po", "pro"):
+            return s
+        return head[:-1] + "u" + tail
+    short = {"á": "a", "í": "i", "ý": "y", "é": "e", "ú": "u", "ů": "u"}.get(v)
+    return head + short + tail if short else s
+
+
+def transgressive_of_present(p3pl):
+    """The transgressive that a present in -ou gives (vecpou: vecpa, vecpouc)."""
+    p = p3pl[:-2]
+    if p and p[-1] in "ňďť":
+        hard = {"ň": "n", "ď": "d", "ť": "t"}[p[-1]]
+        return p[:-1] + hard + "ě", p[:-1] + hard + "íc"
+    if p and p[-1] in "čžšřcj":
+        return p + "e", p + "íc"
+    return p + "a", p + "ouc"
+
+
+def imperative_base(lemma, cls, long=False):
+    s = stem(lemma, cls, long)
     if len(s) == len(lemma):
         return None
     if cls == "uje":
@@ -83,10 +126,15 @@ def imperative_base(lemma, cls):
     elif cls == "et-eji":
         b = s + et_vowel(lemma) + "j"
     elif cls == "ne":
-        b = s + ("ň" if not s or s[-1] in VOWELS else "ni")
-    elif ends_in_cluster(s):
+        bare = not s or s[-1] in VOWELS
+        if not bare and s[-1] in "rl" and len(s) >= 2:
+            bare = not (s[-2] == "ě" or s[-2] in VOWELS)
+        b = s + ("ň" if bare else "ni")
+    elif not (cls == "et-i" and s.endswith(("st", "št"))) and ends_in_cluster(s):
         b = s + "i"
     else:
+        if cls == "i":
+            s = shorten_last(s)
         soft = {"d": "ď", "n": "ň", "t": "ť"}
         b = s[:-1] + soft[s[-1]] if s and s[-1] in soft else s
     return b or None
@@ -100,7 +148,7 @@ def imperative_plural(base):
 
 
 def i_passive(s):
-    for old, new in (("st", "štěn"), ("zd", "zděn")):
+    for old, new in (("st", "štěn"), ("zd", "zděn"), ("št", "štěn"), ("žd", "žděn")):
         if s.endswith(old):
             return s[:-2] + new
     for old, new in (("s", "šen"), ("z", "žen"), ("t", "cen"), ("d", "zen"), ("n", "něn")):
@@ -110,8 +158,9 @@ def i_passive(s):
 
 
 def forms(lemma, cls, row=None):
+    long = long_ending(lemma, cls, row)
     row = row or [None] * 14
-    s = stem(lemma, cls)
+    s = stem(lemma, cls, long)
     has = len(s) < len(lemma)
     present = []
     for p in range(6):
@@ -121,21 +170,26 @@ def forms(lemma, cls, row=None):
             present.append(s + et_vowel(lemma) + "jí")
         else:
             present.append(s + PRESENT[cls][p])
-    base = row[6] or (imperative_base(lemma, cls) if has else None)
+    base = row[6] or (imperative_base(lemma, cls, long) if has else None)
     imp = [base,
            row[7] or (imperative_plural(base) + "me" if base else None),
            row[8] or (imperative_plural(base) + "te" if base else None)]
     if row[9]:
         lp = row[9]
+    elif long:
+        lp = s + ("il" if cls == "i" else "al")
     elif lemma.endswith("nout") and len(lemma.encode()) >= 4:
         rest = lemma[:-4]
-        lp = rest + ("nul" if not rest or rest[-1] in VOWELS else "l")
+        syllabic_r = rest.endswith("r") and len(rest) >= 2 and not (rest[-2] == "ě" or rest[-2] in VOWELS)
+        lp = rest + ("nul" if not rest or rest[-1] in VOWELS or rest[-1] == "l" or syllabic_r else "l")
     else:
         lp = lemma[:-1] + "l"
     if row[10]:
         pas = row[10]
     elif not has:
         pas = None
+    elif long:
+        pas = s + ("án" if cls == "a" else "ěn" if s[-1] in "tdn" else "en")
     elif len(lemma.encode()) >= 4 and lemma.endswith("ovat"):
         pas = s + "ován"
     elif lemma.endswith("nout"):
@@ -149,10 +203,88 @@ def forms(lemma, cls, row=None):
     else:
         pas = s + "en"
     cvb = [row[11], row[12]]
-    if has:
+    if has and present[5].endswith("ou") and row[5]:
+        rule = transgressive_of_present(present[5])
+        cvb = [cvb[0] or rule[0], cvb[1] or rule[1]]
+    elif has:
         rule = {"uje": (s + "uje", s + "ujíc"), "a": (s + "aje", s + "ajíc"),
                 "i": (s + e_after(s), s + "íc"), "et-i": (s + et_vowel(lemma), s + "íc"),
                 "et-eji": (s + et_vowel(lemma) + "je", s + et_vowel(lemma) + "jíc"),
                 "ne": (s + "na", s + "nouc")}[cls]
         cvb = [cvb[0] or rule[0], cvb[1] or rule[1]]
     return {"present": present, "imperative": imp, "lptcp": lp, "passive": pas, "cvb": cvb}
+
+
+# Verbal prefixes, the vowel forms first, and the negation ne-, in the order
+# the engine tries them.
+PREFIXES = ["ne", "přede", "před", "roze", "nade", "pode", "obe", "ode", "vze", "pře", "při", "pro",
+            "roz", "nad", "pod", "ob", "od", "do", "na", "po", "za", "vy", "vz", "se", "ve", "ze",
+            "o", "s", "u", "v", "z"]
+
+
+def _vowel(c):
+    return c == "ě" or c in VOWELS
+
+
+def _before_cluster_or_j(w):
+    if not w:
+        return False
+    if w[0] == "j":
+        return True
+    i = 2 if w.startswith("ch") else 1
+    return not _vowel(w[0]) and i < len(w) and not _vowel(w[i])
+
+
+def _carries(lemma, cls):
+    if cls in ("et-i", "et-eji"):
+        e = "ět" if lemma.endswith("ět") else "et"
+    else:
+        e = CLASS_ENDING[cls]
+    return len(lemma.encode()) > len(e.encode()) and lemma.endswith(e)
+
+
+def _known(word, strip, rows, classes, skip_row=False):
+    """(class entry or None, head, base, base cells) as the engine finds them;
+    skip_row: as if the word had no row of its own."""
+    cls = classes.get(word)
+    if word in rows and not skip_row:
+        return cls, "", word, rows[word]
+    for p in PREFIXES:
+        neg = p == "ne"
+        if not strip & (1 if neg else 2):
+            continue
+        if len(word.encode()) < len(p.encode()) + 3 or not word.startswith(p):
+            continue
+        rest = word[len(p):]
+        if not neg and len(p) >= 2 and p[-1] == "e" and not _before_cluster_or_j(rest):
+            continue
+        if not _vowel(p[-1]) and _vowel(rest[0]):
+            continue
+        k = _known(rest, 2 if neg else 1, rows, classes)
+        if k is None and rest.endswith("at") and rest != "stat" and (_before_cluster_or_j(rest) or rest == "dat"):
+            k = _known(rest[:-2] + "át", 0, rows, classes)
+        if k is None:
+            continue
+        kcls = k[0] or default_class(k[2])
+        if cls is not None and cls != kcls:
+            continue
+        return (cls or k[0]), p + k[1], k[2], k[3]
+    if cls is not None:
+        return cls, "", word, None
+    return None
+
+
+def decompose(lemma, rows, classes):
+    """(class, cells) that the engine takes for a lemma without a row of its
+    own from the verb behind its prefix or ne-, or None."""
+    k = _known(lemma, 3, rows, classes, skip_row=True)
+    if k is None or k[3] is None:
+        return None
+    cls, head, base, cells = k
+    cls = cls or default_class(lemma)
+    if not _carries(base, k[0] or default_class(base)) and _carries(lemma, cls):
+        cls = next(c for c in ("i", "a", "ne") if not _carries(lemma, c))
+    cells = [None if c is None else head + c for c in cells]
+    if base == "být" and head.endswith("ne") and cells[2] == head + "je":
+        cells[2] = head + "ní"
+    return cls, cells

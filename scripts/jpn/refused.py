@@ -7,6 +7,10 @@ velnor.conjugate(..., lang="jpn") refuses are printed with the best rank of a wo
 conjugation type and the class it suggests. The list is a proposal: each row that goes into data/jpn.tsv is
 read and classed by hand (the type is a cross-check).
 Usage: python scripts/jpn/refused.py [N]
+       python scripts/jpn/refused.py --check   reads the past (た) and the negative (irrealis + ない) that the
+                                               module gives for every row of refused_kept.tsv back through
+                                               fugashi: each should be one verb token of the row's dictionary
+                                               form (or its kanji and する) followed by its auxiliary
 """
 import sys
 from importlib.metadata import version
@@ -51,5 +55,29 @@ def main(n):
         print(f"{rank}\t{base}\t{ctype}\t{cls}\t{lemma}")
 
 
+def check():
+    import pathlib
+    tagger = fugashi.Tagger()
+    rows = [l.split("\t")[0] for l in (pathlib.Path(__file__).parent / "refused_kept.tsv").read_text(
+        encoding="utf-8").splitlines() if l and not l.startswith("#")]
+    good = total = 0
+    for lemma in rows:
+        t = velnor.conjugate(lemma, lang="jpn")
+        for form in (t.past, t.irrealis + "ない"):
+            tokens = list(tagger(form))
+            ok = tokens and tokens[0].feature.pos1 == "動詞" and tokens[0].feature.orthBase == lemma
+            # a one-kanji verb may be read as its kanji followed by する itself
+            ok = ok or (len(tokens) > 1 and lemma.endswith(("する", "ずる")) and tokens[0].surface == lemma[:-2]
+                        and tokens[1].feature.orthBase in ("する", "ずる"))
+            good += bool(ok)
+            total += 1
+            if not ok:
+                print("not read back:", lemma, form, [(x.surface, x.feature.orthBase) for x in tokens])
+    print(f"{good} of {total} forms read back as the row's verb")
+
+
 if __name__ == "__main__":
-    main(int(sys.argv[1]) if len(sys.argv) > 1 else 10000)
+    if sys.argv[1:] == ["--check"]:
+        check()
+    else:
+        main(int(sys.argv[1]) if len(sys.argv) > 1 else 10000)
