@@ -122,8 +122,12 @@ def main():
             break
         for n, lines in texts.items():
             hit = changed.get(n[:3], set())
-            back = {i for i in out_rows[n] if any(w.startswith(lemma) or w.endswith(lemma) for w in hit
-                                                  for lemma in [lines[i].split("\t")[0].rstrip("+").lower()])}
+            lemma = {i: lines[i].split("\t")[0].rstrip("+").lower() for i in out_rows[n]}
+            back = {i for i in out_rows[n] if lemma[i] in hit}
+            # a word that changed although its own row (if any) is back: a row it is built on
+            rest = hit - {lemma[i] for i in back}
+            if len(rest) < 5000:
+                back |= {i for i in out_rows[n] if any(w.startswith(lemma[i]) or w.endswith(lemma[i]) for w in rest)}
             out_rows[n] -= back if back or round_ < 4 else out_rows[n]
     else:
         sys.exit("no stable set of rows found")
