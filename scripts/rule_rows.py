@@ -26,7 +26,13 @@ import tempfile
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 WORDFREQ = {"spa": ("es", ("ar", "er", "ir", "ír", "arse", "erse", "irse")), "cat": ("ca", ("ar", "er", "ir", "re")),
             "isl": ("is", ("a",)), "ukr": ("uk", ("ти", "тися", "ть", "тись")), "tur": ("tr", ("mak", "mek")),
-            "kor": ("ko", ("다",)), "urd": ("ur", ("نا",)), "dan": ("da", ("e",)), "swe": ("sv", ("a",))}
+            "kor": ("ko", ("다",)), "urd": ("ur", ("نا",)), "dan": ("da", ("e",)), "swe": ("sv", ("a",)),
+            "ces": ("cs", ("t", "ti", "ci")), "fin": ("fi", ("a", "ä")), "rus": ("ru", ("ть", "ти", "чь", "ся")),
+            "slv": ("sl", ("ti", "či")), "deu": ("de", ("en", "ln", "rn", "n")), "nld": ("nl", ("en", "n")),
+            "eng": ("en", ("",)), "ita": ("it", ("are", "ere", "ire", "rre", "rsi")), "ron": ("ro", ("a", "i", "î")),
+            "fra": ("fr", ("er", "ir", "re", "oir")), "por": ("pt", ("ar", "er", "ir", "or", "ôr")),
+            "hin": ("hi", ("ना",)), "pes": ("fa", ("ن",)), "jpn": ("ja", ("う", "く", "ぐ", "す", "つ", "ぬ", "ぶ", "む", "る")),
+            "tgl": ("tl", ("",)), "ben": ("bn", ("া",)), "tam": ("ta", ("",)), "hye": ("hy", ("ել", "ալ"))}
 
 
 def variants(code, lemma):
@@ -41,7 +47,9 @@ def variants(code, lemma):
         return [lemma[:-5] + " etmek"]
     if code in ("dan", "swe"):
         return ["at " + lemma, "att " + lemma]
-    return []
+    return {"spa": [lemma + "se"], "por": [lemma + "-se"], "fra": ["se " + lemma, "s'" + lemma],
+            "ita": [lemma[:-1] + "si"], "deu": ["sich " + lemma], "nld": ["zich " + lemma], "eng": ["to " + lemma],
+            "rus": [lemma + "ся"], "ces": [lemma + " se"], "slv": [lemma + " se"]}.get(code, [])
 
 
 def checker():
@@ -114,8 +122,12 @@ def main():
             break
         for n, lines in texts.items():
             hit = changed.get(n[:3], set())
-            back = {i for i in out_rows[n] if any(w.startswith(lemma) or w.endswith(lemma) for w in hit
-                                                  for lemma in [lines[i].split("\t")[0].rstrip("+").lower()])}
+            lemma = {i: lines[i].split("\t")[0].rstrip("+").lower() for i in out_rows[n]}
+            back = {i for i in out_rows[n] if lemma[i] in hit}
+            # a word that changed although its own row (if any) is back: a row it is built on
+            rest = hit - {lemma[i] for i in back}
+            if len(rest) < 5000:
+                back |= {i for i in out_rows[n] if any(w.startswith(lemma[i]) or w.endswith(lemma[i]) for w in rest)}
             out_rows[n] -= back if back or round_ < 4 else out_rows[n]
     else:
         sys.exit("no stable set of rows found")

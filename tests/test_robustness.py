@@ -198,15 +198,17 @@ LEAK_CHECK = textwrap.dedent(
     """
     import ctypes, os, sys, velnor
     jobs = [(w, lang) for lang, w in (a.split(":", 1) for a in sys.argv[1:])]
-    for _ in range(300):
-        for w, lang in jobs:
-            for word in (w, "\\u2603", "x" * 300):
-                try:
-                    o = velnor.conjugate(word, lang=lang)
-                    [getattr(o, n) for n in dir(type(o))]
-                    del o
-                except ValueError:
-                    pass
+    def work():  # in a frame of its own, which is gone (with its tracebacks) before the check
+        for _ in range(300):
+            for w, lang in jobs:
+                for word in (w, "\\u2603", "x" * 300):
+                    try:
+                        o = velnor.conjugate(word, lang=lang)
+                        [getattr(o, n) for n in dir(type(o))]
+                        del o
+                    except ValueError:
+                        pass
+    work()
     found = ctypes.CDLL(None).__lsan_do_recoverable_leak_check()
     sys.stdout.flush()
     os._exit(3 if found else 0)
