@@ -154,6 +154,8 @@ def decide(lemma, sp):
         options.append("a")
     elif default not in ("a", "i", "ne") or (default == "i" and not lemma.endswith("it")):
         return None
+    elif default == "a" and not lemma.endswith("at"):
+        return None  # the -át verbs are few and irregular: the bases list them
     scored = []
     for cls in options:
         f = rules.forms(lemma, cls)
