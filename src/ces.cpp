@@ -292,10 +292,13 @@ std::optional<Known> known(std::string_view word, unsigned strip) {
         std::string_view rest = word.substr(p.size());
         // the vowel forms stand before two consonants or j (odeslat, sebrat,
         // odejít; not nade-chovat, se-kat)
-        if (!negation && p.size() >= 2 && p.back() == 'e' && !before_cluster_or_j(rest)) continue;
+        if (!negation && p != "pře" && p.back() == 'e' && !before_cluster_or_j(rest)) continue;
         // nor does a prefix that ends in a consonant come before a vowel (zorat)
         if (!any_vowel(utf8::last(p)) && any_vowel(utf8::decode(rest, 0).cp)) continue;
+        // a verb of the class list is a verb in its own right and may be
+        // built on another in turn (pře-vychovat, vy-chovat)
         unsigned next = negation ? kPrefix : kNegation;
+        if (listed_class(rest)) next = kBoth;
         auto k = known(rest, next);
         // a prefix or ne- shortens the -át of a one-syllable verb (vydat,
         // vecpat, vyvstat, nebrat) that begins with two consonants or is

@@ -256,11 +256,11 @@ def _known(word, strip, rows, classes, skip_row=False):
         if len(word.encode()) < len(p.encode()) + 3 or not word.startswith(p):
             continue
         rest = word[len(p):]
-        if not neg and len(p) >= 2 and p[-1] == "e" and not _before_cluster_or_j(rest):
+        if not neg and p != "pře" and p[-1] == "e" and not _before_cluster_or_j(rest):
             continue
         if not _vowel(p[-1]) and _vowel(rest[0]):
             continue
-        k = _known(rest, 2 if neg else 1, rows, classes)
+        k = _known(rest, 3 if rest in classes else 2 if neg else 1, rows, classes)
         if k is None and rest.endswith("at") and rest != "stat" and (_before_cluster_or_j(rest) or rest == "dat"):
             k = _known(rest[:-2] + "át", 0, rows, classes)
         if k is None:
