@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Takes out of lexicons the rows that only repeat what the rules give.
 
-Usage: rule_rows.py [--words FILE] [--keep LEMMA ...] data/FILE.tsv ...
+Usage: rule_rows.py data/FILE.tsv ... [--words FILE] [--keep LEMMA ...] [--candidates FILE]
 
 Leaves out every row of the named files (except the rows tools/check_data.py
 requires and the --keep lemmas), rebuilds and installs the module into the
@@ -76,6 +76,7 @@ def main():
     ap.add_argument("files", nargs="+")
     ap.add_argument("--words")
     ap.add_argument("--keep", nargs="*", default=[])
+    ap.add_argument("--candidates", help="lines file<TAB>lemma (this script's output): try only these rows")
     args = ap.parse_args()
     names = [os.path.basename(f) for f in args.files]
     rules = checker().RULES
@@ -100,12 +101,17 @@ def main():
                 out.write(f.read())
     build()
     before = snapshot(words, os.path.join(work, "before.txt"))
+    tried = None
+    if args.candidates:
+        with open(args.candidates, encoding="utf-8") as f:
+            tried = {tuple(line.rstrip("\n").split("\t")) for line in f if line.strip()}
     texts = {n: open(os.path.join(ROOT, "data", n), encoding="utf-8").read().split("\n") for n in names}
     out_rows = {}
     for n, lines in texts.items():
         keep = set(rules[n].get("required", [])) | set(args.keep)
         out_rows[n] = {i for i, line in enumerate(lines) if line.strip() and not line.startswith("#")
-                       and line.split("\t")[0] not in keep}
+                       and line.split("\t")[0] not in keep
+                       and (tried is None or (n, line.split("\t")[0]) in tried)}
     for round_ in range(20):
         for n, lines in texts.items():
             with open(os.path.join(ROOT, "data", n), "w", encoding="utf-8") as f:
