@@ -1142,7 +1142,7 @@ def engine_forms(lemma, cls, cells, rows, classes):
     k = rules.decompose(lemma, rows, classes)
     if k is None:
         return row_forms(lemma, cls, cells)
-    return row_forms(lemma, k[0], k[1])
+    return row_forms(lemma, k[0], k[1] or cells)
 
 
 def prune(rows, classes):

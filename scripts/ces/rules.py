@@ -276,10 +276,13 @@ def _known(word, strip, rows, classes, skip_row=False):
 
 def decompose(lemma, rows, classes):
     """(class, cells) that the engine takes for a lemma without a row of its
-    own from the verb behind its prefix or ne-, or None."""
+    own from the verb behind its prefix or ne- (cells None where that verb
+    has a class entry only), or None."""
     k = _known(lemma, 3, rows, classes, skip_row=True)
-    if k is None or k[3] is None:
+    if k is None:
         return None
+    if k[3] is None:
+        return k[0] or default_class(lemma), None
     cls, head, base, cells = k
     cls = cls or default_class(lemma)
     if not _carries(base, k[0] or default_class(base)) and _carries(lemma, cls):

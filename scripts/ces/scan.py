@@ -59,10 +59,14 @@ def versions():
     return f"{deb}wordfreq {wf.split()[-1] if wf else '?'}"
 
 
-def main(out_dir):
+def candidates():
     words = [w for w in wordfreq.top_n_list("cs", 300000)
              if len(w) >= 3 and w.isalpha() and w == w.lower() and re.search(r"t$", w)]
-    cands = [w for w in words if ok(w) and any(ok(p) for p in l_participles(w))]
+    return [w for w in words if ok(w) and any(ok(p) for p in l_participles(w))]
+
+
+def main(out_dir):
+    cands = candidates()
     rows = []
     for w in cands:
         t = velnor.conjugate(w, lang="ces")
