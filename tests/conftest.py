@@ -116,21 +116,28 @@ def _compile(src, out_dir, path, obj, extra=()):
     return ["$(CXX)", "-std=c++20", "-O1", *extra, "-I", src, "-I", out_dir, "-c", shlex.quote(path), "-o", obj]
 
 
-def cpp_tool(main_source, sources, data=(), texts=None):
-    """A small C++ checking program from tests/cpp/, compiled against engine sources and the given lexicon texts
-    (paths, and {file name: text} written for it), embedded as the module does. Every program is built by one
-    parallel make started when collection ends, while the tests run; result() gives the program's path."""
+def _embedded(data, texts):
+    """A fresh output folder and the rule that embeds the given lexicon paths and {file name: text} there:
+    (folder, path of the generated velnor_data.cpp)."""
     out_dir = tempfile.mkdtemp(dir=_BUILD_DIR)
     data = list(data)
     for name, text in (texts or {}).items():
         data.append(os.path.join(out_dir, name))
         with open(data[-1], "wb") as f:
             f.write(text.encode("utf-8"))
-    src = os.path.join(ROOT, "src")
     generated = os.path.join(out_dir, "velnor_data.cpp")
     # unchecked: toy lexicons may be malformed on purpose
     _RULES[generated] = (data, [sys.executable, os.path.join(ROOT, "tools", "embed_data.py"), "--unchecked", out_dir,
                                 *data])
+    return out_dir, generated
+
+
+def cpp_tool(main_source, sources, data=(), texts=None):
+    """A small C++ checking program from tests/cpp/, compiled against engine sources and the given lexicon texts
+    (paths, and {file name: text} written for it), embedded as the module does. Every program is built by one
+    parallel make started when collection ends, while the tests run; result() gives the program's path."""
+    out_dir, generated = _embedded(data, texts)
+    src = os.path.join(ROOT, "src")
     objects = []
     for path in [os.path.join(ROOT, "tests", "cpp", main_source), *[os.path.join(src, s) for s in sources]]:
         with open(path, encoding="utf-8") as f:
@@ -150,16 +157,8 @@ def cpp_module(bindings, sources, data=(), texts=None):
     """The extension module built from the frame (bindings/module.cpp, lang.cpp, result_class.cpp), the given
     language bindings and engine sources, and the given lexicon texts, as cpp_tool builds its programs: the
     languages left out are not available in it. result() gives the path of velnor.abi3.so."""
-    out_dir = tempfile.mkdtemp(dir=_BUILD_DIR)
-    data = list(data)
-    for name, text in (texts or {}).items():
-        data.append(os.path.join(out_dir, name))
-        with open(data[-1], "wb") as f:
-            f.write(text.encode("utf-8"))
+    out_dir, generated = _embedded(data, texts)
     src = os.path.join(ROOT, "src")
-    generated = os.path.join(out_dir, "velnor_data.cpp")
-    _RULES[generated] = (data, [sys.executable, os.path.join(ROOT, "tools", "embed_data.py"), "--unchecked", out_dir,
-                                *data])
     flags = ["-fPIC", "-DPy_LIMITED_API=0x030B0000", "-I", sysconfig.get_paths()["include"]]
     paths = [os.path.join(ROOT, "bindings", b) for b in ["module.cpp", "lang.cpp", "result_class.cpp", *bindings]]
     objects = []
