@@ -47,7 +47,7 @@ constexpr const char REFUSAL[] = "not a German infinitive: ";
 
 PyObject* conjugate(std::string_view word) {
     auto verb = deu::Verb::from_infinitive(word);
-    if (!verb) return value_error(REFUSAL + verb.error().word);
+    if (!verb) return value_error_naming(REFUSAL, verb.error().word);
     return CLASS.wrap(Table::build(*verb));
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "../src/fatal.hpp"
+#include "../src/utf8.hpp"
 #include "lang.hpp"
 #include "language.hpp"
 #include "result_class.hpp"
@@ -78,10 +79,14 @@ PyObject* not_available(Lang lang) {
 // Refuses a word with the language's message before any engine work.
 PyObject* refuse(const Language& language, PyObject* word) {
     if (language.refusal_names_word) {
-        PyObject* message = PyUnicode_FromFormat("%s%U", language.refusal, word);
-        if (message == nullptr) return nullptr;
-        PyErr_SetObject(PyExc_ValueError, message);
-        Py_DECREF(message);
+        // Only the start of the word is read: it is named shortened.
+        PyObject* start = PyUnicode_Substring(word, 0, static_cast<Py_ssize_t>(NAMED_CHARS) + 1);
+        if (start == nullptr) return nullptr;
+        std::string_view text;
+        const bool read = utf8_of(start, text);
+        PyObject* raised = read ? value_error_naming(language.refusal, text) : nullptr;
+        Py_DECREF(start);
+        return raised;
     } else {
         PyErr_SetString(PyExc_ValueError, language.refusal);
     }
@@ -316,6 +321,14 @@ PyObject* value_error(const std::string& message) {
     PyErr_SetObject(PyExc_ValueError, text);
     Py_DECREF(text);
     return nullptr;
+}
+
+PyObject* value_error_naming(const char* refusal, std::string_view word) {
+    std::string message = refusal;
+    std::string_view named = utf8::first_chars(word, NAMED_CHARS);
+    message += named;
+    if (named.size() < word.size()) message += "\u2026";
+    return value_error(message);
 }
 
 }  // namespace velnor::py

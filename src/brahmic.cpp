@@ -31,6 +31,7 @@ Kind kind(char32_t c, Kind prev) noexcept {
     const char32_t o = c & 0x7F;
     const bool after_consonant = prev == Kind::Consonant || prev == Kind::Nukta;
     if (c == 0x0B83) return Kind::VowelLetter;  // Tamil aytham is a letter of its own
+    if (c == 0x0C04) return Kind::Bad;           // Telugu's archaic anusvara above spells no modern word
     if (o == 0x3C) return prev == Kind::Consonant ? Kind::Nukta : Kind::Bad;
     if (o == 0x4D) return after_consonant ? Kind::Virama : Kind::Bad;
     // Length marks, which complete a vowel sign; in Devanagari the same

@@ -185,6 +185,11 @@ constexpr std::uint16_t JOINING = static_cast<std::uint16_t>(Script::Arabic) |
                                   static_cast<std::uint16_t>(Script::Tamil) |
                                   static_cast<std::uint16_t>(Script::Telugu) |
                                   static_cast<std::uint16_t>(Script::Kannada);
+constexpr std::uint16_t ARABIC = static_cast<std::uint16_t>(Script::Arabic);
+// The scripts whose letters may come as a base letter and a mark used with
+// any script (e + U+0301 for é, и + U+0306 for й, a stress mark).
+constexpr std::uint16_t DIACRITICS = static_cast<std::uint16_t>(Script::Latin) |
+                                     static_cast<std::uint16_t>(Script::Cyrillic);
 
 std::uint16_t scripts_of(char32_t cp) noexcept {
     const t::ScriptRange* begin = t::SCRIPT_RANGES;
@@ -231,13 +236,21 @@ bool is_word_of(std::string_view text, const Spelling& spelling) noexcept {
     // space that has one after it (a bidi mark after a blank is no word).
     std::size_t last_word = 0;
     std::size_t after_space = 0;
+    // Whether a letter or mark stands before, which a mark or a joiner needs;
+    // a joiner needs one after it too (a virama may follow a ZWJ).
+    bool after_letter = false;
+    bool joiner = false;
+    // The Perso-Arabic normalisation removes joiners that stand anywhere but
+    // inside a word; an Indic joiner must stand there.
+    const bool stray_joiners = script & ARABIC;
     for (std::size_t pos = 0; pos < word.size();) {
         utf8::Decoded d = utf8::decode(word, pos);
         pos += d.len;
-        if (spelling.signs.find(d.cp) != std::u32string_view::npos) continue;
-        if (is_white_space(d.cp)) {
-            if (!spelling.spaces) return false;
-            after_space = pos;
+        const bool sign = spelling.signs.find(d.cp) != std::u32string_view::npos;
+        if (sign || is_white_space(d.cp)) {
+            if ((joiner && !stray_joiners) || (!sign && !spelling.spaces)) return false;
+            after_letter = false;
+            if (!sign) after_space = pos;
             continue;
         }
         if (after_space != 0) {
@@ -245,15 +258,26 @@ bool is_word_of(std::string_view text, const Spelling& spelling) noexcept {
             after_space = 0;
         }
         if (d.cp == 0x200C || d.cp == 0x200D) {
-            if (script & JOINING) continue;
-            return false;
+            if (!(script & JOINING) || ((!after_letter || joiner) && !stray_joiners)) return false;
+            joiner = true;
+            continue;
         }
         const Category c = category(d.cp);
         const std::uint16_t scripts = scripts_of(d.cp);
-        if (is_letter(c) && (scripts & script)) continue;
-        if (is_mark(c) && (scripts & (script | INHERITED))) continue;
-        return false;
+        if (is_letter(c)) {
+            if (!(scripts & script)) return false;
+        } else if (is_mark(c) && after_letter) {
+            const bool taken = spelling.marks.empty()
+                                   ? (scripts & script) || ((scripts & INHERITED) && (script & DIACRITICS))
+                                   : spelling.marks.find(d.cp) != std::u32string_view::npos;
+            if (!taken) return false;
+        } else {
+            return false;
+        }
+        after_letter = true;
+        joiner = false;
     }
+    if (joiner && !stray_joiners) return false;
     word = word.substr(last_word);
     std::size_t stem = word.size();
     std::size_t longest = 0;

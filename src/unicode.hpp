@@ -71,11 +71,16 @@ struct Spelling {
     // The lower-case endings that make a stem an infinitive (the longest one
     // that ends the text is cut off); none for languages cited by their root.
     std::span<const std::string_view> endings = {};
+    // Where not empty, the only combining marks a verb may hold (German
+    // letters take none but the umlaut's diaeresis).
+    std::u32string_view marks = U"";
 };
 
 // Whether `text`, white space at either end aside, can be a verb spelled so:
-// every character is a letter or combining mark of the script (a mark used
-// with any script, such as U+0301, included), ZWNJ or ZWJ in a script whose
+// every character is a letter of the script, a combining mark of the script
+// (in the Latin and Cyrillic scripts also a mark used with any script, such as
+// U+0301; only the listed marks where the spelling lists them) after a letter
+// or mark, ZWNJ or ZWJ between two letters or marks of a script whose
 // spelling uses them, one of the signs, or white space where spaces may
 // stand; and the last word without its ending holds a letter.
 bool is_word_of(std::string_view text, const Spelling& spelling) noexcept;

@@ -73,7 +73,7 @@ def test_input_bound(lang, case):
         return
     with pytest.raises(ValueError) as e:
         velnor.conjugate(text, lang=lang)
-    expected = LANGUAGES[lang][2][0] + (text if lang == "deu" else "")
+    expected = LANGUAGES[lang][2][0] + (text[:50] + "\u2026" if lang == "deu" else "")
     same = str(e.value) == expected
     assert same, str(e.value)[:100]  # (not compared inline: a failure would print megabytes)
 

@@ -342,7 +342,7 @@ Verb& Verb::operator=(const Verb& o) {
 }
 
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"en", "n"};
-constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", true, INFINITIVE_ENDINGS};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", true, INFINITIVE_ENDINGS, U"\u0308"};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) {
