@@ -191,6 +191,9 @@ def main():
               f"{sum(map(len, changed.values()))}", file=sys.stderr)
         if not changed:
             break
+        with open(os.path.join(work, f"changed{round_}.txt"), "w", encoding="utf-8") as f:
+            f.writelines(f"{code}\t{w}\n" for code, hit in sorted(changed.items()) for w in sorted(hit))
+        print(f"  the words: {f.name}", file=sys.stderr)
         for n, lines in texts.items():
             hit = changed.get(n[:3], set())
             lemma = {i: lines[i].split("\t")[0].rstrip("+").lower() for i in out_rows[n]}
