@@ -9,21 +9,30 @@ running interpreter's environment, and conjugates every word of the
 comparison: every lemma of every lexicon as it stood, each capitalised and
 upper-cased and in the other spellings a caller may pass (Swahili ku-,
 reflexives...), the lines "code<TAB>word" of --words (for instance a frequency
-list's verbs) and, for the languages of the files, the wordfreq verbs with
-the language's infinitive endings. A row whose absence changes any attribute
-of any of these words goes back (with the rows of lemmas that begin or end a
-changed word), and the round repeats until every attribute of every word is
+list's verbs), for the languages of the files the wordfreq verbs with the
+language's infinitive endings, and every word built on a lemma whose row may
+go: the lemma behind each prefix and particle its engine splits off (the
+string lists of src/<code>.cpp and src/<code>/ named for prefixes, particles
+or heads), behind each beginning the language's own words show before
+another of its words (про+зевать, voor+aanmelden), behind its negation
+(Czech ne-), as the head of each longer word of the frequency list
+(compounds), each in its reflexive and other spellings. A row whose absence
+changes any attribute of any of these words goes back (with the rows of
+lemmas that begin or end a changed word, and of the lemma a changed built
+word stands on), and the round repeats until every attribute of every word is
 what it was with all the rows. The files are left without the rows that the
 rules give; their lemmas are printed.
 """
 import argparse
 import importlib.util
+import collections
 import os
 import subprocess
 import sys
 import tempfile
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+from engine_lists import ROOT, lists
+
 WORDFREQ = {"spa": ("es", ("ar", "er", "ir", "ír", "arse", "erse", "irse")), "cat": ("ca", ("ar", "er", "ir", "re")),
             "isl": ("is", ("a",)), "ukr": ("uk", ("ти", "тися", "ть", "тись")), "tur": ("tr", ("mak", "mek")),
             "kor": ("ko", ("다",)), "urd": ("ur", ("نا",)), "dan": ("da", ("e",)), "swe": ("sv", ("a",)),
@@ -33,6 +42,47 @@ WORDFREQ = {"spa": ("es", ("ar", "er", "ir", "ír", "arse", "erse", "irse")), "c
             "fra": ("fr", ("er", "ir", "re", "oir")), "por": ("pt", ("ar", "er", "ir", "or", "ôr")),
             "hin": ("hi", ("ना",)), "pes": ("fa", ("ن",)), "jpn": ("ja", ("う", "く", "ぐ", "す", "つ", "ぬ", "ぶ", "む", "る")),
             "tgl": ("tl", ("",)), "ben": ("bn", ("া",)), "tam": ("ta", ("",)), "hye": ("hy", ("ել", "ալ"))}
+
+
+# Negation written as a prefix of the infinitive.
+NEGATION = {"ces": ("ne",)}
+
+
+def engine_prefixes(code):
+    """The prefixes, particles and compound heads that the engine of `code` splits off: the string lists of its
+    sources named for them."""
+    found = lists(code, r"\w*(?:prefix|particle|head|unstressed)\w*")
+    return {p for strings in found.values() for p in strings if p.isalpha()}
+
+
+def attested_prefixes(words, least=10, most=80):
+    """The beginnings that stand before another of `words` at least `least` times (про + зевать, voor + komen,
+    ne + dělat, yli + arvioida): the prefixes, particles and bound first parts the language's own words show."""
+    count = collections.Counter()
+    for w in words:
+        for i in range(1, min(8, len(w) - 2)):
+            if w[i:] in words:
+                count[w[:i]] += 1
+    return {p for p, n in count.most_common(most) if n >= least}
+
+
+def built_words(code, lemmas, vocabulary, frequent):
+    """Every word built on one of `lemmas` (lower case) -> the lemmas it is built on: each known or attested
+    prefix or negation before it, and each word of `frequent` that ends in it after at least two letters (a
+    compound's head); with the reflexive and other spellings of each."""
+    built = collections.defaultdict(set)
+    prefixes = engine_prefixes(code) | attested_prefixes(vocabulary) | set(NEGATION.get(code, ()))
+    for lemma in lemmas:
+        for p in prefixes:
+            built[p + lemma].add(lemma)
+    for w in frequent:
+        for i in range(2, len(w) - 1):
+            if w[i:] in lemmas:
+                built[w].add(w[i:])
+    for w in list(built):
+        for v in variants(code, w):
+            built[v] |= built[w]
+    return built
 
 
 def variants(code, lemma):
@@ -81,26 +131,6 @@ def main():
     names = [os.path.basename(f) for f in args.files]
     rules = checker().RULES
     work = tempfile.mkdtemp()
-    words = os.path.join(work, "words.txt")
-    with open(words, "w", encoding="utf-8") as out:
-        for name in os.listdir(os.path.join(ROOT, "data")):
-            if not name.endswith(".tsv"):
-                continue
-            with open(os.path.join(ROOT, "data", name), encoding="utf-8") as f:
-                for line in f:
-                    if line.strip() and not line.startswith("#"):
-                        lemma = line.split("\t")[0].rstrip("+\n")
-                        for w in {lemma, lemma.capitalize(), lemma.upper(), *variants(name[:3], lemma)}:
-                            out.write(f"{name[:3]}\t{w}\n")
-        for code in {n[:3] for n in names} & set(WORDFREQ):
-            import wordfreq
-            lang, ends = WORDFREQ[code]
-            out.writelines(f"{code}\t{w}\n" for w in wordfreq.top_n_list(lang, 200000) if w.endswith(ends))
-        if args.words:
-            with open(args.words, encoding="utf-8") as f:
-                out.write(f.read())
-    build()
-    before = snapshot(words, os.path.join(work, "before.txt"))
     tried = None
     if args.candidates:
         with open(args.candidates, encoding="utf-8") as f:
@@ -112,6 +142,41 @@ def main():
         out_rows[n] = {i for i, line in enumerate(lines) if line.strip() and not line.startswith("#")
                        and line.split("\t")[0] not in keep
                        and (tried is None or (n, line.split("\t")[0]) in tried)}
+    words = os.path.join(work, "words.txt")
+    vocabulary = collections.defaultdict(set)  # code -> lemmas of its lexicons and its frequent verbs, lower case
+    built_on = {}  # (code, built word) -> the lemmas that may go that it stands on
+    with open(words, "w", encoding="utf-8") as out:
+        for name in os.listdir(os.path.join(ROOT, "data")):
+            if not name.endswith(".tsv"):
+                continue
+            with open(os.path.join(ROOT, "data", name), encoding="utf-8") as f:
+                for line in f:
+                    if line.strip() and not line.startswith("#"):
+                        lemma = line.split("\t")[0].rstrip("+\n")
+                        vocabulary[name[:3]].add(lemma.lower())
+                        for w in {lemma, lemma.capitalize(), lemma.upper(), *variants(name[:3], lemma)}:
+                            out.write(f"{name[:3]}\t{w}\n")
+        for code in sorted({n[:3] for n in names}):
+            frequent = []
+            if code in WORDFREQ:
+                import wordfreq
+                lang, ends = WORDFREQ[code]
+                frequent = wordfreq.top_n_list(lang, 200000)
+                verbs = [w for w in frequent if w.endswith(ends)]
+                vocabulary[code] |= set(verbs)
+                out.writelines(f"{code}\t{w}\n" for w in verbs)
+            going = {texts[n][i].split("\t")[0].rstrip("+").lower() for n in names if n[:3] == code
+                     for i in out_rows[n]}
+            for w, lemmas in built_words(code, going, vocabulary[code], frequent).items():
+                built_on[code, w.lower()] = lemmas
+                out.write(f"{code}\t{w}\n")
+            print(f"{code}: {sum(1 for c, _ in built_on if c == code)} words built on {len(going)} lemmas that may "
+                  f"go", file=sys.stderr)
+        if args.words:
+            with open(args.words, encoding="utf-8") as f:
+                out.write(f.read())
+    build()
+    before = snapshot(words, os.path.join(work, "before.txt"))
     for round_ in range(20):
         for n, lines in texts.items():
             with open(os.path.join(ROOT, "data", n), "w", encoding="utf-8") as f:
@@ -126,10 +191,14 @@ def main():
               f"{sum(map(len, changed.values()))}", file=sys.stderr)
         if not changed:
             break
+        with open(os.path.join(work, f"changed{round_}.txt"), "w", encoding="utf-8") as f:
+            f.writelines(f"{code}\t{w}\n" for code, hit in sorted(changed.items()) for w in sorted(hit))
+        print(f"  the words: {f.name}", file=sys.stderr)
         for n, lines in texts.items():
             hit = changed.get(n[:3], set())
             lemma = {i: lines[i].split("\t")[0].rstrip("+").lower() for i in out_rows[n]}
-            back = {i for i in out_rows[n] if lemma[i] in hit}
+            bases = set().union(*(built_on.get((n[:3], w), set()) for w in hit))
+            back = {i for i in out_rows[n] if lemma[i] in hit or lemma[i] in bases}
             # a word that changed although its own row (if any) is back: a row it is built on
             rest = hit - {lemma[i] for i in back}
             if len(rest) < 5000:

@@ -104,7 +104,7 @@ std::optional<LexEntry> find(std::string_view lemma) {
 }
 }  // namespace lexicon
 
-constexpr std::string_view INFINITIVE_ENDINGS[] = {"া", "ানো"};
+constexpr std::string_view INFINITIVE_ENDINGS[] = {AA_SIGN, ANO};
 constexpr unicode::Spelling SPELLING{unicode::Script::Bengali, U"", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {

@@ -43,6 +43,14 @@ std::size_t particle_length(std::string_view word, std::span<const std::string_v
     return 0;
 }
 
+// Whether `word` is particles before a base that `find` gives a row for.
+template <class Find>
+bool is_compound(std::string_view word, std::span<const std::string_view> particles,
+                 std::span<const std::string_view> no_compounds, Find&& find) {
+    return particle_length(word, particles, no_compounds,
+                           [&](std::string_view base) { return find(base).has_value(); }) > 0;
+}
+
 // The row of the listed base behind the particles of `word` (none when `word`
 // is no such compound), as `find` gives it; `particles` is set to the
 // particle part.

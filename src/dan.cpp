@@ -94,12 +94,6 @@ bool has_upper_or_non_ascii(std::string_view s) {
     return false;
 }
 
-// Whether `word` is an unlisted compound of a listed verb.
-bool is_compound(std::string_view word) {
-    return compound::particle_length(word, kParticles, kNoCompounds,
-                                     [](std::string_view base) { return find_row(base).has_value(); }) > 0;
-}
-
 }  // namespace
 
 std::optional<Parts> parts(std::string_view lemma) {
@@ -131,7 +125,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!find_row(trimmed) && has_upper_or_non_ascii(trimmed)) {
         // Plain lower-case ASCII is its own lower-case copy: nothing to try.
         lower = unicode::to_lower(trimmed);
-        if (find_row(lower) || is_compound(lower)) candidate = lower;
+        if (find_row(lower) || compound::is_compound(lower, kParticles, kNoCompounds, find_row))
+            candidate = lower;
     }
     // The infinitive particle goes only after the case choice: "At gå" keeps
     // its capital and so its inner space, and fails.

@@ -169,7 +169,8 @@ std::optional<Row> find_row(std::string_view lemma) {
     return Row{lex::optional_cells<CellCount>(*line)};
 }
 
-constexpr std::string_view INFINITIVE_ENDINGS[] = {"ma"};
+constexpr std::string_view MA = "ma";
+constexpr std::string_view INFINITIVE_ENDINGS[] = {MA};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -178,7 +179,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view word = unicode::trim(lowered);
     if (word.empty()) return fail(Error{});
     if (!unicode::is_letters_or_hyphens(word)) return fail(Error{});
-    if (!utf8::ends_with(word, "ma")) return fail(Error{});
+    if (!utf8::ends_with(word, MA)) return fail(Error{});
     Verb verb;
     verb.infinitive = std::string(word);
     verb.shape = shape_of(verb.stem());
@@ -186,7 +187,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     return verb;
 }
 
-std::string_view Verb::stem() const { return strip(infinitive, "ma"); }
+std::string_view Verb::stem() const { return strip(infinitive, MA); }
 
 std::string Verb::weak() const {
     if (const auto& p = cell(P1sg)) return std::string(strip(*p, "n"));

@@ -61,7 +61,7 @@ std::optional<LexEntry> find(std::string_view lemma) {
 }
 }  // namespace lexicon
 
-constexpr std::string_view INFINITIVE_ENDINGS[] = {"વું"};
+constexpr std::string_view INFINITIVE_ENDINGS[] = {VUM};
 constexpr unicode::Spelling SPELLING{unicode::Script::Gujarati, U"", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {

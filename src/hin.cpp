@@ -39,7 +39,7 @@ namespace lexicon {
 std::optional<LexEntry> find(std::string_view lemma) { return hindustani::find_row(data::table::hin, lemma); }
 }  // namespace lexicon
 
-constexpr std::string_view INFINITIVE_ENDINGS[] = {"ना"};
+constexpr std::string_view INFINITIVE_ENDINGS[] = {NA};
 constexpr unicode::Spelling SPELLING{unicode::Script::Devanagari, U"", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {

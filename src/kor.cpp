@@ -179,7 +179,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (word.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(word))
         if (unicode::is_white_space(c)) return fail(Error{});
-    if (word.size() < 3 || !utf8::ends_with(word, "다")) return fail(Error{});
+    if (!utf8::ends_with_one_of(word, INFINITIVE_ENDINGS)) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - 3);
     if (stem.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(stem))

@@ -12,30 +12,6 @@
 
 namespace velnor::lex {
 
-// Iterates the data lines of a lexicon text, in text order.
-class Lines {
-public:
-    explicit Lines(std::string_view text) noexcept : text_(text) {}
-    class iterator {
-    public:
-        iterator(std::string_view text, std::size_t pos) noexcept : text_(text), pos_(pos) { settle(); }
-        std::string_view operator*() const noexcept { return line_; }
-        iterator& operator++() noexcept { pos_ = next_; settle(); return *this; }
-        bool operator!=(const iterator& o) const noexcept { return pos_ != o.pos_; }
-        bool operator==(const iterator& o) const noexcept { return pos_ == o.pos_; }
-    private:
-        void settle() noexcept;
-        std::string_view text_;
-        std::size_t pos_;
-        std::size_t next_ = 0;
-        std::string_view line_;
-    };
-    iterator begin() const noexcept { return {text_, 0}; }
-    iterator end() const noexcept { return {text_, text_.size()}; }
-private:
-    std::string_view text_;
-};
-
 // The cells of one line. `count` is the true number of cells in the line;
 // only the first N are stored.
 template <std::size_t N>

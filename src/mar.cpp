@@ -72,7 +72,7 @@ std::string Verb::attach(std::string_view suffix) const {
     }
 }
 
-constexpr std::string_view INFINITIVE_ENDINGS[] = {"णे"};
+constexpr std::string_view INFINITIVE_ENDINGS[] = {NE};
 constexpr unicode::Spelling SPELLING{unicode::Script::Devanagari, U"", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {

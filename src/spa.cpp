@@ -638,9 +638,6 @@ std::string Verb::attach_stem(std::string_view stem_in, std::string_view ending)
     return s.append(ending);
 }
 
-std::string Verb::stressed_stem() const { return stressed_; }
-std::string Verb::raised_stem() const { return raised_; }
-
 std::string Verb::attach_slot(Tense tense, int slot, std::string_view ending) const {
     bool strong_slot = slot != 3 && slot != 4;
     switch (tense) {

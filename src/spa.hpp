@@ -68,8 +68,6 @@ struct Verb {
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 
-    std::string stressed_stem() const;
-    std::string raised_stem() const;
     std::string attach_stem(std::string_view stem, std::string_view ending) const;
     std::string attach(std::string_view ending) const { return attach_stem(stem, ending); }
     std::string attach_slot(Tense tense, int slot, std::string_view ending) const;

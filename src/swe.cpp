@@ -92,16 +92,6 @@ std::optional<Parts> parts(std::string_view lemma) {
                  own(row->cell[3]), own(row->cell[4]), own(row->cell[5])};
 }
 
-namespace {
-
-// Whether `word` is an unlisted compound of a listed verb.
-bool is_compound(std::string_view word) {
-    return compound::particle_length(word, kParticles, kNoCompounds,
-                                     [](std::string_view base) { return find_row(base).has_value(); }) > 0;
-}
-
-}  // namespace
-
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"a"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
 
@@ -115,7 +105,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         lower = unicode::to_lower(trimmed);
         row = find_row(lower);
         // A capital keeps no compound from its base: Uppäta is uppäta.
-        if (row || is_compound(lower)) candidate = lower;
+        if (row || compound::is_compound(lower, kParticles, kNoCompounds, find_row)) candidate = lower;
     }
     candidate = unicode::trim(candidate);
     if (candidate.empty()) return fail(Error{});

@@ -179,7 +179,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         if (unicode::is_white_space(d.cp)) return fail(Error{});
         pos += d.len;
     }
-    if (word.size() < 3 || !(utf8::ends_with(word, "mek") || utf8::ends_with(word, "mak"))) return fail(Error{});
+    if (!utf8::ends_with_one_of(word, INFINITIVE_ENDINGS)) return fail(Error{});
     std::string stem = word.substr(0, word.size() - 3);
     if (stem.empty()) return fail(Error{});
     Verb v;

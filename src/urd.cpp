@@ -35,7 +35,7 @@ namespace lexicon {
 std::optional<LexEntry> find(std::string_view lemma) { return hindustani::find_row(data::table::urd, lemma); }
 }  // namespace lexicon
 
-constexpr std::string_view INFINITIVE_ENDINGS[] = {"نا"};
+constexpr std::string_view INFINITIVE_ENDINGS[] = {NA};
 constexpr unicode::Spelling SPELLING{unicode::Script::Arabic, U"\u061c\u200e\u200f", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {

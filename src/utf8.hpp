@@ -4,6 +4,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -67,6 +68,11 @@ private:
 inline bool starts_with(std::string_view s, std::string_view p) noexcept { return s.substr(0, p.size()) == p; }
 inline bool ends_with(std::string_view s, std::string_view p) noexcept {
     return s.size() >= p.size() && s.substr(s.size() - p.size()) == p;
+}
+inline bool ends_with_one_of(std::string_view s, std::span<const std::string_view> endings) noexcept {
+    for (std::string_view e : endings)
+        if (ends_with(s, e)) return true;
+    return false;
 }
 
 }  // namespace velnor::utf8

@@ -49,7 +49,8 @@ def literal(data):
 
 def entries(data):
     """(first cell, line offset, first-cell length, line length) of every row,
-    sorted by first cell; rows are found as lex::Lines finds them."""
+    sorted by first cell; rows are the lines ending at LF (a CR before the LF
+    dropped) that are neither empty nor begin with '#'."""
     out = []
     pos, n = 0, len(data)
     while pos < n:

@@ -6,6 +6,12 @@ forms(lemma, cls, row=None) gives the single-word forms of the table as a
 dict: present (6), imperative (3), lptcp (masculine singular), passive
 (masculine singular or None), cvb (masculine, feminine/neuter).
 """
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+import engine_lists  # noqa: E402
+
 VOWELS = set("aeiouyáéíóúůý")
 CLASS_ENDING = {"uje": "ovat", "a": "at", "i": "it", "ne": "nout"}
 PRESENT = {
@@ -216,10 +222,8 @@ def forms(lemma, cls, row=None):
 
 
 # Verbal prefixes, the vowel forms first, and the negation ne-, in the order
-# the engine tries them.
-PREFIXES = ["ne", "přede", "před", "roze", "nade", "pode", "obe", "ode", "vze", "pře", "při", "pro",
-            "roz", "nad", "pod", "ob", "od", "do", "na", "po", "za", "vy", "vz", "se", "ve", "ze",
-            "o", "s", "u", "v", "z"]
+# the engine tries them: the engine's own list.
+PREFIXES = engine_lists.string_list("ces", "kPrefixes")
 
 
 def _vowel(c):
