@@ -164,11 +164,13 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.sub = pick(r.sub, a ? v.perf : std::string(stem));
     // The short imperatives (դիր, բեր) are the simple verb's own: a compound
     // takes its perfective stem's (ներդրիր, վերաբերիր).
-    if (!preverb.empty() && r.imp_sg) v.imp_sg = join(v.perf, "իր");
-    else v.imp_sg = pick(r.imp_sg, nasal ? join(v.perf, "իր")
-                              : causative ? join(v.perf, "ու")
-                              : a ? join(stem, "ա")
-                                  : join(stem, "իր"));
+    if (!preverb.empty() && r.imp_sg)
+        v.imp_sg = join(v.perf, "իր");
+    else
+        v.imp_sg = pick(r.imp_sg, nasal       ? join(v.perf, "իր")
+                                  : causative ? join(v.perf, "ու")
+                                  : a         ? join(stem, "ա")
+                                              : join(stem, "իր"));
     v.imp_pl = pick(r.imp_pl, join(v.perf, "եք"));
     v.ipfv = pick(r.ipfv, join(stem, "ում"));
     // A -վել verb is itself a passive (ծնվել): its վ is not doubled.
