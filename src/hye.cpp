@@ -43,8 +43,9 @@ std::optional<LexEntry> find(std::string_view infinitive) {
 namespace {
 
 // Preverbs of the compounds that conjugate like their base verb: ներդնել
-// like դնել (ներդրեցի), անդրադառնալ like դառնալ (անդրադարձա).
-constexpr std::string_view PREVERBS[] = {"անդրա", "վերա", "ներ"};
+// like դնել (ներդրեցի), անդրադառնալ like դառնալ (անդրադարձա), համընկնել
+// like ընկնել (համընկավ).
+constexpr std::string_view PREVERBS[] = {"անդրա", "վերա", "ներ", "համ"};
 
 // The row of the verb, or else the row of a listed verb that it compounds
 // with a preverb; in the latter case `preverb` is set to that preverb,
