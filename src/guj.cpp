@@ -80,6 +80,11 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.stem = std::string(stem);
     v.vowel_final = vowel_final;
     v.lex = lexicon::find(word);
+    // The verbs of a root in -હ write its vowel as ે before વું (કહેવું,
+    // રહેવું, સહેવું, વહેવું, લહેવું): the root is the stem less ે.
+    constexpr std::string_view HE = "\u0AB9\u0AC7";  // હે
+    if (stem.size() > HE.size() && stem.ends_with(HE))
+        v.short_stem = std::string(stem.substr(0, stem.size() - std::string_view("\u0AC7").size()));
     return v;
 }
 
@@ -88,7 +93,7 @@ std::string Verb::present(int person, bool plural) const {
     if (lex && lex->present) return join(head, (*lex->present)[slot]);
     static constexpr std::string_view CONS[5] = {"ું", "ે", "ે", "ીએ", "ો"};
     static constexpr std::string_view VOW[5] = {"ઉં", "ય", "ય", "ઈએ", "ઓ"};
-    return join(head, stem, vowel_final ? VOW[slot] : CONS[slot]);
+    return join(head, base(), vowel_ending() ? VOW[slot] : CONS[slot]);
 }
 
 std::string Verb::future(int person, bool plural) const {
@@ -96,14 +101,16 @@ std::string Verb::future(int person, bool plural) const {
     if (lex && lex->future) return join(head, (*lex->future)[slot]);
     static constexpr std::string_view CONS[5] = {"ીશ", "ીશ", "શે", "ીશું", "શો"};
     static constexpr std::string_view VOW[5] = {"ઈશ", "ઈશ", "શે", "ઈશું", "શો"};
-    return join(head, stem, vowel_final ? VOW[slot] : CONS[slot]);
+    // શે and શો bring no vowel: the whole stem stays (રહેશે).
+    const bool whole = slot == 2 || slot == 4;
+    return join(head, whole ? std::string_view(stem) : base(), vowel_ending() ? VOW[slot] : CONS[slot]);
 }
 
 std::string Verb::imperative(int slot) const {
     if (lex && lex->imperative) return join(head, (*lex->imperative)[slot]);
     switch (slot) {
         case 0: return join(head, stem);
-        case 1: return join(head, stem, vowel_final ? "ઓ" : "ો");
+        case 1: return join(head, base(), vowel_ending() ? "ઓ" : "ો");
         case 2: return join(head, stem, "જે");
         default: return join(head, stem, "જો");
     }
@@ -112,9 +119,9 @@ std::string Verb::imperative(int slot) const {
 std::string Verb::perfective(Gender gender, bool plural) const {
     int slot = participle_slot(gender, plural);
     if (lex && lex->perfective) return join(head, (*lex->perfective)[slot]);
-    if (gender == Gender::Feminine) return join(head, stem, vowel_final ? "ઈ" : "ી");
+    if (gender == Gender::Feminine) return join(head, base(), vowel_ending() ? "ઈ" : "ી");
     static constexpr std::string_view END[5] = {"ો", "ા", "", "ું", "ાં"};
-    std::string word = join(stem, vowel_final ? "ય" : "્ય", END[slot]);
+    std::string word = join(base(), vowel_ending() ? "ય" : "્ય", END[slot]);
     return join(head, word);
 }
 
@@ -125,7 +132,7 @@ std::string Verb::imperfective(Gender gender, bool plural) const {
 
 std::string Verb::conjunctive() const {
     if (lex && lex->conjunctive) return join(head, *lex->conjunctive);
-    return join(head, stem, vowel_final ? "ઈ" : "ી");
+    return join(head, base(), vowel_ending() ? "ઈ" : "ી");
 }
 
 std::string Verb::analytic(int person, bool plural) const {

@@ -46,6 +46,11 @@ struct Verb {
     std::string stem;        // infinitive less "વું", never empty
     std::optional<LexEntry> lex;
     bool vowel_final = false;
+    // A stem in -હે after a letter (રહે, કહે, વહે): its ે falls before an
+    // ending that brings a vowel of its own (રહું, રહ્યો, રહી) and stays
+    // before the others (રહે, રહેશે, રહેજે, રહેતો). The stem less that ે,
+    // else empty.
+    std::string short_stem;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 
@@ -58,6 +63,12 @@ struct Verb {
     std::string imperfective(Gender gender, bool plural) const;
     std::string conjunctive() const;
     std::string analytic(int person, bool plural) const;
+
+   private:
+    // The stem before an ending that opens with a vowel, and whether that
+    // stem ends in a vowel.
+    std::string_view base() const { return short_stem.empty() ? std::string_view(stem) : std::string_view(short_stem); }
+    bool vowel_ending() const { return vowel_final && short_stem.empty(); }
 };
 
 struct Table {

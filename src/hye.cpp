@@ -42,13 +42,24 @@ std::optional<LexEntry> find(std::string_view infinitive) {
 
 namespace {
 
-// The Armenian vowel letters (ու is written with ո).
-bool is_vowel(char32_t c) noexcept {
-    return c == U'ա' || c == U'ե' || c == U'է' || c == U'ը' || c == U'ի' || c == U'ո' || c == U'օ' || c == U'ւ';
-}
+// Preverbs of the compounds that conjugate like their base verb: ներդնել
+// like դնել (ներդրեցի), անդրադառնալ like դառնալ (անդրադարձա), համընկնել
+// like ընկնել (համընկավ).
+constexpr std::string_view PREVERBS[] = {"անդրա", "վերա", "ներ", "համ"};
 
-std::string pick(const std::optional<std::string_view>& cell, std::string rule) {
-    return cell ? std::string(*cell) : std::move(rule);
+// The row of the verb, or else the row of a listed verb that it compounds
+// with a preverb; in the latter case `preverb` is set to that preverb,
+// which stands before every cell of the row.
+std::optional<LexEntry> find_row(std::string_view word, std::string_view& preverb) {
+    if (auto row = lexicon::find(word)) return row;
+    for (std::string_view pv : PREVERBS) {
+        if (!word.starts_with(pv)) continue;
+        if (auto row = lexicon::find(word.substr(pv.size()))) {
+            preverb = pv;
+            return row;
+        }
+    }
+    return std::nullopt;
 }
 
 using Endings = std::array<std::string_view, 6>;
@@ -107,8 +118,12 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view stem = utf8::drop_last_chars(word, 2);
     if (stem.empty()) return fail(Error{});
 
-    auto found = lexicon::find(word);
+    std::string_view preverb;
+    auto found = find_row(word, preverb);
     const LexEntry* row = found ? &*found : nullptr;
+    auto pick = [&](const std::optional<std::string_view>& cell, std::string rule) {
+        return cell ? join(preverb, *cell) : std::move(rule);
+    };
 
     // The shape rules: the nasal-stem verbs in -անալ/-ենալ, the other
     // a-verbs, the causatives in -ցնել and the other e-verbs.
@@ -139,16 +154,24 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 
     static const LexEntry none{};
     const LexEntry& r = row ? *row : none;
-    if (r.perf) v.perf = std::string(*r.perf);
-    if (r.aor) v.aor = std::string(*r.aor);
+    v.perf = pick(r.perf, std::move(v.perf));
+    v.aor = pick(r.aor, std::move(v.aor));
     if (r.aorset != 255) v.aorset = r.aorset;
+    // A row with the causatives' aorist is a causative whatever its shape
+    // (դարձնել: դարձրի, դարձրու, դարձվել).
+    if (v.aorset == 2) causative = true;
 
     const bool a = v.cls == Class::A;
     v.sub = pick(r.sub, a ? v.perf : std::string(stem));
-    v.imp_sg = pick(r.imp_sg, nasal ? join(v.perf, "իր")
-                              : causative ? join(v.perf, "ու")
-                              : a ? join(stem, "ա")
-                                  : join(stem, "իր"));
+    // The short imperatives (դիր, բեր) are the simple verb's own: a compound
+    // takes its perfective stem's (ներդրիր, վերաբերիր).
+    if (!preverb.empty() && r.imp_sg)
+        v.imp_sg = join(v.perf, "իր");
+    else
+        v.imp_sg = pick(r.imp_sg, nasal       ? join(v.perf, "իր")
+                                  : causative ? join(v.perf, "ու")
+                                  : a         ? join(stem, "ա")
+                                              : join(stem, "իր"));
     v.imp_pl = pick(r.imp_pl, join(v.perf, "եք"));
     v.ipfv = pick(r.ipfv, join(stem, "ում"));
     // A -վել verb is itself a passive (ծնվել): its վ is not doubled.
@@ -156,11 +179,12 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
                           : a ? join(v.perf, "վել")
                           : utf8::ends_with(stem, "վ") ? std::string(word)
                               : join(stem, "վել"));
-    // An e-verb with the inchoative ն after a consonant drops it before the
-    // causative ցնել (մտնել → մտցնել, կպնել → կպցնել).
-    const bool inchoative = !a && !causative && stem_chars >= 3 && utf8::ends_with(stem, "ն") &&
-                            !utf8::ends_with(stem, "ցն") &&
-                            !is_vowel(utf8::last(utf8::drop_last_chars(stem, 1)));
+    // Where ն is the present's suffix, which the perfective stem lacks
+    // (մտնել մտա, մեռնել մեռա), the causative takes ցնել on that stem:
+    // մտցնել, մեռցնել. A ն of the root stays (կանգնել, օգնել: կանգնեցնել,
+    // օգնեցնել), and so does the ն of -ցնել (անցնել).
+    const bool inchoative = !a && !causative && utf8::ends_with(stem, "ն") && !utf8::ends_with(stem, "ցն") &&
+                            v.perf == utf8::drop_last_chars(stem, 1);
     v.caus = pick(r.caus, nasal        ? join(v.perf, "նել")
                           : a          ? join(stem, "ացնել")
                           : inchoative ? join(utf8::drop_last_chars(stem, 1), "ցնել")

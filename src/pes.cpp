@@ -16,7 +16,6 @@ constexpr std::string_view ALEF_MADDA = "\u0622";     // آ
 constexpr std::string_view ALEF = "\u0627";           // ا
 constexpr std::string_view MI = "می";
 constexpr std::string_view ANDAN = "اندن";
-constexpr std::string_view ALEF_NUN = "ان";
 
 constexpr std::string_view PRESENT_END[6] = {"م", "ی", "د", "یم", "ید", "ند"};
 constexpr std::string_view PAST_END[6] = {"م", "ی", "", "یم", "ید", "ند"};
@@ -68,18 +67,42 @@ namespace {
 // is not read as ف + رو.
 constexpr std::string_view JOINED_PREVERBS[] = {"فرو", "فرا", "باز", "بر", "در", "ور", "وا", "پس"};
 
+// The present stem that the ending of an unlisted verb decides, with the
+// imperative where the stem's last letter drops in it: -یدن (خریدن, خر),
+// -ندن (چرخاندن, چرخان; افکندن, افکن), -ودن (پالودن, پالای, بپالا), a vowel
+// before -ختن (سپوختن, سپوز) and -اشتن (گماشتن, گمار). Verbs that break
+// the rule of their ending are listed (شناختن, شنودن, غنودن).
+struct RuleStem {
+    std::string present;
+    std::optional<std::string> imperative;
+};
+
+std::optional<RuleStem> stem_by_ending(std::string_view proper) {
+    auto cut = [&](std::string_view end, std::string_view add) {
+        return text::join(proper.substr(0, proper.size() - end.size()), add);
+    };
+    const std::size_t chars = utf8::length(proper);
+    if (chars >= 4 && proper.ends_with(YEH_DAL_NUN)) return RuleStem{cut(YEH_DAL_NUN, ""), std::nullopt};
+    if (chars >= 4 && proper.ends_with("ندن")) return RuleStem{cut("دن", ""), std::nullopt};
+    // بودن (باش) and the words that end in it (منتظربودن) keep to their own.
+    if (chars >= 4 && proper.ends_with("ودن") && !proper.ends_with("بودن"))
+        return RuleStem{cut("ودن", "ای"), be_prefix(cut("ودن", "ا"))};
+    for (std::string_view end : {"اختن", "وختن", "یختن"})
+        if (chars >= 5 && proper.ends_with(end)) return RuleStem{cut("ختن", "ز"), std::nullopt};
+    if (chars >= 5 && proper.ends_with("اشتن")) return RuleStem{cut("شتن", "ر"), std::nullopt};
+    return std::nullopt;
+}
+
 // The present stem and listed imperative of a verb proper that carries no
-// preverb: the list, else the -یدن rule, else -اندن (causatives: چرخاندن,
-// چرخان), else the past stem.
+// preverb: the list, else the rule of its ending, else the past stem.
 void stems(Verb& v, std::string_view proper, const LexEntry* row) {
     v.past_stem = std::string(proper.substr(0, proper.size() - NUN.size()));
     if (row) {
         v.present_stem = std::string(row->present_stem);
         if (row->imperative_override) v.imperative_override = std::string(*row->imperative_override);
-    } else if (proper.size() >= 6 && proper.ends_with(YEH_DAL_NUN)) {
-        v.present_stem = std::string(proper.substr(0, proper.size() - YEH_DAL_NUN.size()));
-    } else if (proper.ends_with(ANDAN)) {
-        v.present_stem = std::string(proper.substr(0, proper.size() - ANDAN.size() + ALEF_NUN.size()));
+    } else if (auto rule = stem_by_ending(proper)) {
+        v.present_stem = std::move(rule->present);
+        v.imperative_override = std::move(rule->imperative);
     } else {
         v.present_stem = v.past_stem;
     }
@@ -92,22 +115,52 @@ std::string_view last_word(std::string_view head) {
     return space == std::string_view::npos ? head : head.substr(space + 1);
 }
 
-}  // namespace
+// What the engine reads a verb proper as: its row, or a preverb written as
+// one word with a base that is listed or an -یدن or -اندن verb of two
+// syllables or more (برگشتن, فرارسیدن, بازگرداندن). Simple verbs that only
+// look like such a compound (درخشیدن, پسندیدن) are listed.
+struct Reading {
+    std::string_view preverb;
+    std::string_view base;
+    std::optional<LexEntry> row;
+};
 
-namespace {
+Reading read_verb(std::string_view proper) {
+    Reading out{{}, proper, lexicon::find(proper)};
+    if (out.row) return out;
+    for (std::string_view pv : JOINED_PREVERBS) {
+        if (!proper.starts_with(pv)) continue;
+        std::string_view rest = proper.substr(pv.size());
+        auto r = lexicon::find(rest);
+        std::size_t chars = utf8::length(rest);
+        if (r || (chars >= 5 && rest.ends_with(YEH_DAL_NUN)) || (chars >= 6 && rest.ends_with(ANDAN)))
+            out = Reading{pv, rest, r};
+        break;
+    }
+    return out;
+}
 
 // A compound verb is often written with a zero-width non-joiner between its
 // head and its verb (نگه‌داشتن): that joiner stands for the space of
-// "نگه داشتن", where the verb proper ends in -دن or -تن.
+// "نگه داشتن" when what follows it is a verb the engine knows (listed, a
+// preverb verb, or one whose ending gives its stem) and what precedes it is
+// no preverb. Any other joiner is only a joiner and normalising drops it:
+// بر‌گشتن is برگشتن, خوا‌ستن is خواستن.
 std::string zwnj_as_space(std::string_view text) {
     constexpr std::string_view ZWNJ = "\u200C";
     const std::size_t at = text.rfind(ZWNJ);
     if (at == std::string_view::npos || at == 0) return std::string(text);
     const std::size_t space = text.rfind(' ');
     if (space != std::string_view::npos && space > at) return std::string(text);
-    std::string_view rest = text.substr(at + ZWNJ.size());
-    if (utf8::length(rest) < 3 || !(rest.ends_with("دن") || rest.ends_with("تن"))) return std::string(text);
-    return text::join(text.substr(0, at), " ", rest);
+    const std::string rest = perso_arabic::normalize(text.substr(at + ZWNJ.size()));
+    const std::string before = perso_arabic::normalize(text.substr(0, at));
+    const std::string_view last = last_word(before);
+    for (std::string_view pv : JOINED_PREVERBS)
+        if (last == pv) return std::string(text);
+    const Reading r = read_verb(rest);
+    const bool verb = r.row || !r.preverb.empty() || (utf8::length(rest) >= 5 && stem_by_ending(rest));
+    if (!verb) return std::string(text);
+    return text::join(text.substr(0, at), " ", text.substr(at + ZWNJ.size()));
 }
 
 }  // namespace
@@ -130,27 +183,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         proper = whole.substr(space + 1);
     }
     if (proper.size() < 2 || !proper.ends_with(NUN) || utf8::length(proper) < 3) return fail(Error{});
-    std::string_view base = proper;
-    auto row = lexicon::find(proper);
-    if (!row) {
-        // An unlisted verb that begins with a preverb conjugates its base:
-        // a listed verb (برگشتن, درآوردن), or an -یدن or -اندن verb of two
-        // syllables or more (فرارسیدن, بازگرداندن). Simple verbs that only
-        // look like such a compound (درخشیدن, پسندیدن) are listed.
-        for (std::string_view pv : JOINED_PREVERBS) {
-            if (!proper.starts_with(pv)) continue;
-            std::string_view rest = proper.substr(pv.size());
-            auto r = lexicon::find(rest);
-            std::size_t chars = utf8::length(rest);
-            if (r || (chars >= 5 && rest.ends_with(YEH_DAL_NUN)) || (chars >= 6 && rest.ends_with(ANDAN))) {
-                v.preverb = std::string(pv);
-                base = rest;
-                row = r;
-            }
-            break;
-        }
-    }
-    stems(v, base, row ? &*row : nullptr);
+    const Reading reading = read_verb(proper);
+    v.preverb = std::string(reading.preverb);
+    stems(v, reading.base, reading.row ? &*reading.row : nullptr);
     if (v.prefix.empty() || lone_preverb(v.prefix)) v.light = false;
     else v.light = proper == "شدن" || proper == "کردن";
     if (proper == "بودن") {
@@ -192,20 +227,23 @@ std::string Verb::form(int tense, Person person, Number number, bool negative) c
     const std::string_view P = present_stem;
     const std::string_view S = past_stem;
     const std::string_view E = PRESENT_END[slot];
-    std::string out = prefix;
     // The progressives of a stative verb are its plain present and past:
     // "دارم دارم" and "دارم هستم" are not said.
     if (stative != Stative::None && tense == 9) return form(1, person, number, false);
     if (stative != Stative::None && tense == 10) return form(3, person, number, false);
+    if (tense == 9 || tense == 10) {
+        // The auxiliary comes first, then the compound head and the verb:
+        // دارم کار میکنم, داشت فکر میکرد; a preverb stays on its verb
+        // (دارم برمیگردم).
+        std::string out = tense == 9 ? text::join("دار", E, " ") : text::join("داشت", PAST_END[slot], " ");
+        return out.append(prefix).append(preverb).append(MI).append(tense == 9 ? P : S)
+            .append(tense == 9 ? E : PAST_END[slot]);
+    }
+    std::string out = prefix;
     if (tense == 1 && stative == Stative::Budan) {
         // هستم .. هستند, with است for the third person singular.
         if (negative) return out.append("نیست").append(PAST_END[slot]);
         return slot == 2 ? out.append("است") : out.append("هست").append(E);
-    }
-    if (tense == 9 || tense == 10) {
-        if (tense == 9) out.append("دار").append(E).append(" ").append(preverb).append(MI).append(P).append(E);
-        else out.append("داشت").append(PAST_END[slot]).append(" ").append(preverb).append(MI).append(S).append(PAST_END[slot]);
-        return out;
     }
     out.append(preverb);
     switch (tense) {
