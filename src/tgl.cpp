@@ -51,8 +51,9 @@ std::optional<LexEntry> find(std::string_view root) {
 namespace {
 
 // The plain vowel of a vowel letter, accented (á, à, â) or not; 0 for any
-// other character. An accent marks stress or a glottal stop on the vowel and
-// leaves it a vowel for the affixation rules.
+// other character. An accent marks stress or a glottal stop on the vowel:
+// the analysis writes a root without it, and the rules still read an accented
+// vowel as a vowel.
 char plain_vowel(char32_t c) {
     switch (c) {
         case 'a': case 'e': case 'i': case 'o': case 'u': return static_cast<char>(c);
@@ -232,8 +233,7 @@ std::string reduplicate(std::string_view word) {
         if (n == 0) break;
         char32_t c = first_char(rest);
         if (is_vowel(c)) {
-            // The copied syllable takes the plain vowel; an accent stays on
-            // the root (tákot: tatákot).
+            // The copied syllable takes the plain vowel.
             const char v[2] = {plain_vowel(c), 0};
             if (pos == 0) return cat({v, word});
             return cat({word.substr(0, onset_len(word)), v, word});
@@ -300,7 +300,7 @@ std::string plain_spelling(std::string_view text, bool& glottal) {
         glottal = false;
         utf8::append(out, c);
     }
-    if (!out.empty() && out.back() == '\'') {
+    while (!out.empty() && out.back() == '\'') {
         out.pop_back();
         glottal = true;
     }
