@@ -13,12 +13,15 @@ syllable raised to u, final d after a vowel written r, the last vowel dropped):
   python scripts/tgl/verb_roots.py share [TOP]
       share of the roots whose forms the engine gives are attested: the actor perfective is a word of the list,
       and the patient perfective is one too, or the engine gives none and the list attests no patient perfective
-      of the root in any class
+      of the root in any class; then the share of the forms given that the Tagalog hunspell dictionary
+      (Debian's myspell-tl, /usr/share/hunspell/tl) accepts, by the root's rank, where it is installed
 
 TOP is how many words of the list to read (default 50000; wordfreq reads 'tl' as 'fil').
 The versions used are printed first (to stderr for roots).
 """
+import os
 import re
+import subprocess
 import sys
 from importlib.metadata import version
 
@@ -28,6 +31,16 @@ import velnor
 
 V = "aeiou"
 LANG = "tl"
+HUNSPELL = "/usr/share/hunspell/tl"
+
+
+def hunspell_accepts(words):
+    """The words that the Tagalog hunspell dictionary accepts (None when it is not installed)."""
+    if not os.path.exists(HUNSPELL + ".dic"):
+        return None
+    p = subprocess.run(["hunspell", "-d", HUNSPELL, "-G"], input="\n".join(words) + "\n", capture_output=True,
+                       text=True, check=True)
+    return set(p.stdout.split())
 
 
 def onset(root):
@@ -196,6 +209,7 @@ def main(cmd, top):
     rank = {w: i for i, w in reversed(list(enumerate(top_n_list(LANG, top))))}
     bands = [(1000, "top 1,000"), (5000, "1,000-5,000"), (top, f"5,000-{top:,}")]
     tally = {name: [0, 0] for _, name in bands}
+    given = {name: [] for _, name in bands}
     good = forms_hit = forms_all = 0
     for root, att, z in found:
         t = engine(root)
@@ -206,12 +220,17 @@ def main(cmd, top):
         tally[band][0] += ok
         tally[band][1] += 1
         fs = [x for x in t.actor + t.patient if x]
+        given[band] += fs
         forms_all += len(fs)
         forms_hit += sum(x in words for x in fs)
     print(f"{len(found)} verb roots; forms attested for {good} ({good / len(found):.1%}); "
           f"{forms_hit} of {forms_all} forms given are words of the list ({forms_hit / forms_all:.1%})")
     print("by the root's rank: " + "; ".join(f"{name} {g}/{n} ({g / max(n, 1):.1%})" for name, (g, n) in tally.items()))
-
+    accepted = hunspell_accepts(sorted({x for fs in given.values() for x in fs}))
+    if accepted is not None:
+        print("forms hunspell tl accepts, by the root's rank: " + "; ".join(
+            f"{name} {sum(x in accepted for x in fs)}/{len(fs)} ({sum(x in accepted for x in fs) / max(len(fs), 1):.1%})"
+            for name, fs in given.items()))
 
 if __name__ == "__main__":
     main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 50000)
