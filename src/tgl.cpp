@@ -51,8 +51,9 @@ std::optional<LexEntry> find(std::string_view root) {
 namespace {
 
 // The plain vowel of a vowel letter, accented (á, à, â) or not; 0 for any
-// other character. An accent marks stress or a glottal stop on the vowel and
-// leaves it a vowel for the affixation rules.
+// other character. An accent marks stress or a glottal stop on the vowel:
+// the analysis writes a root without it, and the rules still read an accented
+// vowel as a vowel.
 char plain_vowel(char32_t c) {
     switch (c) {
         case 'a': case 'e': case 'i': case 'o': case 'u': return static_cast<char>(c);
@@ -77,23 +78,27 @@ std::size_t onset_len(std::string_view s) {
     return s.empty() ? 0 : utf8::decode(s, 0).len;
 }
 
-// The last vowel "o" (or "ó", "ò", "ô") of a text written "u" with the same
-// accent: the vowel that is no longer final once a suffix follows.
+// The stem with the o of its last syllable written "u": the vowel that is no
+// longer final once a suffix follows (sagot: sagutin). An o before the last
+// syllable stays (order: oorderin, kopya: kokopyahin).
 std::string raise_last_o(std::string s) {
     for (std::size_t end = s.size(); end > 0;) {
         auto d = utf8::decode_last(s, end);
         end -= d.len;
-        std::string_view u;
-        switch (d.cp) {
-            case 'o': u = "u"; break;
-            case U'ó': u = "ú"; break;
-            case U'ò': u = "ù"; break;
-            case U'ô': u = "û"; break;
-            default: continue;
-        }
-        s.replace(end, d.len, u);
+        if (!is_vowel(d.cp)) continue;
+        if (d.cp == 'o') s[end] = 'u';
         break;
     }
+    return s;
+}
+
+// The stem before -in or -an: the o of the last syllable raised, a final d
+// after a vowel written r (lakad: lalakarin, bayad: binayaran), and "h" after
+// a final vowel when the flag is set (basa: babasahin).
+std::string suffix_stem(std::string s, bool h) {
+    s = raise_last_o(std::move(s));
+    if (s.size() > 1 && s.back() == 'd' && is_vowel(static_cast<unsigned char>(s[s.size() - 2]))) s.back() = 'r';
+    if (h && !s.empty() && is_vowel(utf8::last(s))) s.push_back('h');
     return s;
 }
 
@@ -111,18 +116,6 @@ std::string cat(std::initializer_list<std::string_view> parts) {
     std::string out;
     for (auto p : parts) out.append(p);
     return out;
-}
-
-// The contemplated stem of the classes in and an: the last "o" raised to
-// "u", then "h" when the flag is set and the stem ends in a vowel.
-std::string contemplated_stem(std::string_view root, bool h) {
-    std::string c = raise_last_o(reduplicate(root));
-    if (h && !c.empty() && is_vowel(utf8::last(c))) c.push_back('h');
-    return c;
-}
-
-std::string raise_before_an(std::string stem, PatientClass patient) {
-    return patient == PatientClass::An ? raise_last_o(std::move(stem)) : stem;
 }
 
 std::string actor_form(const Verb& v, Aspect aspect) {
@@ -150,8 +143,9 @@ std::string actor_form(const Verb& v, Aspect aspect) {
             }
             break;
         case ActorClass::Mang: {
-            // Nasal assimilation: k, p, s, t are replaced by the nasal; d, n
-            // and b keep their consonant; anything else takes "ng".
+            // Nasal assimilation: k, p, s, t are replaced by the nasal; d, l,
+            // n and r keep their consonant after "n" (nanloko), b after "m";
+            // anything else takes "ng".
             std::string_view stem = root;
             std::string_view nasal = "ng";
             bool replaced = false;
@@ -160,7 +154,7 @@ std::string actor_form(const Verb& v, Aspect aspect) {
                     case 'k': stem = root.substr(1); nasal = "ng"; replaced = true; break;
                     case 'p': stem = root.substr(1); nasal = "m"; replaced = true; break;
                     case 's': case 't': stem = root.substr(1); nasal = "n"; replaced = true; break;
-                    case 'd': case 'n': nasal = "n"; break;
+                    case 'd': case 'l': case 'n': case 'r': nasal = "n"; break;
                     case 'b': nasal = "m"; break;
                     default: break;
                 }
@@ -187,26 +181,33 @@ std::string patient_form(const Verb& v, Aspect aspect) {
     std::string_view root = v.root;
     switch (v.patient) {
         case PatientClass::In:
-        case PatientClass::An: {
-            std::string_view suffix = v.patient == PatientClass::An ? "an" : "";
             switch (aspect) {
-                // Before -an the last "o" of the stem is no longer final and
-                // is raised to "u" (tinulungan), as in the contemplated stem.
-                case Aspect::Perfective: return raise_before_an(infix(root, "in"), v.patient) + std::string(suffix);
-                case Aspect::Imperfective:
-                    return raise_before_an(infix(reduplicate(root), "in"), v.patient) + std::string(suffix);
-                case Aspect::Contemplated:
-                    return contemplated_stem(root, v.h) + (v.patient == PatientClass::An ? "an" : "in");
+                case Aspect::Perfective: return infix(root, "in");
+                case Aspect::Imperfective: return infix(reduplicate(root), "in");
+                case Aspect::Contemplated: return suffix_stem(reduplicate(root), v.h) + "in";
             }
             break;
-        }
-        case PatientClass::I:
+        case PatientClass::An:
+            // Every aspect takes the suffix, so every stem takes its changes:
+            // tinulungan, pinuntahan, binayaran.
             switch (aspect) {
-                case Aspect::Perfective: return cat({"i", infix(root, "in")});
-                case Aspect::Imperfective: return cat({"i", infix(reduplicate(root), "in")});
+                case Aspect::Perfective: return suffix_stem(infix(root, "in"), v.h) + "an";
+                case Aspect::Imperfective: return suffix_stem(infix(reduplicate(root), "in"), v.h) + "an";
+                case Aspect::Contemplated: return suffix_stem(reduplicate(root), v.h) + "an";
+            }
+            break;
+        case PatientClass::I: {
+            // Before a vowel or h the infix is written as the prefix ini-
+            // (iniabot, inihanda); otherwise i- + the -in- form (ibinigay).
+            bool ini = !root.empty() && (is_vowel(first_char(root)) || root[0] == 'h');
+            auto stem = [&](std::string_view s) { return ini ? cat({"ini", s}) : cat({"i", infix(s, "in")}); };
+            switch (aspect) {
+                case Aspect::Perfective: return stem(root);
+                case Aspect::Imperfective: return stem(reduplicate(root));
                 case Aspect::Contemplated: return cat({"i", reduplicate(root)});
             }
             break;
+        }
         case PatientClass::None:
             break;
     }
@@ -232,8 +233,7 @@ std::string reduplicate(std::string_view word) {
         if (n == 0) break;
         char32_t c = first_char(rest);
         if (is_vowel(c)) {
-            // The copied syllable takes the plain vowel; an accent stays on
-            // the root (tákot: tatákot).
+            // The copied syllable takes the plain vowel.
             const char v[2] = {plain_vowel(c), 0};
             if (pos == 0) return cat({v, word});
             return cat({word.substr(0, onset_len(word)), v, word});
@@ -277,12 +277,46 @@ std::vector<std::string> push_variants(std::string form, std::string_view root) 
 
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-'"};
 
+namespace {
+
+// The root in its plain spelling: dictionaries mark stress and a final glottal
+// stop with accents (hatíd, walâ, pasò) or a final apostrophe (wala'), which
+// are spelling, not part of the root. Sets `glottal` when the spelling marks a
+// final glottal stop: the apostrophe, or a grave or circumflex final vowel.
+std::string plain_spelling(std::string_view text, bool& glottal) {
+    std::string out;
+    glottal = false;
+    for (char32_t c : utf8::chars(text)) {
+        bool combining = c == 0x300 || c == 0x301 || c == 0x302;
+        if (combining && !out.empty() && is_vowel(static_cast<unsigned char>(out.back()))) {
+            glottal = c != 0x301;
+            continue;
+        }
+        if (char v = plain_vowel(c); v && c > 0x7f) {
+            out.push_back(v);
+            glottal = c != U'á' && c != U'é' && c != U'í' && c != U'ó' && c != U'ú';
+            continue;
+        }
+        glottal = false;
+        utf8::append(out, c);
+    }
+    while (!out.empty() && out.back() == '\'') {
+        out.pop_back();
+        glottal = true;
+    }
+    return out;
+}
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string root = unicode::to_lower(unicode::trim(text));
-    if (root.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(root))
+    std::string written = unicode::to_lower(unicode::trim(text));
+    for (char32_t c : utf8::chars(written))
         if (unicode::is_white_space(c)) return fail(Error{});
+    bool glottal = false;
+    std::string root = plain_spelling(written, glottal);
+    if (root.empty()) return fail(Error{});
     Verb v;
     if (auto e = lexicon::find(root)) {
         v.overrides = e->overrides;
@@ -290,6 +324,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         v.actor = e->actor;
         v.patient = e->patient;
     }
+    // A vowel closed by a glottal stop takes the suffix without h (pili': pipiliin).
+    if (glottal) v.h = false;
     v.root = std::move(root);
     return v;
 }
@@ -304,7 +340,7 @@ std::vector<std::string> Verb::forms(Voice voice, Aspect aspect) const {
     if ((patient == PatientClass::In || patient == PatientClass::An) && aspect != Aspect::Contemplated &&
         !root.empty() && !is_vowel(first_char(root)) && !out.front().starts_with("ni")) {
         std::string base = aspect == Aspect::Perfective ? root : reduplicate(root);
-        out.push_back("ni" + base + (patient == PatientClass::An ? "an" : ""));
+        out.push_back(patient == PatientClass::An ? "ni" + suffix_stem(base, h) + "an" : "ni" + base);
     }
     return out;
 }
