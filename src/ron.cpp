@@ -353,7 +353,8 @@ std::string Verb::subjunctive(int person, int number) const {
             if (!s.empty() && (s.back() == 'c' || s.back() == 'g')) s1 += 'h';
             return join(s1, "eze");
         }
-        case Class::ABare: return join(diphthongize_before(s, "e"), "e");
+        case Class::ABare:
+        case Class::IhBare: return join(diphthongize_before(s, "e"), "e");
         case Class::IEsc: {
             // After a vowel the glide takes the place of the e: locuiască;
             // after i the i itself is the glide: pustiască, priască.
