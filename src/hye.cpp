@@ -97,6 +97,7 @@ Row6 analytic(std::string_view converb, const Endings& aux) {
 
 }  // namespace
 
+// In the order of Class.
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"ել", "ալ"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Armenian, U"", false, INFINITIVE_ENDINGS};
 
@@ -107,14 +108,10 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     for (char32_t c : utf8::chars(word))
         if (unicode::is_white_space(c)) return fail(Error{});
     if (word.size() < 4) return fail(Error{});
+    std::size_t ending = utf8::longest_ending(word, INFINITIVE_ENDINGS);
+    if (ending == std::size(INFINITIVE_ENDINGS)) return fail(Error{});
     Verb v;
-    if (utf8::ends_with(word, "ել")) {
-        v.cls = Class::E;
-    } else if (utf8::ends_with(word, "ալ")) {
-        v.cls = Class::A;
-    } else {
-        return fail(Error{});
-    }
+    v.cls = static_cast<Class>(ending);
     std::string_view stem = utf8::drop_last_chars(word, 2);
     if (stem.empty()) return fail(Error{});
 

@@ -268,9 +268,12 @@ std::optional<LexMatch> find_compound(string_view word) {
 
 // ---- analysis ----
 
-// "ir" is a verb of its own, not an ending to cut off.
-constexpr std::string_view INFINITIVE_ENDINGS[] = {"ar", "er", "or", "ôr"};
-constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
+// The endings of pôr and its compounds (of the second conjugation, with no stem of their own), then those of the
+// three conjugations in their order. "ir" is a verb of its own, not an ending to cut off: the spelling's list stops
+// before it.
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"or", "ôr", "ar", "er", "ir"};
+constexpr std::size_t POR_ENDINGS = 2;
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, std::span(INFINITIVE_ENDINGS).first<4>()};
 
 Expected<Verb, Error> Verb::from_infinitive(string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error::NotAVerb);
@@ -286,20 +289,14 @@ Expected<Verb, Error> Verb::from_infinitive(string_view text) {
         if (unicode::is_white_space(c) || c == U'\'') return fail(Error::NotAVerb);
     if (word.size() == 1) return fail(Error::Unsupported);
 
+    std::size_t ending = utf8::longest_ending(word, INFINITIVE_ENDINGS);
+    if (ending == std::size(INFINITIVE_ENDINGS)) return fail(Error::Unsupported);
     Verb v;
-    if (ends(word, "ar")) {
-        v.conjugation = 0;
-        v.stem = word.substr(0, word.size() - 2);
-    } else if (ends(word, "er")) {
-        v.conjugation = 1;
-        v.stem = word.substr(0, word.size() - 2);
-    } else if (ends(word, "ir")) {
-        v.conjugation = 2;
-        v.stem = word.substr(0, word.size() - 2);
-    } else if (ends(word, "or") || ends(word, "ôr")) {
+    if (ending < POR_ENDINGS) {
         v.conjugation = 1;
     } else {
-        return fail(Error::Unsupported);
+        v.conjugation = static_cast<std::uint8_t>(ending - POR_ENDINGS);
+        v.stem = word.substr(0, word.size() - INFINITIVE_ENDINGS[ending].size());
     }
     v.infinitive = string(word);
 

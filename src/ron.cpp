@@ -203,6 +203,7 @@ std::optional<std::string_view> listed_base(std::string_view w) {
 
 std::string Verb::cell(std::string_view form) const { return join(prefix_, form); }
 
+// In the order of Ending: the longest that ends a verb is its ending.
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"a", "ea", "e", "i", "î"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", true, INFINITIVE_ENDINGS};
 
@@ -215,17 +216,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_letters_or_hyphens(w)) return fail(Error{});
 
     Verb verb;
-    if (ends_with(w, "ea")) {
-        verb.ending_ = Ending::Ea;
-    } else {
-        switch (utf8::last(w)) {
-            case U'a': verb.ending_ = Ending::A; break;
-            case U'e': verb.ending_ = Ending::E; break;
-            case U'i': verb.ending_ = Ending::I; break;
-            case U'î': verb.ending_ = Ending::Ih; break;
-            default: return fail(Error{});
-        }
-    }
+    std::size_t ending = utf8::longest_ending(w, INFINITIVE_ENDINGS);
+    if (ending == std::size(INFINITIVE_ENDINGS)) return fail(Error{});
+    verb.ending_ = static_cast<Ending>(ending);
 
     // An unlisted verb takes the class and the overrides of the listed verb
     // that it prefixes (reafla from afla, reface from face).
@@ -259,8 +252,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 }
 
 std::string_view Verb::stem() const noexcept {
-    bool two = ending_ == Ending::Ea || ending_ == Ending::Ih;
-    return drop_bytes(infinitive_, two ? 2 : 1);
+    return drop_bytes(infinitive_, INFINITIVE_ENDINGS[static_cast<std::size_t>(ending_)].size());
 }
 
 std::string Verb::present(int person, int number) const {
@@ -361,7 +353,8 @@ std::string Verb::subjunctive(int person, int number) const {
             if (!s.empty() && (s.back() == 'c' || s.back() == 'g')) s1 += 'h';
             return join(s1, "eze");
         }
-        case Class::ABare: return join(diphthongize_before(s, "e"), "e");
+        case Class::ABare:
+        case Class::IhBare: return join(diphthongize_before(s, "e"), "e");
         case Class::IEsc: {
             // After a vowel the glide takes the place of the e: locuiască;
             // after i the i itself is the glide: pustiască, priască.

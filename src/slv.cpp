@@ -243,7 +243,9 @@ std::optional<Class> find_class(std::string_view lemma) {
     });
 }
 
-constexpr std::string_view INFINITIVE_ENDINGS[] = {"ti", "či", "t", "č"};
+// The infinitive's endings (delati, reči) and the supine's (delat, reč).
+constexpr std::string_view TI = "ti";
+constexpr std::string_view INFINITIVE_ENDINGS[] = {TI, "či", "t", "č"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -274,7 +276,7 @@ std::string Verb::stem() const {
     std::string_view l = base;
     switch (cls) {
         case Class::A:
-            return std::string(ends_with(l, "ti") ? drop(l, 2) : l);
+            return std::string(ends_with(l, TI) ? drop(l, TI.size()) : l);
         case Class::I:
             // slišati, držati: the -ati verbs of this class drop -ati.
             return std::string(ends_with(l, "iti") || ends_with(l, "eti") || ends_with(l, "ati") ? drop(l, 3) : l);
@@ -338,7 +340,7 @@ std::string Verb::participle(int gender, int number) const {
         return prefix + join(drop(family->lptcp_f, 1), PARTICIPLE_ENDINGS[k]);
     }
     std::string_view l = lemma;
-    std::string base(ends_with(l, "ti") ? drop(l, 2) : l);
+    std::string base(ends_with(l, TI) ? drop(l, TI.size()) : l);
     base += 'l';
     return join(base, PARTICIPLE_ENDINGS[k]);
 }

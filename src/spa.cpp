@@ -1,5 +1,6 @@
 #include "spa.hpp"
 
+#include <algorithm>
 #include <utility>
 
 #include "fatal.hpp"
@@ -421,9 +422,10 @@ std::string join(std::string_view bare, std::string_view joined) {
 
 // ---------------------------------------------------------------- analysis
 
-// "ir" is a verb of its own, not an ending to cut off.
-constexpr std::string_view INFINITIVE_ENDINGS[] = {"ar", "er", "ír", "arse", "erse", "írse"};
-constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
+// The endings of the three conjugations in their order, -ír and -ir both of the third. "ir" is a verb of its
+// own, not an ending to cut off: the spelling's list stops before it.
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"ar", "er", "ír", "ir"};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, std::span(INFINITIVE_ENDINGS).first<3>()};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error::NotAVerb);
@@ -434,7 +436,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     bool reflexive = false;
     if (word.size() >= 4 && ends_with(word, "se")) {
         std::string_view before = word.substr(0, word.size() - 2);
-        if (ends_with(before, "ar") || ends_with(before, "er") || ends_with(before, "ir") || ends_with(before, "ír")) {
+        if (utf8::ends_with_one_of(before, INFINITIVE_ENDINGS)) {
             word = before;
             reflexive = true;
         }
@@ -444,25 +446,14 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     if (word.size() < 2) return fail(Error::Unsupported);
 
-    std::uint8_t conjugation;
-    std::size_t ending;
-    if (ends_with(word, "ar")) {
-        conjugation = 0, ending = 2;
-    } else if (ends_with(word, "er")) {
-        conjugation = 1, ending = 2;
-    } else if (ends_with(word, "ir")) {
-        conjugation = 2, ending = 2;
-    } else if (word.size() >= 3 && ends_with(word, "ír")) {
-        conjugation = 2, ending = 3;
-    } else {
-        return fail(Error::Unsupported);
-    }
+    std::size_t ending = utf8::longest_ending(word, INFINITIVE_ENDINGS);
+    if (ending == std::size(INFINITIVE_ENDINGS)) return fail(Error::Unsupported);
 
     Verb v;
     v.infinitive = std::string(word);
-    v.stem = std::string(word.substr(0, word.size() - ending));
+    v.stem = std::string(word.substr(0, word.size() - INFINITIVE_ENDINGS[ending].size()));
     v.reflexive = reflexive;
-    v.conjugation = conjugation;
+    v.conjugation = static_cast<std::uint8_t>(std::min<std::size_t>(ending, 2));
     if (auto m = find_irregular(word)) {
         v.prefix = std::string(word.substr(0, m->prefix_len));
         v.lex = std::move(m->entry);

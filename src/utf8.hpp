@@ -69,10 +69,16 @@ inline bool starts_with(std::string_view s, std::string_view p) noexcept { retur
 inline bool ends_with(std::string_view s, std::string_view p) noexcept {
     return s.size() >= p.size() && s.substr(s.size() - p.size()) == p;
 }
+// The index of the longest of `endings` that ends `s`; endings.size() where none does.
+inline std::size_t longest_ending(std::string_view s, std::span<const std::string_view> endings) noexcept {
+    std::size_t found = endings.size();
+    for (std::size_t i = 0; i < endings.size(); ++i)
+        if (ends_with(s, endings[i]) && (found == endings.size() || endings[i].size() > endings[found].size()))
+            found = i;
+    return found;
+}
 inline bool ends_with_one_of(std::string_view s, std::span<const std::string_view> endings) noexcept {
-    for (std::string_view e : endings)
-        if (ends_with(s, e)) return true;
-    return false;
+    return longest_ending(s, endings) != endings.size();
 }
 
 }  // namespace velnor::utf8
