@@ -247,8 +247,9 @@ VowelGroup last_vowel_group(std::string_view w) {
 }
 
 // The parts and class a lemma without a row takes from its shape.
-//  - -áil: broad before the endings, slender in the past, the verbal noun and
-//    the autonomous (adharcáil: adharcálann, adharcáil, adharcáiltear);
+//  - -áil (-eáil, -uáil): broad before the endings, slender in the past, the
+//    verbal noun and the autonomous (adharcáil: adharcálann, adharcáil,
+//    adharcáiltear; baiceáil: baiceálann);
 //  - two syllables in a short (a)i before l, n, r: the second conjugation
 //    with the second syllable syncopated (aifir: aifríonn, aifrím; oscail:
 //    osclaíonn), past base the lemma, verbal noun in -t;
@@ -271,8 +272,8 @@ void shape_class(Verb& verb) {
         }
         return;
     }
-    if (group == "ái" && coda == "l" && polysyllabic) {
-        verb.stem = join(front, "ál");
+    if ((group == "ái" || group == "eái" || group == "uái") && coda == "l" && polysyllabic) {
+        verb.stem = join(front, group.substr(0, group.size() - 1), "l");  // baiceáil: baiceál-
         verb.cls = 0;
         p.pst_base = std::string(lemma);
         p.vn = std::string(lemma);

@@ -63,7 +63,9 @@ def verbs():
             s = w[:-3]
             cands = [s] + broadened(s) + [s + "igh", s + "aigh"]
         elif "A" in fl and w.endswith("im"):
-            cands = [w[:-2], w[:-2] + "igh"]
+            s = w[:-2]
+            # a stem in a vowel is a verb in -igh (báim: báigh, not the noun bá)
+            cands = [s + "igh", s] if s[-1] in V else [s, s + "igh"]
         else:
             continue
         for c in cands:
