@@ -79,8 +79,8 @@ struct WeakParts {
 // -kja -kti (dekkja, dekkti, dekkt), -gja -gdi after n and l (strengja,
 // strengdi), -gði elsewhere (beygja, beygði) but for -eggja and -ylgja; a
 // front vowel before -rt, -lt, -ft, -pt takes -ti (sverta,
-// sverti, svert; lyfta, lyfti); ey, ý, æ before t take -tti (breyta, breytti,
-// breytt), before f -fði (leyfa, leyfði, leyft).
+// sverti, svert; lyfta, lyfti); the umlauted long vowels æ, ý, ey before a
+// single consonant (and ei before ð) take the past that consonant asks for.
 std::optional<WeakParts> weak_parts(std::string_view s) {
     if (s.size() > 2 && s.back() == 'j') {
         std::string_view r = s.substr(0, s.size() - 1);
@@ -97,10 +97,20 @@ std::optional<WeakParts> weak_parts(std::string_view s) {
     char32_t prev = from_end(s, 1);
     if (last == U't' && (prev == U'r' || prev == U'l' || prev == U'f' || prev == U'p') && is_front(from_end(s, 2)))
         return WeakParts{join(s, "i"), std::string(s)};
-    bool ey = prev == U'y' && from_end(s, 2) == U'e';
-    if (last == U't' && (ey || prev == U'ý' || prev == U'æ')) return WeakParts{join(s, "ti"), join(s, "t")};
-    if (last == U'f' && (ey || prev == U'ý' || prev == U'æ')) return WeakParts{join(s, "ði"), join(s, "t")};
-    return std::nullopt;
+    // The umlauted long vowels æ, ý, ey before a single consonant (and ei
+    // before ð): the class with an i-present, its past by the consonant.
+    const bool ey = prev == U'y' && from_end(s, 2) == U'e';
+    const bool ei = prev == U'i' && from_end(s, 2) == U'e';
+    if (!(ey || prev == U'ý' || prev == U'æ' || (ei && last == U'ð'))) return std::nullopt;
+    const std::string_view stem_d = utf8::drop_last_chars(s, 1);
+    switch (last) {
+        case U'ð': return WeakParts{join(stem_d, "ddi"), join(stem_d, "tt")};   // fæða, fæddi, fætt
+        case U't': return WeakParts{join(s, "ti"), join(s, "t")};               // breyta, breytti, breytt
+        case U'f': case U'r': return WeakParts{join(s, "ði"), join(s, "t")};   // leyfa, leyfði; stýra, stýrði
+        case U'l': case U'm': case U'n': return WeakParts{join(s, "di"), join(s, "t")};  // dæla, dældi
+        case U'p': case U's': case U'k': return WeakParts{join(s, "ti"), join(s, "t")};  // gleypa, gleypti
+        default: return std::nullopt;
+    }
 }
 
 LexEntry parse_entry(std::string_view line) {
