@@ -1,7 +1,9 @@
 #include "gle.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <iterator>
 
 #include "lexicon_text.hpp"
 #include "text.hpp"
@@ -156,6 +158,164 @@ bool broad_final(std::string_view word) noexcept {
 
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-'"};
 
+namespace {
+
+// Verbs that are never the base of a compound: the irregular verbs, whose
+// forms are their own, and lámhaigh and tarlaigh, whose look-alikes are verbs
+// of their own (forlámhaigh, comhtharlaigh).
+constexpr std::string_view NO_BASE[] = {"abair", "beir", "bí",   "clois",   "cluin",   "déan",    "faigh",
+                                        "feic",  "ith",  "tabhair", "tar", "téigh", "lámhaigh", "tarlaigh"};
+
+// Prefixes before a listed verb, and whether they lenite it (athdhéan, dícheangail).
+struct Prefix {
+    std::string_view text;
+    bool lenites;
+};
+constexpr Prefix PREFIXES[] = {
+    {"ath", true}, {"fo", true},  {"im", true},    {"dí", true},  {"idir", true}, {"frith", true},
+    {"clo", true}, {"ais", true}, {"comh", true},  {"réamh", true}, {"for", true},
+    {"ró", true},  {"sár", true}, {"tras", false}, {"droch", true},
+};
+
+bool lenitable(char c) {
+    return c == 'b' || c == 'c' || c == 'd' || c == 'f' || c == 'g' || c == 'm' || c == 'p' || c == 's' || c == 't';
+}
+
+// The row's cell as the compound writes it: behind the prefix, lenited when
+// the compound lenites its base (ath + déanann > athdhéanann).
+std::optional<std::string> compound_cell(const std::optional<std::string_view>& c, std::string_view prefix,
+                                         bool lenited, char initial) {
+    if (!c) return std::nullopt;
+    if (lenited && !c->empty() && c->front() == initial) return join(prefix, c->substr(0, 1), "h", c->substr(1));
+    return join(prefix, *c);
+}
+
+Parts owned(const Row& r, std::string_view prefix = {}, bool lenited = false, char initial = 0) {
+    return Parts{compound_cell(r.prs_base, prefix, lenited, initial), compound_cell(r.pst_base, prefix, lenited, initial),
+                 compound_cell(r.fut_base, prefix, lenited, initial), compound_cell(r.vn, prefix, lenited, initial),
+                 compound_cell(r.ptcp, prefix, lenited, initial),     compound_cell(r.imp2sg, prefix, lenited, initial),
+                 compound_cell(r.imp2pl, prefix, lenited, initial),   compound_cell(r.prs_auto, prefix, lenited, initial)};
+}
+
+// A compound of a known prefix and a listed verb takes the verb's parts:
+// atóg (ath + tóg, the t shared) atógann, atógáil; folean foleanúint;
+// athdhéan from déan.
+std::optional<Parts> compound_parts(std::string_view lemma) {
+    auto try_base = [&](std::string_view prefix, std::string_view rest, bool lenites) -> std::optional<Parts> {
+        if (utf8::length(rest) < 2) return std::nullopt;
+        const bool lenited = lenites && rest.size() > 2 && rest[1] == 'h' && lenitable(rest[0]);
+        const std::string base = lenited ? join(rest.substr(0, 1), rest.substr(2)) : std::string(rest);
+        if (std::find(std::begin(NO_BASE), std::end(NO_BASE), base) != std::end(NO_BASE)) return std::nullopt;
+        auto row = find_row(base);
+        if (!row) return std::nullopt;
+        return owned(*row, prefix, lenited, base.front());
+    };
+    // ath- before t is written a- (atóg, atarraing).
+    if (lemma.size() > 3 && lemma[0] == 'a' && lemma[1] == 't') {
+        if (auto p = try_base("a", lemma.substr(1), false)) return p;
+    }
+    for (const Prefix& p : PREFIXES) {
+        if (lemma.size() > p.text.size() && lemma.substr(0, p.text.size()) == p.text) {
+            if (auto parts = try_base(p.text, lemma.substr(p.text.size()), p.lenites)) return parts;
+        }
+    }
+    return std::nullopt;
+}
+
+// The last group of vowels of a word: its start and its end (bytes).
+struct VowelGroup {
+    std::size_t start = 0;
+    std::size_t end = 0;
+    bool found = false;
+};
+VowelGroup last_vowel_group(std::string_view w) {
+    VowelGroup g;
+    std::size_t at = w.size();
+    while (at > 0) {
+        utf8::Decoded d = utf8::decode_last(w, at);
+        std::size_t before = at - d.len;
+        if (is_irish_vowel(d.cp)) {
+            if (!g.found) g.end = at;
+            g.found = true;
+            g.start = before;
+        } else if (g.found) {
+            break;
+        }
+        at = before;
+    }
+    return g;
+}
+
+// The parts and class a lemma without a row takes from its shape.
+//  - -áil (-eáil, -uáil): broad before the endings, slender in the past, the
+//    verbal noun and the autonomous (adharcáil: adharcálann, adharcáil,
+//    adharcáiltear; baiceáil: baiceálann);
+//  - two syllables in a short (a)i before l, n, r: the second conjugation
+//    with the second syllable syncopated (aifir: aifríonn, aifrím; oscail:
+//    osclaíonn), past base the lemma, verbal noun in -t;
+//  - -úil, -óil: broadened (barúil: barúlann), past base the lemma;
+//  - a long vowel (á, ó, ú, ao, eo, ua) + igh: vowel-final (breoigh: breonn).
+void shape_class(Verb& verb) {
+    const std::string_view lemma = verb.lemma;
+    const VowelGroup g = last_vowel_group(lemma);
+    if (!g.found || g.start == 0) return;
+    const std::string_view group = lemma.substr(g.start, g.end - g.start);
+    const std::string_view coda = lemma.substr(g.end);
+    const std::string_view front = lemma.substr(0, g.start);
+    const bool polysyllabic = last_vowel_group(front).found;
+    Parts& p = verb.row;
+    if (coda == "gh" && lemma.size() > 3 && ends_with(lemma, "igh")) {
+        const std::string_view v = group.substr(0, group.size() - 1);  // the vowels before the i
+        if (v == "á" || v == "ó" || v == "ú" || v == "ao" || v == "eo" || v == "ua") {
+            verb.stem = std::string(cut(lemma, "igh"));
+            verb.cls = 4;
+        }
+        return;
+    }
+    if ((group == "ái" || group == "eái" || group == "uái") && coda == "l" && polysyllabic) {
+        verb.stem = join(front, group.substr(0, group.size() - 1), "l");  // baiceáil: baiceál-
+        verb.cls = 0;
+        p.pst_base = std::string(lemma);
+        p.vn = std::string(lemma);
+        p.ptcp = join(lemma, "te");
+        p.prs_auto = join(lemma, "tear");
+        return;
+    }
+    if ((group == "ai" || group == "i") && (coda == "l" || coda == "n" || coda == "r") && polysyllabic &&
+        !front.empty() && !is_irish_vowel(utf8::last(front))) {
+        const bool broad = group == "ai";
+        verb.stem = join(front, coda);
+        verb.cls = broad ? 2 : 3;
+        p.pst_base = std::string(lemma);
+        p.vn = join(lemma, "t");
+        if (coda == "r") p.ptcp = join(front, broad ? "artha" : "eartha");
+        else if (coda == "n") p.ptcp = join(front, broad ? "anta" : "eanta");
+        else p.ptcp = join(lemma, "te");  // -l: oscailte, cuimilte
+        return;
+    }
+    if ((group == "úi" || group == "ói") && coda == "l") {
+        verb.stem = join(front, group.substr(0, group.size() - 1), coda);
+        verb.cls = 0;
+        p.pst_base = std::string(lemma);
+    }
+}
+
+// The verbal adjective of the first conjugation by the stem's last letters:
+// -tha/-the after b, c, g, m, p, r (glactha, oirthe), -fa/-fe for -bh, -mh
+// (scríofa, leafa), a stem in -t or -th takes only the vowel (dochta, caite).
+std::string first_verbal_adjective(std::string_view stem, bool broad) {
+    const std::string_view a = broad ? "a" : "e";
+    if (ends_with(stem, "bh") || ends_with(stem, "mh")) return join(stem.substr(0, stem.size() - 2), "f", a);
+    if (ends_with(stem, "th")) return join(stem.substr(0, stem.size() - 1), a);
+    const char last = stem.empty() ? '\0' : stem.back();
+    if (last == 't') return join(stem, a);
+    if (last == 'b' || last == 'c' || last == 'g' || last == 'm' || last == 'p' || last == 'r')
+        return join(stem, "t", "h", a);
+    return join(stem, "t", a);
+}
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string lower = unicode::to_lower(text);
@@ -166,11 +326,18 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(lemma);
-    if (auto row = find_row(lemma)) verb.row = *row;
+    bool listed = false;
+    if (auto row = find_row(lemma)) {
+        verb.row = owned(*row);
+        listed = true;
+    } else if (auto parts = compound_parts(lemma)) {
+        verb.row = std::move(*parts);
+        listed = true;
+    }
 
     std::string base;
     if (verb.row.prs_base) {
-        base = std::string(*verb.row.prs_base);
+        base = *verb.row.prs_base;
     } else if (lemma.size() >= 4 && ends_with(lemma, "aigh")) {
         base = join(cut(lemma, "aigh"), "aíonn");
     } else if (lemma.size() >= 3 && ends_with(lemma, "igh")) {
@@ -204,6 +371,13 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     } else {
         verb.stem = base;
         verb.cls = broad_final(b) ? 0 : 1;
+    }
+    if (!listed) shape_class(verb);
+    if (verb.cls <= 1) {
+        if (!verb.row.ptcp) verb.row.ptcp = first_verbal_adjective(verb.stem, verb.cls == 0);
+        // A stem in -t or -th takes the autonomous -ar/-ear (nochtar, caitear).
+        if (!verb.row.prs_auto && (ends_with(verb.stem, "t") || ends_with(verb.stem, "th")))
+            verb.row.prs_auto = join(cut(verb.stem, "h"), verb.cls == 0 ? "ar" : "ear");
     }
     return verb;
 }

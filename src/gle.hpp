@@ -24,6 +24,19 @@ struct Row {
     std::optional<std::string_view> prs_auto;  // present autonomous
 };
 
+// The principal parts a verb takes from its row (behind a compound's prefix)
+// or from the rules of its class; an absent part is left to the class endings.
+struct Parts {
+    std::optional<std::string> prs_base;
+    std::optional<std::string> pst_base;
+    std::optional<std::string> fut_base;
+    std::optional<std::string> vn;
+    std::optional<std::string> ptcp;
+    std::optional<std::string> imp2sg;
+    std::optional<std::string> imp2pl;
+    std::optional<std::string> prs_auto;
+};
+
 // The lexicon row of a lemma (exact match), if it has one.
 std::optional<Row> find_row(std::string_view lemma);
 
@@ -43,7 +56,7 @@ enum Person : int { Base = 0, Sg1 = 1, Sg2 = 2, Pl1 = 3, Pl2 = 4, Pl3 = 5, Auton
 struct Verb {
     std::string lemma;  // lower-cased, trimmed input
     std::string stem;   // what the class endings attach to
-    Row row;            // all absent when the lemma has no lexicon row
+    Parts row;          // all absent when neither a lexicon row nor a rule class gives a part
     int cls = 0;        // 0 broad 1st, 1 slender 1st, 2 broad 2nd, 3 slender 2nd, 4 vowel-final
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);

@@ -25,6 +25,94 @@ bool is_vowel(char32_t c) {
     }
 }
 
+// The vowels that make a stem front (the last letter of the diphthongs ei, ey).
+bool is_front(char32_t c) {
+    switch (c) {
+        case U'e': case U'é': case U'i': case U'í': case U'y': case U'ý': case U'æ': case U'ö':
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool has_vowel(std::string_view s) {
+    for (char32_t c : utf8::chars(s)) {
+        if (is_vowel(c)) return true;
+    }
+    return false;
+}
+
+// The stem before an ending in i: j drops after g, k and a vowel (segi, eggið, endurnýið).
+std::string_view before_i(std::string_view stem) {
+    if (stem.size() < 2 || stem.back() != 'j') return stem;
+    std::string_view rest = stem.substr(0, stem.size() - 1);
+    char32_t c = utf8::last(rest);
+    return c == U'g' || c == U'k' || is_vowel(c) ? rest : stem;
+}
+
+// The character `n` characters before the last one of `s` (0 when there is none).
+char32_t from_end(std::string_view s, std::size_t n) {
+    return utf8::length(s) > n ? utf8::last(utf8::drop_last_chars(s, n)) : 0;
+}
+
+// u-umlaut: the stem's last vowel, when it is "a", becomes "ö" (kall > köll).
+std::string u_umlaut(std::string_view stem) {
+    std::size_t end = stem.size();
+    while (end > 0) {
+        utf8::Decoded d = utf8::decode_last(stem, end);
+        std::size_t at = end - d.len;
+        if (is_vowel(d.cp)) {
+            if (d.cp == U'a') return join(stem.substr(0, at), "ö", stem.substr(end));
+            break;
+        }
+        end = at;
+    }
+    return std::string(stem);
+}
+
+struct WeakParts {
+    std::string past;    // first singular
+    std::string supine;
+};
+
+// The weak class with an i-present for a stem whose ending decides it:
+// -kja -kti (dekkja, dekkti, dekkt), -gja -gdi after n and l (strengja,
+// strengdi), -gði elsewhere (beygja, beygði) but for -eggja and -ylgja; a
+// front vowel before -rt, -lt, -ft, -pt takes -ti (sverta,
+// sverti, svert; lyfta, lyfti); the umlauted long vowels æ, ý, ey before a
+// single consonant (and ei before ð) take the past that consonant asks for.
+std::optional<WeakParts> weak_parts(std::string_view s) {
+    if (s.size() > 2 && s.back() == 'j') {
+        std::string_view r = s.substr(0, s.size() - 1);
+        if (r.back() == 'k') return WeakParts{join(r, "ti"), join(r, "t")};
+        if (r.back() != 'g') return std::nullopt;
+        char32_t before = from_end(r, 1);
+        // -eggja and -ylgja are of the -aði class (eggja, hneggja: eggjaði;
+        // bylgja, dylgja: bylgjaði).
+        if (before == 0 || (before == U'g' && from_end(r, 2) == U'e') || (before == U'l' && from_end(r, 2) == U'y'))
+            return std::nullopt;
+        return WeakParts{join(r, before == U'n' || before == U'l' ? "di" : "ði"), join(r, "t")};
+    }
+    char32_t last = utf8::last(s);
+    char32_t prev = from_end(s, 1);
+    if (last == U't' && (prev == U'r' || prev == U'l' || prev == U'f' || prev == U'p') && is_front(from_end(s, 2)))
+        return WeakParts{join(s, "i"), std::string(s)};
+    // The umlauted long vowels æ, ý, ey before a single consonant (and ei
+    // before ð): the class with an i-present, its past by the consonant.
+    const bool ey = prev == U'y' && from_end(s, 2) == U'e';
+    const bool ei = prev == U'i' && from_end(s, 2) == U'e';
+    if (!(ey || prev == U'ý' || prev == U'æ' || (ei && last == U'ð'))) return std::nullopt;
+    const std::string_view stem_d = utf8::drop_last_chars(s, 1);
+    switch (last) {
+        case U'ð': return WeakParts{join(stem_d, "ddi"), join(stem_d, "tt")};   // fæða, fæddi, fætt
+        case U't': return WeakParts{join(s, "ti"), join(s, "t")};               // breyta, breytti, breytt
+        case U'f': case U'r': return WeakParts{join(s, "ði"), join(s, "t")};   // leyfa, leyfði; stýra, stýrði
+        case U'l': case U'm': case U'n': return WeakParts{join(s, "di"), join(s, "t")};  // dæla, dældi
+        case U'p': case U's': case U'k': return WeakParts{join(s, "ti"), join(s, "t")};  // gleypa, gleypti
+        default: return std::nullopt;
+    }
+}
+
 LexEntry parse_entry(std::string_view line) {
     auto c = lex::split<10>(line);
     auto cell = [&](std::size_t i) -> std::string_view { return i < c.count ? c[i] : std::string_view("-"); };
@@ -101,6 +189,9 @@ Verb analyse(std::string_view word, bool& matched) {
         if (lower.size() - low_off > table.longest()) continue;
         for (std::string_view line : table.rows(std::string_view(lower).substr(low_off))) {
             if (low_off != 0 && lex::cell_at(line, 9) == "1") continue;  // exact-only
+            // What stands in front of a base must be a prefix, at least a
+            // syllable: mauka is no m + auka, hefla no h + efla.
+            if (low_off != 0 && !has_vowel(std::string_view(lower).substr(0, low_off))) break;
             best = line;
             best_start = in_off;
             break;
@@ -116,6 +207,12 @@ Verb analyse(std::string_view word, bool& matched) {
     }
     verb.stem = std::string(word.back() == 'a' ? word.substr(0, word.size() - 1) : word);
     matched = best.has_value();
+    if (!best && word.back() == 'a') {
+        if (auto weak = weak_parts(verb.stem)) {
+            verb.weak_past = std::move(weak->past);
+            verb.weak_supine = std::move(weak->supine);
+        }
+    }
     return verb;
 }
 
@@ -150,37 +247,41 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 
 std::string Verb::regular_form(std::string_view stem, Tense tense, std::size_t slot) {
     std::string_view ending = ENDINGS[static_cast<int>(tense)][slot];
-    if (!ending.empty() && ending.front() == 'u') {
-        // u-umlaut: the stem's last vowel, when it is "a", becomes "ö".
-        std::size_t end = stem.size();
-        while (end > 0) {
-            utf8::Decoded d = utf8::decode_last(stem, end);
-            std::size_t at = end - d.len;
-            if (is_vowel(d.cp)) {
-                if (d.cp == U'a') {
-                    std::string out;
-                    out.reserve(stem.size() + 1 + ending.size());
-                    out.append(stem.substr(0, at));
-                    out.append("ö");
-                    out.append(stem.substr(end));
-                    out.append(ending);
-                    return out;
-                }
-                break;
-            }
-            end = at;
-        }
-    }
+    if (!ending.empty() && ending.front() == 'u') return join(u_umlaut(stem), ending);
+    if (!ending.empty() && ending.front() == 'i') return join(before_i(stem), ending);
     return join(stem, ending);
 }
 
 namespace {
+
+// A form of the weak class with an i-present: present heyri, heyrir, heyrir,
+// heyrum, heyrið, heyra; past heyrði ... heyrðu, its subjunctive the same.
+std::string weak_form(const Verb& verb, Tense tense, std::size_t slot) {
+    switch (tense) {
+        case Tense::Present:
+            if (slot == 0) return join(before_i(verb.stem), "i");
+            if (slot < 3) return join(before_i(verb.stem), "ir");
+            return Verb::regular_form(verb.stem, tense, slot);
+        case Tense::Past:
+        case Tense::SubjunctivePast: {
+            std::string_view past = verb.weak_past;
+            if (slot == 0 || slot == 2) return std::string(past);
+            if (slot == 1) return join(past, "r");
+            // The plural: -um, -uð, -u for -i, with u-umlaut (hrökkti > hröktum).
+            return join(u_umlaut(past.substr(0, past.size() - 1)), slot == 3 ? "um" : slot == 4 ? "uð" : "u");
+        }
+        case Tense::SubjunctivePresent:
+            break;
+    }
+    return Verb::regular_form(verb.stem, tense, slot);
+}
 
 std::string active_form(const Verb& verb, Tense tense, std::size_t slot) {
     if (verb.entry) {
         const std::optional<Six>& forms = tense_of(*verb.entry, tense);
         if (forms) return join(verb.prefix, (*forms)[slot]);
     }
+    if (!verb.weak_past.empty()) return weak_form(verb, tense, slot);
     return Verb::regular_form(verb.stem, tense, slot);
 }
 
@@ -258,11 +359,18 @@ Table Table::build(const Verb& verb) {
     if (verb.middle) infinitive.remove_suffix(2);
     Table t;
     t.infinitive = verb.infinitive;
-    t.supine = e && e->supine ? form(e->supine, verb.prefix) : join(verb.stem, "að");
+    t.supine = e && e->supine                ? form(e->supine, verb.prefix)
+               : !verb.weak_supine.empty() ? verb.weak_supine
+                                           : join(verb.stem, "að");
     t.present_participle =
         e && e->present_participle ? form(e->present_participle, verb.prefix) : join(infinitive, "ndi");
+    // The weak i-present class has the bare stem, without j (heyr, streng).
     std::string imp_sg = e && e->imperative_singular ? form(e->imperative_singular, verb.prefix)
-                                                     : std::string(infinitive);
+                         : !verb.weak_past.empty()
+                             ? std::string(utf8::ends_with(verb.stem, "j") ? std::string_view(verb.stem).substr(
+                                                                                 0, verb.stem.size() - 1)
+                                                                           : std::string_view(verb.stem))
+                             : std::string(infinitive);
     std::string imp_pl = e && e->imperative_plural ? form(e->imperative_plural, verb.prefix)
                                                    : active_form(verb, Tense::Present, 4);
     if (verb.middle) {

@@ -1,7 +1,8 @@
 // Icelandic conjugation: analysis of an infinitive, the lexicon of strong and
 // irregular verbs (matched to the longest lemma that ends the input, so a
-// prefixed verb takes its base's forms), the rules of the weak class with
-// past in -aði, and the synthetic active table.
+// prefixed verb takes its base's forms), the rules of the weak classes (past
+// in -aði, and past in -ði/-di/-ti where the ending decides), and the
+// synthetic active table.
 #pragma once
 #include <array>
 #include <cstddef>
@@ -51,12 +52,18 @@ struct Verb {
     // "st") was analysed instead: the stem, prefix and entry are the active
     // verb's, and the table is the active one turned into the middle voice.
     bool middle = false;
+    // A verb without a row whose ending puts it in the weak class with an
+    // i-present (strengja: strengi, strengdi, strengt): its past first
+    // singular and its supine; empty for the -aði class.
+    std::string weak_past;
+    std::string weak_supine;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 
     // One finite form: the entry's (prefixed) when it has the tense, else the rule.
     static std::string conjugate(const Verb& verb, Tense tense, Person person, Number number);
-    // The rule form of the weak class with past in -aði, with u-umlaut.
+    // The rule form of the weak class with past in -aði, with u-umlaut (and
+    // no j before i after g, k or a vowel: eggið, endurnýið).
     static std::string regular_form(std::string_view stem, Tense tense, std::size_t slot);
 };
 

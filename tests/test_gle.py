@@ -44,7 +44,8 @@ def test_analysis_classes(checker):
     out = checker("mol", "bris", "ceannaigh", "imigh", "léigh", "glaoigh", "abair", "bí", "cas", "x")
     assert [tuple(row[:3]) for row in out] == [
         ("mol", "mol", "0"), ("bris", "bris", "1"), ("ceannaigh", "ceann", "2"), ("imigh", "im", "3"),
-        ("léigh", "lé", "4"), ("glaoigh", "glao", "4"), ("abair", "abair", "1"), ("bí", "bí", "1"),
+        # abair has no row here: two syllables in -air, it is syncopated like labhair
+        ("léigh", "lé", "4"), ("glaoigh", "glao", "4"), ("abair", "abr", "2"), ("bí", "bí", "1"),
         ("cas", "cas", "0"), ("x", "x", "0"),
     ]
 

@@ -36,8 +36,8 @@ def isl_tool():
 
 
 def test_row_reading(isl_tool):
-    gefa, hefa, stutta, xdua, dua, rua, xrua, sia, xsia = isl_tool(
-        "gefa", "hefa", "stutta", "xdúa", "dúa", "RÚA", "Xrúa", "sía", "xsía")
+    gefa, hefa, stutta, xdua, dua, rua, xrua, sia, xsia, cdua = isl_tool(
+        "gefa", "hefa", "stutta", "afdúa", "dúa", "RÚA", "ÚTrúa", "sía", "afsía", "xdúa")
     # a past of three forms is no past: the rules take it; an empty supine cell is an empty supine
     assert gefa[3] == "gef,gefur,gefur,gefum,gefið,gefa"
     assert gefa[4] == "gefaði,gefaðir,gefaði,gefuðum,gefuðuð,gefuðu"
@@ -49,11 +49,13 @@ def test_row_reading(isl_tool):
     assert stutta[3] == "x,x,x,x,x,x" and stutta[5] == "stuttað"
     # the exact-only row wins on the whole word; a longer word takes the first row that may end it
     assert dua[3] == "A,A,A,A,A,A"
-    assert xdua[0] == "[x]" and xdua[3] == "xB,xB,xB,xB,xB,xB"
+    assert xdua[0] == "[af]" and xdua[3] == "afB,afB,afB,afB,afB,afB"
+    # what stands in front of a lemma must be a prefix with a vowel: xdúa takes no row
+    assert cdua[0] == "[]" and cdua[2] == "rules"
     # the input is compared lower-cased, the prefix keeps the input
-    assert rua[3] == "R,R,R,R,R,R" and xrua[0] == "[X]" and xrua[5] == "XR"
+    assert rua[3] == "R,R,R,R,R,R" and xrua[0] == "[ÚT]" and xrua[5] == "ÚTR"
     # "1\r" at the end of the text is not "1": the row also matches longer words
-    assert sia[5] == "S" and xsia[5] == "xS"
+    assert sia[5] == "S" and xsia[5] == "afS"
 
 
 # Common verbs that the -aði rules get wrong, or that end in another lemma of a different class.

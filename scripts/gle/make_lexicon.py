@@ -65,6 +65,16 @@ taisc taisceann taisc taiscfidh taisceadh taiscthe
 taosc taoscann taosc taoscfaidh taoscadh taosctha
 teip teipeann teip teipfidh teip teipthe
 tionóil tionólann tionóil tionólfaidh tionól tionólta
+deighil deighleann deighil deighilfidh deighilt deighilte auto=deighiltear
+easmail easmaileann easmail easmailfidh easmailt easmailte
+eisil eisileann eisil eisilfidh eisileadh eisilte
+picil picileann picil picilfidh picileadh picilte
+fóbair fóbaireann fóbair fóbairfidh fóbairt fóbairthe
+íospair íospaireann íospair íospairfidh íospairt íospairthe
+toghair toghaireann toghair toghairfidh toghairm toghairthe
+urghair urghaireann urghair urghairfidh urghaireadh urghairthe
+aisig aiseagann aisig aiseagfaidh aiseag aiseagtha
+airlic airleacann airlic airleacfaidh airleacadh airleactha
 tost tostann tost tostfaidh tost tosta auto=tostar
 at atann at atfaidh at ata auto=atar
 cáith cáitheann cáith cáithfidh cáitheadh cáite auto=cáitear

@@ -16,12 +16,42 @@ SLOTS = ["<p1><sg>", "<p2><sg>", "<p3><sg>", "<p1><pl>", "<p2><pl>", "<p3><pl>"]
 
 
 MIDDLE = "--middle" in sys.argv
-ARGS = [a for a in sys.argv[1:] if a != "--middle"]
+BANDS = "--bands" in sys.argv
+ARGS = [a for a in sys.argv[1:] if a not in ("--middle", "--bands")]
+BAND_NAMES = ["zipf>=4", "3-4", "2-3", "<2"]
+
+
+def frequency_verbs():
+    """The words in -a of wordfreq's Icelandic list that the analyser reads as an infinitive."""
+    from wordfreq import top_n_list
+    words = [w for w in top_n_list("is", 300000) if w.isalpha() and w == w.lower() and w.endswith("a")]
+    an = analyse(words)
+    return [w for w in words if any(a.startswith(w + "<vblex>") and "<inf>" in a for a in an.get(w, []))]
+
+
+def band(lemma):
+    from wordfreq import zipf_frequency
+    z = zipf_frequency(lemma, "is")
+    return 0 if z >= 4 else 1 if z >= 3 else 2 if z >= 2 else 3
+
+
+def analyse(forms):
+    res = subprocess.run(["lt-proc", AUTOMORF], input="\n".join(forms) + "\n", capture_output=True,
+                         text=True, check=True).stdout
+    analyses = {}
+    for unit in res.split("$"):
+        unit = unit.strip().lstrip("^")
+        if unit:
+            parts = unit.split("/")
+            analyses[parts[0]] = parts[1:]
+    return analyses
 
 
 def lemmas():
     if ARGS:
         return ARGS
+    if BANDS:
+        return frequency_verbs()
     out = []
     with open("data/isl.tsv", encoding="utf-8") as f:
         for line in f:
@@ -52,15 +82,22 @@ def expectations(lemma):
 def main():
     checks = [(lemma, form, tag) for lemma in lemmas() for form, tag in expectations(lemma)]
     forms = sorted({f for _, f, _ in checks})
-    res = subprocess.run(["lt-proc", AUTOMORF], input="\n".join(forms) + "\n", capture_output=True,
-                         text=True, check=True).stdout
-    analyses = {}
-    for unit in res.split("$"):
-        unit = unit.strip().lstrip("^")
-        if not unit:
-            continue
-        parts = unit.split("/")
-        analyses[parts[0]] = parts[1:]
+    analyses = analyse(forms)
+    hs = set(subprocess.run(["hunspell", "-d", "is_IS", "-l"], input="\n".join(forms) + "\n", capture_output=True,
+                            text=True).stdout.split())
+    if BANDS:
+        tally = [[0, 0, 0] for _ in BAND_NAMES]  # forms, read right by the analyser, known to hunspell
+        for lemma, form, tag in checks:
+            t = tally[band(lemma)]
+            t[0] += 1
+            t[1] += any(a.startswith(lemma + "<") and tag in a for a in analyses.get(form, []))
+            t[2] += form not in hs
+        for name, (n, ap, hu) in zip(BAND_NAMES, tally):
+            if n:
+                print(f"{name}\t{n} forms\tapertium {100 * ap / n:.1f} %\thunspell {100 * hu / n:.1f} %")
+        n, ap, hu = (sum(t[i] for t in tally) for i in range(3))
+        print(f"all\t{n} forms\tapertium {100 * ap / n:.1f} %\thunspell {100 * hu / n:.1f} %")
+        return
     unknown_ap = mismatch = 0
     for lemma, form, tag in checks:
         an = analyses.get(form, [])
@@ -72,9 +109,7 @@ def main():
             mismatch += 1
             mine = [a for a in an if a.startswith(lemma + "<")]
             print(f"apertium-other\t{lemma}\t{tag}\t{form}\t{' '.join(mine or an)[:150]}")
-    hs = subprocess.run(["hunspell", "-d", "is_IS", "-l"], input="\n".join(forms) + "\n", capture_output=True,
-                        text=True).stdout.split()
-    for w in hs:
+    for w in sorted(hs):
         print(f"hunspell-unknown\t{w}")
     print(f"# {len(checks)} forms checked: {unknown_ap} unknown to Apertium, {mismatch} with other tags, "
           f"{len(hs)} of {len(forms)} distinct forms unknown to hunspell", file=sys.stderr)

@@ -61,16 +61,17 @@ RULE = [
 ]
 
 
-def rule(inf, tense):
-    stem = rule_stem(inf)
-    return [(umlaut(stem) if e[0] == "u" else stem) + e for e in RULE[tense]]
-
-
 def before_i(stem):
-    """The stem before an ending in i: j drops after g, k and vowels (segi, deyi)."""
+    """The stem before an ending in i: j drops after g, k and vowels (segi, deyi, eggið)."""
     if stem.endswith("j") and len(stem) > 1 and (stem[-2] in "gk" or stem[-2] in VOWELS):
         return stem[:-1]
     return stem
+
+
+def rule(inf, tense):
+    """The -aði class as the engine builds it: u-umlaut before u, no j before i after g, k, a vowel."""
+    stem = rule_stem(inf)
+    return [(umlaut(stem) if e[0] == "u" else before_i(stem) if e[0] == "i" else stem) + e for e in RULE[tense]]
 
 
 def plural_present(inf):
