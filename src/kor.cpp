@@ -210,7 +210,10 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     for (char32_t c : utf8::chars(stem))
         if (!is_syllable(c)) return fail(Error{});
     Irregularity irr = irregularity(word);
-    Verb v{std::string(word), std::string(stem), irr.cls};
+    Verb v;
+    v.infinitive = std::string(word);
+    v.stem = std::string(stem);
+    v.cls = irr.cls;
     v.full_stem = std::move(irr.full);
     if (!irr.listed && b_adjective_ending(stem)) v.cls = BIrregular;
     // Every ㅎ-irregular stem is an adjective (빨갛다, 그렇다), and so is every
