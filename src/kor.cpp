@@ -143,6 +143,16 @@ bool b_adjective(std::string_view stem) {
     return true;
 }
 
+// Whether the stem ends in an adjective suffix that no verb has: X같다
+// (똑같다), -찮다/-잖다 (귀찮다, 점잖다), -쩍다 (멋쩍다), -궂다 (짓궂다).
+bool adjective_ending(std::string_view stem) {
+    if (stem.size() > 3 && stem.ends_with("같")) return true;
+    static constexpr std::string_view kEndings[] = {"찮", "잖", "쩍", "궂"};
+    for (std::string_view e : kEndings)
+        if (stem.ends_with(e)) return true;
+    return false;
+}
+
 std::string make_formal_present(const Syllable& s) {
     const auto [rest, l, v, t] = s;
     if (t == kT_None || t == kT_L) return syl(rest, l, v, kT_B) + "니다";
@@ -218,10 +228,10 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!irr.listed && b_adjective_ending(stem)) v.cls = BIrregular;
     // Every ㅎ-irregular stem is an adjective (빨갛다, 그렇다), and so is every
     // ㅂ-irregular one but a few verbs, every 러-irregular one but 이르다
-    // "arrive" (푸르다, 노르다, 검푸르다), and every X같다 (똑같다).
+    // "arrive" (푸르다, 노르다, 검푸르다), and a stem with an adjective suffix.
     v.adjective = v.cls == HIrregular || (v.cls == BIrregular && b_adjective(stem)) ||
-                  (v.cls == ReoIrregular && !stem.ends_with("이르")) ||
-                  (stem.size() > 3 && stem.ends_with("같")) || listed_adjective(word);
+                  (v.cls == ReoIrregular && !stem.ends_with("이르")) || adjective_ending(stem) ||
+                  listed_adjective(word);
     return v;
 }
 

@@ -8,7 +8,8 @@ What the engine tells by rule is not listed: ㅂ-irregular stems (by their row
 in data/kor.tsv, the row of a word that ends them, or the endings -롭다, -럽다,
 -답다, -갑다, -겁다, -겹다) other than the verbs 돕다, 눕다, 줍다, 굽다, 깁다,
 여쭙다, every ㅎ-irregular stem, every 러-irregular one but 이르다 "arrive"
-(푸르다, 노르다), and X같다 (똑같다). The 하다 adjectives are
+(푸르다, 노르다), X같다 (똑같다) and the suffixes -찮다, -잖다, -쩍다, -궂다
+(귀찮다, 점잖다, 멋쩍다, 짓궂다). The 하다 adjectives are
 listed apart (HA_ADJECTIVES): their shape does not tell them from 하다 verbs.
 Each is ranked by the position of its stem in wordfreq's Korean list, which
 holds morphemes (좋, 크, 어렵; the noun of a 하다 adjective: 행복, 조용); a
@@ -103,9 +104,10 @@ HA_ADJECTIVES = """
 
 # What the engine tells without a row: ㅂ-irregular stems (by their row, the row of
 # the word that ends them, or these endings) other than the few verbs, ㅎ-irregular
-# stems, 러-irregular ones but 이르다 "arrive", and X같다.
+# stems, 러-irregular ones but 이르다 "arrive", X같다, and -찮다, -잖다, -쩍다, -궂다.
 B_ENDINGS = ("롭", "럽", "답", "갑", "겁", "겹")
 B_VERBS = ("돕", "눕", "줍", "굽", "깁", "쭙")
+ADJECTIVE_ENDINGS = ("찮", "잖", "쩍", "궂")
 
 
 def irregular_classes():
@@ -123,7 +125,7 @@ def adjective_by_rule(lemma, classes):
     if cls is None and len(stem) > 1 and stem.endswith(B_ENDINGS):
         cls = "b"
     return ((cls == "b" and not stem.endswith(B_VERBS)) or cls == "h" or (cls == "reo" and not stem.endswith("이르"))
-            or (len(stem) > 1 and stem.endswith("같")))
+            or (len(stem) > 1 and stem.endswith("같")) or stem.endswith(ADJECTIVE_ENDINGS))
 
 
 def main():
@@ -142,7 +144,8 @@ def main():
     header = ["# Korean adjectives (descriptive verbs), one dictionary form per row, most frequent first.",
               "# Their adnominal present is -(으)ㄴ (좋은, 추운) instead of the verbs' -는. The",
               "# ㅂ-irregular stems (but 돕다, 눕다, 줍다, 굽다, 깁다, 여쭙다), the ㅎ-irregular ones, the",
-              "# 러-irregular ones (but 이르다) and X같다 are adjectives by rule and not listed.",
+              "# 러-irregular ones (but 이르다), X같다 and -찮다, -잖다, -쩍다, -궂다 are adjectives by rule",
+              "# and not listed.",
               "# Made by scripts/kor/adjectives.py.",
               "# lemma"]
     (ROOT / "data" / "kor_adjectives.tsv").write_text("\n".join(header + [r[1] for r in rows]) + "\n",
