@@ -41,7 +41,8 @@ def kind(tag):
     return {"VV": "verb", "VA": "adj", "XSV": "verb", "XSA": "adj"}.get(base)
 
 
-def frequent(kiwi, n):
+def frequent(kiwi, n, known_only=True):
+    """The first n lemmas of the selection above (with known_only=False, also those hunspell-ko lacks)."""
     found = []
     for w in wordfreq.top_n_list("ko", 30000):
         if not re.fullmatch(r"[가-힣]+", w):
@@ -52,7 +53,7 @@ def frequent(kiwi, n):
         elif (len(toks) == 3 and toks[0][0] == w and toks[0][1].startswith("NN") and toks[1][0] == "하"
               and toks[1][1] in ("XSA", "XSV") and toks[2][0] == "다"):
             found.append((w + "하다", kind(toks[1][1])))
-    known = hunspell_known([w for w, _ in found])
+    known = hunspell_known([w for w, _ in found]) if known_only else {w for w, _ in found}
     seen, out = set(), []
     for w, k in found:
         if w in known and w not in seen:
