@@ -125,9 +125,11 @@ std::string make_adnominal_present(const Verb& verb, const Syllable& s) {
 
 // The adjective endings that are always ㅂ-irregular after another syllable:
 // -롭다 (새롭다), -럽다 (자연스럽다, 매끄럽다), -답다 (아름답다, 정답다), -갑다
-// (따갑다), -겁다 (버겁다) and -겹다 (힘겹다).
+// (따갑다), -겁다 (버겁다), -겹다 (힘겹다), -렵다 (어렵다, 마렵다), -껍다
+// (두껍다, 기껍다), -깝다 (가깝다, 고깝다), -섭다 (무섭다, 매섭다) and -엽다
+// (귀엽다, 노엽다).
 bool b_adjective_ending(std::string_view stem) {
-    static constexpr std::string_view kEndings[] = {"롭", "럽", "답", "갑", "겁", "겹"};
+    static constexpr std::string_view kEndings[] = {"롭", "럽", "답", "갑", "겁", "겹", "렵", "껍", "깝", "섭", "엽"};
     if (stem.size() <= 3) return false;
     for (std::string_view e : kEndings)
         if (stem.ends_with(e)) return true;

@@ -6,7 +6,7 @@ a common action verb (싸다 "wrap", 차다 "kick", 쓰다 "write", 적다 "writ
 "press", 달다 "hang", 짜다 "weave") is left out, so that it keeps the verb form.
 What the engine tells by rule is not listed: ㅂ-irregular stems (by their row
 in data/kor.tsv, the row of a word that ends them, or the endings -롭다, -럽다,
--답다, -갑다, -겁다, -겹다) other than the verbs 돕다, 눕다, 줍다, 굽다, 깁다,
+-답다, -갑다, -겁다, -겹다, -렵다, -껍다, -깝다, -섭다, -엽다) other than the verbs 돕다, 눕다, 줍다, 굽다, 깁다,
 여쭙다, every ㅎ-irregular stem, every 러-irregular one but 이르다 "arrive"
 (푸르다, 노르다), X같다 (똑같다) and the suffixes -찮다, -잖다, -쩍다, -궂다
 (귀찮다, 점잖다, 멋쩍다, 짓궂다). The 하다 adjectives are
@@ -105,7 +105,7 @@ HA_ADJECTIVES = """
 # What the engine tells without a row: ㅂ-irregular stems (by their row, the row of
 # the word that ends them, or these endings) other than the few verbs, ㅎ-irregular
 # stems, 러-irregular ones but 이르다 "arrive", X같다, and -찮다, -잖다, -쩍다, -궂다.
-B_ENDINGS = ("롭", "럽", "답", "갑", "겁", "겹")
+B_ENDINGS = ("롭", "럽", "답", "갑", "겁", "겹", "렵", "껍", "깝", "섭", "엽")
 B_VERBS = ("돕", "눕", "줍", "굽", "깁", "쭙")
 ADJECTIVE_ENDINGS = ("찮", "잖", "쩍", "궂")
 
