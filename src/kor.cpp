@@ -53,7 +53,8 @@ std::string make_intimate(const Verb& verb, const Syllable& s) {
     if (l == kL_H && v == kV_A && t == kT_None) return std::string(rest) + "해";
     switch (verb.cls) {
     case BIrregular:
-        return syl(rest, l, v, kT_None) + (verb.stem == "돕" || verb.stem == "곱" ? "와" : "워");
+        // 돕다 and 곱다 take 와, and so do their compounds (곱디곱다 → 곱디고와).
+        return syl(rest, l, v, kT_None) + (verb.stem.ends_with("돕") || verb.stem.ends_with("곱") ? "와" : "워");
     case DIrregular:
         return syl(rest, l, v, kT_L) + a_or_eo(v);
     case SIrregular:
@@ -85,7 +86,8 @@ std::string make_intimate(const Verb& verb, const Syllable& s) {
     case kV_I: return syl(rest, l, kV_YEO, kT_None);
     case kV_EU: {
         auto before = last_syllable(rest);
-        bool bright = before && (before->v == kV_A || before->v == kV_O);
+        // 아파, 가냘파 after a bright vowel; 기뻐, 써 otherwise.
+        bool bright = before && std::string_view(a_or_eo(before->v)) == "아";
         return syl(rest, l, bright ? kV_A : kV_EO, kT_None);
     }
     default:
@@ -121,11 +123,36 @@ std::string make_adnominal_present(const Verb& verb, const Syllable& s) {
     return syl(rest, l, v, t) + "은";
 }
 
-// The adjective endings that are always ㅂ-irregular: -롭다 (새롭다), -스럽다
-// (자연스럽다) and -답다 after a noun (아름답다, 정답다).
+// The adjective endings that are always ㅂ-irregular after another syllable:
+// -롭다 (새롭다), -럽다 (자연스럽다, 매끄럽다), -답다 (아름답다, 정답다), -갑다
+// (따갑다), -겁다 (버겁다), -겹다 (힘겹다), -렵다 (어렵다, 마렵다), -껍다
+// (두껍다, 기껍다), -깝다 (가깝다, 고깝다), -섭다 (무섭다, 매섭다) and -엽다
+// (귀엽다, 노엽다).
 bool b_adjective_ending(std::string_view stem) {
-    if (stem.ends_with("롭") || stem.ends_with("스럽")) return stem.size() > 3;
-    return stem.ends_with("답") && stem.size() > 3;
+    static constexpr std::string_view kEndings[] = {"롭", "럽", "답", "갑", "겁", "겹", "렵", "껍", "깝", "섭", "엽"};
+    if (stem.size() <= 3) return false;
+    for (std::string_view e : kEndings)
+        if (stem.ends_with(e)) return true;
+    return false;
+}
+
+// Whether an ㅂ-irregular stem is an adjective: all are but the verbs 돕다,
+// 눕다, 줍다, 굽다 "roast", 깁다, 여쭙다 and their compounds (드러눕다).
+bool b_adjective(std::string_view stem) {
+    static constexpr std::string_view kVerbs[] = {"돕", "눕", "줍", "굽", "깁", "쭙"};
+    for (std::string_view e : kVerbs)
+        if (stem.ends_with(e)) return false;
+    return true;
+}
+
+// Whether the stem ends in an adjective suffix that no verb has: X같다
+// (똑같다), -찮다/-잖다 (귀찮다, 점잖다), -쩍다 (멋쩍다), -궂다 (짓궂다).
+bool adjective_ending(std::string_view stem) {
+    if (stem.size() > 3 && stem.ends_with("같")) return true;
+    static constexpr std::string_view kEndings[] = {"찮", "잖", "쩍", "궂"};
+    for (std::string_view e : kEndings)
+        if (stem.ends_with(e)) return true;
+    return false;
 }
 
 std::string make_formal_present(const Syllable& s) {
@@ -140,18 +167,28 @@ int class_of_code(std::string_view code) noexcept {
     static constexpr std::pair<std::string_view, int> kCodes[] = {
         {"b", BIrregular},   {"d", DIrregular},   {"s", SIrregular},  {"reu", ReuIrregular},
         {"reo", ReoIrregular}, {"u", UIrregular}, {"h", HIrregular},  {"eae", EoToAe},
+        {"short", Shortened},
     };
     for (const auto& [name, cls] : kCodes)
         if (name == code) return cls;
     return Regular;
 }
 
-int lexicon_class(std::string_view lemma) {
-    // The first row of a lemma wins.
-    auto line = data::table::kor.first(lemma);
-    if (!line) return Regular;
-    auto c = lex::split<2>(*line);
-    return c.count > 1 ? class_of_code(c[1]) : 0;
+Irregularity irregularity(std::string_view lemma) {
+    Irregularity out;
+    auto match = lex::longest_suffix(data::table::kor, lemma, [](std::string_view) { return true; });
+    if (!match) return out;
+    auto c = lex::split<3>(match->line);
+    out.listed = true;
+    out.cls = c.count > 1 ? class_of_code(c[1]) : Regular;
+    if (out.cls != Shortened) return out;
+    if (c.count > 2 && c[2].size() > 3 && c[2].ends_with("다")) {
+        out.full = std::string(lemma.substr(0, match->at));
+        out.full += c[2].substr(0, c[2].size() - 3);
+    } else {
+        out.cls = Regular;
+    }
+    return out;
 }
 
 bool listed_adjective(std::string_view lemma) { return data::table::kor_adjectives.first(lemma).has_value(); }
@@ -184,14 +221,19 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (stem.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(stem))
         if (!is_syllable(c)) return fail(Error{});
-    Verb v{std::string(word), std::string(stem), lexicon_class(word)};
-    if (v.cls == Regular && b_adjective_ending(stem)) {
-        v.cls = BIrregular;
-        v.adjective = true;
-    } else {
-        // Every ㅎ-irregular stem is an adjective (빨갛다, 그렇다).
-        v.adjective = v.cls == HIrregular || b_adjective_ending(stem) || listed_adjective(word);
-    }
+    Irregularity irr = irregularity(word);
+    Verb v;
+    v.infinitive = std::string(word);
+    v.stem = std::string(stem);
+    v.cls = irr.cls;
+    v.full_stem = std::move(irr.full);
+    if (!irr.listed && b_adjective_ending(stem)) v.cls = BIrregular;
+    // Every ㅎ-irregular stem is an adjective (빨갛다, 그렇다), and so is every
+    // ㅂ-irregular one but a few verbs, every 러-irregular one but 이르다
+    // "arrive" (푸르다, 노르다, 검푸르다), and a stem with an adjective suffix.
+    v.adjective = v.cls == HIrregular || (v.cls == BIrregular && b_adjective(stem)) ||
+                  (v.cls == ReoIrregular && !stem.ends_with("이르")) || adjective_ending(stem) ||
+                  listed_adjective(word);
     return v;
 }
 
@@ -208,6 +250,16 @@ Table Table::build(const Verb& verb) {
     }
     table.intimate = make_intimate(verb, *s);
     table.connective_ni = make_connective_ni(verb, *s);
+    if (verb.cls == Shortened) {
+        // Before a vowel the full stem stands: 가져, 가지니 (갖다), 머물러 (머물다);
+        // -니 follows an ㄹ without one (머무니).
+        auto full = Verb::from_infinitive(verb.full_stem + "다");
+        if (full && full->cls != Shortened) {
+            Table long_forms = build(*full);
+            table.intimate = std::move(long_forms.intimate);
+            if (s->t != kT_L) table.connective_ni = std::move(long_forms.connective_ni);
+        }
+    }
     table.adnominal_present = make_adnominal_present(verb, *s);
     table.formal_present = make_formal_present(*s);
     return table;

@@ -22,14 +22,22 @@ enum Class : std::uint8_t {
     UIrregular = 6,    // "u": 우-irregular (푸다 → 퍼)
     HIrregular = 7,    // "h": ㅎ-irregular (파랗다 → 파래)
     EoToAe = 8,        // "eae": vowel ㅓ becomes ㅐ (그러다 → 그래)
+    Shortened = 9,     // "short": a shortened stem, its full form in the next cell (갖다 → 가지다)
 };
 
 // The class of a lexicon code; unknown codes are regular.
 int class_of_code(std::string_view code) noexcept;
 
-// The class of a whole dictionary form, from the built-in lexicon (0 when
-// the lexicon does not list it).
-int lexicon_class(std::string_view lemma);
+// The irregularity of a dictionary form: its own row, or else the row of the
+// longest listed word that ends it (a compound follows its last part:
+// 손쉽다 as 쉽다, 내딛다 as 딛다); `full` is then the full form of a shortened
+// stem with the compound's front (내디디다), and empty otherwise.
+struct Irregularity {
+    int cls = Regular;
+    bool listed = false;
+    std::string full;
+};
+Irregularity irregularity(std::string_view lemma);
 
 // Whether the built-in list of adjectives holds a whole dictionary form.
 bool listed_adjective(std::string_view lemma);
@@ -57,6 +65,9 @@ struct Verb {
     int cls = 0;
     // A descriptive verb (좋다, 춥다): its adnominal present is -(으)ㄴ.
     bool adjective = false;
+    // The full stem of a shortened one (갖 → 가지, 머물 → 머무르), which the
+    // endings that begin with a vowel take; empty for other stems.
+    std::string full_stem;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 };

@@ -158,6 +158,14 @@ std::string_view etmek_noun(std::string_view stem) {
     return noun;
 }
 
+// Whether the stem is a negative one (yapma, gelme, kaybetme): the negative
+// suffix -ma/-me after a stem with a vowel. The table holds a verb's
+// affirmative forms, so a negative infinitive is no citation form.
+bool negative_stem(std::string_view stem) {
+    if (!utf8::ends_with(stem, "ma") && !utf8::ends_with(stem, "me")) return false;
+    return last_vowel(stem.substr(0, stem.size() - 2)) != 0;
+}
+
 }  // namespace
 
 std::optional<std::string> Verb::cell(std::optional<std::string_view> Row::*field) const {
@@ -185,6 +193,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     Verb v;
     if (auto r = rows::find(word)) {
         v.row = *r;
+    } else if (negative_stem(stem)) {
+        return fail(Error{});
     } else if (std::string_view noun = etmek_noun(stem); !noun.empty()) {
         if (auto e = rows::find("etmek")) {
             v.row = *e;

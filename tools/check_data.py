@@ -57,6 +57,13 @@ def spa_row(cells):
     return []
 
 
+def kor_row(cells):
+    """A shortened stem's row names its full dictionary form; no other row has a third cell."""
+    if cells[1] == "short":
+        return [] if len(cells) == 3 and cells[2].endswith("다") and len(cells[2]) > 1 else ["short without its full form"]
+    return ["cell 3 is only for a shortened stem"] if len(cells) > 2 else []
+
+
 def six_six(cells):
     """The subjunctive and past (preterite) cells always hold their six forms."""
     return ["cell %d holds no forms, expected 6" % (i + 1) for i in (7, 8) if cells[i] == "-"]
@@ -140,7 +147,8 @@ RULES = {
                     values={1: {"ichidan", "godan", "godan_iku", "godan_u", "rspecial", "suru", "zuru", "kuru"}}),
     "kan.tsv": dict(cells=(5, 6), unique=True,
                     header=["#   lemma  past_stem  past_3sg_neut  prs_stem  fut_stem"]),
-    "kor.tsv": dict(cells=(2, 2), unique=True, values={1: {"b", "d", "s", "reu", "reo", "u", "h", "eae"}}),
+    "kor.tsv": dict(cells=(2, 3), unique=True, row=kor_row,
+                    values={1: {"b", "d", "s", "reu", "reo", "u", "h", "eae", "short", "r"}}),
     "kor_adjectives.tsv": dict(cells=(1, 1), unique=True, header=["# lemma"]),
     "mar.tsv": dict(cells=(9, 9), unique=True, groups={4: 6, 5: 5},
                     header=["# Columns: lemma  present  perfective  subjunctive  future  imperative  completive  "
