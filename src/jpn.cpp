@@ -105,6 +105,8 @@ std::string Verb::form(Form which) const {
     switch (cls) {
     case Class::Ichidan: {
         static constexpr std::array<std::string_view, 6> END{"", "", "", "れ", "ろ", "た"};
+        // くれる gives the bare stem as its imperative (くれ, never くれろ).
+        if (which == Form::Imperative && (lemma == "くれる" || lemma == "呉れる")) return std::string(s);
         return join(s, END[f]);
     }
     case Class::Godan:
