@@ -86,6 +86,23 @@ std::string type1_weak(std::string_view stem) {
     return std::string(stem);
 }
 
+// First parts that are no words of their own: a verb compounded with one
+// takes the forms of its last part (kaukosäätää: kaukosäädän like säätää;
+// salakaupata: salakauppaan; kaukomaistaa: kaukomaistoin like maistoin).
+constexpr std::string_view BOUND_PARTS[] = {"epä", "esi", "etä", "kauko", "koe", "liki", "sala", "sisä"};
+
+// The word after a bound first part (and its hyphen), when at least three
+// letters follow; else the whole word.
+std::string_view last_part(std::string_view word) {
+    for (std::string_view part : BOUND_PARTS) {
+        if (!utf8::starts_with(word, part)) continue;
+        std::string_view last = word.substr(part.size());
+        if (utf8::starts_with(last, "-")) last.remove_prefix(1);
+        if (utf8::length(last) >= 3) return last;
+    }
+    return word;
+}
+
 // Whether a stem ends in a double t that gradates: after a vowel or l, r,
 // n, h, m (kiusoitt, puhdistutt, heitt).
 bool weak_tt(std::string_view stem) {
@@ -138,12 +155,12 @@ std::array<std::optional<std::string>, CellCount> ending_cells(std::string_view 
         if (k != a && k != U'e') return c;
         // Before the past i, -aa/-ää and -ea/-eä lose their stem vowel, and a
         // two-syllable -aa verb whose first vowel is a, e or i takes -oi
-        // (ajoi, kantoi; osti, rakasti); their passive stem ends in e
-        // (ostetaan, lasketaan).
+        // (ajoi, kantoi; osti, rakasti), counted after a bound first part
+        // (kaukomaistoi); their passive stem ends in e (ostetaan, lasketaan).
         std::string_view bare = minus_last(rest);
         int syllables = 0;
         char32_t first = 0, prev = 0;
-        for (char32_t ch : utf8::chars(lemma)) {
+        for (char32_t ch : utf8::chars(last_part(lemma))) {
             if (is_vowel(ch) && !is_vowel(prev)) {
                 ++syllables;
                 if (!first) first = ch;
@@ -273,24 +290,17 @@ bool has_stem_vowel(std::string_view word) {
     return false;
 }
 
-// First parts that are no words of their own: a verb compounded with one
-// takes the forms of its last part's row (kaukosäätää: kaukosäädän like
-// säätää; salakaupata: salakauppaan; epäkohdata: epäkohtaan).
-constexpr std::string_view BOUND_PARTS[] = {"epä", "esi", "etä", "kauko", "koe", "liki", "sala", "sisä"};
-
+// A verb with a bound first part and no row of its own: its last part's
+// row, with the first part before every cell.
 std::optional<Row> compound_row(std::string_view word) {
-    for (std::string_view part : BOUND_PARTS) {
-        if (!utf8::starts_with(word, part)) continue;
-        std::string_view head = word.substr(0, part.size() + (word.substr(part.size(), 1) == "-" ? 1 : 0));
-        std::string_view last = word.substr(head.size());
-        if (utf8::length(last) < 3) continue;
-        auto row = find_row(last);
-        if (!row) continue;
-        for (auto& cell : row->cells)
-            if (cell) cell = join(head, *cell);
-        return row;
-    }
-    return std::nullopt;
+    std::string_view last = last_part(word);
+    if (last.size() == word.size()) return std::nullopt;
+    auto row = find_row(last);
+    if (!row) return std::nullopt;
+    std::string_view head = word.substr(0, word.size() - last.size());
+    for (auto& cell : row->cells)
+        if (cell) cell = join(head, *cell);
+    return row;
 }
 
 }  // namespace
