@@ -197,7 +197,9 @@ int syllables(std::string_view word) {
 // and so does a longer row form's own spelling (desfer: desféu).
 std::string with_prefix(std::string_view prefix, std::string_view form) {
     std::string word = join(prefix, form);
-    if (prefix.empty() || syllables(form) != 1 || accent_needed(word)) return word;
+    bool accented = false;
+    for (char32_t c : utf8::chars(form)) accented = accented || is_accented(c);
+    if (prefix.empty() || !accented || syllables(form) != 1 || accent_needed(word)) return word;
     return without_accents(word);
 }
 
