@@ -2,9 +2,9 @@
 
     pip install fugashi unidic-lite; python scripts/jpn/check_readings.py
 
-The rows were written by hand (kana spellings of the most frequent kanji verbs of
+The rows were written by hand (kana spellings of the 750 most frequent kanji verbs of
 data/jpn.tsv by wordfreq rank, left out where the spelling also stands for a verb
-of another class: きる, しめる, かえる, へる, うる, える, いる, ねる; and ます). fugashi with unidic-lite
+of another class: きる, しめる, かえる, へる, うる, える, いる, ねる, あせる; and ます). fugashi with unidic-lite
 reads each row's kanji verb; a row is confirmed when the kana of the verb's tokens,
 put in hiragana, is the row's spelling. Prints the count and the rows it does not
 confirm (other readings of the same kanji the analyser prefers, such as いだく).
