@@ -138,6 +138,71 @@ std::string without_accents(std::string_view text) {
     return out;
 }
 
+bool is_accented(char32_t c) {
+    switch (c) {
+        case U'à': case U'è': case U'é': case U'í': case U'ò': case U'ó': case U'ú': return true;
+        default: return false;
+    }
+}
+
+std::u32string to_u32(std::string_view word) {
+    std::u32string w;
+    for (char32_t c : utf8::chars(word)) w.push_back(c);
+    return w;
+}
+
+// Whether the vowel at `i` is the nucleus of a syllable: an i or u after a
+// vowel is a glide (feia, creu, vèieu), and so is the u of gu, qu before a
+// vowel (guanyi, qüestió).
+bool nucleus(const std::u32string& w, std::size_t i) {
+    char32_t c = w[i];
+    if (!is_vowel(c)) return false;
+    if (c != U'i' && c != U'u') return true;
+    if (i > 0 && is_vowel(w[i - 1]) && !(i > 1 && w[i - 1] == U'u' && (w[i - 2] == U'g' || w[i - 2] == U'q')))
+        return false;
+    return !(c == U'u' && i > 0 && (w[i - 1] == U'g' || w[i - 1] == U'q') && i + 1 < w.size() && is_vowel(w[i + 1]));
+}
+
+// Whether the general rule writes the accent that the word carries: on the
+// last syllable before a final vowel, vowel + s, -en or -in; on the
+// second-last before any other ending; always further back. An accent the
+// rule does not ask for tells a word from its homograph (mòlt, molt).
+bool accent_needed(std::string_view word) {
+    const std::u32string w = to_u32(word);
+    std::size_t at = w.size();
+    for (std::size_t i = 0; i < w.size(); ++i)
+        if (is_accented(w[i])) at = i;
+    if (at == w.size() || w.size() < 2) return true;
+    int after = 0;
+    for (std::size_t i = at + 1; i < w.size(); ++i) after += nucleus(w, i) ? 1 : 0;
+    std::size_t end = w.size() - 1;
+    char32_t before_end = utf8::first(without_accents(std::string(utf8::last_chars(word, 2))));
+    bool open = nucleus(w, end) || (w[end] == U's' && nucleus(w, end - 1)) ||
+                (w[end] == U'n' && (before_end == U'e' || before_end == U'i'));
+    if (after == 0) return open;
+    if (after == 1) return !open;
+    return true;
+}
+
+int syllables(std::string_view word) {
+    const std::u32string w = to_u32(word);
+    int n = 0;
+    for (std::size_t i = 0; i < w.size(); ++i) n += nucleus(w, i) ? 1 : 0;
+    return n;
+}
+
+// A prefix before a form of its base's row: the distinguishing accent of a
+// one-syllable form does not pass to the longer word (moldre: mòlt;
+// remoldre: remolt); an accent the rule asks for stays (mantenir: mantén),
+// and so does a longer row form's own spelling (desfer: desféu).
+std::string with_prefix(std::string_view prefix, std::string_view form) {
+    std::string word = join(prefix, form);
+    bool accented = false;
+    for (char32_t c : utf8::chars(form)) accented = accented || is_accented(c);
+    if (prefix.empty() || !accented || syllables(form) != 1 || accent_needed(word)) return word;
+    return without_accents(word);
+}
+
 bool is_sibilant(char32_t c) { return c == U's' || c == U'x' || c == U'ç' || c == U'z'; }
 
 // Second-conjugation infinitives whose whole class is irregular: without a
@@ -354,7 +419,7 @@ std::string Verb::plain(Tense tense, Person person, Number number) const {
     int slot = slot_of(person, number);
     if (entry) {
         const std::optional<Six>& row = row_of(*entry, tense);
-        if (row) return join(prefix, (*row)[slot]);
+        if (row) return with_prefix(prefix, (*row)[slot]);
     }
     return regular_form(tense, slot);
 }
@@ -376,13 +441,13 @@ Table Table::build(const Verb& verb) {
     if (verb.reflexive) t.infinitive.append(utf8::ends_with(verb.infinitive, "re") ? "'s" : "-se");
 
     if (e != nullptr && e->ger) {
-        t.gerund = join(verb.prefix, *e->ger);
+        t.gerund = with_prefix(verb.prefix, *e->ger);
     } else {
         t.gerund = join(verb.stem, verb.conjugation == FIRST ? "ant" : verb.conjugation == SECOND ? "ent" : "int");
     }
 
     if (e != nullptr && e->pp) {
-        t.past_participle = join(verb.prefix, *e->pp);
+        t.past_participle = with_prefix(verb.prefix, *e->pp);
     } else if (verb.conjugation == FIRST) {
         t.past_participle = join(verb.stem, "at");
     } else if (verb.conjugation == SECOND) {
@@ -408,11 +473,11 @@ Table Table::build(const Verb& verb) {
                 (*rows[tense])[p + 3 * n] = verb.conjugate(static_cast<Tense>(tense), PERSONS[p], NUMBERS[n]);
     }
 
-    t.imperative[0] = e != nullptr && e->imp2 ? join(verb.prefix, *e->imp2)
+    t.imperative[0] = e != nullptr && e->imp2 ? with_prefix(verb.prefix, *e->imp2)
                                               : verb.plain(Tense::Present, Person::Third, Number::Singular);
     t.imperative[1] = verb.plain(Tense::SubjunctivePresent, Person::Third, Number::Singular);
     t.imperative[2] = verb.plain(Tense::SubjunctivePresent, Person::First, Number::Plural);
-    t.imperative[3] = e != nullptr && e->imp2pl ? join(verb.prefix, *e->imp2pl)
+    t.imperative[3] = e != nullptr && e->imp2pl ? with_prefix(verb.prefix, *e->imp2pl)
                                                 : verb.plain(Tense::Present, Person::Second, Number::Plural);
     t.imperative[4] = verb.plain(Tense::SubjunctivePresent, Person::Third, Number::Plural);
     return t;

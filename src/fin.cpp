@@ -86,6 +86,31 @@ std::string type1_weak(std::string_view stem) {
     return std::string(stem);
 }
 
+// First parts that are no words of their own: a verb compounded with one
+// takes the forms of its last part (kaukosäätää: kaukosäädän like säätää;
+// salakaupata: salakauppaan; kaukomaistaa: kaukomaistoin like maistoin).
+constexpr std::string_view BOUND_PARTS[] = {"epä", "esi", "etä", "kauko", "koe", "liki", "sala", "sisä"};
+
+// The word after a bound first part (and its hyphen), when at least three
+// letters follow; else the whole word.
+std::string_view last_part(std::string_view word) {
+    for (std::string_view part : BOUND_PARTS) {
+        if (!utf8::starts_with(word, part)) continue;
+        std::string_view last = word.substr(part.size());
+        if (utf8::starts_with(last, "-")) last.remove_prefix(1);
+        if (utf8::length(last) >= 3) return last;
+    }
+    return word;
+}
+
+// Whether a stem ends in a double t that gradates: after a vowel or l, r,
+// n, h, m (kiusoitt, puhdistutt, heitt).
+bool weak_tt(std::string_view stem) {
+    if (!ends_with(stem, "tt") || stem.size() < 3) return false;
+    const char32_t b = utf8::last(stem.substr(0, stem.size() - 2));
+    return is_vowel(b) || b == U'l' || b == U'r' || b == U'n' || b == U'h' || b == U'm';
+}
+
 // The cells of an unlisted verb whose infinitive the type-I rule alone
 // does not give: the conjugation type that the ending determines gives them.
 // Gradation is taken where the consonants show it (type I with a stem in
@@ -130,12 +155,12 @@ std::array<std::optional<std::string>, CellCount> ending_cells(std::string_view 
         if (k != a && k != U'e') return c;
         // Before the past i, -aa/-ää and -ea/-eä lose their stem vowel, and a
         // two-syllable -aa verb whose first vowel is a, e or i takes -oi
-        // (ajoi, kantoi; osti, rakasti); their passive stem ends in e
-        // (ostetaan, lasketaan).
+        // (ajoi, kantoi; osti, rakasti), counted after a bound first part
+        // (kaukomaistoi); their passive stem ends in e (ostetaan, lasketaan).
         std::string_view bare = minus_last(rest);
         int syllables = 0;
         char32_t first = 0, prev = 0;
-        for (char32_t ch : utf8::chars(lemma)) {
+        for (char32_t ch : utf8::chars(last_part(lemma))) {
             if (is_vowel(ch) && !is_vowel(prev)) {
                 ++syllables;
                 if (!first) first = ch;
@@ -143,6 +168,18 @@ std::array<std::optional<std::string>, CellCount> ending_cells(std::string_view 
             prev = ch;
         }
         const bool oi = k == U'a' && syllables == 2 && (first == U'a' || first == U'e' || first == U'i');
+        if (k == a && weak_tt(bare)) {
+            // -ttaa/-ttää (kiusoittaa, puhdistuttaa, heittää): the weak grade
+            // t wherever type I has it, tt in the third persons (kiusoitan,
+            // kiusoitin, kiusoitti, kiusoitetaan).
+            std::string_view w = minus_last(bare);
+            c[P1sg] = join(w, A, "n");
+            c[Pst1sg] = join(w, oi ? "oin" : "in");
+            c[Pst3sg] = join(bare, oi ? "oi" : "i");
+            c[PassPrs] = join(w, "e", h("taan", "tään"));
+            c[PassPst] = join(w, "ettiin");
+            return c;
+        }
         c[Pst1sg] = join(bare, oi ? "oin" : "in");
         std::string passive = k == U'e' ? std::string(rest) : join(bare, "e");
         c[PassPrs] = join(passive, h("taan", "tään"));
@@ -253,6 +290,19 @@ bool has_stem_vowel(std::string_view word) {
     return false;
 }
 
+// A verb with a bound first part and no row of its own: its last part's
+// row, with the first part before every cell.
+std::optional<Row> compound_row(std::string_view word) {
+    std::string_view last = last_part(word);
+    if (last.size() == word.size()) return std::nullopt;
+    auto row = find_row(last);
+    if (!row) return std::nullopt;
+    std::string_view head = word.substr(0, word.size() - last.size());
+    for (auto& cell : row->cells)
+        if (cell) cell = join(head, *cell);
+    return row;
+}
+
 }  // namespace
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -265,6 +315,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     Verb verb;
     verb.lemma = std::string(word);
     if (auto row = find_row(verb.lemma)) verb.cells = std::move(row->cells);
+    else if (auto compound = compound_row(verb.lemma)) verb.cells = std::move(compound->cells);
     else verb.cells = ending_cells(verb.lemma);
     return verb;
 }

@@ -26,6 +26,19 @@ std::optional<Class> lookup(std::string_view lemma) {
     return c;
 }
 
+// The class of a kana spelling that is not a row of its own, read through
+// the listed verbs it spells (さす: 差す, 指す, 刺す): none when it spells no
+// listed verb or verbs of different classes (きる: 切る, 着る).
+std::optional<Class> kana_class(std::string_view word) {
+    std::optional<Class> found;
+    for (std::string_view line : data::table::jpn_readings.rows(word)) {
+        auto cls = lookup(lex::split<2>(line)[1]);
+        if (!cls || (found && *found != *cls)) return std::nullopt;
+        found = cls;
+    }
+    return found;
+}
+
 struct Kana {
     std::string_view final, a, i, e;
 };
@@ -94,6 +107,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         pos += d.len;
     }
     auto cls = lookup(word);
+    if (!cls) cls = kana_class(word);
     if (!cls) return fail(Error::Unknown);
     return Verb{std::string(word), *cls};
 }
@@ -105,6 +119,8 @@ std::string Verb::form(Form which) const {
     switch (cls) {
     case Class::Ichidan: {
         static constexpr std::array<std::string_view, 6> END{"", "", "", "れ", "ろ", "た"};
+        // くれる gives the bare stem as its imperative (くれ, never くれろ).
+        if (which == Form::Imperative && (lemma == "くれる" || lemma == "呉れる")) return std::string(s);
         return join(s, END[f]);
     }
     case Class::Godan:

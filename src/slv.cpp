@@ -75,6 +75,7 @@ constexpr Family FAMILIES[] = {
     {"lizati", "ližem", "liži", "lizal", "lizala"},
     {"mazati", "mažem", "maži", "mazal", "mazala"},
     {"najeti", "najamem", "najemi", "najel", "najela"},
+    {"umeti", "umem", "umi", "umel", "umela"},
     {"zajeti", "zajamem", "zajemi", "zajel", "zajela"},
     {"objeti", "objamem", "objemi", "objel", "objela"},
     {"reči", "rečem", "reci", "rekel", "rekla"},
@@ -152,10 +153,14 @@ const Family* find_family(std::string_view lemma, std::string& prefix) {
     }
     // Any other -či verb is a velar stem, most often in -čem with -k- in
     // the l-participle (teči, vleči); any other -jti verb is built like
-    // najti. Both only where the lemma has a stem before the ending.
+    // najti; a -psti or -bsti verb keeps its labial before every ending
+    // (tepsti: tepem, tepi, tepel; zebsti: zebem, zebel). All only where
+    // the lemma has a stem before the ending.
     static constexpr Family CI{"či", "čem", "ci", "kel", "kla"};
     static constexpr Family JTI{"jti", "jdem", "jdi", "šel", "šla"};
-    for (const Family* f : {&CI, &JTI}) {
+    static constexpr Family PSTI{"psti", "pem", "pi", "pel", "pla"};
+    static constexpr Family BSTI{"bsti", "bem", "bi", "bel", "bla"};
+    for (const Family* f : {&CI, &JTI, &PSTI, &BSTI}) {
         if (ends_with(lemma, f->root) && utf8::length(lemma) > utf8::length(f->root) + 1) {
             prefix = std::string(drop(lemma, f->root.size()));
             return f;

@@ -145,6 +145,7 @@ RULES = {
                     header=["# Italian strong verbs: lemma <TAB> passato remoto 1sg <TAB> past participle."]),
     "jpn.tsv": dict(cells=(2, 2), unique=True, header=["# lemma\\tclass"],
                     values={1: {"ichidan", "godan", "godan_iku", "godan_u", "rspecial", "suru", "zuru", "kuru"}}),
+    "jpn_readings.tsv": dict(cells=(2, 2), header=["# kana\tlemma"]),
     "kan.tsv": dict(cells=(5, 6), unique=True,
                     header=["#   lemma  past_stem  past_3sg_neut  prs_stem  fut_stem"]),
     "kor.tsv": dict(cells=(2, 3), unique=True, row=kor_row,

@@ -1,6 +1,7 @@
 """Check every form that the module builds from data/fin.tsv with Voikko.
 
     python scripts/fin/check_lexicon.py          # with velnor built and installed
+    python scripts/fin/check_lexicon.py ROWS     # the lemmas of another lexicon text (an older fin.tsv)
 
 For each row, the verb is conjugated by the module and every form of its table
 (the four moods in six persons, the imperative, the five passive forms, the
@@ -45,7 +46,8 @@ def main():
     for line in (HERE / "rank.tsv").read_text(encoding="utf-8").splitlines():
         lemma, r = line.split("\t")
         rank[lemma] = int(r)
-    lemmas = [line.split("\t", 1)[0] for line in DATA.read_text(encoding="utf-8").splitlines()
+    data = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else DATA
+    lemmas = [line.split("\t", 1)[0] for line in data.read_text(encoding="utf-8").splitlines()
               if line and not line.startswith("#")]
     totals = {}
     rejected = []
