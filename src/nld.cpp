@@ -643,7 +643,7 @@ Table Table::build(const Verb& verb) {
         for (std::string& f : t.past) f.insert(0, p);
         if (!t.imperative.empty()) t.imperative.insert(0, p);
         if (!t.past_participle.empty()) {
-            if (!utf8::starts_with(base.lemma, "ge") || utf8::starts_with(t.past_participle, "gege"))
+            if (!utf8::starts_with(base.lemma, "ge") || utf8::starts_with(t.past_participle, "geg"))
                 t.past_participle = without_ge(t.past_participle);
             t.past_participle.insert(0, p);
         }

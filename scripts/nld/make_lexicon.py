@@ -53,6 +53,7 @@ pushen	push	push,pusht,pusht,pushen,pushen,pushen	pushte	pushten	gepusht	push	pu
 barbecueën	barbecue	barbecue,barbecuet,barbecuet,barbecueën,barbecueën,barbecueën	barbecuede	barbecueden	gebarbecued	barbecue	barbecueënd
 afschrikken	afschrik	schrik af,schrikt af,schrikt af,schrikken af,schrikken af,schrikken af	schrikte af	schrikten af	afgeschrikt	schrik af	afschrikkend
 opscheppen	opschep	schep op,schept op,schept op,scheppen op,scheppen op,scheppen op	schepte op	schepten op	opgeschept	schep op	opscheppend
+overeten	overeet	overeet,overeet,overeet,overeten,overeten,overeten	overat	overaten	overeten	overeet	overetend
 toebedelen	toebedeel	bedeel toe,bedeelt toe,bedeelt toe,bedelen toe,bedelen toe,bedelen toe	bedeelde toe	bedeelden toe	toebedeeld	bedeel toe	toebedelend
 """
 
@@ -784,7 +785,6 @@ skaten skate
 # Prefixed and particle verbs: "prefix|base" for an unstressed prefix (no
 # ge- in the participle), "particle+base" for a separable particle.
 DERIVED = """
-over|eten
 mis+lopen mis+slaan mis+schieten mis+stappen
 waar+maken
 be|denken be|grijpen be|kijken be|sluiten be|spreken be|staan be|vallen be|vriezen be|zoeken be|dragen
@@ -1223,7 +1223,7 @@ def prefix_forms(lemma, rows):
         if not f or " " in f["sg"]:
             continue
         pp = f["pp"]
-        if pp and pp.startswith("ge") and (not rest.startswith("ge") or pp.startswith("gege")):
+        if pp and pp.startswith("ge") and (not rest.startswith("ge") or pp.startswith("geg")):
             pp = pp[3:] if pp[2] == "-" else {"ë": "e", "ï": "i", "ü": "u"}.get(pp[2], pp[2]) + pp[3:]
         return {"stem": p + f["stem"], "pres": [p + x for x in f["pres"]], "sg": p + f["sg"], "pl": p + f["pl"],
                 "pp": p + pp if pp else "", "imp": p + f["imp"] if f["imp"] else "", "prp": p + f["prp"],
