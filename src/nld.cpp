@@ -560,12 +560,26 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     return analyse(w, true);
 }
 
-// A finite form of a separable verb: the particle follows it (maak aan).
-// An empty form (a modal's imperative) stays empty.
-std::string Verb::place_particle(std::string form) const {
-    if (particle == 0 || form.empty()) return form;
-    form += ' ';
-    form += particle_text();
+std::size_t Verb::part() const { return particle != 0 ? particle : prefix; }
+
+Verb Verb::inner() const {
+    Verb base = *this;
+    base.lemma.erase(0, part());
+    (particle != 0 ? base.particle : base.prefix) = 0;
+    return base;
+}
+
+// A finite form of the inner verb with the part put back: a separable
+// particle follows it (maak aan), prefixes stand before it (herbegraaf). An
+// empty form (a modal's imperative) stays empty.
+std::string Verb::wrap(std::string form) const {
+    if (form.empty()) return form;
+    if (particle != 0) {
+        form += ' ';
+        form += particle_text();
+    } else {
+        form.insert(0, lemma, 0, prefix);
+    }
     return form;
 }
 
@@ -576,18 +590,7 @@ std::string_view Verb::particle_text() const {
 }
 
 std::string Verb::present(std::size_t person, bool plural) const {
-    if (particle != 0) {
-        Verb base = *this;
-        base.lemma.erase(0, particle);
-        base.particle = 0;
-        return place_particle(base.present(person, plural));
-    }
-    if (prefix != 0) {
-        Verb base = *this;
-        base.lemma.erase(0, prefix);
-        base.prefix = 0;
-        return join(std::string_view(lemma).substr(0, prefix), base.present(person, plural));
-    }
+    if (part() != 0) return wrap(inner().present(person, plural));
     const std::size_t slot = person + (plural ? 3 : 0);
     if (entry && entry->present) return std::string((*entry->present)[slot]);
     if (plural) return lemma;
@@ -613,41 +616,26 @@ std::string without_ge(const std::string& pp) {
 }  // namespace
 
 Table Table::build(const Verb& verb) {
-    if (verb.particle != 0) {
-        // The base verb's forms, with the particle after the finite ones and
-        // in front of the participles (aangemaakt, aanmakend).
-        Verb base = verb;
-        base.lemma.erase(0, verb.particle);
-        base.particle = 0;
+    if (verb.part() != 0) {
+        // The inner verb's forms with the part put back; before the
+        // participles a particle (aangemaakt, aanmakend) or the prefixes,
+        // where the participle loses the ge- it takes (herdoen: herdaan,
+        // ontgelden: ontgolden) but not the ge- of a verb that has no other
+        // (hergebruiken: hergebruikt).
+        const Verb base = verb.inner();
         Table t = build(base);
         t.infinitive = verb.lemma;
-        for (std::string& f : t.present) f = verb.place_particle(std::move(f));
-        for (std::string& f : t.past) f = verb.place_particle(std::move(f));
-        t.imperative = verb.place_particle(std::move(t.imperative));
-        // ge- keeps the vowels apart where a hyphen did (toegeëigend).
-        if (!t.past_participle.empty()) t.past_participle.insert(0, verb.particle_text());
-        t.present_participle.insert(0, std::string_view(verb.lemma).substr(0, verb.particle));
-        return t;
-    }
-    if (verb.prefix != 0) {
-        // The listed verb's forms behind the prefix; its participle loses
-        // the ge- it takes (herdoen: herdaan, ontgelden: ontgolden), not the
-        // ge- of a verb that has no other (hergebruiken: hergebruikt).
-        Verb base = verb;
-        base.lemma.erase(0, verb.prefix);
-        base.prefix = 0;
-        Table t = build(base);
-        const std::string_view p = std::string_view(verb.lemma).substr(0, verb.prefix);
-        t.infinitive = verb.lemma;
-        for (std::string& f : t.present) f.insert(0, p);
-        for (std::string& f : t.past) f.insert(0, p);
-        if (!t.imperative.empty()) t.imperative.insert(0, p);
-        if (!t.past_participle.empty()) {
-            if (!utf8::starts_with(base.lemma, "ge") || utf8::starts_with(t.past_participle, "geg"))
-                t.past_participle = without_ge(t.past_participle);
-            t.past_participle.insert(0, p);
+        for (std::string& f : t.present) f = verb.wrap(std::move(f));
+        for (std::string& f : t.past) f = verb.wrap(std::move(f));
+        t.imperative = verb.wrap(std::move(t.imperative));
+        std::string& pp = t.past_participle;
+        if (!pp.empty() && verb.particle != 0) {
+            pp.insert(0, verb.particle_text());  // ge- keeps the vowels apart where a hyphen did (toegeëigend)
+        } else if (!pp.empty()) {
+            if (!utf8::starts_with(base.lemma, "ge") || utf8::starts_with(pp, "geg")) pp = without_ge(pp);
+            pp.insert(0, verb.lemma, 0, verb.prefix);
         }
-        t.present_participle.insert(0, p);
+        t.present_participle.insert(0, verb.lemma, 0, verb.part());
         return t;
     }
     const LexEntry* e = verb.entry ? &*verb.entry : nullptr;

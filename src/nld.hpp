@@ -53,8 +53,12 @@ struct Verb {
 
     // One present form: person 0 to 2, singular or plural.
     std::string present(std::size_t person, bool plural) const;
-    // A finite form with the separable particle placed after it, if any.
-    std::string place_particle(std::string form) const;
+    // Bytes of the separable particle, else of the prefixes, else 0.
+    std::size_t part() const;
+    // The verb behind that part: the lemma without it, the rest unchanged.
+    Verb inner() const;
+    // A finite form of the inner verb with the part put back, if any.
+    std::string wrap(std::string form) const;
     // The separable particle as written apart (toe-eigenen: toe), or empty.
     std::string_view particle_text() const;
 };
