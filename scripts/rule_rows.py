@@ -8,7 +8,8 @@ requires and the --keep lemmas), rebuilds and installs the module into the
 running interpreter's environment, and conjugates every word of the
 comparison: every lemma of every lexicon as it stood, each capitalised and
 upper-cased and in the other spellings a caller may pass (Swahili ku-,
-reflexives...), the lines "code<TAB>word" of --words (for instance a frequency
+reflexives...), the words built on the lemmas of the files (every first part
+that the file shows before its lemmas, before every lemma), the lines "code<TAB>word" of --words (for instance a frequency
 list's verbs) and, for the languages of the files, the wordfreq verbs with
 the language's infinitive endings. A row whose absence changes any attribute
 of any of these words goes back (with the rows of lemmas that begin or end a
@@ -52,6 +53,20 @@ def variants(code, lemma):
             "rus": [lemma + "ся"], "ces": [lemma + " se"], "slv": [lemma + " se"]}.get(code, [])
 
 
+def built_on(lemmas):
+    """Words built on the lemmas as the lexicon itself builds its words: every first part that stands before
+    another of its lemmas at least twice (aan + melden, aan + vullen), put before every lemma (voor +
+    aanmelden), so that a compound whose base row goes is compared too."""
+    lemmas = set(lemmas)
+    count = {}
+    for m in lemmas:
+        for i in range(1, min(len(m) - 1, 11)):
+            if m[i:] in lemmas:
+                count[m[:i]] = count.get(m[:i], 0) + 1
+    parts = [p for p, n in count.items() if n >= 2]
+    return {p + lemma for p in parts for lemma in lemmas}
+
+
 def checker():
     spec = importlib.util.spec_from_file_location("check_data", os.path.join(ROOT, "tools", "check_data.py"))
     module = importlib.util.module_from_spec(spec)
@@ -92,6 +107,10 @@ def main():
                         lemma = line.split("\t")[0].rstrip("+\n")
                         for w in {lemma, lemma.capitalize(), lemma.upper(), *variants(name[:3], lemma)}:
                             out.write(f"{name[:3]}\t{w}\n")
+        for n in names:
+            with open(os.path.join(ROOT, "data", n), encoding="utf-8") as f:
+                lemmas = [line.split("\t")[0].rstrip("+\n") for line in f if line.strip() and not line.startswith("#")]
+            out.writelines(f"{n[:3]}\t{w}\n" for w in sorted(built_on(lemmas)))
         for code in {n[:3] for n in names} & set(WORDFREQ):
             import wordfreq
             lang, ends = WORDFREQ[code]

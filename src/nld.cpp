@@ -243,7 +243,7 @@ bool word_start(std::string_view rest, bool head);
 // Whether the participle takes no "ge": the lemma ends in "en" and starts with
 // an unstressed prefix before a word of more than three characters, one that
 // begins as a word can and has a vowel before -en (not be + rsten, ge + spen,
-// ge + kscheren: gebarsten, gegespt, gegekscheerd).
+// ge + kscheren: geborsten, gegespt, gegekscheerd).
 bool unstressed_prefix(std::string_view lemma) {
     if (!utf8::ends_with(lemma, "en")) return false;
     for (const Unstressed& u : UNSTRESSED) {
@@ -251,6 +251,12 @@ bool unstressed_prefix(std::string_view lemma) {
         const std::string_view rest = lemma.substr(u.text.size());
         if (utf8::length(rest) <= 3 || !word_start(rest, false)) continue;
         if (u.text == "er" && plain_vowel(rest[0])) continue;  // eroderen: geërodeerd
+        // A vowel that makes one sound with the prefix's e is no prefix's
+        // (beuken, beunen, geuren, beitsen: gebeukt); a prefix is written
+        // apart from it (beëindigen, beïnvloeden), and ij is a letter of its
+        // own (beijveren: beijverd).
+        const bool ij = utf8::starts_with(rest, "ij");
+        if (!ij && is_vowel_pair(static_cast<unsigned char>(u.text.back()), static_cast<unsigned char>(rest[0]))) continue;
         for (char32_t c : utf8::chars(rest.substr(0, rest.size() - 2))) {
             if (is_vowel(c)) return true;
         }
@@ -310,7 +316,7 @@ constexpr std::string_view HEADS[] = {
     "teniet", "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "gevangen", "kennis", "veilig",
     "boven", "droog", "flauw", "groot", "recht", "strak", "zwart", "opeen", "opzij", "ruzie", "scheef", "zeker",
     "bezig", "feest", "adem", "buit", "glad", "fijn", "gaar", "hard", "hoog", "kaal", "leeg", "plat", "stop", "vlot",
-    "vrij", "vuil", "warm", "wijs", "zoek", "nat", "vol", "wit",
+    "vrij", "vuil", "warm", "wijs", "zoek", "beet", "nat", "vol", "wit",
 };
 
 // Words that are separable before a listed verb only, since before others
@@ -320,7 +326,7 @@ constexpr std::string_view HEADS[] = {
 // (leidinggeven: geef leiding, leidinggegeven), weer-, blind-, dwars-,
 // dubbel-, krom-, kort-, waar-, huis-, diep- and lam-.
 constexpr std::string_view LISTED_HEADS[] = {
-    "leiding", "plaats", "school", "honger", "handel", "blind", "weder", "paard", "beet", "weer", "acht", "file",
+    "leiding", "plaats", "school", "honger", "handel", "blind", "weder", "paard", "weer", "acht", "file",
     "klem", "proef", "prijs", "stand", "vorm", "les", "lip", "dwars", "dubbel", "krom", "kort", "dank", "dienst",
     "kwaad", "waar", "huis", "diep", "lam",
 };

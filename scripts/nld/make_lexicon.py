@@ -1172,8 +1172,8 @@ HEADS = ["schadeloos", "onschadelijk", "achterover", "ervandoor", "openbaar", "s
          "teniet", "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "gevangen", "kennis", "veilig",
          "boven", "droog", "flauw", "groot", "recht", "strak", "zwart", "opeen", "opzij", "ruzie", "scheef", "zeker",
          "bezig", "feest", "adem", "buit", "glad", "fijn", "gaar", "hard", "hoog", "kaal", "leeg", "plat", "stop", "vlot",
-         "vrij", "vuil", "warm", "wijs", "zoek", "nat", "vol", "wit"]
-LISTED_HEADS = ["leiding", "plaats", "school", "honger", "handel", "blind", "weder", "paard", "beet", "weer", "acht",
+         "vrij", "vuil", "warm", "wijs", "zoek", "beet", "nat", "vol", "wit"]
+LISTED_HEADS = ["leiding", "plaats", "school", "honger", "handel", "blind", "weder", "paard", "weer", "acht",
                 "file", "klem", "proef", "prijs", "stand", "vorm", "les", "lip", "dwars", "dubbel", "krom", "kort", "dank",
                 "dienst", "kwaad", "waar", "huis", "diep", "lam"]
 GROUPS = [("her", ["uit", "in", "op"]), ("er", PARTICLES)]
@@ -1239,7 +1239,8 @@ def unstressed_prefix(lemma):
     for p, _ in UNSTRESSED:
         rest = lemma[len(p):]
         if (lemma.startswith(p) and len(rest) > 3 and word_start(rest, False) and any(c in VOWELS for c in rest[:-2])
-                and not (p == "er" and rest[0] in VOWELS)):
+                and not (p == "er" and rest[0] in VOWELS)
+                and (p[-1] + rest[0] not in PAIRS or rest.startswith("ij"))):
             return True
     return False
 
