@@ -417,9 +417,10 @@ std::optional<LexEntry> find_entry(std::string_view lemma) {
 
 namespace {
 
-// The analysis of a checked, lower-case word. A particle is split off only
-// once: the verb after it is read whole (no verb stacks two particles here).
-Expected<Verb, Error> analyse(std::string_view w, bool split);
+// The analysis of a checked, lower-case word, with at most `parts` separable
+// parts split off: two at the top (voor + aan + melden), so that a word of
+// stacked particles costs no more than two levels of candidates.
+Expected<Verb, Error> analyse(std::string_view w, int parts);
 
 // The verb behind a separable part of `w` (a particle, a head or a particle
 // group): the longest that stands before a listed verb (natrekken: na +
@@ -428,7 +429,7 @@ Expected<Verb, Error> analyse(std::string_view w, bool split);
 // one separable part with its particle (vooraanmelden: meld vooraan,
 // vooraangemeld); a hyphen after the part is no part of the verb
 // (toe-eigenen: eigen toe, toegeëigend).
-std::optional<Verb> split_separable(std::string_view w) {
+std::optional<Verb> split_separable(std::string_view w, int levels) {
     struct Part {
         std::size_t size;        // bytes of the whole separable part
         std::string_view inner;  // its last particle
@@ -463,7 +464,7 @@ std::optional<Verb> split_separable(std::string_view w) {
         if (w[size] == '-') ++size;  // toe-eigenen
         const std::string_view rest = w.substr(size);
         if (!separable_base(parts[i].inner, rest, parts[i].head, parts[i].listed_only)) continue;
-        auto base = analyse(rest, !parts[i].head);
+        auto base = analyse(rest, parts[i].head ? 0 : levels - 1);
         if (!base) continue;
         const bool listed = base->entry.has_value();
         if (!listed && by_rule) continue;
@@ -489,7 +490,7 @@ std::optional<Verb> split_prefix(std::string_view w) {
         if (std::find(std::begin(NO_BASE), std::end(NO_BASE), rest) != std::end(NO_BASE)) continue;
         auto entry = find_entry(rest);
         if (entry && entry->past_singular && entry->past_singular->find(' ') != std::string_view::npos) continue;
-        auto base = analyse(rest, false);
+        auto base = analyse(rest, 0);
         // The rest is listed, or a prefix before a listed verb (herbegraven:
         // her + be + graven).
         if (!base || (!base->entry && base->prefix == 0)) continue;
@@ -518,10 +519,10 @@ std::optional<Verb> diaeresis_verb(std::string_view w) {
     return verb;
 }
 
-Expected<Verb, Error> analyse(std::string_view w, bool split) {
+Expected<Verb, Error> analyse(std::string_view w, int parts) {
     auto entry = find_entry(w);
-    if (!entry && split) {
-        if (auto verb = split_separable(w)) return std::move(*verb);
+    if (!entry && parts > 0) {
+        if (auto verb = split_separable(w, parts)) return std::move(*verb);
     }
     if (!entry) {
         // A prefix also under a particle (doorverwijzen: door + ver + wijzen).
@@ -563,7 +564,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     for (char32_t c : utf8::chars(w)) {
         if (unicode::is_white_space(c) || !allowed_char(c)) return fail(Error{});
     }
-    return analyse(w, true);
+    return analyse(w, 2);
 }
 
 std::size_t Verb::part() const { return particle != 0 ? particle : prefix; }
