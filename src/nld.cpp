@@ -162,7 +162,6 @@ struct RuleStem {
 };
 
 // The present stem of an infinitive in -en, from the base before "en".
-
 RuleStem rule_stem(std::string_view base) {
     if (auto loan = english_stem(base)) return {std::move(*loan), voiceless_final(base) || base.back() == 'c'};
     // -iëren and -eëren: the loans' stressed -eer after a vowel (definieer,
@@ -255,8 +254,8 @@ bool unstressed_prefix(std::string_view lemma) {
         // (beuken, beunen, geuren, beitsen: gebeukt); a prefix is written
         // apart from it (beëindigen, beïnvloeden), and ij is a letter of its
         // own (beijveren: beijverd).
-        const bool ij = utf8::starts_with(rest, "ij");
-        if (!ij && is_vowel_pair(static_cast<unsigned char>(u.text.back()), static_cast<unsigned char>(rest[0]))) continue;
+        const auto first = static_cast<unsigned char>(rest[0]);
+        if (!utf8::starts_with(rest, "ij") && is_vowel_pair(static_cast<unsigned char>(u.text.back()), first)) continue;
         for (char32_t c : utf8::chars(rest.substr(0, rest.size() - 2))) {
             if (is_vowel(c)) return true;
         }
