@@ -315,7 +315,9 @@ constexpr std::string_view HEADS[] = {
     "teniet", "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "gevangen", "kennis", "veilig",
     "boven", "droog", "flauw", "groot", "recht", "strak", "zwart", "opeen", "opzij", "ruzie", "scheef", "zeker",
     "bezig", "feest", "adem", "buit", "glad", "fijn", "gaar", "hard", "hoog", "kaal", "leeg", "plat", "stop", "vlot",
-    "vrij", "vuil", "warm", "wijs", "zoek", "beet", "nat", "vol", "wit",
+    "vrij", "vuil", "warm", "wijs", "zoek", "beet", "nat", "vol", "wit", "proef", "plaats", "dienst", "weder",
+    "neder", "toneel", "piano", "viool", "kaart", "schaak", "tanden", "bloem", "actie", "puin", "hout", "post",
+    "vet",
 };
 
 // Words that are separable before a listed verb only, since before others
@@ -325,9 +327,9 @@ constexpr std::string_view HEADS[] = {
 // (leidinggeven: geef leiding, leidinggegeven), weer-, blind-, dwars-,
 // dubbel-, krom-, kort-, waar-, huis-, diep- and lam-.
 constexpr std::string_view LISTED_HEADS[] = {
-    "leiding", "plaats", "school", "honger", "handel", "blind", "weder", "paard", "weer", "acht", "file",
-    "klem", "proef", "prijs", "stand", "vorm", "les", "lip", "dwars", "dubbel", "krom", "kort", "dank", "dienst",
-    "kwaad", "waar", "huis", "diep", "lam",
+    "televisie", "paardje", "leiding", "school", "honger", "handel", "koffie", "blind", "paard", "weer", "acht",
+    "file", "klem", "prijs", "stand", "vorm", "les", "lip", "dwars", "dubbel", "krom", "kort", "dank", "kwaad",
+    "waar", "huis", "diep", "lam", "auto", "boek", "thee", "kuit", "laag", "wacht",
 };
 
 // Particle groups: er- before a particle (eruitzien: zie eruit, eruitgezien),

@@ -786,6 +786,7 @@ skaten skate
 # ge- in the participle), "particle+base" for a separable particle.
 DERIVED = """
 mis+lopen mis+slaan mis+schieten mis+stappen
+in+calculeren in+teren op+marcheren
 waar+maken
 be|denken be|grijpen be|kijken be|sluiten be|spreken be|staan be|vallen be|vriezen be|zoeken be|dragen
 be|houden be|lijden be|schrijven be|roepen be|vinden be|wijzen be|zitten be|treffen be|trekken be|graven
@@ -1172,10 +1173,12 @@ HEADS = ["schadeloos", "onschadelijk", "achterover", "ervandoor", "openbaar", "s
          "teniet", "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "gevangen", "kennis", "veilig",
          "boven", "droog", "flauw", "groot", "recht", "strak", "zwart", "opeen", "opzij", "ruzie", "scheef", "zeker",
          "bezig", "feest", "adem", "buit", "glad", "fijn", "gaar", "hard", "hoog", "kaal", "leeg", "plat", "stop", "vlot",
-         "vrij", "vuil", "warm", "wijs", "zoek", "beet", "nat", "vol", "wit"]
-LISTED_HEADS = ["leiding", "plaats", "school", "honger", "handel", "blind", "weder", "paard", "weer", "acht",
-                "file", "klem", "proef", "prijs", "stand", "vorm", "les", "lip", "dwars", "dubbel", "krom", "kort", "dank",
-                "dienst", "kwaad", "waar", "huis", "diep", "lam"]
+         "vrij", "vuil", "warm", "wijs", "zoek", "beet", "nat", "vol", "wit", "proef", "plaats", "dienst", "weder",
+    "neder", "toneel", "piano", "viool", "kaart", "schaak", "tanden", "bloem", "actie", "puin", "hout", "post",
+    "vet"]
+LISTED_HEADS = ["televisie", "paardje", "leiding", "school", "honger", "handel", "koffie", "blind", "paard", "weer",
+                "acht", "file", "klem", "prijs", "stand", "vorm", "les", "lip", "dwars", "dubbel", "krom", "kort", "dank",
+                "kwaad", "waar", "huis", "diep", "lam", "auto", "boek", "thee", "kuit", "laag", "wacht"]
 GROUPS = [("her", ["uit", "in", "op"]), ("er", PARTICLES)]
 ONSETS = {"bl", "br", "ch", "cl", "cr", "sh", "dr", "dw", "fl", "fr", "gl", "gr", "kl", "kn", "kr", "kw", "pl", "pr", "sc", "sj", "sk",
           "sl", "sm", "sn", "sp", "st", "sw", "tr", "tw", "vl", "vr", "wr", "zw"}
