@@ -9,6 +9,8 @@ parts; every generated form was checked against the nl hunspell dictionary.
 
     python3 scripts/nld/make_lexicon.py > data/nld.tsv
 """
+import pathlib
+import re
 import sys
 
 HEADER = [
@@ -1159,29 +1161,19 @@ def strong_forms(lemma, sg, pl, pp, stem=None):
             "prp": lemma + "d"}
 
 
-# The engine's separable particles, longest first.
-PARTICLES = ["tegemoet", "achteruit", "tegenover", "vooruit", "voorbij", "achterna", "bekend", "terecht", "teloor",
-             "teweeg", "omhoog", "omlaag", "vooraf", "achter", "binnen", "buiten", "overeen", "samen", "terug", "tegen", "thuis", "dicht", "langs",
-             "onder", "omver", "bijeen", "uiteen", "kapot", "klaar", "schoon", "voort", "kwijt", "bloot", "gade",
-             "deel", "door", "over", "voor", "open", "rond", "ineen", "heen", "neer", "vast", "goed", "stil", "dood", "lief", "mede",
-             "stuk", "aan", "bij", "los", "mee", "toe", "uit", "weg", "af", "in", "na", "om", "op"]
+def engine_words(name):
+    """The words of one of the engine's lists, read from src/nld.cpp, so that both use the same lists."""
+    src = (pathlib.Path(__file__).resolve().parents[2] / "src" / "nld.cpp").read_text(encoding="utf-8")
+    body = re.search(r"constexpr std::string_view " + name + r"\[\] = \{(.*?)\};", src, re.S).group(1)
+    return re.findall(r'"([^"]*)"', body)
 
 
-HEADS = ["schadeloos", "onschadelijk", "achterover", "ervandoor", "openbaar", "schuldig", "tevreden", "achterop",
-         "onderuit", "voorover", "lastig", "beneden", "gebruik", "tentoon", "kenbaar", "geheim", "gelijk", "gereed",
-         "gerust", "gewaar", "heilig", "scherp", "teleur", "tekort", "terneer", "tewerk", "tussen", "bewust", "aaneen",
-         "teniet", "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "gevangen", "kennis", "veilig",
-         "boven", "droog", "flauw", "groot", "recht", "strak", "zwart", "opeen", "opzij", "ruzie", "scheef", "zeker",
-         "bezig", "feest", "adem", "buit", "glad", "fijn", "gaar", "hard", "hoog", "kaal", "leeg", "plat", "stop", "vlot",
-         "vrij", "vuil", "warm", "wijs", "zoek", "beet", "nat", "vol", "wit", "proef", "plaats", "dienst", "weder",
-    "neder", "toneel", "piano", "viool", "kaart", "schaak", "tanden", "bloem", "actie", "puin", "hout", "post",
-    "vet"]
-LISTED_HEADS = ["televisie", "paardje", "leiding", "school", "honger", "handel", "koffie", "blind", "paard", "weer",
-                "acht", "file", "klem", "prijs", "stand", "vorm", "les", "lip", "dwars", "dubbel", "krom", "kort", "dank",
-                "kwaad", "waar", "huis", "diep", "lam", "auto", "boek", "thee", "kuit", "laag", "wacht"]
+# The engine's separable particles (longest first), heads and heads before a listed verb only.
+PARTICLES = engine_words("PARTICLES")
+HEADS = engine_words("HEADS")
+LISTED_HEADS = engine_words("LISTED_HEADS")
 GROUPS = [("her", ["uit", "in", "op"]), ("er", PARTICLES)]
-ONSETS = {"bl", "br", "ch", "cl", "cr", "sh", "dr", "dw", "fl", "fr", "gl", "gr", "kl", "kn", "kr", "kw", "pl", "pr", "sc", "sj", "sk",
-          "sl", "sm", "sn", "sp", "st", "sw", "tr", "tw", "vl", "vr", "wr", "zw"}
+ONSETS = set(engine_words("ONSETS"))
 NO_BASE = {"zijn", "hebben", "kunnen", "mogen", "moeten", "willen", "zullen"}
 
 
