@@ -159,7 +159,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 
 std::string_view Verb::stem() const noexcept {
     std::string_view l = lemma;
-    if (l.size() > 1 && l.back() == 'e' && !is_vowel(utf8::decode_last(l, l.size() - 1).cp))
+    // The final e goes after a consonant and after any other vowel (albue:
+    // albu, albuet; bejae: beja, bejaet); an e after e stays.
+    if (l.size() > 1 && l.back() == 'e' && utf8::decode_last(l, l.size() - 1).cp != U'e')
         return l.substr(0, l.size() - 1);
     return l;
 }

@@ -46,6 +46,20 @@ bool voiceless_final(std::string_view s) {
     }
 }
 
+// Unstressed prefixes: the verb after them keeps its own stress, and its
+// participle takes no ge- (beloven: beloofd, herinneren: herinnerd,
+// weerspiegelen: weerspiegeld, mishagen: mishaagd, erbarmen: erbarmd).
+// Before a listed verb, be-, her-, mis-, ont- and ver- give that verb's forms
+// (misprijzen: misprees); ge- before a strong verb makes a verb of its own
+// (gedragen, gelijken), and a listed verb after weer- is separable
+// (weergeven: gaf weer).
+struct Unstressed {
+    std::string_view text;
+    bool before_listed;
+};
+constexpr Unstressed UNSTRESSED[] = {{"weer", false}, {"her", true}, {"ont", true}, {"ver", true},
+                                     {"mis", true},   {"be", true},  {"ge", false}, {"er", false}};
+
 std::size_t vowel_groups(std::u32string_view s) {
     std::size_t n = 0;
     bool prev = false;
@@ -55,6 +69,17 @@ std::size_t vowel_groups(std::u32string_view s) {
         prev = v;
     }
     return n;
+}
+
+// `b` without an unstressed prefix that leaves at least `groups` vowel groups.
+std::u32string_view without_unstressed(std::u32string_view b, std::size_t groups) {
+    for (const Unstressed& u : UNSTRESSED) {
+        const std::size_t k = u.text.size();  // ASCII: one character a byte
+        bool match = b.size() > k;
+        for (std::size_t i = 0; match && i < k; ++i) match = b[i] == static_cast<char32_t>(u.text[i]);
+        if (match && vowel_groups(b.substr(k)) >= groups) return b.substr(k);
+    }
+    return b;
 }
 
 // Whether a base in -er (the infinitive without -en) ends in an unstressed
@@ -67,17 +92,13 @@ std::size_t vowel_groups(std::u32string_view s) {
 bool unstressed_er(std::u32string_view b) {
     const std::size_t n = b.size();
     if (n < 4 || b[n - 1] != 'r' || b[n - 2] != 'e' || is_vowel(b[n - 3])) return false;
-    std::u32string_view core = b;
-    for (std::u32string_view p : {U"ver", U"be", U"ge", U"ont", U"her"}) {
-        if (core.substr(0, p.size()) == p && vowel_groups(core.substr(p.size())) >= 2) {
-            core.remove_prefix(p.size());
-            break;
-        }
-    }
+    const std::u32string_view core = without_unstressed(b, 2);
     if (vowel_groups(core) != 2) return false;
     std::u32string_view c = core.substr(0, core.size() - 2);
     const std::size_t m = c.size();
-    if (m >= 2 && c[m - 1] == c[m - 2] && c[m - 1] != 's' && c[m - 1] != 'l' && c[m - 1] != 'r') return true;
+    // -onner is the loans' stressed -onneer (abonneren, betonneren).
+    const bool onn = m >= 3 && c[m - 1] == 'n' && c[m - 2] == 'n' && c[m - 3] == 'o';
+    if (m >= 2 && c[m - 1] == c[m - 2] && c[m - 1] != 's' && c[m - 1] != 'l' && c[m - 1] != 'r' && !onn) return true;
     // The last vowel before the consonants, ij counted as one.
     auto ij = [&](std::size_t k) { return k >= 2 && c[k - 1] == 'j' && c[k - 2] == 'i'; };
     std::size_t i = m;
@@ -141,9 +162,6 @@ struct RuleStem {
 };
 
 // The present stem of an infinitive in -en, from the base before "en".
-// Unstressed prefixes: a verb after them keeps its own stress.
-constexpr std::string_view UNSTRESSED[] = {"ver", "be", "ge", "ont", "her"};
-
 RuleStem rule_stem(std::string_view base) {
     if (auto loan = english_stem(base)) return {std::move(*loan), voiceless_final(base) || base.back() == 'c'};
     // -iëren and -eëren: the loans' stressed -eer after a vowel (definieer,
@@ -174,6 +192,12 @@ RuleStem rule_stem(std::string_view base) {
         bool open = is_vowel(v) && (n < 3 || !is_vowel_pair(b[n - 3], v)) && is_doubled_vowel(v) && last != 'x' &&
                     last != 'w';
         if (open && last == 'r' && unstressed_er(b)) open = false;  // luister, twitter
+        // The loans' -tor and -sor after a syllable of the verb's own are
+        // unstressed (sponsoren: sponsor, monitoren: monitor; not verhoren,
+        // ringeloren, stukadoren).
+        if (open && last == 'r' && v == 'o' && n >= 3 && (b[n - 3] == 't' || b[n - 3] == 's') &&
+            vowel_groups(without_unstressed(b, 1)) >= 2)
+            open = false;
         if (open && (last == 'l' || last == 'm' || last == 'n') && v == 'e') {
             // An unstressed final -el, -em, -en keeps its single e (wandel);
             // the vowel of an unstressed prefix does not count (beween,
@@ -181,9 +205,9 @@ RuleStem rule_stem(std::string_view base) {
             std::size_t from = 0;
             for (bool more = true; more;) {  // herverdelen: her-, ver-, deel
                 more = false;
-                for (std::string_view p : UNSTRESSED) {
-                    if (utf8::starts_with(base.substr(from), p) && n > from + p.size() + 2) {
-                        from += p.size();
+                for (const Unstressed& u : UNSTRESSED) {
+                    if (utf8::starts_with(base.substr(from), u.text) && n > from + u.text.size() + 2) {
+                        from += u.text.size();
                         more = true;
                         break;
                     }
@@ -213,14 +237,28 @@ bool allowed_char(char32_t c) {
     return c == '-' || c == '\'';
 }
 
+bool word_start(std::string_view rest, bool head);
+
 // Whether the participle takes no "ge": the lemma ends in "en" and starts with
-// an unstressed prefix followed by more than three characters.
+// an unstressed prefix before a word of more than three characters, one that
+// begins as a word can and has a vowel before -en (not be + rsten, ge + spen,
+// ge + kscheren: geborsten, gegespt, gegekscheerd).
 bool unstressed_prefix(std::string_view lemma) {
     if (!utf8::ends_with(lemma, "en")) return false;
-    for (std::string_view p : {"be", "ge", "her", "ont", "ver"}) {
-        if (lemma.size() >= p.size() + 2 && utf8::starts_with(lemma, p) &&
-            utf8::length(lemma.substr(p.size())) > 3)
-            return true;
+    for (const Unstressed& u : UNSTRESSED) {
+        if (!utf8::starts_with(lemma, u.text)) continue;
+        const std::string_view rest = lemma.substr(u.text.size());
+        if (utf8::length(rest) <= 3 || !word_start(rest, false)) continue;
+        if (u.text == "er" && plain_vowel(rest[0])) continue;  // eroderen: geërodeerd
+        // A vowel that makes one sound with the prefix's e is no prefix's
+        // (beuken, beunen, geuren, beitsen: gebeukt); a prefix is written
+        // apart from it (beëindigen, beïnvloeden), and ij is a letter of its
+        // own (beijveren: beijverd).
+        const auto first = static_cast<unsigned char>(rest[0]);
+        if (!utf8::starts_with(rest, "ij") && is_vowel_pair(static_cast<unsigned char>(u.text.back()), first)) continue;
+        for (char32_t c : utf8::chars(rest.substr(0, rest.size() - 2))) {
+            if (is_vowel(c)) return true;
+        }
     }
     return false;
 }
@@ -264,27 +302,34 @@ constexpr std::string_view PARTICLES[] = {
     "aan", "bij", "los", "mee", "toe", "uit", "weg", "af", "in", "na", "om", "op",
 };
 
-// Adjectives, adverbs and adverb groups that stand before a verb as its
-// separable part (vrijkomen: kom vrij, vrijgekomen; eruitzien: zie eruit),
-// split off as the particles are. vol- and mis- also begin inseparable verbs
-// (volbrengen, misleiden): those are rows.
+// Adjectives, adverbs, adverb groups and nouns that stand before a verb as
+// its separable part (vrijkomen: kom vrij, vrijgekomen; eruitzien: zie eruit;
+// stopzetten: zet stop, stopgezet), split off as the particles are, but only
+// before a verb: not before a loan or a stressed -eren that is none
+// (volleyen, voltigeren). vol- also begins inseparable verbs (volbrengen,
+// voleindigen): those are rows.
 constexpr std::string_view HEADS[] = {
-    "schadeloos", "achterover", "ervandoor", "tevreden", "achterop", "onderuit", "voorover", "lastig", "beneden",
-    "geheim", "gelijk", "gereed", "scherp", "teleur", "tekort", "terneer", "tussen", "bewust", "aaneen", "teniet",
-    "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "gevangen", "boven", "droog", "flauw",
-    "groot", "recht", "strak", "zwart", "opeen", "opzij", "glad", "fijn", "gaar", "hard", "hoog", "kaal", "leeg",
-    "plat", "vrij", "warm", "wijs", "zoek", "nat", "vol",
+    "schadeloos", "onschadelijk", "achterover", "ervandoor", "openbaar", "schuldig", "tevreden", "achterop",
+    "onderuit", "voorover", "lastig", "beneden", "gebruik", "tentoon", "kenbaar", "geheim", "gelijk", "gereed",
+    "gerust", "gewaar", "heilig", "scherp", "teleur", "tekort", "terneer", "tewerk", "tussen", "bewust", "aaneen",
+    "teniet", "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "gevangen", "kennis", "veilig",
+    "boven", "droog", "flauw", "groot", "recht", "strak", "zwart", "opeen", "opzij", "ruzie", "scheef", "zeker",
+    "bezig", "feest", "adem", "buit", "glad", "fijn", "gaar", "hard", "hoog", "kaal", "leeg", "plat", "stop", "vlot",
+    "vrij", "vuil", "warm", "wijs", "zoek", "beet", "nat", "vol", "wit", "proef", "plaats", "dienst", "weder",
+    "neder", "toneel", "piano", "viool", "kaart", "schaak", "tanden", "bloem", "actie", "puin", "hout", "post",
+    "vet",
 };
 
 // Words that are separable before a listed verb only, since before others
-// they also begin inseparable compounds (weerspiegelen, misrekenen,
-// blinddoeken, dwarsbomen, dubbelklikken, kortwieken): nouns used as the
-// separable part of a verb (leidinggeven: geef leiding, leidinggegeven),
-// weer-, mis-, blind-, dwars-, dubbel-, krom- and kort-.
+// they also begin inseparable verbs or words of their own (weerspiegelen,
+// blinddoeken, dwarsbomen, dubbelklikken, kortwieken, waarschuwen,
+// huisvesten, lammeren): nouns used as the separable part of a verb
+// (leidinggeven: geef leiding, leidinggegeven), weer-, blind-, dwars-,
+// dubbel-, krom-, kort-, waar-, huis-, diep- and lam-.
 constexpr std::string_view LISTED_HEADS[] = {
-    "leiding", "kennis", "plaats", "school", "honger", "handel", "blind", "weder", "beet", "weer", "acht", "file",
-    "klem", "proef", "prijs", "stand", "vorm", "les", "lip", "mis", "dwars", "dubbel", "krom", "kort", "dank",
-    "dienst", "kwaad",
+    "televisie", "paardje", "leiding", "school", "honger", "handel", "koffie", "blind", "paard", "weer", "acht",
+    "file", "klem", "prijs", "stand", "vorm", "les", "lip", "dwars", "dubbel", "krom", "kort", "dank", "kwaad",
+    "waar", "huis", "diep", "lam", "auto", "boek", "thee", "kuit", "laag", "wacht",
 };
 
 // Particle groups: er- before a particle (eruitzien: zie eruit, eruitgezien),
@@ -303,9 +348,10 @@ constexpr std::pair<std::string_view, std::span<const std::string_view>> GROUPS[
 // the language has (not toe + rnooien, na + tspuiten, vol + ksdansen), and
 // after a head with a consonant (not nat + ionaliseren).
 bool word_start(std::string_view rest, bool head) {
-    static constexpr std::string_view ONSETS[] = {"bl", "br", "ch", "dr", "dw", "fl", "fr", "gl", "gr", "kl", "kn",
-                                                  "kr", "kw", "pl", "pr", "sc", "sj", "sk", "sl", "sm", "sn", "sp",
-                                                  "st", "sw", "tr", "tw", "vl", "vr", "wr", "zw"};
+    // cl, cr and sh begin the loans (terugclaimen, rondcrossen, rondshoppen).
+    static constexpr std::string_view ONSETS[] = {"bl", "br", "ch", "cl", "cr", "dr", "dw", "fl", "fr", "gl", "gr",
+                                                  "kl", "kn", "kr", "kw", "pl", "pr", "sc", "sh", "sj", "sk", "sl",
+                                                  "sm", "sn", "sp", "st", "sw", "tr", "tw", "vl", "vr", "wr", "zw"};
     static constexpr std::string_view ONSETS3[] = {"sch", "spl", "spr", "str", "skr", "scr"};
     auto consonant = [&](std::size_t i) {
         const char c = rest[i];
@@ -326,16 +372,23 @@ bool separable_base(std::string_view particle, std::string_view rest, bool head,
     if (listed_only || !word_start(rest, head)) return false;
     if (utf8::length(rest) < 5 || !utf8::ends_with(rest, "en")) return false;
     // in-, op- and na- also begin loans that are no particle verbs
-    // (informeren, opereren, navigeren, interviewen): an unlisted rest in a
-    // stressed -eren, or after in- one in ter-, is not split off.
-    if (particle == "in" || particle == "op" || particle == "na") {
-        // (not voeren, vieren: voer-en, whose e belongs to the vowel before)
-        if (utf8::ends_with(rest, "eren") && !is_vowel_pair(last_char(rest.substr(0, rest.size() - 4)), 'e')) {
+    // (informeren, opereren, navigeren, interviewen), and a head before a
+    // word that is no verb makes one (voltigeren, volleyen): an unlisted
+    // rest in a stressed -eren of more than one syllable, after a head one
+    // that the spelling shows as a loan, and after in- one in ter-, is not
+    // split off.
+    const std::string_view base = rest.substr(0, rest.size() - 2);
+    if (particle == "in" || particle == "op" || particle == "na" || head) {
+        // (not voeren, vieren: voer-en, whose e belongs to the vowel before;
+        // nor smeren, keren: a verb of one syllable, but instrueren)
+        const char32_t before = utf8::ends_with(rest, "eren") ? last_char(rest.substr(0, rest.size() - 4)) : 0;
+        if (before != 0 && !is_vowel_pair(before, 'e')) {
             std::u32string b;
-            for (char32_t c : utf8::chars(rest.substr(0, rest.size() - 2))) b.push_back(c);
-            if (!unstressed_er(b)) return false;  // opluisteren, influisteren still split
+            for (char32_t c : utf8::chars(base)) b.push_back(c);
+            if ((vowel_groups(b) >= 2 || is_vowel(before)) && !unstressed_er(b)) return false;  // opluisteren splits
         }
         if (particle == "in" && rest.substr(0, 3) == "ter") return false;
+        if (head && english_stem(base)) return false;
     }
     for (char32_t c : utf8::chars(rest.substr(0, rest.size() - 2))) {
         if (is_vowel(c)) return true;
@@ -365,13 +418,19 @@ std::optional<LexEntry> find_entry(std::string_view lemma) {
 
 namespace {
 
-// The analysis of a checked, lower-case word. A particle is split off only
-// once: the verb after it is read whole (no verb stacks two particles here).
-Expected<Verb, Error> analyse(std::string_view w, bool split);
+// The analysis of a checked, lower-case word, with at most `parts` separable
+// parts split off: two at the top (voor + aan + melden), so that a word of
+// stacked particles costs no more than two levels of candidates.
+Expected<Verb, Error> analyse(std::string_view w, int parts);
 
 // The verb behind a separable part of `w` (a particle, a head or a particle
-// group), the longest that stands before a verb; none if there is none.
-std::optional<Verb> split_separable(std::string_view w) {
+// group): the longest that stands before a listed verb (natrekken: na +
+// trekken, not nat + rekken), else the longest that stands before a verb the
+// rules read; none if there is none. A particle before a particle verb makes
+// one separable part with its particle (vooraanmelden: meld vooraan,
+// vooraangemeld); a hyphen after the part is no part of the verb
+// (toe-eigenen: eigen toe, toegeëigend).
+std::optional<Verb> split_separable(std::string_view w, int levels) {
     struct Part {
         std::size_t size;        // bytes of the whole separable part
         std::string_view inner;  // its last particle
@@ -400,33 +459,39 @@ std::optional<Verb> split_separable(std::string_view w) {
     }
     std::stable_sort(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(count),
                      [](const Part& a, const Part& b) { return a.size > b.size; });
+    std::optional<Verb> by_rule;
     for (std::size_t i = 0; i < count; ++i) {
-        const std::string_view rest = w.substr(parts[i].size);
+        std::size_t size = parts[i].size;
+        if (w[size] == '-') ++size;  // toe-eigenen
+        const std::string_view rest = w.substr(size);
         if (!separable_base(parts[i].inner, rest, parts[i].head, parts[i].listed_only)) continue;
-        auto base = analyse(rest, false);
+        auto base = analyse(rest, parts[i].head ? 0 : levels - 1);
         if (!base) continue;
+        const bool listed = base->entry.has_value();
+        if (!listed && by_rule) continue;
         base->lemma = std::string(w);
-        base->particle = parts[i].size;
-        return std::move(*base);
+        base->particle = size + base->particle;
+        if (listed) return std::move(*base);
+        by_rule = std::move(*base);
     }
-    return std::nullopt;
+    return by_rule;
 }
 
 // The verb behind an unstressed prefix of `w` whose rest is a listed verb of
-// one word (herbegraven: her + begraven, herdoen: her + doen); none if there
-// is none. ge- before a strong verb makes verbs of their own (gedragen,
-// gelijken): those are rows.
+// one word (herbegraven: her + begraven, herdoen: her + doen, misprijzen:
+// mis + prijzen); none if there is none.
 std::optional<Verb> split_prefix(std::string_view w) {
     // The auxiliaries and modals have look-alikes (ontmoeten is no ont +
     // moeten).
     static constexpr std::string_view NO_BASE[] = {"zijn", "hebben", "kunnen", "mogen", "moeten", "willen", "zullen"};
-    for (std::string_view p : {"her", "ont", "ver", "be"}) {
-        if (!utf8::starts_with(w, p) || utf8::length(w.substr(p.size())) < 4) continue;
+    for (const Unstressed& u : UNSTRESSED) {
+        const std::string_view p = u.text;
+        if (!u.before_listed || !utf8::starts_with(w, p) || utf8::length(w.substr(p.size())) < 4) continue;
         const std::string_view rest = w.substr(p.size());
         if (std::find(std::begin(NO_BASE), std::end(NO_BASE), rest) != std::end(NO_BASE)) continue;
         auto entry = find_entry(rest);
         if (entry && entry->past_singular && entry->past_singular->find(' ') != std::string_view::npos) continue;
-        auto base = analyse(rest, false);
+        auto base = analyse(rest, 0);
         // The rest is listed, or a prefix before a listed verb (herbegraven:
         // her + be + graven).
         if (!base || (!base->entry && base->prefix == 0)) continue;
@@ -455,10 +520,10 @@ std::optional<Verb> diaeresis_verb(std::string_view w) {
     return verb;
 }
 
-Expected<Verb, Error> analyse(std::string_view w, bool split) {
+Expected<Verb, Error> analyse(std::string_view w, int parts) {
     auto entry = find_entry(w);
-    if (!entry && split) {
-        if (auto verb = split_separable(w)) return std::move(*verb);
+    if (!entry && parts > 0) {
+        if (auto verb = split_separable(w, parts)) return std::move(*verb);
     }
     if (!entry) {
         // A prefix also under a particle (doorverwijzen: door + ver + wijzen).
@@ -500,31 +565,40 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     for (char32_t c : utf8::chars(w)) {
         if (unicode::is_white_space(c) || !allowed_char(c)) return fail(Error{});
     }
-    return analyse(w, true);
+    return analyse(w, 2);
 }
 
-// A finite form of a separable verb: the particle follows it (maak aan).
-// An empty form (a modal's imperative) stays empty.
-std::string Verb::place_particle(std::string form) const {
-    if (particle == 0 || form.empty()) return form;
-    form += ' ';
-    form.append(lemma, 0, particle);
+std::size_t Verb::part() const { return particle != 0 ? particle : prefix; }
+
+Verb Verb::inner() const {
+    Verb base = *this;
+    base.lemma.erase(0, part());
+    (particle != 0 ? base.particle : base.prefix) = 0;
+    return base;
+}
+
+// A finite form of the inner verb with the part put back: a separable
+// particle follows it (maak aan), prefixes stand before it (herbegraaf). An
+// empty form (a modal's imperative) stays empty.
+std::string Verb::wrap(std::string form) const {
+    if (form.empty()) return form;
+    if (particle != 0) {
+        form += ' ';
+        form += particle_text();
+    } else {
+        form.insert(0, lemma, 0, prefix);
+    }
     return form;
 }
 
+std::string_view Verb::particle_text() const {
+    std::string_view p = std::string_view(lemma).substr(0, particle);
+    if (utf8::ends_with(p, "-")) p.remove_suffix(1);
+    return p;
+}
+
 std::string Verb::present(std::size_t person, bool plural) const {
-    if (particle != 0) {
-        Verb base = *this;
-        base.lemma.erase(0, particle);
-        base.particle = 0;
-        return place_particle(base.present(person, plural));
-    }
-    if (prefix != 0) {
-        Verb base = *this;
-        base.lemma.erase(0, prefix);
-        base.prefix = 0;
-        return join(std::string_view(lemma).substr(0, prefix), base.present(person, plural));
-    }
+    if (part() != 0) return wrap(inner().present(person, plural));
     const std::size_t slot = person + (plural ? 3 : 0);
     if (entry && entry->present) return std::string((*entry->present)[slot]);
     if (plural) return lemma;
@@ -550,39 +624,26 @@ std::string without_ge(const std::string& pp) {
 }  // namespace
 
 Table Table::build(const Verb& verb) {
-    if (verb.particle != 0) {
-        // The base verb's forms, with the particle after the finite ones and
-        // in front of the participles (aangemaakt, aanmakend).
-        Verb base = verb;
-        base.lemma.erase(0, verb.particle);
-        base.particle = 0;
+    if (verb.part() != 0) {
+        // The inner verb's forms with the part put back; before the
+        // participles a particle (aangemaakt, aanmakend) or the prefixes,
+        // where the participle loses the ge- it takes (herdoen: herdaan,
+        // ontgelden: ontgolden) but not the ge- of a verb that has no other
+        // (hergebruiken: hergebruikt).
+        const Verb base = verb.inner();
         Table t = build(base);
-        const std::string_view p = std::string_view(verb.lemma).substr(0, verb.particle);
         t.infinitive = verb.lemma;
-        for (std::string& f : t.present) f = verb.place_particle(std::move(f));
-        for (std::string& f : t.past) f = verb.place_particle(std::move(f));
-        t.imperative = verb.place_particle(std::move(t.imperative));
-        if (!t.past_participle.empty()) t.past_participle.insert(0, p);
-        t.present_participle.insert(0, p);
-        return t;
-    }
-    if (verb.prefix != 0) {
-        // The listed verb's forms behind the prefix; its participle loses
-        // ge- unless the verb itself begins with ge- (herdoen: herdaan).
-        Verb base = verb;
-        base.lemma.erase(0, verb.prefix);
-        base.prefix = 0;
-        Table t = build(base);
-        const std::string_view p = std::string_view(verb.lemma).substr(0, verb.prefix);
-        t.infinitive = verb.lemma;
-        for (std::string& f : t.present) f.insert(0, p);
-        for (std::string& f : t.past) f.insert(0, p);
-        if (!t.imperative.empty()) t.imperative.insert(0, p);
-        if (!t.past_participle.empty()) {
-            if (!utf8::starts_with(base.lemma, "ge")) t.past_participle = without_ge(t.past_participle);
-            t.past_participle.insert(0, p);
+        for (std::string& f : t.present) f = verb.wrap(std::move(f));
+        for (std::string& f : t.past) f = verb.wrap(std::move(f));
+        t.imperative = verb.wrap(std::move(t.imperative));
+        std::string& pp = t.past_participle;
+        if (!pp.empty() && verb.particle != 0) {
+            pp.insert(0, verb.particle_text());  // ge- keeps the vowels apart where a hyphen did (toegeëigend)
+        } else if (!pp.empty()) {
+            if (!utf8::starts_with(base.lemma, "ge") || utf8::starts_with(pp, "geg")) pp = without_ge(pp);
+            pp.insert(0, verb.lemma, 0, verb.prefix);
         }
-        t.present_participle.insert(0, p);
+        t.present_participle.insert(0, verb.lemma, 0, verb.part());
         return t;
     }
     const LexEntry* e = verb.entry ? &*verb.entry : nullptr;

@@ -36,8 +36,9 @@ struct Verb {
     std::string stem;
     std::optional<LexEntry> entry;  // the lemma's lexicon row, if any
     bool voiceless = false;           // past in -te/-ten/-t rather than -de/-den/-d
-    // Bytes of a separable particle at the start of the lemma (aanmaken: 3), or
-    // 0. Stem, entry and flag then belong to the verb after the particle.
+    // Bytes of a separable particle at the start of the lemma (aanmaken: 3;
+    // toe-eigenen: 4, with the hyphen), or 0. Stem, entry and flag then
+    // belong to the verb after the particle.
     std::size_t particle = 0;
     // Bytes of unstressed prefixes before a listed verb (herbegraven: 5, herbe-
     // before graven), or 0: the verb after them gives the forms, and its
@@ -52,8 +53,14 @@ struct Verb {
 
     // One present form: person 0 to 2, singular or plural.
     std::string present(std::size_t person, bool plural) const;
-    // A finite form with the separable particle placed after it, if any.
-    std::string place_particle(std::string form) const;
+    // Bytes of the separable particle, else of the prefixes, else 0.
+    std::size_t part() const;
+    // The verb behind that part: the lemma without it, the rest unchanged.
+    Verb inner() const;
+    // A finite form of the inner verb with the part put back, if any.
+    std::string wrap(std::string form) const;
+    // The separable particle as written apart (toe-eigenen: toe), or empty.
+    std::string_view particle_text() const;
 };
 
 struct Table {

@@ -9,6 +9,8 @@ parts; every generated form was checked against the nl hunspell dictionary.
 
     python3 scripts/nld/make_lexicon.py > data/nld.tsv
 """
+import pathlib
+import re
 import sys
 
 HEADER = [
@@ -53,6 +55,7 @@ pushen	push	push,pusht,pusht,pushen,pushen,pushen	pushte	pushten	gepusht	push	pu
 barbecueën	barbecue	barbecue,barbecuet,barbecuet,barbecueën,barbecueën,barbecueën	barbecuede	barbecueden	gebarbecued	barbecue	barbecueënd
 afschrikken	afschrik	schrik af,schrikt af,schrikt af,schrikken af,schrikken af,schrikken af	schrikte af	schrikten af	afgeschrikt	schrik af	afschrikkend
 opscheppen	opschep	schep op,schept op,schept op,scheppen op,scheppen op,scheppen op	schepte op	schepten op	opgeschept	schep op	opscheppend
+overeten	overeet	overeet,overeet,overeet,overeten,overeten,overeten	overat	overaten	overeten	overeet	overetend
 toebedelen	toebedeel	bedeel toe,bedeelt toe,bedeelt toe,bedelen toe,bedelen toe,bedelen toe	bedeelde toe	bedeelden toe	toebedeeld	bedeel toe	toebedelend
 """
 
@@ -96,6 +99,19 @@ druipen droop dropen gedropen
 duiken dook doken gedoken
 dwingen dwong dwongen gedwongen
 eten at aten gegeten
+rijgen reeg regen geregen
+schijten scheet scheten gescheten
+verslinden verslond verslonden verslonden
+krijten kreet kreten gekreten
+zijgen zeeg zegen gezegen
+kwijten kweet kweten gekweten
+tijgen teeg tegen getogen
+zieden ziedde ziedden gezoden
+vlieden vlood vloden gevloden
+ontluiken ontlook ontloken ontloken
+spruiten sproot sproten gesproten
+nijgen neeg negen genegen
+bersten borst borsten geborsten
 fluiten floot floten gefloten
 gaan ging gingen gegaan ga
 gelden gold golden gegolden
@@ -251,6 +267,14 @@ slinken slonk slonken geslonken
 # verbs, since a single i is not doubled) get no row.
 WEAK = """
 luisteren luister
+blakeren blaker
+betonneren betonneer
+opteren
+voleindigen
+omfloersen
+daten date
+sharen share
+biken bike
 veranderen verander
 verbeteren verbeter
 herinneren herinner
@@ -538,7 +562,7 @@ aanschouwen
 mislukken
 overstromen
 overlappen
-overhoren
+overhoren overhoor
 overbelasten
 onderscheppen
 betoveren betover
@@ -674,12 +698,12 @@ doorzeven
 omlijnen
 openbaren
 overreden
-doorboren
+doorboren doorboor
 doorleven
 overstemmen
 naasten
 nagelen
-stukadoren
+stukadoren stukadoor
 overdekken
 omkaderen omkader
 afficheren
@@ -763,6 +787,9 @@ skaten skate
 # Prefixed and particle verbs: "prefix|base" for an unstressed prefix (no
 # ge- in the participle), "particle+base" for a separable particle.
 DERIVED = """
+mis+lopen mis+slaan mis+schieten mis+stappen
+in+calculeren in+teren op+marcheren
+waar+maken
 be|denken be|grijpen be|kijken be|sluiten be|spreken be|staan be|vallen be|vriezen be|zoeken be|dragen
 be|houden be|lijden be|schrijven be|roepen be|vinden be|wijzen be|zitten be|treffen be|trekken be|graven
 be|slaan be|dwingen
@@ -907,7 +934,7 @@ ver|malen ver|stuiven
 ont|sluiten ont|spannen ont|duiken ont|laden ont|raden ont|schieten ont|vouwen
 door|zoeken onder|vangen vol|staan om|sluiten mis|staan mis|vallen
 samen+komen tegemoet+komen terecht+komen tekort+komen voort+komen neer+komen overeen+komen weg+komen los+komen
-weg+laten open+laten weg+vallen samen+vallen uiteen+vallen waar+nemen terug+nemen weer+geven les+geven
+weg+laten open+laten weg+vallen samen+vallen uiteen+vallen waar+nemen terug+nemen weer+geven weer+keren les+geven
 toe+brengen samen+brengen onder+brengen in+brengen voort+brengen teweeg+brengen om+brengen aan+brengen
 samen+hangen rond+hangen terug+houden bezig+houden open+houden terug+zien op+zien
 in+lopen op+lopen hard+lopen leeg+lopen dood+lopen op+doen samen+trekken in+sluiten buiten+sluiten
@@ -952,7 +979,7 @@ in+parkeren op+monteren
 """
 
 # Weak verbs that take ge- although they begin like an unstressed prefix.
-ALWAYS_GE = {"bellen", "beuken", "beitsen", "beitelen", "betten", "geeuwen", "geuren", "geselen",
+ALWAYS_GE = {"betonneren", "bellen", "beuken", "beitsen", "beitelen", "betten", "geeuwen", "geuren", "geselen",
              "herbergen", "ergeren", "verifiëren",
              "genereren", "generaliseren", "generen", "gesticuleren", "bezigen", "bezemen", "bengelen", "beuzelen",
              "beieren", "beeldhouwen", "herstructureren", "herformuleren", "herinterpreteren", "herinvesteren", "herinstalleren",
@@ -979,6 +1006,19 @@ def vowel_groups(s):
     return n
 
 
+# The engine's unstressed prefixes, and whether a listed verb after them gives
+# its forms (misprijzen: misprees).
+UNSTRESSED = [("weer", False), ("her", True), ("ont", True), ("ver", True), ("mis", True), ("be", True),
+              ("ge", False), ("er", False)]
+
+
+def without_unstressed(b, groups):
+    for p, _ in UNSTRESSED:
+        if b.startswith(p) and len(b) > len(p) and vowel_groups(b[len(p):]) >= groups:
+            return b[len(p):]
+    return b
+
+
 def unstressed_er(b):
     """Whether a base in -er keeps its single e (luister, twitter, verwijder),
     as the engine reads it: two syllables after be-, ge-, her-, ont- or ver-,
@@ -986,15 +1026,11 @@ def unstressed_er(b):
     eu."""
     if len(b) < 4 or not b.endswith("er") or b[-3] in VOWELS:
         return False
-    core = b
-    for p in ("ver", "be", "ge", "ont", "her"):
-        if core.startswith(p) and vowel_groups(core[len(p):]) >= 2:
-            core = core[len(p):]
-            break
+    core = without_unstressed(b, 2)
     if vowel_groups(core) != 2:
         return False
     c = core[:-2]
-    if len(c) >= 2 and c[-1] == c[-2] and c[-1] not in VOWELS and c[-1] not in "slr":
+    if len(c) >= 2 and c[-1] == c[-2] and c[-1] not in VOWELS and c[-1] not in "slr" and not c.endswith("onn"):
         return True
     i = len(c)
     while i > 0 and c[i - 1] not in VOWELS and not (i >= 2 and c[i - 2:i] == "ij"):
@@ -1053,9 +1089,11 @@ def rule_stem(lemma):
         ok = v in VOWELS and (len(b) < 3 or b[-3] + v not in PAIRS) and v in "aeou" and last not in "xw"
         if ok and last == "r" and unstressed_er(b):
             ok = False
+        if ok and last == "r" and v == "o" and b[-3:-2] in ("t", "s") and vowel_groups(without_unstressed(b, 1)) >= 2:
+            ok = False
         start, more = 0, True
         while more:
-            p = next((p for p in ("ver", "be", "ge", "ont", "her") if b.startswith(p, start) and len(b) > start + len(p) + 2), "")
+            p = next((p for p, _ in UNSTRESSED if b.startswith(p, start) and len(b) > start + len(p) + 2), "")
             start, more = start + len(p), bool(p)
         if ok and last in "lmn" and v == "e" and any(c in VOWELS for c in b[start:-2]):
             ok = False
@@ -1123,26 +1161,19 @@ def strong_forms(lemma, sg, pl, pp, stem=None):
             "prp": lemma + "d"}
 
 
-# The engine's separable particles, longest first.
-PARTICLES = ["tegemoet", "achteruit", "tegenover", "vooruit", "voorbij", "achterna", "bekend", "terecht", "teloor",
-             "teweeg", "omhoog", "omlaag", "vooraf", "achter", "binnen", "buiten", "overeen", "samen", "terug", "tegen", "thuis", "dicht", "langs",
-             "onder", "omver", "bijeen", "uiteen", "kapot", "klaar", "schoon", "voort", "kwijt", "bloot", "gade",
-             "deel", "door", "over", "voor", "open", "rond", "ineen", "heen", "neer", "vast", "goed", "stil", "dood", "lief", "mede",
-             "stuk", "aan", "bij", "los", "mee", "toe", "uit", "weg", "af", "in", "na", "om", "op"]
+def engine_words(name):
+    """The words of one of the engine's lists, read from src/nld.cpp, so that both use the same lists."""
+    src = (pathlib.Path(__file__).resolve().parents[2] / "src" / "nld.cpp").read_text(encoding="utf-8")
+    body = re.search(r"constexpr std::string_view " + name + r"\[\] = \{(.*?)\};", src, re.S).group(1)
+    return re.findall(r'"([^"]*)"', body)
 
 
-HEADS = ["schadeloos", "achterover", "ervandoor", "tevreden", "achterop", "onderuit", "voorover", "lastig", "beneden",
-         "geheim", "gelijk", "gereed", "scherp", "teleur", "tekort", "terneer", "tussen", "bewust", "aaneen", "teniet",
-         "tekeer", "rechtop", "voorop", "verder", "wakker", "schuil", "scheel", "gevangen", "boven", "droog", "flauw",
-         "groot", "recht", "hoog",
-         "strak", "zwart", "opeen", "opzij", "glad", "fijn", "gaar", "hard", "kaal", "leeg", "plat", "vrij", "warm",
-         "wijs", "zoek", "nat", "vol"]
-LISTED_HEADS = ["leiding", "kennis", "plaats", "school", "honger", "handel", "blind", "weder", "beet", "weer", "acht",
-                "file", "klem", "proef", "prijs", "stand", "vorm", "les", "lip", "mis", "dwars", "dubbel", "krom", "kort",
-                "dank", "dienst", "kwaad"]
+# The engine's separable particles (longest first), heads and heads before a listed verb only.
+PARTICLES = engine_words("PARTICLES")
+HEADS = engine_words("HEADS")
+LISTED_HEADS = engine_words("LISTED_HEADS")
 GROUPS = [("her", ["uit", "in", "op"]), ("er", PARTICLES)]
-ONSETS = {"bl", "br", "ch", "dr", "dw", "fl", "fr", "gl", "gr", "kl", "kn", "kr", "kw", "pl", "pr", "sc", "sj", "sk",
-          "sl", "sm", "sn", "sp", "st", "sw", "tr", "tw", "vl", "vr", "wr", "zw"}
+ONSETS = set(engine_words("ONSETS"))
 NO_BASE = {"zijn", "hebben", "kunnen", "mogen", "moeten", "willen", "zullen"}
 
 
@@ -1167,9 +1198,11 @@ def separable_base(particle, rest, rows, head=False, listed_only=False):
         return False
     if len(rest) < 5 or not rest.endswith("en"):
         return False
-    if particle in ("in", "op", "na") and ((rest.endswith("eren") and rest[-5] + "e" not in PAIRS
-                                            and not unstressed_er(rest[:-2]))
-                                           or (particle == "in" and rest.startswith("ter"))):
+    if (particle in ("in", "op", "na") or head) and (
+            (rest.endswith("eren") and rest[-5] + "e" not in PAIRS
+             and (vowel_groups(rest[:-2]) >= 2 or rest[-5] in VOWELS)
+             and not unstressed_er(rest[:-2]))
+            or (particle == "in" and rest.startswith("ter")) or (head and english_stem(rest[:-2]))):
         return False
     return any(c in VOWELS for c in rest[:-2])
 
@@ -1177,19 +1210,34 @@ def separable_base(particle, rest, rows, head=False, listed_only=False):
 def prefix_forms(lemma, rows):
     """An unstressed prefix before a listed verb of one word, or before such a
     prefix verb (the engine's split_prefix), or None."""
-    for p in ("her", "ont", "ver", "be"):
+    for p, before_listed in UNSTRESSED:
         rest = lemma[len(p):]
-        if not lemma.startswith(p) or len(rest) < 4 or rest in NO_BASE:
+        if not before_listed or not lemma.startswith(p) or len(rest) < 4 or rest in NO_BASE:
             continue
         f = rows.get(rest) if rest in rows else prefix_forms(rest, rows)
         if not f or " " in f["sg"]:
             continue
         pp = f["pp"]
-        if pp and not rest.startswith("ge") and pp.startswith("ge"):
+        if pp and pp.startswith("ge") and (not rest.startswith("ge") or pp.startswith("geg")):
             pp = pp[3:] if pp[2] == "-" else {"ë": "e", "ï": "i", "ü": "u"}.get(pp[2], pp[2]) + pp[3:]
         return {"stem": p + f["stem"], "pres": [p + x for x in f["pres"]], "sg": p + f["sg"], "pl": p + f["pl"],
-                "pp": p + pp if pp else "", "imp": p + f["imp"] if f["imp"] else "", "prp": p + f["prp"]}
+                "pp": p + pp if pp else "", "imp": p + f["imp"] if f["imp"] else "", "prp": p + f["prp"],
+                "listed": True}
     return None
+
+
+def unstressed_prefix(lemma):
+    """Whether the engine's participle takes no ge-: an unstressed prefix
+    before a word that begins as one can and has a vowel before -en."""
+    if not lemma.endswith("en"):
+        return False
+    for p, _ in UNSTRESSED:
+        rest = lemma[len(p):]
+        if (lemma.startswith(p) and len(rest) > 3 and word_start(rest, False) and any(c in VOWELS for c in rest[:-2])
+                and not (p == "er" and rest[0] in VOWELS)
+                and (p[-1] + rest[0] not in PAIRS or rest.startswith("ij"))):
+            return True
+    return False
 
 
 def engine_forms(lemma, rows, split=True):
@@ -1204,16 +1252,27 @@ def engine_forms(lemma, rows, split=True):
         parts += [(len(g) + len(p), p, False, False) for g, ps in GROUPS if lemma.startswith(g)
                   for p in ps if lemma[len(g):].startswith(p)]
         parts.sort(key=lambda part: -part[0])
+    by_rule = None
     for size, inner, head, listed_only in parts:
-        p, rest = lemma[:size], lemma[size:]
+        p = lemma[:size]
+        hyphen = lemma[size:size + 1] == "-"
+        rest = lemma[size + hyphen:]
         if not rest or not separable_base(inner, rest, rows, head, listed_only):
             continue
-        f = rows.get(rest) or engine_forms(rest, rows, split=False)
-        if f is None:
+        f = rows.get(rest) or engine_forms(rest, rows, split=not head)
+        if f is None or (by_rule and not f.get("listed")):
             continue
-        return {"stem": p + f["stem"], "pres": [x + " " + p for x in f["pres"]], "sg": f["sg"] + " " + p,
-                "pl": f["pl"] + " " + p, "pp": p + f["pp"], "imp": f["imp"] + " " + p if f["imp"] else "",
-                "prp": p + f["prp"]}
+        if f.get("particle"):  # a particle verb after a particle: one part (vooraan)
+            p, f = p + f["particle"], f["base"]
+        g = {"stem": p + f["stem"], "pres": [x + " " + p for x in f["pres"]], "sg": f["sg"] + " " + p,
+             "pl": f["pl"] + " " + p, "pp": p + f["pp"], "imp": f["imp"] + " " + p if f["imp"] else "",
+             "prp": p + ("-" if hyphen else "") + f["prp"], "particle": p, "base": f,
+             "listed": rest in rows or f.get("listed", False)}
+        if g["listed"]:
+            return g
+        by_rule = g
+    if by_rule:
+        return by_rule
     f = prefix_forms(lemma, rows)
     if f:
         return f
@@ -1229,10 +1288,12 @@ def engine_forms(lemma, rows, split=True):
     stem = rule_stem(lemma)
     vl = voiceless(lemma)
     past = stem + ("te" if vl else "de")
-    prefixed = any(lemma.startswith(p) and len(lemma) - len(p) > 3 for p in ("be", "ge", "her", "ont", "ver"))
-    pp = (stem if prefixed else ge(stem)) + ("" if stem[-1] in "td" else ("t" if vl else "d"))
+    pp = (stem if unstressed_prefix(lemma) else ge(stem)) + ("" if stem[-1] in "td" else ("t" if vl else "d"))
     return {"stem": stem, "pres": present_row(lemma, stem), "sg": past, "pl": past + "n", "pp": pp, "imp": stem,
             "prp": lemma + "d"}
+
+
+FORMS = ("stem", "pres", "sg", "pl", "pp", "imp", "prp")
 
 
 def main():
@@ -1303,7 +1364,8 @@ def main():
         # Separable rows stay even where the particle split gives the same
         # forms: they fix the reading of a verb that could be either.
         others = {k: v for k, v in rows.items() if k != lemma}
-        if lemma not in separable and lemma not in NAMED and f == engine_forms(lemma, others):
+        rule = engine_forms(lemma, others)
+        if lemma not in separable and lemma not in NAMED and rule and all(f[k] == rule[k] for k in FORMS):
             print(f"{lemma}: the rules get it right, no row", file=sys.stderr)
             continue
         imp = f["imp"]

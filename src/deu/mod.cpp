@@ -1,5 +1,6 @@
 #include "mod.hpp"
 
+#include <algorithm>
 #include <array>
 
 #include "../fatal.hpp"
@@ -322,7 +323,18 @@ std::string insert_after_finite(std::string_view form, std::string_view word) {
     return s;
 }
 
+// Nouns that stand before a verb as its separable part: written apart they
+// keep the capital of a noun (fährt Probe, steht Schlange, fährt Rad), while
+// the parts whose noun sense the standard no longer writes (eislaufen: läuft
+// eis; teilnehmen: nimmt teil; kopfstehen: steht kopf) stay small.
+constexpr std::array<std::string_view, 7> NOUN_PARTS{"probe", "maschine", "schlange", "platz", "hof", "rad", "maß"};
+
 std::string Prefix::detached() const {
+    if (std::find(NOUN_PARTS.begin(), NOUN_PARTS.end(), text) != NOUN_PARTS.end()) {
+        std::string noun = text;
+        noun[0] = static_cast<char>(noun[0] - 'a' + 'A');
+        return noun;
+    }
     if (apart == 0 || apart >= text.size()) return text;
     return join(std::string_view(text).substr(0, apart), " ", std::string_view(text).substr(apart));
 }
