@@ -165,11 +165,16 @@ Class class_by_ending(std::string_view l) noexcept {
 
 // The passive participle of an -it verb: the stem's final consonant softens
 // before -en (prosit prošen, platit placen, chodit chozen, čistit čištěn,
-// honit honěn), but zd stays (brzdit brzděn, jezdit jezděn, hnízdit
-// hnízděn); other stems take -en unchanged (učen, koupen).
+// honit honěn), but a d or t after another consonant stays (brzdit brzděn,
+// jezdit jezděn, šlechtit šlechtěn, křivdit křivděn, fintit fintěn) unless
+// that is an r or l, the syllable's vowel or its edge (tvrdit tvrzen,
+// usmrtit usmrcen); other stems take -en unchanged (učen, koupen).
 std::string i_passive(std::string_view stem) {
     if (ends_with(stem, "st")) return join(stem.substr(0, stem.size() - 2), "št", "ěn");
-    if (ends_with(stem, "zd") || ends_with(stem, "št") || ends_with(stem, "žd")) return join(stem, "ěn");
+    if ((ends_with(stem, "d") || ends_with(stem, "t")) && stem.size() >= 2) {
+        char32_t before = utf8::last(stem.substr(0, stem.size() - 1));
+        if (!any_vowel(before) && before != U'r' && before != U'l') return join(stem, "ěn");
+    }
     if (ends_with(stem, "s")) return join(stem.substr(0, stem.size() - 1), "š", "en");
     if (ends_with(stem, "z")) return join(stem.substr(0, stem.size() - 1), "ž", "en");
     if (ends_with(stem, "t")) return join(stem.substr(0, stem.size() - 1), "c", "en");
@@ -274,7 +279,19 @@ struct Known {
     std::optional<Row> row;
     std::string base;       // the word whose row it is
     std::string head;       // what stands before every form of the row
+    bool prefixed = false;  // a verbal prefix stands in the head (not only ne-)
 };
+
+// Bases whose prefixed verbs stay without a passive as they do: the
+// intransitive vstát, schnout and jet and their compounds (vyvstat,
+// oschnout, poodjet; the transitive objet, přejet have rows) and ptát se,
+// whose compounds are reflexive (zeptat se, optat se; poptat, which is not,
+// has a row).
+bool prefixes_keep_no_passive(std::string_view base) noexcept {
+    for (std::string_view b : {"vstát", "ptát", "schnout", "jet"})
+        if (ends_with(base, b)) return true;
+    return false;
+}
 
 // What may be taken off the front of a word next: a verbal prefix and the
 // negation take turns (ne-vy-užít, z-ne-užít), so that no verb is read into
@@ -314,6 +331,7 @@ std::optional<Known> known(std::string_view word, unsigned strip) {
         // but svědět is no s-vědět)
         if (cls && *cls != (k->cls ? *k->cls : class_by_ending(k->base))) continue;
         k->head.insert(0, p);
+        if (!negation) k->prefixed = true;
         if (cls) k->cls = cls;
         return k;
     }
@@ -349,6 +367,19 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
                 verb.cls = c;
                 break;
             }
+    // A verbal prefix may make a verb transitive that has no passive of its
+    // own (zanedbat: zanedbán, posrat, vyzvědět: vyzvěděn; not ne-: nedbat);
+    // where the rules give the base no forms but the prefixed verb has a
+    // regular ending, it takes the passive that ending gives.
+    bool own_passive = k && k->row && k->prefixed && !k->row->cells[10] &&
+                       !carries_ending(k->base, k->cls ? *k->cls : class_by_ending(k->base)) &&
+                       carries_ending(lemma, class_by_ending(lemma)) && !prefixes_keep_no_passive(k->base);
+    if (own_passive) {
+        Verb plain;
+        plain.lemma = verb.lemma;
+        plain.cls = class_by_ending(lemma);
+        verb.passive_override = plain.passive_participle(MascAnimate, 0);
+    }
     if (k && k->row) {
         const auto& c = k->row->cells;
         const std::string& head = k->head;
@@ -362,7 +393,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
             verb.present_override[2] = join(head, "ní");
         for (std::size_t i = 0; i < 3; ++i) verb.imperative_override[i] = take(c[6 + i]);
         verb.l_participle_override = take(c[9]);
-        verb.passive_override = take(c[10]);
+        if (!own_passive) verb.passive_override = take(c[10]);
         verb.transgressive_m_override = take(c[11]);
         verb.transgressive_fn_override = take(c[12]);
         verb.l_participle_fem_override = take(c[13]);

@@ -38,6 +38,33 @@ std::string replace_end(std::string_view s, std::string_view from, std::string_v
     return join(drop_bytes(s, from.size()), to);
 }
 
+// The e of the syllable before a last stem vowel ă (legăn, semăn); an e
+// after another vowel (pieptăn) does not count. npos when there is none.
+std::size_t e_before_a_breve(std::string_view stem) {
+    std::size_t end = stem.size();
+    bool breve = false;
+    while (end > 0) {
+        utf8::Decoded d = utf8::decode_last(stem, end);
+        std::size_t at = end - d.len;
+        if (!breve) {
+            if (d.cp == U'ă')
+                breve = true;
+            else if (contains(REDUCTION_VOWELS, d.cp))
+                return std::string_view::npos;
+        } else if (contains(REDUCTION_VOWELS, d.cp)) {
+            if (d.cp != U'e' || at == 0 || contains(REDUCTION_VOWELS, utf8::decode_last(stem, at).cp))
+                return std::string_view::npos;
+            return at;
+        }
+        end = at;
+    }
+    return std::string_view::npos;
+}
+
+std::string open_e_at(std::string_view stem, std::size_t at) {
+    return join(stem.substr(0, at), "ea", stem.substr(at + 1));
+}
+
 // Diphthongisation of the last stem vowel; `open_e` says whether an e may
 // become ea.
 std::string diphthong(std::string_view stem, bool open_e) {
@@ -182,10 +209,11 @@ constexpr std::string_view A_PREFIXES[] = {"răs", "răz", "des", "dez", "re", "
 // unrelated verbs.
 bool e_verb_prefix(std::string_view p) { return p == "a" || p == "e"; }
 
-// The listed verb that ends `w` after one of the prefixes, the longest
-// such verb first; bases of fewer than four bytes (da, sta, fi, lua) are
-// too short to be told from the ends of unrelated verbs.
-std::optional<std::string_view> listed_base(std::string_view w) {
+// The longest end of `w` after one of the prefixes for which `is_base`
+// holds; bases of fewer than four bytes (da, sta, fi, lua) are too short to
+// be told from the ends of unrelated verbs.
+template <class IsBase>
+std::optional<std::string_view> base_after_prefix(std::string_view w, IsBase is_base) {
     std::optional<std::string_view> best;
     bool a_verb = utf8::last(w) == U'a' && !ends_with(w, "ea");
     bool e_verb = utf8::last(w) == U'e';
@@ -194,9 +222,14 @@ std::optional<std::string_view> listed_base(std::string_view w) {
         if (!e_verb && e_verb_prefix(p)) continue;
         if (w.size() < p.size() + 4 || !utf8::starts_with(w, p)) continue;
         std::string_view rest = w.substr(p.size());
-        if ((!best || rest.size() > best->size()) && (listed_class(rest) || find_row(rest))) best = rest;
+        if ((!best || rest.size() > best->size()) && is_base(rest)) best = rest;
     }
     return best;
+}
+
+// The listed verb that ends `w` after one of the prefixes.
+std::optional<std::string_view> listed_base(std::string_view w) {
+    return base_after_prefix(w, [](std::string_view rest) { return listed_class(rest) || find_row(rest); });
 }
 
 }  // namespace
@@ -280,7 +313,15 @@ std::string Verb::present(int person, int number) const {
         }
         case Class::ABare:
             switch (slot) {
-                case 0: return std::string(s);
+                case 0: {
+                    // An e that opens to ea before the unstressed ă of the
+                    // third person (leagănă, seamănă) opens in the first too:
+                    // leagăn, seamăn, freamăt (not revărs: revarsă).
+                    std::size_t at = e_before_a_breve(s);
+                    if (at == std::string_view::npos) return std::string(s);
+                    std::string open = open_e_at(s, at);
+                    return present(2, 0) == join(open, "ă") ? open : std::string(s);
+                }
                 case 1: return join(palatalize(s), "i");
                 case 3: return join(s, last == U'i' ? "em"sv : "ăm"sv);
                 case 4: return join(s, "ați");
@@ -372,7 +413,32 @@ std::string Verb::imperative(int number) const {
     if (infinitive_ == "fi") return number == 0 ? "fii" : "fiți";
     if (number == 0) {
         if (row_.imp2sg) return cell(*row_.imp2sg);
-        return present(2, 0);
+        // A listed compound takes the short imperative of its base: previno,
+        // convino, contrafă, dezi.
+        if (prefix_.empty()) {
+            auto base = base_after_prefix(infinitive_, [](std::string_view rest) {
+                auto r = find_row(rest);
+                return r && r->imp2sg;
+            });
+            if (base) {
+                // Only a short imperative of its own (vino, fă, zi, du), not
+                // one of the base's present forms (treci: întrece).
+                std::string_view prefix = std::string_view(infinitive_).substr(0, infinitive_.size() - base->size());
+                auto b = from_infinitive(*base);
+                if (b && present(2, 0) == join(prefix, b->present(2, 0))) {
+                    std::string own = b->imperative(0);
+                    if (own != b->present(1, 0) && own != b->present(2, 0)) return join(prefix, own);
+                }
+            }
+        }
+        // The verbs of the second conjugation take the second person of the
+        // present (taci, pari, apari, încapi, vezi); the -ea verbs of the
+        // first conjugation (creează, deoache) the third.
+        std::string third = present(2, 0);
+        if (ending_ == Ending::Ea && !soft_ea_ && !ends_with(third, "ează") && !ends_with(stem(), "ch") &&
+            !ends_with(stem(), "gh"))
+            return present(1, 0);
+        return third;
     }
     return present(1, 1);
 }

@@ -148,6 +148,7 @@ plít|pleji,pleješ,pleje,plejeme,plejete,plejí|plej,plejme,plejte|plel|plet|pl
 usnout|usnu,usneš,usne,usneme,usnete,usnou|usni,usněme,usněte|usnul|-|-|-|.
 ~hnout|hnu,hneš,hne,hneme,hnete,hnou|hni,hněme,hněte|hnul|hnut|-|-|. po o na vy u za pře
 ~pnout|pnu,pneš,pne,pneme,pnete,pnou|pni,pněme,pněte|pnul|pnut|-|-|. za vy roze se ode při
+mnout|mnu,mneš,mne,mneme,mnete,mnou|mni,mněme,mněte|mnul|mnut|mna,mnouc|-|.
 ~tnout|tnu,tneš,tne,tneme,tnete,tnou|tni,tněme,tněte|ťal|ťat|-|-|. za u
 schnout|schnu,schneš,schne,schneme,schnete,schnou|schni,schněme,schněte|schnul|-|schna,schnouc|-|.
 napnout|napnu,napneš,napne,napneme,napnete,napnou|napni,napněme,napněte|napjal|napjat|-|-|.
@@ -451,6 +452,43 @@ odradit|pass=odrazen
 procítit|pass=procítěn
 chápat|cvbm=chápaje|cvbfn=chápajíc
 zvětšit|imp=zvětši,zvětšeme,zvětšete
+# -dit/-tit verbs whose passive keeps -děn/-těn after a vowel, each for its prefixed verbs (naladěn,
+# zapečetěn), and the verbs that a row would otherwise take the wrong way (obrodit, obloudit; sladit
+# "sweeten"); poptat, the one compound of ptát se with a passive.
+ladit|pass=laděn
+hromadit|pass=hromaděn
+cídit|pass=cíděn
+dědit|pass=děděn
+kutit|pass=kutěn
+loudit|pass=louděn
+vyloudit|pass=vylouděn
+obloudit|pass=oblouzen
+parádit|pass=paráděn
+pečetit|pass=pečetěn
+slídit|pass=slíděn
+středit|pass=středěn
+nudit|pass=nuděn
+ředit|pass=ředěn
+smradit|pass=smraděn
+vnadit|pass=vnaděn
+brodit|pass=broděn
+obrodit|pass=obrozen
+nalodit|pass=naloděn
+vylodit|pass=vyloděn
+upozadit|pass=upozaděn
+vsítit|pass=vsítěn
+vymódit|pass=vymóděn
+vystrnadit|pass=vystrnaděn
+zaneřádit|pass=zaneřáděn
+zhovadit|pass=zhovaděn
+zaštítit|pass=zaštítěn
+rozvadit|pass=rozvaděn
+rozproudit|pass=rozprouděn
+povodit|pass=povoděn
+přivodit|pass=přivoděn
+sladit|pass=slazen
+soustředit|pass=soustředěn
+poptat|pass=poptán
 """
 
 

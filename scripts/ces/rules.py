@@ -154,9 +154,10 @@ def imperative_plural(base):
 
 
 def i_passive(s):
-    for old, new in (("st", "štěn"), ("zd", "zděn"), ("št", "štěn"), ("žd", "žděn")):
-        if s.endswith(old):
-            return s[:-2] + new
+    if s.endswith("st"):
+        return s[:-2] + "štěn"
+    if s.endswith(("d", "t")) and len(s) >= 2 and not _vowel(s[-2]) and s[-2] not in "rl":
+        return s + "ěn"
     for old, new in (("s", "šen"), ("z", "žen"), ("t", "cen"), ("d", "zen"), ("n", "něn")):
         if s.endswith(old):
             return s[:-1] + new
@@ -248,11 +249,12 @@ def _carries(lemma, cls):
 
 
 def _known(word, strip, rows, classes, skip_row=False):
-    """(class entry or None, head, base, base cells) as the engine finds them;
-    skip_row: as if the word had no row of its own."""
+    """(class entry or None, head, base, base cells, whether a verbal prefix is
+    in the head) as the engine finds them; skip_row: as if the word had no row
+    of its own."""
     cls = classes.get(word)
     if word in rows and not skip_row:
-        return cls, "", word, rows[word]
+        return cls, "", word, rows[word], False
     for p in PREFIXES:
         neg = p == "ne"
         if not strip & (1 if neg else 2):
@@ -272,10 +274,15 @@ def _known(word, strip, rows, classes, skip_row=False):
         kcls = k[0] or default_class(k[2])
         if cls is not None and cls != kcls:
             continue
-        return (cls or k[0]), p + k[1], k[2], k[3]
+        return (cls or k[0]), p + k[1], k[2], k[3], k[4] or not neg
     if cls is not None:
-        return cls, "", word, None
+        return cls, "", word, None, False
     return None
+
+
+# Bases (and the compounds of bases) whose prefixed verbs stay without a
+# passive (the engine's prefixes_keep_no_passive).
+KEEP_NO_PASSIVE = ("vstát", "ptát", "schnout", "jet")
 
 
 def decompose(lemma, rows, classes):
@@ -287,11 +294,16 @@ def decompose(lemma, rows, classes):
         return None
     if k[3] is None:
         return k[0] or default_class(lemma), None
-    cls, head, base, cells = k
+    cls, head, base, cells, prefixed = k
     cls = cls or default_class(lemma)
-    if not _carries(base, k[0] or default_class(base)) and _carries(lemma, cls):
+    bare_base = not _carries(base, k[0] or default_class(base))
+    own_passive = (prefixed and cells[10] is None and bare_base and _carries(lemma, default_class(lemma))
+                   and not base.endswith(KEEP_NO_PASSIVE))
+    if bare_base and _carries(lemma, cls):
         cls = next(c for c in ("i", "a", "ne") if not _carries(lemma, c))
     cells = [None if c is None else head + c for c in cells]
+    if own_passive:
+        cells[10] = forms(lemma, default_class(lemma))["passive"]
     if base == "být" and head.endswith("ne") and cells[2] == head + "je":
         cells[2] = head + "ní"
     return cls, cells
