@@ -11,24 +11,24 @@ ROWS_HEADER = ('# lemma\tp-sg1\tp-sg2\tp-sg3\tp-du1\tp-du2\tp-du3\tp-pl1\tp-pl2\
                'imp2sg\tlptcp\tsupine ("-" = derive)')
 CLASSES_HEADER = "# lemma\tclass (a i uje ne)"
 CLASSES = (CLASSES_HEADER + "\n"
-           "kupati\tuje\n"            # the class row beats the ending
-           "slab\tbad\n"              # unknown class word: skipped
-           "prazen\t\n"               # empty class cell: skipped
-           "brez\n"                   # no tab: skipped
-           "vec\tne\textra\n"         # later cells ignored
-           "dvakrat\ta\n"
-           "dvakrat\tne\n"            # a later row replaces an earlier one
-           "crlf\tne\r\n"
-           "#komentar\tne\n"
+           "kupati\tuje\n"             # the class row beats the ending
+           "slabiti\tbad\n"            # unknown class word: skipped
+           "prazeniti\t\n"             # empty class cell: skipped
+           "breziti\n"                 # no tab: skipped
+           "veciti\tne\textra\n"       # later cells ignored
+           "dvakratiti\ta\n"
+           "dvakratiti\tne\n"          # a later row replaces an earlier one
+           "crlfiti\tne\r\n"
+           "#komentariti\tne\n"
            "\n"
-           "zadnji\ta")
+           "zadnjiti\ta")
 ROWS = (ROWS_HEADER + "\n"
-        "notab\n"                                    # no tab: an all-absent row
-        "kratiti\tkratem\n"                          # short row: the rest derives
-        "prazniti\t\t\t\t\t\t\t\t\t\t\t\t\t\n"       # empty cells derive
+        "notabiti\n"                                  # no tab: an all-absent row
+        "kratiti\tkratem\n"                           # short row: the rest derives
+        "prazniti\t\t\t\t\t\t\t\t\t\t\t\t\t\n"        # empty cells derive
         "dvojiti\ta\tb\tc\td\te\tf\tg\th\ti\tj\tk\tl\tm\tX\n"
         "dvojiti\tdvojim\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\tY\tZ\n"  # replaces; cells 15+ ignored
-        "gola\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\tgol\n"  # feminine without a final a
+        "golati\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\tgol\n"  # feminine without a final a
         "hoditi\thodem\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-")
 TOOL = cpp_tool("slv_check.cpp", ["slv.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp", "lexicon_text.cpp"],
                 texts={"slv.tsv": ROWS, "slv_classes.tsv": CLASSES})
@@ -46,12 +46,12 @@ def tool():
 
 
 def test_class_text_parsing(tool):
-    rows = tool("kupati", "slab", "prazen", "brez", "vec", "dvakrat", "crlf", "komentar", "zadnji")
+    rows = tool("kupati", "slabiti", "prazeniti", "breziti", "veciti", "dvakratiti", "crlfiti", "komentariti", "zadnjiti")
     assert [r[1] for r in rows] == ["2", "1", "1", "1", "3", "3", "3", "1", "0"]
 
 
 def test_row_text_parsing(tool):
-    notab, short, empty, dup, fem, hod = tool("notab", "kratiti", "prazniti", "dvojiti", "gola", "hoditi")
+    notab, short, empty, dup, fem, hod = tool("notabiti", "kratiti", "prazniti", "dvojiti", "golati", "hoditi")
     assert notab[2] == "notabim" and notab[11] == "notabi"
     assert short[2:11] == ["kratem", "krateš", "krate", "krateva", "krateta", "krateta", "kratemo", "kratete",
                            "kratejo"]
