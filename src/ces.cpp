@@ -342,7 +342,7 @@ std::optional<Known> known(std::string_view word, unsigned strip) {
 }  // namespace
 
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"t", "ti", "ct", "ci"};
-constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS, U"", true};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});

@@ -269,7 +269,7 @@ std::optional<Row> find_row(std::string_view lemma) {
 }
 
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"a", "ä", "da", "dä", "ta", "tä", "la", "lä", "na", "nä", "ra", "rä"};
-constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS, U"", true};
 
 namespace {
 

@@ -252,13 +252,13 @@ std::optional<Class> find_class(std::string_view lemma) {
 // as delat, a noun) is no infinitive: its forms would be made up.
 constexpr std::string_view TI = "ti";
 constexpr std::string_view INFINITIVE_ENDINGS[] = {TI, "či"};
-constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
+constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS, U"", true};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     std::string lower = unicode::to_lower(text);
     std::string_view lemma = unicode::trim(lower);
-    if (!utf8::ends_with_one_of(lemma, INFINITIVE_ENDINGS)) return fail(Error{});
+    if (lemma.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(lemma)) {
         if (unicode::is_white_space(c) || !is_lemma_char(c)) return fail(Error{});
     }

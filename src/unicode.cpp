@@ -288,6 +288,7 @@ bool is_word_of(std::string_view text, const Spelling& spelling) noexcept {
             stem = before;
         }
     }
+    if (spelling.ending_required && longest == 0) return false;
     for (char32_t c : utf8::chars(word.substr(0, stem)))
         if (is_letter(category(c))) return true;
     return false;

@@ -74,6 +74,9 @@ struct Spelling {
     // Where not empty, the only combining marks a verb may hold (German
     // letters take none but the umlaut's diaeresis).
     std::u32string_view marks = U"";
+    // Whether every infinitive has one of the endings: a word without one
+    // (a noun, a supine) is then no verb.
+    bool ending_required = false;
 };
 
 // Whether `text`, white space at either end aside, can be a verb spelled so:
@@ -82,7 +85,8 @@ struct Spelling {
 // U+0301; only the listed marks where the spelling lists them) after a letter
 // or mark, ZWNJ or ZWJ between two letters or marks of a script whose
 // spelling uses them, one of the signs, or white space where spaces may
-// stand; and the last word without its ending holds a letter.
+// stand; and the last word without its ending (which it must have where the
+// spelling requires one) holds a letter.
 bool is_word_of(std::string_view text, const Spelling& spelling) noexcept;
 
 // A plain ASCII letter followed by a combining mark, and the precomposed

@@ -19,7 +19,7 @@ ASPECT_HEADER = ("# Czech aspect: lemma <TAB> impf|pf <TAB> counterpart lemmas (
 FIXTURE_CLASSES = (CLASSES_HEADER + "\n"
                    "vidět\tet-i\n"
                    "bečet\tbogus\n"          # unknown code: line skipped
-                   "no-tab-line\n"           # no TAB: skipped
+                   "no-tab-lit\n"            # no TAB: skipped
                    "kupovat\tne\textra\n"    # the class cell ends at the next TAB
                    "minout\ti\r\n"           # CR before LF dropped
                    "minout\tne\n"            # a later line replaces an earlier one
@@ -62,7 +62,7 @@ def checker():
 
 
 @pytest.mark.parametrize("word,cls", [
-    ("vidět", "et-i"), ("bečet", "et-eji"), ("kupovat", "ne"), ("minout", "ne"), ("no-tab-line", "i"),
+    ("vidět", "et-i"), ("bečet", "et-eji"), ("kupovat", "ne"), ("minout", "ne"), ("no-tab-lit", "i"),
 ])
 def test_class_list_parsing(checker, word, cls):
     assert checker(word)["class"] == cls
