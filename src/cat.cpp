@@ -145,12 +145,6 @@ bool is_accented(char32_t c) {
     }
 }
 
-std::u32string to_u32(std::string_view word) {
-    std::u32string w;
-    for (char32_t c : utf8::chars(word)) w.push_back(c);
-    return w;
-}
-
 // Whether the vowel at `i` is the nucleus of a syllable: an i or u after a
 // vowel is a glide (feia, creu, vèieu), and so is the u of gu, qu before a
 // vowel (guanyi, qüestió).
@@ -168,7 +162,7 @@ bool nucleus(const std::u32string& w, std::size_t i) {
 // second-last before any other ending; always further back. An accent the
 // rule does not ask for tells a word from its homograph (mòlt, molt).
 bool accent_needed(std::string_view word) {
-    const std::u32string w = to_u32(word);
+    const std::u32string w = utf8::code_points(word);
     std::size_t at = w.size();
     for (std::size_t i = 0; i < w.size(); ++i)
         if (is_accented(w[i])) at = i;
@@ -185,7 +179,7 @@ bool accent_needed(std::string_view word) {
 }
 
 int syllables(std::string_view word) {
-    const std::u32string w = to_u32(word);
+    const std::u32string w = utf8::code_points(word);
     int n = 0;
     for (std::size_t i = 0; i < w.size(); ++i) n += nucleus(w, i) ? 1 : 0;
     return n;

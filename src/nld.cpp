@@ -171,8 +171,7 @@ RuleStem rule_stem(std::string_view base) {
         stem += base[base.size() - 4] == 'e' ? "\xC3\xAB" "er" : "eer";
         return {std::move(stem), false};
     }
-    std::u32string b;
-    for (char32_t c : utf8::chars(base)) b.push_back(c);
+    const std::u32string b = utf8::code_points(base);
     const std::size_t n = b.size();
     const char32_t last = b[n - 1];
 
@@ -383,8 +382,7 @@ bool separable_base(std::string_view particle, std::string_view rest, bool head,
         // nor smeren, keren: a verb of one syllable, but instrueren)
         const char32_t before = utf8::ends_with(rest, "eren") ? last_char(rest.substr(0, rest.size() - 4)) : 0;
         if (before != 0 && !is_vowel_pair(before, 'e')) {
-            std::u32string b;
-            for (char32_t c : utf8::chars(base)) b.push_back(c);
+            const std::u32string b = utf8::code_points(base);
             if ((vowel_groups(b) >= 2 || is_vowel(before)) && !unstressed_er(b)) return false;  // opluisteren splits
         }
         if (particle == "in" && rest.substr(0, 3) == "ter") return false;

@@ -58,12 +58,6 @@ bool short_nasal_root(const std::u32string& c) {
     return false;
 }
 
-std::u32string code_points(std::string_view s) {
-    std::u32string out;
-    for (char32_t c : utf8::chars(s)) out.push_back(c);
-    return out;
-}
-
 }  // namespace
 
 std::optional<std::string> opt(std::string_view c) {
@@ -94,7 +88,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     Verb v;
     v.root = std::string(root);
     v.imp_pl = join(r, "ండి");
-    const std::u32string cps = code_points(root);
+    const std::u32string cps = utf8::code_points(root);
     const std::size_t n = cps.size();
     if (n > 4 && (root.ends_with("కొను") || root.ends_with("చొను"))) {
         // The reflexive compounds in కొను (and కూర్చొను) contract to -కుంట-,

@@ -65,6 +65,13 @@ private:
     std::string_view s_;
 };
 
+// The code points of the text, one per character.
+inline std::u32string code_points(std::string_view s) {
+    std::u32string out;
+    for (char32_t c : chars(s)) out.push_back(c);
+    return out;
+}
+
 inline bool starts_with(std::string_view s, std::string_view p) noexcept { return s.substr(0, p.size()) == p; }
 inline bool ends_with(std::string_view s, std::string_view p) noexcept {
     return s.size() >= p.size() && s.substr(s.size() - p.size()) == p;
