@@ -177,8 +177,10 @@ constexpr Prefix PREFIXES[] = {
     {"ró", true},  {"sár", true}, {"tras", false}, {"droch", true},
 };
 
-bool lenitable(char c) {
-    return c == 'b' || c == 'c' || c == 'd' || c == 'f' || c == 'g' || c == 'm' || c == 'p' || c == 's' || c == 't';
+// The consonants that lenition writes with an h after them.
+bool lenitable(char32_t c) {
+    return c == U'b' || c == U'c' || c == U'd' || c == U'f' || c == U'g' || c == U'm' || c == U'p' || c == U's' ||
+           c == U't';
 }
 
 // The row's cell as the compound writes it: behind the prefix, lenited when
@@ -531,9 +533,7 @@ std::string Verb::lenite(std::string_view word) {
     const std::string_view rest = word.substr(d.len);
     const char32_t c = d.cp;
     // A consonant already followed by h is lenited (gheobhaidh): never twice.
-    const bool lenitable = c == U'b' || c == U'c' || c == U'd' || c == U'f' || c == U'g' || c == U'm' ||
-                           c == U'p' || c == U's' || c == U't';
-    if (lenitable && !rest.empty() && rest.front() == 'h') return std::string(word);
+    if (lenitable(c) && !rest.empty() && rest.front() == 'h') return std::string(word);
     if (is_irish_vowel(c)) return join("d'", word);
     if (c == U'b' || c == U'c' || c == U'd' || c == U'g' || c == U'm' || c == U'p' || c == U't') {
         std::string out;

@@ -131,18 +131,14 @@ std::string make_adnominal_present(const Verb& verb, const Syllable& s) {
 bool b_adjective_ending(std::string_view stem) {
     static constexpr std::string_view kEndings[] = {"롭", "럽", "답", "갑", "겁", "겹", "렵", "껍", "깝", "섭", "엽"};
     if (stem.size() <= 3) return false;
-    for (std::string_view e : kEndings)
-        if (stem.ends_with(e)) return true;
-    return false;
+    return utf8::ends_with_one_of(stem, kEndings);
 }
 
 // Whether an ㅂ-irregular stem is an adjective: all are but the verbs 돕다,
 // 눕다, 줍다, 굽다 "roast", 깁다, 여쭙다 and their compounds (드러눕다).
 bool b_adjective(std::string_view stem) {
     static constexpr std::string_view kVerbs[] = {"돕", "눕", "줍", "굽", "깁", "쭙"};
-    for (std::string_view e : kVerbs)
-        if (stem.ends_with(e)) return false;
-    return true;
+    return !utf8::ends_with_one_of(stem, kVerbs);
 }
 
 // Whether the stem ends in an adjective suffix that no verb has: X같다
@@ -150,9 +146,7 @@ bool b_adjective(std::string_view stem) {
 bool adjective_ending(std::string_view stem) {
     if (stem.size() > 3 && stem.ends_with("같")) return true;
     static constexpr std::string_view kEndings[] = {"찮", "잖", "쩍", "궂"};
-    for (std::string_view e : kEndings)
-        if (stem.ends_with(e)) return true;
-    return false;
+    return utf8::ends_with_one_of(stem, kEndings);
 }
 
 std::string make_formal_present(const Syllable& s) {
