@@ -71,15 +71,32 @@ std::size_t vowel_groups(std::u32string_view s) {
     return n;
 }
 
+// The characters of the unstressed prefixes that `b` begins with: the first
+// of UNSTRESSED whose rest `keeps`, and, when `stacked`, the prefixes of that
+// rest in turn (herverdelen: her-, ver-).
+template <class Keep>
+std::size_t unstressed_part(std::u32string_view b, bool stacked, Keep keeps) {
+    std::size_t from = 0;
+    for (bool more = true; more;) {
+        more = false;
+        const std::u32string_view rest = b.substr(from);
+        for (const Unstressed& u : UNSTRESSED) {
+            const std::size_t k = u.text.size();  // ASCII: one character a byte
+            bool match = rest.size() > k;
+            for (std::size_t i = 0; match && i < k; ++i) match = rest[i] == static_cast<char32_t>(u.text[i]);
+            if (match && keeps(rest.substr(k))) {
+                from += k;
+                more = stacked;
+                break;
+            }
+        }
+    }
+    return from;
+}
+
 // `b` without an unstressed prefix that leaves at least `groups` vowel groups.
 std::u32string_view without_unstressed(std::u32string_view b, std::size_t groups) {
-    for (const Unstressed& u : UNSTRESSED) {
-        const std::size_t k = u.text.size();  // ASCII: one character a byte
-        bool match = b.size() > k;
-        for (std::size_t i = 0; match && i < k; ++i) match = b[i] == static_cast<char32_t>(u.text[i]);
-        if (match && vowel_groups(b.substr(k)) >= groups) return b.substr(k);
-    }
-    return b;
+    return b.substr(unstressed_part(b, false, [groups](std::u32string_view r) { return vowel_groups(r) >= groups; }));
 }
 
 // Whether a base in -er (the infinitive without -en) ends in an unstressed
@@ -201,17 +218,8 @@ RuleStem rule_stem(std::string_view base) {
             // An unstressed final -el, -em, -en keeps its single e (wandel);
             // the vowel of an unstressed prefix does not count (beween,
             // versteen).
-            std::size_t from = 0;
-            for (bool more = true; more;) {  // herverdelen: her-, ver-, deel
-                more = false;
-                for (const Unstressed& u : UNSTRESSED) {
-                    if (utf8::starts_with(base.substr(from), u.text) && n > from + u.text.size() + 2) {
-                        from += u.text.size();
-                        more = true;
-                        break;
-                    }
-                }
-            }
+            const std::size_t from =  // herverdelen: her-, ver-, deel
+                unstressed_part(b, true, [](std::u32string_view r) { return r.size() > 2; });
             for (std::size_t i = from; i + 2 < n; ++i) {
                 if (is_vowel(b[i])) {
                     open = false;
