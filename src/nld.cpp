@@ -246,6 +246,11 @@ bool allowed_char(char32_t c) {
 
 bool word_start(std::string_view rest, bool head);
 
+// Whether a row is a particle verb's (optreden: trad op).
+bool separable_row(const LexEntry& e) {
+    return e.past_singular && e.past_singular->find(' ') != std::string_view::npos;
+}
+
 // Whether the participle takes no "ge": the lemma ends in "en" and starts with
 // an unstressed prefix before a word of more than three characters, one that
 // begins as a word can and has a vowel before -en (not be + rsten, ge + spen,
@@ -339,6 +344,13 @@ constexpr std::string_view LISTED_HEADS[] = {
     "waar", "huis", "diep", "lam", "auto", "boek", "thee", "kuit", "laag", "wacht",
 };
 
+// mis- is stressed and separable where it means "miss the mark", before the
+// verbs of going, throwing, hitting and guessing (misgooien: gooit mis,
+// misgegooid; misgaan: ging mis); before every other verb it is unstressed
+// and takes no ge- (mishagen: mishaagd, miskennen: miskend).
+constexpr std::string_view MISSED[] = {"gaan", "lopen", "stappen", "gooien", "schieten", "slaan", "kleunen",
+                                       "gokken"};
+
 // Particle groups: er- before a particle (eruitzien: zie eruit, eruitgezien),
 // her- before in, op and uit (heruitgeven: geef heruit, heruitgegeven;
 // heronderhandelen is inseparable).
@@ -359,7 +371,8 @@ bool word_start(std::string_view rest, bool head) {
     static constexpr std::string_view ONSETS[] = {"bl", "br", "ch", "cl", "cr", "dr", "dw", "fl", "fr", "gl", "gr",
                                                   "kl", "kn", "kr", "kw", "pl", "pr", "sc", "sh", "sj", "sk", "sl",
                                                   "sm", "sn", "sp", "st", "sw", "tr", "tw", "vl", "vr", "wr", "zw"};
-    static constexpr std::string_view ONSETS3[] = {"sch", "spl", "spr", "str", "skr", "scr"};
+    // chr begins the Greek loans (verchromen, verchristelijken: verchroomd).
+    static constexpr std::string_view ONSETS3[] = {"sch", "spl", "spr", "str", "skr", "scr", "chr"};
     auto consonant = [&](std::size_t i) {
         const char c = rest[i];
         return !plain_vowel(c) && c != 'y' && c != 'j' && static_cast<unsigned char>(c) < 0x80;
@@ -375,7 +388,12 @@ bool word_start(std::string_view rest, bool head) {
 // (an adjective or adverb) takes a rest that the rules read only where the
 // rest begins as a word can, and some parts take a listed verb only.
 bool separable_base(std::string_view particle, std::string_view rest, bool head, bool listed_only) {
-    if (find_entry(rest).has_value()) return true;
+    const std::optional<LexEntry> entry = find_entry(rest);
+    // A head takes a listed rest too only where it begins as a word after a
+    // head can (lamenteren is no lam + enteren: lamenteert), unless the rest
+    // is a particle verb (televisieoptreden: treedt op televisie).
+    if (head && !word_start(rest, true)) return entry && separable_row(*entry);
+    if (entry) return true;
     if (listed_only || !word_start(rest, head)) return false;
     if (utf8::length(rest) < 5 || !utf8::ends_with(rest, "en")) return false;
     // in-, op- and na- also begin loans that are no particle verbs
@@ -457,6 +475,10 @@ std::optional<Verb> split_separable(std::string_view w, int levels) {
     for (std::string_view p : LISTED_HEADS) {
         if (utf8::starts_with(w, p)) add(p.size(), p, true, true);
     }
+    if (utf8::starts_with(w, "mis")) {
+        const std::string_view rest = w.substr(3);
+        if (std::find(std::begin(MISSED), std::end(MISSED), rest) != std::end(MISSED)) add(3, "mis", false, false);
+    }
     for (auto [g, particles] : GROUPS) {
         if (!utf8::starts_with(w, g)) continue;
         for (std::string_view p : particles) {
@@ -496,7 +518,7 @@ std::optional<Verb> split_prefix(std::string_view w) {
         const std::string_view rest = w.substr(p.size());
         if (std::find(std::begin(NO_BASE), std::end(NO_BASE), rest) != std::end(NO_BASE)) continue;
         auto entry = find_entry(rest);
-        if (entry && entry->past_singular && entry->past_singular->find(' ') != std::string_view::npos) continue;
+        if (entry && separable_row(*entry)) continue;
         auto base = analyse(rest, 0);
         // The rest is listed, or a prefix before a listed verb (herbegraven:
         // her + be + graven).

@@ -782,12 +782,25 @@ fiatteren fiatteer
 overkoepelen
 overklassen
 skaten skate
+sjacheren sjacher
+bloemlezen
+tandenknarsen
+vetweiden
+harddraven
+vuilbekken
+vrijbuiten
+volmachtigen
+liefkozen
+liefhebberen liefhebber
+meesmuilen
+doodverven
 """
 
 # Prefixed and particle verbs: "prefix|base" for an unstressed prefix (no
 # ge- in the participle), "particle+base" for a separable particle.
 DERIVED = """
 mis+lopen mis+slaan mis+schieten mis+stappen
+leeg+eten
 in+calculeren in+teren op+marcheren
 waar+maken
 be|denken be|grijpen be|kijken be|sluiten be|spreken be|staan be|vallen be|vriezen be|zoeken be|dragen
@@ -984,7 +997,7 @@ ALWAYS_GE = {"betonneren", "bellen", "beuken", "beitsen", "beitelen", "betten", 
              "genereren", "generaliseren", "generen", "gesticuleren", "bezigen", "bezemen", "bengelen", "beuzelen",
              "beieren", "beeldhouwen", "herstructureren", "herformuleren", "herinterpreteren", "herinvesteren", "herinstalleren",
              "heroriënteren", "herprogrammeren", "herpositioneren", "heractiveren", "herfinancieren", "hergroeperen", "verbaliseren",
-             "beteren", "beelden", "bedelen", "volleyballen"}
+             "beteren", "beelden", "bedelen", "volleyballen", "volmachtigen"}
 
 # Rows that the format's description quotes: they stay even where the rules
 # now give the same forms.
@@ -1172,8 +1185,10 @@ def engine_words(name):
 PARTICLES = engine_words("PARTICLES")
 HEADS = engine_words("HEADS")
 LISTED_HEADS = engine_words("LISTED_HEADS")
+MISSED = engine_words("MISSED")
 GROUPS = [("her", ["uit", "in", "op"]), ("er", PARTICLES)]
 ONSETS = set(engine_words("ONSETS"))
+ONSETS3 = set(engine_words("ONSETS3"))
 NO_BASE = {"zijn", "hebben", "kunnen", "mogen", "moeten", "willen", "zullen"}
 
 
@@ -1188,10 +1203,12 @@ def word_start(rest, head):
         return True
     if rest[:2] not in ONSETS:
         return False
-    return not consonant(2) or rest[:3] in ("sch", "spl", "spr", "str", "skr", "scr")
+    return not consonant(2) or rest[:3] in ONSETS3
 
 
 def separable_base(particle, rest, rows, head=False, listed_only=False):
+    if head and not word_start(rest, True):
+        return rest in rows and " " in rows[rest]["sg"]
     if rest in rows:
         return True
     if listed_only or not word_start(rest, head):
@@ -1249,6 +1266,7 @@ def engine_forms(lemma, rows, split=True):
         parts += [(len(p), p, False, False) for p in PARTICLES if lemma.startswith(p)]
         parts += [(len(p), p, True, False) for p in HEADS if lemma.startswith(p)]
         parts += [(len(p), p, True, True) for p in LISTED_HEADS if lemma.startswith(p)]
+        parts += [(3, "mis", False, False)] if lemma.startswith("mis") and lemma[3:] in MISSED else []
         parts += [(len(g) + len(p), p, False, False) for g, ps in GROUPS if lemma.startswith(g)
                   for p in ps if lemma[len(g):].startswith(p)]
         parts.sort(key=lambda part: -part[0])
