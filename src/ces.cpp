@@ -345,15 +345,12 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"t", "ti", "ct", "ci"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS, U"", true};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string lower = unicode::to_lower(text);
-    std::string_view lemma = unicode::trim(lower);
-    if (lemma.empty()) return fail(Error{});
-    for (std::size_t i = 0; i < lemma.size();) {
-        auto d = utf8::decode(lemma, i);
-        if (unicode::is_white_space(d.cp) || !lemma_char(d.cp)) return fail(Error{});
-        i += d.len;
-    }
+    const auto word = unicode::word_of(text, SPELLING);
+    if (!word) return fail(Error{});
+    const std::string lower = unicode::to_lower(*word);
+    const std::string_view lemma = lower;
+    for (char32_t c : utf8::chars(lemma))
+        if (!lemma_char(c)) return fail(Error{});
     Verb verb;
     verb.lemma = std::string(lemma);
     auto k = known(lemma, kBoth);

@@ -319,13 +319,12 @@ std::string first_verbal_adjective(std::string_view stem, bool broad) {
 }  // namespace
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string lower = unicode::to_lower(text);
-    std::string_view lemma = unicode::trim(lower);
-    if (lemma.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(lemma)) {
-        if (unicode::is_white_space(c) || !is_lemma_char(c)) return fail(Error{});
-    }
+    const auto word = unicode::word_of(text, SPELLING);
+    if (!word) return fail(Error{});
+    const std::string lower = unicode::to_lower(*word);
+    const std::string_view lemma = lower;
+    for (char32_t c : utf8::chars(lemma))
+        if (!is_lemma_char(c)) return fail(Error{});
     Verb verb;
     verb.lemma = std::string(lemma);
     bool listed = false;

@@ -2,6 +2,7 @@
 // tools/gen_unicode.py out of the Unicode Character Database.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -88,6 +89,14 @@ struct Spelling {
 // stand; and the last word without its ending (which it must have where the
 // spelling requires one) holds a letter.
 bool is_word_of(std::string_view text, const Spelling& spelling) noexcept;
+
+// The text without the white space at either end, where is_word_of holds for
+// it; none otherwise. The word is never empty, and holds white space only
+// where the spelling lets spaces stand.
+inline std::optional<std::string_view> word_of(std::string_view text, const Spelling& spelling) noexcept {
+    if (!is_word_of(text, spelling)) return std::nullopt;
+    return trim(text);
+}
 
 // A plain ASCII letter followed by a combining mark, and the precomposed
 // letter the two make.
