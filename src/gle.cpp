@@ -90,10 +90,7 @@ std::string_view cut(std::string_view s, std::string_view suffix) {
     return ends_with(s, suffix) ? s.substr(0, s.size() - suffix.size()) : s;
 }
 
-bool is_lemma_char(char32_t c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '\'') return true;
-    return c >= 0xAA && unicode::is_alphabetic(c);
-}
+bool is_lemma_char(char32_t c) { return c == U'-' || c == U'\'' || unicode::is_lemma_letter(c); }
 
 bool is_irish_vowel(char32_t c) {
     switch (c) {

@@ -36,10 +36,7 @@ std::optional<Class> class_word(std::string_view w) {
     return std::nullopt;
 }
 
-bool is_lemma_char(char32_t c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-') return true;
-    return c >= 0xAA && unicode::is_alphabetic(c);
-}
+bool is_lemma_char(char32_t c) { return c == U'-' || unicode::is_lemma_letter(c); }
 
 // Roots whose prefixed verbs the row lexicon need not list: a lemma made of
 // prefixes and one of these roots takes the root's forms with the prefix in

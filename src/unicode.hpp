@@ -18,6 +18,11 @@ Category category(char32_t cp) noexcept;
 bool is_grapheme_extend(char32_t cp) noexcept;
 bool is_white_space(char32_t cp) noexcept;
 bool is_alphabetic(char32_t cp) noexcept;
+// A letter of a Latin-script lemma: an ASCII letter, or an alphabetic
+// character beyond ASCII.
+inline bool is_lemma_letter(char32_t c) noexcept {
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= 0xAA && is_alphabetic(c));
+}
 // Whether every character of the text is a letter or a hyphen.
 bool is_letters_or_hyphens(std::string_view s) noexcept;
 bool is_uppercase(char32_t cp) noexcept;
