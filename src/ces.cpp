@@ -345,14 +345,11 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"t", "ti", "ct", "ci"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS, U"", true};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    const auto word = unicode::word_of(text, SPELLING);
-    if (!word) return fail(Error{});
-    const std::string lower = unicode::to_lower(*word);
-    const std::string_view lemma = lower;
-    for (char32_t c : utf8::chars(lemma))
-        if (!lemma_char(c)) return fail(Error{});
+    auto lower = unicode::lower_word_of(text, SPELLING, lemma_char);
+    if (!lower) return fail(Error{});
     Verb verb;
-    verb.lemma = std::string(lemma);
+    verb.lemma = std::move(*lower);
+    const std::string_view lemma = verb.lemma;
     auto k = known(lemma, kBoth);
     verb.cls = k && k->cls ? *k->cls : class_by_ending(lemma);
     // A verb built on a row that the rules leave alone (vstát: no passive)

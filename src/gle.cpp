@@ -316,14 +316,11 @@ std::string first_verbal_adjective(std::string_view stem, bool broad) {
 }  // namespace
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    const auto word = unicode::word_of(text, SPELLING);
-    if (!word) return fail(Error{});
-    const std::string lower = unicode::to_lower(*word);
-    const std::string_view lemma = lower;
-    for (char32_t c : utf8::chars(lemma))
-        if (!is_lemma_char(c)) return fail(Error{});
+    auto lower = unicode::lower_word_of(text, SPELLING, is_lemma_char);
+    if (!lower) return fail(Error{});
     Verb verb;
-    verb.lemma = std::string(lemma);
+    verb.lemma = std::move(*lower);
+    const std::string_view lemma = verb.lemma;
     bool listed = false;
     if (auto row = find_row(lemma)) {
         verb.row = owned(*row);

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "utf8.hpp"
+
 namespace velnor::unicode {
 
 enum class Category : std::uint8_t {
@@ -101,6 +103,18 @@ bool is_word_of(std::string_view text, const Spelling& spelling) noexcept;
 inline std::optional<std::string_view> word_of(std::string_view text, const Spelling& spelling) noexcept {
     if (!is_word_of(text, spelling)) return std::nullopt;
     return trim(text);
+}
+
+// The lower-case copy of the word that `text` spells (word_of), where
+// `allowed` holds for each of its characters; none otherwise.
+template <class Allowed>
+std::optional<std::string> lower_word_of(std::string_view text, const Spelling& spelling, Allowed allowed) {
+    const auto word = word_of(text, spelling);
+    if (!word) return std::nullopt;
+    std::string lower = to_lower(*word);
+    for (char32_t c : utf8::chars(lower))
+        if (!allowed(c)) return std::nullopt;
+    return lower;
 }
 
 // A plain ASCII letter followed by a combining mark, and the precomposed
