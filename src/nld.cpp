@@ -109,7 +109,9 @@ std::u32string_view without_unstressed(std::u32string_view b, std::size_t groups
 bool unstressed_er(std::u32string_view b) {
     const std::size_t n = b.size();
     if (n < 4 || b[n - 1] != 'r' || b[n - 2] != 'e' || is_vowel(b[n - 3])) return false;
-    const std::u32string_view core = without_unstressed(b, 2);
+    // herbeluisteren: her-, be-, luister
+    const std::u32string_view core =
+        b.substr(unstressed_part(b, true, [](std::u32string_view r) { return vowel_groups(r) >= 2; }));
     if (vowel_groups(core) != 2) return false;
     std::u32string_view c = core.substr(0, core.size() - 2);
     const std::size_t m = c.size();
@@ -701,7 +703,13 @@ Table Table::build(const Verb& verb) {
         t.past_participle = std::string(*c);
     } else {
         std::string& pp = t.past_participle;
-        if (unstressed_prefix(verb.lemma)) pp = closed;
+        // her- before the loans' stressed -eer and -ier keeps the ge-
+        // (herstructureren: geherstructureerd, herdefiniëren: geherdefinieerd,
+        // herfinancieren: geherfinancierd).
+        const bool her_loan = utf8::starts_with(verb.lemma, "her") &&
+                              (utf8::ends_with(closed, "eer") || utf8::ends_with(closed, "ier") ||
+                               utf8::ends_with(closed, "\xC3\xAB" "er"));
+        if (unstressed_prefix(verb.lemma) && !her_loan) pp = closed;
         else pp = with_ge(closed);
         if (!utf8::ends_with(closed, "t") && !utf8::ends_with(closed, "d")) pp += verb.voiceless ? "t" : "d";
     }

@@ -1025,10 +1025,10 @@ UNSTRESSED = [("weer", False), ("her", True), ("ont", True), ("ver", True), ("mi
               ("ge", False), ("er", False)]
 
 
-def without_unstressed(b, groups):
+def without_unstressed(b, groups, stacked=False):
     for p, _ in UNSTRESSED:
         if b.startswith(p) and len(b) > len(p) and vowel_groups(b[len(p):]) >= groups:
-            return b[len(p):]
+            return without_unstressed(b[len(p):], groups, True) if stacked else b[len(p):]
     return b
 
 
@@ -1039,7 +1039,7 @@ def unstressed_er(b):
     eu."""
     if len(b) < 4 or not b.endswith("er") or b[-3] in VOWELS:
         return False
-    core = without_unstressed(b, 2)
+    core = without_unstressed(b, 2, stacked=True)
     if vowel_groups(core) != 2:
         return False
     c = core[:-2]
@@ -1306,7 +1306,8 @@ def engine_forms(lemma, rows, split=True):
     stem = rule_stem(lemma)
     vl = voiceless(lemma)
     past = stem + ("te" if vl else "de")
-    pp = (stem if unstressed_prefix(lemma) else ge(stem)) + ("" if stem[-1] in "td" else ("t" if vl else "d"))
+    her_loan = lemma.startswith("her") and stem.endswith(("eer", "ier", "ëer"))
+    pp = (stem if unstressed_prefix(lemma) and not her_loan else ge(stem)) + ("" if stem[-1] in "td" else ("t" if vl else "d"))
     return {"stem": stem, "pres": present_row(lemma, stem), "sg": past, "pl": past + "n", "pp": pp, "imp": stem,
             "prp": lemma + "d"}
 
