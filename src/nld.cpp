@@ -311,7 +311,7 @@ constexpr std::string_view PARTICLES[] = {
     "tegemoet", "achteruit", "tegenover", "vooruit", "voorbij", "achterna", "bekend", "terecht", "teloor", "teweeg",
     "omhoog", "omlaag", "vooraf",
     "achter", "binnen", "buiten", "overeen", "samen", "terug", "tegen", "thuis", "dicht", "langs", "onder",
-    "omver", "bijeen", "uiteen", "kapot", "klaar", "schoon", "voort", "kwijt", "bloot", "gade", "deel",
+    "omver", "bijeen", "uiteen", "dooreen", "overhoop", "kapot", "klaar", "schoon", "voort", "kwijt", "bloot", "gade", "deel",
     "door", "over", "voor", "open", "rond", "ineen", "heen", "neer", "vast", "goed", "stil", "dood", "lief", "mede", "stuk",
     "aan", "bij", "los", "mee", "toe", "uit", "weg", "af", "in", "na", "om", "op",
 };
