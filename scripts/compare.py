@@ -34,6 +34,7 @@ The checkers' answers are cached in the cache directory. The versions of the che
 """
 import argparse
 import collections
+import fcntl
 import functools
 import glob
 import gzip
@@ -63,7 +64,10 @@ HUNSPELL = {"ben": ["bn_BD"], "cat": ["ca"], "ces": ["cs_CZ"], "dan": ["da_DK"],
             "slv": ["sl_SI"], "spa": ["es_ES"], "swa": ["sw_TZ"], "swe": ["sv_SE"], "tel": ["te_IN"],
             "tgl": ["tl"], "tur": ["tr_TR"], "ukr": ["uk_UA"]}
 # code -> checkers besides hunspell
-ANALYSERS = {"fin": ["voikko"], "rus": ["pymorphy3"], "ukr": ["pymorphy3"], "isl": ["islenska"], "est": ["vabamorf"]}
+ANALYSERS = {"fin": ["voikko"], "rus": ["pymorphy3"], "ukr": ["pymorphy3"], "isl": ["islenska"], "est": ["vabamorf"],
+             "tur": ["zemberek"]}
+# dictionaries that give words but do not judge forms: et_EE accepts made-up words (teenn)
+NOT_CHECKING = {"et_EE"}
 LANGS = sorted(set(HUNSPELL) | set(ANALYSERS) | {"jpn", "kan", "mar", "tam", "urd"})
 # infinitive endings of the languages that scripts/rule_rows.py does not list ("" : any word)
 MORE_ENDINGS = {"pes": ("دن", "تن"), "est": ("ma",), "gle": ("",), "guj": ("વું",), "kan": ("ು",), "mar": ("णे",), "swa": ("a",),
@@ -74,7 +78,7 @@ HYPHENATED = {"gle": ("dí-", "ath-", "mí-", "neamh-", "réamh-", "so-", "do-")
 
 def checker_names(code):
     """The checkers of a language, as the diff names them."""
-    names = [f"hunspell {d}" for d in HUNSPELL.get(code, [])] + ANALYSERS.get(code, [])
+    names = [f"hunspell {d}" for d in HUNSPELL.get(code, []) if d not in NOT_CHECKING] + ANALYSERS.get(code, [])
     return " + ".join(names) if names else "no checker"
 
 
@@ -92,7 +96,8 @@ class Checker:
         self.code = code
         self.name = checker_names(code)
         self.known = {}
-        path = _cache_file(code)
+        self.path = _cache_file(f"{code}-{hashlib.md5(self.name.encode()).hexdigest()[:8]}")
+        path = self.path
         if os.path.exists(path):
             with open(path, encoding="utf-8") as f:
                 self.known = json.load(f)
@@ -103,12 +108,12 @@ class Checker:
         todo = sorted({w for w in words if w not in self.known})
         if todo:
             ok = set()
-            for d in HUNSPELL.get(self.code, []):
+            for d in (d for d in HUNSPELL.get(self.code, []) if d not in NOT_CHECKING):
                 ok |= hunspell_accepted(d, [w for w in todo if w not in ok])
             for a in ANALYSERS.get(self.code, []):
                 ok |= ANALYSER[a](self.code, [w for w in todo if w not in ok])
             self.known.update((w, w in ok) for w in todo)
-            with open(_cache_file(self.code), "w", encoding="utf-8") as f:
+            with open(self.path, "w", encoding="utf-8") as f:
                 json.dump(self.known, f, ensure_ascii=False)
         return {w: self.known[w] for w in words}
 
@@ -159,7 +164,18 @@ def vabamorf_accepted(code, words):
     return {r["text"] for r in morf.Vabamorf.instance().spellcheck(list(words), suggestions=False) if r["spelling"]}
 
 
-ANALYSER = {"voikko": voikko_accepted, "pymorphy3": pymorphy_accepted, "islenska": islenska_accepted,
+@functools.lru_cache(None)
+def zemberek():
+    from zemberek import TurkishMorphology
+    return TurkishMorphology.create_with_defaults()
+
+
+def zemberek_accepted(code, words):
+    m = zemberek()
+    return {w for w in words if m.analyze(w).analysis_results}
+
+
+ANALYSER = {"zemberek": zemberek_accepted, "voikko": voikko_accepted, "pymorphy3": pymorphy_accepted, "islenska": islenska_accepted,
             "vabamorf": vabamorf_accepted}
 
 
@@ -170,11 +186,13 @@ def versions(codes):
     for code in codes:
         text = " ".join(f"hunspell/{d}" for d in HUNSPELL.get(code, [])) + " " + " ".join(ANALYSERS.get(code, []))
         text = text.replace("pymorphy3", "pymorphy").replace("vabamorf", "estnltk")
-        text = text.replace("islenska", "")  # not in checker_versions' table
+        text = text.replace("islenska", "").replace("zemberek", "")  # not in checker_versions' table
         for name, version in cv.checkers(text):
             out.append(f"{name} {version or 'not installed'}")
-        if "islenska" in ANALYSERS.get(code, []):
-            out.append(f"islenska {cv.python_version('islenska') or 'not installed'}")
+        for name in ("islenska", "zemberek"):
+            if name in ANALYSERS.get(code, []):
+                package = {"zemberek": "zemberek-python"}.get(name, name)
+                out.append(f"{package} {cv.python_version(package) or 'not installed'}")
     return "checkers: " + ", ".join(sorted(set(out))) if out else "checkers: none"
 
 
@@ -286,6 +304,9 @@ def dictionary_words(code):
         found = bin_verbs(found | cands)
     elif code == "fin":
         found |= voikko_verbs(cands)
+    elif code == "tur":
+        from zemberek.core.turkish import PrimaryPos
+        found |= {i.lemma for i in zemberek().lexicon.item_set if i.primary_pos == PrimaryPos.Verb}
     elif code == "kor":
         sys.path.insert(0, os.path.join(ROOT, "scripts", "kor"))
         from check_frequent import frequent as kiwi_frequent
@@ -500,9 +521,32 @@ def show(c):
     return f"{word}\t{slot}\t{old!r} -> {new!r}"
 
 
-def by_word(rows, kinds):
-    """The rows grouped by word as printable lines, the surest words first (dictionary, lexicon, spellings,
-    built); a capitalised or upper-cased spelling whose changes are those of its lower-case word is named on the
+def zipf(code):
+    """word -> its wordfreq frequency in the language (0 without a list)."""
+    try:
+        import rule_rows
+        import wordfreq
+        lang = rule_rows.WORDFREQ[code][0]
+        if lang in wordfreq.available_languages() or lang == "tl":
+            return lambda w: wordfreq.zipf_frequency(w, lang)
+    except (ImportError, KeyError):
+        pass
+    return lambda w: 0
+
+
+def known_shares(code, tables, words, accepts):
+    """word -> the share of the distinct words of its table (before) that the checker accepts: near 1 for a real
+    verb, low for a noun of the infinitive's shape."""
+    parts = {w: {x for f in slots(tables.get(f"{code}:{w}")).values() if isinstance(f, str) for x in words_in(f)}
+             for w in words}
+    ok = accepts(sorted(set().union(*parts.values()))) if parts else {}
+    return {w: sum(ok[x] for x in p) / len(p) if p else 0 for w, p in parts.items()}
+
+
+def by_word(rows, kinds, frequency=lambda w: 0, share=None):
+    """The rows grouped by word as printable lines: the words whose table before the checker mostly accepted
+    (real verbs) first, then the surest words (dictionary, lexicon, spellings, built), the most frequent first;
+    a capitalised or upper-cased spelling whose changes are those of its lower-case word is named on the
     lower-case word's line."""
     words = collections.defaultdict(list)
     for c in rows:
@@ -517,10 +561,12 @@ def by_word(rows, kinds):
             folded[w.lower()].append(w)
             del words[w]
     lines = []
-    for w in sorted(words, key=lambda w: (kinds.get(w, len(KINDS) - 1), w)):
+    share = share or {}
+    for w in sorted(words, key=lambda w: (share.get(w, 1) < 0.5, kinds.get(w, len(KINDS) - 1), -frequency(w), w)):
         also = f" (also {', '.join(sorted(folded[w]))})" if folded[w] else ""
+        known = f", {share[w]:.0%} known" if w in share else ""
         cells = "; ".join(f"{a if i is None else f'{a}[{i}]'} {old!r} -> {new!r}" for _, a, i, old, new in words[w])
-        lines.append(f"{w} [{KINDS[kinds.get(w, len(KINDS) - 1)]}]{also}: {cells}")
+        lines.append(f"{w} [{KINDS[kinds.get(w, len(KINDS) - 1)]}{known}]{also}: {cells}")
     return lines
 
 
@@ -534,6 +580,7 @@ def report(a, b, checker=Checker, limit=None, changes_path=None, out=sys.stdout)
         kinds = {**b.get("_kinds", {}).get(code, {}), **a.get("_kinds", {}).get(code, {})}
         has = checker_names(code) != "no checker"
         accepts = checker(code).accepts if has and changed else None
+        frequency = zipf(code) if checker is Checker else (lambda w: 0)
         broken, emptied, other = classify(changed, accepts)
         name = checker_names(code)
         print(f"== {code} ({name}): {n} words compared, {n_changed} tables changed", file=out)
@@ -541,9 +588,11 @@ def report(a, b, checker=Checker, limit=None, changes_path=None, out=sys.stdout)
         lists += [("went empty", emptied), ("refused now", [(w, "(word)", None, "table", e) for w, e in refused])]
         if not has:
             lists.append(("changed (no checker)", other))
+        share = (known_shares(code, a, {c[0] for _, rows in lists for c in rows}, accepts) if accepts
+                 else {})
         for title, rows in lists:
             if rows:
-                lines = by_word(rows, kinds)
+                lines = by_word(rows, kinds, frequency, share)
                 print(f"  {title}: {len(rows)} slots of {len(lines)} words", file=out)
                 for line in lines[:limit]:
                     print("    " + line, file=out)
@@ -551,8 +600,10 @@ def report(a, b, checker=Checker, limit=None, changes_path=None, out=sys.stdout)
                     print(f"    ... {len(lines) - limit} more words", file=out)
         all_rows += [(code, kind, c) for kind, rows in (("checker", broken), ("empty", emptied), ("other", other))
                      for c in rows]
+        real = sum(share.get(c[0], 0) >= 0.5 for c in broken)
         summary.append(f"{code}: {n} words, {n_changed} changed tables, {len(changed)} changed slots; "
-                       + (f"{len(broken)} forms {name} accepted before and rejects after" if has else "no checker")
+                       + (f"{len(broken)} forms {name} accepted before and rejects after ({real} of words whose "
+                          "table it mostly accepted before)" if has else "no checker")
                        + f"; {len(emptied)} slots went empty; {len(refused)} words refused now, {conjugated} "
                        "conjugated now")
     print("== summary", file=out)
@@ -577,8 +628,15 @@ def base_build(rev):
     home = os.path.join(CACHE, f"base-{sha[:12]}")
     src, venv = os.path.join(home, "src"), os.path.join(home, "venv")
     python = os.path.join(venv, "bin", "python")
-    if os.path.exists(os.path.join(home, "done")):
-        return python, src
+    os.makedirs(CACHE, exist_ok=True)
+    with open(home + ".lock", "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)  # two runs over one base build it once
+        if not os.path.exists(os.path.join(home, "done")):
+            build_base(rev, sha, home, src, venv, python)
+    return python, src
+
+
+def build_base(rev, sha, home, src, venv, python):
     subprocess.run(["rm", "-rf", home], check=True)
     os.makedirs(home)
     git("worktree", "add", "--detach", src, sha)
@@ -590,16 +648,16 @@ def base_build(rev):
         subprocess.run(["cp", "-a", src, src + ".kept"], check=True)
         git("worktree", "remove", "--force", src)
         os.rename(src + ".kept", src)
+        os.remove(os.path.join(src, ".git"))  # it named the worktree just removed
     open(os.path.join(home, "done"), "w").close()
     print(f"built {rev} ({sha[:12]}) into {venv}", file=sys.stderr)
-    return python, src
 
 
 def stale_warning():
     """A warning when the installed module is older than the work tree's sources."""
     import velnor
     so = velnor.__file__
-    newest = max((os.path.getmtime(p) for pat in ("src/**/*", "data/*", "bindings/**/*")
+    newest = max((os.path.getmtime(p) for pat in ("src/**/*", "data/*.tsv", "bindings/**/*")
                   for p in glob.glob(os.path.join(ROOT, pat), recursive=True)), default=0)
     if newest > os.path.getmtime(so):
         return f"warning: the installed module {so} is older than the sources of {ROOT}; pip install it first"

@@ -9,7 +9,7 @@ _spec = importlib.util.spec_from_file_location("compare", ROOT / "scripts" / "co
 compare = importlib.util.module_from_spec(_spec)
 _spec.loader.exec_module(compare)
 
-KNOWN = {"lamenteert", "gelamenteerd", "heeft", "heb", "zijn", "entert", "lam", "verchroomd", "tinungo", "la",
+KNOWN = {"lamenteert", "lamenteer", "gelamenteerd", "heeft", "zijn", "entert", "lam", "verchroomd", "tinungo", "la",
          "plakt", "geplakt", "kent", "gekend"}
 
 
@@ -55,15 +55,16 @@ def test_diff_sorts_the_changed_slots():
     summary = compare.report(before, AFTER, checker=FakeChecker, out=out)
     text = out.getvalue()
     nld = text[text.index("== nld"):text.index("== tgl")]
-    # accepted before, rejected after: the participles and the perfect, whose shared auxiliary is not judged;
-    # "entert lam" is two known words, so it is only a change; the dictionary's words come first
+    # accepted before, rejected after: the participles and the perfect, whose shared auxiliary (unknown here) is
+    # not judged; "entert lam" is two known words, so it is only a change; a word whose table the checker mostly
+    # knew comes before the dictionary's words
     assert ("rejected after: 3 slots of 2 words\n"
-            "    verchromen [dictionary]: past_participle 'verchroomd' -> 'geverchroomd'\n"
-            "    lamenteren [lexicon]: past_participle 'gelamenteerd' -> 'lamgeënterd'; "
-            "perfect[0] 'heb gelamenteerd' -> 'heb lamgeënterd'\n") in nld
+            "    lamenteren [lexicon, 60% known]: past_participle 'gelamenteerd' -> 'lamgeënterd'; "
+            "perfect[0] 'heb gelamenteerd' -> 'heb lamgeënterd'\n"
+            "    verchromen [dictionary, 33% known]: past_participle 'verchroomd' -> 'geverchroomd'\n") in nld
     assert "plakken" not in nld and "xyz" not in nld  # a mend; a word refused before has no slots to lose
-    assert "refused now: 1 slots of 1 words\n    kennen [built]: (word) 'table' -> 'ValueError: not a" in nld
-    assert "went empty: 1 slots of 1 words\n    tungo [built]: patient_perfective 'tinungo' -> '—'" in text
+    assert "refused now: 1 slots of 1 words\n    kennen [built, 67% known]: (word) 'table' -> 'ValueError: not a" in nld
+    assert "went empty: 1 slots of 1 words\n    tungo [built, 50% known]: patient_perfective 'tinungo' -> '—'" in text
     # no checker: every changed slot is listed, a slot that was empty and is filled is no loss
     jpn = text[text.index("== jpn (no checker)"):text.index("== nld")]
     assert "changed (no checker): 2 slots of 1 words" in jpn and "went empty" not in jpn
@@ -71,9 +72,11 @@ def test_diff_sorts_the_changed_slots():
         "jpn: 1 words, 1 changed tables, 2 changed slots; no checker; 0 slots went empty; 0 words refused now, "
         "0 conjugated now",
         "nld: 6 words, 5 changed tables, 6 changed slots; 3 forms hunspell nl_NL accepted before and rejects "
-        "after; 0 slots went empty; 1 words refused now, 1 conjugated now",
-        "tgl: 1 words, 1 changed tables, 1 changed slots; 0 forms hunspell tl accepted before and rejects after; "
-        "1 slots went empty; 0 words refused now, 0 conjugated now"]
+        "after (2 of words whose table it mostly accepted before); 0 slots went empty; 1 words refused now, "
+        "1 conjugated now",
+        "tgl: 1 words, 1 changed tables, 1 changed slots; 0 forms hunspell tl accepted before and rejects after "
+        "(0 of words whose table it mostly accepted before); 1 slots went empty; 0 words refused now, "
+        "0 conjugated now"]
 
 
 def test_case_spellings_fold_onto_the_lower_case_word():
