@@ -391,10 +391,12 @@ bool word_start(std::string_view rest, bool head) {
 // rest begins as a word can, and some parts take a listed verb only.
 bool separable_base(std::string_view particle, std::string_view rest, bool head, bool listed_only) {
     const std::optional<LexEntry> entry = find_entry(rest);
-    // A head takes a listed rest too only where it begins as a word after a
-    // head can (lamenteren is no lam + enteren: lamenteert), unless the rest
-    // is a particle verb (televisieoptreden: treedt op televisie).
-    if (head && !word_start(rest, true)) return entry && separable_row(*entry);
+    // A word that splits only before a listed verb does not split before one
+    // that begins with a vowel (lamenteren is no lam + enteren: lamenteert),
+    // unless that verb is a particle verb (televisieoptreden: treedt op
+    // televisie).
+    if (listed_only && !rest.empty() && plain_vowel(rest[0]))
+        return entry && separable_row(*entry);
     if (entry) return true;
     if (listed_only || !word_start(rest, head)) return false;
     if (utf8::length(rest) < 5 || !utf8::ends_with(rest, "en")) return false;

@@ -800,7 +800,6 @@ doodverven
 # ge- in the participle), "particle+base" for a separable particle.
 DERIVED = """
 mis+lopen mis+slaan mis+schieten mis+stappen
-leeg+eten
 in+calculeren in+teren op+marcheren
 waar+maken
 be|denken be|grijpen be|kijken be|sluiten be|spreken be|staan be|vallen be|vriezen be|zoeken be|dragen
@@ -1207,7 +1206,7 @@ def word_start(rest, head):
 
 
 def separable_base(particle, rest, rows, head=False, listed_only=False):
-    if head and not word_start(rest, True):
+    if listed_only and rest[:1] and rest[0] in "aeiou":
         return rest in rows and " " in rows[rest]["sg"]
     if rest in rows:
         return True
