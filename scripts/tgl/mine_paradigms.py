@@ -21,17 +21,24 @@ the dictionary. The engine's present class of the root is scored the same way; t
   none      the data gives no class for that voice
 
   python scripts/tgl/mine_paradigms.py PARADIGMS [--engine]   > mined.tsv
-      root, plain root, glottal, block, voice, mined class, h, engine class, the attested forms of each, verdict
-  python scripts/tgl/mine_paradigms.py PARADIGMS --forms      > cells.tsv
-      every cell of the data next to the engine's form of the same slot (plain spelling), and whether the
-      witnesses attest either: the overrides and the stem changes the rules miss
+      one line per block and voice: root, plain root, glottal, block, voice, mined class, h, engine class, the
+      attested forms of each, verdict, the data's perfective
+  python scripts/tgl/mine_paradigms.py PARADIGMS --rows        > proposals.tsv
+      per plain root the proposed actor, patient and h (the engine's class where the data gives it too or it is
+      attested at least as well; else the best-attested class of the data), the verdicts, the engine's classes;
+      read by hand before a row is written (scripts/tgl/roots_5.tsv)
+  python scripts/tgl/mine_paradigms.py PARADIGMS --judged scripts/tgl/paradigm_notes.tsv > paradigm_judged.tsv
+      the verdict on every root of the data: taken, judged (with the hand note or the witnesses' forms) or
+      left out
+  python scripts/tgl/mine_paradigms.py PARADIGMS --forms       > cells.tsv
+      every cell of the data that differs from the engine's form of the same slot (plain spelling), and whether
+      the witnesses attest either; the share of cells that agree (to stderr)
 
 The versions used are printed first (to stderr).
 """
 import os
 import pathlib
 import re
-import subprocess
 import sys
 import unicodedata
 from collections import defaultdict
@@ -39,8 +46,11 @@ from importlib.metadata import version
 
 from wordfreq import top_n_list
 
+import verb_roots
+from verb_roots import hunspell_accepts, infix
+
 V = "aeiou"
-HUNSPELL = "/usr/share/hunspell/tl"
+HUNSPELL = verb_roots.HUNSPELL
 SLOTS = {"V;PFV;AGFOC": 0, "V;IPFV;AGFOC": 1, "V;AGFOC;LGSPEC1": 2, "V;PFV;PFOC": 3, "V;IPFV;PFOC": 4,
          "V;PFOC;LGSPEC1": 5}
 
@@ -77,26 +87,8 @@ def blocks(path):
     return out
 
 
-def onset(root):
-    if root.startswith("ng") and len(root) > 2 and root[2] in V:
-        return 2
-    return 0 if root[0] in V else 1
-
-
 def redup(root):
-    m = re.search(f"[{V}]", root)
-    if not m:
-        return root
-    return root[0] + root if m.start() == 0 else root[: onset(root)] + m[0] + root
-
-
-def infix(word, affix):
-    if word[0] in V:
-        return affix + word
-    if affix == "in" and word[0] in "ly":
-        return "ni" + word
-    n = onset(word)
-    return word[:n] + affix + word[n:]
+    return verb_roots.redup(root) or root
 
 
 def mang(root):
@@ -185,14 +177,6 @@ def contemplated_class(root, r, head, cont):
 
 def attested(forms, words, accepted):
     return sorted({f for f in forms if f in words or f in accepted})
-
-
-def hunspell_accepts(words):
-    if not os.path.exists(HUNSPELL + ".dic"):
-        return set()
-    p = subprocess.run(["hunspell", "-d", HUNSPELL, "-G"], input="\n".join(words) + "\n", capture_output=True,
-                       text=True, check=True)
-    return set(p.stdout.split())
 
 
 def engine_classes(root):
