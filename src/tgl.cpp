@@ -69,12 +69,14 @@ char plain_vowel(char32_t c) {
 
 bool is_vowel(char32_t c) { return plain_vowel(c) != 0; }
 
-// The letters that open the first syllable: "ng" before a vowel counts as one
-// consonant (ngiti: ngumiti, ngingiti); otherwise the first character.
+// The letters that open the first syllable: "ng", and the "ch" and "sh" of a
+// borrowing, before a vowel count as one consonant (ngiti: ngumiti,
+// ngingiti; share: shinare); otherwise the first character.
 std::size_t onset_len(std::string_view s) {
-    if (s.size() > 2 && (s[0] == 'n' || s[0] == 'N') && (s[1] == 'g' || s[1] == 'G') &&
-        is_vowel(utf8::decode(s, 2).cp))
-        return 2;
+    if (s.size() > 2 && is_vowel(utf8::decode(s, 2).cp)) {
+        char a = static_cast<char>(s[0] | 0x20), b = static_cast<char>(s[1] | 0x20);
+        if ((a == 'n' && b == 'g') || ((a == 'c' || a == 's') && b == 'h')) return 2;
+    }
     return s.empty() ? 0 : utf8::decode(s, 0).len;
 }
 
