@@ -184,15 +184,9 @@ def versions(codes):
     import checker_versions as cv
     out = []
     for code in codes:
-        text = " ".join(f"hunspell/{d}" for d in HUNSPELL.get(code, [])) + " " + " ".join(ANALYSERS.get(code, []))
-        text = text.replace("pymorphy3", "pymorphy").replace("vabamorf", "estnltk")
-        text = text.replace("islenska", "").replace("zemberek", "")  # not in checker_versions' table
-        for name, version in cv.checkers(text):
-            out.append(f"{name} {version or 'not installed'}")
-        for name in ("islenska", "zemberek"):
-            if name in ANALYSERS.get(code, []):
-                package = {"zemberek": "zemberek-python"}.get(name, name)
-                out.append(f"{package} {cv.python_version(package) or 'not installed'}")
+        text = " ".join(f"hunspell/{d}" for d in HUNSPELL.get(code, []) if d not in NOT_CHECKING)
+        text += " " + " ".join(ANALYSERS.get(code, [])).replace("pymorphy3", "pymorphy").replace("vabamorf", "estnltk")
+        out += [f"{name} {version or 'not installed'}" for name, version in cv.checkers(text)]
     return "checkers: " + ", ".join(sorted(set(out))) if out else "checkers: none"
 
 
@@ -209,8 +203,9 @@ def shaped(code, w):
             and all(c.isalpha() or unicodedata.category(c) in ("Mn", "Mc") or c == ZWNJ for c in w))
 
 
-def hunspell_words(dictionary):
-    """The words of a hunspell dictionary: its stems and, where unmunch can, their expansions (NFC)."""
+def hunspell_words(dictionary, keep):
+    """The words for which keep(word) holds among a hunspell dictionary's stems and, where unmunch can, their
+    expansions (read as they come: some dictionaries expand to tens of millions of words), in NFC."""
     dic, aff = (os.path.join(HUNSPELL_DIR, f"{dictionary}.{x}") for x in ("dic", "aff"))
     encoding = "utf-8"
     with open(aff, "rb") as f:
@@ -218,16 +213,23 @@ def hunspell_words(dictionary):
         if m:
             encoding = m.group(1).decode().lower().replace("microsoft-", "")
     out = set()
+
+    def add(w):
+        w = unicodedata.normalize("NFC", w.strip())
+        if w and keep(w):
+            out.add(w)
+
     with open(dic, encoding=encoding, errors="replace") as f:
         next(f, None)
-        out |= {line.split("/")[0].split("\t")[0].strip() for line in f}
+        for line in f:
+            add(line.split("/")[0].split("\t")[0])
     try:
-        r = subprocess.run(["unmunch", dic, aff], capture_output=True, timeout=300)
-        if r.returncode == 0:
-            out |= set(r.stdout.decode(encoding, errors="replace").split())
-    except (OSError, subprocess.TimeoutExpired):
-        pass
-    return {unicodedata.normalize("NFC", w) for w in out if w}
+        with subprocess.Popen(["unmunch", dic, aff], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL) as p:
+            for line in p.stdout:
+                add(line.decode(encoding, errors="replace"))
+    except OSError:
+        pass  # no unmunch: the stems alone
+    return out
 
 
 def english_verbs():
@@ -290,7 +292,7 @@ def dictionary_words(code):
             return set(json.load(f))
     found = set()
     for d in HUNSPELL.get(code, []):
-        found |= {w for w in hunspell_words(d) if shaped(code, w)}
+        found |= hunspell_words(d, lambda w: shaped(code, w))
     if code == "eng":
         found = english_verbs()
     if code in ("rus", "ukr"):
