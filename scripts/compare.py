@@ -166,8 +166,12 @@ def vabamorf_accepted(code, words):
 
 @functools.lru_cache(None)
 def zemberek():
-    from zemberek import TurkishMorphology
-    return TurkishMorphology.create_with_defaults()
+    import contextlib
+    import logging
+    with contextlib.redirect_stdout(sys.stderr):  # it logs to standard output, where the word list goes
+        from zemberek import TurkishMorphology
+        logging.getLogger("zemberek").setLevel(logging.WARNING)
+        return TurkishMorphology.create_with_defaults()
 
 
 def zemberek_accepted(code, words):
