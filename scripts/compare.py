@@ -534,6 +534,7 @@ def zipf(code):
         import wordfreq
         lang = rule_rows.WORDFREQ[code][0]
         if lang in wordfreq.available_languages() or lang == "tl":
+            wordfreq.zipf_frequency("a", lang)  # Japanese and Korean need MeCab to split words
             return lambda w: wordfreq.zipf_frequency(w, lang)
     except (ImportError, KeyError):
         pass
