@@ -18,19 +18,30 @@ The steps on their own:
   python scripts/compare.py diff before.json after.json [--changes changes.tsv]
 
 The words of a language: every verb of the infinitive's shape that its dictionary or analyser knows (the
-hunspell dictionary's stems and their unmunch expansions, pymorphy3's infinitives for rus/ukr, BÍN's verbs for
-isl, Voikko's for fin, hunspell-ko and kiwipiepy for kor), wordfreq's top 300,000 of that shape that the checker
-accepts, every lemma of data/<code>*.tsv and every input of tests/data/forms/<code>*.tsv; each lexicon lemma also
-capitalised, upper-cased, with and without accents, joiners (ZWNJ, blank, nothing) and hyphens, in its reflexive
-and other spellings, and every word built on it (prefixes, particles and heads of the engine, prefixes the
-language's words show, negation, compounds of the frequency list: scripts/rule_rows.py).
+hunspell dictionary's stems and their unmunch expansions (package hunspell-tools; the stems alone without it), the
+en_US stems that take -ing, pymorphy3's infinitives for rus/ukr, BÍN's verbs for isl, Voikko's for fin, hunspell-ko
+and kiwipiepy for kor, zemberek's verbs for tur, the ga_IE verbs of scripts/gle/dictionary_verbs.py), wordfreq's
+top 300,000 of that shape that the checker accepts (all of them where there is no checker), every lemma of
+data/<code>*.tsv and every input of tests/data/forms/<code>*.tsv; each lexicon lemma also capitalised,
+upper-cased, without accents, with a joiner, a blank or nothing between its parts (pes, urd), hyphenated and
+not, in its reflexive and other spellings, and every word built on it (prefixes, preverbs, particles and heads
+of the engine, prefixes the language's words show, negation, compounds of the frequency list:
+scripts/rule_rows.py).
+
+The checkers (a form passes when one of them accepts it): hunspell for most languages, Voikko (fin), pymorphy3
+with hunspell (rus, ukr), BÍN through islenska with hunspell (isl), Vabamorf of estnltk (est: hunspell et_EE
+takes made-up words), zemberek with hunspell (tur). jpn, kan, mar, tam and urd have none.
 
 The diff, per language: the words compared and the words whose table changed; every slot whose form the
 language's checker accepted before and rejects after (word, attribute, slot, old form -> new form), every slot
-that went from a form to nothing (None, "", "—", gone, or the word now refused), and one summary line.
-A form of several words is checked word by word, leaving out the words the old and the new form share
-(auxiliaries, pronouns, particles that stayed). Languages without a checker have their changed slots listed.
-The checkers' answers are cached in the cache directory. The versions of the checkers are printed with the diff.
+that went from a form to nothing (None, "", "—", or the word now refused), and one summary line, which also
+counts the flagged forms of words whose table before the checker mostly accepted (real verbs, not nouns of the
+infinitive's shape). A form of several words is checked word by word, leaving out the words the old and the
+new form share (auxiliaries, pronouns, particles that stayed). Each word is printed once with all its flagged
+slots, with its source and the share of its table before that the checker knows; real verbs first, then by
+source and frequency; capitalised and upper-cased spellings that changed as the lower-case word did are named on
+its line. Languages without a checker have every changed slot listed. The checkers' answers and the
+dictionaries' word lists are cached in the cache directory; the checkers' versions are printed with the diff.
 """
 import argparse
 import collections
