@@ -95,6 +95,14 @@ def checker_names(code):
 
 # ---------------------------------------------------------------------------------------------- checkers
 
+def save(obj, path):
+    """Writes a cache file whole or not at all (several runs may share the cache)."""
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with tempfile.NamedTemporaryFile("w", encoding="utf-8", dir=os.path.dirname(path), delete=False) as f:
+        json.dump(obj, f, ensure_ascii=False)
+    os.replace(f.name, path)
+
+
 def _cache_file(name):
     os.makedirs(CACHE, exist_ok=True)
     return os.path.join(CACHE, f"answers-{name}.json")
@@ -124,8 +132,7 @@ class Checker:
             for a in ANALYSERS.get(self.code, []):
                 ok |= ANALYSER[a](self.code, [w for w in todo if w not in ok])
             self.known.update((w, w in ok) for w in todo)
-            with open(self.path, "w", encoding="utf-8") as f:
-                json.dump(self.known, f, ensure_ascii=False)
+            save(self.known, self.path)
         return {w: self.known[w] for w in words}
 
 
@@ -335,9 +342,7 @@ def dictionary_words(code):
         found |= {w for w in cands if ok[w]}
     elif endings(code) != ("",):
         found |= cands  # no checker: the shape alone
-    os.makedirs(CACHE, exist_ok=True)
-    with open(path, "w", encoding="utf-8") as f:
-        json.dump(sorted(found), f, ensure_ascii=False)
+    save(sorted(found), path)
     return found
 
 
