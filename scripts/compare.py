@@ -100,6 +100,7 @@ def save(obj, path):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with tempfile.NamedTemporaryFile("w", encoding="utf-8", dir=os.path.dirname(path), delete=False) as f:
         json.dump(obj, f, ensure_ascii=False)
+    os.chmod(f.name, 0o644)
     os.replace(f.name, path)
 
 
