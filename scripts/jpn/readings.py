@@ -4,16 +4,20 @@
 
 The 478 rows written by hand (scripts/jpn/hand_readings.tsv: the 750 most
 frequent kanji verbs, with both readings where a kanji has two: 開く ひらく
-and あく) are kept. For every other
-jpn.tsv lemma that holds a kanji, fugashi with unidic-lite reads the lemma
-alone: its best analysis gives the reading (a compound verb may come in
-parts: 見 + 慣れる, 嫌 + がる, 運動 + する, but not a verb after a noun, which
-may be voiced: 系統立てる けいとうだてる), and the spelling is taken when none of its ten best
-analyses that read the whole lemma as one verb (classical conjugations
-passed over) gives another reading
-(開く, read ひらく and あく, and 注ぐ, そそぐ and つぐ, are left to the hand
-rows), when that verb's conjugation type is the row's class, and when the
-reading ends in the lemma's own kana (改める → あらためる).
+and あく) are kept. For every other jpn.tsv lemma that holds a kanji,
+fugashi with unidic-lite reads the lemma alone, and its ten best analyses
+that read the whole lemma as one verb (classical conjugations passed over)
+are looked at, with the best analysis if it reads the lemma as parts ending
+in a verb (見 + 慣れる, 嫌 + がる, 運動 + する; not a verb after a noun, which
+may be voiced: 系統立てる is けいとうだてる). The spelling is taken:
+- when the analyses do not differ both in the reading as written and in the
+  lexeme's reading (開く ひらく, あく and 尊ぶ とうとぶ, たっとぶ are two
+  readings; 微笑む ほほえむ, ほおえむ is one lexeme said two ways, and 焼ける
+  one spelling read as 焼ける or as the potential of 焼く);
+- when every analysis is of the row's class;
+- as the best analysis's lexeme reading where it fits the kana of the lemma
+  (込む こむ, 言う いう, not the ごむ, ゆう the analyser may say), else as written
+  (突っ込む つっこむ, not the lexeme 突き込む's つきこむ).
 
 A kana spelling is then left out when it also spells a verb of another class:
 - another listed verb (すべる: 滑る godan, 統べる ichidan; ふりかえる: 振り返る,
@@ -54,22 +58,19 @@ def conjugation(ctype, lemma):
     return None
 
 
-def verb_reading(f, text):
-    """The reading of a verb token in its dictionary form: its kana as written (論じる ろんじる, not the
-    lemma's ろんずる), but the lemma's where the kana only shows the sound (言う: ゆう as said, いう as
-    written)."""
-    tail = re.sub(r"^.*[\u4e00-\u9fff々]", "", text)
-    if f.lForm != f.kana and len(f.lForm) == len(f.kana) and hiragana(f.lForm).endswith(tail):
-        return f.lForm
-    return f.kana
+def spelling_pattern(lemma):
+    """A pattern of the readings the lemma's spelling allows: its kana as they stand, each run of kanji some
+    kana (突っ込む: .+っ.+む)."""
+    return re.compile("".join(".+" if KANJI.match(run) else re.escape(run)
+                              for run in re.findall(r"[\u4e00-\u9fff々]+|[^\u4e00-\u9fff々]+", lemma)) + "$")
 
 
 def whole_verbs(tagger, text, whole_only=False):
-    """(reading, class family) of the best analysis of `text` if it ends in a verb's dictionary form, and of
-    each of the other best analyses that read all of `text` as one verb (with whole_only, only these). A
-    compound verb may come in verb parts (見 + 慣れる); lower analyses that split the word (答 + える) are not
-    readings of it."""
-    out = set()
+    """(written reading, the lexeme's reading, class family), best first, of the best analysis of `text` if it
+    ends in a verb's dictionary form, and of each of the other best analyses that read all of `text` as one
+    verb (with whole_only, only these). A compound verb may come in verb parts (見 + 慣れる); lower analyses
+    that split the word (答 + える) are not readings of it."""
+    out = []
     for rank, nodes in enumerate(tagger.nbestToNodeList(text, BEST)):
         *front, last = nodes
         if front and (rank > 0 or whole_only):
@@ -84,7 +85,8 @@ def whole_verbs(tagger, text, whole_only=False):
         if family is None or any((n.feature.pos1 != "動詞" and not keeps_kana) or not n.feature.kana
                                  or (n.feature.cType or "").startswith("文語") for n in front):
             continue
-        out.add((hiragana("".join(n.feature.kana for n in front) + verb_reading(f, text)), family))
+        before = "".join(n.feature.kana for n in front)
+        out.append((hiragana(before + f.kana), hiragana(before + f.lForm), family))
     return out
 
 
@@ -106,16 +108,20 @@ def main():
         if lemma in done or not KANJI.search(lemma):
             continue
         found = whole_verbs(tagger, lemma)
-        readings = {r for r, _ in found}
-        tail = re.sub(r"^.*[\u4e00-\u9fff々]", "", lemma)
-        if len(readings) != 1:
-            left["no single reading" if readings else "no reading as one verb"].append(lemma)
+        # Two readings where the analyses differ both as written and in the lexeme (開く ひらく, あく); not
+        # where the lexeme is one and only the sound differs (微笑む ほほえむ, ほおえむ), nor where one
+        # spelling is read as two lexemes with one reading (焼ける, and the potential of 焼く).
+        if not found or (len({w for w, _, _ in found}) > 1 and len({x for _, x, _ in found}) > 1):
+            left["no single reading" if found else "no reading as one verb"].append(lemma)
             continue
-        reading = readings.pop()
-        if {c for _, c in found} != {CLASSES[cls]}:
+        # The lexeme's reading, or where the spelling shows another form of the lexeme, the reading as
+        # written (突っ込む: つっこむ, not the lexeme 突き込む's つきこむ).
+        pattern = spelling_pattern(lemma)
+        reading = next((r for r in (found[0][1], found[0][0]) if pattern.match(r)), None)
+        if {c for _, _, c in found} != {CLASSES[cls]}:
             left["the analyser's class differs"].append(lemma)
-        elif not reading.endswith(tail) or KANJI.search(reading):
-            left["reading does not end in the lemma's kana"].append(lemma)
+        elif reading is None or KANJI.search(reading):
+            left["no reading fits the lemma's kana"].append(lemma)
         else:
             rows.add((reading, lemma))
     spelt = collections.defaultdict(set)
@@ -124,7 +130,7 @@ def main():
     out = []
     for kana, lemmas in sorted(spelt.items()):
         families = {CLASSES[lexicon[lemma]] for lemma in lemmas}
-        others = {c for r, c in whole_verbs(tagger, kana, whole_only=True) if r == kana} - families
+        others = {c for r, _, c in whole_verbs(tagger, kana, whole_only=True) if r == kana} - families
         if kana in lexicon or kana == "ます":
             left["a row of its own"].append(kana)
         elif len(families) > 1:
