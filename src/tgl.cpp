@@ -73,9 +73,10 @@ bool is_vowel(char32_t c) { return plain_vowel(c) != 0; }
 // borrowing, before a vowel count as one consonant (ngiti: ngumiti,
 // ngingiti; share: shinare); otherwise the first character.
 std::size_t onset_len(std::string_view s) {
-    if (s.size() > 2 && is_vowel(utf8::decode(s, 2).cp)) {
+    if (s.size() > 2) {
         char a = static_cast<char>(s[0] | 0x20), b = static_cast<char>(s[1] | 0x20);
-        if ((a == 'n' && b == 'g') || ((a == 'c' || a == 's') && b == 'h')) return 2;
+        if (((a == 'n' && b == 'g') || ((a == 'c' || a == 's') && b == 'h')) && is_vowel(utf8::decode(s, 2).cp))
+            return 2;
     }
     return s.empty() ? 0 : utf8::decode(s, 0).len;
 }
@@ -168,9 +169,8 @@ bool closed_by_o(std::string_view root) {
 // root keeps it, a final d after a vowel written r (lakad: lalakarin, bayad:
 // binayaran), and "h" after a final vowel when the flag is set (basa:
 // babasahin).
-std::string suffix_stem(std::string s, const Verb& v) {
-    const bool h = v.h;
-    if (!v.keeps_o) s = raise_last_o(std::move(s));
+std::string suffix_stem(std::string s, bool h, bool keeps_o) {
+    if (!keeps_o) s = raise_last_o(std::move(s));
     if (s.size() > 1 && s.back() == 'd' && is_vowel(static_cast<unsigned char>(s[s.size() - 2]))) s.back() = 'r';
     if (h && !s.empty() && is_vowel(utf8::last(s))) s.push_back('h');
     return s;
@@ -258,16 +258,16 @@ std::string patient_form(const Verb& v, Aspect aspect) {
             switch (aspect) {
                 case Aspect::Perfective: return infix(root, "in");
                 case Aspect::Imperfective: return infix(reduplicate(root), "in");
-                case Aspect::Contemplated: return suffix_stem(reduplicate(root), v) + "in";
+                case Aspect::Contemplated: return suffix_stem(reduplicate(root), v.h, v.keeps_o) + "in";
             }
             break;
         case PatientClass::An:
             // Every aspect takes the suffix, so every stem takes its changes:
             // tinulungan, pinuntahan, binayaran.
             switch (aspect) {
-                case Aspect::Perfective: return suffix_stem(infix(root, "in"), v) + "an";
-                case Aspect::Imperfective: return suffix_stem(infix(reduplicate(root), "in"), v) + "an";
-                case Aspect::Contemplated: return suffix_stem(reduplicate(root), v) + "an";
+                case Aspect::Perfective: return suffix_stem(infix(root, "in"), v.h, v.keeps_o) + "an";
+                case Aspect::Imperfective: return suffix_stem(infix(reduplicate(root), "in"), v.h, v.keeps_o) + "an";
+                case Aspect::Contemplated: return suffix_stem(reduplicate(root), v.h, v.keeps_o) + "an";
             }
             break;
         case PatientClass::I: {
@@ -428,7 +428,7 @@ std::vector<std::string> Verb::forms(Voice voice, Aspect aspect) const {
     if ((patient == PatientClass::In || patient == PatientClass::An) && aspect != Aspect::Contemplated &&
         !root.empty() && !is_vowel(first_char(root)) && !out.front().starts_with("ni")) {
         std::string base = aspect == Aspect::Perfective ? root : reduplicate(root);
-        out.push_back(patient == PatientClass::An ? "ni" + suffix_stem(base, *this) + "an" : "ni" + base);
+        out.push_back(patient == PatientClass::An ? "ni" + suffix_stem(base, h, keeps_o) + "an" : "ni" + base);
     }
     return out;
 }
