@@ -9,26 +9,12 @@ LANG is the snapshot's language code (pes, tur ...), DICT a hunspell dictionary 
 A form of several words is checked word by word; Persian forms get back the zero width non-joiner after می that
 the dictionary writes, and each part between joiners is checked as hunspell does. --changed also prints every changed word with its changed slots, old -> new.
 """
-import ast
+import pathlib
 import subprocess
 import sys
 
-
-def load(path, lang):
-    out = {}
-    for line in open(path, encoding="utf-8"):
-        code, word, rest = line.rstrip("\n").split("\t", 2)
-        if code != lang:
-            continue
-        if rest.startswith("!"):
-            out[word] = None
-            continue
-        attrs = {}
-        for cell in rest.split("\t")[1:]:
-            name, value = cell.split("=", 1)
-            attrs[name] = ast.literal_eval(value)
-        out[word] = attrs
-    return out
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+from lexicon_snapshot import read  # noqa: E402
 
 
 def slots(table):
@@ -62,7 +48,7 @@ def accepted(lang, dic, words):
 
 
 def main(lang, dic, before, after, changed):
-    a, b = load(before, lang), load(after, lang)
+    a, b = read(before, lang), read(after, lang)
     words = set()
     for t in list(a.values()) + list(b.values()):
         for v in slots(t).values():
