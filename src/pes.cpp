@@ -220,6 +220,10 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     if (proper.size() < 2 || !proper.ends_with(NUN) || utf8::length(proper) < 3) return fail(Error{});
     Reading reading = read_verb(proper);
+    // A negative infinitive (نکردن, نرفتن: ن before a listed verb) is no
+    // citation form; the table holds a verb's affirmative forms, and taken
+    // for a verb of its own it gave مینرفتم.
+    if (!reading.row && proper.starts_with(NUN) && lexicon::find(proper.substr(NUN.size()))) return fail(Error{});
     if (!reading.row) {
         if (const std::size_t head = compound_head(proper)) {
             // The head and its verb apart in every form, as if written with a
