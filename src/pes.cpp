@@ -199,6 +199,15 @@ std::string zwnj_as_space(std::string_view text) {
     return text::join(text.substr(0, at), " ", text.substr(at + ZWNJ.size()));
 }
 
+bool negative(std::string_view proper) {
+    if (!proper.starts_with(NUN)) return false;
+    const std::string_view rest = proper.substr(NUN.size());
+    if (lexicon::find(rest)) return true;
+    if (!rest.starts_with("یا")) return false;
+    const std::string_view base = rest.substr(std::string_view("ی").size());
+    return lexicon::find(base) || lexicon::find(text::join(ALEF_MADDA, base.substr(ALEF.size())));
+}
+
 }  // namespace
 
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"ن", "دن", "تن", "یدن"};
@@ -220,10 +229,11 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     if (proper.size() < 2 || !proper.ends_with(NUN) || utf8::length(proper) < 3) return fail(Error{});
     Reading reading = read_verb(proper);
-    // A negative infinitive (نکردن, نرفتن: ن before a listed verb) is no
-    // citation form; the table holds a verb's affirmative forms, and taken
-    // for a verb of its own it gave مینرفتم.
-    if (!reading.row && proper.starts_with(NUN) && lexicon::find(proper.substr(NUN.size()))) return fail(Error{});
+    // A negative infinitive (نکردن, نرفتن: ن before a listed verb; نی before
+    // one in ا or آ: نیانداختن, نیامدن) is no citation form; the table holds
+    // a verb's affirmative forms, and taken for a verb of its own it gave
+    // مینرفتم.
+    if (!reading.row && negative(proper)) return fail(Error{});
     if (!reading.row) {
         if (const std::size_t head = compound_head(proper)) {
             // The head and its verb apart in every form, as if written with a
