@@ -187,7 +187,9 @@ std::string_view gitmek_head(std::string_view stem) {
     if (!utf8::ends_with_one_of(stem, GIT)) return {};
     std::string_view head = stem.substr(0, stem.size() - GIT[0].size());
     const char32_t last = utf8::last(head);
-    return last == U'a' || last == U'e' ? head : std::string_view{};
+    // A converb has a stem before its vowel: egitmek is eğitmek typed
+    // without its ğ (egitir), not e + gitmek.
+    return utf8::length(head) >= 3 && (last == U'a' || last == U'e') ? head : std::string_view{};
 }
 
 }  // namespace
