@@ -10,7 +10,9 @@ past:    a weak first singular ending in -i ("heyrði"), or the strong
          singular and third plural "fór/fóru" (the second singular is made
          from the first: fórst, lést, bast), optionally "fór,fórst/fóru",
          or "=" and all six forms, or "O" alone: an -aði verb that ends in
-         another lemma (opinbera in bera) and needs a row to stop the match;
+         another lemma (opinbera in bera) or whose ending the engine gives
+         another class (baldýra, stykkja), and needs a row; "O | x" makes
+         that row exact-only;
 past subjunctive: empty for a weak verb whose subjunctive is its past,
          or the first singular ("færi", "segði"), or "=" and six forms;
 supine, imperative: the forms ("" for the imperative = the stem);
@@ -152,12 +154,14 @@ def subj_present_default(inf):
     return [b + "i", b + "ir", b + "i", umlaut(stem) + "um", b + "ið", b + "i"]
 
 
-def o_class(inf):
-    """The row of an -aði verb that ends in another lemma (opinbera in bera, sameina in meina):
-    its own forms, spelled out so that the suffix match stops there."""
+def o_class(inf, exact):
+    """The row of an -aði verb that ends in another lemma (opinbera in bera, sameina in meina), or whose
+    ending the engine gives another class (baldýra, stykkja): its own forms, spelled out so that the
+    suffix match stops there."""
     stem = rule_stem(inf)
     pres, pst = rule(inf, 0), rule(inf, 1)
-    return "\t".join([inf, ",".join(pres), ",".join(pst), "-", ",".join(pst), stem + "að", "-", "-", "-", "-"])
+    return "\t".join([inf, ",".join(pres), ",".join(pst), "-", ",".join(pst), stem + "að", "-", "-", "-",
+                      "1" if exact else "-"])
 
 
 def row(line):
@@ -165,7 +169,7 @@ def row(line):
     cells += [""] * (7 - len(cells))
     inf, pres_c, past_c, subj_c, sup, imp, opts = cells
     if pres_c == "O":
-        return o_class(inf)
+        return o_class(inf, past_c == "x")
     pres = present(inf, pres_c)
     pst = past(inf, past_c)
     sbj = subj_past(inf, subj_c, pst)
