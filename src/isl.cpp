@@ -212,6 +212,10 @@ Verb analyse(std::string_view word, bool& matched) {
             verb.weak_past = std::move(weak->past);
             verb.weak_supine = std::move(weak->supine);
         }
+    } else if (!best && word.size() > 2 && (utf8::ends_with(word, "á") || utf8::ends_with(word, "ú"))) {
+        // A verb in a long vowel: smá, smái, smáði, smáð (like ná and spá).
+        verb.weak_past = join(word, "ði");
+        verb.weak_supine = join(word, "ð");
     }
     return verb;
 }
@@ -261,6 +265,8 @@ std::string weak_form(const Verb& verb, Tense tense, std::size_t slot) {
         case Tense::Present:
             if (slot == 0) return join(before_i(verb.stem), "i");
             if (slot < 3) return join(before_i(verb.stem), "ir");
+            // A stem in á is its own third plural (smá; but lú, lúa).
+            if (slot == 5 && utf8::ends_with(verb.stem, "á")) return verb.stem;
             return Verb::regular_form(verb.stem, tense, slot);
         case Tense::Past:
         case Tense::SubjunctivePast: {
@@ -362,8 +368,10 @@ Table Table::build(const Verb& verb) {
     t.supine = e && e->supine                ? form(e->supine, verb.prefix)
                : !verb.weak_supine.empty() ? verb.weak_supine
                                            : join(verb.stem, "að");
-    t.present_participle =
-        e && e->present_participle ? form(e->present_participle, verb.prefix) : join(infinitive, "ndi");
+    // An infinitive in another vowel than a takes -andi (smáandi).
+    const bool vowel_end = !infinitive.empty() && infinitive.back() != 'a' && is_vowel(utf8::last(infinitive));
+    t.present_participle = e && e->present_participle ? form(e->present_participle, verb.prefix)
+                                                      : join(infinitive, vowel_end ? "andi" : "ndi");
     // The weak i-present class has the bare stem, without j (heyr, streng).
     std::string imp_sg = e && e->imperative_singular ? form(e->imperative_singular, verb.prefix)
                          : !verb.weak_past.empty()
