@@ -293,6 +293,10 @@ bool prefixes_keep_no_passive(std::string_view base) noexcept {
     return false;
 }
 
+// Bases whose passive their prefixed verbs do not share: vodit is voděn,
+// but odvodit, vyvodit, navodit take the rule's odvozen, vyvozen, navozen.
+bool passive_is_own(std::string_view base) noexcept { return base == "vodit"; }
+
 // What may be taken off the front of a word next: a verbal prefix and the
 // negation take turns (ne-vy-užít, z-ne-užít), so that no verb is read into
 // a word by peeling prefix after prefix (zazdít is no za-z-dít).
@@ -345,17 +349,11 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"t", "ti", "ct", "ci"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS, U"", true};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string lower = unicode::to_lower(text);
-    std::string_view lemma = unicode::trim(lower);
-    if (lemma.empty()) return fail(Error{});
-    for (std::size_t i = 0; i < lemma.size();) {
-        auto d = utf8::decode(lemma, i);
-        if (unicode::is_white_space(d.cp) || !lemma_char(d.cp)) return fail(Error{});
-        i += d.len;
-    }
+    auto lower = unicode::lower_word_of(text, SPELLING, lemma_char);
+    if (!lower) return fail(Error{});
     Verb verb;
-    verb.lemma = std::string(lemma);
+    verb.lemma = std::move(*lower);
+    const std::string_view lemma = verb.lemma;
     auto k = known(lemma, kBoth);
     verb.cls = k && k->cls ? *k->cls : class_by_ending(lemma);
     // A verb built on a row that the rules leave alone (vstát: no passive)
@@ -393,7 +391,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
             verb.present_override[2] = join(head, "ní");
         for (std::size_t i = 0; i < 3; ++i) verb.imperative_override[i] = take(c[6 + i]);
         verb.l_participle_override = take(c[9]);
-        if (!own_passive) verb.passive_override = take(c[10]);
+        if (!own_passive && !(k->prefixed && passive_is_own(k->base))) verb.passive_override = take(c[10]);
         verb.transgressive_m_override = take(c[11]);
         verb.transgressive_fn_override = take(c[12]);
         verb.l_participle_fem_override = take(c[13]);

@@ -90,10 +90,7 @@ std::string_view cut(std::string_view s, std::string_view suffix) {
     return ends_with(s, suffix) ? s.substr(0, s.size() - suffix.size()) : s;
 }
 
-bool is_lemma_char(char32_t c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '\'') return true;
-    return c >= 0xAA && unicode::is_alphabetic(c);
-}
+bool is_lemma_char(char32_t c) { return c == U'-' || c == U'\'' || unicode::is_lemma_letter(c); }
 
 bool is_irish_vowel(char32_t c) {
     switch (c) {
@@ -166,14 +163,15 @@ namespace {
 constexpr std::string_view NO_BASE[] = {"abair", "beir", "bí",   "clois",   "cluin",   "déan",    "faigh",
                                         "feic",  "ith",  "tabhair", "tar", "téigh", "lámhaigh", "tarlaigh"};
 
-// Prefixes before a listed verb, and whether they lenite it (athdhéan, dícheangail).
+// Prefixes before a listed verb, and whether they lenite it (athdhéan, dícheangail,
+// clóchuir). A hyphen may stand between a prefix and its verb (dí-adhlaic).
 struct Prefix {
     std::string_view text;
     bool lenites;
 };
 constexpr Prefix PREFIXES[] = {
     {"ath", true}, {"fo", true},  {"im", true},    {"dí", true},  {"idir", true}, {"frith", true},
-    {"clo", true}, {"ais", true}, {"comh", true},  {"réamh", true}, {"for", true},
+    {"cló", true}, {"ais", true}, {"comh", true},  {"réamh", true}, {"for", true},
     {"ró", true},  {"sár", true}, {"tras", false}, {"droch", true},
 };
 
@@ -218,7 +216,9 @@ std::optional<Parts> compound_parts(std::string_view lemma) {
     }
     for (const Prefix& p : PREFIXES) {
         if (lemma.size() > p.text.size() && lemma.substr(0, p.text.size()) == p.text) {
-            if (auto parts = try_base(p.text, lemma.substr(p.text.size()), p.lenites)) return parts;
+            std::size_t end = p.text.size();
+            if (lemma[end] == '-') ++end;
+            if (auto parts = try_base(lemma.substr(0, end), lemma.substr(end), p.lenites)) return parts;
         }
     }
     return std::nullopt;
@@ -255,7 +255,8 @@ VowelGroup last_vowel_group(std::string_view w) {
 //  - two syllables in a short (a)i before l, n, r: the second conjugation
 //    with the second syllable syncopated (aifir: aifríonn, aifrím; oscail:
 //    osclaíonn), past base the lemma, verbal noun in -t;
-//  - -úil, -óil: broadened (barúil: barúlann), past base the lemma;
+//  - -úil, -óil: broadened (barúil: barúlann; diúil: diúlann, diúlta), past
+//    base the lemma;
 //  - a long vowel (á, ó, ú, ao, eo, ua) + igh: vowel-final (breoigh: breonn).
 void shape_class(Verb& verb) {
     const std::string_view lemma = verb.lemma;
@@ -295,7 +296,7 @@ void shape_class(Verb& verb) {
         else p.ptcp = join(lemma, "te");  // -l: oscailte, cuimilte
         return;
     }
-    if ((group == "úi" || group == "ói") && coda == "l") {
+    if ((ends_with(group, "úi") || ends_with(group, "ói")) && coda == "l") {
         verb.stem = join(front, group.substr(0, group.size() - 1), coda);
         verb.cls = 0;
         p.pst_base = std::string(lemma);
@@ -319,15 +320,11 @@ std::string first_verbal_adjective(std::string_view stem, bool broad) {
 }  // namespace
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string lower = unicode::to_lower(text);
-    std::string_view lemma = unicode::trim(lower);
-    if (lemma.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(lemma)) {
-        if (unicode::is_white_space(c) || !is_lemma_char(c)) return fail(Error{});
-    }
+    auto lower = unicode::lower_word_of(text, SPELLING, is_lemma_char);
+    if (!lower) return fail(Error{});
     Verb verb;
-    verb.lemma = std::string(lemma);
+    verb.lemma = std::move(*lower);
+    const std::string_view lemma = verb.lemma;
     bool listed = false;
     if (auto row = find_row(lemma)) {
         verb.row = owned(*row);
