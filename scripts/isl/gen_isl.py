@@ -16,6 +16,8 @@ past:    a weak first singular ending in -i ("heyrði"), or the strong
 past subjunctive: empty for a weak verb whose subjunctive is its past,
          or the first singular ("færi", "segði"), or "=" and six forms;
 supine, imperative: the forms ("" for the imperative = the stem);
+"M" in the present: a verb used only in the middle voice (endast | M | entist | | enst;
+heitast | M | O: the -aði class), whose row gives its middle forms;
 options: "x" (lemma matches only the whole input), "sp=" six present
          subjunctive forms, "pp=" present participle, "ip=" imperative plural.
 A cell that the ō-class rules of the engine would derive identically is
@@ -164,12 +166,34 @@ def o_class(inf, exact):
                       "1" if exact else "-"])
 
 
+def middle_only(inf, past_c, sup, exact):
+    """The row of a verb used only in the middle voice whose class is not its active verb's (endast: endist,
+    entist, enst, while enda is endaði): "M" for the i-present with the past first singular given, "MO" for
+    the -aði class (heitast: heitast, heitaðist)."""
+    stem = inf[:-3] if inf.endswith("ast") else inf[:-2]
+    u, i = umlaut(stem), before_i(stem)
+    if past_c == "O":
+        pres = [inf, inf, inf, u + "umst", i + "ist", inf]
+        pst = [stem + "aðist"] * 3 + [u + "uðumst", u + "uðust", u + "uðust"]
+        sup = sup or inf
+    else:
+        pres = [i + "ist"] * 3 + [u + "umst", i + "ist", inf]
+        pstem = past_c[:-3]
+        pu = umlaut(pstem)
+        pst = [past_c] * 3 + [pu + "umst", pu + "ust", pu + "ust"]
+    sp = [i + "ist"] * 3 + [u + "umst", i + "ist", i + "ist"]
+    return "\t".join([inf, ",".join(pres), ",".join(pst), ",".join(sp), ",".join(pst), sup, stem + "andi", "-",
+                      i + "ist", "1" if exact else "-"])
+
+
 def row(line):
     cells = [c.strip() for c in line.split("|")]
     cells += [""] * (7 - len(cells))
     inf, pres_c, past_c, subj_c, sup, imp, opts = cells
     if pres_c == "O":
         return o_class(inf, past_c == "x")
+    if pres_c == "M":
+        return middle_only(inf, past_c, sup, "x" in (imp + " " + opts).split())
     pres = present(inf, pres_c)
     pst = past(inf, past_c)
     sbj = subj_past(inf, subj_c, pst)
