@@ -42,17 +42,20 @@ bool has_vowel(std::string_view s) {
     return false;
 }
 
-// The stem before an ending in i: j drops after g, k and a vowel (segi, eggið, endurnýið).
+// The character `n` characters before the last one of `s` (0 when there is none).
+char32_t from_end(std::string_view s, std::size_t n) {
+    return utf8::length(s) > n ? utf8::last(utf8::drop_last_chars(s, n)) : 0;
+}
+
+// The stem before an ending in i: j drops after g, k and the vowels ending in an i sound (segi, eggið,
+// endurnýið, deyi, hlæi, straui); after the others it stays (oji, húji, speji).
 std::string_view before_i(std::string_view stem) {
     if (stem.size() < 2 || stem.back() != 'j') return stem;
     std::string_view rest = stem.substr(0, stem.size() - 1);
     char32_t c = utf8::last(rest);
-    return c == U'g' || c == U'k' || is_vowel(c) ? rest : stem;
-}
-
-// The character `n` characters before the last one of `s` (0 when there is none).
-char32_t from_end(std::string_view s, std::size_t n) {
-    return utf8::length(s) > n ? utf8::last(utf8::drop_last_chars(s, n)) : 0;
+    const bool au = c == U'u' && from_end(rest, 1) == U'a';
+    return c == U'g' || c == U'k' || c == U'i' || c == U'í' || c == U'y' || c == U'ý' || c == U'æ' || au ? rest
+                                                                                                        : stem;
 }
 
 // u-umlaut: the stem's last vowel, when it is "a", becomes "ö" (kall > köll).

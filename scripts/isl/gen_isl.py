@@ -66,8 +66,9 @@ RULE = [
 
 
 def before_i(stem):
-    """The stem before an ending in i: j drops after g, k and vowels (segi, deyi, eggið)."""
-    if stem.endswith("j") and len(stem) > 1 and (stem[-2] in "gk" or stem[-2] in VOWELS):
+    """The stem before an ending in i, as the engine makes it: j drops after g, k and the vowels ending in an
+    i sound (segi, deyi, eggið, straui), and stays after the others (oji)."""
+    if stem.endswith("j") and len(stem) > 1 and (stem[-2] in "gkiíyýæ" or stem[-3:-1] == "au"):
         return stem[:-1]
     return stem
 
