@@ -228,12 +228,10 @@ Verb analyse(std::string_view word, bool& matched) {
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"a", "á", "st", "ast"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
 
-Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    const auto written = unicode::word_of(text, SPELLING);
-    if (!written) return fail(Error{});
-    const std::string_view word = *written;
-    for (char32_t c : utf8::chars(word))
-        if (!allowed_char(c)) return fail(Error{});
+namespace {
+
+// The analysis of a checked word; a failure where it is no infinitive.
+Expected<Verb, Error> analyse_word(std::string_view word) {
     bool matched = false;
     Verb verb = analyse(word, matched);
     if (is_vowel(utf8::last(word)) || matched) return verb;
@@ -249,6 +247,30 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         return mid;
     }
     return verb;
+}
+
+}  // namespace
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    const auto written = unicode::word_of(text, SPELLING);
+    if (!written) return fail(Error{});
+    std::string_view word = *written;
+    bool upper = false;
+    bool lower = false;
+    for (char32_t c : utf8::chars(word)) {
+        if (!allowed_char(c)) return fail(Error{});
+        upper = upper || unicode::is_uppercase(c);
+        lower = lower || unicode::is_lowercase(c);
+    }
+    // A word in capitals throughout (KALLA, ÚTFARA) is the verb in small
+    // letters, whether a row governs it or not: its forms mix no cases. A
+    // capital at the start alone (Kalla) stays on every form.
+    std::string small;
+    if (upper && !lower) {
+        small = unicode::to_lower(word);
+        word = small;
+    }
+    return analyse_word(word);
 }
 
 std::string Verb::regular_form(std::string_view stem, Tense tense, std::size_t slot) {
