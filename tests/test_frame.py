@@ -88,6 +88,19 @@ def test_unknown_codes_are_reported_as_passed(code):
     assert e.value.args == ("unknown language: " + code,)
 
 
+@pytest.mark.parametrize("code,named", [
+    ("x" * 50, "x" * 50),
+    ("x" * 51, "x" * 50 + "\u2026"),
+    ("ü" * 60, "ü" * 50 + "\u2026"),
+    ("ab" + "\U0001F600" * 100, "ab" + "\U0001F600" * 48 + "\u2026"),
+    ("de" * 500_000, "de" * 25 + "\u2026"),
+])
+def test_long_unknown_codes_are_named_by_their_start(code, named):
+    with pytest.raises(ValueError) as e:
+        velnor.conjugate("gehen", lang=code)
+    assert e.value.args == ("unknown language: " + named,)
+
+
 def test_code_is_resolved_before_the_word():
     with pytest.raises(ValueError, match="^unknown language: xx$"):
         velnor.conjugate("", "xx")
