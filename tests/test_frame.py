@@ -10,42 +10,8 @@ import pytest
 import velnor
 from conftest import AVAILABLE, LANGUAGES, REGISTRATION_ORDER, ROOT, cpp_module, cpp_tool, read_test_data
 
-CODES = {
-    "deu": ["de", "deu", "ger", "german"],
-    "cat": ["ca", "cat", "catalan", "català"],
-    "ces": ["cs", "ces", "cze", "czech"],
-    "dan": ["da", "dan", "danish"],
-    "eng": ["en", "eng", "english"],
-    "est": ["et", "est", "estonian"],
-    "fin": ["fi", "fin", "finnish"],
-    "fra": ["fr", "fra", "fre", "french"],
-    "slv": ["sl", "slv", "slovene", "slovenian"],
-    "spa": ["es", "spa", "spanish"],
-    "por": ["pt", "por", "portuguese"],
-    "gle": ["ga", "gle", "irish"],
-    "hye": ["hy", "hye", "arm", "armenian"],
-    "isl": ["is", "isl", "ice", "icelandic"],
-    "ita": ["it", "ita", "italian"],
-    "kor": ["ko", "kor", "korean"],
-    "rus": ["ru", "rus", "russian"],
-    "nld": ["nl", "nld", "dutch"],
-    "ron": ["ro", "ron", "rum", "romanian"],
-    "swe": ["sv", "swe", "swedish"],
-    "ukr": ["uk", "ukr", "ukrainian"],
-    "jpn": ["ja", "jpn", "japanese"],
-    "tur": ["tr", "tur", "turkish", "türkçe"],
-    "hin": ["hi", "hin", "hindi"],
-    "swa": ["sw", "swa", "swahili", "kiswahili"],
-    "tam": ["ta", "tam", "tamil"],
-    "tel": ["te", "tel", "telugu"],
-    "tgl": ["tl", "tgl", "tagalog", "filipino"],
-    "pes": ["fa", "pes", "per", "fas", "persian", "farsi"],
-    "kan": ["kn", "kan", "kannada"],
-    "guj": ["gu", "guj", "gujarati", "gujrati"],
-    "urd": ["ur", "urd", "urdu"],
-    "ben": ["bn", "ben", "bengali", "bangla"],
-    "mar": ["mr", "mar", "marathi", "मराठी"],
-}
+CODES = {line.split("\t")[0]: line.split("\t")[1].split(" ")
+         for line in read_test_data("language_codes.tsv").splitlines() if not line.startswith("#")}
 ALL_CODES = [(code, lang) for lang, codes in CODES.items() for code in codes]
 
 
@@ -73,6 +39,17 @@ def test_all_119_codes_resolve_to_their_language():
         assert resolved_language(code) == lang, code
 
 
+def test_readme_lists_the_accepted_codes():
+    """The README's language table names exactly the accepted codes and names of each language."""
+    with open(os.path.join(ROOT, "README.md"), encoding="utf-8") as f:
+        rows = [line.split("|")[1:-1] for line in f if line.startswith("| ") and line.count("|") == 5]
+    listed = {}
+    for code, also, _language, _class in rows[1:]:
+        listed[code.strip()] = [code.strip(), *[c.strip() for c in also.split(",")]]
+    assert {lang: sorted(codes) for lang, codes in listed.items()} == {
+        lang: sorted(codes) for lang, codes in CODES.items()}
+
+
 @pytest.mark.parametrize("code,lang", [("DE", "deu"), ("Deu", "deu"), ("GERMAN", "deu"), ("FRE", "fra"),
                                        ("French", "fra"), ("Català", "cat"), ("Türkçe", "tur"), ("FAS", "pes"),
                                        ("Slovene", "slv"), ("KiSwAhIlI", "swa")])
@@ -81,7 +58,8 @@ def test_ascii_case_is_folded(code, lang):
 
 
 @pytest.mark.parametrize("code", ["", "d", "de ", " de", "de-DE", "pt_BR", "dut", "nb", "CATALÀ", "TÜRKÇE",
-                                  "x" * 16, "portuguese" * 2, "german\0", "मराठी ", "e\u0301s", "deutsch"])
+                                  "x" * 16, "portuguese" * 2, "german\0", "मराठी ", "e\u0301s", "deutsch",
+                                  "Eastern Armenian", "eastern_armenian", "Armenian (Eastern)", "hye-AM"])
 def test_unknown_codes_are_reported_as_passed(code):
     with pytest.raises(ValueError) as e:
         velnor.conjugate("gehen", lang=code)
