@@ -160,13 +160,14 @@ bool nucleus(const std::u32string& w, std::size_t i) {
 // Whether the general rule writes the accent that the word carries: on the
 // last syllable before a final vowel, vowel + s, -en or -in; on the
 // second-last before any other ending; always further back. An accent the
-// rule does not ask for tells a word from its homograph (mòlt, molt).
+// rule does not ask for tells a word from its homograph (mòlt, molt). The
+// word is a prefix before an accented form, so it carries an accent and has
+// at least two letters.
 bool accent_needed(std::string_view word) {
     const std::u32string w = utf8::code_points(word);
-    std::size_t at = w.size();
+    std::size_t at = 0;
     for (std::size_t i = 0; i < w.size(); ++i)
         if (is_accented(w[i])) at = i;
-    if (at == w.size() || w.size() < 2) return true;
     int after = 0;
     for (std::size_t i = at + 1; i < w.size(); ++i) after += nucleus(w, i) ? 1 : 0;
     std::size_t end = w.size() - 1;

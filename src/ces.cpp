@@ -345,17 +345,11 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"t", "ti", "ct", "ci"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS, U"", true};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string lower = unicode::to_lower(text);
-    std::string_view lemma = unicode::trim(lower);
-    if (lemma.empty()) return fail(Error{});
-    for (std::size_t i = 0; i < lemma.size();) {
-        auto d = utf8::decode(lemma, i);
-        if (unicode::is_white_space(d.cp) || !lemma_char(d.cp)) return fail(Error{});
-        i += d.len;
-    }
+    auto lower = unicode::lower_word_of(text, SPELLING, lemma_char);
+    if (!lower) return fail(Error{});
     Verb verb;
-    verb.lemma = std::string(lemma);
+    verb.lemma = std::move(*lower);
+    const std::string_view lemma = verb.lemma;
     auto k = known(lemma, kBoth);
     verb.cls = k && k->cls ? *k->cls : class_by_ending(lemma);
     // A verb built on a row that the rules leave alone (vstát: no passive)

@@ -6,8 +6,10 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <string>
 #include <string_view>
 
+#include "unicode.hpp"
 #include "utf8.hpp"
 
 namespace velnor::compound {
@@ -66,6 +68,33 @@ auto base_row(std::string_view word, std::span<const std::string_view> particles
     if (n == 0) return {};
     particle_part = word.substr(0, n);
     return row;
+}
+
+// The lemma a caller means by the trimmed `word`: the word as written where
+// `find` lists it or where it is plain lower-case ASCII (its own lower-case
+// copy); else its lower-case copy where that is listed or particles before a
+// listed verb (a capital keeps no compound from its base: Uppäta is uppäta);
+// else the word as written.
+template <class Find>
+std::string listed_case(std::string_view word, std::span<const std::string_view> particles,
+                        std::span<const std::string_view> no_compounds, Find&& find) {
+    if (find(word)) return std::string(word);
+    bool plain = true;
+    for (char c : word) plain = plain && static_cast<unsigned char>(c) < 0x80 && !(c >= 'A' && c <= 'Z');
+    if (plain) return std::string(word);
+    std::string lower = unicode::to_lower(word);
+    if (find(lower) || is_compound(lower, particles, no_compounds, find)) return lower;
+    return std::string(word);
+}
+
+// The row of `lemma`, or the row of the listed base behind its particles with
+// `particle_part` set to them; none when it is neither.
+template <class Find>
+auto row_or_base(std::string_view lemma, std::span<const std::string_view> particles,
+                 std::span<const std::string_view> no_compounds, Find&& find, std::string_view& particle_part)
+    -> decltype(find(lemma)) {
+    if (auto row = find(lemma)) return row;
+    return base_row(lemma, particles, no_compounds, find, particle_part);
 }
 
 }  // namespace velnor::compound

@@ -70,10 +70,7 @@ bool is_vowel(char32_t c) {
 
 bool ends_in_e(std::string_view s) { return !s.empty() && s.back() == 'e'; }
 
-bool is_lemma_char(char32_t c) {
-    if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'-') return true;
-    return c >= 0xAA && unicode::is_alphabetic(c);
-}
+bool is_lemma_char(char32_t c) { return c == U'-' || unicode::is_lemma_letter(c); }
 
 // Danish writes no double consonant at the end of a word: the imperative of
 // stoppe, slutte, chatte is stop, slut, chat, while the participle keeps the
@@ -85,13 +82,6 @@ std::string_view imperative_stem(std::string_view s) {
     const utf8::Decoded before = utf8::decode_last(s, s.size() - last.len);
     if (before.cp != last.cp) return s;
     return s.substr(0, s.size() - last.len);
-}
-
-bool has_upper_or_non_ascii(std::string_view s) {
-    for (char c : s) {
-        if (static_cast<unsigned char>(c) >= 0x80 || (c >= 'A' && c <= 'Z')) return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -118,19 +108,12 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"e"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view trimmed = unicode::trim(text);
-    std::string lower;
-    std::string_view candidate = trimmed;
-    if (!find_row(trimmed) && has_upper_or_non_ascii(trimmed)) {
-        // Plain lower-case ASCII is its own lower-case copy: nothing to try.
-        lower = unicode::to_lower(trimmed);
-        if (find_row(lower) || compound::is_compound(lower, kParticles, kNoCompounds, find_row))
-            candidate = lower;
-    }
+    const auto word = unicode::word_of(text, SPELLING);
+    if (!word) return fail(Error{});
+    const std::string chosen = compound::listed_case(*word, kParticles, kNoCompounds, find_row);
     // The infinitive particle goes only after the case choice: "At gå" keeps
     // its capital and so its inner space, and fails.
-    candidate = unicode::trim(candidate);
+    std::string_view candidate = chosen;
     if (candidate.size() >= 3 && candidate.substr(0, 3) == "at ") candidate = unicode::trim(candidate.substr(3));
     if (candidate.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(candidate)) {
@@ -138,13 +121,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     Verb verb;
     verb.lemma = std::string(candidate);
-    auto row = find_row(candidate);
+    // An unlisted compound of a listed verb takes its forms: planlægge, rådgive.
     std::string_view particles;
-    if (!row) {
-        // An unlisted compound of a listed verb: planlægge, rådgive.
-        row = compound::base_row(candidate, kParticles, kNoCompounds,
-                                 [](std::string_view lemma) { return find_row(lemma); }, particles);
-    }
+    auto row = compound::row_or_base(candidate, kParticles, kNoCompounds, find_row, particles);
     if (row) {
         verb.present = own(particles, row->present);
         verb.past = own(particles, row->past);

@@ -174,10 +174,10 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {MA};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string lowered = unicode::to_lower(text);
-    std::string_view word = unicode::trim(lowered);
-    if (word.empty()) return fail(Error{});
+    const auto written = unicode::word_of(text, SPELLING);
+    if (!written) return fail(Error{});
+    const std::string lowered = unicode::to_lower(*written);
+    const std::string_view word = lowered;
     if (!unicode::is_letters_or_hyphens(word)) return fail(Error{});
     if (!utf8::ends_with(word, MA)) return fail(Error{});
     Verb verb;

@@ -306,10 +306,10 @@ std::optional<Row> compound_row(std::string_view word) {
 }  // namespace
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string lowered = unicode::to_lower(text);
-    std::string_view word = unicode::trim(lowered);
-    if (word.empty()) return fail(Error{});
+    const auto written = unicode::word_of(text, SPELLING);
+    if (!written) return fail(Error{});
+    const std::string lowered = unicode::to_lower(*written);
+    const std::string_view word = lowered;
     if (!unicode::is_letters_or_hyphens(word)) return fail(Error{});
     if (!has_stem_vowel(word)) return fail(Error{});
     Verb verb;

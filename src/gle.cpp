@@ -90,10 +90,7 @@ std::string_view cut(std::string_view s, std::string_view suffix) {
     return ends_with(s, suffix) ? s.substr(0, s.size() - suffix.size()) : s;
 }
 
-bool is_lemma_char(char32_t c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '\'') return true;
-    return c >= 0xAA && unicode::is_alphabetic(c);
-}
+bool is_lemma_char(char32_t c) { return c == U'-' || c == U'\'' || unicode::is_lemma_letter(c); }
 
 bool is_irish_vowel(char32_t c) {
     switch (c) {
@@ -319,15 +316,11 @@ std::string first_verbal_adjective(std::string_view stem, bool broad) {
 }  // namespace
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string lower = unicode::to_lower(text);
-    std::string_view lemma = unicode::trim(lower);
-    if (lemma.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(lemma)) {
-        if (unicode::is_white_space(c) || !is_lemma_char(c)) return fail(Error{});
-    }
+    auto lower = unicode::lower_word_of(text, SPELLING, is_lemma_char);
+    if (!lower) return fail(Error{});
     Verb verb;
-    verb.lemma = std::string(lemma);
+    verb.lemma = std::move(*lower);
+    const std::string_view lemma = verb.lemma;
     bool listed = false;
     if (auto row = find_row(lemma)) {
         verb.row = owned(*row);

@@ -102,11 +102,9 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"ել", "ալ"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Armenian, U"", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string word = unicode::to_lower(unicode::trim(text));
-    if (word.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(word))
-        if (unicode::is_white_space(c)) return fail(Error{});
+    const auto written = unicode::word_of(text, SPELLING);
+    if (!written) return fail(Error{});
+    const std::string word = unicode::to_lower(*written);
     if (word.size() < 4) return fail(Error{});
     std::size_t ending = utf8::longest_ending(word, INFINITIVE_ENDINGS);
     if (ending == std::size(INFINITIVE_ENDINGS)) return fail(Error{});

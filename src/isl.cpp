@@ -222,12 +222,11 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"a", "á", "st", "ast"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view word = unicode::trim(text);
-    if (word.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(word)) {
-        if (unicode::is_white_space(c) || !allowed_char(c)) return fail(Error{});
-    }
+    const auto written = unicode::word_of(text, SPELLING);
+    if (!written) return fail(Error{});
+    const std::string_view word = *written;
+    for (char32_t c : utf8::chars(word))
+        if (!allowed_char(c)) return fail(Error{});
     bool matched = false;
     Verb verb = analyse(word, matched);
     if (is_vowel(utf8::last(word)) || matched) return verb;

@@ -205,14 +205,10 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"re", "are", "ere", "ire", "r
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"", false, INFINITIVE_ENDINGS};
 
 velnor::Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return velnor::fail(Error::NotAVerb);
-    std::string lower = unicode::to_lower(text);
-    std::string_view inf = unicode::trim(lower);
-    if (inf.empty()) return velnor::fail(Error::NotAVerb);
-    for (char32_t c : utf8::chars(inf)) {
-        if (unicode::is_white_space(c)) return velnor::fail(Error::NotAVerb);
-    }
-    if (inf.find('\'') != std::string_view::npos) return velnor::fail(Error::NotAVerb);
+    const auto word = unicode::word_of(text, SPELLING);
+    if (!word) return velnor::fail(Error::NotAVerb);
+    const std::string lower = unicode::to_lower(*word);
+    const std::string_view inf = lower;
     // Digits, punctuation and symbols make no Italian infinitive ("x1are",
     // "a-b-are" would otherwise pass as -are verbs).
     for (char32_t c : utf8::chars(inf)) {

@@ -98,14 +98,9 @@ std::pair<std::string_view, std::string_view> split_last(std::string_view text) 
 constexpr unicode::Spelling SPELLING{unicode::Script::Japanese};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error::NotAVerb);
-    std::string_view word = unicode::trim(text);
-    if (word.empty()) return fail(Error::NotAVerb);
-    for (std::size_t pos = 0; pos < word.size();) {
-        utf8::Decoded d = utf8::decode(word, pos);
-        if (unicode::is_white_space(d.cp)) return fail(Error::NotAVerb);
-        pos += d.len;
-    }
+    const auto written = unicode::word_of(text, SPELLING);
+    if (!written) return fail(Error::NotAVerb);
+    const std::string_view word = *written;
     auto cls = lookup(word);
     if (!cls) cls = kana_class(word);
     if (!cls) return fail(Error::Unknown);

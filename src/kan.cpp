@@ -61,11 +61,9 @@ std::optional<LexEntry> lexicon::find(std::string_view lemma) {
 constexpr unicode::Spelling SPELLING{unicode::Script::Kannada};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view root = unicode::trim(text);
-    if (root.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(root))
-        if (unicode::is_white_space(c)) return fail(Error{});
+    const auto word = unicode::word_of(text, SPELLING);
+    if (!word) return fail(Error{});
+    const std::string_view root = *word;
     // A root opens with a letter: a lone sign (ು, ಾ, ್) is no root.
     if (is_combining_mark(utf8::first(root)) || !brahmic::well_formed(root)) return fail(Error{});
 

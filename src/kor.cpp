@@ -205,11 +205,9 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"다"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Hangul, U"", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view word = unicode::trim(text);
-    if (word.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(word))
-        if (unicode::is_white_space(c)) return fail(Error{});
+    const auto written = unicode::word_of(text, SPELLING);
+    if (!written) return fail(Error{});
+    const std::string_view word = *written;
     if (!utf8::ends_with_one_of(word, INFINITIVE_ENDINGS)) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - 3);
     if (stem.empty()) return fail(Error{});

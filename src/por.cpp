@@ -274,6 +274,8 @@ std::optional<LexMatch> find_compound(string_view word) {
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"or", "ôr", "ar", "er", "ir"};
 constexpr std::size_t POR_ENDINGS = 2;
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, std::span(INFINITIVE_ENDINGS).first<4>()};
+static_assert(std::size(INFINITIVE_ENDINGS) == 5 && INFINITIVE_ENDINGS[POR_ENDINGS] == "ar" &&
+              INFINITIVE_ENDINGS[POR_ENDINGS + 1] == "er" && INFINITIVE_ENDINGS[4] == "ir");
 
 Expected<Verb, Error> Verb::from_infinitive(string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error::NotAVerb);

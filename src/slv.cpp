@@ -36,10 +36,7 @@ std::optional<Class> class_word(std::string_view w) {
     return std::nullopt;
 }
 
-bool is_lemma_char(char32_t c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-') return true;
-    return c >= 0xAA && unicode::is_alphabetic(c);
-}
+bool is_lemma_char(char32_t c) { return c == U'-' || unicode::is_lemma_letter(c); }
 
 // Roots whose prefixed verbs the row lexicon need not list: a lemma made of
 // prefixes and one of these roots takes the root's forms with the prefix in
@@ -255,15 +252,11 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {TI, "či"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS, U"", true};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string lower = unicode::to_lower(text);
-    std::string_view lemma = unicode::trim(lower);
-    if (lemma.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(lemma)) {
-        if (unicode::is_white_space(c) || !is_lemma_char(c)) return fail(Error{});
-    }
+    auto lower = unicode::lower_word_of(text, SPELLING, is_lemma_char);
+    if (!lower) return fail(Error{});
     Verb verb;
-    verb.lemma = std::string(lemma);
+    verb.lemma = std::move(*lower);
+    const std::string_view lemma = verb.lemma;
     verb.base = reti_spelling(lemma);
     if (auto cls = find_class(verb.base)) {
         verb.cls = *cls;

@@ -317,13 +317,6 @@ const std::array<std::array<std::string, 6>, 7>& haber_forms() {
     return forms;
 }
 
-int compound_index(Tense tense) {
-    for (int i = 0; i < 7; ++i) {
-        if (COMPOUND_AUX[i] == tense) return i;
-    }
-    return -1;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- helpers
@@ -426,6 +419,7 @@ std::string join(std::string_view bare, std::string_view joined) {
 // own, not an ending to cut off: the spelling's list stops before it.
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"ar", "er", "ír", "ir"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, std::span(INFINITIVE_ENDINGS).first<3>()};
+static_assert(std::size(INFINITIVE_ENDINGS) == 4 && INFINITIVE_ENDINGS[3] == "ir");
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error::NotAVerb);
@@ -732,19 +726,6 @@ std::string Verb::conjugate(Tense tense, Person person, Number number) const {
     out.append(PRONOUNS[slot]);
     out += ' ';
     return out.append(form);
-}
-
-std::string Verb::analytic(Tense tense, Person person, Number number) const {
-    int slot = slot_of(person, number);
-    int t = compound_index(tense);
-    std::string out;
-    if (reflexive) {
-        out = PRONOUNS[slot];
-        out += ' ';
-    }
-    out.append(t >= 0 ? haber_forms()[t][slot] : haber().conjugate(tense, person, number));
-    out += ' ';
-    return out.append(past_participle());
 }
 
 // ---------------------------------------------------------------- non-finite forms

@@ -75,7 +75,6 @@ struct Verb {
     std::string regular_form(Tense tense, int slot) const;
     std::string plain(Tense tense, Person person, Number number) const;
     std::string conjugate(Tense tense, Person person, Number number) const;
-    std::string analytic(Tense tense, Person person, Number number) const;
 
     std::string past_participle() const;
     std::string gerund() const;

@@ -55,18 +55,7 @@ constexpr std::string_view kParticles[] = {
 // The auxiliaries and modals: a word that ends in one is a plain verb.
 constexpr std::string_view kNoCompounds[] = {"vara", "kunna", "skola", "vilja", "måste", "böra", "torde", "lär"};
 
-bool is_lemma_char(char32_t c) {
-    if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'-') return true;
-    return c >= 0xAA && unicode::is_alphabetic(c);
-}
-
-// ASCII text without capitals is its own lower-case copy.
-bool plain_lower_ascii(std::string_view s) {
-    for (char c : s) {
-        if (static_cast<unsigned char>(c) >= 0x80 || (c >= 'A' && c <= 'Z')) return false;
-    }
-    return true;
-}
+bool is_lemma_char(char32_t c) { return c == U'-' || unicode::is_lemma_letter(c); }
 
 Row6 six(const std::string& form) { return {form, form, form, form, form, form}; }
 
@@ -96,30 +85,15 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"a"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view trimmed = unicode::trim(text);
-    std::string lower;
-    std::string_view candidate = trimmed;
-    auto row = find_row(trimmed);
-    if (!row && !plain_lower_ascii(trimmed)) {
-        lower = unicode::to_lower(trimmed);
-        row = find_row(lower);
-        // A capital keeps no compound from its base: Uppäta is uppäta.
-        if (row || compound::is_compound(lower, kParticles, kNoCompounds, find_row)) candidate = lower;
-    }
-    candidate = unicode::trim(candidate);
-    if (candidate.empty()) return fail(Error{});
-    for (char32_t c : utf8::chars(candidate)) {
-        if (!is_lemma_char(c)) return fail(Error{});  // white space included
-    }
+    const auto word = unicode::word_of(text, SPELLING);
+    if (!word) return fail(Error{});
     Verb verb;
-    verb.lemma = std::string(candidate);
+    verb.lemma = compound::listed_case(*word, kParticles, kNoCompounds, find_row);
+    for (char32_t c : utf8::chars(verb.lemma))
+        if (!is_lemma_char(c)) return fail(Error{});
+    // An unlisted compound of a listed verb takes its forms: uppäta, avstänga, sambo.
     std::string_view particles;
-    if (!row) {
-        // An unlisted compound of a listed verb: uppäta, avstänga, sambo.
-        row = compound::base_row(candidate, kParticles, kNoCompounds,
-                                 [](std::string_view lemma) { return find_row(lemma); }, particles);
-    }
+    auto row = compound::row_or_base(verb.lemma, kParticles, kNoCompounds, find_row, particles);
     if (row) {
         verb.present = own(particles, row->cell[0]);
         verb.past = own(particles, row->cell[1]);

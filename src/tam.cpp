@@ -146,9 +146,10 @@ std::optional<LexEntry> aaku_compound(std::string_view root) {
 constexpr unicode::Spelling SPELLING{unicode::Script::Tamil};
 
 Expected<Verb, Error> Verb::from_root(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view root = unicode::trim(text);
-    if (root.empty() || !tamil_root(root) || !brahmic::well_formed(root)) return fail(Error{});
+    const auto word = unicode::word_of(text, SPELLING);
+    if (!word) return fail(Error{});
+    const std::string_view root = *word;
+    if (!tamil_root(root) || !brahmic::well_formed(root)) return fail(Error{});
 
     auto found = lexicon::find(root);
     if (!found) found = aaku_compound(root);

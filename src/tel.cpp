@@ -19,12 +19,6 @@ constexpr std::string_view U = "ు";
 // A missing cell counts as "-".
 std::string_view cell(const lex::Cells<6>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
 
-bool has_white_space(std::string_view s) {
-    for (char32_t c : utf8::chars(s))
-        if (unicode::is_white_space(c)) return true;
-    return false;
-}
-
 // The future 3sg non-masculine form built on a future stem: తా becomes తుంది.
 std::string fut_nonmasc(std::string_view fut_stem) { return join(utf8::drop_last_chars(fut_stem, 1), "ుంది"); }
 
@@ -78,9 +72,9 @@ std::optional<LexEntry> find(std::string_view root) {
 constexpr unicode::Spelling SPELLING{unicode::Script::Telugu};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view root = unicode::trim(text);
-    if (root.empty() || has_white_space(root)) return fail(Error{});
+    const auto word = unicode::word_of(text, SPELLING);
+    if (!word) return fail(Error{});
+    const std::string_view root = *word;
     if (root.size() < 3 || !root.ends_with(U)) return fail(Error{});
     std::string_view r = utf8::drop_last_chars(root, 1);
     if (!brahmic::well_formed(root) || !brahmic::ends_in_consonant(r)) return fail(Error{});

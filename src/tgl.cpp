@@ -310,10 +310,9 @@ std::string plain_spelling(std::string_view text, bool& glottal) {
 }  // namespace
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string written = unicode::to_lower(unicode::trim(text));
-    for (char32_t c : utf8::chars(written))
-        if (unicode::is_white_space(c)) return fail(Error{});
+    const auto word = unicode::word_of(text, SPELLING);
+    if (!word) return fail(Error{});
+    const std::string written = unicode::to_lower(*word);
     bool glottal = false;
     std::string root = plain_spelling(written, glottal);
     if (root.empty()) return fail(Error{});

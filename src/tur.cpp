@@ -178,15 +178,9 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"mek", "mak"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string word = lower(unicode::trim(text));
-    if (word.empty()) return fail(Error{});
-    std::size_t pos = 0;
-    while (pos < word.size()) {
-        auto d = utf8::decode(word, pos);
-        if (unicode::is_white_space(d.cp)) return fail(Error{});
-        pos += d.len;
-    }
+    const auto written = unicode::word_of(text, SPELLING);
+    if (!written) return fail(Error{});
+    const std::string word = lower(*written);
     if (!utf8::ends_with_one_of(word, INFINITIVE_ENDINGS)) return fail(Error{});
     std::string stem = word.substr(0, word.size() - 3);
     if (stem.empty()) return fail(Error{});

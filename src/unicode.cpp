@@ -279,16 +279,16 @@ bool is_word_of(std::string_view text, const Spelling& spelling) noexcept {
     }
     if (joiner && !stray_joiners) return false;
     word = word.substr(last_word);
+    // The longest ending is cut off; an empty one is no ending.
     std::size_t stem = word.size();
-    std::size_t longest = 0;
-    for (std::string_view ending : spelling.endings) {
-        std::size_t before = 0;
-        if (ending.size() > longest && ends_with_folded(word, ending, before)) {
-            longest = ending.size();
-            stem = before;
-        }
+    const std::size_t ending = utf8::longest_matching(
+        spelling.endings, [&](std::string_view e) { return !e.empty() && ends_with_folded(word, e, stem); });
+    if (ending == spelling.endings.size()) {
+        if (spelling.ending_required) return false;
+        stem = word.size();
+    } else {
+        ends_with_folded(word, spelling.endings[ending], stem);
     }
-    if (spelling.ending_required && longest == 0) return false;
     for (char32_t c : utf8::chars(word.substr(0, stem)))
         if (is_letter(category(c))) return true;
     return false;

@@ -2,9 +2,12 @@
 // tools/gen_unicode.py out of the Unicode Character Database.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "utf8.hpp"
 
 namespace velnor::unicode {
 
@@ -17,6 +20,11 @@ Category category(char32_t cp) noexcept;
 bool is_grapheme_extend(char32_t cp) noexcept;
 bool is_white_space(char32_t cp) noexcept;
 bool is_alphabetic(char32_t cp) noexcept;
+// A letter of a Latin-script lemma: an ASCII letter, or an alphabetic
+// character beyond ASCII.
+inline bool is_lemma_letter(char32_t c) noexcept {
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= 0xAA && is_alphabetic(c));
+}
 // Whether every character of the text is a letter or a hyphen.
 bool is_letters_or_hyphens(std::string_view s) noexcept;
 bool is_uppercase(char32_t cp) noexcept;
@@ -88,6 +96,26 @@ struct Spelling {
 // stand; and the last word without its ending (which it must have where the
 // spelling requires one) holds a letter.
 bool is_word_of(std::string_view text, const Spelling& spelling) noexcept;
+
+// The text without the white space at either end, where is_word_of holds for
+// it; none otherwise. The word is never empty, and holds white space only
+// where the spelling lets spaces stand.
+inline std::optional<std::string_view> word_of(std::string_view text, const Spelling& spelling) noexcept {
+    if (!is_word_of(text, spelling)) return std::nullopt;
+    return trim(text);
+}
+
+// The lower-case copy of the word that `text` spells (word_of), where
+// `allowed` holds for each of its characters; none otherwise.
+template <class Allowed>
+std::optional<std::string> lower_word_of(std::string_view text, const Spelling& spelling, Allowed allowed) {
+    const auto word = word_of(text, spelling);
+    if (!word) return std::nullopt;
+    std::string lower = to_lower(*word);
+    for (char32_t c : utf8::chars(lower))
+        if (!allowed(c)) return std::nullopt;
+    return lower;
+}
 
 // A plain ASCII letter followed by a combining mark, and the precomposed
 // letter the two make.

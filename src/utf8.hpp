@@ -76,13 +76,18 @@ inline bool starts_with(std::string_view s, std::string_view p) noexcept { retur
 inline bool ends_with(std::string_view s, std::string_view p) noexcept {
     return s.size() >= p.size() && s.substr(s.size() - p.size()) == p;
 }
-// The index of the longest of `endings` that ends `s`; endings.size() where none does.
-inline std::size_t longest_ending(std::string_view s, std::span<const std::string_view> endings) noexcept {
+// The index of the longest of `endings` for which `ends(ending)` holds (the
+// first of equally long ones); endings.size() where it holds for none.
+template <class Ends>
+std::size_t longest_matching(std::span<const std::string_view> endings, Ends ends) {
     std::size_t found = endings.size();
     for (std::size_t i = 0; i < endings.size(); ++i)
-        if (ends_with(s, endings[i]) && (found == endings.size() || endings[i].size() > endings[found].size()))
-            found = i;
+        if ((found == endings.size() || endings[i].size() > endings[found].size()) && ends(endings[i])) found = i;
     return found;
+}
+// The index of the longest of `endings` that ends `s`; endings.size() where none does.
+inline std::size_t longest_ending(std::string_view s, std::span<const std::string_view> endings) noexcept {
+    return longest_matching(endings, [s](std::string_view e) { return ends_with(s, e); });
 }
 inline bool ends_with_one_of(std::string_view s, std::span<const std::string_view> endings) noexcept {
     return longest_ending(s, endings) != endings.size();

@@ -259,13 +259,6 @@ const AuxiliaryForms& werden_forms() {
 
 }  // namespace
 
-std::string debug(const Error& e) {
-    std::string s = "InvalidInfinitive(\"";
-    s += e.word;
-    s += "\")";
-    return s;
-}
-
 std::optional<WeakParts> weak_parts(std::string_view word) noexcept {
     const std::size_t n = word.size();
     if (n < 3) return std::nullopt;
@@ -590,12 +583,6 @@ std::string Verb::imperative_with_pronoun(std::string_view pronoun, Person perso
 }
 
 // ---- analytic forms ----
-
-std::string Verb::analytic(Compound compound, Mood mood, Person person, Number number) const {
-    Auxiliary aux = auxiliary();
-    std::string participle = past_participle();
-    return analytic(compound, mood, features::slot(person, number), aux, participle);
-}
 
 std::string Verb::analytic(Compound compound, Mood mood, std::size_t slot, Auxiliary aux,
                            std::string_view participle) const {

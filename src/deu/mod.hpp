@@ -24,9 +24,6 @@ struct Error {
     std::string word;
 };
 
-// Debug form: InvalidInfinitive("word").
-std::string debug(const Error& e);
-
 enum class VerbClass : std::uint8_t { Rule = 0, Entry = 1, Suppletive = 2 };
 
 struct Prefix {
@@ -104,9 +101,8 @@ public:
     std::string imperative_with_pronoun(std::string_view pronoun, Person person) const;
 
     // A compound form: auxiliary (haben/sein, or werden) and participle or
-    // infinitive, with the reflexive pronoun agreeing with the slot.
-    std::string analytic(Compound compound, Mood mood, Person person, Number number) const;
-    // The same with the verb's auxiliary and past participle already known.
+    // infinitive, with the reflexive pronoun agreeing with the slot; the
+    // verb's auxiliary and past participle are computed once per table.
     std::string analytic(Compound compound, Mood mood, std::size_t slot, Auxiliary aux,
                          std::string_view participle) const;
     std::string agree_reflexive(std::string_view text, Person person, Number number) const;
