@@ -183,6 +183,10 @@ def _failed_list_reads(table, name):
     raise AssertionError(f"{name} never read")
 
 
+# The arguments of the calls that raise, kept so that their references can be counted.
+WRONG = {"refused": "x1", "over-long": "x" * 300, "unknown": "xx", "long unknown": "xx" * 100}
+
+
 def _calls(lang, word, list_name):
     """Every call of the module once, on the path that succeeds and on every path that raises: a refused word, an
     over-long word, an unknown language short and long, arguments that are not str, and the list attribute
@@ -193,8 +197,8 @@ def _calls(lang, word, list_name):
         if not name.startswith("_"):
             getattr(table, name)
     velnor.conjugate(infinitive=word, lang=lang)
-    for args in (("x1", lang), ("x" * 300, lang), (word, "xx"), (word, "xx" * 100), (_Argument(),), (1,),
-                 (word, _Argument()), (word, 1)):
+    for args in ((WRONG["refused"], lang), (WRONG["over-long"], lang), (word, WRONG["unknown"]),
+                 (word, WRONG["long unknown"]), (_Argument(),), (1,), (word, _Argument()), (word, 1)):
         try:
             velnor.conjugate(*args)
         except (ValueError, TypeError):
@@ -219,7 +223,7 @@ def test_no_reference_is_leaked(lang):
     shared = {"module": velnor, "conjugate": velnor.conjugate, "class": cls, "class name": cls.__name__,
               "class qualname": cls.__qualname__, "None": None, "word": word, "lang": lang,
               "argument class qualname": _Argument.__qualname__, "ValueError": ValueError, "TypeError": TypeError,
-              "MemoryError": MemoryError}
+              "MemoryError": MemoryError, **WRONG}
     failed = _calls(lang, word, list_name)
     _calls(lang, word, list_name)
     gc.collect()
