@@ -49,9 +49,9 @@ NEGATION = {"ces": ("ne",)}
 
 
 def engine_prefixes(code):
-    """The prefixes, particles and compound heads that the engine of `code` splits off: the string lists of its
-    sources named for them."""
-    found = lists(code, r"\w*(?:prefix|particle|head|unstressed)\w*")
+    """The prefixes, preverbs, particles and compound heads that the engine of `code` splits off: the string lists
+    of its sources named for them."""
+    found = lists(code, r"\w*(?:prefix|preverb|particle|head|unstressed)\w*")
     return {p for strings in found.values() for p in strings if p.isalpha()}
 
 

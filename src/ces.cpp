@@ -293,6 +293,10 @@ bool prefixes_keep_no_passive(std::string_view base) noexcept {
     return false;
 }
 
+// Bases whose passive their prefixed verbs do not share: vodit is voděn,
+// but odvodit, vyvodit, navodit take the rule's odvozen, vyvozen, navozen.
+bool passive_is_own(std::string_view base) noexcept { return base == "vodit"; }
+
 // What may be taken off the front of a word next: a verbal prefix and the
 // negation take turns (ne-vy-užít, z-ne-užít), so that no verb is read into
 // a word by peeling prefix after prefix (zazdít is no za-z-dít).
@@ -387,7 +391,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
             verb.present_override[2] = join(head, "ní");
         for (std::size_t i = 0; i < 3; ++i) verb.imperative_override[i] = take(c[6 + i]);
         verb.l_participle_override = take(c[9]);
-        if (!own_passive) verb.passive_override = take(c[10]);
+        if (!own_passive && !(k->prefixed && passive_is_own(k->base))) verb.passive_override = take(c[10]);
         verb.transgressive_m_override = take(c[11]);
         verb.transgressive_fn_override = take(c[12]);
         verb.l_participle_fem_override = take(c[13]);

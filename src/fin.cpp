@@ -91,16 +91,29 @@ std::string type1_weak(std::string_view stem) {
 // salakaupata: salakauppaan; kaukomaistaa: kaukomaistoin like maistoin).
 constexpr std::string_view BOUND_PARTS[] = {"epä", "esi", "etä", "kauko", "koe", "liki", "sala", "sisä"};
 
-// The word after a bound first part (and its hyphen), when at least three
+// Adverbs and other free words before a verb do the same (jälkiasentaa:
+// jälkiasennan; uudelleenjakaa: uudelleenjaan, uudelleenjakoi; yliajaa:
+// yliajoi), where what follows begins as a word does, not with two
+// consonants: alistaa is no ali + staa.
+constexpr std::string_view FREE_PARTS[] = {"jälki",  "yli",    "ali",       "alle",    "läpi",     "ulos",
+                                           "irti",   "ilmi",   "vasta",     "vastaan", "sisään",   "uudelleen",
+                                           "jälleen", "takaisin", "ennakko"};
+
+// The word after its longest first part (and a hyphen), when at least three
 // letters follow; else the whole word.
 std::string_view last_part(std::string_view word) {
-    for (std::string_view part : BOUND_PARTS) {
-        if (!utf8::starts_with(word, part)) continue;
+    std::string_view best = word;
+    auto after = [&](std::string_view part, bool free) {
+        if (!utf8::starts_with(word, part)) return;
         std::string_view last = word.substr(part.size());
         if (utf8::starts_with(last, "-")) last.remove_prefix(1);
-        if (utf8::length(last) >= 3) return last;
-    }
-    return word;
+        if (utf8::length(last) < 3 || last.size() >= best.size()) return;
+        if (free && !is_vowel(utf8::first(last)) && !is_vowel(utf8::first(utf8::drop_first_chars(last, 1)))) return;
+        best = last;
+    };
+    for (std::string_view part : BOUND_PARTS) after(part, false);
+    for (std::string_view part : FREE_PARTS) after(part, true);
+    return best;
 }
 
 // Whether a stem ends in a double t that gradates: after a vowel or l, r,

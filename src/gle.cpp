@@ -163,14 +163,15 @@ namespace {
 constexpr std::string_view NO_BASE[] = {"abair", "beir", "bí",   "clois",   "cluin",   "déan",    "faigh",
                                         "feic",  "ith",  "tabhair", "tar", "téigh", "lámhaigh", "tarlaigh"};
 
-// Prefixes before a listed verb, and whether they lenite it (athdhéan, dícheangail).
+// Prefixes before a listed verb, and whether they lenite it (athdhéan, dícheangail,
+// clóchuir). A hyphen may stand between a prefix and its verb (dí-adhlaic).
 struct Prefix {
     std::string_view text;
     bool lenites;
 };
 constexpr Prefix PREFIXES[] = {
     {"ath", true}, {"fo", true},  {"im", true},    {"dí", true},  {"idir", true}, {"frith", true},
-    {"clo", true}, {"ais", true}, {"comh", true},  {"réamh", true}, {"for", true},
+    {"cló", true}, {"ais", true}, {"comh", true},  {"réamh", true}, {"for", true},
     {"ró", true},  {"sár", true}, {"tras", false}, {"droch", true},
 };
 
@@ -215,7 +216,9 @@ std::optional<Parts> compound_parts(std::string_view lemma) {
     }
     for (const Prefix& p : PREFIXES) {
         if (lemma.size() > p.text.size() && lemma.substr(0, p.text.size()) == p.text) {
-            if (auto parts = try_base(p.text, lemma.substr(p.text.size()), p.lenites)) return parts;
+            std::size_t end = p.text.size();
+            if (lemma[end] == '-') ++end;
+            if (auto parts = try_base(lemma.substr(0, end), lemma.substr(end), p.lenites)) return parts;
         }
     }
     return std::nullopt;
@@ -252,7 +255,8 @@ VowelGroup last_vowel_group(std::string_view w) {
 //  - two syllables in a short (a)i before l, n, r: the second conjugation
 //    with the second syllable syncopated (aifir: aifríonn, aifrím; oscail:
 //    osclaíonn), past base the lemma, verbal noun in -t;
-//  - -úil, -óil: broadened (barúil: barúlann), past base the lemma;
+//  - -úil, -óil: broadened (barúil: barúlann; diúil: diúlann, diúlta), past
+//    base the lemma;
 //  - a long vowel (á, ó, ú, ao, eo, ua) + igh: vowel-final (breoigh: breonn).
 void shape_class(Verb& verb) {
     const std::string_view lemma = verb.lemma;
@@ -292,7 +296,7 @@ void shape_class(Verb& verb) {
         else p.ptcp = join(lemma, "te");  // -l: oscailte, cuimilte
         return;
     }
-    if ((group == "úi" || group == "ói") && coda == "l") {
+    if ((ends_with(group, "úi") || ends_with(group, "ói")) && coda == "l") {
         verb.stem = join(front, group.substr(0, group.size() - 1), coda);
         verb.cls = 0;
         p.pst_base = std::string(lemma);

