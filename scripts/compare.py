@@ -18,19 +18,30 @@ The steps on their own:
   python scripts/compare.py diff before.json after.json [--changes changes.tsv]
 
 The words of a language: every verb of the infinitive's shape that its dictionary or analyser knows (the
-hunspell dictionary's stems and their unmunch expansions, pymorphy3's infinitives for rus/ukr, BÍN's verbs for
-isl, Voikko's for fin, hunspell-ko and kiwipiepy for kor), wordfreq's top 300,000 of that shape that the checker
-accepts, every lemma of data/<code>*.tsv and every input of tests/data/forms/<code>*.tsv; each lexicon lemma also
-capitalised, upper-cased, with and without accents, joiners (ZWNJ, blank, nothing) and hyphens, in its reflexive
-and other spellings, and every word built on it (prefixes, particles and heads of the engine, prefixes the
-language's words show, negation, compounds of the frequency list: scripts/rule_rows.py).
+hunspell dictionary's stems and their unmunch expansions (package hunspell-tools; the stems alone without it), the
+en_US stems that take -ing, pymorphy3's infinitives for rus/ukr, BÍN's verbs for isl, Voikko's for fin, hunspell-ko
+and kiwipiepy for kor, zemberek's verbs for tur, the ga_IE verbs of scripts/gle/dictionary_verbs.py), wordfreq's
+top 300,000 of that shape that the checker accepts (all of them where there is no checker), every lemma of
+data/<code>*.tsv and every input of tests/data/forms/<code>*.tsv; each lexicon lemma also capitalised,
+upper-cased, without accents, with a joiner, a blank or nothing between its parts (pes, urd), hyphenated and
+not, in its reflexive and other spellings, and every word built on it (prefixes, preverbs, particles and heads
+of the engine, prefixes the language's words show, negation, compounds of the frequency list:
+scripts/rule_rows.py).
+
+The checkers (a form passes when one of them accepts it): hunspell for most languages, Voikko (fin), pymorphy3
+with hunspell (rus, ukr), BÍN through islenska with hunspell (isl), Vabamorf of estnltk (est: hunspell et_EE
+takes made-up words), zemberek with hunspell (tur). jpn, kan, mar, tam and urd have none.
 
 The diff, per language: the words compared and the words whose table changed; every slot whose form the
 language's checker accepted before and rejects after (word, attribute, slot, old form -> new form), every slot
-that went from a form to nothing (None, "", "—", gone, or the word now refused), and one summary line.
-A form of several words is checked word by word, leaving out the words the old and the new form share
-(auxiliaries, pronouns, particles that stayed). Languages without a checker have their changed slots listed.
-The checkers' answers are cached in the cache directory. The versions of the checkers are printed with the diff.
+that went from a form to nothing (None, "", "—", or the word now refused), and one summary line, which also
+counts the flagged forms of words whose table before the checker mostly accepted (real verbs, not nouns of the
+infinitive's shape). A form of several words is checked word by word, leaving out the words the old and the
+new form share (auxiliaries, pronouns, particles that stayed). Each word is printed once with all its flagged
+slots, with its source and the share of its table before that the checker knows; real verbs first, then by
+source and frequency; capitalised and upper-cased spellings that changed as the lower-case word did are named on
+its line. Languages without a checker have every changed slot listed. The checkers' answers and the
+dictionaries' word lists are cached in the cache directory; the checkers' versions are printed with the diff.
 """
 import argparse
 import collections
@@ -84,6 +95,15 @@ def checker_names(code):
 
 # ---------------------------------------------------------------------------------------------- checkers
 
+def save(obj, path):
+    """Writes a cache file whole or not at all (several runs may share the cache)."""
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with tempfile.NamedTemporaryFile("w", encoding="utf-8", dir=os.path.dirname(path), delete=False) as f:
+        json.dump(obj, f, ensure_ascii=False)
+    os.chmod(f.name, 0o644)
+    os.replace(f.name, path)
+
+
 def _cache_file(name):
     os.makedirs(CACHE, exist_ok=True)
     return os.path.join(CACHE, f"answers-{name}.json")
@@ -113,8 +133,7 @@ class Checker:
             for a in ANALYSERS.get(self.code, []):
                 ok |= ANALYSER[a](self.code, [w for w in todo if w not in ok])
             self.known.update((w, w in ok) for w in todo)
-            with open(self.path, "w", encoding="utf-8") as f:
-                json.dump(self.known, f, ensure_ascii=False)
+            save(self.known, self.path)
         return {w: self.known[w] for w in words}
 
 
@@ -166,8 +185,12 @@ def vabamorf_accepted(code, words):
 
 @functools.lru_cache(None)
 def zemberek():
-    from zemberek import TurkishMorphology
-    return TurkishMorphology.create_with_defaults()
+    import contextlib
+    import logging
+    with contextlib.redirect_stdout(sys.stderr):  # it logs to standard output, where the word list goes
+        from zemberek import TurkishMorphology
+        logging.getLogger("zemberek").setLevel(logging.WARNING)
+        return TurkishMorphology.create_with_defaults()
 
 
 def zemberek_accepted(code, words):
@@ -184,15 +207,9 @@ def versions(codes):
     import checker_versions as cv
     out = []
     for code in codes:
-        text = " ".join(f"hunspell/{d}" for d in HUNSPELL.get(code, [])) + " " + " ".join(ANALYSERS.get(code, []))
-        text = text.replace("pymorphy3", "pymorphy").replace("vabamorf", "estnltk")
-        text = text.replace("islenska", "").replace("zemberek", "")  # not in checker_versions' table
-        for name, version in cv.checkers(text):
-            out.append(f"{name} {version or 'not installed'}")
-        for name in ("islenska", "zemberek"):
-            if name in ANALYSERS.get(code, []):
-                package = {"zemberek": "zemberek-python"}.get(name, name)
-                out.append(f"{package} {cv.python_version(package) or 'not installed'}")
+        text = " ".join(f"hunspell/{d}" for d in HUNSPELL.get(code, []) if d not in NOT_CHECKING)
+        text += " " + " ".join(ANALYSERS.get(code, [])).replace("pymorphy3", "pymorphy").replace("vabamorf", "estnltk")
+        out += [f"{name} {version or 'not installed'}" for name, version in cv.checkers(text)]
     return "checkers: " + ", ".join(sorted(set(out))) if out else "checkers: none"
 
 
@@ -209,8 +226,9 @@ def shaped(code, w):
             and all(c.isalpha() or unicodedata.category(c) in ("Mn", "Mc") or c == ZWNJ for c in w))
 
 
-def hunspell_words(dictionary):
-    """The words of a hunspell dictionary: its stems and, where unmunch can, their expansions (NFC)."""
+def hunspell_words(dictionary, keep):
+    """The words for which keep(word) holds among a hunspell dictionary's stems and, where unmunch can, their
+    expansions (read as they come: some dictionaries expand to tens of millions of words), in NFC."""
     dic, aff = (os.path.join(HUNSPELL_DIR, f"{dictionary}.{x}") for x in ("dic", "aff"))
     encoding = "utf-8"
     with open(aff, "rb") as f:
@@ -218,16 +236,23 @@ def hunspell_words(dictionary):
         if m:
             encoding = m.group(1).decode().lower().replace("microsoft-", "")
     out = set()
+
+    def add(w):
+        w = unicodedata.normalize("NFC", w.strip())
+        if w and keep(w):
+            out.add(w)
+
     with open(dic, encoding=encoding, errors="replace") as f:
         next(f, None)
-        out |= {line.split("/")[0].split("\t")[0].strip() for line in f}
+        for line in f:
+            add(line.split("/")[0].split("\t")[0])
     try:
-        r = subprocess.run(["unmunch", dic, aff], capture_output=True, timeout=300)
-        if r.returncode == 0:
-            out |= set(r.stdout.decode(encoding, errors="replace").split())
-    except (OSError, subprocess.TimeoutExpired):
-        pass
-    return {unicodedata.normalize("NFC", w) for w in out if w}
+        with subprocess.Popen(["unmunch", dic, aff], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL) as p:
+            for line in p.stdout:
+                add(line.decode(encoding, errors="replace"))
+    except OSError:
+        pass  # no unmunch: the stems alone
+    return out
 
 
 def english_verbs():
@@ -290,7 +315,7 @@ def dictionary_words(code):
             return set(json.load(f))
     found = set()
     for d in HUNSPELL.get(code, []):
-        found |= {w for w in hunspell_words(d) if shaped(code, w)}
+        found |= hunspell_words(d, lambda w: shaped(code, w))
     if code == "eng":
         found = english_verbs()
     if code in ("rus", "ukr"):
@@ -318,9 +343,7 @@ def dictionary_words(code):
         found |= {w for w in cands if ok[w]}
     elif endings(code) != ("",):
         found |= cands  # no checker: the shape alone
-    os.makedirs(CACHE, exist_ok=True)
-    with open(path, "w", encoding="utf-8") as f:
-        json.dump(sorted(found), f, ensure_ascii=False)
+    save(sorted(found), path)
     return found
 
 
@@ -528,6 +551,7 @@ def zipf(code):
         import wordfreq
         lang = rule_rows.WORDFREQ[code][0]
         if lang in wordfreq.available_languages() or lang == "tl":
+            wordfreq.zipf_frequency("a", lang)  # Japanese and Korean need MeCab to split words
             return lambda w: wordfreq.zipf_frequency(w, lang)
     except (ImportError, KeyError):
         pass

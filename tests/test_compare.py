@@ -31,7 +31,7 @@ BEFORE = {
     "nld:xyzen": "ValueError: not a Dutch infinitive",
     "tgl:tungo": {"patient_perfective": "tinungo", "actor_perfective": "tumungo"},
     "jpn:taberu": {"past": "tabeta", "polite": None},
-    "nld:lopen": {"present": ["loop", "loopt"]},
+    "nld:lopen": {"present": ["loop", "loopt"], "past_participle": "gelopen"},
 }
 AFTER = {
     "nld:lamenteren": {"present": ["entert lam", "entert lam"], "past_participle": "lamgeënterd",
@@ -43,7 +43,7 @@ AFTER = {
     "nld:xyzen": {"present": ["xyz", "xyzt"]},
     "tgl:tungo": {"patient_perfective": "—", "actor_perfective": "tumungo"},
     "jpn:taberu": {"past": "tabeta2", "polite": "tabemashita"},
-    "nld:lopen": {"present": ["loop", "loopt"]},
+    "nld:lopen": {"present": ["loop", "loopt"]},  # an attribute gone
 }
 BEFORE["nld:plakken"]["past_participle"] = "geplakkt"  # wrong before: a change to it is never a regression
 AFTER["nld:plakken"]["past_participle"] = "geplakt"
@@ -64,6 +64,7 @@ def test_diff_sorts_the_changed_slots():
             "    verchromen [dictionary, 33% known]: past_participle 'verchroomd' -> 'geverchroomd'\n") in nld
     assert "plakken" not in nld and "xyz" not in nld  # a mend; a word refused before has no slots to lose
     assert "refused now: 1 slots of 1 words\n    kennen [built, 67% known]: (word) 'table' -> 'ValueError: not a" in nld
+    assert "went empty: 1 slots of 1 words\n    lopen [built, 0% known]: past_participle 'gelopen' -> None" in nld
     assert "went empty: 1 slots of 1 words\n    tungo [built, 50% known]: patient_perfective 'tinungo' -> '—'" in text
     # no checker: every changed slot is listed, a slot that was empty and is filled is no loss
     jpn = text[text.index("== jpn (no checker)"):text.index("== nld")]
@@ -71,8 +72,8 @@ def test_diff_sorts_the_changed_slots():
     assert summary == [
         "jpn: 1 words, 1 changed tables, 2 changed slots; no checker; 0 slots went empty; 0 words refused now, "
         "0 conjugated now",
-        "nld: 6 words, 5 changed tables, 6 changed slots; 3 forms hunspell nl_NL accepted before and rejects "
-        "after (2 of words whose table it mostly accepted before); 0 slots went empty; 1 words refused now, "
+        "nld: 6 words, 6 changed tables, 7 changed slots; 3 forms hunspell nl_NL accepted before and rejects "
+        "after (2 of words whose table it mostly accepted before); 1 slots went empty; 1 words refused now, "
         "1 conjugated now",
         "tgl: 1 words, 1 changed tables, 1 changed slots; 0 forms hunspell tl accepted before and rejects after "
         "(0 of words whose table it mostly accepted before); 1 slots went empty; 0 words refused now, "
