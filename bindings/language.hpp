@@ -27,13 +27,13 @@ struct Language {
 // Raises ValueError(message); returns null.
 PyObject* value_error(const std::string& message);
 
-// How many characters of a refused word a message names; a longer word is cut
-// there and an ellipsis follows.
+// How many characters of a refused word or an unknown language code a message
+// names; a longer one is cut there and an ellipsis follows.
 constexpr std::size_t NAMED_CHARS = 50;
 
-// Raises ValueError(refusal + the word, shortened to NAMED_CHARS characters);
+// Raises ValueError(prefix + the word, shortened to NAMED_CHARS characters);
 // returns null.
-PyObject* value_error_naming(const char* refusal, std::string_view word);
+PyObject* value_error_naming(const char* prefix, std::string_view word);
 
 // The conjugate step of an engine whose `Make` (Verb::from_infinitive or the
 // like) gives the verb or a failure, and whose `Table::build` makes its table:

@@ -157,16 +157,8 @@ PyObject* conjugate(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject
     if (params[1] != nullptr && !read_text(params[1], "lang", code)) return nullptr;
 
     std::optional<Lang> lang = lang_from_code(code);
-    if (!lang) {
-        PyObject* message = PyUnicode_FromString("unknown language: ");
-        if (message == nullptr) return nullptr;
-        PyObject* full = PyUnicode_Concat(message, params[1]);
-        Py_DECREF(message);
-        if (full == nullptr) return nullptr;
-        PyErr_SetObject(PyExc_ValueError, full);
-        Py_DECREF(full);
-        return nullptr;
-    }
+    // Named as passed, shortened as a refused word is.
+    if (!lang) return value_error_naming("unknown language: ", code);
     return run(*lang, params[0], word);
 }
 
@@ -323,12 +315,16 @@ PyObject* value_error(const std::string& message) {
     return nullptr;
 }
 
-PyObject* value_error_naming(const char* refusal, std::string_view word) {
-    std::string message = refusal;
-    std::string_view named = utf8::first_chars(word, NAMED_CHARS);
-    message += named;
-    if (named.size() < word.size()) message += "\u2026";
-    return value_error(message);
+PyObject* value_error_naming(const char* prefix, std::string_view word) {
+    try {
+        std::string message = prefix;
+        std::string_view named = utf8::first_chars(word, NAMED_CHARS);
+        message += named;
+        if (named.size() < word.size()) message += "\u2026";
+        return value_error(message);
+    } catch (const std::bad_alloc&) {
+        return PyErr_NoMemory();
+    }
 }
 
 }  // namespace velnor::py

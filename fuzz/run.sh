@@ -11,7 +11,14 @@ seconds="${1:-600}"
 shift || true
 work="${VELNOR_FUZZ_DIR:-build/fuzzing}"
 mkdir -p "$work" fuzz/corpus
+work="$(realpath "$work")"
 
+# One setup at a time: a run started beside another waits here until the
+# other's install is done, then finds the virtual environment, the build and
+# the runtime made (the fuzzing itself runs side by side; libFuzzer names the
+# corpus files by their content).
+exec 9>"$work/setup.lock"
+flock 9
 if [ ! -x "$work/venv/bin/python" ]; then
   python3 -m venv "$work/venv"
   "$work/venv/bin/pip" install --quiet atheris scikit-build-core
@@ -25,9 +32,16 @@ if [ ! -f "$runtime" ]; then
   tmp="$(mktemp -d)"
   cp "$rt/libclang_rt.asan-x86_64.a" "$tmp/asan.a"
   ar d "$tmp/asan.a" asan_preinit.cpp.o  # a shared object may not carry .preinit_array
-  clang++ -shared -fPIC -o "$runtime" -Wl,--whole-archive "$tmp/asan.a" "$rt/libclang_rt.asan_cxx-x86_64.a" \
+  clang++ -shared -fPIC -o "$runtime.tmp" -Wl,--whole-archive "$tmp/asan.a" "$rt/libclang_rt.asan_cxx-x86_64.a" \
     "$rt/libclang_rt.fuzzer_no_main-x86_64.a" -Wl,--no-whole-archive -lpthread -ldl -lm -lrt
+  mv "$runtime.tmp" "$runtime"
+  rm -r "$tmp"
 fi
+flock -u 9
 
-LD_PRELOAD="$(realpath "$runtime")" ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+# -fork=N and -merge=1 start the target again as its own argv[0]: the script,
+# whose "env python3" line finds the virtual environment's Python (with
+# atheris and this build) first on PATH.
+export PATH="$work/venv/bin:$PATH"
+LD_PRELOAD="$runtime" ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
   "$work/venv/bin/python" fuzz/fuzz_conjugate.py -max_total_time="$seconds" -max_len=4096 "$@" fuzz/corpus

@@ -153,6 +153,20 @@ def cpp_tool(main_source, sources, data=(), texts=None):
     return _Tool(exe)
 
 
+@pytest.fixture(scope="module")
+def tool(request):
+    """The test module's C++ checking program (its TOOL, from cpp_tool) as a function: runs the program with the
+    given arguments and gives its output lines, each split at tabs (the programs write UTF-8; anything else
+    fails)."""
+    exe = request.module.TOOL.result()
+
+    def run(*args):
+        p = subprocess.run([exe, *args], capture_output=True, check=True)
+        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
+
+    return run
+
+
 def cpp_module(bindings, sources, data=(), texts=None):
     """The extension module built from the frame (bindings/module.cpp, lang.cpp, result_class.cpp), the given
     language bindings and engine sources, and the given lexicon texts, as cpp_tool builds its programs: the

@@ -1,7 +1,4 @@
 """Irish: the lexicon parser and the analysis, run on a lexicon of our own (C++)."""
-import subprocess
-
-import pytest
 
 from conftest import cpp_tool, needs
 
@@ -29,19 +26,8 @@ TOOL = cpp_tool("gle_check.cpp", ["gle.cpp", "unicode.cpp", "unicode_tables.cpp"
                 texts={"gle.tsv": TEST_LEXICON})
 
 
-@pytest.fixture(scope="module")
-def checker():
-    exe = TOOL.result()
-
-    def run(*lemmas):
-        p = subprocess.run([exe, *lemmas], capture_output=True, text=True, encoding="utf-8", check=True)
-        return [line.split("\t") for line in p.stdout.splitlines()]
-
-    return run
-
-
-def test_analysis_classes(checker):
-    out = checker("mol", "bris", "ceannaigh", "imigh", "léigh", "glaoigh", "abair", "bí", "cas", "x")
+def test_analysis_classes(tool):
+    out = tool("mol", "bris", "ceannaigh", "imigh", "léigh", "glaoigh", "abair", "bí", "cas", "x")
     assert [tuple(row[:3]) for row in out] == [
         ("mol", "mol", "0"), ("bris", "bris", "1"), ("ceannaigh", "ceann", "2"), ("imigh", "im", "3"),
         # abair has no row here: two syllables in -air, it is syncopated like labhair
@@ -50,10 +36,10 @@ def test_analysis_classes(checker):
     ]
 
 
-def test_future_without_idh(checker):
+def test_future_without_idh(tool):
     # Keys are not lower-cased: the row "Mol" never matches; lúb's future
     # base lacks -idh, so it has no autonomous and an analytic conditional.
-    (mol, lub) = checker("mol", "lúb")
+    (mol, lub) = tool("mol", "lúb")
     assert mol[8].split("|")[0] == "molfaidh mé"
     future = lub[8].split("|")
     conditional = lub[9].split("|")
@@ -62,17 +48,17 @@ def test_future_without_idh(checker):
                            "lúbfardh siad", "None"]
 
 
-def test_later_row_wins_and_short_rows(checker):
-    (dubh, cas) = checker("dubh", "cas")
+def test_later_row_wins_and_short_rows(tool):
+    (dubh, cas) = tool("dubh", "cas")
     # The second dubh row (no present autonomous) replaced the first.
     assert dubh[5].split("|")[6] == "dubhtar"
     assert cas[5].split("|")[2] == "casann sé/sí" and cas[8].split("|")[2] == "casfaidh sé/sí"
 
 
-def test_autonomous_stem_in_ea(checker):
+def test_autonomous_stem_in_ea(tool):
     # An autonomous stem in -eá takes -í for the past habitual autonomous
     # instead of doubling its vowel (-eáaí).
-    (cnag,) = checker("cnag")
+    (cnag,) = tool("cnag")
     habitual = cnag[7].split("|")
     assert habitual[6] == "chnageí"
 

@@ -1,5 +1,4 @@
 """Gujarati: cell parsing, the lexicon parse and the analysis, on a lexicon of our own (C++)."""
-import subprocess
 
 import pytest
 
@@ -14,17 +13,6 @@ TOOL = cpp_tool("guj_check.cpp", ["guj.cpp", "brahmic.cpp", "unicode.cpp", "unic
                                   "લખવું\tp,q,r,s,t\n"
                                   "લખવું\t-\t-\t-\t-\tZ\n"
                                   "#પડવું\tx\n"})
-
-
-@pytest.fixture(scope="module")
-def tool():
-    exe = TOOL.result()
-
-    def run(*args):
-        p = subprocess.run([exe, *args], capture_output=True, check=True)
-        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
-
-    return run
 
 
 def test_cells(tool):

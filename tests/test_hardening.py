@@ -13,6 +13,11 @@ import sysconfig
 import textwrap
 import tracemalloc
 
+try:
+    import _testcapi  # the interpreter's own test hooks: failing allocations on demand
+except ImportError:
+    _testcapi = None
+
 import pytest
 
 import velnor
@@ -146,39 +151,101 @@ def test_no_reference_is_kept():
     assert grown < 64 * 1024
 
 
-def _calls(lang, word, refused, unknown):
+class _Argument:
+    """A wrong-typed argument whose type's qualified name is one shared object: a reference the argument
+    check fails to drop shows in that object's count."""
+
+
+def _list_attribute(table):
+    """The name of the first attribute that reads as a list of two or more strings, or None."""
+    for name in dir(table):
+        value = getattr(table, name) if not name.startswith("_") else None
+        if isinstance(value, list) and sum(isinstance(item, str) and len(item) > 1 for item in value) >= 2:
+            return name
+    return None
+
+
+def _failed_list_reads(table, name):
+    """Reads the list attribute `name` once with each allocation in turn made to fail by the interpreter's own
+    test hook, until a read succeeds; returns how many reads raised MemoryError. The failures after the list's
+    own allocations leave a list half built, which the module must release."""
+    failed = 0
+    for allocation in range(256):
+        _testcapi.set_nomemory(allocation, allocation + 1)
+        try:
+            getattr(table, name)
+        except MemoryError:
+            failed += 1
+            continue
+        finally:
+            _testcapi.remove_mem_hooks()
+        return failed
+    raise AssertionError(f"{name} never read")
+
+
+# The arguments of the calls that raise, kept so that their references can be counted.
+WRONG = {"refused": "x1", "over-long": "x" * 300, "unknown": "xx", "long unknown": "xx" * 100}
+
+
+def _calls(lang, word, list_name):
+    """Every call of the module once, on the path that succeeds and on every path that raises: a refused word, an
+    over-long word, an unknown language short and long, arguments that are not str, and the list attribute
+    whose building runs out of memory. Returns how many list reads failed."""
     table = velnor.conjugate(word, lang=lang)
     repr(table)
     for name in dir(table):
         if not name.startswith("_"):
             getattr(table, name)
     velnor.conjugate(infinitive=word, lang=lang)
-    for args in ((refused, lang), (word, unknown), (word, 1)):
+    for args in ((WRONG["refused"], lang), (WRONG["over-long"], lang), (word, WRONG["unknown"]),
+                 (word, WRONG["long unknown"]), (_Argument(),), (1,), (word, _Argument()), (word, 1)):
         try:
             velnor.conjugate(*args)
         except (ValueError, TypeError):
             pass
+    return _failed_list_reads(table, list_name) if list_name and _testcapi else 0
+
+
+ROUNDS = 200
 
 
 @pytest.mark.parametrize("lang", AVAILABLE)
 def test_no_reference_is_leaked(lang):
-    """The objects that outlive a call (the module, its function, the result class and its names, None, the
-    caller's arguments, the exception classes) hold as many references after 200 rounds of every call as
-    before: a lost Py_DECREF of a borrowed or fetched object (the class name a repr reads, an argument on an
-    error path) adds one per call, which the traced heap above cannot see."""
-    word, refused, unknown = LANGUAGES[lang][3], "x1", "xx"
+    """Every call, on every path that succeeds or raises, leaves no reference behind over 200 rounds: the objects
+    that outlive a call (the module, its function, the result class and its names, None, the caller's arguments,
+    the argument class's name, the exception classes) hold as many references as before, so a lost Py_DECREF
+    of a borrowed or fetched object (the class name a repr reads, an argument on an error path) shows; and the
+    traced heap does not grow, so a lost Py_DECREF of an object made in the call (an error message, the start
+    of a refused word, a half-built list) shows."""
+    word = LANGUAGES[lang][3]
     cls = type(sample(lang))
+    list_name = _list_attribute(sample(lang))
     shared = {"module": velnor, "conjugate": velnor.conjugate, "class": cls, "class name": cls.__name__,
-              "class qualname": cls.__qualname__, "None": None, "word": word, "lang": lang, "refused": refused,
-              "unknown": unknown, "ValueError": ValueError, "TypeError": TypeError}
-    _calls(lang, word, refused, unknown)
+              "class qualname": cls.__qualname__, "None": None, "word": word, "lang": lang,
+              "argument class qualname": _Argument.__qualname__, "ValueError": ValueError, "TypeError": TypeError,
+              "MemoryError": MemoryError, **WRONG}
+    failed = _calls(lang, word, list_name)
+    _calls(lang, word, list_name)
     gc.collect()
     before = {name: sys.getrefcount(obj) for name, obj in shared.items()}
-    for _ in range(200):
-        _calls(lang, word, refused, unknown)
-    gc.collect()
+    tracemalloc.start()
+    try:
+        gc.collect()
+        heap = tracemalloc.get_traced_memory()[0]
+        for _ in range(ROUNDS):
+            _calls(lang, word, list_name)
+        gc.collect()
+        heap = tracemalloc.get_traced_memory()[0] - heap
+    finally:
+        tracemalloc.stop()
     grown = {name: sys.getrefcount(obj) - before[name] for name, obj in shared.items()}
-    assert {name: n for name, n in grown.items() if abs(n) >= 100} == {}
+    kept = {name: n for name, n in grown.items() if abs(n) >= ROUNDS // 2}
+    assert kept == {}, f"references gained over {ROUNDS} rounds: {kept}"
+    # Anything made in a call and never freed is at least 32 bytes a round.
+    assert heap < 16 * ROUNDS, f"the traced heap grew by {heap} bytes"
+    if list_name and _testcapi:
+        # the failures reached the strings of the list, not only the list itself
+        assert failed > 2, (list_name, failed)
 
 
 # ---- corrupt built-in data: the engine's FatalError reaches the caller as RuntimeError ----

@@ -1,7 +1,4 @@
 """Hindi: the analysis, the lexicon parse and the table, on a lexicon of our own (C++)."""
-import subprocess
-
-import pytest
 
 from conftest import cpp_tool, needs
 
@@ -16,17 +13,6 @@ TOOL = cpp_tool("hin_check.cpp", ["hin.cpp", "brahmic.cpp", "unicode.cpp", "unic
                                   "सहना\tfirst,x,y\nसहना\t-\t-\tसह,सहो,सहिए\n"
                                   "#पढ़ना\tx,y,z\n"
                                   "मरना\t a,b,c \t-\n"})
-
-
-@pytest.fixture(scope="module")
-def tool():
-    exe = TOOL.result()
-
-    def run(*args):
-        p = subprocess.run([exe, *args], capture_output=True, check=True)
-        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
-
-    return run
 
 
 def test_verb_fields(tool):

@@ -1,7 +1,4 @@
 """Armenian: the two lexicon parsers, on lexicons of our own (C++)."""
-import subprocess
-
-import pytest
 
 from conftest import cpp_tool, needs
 
@@ -14,17 +11,6 @@ TOOL = cpp_tool("hye_check.cpp", ["hye.cpp", "unicode.cpp", "unicode_tables.cpp"
                                   "կրկնել\tfirst\t-\t-\t1\t-\t-\t-\t-\t-\nկրկնել\tsecond\t-\t-\t2\n"
                                   "ոչել\t-\t-\t-\t4\nերկուել\t-\t-\t-\t11\nզրոել\t-\t-\t-\t0\nմիասինել\tmain\n",
                        "hye_extra.tsv": "միասինել\textra\t-\t-\t1\nավելել\tadded\n#x\tno\n"})
-
-
-@pytest.fixture(scope="module")
-def tool():
-    exe = TOOL.result()
-
-    def run(*args):
-        p = subprocess.run([exe, *args], capture_output=True, check=True)
-        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
-
-    return run
 
 
 def test_lexicon_parse(tool):

@@ -1,5 +1,4 @@
 """Marathi: joining, cell parsing, the lexicon parse and the table, on a lexicon of our own (C++)."""
-import subprocess
 
 import pytest
 
@@ -15,17 +14,6 @@ TOOL = cpp_tool("mar_check.cpp", ["mar.cpp", "brahmic.cpp", "unicode.cpp", "unic
                                   "उठणे\t-\t-\tY\ta,b,c,d,e\tv,w,x,y,z\n"
                                   "उठणे\t-\tZ\n"
                                   "#पडणे\tx\n"})
-
-
-@pytest.fixture(scope="module")
-def tool():
-    exe = TOOL.result()
-
-    def run(*args):
-        p = subprocess.run([exe, *args], capture_output=True, check=True)
-        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
-
-    return run
 
 
 @pytest.mark.parametrize("base, suffix, joined", [

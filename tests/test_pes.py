@@ -1,7 +1,4 @@
 """Persian: the analysis, the negative forms and the lexicon parse, on a lexicon of our own (C++)."""
-import subprocess
-
-import pytest
 
 from conftest import cpp_tool, needs
 
@@ -20,17 +17,6 @@ TOOL = cpp_tool("pes_check.cpp", ["pes.cpp", "perso_arabic.cpp", "unicode.cpp", 
                                   "دیدن\tبین\tx\n"
                                   "دیدن\tبینو\n"
                                   "#کردن\tکن\t-\n"})
-
-
-@pytest.fixture(scope="module")
-def tool():
-    exe = TOOL.result()
-
-    def run(*args):
-        p = subprocess.run([exe, *args], capture_output=True, check=True)
-        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
-
-    return run
 
 
 def test_lexicon_parse(tool):

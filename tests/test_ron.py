@@ -1,5 +1,4 @@
 """Romanian: stem helpers and the two lexicon parsers, on lexicons of our own (C++)."""
-import subprocess
 
 import pytest
 
@@ -33,17 +32,6 @@ TOOL = cpp_tool("ron_check.cpp", ["ron.cpp", "unicode.cpp", "unicode_tables.cpp"
                 texts={"ron_classes.tsv": CLASSES, "ron_overrides.tsv": OVERRIDES})
 
 
-@pytest.fixture(scope="module")
-def checker():
-    exe = TOOL.result()
-
-    def run(*args):
-        p = subprocess.run([exe, *args], capture_output=True, check=True)
-        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
-
-    return run
-
-
 @pytest.mark.parametrize("op,cases", [
     ("pal", {"": "", "st": "șt", "t": "ț", "cânt": "cânț", "merg": "merg", "gust": "gușt", "vând": "vânz",
              "las": "laș", "fac": "fac"}),
@@ -53,22 +41,22 @@ def checker():
              "roase": "rose", "fuse": "fuse", "merse": "merse", "vruse": "vruse", "spuse": "spuse",
              "arse": "arse", "cânta": "cânta", "rămase": "rămăse"}),
 ])
-def test_stem_helpers(checker, op, cases):
-    got = checker(*[f"{op}:{text}" for text in cases])
+def test_stem_helpers(tool, op, cases):
+    got = tool(*[f"{op}:{text}" for text in cases])
     assert [line[0] if line else "" for line in got] == list(cases.values())
 
 
-def test_class_list_parser(checker):
+def test_class_list_parser(tool):
     got = {lemma: line[0] for lemma, line in
            zip(["cânta", "dormi", "rău", "gol", "fărătab", "lua", "crlf", "#comentariu", "ultim"],
-               checker("class:cânta", "class:dormi", "class:rău", "class:gol", "class:fărătab", "class:lua",
+               tool("class:cânta", "class:dormi", "class:rău", "class:gol", "class:fărătab", "class:lua",
                        "class:crlf", "class:#comentariu", "class:ultim"))}
     assert got == {"cânta": "a-bare", "dormi": "i-bare", "rău": "NONE", "gol": "NONE", "fărătab": "NONE",
                    "lua": "a-ez", "crlf": "e", "#comentariu": "NONE", "ultim": "ih-bare"}
 
 
-def test_override_parser(checker):
-    unu, doar, gol, lung, nimic = checker("row:unu", "row:doar", "row:gol", "row:lung", "row:nimic")
+def test_override_parser(tool):
+    unu, doar, gol, lung, nimic = tool("row:unu", "row:doar", "row:gol", "row:lung", "row:nimic")
     assert unu == ["x"] + ["~"] * 11
     assert doar == ["~"] * 12
     assert gol == ["~"] * 12
@@ -76,17 +64,17 @@ def test_override_parser(checker):
     assert nimic == ["NOROW"]
 
 
-def test_participle_cut_keeps_whole_letters(checker):
+def test_participle_cut_keeps_whole_letters(tool):
     # An -a verb whose participle cell does not end in "at": only the t is cut,
     # never half of the â before it.
-    (zxa,) = checker("conj:zxa")
+    (zxa,) = tool("conj:zxa")
     assert zxa[:2] == ["zxât", "zxând"]
     assert zxa[2:8] == ["zxâi", "zxâși", "zxâ", "zxârăm", "zxârăți", "zxâră"]
     assert zxa[8] == "zxâsem"
 
 
-def test_perfect_from_cells(checker):
-    scoate, trage, cobori = checker("conj:scoate", "conj:trage", "conj:coborî")
+def test_perfect_from_cells(tool):
+    scoate, trage, cobori = tool("conj:scoate", "conj:trage", "conj:coborî")
     assert scoate[2:8] == ["scosei", "scoseși", "scoase", "scoaserăm", "scoaserăți", "scoaseră"]
     assert scoate[8] == "scosesem"
     assert trage[2:8] == ["trăsei", "trăseși", "trase", "traserăm", "traserăți", "traseră"]

@@ -1,7 +1,4 @@
 """Russian: a long prefix before a lemma, and the matching rules on a lexicon of our own (C++)."""
-import subprocess
-
-import pytest
 
 import velnor
 from conftest import cpp_tool, needs
@@ -38,19 +35,8 @@ TOOL = cpp_tool("rus_check.cpp", ["rus.cpp", "unicode.cpp", "unicode_tables.cpp"
                 texts={"rus.tsv": TOY})
 
 
-@pytest.fixture(scope="module")
-def toy():
-    exe = TOOL.result()
-
-    def run(*words):
-        p = subprocess.run([exe, *words], capture_output=True, check=True)
-        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
-
-    return run
-
-
-def test_matching_rules_on_a_toy_lexicon(toy):
-    kat, vykat, mat, umat, naumat, yot, vyyot = toy("кать", "выкать", "мать", "умать", "наумать", "ёть", "выёть")
+def test_matching_rules_on_a_toy_lexicon(tool):
+    kat, vykat, mat, umat, naumat, yot, vyyot = tool("кать", "выкать", "мать", "умать", "наумать", "ёть", "выёть")
     # The whole base takes the first row of its lemma, exact-only or not.
     assert kat[:5] == ["", "3", "а1,а2,а3,а4,а5,а6", "~", "~"] and kat[5] == "а1"
     # A longer base may only take the open row of that lemma.

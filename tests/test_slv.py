@@ -1,7 +1,4 @@
 """Slovenian: the class and row lexicon parsers, on lexicons of our own (C++)."""
-import subprocess
-
-import pytest
 
 from conftest import cpp_tool, needs
 
@@ -32,17 +29,6 @@ ROWS = (ROWS_HEADER + "\n"
         "hoditi\thodem\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-")
 TOOL = cpp_tool("slv_check.cpp", ["slv.cpp", "unicode.cpp", "unicode_tables.cpp", "utf8.cpp", "lexicon_text.cpp"],
                 texts={"slv.tsv": ROWS, "slv_classes.tsv": CLASSES})
-
-
-@pytest.fixture(scope="module")
-def tool():
-    exe = TOOL.result()
-
-    def run(*words):
-        p = subprocess.run([exe, *words], capture_output=True, check=True)
-        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
-
-    return run
 
 
 def test_class_text_parsing(tool):

@@ -1,7 +1,4 @@
 """Swedish: the list scan and the analysis, on a lexicon of our own (C++)."""
-import subprocess
-
-import pytest
 
 from conftest import cpp_tool, needs
 
@@ -21,17 +18,6 @@ TOOL = cpp_tool("swe_check.cpp", ["swe.cpp", "unicode.cpp", "unicode_tables.cpp"
                                   "Stor\tStorer\tStorte\tStort\tStor\t-\t-\n"
                                   "mötas\tmöts\tmöttes\tmötts\t-\t-\t-\n"
                                   "sista\t-\t-\t-\t-\tsiste\tsistade"})        # no final line feed
-
-
-@pytest.fixture(scope="module")
-def tool():
-    exe = TOOL.result()
-
-    def run(*args):
-        p = subprocess.run([exe, *args], capture_output=True, check=True)
-        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
-
-    return run
 
 
 def test_list_scan(tool):

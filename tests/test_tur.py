@@ -1,7 +1,4 @@
 """Turkish: harmony helpers, the two lexicon parsers and the single-form interface, on lexicons of our own (C++)."""
-import subprocess
-
-import pytest
 
 from conftest import cpp_tool, needs
 
@@ -12,17 +9,6 @@ TOOL = cpp_tool("tur_check.cpp", ["tur.cpp", "unicode.cpp", "unicode_tables.cpp"
                 texts={"tur.tsv": "# head\r\n\r\nxmak\tA\t-\t\tD\tE\tF\tG\tH\r\nkısa\tk1\n"
                                   "ikiz\tfirst\t-\t-\t-\t-\t-\t-\t-\nikiz\tsecond\nortamak\tmain\n",
                        "tur_compounds.tsv": "ortamak\tcompound\tP\n#x\tno\n"})
-
-
-@pytest.fixture(scope="module")
-def tool():
-    exe = TOOL.result()
-
-    def run(*args):
-        p = subprocess.run([exe, *args], capture_output=True, check=True)
-        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
-
-    return run
 
 
 def test_harmony_helpers(tool):

@@ -1,5 +1,4 @@
 """Urdu: normalisation, the analysis and the lexicon parse, on a lexicon of our own (C++)."""
-import subprocess
 
 import pytest
 
@@ -18,17 +17,6 @@ TOOL = cpp_tool("urd_check.cpp", ["urd.cpp", "perso_arabic.cpp", "unicode.cpp", 
                                   "کسنا\tکا,یے,ه\n"
                                   "سہنا\tfirst,x,y\nسہنا\t-\t-\tسہ,سہو,سہیے\n"
                                   "#پڑھنا\tx,y,z\n"})
-
-
-@pytest.fixture(scope="module")
-def tool():
-    exe = TOOL.result()
-
-    def run(*args):
-        p = subprocess.run([exe, *args], capture_output=True, check=True)
-        return [line.split("\t") for line in p.stdout.decode("utf-8", "strict").splitlines()]
-
-    return run
 
 
 def test_verb_fields(tool):
