@@ -464,8 +464,10 @@ def _tables_chunk(job):
 
 
 def opened(path, mode):
-    """A text file, gzip-compressed when its name ends in .gz."""
-    return (gzip.open if path.endswith(".gz") else open)(path, mode, encoding="utf-8")
+    """A text file, gzip-compressed when its name ends in .gz (lightly: the writer keeps up with eight workers)."""
+    if path.endswith(".gz"):
+        return gzip.open(path, mode, encoding="utf-8", **({"compresslevel": 3} if "w" in mode else {}))
+    return open(path, mode, encoding="utf-8")
 
 
 def lines(path):
@@ -479,7 +481,8 @@ def lines(path):
 def write_tables(words_path, f, size=2000):
     """Writes the snapshot of the installed module over a word list to the text file f: one JSON line
     [code, word, index in KINDS or null, table or error] per word, in the word list's order. Words go to the
-    workers in chunks and come back as text, so no more than a few chunks are held at once."""
+    workers in chunks and come back as text; no more than two chunks a worker are out at once, so a writer
+    slower than the workers holds them back instead of gathering their tables."""
     def jobs():
         chunk, code = [], None
         for c, w, kind in lines(words_path):
@@ -491,9 +494,15 @@ def write_tables(words_path, f, size=2000):
         if chunk:
             yield code, chunk
 
-    with multiprocessing.Pool(8) as pool:
-        for text in pool.imap(_tables_chunk, jobs()):
-            f.write(text)
+    workers = 8
+    with multiprocessing.Pool(workers) as pool:
+        out = collections.deque()
+        for job in jobs():
+            out.append(pool.apply_async(_tables_chunk, (job,)))
+            if len(out) >= 2 * workers:
+                f.write(out.popleft().get())
+        while out:
+            f.write(out.popleft().get())
 
 
 # ---------------------------------------------------------------------------------------------- diff
