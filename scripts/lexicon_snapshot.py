@@ -7,14 +7,33 @@ ROOT is the source tree whose data/ gives the lemmas (conjugated with the instal
 lines "code<TAB>word" (lemmas a change removes, capitalised forms, compounds of the lemmas...). A refused word
 is written with its error.
 """
+import ast
 import glob
 import os
 import sys
 
-import velnor
+
+def read(path, code):
+    """One language's words of a snapshot: word -> {attribute: value}, or None for a refused word."""
+    out = {}
+    for line in open(path, encoding="utf-8"):
+        lang, word, rest = line.rstrip("\n").split("\t", 2)
+        if lang != code:
+            continue
+        if rest.startswith("!"):
+            out[word] = None
+            continue
+        attrs = {}
+        for cell in rest.split("\t")[1:]:
+            name, value = cell.split("=", 1)
+            attrs[name] = ast.literal_eval(value)
+        out[word] = attrs
+    return out
 
 
 def main(root, out, extra):
+    import velnor
+
     words = {}
     for path in sorted(glob.glob(os.path.join(root, "data", "*.tsv"))):
         code = os.path.basename(path)[:3]

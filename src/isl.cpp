@@ -42,17 +42,20 @@ bool has_vowel(std::string_view s) {
     return false;
 }
 
-// The stem before an ending in i: j drops after g, k and a vowel (segi, eggið, endurnýið).
+// The character `n` characters before the last one of `s` (0 when there is none).
+char32_t from_end(std::string_view s, std::size_t n) {
+    return utf8::length(s) > n ? utf8::last(utf8::drop_last_chars(s, n)) : 0;
+}
+
+// The stem before an ending in i: j drops after g, k and the vowels ending in an i sound (segi, eggið,
+// endurnýið, deyi, hlæi, straui); after the others it stays (oji, húji, speji).
 std::string_view before_i(std::string_view stem) {
     if (stem.size() < 2 || stem.back() != 'j') return stem;
     std::string_view rest = stem.substr(0, stem.size() - 1);
     char32_t c = utf8::last(rest);
-    return c == U'g' || c == U'k' || is_vowel(c) ? rest : stem;
-}
-
-// The character `n` characters before the last one of `s` (0 when there is none).
-char32_t from_end(std::string_view s, std::size_t n) {
-    return utf8::length(s) > n ? utf8::last(utf8::drop_last_chars(s, n)) : 0;
+    const bool au = c == U'u' && from_end(rest, 1) == U'a';
+    return c == U'g' || c == U'k' || c == U'i' || c == U'í' || c == U'y' || c == U'ý' || c == U'æ' || au ? rest
+                                                                                                        : stem;
 }
 
 // u-umlaut: the stem's last vowel, when it is "a", becomes "ö" (kall > köll).
@@ -212,6 +215,10 @@ Verb analyse(std::string_view word, bool& matched) {
             verb.weak_past = std::move(weak->past);
             verb.weak_supine = std::move(weak->supine);
         }
+    } else if (!best && word.size() > 2 && (utf8::ends_with(word, "á") || utf8::ends_with(word, "ú"))) {
+        // A verb in a long vowel: smá, smái, smáði, smáð (like ná and spá).
+        verb.weak_past = join(word, "ði");
+        verb.weak_supine = join(word, "ð");
     }
     return verb;
 }
@@ -221,12 +228,10 @@ Verb analyse(std::string_view word, bool& matched) {
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"a", "á", "st", "ast"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
 
-Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    const auto written = unicode::word_of(text, SPELLING);
-    if (!written) return fail(Error{});
-    const std::string_view word = *written;
-    for (char32_t c : utf8::chars(word))
-        if (!allowed_char(c)) return fail(Error{});
+namespace {
+
+// The analysis of a checked word; a failure where it is no infinitive.
+Expected<Verb, Error> analyse_word(std::string_view word) {
     bool matched = false;
     Verb verb = analyse(word, matched);
     if (is_vowel(utf8::last(word)) || matched) return verb;
@@ -242,6 +247,30 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         return mid;
     }
     return verb;
+}
+
+}  // namespace
+
+Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
+    const auto written = unicode::word_of(text, SPELLING);
+    if (!written) return fail(Error{});
+    std::string_view word = *written;
+    bool upper = false;
+    bool lower = false;
+    for (char32_t c : utf8::chars(word)) {
+        if (!allowed_char(c)) return fail(Error{});
+        upper = upper || unicode::is_uppercase(c);
+        lower = lower || unicode::is_lowercase(c);
+    }
+    // A word in capitals throughout (KALLA, ÚTFARA) is the verb in small
+    // letters, whether a row governs it or not: its forms mix no cases. A
+    // capital at the start alone (Kalla) stays on every form.
+    std::string small;
+    if (upper && !lower) {
+        small = unicode::to_lower(word);
+        word = small;
+    }
+    return analyse_word(word);
 }
 
 std::string Verb::regular_form(std::string_view stem, Tense tense, std::size_t slot) {
@@ -260,6 +289,8 @@ std::string weak_form(const Verb& verb, Tense tense, std::size_t slot) {
         case Tense::Present:
             if (slot == 0) return join(before_i(verb.stem), "i");
             if (slot < 3) return join(before_i(verb.stem), "ir");
+            // A stem in á is its own third plural (smá; but lú, lúa).
+            if (slot == 5 && utf8::ends_with(verb.stem, "á")) return verb.stem;
             return Verb::regular_form(verb.stem, tense, slot);
         case Tense::Past:
         case Tense::SubjunctivePast: {
@@ -361,8 +392,10 @@ Table Table::build(const Verb& verb) {
     t.supine = e && e->supine                ? form(e->supine, verb.prefix)
                : !verb.weak_supine.empty() ? verb.weak_supine
                                            : join(verb.stem, "að");
-    t.present_participle =
-        e && e->present_participle ? form(e->present_participle, verb.prefix) : join(infinitive, "ndi");
+    // An infinitive in another vowel than a takes -andi (smáandi).
+    const bool vowel_end = !infinitive.empty() && infinitive.back() != 'a' && is_vowel(utf8::last(infinitive));
+    t.present_participle = e && e->present_participle ? form(e->present_participle, verb.prefix)
+                                                      : join(infinitive, vowel_end ? "andi" : "ndi");
     // The weak i-present class has the bare stem, without j (heyr, streng).
     std::string imp_sg = e && e->imperative_singular ? form(e->imperative_singular, verb.prefix)
                          : !verb.weak_past.empty()

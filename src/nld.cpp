@@ -71,15 +71,32 @@ std::size_t vowel_groups(std::u32string_view s) {
     return n;
 }
 
+// The characters of the unstressed prefixes that `b` begins with: the first
+// of UNSTRESSED whose rest `keeps`, and, when `stacked`, the prefixes of that
+// rest in turn (herverdelen: her-, ver-).
+template <class Keep>
+std::size_t unstressed_part(std::u32string_view b, bool stacked, Keep keeps) {
+    std::size_t from = 0;
+    for (bool more = true; more;) {
+        more = false;
+        const std::u32string_view rest = b.substr(from);
+        for (const Unstressed& u : UNSTRESSED) {
+            const std::size_t k = u.text.size();  // ASCII: one character a byte
+            bool match = rest.size() > k;
+            for (std::size_t i = 0; match && i < k; ++i) match = rest[i] == static_cast<char32_t>(u.text[i]);
+            if (match && keeps(rest.substr(k))) {
+                from += k;
+                more = stacked;
+                break;
+            }
+        }
+    }
+    return from;
+}
+
 // `b` without an unstressed prefix that leaves at least `groups` vowel groups.
 std::u32string_view without_unstressed(std::u32string_view b, std::size_t groups) {
-    for (const Unstressed& u : UNSTRESSED) {
-        const std::size_t k = u.text.size();  // ASCII: one character a byte
-        bool match = b.size() > k;
-        for (std::size_t i = 0; match && i < k; ++i) match = b[i] == static_cast<char32_t>(u.text[i]);
-        if (match && vowel_groups(b.substr(k)) >= groups) return b.substr(k);
-    }
-    return b;
+    return b.substr(unstressed_part(b, false, [groups](std::u32string_view r) { return vowel_groups(r) >= groups; }));
 }
 
 // Whether a base in -er (the infinitive without -en) ends in an unstressed
@@ -92,7 +109,9 @@ std::u32string_view without_unstressed(std::u32string_view b, std::size_t groups
 bool unstressed_er(std::u32string_view b) {
     const std::size_t n = b.size();
     if (n < 4 || b[n - 1] != 'r' || b[n - 2] != 'e' || is_vowel(b[n - 3])) return false;
-    const std::u32string_view core = without_unstressed(b, 2);
+    // herbeluisteren: her-, be-, luister
+    const std::u32string_view core =
+        b.substr(unstressed_part(b, true, [](std::u32string_view r) { return vowel_groups(r) >= 2; }));
     if (vowel_groups(core) != 2) return false;
     std::u32string_view c = core.substr(0, core.size() - 2);
     const std::size_t m = c.size();
@@ -201,17 +220,8 @@ RuleStem rule_stem(std::string_view base) {
             // An unstressed final -el, -em, -en keeps its single e (wandel);
             // the vowel of an unstressed prefix does not count (beween,
             // versteen).
-            std::size_t from = 0;
-            for (bool more = true; more;) {  // herverdelen: her-, ver-, deel
-                more = false;
-                for (const Unstressed& u : UNSTRESSED) {
-                    if (utf8::starts_with(base.substr(from), u.text) && n > from + u.text.size() + 2) {
-                        from += u.text.size();
-                        more = true;
-                        break;
-                    }
-                }
-            }
+            const std::size_t from =  // herverdelen: her-, ver-, deel
+                unstressed_part(b, true, [](std::u32string_view r) { return r.size() > 2; });
             for (std::size_t i = from; i + 2 < n; ++i) {
                 if (is_vowel(b[i])) {
                     open = false;
@@ -237,6 +247,11 @@ bool allowed_char(char32_t c) {
 }
 
 bool word_start(std::string_view rest, bool head);
+
+// Whether a row is a particle verb's (optreden: trad op).
+bool separable_row(const LexEntry& e) {
+    return e.past_singular && e.past_singular->find(' ') != std::string_view::npos;
+}
 
 // Whether the participle takes no "ge": the lemma ends in "en" and starts with
 // an unstressed prefix before a word of more than three characters, one that
@@ -296,7 +311,7 @@ constexpr std::string_view PARTICLES[] = {
     "tegemoet", "achteruit", "tegenover", "vooruit", "voorbij", "achterna", "bekend", "terecht", "teloor", "teweeg",
     "omhoog", "omlaag", "vooraf",
     "achter", "binnen", "buiten", "overeen", "samen", "terug", "tegen", "thuis", "dicht", "langs", "onder",
-    "omver", "bijeen", "uiteen", "kapot", "klaar", "schoon", "voort", "kwijt", "bloot", "gade", "deel",
+    "omver", "bijeen", "uiteen", "dooreen", "overhoop", "kapot", "klaar", "schoon", "voort", "kwijt", "bloot", "gade", "deel",
     "door", "over", "voor", "open", "rond", "ineen", "heen", "neer", "vast", "goed", "stil", "dood", "lief", "mede", "stuk",
     "aan", "bij", "los", "mee", "toe", "uit", "weg", "af", "in", "na", "om", "op",
 };
@@ -331,6 +346,13 @@ constexpr std::string_view LISTED_HEADS[] = {
     "waar", "huis", "diep", "lam", "auto", "boek", "thee", "kuit", "laag", "wacht",
 };
 
+// mis- is stressed and separable where it means "miss the mark", before the
+// verbs of going, throwing, hitting and guessing (misgooien: gooit mis,
+// misgegooid; misgaan: ging mis); before every other verb it is unstressed
+// and takes no ge- (mishagen: mishaagd, miskennen: miskend).
+constexpr std::string_view MISSED[] = {"gaan", "lopen", "stappen", "gooien", "schieten", "slaan", "kleunen",
+                                       "gokken"};
+
 // Particle groups: er- before a particle (eruitzien: zie eruit, eruitgezien),
 // her- before in, op and uit (heruitgeven: geef heruit, heruitgegeven;
 // heronderhandelen is inseparable).
@@ -351,7 +373,8 @@ bool word_start(std::string_view rest, bool head) {
     static constexpr std::string_view ONSETS[] = {"bl", "br", "ch", "cl", "cr", "dr", "dw", "fl", "fr", "gl", "gr",
                                                   "kl", "kn", "kr", "kw", "pl", "pr", "sc", "sh", "sj", "sk", "sl",
                                                   "sm", "sn", "sp", "st", "sw", "tr", "tw", "vl", "vr", "wr", "zw"};
-    static constexpr std::string_view ONSETS3[] = {"sch", "spl", "spr", "str", "skr", "scr"};
+    // chr begins the Greek loans (verchromen, verchristelijken: verchroomd).
+    static constexpr std::string_view ONSETS3[] = {"sch", "spl", "spr", "str", "skr", "scr", "chr"};
     auto consonant = [&](std::size_t i) {
         const char c = rest[i];
         return !plain_vowel(c) && c != 'y' && c != 'j' && static_cast<unsigned char>(c) < 0x80;
@@ -367,7 +390,14 @@ bool word_start(std::string_view rest, bool head) {
 // (an adjective or adverb) takes a rest that the rules read only where the
 // rest begins as a word can, and some parts take a listed verb only.
 bool separable_base(std::string_view particle, std::string_view rest, bool head, bool listed_only) {
-    if (find_entry(rest).has_value()) return true;
+    const std::optional<LexEntry> entry = find_entry(rest);
+    // A word that splits only before a listed verb does not split before one
+    // that begins with a vowel (lamenteren is no lam + enteren: lamenteert),
+    // unless that verb is a particle verb (televisieoptreden: treedt op
+    // televisie).
+    if (listed_only && !rest.empty() && plain_vowel(rest[0]))
+        return entry && separable_row(*entry);
+    if (entry) return true;
     if (listed_only || !word_start(rest, head)) return false;
     if (utf8::length(rest) < 5 || !utf8::ends_with(rest, "en")) return false;
     // in-, op- and na- also begin loans that are no particle verbs
@@ -449,6 +479,10 @@ std::optional<Verb> split_separable(std::string_view w, int levels) {
     for (std::string_view p : LISTED_HEADS) {
         if (utf8::starts_with(w, p)) add(p.size(), p, true, true);
     }
+    if (utf8::starts_with(w, "mis")) {
+        const std::string_view rest = w.substr(3);
+        if (std::find(std::begin(MISSED), std::end(MISSED), rest) != std::end(MISSED)) add(3, "mis", false, false);
+    }
     for (auto [g, particles] : GROUPS) {
         if (!utf8::starts_with(w, g)) continue;
         for (std::string_view p : particles) {
@@ -488,7 +522,7 @@ std::optional<Verb> split_prefix(std::string_view w) {
         const std::string_view rest = w.substr(p.size());
         if (std::find(std::begin(NO_BASE), std::end(NO_BASE), rest) != std::end(NO_BASE)) continue;
         auto entry = find_entry(rest);
-        if (entry && entry->past_singular && entry->past_singular->find(' ') != std::string_view::npos) continue;
+        if (entry && separable_row(*entry)) continue;
         auto base = analyse(rest, 0);
         // The rest is listed, or a prefix before a listed verb (herbegraven:
         // her + be + graven).
@@ -671,7 +705,13 @@ Table Table::build(const Verb& verb) {
         t.past_participle = std::string(*c);
     } else {
         std::string& pp = t.past_participle;
-        if (unstressed_prefix(verb.lemma)) pp = closed;
+        // her- before the loans' stressed -eer and -ier keeps the ge-
+        // (herstructureren: geherstructureerd, herdefiniëren: geherdefinieerd,
+        // herfinancieren: geherfinancierd).
+        const bool her_loan = utf8::starts_with(verb.lemma, "her") &&
+                              (utf8::ends_with(closed, "eer") || utf8::ends_with(closed, "ier") ||
+                               utf8::ends_with(closed, "\xC3\xAB" "er"));
+        if (unstressed_prefix(verb.lemma) && !her_loan) pp = closed;
         else pp = with_ge(closed);
         if (!utf8::ends_with(closed, "t") && !utf8::ends_with(closed, "d")) pp += verb.voiceless ? "t" : "d";
     }

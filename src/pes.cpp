@@ -15,7 +15,6 @@ constexpr std::string_view YEH_DAL_NUN = "\u06CC\u062F\u0646";  // یدن
 constexpr std::string_view ALEF_MADDA = "\u0622";     // آ
 constexpr std::string_view ALEF = "\u0627";           // ا
 constexpr std::string_view MI = "می";
-constexpr std::string_view ANDAN = "اندن";
 
 constexpr std::string_view PRESENT_END[6] = {"م", "ی", "د", "یم", "ید", "ند"};
 constexpr std::string_view PAST_END[6] = {"م", "ی", "", "یم", "ید", "ند"};
@@ -70,7 +69,8 @@ constexpr std::string_view JOINED_PREVERBS[] = {"فرو", "فرا", "باز", "�
 // The present stem that the ending of an unlisted verb decides, with the
 // imperative where the stem's last letter drops in it: -یدن (خریدن, خر),
 // -ندن (چرخاندن, چرخان; افکندن, افکن), -ودن (پالودن, پالای, بپالا), a vowel
-// before -ختن (سپوختن, سپوز) and -اشتن (گماشتن, گمار). Verbs that break
+// before -ختن (سپوختن, سپوز), -اشتن (گماشتن, گمار) and -اردن (گماردن,
+// گمار). Verbs that break
 // the rule of their ending are listed (شناختن, شنودن, غنودن).
 struct RuleStem {
     std::string present;
@@ -90,6 +90,7 @@ std::optional<RuleStem> stem_by_ending(std::string_view proper) {
     for (std::string_view end : {"اختن", "وختن", "یختن"})
         if (chars >= 5 && proper.ends_with(end)) return RuleStem{cut("ختن", "ز"), std::nullopt};
     if (chars >= 5 && proper.ends_with("اشتن")) return RuleStem{cut("شتن", "ر"), std::nullopt};
+    if (chars >= 5 && proper.ends_with("اردن")) return RuleStem{cut("دن", ""), std::nullopt};
     return std::nullopt;
 }
 
@@ -116,9 +117,10 @@ std::string_view last_word(std::string_view head) {
 }
 
 // What the engine reads a verb proper as: its row, or a preverb written as
-// one word with a base that is listed or an -یدن or -اندن verb of two
-// syllables or more (برگشتن, فرارسیدن, بازگرداندن). Simple verbs that only
-// look like such a compound (درخشیدن, پسندیدن) are listed.
+// one word with a base that is listed (برگشتن, درآمدن) or whose ending gives
+// its stem, of five letters or more (فرارسیدن, بازگرداندن, برافراختن,
+// بازماندن). Simple verbs that only look like such a compound (درخشیدن,
+// پسندیدن, برازیدن) are listed.
 struct Reading {
     std::string_view preverb;
     std::string_view base;
@@ -132,12 +134,40 @@ Reading read_verb(std::string_view proper) {
         if (!proper.starts_with(pv)) continue;
         std::string_view rest = proper.substr(pv.size());
         auto r = lexicon::find(rest);
-        std::size_t chars = utf8::length(rest);
-        if (r || (chars >= 5 && rest.ends_with(YEH_DAL_NUN)) || (chars >= 6 && rest.ends_with(ANDAN)))
-            out = Reading{pv, rest, r};
+        if (r || (utf8::length(rest) >= 5 && stem_by_ending(rest))) out = Reading{pv, rest, r};
         break;
     }
     return out;
+}
+
+// The verbs that stand behind a noun or adjective as the verb of a compound
+// (قرار دادن, نگه داشتن, منتظر بودن). Written as one word with a head that
+// is no preverb (نگهداشتن, آزاردادن, منتظربودن), such a compound is the
+// head and the verb apart: نگه میدارم, not مینگهدارم. -دیدن and -چیدن are
+// not among them, nor -ماندن: they end simple verbs too (خندیدن, پیچیدن,
+// فهماندن).
+constexpr std::string_view COMPOUND_VERBS[] = {
+    "کردن", "شدن", "داشتن", "دادن", "زدن", "گرفتن", "آمدن", "آوردن", "ساختن", "نمودن", "گذاشتن",
+    "گذاردن", "گزاردن", "یافتن", "خوردن", "رفتن", "بردن", "انداختن", "افتادن", "بودن", "کشیدن",
+    "خواندن", "گفتن", "دانستن", "بستن", "پختن", "ایستادن"};
+
+// The length in bytes of the head of a compound written as one word, or 0:
+// the longest of COMPOUND_VERBS that ends the word, behind a head of two
+// letters or more that is no preverb, when no listed verb that reaches two
+// letters or more into that head ends the word (پذیرفتن is no پذی + رفتن;
+// ربودن reaches one letter into منتظربودن).
+std::size_t compound_head(std::string_view proper) {
+    const std::size_t i = utf8::longest_ending(proper, COMPOUND_VERBS);
+    if (i == std::size(COMPOUND_VERBS)) return 0;
+    const std::string_view head = proper.substr(0, proper.size() - COMPOUND_VERBS[i].size());
+    if (utf8::length(head) < 2) return 0;
+    for (std::string_view pv : JOINED_PREVERBS)
+        if (head == pv) return 0;
+    for (std::size_t at = head.size(), letters = 0; at > 0; ++letters) {
+        at -= utf8::decode_last(head, at).len;
+        if (letters >= 1 && lexicon::find(proper.substr(at))) return 0;
+    }
+    return head.size();
 }
 
 // A compound verb is often written with a zero-width non-joiner between its
@@ -155,12 +185,27 @@ std::string zwnj_as_space(std::string_view text) {
     const std::string rest = perso_arabic::normalize(text.substr(at + ZWNJ.size()));
     const std::string before = perso_arabic::normalize(text.substr(0, at));
     const std::string_view last = last_word(before);
+    // باز, پس and وا are adjectives and adverbs too: with a joiner before
+    // the verbs they make compounds with ("open", "back") they are the head
+    // (باز‌کردن is باز کردن, باز میکنم; پس‌دادن, پس میدهم), not a preverb
+    // (بازمیکنم).
+    const bool head = ((last == "باز" || last == "وا") && (rest == "کردن" || rest == "شدن")) ||
+                      (last == "پس" && (rest == "دادن" || rest == "گرفتن" || rest == "زدن"));
     for (std::string_view pv : JOINED_PREVERBS)
-        if (last == pv) return std::string(text);
+        if (last == pv && !head) return std::string(text);
     const Reading r = read_verb(rest);
     const bool verb = r.row || !r.preverb.empty() || (utf8::length(rest) >= 5 && stem_by_ending(rest));
     if (!verb) return std::string(text);
     return text::join(text.substr(0, at), " ", text.substr(at + ZWNJ.size()));
+}
+
+bool negative(std::string_view proper) {
+    if (!proper.starts_with(NUN)) return false;
+    const std::string_view rest = proper.substr(NUN.size());
+    if (lexicon::find(rest)) return true;
+    if (!rest.starts_with("یا")) return false;
+    const std::string_view base = rest.substr(std::string_view("ی").size());
+    return lexicon::find(base) || lexicon::find(text::join(ALEF_MADDA, base.substr(ALEF.size())));
 }
 
 }  // namespace
@@ -183,7 +228,21 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         proper = whole.substr(space + 1);
     }
     if (proper.size() < 2 || !proper.ends_with(NUN) || utf8::length(proper) < 3) return fail(Error{});
-    const Reading reading = read_verb(proper);
+    Reading reading = read_verb(proper);
+    // A negative infinitive (نکردن, نرفتن: ن before a listed verb; نی before
+    // one in ا or آ: نیانداختن, نیامدن) is no citation form; the table holds
+    // a verb's affirmative forms, and taken for a verb of its own it gave
+    // مینرفتم.
+    if (!reading.row && negative(proper)) return fail(Error{});
+    if (!reading.row) {
+        if (const std::size_t head = compound_head(proper)) {
+            // The head and its verb apart in every form, as if written with a
+            // space; the infinitive stays as it was written.
+            v.prefix = text::join(v.prefix, proper.substr(0, head), " ");
+            proper = proper.substr(head);
+            reading = read_verb(proper);
+        }
+    }
     v.preverb = std::string(reading.preverb);
     stems(v, reading.base, reading.row ? &*reading.row : nullptr);
     if (v.prefix.empty() || lone_preverb(v.prefix)) v.light = false;
@@ -193,7 +252,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     } else if (proper == "داشتن") {
         // نگه داشتن and a preverb head (بر داشتن) are "keep", "take":
         // they conjugate like any verb (نگه میدارم, نگه دارم, نگه دار).
-        std::string_view head = last_word(v.prefix);
+        const std::string_view head = last_word(v.prefix);
         if (head == "نگه" || head == "نگاه") v.light = true;
         if (head == "نگه" || head == "نگاه" || lone_preverb(v.prefix)) v.imperative_override.reset();
         else v.stative = Stative::Dashtan;

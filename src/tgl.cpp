@@ -69,12 +69,15 @@ char plain_vowel(char32_t c) {
 
 bool is_vowel(char32_t c) { return plain_vowel(c) != 0; }
 
-// The letters that open the first syllable: "ng" before a vowel counts as one
-// consonant (ngiti: ngumiti, ngingiti); otherwise the first character.
+// The letters that open the first syllable: "ng", and the "ch" and "sh" of a
+// borrowing, before a vowel count as one consonant (ngiti: ngumiti,
+// ngingiti; share: shinare); otherwise the first character.
 std::size_t onset_len(std::string_view s) {
-    if (s.size() > 2 && (s[0] == 'n' || s[0] == 'N') && (s[1] == 'g' || s[1] == 'G') &&
-        is_vowel(utf8::decode(s, 2).cp))
-        return 2;
+    if (s.size() > 2) {
+        char a = static_cast<char>(s[0] | 0x20), b = static_cast<char>(s[1] | 0x20);
+        if (((a == 'n' && b == 'g') || ((a == 'c' || a == 's') && b == 'h')) && is_vowel(utf8::decode(s, 2).cp))
+            return 2;
+    }
     return s.empty() ? 0 : utf8::decode(s, 0).len;
 }
 
@@ -92,11 +95,82 @@ std::string raise_last_o(std::string s) {
     return s;
 }
 
-// The stem before -in or -an: the o of the last syllable raised, a final d
-// after a vowel written r (lakad: lalakarin, bayad: binayaran), and "h" after
-// a final vowel when the flag is set (basa: babasahin).
-std::string suffix_stem(std::string s, bool h) {
-    s = raise_last_o(std::move(s));
+// What the spelling of a root tells of a borrowing: a letter that native
+// roots lack (c, f, j, q, v, x, z, ñ), or two consonants before the first
+// vowel or after the last (ng counts as one consonant: plano, kwento,
+// trabaho, post); and, apart, three consonants in a row (kontrol). A text
+// without a vowel is an abbreviation and tells nothing.
+struct Shape {
+    bool borrowed = false;
+    bool inner_cluster = false;
+};
+
+Shape shape_of(std::string_view root) {
+    Shape out;
+    bool vowel = false, onset = true, foreign = false;
+    std::size_t run = 0;
+    char prev = 0;
+    // The plain spelling is ASCII but for a few letters: ñ (C3 B1) counts as
+    // a foreign consonant, any other as a break in the consonants.
+    for (std::size_t i = 0; i < root.size(); ++i) {
+        char c = root[i];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            if (c == '\xC3' && i + 1 < root.size() && root[i + 1] == '\xB1') {
+                foreign = true;
+                ++run;
+                ++i;
+            } else {
+                run = 0;
+            }
+            prev = 0;
+            continue;
+        }
+        switch (c) {
+            case 'a': case 'e': case 'i': case 'o': case 'u':
+                vowel = true;
+                onset = false;
+                run = 0;
+                break;
+            case 'c': case 'f': case 'j': case 'q': case 'v': case 'x': case 'z':
+                foreign = true;
+                ++run;
+                break;
+            default:
+                if (c >= 'a' && c <= 'z') {
+                    if (!(c == 'g' && prev == 'n')) ++run;
+                } else {
+                    run = 0;
+                }
+                break;
+        }
+        if (run >= 2 && onset) out.borrowed = true;
+        if (run >= 3) out.inner_cluster = true;
+        prev = c;
+    }
+    if (!vowel) return {};
+    out.borrowed = out.borrowed || foreign || run >= 2;
+    return out;
+}
+
+// Whether the last vowel of a root is o with a consonant after it (kontrol,
+// sagot): the o that a suffix may raise.
+bool closed_by_o(std::string_view root) {
+    for (std::size_t end = root.size(); end > 0; --end) {
+        switch (root[end - 1]) {
+            case 'a': case 'e': case 'i': case 'u': return false;
+            case 'o': return end < root.size();
+            default: break;
+        }
+    }
+    return false;
+}
+
+// The stem before -in or -an: the o of the last syllable raised unless the
+// root keeps it, a final d after a vowel written r (lakad: lalakarin, bayad:
+// binayaran), and "h" after a final vowel when the flag is set (basa:
+// babasahin).
+std::string suffix_stem(std::string s, bool h, bool keeps_o) {
+    if (!keeps_o) s = raise_last_o(std::move(s));
     if (s.size() > 1 && s.back() == 'd' && is_vowel(static_cast<unsigned char>(s[s.size() - 2]))) s.back() = 'r';
     if (h && !s.empty() && is_vowel(utf8::last(s))) s.push_back('h');
     return s;
@@ -184,16 +258,16 @@ std::string patient_form(const Verb& v, Aspect aspect) {
             switch (aspect) {
                 case Aspect::Perfective: return infix(root, "in");
                 case Aspect::Imperfective: return infix(reduplicate(root), "in");
-                case Aspect::Contemplated: return suffix_stem(reduplicate(root), v.h) + "in";
+                case Aspect::Contemplated: return suffix_stem(reduplicate(root), v.h, v.keeps_o) + "in";
             }
             break;
         case PatientClass::An:
             // Every aspect takes the suffix, so every stem takes its changes:
             // tinulungan, pinuntahan, binayaran.
             switch (aspect) {
-                case Aspect::Perfective: return suffix_stem(infix(root, "in"), v.h) + "an";
-                case Aspect::Imperfective: return suffix_stem(infix(reduplicate(root), "in"), v.h) + "an";
-                case Aspect::Contemplated: return suffix_stem(reduplicate(root), v.h) + "an";
+                case Aspect::Perfective: return suffix_stem(infix(root, "in"), v.h, v.keeps_o) + "an";
+                case Aspect::Imperfective: return suffix_stem(infix(reduplicate(root), "in"), v.h, v.keeps_o) + "an";
+                case Aspect::Contemplated: return suffix_stem(reduplicate(root), v.h, v.keeps_o) + "an";
             }
             break;
         case PatientClass::I: {
@@ -219,8 +293,9 @@ std::string patient_form(const Verb& v, Aspect aspect) {
 std::string infix(std::string_view word, std::string_view affix) {
     if (word.empty()) return std::string(affix);
     if (is_vowel(first_char(word))) return cat({affix, word});
-    // -in- before l and y is written as the prefix ni- (niluto, nilinis, niyakap).
-    if (affix == "in" && (word[0] == 'l' || word[0] == 'y')) return cat({"ni", word});
+    // -in- before l, r and y is written as the prefix ni- (niluto, nilinis,
+    // niyakap, nirespeto).
+    if (affix == "in" && (word[0] == 'l' || word[0] == 'r' || word[0] == 'y')) return cat({"ni", word});
     std::size_t n = onset_len(word);
     return cat({word.substr(0, n), affix, word.substr(n)});
 }
@@ -317,11 +392,25 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string root = plain_spelling(written, glottal);
     if (root.empty()) return fail(Error{});
     Verb v;
-    if (auto e = lexicon::find(root)) {
+    auto e = lexicon::find(root);
+    const bool listed = e.has_value();
+    if (e) {
         v.overrides = e->overrides;
         v.h = e->h;
         v.actor = e->actor;
         v.patient = e->patient;
+    }
+    // A borrowing that no row lists takes mag- (nag-text, nagplano); one
+    // closed by o and a consonant keeps its o before a suffix (kontrol:
+    // kokontrolin), where a native root raises it (sagot: sasagutin).
+    std::optional<Shape> shape;
+    if (!listed) {
+        shape = shape_of(root);
+        if (shape->borrowed) v.actor = ActorClass::Mag;
+    }
+    if (closed_by_o(root)) {
+        if (!shape) shape = shape_of(root);
+        v.keeps_o = shape->borrowed || shape->inner_cluster;
     }
     // A vowel closed by a glottal stop takes the suffix without h (pili': pipiliin).
     if (glottal) v.h = false;
@@ -339,7 +428,7 @@ std::vector<std::string> Verb::forms(Voice voice, Aspect aspect) const {
     if ((patient == PatientClass::In || patient == PatientClass::An) && aspect != Aspect::Contemplated &&
         !root.empty() && !is_vowel(first_char(root)) && !out.front().starts_with("ni")) {
         std::string base = aspect == Aspect::Perfective ? root : reduplicate(root);
-        out.push_back(patient == PatientClass::An ? "ni" + suffix_stem(base, h) + "an" : "ni" + base);
+        out.push_back(patient == PatientClass::An ? "ni" + suffix_stem(base, h, keeps_o) + "an" : "ni" + base);
     }
     return out;
 }

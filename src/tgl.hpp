@@ -41,6 +41,7 @@ struct Verb {
     bool h = true;
     ActorClass actor = ActorClass::Um;
     PatientClass patient = PatientClass::In;
+    bool keeps_o = false;  // a borrowing's closing o stays before -in/-an (kontrol: kokontrolin)
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

@@ -141,20 +141,30 @@ std::string lower(std::string_view text) {
 
 bool is_consonant(char32_t c) noexcept { return c != 0 && !is_vowel(c) && unicode::is_alphabetic(c); }
 
+// The last two letters of the stems of native verbs in -e whose causative
+// in -t ends like an etmek compound: the suffixes -lE (bekletmek,
+// belletmek), -sE (gülümsetmek, önemsetmek) and -(I)rdE, -(I)ldE
+// (kütürdetmek, inildetmek), and benzetmek, esnetmek, gevşetmek ...
+// Compounds whose noun ends so are listed (katletmek, halletmek, dansetmek).
+constexpr std::string_view NATIVE_CAUSATIVE_ENDS[] = {
+    "fs", "ld", "ls", "ms", "ns", "nz", "rd", "rg", "rn", "rs", "sn", "tg", "vs", "vş", "ys", "şn"};
+
 // The noun of a compound of an Arabic or Persian noun with etmek, written
 // as one word (bahşetmek, azmetmek), or empty. Such a noun ends in two
-// consonants before "et"; native stems that end so are causatives of -le
-// verbs (bekletmek, kirletmek: -let) and öğretmek, which keep their t. A
-// stem with one consonant before "et" (iletmek, üretmek, yönetmek) is
-// native too; the compounds of that shape are listed.
+// consonants before "et"; native stems that end so are causatives of verbs
+// in -e (bekletmek, gülümsetmek) and öğretmek, which keep their t. A stem
+// with one consonant before "et" (iletmek, üretmek, yönetmek) is native
+// too. The compounds of those shapes are listed, and so are the few
+// causatives of the compounds' shape (titretmek, gevretmek).
 std::string_view etmek_noun(std::string_view stem) {
-    if (!utf8::ends_with(stem, "et")) return {};
-    std::string_view noun = stem.substr(0, stem.size() - 2);
+    constexpr std::string_view ET[] = {"et"};
+    if (!utf8::ends_with_one_of(stem, ET)) return {};
+    std::string_view noun = stem.substr(0, stem.size() - ET[0].size());
     if (utf8::length(noun) < 3) return {};
     char32_t last = utf8::last(noun);
     char32_t before = utf8::last(utf8::drop_last_chars(noun, 1));
-    if (!is_consonant(last) || !is_consonant(before) || before == U'ğ') return {};
-    if (last == U'l' && before != U'l') return {};
+    if (!is_consonant(last) || !is_consonant(before) || before == U'ğ' || last == U'l') return {};
+    if (utf8::ends_with_one_of(noun, NATIVE_CAUSATIVE_ENDS)) return {};
     return noun;
 }
 
@@ -162,8 +172,24 @@ std::string_view etmek_noun(std::string_view stem) {
 // suffix -ma/-me after a stem with a vowel. The table holds a verb's
 // affirmative forms, so a negative infinitive is no citation form.
 bool negative_stem(std::string_view stem) {
-    if (!utf8::ends_with(stem, "ma") && !utf8::ends_with(stem, "me")) return false;
-    return last_vowel(stem.substr(0, stem.size() - 2)) != 0;
+    constexpr std::string_view NEGATIVE[] = {"ma", "me"};
+    const std::size_t i = utf8::longest_ending(stem, NEGATIVE);
+    if (i == std::size(NEGATIVE)) return false;
+    return last_vowel(stem.substr(0, stem.size() - NEGATIVE[i].size())) != 0;
+}
+
+// The part before gitmek of a compound of it written as one word, a verb's
+// -A converb (süre- in süregitmek), or empty: such a compound softens
+// gitmek's t as gitmek does (süregider, süregidiyor). A causative in -git
+// follows a consonant (ergitmek: ergitir).
+std::string_view gitmek_head(std::string_view stem) {
+    constexpr std::string_view GIT[] = {"git"};
+    if (!utf8::ends_with_one_of(stem, GIT)) return {};
+    std::string_view head = stem.substr(0, stem.size() - GIT[0].size());
+    const char32_t last = utf8::last(head);
+    // A converb has a stem before its vowel: egitmek is eğitmek typed
+    // without its ğ (egitir), not e + gitmek.
+    return utf8::length(head) >= 3 && (last == U'a' || last == U'e') ? head : std::string_view{};
 }
 
 }  // namespace
@@ -181,8 +207,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     const auto written = unicode::word_of(text, SPELLING);
     if (!written) return fail(Error{});
     const std::string word = lower(*written);
-    if (!utf8::ends_with_one_of(word, INFINITIVE_ENDINGS)) return fail(Error{});
-    std::string stem = word.substr(0, word.size() - 3);
+    const std::size_t ending = utf8::longest_ending(word, INFINITIVE_ENDINGS);
+    if (ending == std::size(INFINITIVE_ENDINGS)) return fail(Error{});
+    std::string stem = word.substr(0, word.size() - INFINITIVE_ENDINGS[ending].size());
     if (stem.empty()) return fail(Error{});
     Verb v;
     if (auto r = rows::find(word)) {
@@ -193,6 +220,11 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         if (auto e = rows::find("etmek")) {
             v.row = *e;
             v.noun = std::string(noun);
+        }
+    } else if (std::string_view head = gitmek_head(stem); !head.empty()) {
+        if (auto g = rows::find("gitmek")) {
+            v.row = *g;
+            v.noun = std::string(head);
         }
     }
     v.infinitive = std::move(word);
@@ -211,8 +243,16 @@ std::string Verb::aorist_base() const {
 
 std::string Verb::progressive_base() const {
     if (auto c = cell(&Row::progressive)) return *std::move(c);
+    // The stem's final vowel gives way to the harmony vowel (okuyor,
+    // bekliyor; demek, diyor). A one-syllable stem's only vowel, when high,
+    // is that vowel already and stays: yumak, yuyor; sımak, sıyor (not
+    // yiyor, which belongs to yemek).
     std::string_view b = stem;
-    if (ends_in_vowel(b)) b = utf8::drop_last_chars(b, 1);
+    if (ends_in_vowel(b)) {
+        b = utf8::drop_last_chars(b, 1);
+        const char32_t v = utf8::last(stem);
+        if (last_vowel(b) == 0 && (v == U'ı' || v == U'i' || v == U'u' || v == U'ü')) return cat(stem, "yor");
+    }
     return cat(b, four(b), "yor");
 }
 

@@ -40,7 +40,7 @@ def test_lexicon_parse(checker):
     assert out["dating"][:3] == ["0", "0", "1"]
     assert out["tulog"][:3] == ["3", "255", "1"]         # unknown patient cell: no patient voice
     assert out["tulog"][6:] == ["", "", ""]
-    assert out["short"][:3] == ["0", "0", "1"]           # fewer than four cells: skipped
+    assert out["short"][:3] == ["1", "0", "1"]           # fewer than four cells: skipped (a borrowing: mag, in)
     assert out["dup"][:3] == ["3", "2", "0"]             # the later row wins
     assert out["dup"][3:6] == ["nadup|narup", "nadudup|narudup", "na-dup"]  # "" and "-" leave the rule
     assert out["kita"][:4] == ["0", "2", "1", "nagpakita"]     # unknown actor cell: um

@@ -11,12 +11,14 @@ does). Prints the number of changed words and both shares by frequency band of
 the verb (scripts/fin/rank.tsv), and writes the changed words with the forms that
 moved to changed.tsv beside the after file.
 """
-import ast
 import pathlib
 import sys
 
 sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-libvoikko
 import libvoikko  # noqa: E402
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import lexicon_snapshot as snapshot  # noqa: E402
 
 HERE = pathlib.Path(__file__).resolve().parent
 BANDS = [(1, 1000), (1001, 3000), (3001, 5000), (5001, 6999), (7000, 20000)]
@@ -25,17 +27,7 @@ voikko = libvoikko.Voikko("fi")
 
 
 def read(path):
-    out = {}
-    for line in open(path, encoding="utf-8"):
-        code, word, rest = line.rstrip("\n").split("\t", 2)
-        if code != "fin" or rest.startswith("!"):
-            continue
-        attrs = {}
-        for cell in rest.split("\t")[1:]:
-            name, value = cell.split("=", 1)
-            attrs[name] = ast.literal_eval(value)
-        out[word] = attrs
-    return out
+    return {word: attrs for word, attrs in snapshot.read(path, "fin").items() if attrs is not None}
 
 
 def forms(attrs):

@@ -10,10 +10,14 @@ past:    a weak first singular ending in -i ("heyrði"), or the strong
          singular and third plural "fór/fóru" (the second singular is made
          from the first: fórst, lést, bast), optionally "fór,fórst/fóru",
          or "=" and all six forms, or "O" alone: an -aði verb that ends in
-         another lemma (opinbera in bera) and needs a row to stop the match;
+         another lemma (opinbera in bera) or whose ending the engine gives
+         another class (baldýra, stykkja), and needs a row; "O | x" makes
+         that row exact-only;
 past subjunctive: empty for a weak verb whose subjunctive is its past,
          or the first singular ("færi", "segði"), or "=" and six forms;
 supine, imperative: the forms ("" for the imperative = the stem);
+"M" in the present: a verb used only in the middle voice (endast | M | entist | | enst;
+heitast | M | O: the -aði class), whose row gives its middle forms;
 options: "x" (lemma matches only the whole input), "sp=" six present
          subjunctive forms, "pp=" present participle, "ip=" imperative plural.
 A cell that the ō-class rules of the engine would derive identically is
@@ -62,8 +66,9 @@ RULE = [
 
 
 def before_i(stem):
-    """The stem before an ending in i: j drops after g, k and vowels (segi, deyi, eggið)."""
-    if stem.endswith("j") and len(stem) > 1 and (stem[-2] in "gk" or stem[-2] in VOWELS):
+    """The stem before an ending in i, as the engine makes it: j drops after g, k and the vowels ending in an
+    i sound (segi, deyi, eggið, straui), and stays after the others (oji)."""
+    if stem.endswith("j") and len(stem) > 1 and (stem[-2] in "gkiíyýæ" or stem[-3:-1] == "au"):
         return stem[:-1]
     return stem
 
@@ -152,12 +157,34 @@ def subj_present_default(inf):
     return [b + "i", b + "ir", b + "i", umlaut(stem) + "um", b + "ið", b + "i"]
 
 
-def o_class(inf):
-    """The row of an -aði verb that ends in another lemma (opinbera in bera, sameina in meina):
-    its own forms, spelled out so that the suffix match stops there."""
+def o_class(inf, exact):
+    """The row of an -aði verb that ends in another lemma (opinbera in bera, sameina in meina), or whose
+    ending the engine gives another class (baldýra, stykkja): its own forms, spelled out so that the
+    suffix match stops there."""
     stem = rule_stem(inf)
     pres, pst = rule(inf, 0), rule(inf, 1)
-    return "\t".join([inf, ",".join(pres), ",".join(pst), "-", ",".join(pst), stem + "að", "-", "-", "-", "-"])
+    return "\t".join([inf, ",".join(pres), ",".join(pst), "-", ",".join(pst), stem + "að", "-", "-", "-",
+                      "1" if exact else "-"])
+
+
+def middle_only(inf, past_c, sup, exact):
+    """The row of a verb used only in the middle voice whose class is not its active verb's (endast: endist,
+    entist, enst, while enda is endaði): "M" for the i-present with the past first singular given, "MO" for
+    the -aði class (heitast: heitast, heitaðist)."""
+    stem = inf[:-3] if inf.endswith("ast") else inf[:-2]
+    u, i = umlaut(stem), before_i(stem)
+    if past_c == "O":
+        pres = [inf, inf, inf, u + "umst", i + "ist", inf]
+        pst = [stem + "aðist"] * 3 + [u + "uðumst", u + "uðust", u + "uðust"]
+        sup = sup or inf
+    else:
+        pres = [i + "ist"] * 3 + [u + "umst", i + "ist", inf]
+        pstem = past_c[:-3]
+        pu = umlaut(pstem)
+        pst = [past_c] * 3 + [pu + "umst", pu + "ust", pu + "ust"]
+    sp = [i + "ist"] * 3 + [u + "umst", i + "ist", i + "ist"]
+    return "\t".join([inf, ",".join(pres), ",".join(pst), ",".join(sp), ",".join(pst), sup, stem + "andi", "-",
+                      i + "ist", "1" if exact else "-"])
 
 
 def row(line):
@@ -165,7 +192,9 @@ def row(line):
     cells += [""] * (7 - len(cells))
     inf, pres_c, past_c, subj_c, sup, imp, opts = cells
     if pres_c == "O":
-        return o_class(inf)
+        return o_class(inf, past_c == "x")
+    if pres_c == "M":
+        return middle_only(inf, past_c, sup, "x" in (imp + " " + opts).split())
     pres = present(inf, pres_c)
     pst = past(inf, past_c)
     sbj = subj_past(inf, subj_c, pst)

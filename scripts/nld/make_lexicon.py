@@ -782,6 +782,18 @@ fiatteren fiatteer
 overkoepelen
 overklassen
 skaten skate
+sjacheren sjacher
+bloemlezen
+tandenknarsen
+vetweiden
+harddraven
+vuilbekken
+vrijbuiten
+volmachtigen
+liefkozen
+liefhebberen liefhebber
+meesmuilen
+doodverven
 """
 
 # Prefixed and particle verbs: "prefix|base" for an unstressed prefix (no
@@ -984,7 +996,7 @@ ALWAYS_GE = {"betonneren", "bellen", "beuken", "beitsen", "beitelen", "betten", 
              "genereren", "generaliseren", "generen", "gesticuleren", "bezigen", "bezemen", "bengelen", "beuzelen",
              "beieren", "beeldhouwen", "herstructureren", "herformuleren", "herinterpreteren", "herinvesteren", "herinstalleren",
              "heroriënteren", "herprogrammeren", "herpositioneren", "heractiveren", "herfinancieren", "hergroeperen", "verbaliseren",
-             "beteren", "beelden", "bedelen", "volleyballen"}
+             "beteren", "beelden", "bedelen", "volleyballen", "volmachtigen"}
 
 # Rows that the format's description quotes: they stay even where the rules
 # now give the same forms.
@@ -1012,10 +1024,10 @@ UNSTRESSED = [("weer", False), ("her", True), ("ont", True), ("ver", True), ("mi
               ("ge", False), ("er", False)]
 
 
-def without_unstressed(b, groups):
+def without_unstressed(b, groups, stacked=False):
     for p, _ in UNSTRESSED:
         if b.startswith(p) and len(b) > len(p) and vowel_groups(b[len(p):]) >= groups:
-            return b[len(p):]
+            return without_unstressed(b[len(p):], groups, True) if stacked else b[len(p):]
     return b
 
 
@@ -1026,7 +1038,7 @@ def unstressed_er(b):
     eu."""
     if len(b) < 4 or not b.endswith("er") or b[-3] in VOWELS:
         return False
-    core = without_unstressed(b, 2)
+    core = without_unstressed(b, 2, stacked=True)
     if vowel_groups(core) != 2:
         return False
     c = core[:-2]
@@ -1172,8 +1184,10 @@ def engine_words(name):
 PARTICLES = engine_words("PARTICLES")
 HEADS = engine_words("HEADS")
 LISTED_HEADS = engine_words("LISTED_HEADS")
+MISSED = engine_words("MISSED")
 GROUPS = [("her", ["uit", "in", "op"]), ("er", PARTICLES)]
 ONSETS = set(engine_words("ONSETS"))
+ONSETS3 = set(engine_words("ONSETS3"))
 NO_BASE = {"zijn", "hebben", "kunnen", "mogen", "moeten", "willen", "zullen"}
 
 
@@ -1188,10 +1202,12 @@ def word_start(rest, head):
         return True
     if rest[:2] not in ONSETS:
         return False
-    return not consonant(2) or rest[:3] in ("sch", "spl", "spr", "str", "skr", "scr")
+    return not consonant(2) or rest[:3] in ONSETS3
 
 
 def separable_base(particle, rest, rows, head=False, listed_only=False):
+    if listed_only and rest[:1] and rest[0] in "aeiou":
+        return rest in rows and " " in rows[rest]["sg"]
     if rest in rows:
         return True
     if listed_only or not word_start(rest, head):
@@ -1249,6 +1265,7 @@ def engine_forms(lemma, rows, split=True):
         parts += [(len(p), p, False, False) for p in PARTICLES if lemma.startswith(p)]
         parts += [(len(p), p, True, False) for p in HEADS if lemma.startswith(p)]
         parts += [(len(p), p, True, True) for p in LISTED_HEADS if lemma.startswith(p)]
+        parts += [(3, "mis", False, False)] if lemma.startswith("mis") and lemma[3:] in MISSED else []
         parts += [(len(g) + len(p), p, False, False) for g, ps in GROUPS if lemma.startswith(g)
                   for p in ps if lemma[len(g):].startswith(p)]
         parts.sort(key=lambda part: -part[0])
@@ -1288,7 +1305,8 @@ def engine_forms(lemma, rows, split=True):
     stem = rule_stem(lemma)
     vl = voiceless(lemma)
     past = stem + ("te" if vl else "de")
-    pp = (stem if unstressed_prefix(lemma) else ge(stem)) + ("" if stem[-1] in "td" else ("t" if vl else "d"))
+    her_loan = lemma.startswith("her") and stem.endswith(("eer", "ier", "ëer"))
+    pp = (stem if unstressed_prefix(lemma) and not her_loan else ge(stem)) + ("" if stem[-1] in "td" else ("t" if vl else "d"))
     return {"stem": stem, "pres": present_row(lemma, stem), "sg": past, "pl": past + "n", "pp": pp, "imp": stem,
             "prp": lemma + "d"}
 

@@ -320,10 +320,8 @@ std::string insert_after_finite(std::string_view form, std::string_view word) {
 // keep the capital of a noun (fährt Probe, steht Schlange, fährt Rad), while
 // the parts whose noun sense the standard no longer writes (eislaufen: läuft
 // eis; teilnehmen: nimmt teil; kopfstehen: steht kopf) stay small.
-constexpr std::array<std::string_view, 7> NOUN_PARTS{"probe", "maschine", "schlange", "platz", "hof", "rad", "maß"};
-
 std::string Prefix::detached() const {
-    if (std::find(NOUN_PARTS.begin(), NOUN_PARTS.end(), text) != NOUN_PARTS.end()) {
+    if (prefix::is_noun(text)) {
         std::string noun = text;
         noun[0] = static_cast<char>(noun[0] - 'a' + 'A');
         return noun;

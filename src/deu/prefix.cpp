@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "../utf8.hpp"
 #include "lexicon.hpp"
@@ -57,12 +58,56 @@ constexpr std::array<std::string_view, 13> INSEPARABLE_PREFIXES{
     "hinter", "unter", "wider", "miss", "miß", "über", "emp", "ent", "ver", "zer", "be", "er", "ge",
 };
 
+// The nouns among the separable prefixes.
+constexpr std::array<std::string_view, 5> NOUN_PREFIXES{"probe", "maschine", "schlange", "platz", "hof"};
+
+// Nouns that the standard writes apart before the verbs they go with (Auto
+// fahren, Ski laufen, Kegel schieben, Maß nehmen), split off a word that
+// joins them to one of those verbs (autofahren: fährt Auto); before any
+// other verb a noun begins a word of one piece (maßregeln, handhaben,
+// autorennen, the race).
+constexpr std::string_view FAHREN[] = {"fahren"};
+constexpr std::string_view RAD[] = {"fahren", "schlagen"};
+constexpr std::string_view SKI[] = {"fahren", "laufen", "springen", "fliegen"};
+constexpr std::string_view LAUFEN[] = {"laufen"};
+constexpr std::string_view SCHIEBEN[] = {"schieben"};
+constexpr std::string_view NEHMEN[] = {"nehmen"};
+constexpr std::string_view GEBEN[] = {"geben"};
+constexpr std::string_view TREIBEN[] = {"treiben"};
+constexpr std::string_view LESEN[] = {"lesen"};
+constexpr std::string_view TRINKEN[] = {"trinken"};
+constexpr std::string_view STEHEN[] = {"stehen"};
+constexpr std::string_view WACHE[] = {"stehen", "halten"};
+constexpr std::string_view SCHLAGEN[] = {"schlagen"};
+
+struct NounVerbs {
+    std::string_view noun;
+    std::span<const std::string_view> verbs;
+};
+constexpr std::array<NounVerbs, 30> LISTED_NOUNS{{
+    {"auto", FAHREN},      {"bahn", FAHREN},     {"bus", FAHREN},      {"zug", FAHREN},         {"taxi", FAHREN},
+    {"boot", FAHREN},      {"kanu", FAHREN},     {"kajak", FAHREN},    {"schlitten", FAHREN},   {"fahrrad", FAHREN},
+    {"motorrad", FAHREN},  {"karussell", FAHREN}, {"rad", RAD},        {"ski", SKI},            {"schi", SKI},
+    {"schlittschuh", LAUFEN}, {"rollschuh", LAUFEN}, {"kegel", SCHIEBEN}, {"maß", NEHMEN},      {"abschied", NEHMEN},
+    {"gas", GEBEN},        {"sport", TREIBEN},   {"korrektur", LESEN}, {"kaffee", TRINKEN},     {"tee", TRINKEN},
+    {"modell", STEHEN},    {"pate", STEHEN},     {"wache", WACHE},     {"alarm", SCHLAGEN},     {"krach", SCHLAGEN},
+}};
+
+// Whether `verb` is one that `noun` goes with.
+bool goes_with(std::string_view noun, std::string_view verb) {
+    return std::any_of(LISTED_NOUNS.begin(), LISTED_NOUNS.end(), [&](const NounVerbs& n) {
+        return n.noun == noun && std::find(n.verbs.begin(), n.verbs.end(), verb) != n.verbs.end();
+    });
+}
+
 struct Candidate {
     std::string_view text;
     Separability separability;
+    bool noun = false;  // a base only where the rest is a verb it goes with
 };
 
-using Candidates = std::array<Candidate, SEPARABLE_PREFIXES.size() + INSEPARABLE_PREFIXES.size()>;
+using Candidates =
+    std::array<Candidate, SEPARABLE_PREFIXES.size() + INSEPARABLE_PREFIXES.size() + LISTED_NOUNS.size()>;
 
 // Both lists, longest first (entries of equal length keep list order), then
 // grouped by first byte without changing that order inside a group: a word
@@ -78,6 +123,7 @@ const Index& index() {
         std::size_t i = 0;
         for (auto p : SEPARABLE_PREFIXES) x.sorted[i++] = {p, Separability::Separable};
         for (auto p : INSEPARABLE_PREFIXES) x.sorted[i++] = {p, Separability::Inseparable};
+        for (const NounVerbs& n : LISTED_NOUNS) x.sorted[i++] = {n.noun, Separability::Separable, true};
         std::stable_sort(x.sorted.begin(), x.sorted.end(),
                          [](const Candidate& a, const Candidate& b) { return a.text.size() > b.text.size(); });
         auto first = [](const Candidate& c) { return static_cast<unsigned char>(c.text.front()); };
@@ -99,6 +145,12 @@ const Index& index() {
 std::span<const std::string_view> separable_prefixes() noexcept { return SEPARABLE_PREFIXES; }
 std::span<const std::string_view> inseparable_prefixes() noexcept { return INSEPARABLE_PREFIXES; }
 
+bool is_noun(std::string_view text) noexcept {
+    auto in = [text](const auto& list) { return std::find(list.begin(), list.end(), text) != list.end(); };
+    return in(NOUN_PREFIXES) || std::any_of(LISTED_NOUNS.begin(), LISTED_NOUNS.end(),
+                                            [text](const NounVerbs& n) { return n.noun == text; });
+}
+
 std::optional<Split> split(std::string_view word) {
     if (word.empty()) return std::nullopt;
     const Index& x = index();
@@ -107,6 +159,10 @@ std::optional<Split> split(std::string_view word) {
         const Candidate& c = x.sorted[k];
         if (!utf8::starts_with(word, c.text)) continue;
         std::string_view rest = word.substr(c.text.size());
+        if (c.noun) {
+            if (goes_with(c.text, rest)) return Split{c.text, c.separability, rest};
+            continue;
+        }
         // rein- and ran- before -ieren are the loans' re-in-, ran-
         // (reinstallieren, reintegrieren, randomisieren), not the particles.
         bool ieren_base = c.separability == Separability::Separable && c.text != "rein" && c.text != "ran";
