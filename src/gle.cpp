@@ -221,6 +221,19 @@ std::optional<Parts> compound_parts(std::string_view lemma) {
             if (auto parts = try_base(lemma.substr(0, end), lemma.substr(end), p.lenites)) return parts;
         }
     }
+    // Any other word before a hyphen (mí-, neamh-, do-) leaves the verb behind
+    // it to give the parts, a listed verb or a compound (mí-bain, mí-athghin).
+    const std::size_t hyphen = lemma.rfind('-');
+    if (hyphen != std::string_view::npos && hyphen > 0) {
+        const std::string_view head = lemma.substr(0, hyphen + 1);
+        if (auto parts = try_base(head, lemma.substr(hyphen + 1), false)) return parts;
+        if (auto inner = compound_parts(lemma.substr(hyphen + 1))) {
+            for (auto* f : {&inner->prs_base, &inner->pst_base, &inner->fut_base, &inner->vn, &inner->ptcp,
+                            &inner->imp2sg, &inner->imp2pl, &inner->prs_auto})
+                if (*f) f->emplace(join(head, **f));
+            return inner;
+        }
+    }
     return std::nullopt;
 }
 
@@ -265,7 +278,10 @@ void shape_class(Verb& verb) {
     const std::string_view group = lemma.substr(g.start, g.end - g.start);
     const std::string_view coda = lemma.substr(g.end);
     const std::string_view front = lemma.substr(0, g.start);
-    const bool polysyllabic = last_vowel_group(front).found;
+    // the syllables of the verb behind a hyphen (mí-bain is bain: bainfidh)
+    const std::size_t hyphen = front.rfind('-');
+    const bool polysyllabic =
+        last_vowel_group(hyphen == std::string_view::npos ? front : front.substr(hyphen + 1)).found;
     Parts& p = verb.row;
     if (coda == "gh" && lemma.size() > 3 && ends_with(lemma, "igh")) {
         const std::string_view v = group.substr(0, group.size() - 1);  // the vowels before the i

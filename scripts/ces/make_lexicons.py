@@ -454,7 +454,7 @@ chápat|cvbm=chápaje|cvbfn=chápajíc
 zvětšit|imp=zvětši,zvětšeme,zvětšete
 # -dit/-tit verbs whose passive keeps -děn/-těn after a vowel, each for its prefixed verbs (naladěn,
 # zapečetěn), and the verbs that a row would otherwise take the wrong way (obrodit, obloudit; sladit
-# "sweeten"); poptat, the one compound of ptát se with a passive.
+# "sweeten"; brebentit softens after n: ubrebencen); poptat, the one compound of ptát se with a passive.
 ladit|pass=laděn
 hromadit|pass=hromaděn
 cídit|pass=cíděn
@@ -487,6 +487,7 @@ rozproudit|pass=rozprouděn
 povodit|pass=povoděn
 přivodit|pass=přivoděn
 sladit|pass=slazen
+brebentit|pass=brebencen
 soustředit|pass=soustředěn
 poptat|pass=poptán
 """
