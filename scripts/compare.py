@@ -12,10 +12,15 @@ The usual run, from a work tree whose build is installed in the running interpre
 
 The steps on their own:
 
-  python scripts/compare.py words LANG... > words.json       # the word list (a temporary file, never committed)
-  python scripts/compare.py tables words.json > before.json  # with the module before the change installed
-  python scripts/compare.py tables words.json > after.json   # ... and after it (.gz names are compressed)
-  python scripts/compare.py diff before.json after.json [--changes changes.tsv]
+  python scripts/compare.py words LANG... > words.jsonl                    # the word list (a temporary file)
+  python scripts/compare.py tables words.jsonl --out before.jsonl.gz       # with the module before the change
+  python scripts/compare.py tables words.jsonl --out after.jsonl.gz        # ... and after it
+  python scripts/compare.py diff before.jsonl.gz after.jsonl.gz [--changes changes.tsv]
+
+The files are JSON lines, one word a line, by language and word: [code, word, kind] in the word list and
+[code, word, kind, table or error] in a snapshot (names ending in .gz are compressed). Each step reads and
+writes them as they come, and the diff reads both snapshots in step and holds one language at a time, and of it
+only the slots it lists, so a language of close to a million words runs in well under 1 GB.
 
 The words of a language: every verb of the infinitive's shape that its dictionary or analyser knows (the
 hunspell dictionary's stems and their unmunch expansions (package hunspell-tools; the stems alone without it), the
@@ -45,11 +50,13 @@ dictionaries' word lists are cached in the cache directory; the checkers' versio
 """
 import argparse
 import collections
+import contextlib
 import fcntl
 import functools
 import glob
 import gzip
 import hashlib
+import itertools
 import json
 import multiprocessing
 import os
@@ -413,13 +420,22 @@ def words_of(code, roots):
     return sorted(w for w in out if w and len(w) < 100), kinds
 
 
-def make_words(langs, roots):
-    """{code: words} for the languages, with "_kinds": {code: {word: index in KINDS}}."""
+def _words_job(job):
+    code, roots = job
+    ws, kinds = words_of(code, roots)
+    return code, [(w, kinds.get(w)) for w in ws]
+
+
+def write_words(langs, roots, f):
+    """Writes the word list of the languages to the text file f, one JSON line [code, word, index in KINDS or
+    null for a built word] per word, the languages in order and each one's words sorted; returns the count."""
+    n = 0
     with multiprocessing.Pool(min(8, len(langs))) as pool:
-        lists = pool.starmap(words_of, [(c, roots) for c in langs])
-    out = {code: ws for code, (ws, _) in zip(langs, lists)}
-    out["_kinds"] = {code: kinds for code, (_, kinds) in zip(langs, lists)}
-    return out
+        for code, ws in pool.imap(_words_job, [(c, roots) for c in sorted(set(langs))]):
+            for w, kind in ws:
+                f.write(json.dumps([code, w, kind], ensure_ascii=False) + "\n")
+            n += len(ws)
+    return n
 
 
 # ---------------------------------------------------------------------------------------------- tables
@@ -443,30 +459,50 @@ def table(code, w):
 
 def _tables_chunk(job):
     code, ws = job
-    return {f"{code}:{w}": table(code, w) for w in ws}
+    return "".join(json.dumps([code, w, kind, table(code, w)], ensure_ascii=False, sort_keys=True) + "\n"
+                   for w, kind in ws)
 
 
-def make_tables(word_lists):
-    """{"code:word": table or error} for the word lists; "_kinds" is passed on for the diff."""
-    jobs = [(code, ws[i:i + 5000]) for code, ws in word_lists.items() if not code.startswith("_")
-            for i in range(0, len(ws), 5000)]
-    out = {"_kinds": word_lists.get("_kinds", {})}
-    with multiprocessing.Pool(8) as pool:
-        for part in pool.imap_unordered(_tables_chunk, jobs):
-            out.update(part)
-    return out
+def opened(path, mode):
+    """A text file, gzip-compressed when its name ends in .gz (lightly: the writer keeps up with eight workers)."""
+    if path.endswith(".gz"):
+        return gzip.open(path, mode, encoding="utf-8", **({"compresslevel": 3} if "w" in mode else {}))
+    return open(path, mode, encoding="utf-8")
 
 
-def dump(obj, path):
-    opener = gzip.open if path.endswith(".gz") else open
-    with opener(path, "wt", encoding="utf-8") as f:
-        json.dump(obj, f, ensure_ascii=False, sort_keys=True)
+def lines(path):
+    """The JSON lines of a word list or a snapshot, read as they come."""
+    with opened(path, "rt") as f:
+        for line in f:
+            if line.strip():
+                yield json.loads(line)
 
 
-def load(path):
-    opener = gzip.open if path.endswith(".gz") else open
-    with opener(path, "rt", encoding="utf-8") as f:
-        return json.load(f)
+def write_tables(words_path, f, size=2000):
+    """Writes the snapshot of the installed module over a word list to the text file f: one JSON line
+    [code, word, index in KINDS or null, table or error] per word, in the word list's order. Words go to the
+    workers in chunks and come back as text; no more than two chunks a worker are out at once, so a writer
+    slower than the workers holds them back instead of gathering their tables."""
+    def jobs():
+        chunk, code = [], None
+        for c, w, kind in lines(words_path):
+            if chunk and (c != code or len(chunk) >= size):
+                yield code, chunk
+                chunk = []
+            code = c
+            chunk.append((w, kind))
+        if chunk:
+            yield code, chunk
+
+    workers = 8
+    with multiprocessing.Pool(workers) as pool:
+        out = collections.deque()
+        for job in jobs():
+            out.append(pool.apply_async(_tables_chunk, (job,)))
+            if len(out) >= 2 * workers:
+                f.write(out.popleft().get())
+        while out:
+            f.write(out.popleft().get())
 
 
 # ---------------------------------------------------------------------------------------------- diff
@@ -489,31 +525,35 @@ def words_in(form):
     return [w for w in re.split(r"[\s/]+", form or "") if w and w != "—"]
 
 
-def changes(a, b):
-    """Per language: [words compared, [(word, attribute, index, old, new)] of every slot that changed, words
-    whose table changed, [(word, error)] of the words refused now, words refused before and conjugated now]."""
-    out = collections.defaultdict(lambda: [0, [], 0, [], 0])
-    for key in sorted(set(a) & set(b)):
-        if key.startswith("_"):
-            continue
-        code, word = key.split(":", 1)
-        rec = out[code]
-        rec[0] += 1
-        x, y = a[key], b[key]
-        if x == y:
-            continue
-        rec[2] += 1
-        if isinstance(x, dict) and not isinstance(y, dict):
-            rec[3].append((word, y))
-            continue
-        if not isinstance(x, dict):
-            rec[4] += 1
-            continue
-        sx, sy = slots(x), slots(y)
-        for s in sorted(set(sx) | set(sy), key=lambda s: (s[0], -1 if s[1] is None else s[1])):
-            if sx.get(s) != sy.get(s):
-                rec[1].append((word, s[0], s[1], sx.get(s), sy.get(s)))
-    return out
+def paired(a, b):
+    """(code, word, index in KINDS or None, table before, table after) of the words of both snapshots, by code and
+    word. A snapshot is a path (read line by line, both in the order of one word list) or a dict {"code:word":
+    table} with "_kinds": {code: {word: index}}."""
+    def records(snap):
+        if isinstance(snap, str):
+            return (tuple(r) for r in lines(snap))
+        kinds = snap.get("_kinds", {})
+        keys = sorted(tuple(k.split(":", 1)) for k in snap if not k.startswith("_"))
+        return ((c, w, kinds.get(c, {}).get(w), snap[f"{c}:{w}"]) for c, w in keys)
+
+    xs, ys = records(a), records(b)
+    x, y = next(xs, None), next(ys, None)
+    while x is not None and y is not None:
+        if x[:2] < y[:2]:
+            x = next(xs, None)
+        elif y[:2] < x[:2]:
+            y = next(ys, None)
+        else:
+            yield x[0], x[1], x[2] if x[2] is not None else y[2], x[3], y[3]
+            x, y = next(xs, None), next(ys, None)
+
+
+def changed_slots(word, x, y):
+    """[(word, attribute, index, old, new)] of the slots that differ between two tables."""
+    sx, sy = slots(x), slots(y)
+    return [(word, s[0], s[1], sx.get(s), sy.get(s))
+            for s in sorted(set(sx) | set(sy), key=lambda s: (s[0], -1 if s[1] is None else s[1]))
+            if sx.get(s) != sy.get(s)]
 
 
 def classify(changed, accepts):
@@ -558,11 +598,14 @@ def zipf(code):
     return lambda w: 0
 
 
-def known_shares(code, tables, words, accepts):
-    """word -> the share of the distinct words of its table (before) that the checker accepts: near 1 for a real
-    verb, low for a noun of the infinitive's shape."""
-    parts = {w: {x for f in slots(tables.get(f"{code}:{w}")).values() if isinstance(f, str) for x in words_in(f)}
-             for w in words}
+def table_words(t):
+    """The distinct words of a table's forms."""
+    return {x for f in slots(t).values() if isinstance(f, str) for x in words_in(f)}
+
+
+def known_shares(parts, accepts):
+    """word -> the share of the distinct words of its table before (`parts`: word -> those words) that the checker
+    accepts: near 1 for a real verb, low for a noun of the infinitive's shape."""
     ok = accepts(sorted(set().union(*parts.values()))) if parts else {}
     return {w: sum(ok[x] for x in p) / len(p) if p else 0 for w, p in parts.items()}
 
@@ -594,50 +637,103 @@ def by_word(rows, kinds, frequency=lambda w: 0, share=None):
     return lines
 
 
-def report(a, b, checker=Checker, limit=None, changes_path=None, out=sys.stdout):
-    """Prints the diff of two snapshots; returns the summary lines."""
+def report(a, b, checker=Checker, limit=None, changes_path=None, out=sys.stdout, chunk=200000):
+    """Prints the diff of two snapshots (paths or dicts, see paired); returns the summary lines. One language is
+    held at a time, and of it only the listed slots: the changed slots are sorted `chunk` at a time, and the
+    other changed slots of a language with a checker go to a temporary file on their way to changes.tsv."""
     summary = []
-    table_changes = changes(a, b)
-    all_rows = []
-    for code in sorted(table_changes):
-        n, changed, n_changed, refused, conjugated = table_changes[code]
-        kinds = {**b.get("_kinds", {}).get(code, {}), **a.get("_kinds", {}).get(code, {})}
-        has = checker_names(code) != "no checker"
-        accepts = checker(code).accepts if has and changed else None
-        frequency = zipf(code) if checker is Checker else (lambda w: 0)
-        broken, emptied, other = classify(changed, accepts)
-        name = checker_names(code)
-        print(f"== {code} ({name}): {n} words compared, {n_changed} tables changed", file=out)
-        lists = [(f"accepted by {name} before, rejected after", broken)] if has else []
-        lists += [("went empty", emptied), ("refused now", [(w, "(word)", None, "table", e) for w, e in refused])]
-        if not has:
-            lists.append(("changed (no checker)", other))
-        share = (known_shares(code, a, {c[0] for _, rows in lists for c in rows}, accepts) if accepts
-                 else {})
-        for title, rows in lists:
-            if rows:
-                lines = by_word(rows, kinds, frequency, share)
-                print(f"  {title}: {len(rows)} slots of {len(lines)} words", file=out)
-                for line in lines[:limit]:
-                    print("    " + line, file=out)
-                if limit is not None and len(lines) > limit:
-                    print(f"    ... {len(lines) - limit} more words", file=out)
-        all_rows += [(code, kind, c) for kind, rows in (("checker", broken), ("empty", emptied), ("other", other))
-                     for c in rows]
-        real = sum(share.get(c[0], 0) >= 0.5 for c in broken)
-        summary.append(f"{code}: {n} words, {n_changed} changed tables, {len(changed)} changed slots; "
-                       + (f"{len(broken)} forms {name} accepted before and rejects after ({real} of words whose "
-                          "table it mostly accepted before)" if has else "no checker")
-                       + f"; {len(emptied)} slots went empty; {len(refused)} words refused now, {conjugated} "
-                       "conjugated now")
+    with contextlib.ExitStack() as stack:
+        f = stack.enter_context(open(changes_path, "w", encoding="utf-8")) if changes_path else None
+        if f:
+            f.write("# code\tkind\tword\tslot\told -> new\n")
+        for code, records in itertools.groupby(paired(a, b), key=lambda r: r[0]):
+            summary.append(report_language(code, records, checker, limit, f, out, chunk))
     print("== summary", file=out)
     for line in summary:
         print("  " + line, file=out)
-    if changes_path:
-        with open(changes_path, "w", encoding="utf-8") as f:
-            f.write("# code\tkind\tword\tslot\told -> new\n")
-            f.writelines(f"{code}\t{kind}\t{show(c)}\n" for code, kind, c in all_rows)
     return summary
+
+
+def report_language(code, records, checker, limit, changes_file, out, chunk):
+    """Prints the diff of one language from its (code, word, kind, before, after) records; writes its rows to
+    changes_file (or not, when None) and returns its summary line."""
+    name = checker_names(code)
+    has = name != "no checker"
+    n = n_changed = n_slots = conjugated = 0
+    broken, emptied, other, refused, pending = [], [], [], [], []
+    kinds, parts, pending_parts = {}, {}, {}
+    rest = tempfile.TemporaryFile("w+", encoding="utf-8") if has and changes_file else None
+    check = []
+
+    def accepts(words):
+        if not check:
+            check.append(checker(code))
+        return check[0].accepts(words)
+
+    def flush():
+        b, e, o = classify(pending, accepts if has else None)
+        broken.extend(b)
+        emptied.extend(e)
+        if not has:
+            other.extend(o)
+        elif rest:
+            rest.writelines(f"{code}\tother\t{show(c)}\n" for c in o)
+        parts.update((c[0], pending_parts[c[0]]) for c in b + e)
+        pending.clear()
+        pending_parts.clear()
+
+    for _, word, kind, x, y in records:
+        n += 1
+        if x == y:
+            continue
+        n_changed += 1
+        if kind is not None:
+            kinds[word] = kind
+        if isinstance(x, dict) and not isinstance(y, dict):
+            refused.append((word, y))
+            parts[word] = table_words(x)
+            continue
+        if not isinstance(x, dict):
+            conjugated += 1
+            continue
+        rows = changed_slots(word, x, y)
+        n_slots += len(rows)
+        pending.extend(rows)
+        pending_parts[word] = table_words(x)
+        if len(pending) >= chunk:
+            flush()
+    flush()
+    listed = {c[0] for c in broken + emptied + other} | {w for w, _ in refused}
+    kinds = {w: k for w, k in kinds.items() if w in listed}
+    frequency = zipf(code) if checker is Checker else (lambda w: 0)
+    print(f"== {code} ({name}): {n} words compared, {n_changed} tables changed", file=out)
+    lists = [(f"accepted by {name} before, rejected after", broken)] if has else []
+    lists += [("went empty", emptied), ("refused now", [(w, "(word)", None, "table", e) for w, e in refused])]
+    if not has:
+        lists.append(("changed (no checker)", other))
+    share = known_shares(parts, accepts) if has and n_slots else {}
+    for title, rows in lists:
+        if rows:
+            shown = by_word(rows, kinds, frequency, share)
+            print(f"  {title}: {len(rows)} slots of {len(shown)} words", file=out)
+            for line in shown[:limit]:
+                print("    " + line, file=out)
+            if limit is not None and len(shown) > limit:
+                print(f"    ... {len(shown) - limit} more words", file=out)
+    if changes_file:
+        for kind, rows in (("checker", broken), ("empty", emptied), ("other", other)):
+            changes_file.writelines(f"{code}\t{kind}\t{show(c)}\n" for c in rows)
+        if rest:
+            rest.seek(0)
+            for line in rest:
+                changes_file.write(line)
+            rest.close()
+    real = sum(share.get(c[0], 0) >= 0.5 for c in broken)
+    return (f"{code}: {n} words, {n_changed} changed tables, {n_slots} changed slots; "
+            + (f"{len(broken)} forms {name} accepted before and rejects after ({real} of words whose "
+               "table it mostly accepted before)" if has else "no checker")
+            + f"; {len(emptied)} slots went empty; {len(refused)} words refused now, {conjugated} "
+            "conjugated now")
 
 
 # ---------------------------------------------------------------------------------------------- run
@@ -698,20 +794,20 @@ def run(rev, langs, keep, limit):
     warn = stale_warning()
     if warn:
         print(warn, file=sys.stderr)
-    word_lists = make_words(langs, [ROOT, base_src])
-    words = os.path.join(work, "words.json")
-    dump(word_lists, words)
+    words = os.path.join(work, "words.jsonl.gz")
+    with opened(words, "wt") as f:
+        n = write_words(langs, [ROOT, base_src], f)
     t2 = time.time()
     me = os.path.abspath(__file__)
-    before, after = os.path.join(work, "before.json.gz"), os.path.join(work, "after.json.gz")
+    before, after = os.path.join(work, "before.jsonl.gz"), os.path.join(work, "after.jsonl.gz")
     subprocess.run([python, me, "tables", words, "--out", before], check=True, cwd=work)
     subprocess.run([sys.executable, me, "tables", words, "--out", after], check=True, cwd=work)
     t3 = time.time()
     print(f"base: {rev} ({git('rev-parse', '--short', rev)}); after: the module installed for {sys.executable}")
     print(versions(langs))
-    report(load(before), load(after), limit=limit, changes_path=os.path.join(work, "changes.tsv"))
+    report(before, after, limit=limit, changes_path=os.path.join(work, "changes.tsv"))
     t4 = time.time()
-    print(f"times: base build {t1 - t0:.0f} s, words {t2 - t1:.0f} s ({sum(map(len, word_lists.values()))}), "
+    print(f"times: base build {t1 - t0:.0f} s, words {t2 - t1:.0f} s ({n}), "
           f"tables {t3 - t2:.0f} s, diff {t4 - t3:.0f} s; files in {work}", file=sys.stderr)
 
 
@@ -735,15 +831,15 @@ def main(argv=None):
     p.add_argument("langs", nargs="+")
     args = ap.parse_args(argv)
     if args.cmd == "words":
-        json.dump(make_words(args.langs, [ROOT]), sys.stdout, ensure_ascii=False)
+        write_words(args.langs, [ROOT], sys.stdout)
     elif args.cmd == "tables":
-        snap = make_tables(load(args.words))
         if args.out:
-            dump(snap, args.out)
+            with opened(args.out, "wt") as f:
+                write_tables(args.words, f)
         else:
-            json.dump(snap, sys.stdout, ensure_ascii=False, sort_keys=True)
+            write_tables(args.words, sys.stdout)
     elif args.cmd == "diff":
-        report(load(args.before), load(args.after), limit=args.limit, changes_path=args.changes)
+        report(args.before, args.after, limit=args.limit, changes_path=args.changes)
     else:
         run(args.base, args.langs, args.keep, args.limit)
 

@@ -63,7 +63,10 @@ def attested_prefixes(words, least=10, most=80):
         for i in range(1, min(8, len(w) - 2)):
             if w[i:] in words:
                 count[w[:i]] += 1
-    return {p for p, n in count.most_common(most) if n >= least}
+    # ties broken by the beginning itself, so that the same words give the same list in every run (the order of a
+    # set of strings changes from one interpreter to the next)
+    ranked = sorted(count.items(), key=lambda pn: (-pn[1], pn[0]))[:most]
+    return {p for p, n in ranked if n >= least}
 
 
 def built_words(code, lemmas, vocabulary, frequent):

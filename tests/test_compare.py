@@ -93,3 +93,24 @@ def test_spellings_users_type():
     assert {"tungó", "tungo", "Tungó", "TUNGÓ", "mag-tungó"} <= compare.spellings("tgl", "tungó")
     assert "dí-ceangail" in compare.spellings("gle", "ceangail")
     assert compare.words_in("sé/sí mol — ") == ["sé", "sí", "mol"]
+
+
+def test_snapshot_files_are_read_in_step_and_chunks(tmp_path):
+    """The diff of two snapshot files, read line by line and a few slots at a time, is the diff of the tables; a
+    word that only one snapshot has is not compared."""
+    kinds = {"nld": {"verchromen": 0, "lamenteren": 1}}
+    paths = []
+    for name, snap, extra in (("before.jsonl.gz", BEFORE, "nld:aaien"), ("after.jsonl", AFTER, "nld:zwemmen")):
+        rows = sorted((*k.split(":", 1), v) for k, v in {**snap, extra: {"present": ["x"]}}.items())
+        with compare.opened(str(tmp_path / name), "wt") as f:
+            f.writelines(compare.json.dumps([c, w, kinds.get(c, {}).get(w), t]) + "\n" for c, w, t in rows)
+        paths.append(str(tmp_path / name))
+    whole, streamed = io.StringIO(), io.StringIO()
+    expected = compare.report({**BEFORE, "_kinds": kinds}, AFTER, checker=FakeChecker, out=whole,
+                              changes_path=str(tmp_path / "whole.tsv"))
+    assert compare.report(*paths, checker=FakeChecker, out=streamed, changes_path=str(tmp_path / "streamed.tsv"),
+                          chunk=1) == expected
+    assert streamed.getvalue() == whole.getvalue()
+    changed = (tmp_path / "streamed.tsv").read_text(encoding="utf-8")
+    assert changed == (tmp_path / "whole.tsv").read_text(encoding="utf-8")
+    assert "nld\tchecker\tverchromen\tpast_participle\t'verchroomd' -> 'geverchroomd'\n" in changed
