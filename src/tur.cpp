@@ -157,9 +157,7 @@ constexpr std::string_view NATIVE_CAUSATIVE_ENDS[] = {
 // too. The compounds of those shapes are listed, and so are the few
 // causatives of the compounds' shape (titretmek, gevretmek).
 std::string_view etmek_noun(std::string_view stem) {
-    constexpr std::string_view ET[] = {"et"};
-    if (!utf8::ends_with_one_of(stem, ET)) return {};
-    std::string_view noun = stem.substr(0, stem.size() - ET[0].size());
+    const std::string_view noun = utf8::before_ending(stem, "et").value_or(std::string_view{});
     if (utf8::length(noun) < 3) return {};
     char32_t last = utf8::last(noun);
     char32_t before = utf8::last(utf8::drop_last_chars(noun, 1));
@@ -183,9 +181,8 @@ bool negative_stem(std::string_view stem) {
 // gitmek's t as gitmek does (süregider, süregidiyor). A causative in -git
 // follows a consonant (ergitmek: ergitir).
 std::string_view gitmek_head(std::string_view stem) {
-    constexpr std::string_view GIT[] = {"git"};
-    if (!utf8::ends_with_one_of(stem, GIT)) return {};
-    std::string_view head = stem.substr(0, stem.size() - GIT[0].size());
+    const std::string_view head = utf8::before_ending(stem, "git").value_or(std::string_view{});
+    if (head.empty()) return {};
     const char32_t last = utf8::last(head);
     // A converb has a stem before its vowel: egitmek is eğitmek typed
     // without its ğ (egitir), not e + gitmek.

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -75,6 +76,11 @@ inline std::u32string code_points(std::string_view s) {
 inline bool starts_with(std::string_view s, std::string_view p) noexcept { return s.substr(0, p.size()) == p; }
 inline bool ends_with(std::string_view s, std::string_view p) noexcept {
     return s.size() >= p.size() && s.substr(s.size() - p.size()) == p;
+}
+// What stands before `ending` where `s` ends with it; none otherwise.
+inline std::optional<std::string_view> before_ending(std::string_view s, std::string_view ending) noexcept {
+    if (!ends_with(s, ending)) return std::nullopt;
+    return s.substr(0, s.size() - ending.size());
 }
 // The index of the longest of `endings` for which `ends(ending)` holds (the
 // first of equally long ones); endings.size() where it holds for none.
