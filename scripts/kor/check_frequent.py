@@ -15,13 +15,16 @@ analyser only to judge the output; nothing here writes data/.
 Usage: python scripts/kor/check_frequent.py [N] [--list]   (N frequent lemmas, default 770;
        --list prints every failing form)
 """
+import os
 import re
-import subprocess
 import sys
 
 import velnor
 import wordfreq
 from kiwipiepy import Kiwi
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import speller  # noqa: E402
 
 HUNSPELL = "/usr/share/hunspell/ko_KR"
 SLOTS = ("intimate", "connective_ni", "adnominal_present", "formal_present")
@@ -31,9 +34,7 @@ KIWI_SLOTS = ("intimate", "adnominal_present")
 
 
 def hunspell_known(words):
-    r = subprocess.run(["hunspell", "-d", HUNSPELL, "-G"], input="\n".join(words) + "\n",
-                       capture_output=True, text=True, check=True)
-    return set(r.stdout.split())
+    return speller.known(words, HUNSPELL)
 
 
 def kind(tag):
