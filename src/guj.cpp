@@ -15,6 +15,7 @@ using text::join;
 namespace {
 
 constexpr std::string_view VUM = "વું";
+constexpr std::string_view COPULA = "હોવું";
 
 // The ten dependent vowel signs and the ten independent vowels.
 bool is_vowel(char32_t c) {
@@ -92,6 +93,9 @@ std::string Verb::present(int person, bool plural) const {
     if (lex && lex->present) return join(head, (*lex->present)[slot]);
     static constexpr std::string_view CONS[5] = {"ું", "ે", "ે", "ીએ", "ો"};
     static constexpr std::string_view VOW[5] = {"ઉં", "ય", "ય", "ઈએ", "ઓ"};
+    // After a long ી or ૂ the second and third persons end in એ (પીએ, ચૂએ).
+    char32_t last = utf8::last(stem);
+    if (vowel_ending() && (slot == 1 || slot == 2) && (last == 0x0AC0 || last == 0x0AC2)) return join(head, stem, "એ");
     return join(head, base(), vowel_ending() ? VOW[slot] : CONS[slot]);
 }
 
@@ -136,7 +140,10 @@ std::string Verb::conjunctive() const {
 
 std::string Verb::analytic(int person, bool plural) const {
     static constexpr std::string_view AUX[5] = {" છું", " છે", " છે", " છીએ", " છો"};
-    return join(present(person, plural), AUX[person_slot(person, plural)]);
+    std::string_view aux = AUX[person_slot(person, plural)];
+    // The copula's present is the auxiliary itself (હું ઘરે છું).
+    if (infinitive == COPULA) return join(head, aux.substr(1));
+    return join(present(person, plural), aux);
 }
 
 Table Table::build(const Verb& v) {
