@@ -71,7 +71,8 @@ The diff, per language, after the words compared and the words whose table chang
 A form of several words is judged word by word, leaving out the words the old and the new form share
 (auxiliaries, pronouns, particles that stayed). Each word is printed once with all its slots of a list, with its
 source and the share of its table before that the checker knows; real verbs first, then by source and
-frequency; capitalised and upper-cased spellings that changed as the lower-case word did are named on its line.
+frequency (the real verbs' list: lexicon lemmas first, then by that share, the surest verbs first); capitalised
+and upper-cased spellings that changed as the lower-case word did are named on its line.
 changes.tsv lists every changed slot and word (code, kind, word, slot, old -> new); real.txt gives each changed
 real verb's whole table, old beside new, one slot a line, a changed slot marked * with its kind and a form the
 checker does not know marked ?. The checkers' answers and the dictionaries' word lists are cached in the cache
@@ -553,7 +554,6 @@ class Workers:
     def __init__(self, python=sys.executable, env=None, timeout=600):
         self.command = [python, os.path.abspath(__file__), "worker"]
         self.env, self.timeout = env, timeout
-        self.crashes = []  # (code, word, how)
 
     def once(self, code, ws):
         """(the complete lines written, None or how the worker died) for the words ws of code."""
@@ -575,8 +575,9 @@ class Workers:
         return got, how
 
     def chunk(self, job):
+        """(the snapshot lines of a chunk (code, [(word, kind)]) as text, its crashes [(code, word, how)])."""
         code, ws = job
-        done = []
+        done, crashes = [], []
         while ws:
             got, how = self.once(code, ws)
             done += got
@@ -586,10 +587,10 @@ class Workers:
             alone, how_alone = self.once(code, [(w, kind)]) if len(ws) > 1 else ([], how)
             if how_alone is None:
                 how += " after the words before it"
-            self.crashes.append((code, w, how_alone or how))
+            crashes.append((code, w, how_alone or how))
             done.append(json.dumps([code, w, kind, CRASH + (how_alone or how)], ensure_ascii=False))
             ws = ws[len(got) + 1:]
-        return "".join(x + "\n" for x in done)
+        return "".join(x + "\n" for x in done), crashes
 
 
 def write_tables(words_path, f, size=2000, workers=2, **options):
@@ -609,18 +610,24 @@ def write_tables(words_path, f, size=2000, workers=2, **options):
         if chunk:
             yield code, chunk
 
-    pool = Workers(**options)
+    pool, crashes = Workers(**options), []
+
+    def take(future):
+        text, found = future.result()
+        f.write(text)
+        crashes.extend(found)
+
     with concurrent.futures.ThreadPoolExecutor(workers) as ex:
         out = collections.deque()
         for job in jobs():
             out.append(ex.submit(pool.chunk, job))
             if len(out) >= 2 * workers:
-                f.write(out.popleft().result())
+                take(out.popleft())
         while out:
-            f.write(out.popleft().result())
-    for code, w, how in pool.crashes:
+            take(out.popleft())
+    for code, w, how in crashes:
         print(f"crash: {code} {w}: {how}", file=sys.stderr)
-    return pool.crashes
+    return crashes
 
 
 # ---------------------------------------------------------------------------------------------- diff
@@ -733,11 +740,17 @@ def table_words(t):
     return {x for f in slots(t).values() if isinstance(f, str) for x in words_in(f)}
 
 
-def by_word(rows, kinds, frequency=lambda w: 0, share=None):
+def real_order(kinds, share, frequency):
+    """The order of the real verbs: lexicon lemmas first, then by the share of their table the checker knows
+    (by tenths: the surest verbs first), source and frequency."""
+    return lambda w: (kinds.get(w) != 1, -round(share.get(w, 1), 1), kinds.get(w, len(KINDS) - 1), -frequency(w), w)
+
+
+def by_word(rows, kinds, frequency=lambda w: 0, share=None, order=None):
     """The rows grouped by word as printable lines: the words whose table before the checker mostly accepted
-    (real verbs) first, then the surest words (dictionary, lexicon, spellings, built), the most frequent first;
-    a capitalised or upper-cased spelling whose changes are those of its lower-case word is named on the
-    lower-case word's line."""
+    (real verbs) first, then the surest words (dictionary, lexicon, spellings, built), the most frequent first
+    (or in the order `order` gives); a capitalised or upper-cased spelling whose changes are those of its
+    lower-case word is named on the lower-case word's line."""
     words = collections.defaultdict(list)
     for c in rows:
         words[c[0]].append(c)
@@ -752,7 +765,8 @@ def by_word(rows, kinds, frequency=lambda w: 0, share=None):
             del words[w]
     lines = []
     share = share or {}
-    for w in sorted(words, key=lambda w: (share.get(w, 1) < 0.5, kinds.get(w, len(KINDS) - 1), -frequency(w), w)):
+    for w in sorted(words, key=order or (lambda w: (share.get(w, 1) < 0.5, kinds.get(w, len(KINDS) - 1),
+                                                    -frequency(w), w))):
         also = f" (also {', '.join(sorted(folded[w]))})" if folded[w] else ""
         known = f", {share[w]:.0%} known" if w in share else ""
         cells = "; ".join(f"{a if i is None else f'{a}[{i}]'} {old!r} -> {new!r}" + (f" ({c[5]})" if c[5:] else "")
@@ -902,7 +916,7 @@ def report_language(code, records, checker, limit, changes_file, out, chunk, rea
     # every changed slot of the real verbs, judged or not
     rows.seek(0)
     real_rows = [tuple(r) for r in map(json.loads, rows) if r[0] in real and r[5] not in ("message", "conjugated")]
-    real_shown = by_word(real_rows, kinds, frequency, share)
+    real_shown = by_word(real_rows, kinds, frequency, share, real_order(kinds, share, frequency))
     n_real = len({r[0] for r in real_rows})
     print_list("real verbs whose table changed, every changed slot", real_shown,
                f"{len(real_rows)} slots of {n_real} words", out, limit)
@@ -969,7 +983,8 @@ def write_real(code, tables, rows, real, kinds, share, frequency, f, accepts):
     words = sorted({x for _, x, y in found for t in (x, y) for x in table_words(t)})
     ok = accepts(words) if accepts else {}
     mark = lambda form: form if not ok or not isinstance(form, str) or all(ok.get(x, True) for x in words_in(form)) else f"{form} ?"
-    for w, x, y in sorted(found, key=lambda t: (kinds.get(t[0], len(KINDS) - 1), -frequency(t[0]), t[0])):
+    order = real_order(kinds, share, frequency)
+    for w, x, y in sorted(found, key=lambda t: order(t[0])):
         known = f", {share[w]:.0%} known before" if w in share else ""
         f.write(f"\n== {code} {w} [{KINDS[kinds.get(w, len(KINDS) - 1)]}{known}]\n")
         if not isinstance(x, dict) or not isinstance(y, dict):
