@@ -63,10 +63,9 @@ The diff, per language, after the words compared and the words whose table chang
 - every changed slot of each real verb, judged or not, each with its kind (SLOT_KINDS): checker (known before,
   unknown after), empty, filled (nothing before), order (the same words in another order), unknown (neither
   form known), known (one known form for another), now known (an unknown form for a known one), other (no
-  checker). A real verb is a lemma of the lexicon or the tests, or a word of the dictionary or analyser (or
-  one the checker accepts) whose table before the checker mostly (half or more of its words) accepts, which
-  leaves out the nouns of the infinitive's shape; without a checker, every word of the dictionary and the
-  lexicon;
+  checker). A real verb is a lemma of the lexicon or the tests, or a word of the dictionary or analyser whose
+  table before the checker mostly (half or more of its words) accepts, which leaves out most nouns of the
+  infinitive's shape; without a checker, every word of the dictionary and the lexicon;
 - one summary line with the counts of each.
 A form of several words is judged word by word, leaving out the words the old and the new form share
 (auxiliaries, pronouns, particles that stayed). Each word is printed once with all its slots of a list, with its
@@ -797,15 +796,14 @@ def report(a, b, checker=Checker, limit=None, changes_path=None, out=sys.stdout,
     return summary
 
 
-def is_real(word, kind, share, accepted, has):
-    """Whether a changed word is a real verb: a lemma of the lexicon or the tests, or a word of the dictionary
-    or analyser (or one the checker accepts) whose table before (or now, for a word conjugated now) the checker
-    mostly accepts; without a checker, every word of the dictionary and the lexicon."""
+def is_real(word, kind, share, has):
+    """Whether a changed word is a real verb: a lemma of the lexicon or the tests, or a word of the dictionary or
+    analyser whose table before (or now, for a word conjugated now) the checker mostly accepts (not a noun of
+    the infinitive's shape); without a checker, every word of the dictionary and the lexicon. A word built on a
+    lemma is not one, even where the checker's compounding accepts it."""
     if kind == 1:
         return True
-    if not has:
-        return kind == 0
-    return share.get(word, 0) >= 0.5 and (kind == 0 or accepted.get(word, False))
+    return kind == 0 and (not has or share.get(word, 0) >= 0.5)
 
 
 def print_list(title, lines_, total, out, limit):
@@ -825,7 +823,7 @@ def report_language(code, records, checker, limit, changes_file, out, chunk, rea
     has = name != "no checker"
     n = n_changed = n_slots = messages = 0
     broken, emptied, other, refused, conjugated, crashed, pending = [], [], [], [], [], [], []
-    kinds, parts, share, accepted, new_known, counts = {}, {}, {}, {}, {}, collections.Counter()
+    kinds, parts, share, new_known, counts = {}, {}, {}, {}, collections.Counter()
     rows = tempfile.TemporaryFile("w+", encoding="utf-8")  # every changed slot, with its kind
     tables = tempfile.TemporaryFile("w+", encoding="utf-8")  # every changed table, before and after
     check = []
@@ -837,7 +835,7 @@ def report_language(code, records, checker, limit, changes_file, out, chunk, rea
 
     def flush():
         """Judges the pending slots and the tables' words: one question to the checker per chunk."""
-        asked = {w for c, k in pending if k is None for w in slot_words(c)} | set(parts)
+        asked = {w for c, k in pending if k is None for w in slot_words(c)}
         ok = accepts(sorted(asked | {x for p in parts.values() for x in p})) if has else None
         for c, given in pending:
             k = given or slot_kind(c[3], c[4], ok)
@@ -853,7 +851,6 @@ def report_language(code, records, checker, limit, changes_file, out, chunk, rea
                 other.append(c)
         if has:
             for w, p in parts.items():
-                accepted[w] = ok[w]
                 shares = sum(ok[x] for x in p) / len(p) if p else 0
                 (new_known if w in conjugated_words else share)[w] = shares
         pending.clear()
@@ -894,8 +891,8 @@ def report_language(code, records, checker, limit, changes_file, out, chunk, rea
             flush()
     flush()
     frequency = zipf(code) if checker is Checker else (lambda w: 0)
-    real = {w for w in set(share) | set(new_known) | {r[0] for r in crashed} | set(kinds)
-            if is_real(w, kinds.get(w), {**share, **new_known}, accepted, has)}
+    either = {**share, **new_known}
+    real = {w for w in kinds if is_real(w, kinds.get(w), either, has)}
     print(f"== {code} ({name}): {n} words compared, {n_changed} tables changed", file=out)
     for line in missing(code):
         print("  " + line, file=out)
@@ -921,7 +918,7 @@ def report_language(code, records, checker, limit, changes_file, out, chunk, rea
     print_list("real verbs whose table changed, every changed slot", real_shown,
                f"{len(real_rows)} slots of {n_real} words", out, limit)
     if real_file:
-        write_real(code, tables, rows, real, kinds, share, frequency, real_file, accepts if has else None)
+        write_real(code, tables, rows, real, kinds, (share, new_known), frequency, real_file, accepts if has else None)
     if changes_file:
         rows.seek(0)
         for r in map(json.loads, rows):
@@ -964,9 +961,11 @@ def conjugated_lines(code, words, tables, kinds, new_known, real, frequency, acc
     return out
 
 
-def write_real(code, tables, rows, real, kinds, share, frequency, f, accepts):
+def write_real(code, tables, rows, real, kinds, shares, frequency, f, accepts):
     """Writes every table of a real verb that changed, old beside new: one line per slot, a changed one marked *
-    with its kind; a word refused or conjugated now has its table on one side."""
+    with its kind; a word refused or conjugated now has its table on one side. `shares`: the share of each
+    word's table that the checker knows, before and (for a word conjugated now) now."""
+    share, new_known = shares
     kind_of = {}
     rows.seek(0)
     for r in map(json.loads, rows):
@@ -985,7 +984,8 @@ def write_real(code, tables, rows, real, kinds, share, frequency, f, accepts):
     mark = lambda form: form if not ok or not isinstance(form, str) or all(ok.get(x, True) for x in words_in(form)) else f"{form} ?"
     order = real_order(kinds, share, frequency)
     for w, x, y in sorted(found, key=lambda t: order(t[0])):
-        known = f", {share[w]:.0%} known before" if w in share else ""
+        known = (f", {share[w]:.0%} known before" if w in share else
+                 f", {new_known[w]:.0%} known now" if w in new_known else "")
         f.write(f"\n== {code} {w} [{KINDS[kinds.get(w, len(KINDS) - 1)]}{known}]\n")
         if not isinstance(x, dict) or not isinstance(y, dict):
             f.write(f"  (word)\t{x if isinstance(x, str) else 'table'}\t{y if isinstance(y, str) else 'table'}\n")
