@@ -66,10 +66,9 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {VUM};
 constexpr unicode::Spelling SPELLING{unicode::Script::Gujarati, U"", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view trimmed = unicode::trim(text);
-    if (trimmed.empty()) return fail(Error{});
-    auto [head, word] = text::split_head(trimmed);
+    const auto trimmed = unicode::word_of(text, SPELLING);
+    if (!trimmed) return fail(Error{});
+    auto [head, word] = text::split_head(*trimmed);
     if (word.size() < VUM.size() || !word.ends_with(VUM)) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - VUM.size());
     if (stem.empty()) return fail(Error{});
