@@ -155,6 +155,7 @@ RULES = {
     "mar.tsv": dict(cells=(9, 9), unique=True, groups={4: 6, 5: 5},
                     header=["# Columns: lemma  present  perfective  subjunctive  future  imperative  completive  "
                             "purposive  prospective"]),
+    "mar_transitive.tsv": dict(cells=(1, 1), unique=True, header=["# lemma"]),
     "nld.tsv": dict(cells=(8, 8), unique=True, groups={2: 6}, empty={4, 5, 6}, required=["hebben", "zijn"],
                     header=["# lemma\tstem\tpres\tpast_sg\tpast_pl\tpp\timp\tprespart"]),
     "pes.tsv": dict(cells=(3, 3), unique=True, normal=perso_arabic,
@@ -213,6 +214,7 @@ ENDS = {
     "hin.tsv": ("ना",),
     "kor.tsv": ("다",),
     "mar.tsv": ("णे",),
+    "mar_transitive.tsv": ("णे",),
     "pes.tsv": ("ن",),
     "por_irregular.tsv": ("ar", "er", "ir", "or", "ôr"),
     "por_stem_classes.tsv": ("ar", "er", "ir", "or", "ôr"),

@@ -21,13 +21,15 @@ The versions used are printed first (to stderr for roots).
 """
 import os
 import re
-import subprocess
 import sys
 from importlib.metadata import version
 
 from wordfreq import top_n_list, zipf_frequency
 
 import velnor
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import speller  # noqa: E402
 
 V = "aeiou"
 LANG = "tl"
@@ -36,11 +38,9 @@ HUNSPELL = "/usr/share/hunspell/tl"
 
 def hunspell_accepts(words):
     """The words that the Tagalog hunspell dictionary accepts (None when it is not installed)."""
-    if not os.path.exists(HUNSPELL + ".dic"):
+    if not speller.installed(HUNSPELL):
         return None
-    p = subprocess.run(["hunspell", "-d", HUNSPELL, "-G"], input="\n".join(words) + "\n", capture_output=True,
-                       text=True, check=True)
-    return set(p.stdout.split())
+    return speller.known(words, HUNSPELL)
 
 
 def onset(root):
