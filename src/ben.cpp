@@ -108,10 +108,9 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {AA_SIGN, ANO};
 constexpr unicode::Spelling SPELLING{unicode::Script::Bengali, U"", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view trimmed = unicode::trim(text);
-    if (trimmed.empty()) return fail(Error{});
-    auto [head, word] = text::split_head(trimmed);
+    const auto trimmed = unicode::word_of(text, SPELLING);
+    if (!trimmed) return fail(Error{});
+    auto [head, word] = text::split_head(*trimmed);
     if (!brahmic::well_formed(word)) return fail(Error{});
     auto found = lexicon::find(word);
     const LexEntry* lex = found ? &*found : nullptr;

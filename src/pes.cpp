@@ -91,8 +91,8 @@ std::optional<RuleStem> stem_by_ending(std::string_view proper) {
     // بودن (باش) and the words that end in it (منتظربودن) keep to their own.
     if (chars >= 4 && proper.ends_with("ودن") && !proper.ends_with("بودن"))
         return RuleStem{cut("ودن", "ای"), be_prefix(cut("ودن", "ا"))};
-    for (std::string_view end : {"اختن", "وختن", "یختن"})
-        if (chars >= 5 && proper.ends_with(end)) return RuleStem{cut("ختن", "ز"), std::nullopt};
+    constexpr std::string_view KHTAN[] = {"اختن", "وختن", "یختن"};
+    if (chars >= 5 && utf8::ends_with_one_of(proper, KHTAN)) return RuleStem{cut("ختن", "ز"), std::nullopt};
     if (chars >= 5 && proper.ends_with("اشتن")) return RuleStem{cut("شتن", "ر"), std::nullopt};
     if (chars >= 5 && proper.ends_with("اردن")) return RuleStem{cut("دن", ""), std::nullopt};
     return std::nullopt;

@@ -188,7 +188,7 @@ RULES = {
                     header=["# Swedish principal parts, mined from the gold oracles.",
                             "# lemma\tpresent\tpast\tsupine\timperative\tsubj-pres\tsubj-past (\"-\" = class-1 default)"]),
     "tam.tsv": dict(cells=(7, 7), unique=True),
-    "tel.tsv": dict(cells=(6, 6), unique=True),
+    "tel.tsv": dict(cells=(6, 8), unique=True),
     "tgl.tsv": dict(cells=(10, 10), unique=True,
                     values={1: {"mag", "um", "ma", "mang"}, 2: {"an", "in", "i", "-"}, 3: {"0", "1"}},
                     header=["# root\tactor\tpatient\th\tpfv_ag\tipfv_ag\tcont_ag\tpfv_pf\tipfv_pf\tcont_pf"]),
