@@ -618,6 +618,15 @@ def write_tables(words_path, f, size=2000, workers=2, **options):
                 f.write(out.popleft().result())
         while out:
             f.write(out.popleft().result())
+    # The workers meet the crashes in the order their chunks finish; they are
+    # listed in the word list's order.
+    crashed = {(code, w) for code, w, _ in pool.crashes}
+    if crashed:
+        rank = {}
+        for code, w, _ in lines(words_path):
+            if (code, w) in crashed:
+                rank.setdefault((code, w), len(rank))
+        pool.crashes.sort(key=lambda crash: rank[crash[0], crash[1]])
     for code, w, how in pool.crashes:
         print(f"crash: {code} {w}: {how}", file=sys.stderr)
     return pool.crashes
