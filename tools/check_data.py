@@ -146,7 +146,7 @@ RULES = {
     "jpn.tsv": dict(cells=(2, 2), unique=True, header=["# lemma\\tclass"],
                     values={1: {"ichidan", "godan", "godan_iku", "godan_u", "rspecial", "suru", "zuru", "kuru"}}),
     "jpn_readings.tsv": dict(cells=(2, 2), header=["# kana\tlemma"]),
-    "kan.tsv": dict(cells=(5, 6), unique=True,
+    "kan.tsv": dict(cells=(5, 7), unique=True,
                     header=["#   lemma  past_stem  past_3sg_neut  prs_stem  fut_stem"]),
     "kor.tsv": dict(cells=(2, 3), unique=True, row=kor_row,
                     values={1: {"b", "d", "s", "reu", "reo", "u", "h", "eae", "short", "r"}}),
