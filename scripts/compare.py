@@ -63,15 +63,15 @@ The diff, per language, after the words compared and the words whose table chang
 - every changed slot of each real verb, judged or not, each with its kind (SLOT_KINDS): checker (known before,
   unknown after), empty, filled (nothing before), order (the same words in another order), unknown (neither
   form known), known (one known form for another), now known (an unknown form for a known one), other (no
-  checker). A real verb is a lemma of the lexicon or the tests, or a word of the dictionary or analyser (or
-  one the checker accepts) whose table before the checker mostly (half or more of its words) accepts, which
-  leaves out the nouns of the infinitive's shape; without a checker, every word of the dictionary and the
-  lexicon;
+  checker). A real verb is a lemma of the lexicon or the tests, or a word of the dictionary or analyser whose
+  table before the checker mostly (half or more of its words) accepts, which leaves out most nouns of the
+  infinitive's shape; without a checker, every word of the dictionary and the lexicon;
 - one summary line with the counts of each.
 A form of several words is judged word by word, leaving out the words the old and the new form share
 (auxiliaries, pronouns, particles that stayed). Each word is printed once with all its slots of a list, with its
 source and the share of its table before that the checker knows; real verbs first, then by source and
-frequency; capitalised and upper-cased spellings that changed as the lower-case word did are named on its line.
+frequency (the real verbs' list: lexicon lemmas first, then by that share, the surest verbs first); capitalised
+and upper-cased spellings that changed as the lower-case word did are named on its line.
 changes.tsv lists every changed slot and word (code, kind, word, slot, old -> new); real.txt gives each changed
 real verb's whole table, old beside new, one slot a line, a changed slot marked * with its kind and a form the
 checker does not know marked ?. The checkers' answers and the dictionaries' word lists are cached in the cache
@@ -553,7 +553,6 @@ class Workers:
     def __init__(self, python=sys.executable, env=None, timeout=600):
         self.command = [python, os.path.abspath(__file__), "worker"]
         self.env, self.timeout = env, timeout
-        self.crashes = []  # (code, word, how)
 
     def once(self, code, ws):
         """(the complete lines written, None or how the worker died) for the words ws of code."""
@@ -575,8 +574,9 @@ class Workers:
         return got, how
 
     def chunk(self, job):
+        """(the snapshot lines of a chunk (code, [(word, kind)]) as text, its crashes [(code, word, how)])."""
         code, ws = job
-        done = []
+        done, crashes = [], []
         while ws:
             got, how = self.once(code, ws)
             done += got
@@ -586,10 +586,10 @@ class Workers:
             alone, how_alone = self.once(code, [(w, kind)]) if len(ws) > 1 else ([], how)
             if how_alone is None:
                 how += " after the words before it"
-            self.crashes.append((code, w, how_alone or how))
+            crashes.append((code, w, how_alone or how))
             done.append(json.dumps([code, w, kind, CRASH + (how_alone or how)], ensure_ascii=False))
             ws = ws[len(got) + 1:]
-        return "".join(x + "\n" for x in done)
+        return "".join(x + "\n" for x in done), crashes
 
 
 def write_tables(words_path, f, size=2000, workers=2, **options):
@@ -609,18 +609,24 @@ def write_tables(words_path, f, size=2000, workers=2, **options):
         if chunk:
             yield code, chunk
 
-    pool = Workers(**options)
+    pool, crashes = Workers(**options), []
+
+    def take(future):
+        text, found = future.result()
+        f.write(text)
+        crashes.extend(found)
+
     with concurrent.futures.ThreadPoolExecutor(workers) as ex:
         out = collections.deque()
         for job in jobs():
             out.append(ex.submit(pool.chunk, job))
             if len(out) >= 2 * workers:
-                f.write(out.popleft().result())
+                take(out.popleft())
         while out:
-            f.write(out.popleft().result())
-    for code, w, how in pool.crashes:
+            take(out.popleft())
+    for code, w, how in crashes:
         print(f"crash: {code} {w}: {how}", file=sys.stderr)
-    return pool.crashes
+    return crashes
 
 
 # ---------------------------------------------------------------------------------------------- diff
@@ -733,11 +739,17 @@ def table_words(t):
     return {x for f in slots(t).values() if isinstance(f, str) for x in words_in(f)}
 
 
-def by_word(rows, kinds, frequency=lambda w: 0, share=None):
+def real_order(kinds, share, frequency):
+    """The order of the real verbs: lexicon lemmas first, then by the share of their table the checker knows
+    (by tenths: the surest verbs first), source and frequency."""
+    return lambda w: (kinds.get(w) != 1, -round(share.get(w, 1), 1), kinds.get(w, len(KINDS) - 1), -frequency(w), w)
+
+
+def by_word(rows, kinds, frequency=lambda w: 0, share=None, order=None):
     """The rows grouped by word as printable lines: the words whose table before the checker mostly accepted
-    (real verbs) first, then the surest words (dictionary, lexicon, spellings, built), the most frequent first;
-    a capitalised or upper-cased spelling whose changes are those of its lower-case word is named on the
-    lower-case word's line."""
+    (real verbs) first, then the surest words (dictionary, lexicon, spellings, built), the most frequent first
+    (or in the order `order` gives); a capitalised or upper-cased spelling whose changes are those of its
+    lower-case word is named on the lower-case word's line."""
     words = collections.defaultdict(list)
     for c in rows:
         words[c[0]].append(c)
@@ -752,7 +764,8 @@ def by_word(rows, kinds, frequency=lambda w: 0, share=None):
             del words[w]
     lines = []
     share = share or {}
-    for w in sorted(words, key=lambda w: (share.get(w, 1) < 0.5, kinds.get(w, len(KINDS) - 1), -frequency(w), w)):
+    for w in sorted(words, key=order or (lambda w: (share.get(w, 1) < 0.5, kinds.get(w, len(KINDS) - 1),
+                                                    -frequency(w), w))):
         also = f" (also {', '.join(sorted(folded[w]))})" if folded[w] else ""
         known = f", {share[w]:.0%} known" if w in share else ""
         cells = "; ".join(f"{a if i is None else f'{a}[{i}]'} {old!r} -> {new!r}" + (f" ({c[5]})" if c[5:] else "")
@@ -783,15 +796,14 @@ def report(a, b, checker=Checker, limit=None, changes_path=None, out=sys.stdout,
     return summary
 
 
-def is_real(word, kind, share, accepted, has):
-    """Whether a changed word is a real verb: a lemma of the lexicon or the tests, or a word of the dictionary
-    or analyser (or one the checker accepts) whose table before (or now, for a word conjugated now) the checker
-    mostly accepts; without a checker, every word of the dictionary and the lexicon."""
+def is_real(word, kind, share, has):
+    """Whether a changed word is a real verb: a lemma of the lexicon or the tests, or a word of the dictionary or
+    analyser whose table before (or now, for a word conjugated now) the checker mostly accepts (not a noun of
+    the infinitive's shape); without a checker, every word of the dictionary and the lexicon. A word built on a
+    lemma is not one, even where the checker's compounding accepts it."""
     if kind == 1:
         return True
-    if not has:
-        return kind == 0
-    return share.get(word, 0) >= 0.5 and (kind == 0 or accepted.get(word, False))
+    return kind == 0 and (not has or share.get(word, 0) >= 0.5)
 
 
 def print_list(title, lines_, total, out, limit):
@@ -811,7 +823,7 @@ def report_language(code, records, checker, limit, changes_file, out, chunk, rea
     has = name != "no checker"
     n = n_changed = n_slots = messages = 0
     broken, emptied, other, refused, conjugated, crashed, pending = [], [], [], [], [], [], []
-    kinds, parts, share, accepted, new_known, counts = {}, {}, {}, {}, {}, collections.Counter()
+    kinds, parts, share, new_known, counts = {}, {}, {}, {}, collections.Counter()
     rows = tempfile.TemporaryFile("w+", encoding="utf-8")  # every changed slot, with its kind
     tables = tempfile.TemporaryFile("w+", encoding="utf-8")  # every changed table, before and after
     check = []
@@ -823,7 +835,7 @@ def report_language(code, records, checker, limit, changes_file, out, chunk, rea
 
     def flush():
         """Judges the pending slots and the tables' words: one question to the checker per chunk."""
-        asked = {w for c, k in pending if k is None for w in slot_words(c)} | set(parts)
+        asked = {w for c, k in pending if k is None for w in slot_words(c)}
         ok = accepts(sorted(asked | {x for p in parts.values() for x in p})) if has else None
         for c, given in pending:
             k = given or slot_kind(c[3], c[4], ok)
@@ -839,7 +851,6 @@ def report_language(code, records, checker, limit, changes_file, out, chunk, rea
                 other.append(c)
         if has:
             for w, p in parts.items():
-                accepted[w] = ok[w]
                 shares = sum(ok[x] for x in p) / len(p) if p else 0
                 (new_known if w in conjugated_words else share)[w] = shares
         pending.clear()
@@ -880,8 +891,8 @@ def report_language(code, records, checker, limit, changes_file, out, chunk, rea
             flush()
     flush()
     frequency = zipf(code) if checker is Checker else (lambda w: 0)
-    real = {w for w in set(share) | set(new_known) | {r[0] for r in crashed} | set(kinds)
-            if is_real(w, kinds.get(w), {**share, **new_known}, accepted, has)}
+    either = {**share, **new_known}
+    real = {w for w in kinds if is_real(w, kinds.get(w), either, has)}
     print(f"== {code} ({name}): {n} words compared, {n_changed} tables changed", file=out)
     for line in missing(code):
         print("  " + line, file=out)
@@ -902,12 +913,12 @@ def report_language(code, records, checker, limit, changes_file, out, chunk, rea
     # every changed slot of the real verbs, judged or not
     rows.seek(0)
     real_rows = [tuple(r) for r in map(json.loads, rows) if r[0] in real and r[5] not in ("message", "conjugated")]
-    real_shown = by_word(real_rows, kinds, frequency, share)
+    real_shown = by_word(real_rows, kinds, frequency, share, real_order(kinds, share, frequency))
     n_real = len({r[0] for r in real_rows})
     print_list("real verbs whose table changed, every changed slot", real_shown,
                f"{len(real_rows)} slots of {n_real} words", out, limit)
     if real_file:
-        write_real(code, tables, rows, real, kinds, share, frequency, real_file, accepts if has else None)
+        write_real(code, tables, rows, real, kinds, (share, new_known), frequency, real_file, accepts if has else None)
     if changes_file:
         rows.seek(0)
         for r in map(json.loads, rows):
@@ -950,9 +961,11 @@ def conjugated_lines(code, words, tables, kinds, new_known, real, frequency, acc
     return out
 
 
-def write_real(code, tables, rows, real, kinds, share, frequency, f, accepts):
+def write_real(code, tables, rows, real, kinds, shares, frequency, f, accepts):
     """Writes every table of a real verb that changed, old beside new: one line per slot, a changed one marked *
-    with its kind; a word refused or conjugated now has its table on one side."""
+    with its kind; a word refused or conjugated now has its table on one side. `shares`: the share of each
+    word's table that the checker knows, before and (for a word conjugated now) now."""
+    share, new_known = shares
     kind_of = {}
     rows.seek(0)
     for r in map(json.loads, rows):
@@ -969,8 +982,10 @@ def write_real(code, tables, rows, real, kinds, share, frequency, f, accepts):
     words = sorted({x for _, x, y in found for t in (x, y) for x in table_words(t)})
     ok = accepts(words) if accepts else {}
     mark = lambda form: form if not ok or not isinstance(form, str) or all(ok.get(x, True) for x in words_in(form)) else f"{form} ?"
-    for w, x, y in sorted(found, key=lambda t: (kinds.get(t[0], len(KINDS) - 1), -frequency(t[0]), t[0])):
-        known = f", {share[w]:.0%} known before" if w in share else ""
+    order = real_order(kinds, share, frequency)
+    for w, x, y in sorted(found, key=lambda t: order(t[0])):
+        known = (f", {share[w]:.0%} known before" if w in share else
+                 f", {new_known[w]:.0%} known now" if w in new_known else "")
         f.write(f"\n== {code} {w} [{KINDS[kinds.get(w, len(KINDS) - 1)]}{known}]\n")
         if not isinstance(x, dict) or not isinstance(y, dict):
             f.write(f"  (word)\t{x if isinstance(x, str) else 'table'}\t{y if isinstance(y, str) else 'table'}\n")
