@@ -4,11 +4,13 @@
 #pragma once
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "lexicon_table.hpp"
 #include "lexicon_text.hpp"
+#include "text.hpp"
 
 namespace velnor::hindustani {
 
@@ -31,6 +33,52 @@ inline std::optional<LexEntry> find_row(const lex::Table& table, std::string_vie
 
 using Triple = std::array<std::string, 3>;
 using Row6 = std::array<std::string, 6>;
+
+// The participle triple (m.sg, m.pl, f) of a pfv group of a compiled
+// irregular-verb table that holds `word`, if any row does.
+inline std::optional<Triple> listed_participle(const lex::Table& table, std::string_view word) {
+    return lex::first_read(table.text(), [word](std::string_view line) -> std::optional<Triple> {
+        auto pfv = lex::forms<3>(lex::split<4>(line).or_dash(1));
+        // The masculine forms only: a feminine such as पी is also a stem (पी जाना).
+        if (!pfv || ((*pfv)[0] != word && (*pfv)[1] != word)) return std::nullopt;
+        return Triple{std::string((*pfv)[0]), std::string((*pfv)[1]), std::string((*pfv)[2])};
+    });
+}
+
+// How one script writes the perfective participle: the endings after a
+// vowel stem (या, ए, ई) and after a consonant stem (ा, े, ी), the words of
+// that shape that are no participle (आगे), and which stems end in a vowel
+// and which are long enough for a consonant stem (खा, ले are stems).
+struct ParticipleSpelling {
+    std::array<std::string_view, 3> after_vowel;
+    std::array<std::string_view, 3> after_consonant;
+    std::span<const std::string_view> not_participles;
+    bool (*vowel_stem)(std::string_view stem);
+    bool (*consonant_stem)(std::string_view stem);
+};
+
+// The participle triple of a head word: a form of a row of `table` (किया,
+// गए), or a stem and the masculine ending of the spelling (चला, चले, खाया).
+inline std::optional<Triple> participle(const ParticipleSpelling& sp, const lex::Table& table,
+                                        std::string_view word) {
+    for (std::string_view a : sp.not_participles)
+        if (word == a) return std::nullopt;
+    if (auto listed = listed_participle(table, word)) return listed;
+    for (const auto* ends : {&sp.after_vowel, &sp.after_consonant}) {
+        const bool vowel = ends == &sp.after_vowel;
+        for (int i = 0; i < 2; ++i) {
+            std::string_view end = (*ends)[i];
+            if (!word.ends_with(end)) continue;
+            std::string_view stem = word.substr(0, word.size() - end.size());
+            if (!stem.empty() && (vowel ? sp.vowel_stem(stem) : sp.consonant_stem(stem)))
+                return Triple{text::join(stem, (*ends)[0]), text::join(stem, (*ends)[1]), text::join(stem, (*ends)[2])};
+        }
+    }
+    return std::nullopt;
+}
+
+// Slots of a participle triple.
+inline int agreement(bool feminine, bool plural) { return feminine ? 2 : plural ? 1 : 0; }
 
 struct Forms {
     std::string infinitive;

@@ -54,10 +54,10 @@ std::optional<Entry> kana_entry(std::string_view word) {
     for (std::string_view line : data::table::jpn_readings.rows(word)) {
         auto e = lookup(lex::split<2>(line)[1]);
         if (!e || (found && found->cls != e->cls)) return std::nullopt;
-        // One-kanji verbs that differ in their marks (かんする: 関する, 冠する)
-        // share the written imperative せよ.
-        if (found && found->mark != e->mark)
-            e->mark = found->mark != Mark::None && e->mark != Mark::None ? Mark::Seyo : Mark::None;
+        // The written せよ belongs to the kanji: a kana spelling is also the
+        // spoken word (そうする "do so" beside 奏する), whose imperative is しろ.
+        if (e->mark == Mark::Seyo) e->mark = Mark::None;
+        if (found && found->mark != e->mark) e->mark = Mark::None;
         found = e;
     }
     return found;

@@ -29,8 +29,9 @@ std::pair<std::string_view, std::string_view> split_last(std::string_view text) 
 // What a lexicon row's third cell says beyond the class: "sa", a one-kanji
 // する verb whose irrealis and imperative are those of its godan twin in す
 // (愛する: 愛さ, 愛せ); "noimp", a verb without an imperative in use (関する,
-// できる). Seyo, by rule, a one-kanji する verb whose imperative is the
-// written せよ (発せよ, 察せよ); a kana spelling takes its listed verb's mark.
+// できる). Seyo, by rule, a one-kanji する verb written with its kanji, whose
+// imperative is the written せよ (発せよ, 察せよ); a kana spelling takes its
+// listed verb's "sa" or "noimp".
 enum class Mark : std::uint8_t { None = 0, Sa, NoImperative, Seyo };
 
 // The forms, in table order.

@@ -2,8 +2,9 @@
 
     pip install fugashi unidic-lite; python scripts/jpn/no_imperative.py [--write]
 
-They are the verbs of NO_IMPERATIVE, read by hand: できる and the verbs of relation (関する, 対する, 属する,
-適する, 際する, 値する, 相当する, 意味する, 存在する: 関しろ, 相当しろ are no words), and the potentials.
+They are the verbs of NO_IMPERATIVE, read by hand: できる, the verbs of relation (関する, 対する, 属する,
+適する, 際する, 値する, 相当する, 意味する, 存在する: 関しろ, 相当しろ are no words) and of state or
+perception (要る, 異なる, 違う, 足りる, 見える, 聞こえる; not 分かる, whose 分かれよ is said), and the potentials.
 
 A potential (読める, 使える, 言える, もらえる) is a row of its own, ichidan, but has no imperative (読めろ is no
 word), as できる has none. An ichidan row is a potential when fugashi with unidic-lite reads it as one word whose
@@ -21,7 +22,9 @@ from readings import GODAN_ROWS, hiragana  # noqa: E402
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 NO_IMPERATIVE = {"できる", "出来る", "関する", "対する", "属する", "適する", "際する", "即する", "類する", "値する",
-                 "相当する", "由来する", "該当する", "意味する", "位置する", "共通する", "関連する", "存在する", "関係する"}
+                 "相当する", "由来する", "該当する", "意味する", "位置する", "共通する", "関連する", "存在する", "関係する",
+                 "要る", "異なる", "違う", "ちがう", "足りる", "見える", "みえる",
+                 "聞こえる", "きこえる"}
 OWN_VERBS = {"押し込める", "黄昏れる", "弾ける", "捲れる", "休める", "近づける", "引ける", "たれる", "とける"}
 
 
