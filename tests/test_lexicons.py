@@ -108,6 +108,8 @@ def test_no_form_cells(name):
 
 
 def _slot(value, slot):
+    if value is None:  # a list attribute that is None as a whole (no Czech passive)
+        return None
     if slot == "-":
         return value
     if ":" in slot:
