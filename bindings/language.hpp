@@ -34,6 +34,9 @@ constexpr std::size_t NAMED_CHARS = 50;
 // Raises ValueError(prefix + the word, shortened to NAMED_CHARS characters);
 // returns null.
 PyObject* value_error_naming(const char* prefix, std::string_view word);
+// The same for a str as passed, which may hold what UTF-8 cannot (a lone
+// surrogate).
+PyObject* value_error_naming(const char* prefix, PyObject* word);
 
 // The conjugate step of an engine whose `Make` (Verb::from_infinitive or the
 // like) gives the verb or a failure, and whose `Table::build` makes its table:

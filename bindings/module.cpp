@@ -2,6 +2,7 @@
 // the conjugate function.
 #include "python.hpp"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <exception>
@@ -65,10 +66,12 @@ bool utf8_of(PyObject* value, std::string_view& out) {
     return true;
 }
 
-// Reads a str argument as UTF-8; raises the argument TypeError for any other
-// type.
-bool read_text(PyObject* value, const char* name, std::string_view& out) {
-    return check_text(value, name) && utf8_of(value, out);
+// Clears the UnicodeEncodeError of a str that holds a lone surrogate; false,
+// with the error left, for any other error (out of memory).
+bool clear_encode_error() {
+    if (!PyErr_ExceptionMatches(PyExc_UnicodeEncodeError)) return false;
+    PyErr_Clear();
+    return true;
 }
 
 PyObject* not_available(Lang lang) {
@@ -78,18 +81,8 @@ PyObject* not_available(Lang lang) {
 
 // Refuses a word with the language's message before any engine work.
 PyObject* refuse(const Language& language, PyObject* word) {
-    if (language.refusal_names_word) {
-        // Only the start of the word is read: it is named shortened.
-        PyObject* start = PyUnicode_Substring(word, 0, static_cast<Py_ssize_t>(NAMED_CHARS) + 1);
-        if (start == nullptr) return nullptr;
-        std::string_view text;
-        const bool read = utf8_of(start, text);
-        PyObject* raised = read ? value_error_naming(language.refusal, text) : nullptr;
-        Py_DECREF(start);
-        return raised;
-    } else {
-        PyErr_SetString(PyExc_ValueError, language.refusal);
-    }
+    if (language.refusal_names_word) return value_error_naming(language.refusal, word);
+    PyErr_SetString(PyExc_ValueError, language.refusal);
     return nullptr;
 }
 
@@ -154,11 +147,20 @@ PyObject* conjugate(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject
         word = text;
     }
     std::string_view code = "deu";
-    if (params[1] != nullptr && !read_text(params[1], "lang", code)) return nullptr;
-
-    std::optional<Lang> lang = lang_from_code(code);
-    // Named as passed, shortened as a refused word is.
-    if (!lang) return value_error_naming("unknown language: ", code);
+    std::optional<Lang> lang;
+    if (params[1] == nullptr) {
+        lang = lang_from_code(code);
+    } else {
+        if (!check_text(params[1], "lang")) return nullptr;
+        // A code that UTF-8 cannot hold (a lone surrogate) is no known code.
+        if (utf8_of(params[1], code)) {
+            lang = lang_from_code(code);
+        } else if (!clear_encode_error()) {
+            return nullptr;
+        }
+        // Named as passed, shortened as a refused word is.
+        if (!lang) return value_error_naming("unknown language: ", params[1]);
+    }
     return run(*lang, params[0], word);
 }
 
@@ -312,6 +314,17 @@ PyObject* value_error(const std::string& message) {
     if (text == nullptr) return nullptr;
     PyErr_SetObject(PyExc_ValueError, text);
     Py_DECREF(text);
+    return nullptr;
+}
+
+PyObject* value_error_naming(const char* prefix, PyObject* word) {
+    Py_ssize_t length = PyUnicode_GetLength(word);
+    if (length < 0) return nullptr;
+    const auto named = static_cast<Py_ssize_t>(NAMED_CHARS);
+    PyObject* start = PyUnicode_Substring(word, 0, std::min(length, named));
+    if (start == nullptr) return nullptr;
+    PyErr_Format(PyExc_ValueError, "%s%U%s", prefix, start, length > named ? "\u2026" : "");
+    Py_DECREF(start);
     return nullptr;
 }
 

@@ -1,5 +1,5 @@
 """What the scripts that look for verbs to add share: the words a hunspell
-dictionary rejects or knows, what an Apertium analyser reads in words, the
+dictionary rejects or knows (scripts/speller.py), what an Apertium analyser reads in words, the
 lemmas the lexicon lists already, and a stem edit.
 
 A script in scripts/<code>/ imports it after putting scripts/ on sys.path.
@@ -7,23 +7,22 @@ A script in scripts/<code>/ imports it after putting scripts/ on sys.path.
 import os
 import re
 import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import speller  # noqa: E402
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 
 
 def rejected(words, dic):
     """The words that the hunspell dictionary `dic` (a path without suffix) rejects."""
-    out = subprocess.run(["hunspell", "-d", dic, "-l"], input="\n".join(words), capture_output=True,
-                         text=True).stdout
-    return set(out.split())
+    return speller.rejected(words, dic)
 
 
 def known(words, dic):
     """The words that the hunspell dictionary `dic` (a path without suffix) knows."""
-    words = sorted(set(words))
-    bad = subprocess.run(["hunspell", "-d", dic, "-l"], input="\n".join(words), capture_output=True, text=True,
-                         check=True).stdout.split()
-    return set(words) - set(bad)
+    return speller.known(words, dic)
 
 
 def analyse(words, automorf):

@@ -54,8 +54,10 @@ def checkers(text):
         if re.search(r"\b%s" % key, text):
             found = [(p, python_version(p)) for p in packages]
             out += [(p, v) for p, v in found if v] or [(packages[0], None)]
-    if re.search(r"\bhunspell\b", text):
+    if re.search(r"\bhunspell\b|\bspeller\b", text):
         out.append(("hunspell", dpkg_version("hunspell")))
+        if re.search(r"\bspeller\b", text):  # scripts/speller.py: the library, through its Python binding
+            out += [("libhunspell-1.7-0", dpkg_version("libhunspell-1.7-0")), ("hunspell (Python)", python_version("hunspell"))]
         names = re.findall(r"[\"']([a-z]{2}_[A-Z]{2}|[a-z]{2})[\"']", text)
         names += re.findall(r"hunspell/([a-z]{2}(?:_[A-Z]{2})?)\b", text)
         for name in sorted(set(names)):

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Compares the whole output of two builds of velnor and shows every form a change broke.
+"""Compares the whole output of two builds of velnor: every changed slot of a real verb, every word conjugated
+now, every form a change broke, every crash.
 
 The usual run, from a work tree whose build is installed in the running interpreter's environment:
 
@@ -7,20 +8,31 @@ The usual run, from a work tree whose build is installed in the running interpre
       builds REV in a temporary git worktree into a venv of its own (kept under $VELNOR_COMPARE_CACHE,
       default /tmp/velnor-compare, by commit, so the next run reuses it), makes one word list for the
       languages (over the lexicons of both trees), snapshots both builds over it and prints the diff.
-      --keep DIR keeps the word list, the snapshots and the list of every changed slot (changes.tsv) in DIR;
-      --limit N prints at most N lines per list (default: all).
+      --keep DIR keeps in DIR the word list, the snapshots, the list of every changed slot (changes.tsv) and
+      the changed tables of the real verbs, old beside new (real.txt: the file to read before a change lands);
+      --limit N prints at most N lines per list (default: all); --workers N (default 2) worker processes.
 
 The steps on their own:
 
   python scripts/compare.py words LANG... > words.jsonl                    # the word list (a temporary file)
   python scripts/compare.py tables words.jsonl --out before.jsonl.gz       # with the module before the change
   python scripts/compare.py tables words.jsonl --out after.jsonl.gz        # ... and after it
-  python scripts/compare.py diff before.jsonl.gz after.jsonl.gz [--changes changes.tsv]
+  python scripts/compare.py diff before.jsonl.gz after.jsonl.gz [--changes changes.tsv] [--real real.txt]
 
 The files are JSON lines, one word a line, by language and word: [code, word, kind] in the word list and
-[code, word, kind, table or error] in a snapshot (names ending in .gz are compressed). Each step reads and
-writes them as they come, and the diff reads both snapshots in step and holds one language at a time, and of it
-only the slots it lists, so a language of close to a million words runs in well under 1 GB.
+[code, word, kind, table or error] in a snapshot (names ending in .gz are compressed); kind is the word's source,
+an index in KINDS (dictionary, lexicon, spelling) or null (built). This is the one snapshot format: the
+snapshots of scripts/lexicon_snapshot.py, scripts/deu/snapshot.py and the word lists of scripts/tgl/words.py are
+in it, and scripts/checker_diff.py and scripts/snapshot.py are former names of this script's diff and steps.
+Each step reads and writes them as they come, and the diff reads both snapshots in step and holds one language
+at a time, and of it only the slots it lists, so a language of close to a million words runs in well under 1 GB.
+
+The tables are made in worker processes (python compare.py worker), a chunk of words each, and written as they
+come back. A worker that dies (the interpreter crashes or aborts, or gives no answer in 600 s) names the word it
+was on, the one after the last line it wrote; that word is tried alone and recorded as "crash: " and how the
+worker died (killed by SIGSEGV, exit status 1, no answer in 600 s, "after the words before it" when it passes
+alone), and the rest of its chunk goes to a new worker. An error other than ValueError is recorded the same way
+("crash: RuntimeError: ..."). The crashes are printed when the snapshot is done and listed by the diff.
 
 The words of a language: every verb of the infinitive's shape that its dictionary or analyser knows (the
 hunspell dictionary's stems and their unmunch expansions (package hunspell-tools; the stems alone without it), the
@@ -35,42 +47,63 @@ scripts/rule_rows.py).
 
 The checkers (a form passes when one of them accepts it): hunspell for most languages, Voikko (fin), pymorphy3
 with hunspell (rus, ukr), BÍN through islenska with hunspell (isl), Vabamorf of estnltk (est: hunspell et_EE
-takes made-up words), zemberek with hunspell (tur). jpn, kan, mar, tam and urd have none.
+takes made-up words), zemberek with hunspell (tur). jpn, kan, mar, tam and urd have none. Hunspell is asked
+through its library, one word at a time (scripts/speller.py), not through the command, whose tokenizer splits
+Indic words and passes stray symbols. A dictionary that is not installed is skipped, with a line saying so
+under its language; a language left with no checker is diffed as one that has none.
 
-The diff, per language: the words compared and the words whose table changed; every slot whose form the
-language's checker accepted before and rejects after (word, attribute, slot, old form -> new form), every slot
-that went from a form to nothing (None, "", "—", or the word now refused), and one summary line, which also
-counts the flagged forms of words whose table before the checker mostly accepted (real verbs, not nouns of the
-infinitive's shape). A form of several words is checked word by word, leaving out the words the old and the
-new form share (auxiliaries, pronouns, particles that stayed). Each word is printed once with all its flagged
-slots, with its source and the share of its table before that the checker knows; real verbs first, then by
-source and frequency; capitalised and upper-cased spellings that changed as the lower-case word did are named on
-its line. Languages without a checker have every changed slot listed. The checkers' answers and the
-dictionaries' word lists are cached in the cache directory; the checkers' versions are printed with the diff.
+The diff, per language, after the words compared and the words whose table changed:
+- every slot whose form the language's checker accepted before and rejects after (word, attribute, slot, old
+  form -> new form), every slot that went from a form to nothing (None, "", "—"), every word now refused, and,
+  for a language without a checker, every changed slot;
+- every crash, with its word, before and after;
+- every word conjugated now that was refused before, with the words of its new table the checker does not know
+  (a word refused both times with another message is not conjugated now: it is only counted, and listed in
+  changes.tsv as "message");
+- every changed slot of each real verb, judged or not, each with its kind (SLOT_KINDS): checker (known before,
+  unknown after), empty, filled (nothing before), order (the same words in another order), unknown (neither
+  form known), known (one known form for another), now known (an unknown form for a known one), other (no
+  checker). A real verb is a lemma of the lexicon or the tests, or a word of the dictionary or analyser whose
+  table before the checker mostly (half or more of its words) accepts, which leaves out most nouns of the
+  infinitive's shape; without a checker, every word of the dictionary and the lexicon;
+- one summary line with the counts of each.
+A form of several words is judged word by word, leaving out the words the old and the new form share
+(auxiliaries, pronouns, particles that stayed). Each word is printed once with all its slots of a list, with its
+source and the share of its table before that the checker knows; real verbs first, then by source and
+frequency (the real verbs' list: lexicon lemmas first, then by that share, the surest verbs first); capitalised
+and upper-cased spellings that changed as the lower-case word did are named on its line.
+changes.tsv lists every changed slot and word (code, kind, word, slot, old -> new); real.txt gives each changed
+real verb's whole table, old beside new, one slot a line, a changed slot marked * with its kind and a form the
+checker does not know marked ?. The checkers' answers and the dictionaries' word lists are cached in the cache
+directory; the checkers' versions are printed with the diff.
 """
 import argparse
 import collections
+import concurrent.futures
 import contextlib
 import fcntl
 import functools
 import glob
 import gzip
 import hashlib
+import io
 import itertools
 import json
 import multiprocessing
 import os
 import re
+import signal
 import subprocess
 import sys
 import tempfile
 import unicodedata
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import speller  # noqa: E402
 from engine_lists import ROOT  # noqa: E402
 
 CACHE = os.environ.get("VELNOR_COMPARE_CACHE", os.path.join(tempfile.gettempdir(), "velnor-compare"))
-HUNSPELL_DIR = "/usr/share/hunspell"
+HUNSPELL_DIR = speller.HUNSPELL_DIR
 ZWNJ = "\u200c"
 EMPTY = (None, "", "—")
 
@@ -95,9 +128,15 @@ HYPHENATED = {"gle": ("dí-", "ath-", "mí-", "neamh-", "réamh-", "so-", "do-")
 
 
 def checker_names(code):
-    """The checkers of a language, as the diff names them."""
-    names = [f"hunspell {d}" for d in HUNSPELL.get(code, []) if d not in NOT_CHECKING] + ANALYSERS.get(code, [])
-    return " + ".join(names) if names else "no checker"
+    """The checkers of a language, as the diff names them (a dictionary that is not installed is left out)."""
+    names = [f"hunspell {d}" for d in HUNSPELL.get(code, []) if d not in NOT_CHECKING and speller.installed(d)]
+    return " + ".join(names + ANALYSERS.get(code, [])) or "no checker"
+
+
+def missing(code):
+    """The lines saying which of the language's hunspell dictionaries are not installed and so skipped."""
+    return [f"hunspell dictionary {d} is not installed: skipped" for d in HUNSPELL.get(code, [])
+            if d not in NOT_CHECKING and not speller.installed(d)]
 
 
 # ---------------------------------------------------------------------------------------------- checkers
@@ -123,7 +162,8 @@ class Checker:
         self.code = code
         self.name = checker_names(code)
         self.known = {}
-        self.path = _cache_file(f"{code}-{hashlib.md5(self.name.encode()).hexdigest()[:8]}")
+        # the answers of the hunspell library (the command's answers, cached before, were others)
+        self.path = _cache_file(f"{code}-{hashlib.md5((self.name + ' library').encode()).hexdigest()[:8]}")
         path = self.path
         if os.path.exists(path):
             with open(path, encoding="utf-8") as f:
@@ -135,7 +175,7 @@ class Checker:
         todo = sorted({w for w in words if w not in self.known})
         if todo:
             ok = set()
-            for d in (d for d in HUNSPELL.get(self.code, []) if d not in NOT_CHECKING):
+            for d in (d for d in HUNSPELL.get(self.code, []) if d not in NOT_CHECKING and speller.installed(d)):
                 ok |= hunspell_accepted(d, [w for w in todo if w not in ok])
             for a in ANALYSERS.get(self.code, []):
                 ok |= ANALYSER[a](self.code, [w for w in todo if w not in ok])
@@ -145,15 +185,8 @@ class Checker:
 
 
 def hunspell_accepted(dictionary, words):
-    """The words that the hunspell dictionary accepts: one process for all, printing the lines whose every word it
-    knows (-L -G; no suggestions are sought)."""
-    words = [w for w in words if w.strip() and "\n" not in w]
-    if not words:
-        return set()
-    out = subprocess.run(["hunspell", "-L", "-G", "-i", "UTF-8", "-d", os.path.join(HUNSPELL_DIR, dictionary)],
-                         input="".join(f"{w}\n" for w in words), capture_output=True, text=True,
-                         env=dict(os.environ, LC_ALL="C.UTF-8"), check=True).stdout
-    return set(out.split("\n")) & set(words)
+    """The words that the hunspell dictionary accepts, asked one by one through the library (scripts/speller.py)."""
+    return {w for w, ok in speller.accepts(words, dictionary).items() if ok}
 
 
 def voikko_accepted(code, words):
@@ -322,8 +355,11 @@ def dictionary_words(code):
             return set(json.load(f))
     found = set()
     for d in HUNSPELL.get(code, []):
-        found |= hunspell_words(d, lambda w: shaped(code, w))
-    if code == "eng":
+        if speller.installed(d):
+            found |= hunspell_words(d, lambda w: shaped(code, w))
+        else:
+            print(f"hunspell dictionary {d} is not installed: its words are skipped", file=sys.stderr)
+    if code == "eng" and speller.installed("en_US"):
         found = english_verbs()
     if code in ("rus", "ukr"):
         found |= pymorphy_infinitives(code)
@@ -430,7 +466,7 @@ def write_words(langs, roots, f):
     """Writes the word list of the languages to the text file f, one JSON line [code, word, index in KINDS or
     null for a built word] per word, the languages in order and each one's words sorted; returns the count."""
     n = 0
-    with multiprocessing.Pool(min(8, len(langs))) as pool:
+    with multiprocessing.Pool(min(2, len(langs))) as pool:
         for code, ws in pool.imap(_words_job, [(c, roots) for c in sorted(set(langs))]):
             for w, kind in ws:
                 f.write(json.dumps([code, w, kind], ensure_ascii=False) + "\n")
@@ -440,12 +476,17 @@ def write_words(langs, roots, f):
 
 # ---------------------------------------------------------------------------------------------- tables
 
+CRASH = "crash: "  # how a snapshot records a word whose conjugation killed the interpreter or raised another error
+
+
 def table(code, w):
     import velnor
     try:
         t = velnor.conjugate(w, lang=code)
     except ValueError as e:
         return f"ValueError: {e}"
+    except Exception as e:  # noqa: BLE001 (any other error is a fault of the build: recorded, not fatal)
+        return f"{CRASH}{type(e).__name__}: {e}"
     out = {}
     for a in dir(t):
         if a.startswith("_"):
@@ -457,14 +498,23 @@ def table(code, w):
     return out
 
 
-def _tables_chunk(job):
-    code, ws = job
-    return "".join(json.dumps([code, w, kind, table(code, w)], ensure_ascii=False, sort_keys=True) + "\n"
-                   for w, kind in ws)
+def is_crash(t):
+    return isinstance(t, str) and t.startswith(CRASH)
+
+
+def worker(inp=None, out=None):
+    """Writes the snapshot line of each word-list line of `inp` (standard input) as soon as it has it, so that
+    when the interpreter dies the lines before show which word killed it."""
+    inp = inp or io.TextIOWrapper(sys.stdin.buffer, encoding="utf-8")
+    out = out or io.TextIOWrapper(sys.stdout.buffer, encoding="utf-8")
+    for line in inp:
+        code, w, kind = json.loads(line)
+        out.write(json.dumps([code, w, kind, table(code, w)], ensure_ascii=False, sort_keys=True) + "\n")
+        out.flush()
 
 
 def opened(path, mode):
-    """A text file, gzip-compressed when its name ends in .gz (lightly: the writer keeps up with eight workers)."""
+    """A text file, gzip-compressed when its name ends in .gz (lightly: the writer keeps up with the workers)."""
     if path.endswith(".gz"):
         return gzip.open(path, mode, encoding="utf-8", **({"compresslevel": 3} if "w" in mode else {}))
     return open(path, mode, encoding="utf-8")
@@ -478,11 +528,76 @@ def lines(path):
                 yield json.loads(line)
 
 
-def write_tables(words_path, f, size=2000):
-    """Writes the snapshot of the installed module over a word list to the text file f: one JSON line
-    [code, word, index in KINDS or null, table or error] per word, in the word list's order. Words go to the
-    workers in chunks and come back as text; no more than two chunks a worker are out at once, so a writer
-    slower than the workers holds them back instead of gathering their tables."""
+def death(returncode, stderr, timeout=None):
+    """How a worker ended, in words: the signal that killed it or its exit status, and its last line of errors."""
+    if timeout is not None:
+        text = f"no answer in {timeout} s"
+    elif returncode < 0:
+        try:
+            text = f"killed by {signal.Signals(-returncode).name}"
+        except ValueError:
+            text = f"killed by signal {-returncode}"
+    else:
+        text = f"exit status {returncode}"
+    last = [x for x in (stderr or "").splitlines() if x.strip()][-1:]
+    return text + (f" ({last[0].strip()[:200]})" if last else "")
+
+
+class Workers:
+    """Runs chunks of a word list through worker processes (python compare.py worker) and gives back their
+    snapshot lines. A worker that dies (a crash of the module, an abort, no answer in `timeout` seconds) names
+    the word it was on: the word after the last line it wrote. That word is tried alone; it is recorded as a
+    crash (with how the worker died, and "after the words before it" when it passes alone), and the rest of the
+    chunk goes to a new worker."""
+
+    def __init__(self, python=sys.executable, env=None, timeout=600):
+        self.command = [python, os.path.abspath(__file__), "worker"]
+        self.env, self.timeout = env, timeout
+
+    def once(self, code, ws):
+        """(the complete lines written, None or how the worker died) for the words ws of code."""
+        text = "".join(json.dumps([code, w, kind], ensure_ascii=False) + "\n" for w, kind in ws)
+        with subprocess.Popen(self.command, stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                              env=self.env, cwd=tempfile.gettempdir()) as p:
+            try:
+                out, err = p.communicate(text.encode(), timeout=self.timeout)
+                how = None if p.returncode == 0 else death(p.returncode, err.decode(errors="replace"))
+            except subprocess.TimeoutExpired:
+                p.kill()
+                out, err = p.communicate()
+                how = death(p.returncode, err.decode(errors="replace"), self.timeout)
+        got = out.decode(errors="replace").split("\n")[:-1]  # a line cut short by the death is not complete
+        got = got[:len(ws)]
+        if how is not None and len(got) == len(ws):
+            print(f"warning: a worker died after its last word ({code} {ws[-1][0]}): {how}", file=sys.stderr)
+            how = None
+        return got, how
+
+    def chunk(self, job):
+        """(the snapshot lines of a chunk (code, [(word, kind)]) as text, its crashes [(code, word, how)])."""
+        code, ws = job
+        done, crashes = [], []
+        while ws:
+            got, how = self.once(code, ws)
+            done += got
+            if how is None:
+                break
+            w, kind = ws[len(got)]
+            alone, how_alone = self.once(code, [(w, kind)]) if len(ws) > 1 else ([], how)
+            if how_alone is None:
+                how += " after the words before it"
+            crashes.append((code, w, how_alone or how))
+            done.append(json.dumps([code, w, kind, CRASH + (how_alone or how)], ensure_ascii=False))
+            ws = ws[len(got) + 1:]
+        return "".join(x + "\n" for x in done), crashes
+
+
+def write_tables(words_path, f, size=2000, workers=2, **options):
+    """Writes the snapshot of the module that `python` (default: this interpreter) imports over a word list to
+    the text file f: one JSON line [code, word, index in KINDS or null, table or error] per word, in the word
+    list's order; returns the crashes [(code, word, how)]. Words go to the workers in chunks and come back as
+    text; no more than two chunks a worker are out at once, so a writer slower than the workers holds them back
+    instead of gathering their tables. `options` go to Workers."""
     def jobs():
         chunk, code = [], None
         for c, w, kind in lines(words_path):
@@ -494,15 +609,24 @@ def write_tables(words_path, f, size=2000):
         if chunk:
             yield code, chunk
 
-    workers = 8
-    with multiprocessing.Pool(workers) as pool:
+    pool, crashes = Workers(**options), []
+
+    def take(future):
+        text, found = future.result()
+        f.write(text)
+        crashes.extend(found)
+
+    with concurrent.futures.ThreadPoolExecutor(workers) as ex:
         out = collections.deque()
         for job in jobs():
-            out.append(pool.apply_async(_tables_chunk, (job,)))
+            out.append(ex.submit(pool.chunk, job))
             if len(out) >= 2 * workers:
-                f.write(out.popleft().get())
+                take(out.popleft())
         while out:
-            f.write(out.popleft().get())
+            take(out.popleft())
+    for code, w, how in crashes:
+        print(f"crash: {code} {w}: {how}", file=sys.stderr)
+    return crashes
 
 
 # ---------------------------------------------------------------------------------------------- diff
@@ -520,9 +644,7 @@ def slots(t):
     return out
 
 
-def words_in(form):
-    """The words of a form that a checker sees: split at blanks and at "/", without "—"."""
-    return [w for w in re.split(r"[\s/]+", form or "") if w and w != "—"]
+words_in = speller.words_in  # the words of a form that a checker sees: split at blanks and at "/", without "—"
 
 
 def paired(a, b):
@@ -556,30 +678,44 @@ def changed_slots(word, x, y):
             if sx.get(s) != sy.get(s)]
 
 
-def classify(changed, accepts):
-    """(accepted before and rejected after, went empty, other) of the changed slots; `accepts` maps a list of
-    single words to {word: bool} (None: no checker). The words that the old and the new form share are not
+# the kinds of a changed slot, as changes.tsv and the report name them
+SLOT_KINDS = {
+    "checker": "a form the checker accepted before and rejects after",
+    "empty": "a form before, nothing after",
+    "filled": "nothing before, a form after",
+    "order": "the same words in another order",
+    "unknown": "the checker knows neither the old nor the new form",
+    "known": "one form the checker knows replaced by another it knows",
+    "now known": "a form the checker rejected replaced by one it knows",
+    "other": "changed (no checker)",
+}
+
+
+def slot_kind(old, new, ok):
+    """The kind (a key of SLOT_KINDS) of a slot changed from old to new; `ok` maps every single word of both to
+    whether the checker accepts it (None: no checker). The words that the old and the new form share are not
     judged."""
-    emptied = [c for c in changed if c[3] not in EMPTY and c[4] in EMPTY]
-    rest = [c for c in changed if not (c[3] not in EMPTY and c[4] in EMPTY)]
-    if accepts is None:
-        return [], emptied, rest
-    parts = []
-    for c in rest:
-        old, new = words_in(c[3]), words_in(c[4])
-        parts.append(([w for w in old if w not in new], [w for w in new if w not in old]))
-    ok = accepts(sorted({w for o, n in parts for w in o + n}))
-    broken, other = [], []
-    for c, (o, n) in zip(rest, parts):
-        if c[3] not in EMPTY and n and all(ok[w] for w in o) and not all(ok[w] for w in n):
-            broken.append(c)
-        else:
-            other.append(c)
-    return broken, emptied, other
+    if old in EMPTY or new in EMPTY:
+        return "empty" if old not in EMPTY else "filled" if new not in EMPTY else "other"
+    o, n = words_in(old), words_in(new)
+    if sorted(o) == sorted(n):
+        return "order"
+    if ok is None:
+        return "other"
+    gone, came = [w for w in o if w not in n], [w for w in n if w not in o]
+    before, after = all(ok[w] for w in gone), all(ok[w] for w in came)
+    if not after:
+        return "checker" if before else "unknown"
+    return "known" if before else "now known"
+
+
+def slot_words(c):
+    """The single words of a changed slot's old and new forms."""
+    return [w for f in c[3:5] if isinstance(f, str) for w in words_in(f)]
 
 
 def show(c):
-    word, attr, i, old, new = c
+    word, attr, i, old, new = c[:5]
     slot = attr if i is None else f"{attr}[{i}]"
     return f"{word}\t{slot}\t{old!r} -> {new!r}"
 
@@ -603,18 +739,17 @@ def table_words(t):
     return {x for f in slots(t).values() if isinstance(f, str) for x in words_in(f)}
 
 
-def known_shares(parts, accepts):
-    """word -> the share of the distinct words of its table before (`parts`: word -> those words) that the checker
-    accepts: near 1 for a real verb, low for a noun of the infinitive's shape."""
-    ok = accepts(sorted(set().union(*parts.values()))) if parts else {}
-    return {w: sum(ok[x] for x in p) / len(p) if p else 0 for w, p in parts.items()}
+def real_order(kinds, share, frequency):
+    """The order of the real verbs: lexicon lemmas first, then by the share of their table the checker knows
+    (by tenths: the surest verbs first), source and frequency."""
+    return lambda w: (kinds.get(w) != 1, -round(share.get(w, 1), 1), kinds.get(w, len(KINDS) - 1), -frequency(w), w)
 
 
-def by_word(rows, kinds, frequency=lambda w: 0, share=None):
+def by_word(rows, kinds, frequency=lambda w: 0, share=None, order=None):
     """The rows grouped by word as printable lines: the words whose table before the checker mostly accepted
-    (real verbs) first, then the surest words (dictionary, lexicon, spellings, built), the most frequent first;
-    a capitalised or upper-cased spelling whose changes are those of its lower-case word is named on the
-    lower-case word's line."""
+    (real verbs) first, then the surest words (dictionary, lexicon, spellings, built), the most frequent first
+    (or in the order `order` gives); a capitalised or upper-cased spelling whose changes are those of its
+    lower-case word is named on the lower-case word's line."""
     words = collections.defaultdict(list)
     for c in rows:
         words[c[0]].append(c)
@@ -629,40 +764,68 @@ def by_word(rows, kinds, frequency=lambda w: 0, share=None):
             del words[w]
     lines = []
     share = share or {}
-    for w in sorted(words, key=lambda w: (share.get(w, 1) < 0.5, kinds.get(w, len(KINDS) - 1), -frequency(w), w)):
+    for w in sorted(words, key=order or (lambda w: (share.get(w, 1) < 0.5, kinds.get(w, len(KINDS) - 1),
+                                                    -frequency(w), w))):
         also = f" (also {', '.join(sorted(folded[w]))})" if folded[w] else ""
         known = f", {share[w]:.0%} known" if w in share else ""
-        cells = "; ".join(f"{a if i is None else f'{a}[{i}]'} {old!r} -> {new!r}" for _, a, i, old, new in words[w])
+        cells = "; ".join(f"{a if i is None else f'{a}[{i}]'} {old!r} -> {new!r}" + (f" ({c[5]})" if c[5:] else "")
+                          for c in words[w] for _, a, i, old, new in [c[:5]])
         lines.append(f"{w} [{KINDS[kinds.get(w, len(KINDS) - 1)]}{known}]{also}: {cells}")
     return lines
 
 
-def report(a, b, checker=Checker, limit=None, changes_path=None, out=sys.stdout, chunk=200000):
+def report(a, b, checker=Checker, limit=None, changes_path=None, out=sys.stdout, chunk=200000, real_path=None):
     """Prints the diff of two snapshots (paths or dicts, see paired); returns the summary lines. One language is
-    held at a time, and of it only the listed slots: the changed slots are sorted `chunk` at a time, and the
-    other changed slots of a language with a checker go to a temporary file on their way to changes.tsv."""
+    held at a time, and of it only the listed slots: the changed slots are sorted `chunk` at a time, and every
+    changed slot and table goes to a temporary file on its way to changes.tsv and to the tables of real verbs
+    (real_path)."""
     summary = []
     with contextlib.ExitStack() as stack:
         f = stack.enter_context(open(changes_path, "w", encoding="utf-8")) if changes_path else None
         if f:
             f.write("# code\tkind\tword\tslot\told -> new\n")
+        r = stack.enter_context(open(real_path, "w", encoding="utf-8")) if real_path else None
+        if r:
+            r.write("# The changed tables of real verbs, old beside new: every slot, its old form, its new form; a "
+                    "changed slot is marked * and its kind named.\n")
         for code, records in itertools.groupby(paired(a, b), key=lambda r: r[0]):
-            summary.append(report_language(code, records, checker, limit, f, out, chunk))
+            summary.append(report_language(code, records, checker, limit, f, out, chunk, r))
     print("== summary", file=out)
     for line in summary:
         print("  " + line, file=out)
     return summary
 
 
-def report_language(code, records, checker, limit, changes_file, out, chunk):
+def is_real(word, kind, share, has):
+    """Whether a changed word is a real verb: a lemma of the lexicon or the tests, or a word of the dictionary or
+    analyser whose table before (or now, for a word conjugated now) the checker mostly accepts (not a noun of
+    the infinitive's shape); without a checker, every word of the dictionary and the lexicon. A word built on a
+    lemma is not one, even where the checker's compounding accepts it."""
+    if kind == 1:
+        return True
+    return kind == 0 and (not has or share.get(word, 0) >= 0.5)
+
+
+def print_list(title, lines_, total, out, limit):
+    if lines_:
+        print(f"  {title}: {total}", file=out)
+        for line in lines_[:limit]:
+            print("    " + line, file=out)
+        if limit is not None and len(lines_) > limit:
+            print(f"    ... {len(lines_) - limit} more words", file=out)
+
+
+def report_language(code, records, checker, limit, changes_file, out, chunk, real_file=None):
     """Prints the diff of one language from its (code, word, kind, before, after) records; writes its rows to
-    changes_file (or not, when None) and returns its summary line."""
+    changes_file and the changed tables of its real verbs to real_file (or not, when None) and returns its
+    summary line."""
     name = checker_names(code)
     has = name != "no checker"
-    n = n_changed = n_slots = conjugated = 0
-    broken, emptied, other, refused, pending = [], [], [], [], []
-    kinds, parts, pending_parts = {}, {}, {}
-    rest = tempfile.TemporaryFile("w+", encoding="utf-8") if has and changes_file else None
+    n = n_changed = n_slots = messages = 0
+    broken, emptied, other, refused, conjugated, crashed, pending = [], [], [], [], [], [], []
+    kinds, parts, share, new_known, counts = {}, {}, {}, {}, collections.Counter()
+    rows = tempfile.TemporaryFile("w+", encoding="utf-8")  # every changed slot, with its kind
+    tables = tempfile.TemporaryFile("w+", encoding="utf-8")  # every changed table, before and after
     check = []
 
     def accepts(words):
@@ -671,17 +834,29 @@ def report_language(code, records, checker, limit, changes_file, out, chunk):
         return check[0].accepts(words)
 
     def flush():
-        b, e, o = classify(pending, accepts if has else None)
-        broken.extend(b)
-        emptied.extend(e)
-        if not has:
-            other.extend(o)
-        elif rest:
-            rest.writelines(f"{code}\tother\t{show(c)}\n" for c in o)
-        parts.update((c[0], pending_parts[c[0]]) for c in b + e)
+        """Judges the pending slots and the tables' words: one question to the checker per chunk."""
+        asked = {w for c, k in pending if k is None for w in slot_words(c)}
+        ok = accepts(sorted(asked | {x for p in parts.values() for x in p})) if has else None
+        for c, given in pending:
+            k = given or slot_kind(c[3], c[4], ok)
+            rows.write(json.dumps([*c, k], ensure_ascii=False) + "\n")
+            if given:
+                continue
+            counts[k] += 1
+            if k == "checker":
+                broken.append(c)
+            elif k == "empty":
+                emptied.append(c)
+            elif not has:
+                other.append(c)
+        if has:
+            for w, p in parts.items():
+                shares = sum(ok[x] for x in p) / len(p) if p else 0
+                (new_known if w in conjugated_words else share)[w] = shares
         pending.clear()
-        pending_parts.clear()
+        parts.clear()
 
+    conjugated_words = set()
     for _, word, kind, x, y in records:
         n += 1
         if x == y:
@@ -689,51 +864,137 @@ def report_language(code, records, checker, limit, changes_file, out, chunk):
         n_changed += 1
         if kind is not None:
             kinds[word] = kind
-        if isinstance(x, dict) and not isinstance(y, dict):
-            refused.append((word, y))
+        if is_crash(x) or is_crash(y):
+            crashed.append((word, "(word)", None, "table" if isinstance(x, dict) else x,
+                            "table" if isinstance(y, dict) else y))
+            pending.append((crashed[-1], "crash"))
+        elif not isinstance(x, dict) and not isinstance(y, dict):
+            messages += 1  # refused both times, with another message: no table changed
+            pending.append(((word, "(word)", None, x, y), "message"))
+            continue
+        elif not isinstance(y, dict):
+            refused.append((word, "(word)", None, "table", y))
+            pending.append((refused[-1], "refused"))
             parts[word] = table_words(x)
-            continue
-        if not isinstance(x, dict):
-            conjugated += 1
-            continue
-        rows = changed_slots(word, x, y)
-        n_slots += len(rows)
-        pending.extend(rows)
-        pending_parts[word] = table_words(x)
-        if len(pending) >= chunk:
+        elif not isinstance(x, dict):
+            conjugated.append(word)
+            conjugated_words.add(word)
+            pending.append(((word, "(word)", None, x, "table"), "conjugated"))
+            parts[word] = table_words(y)
+        else:
+            changed = changed_slots(word, x, y)
+            n_slots += len(changed)
+            pending.extend((c, None) for c in changed)
+            parts[word] = table_words(x)
+        tables.write(json.dumps([word, x, y], ensure_ascii=False) + "\n")
+        if len(pending) + len(parts) >= chunk:
             flush()
     flush()
-    listed = {c[0] for c in broken + emptied + other} | {w for w, _ in refused}
-    kinds = {w: k for w, k in kinds.items() if w in listed}
     frequency = zipf(code) if checker is Checker else (lambda w: 0)
+    either = {**share, **new_known}
+    real = {w for w in kinds if is_real(w, kinds.get(w), either, has)}
     print(f"== {code} ({name}): {n} words compared, {n_changed} tables changed", file=out)
+    for line in missing(code):
+        print("  " + line, file=out)
     lists = [(f"accepted by {name} before, rejected after", broken)] if has else []
-    lists += [("went empty", emptied), ("refused now", [(w, "(word)", None, "table", e) for w, e in refused])]
+    lists += [("went empty", emptied), ("refused now", refused)]
     if not has:
         lists.append(("changed (no checker)", other))
-    share = known_shares(parts, accepts) if has and n_slots else {}
-    for title, rows in lists:
-        if rows:
-            shown = by_word(rows, kinds, frequency, share)
-            print(f"  {title}: {len(rows)} slots of {len(shown)} words", file=out)
-            for line in shown[:limit]:
-                print("    " + line, file=out)
-            if limit is not None and len(shown) > limit:
-                print(f"    ... {len(shown) - limit} more words", file=out)
+    listed = {c[0] for _, rows_ in lists for c in rows_}
+    listed_kinds = {w: k for w, k in kinds.items() if w in listed}
+    for title, rows_ in lists:
+        if rows_:
+            shown = by_word(rows_, listed_kinds, frequency, share)
+            print_list(title, shown, f"{len(rows_)} slots of {len(shown)} words", out, limit)
+    print_list("crashed", by_word(crashed, kinds, frequency), f"{len(crashed)} words", out, limit)
+    # the words conjugated now, with the words of their tables that the checker does not know
+    conj_lines = conjugated_lines(code, conjugated, tables, kinds, new_known, real, frequency, accepts if has else None)
+    print_list("conjugated now (refused before)", conj_lines, f"{len(conj_lines)} words", out, limit)
+    # every changed slot of the real verbs, judged or not
+    rows.seek(0)
+    real_rows = [tuple(r) for r in map(json.loads, rows) if r[0] in real and r[5] not in ("message", "conjugated")]
+    real_shown = by_word(real_rows, kinds, frequency, share, real_order(kinds, share, frequency))
+    n_real = len({r[0] for r in real_rows})
+    print_list("real verbs whose table changed, every changed slot", real_shown,
+               f"{len(real_rows)} slots of {n_real} words", out, limit)
+    if real_file:
+        write_real(code, tables, rows, real, kinds, (share, new_known), frequency, real_file, accepts if has else None)
     if changes_file:
-        for kind, rows in (("checker", broken), ("empty", emptied), ("other", other)):
-            changes_file.writelines(f"{code}\t{kind}\t{show(c)}\n" for c in rows)
-        if rest:
-            rest.seek(0)
-            for line in rest:
-                changes_file.write(line)
-            rest.close()
-    real = sum(share.get(c[0], 0) >= 0.5 for c in broken)
+        rows.seek(0)
+        for r in map(json.loads, rows):
+            changes_file.write(f"{code}\t{r[5]}\t{show(r)}\n")
+    rows.close()
+    tables.close()
+    n_real_conj = sum(w in real for w in conjugated)
+    kinds_text = ", ".join(f"{counts[k]} {k}" for k in SLOT_KINDS if counts[k])
     return (f"{code}: {n} words, {n_changed} changed tables, {n_slots} changed slots; "
-            + (f"{len(broken)} forms {name} accepted before and rejects after ({real} of words whose "
-               "table it mostly accepted before)" if has else "no checker")
-            + f"; {len(emptied)} slots went empty; {len(refused)} words refused now, {conjugated} "
-            "conjugated now")
+            + (f"{len(broken)} forms {name} accepted before and rejects after "
+               f"({sum(share.get(c[0], 0) >= 0.5 for c in broken)} of words whose table it mostly accepted before)"
+               if has else "no checker")
+            + f"; {len(emptied)} slots went empty; {len(refused)} words refused now, {len(conjugated)} "
+            f"conjugated now ({n_real_conj} real verbs), {messages} refused both times with another message; "
+            f"{len(crashed)} crashed; real verbs changed: {n_real} words, {len(real_rows)} slots"
+            + (f"; slots: {kinds_text}" if kinds_text else ""))
+
+
+def conjugated_lines(code, words, tables, kinds, new_known, real, frequency, accepts):
+    """One line per word conjugated now: its source, the share of its table's words the checker knows, and the
+    words it does not know."""
+    want = set(words)
+    new = {}
+    tables.seek(0)
+    for line in tables:
+        w, x, y = json.loads(line)
+        if w in want:
+            new[w] = sorted(table_words(y))
+    tables.seek(0, 2)
+    ok = accepts(sorted({x for ws in new.values() for x in ws})) if accepts else None
+    out = []
+    for w in sorted(new, key=lambda w: (w not in real, kinds.get(w, len(KINDS) - 1), -frequency(w), w)):
+        tag = f"{KINDS[kinds.get(w, len(KINDS) - 1)]}" + (", real" if w in real else "")
+        if ok is None:
+            out.append(f"{w} [{tag}]: {len(new[w])} words, no checker")
+            continue
+        bad = [x for x in new[w] if not ok[x]]
+        out.append(f"{w} [{tag}]: {len(new[w]) - len(bad)} of {len(new[w])} words known"
+                   + (f"; unknown: {', '.join(bad)}" if bad else ""))
+    return out
+
+
+def write_real(code, tables, rows, real, kinds, shares, frequency, f, accepts):
+    """Writes every table of a real verb that changed, old beside new: one line per slot, a changed one marked *
+    with its kind; a word refused or conjugated now has its table on one side. `shares`: the share of each
+    word's table that the checker knows, before and (for a word conjugated now) now."""
+    share, new_known = shares
+    kind_of = {}
+    rows.seek(0)
+    for r in map(json.loads, rows):
+        if r[0] in real:
+            kind_of[r[0], r[1], r[2]] = r[5]
+    rows.seek(0, 2)
+    found = []
+    tables.seek(0)
+    for line in tables:
+        w, x, y = json.loads(line)
+        if w in real:
+            found.append((w, x, y))
+    tables.seek(0, 2)
+    words = sorted({x for _, x, y in found for t in (x, y) for x in table_words(t)})
+    ok = accepts(words) if accepts else {}
+    mark = lambda form: form if not ok or not isinstance(form, str) or all(ok.get(x, True) for x in words_in(form)) else f"{form} ?"
+    order = real_order(kinds, share, frequency)
+    for w, x, y in sorted(found, key=lambda t: order(t[0])):
+        known = (f", {share[w]:.0%} known before" if w in share else
+                 f", {new_known[w]:.0%} known now" if w in new_known else "")
+        f.write(f"\n== {code} {w} [{KINDS[kinds.get(w, len(KINDS) - 1)]}{known}]\n")
+        if not isinstance(x, dict) or not isinstance(y, dict):
+            f.write(f"  (word)\t{x if isinstance(x, str) else 'table'}\t{y if isinstance(y, str) else 'table'}\n")
+        sx, sy = slots(x), slots(y)
+        for s in sorted(set(sx) | set(sy), key=lambda s: (s[0], -1 if s[1] is None else s[1])):
+            slot = s[0] if s[1] is None else f"{s[0]}[{s[1]}]"
+            changed = (w, s[0], s[1]) in kind_of
+            f.write(f"{'*' if changed else ' '} {slot}\t{mark(sx.get(s, '') if sx else '')}\t"
+                    f"{mark(sy.get(s, '') if sy else '')}" + (f"\t{kind_of[w, s[0], s[1]]}" if changed else "") + "\n")
 
 
 # ---------------------------------------------------------------------------------------------- run
@@ -784,7 +1045,7 @@ def stale_warning():
     return None
 
 
-def run(rev, langs, keep, limit):
+def run(rev, langs, keep, limit, workers=2):
     import time
     t0 = time.time()
     python, base_src = base_build(rev)
@@ -800,12 +1061,13 @@ def run(rev, langs, keep, limit):
     t2 = time.time()
     me = os.path.abspath(__file__)
     before, after = os.path.join(work, "before.jsonl.gz"), os.path.join(work, "after.jsonl.gz")
-    subprocess.run([python, me, "tables", words, "--out", before], check=True, cwd=work)
-    subprocess.run([sys.executable, me, "tables", words, "--out", after], check=True, cwd=work)
+    for py, path in ((python, before), (sys.executable, after)):
+        subprocess.run([py, me, "tables", words, "--out", path, "--workers", str(workers)], check=True, cwd=work)
     t3 = time.time()
     print(f"base: {rev} ({git('rev-parse', '--short', rev)}); after: the module installed for {sys.executable}")
     print(versions(langs))
-    report(before, after, limit=limit, changes_path=os.path.join(work, "changes.tsv"))
+    report(before, after, limit=limit, changes_path=os.path.join(work, "changes.tsv"),
+           real_path=os.path.join(work, "real.txt"))
     t4 = time.time()
     print(f"times: base build {t1 - t0:.0f} s, words {t2 - t1:.0f} s ({n}), "
           f"tables {t3 - t2:.0f} s, diff {t4 - t3:.0f} s; files in {work}", file=sys.stderr)
@@ -819,29 +1081,35 @@ def main(argv=None):
     p = sub.add_parser("tables")
     p.add_argument("words")
     p.add_argument("--out")
+    p.add_argument("--workers", type=int, default=2)
+    sub.add_parser("worker")
     p = sub.add_parser("diff")
     p.add_argument("before")
     p.add_argument("after")
     p.add_argument("--changes")
+    p.add_argument("--real")
     p.add_argument("--limit", type=int)
     p = sub.add_parser("run")
     p.add_argument("--base", required=True)
     p.add_argument("--keep")
     p.add_argument("--limit", type=int)
+    p.add_argument("--workers", type=int, default=2)
     p.add_argument("langs", nargs="+")
     args = ap.parse_args(argv)
     if args.cmd == "words":
         write_words(args.langs, [ROOT], sys.stdout)
+    elif args.cmd == "worker":
+        worker()
     elif args.cmd == "tables":
         if args.out:
             with opened(args.out, "wt") as f:
-                write_tables(args.words, f)
+                write_tables(args.words, f, workers=args.workers)
         else:
-            write_tables(args.words, sys.stdout)
+            write_tables(args.words, sys.stdout, workers=args.workers)
     elif args.cmd == "diff":
-        report(args.before, args.after, limit=args.limit, changes_path=args.changes)
+        report(args.before, args.after, limit=args.limit, changes_path=args.changes, real_path=args.real)
     else:
-        run(args.base, args.langs, args.keep, args.limit)
+        run(args.base, args.langs, args.keep, args.limit, args.workers)
 
 
 if __name__ == "__main__":

@@ -115,8 +115,8 @@ def checker():
 def snapshot(words, out):
     subprocess.run([sys.executable, os.path.join(ROOT, "scripts", "lexicon_snapshot.py"), ROOT, out, words],
                    check=True, cwd=tempfile.gettempdir())
-    with open(out, encoding="utf-8") as f:
-        return {tuple(line.split("\t", 2)[:2]): line.split("\t", 2)[2] for line in f}
+    import compare
+    return {(c, w): t for c, w, _, t in compare.lines(out)}
 
 
 def build():
@@ -179,13 +179,13 @@ def main():
             with open(args.words, encoding="utf-8") as f:
                 out.write(f.read())
     build()
-    before = snapshot(words, os.path.join(work, "before.txt"))
+    before = snapshot(words, os.path.join(work, "before.jsonl"))
     for round_ in range(20):
         for n, lines in texts.items():
             with open(os.path.join(ROOT, "data", n), "w", encoding="utf-8") as f:
                 f.write("\n".join(line for i, line in enumerate(lines) if i not in out_rows[n]))
         build()
-        after = snapshot(words, os.path.join(work, "after.txt"))
+        after = snapshot(words, os.path.join(work, "after.jsonl"))
         changed = {}
         for key, value in before.items():
             if after.get(key) != value:

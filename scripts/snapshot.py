@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """The former name of scripts/compare.py (words / tables / diff / run), kept for the commands that use it:
 
-  python3 scripts/snapshot.py words LANG... > words.json
-  python3 scripts/snapshot.py tables words.json > before.json
-  python3 scripts/snapshot.py diff before.json after.json
+  python3 scripts/snapshot.py words LANG... > words.jsonl
+  python3 scripts/snapshot.py tables words.jsonl > before.jsonl
+  python3 scripts/snapshot.py diff before.jsonl after.jsonl
 
 See scripts/compare.py for what each step does.
 """

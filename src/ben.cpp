@@ -15,6 +15,11 @@ using text::join;
 namespace {
 
 constexpr std::string_view ANO = "ানো";   // causative ending
+constexpr std::string_view ONO = "োনো";   // its spoken form (এগোনো)
+constexpr std::string_view O_SIGN = "ো";
+constexpr std::string_view O_YA = "োয়া";   // ধোয়া: a root in ো before য়া
+constexpr std::string_view ON_YA = "োঁয়া";
+constexpr std::string_view YA = "য়া";
 constexpr std::string_view OYA = "ওয়া";  // vowel-final roots (য + nukta)
 constexpr std::string_view AA_LETTER = "আ";
 constexpr std::string_view AA_SIGN = "া";
@@ -72,6 +77,17 @@ void vowel_final_grades(Verb& v, std::string_view stem) {
     v.present = Row5{join(raised, "ই"), join(raised, "স"), join(stem, "ও"), join(stem, "য়"), join(stem, "ন")};
 }
 
+// ধোয়া, ছোঁয়া: one consonant, ো (with its candrabindu), then য়া. Longer
+// words in -োয়া are nouns and adjectives (ঘরোয়া, পরোয়া).
+bool one_consonant_o_ya(std::string_view word) {
+    std::string_view onset;
+    if (word.ends_with(O_YA)) onset = word.substr(0, word.size() - O_YA.size());
+    else if (word.ends_with(ON_YA)) onset = word.substr(0, word.size() - ON_YA.size());
+    else return false;
+    if (onset.ends_with("\u09BC")) onset.remove_suffix(std::string_view("\u09BC").size());
+    return utf8::length(onset) == 1 && brahmic::ends_in_consonant(onset);
+}
+
 std::string value_or(const std::optional<std::string>& field, std::string_view rule) {
     return field ? *field : std::string(rule);
 }
@@ -104,23 +120,27 @@ std::optional<LexEntry> find(std::string_view lemma) {
 }
 }  // namespace lexicon
 
-constexpr std::string_view INFINITIVE_ENDINGS[] = {AA_SIGN, ANO};
+constexpr std::string_view INFINITIVE_ENDINGS[] = {AA_SIGN, ANO, ONO};
 constexpr unicode::Spelling SPELLING{unicode::Script::Bengali, U"", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view trimmed = unicode::trim(text);
-    if (trimmed.empty()) return fail(Error{});
-    auto [head, word] = text::split_head(trimmed);
+    const auto trimmed = unicode::word_of(text, SPELLING);
+    if (!trimmed) return fail(Error{});
+    auto [head, word] = text::split_head(*trimmed);
     if (!brahmic::well_formed(word)) return fail(Error{});
     auto found = lexicon::find(word);
     const LexEntry* lex = found ? &*found : nullptr;
 
     Verb v;
-    if (word.size() >= ANO.size() && word.ends_with(ANO)) {
+    // The verbal nouns in -োনো (এগোনো, বেরোনো, ঘুমোনো) are the -ানো verbs
+    // of the spoken standard: ো stands wherever -ানো has া (এগোই, এগোলাম,
+    // এগোচ্ছি), and the participle fronts the same way (এগিয়ে). Their root
+    // has two letters at least: কোনো and শোনো are no verbal nouns.
+    const bool ono = word.ends_with(ONO) && utf8::length(word) - 3 >= 2;
+    if ((word.size() >= ANO.size() && word.ends_with(ANO)) || ono) {
         std::string_view root = word.substr(0, word.size() - ANO.size());
         if (root.empty() || !brahmic::ends_in_consonant(root)) return fail(Error{});
-        std::string a = join(root, AA_SIGN);
+        std::string a = join(root, ono ? O_SIGN : AA_SIGN);
         // The participle raises the root vowel as the plain verb does
         // (শেখানো: শিখিয়ে, বোঝানো: বুঝিয়ে), taking the raised grade of the
         // plain verb's row when it has one. A vowel-final root takes ই, not
@@ -129,6 +149,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         auto raising = lexicon::find(plain);
         std::string_view high = raising && raising->high ? std::string_view(*raising->high) : root;
         if (!raising && plain.ends_with(OYA)) high = std::string_view(plain).substr(0, plain.size() - OYA.size());
+        else if (!raising && one_consonant_o_ya(plain))
+            high = std::string_view(plain).substr(0, plain.size() - YA.size());
         std::string r = brahmic::ends_in_consonant(high) ? join(high, I_SIGN) : join(raised_vowel(high), "ই");
         v.head = std::string(head);
         v.infinitive = std::string(word);
@@ -143,8 +165,13 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
 
     std::string_view stem;
-    const bool vowel_final = word.size() >= OYA.size() && word.ends_with(OYA);
-    if (vowel_final) {
+    // A root in ো may be written with য়া alone, as ধোয়া beside ধোওয়া
+    // (রোয়া, খোয়া, নোয়া): the same vowel-final root.
+    const bool o_ya = !lex && one_consonant_o_ya(word);
+    const bool vowel_final = (word.size() >= OYA.size() && word.ends_with(OYA)) || o_ya;
+    if (o_ya) {
+        stem = word.substr(0, word.size() - YA.size());
+    } else if (vowel_final) {
         stem = word.substr(0, word.size() - OYA.size());
     } else if (word.size() >= 3 && (word.ends_with(AA_LETTER) || word.ends_with(AA_SIGN))) {
         stem = word.substr(0, word.size() - 3);

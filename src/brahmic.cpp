@@ -70,4 +70,18 @@ bool ends_in_consonant(std::string_view text) noexcept {
     return consonant(c);
 }
 
+std::vector<std::size_t> word_starts(std::string_view word, bool virama_joins) {
+    std::vector<std::size_t> out;
+    Kind prev = Kind::Other;
+    for (std::size_t i = 0; i < word.size();) {
+        const auto d = utf8::decode(word, i);
+        const Kind k = kind(d.cp, prev);
+        if (i > 0 && (k == Kind::VowelLetter || (k == Kind::Consonant && (prev != Kind::Virama || !virama_joins))))
+            out.push_back(i);
+        prev = k;
+        i += d.len;
+    }
+    return out;
+}
+
 }  // namespace velnor::brahmic

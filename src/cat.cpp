@@ -244,11 +244,7 @@ constexpr std::string_view PURE[] = {
     "ajupir", "grunyir", "escopir",   "esmunyir",   "brunzir", "retenir", "obtenir",
 };
 
-bool is_pure(std::string_view word) {
-    for (std::string_view p : PURE)
-        if (utf8::ends_with(word, p)) return true;
-    return false;
-}
+bool is_pure(std::string_view word) { return utf8::ends_with_one_of(word, PURE); }
 
 }  // namespace
 

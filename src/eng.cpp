@@ -134,22 +134,10 @@ bool is_modal_or_negated(std::string_view lemma) {
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view trimmed = unicode::trim(text);
-    std::string lower;
-    std::string_view candidate = trimmed;
-    if (!find_row(trimmed)) {
-        bool ascii = true, upper = false;
-        for (char c : trimmed) {
-            if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
-            if (c >= 'A' && c <= 'Z') upper = true;
-        }
-        // Plain lower-case ASCII is its own lower-case copy: nothing to try.
-        if (!ascii || upper) {
-            lower = unicode::to_lower(trimmed);
-            if (find_row(lower)) candidate = lower;
-        }
-    }
-    candidate = unicode::trim(candidate);
+    // The spelling listed as written, else the listed lower-case copy (English
+    // has no particle compounds to try).
+    const std::string listed = compound::listed_case(unicode::trim(text), {}, {}, find_row);
+    std::string_view candidate = unicode::trim(listed);
     if (candidate.size() >= 3 && candidate.substr(0, 3) == "to ") candidate = unicode::trim(candidate.substr(3));
     if (candidate.empty()) return fail(Error{});
     for (char c : candidate) {

@@ -174,11 +174,9 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {MA};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    const auto written = unicode::word_of(text, SPELLING);
-    if (!written) return fail(Error{});
-    const std::string lowered = unicode::to_lower(*written);
-    const std::string_view word = lowered;
-    if (!unicode::is_letters_or_hyphens(word)) return fail(Error{});
+    const auto lowered = unicode::lower_word_of(text, SPELLING, unicode::is_letter_or_hyphen);
+    if (!lowered) return fail(Error{});
+    const std::string_view word = *lowered;
     if (!utf8::ends_with(word, MA)) return fail(Error{});
     Verb verb;
     verb.infinitive = std::string(word);

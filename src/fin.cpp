@@ -319,11 +319,9 @@ std::optional<Row> compound_row(std::string_view word) {
 }  // namespace
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    const auto written = unicode::word_of(text, SPELLING);
-    if (!written) return fail(Error{});
-    const std::string lowered = unicode::to_lower(*written);
-    const std::string_view word = lowered;
-    if (!unicode::is_letters_or_hyphens(word)) return fail(Error{});
+    const auto lowered = unicode::lower_word_of(text, SPELLING, unicode::is_letter_or_hyphen);
+    if (!lowered) return fail(Error{});
+    const std::string_view word = *lowered;
     if (!has_stem_vowel(word)) return fail(Error{});
     Verb verb;
     verb.lemma = std::string(word);

@@ -564,11 +564,6 @@ std::string Verb::compound(std::string_view aux_form, const std::string& pp, int
     return cliticize(std::move(form), person_of(slot), number_of(slot));
 }
 
-std::string Verb::analytic(Tense tense, Person person, Number number) const {
-    int slot = slot_of(person, number);
-    return compound(aux_rows(etre_)[static_cast<int>(tense)][slot], past_participle(), slot);
-}
-
 // ---- the table ----
 
 Table Table::build(const Verb& verb) {

@@ -73,7 +73,6 @@ public:
     bool takes_etre() const noexcept { return etre_; }
 
     std::string conjugate(Tense tense, Person person, Number number) const;
-    std::string analytic(Tense tense, Person person, Number number) const;
     std::string past_participle() const;
     std::string present_participle() const;
     std::optional<std::string> imperative(Person person, Number number) const;

@@ -222,7 +222,7 @@ std::optional<Parts> compound_parts(std::string_view lemma) {
         }
     }
     // Any other word before a hyphen (mí-, neamh-, do-) leaves the verb behind
-    // it to give the parts, a listed verb or a compound (mí-bain, mí-athghin).
+    // it to give the parts, a listed verb or a compound (mí-bain, mí-atóg).
     const std::size_t hyphen = lemma.rfind('-');
     if (hyphen != std::string_view::npos && hyphen > 0) {
         const std::string_view head = lemma.substr(0, hyphen + 1);

@@ -15,6 +15,7 @@ using text::join;
 namespace {
 
 constexpr std::string_view VUM = "વું";
+constexpr std::string_view COPULA = "હોવું";
 
 // The ten dependent vowel signs and the ten independent vowels.
 bool is_vowel(char32_t c) {
@@ -65,10 +66,9 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {VUM};
 constexpr unicode::Spelling SPELLING{unicode::Script::Gujarati, U"", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view trimmed = unicode::trim(text);
-    if (trimmed.empty()) return fail(Error{});
-    auto [head, word] = text::split_head(trimmed);
+    const auto trimmed = unicode::word_of(text, SPELLING);
+    if (!trimmed) return fail(Error{});
+    auto [head, word] = text::split_head(*trimmed);
     if (word.size() < VUM.size() || !word.ends_with(VUM)) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - VUM.size());
     if (stem.empty()) return fail(Error{});
@@ -93,6 +93,9 @@ std::string Verb::present(int person, bool plural) const {
     if (lex && lex->present) return join(head, (*lex->present)[slot]);
     static constexpr std::string_view CONS[5] = {"ું", "ે", "ે", "ીએ", "ો"};
     static constexpr std::string_view VOW[5] = {"ઉં", "ય", "ય", "ઈએ", "ઓ"};
+    // After a long ી or ૂ the second and third persons end in એ (પીએ, ચૂએ).
+    char32_t last = utf8::last(stem);
+    if (vowel_ending() && (slot == 1 || slot == 2) && (last == 0x0AC0 || last == 0x0AC2)) return join(head, stem, "એ");
     return join(head, base(), vowel_ending() ? VOW[slot] : CONS[slot]);
 }
 
@@ -137,7 +140,10 @@ std::string Verb::conjunctive() const {
 
 std::string Verb::analytic(int person, bool plural) const {
     static constexpr std::string_view AUX[5] = {" છું", " છે", " છે", " છીએ", " છો"};
-    return join(present(person, plural), AUX[person_slot(person, plural)]);
+    std::string_view aux = AUX[person_slot(person, plural)];
+    // The copula's present is the auxiliary itself (હું ઘરે છું).
+    if (infinitive == COPULA) return join(head, aux.substr(1));
+    return join(present(person, plural), aux);
 }
 
 Table Table::build(const Verb& v) {

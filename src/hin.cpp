@@ -43,10 +43,9 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {NA};
 constexpr unicode::Spelling SPELLING{unicode::Script::Devanagari, U"", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view trimmed = unicode::trim(text);
-    if (trimmed.empty()) return fail(Error{});
-    auto [prefix, word] = text::split_head(trimmed);
+    const auto trimmed = unicode::word_of(text, SPELLING);
+    if (!trimmed) return fail(Error{});
+    auto [prefix, word] = text::split_head(*trimmed);
     if (word.size() < NA.size() || word.substr(word.size() - NA.size()) != NA) return fail(Error{});
     std::string_view stem = word.substr(0, word.size() - NA.size());
     if (stem.empty()) return fail(Error{});

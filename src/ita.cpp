@@ -402,14 +402,7 @@ Table Table::build(const Verb& v) {
     } else {
         t.gerund = join(v.stem, v.conjugation == 0 ? "ando" : "endo");
         std::string_view tail = v.conjugation == 0 ? "ante" : "ente";
-        if (v.conjugation == 2) {
-            for (std::string_view e : IENTE) {
-                if (utf8::ends_with(v.infinitive, e)) {
-                    tail = "iente";
-                    break;
-                }
-            }
-        }
+        if (v.conjugation == 2 && utf8::ends_with_one_of(v.infinitive, IENTE)) tail = "iente";
         t.present_participle = join(v.stem, tail);
     }
 

@@ -53,10 +53,34 @@ constexpr auto opt = lex::optional_cell;
 std::optional<LexEntry> lexicon::find(std::string_view lemma) {
     auto line = data::table::kan.last(lemma);
     if (!line) return std::nullopt;
-    auto c = lex::split<6>(*line);
+    auto c = lex::split<7>(*line);
     auto cell = [&](std::size_t i) { return i < c.count ? c[i] : std::string_view{"-"}; };
-    return LexEntry{opt(cell(1)), opt(cell(2)), opt(cell(3)), opt(cell(4)), opt(cell(5))};
+    return LexEntry{opt(cell(1)), opt(cell(2)), opt(cell(3)), opt(cell(4)), opt(cell(5)), opt(cell(6))};
 }
+
+namespace {
+
+// The verb with `head` written before every form of `base`; a base that
+// opens with an independent vowel fuses it as its sign onto the head
+// (ಸಾಧ್ಯವ + ಆಗು: ಸಾಧ್ಯವಾಯಿತು).
+Verb behind(std::string_view head, const Verb& base, std::string_view vowel, std::string_view sign) {
+    auto put = [&](const std::string& form) {
+        std::string_view f = form;
+        if (!vowel.empty() && f.starts_with(vowel)) return join(head, sign, f.substr(vowel.size()));
+        return join(head, f);
+    };
+    Verb v;
+    v.root = put(base.root);
+    v.past_stem = put(base.past_stem);
+    v.past_3sg_neut = put(base.past_3sg_neut);
+    v.prs_stem = put(base.prs_stem);
+    v.fut_stem = put(base.fut_stem);
+    v.imp_sg = put(base.imp_sg);
+    v.imp_pl = put(base.imp_pl);
+    return v;
+}
+
+}  // namespace
 
 constexpr unicode::Spelling SPELLING{unicode::Script::Kannada};
 
@@ -67,8 +91,31 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     // A root opens with a letter: a lone sign (ು, ಾ, ್) is no root.
     if (is_combining_mark(utf8::first(root)) || !brahmic::well_formed(root)) return fail(Error{});
 
+    const auto entry = lexicon::find(root);
+    if (!entry) {
+        // A compound ending in a listed verb takes that verb's stems behind
+        // its first part (ಅರ್ಥಮಾಡಿ + ಕೊಳ್ಳು, ಇಷ್ಟ + ಪಡು, ಓಡಿ + ಹೋಗು), and one
+        // of two syllables or more before -ಆಗು written with its sign those of
+        // ಆಗು (ಸಾಧ್ಯವಾಗು; ಸಾಗು, ಬಾಗು are verbs of their own). ತರು and ಅನ್ನು
+        // end plural nouns (ರೈತರು) and accusatives, and ಮೀ is too short.
+        const std::size_t at = brahmic::listed_tail(root, [](std::string_view t) {
+            return t != "ತರು" && t != "ಅನ್ನು" && lexicon::find(t).has_value();
+        }, true, 3);
+        if (at > 0) {
+            if (auto base = from_infinitive(root.substr(at))) return behind(root.substr(0, at), *base, "", "");
+        }
+        constexpr std::string_view AAGU_SIGN = "ಾಗು";
+        if (root.size() > AAGU_SIGN.size() && root.ends_with(AAGU_SIGN)) {
+            const std::string_view head = root.substr(0, root.size() - AAGU_SIGN.size());
+            if (brahmic::ends_in_consonant(head) && !brahmic::word_starts(head).empty()) {
+                if (auto base = from_infinitive("ಆಗು")) return behind(head, *base, "ಆ", "ಾ");
+            }
+        }
+    }
+
     Verb v;
     v.root = std::string(root);
+    v.imp_sg = v.root;
     if (root.size() >= 3 && utf8::ends_with(root, U_SIGN)) {
         std::string_view base = root.substr(0, root.size() - U_SIGN.size());
         if (!brahmic::ends_in_consonant(base)) return fail(Error{});
@@ -94,7 +141,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         v.fut_stem = join(root, "ಯುವ");
         v.imp_pl = join(root, "ಯಿರಿ");
     }
-    if (auto e = lexicon::find(root)) {
+    if (const auto& e = entry) {
         if (e->past_stem) v.past_stem = std::string(*e->past_stem);
         if (e->past_3sg_neut)
             v.past_3sg_neut = std::string(*e->past_3sg_neut);
@@ -103,6 +150,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         if (e->prs_stem) v.prs_stem = std::string(*e->prs_stem);
         if (e->fut_stem) v.fut_stem = std::string(*e->fut_stem);
         if (e->imp_pl) v.imp_pl = std::string(*e->imp_pl);
+        if (e->imp_sg) v.imp_sg = std::string(*e->imp_sg);
     }
     return v;
 }
@@ -125,7 +173,7 @@ Table Table::build(const Verb& verb) {
         t.present[s] = verb.form(1, SLOT_PERSON[s], n, SLOT_GENDER[s]);
         t.future[s] = verb.form(2, SLOT_PERSON[s], n, SLOT_GENDER[s]);
     }
-    t.imperative = {verb.root, verb.imp_pl};
+    t.imperative = {verb.imp_sg, verb.imp_pl};
     return t;
 }
 

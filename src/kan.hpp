@@ -26,6 +26,7 @@ struct LexEntry {
     std::optional<std::string_view> prs_stem;
     std::optional<std::string_view> fut_stem;
     std::optional<std::string_view> imp_pl;  // a suppletive plural imperative (ಬನ್ನಿ)
+    std::optional<std::string_view> imp_sg;  // a singular imperative that is not the root (ಬಾ)
 };
 
 namespace lexicon {
@@ -39,6 +40,7 @@ struct Verb {
     std::string past_3sg_neut;
     std::string prs_stem;
     std::string fut_stem;
+    std::string imp_sg;
     std::string imp_pl;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);

@@ -17,9 +17,12 @@ constexpr char32_t kLastSyllable = 0xD7A3;
 constexpr int kL_H = 18;                                  // ㅎ
 constexpr int kV_A = 0, kV_AE = 1, kV_YA = 2, kV_YAE = 3, kV_EO = 4, kV_E = 5, kV_YEO = 6, kV_YE = 7,
               kV_O = 8, kV_WA = 9, kV_WAE = 10, kV_OE = 11, kV_U = 13, kV_WEO = 14, kV_EU = 18, kV_I = 20;
-constexpr int kT_None = 0, kT_N = 4, kT_L = 8, kT_B = 17, kT_H = 27;
+constexpr int kT_None = 0, kT_N = 4, kT_L = 8, kT_LB = 11, kT_B = 17, kT_H = 27;
 
 bool is_syllable(char32_t c) noexcept { return c >= kFirstSyllable && c <= kLastSyllable; }
+
+// The final an ㅂ-irregular stem keeps where the ㅂ drops: none (추워), or the ㄹ of ㄼ (섧다 → 설워).
+int without_b(int t) noexcept { return t == kT_LB ? kT_L : kT_None; }
 
 // "아" after a bright vowel (ㅏ, ㅑ, ㅗ: 잡아, 얇아, 놓아), "어" otherwise.
 const char* a_or_eo(int v) noexcept { return (v == kV_A || v == kV_YA || v == kV_O) ? "아" : "어"; }
@@ -55,7 +58,7 @@ std::string make_intimate(const Verb& verb, const Syllable& s) {
     case BIrregular: {
         // 돕다 and 곱다 take 와, and so do their compounds (곱디곱다 → 곱디고와).
         static constexpr std::string_view kWa[] = {"돕", "곱"};
-        return syl(rest, l, v, kT_None) + (utf8::ends_with_one_of(verb.stem, kWa) ? "와" : "워");
+        return syl(rest, l, v, without_b(t)) + (utf8::ends_with_one_of(verb.stem, kWa) ? "와" : "워");
     }
     case DIrregular:
         return syl(rest, l, v, kT_L) + a_or_eo(v);
@@ -100,7 +103,7 @@ std::string make_intimate(const Verb& verb, const Syllable& s) {
 std::string make_connective_ni(const Verb& verb, const Syllable& s) {
     const auto [rest, l, v, t] = s;
     switch (verb.cls) {
-    case BIrregular: return syl(rest, l, v, kT_None) + "우니";
+    case BIrregular: return syl(rest, l, v, without_b(t)) + "우니";
     case DIrregular: return syl(rest, l, v, kT_L) + "으니";
     case SIrregular: return syl(rest, l, v, kT_None) + "으니";
     case HIrregular: return syl(rest, l, v, kT_None) + "니";
@@ -115,7 +118,7 @@ std::string make_adnominal_present(const Verb& verb, const Syllable& s) {
     if (!verb.adjective) return syl(rest, l, v, t == kT_L ? kT_None : t) + "는";
     // Adjectives take -(으)ㄴ: 큰, 긴, 좋은, 추운, 나은, 빨간.
     switch (verb.cls) {
-    case BIrregular: return syl(rest, l, v, kT_None) + "운";
+    case BIrregular: return syl(rest, l, v, without_b(t)) + "운";
     case SIrregular: return syl(rest, l, v, kT_None) + "은";
     case DIrregular: return syl(rest, l, v, kT_L) + "은";
     case HIrregular: return syl(rest, l, v, kT_N);

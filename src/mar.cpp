@@ -47,6 +47,8 @@ std::optional<LexEntry> find(std::string_view lemma) {
     return LexEntry{one(c.or_dash(1)), one(c.or_dash(2)), one(c.or_dash(3)), lex::owned_forms<6>(c.or_dash(4)),
                     five(c.or_dash(5)), one(c.or_dash(6)), one(c.or_dash(7)), one(c.or_dash(8))};
 }
+
+bool transitive(std::string_view lemma) { return !data::table::mar_transitive.rows(lemma).empty(); }
 }  // namespace lexicon
 
 // A stem that ends in a vowel sign cannot take an ending that begins with
@@ -76,10 +78,9 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {NE};
 constexpr unicode::Spelling SPELLING{unicode::Script::Devanagari, U"", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string_view trimmed = unicode::trim(text);
-    if (trimmed.empty()) return fail(Error{});
-    auto [head, word] = text::split_head(trimmed);
+    const auto trimmed = unicode::word_of(text, SPELLING);
+    if (!trimmed) return fail(Error{});
+    auto [head, word] = text::split_head(*trimmed);
     if (word.size() < NE.size() || !word.ends_with(NE)) return fail(Error{});
     std::string_view stem = utf8::drop_last_chars(word, 2);
     if (stem.empty()) return fail(Error{});
@@ -91,6 +92,10 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.infinitive = std::string(word);
     v.stem = std::string(stem);
     v.lex = lexicon::find(word);
+    v.transitive = lexicon::transitive(word);
+    // A root in -ाह takes -िल in the perfective, -ी- in the future and a
+    // full ा in the imperative (पाहिला, पाहीन, पाहा; वाहणे, साहणे).
+    v.aah = utf8::length(stem) >= 3 && stem.ends_with("\u093E\u0939");
     return v;
 }
 
@@ -111,11 +116,14 @@ std::string Verb::present(int person, Gender gender, bool plural) const {
 }
 
 std::string Verb::perfective(int person, Gender gender, bool plural) const {
-    std::string base = lex && lex->perfective ? *lex->perfective : text::join(stem, "ल");
+    std::string base = lex && lex->perfective ? *lex->perfective : text::join(stem, aah ? "िल" : "ल");
     std::string_view end;
     // The second person marks its subject as the present does: तू आलास,
-    // तू आलीस, तुम्ही आलात.
-    if (person == 1) end = gender == Gender::Feminine && !plural ? "े" : "ो";
+    // तू आलीस, तुम्ही आलात. The first person of a transitive verb has no
+    // form of its own: the verb agrees with its object, and the cell holds
+    // the form with a neuter object (मी काम केले, आम्ही पत्र लिहिले).
+    if (person == 1 && transitive) end = "े";
+    else if (person == 1) end = gender == Gender::Feminine && !plural ? "े" : "ो";
     else if (person == 2 && plural) end = "ात";
     else if (person == 2) end = gender == Gender::Feminine ? "ीस" : gender == Gender::Neuter ? "ेस" : "ास";
     else end = agreement(gender, plural);
@@ -131,6 +139,7 @@ std::string Verb::future(int person, bool plural) const {
     static constexpr std::string_view END[6] = {"ेन", "शील", "ेल", "ू", "ाल", "तील"};
     int slot = person - 1 + (plural ? 3 : 0);
     if (lex && lex->future) return text::join(head, (*lex->future)[slot]);
+    if (aah && (slot == 0 || slot == 2)) return text::join(head, stem, slot == 0 ? "ीन" : "ील");
     return text::join(head, attach(END[slot]));
 }
 
@@ -142,6 +151,7 @@ std::string Verb::imperative(int person, bool plural) const {
             // A longer stem in ि is written with ी when it stands alone (लिही).
             if (utf8::last(stem) == 0x093F && utf8::length(stem) >= 4)
                 return text::join(head, utf8::drop_last_chars(stem, 1), "ी");
+            if (aah) return text::join(head, stem, AA);
             return text::join(head, stem);
         case 1: return text::join(head, attach("ा"));
         case 2: return text::join(head, attach("ू"));

@@ -34,6 +34,8 @@ std::string join(std::string_view base, std::string_view suffix);
 namespace lexicon {
 // The row of an infinitive (without compound head), if any.
 std::optional<LexEntry> find(std::string_view lemma);
+// Whether the infinitive (without compound head) is in the list of transitive verbs.
+bool transitive(std::string_view lemma);
 }  // namespace lexicon
 
 // Failure of the analysis: the text is not a Marathi infinitive.
@@ -46,6 +48,10 @@ struct Verb {
     std::string infinitive;  // the verb proper, ends in "णे"
     std::string stem;        // infinitive less "णे", never empty
     std::optional<LexEntry> lex;
+    // The perfective agrees with the object, not the subject (मी काम केले):
+    // a verb of the list of transitive verbs.
+    bool transitive = false;
+    bool aah = false;  // the stem ends in ाह (पाह, राह, वाह)
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

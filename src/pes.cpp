@@ -64,7 +64,11 @@ namespace {
 
 // Preverbs written as one word with their verb, longest first so that فرو
 // is not read as ف + رو.
-constexpr std::string_view JOINED_PREVERBS[] = {"فرو", "فرا", "باز", "بر", "در", "ور", "وا", "پس"};
+constexpr std::string_view JOINED_PREVERBS[] = {"فرو", "فرا", "باز", "بر", "در", "ور", "وا"};
+
+// پس ("back") before a verb is an adverb, the head of a compound, written
+// solid or with a joiner: پسراندن, پس‌انداختن are پس میرانم, پس میاندازم.
+constexpr std::string_view PAS = "پس";
 
 // The present stem that the ending of an unlisted verb decides, with the
 // imperative where the stem's last letter drops in it: -یدن (خریدن, خر),
@@ -87,8 +91,8 @@ std::optional<RuleStem> stem_by_ending(std::string_view proper) {
     // بودن (باش) and the words that end in it (منتظربودن) keep to their own.
     if (chars >= 4 && proper.ends_with("ودن") && !proper.ends_with("بودن"))
         return RuleStem{cut("ودن", "ای"), be_prefix(cut("ودن", "ا"))};
-    for (std::string_view end : {"اختن", "وختن", "یختن"})
-        if (chars >= 5 && proper.ends_with(end)) return RuleStem{cut("ختن", "ز"), std::nullopt};
+    constexpr std::string_view KHTAN[] = {"اختن", "وختن", "یختن"};
+    if (chars >= 5 && utf8::ends_with_one_of(proper, KHTAN)) return RuleStem{cut("ختن", "ز"), std::nullopt};
     if (chars >= 5 && proper.ends_with("اشتن")) return RuleStem{cut("شتن", "ر"), std::nullopt};
     if (chars >= 5 && proper.ends_with("اردن")) return RuleStem{cut("دن", ""), std::nullopt};
     return std::nullopt;
@@ -140,6 +144,13 @@ Reading read_verb(std::string_view proper) {
     return out;
 }
 
+// A word the engine reads as a verb of its own: listed, a preverb verb, or
+// one of five letters or more whose ending gives its stem.
+bool known_verb(std::string_view word) {
+    const Reading r = read_verb(word);
+    return r.row || !r.preverb.empty() || (utf8::length(word) >= 5 && stem_by_ending(word));
+}
+
 // The verbs that stand behind a noun or adjective as the verb of a compound
 // (قرار دادن, نگه داشتن, منتظر بودن). Written as one word with a head that
 // is no preverb (نگهداشتن, آزاردادن, منتظربودن), such a compound is the
@@ -185,27 +196,77 @@ std::string zwnj_as_space(std::string_view text) {
     const std::string rest = perso_arabic::normalize(text.substr(at + ZWNJ.size()));
     const std::string before = perso_arabic::normalize(text.substr(0, at));
     const std::string_view last = last_word(before);
-    // باز, پس and وا are adjectives and adverbs too: with a joiner before
-    // the verbs they make compounds with ("open", "back") they are the head
-    // (باز‌کردن is باز کردن, باز میکنم; پس‌دادن, پس میدهم), not a preverb
-    // (بازمیکنم).
-    const bool head = ((last == "باز" || last == "وا") && (rest == "کردن" || rest == "شدن")) ||
-                      (last == "پس" && (rest == "دادن" || rest == "گرفتن" || rest == "زدن"));
+    // باز and وا are adjectives too: with a joiner before کردن and شدن
+    // ("open") they are the head (باز‌کردن is باز کردن, باز میکنم), not a
+    // preverb (بازمیکنم).
+    const bool head = (last == "باز" || last == "وا") && (rest == "کردن" || rest == "شدن");
     for (std::string_view pv : JOINED_PREVERBS)
         if (last == pv && !head) return std::string(text);
-    const Reading r = read_verb(rest);
-    const bool verb = r.row || !r.preverb.empty() || (utf8::length(rest) >= 5 && stem_by_ending(rest));
-    if (!verb) return std::string(text);
+    if (!known_verb(rest)) return std::string(text);
     return text::join(text.substr(0, at), " ", text.substr(at + ZWNJ.size()));
 }
 
+// A negative infinitive: ن before a verb the engine reads (نکردن, نرسیدن,
+// نخواندن), نی before one in ا or آ (نیانداختن, نیامدن, نیفتادن), or
+// either behind a preverb (برنگشتن, درنیامدن). A listed verb is no
+// negative (نشستن, نوشتن, نگریستن, نهشتن), nor is ن before an unlisted
+// verb in ا or آ (نامیدن, نالیدن), before a preverb verb (نورافشاندن: ن and ورافشاندن) or as the
+// start of a compound's head (نوساختن). The verbs whose ن belongs to the
+// root and whose rest reads as a verb are listed (نوشیدن, نواختن, نشاندن).
+// نیازداشتن is نیاز داشتن, not نی + ازداشتن.
+bool negative_here(std::string_view word) {
+    if (!word.starts_with(NUN) || lexicon::find(word)) return false;
+    const std::string_view rest = word.substr(NUN.size());
+    // ن before a verb in ا or آ is a misspelt negative only where that verb
+    // is listed (نانداختن, نآمدن); نامیدن and نالیدن are verbs of their own.
+    if (rest.starts_with(ALEF) || rest.starts_with(ALEF_MADDA)) return lexicon::find(rest).has_value();
+    if (rest.starts_with("ی")) {
+        const std::string_view base = rest.substr(std::string_view("ی").size());
+        // نی + انداختن, نی + امدن for آمدن; the alef of افتادن and
+        // انداختن is often not written after نی (نیفتادن, نینداختن).
+        if (base.starts_with(ALEF) && compound_head(base) == 0 &&
+            (known_verb(base) || lexicon::find(text::join(ALEF_MADDA, base.substr(ALEF.size())))))
+            return true;
+        if ((base.starts_with("ف") || base.starts_with("ن")) && known_verb(text::join(ALEF, base))) return true;
+    }
+    if (!known_verb(rest) || !read_verb(rest).preverb.empty()) return false;
+    return compound_head(word) == 0;
+}
+
+// The heads with which داشتن means "keep, hold, state" and takes می and
+// ب like any verb: the formal compounds of stating (اظهار, بیان, اعلام,
+// ابراز, مقرر, مرقوم: اظهار میدارد), of keeping, holding and honouring
+// (روا, معذور, عزیز, گرامی, پاس, بزرگ, برپا, پنهان, محفوظ: روا میدارند,
+// گرامی میداریم, معذور بدار) and of giving and turning (مبذول, معطوف,
+// دریغ, ارزانی, تقدیم, عرضه). Behind any other head داشتن is "have"
+// and stative: دوست دارم, وجود دارد, نیاز دارم, قصد داشتم.
+constexpr std::string_view DYNAMIC_DASHTAN_HEADS[] = {
+    "اظهار", "بیان", "اعلام", "ابراز", "مقرر", "مرقوم", "معروض", "ارسال", "روا", "معذور", "معاف",
+    "عزیز", "گرامی", "پاس", "بزرگ", "برپا", "زنده", "پنهان", "نهان", "مخفی", "مکتوم", "مستور",
+    "محفوظ", "مصون", "دور", "مشغول", "مقدم", "معمول", "مرعی", "مبذول", "معطوف", "دریغ", "ارزانی",
+    "تقدیم", "عرضه"};
+
+bool dynamic_dashtan(std::string_view head) {
+    for (std::string_view h : DYNAMIC_DASHTAN_HEADS)
+        if (head == h) return true;
+    return false;
+}
+
 bool negative(std::string_view proper) {
-    if (!proper.starts_with(NUN)) return false;
-    const std::string_view rest = proper.substr(NUN.size());
-    if (lexicon::find(rest)) return true;
-    if (!rest.starts_with("یا")) return false;
-    const std::string_view base = rest.substr(std::string_view("ی").size());
-    return lexicon::find(base) || lexicon::find(text::join(ALEF_MADDA, base.substr(ALEF.size())));
+    if (negative_here(proper)) return true;
+    for (std::string_view pv : JOINED_PREVERBS)
+        if (proper.starts_with(pv)) return negative_here(proper.substr(pv.size()));
+    return false;
+}
+
+// A negative after a joiner (دست‌نیافتن, کار‌نکردن) is refused as the
+// spaced one is; otherwise normalising would glue its ن to the head.
+bool negative_after_joiner(std::string_view text) {
+    constexpr std::string_view ZWNJ = "\u200C";
+    const std::size_t at = text.rfind(ZWNJ);
+    if (at == std::string_view::npos) return false;
+    const std::string rest = perso_arabic::normalize(unicode::trim(text.substr(at + ZWNJ.size())));
+    return !read_verb(rest).row && negative(rest);
 }
 
 }  // namespace
@@ -214,7 +275,7 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"ن", "دن", "تن", "یدن
 constexpr unicode::Spelling SPELLING{unicode::Script::Arabic, U"\u061c\u200e\u200f", true, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
+    if (!unicode::is_word_of(text, SPELLING) || negative_after_joiner(unicode::trim(text))) return fail(Error{});
     Verb v;
     // Trimmed again after normalising: a bidi mark or joiner at either end
     // would otherwise leave the white space beside it on every form.
@@ -229,13 +290,14 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     if (proper.size() < 2 || !proper.ends_with(NUN) || utf8::length(proper) < 3) return fail(Error{});
     Reading reading = read_verb(proper);
-    // A negative infinitive (نکردن, نرفتن: ن before a listed verb; نی before
-    // one in ا or آ: نیانداختن, نیامدن) is no citation form; the table holds
-    // a verb's affirmative forms, and taken for a verb of its own it gave
-    // مینرفتم.
+    // A negative infinitive (نکردن, نرسیدن, برنگشتن) is no citation form;
+    // the table holds a verb's affirmative forms, and taken for a verb of
+    // its own it gave مینرفتم, میبرنگشتم.
     if (!reading.row && negative(proper)) return fail(Error{});
     if (!reading.row) {
-        if (const std::size_t head = compound_head(proper)) {
+        std::size_t head = compound_head(proper);
+        if (!head && proper.starts_with(PAS) && known_verb(proper.substr(PAS.size()))) head = PAS.size();
+        if (head) {
             // The head and its verb apart in every form, as if written with a
             // space; the infinitive stays as it was written.
             v.prefix = text::join(v.prefix, proper.substr(0, head), " ");
@@ -251,11 +313,21 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         v.stative = Stative::Budan;
     } else if (proper == "داشتن") {
         // نگه داشتن and a preverb head (بر داشتن) are "keep", "take":
-        // they conjugate like any verb (نگه میدارم, نگه دارم, نگه دار).
+        // they conjugate like any verb (نگه میدارم, نگه دارم, نگه دار), and
+        // so do the compounds of keeping and stating (اظهار میدارم, روا
+        // میداشت, معذور بدار).
         const std::string_view head = last_word(v.prefix);
         if (head == "نگه" || head == "نگاه") v.light = true;
-        if (head == "نگه" || head == "نگاه" || lone_preverb(v.prefix)) v.imperative_override.reset();
-        else v.stative = Stative::Dashtan;
+        if (head == "نگه" || head == "نگاه" || lone_preverb(v.prefix) || dynamic_dashtan(head))
+            v.imperative_override.reset();
+        else
+            v.stative = Stative::Dashtan;
+    } else if (v.preverb.empty() && (proper == "بایستن" || proper == "شایستن")) {
+        v.defect = Defect::Impersonal;
+    } else if (v.preverb.empty() && proper == "توانستن") {
+        v.defect = Defect::NoProgressiveNoImperative;
+    } else if (v.preverb.empty() && proper == "دانستن") {
+        v.defect = Defect::NoProgressive;
     }
     if (!v.preverb.empty() && v.imperative_override) {
         // The preverb takes the place of the imperative's ب: بازگفتن, بازگو.
@@ -287,9 +359,23 @@ std::string Verb::form(int tense, Person person, Number number, bool negative) c
     const std::string_view S = past_stem;
     const std::string_view E = PRESENT_END[slot];
     // The progressives of a stative verb are its plain present and past:
-    // "دارم دارم" and "دارم هستم" are not said.
+    // "دارم دارم" and "دارم هستم" are not said; nor "دارم میتوانم": those
+    // of توانستن and دانستن are their present and imperfect.
     if (stative != Stative::None && tense == 9) return form(1, person, number, false);
     if (stative != Stative::None && tense == 10) return form(3, person, number, false);
+    if (defect == Defect::NoProgressive || defect == Defect::NoProgressiveNoImperative) {
+        if (tense == 9) return form(1, person, number, false);
+        if (tense == 10) return form(4, person, number, false);
+    }
+    if (defect == Defect::Impersonal) {
+        // The same form for every person (باید بروم, باید بروی), and no
+        // other tense: aorist and present باید, past بایست, imperfect
+        // میبایست.
+        const bool said = tense == 0 || tense == 1 || tense == 3 || tense == 4;
+        if (!said) return {};
+        const std::string_view stem = tense <= 1 ? P : S;
+        return text::join(prefix, neg, tense == 4 ? MI : std::string_view{}, stem, tense <= 1 ? "د" : "");
+    }
     if (tense == 9 || tense == 10) {
         // The auxiliary comes first, then the compound head and the verb:
         // دارم کار میکنم, داشت فکر میکرد; a preverb stays on its verb
@@ -355,6 +441,12 @@ Table Table::build(const Verb& v) {
     t.imperative[1] = v.prefix + base + (glide ? "یید" : "ید");
     t.past_participle = v.prefix + v.preverb + v.past_stem + "ه";
     t.present_participle = v.prefix + v.preverb + v.present_stem + "نده";
+    // Forms a verb lacks are empty: the imperative of توانستن ("بتوان" is
+    // not said), and the imperative and present participle of the modals
+    // (بایسته and شایسته are their adjectives).
+    if (v.defect == Verb::Defect::Impersonal || v.defect == Verb::Defect::NoProgressiveNoImperative)
+        t.imperative = {};
+    if (v.defect == Verb::Defect::Impersonal) t.present_participle.clear();
     return t;
 }
 

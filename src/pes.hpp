@@ -43,6 +43,13 @@ struct Verb {
     // بودن, and داشتن in the sense "have": no می, and the subjunctive and
     // imperative without ب (باشم; داشته باشم).
     enum class Stative { None, Budan, Dashtan } stative = Stative::None;
+    // Forms a verb lacks. NoProgressive: توانستن and دانستن, whose
+    // progressives are their plain present and imperfect; توانستن has no
+    // imperative either. Impersonal: the modals بایستن and شایستن, one form
+    // for every person in the aorist, present, past and imperfect (باید,
+    // باید, بایست, میبایست) and none elsewhere. A missing form is an
+    // empty string.
+    enum class Defect { None, NoProgressive, NoProgressiveNoImperative, Impersonal } defect = Defect::None;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

@@ -287,7 +287,6 @@ Expected<Verb, Error> Verb::from_infinitive(string_view text) {
         lowered = unicode::compose(word, ACCENTS);
         word = lowered;
     }
-    if (word.empty()) return fail(Error::NotAVerb);
     for (char32_t c : utf8::chars(word))
         if (unicode::is_white_space(c) || c == U'\'') return fail(Error::NotAVerb);
     if (word.size() == 1) return fail(Error::Unsupported);

@@ -83,12 +83,10 @@ constexpr std::string_view INFINITIVE_ENDINGS[] = {"ть", "ти", "чь", "ть
 constexpr unicode::Spelling SPELLING{unicode::Script::Cyrillic, U"", false, INFINITIVE_ENDINGS};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
-    std::string lower = unicode::to_lower(unicode::trim(text));
-    if (lower.empty()) return fail(Error{});
     // An infinitive is written in Cyrillic letters only.
-    for (char32_t c : utf8::chars(lower))
-        if (!cyrillic_letter(c)) return fail(Error{});
+    auto lowered = unicode::lower_word_of(text, SPELLING, cyrillic_letter);
+    if (!lowered) return fail(Error{});
+    std::string lower = std::move(*lowered);
 
     Verb v;
     v.reflexive = lower.size() >= 4 && (ends(lower, "ся") || ends(lower, "сь"));

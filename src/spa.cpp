@@ -425,7 +425,6 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error::NotAVerb);
     std::string lower = unicode::compose(unicode::to_lower(text), ACCENTS);
     std::string_view word = unicode::trim(lower);
-    if (word.empty()) return fail(Error::NotAVerb);
 
     bool reflexive = false;
     if (word.size() >= 4 && ends_with(word, "se")) {

@@ -118,14 +118,13 @@ std::string concord(std::string_view prefix, std::string_view stem) {
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin};
 
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
-    if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     // Only ASCII letters are accepted; the test runs on the input itself so
     // that no non-ASCII letter (the Kelvin sign) slips in by lower-casing.
-    std::string_view trimmed = unicode::trim(text);
-    if (trimmed.empty()) return fail(Error{});
-    for (char c : trimmed)
+    const auto trimmed = unicode::word_of(text, SPELLING);
+    if (!trimmed) return fail(Error{});
+    for (char c : *trimmed)
         if (!is_ascii_letter(c)) return fail(Error{});
-    std::string word = unicode::to_lower(trimmed);
+    std::string word = unicode::to_lower(*trimmed);
 
     std::string_view w = word;
     std::string_view stem = w;

@@ -17,7 +17,7 @@ namespace {
 constexpr std::string_view U = "ు";
 
 // A missing cell counts as "-".
-std::string_view cell(const lex::Cells<6>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
+std::string_view cell(const lex::Cells<8>& c, std::size_t i) { return i < c.count ? c[i] : std::string_view("-"); }
 
 // The future 3sg non-masculine form built on a future stem: తా becomes తుంది.
 std::string fut_nonmasc(std::string_view fut_stem) { return join(utf8::drop_last_chars(fut_stem, 1), "ుంది"); }
@@ -27,20 +27,52 @@ bool consonant(char32_t c) { return c >= 0x0C15 && c <= 0x0C39; }
 // A vowel: a vowel sign or an independent vowel letter.
 bool is_vowel(char32_t c) { return (c >= 0x0C3E && c <= 0x0C4C) || (c >= 0x0C05 && c <= 0x0C14); }
 
+// Whether a character closes a short syllable: a short vowel, a short vowel
+// sign, or a consonant with its inherent అ.
+bool short_syllable_end(char32_t c) {
+    switch (c) {
+        case 0x0C05: case 0x0C07: case 0x0C09: case 0x0C0E: case 0x0C12:  // అ ఇ ఉ ఎ ఒ
+        case 0x0C3F: case 0x0C41: case 0x0C46: case 0x0C4A:              // ి ు ె ొ
+            return true;
+        default:
+            return consonant(c);
+    }
+}
+
 // Whether a root ends in two syllables of a single consonant with ు after a
 // syllable with a short vowel (అడుగు, తుడుచు, వెతుకు, కదులు). Such roots turn
 // that ు to ి in the past (తుడిచ, వెతిక) and drop it in the plural
 // imperative (తుడవండి, వెతకండి).
 bool u_u_root(const std::u32string& c) {
     const std::size_t n = c.size();
-    if (n < 5 || c[n - 1] != 0x0C41 || c[n - 3] != 0x0C41 || !consonant(c[n - 2]) || !consonant(c[n - 4]))
-        return false;
-    switch (c[n - 5]) {
-        case 0x0C05: case 0x0C07: case 0x0C09: case 0x0C0E: case 0x0C12:  // అ ఇ ఉ ఎ ఒ
-        case 0x0C3F: case 0x0C41: case 0x0C46: case 0x0C4A:              // ి ు ె ొ
-            return true;
-        default:
-            return consonant(c[n - 5]);
+    return n >= 5 && c[n - 1] == 0x0C41 && c[n - 3] == 0x0C41 && consonant(c[n - 2]) && consonant(c[n - 4]) &&
+           short_syllable_end(c[n - 5]);
+}
+
+// Whether a root is the spelling with అ of such a root in చు (తెరచు, మరచు,
+// అమలుపరచు, for తెరుచు ...): it conjugates like it (తెరిచ, తెరుస్తా, తెరవండి).
+bool a_chu_root(const std::u32string& c) {
+    const std::size_t n = c.size();
+    return n >= 4 && c[n - 1] == 0x0C41 && c[n - 2] == 0x0C1A && consonant(c[n - 3]) && short_syllable_end(c[n - 4]);
+}
+
+// The singular imperative of a root in యు after a long vowel: ే, ీ, ో or ూ
+// shortens and the glide doubles (చేయు → చెయ్యి, తీయు → తియ్యి), ా keeps
+// a single one (రాయు → రాయి); S is the root less యు. After a short vowel
+// or a cluster (తెలియు, కలయు) the imperative is the root.
+std::string yu_imperative(std::string_view root, std::string_view s) {
+    const char32_t c = utf8::last(s);
+    std::string_view head = utf8::drop_last_chars(s, 1);
+    switch (c) {
+        case 0x0C47: return join(head, "ెయ్యి");
+        case 0x0C40: return join(head, "ియ్యి");
+        case 0x0C4B: return join(head, "ొయ్యి");
+        case 0x0C42: return join(head, "ుయ్యి");
+        case 0x0C0F: return join(head, "ఎయ్యి");
+        case 0x0C08: return join(head, "ఇయ్యి");
+        case 0x0C13: return join(head, "ఒయ్యి");
+        case 0x0C3E: case 0x0C06: return join(s, "యి");
+        default: return std::string(root);
     }
 }
 
@@ -64,8 +96,9 @@ namespace lexicon {
 std::optional<LexEntry> find(std::string_view root) {
     auto line = data::table::tel.last(root);
     if (!line) return std::nullopt;
-    auto c = lex::split<6>(*line);
-    return LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)), opt(cell(c, 5))};
+    auto c = lex::split<8>(*line);
+    return LexEntry{opt(cell(c, 1)), opt(cell(c, 2)), opt(cell(c, 3)), opt(cell(c, 4)),
+                    opt(cell(c, 5)), opt(cell(c, 6)), opt(cell(c, 7))};
 }
 }  // namespace lexicon
 
@@ -81,25 +114,30 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 
     Verb v;
     v.root = std::string(root);
+    v.imp_sg = std::string(root);
     v.imp_pl = join(r, "ండి");
     const std::u32string cps = utf8::code_points(root);
     const std::size_t n = cps.size();
-    if (n > 4 && (root.ends_with("కొను") || root.ends_with("చొను"))) {
+    if (n > 4 && (root.ends_with("ుకొను") || root.ends_with("క్కొను") || root.ends_with("చొను"))) {
         // The reflexive compounds in కొను (and కూర్చొను) contract to -కుంట-,
-        // -కున్న and -కోండి: తీసుకొను → తీసుకుంటా, తీసుకున్న, తీసుకోండి.
+        // -కున్న and -కో, -కోండి: తీసుకొను → తీసుకుంటా, తీసుకున్న, తీసుకో.
+        // Other compounds of కొను do not (ఎదుర్కొను, నెలకొను: ఎదుర్కొన్నారు).
         std::string_view s = utf8::drop_last_chars(root, 3);
         v.past_stem = join(s, "ున్న");
         v.past_3sg_nonmasc = join(v.past_stem, "ది");
         v.prs_stem = join(s, "ుంటున్న");
         v.fut_stem = join(s, "ుంటా");
+        v.imp_sg = join(s, "ో");
         v.imp_pl = join(s, "ోండి");
-    } else if (root.size() >= 6 && root.ends_with("ను")) {
-        // Nasal roots assimilate the past marker: కను → కన్న. A one-syllable
-        // nasal root (కను, తిను, విను, అను), and కనుగొను, also fuse with -తు-/-తా:
-        // కంటున్న, కంటా, కనుగొంటా.
+    } else if (root.size() >= 6 && root.ends_with("ను") && !root.ends_with("న్ను")) {
+        // Nasal roots assimilate the past marker: కను → కన్న (a root in న్ను
+        // has its న్న already and is regular: దున్నాను, దున్నింది). A one-syllable
+        // nasal root (కను, తిను, విను, అను), and the compounds of కొను that
+        // do not contract (కనుగొను, ఎదుర్కొను), also fuse with -తు-/-తా:
+        // కంటున్న, కంటా, కనుగొంటా, ఎదుర్కొంటా.
         v.past_stem = join(r, "్న");
         v.past_3sg_nonmasc = join(v.past_stem, "ది");
-        if (short_nasal_root(cps) || root.ends_with("గొను")) {
+        if (short_nasal_root(cps) || root.ends_with("గొను") || root.ends_with("కొను")) {
             std::string_view s = utf8::drop_last_chars(root, 2);
             v.prs_stem = join(s, "ంటున్న");
             v.fut_stem = join(s, "ంటా");
@@ -108,44 +146,54 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
             v.fut_stem = join(root, "తా");
         }
     } else if (root.size() >= 6 && root.ends_with("యు")) {
-        // చేయు: past చేశ-, other tenses on చేస్-.
+        // చేయు: past చేశ-, other tenses on చేస్-, imperative చెయ్యి.
         std::string_view s = utf8::drop_last_chars(root, 2);
+        v.imp_sg = yu_imperative(root, s);
         v.past_stem = join(s, "శ");
         v.past_3sg_nonmasc = join(s, "సింది");
         v.prs_stem = join(s, "స్తున్న");
         v.fut_stem = join(s, "స్తా");
     } else if (root.ends_with("పోవు")) {
-        // పోవు and its compounds (నిద్రపోవు): పోయ-, పోతా, పోండి.
+        // పోవు and its compounds (నిద్రపోవు): పోయ-, పోతా, పో, పోండి.
         std::string_view s = utf8::drop_last_chars(root, 2);
+        v.imp_sg = std::string(s);
         v.past_stem = join(s, "య");
         v.past_3sg_nonmasc = join(v.past_stem, "ింది");
         v.prs_stem = join(s, "తున్న");
         v.fut_stem = join(s, "తా");
         v.imp_pl = join(s, "ండి");
-    } else if (root.ends_with("ఉండు")) {
-        // ఉండు: ఉన్న-, ఉంటున్న, ఉంటా.
+    } else if (root.ends_with("ఉండు") || (n >= 6 && root.ends_with("ుండు") && !root.ends_with("పుండు") &&
+                                           (!root.ends_with("గుండు") || root.ends_with("బాగుండు")))) {
+        // ఉండు and its compounds (కూర్చుండు, బాగుండు): ఉన్న-, ఉంటున్న, ఉంటా.
+        // The nouns in -పుండు 'sore' and -గుండు 'ball' are none.
         std::string_view s = utf8::drop_last_chars(root, 3);
         v.past_stem = join(s, "న్న");
         v.past_3sg_nonmasc = join(v.past_stem, "ది");
         v.prs_stem = join(s, "ంటున్న");
         v.fut_stem = join(s, "ంటా");
-    } else if (root.ends_with("పడు")) {
-        // పడు and its compounds (ఇష్టపడు, భయపడు) double the డ in the past:
-        // పడ్డాను, ఇష్టపడ్డాను; the neuter keeps పడింది.
+    } else if (root.ends_with("పడు") || root.ends_with("బడు")) {
+        // పడు and its compounds (ఇష్టపడు, భయపడు, నిలబడు, the passives in
+        // -బడు) double the డ in the past: పడ్డాను, నిలబడ్డాను, చేయబడ్డాడు;
+        // the neuter keeps పడింది.
         v.past_stem = join(utf8::drop_last_chars(root, 2), "డ్డ");
         v.past_3sg_nonmasc = join(r, "ింది");
         v.prs_stem = join(root, "తున్న");
         v.fut_stem = join(root, "తా");
-    } else if (u_u_root(cps)) {
-        std::string_view x = utf8::drop_last_chars(root, 3);
+    } else if (u_u_root(cps) || a_chu_root(cps)) {
+        std::string_view x = utf8::drop_last_chars(root, u_u_root(cps) ? 3 : 2);
         std::string_view c3 = utf8::drop_last_chars(utf8::last_chars(root, 2), 1);
         v.past_stem = join(x, "ి", c3);
         v.past_3sg_nonmasc = join(v.past_stem, "ింది");
         if (c3 == "చ") {
-            // తుడుచు → తుడుస్తా, తుడవండి.
+            // తుడుచు → తుడుస్తా, తుడువు, తుడవండి. The spelling with అ
+            // (తెరచు, పొందుపరచు) keeps its imperatives on the root, and so
+            // does the singular of the compounds in -పరుచు and of -పడుచు.
             v.prs_stem = join(x, "ుస్తున్న");
             v.fut_stem = join(x, "ుస్తా");
-            v.imp_pl = join(x, "వండి");
+            if (u_u_root(cps)) {
+                if (!root.ends_with("పరుచు") && !root.ends_with("పడుచు")) v.imp_sg = join(x, "ువు");
+                v.imp_pl = join(x, "వండి");
+            }
         } else {
             v.prs_stem = join(root, "తున్న");
             v.fut_stem = join(root, "తా");
@@ -160,15 +208,19 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
             v.prs_stem = join(s, "స్తున్న");
             v.fut_stem = join(s, "స్తా");
         } else if (root.ends_with("వచ్చు")) {
-            // వచ్చు and its compounds: వస్తా, and the plural imperative of రా.
+            // వచ్చు and its compounds: వస్తా, and the imperatives of రా; an
+            // infinitive before it (చెప్పవచ్చు 'may tell') is no coming, and
+            // keeps the root.
             std::string_view s = utf8::drop_last_chars(root, 5);
             v.prs_stem = join(s, "వస్తున్న");
             v.fut_stem = join(s, "వస్తా");
+            if (s.empty() || !consonant(utf8::last(s))) v.imp_sg = join(s, "రా");
             v.imp_pl = join(s, "రండి");
         } else if (root.ends_with("ఇచ్చు")) {
             std::string_view s = utf8::drop_last_chars(root, 5);
             v.prs_stem = join(s, "ఇస్తున్న");
             v.fut_stem = join(s, "ఇస్తా");
+            v.imp_sg = join(s, "ఇవ్వు");
             v.imp_pl = join(s, "ఇవ్వండి");
         } else if (cps.size() >= 3 && root.ends_with("చు") &&                    (is_vowel(cps[n - 3]) || (cps[n - 3] == 0x0C4D && cps[n - 4] != 0x0C1A))) {
             // చ after a vowel becomes స before -తు-/-తా (లేచు → లేస్తా,
@@ -200,6 +252,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         if (e->fut_stem) v.fut_stem = *e->fut_stem;
         if (e->fut_3sg_nonmasc) v.fut_3sg_nonmasc = *e->fut_3sg_nonmasc;
         else if (e->fut_stem) v.fut_3sg_nonmasc = fut_nonmasc(*e->fut_stem);
+        if (e->imp_sg) v.imp_sg = *e->imp_sg;
+        if (e->imp_pl) v.imp_pl = *e->imp_pl;
     }
     return v;
 }
@@ -245,7 +299,7 @@ Table Table::build(const Verb& v) {
         t.present_durative[i] = v.form(1, SLOTS[i].p, SLOTS[i].n, SLOTS[i].g);
         t.future[i] = v.form(2, SLOTS[i].p, SLOTS[i].n, SLOTS[i].g);
     }
-    t.imperative = {v.root, v.imp_pl};
+    t.imperative = {v.imp_sg, v.imp_pl};
     return t;
 }
 

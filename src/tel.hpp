@@ -18,6 +18,8 @@ struct LexEntry {
     std::optional<std::string> prs_stem;
     std::optional<std::string> fut_stem;
     std::optional<std::string> fut_3sg_nonmasc;
+    std::optional<std::string> imp_sg;  // an imperative that is not the root (లే, తే)
+    std::optional<std::string> imp_pl;
 };
 
 // A lexicon cell: empty or "-" gives none.
@@ -42,6 +44,7 @@ struct Verb {
     std::string prs_stem;          // present durative
     std::string fut_stem;
     std::string fut_3sg_nonmasc;   // whole form
+    std::string imp_sg;            // whole form, the root for most verbs
     std::string imp_pl;            // whole form
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);

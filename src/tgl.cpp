@@ -153,12 +153,15 @@ Shape shape_of(std::string_view root) {
 }
 
 // Whether the last vowel of a root is o with a consonant after it (kontrol,
-// sagot): the o that a suffix may raise.
-bool closed_by_o(std::string_view root) {
+// sagot): the o that a suffix may raise. `long_o` tells whether another o
+// stands right before it (loob, nood).
+bool closed_by_o(std::string_view root, bool* long_o = nullptr) {
     for (std::size_t end = root.size(); end > 0; --end) {
         switch (root[end - 1]) {
             case 'a': case 'e': case 'i': case 'u': return false;
-            case 'o': return end < root.size();
+            case 'o':
+                if (long_o) *long_o = end > 1 && root[end - 2] == 'o';
+                return end < root.size();
             default: break;
         }
     }
@@ -402,15 +405,17 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     // A borrowing that no row lists takes mag- (nag-text, nagplano); one
     // closed by o and a consonant keeps its o before a suffix (kontrol:
-    // kokontrolin), where a native root raises it (sagot: sasagutin).
+    // kokontrolin), where a native root raises it (sagot: sasagutin); so
+    // does a long oo (loob: loloobin, nood: panoorin).
     std::optional<Shape> shape;
     if (!listed) {
         shape = shape_of(root);
         if (shape->borrowed) v.actor = ActorClass::Mag;
     }
-    if (closed_by_o(root)) {
+    bool long_o = false;
+    if (closed_by_o(root, &long_o)) {
         if (!shape) shape = shape_of(root);
-        v.keeps_o = shape->borrowed || shape->inner_cluster;
+        v.keeps_o = long_o || shape->borrowed || shape->inner_cluster;
     }
     // A vowel closed by a glottal stop takes the suffix without h (pili': pipiliin).
     if (glottal) v.h = false;

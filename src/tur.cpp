@@ -145,7 +145,8 @@ bool is_consonant(char32_t c) noexcept { return c != 0 && !is_vowel(c) && unicod
 // in -t ends like an etmek compound: the suffixes -lE (bekletmek,
 // belletmek), -sE (gülümsetmek, önemsetmek) and -(I)rdE, -(I)ldE
 // (kütürdetmek, inildetmek), and benzetmek, esnetmek, gevşetmek ...
-// Compounds whose noun ends so are listed (katletmek, halletmek, dansetmek).
+// Compounds whose noun ends so are listed (dansetmek), as are those whose
+// noun ends in l (katletmek, halletmek), which etmek_noun never takes.
 constexpr std::string_view NATIVE_CAUSATIVE_ENDS[] = {
     "fs", "ld", "ls", "ms", "ns", "nz", "rd", "rg", "rn", "rs", "sn", "tg", "vs", "vş", "ys", "şn"};
 

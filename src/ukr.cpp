@@ -236,7 +236,6 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         }
     }
     std::string_view word = unicode::trim(folded);
-    if (word.empty()) return fail(Error{});
     for (char32_t c : utf8::chars(word)) {
         if (unicode::is_white_space(c) || !lemma_char(c)) return fail(Error{});
     }

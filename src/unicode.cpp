@@ -62,7 +62,7 @@ bool is_alphabetic(char32_t cp) noexcept {
 
 bool is_letters_or_hyphens(std::string_view s) noexcept {
     for (char32_t c : utf8::chars(s))
-        if (c != U'-' && !is_alphabetic(c)) return false;
+        if (!is_letter_or_hyphen(c)) return false;
     return true;
 }
 
@@ -243,16 +243,26 @@ bool is_word_of(std::string_view text, const Spelling& spelling) noexcept {
     // The Perso-Arabic normalisation removes joiners that stand anywhere but
     // inside a word; an Indic joiner must stand there.
     const bool stray_joiners = script & ARABIC;
+    // A hyphen joins two parts of a word: one at a word's start or end is a
+    // prefix or a first part on its own (mí-, -gehen), no verb.
+    bool word_start = true;
+    bool hyphen = false;
     for (std::size_t pos = 0; pos < word.size();) {
         utf8::Decoded d = utf8::decode(word, pos);
         pos += d.len;
         const bool sign = spelling.signs.find(d.cp) != std::u32string_view::npos;
         if (sign || is_white_space(d.cp)) {
             if ((joiner && !stray_joiners) || (!sign && !spelling.spaces)) return false;
+            if (sign && d.cp == U'-' && word_start) return false;
+            if (!sign && hyphen) return false;
             after_letter = false;
+            hyphen = sign && d.cp == U'-';
+            word_start = !sign;
             if (!sign) after_space = pos;
             continue;
         }
+        word_start = false;
+        hyphen = false;
         if (after_space != 0) {
             last_word = after_space;
             after_space = 0;
@@ -277,7 +287,7 @@ bool is_word_of(std::string_view text, const Spelling& spelling) noexcept {
         after_letter = true;
         joiner = false;
     }
-    if (joiner && !stray_joiners) return false;
+    if ((joiner && !stray_joiners) || hyphen) return false;
     word = word.substr(last_word);
     // The longest ending is cut off; an empty one is no ending.
     std::size_t stem = word.size();

@@ -25,6 +25,7 @@ bool is_alphabetic(char32_t cp) noexcept;
 inline bool is_lemma_letter(char32_t c) noexcept {
     return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= 0xAA && is_alphabetic(c));
 }
+inline bool is_letter_or_hyphen(char32_t c) noexcept { return c == U'-' || is_alphabetic(c); }
 // Whether every character of the text is a letter or a hyphen.
 bool is_letters_or_hyphens(std::string_view s) noexcept;
 bool is_uppercase(char32_t cp) noexcept;
@@ -92,9 +93,9 @@ struct Spelling {
 // (in the Latin and Cyrillic scripts also a mark used with any script, such as
 // U+0301; only the listed marks where the spelling lists them) after a letter
 // or mark, ZWNJ or ZWJ between two letters or marks of a script whose
-// spelling uses them, one of the signs, or white space where spaces may
-// stand; and the last word without its ending (which it must have where the
-// spelling requires one) holds a letter.
+// spelling uses them, one of the signs (a hyphen neither first nor last in a
+// word), or white space where spaces may stand; and the last word without its
+// ending (which it must have where the spelling requires one) holds a letter.
 bool is_word_of(std::string_view text, const Spelling& spelling) noexcept;
 
 // The text without the white space at either end, where is_word_of holds for

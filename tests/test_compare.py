@@ -2,12 +2,24 @@
 rejects after, a slot that went empty, a word now refused; the words the old and new forms share are not judged."""
 import importlib.util
 import io
+import json
+import os
 import pathlib
+import sys
+
+import pytest
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 _spec = importlib.util.spec_from_file_location("compare", ROOT / "scripts" / "compare.py")
 compare = importlib.util.module_from_spec(_spec)
 _spec.loader.exec_module(compare)
+speller = sys.modules["speller"]  # scripts/speller.py, which compare.py imports
+
+
+@pytest.fixture
+def installed(monkeypatch):
+    """Every dictionary counts as installed: the fake checker stands in for them."""
+    monkeypatch.setattr(speller, "installed", lambda d: True)
 
 KNOWN = {"lamenteert", "lamenteer", "gelamenteerd", "heeft", "zijn", "entert", "lam", "verchroomd", "tinungo", "la",
          "plakt", "geplakt", "kent", "gekend"}
@@ -49,7 +61,7 @@ BEFORE["nld:plakken"]["past_participle"] = "geplakkt"  # wrong before: a change 
 AFTER["nld:plakken"]["past_participle"] = "geplakt"
 
 
-def test_diff_sorts_the_changed_slots():
+def test_diff_sorts_the_changed_slots(installed):
     out = io.StringIO()
     before = {**BEFORE, "_kinds": {"nld": {"verchromen": 0, "lamenteren": 1}}}
     summary = compare.report(before, AFTER, checker=FakeChecker, out=out)
@@ -62,7 +74,8 @@ def test_diff_sorts_the_changed_slots():
             "    lamenteren [lexicon, 60% known]: past_participle 'gelamenteerd' -> 'lamgeënterd'; "
             "perfect[0] 'heb gelamenteerd' -> 'heb lamgeënterd'\n"
             "    verchromen [dictionary, 33% known]: past_participle 'verchroomd' -> 'geverchroomd'\n") in nld
-    assert "plakken" not in nld and "xyz" not in nld  # a mend; a word refused before has no slots to lose
+    # a mend; a word refused before has no slots to lose (it is listed as conjugated now)
+    assert "plakken" not in nld and "xyz" not in nld[:nld.index("conjugated now")]
     assert "refused now: 1 slots of 1 words\n    kennen [built, 67% known]: (word) 'table' -> 'ValueError: not a" in nld
     assert "went empty: 1 slots of 1 words\n    lopen [built, 0% known]: past_participle 'gelopen' -> None" in nld
     assert "went empty: 1 slots of 1 words\n    tungo [built, 50% known]: patient_perfective 'tinungo' -> '—'" in text
@@ -71,13 +84,16 @@ def test_diff_sorts_the_changed_slots():
     assert "changed (no checker): 2 slots of 1 words" in jpn and "went empty" not in jpn
     assert summary == [
         "jpn: 1 words, 1 changed tables, 2 changed slots; no checker; 0 slots went empty; 0 words refused now, "
-        "0 conjugated now",
+        "0 conjugated now (0 real verbs), 0 refused both times with another message; 0 crashed; real verbs "
+        "changed: 0 words, 0 slots; slots: 1 filled, 1 other",
         "nld: 6 words, 6 changed tables, 7 changed slots; 3 forms hunspell nl_NL accepted before and rejects "
         "after (2 of words whose table it mostly accepted before); 1 slots went empty; 1 words refused now, "
-        "1 conjugated now",
+        "1 conjugated now (0 real verbs), 0 refused both times with another message; 0 crashed; real verbs "
+        "changed: 1 words, 4 slots; slots: 3 checker, 1 empty, 2 known, 1 now known",
         "tgl: 1 words, 1 changed tables, 1 changed slots; 0 forms hunspell tl accepted before and rejects after "
         "(0 of words whose table it mostly accepted before); 1 slots went empty; 0 words refused now, "
-        "0 conjugated now"]
+        "0 conjugated now (0 real verbs), 0 refused both times with another message; 0 crashed; real verbs "
+        "changed: 0 words, 0 slots; slots: 1 empty"]
 
 
 def test_case_spellings_fold_onto_the_lower_case_word():
@@ -95,7 +111,7 @@ def test_spellings_users_type():
     assert compare.words_in("sé/sí mol — ") == ["sé", "sí", "mol"]
 
 
-def test_snapshot_files_are_read_in_step_and_chunks(tmp_path):
+def test_snapshot_files_are_read_in_step_and_chunks(tmp_path, installed):
     """The diff of two snapshot files, read line by line and a few slots at a time, is the diff of the tables; a
     word that only one snapshot has is not compared."""
     kinds = {"nld": {"verchromen": 0, "lamenteren": 1}}
@@ -114,3 +130,116 @@ def test_snapshot_files_are_read_in_step_and_chunks(tmp_path):
     changed = (tmp_path / "streamed.tsv").read_text(encoding="utf-8")
     assert changed == (tmp_path / "whole.tsv").read_text(encoding="utf-8")
     assert "nld\tchecker\tverchromen\tpast_participle\t'verchroomd' -> 'geverchroomd'\n" in changed
+
+
+def test_every_changed_slot_of_a_real_verb_is_listed_with_its_kind(installed, tmp_path):
+    """A real verb's slots are all listed, judged or not: one known form for another, the same words in another
+    order, an empty slot filled, a form for nothing. A word refused both times with another message is not
+    conjugated now; a word conjugated now is listed with the words of its table the checker does not know."""
+    known = {"loop", "loopt", "liep", "liepen", "gelopen", "ben", "heb", "kent", "kende"}
+
+    class Checker(FakeChecker):
+        def accepts(self, words):
+            return {w: w in known or w in ("lopen", "kennen") for w in words}
+
+    before = {"nld:lopen": {"past": ["liep", "liepen"], "perfect": ["ben gelopen"], "imperative": None,
+                            "present": ["loop", "loopt"]},
+              "nld:kennen": "ValueError: not a Dutch infinitive",
+              "nld:qqen": "ValueError: not a Dutch infinitive",
+              "_kinds": {"nld": {"lopen": 1, "kennen": 0}}}
+    after = {"nld:lopen": {"past": ["liepen", "liep"], "perfect": ["gelopen ben"], "imperative": "loop",
+                           "present": ["loopt", None]},
+             "nld:kennen": {"present": ["ken", "kent"], "past": ["kende"]},
+             "nld:qqen": "ValueError: qqen is no verb"}
+    assert [compare.slot_kind(*c, {w: w in known for w in ("liep", "liepen", "ben", "gelopen", "loop", "zwom",
+                                                             "zwem")})
+             for c in (("liep", "liepen"), ("ben gelopen", "gelopen ben"), (None, "loop"), ("loop", "—"),
+                       ("liep", "zwom"), ("zwom", "zwem"), ("zwom", "liep"))] == [
+        "known", "order", "filled", "empty", "checker", "unknown", "now known"]
+    out = io.StringIO()
+    summary = compare.report(before, after, checker=Checker, out=out, changes_path=str(tmp_path / "c.tsv"),
+                             real_path=str(tmp_path / "real.txt"))
+    text = out.getvalue()
+    assert ("  real verbs whose table changed, every changed slot: 6 slots of 1 words\n"
+            "    lopen [lexicon, 100% known]: imperative None -> 'loop' (filled); past[0] 'liep' -> 'liepen' (known); "
+            "past[1] 'liepen' -> 'liep' (known); perfect[0] 'ben gelopen' -> 'gelopen ben' (order); "
+            "present[0] 'loop' -> 'loopt' (known); present[1] 'loopt' -> None (empty)") in text
+    assert "conjugated now (refused before): 1 words\n    kennen [dictionary, real]: 2 of 3 words known; unknown: ken" in text
+    assert "qqen" not in text and "1 conjugated now (1 real verbs), 1 refused both times with another message" in summary[0]
+    assert "nld\tmessage\tqqen\t(word)\t'ValueError: not a Dutch infinitive' -> 'ValueError: qqen is no verb'" in (
+        tmp_path / "c.tsv").read_text(encoding="utf-8")
+    real = (tmp_path / "real.txt").read_text(encoding="utf-8")
+    assert "== nld lopen [lexicon, 100% known before]\n* imperative\tNone\tloop\tfilled\n" in real
+    assert "* perfect[0]\tben gelopen\tgelopen ben\torder\n" in real and "== nld kennen" in real
+    assert "\n  present[0]\t\tken ?\n" in real  # a word conjugated now: its forms the checker rejects marked
+
+
+FAKE_VELNOR = """
+import os, time
+class Table:
+    def __init__(self, w):
+        self.present = [w + "t"]
+def conjugate(w, lang):
+    if w == "abort":
+        os.abort()
+    if w == "exit":
+        os._exit(3)
+    if w == "hang":
+        time.sleep(60)
+    if w == "odd":
+        raise RuntimeError("odd")
+    if w == "bad":
+        raise ValueError("not a verb")
+    return Table(w)
+"""
+
+
+def test_a_word_that_kills_the_worker_is_named_and_the_others_are_conjugated(tmp_path, installed):
+    (tmp_path / "fake" / "velnor.py").parent.mkdir()
+    (tmp_path / "fake" / "velnor.py").write_text(FAKE_VELNOR)
+    words = ["aa", "abort", "bb", "bad", "cc", "exit", "dd", "hang", "odd", "ee"]
+    (tmp_path / "words.jsonl").write_text("".join(json.dumps(["nld", w, 0]) + "\n" for w in words))
+    env = dict(os.environ, PYTHONPATH=str(tmp_path / "fake"))
+    f = io.StringIO()
+    crashes = compare.write_tables(str(tmp_path / "words.jsonl"), f, size=4, workers=2, env=env, timeout=2)
+    got = {w: t for _, w, _, t in map(json.loads, f.getvalue().splitlines())}
+    assert list(got) == words
+    assert got["aa"] == {"present": ["aat"]} and got["ee"] == {"present": ["eet"]}
+    assert got["bad"] == "ValueError: not a verb" and got["odd"] == "crash: RuntimeError: odd"
+    assert got["abort"] == "crash: killed by SIGABRT" and got["exit"] == "crash: exit status 3"
+    assert got["hang"] == "crash: no answer in 2 s"
+    assert sorted(w for _, w, _ in crashes) == ["abort", "exit", "hang"]  # in the order the workers met them
+    out = io.StringIO()
+    compare.report({"nld:abort": {"present": ["abortt"]}, "nld:exit": "crash: exit status 3"},
+                   {"nld:abort": got["abort"], "nld:exit": {"present": ["exitt"]}}, checker=FakeChecker, out=out)
+    assert ("crashed: 2 words\n    abort [built]: (word) 'table' -> 'crash: killed by SIGABRT'\n"
+            "    exit [built]: (word) 'crash: exit status 3' -> 'table'") in out.getvalue()
+
+
+def needs(*dictionaries):
+    absent = [f"hunspell dictionary {d}" for d in dictionaries
+              if not os.path.exists(os.path.join(speller.HUNSPELL_DIR, d + ".dic"))]
+    if importlib.util.find_spec("hunspell") is None:
+        absent.append("the hunspell Python library")
+    return pytest.mark.skipif(bool(absent), reason=f"{', '.join(absent)} not installed")
+
+
+@needs("te_IN", "ga_IE", "de_DE")
+def test_forms_are_checked_whole_through_the_library():
+    """The command split Telugu words at their vowel signs and let a stray symbol through; the library does
+    neither, also where the dictionary's encoding cannot write the symbol (ga_IE is Latin-1)."""
+    assert speller.known(["చేస్తాడు", "చేయండి", "తింటున్నది"], "te_IN") == {"చేస్తాడు", "చేయండి", "తింటున్నది"}
+    assert speller.known(["mholta", "mholtaǂ"], "ga_IE") == {"mholta"}
+    assert speller.known(["machen", "machenǂ", "ich mache", "ich machǂ", ""], "de_DE") == {"machen", "ich mache"}
+    assert speller.rejected(["ich machǂ", "gehen"], "de_DE") == {"machǂ"}
+
+
+@needs("nl_NL")
+def test_a_missing_dictionary_is_skipped_with_a_line(monkeypatch, capsys):
+    assert speller.dictionary("/nonexistent/xx_XX") is None and speller.known(["a"], "/nonexistent/xx_XX") == set()
+    assert "hunspell dictionary /nonexistent/xx_XX is not installed: skipped" in capsys.readouterr().err
+    monkeypatch.setitem(compare.HUNSPELL, "nld", ["nl_NL", "/nonexistent/xx_XX"])
+    assert compare.checker_names("nld") == "hunspell nl_NL"
+    out = io.StringIO()
+    compare.report({"nld:lopen": {"past": "liep"}}, {"nld:lopen": {"past": "lop"}}, checker=FakeChecker, out=out)
+    assert "  hunspell dictionary /nonexistent/xx_XX is not installed: skipped\n" in out.getvalue()

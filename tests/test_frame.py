@@ -128,10 +128,16 @@ def test_str_subclasses_are_accepted():
         velnor.conjugate(S("gehen"), lang=S("xx"))
 
 
-@pytest.mark.parametrize("kwargs", [{"infinitive": "\ud800"}, {"infinitive": "gehen", "lang": "d\udc00"}])
-def test_lone_surrogates_raise_unicode_encode_error(kwargs):
+def test_lone_surrogate_in_the_word_raises_unicode_encode_error():
     with pytest.raises(UnicodeEncodeError):
-        velnor.conjugate(**kwargs)
+        velnor.conjugate(infinitive="\ud800")
+
+
+@pytest.mark.parametrize("code,named", [("d\udc00", "d\udc00"), ("\ud800" * 60, "\ud800" * 50 + "\u2026")])
+def test_lone_surrogate_in_the_code_is_an_unknown_language(code, named):
+    with pytest.raises(ValueError) as e:
+        velnor.conjugate("gehen", lang=code)
+    assert type(e.value) is ValueError and e.value.args == ("unknown language: " + named,)
 
 
 def test_module_attributes():

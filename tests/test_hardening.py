@@ -184,25 +184,43 @@ def _failed_list_reads(table, name):
 
 
 # The arguments of the calls that raise, kept so that their references can be counted.
-WRONG = {"refused": "x1", "over-long": "x" * 300, "unknown": "xx", "long unknown": "xx" * 100}
+WRONG = {"refused": "x1", "over-long": "x" * 300, "unknown": "xx", "long unknown": "xx" * 100,
+         "keyword": "spelling"}
+# Words whose tables hold None: a whole list (the Czech passive of an intransitive verb) or list items (the German
+# modals' imperative).
+WITH_NONE = {"ces": "spát", "deu": "können"}
 
 
-def _calls(lang, word, list_name):
-    """Every call of the module once, on the path that succeeds and on every path that raises: a refused word, an
-    over-long word, an unknown language short and long, arguments that are not str, and the list attribute
-    whose building runs out of memory. Returns how many list reads failed."""
-    table = velnor.conjugate(word, lang=lang)
+def _read_all(table):
     repr(table)
     for name in dir(table):
         if not name.startswith("_"):
             getattr(table, name)
+
+
+def _calls(lang, word, list_name):
+    """Every call of the module once, on the path that succeeds and on every path that raises: a refused word, an
+    over-long word, an unknown language short and long, arguments that are not str, an unexpected keyword, an
+    argument given twice or missing, too many arguments, the result class called, and the list attribute whose
+    building runs out of memory. Returns how many list reads failed."""
+    table = velnor.conjugate(word, lang=lang)
+    _read_all(table)
+    if lang in WITH_NONE:
+        _read_all(velnor.conjugate(WITH_NONE[lang], lang=lang))
     velnor.conjugate(infinitive=word, lang=lang)
-    for args in ((WRONG["refused"], lang), (WRONG["over-long"], lang), (word, WRONG["unknown"]),
-                 (word, WRONG["long unknown"]), (_Argument(),), (1,), (word, _Argument()), (word, 1)):
+    calls = [((WRONG["refused"], lang), {}), ((WRONG["over-long"], lang), {}), ((word, WRONG["unknown"]), {}),
+             ((word, WRONG["long unknown"]), {}), ((_Argument(),), {}), ((1,), {}), ((word, _Argument()), {}),
+             ((word, 1), {}), ((word,), {"lang": lang, WRONG["keyword"]: 1}), ((word,), {"infinitive": word}),
+             ((), {"lang": lang}), ((word, lang, lang), {})]
+    for args, kwargs in calls:
         try:
-            velnor.conjugate(*args)
+            velnor.conjugate(*args, **kwargs)
         except (ValueError, TypeError):
             pass
+    try:
+        type(table)()
+    except TypeError:
+        pass
     return _failed_list_reads(table, list_name) if list_name and _testcapi else 0
 
 

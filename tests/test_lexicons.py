@@ -72,7 +72,7 @@ NO_FORM_CELLS = {
     "ces_aspect.tsv": "aspect and aspect partners", "ces_classes.tsv": "present class",
     "dan_aux.tsv": "auxiliary of the perfect", "ita_classes.tsv": "class", "jpn.tsv": "class",
     "jpn_readings.tsv": "the written lemma of a kana spelling", "kor.tsv": "class",
-    "kor_adjectives.tsv": "lemma only", "por_stem_classes.tsv": "class", "ron_classes.tsv": "class",
+    "kor_adjectives.tsv": "lemma only", "mar_transitive.tsv": "lemma only", "por_stem_classes.tsv": "class", "ron_classes.tsv": "class",
     "slv_classes.tsv": "class", "spa_stem_classes.tsv": "class",
 }
 

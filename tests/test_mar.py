@@ -13,7 +13,8 @@ TOOL = cpp_tool("mar_check.cpp", ["mar.cpp", "brahmic.cpp", "unicode.cpp", "unic
                                   "बसणे\tX\t-\t-\ta,b,c,d,e,f\ta,b,c,d\t\tP\tQ\textra\n"
                                   "उठणे\t-\t-\tY\ta,b,c,d,e\tv,w,x,y,z\n"
                                   "उठणे\t-\tZ\n"
-                                  "#पडणे\tx\n"})
+                                  "#पडणे\tx\n",
+                       "mar_transitive.tsv": "# lemma\nकरणे\n"})
 
 
 @pytest.mark.parametrize("base, suffix, joined", [

@@ -103,6 +103,18 @@ def test_edge_inputs(lang, word):
     check_word(lang, word)
 
 
+@pytest.mark.parametrize("shape", ["-{}", "{}-", " -{} ", "{}- ", "x -{}", "{}- x"])
+@pytest.mark.parametrize("lang", AVAILABLE)
+def test_hyphen_at_a_word_edge_is_refused(lang, shape):
+    """A prefix or a first part on its own (mí-, -gehen) is no citation form in any language: the language's
+    refusal, never a table."""
+    word = shape.format(LANGUAGES[lang][3])
+    with pytest.raises(ValueError) as e:
+        velnor.conjugate(word, lang=lang)
+    message = LANGUAGES[lang][2][0]
+    assert str(e.value).startswith(message) if lang == "deu" else str(e.value) == message
+
+
 @pytest.mark.parametrize("lang", AVAILABLE)
 def test_lone_surrogate(lang):
     with pytest.raises(UnicodeEncodeError):

@@ -20,10 +20,14 @@ both of them verbs kept above and known to the dictionary.
 hunspell and wordfreq are development tools only; nothing of them is copied
 into data/: every cell is built from the verb's class and stems.
 """
+import os
 import re
-import subprocess
+import sys
 
 import rules
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import speller  # noqa: E402
 
 DIC = "/usr/share/hunspell/cs_CZ"
 PREFIXES = sorted(
@@ -38,44 +42,23 @@ ulehnout lehnout prahnout""".split())
 
 
 class Speller:
-    """Asks hunspell about many words at once and remembers the answers."""
+    """Asks hunspell about words (through scripts/speller.py) and remembers the answers."""
 
     def __init__(self):
         self.known = {}
-        self.pipe = None
 
     calls = 0
 
     def check(self, words):
-        new = sorted({w for w in words if w and w not in self.known and " " not in w})
-        if len(new) > 50:
-            out = subprocess.run(["hunspell", "-d", DIC, "-l"], input="\n".join(new) + "\n",
-                                 capture_output=True, text=True, check=True).stdout
-            bad = set(out.split())
-            for w in new:
-                self.known[w] = w not in bad
-        else:
-            for w in new:
-                self.known[w] = self.ask(w)
-
-    def ask(self, word):
-        """One word through a hunspell kept open in pipe mode."""
-        if self.pipe is None:
-            self.pipe = subprocess.Popen(["hunspell", "-d", DIC, "-a"], stdin=subprocess.PIPE,
-                                         stdout=subprocess.PIPE, text=True, bufsize=1)
-            self.pipe.stdout.readline()  # the banner
-        Speller.calls += 1
-        self.pipe.stdin.write("^" + word + "\n")
-        self.pipe.stdin.flush()
-        answer = self.pipe.stdout.readline()
-        while self.pipe.stdout.readline().strip():
-            pass
-        return answer[:1] in ("*", "+", "-")
+        d = speller.dictionary(DIC)
+        for w in sorted({w for w in words if w and w not in self.known and " " not in w}):
+            Speller.calls += 1
+            self.known[w] = d is not None and d.spell(w)
 
     def prefetch(self, run):
         """Runs run(probe) twice with a probe that answers every question yes,
         then no, collecting the words asked, and asks hunspell about them all
-        at once; the real run then finds most answers waiting."""
+        first; the real run then finds most answers waiting."""
         for answer in (True, False):
             asked = set()
 

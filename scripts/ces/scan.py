@@ -11,7 +11,6 @@ rejected forms is counted and listed worst first.
 usage: python scan.py [OUT_DIR]   (writes OUT_DIR/ces_scan.tsv and prints the summary)
 The versions of the checker and the word list are printed with the summary.
 """
-import ctypes
 import os
 import re
 import sys
@@ -20,25 +19,16 @@ import velnor
 import wordfreq
 
 DIC = "/usr/share/hunspell/cs_CZ"
-_lib = ctypes.CDLL("libhunspell-1.7.so.0")
-_lib.Hunspell_create.restype = ctypes.c_void_p
-_lib.Hunspell_create.argtypes = [ctypes.c_char_p, ctypes.c_char_p]
-_lib.Hunspell_get_dic_encoding.restype = ctypes.c_char_p
-_lib.Hunspell_get_dic_encoding.argtypes = [ctypes.c_void_p]
-_lib.Hunspell_spell.argtypes = [ctypes.c_void_p, ctypes.c_char_p]
-_h = _lib.Hunspell_create(f"{DIC}.aff".encode(), f"{DIC}.dic".encode())
-_enc = _lib.Hunspell_get_dic_encoding(_h).decode()
 _known = {}
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import speller  # noqa: E402
 
 
 def ok(w):
     r = _known.get(w)
     if r is None:
-        try:
-            r = bool(w) and _lib.Hunspell_spell(_h, w.encode(_enc)) != 0
-        except UnicodeEncodeError:
-            r = False
-        _known[w] = r
+        d = speller.dictionary(DIC)
+        r = _known[w] = d is not None and d.spell(w)
     return r
 
 

@@ -25,7 +25,6 @@ serve as bases too (genopføre after opføre).
 import os
 import re
 import shutil
-import subprocess
 import sys
 import tempfile
 
@@ -35,6 +34,7 @@ from wordfreq import zipf_frequency
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 import candidates  # noqa: E402
 from candidates import known  # noqa: E402
+import speller  # noqa: E402
 
 DICT = "/usr/share/hunspell/da_DK"
 VOWELS = "aeiouyæøå"
@@ -131,13 +131,12 @@ def analyse(words):
 
 def paradigms(words, dictionary):
     """The forms that the dictionary lists with a word ("al:" fields of its irregular verbs)."""
-    out = subprocess.run(["hunspell", "-d", dictionary, "-m"], input="\n".join(sorted(words)),
-                         capture_output=True, text=True, check=True).stdout
+    d = speller.dictionary(dictionary)
     res = {}
-    for line in out.split("\n"):
-        f = line.split()
-        if len(f) > 1 and any(x.startswith("al:") for x in f):
-            res.setdefault(f[0], set()).update(x[3:] for x in f if x.startswith("al:"))
+    for w in sorted(words) if d else ():
+        f = " ".join(d.analyze(w)).split()
+        if any(x.startswith("al:") for x in f):
+            res.setdefault(w, set()).update(x[3:] for x in f if x.startswith("al:"))
     return res
 
 

@@ -15,11 +15,11 @@ import sys
 import velnor
 import wordfreq
 
-sys.path.insert(0, "/work/longtail")
-from hs import HS  # noqa: E402
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import speller  # noqa: E402
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-H = HS("de_DE")
+H = speller.dictionary("de_DE")
 AUX = {"mich", "dich", "sich", "uns", "euch"}
 
 
@@ -58,7 +58,7 @@ def main():
         rows[b] += 1
         for f in sorted(forms(cells[0])):
             total[b] += 1
-            if H.ok(f):
+            if H.spell(f):
                 ok[b] += 1
             else:
                 rejected[b].append(f)

@@ -11,15 +11,16 @@ preterite 1sg, participle, zu-infinitive) and which of the separable forms hunsp
 The dictionary is a checker only: nothing of it goes into data/.
 """
 import collections
+import pathlib
 import sys
 
 import velnor
 import wordfreq
 
-sys.path.insert(0, "/work/longtail")
-from hs import HS  # noqa: E402
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import speller  # noqa: E402
 
-H = HS("de_DE")
+H = speller.dictionary("de_DE")
 
 
 def pred(w):
@@ -29,7 +30,7 @@ def pred(w):
 
 def is_verb(w):
     for p in pred(w):
-        if p != w and H.ok(p) and w in H.stem(p):
+        if p != w and H.spell(p) and w in H.stem(p):
             return True
     return False
 
@@ -37,9 +38,9 @@ def is_verb(w):
 def candidates():
     out = []
     for w in wordfreq.top_n_list("de", 300000):
-        if w.isalpha() and w == w.lower() and len(w) >= 3 and w.endswith("n") and H.ok(w) and is_verb(w):
+        if w.isalpha() and w == w.lower() and len(w) >= 3 and w.endswith("n") and H.spell(w) and is_verb(w):
             i = w.find("zu", 1)
-            if i > 0 and H.ok(w[:i] + w[i + 2:]):
+            if i > 0 and H.spell(w[:i] + w[i + 2:]):
                 continue
             out.append(w)
     return out
@@ -60,7 +61,7 @@ def main():
     known = set(verbs)
 
     def verb_like(w):
-        return w in known or (H.ok(w) and is_verb(w))
+        return w in known or (H.spell(w) and is_verb(w))
 
     words = [w for w in wordfreq.top_n_list("de", 300000)
              if w.isalpha() and w == w.lower() and len(w) >= 6 and w.endswith("n")]
@@ -68,7 +69,7 @@ def main():
     for w in words:
         for i in range(len(w) - 4, 1, -1):
             first, rest = w[:i], w[i:]
-            if first in INSEPARABLE or not (H.ok(first) or H.ok(first.capitalize())):
+            if first in INSEPARABLE or not (H.spell(first) or H.spell(first.capitalize())):
                 continue
             if rest.startswith("zu") or not verb_like(rest):
                 continue
@@ -86,7 +87,7 @@ def main():
         part = first + "ge" + base.past_participle.removeprefix("ge") if base.past_participle.startswith("ge") \
             else first + base.past_participle
         zu = first + "zu" + rest
-        evidence = ("W" if H.ok(w) else "-") + ("P" if H.ok(part) else "-") + ("Z" if H.ok(zu) else "-")
+        evidence = ("W" if H.spell(w) else "-") + ("P" if H.spell(part) else "-") + ("Z" if H.spell(zu) else "-")
         groups[first].append((w, evidence, t.present[0], t.preterite[0], t.past_participle, t.zu_infinitive))
     n = sum(map(len, groups.values()))
     print(len(words), "words;", n, "whose longest first part the engine does not detach", file=sys.stderr)

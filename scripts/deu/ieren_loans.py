@@ -15,13 +15,13 @@ sys.path.insert(0, str(pathlib.Path(__file__).parent))
 from compounds import H, is_verb  # noqa: E402
 
 for w in wordfreq.top_n_list("de", 300000):
-    if not (w.isalpha() and w == w.lower() and w.endswith("ieren") and H.ok(w)):
+    if not (w.isalpha() and w == w.lower() and w.endswith("ieren") and H.spell(w)):
         continue
     pres = velnor.conjugate(w).present[0]
     if " " not in pres:
         continue
     particle = pres.split(" ", 1)[1].replace(" ", "")
     rest = w[len(particle):]
-    if not (H.ok(rest) and is_verb(rest)):
-        known = "Z" if H.ok(particle + "zu" + rest) else "-"
+    if not (H.spell(rest) and is_verb(rest)):
+        known = "Z" if H.spell(particle + "zu" + rest) else "-"
         print(f"{w}\t{particle} + {rest}\t{known}")

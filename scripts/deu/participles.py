@@ -37,7 +37,7 @@ def main():
             v = simplex.get(rest) or zu.get(rest)
             if v is None:
                 continue
-            if not (H.ok(first) or H.ok(first.capitalize())):
+            if not (H.spell(first) or H.spell(first.capitalize())):
                 continue
             t = velnor.conjugate(first + v)
             got = t.past_participle if rest in simplex else t.zu_infinitive

@@ -1,19 +1,21 @@
 """Snapshot of German tables, for comparing two builds verb by verb.
 
-usage: python scripts/deu/snapshot.py OUT.tsv [WORDS-FILE]
+usage: python scripts/deu/snapshot.py OUT.jsonl.gz [WORDS-FILE]
 Without a file of words (one a line) it conjugates every lemma of data/deu.tsv, every input of tests/data/forms/deu*.tsv and
 every word of wordfreq's German top 300,000 that has the infinitive's shape, that the de_DE hunspell
-dictionary knows and that passes the long-tail scan's verb test (compounds.candidates). One line per word: the word and
-every attribute of its table (or the error), tab-separated; compare two snapshots with diff.
+dictionary knows and that passes the long-tail scan's verb test (compounds.candidates). The snapshot is in the one
+format of scripts/compare.py (JSON lines [code, word, kind, table or error]); compare two with
+`python scripts/compare.py diff before.jsonl.gz after.jsonl.gz --changes changes.tsv --real real.txt`.
 """
+import json
 import pathlib
-import re
 import sys
+import tempfile
 
-import velnor
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import compare  # noqa: E402
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-ATTRS = [a for a in dir(velnor.conjugate("gehen")) if not a.startswith("_")]
 
 
 def lexicon_lemmas():
@@ -35,28 +37,19 @@ def frequency_words():
     return candidates()
 
 
-def row(word):
-    try:
-        t = velnor.conjugate(word)
-    except ValueError as e:
-        return f"{word}\tValueError: {e}"
-    cells = []
-    for a in ATTRS:
-        v = getattr(t, a)
-        cells.append("|".join("~" if x is None else x for x in v) if isinstance(v, list) else str(v))
-    return word + "\t" + "\t".join(cells)
-
-
 def main():
     out = sys.argv[1]
     if len(sys.argv) > 2:
-        words = pathlib.Path(sys.argv[2]).read_text(encoding="utf-8").splitlines()
+        words = {w: None for w in pathlib.Path(sys.argv[2]).read_text(encoding="utf-8").splitlines() if w}
     else:
-        words = list(dict.fromkeys([*lexicon_lemmas(), *test_inputs(), *frequency_words()]))
-    with open(out, "w", encoding="utf-8") as f:
-        f.write("#word\t" + "\t".join(ATTRS) + "\n")
-        for w in words:
-            f.write(row(w) + "\n")
+        words = dict.fromkeys([*lexicon_lemmas(), *test_inputs()], compare.KINDS.index("lexicon"))
+        for w in frequency_words():
+            words.setdefault(w, compare.KINDS.index("dictionary"))
+    with tempfile.NamedTemporaryFile("w", encoding="utf-8", suffix=".jsonl") as f:
+        f.writelines(json.dumps(["deu", w, k], ensure_ascii=False) + "\n" for w, k in sorted(words.items()))
+        f.flush()
+        with compare.opened(out, "wt") as o:
+            compare.write_tables(f.name, o)
     print(len(words), "words", file=sys.stderr)
 
 

@@ -16,15 +16,15 @@ import sys
 
 import velnor
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import speller  # noqa: E402
+
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 PREFIXES = ["counter", "inter", "under", "fore", "over", "with", "down", "out", "mis", "pre", "off", "un", "up", "re"]
 
 
 def rejected(words):
-    words = sorted(set(words))
-    out = subprocess.run(["hunspell", "-d", "/usr/share/hunspell/en_US", "-l"], input="\n".join(words),
-                         capture_output=True, text=True, check=True).stdout
-    return set(out.split())
+    return speller.rejected(words, "/usr/share/hunspell/en_US")
 
 
 def forms(verb):

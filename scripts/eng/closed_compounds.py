@@ -12,18 +12,20 @@ hunspell rejects, where hunspell knows more of the second than of the first. A v
 import importlib.metadata
 import pathlib
 import subprocess
+import sys
 
 import velnor
 import wordfreq
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import speller  # noqa: E402
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 DICT = "/usr/share/hunspell/en_US"
 
 
 def rejected(words):
-    out = subprocess.run(["hunspell", "-d", DICT, "-l"], input="\n".join(sorted(set(words))),
-                         capture_output=True, text=True, check=True).stdout
-    return set(out.split())
+    return speller.rejected(words, DICT)
 
 
 def forms(verb):

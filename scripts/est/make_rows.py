@@ -23,8 +23,10 @@ Types (S = the ma-infinitive without -ma):
           lõppeda, lõppes, lõppenud)
 """
 import pathlib
-import subprocess
 import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import speller  # noqa: E402
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent.parent
 DATA = ROOT / "data" / "est.tsv"
@@ -123,9 +125,7 @@ def candidates(lemma):
 
 
 def unknown(words):
-    out = subprocess.run(["hunspell", "-d", DIC, "-l"], input="\n".join(words), capture_output=True,
-                         text=True, check=True).stdout
-    return set(out.split())
+    return speller.rejected(words, DIC)
 
 
 def main():

@@ -5,10 +5,13 @@ apt-get install hunspell myspell-ga).
 
     python3 scripts/gle/check_forms.py [data/gle.tsv]
 """
-import subprocess
+import os
 import sys
 
 import velnor
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import speller  # noqa: E402
 
 ROWS = ["present", "past", "past_habitual", "future", "conditional", "imperative", "subjunctive"]
 PRONOUNS = {"mé", "tú", "sé/sí", "muid", "sibh", "siad"}
@@ -31,9 +34,7 @@ def main():
                     if w in PRONOUNS:
                         continue
                     words.setdefault(w[2:] if w.startswith("d'") else w, set()).add(lemma)
-    out = subprocess.run(["hunspell", "-d", "ga_IE", "-l"], input="\n".join(words), capture_output=True,
-                         text=True, check=True).stdout.split()
-    for w in sorted(set(out)):
+    for w in sorted(speller.rejected(words, "ga_IE")):
         print(w, " ".join(sorted(words.get(w, ()))))
 
 

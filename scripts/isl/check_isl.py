@@ -4,10 +4,14 @@ verbs named on the command line) against Apertium's Icelandic analyser
 (apertium-isl-eng) and hunspell-is. Prints one line per form that the analyser
 does not give with the expected tags for the lemma, and the forms hunspell does
 not know. Needs the built module, lt-proc and hunspell."""
+import os
 import subprocess
 import sys
 
 import velnor
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import speller  # noqa: E402
 
 AUTOMORF = "/usr/share/apertium/apertium-isl-eng/isl-eng.automorf.bin"
 ROWS = [("present", "<pri>"), ("past", "<past>"), ("subjunctive_present", "<prs>"),
@@ -83,8 +87,7 @@ def main():
     checks = [(lemma, form, tag) for lemma in lemmas() for form, tag in expectations(lemma)]
     forms = sorted({f for _, f, _ in checks})
     analyses = analyse(forms)
-    hs = set(subprocess.run(["hunspell", "-d", "is_IS", "-l"], input="\n".join(forms) + "\n", capture_output=True,
-                            text=True).stdout.split())
+    hs = speller.rejected(forms, "is_IS")
     if BANDS:
         tally = [[0, 0, 0] for _ in BAND_NAMES]  # forms, read right by the analyser, known to hunspell
         for lemma, form, tag in checks:

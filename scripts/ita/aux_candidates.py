@@ -23,8 +23,10 @@ the verb's intransitive use) or "avere" (only avere, or no compound tenses);
 only the first two become rows of the list, which stays in byte order.
 """
 import os
-import subprocess
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import speller  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 DATA = os.path.join(ROOT, "data")
@@ -47,11 +49,7 @@ def listed():
 
 
 def hunspell_known(words):
-    words = sorted(set(words))
-    out = subprocess.run(["hunspell", "-d", DICT, "-l"], input="\n".join(words),
-                         capture_output=True, text=True, check=True).stdout
-    rejected = set(out.split())
-    return {w for w in words if w not in rejected}
+    return speller.known(words, DICT)
 
 
 def strong_participles():

@@ -14,8 +14,12 @@ listed apart (HA_ADJECTIVES): their shape does not tell them from 하다 verbs.
 Each is ranked by the position of its stem in wordfreq's Korean list, which
 holds morphemes (좋, 크, 어렵; the noun of a 하다 adjective: 행복, 조용); a
 lemma whose stem is not among its 30,000 most frequent words goes after those
-that are, in the order given.
-Usage: python scripts/kor/adjectives.py   (writes the file and prints the ranks)
+that are, in the order given. Words of both classes in hunspell-ko whose use is
+the adjective's (USE_ADJECTIVES), verbs it files as adjectives (DICTIONARY_VERBS)
+and verbs it lacks that end in a listed adjective (VERBS_AFTER_ADJECTIVE) were
+judged with the evidence of scripts/kor/use_evidence.py.
+Usage: python scripts/kor/adjectives.py --before SNAPSHOT   (writes the file; SNAPSHOT holds the tables before,
+       {"kor:WORD": {"adnominal_present": ...}}, whose reading a word of both classes keeps unless listed)
 """
 import collections
 import json
@@ -69,6 +73,7 @@ CANDIDATES = """
 질기다 질긴|해맑다 해맑은|건방지다 건방진|두텁다 두터운|엷다 엷은|습하다 습한|짓궂다 짓궂은|수많다 수많은|기막히다 기막힌|고되다 고된
 그르다 그른|떫다 떫은|값지다 값진|쌀쌀맞다 쌀쌀맞은|검붉다 검붉은|드높다 드높은|손쉽다 손쉬운|이러하다 이러한|그러하다 그러한|저러하다 저러한
 어떠하다 어떠한|아무러하다 아무러한|가냘프다 가냘픈|기름지다 기름진|눈부시다 눈부신|재빠르다 재빠른|드세다 드센|굳세다 굳센|빼어나다 빼어난|듬직하다 듬직한|약다 약은|질다 진|설다 선|차지다 차진|어줍다 어줍은
+푸르르다 푸르른|낫다 나은
 """.replace("\n", "|")
 
 # 하다 adjectives, whose adnominal is X한: their shape does not tell them from the 하다 verbs.
@@ -107,6 +112,24 @@ HA_ADJECTIVES = """
 정당하다 불공평하다 담백하다 느끼하다 텁텁하다 얼큰하다 매콤하다 쌉쌀하다 구수하다 향긋하다 비릿하다 싸늘하다 고단하다
 무관하다 유치하다 훤하다 시끌벅적하다 아련하다 애틋하다 짠하다 찡하다 뭉클하다 찝찝하다 후하다 인자하다 자상하다
 """
+
+# Words that hunspell-ko gives both classes and whose use is the adjective's: Kiwi reads the stem as an adjective
+# and scores the -는 adnominal well below the -(으)ㄴ one (scripts/kor/use_evidence.py), and each was read
+# (관대한, 치사한, 털털한, 합당한 "fitting", 수상한 "suspicious", 그만한 "that much"). The homonyms kept as
+# verbs above (적다, 달다, 차다, 세다, 바르다, 굳다) and 무리하다 and 여물다, whose -는 is as much in use, stay verbs.
+USE_ADJECTIVES = """
+관대하다 치사하다 털털하다 합당하다 과대하다 조신하다 황폐하다 새침하다 희끗하다 희끗희끗하다 그렁그렁하다 이만하다
+그만하다 동글다 부들부들하다 간질간질하다 화끈하다 볼록하다 수상하다 깔깔하다 소복하다 찐득찐득하다 떠들썩하다
+너덜너덜하다 말똥말똥하다 요망하다 치렁치렁하다 반짝반짝하다 진정하다
+"""
+
+# Verbs that hunspell-ko marks only as adjectives: a noun before the verbs 나다, 띠다, 바래다 (실감나는, 열띠는,
+# 빛바래는; their -(으)ㄴ forms 실감난, 열띤, 빛바랜 are the past of the verb).
+DICTIONARY_VERBS = ("실감나다", "열띠다", "빛바래다")
+
+# Verbs that hunspell-ko lacks and that end in a listed adjective: 눈멀다, 귀멀다 (멀다 "go blind, deaf"),
+# 내다르다, 치다르다 ("dash out, rush up", like 다다르다). They get "verb" rows.
+VERBS_AFTER_ADJECTIVE = ("눈멀다", "귀멀다", "내다르다", "치다르다")
 
 # What the engine tells without a row: ㅂ-irregular stems (by their row, the row of
 # the word that ends them, or these endings) other than the few verbs, ㅎ-irregular
@@ -189,6 +212,8 @@ def dictionary_rows(rows, classes, before):
     and the adjectives among them get rows of their own; a verb that still ends in a listed adjective gets a
     "verb" row (다다르다 is no 다르다)."""
     words = dictionary_classes.classes()
+    for w in VERBS_AFTER_ADJECTIVE:
+        words.setdefault(w, {"verb"})
     wanted = {}
     for w, k in words.items():
         if k == {"adj"} or k == {"adj", "other"}:
@@ -201,6 +226,10 @@ def dictionary_rows(rows, classes, before):
             wanted[w] = before.get(w, False)
     for w in rows:  # the hand rows stand as judged
         wanted[w] = True
+    for w in USE_ADJECTIVES.split():
+        wanted[w] = True
+    for w in DICTIONARY_VERBS:
+        wanted[w] = False
     for _ in range(10):
         for w in sorted(wanted, key=lambda x: (len(x), x)):
             if wanted[w] and not is_adjective(w, rows, classes):

@@ -1,24 +1,25 @@
 """Figures for the Korean verbs and adjectives of hunspell-ko, by frequency band, from two snapshots.
 
-    python scripts/kor/check_dictionary.py before.json after.json
+    python scripts/kor/check_dictionary.py before.jsonl.gz after.jsonl.gz
 
-The snapshots are scripts/snapshot.py tables of words that include every word in 다 of ko_KR.dic
-(scripts/kor/comparison_words.py). For each band of the stem's rank in wordfreq's Korean list (the root
+The snapshots are scripts/compare.py snapshots (tables, or run --keep) of words that include every word in 다
+of ko_KR.dic (scripts/compare.py words kor, or scripts/kor/comparison_words.py through scripts/lexicon_snapshot.py). For each band of the stem's rank in wordfreq's Korean list (the root
 before 하다 for X하다; the list holds morphemes), it prints:
 - the words the dictionary marks only as adjectives whose adnominal present is -(으)ㄴ (좋은, 완전한, 가는)
   and not the verbs' -는 (the ㄹ-stems 가늘다 → 가는 count by their stem);
 - the share of all forms (four per word, all dictionary words) that hunspell-ko accepts.
 Nothing here writes data/.
 """
-import json
 import pathlib
-import subprocess
 import sys
 
 from wordfreq import top_n_list
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import compare  # noqa: E402
 import dictionary_classes  # noqa: E402
+import speller  # noqa: E402
 
 SLOTS = ("intimate", "connective_ni", "adnominal_present", "formal_present")
 BANDS = ((0, 5000, "1-5,000"), (5000, 20000, "5,001-20,000"), (20000, 100000, "20,001-100,000"),
@@ -34,7 +35,7 @@ def takes_n(lemma, adnominal):
 
 
 def main():
-    snaps = [json.load(open(p, encoding="utf-8")) for p in sys.argv[1:3]]
+    snaps = [{f"{c}:{w}": t for c, w, _, t in compare.lines(p) if c == "kor"} for p in sys.argv[1:3]]
     rank = {w: i for i, w in enumerate(top_n_list("ko", 100000))}
     words = dictionary_classes.classes()
 
@@ -45,9 +46,7 @@ def main():
 
     forms = {t[s] for snap in snaps for k, t in snap.items() if k.startswith("kor:") and isinstance(t, dict)
              for s in SLOTS}
-    out = subprocess.run(["hunspell", "-d", dictionary_classes.DIC[:-4], "-G"], input="\n".join(sorted(forms)) + "\n",
-                         capture_output=True, text=True, check=True).stdout
-    known = set(out.split())
+    known = speller.known(forms, dictionary_classes.DIC)
     for name, snap in zip(("before", "after"), snaps):
         print(name)
         for _, _, b in BANDS:

@@ -15,13 +15,16 @@ analyser only to judge the output; nothing here writes data/.
 Usage: python scripts/kor/check_frequent.py [N] [--list]   (N frequent lemmas, default 770;
        --list prints every failing form)
 """
+import os
 import re
-import subprocess
 import sys
 
 import velnor
 import wordfreq
 from kiwipiepy import Kiwi
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import speller  # noqa: E402
 
 HUNSPELL = "/usr/share/hunspell/ko_KR"
 SLOTS = ("intimate", "connective_ni", "adnominal_present", "formal_present")
@@ -31,9 +34,7 @@ KIWI_SLOTS = ("intimate", "adnominal_present")
 
 
 def hunspell_known(words):
-    r = subprocess.run(["hunspell", "-d", HUNSPELL, "-G"], input="\n".join(words) + "\n",
-                       capture_output=True, text=True, check=True)
-    return set(r.stdout.split())
+    return speller.known(words, HUNSPELL)
 
 
 def kind(tag):
@@ -102,8 +103,12 @@ def main():
     bands = [(0, 100), (100, 300), (300, n)]
     bad_lemmas, total_bad = [], 0
     band_stats = {b: [0, 0] for b in bands}
+    kiwi_ok, kiwi_lemmas = 0, 0
     for i, (w, cls) in enumerate(lemmas):
         t = tables[w]
+        read = [kiwi_reads(kiwi, getattr(t, s), s, cls, w) for s in KIWI_SLOTS]
+        kiwi_ok += sum(read)
+        kiwi_lemmas += all(read)
         bad = [(s, getattr(t, s)) for s in SLOTS
                if getattr(t, s) not in known or (s in KIWI_SLOTS and not kiwi_reads(kiwi, getattr(t, s), s, cls, w))]
         band = next(b for b in bands if b[0] <= i < b[1])
@@ -116,6 +121,9 @@ def main():
         print(f"lemmas {lo + 1}-{min(hi, len(lemmas))}: {ok}/{all_} forms accepted ({100 * ok / max(all_, 1):.1f} %)")
     print(f"{len(lemmas)} lemmas, {len(lemmas) - len(bad_lemmas)} with all four forms accepted; "
           f"{total_bad} forms rejected")
+    print(f"Kiwi reads {kiwi_ok}/{2 * len(lemmas)} intimate and adnominal forms ({100 * kiwi_ok / max(2 * len(lemmas), 1):.1f} %) "
+          f"as forms of the lemma's class; both forms of {kiwi_lemmas}/{len(lemmas)} lemmas "
+          f"({100 * kiwi_lemmas / max(len(lemmas), 1):.1f} %)")
     if "--list" in sys.argv:
         for w, cls, bad in bad_lemmas:
             print(w, cls or "-", " ".join(f"{s}={f}" for s, f in bad))

@@ -6,10 +6,13 @@ printed, to be judged by hand (hunspell-ko also accepts wrong forms of
 compounds, 내두러 beside 내둘러).
 Usage: python scripts/kor/scan_stems.py WORDS   (the output of comparison_words.py)
 """
-import subprocess
+import os
 import sys
 
 import velnor
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import speller  # noqa: E402
 
 HUNSPELL = "/usr/share/hunspell/ko_KR"
 T_D, T_L, T_B, T_S, T_H = 7, 8, 17, 19, 27
@@ -51,8 +54,7 @@ def main(path):
     alternatives = {w: a for w, a in alternatives.items() if a}
     engine = {w: velnor.conjugate(w, lang="kor").intimate for w in alternatives}
     forms = sorted({f for a in alternatives.values() for f in a} | set(engine.values()))
-    known = set(subprocess.run(["hunspell", "-d", HUNSPELL, "-G"], input="\n".join(forms) + "\n",
-                               capture_output=True, text=True, check=True).stdout.split())
+    known = speller.known(forms, HUNSPELL)
     for w, forms in alternatives.items():
         if engine[w] not in known and any(f in known for f in forms):
             print(w, engine[w], " ".join(sorted(f for f in forms if f in known)))

@@ -15,6 +15,9 @@ import sys
 
 import velnor
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import speller  # noqa: E402
+
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 DICT = "/usr/share/hunspell/nl_NL"
 
@@ -26,9 +29,7 @@ def versions():
 
 
 def unknown(words):
-    out = subprocess.run(["hunspell", "-d", DICT, "-l"], input="\n".join(sorted(set(words))), capture_output=True,
-                         text=True, check=True).stdout
-    return set(out.split())
+    return speller.rejected(words, DICT)
 
 
 def forms(verb):

@@ -10,9 +10,12 @@ Run with a python that has the built module: python scripts/pes/check_forms.py
 """
 import argparse
 import pathlib
-import subprocess
+import sys
 
 import velnor
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import speller  # noqa: E402
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 
@@ -36,9 +39,7 @@ def main():
             if l and not l.startswith("#")]
     for label, part in (("all rows", rows), (f"rows after {args.start}", rows[args.start:])):
         words = [w for inf in part for w in forms(inf)]
-        res = subprocess.run(["hunspell", "-d", "/usr/share/hunspell/fa_IR", "-l"], input="\n".join(words),
-                             capture_output=True, text=True, check=True)
-        bad = set(res.stdout.split())
+        bad = speller.rejected(words, "/usr/share/hunspell/fa_IR")
         ok = sum(w not in bad for w in words)
         print(f"{label}: {ok}/{len(words)} forms accepted ({100 * ok / len(words):.0f} %)")
         print("  rejected:", " ".join(sorted(bad)))

@@ -37,11 +37,13 @@ not give.
 wordfreq and hunspell are tools for choosing and checking; the module uses
 neither.
 """
-import subprocess
 import sys
 from pathlib import Path
 
 from wordfreq import top_n_list, word_frequency
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
+import speller  # noqa: E402
 
 HERE = Path(__file__).parent
 DATA = HERE.parent.parent / "data"
@@ -280,9 +282,7 @@ def engine_class(lemma):
 
 
 def hunspell_unknown(words):
-    proc = subprocess.run(["hunspell", "-d", "/usr/share/hunspell/sl_SI", "-i", "utf-8", "-l"],
-                          input="\n".join(words) + "\n", capture_output=True, text=True, check=True)
-    return set(proc.stdout.split())
+    return speller.rejected(words, "/usr/share/hunspell/sl_SI")
 
 
 def candidates():

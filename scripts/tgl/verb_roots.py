@@ -13,21 +13,24 @@ syllable raised to u, final d after a vowel written r, the last vowel dropped):
   python scripts/tgl/verb_roots.py share [TOP]
       share of the roots whose forms the engine gives are attested: the actor perfective is a word of the list,
       and the patient perfective is one too, or the engine gives none and the list attests no patient perfective
-      of the root in any class; then the share of the forms given that the Tagalog hunspell dictionary
-      (Debian's myspell-tl, /usr/share/hunspell/tl) accepts, by the root's rank, where it is installed
+      of the root in any class (wordfreq's tokenizer splits a word at its hyphens, so the list holds nag-aral only
+      as nagaral: a hyphenated form is looked up without them); then the share of the forms given that the Tagalog
+      hunspell dictionary (Debian's myspell-tl, /usr/share/hunspell/tl) accepts, by the root's rank, where it is installed
 
 TOP is how many words of the list to read (default 50000; wordfreq reads 'tl' as 'fil').
 The versions used are printed first (to stderr for roots).
 """
 import os
 import re
-import subprocess
 import sys
 from importlib.metadata import version
 
 from wordfreq import top_n_list, zipf_frequency
 
 import velnor
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import speller  # noqa: E402
 
 V = "aeiou"
 LANG = "tl"
@@ -36,11 +39,9 @@ HUNSPELL = "/usr/share/hunspell/tl"
 
 def hunspell_accepts(words):
     """The words that the Tagalog hunspell dictionary accepts (None when it is not installed)."""
-    if not os.path.exists(HUNSPELL + ".dic"):
+    if not speller.installed(HUNSPELL):
         return None
-    p = subprocess.run(["hunspell", "-d", HUNSPELL, "-G"], input="\n".join(words) + "\n", capture_output=True,
-                       text=True, check=True)
-    return set(p.stdout.split())
+    return speller.known(words, HUNSPELL)
 
 
 def onset(root):
@@ -183,6 +184,11 @@ def roots(top):
     return out
 
 
+def listed(form, words):
+    """Whether the list holds the form, hyphenated or written without its hyphens."""
+    return form in words or form.replace("-", "") in words
+
+
 def engine(root):
     try:
         t = velnor.conjugate(root, lang="tgl")
@@ -214,7 +220,7 @@ def main(cmd, top):
     for root, att, z in found:
         t = engine(root)
         patient_seen = any(att[c][0] for c in PATIENT)
-        ok = t.actor[0] in words and (t.patient[0] in words if t.patient[0] else not patient_seen)
+        ok = listed(t.actor[0], words) and (listed(t.patient[0], words) if t.patient[0] else not patient_seen)
         good += ok
         band = next(name for limit, name in bands if rank.get(root, top) < limit or limit == top)
         tally[band][0] += ok
@@ -222,7 +228,7 @@ def main(cmd, top):
         fs = [x for x in t.actor + t.patient if x]
         given[band] += fs
         forms_all += len(fs)
-        forms_hit += sum(x in words for x in fs)
+        forms_hit += sum(listed(x, words) for x in fs)
     print(f"{len(found)} verb roots; forms attested for {good} ({good / len(found):.1%}); "
           f"{forms_hit} of {forms_all} forms given are words of the list ({forms_hit / forms_all:.1%})")
     print("by the root's rank: " + "; ".join(f"{name} {g}/{n} ({g / max(n, 1):.1%})" for name, (g, n) in tally.items()))

@@ -330,19 +330,7 @@ std::string Prefix::detached() const {
     return join(std::string_view(text).substr(0, apart), " ", std::string_view(text).substr(apart));
 }
 
-std::string_view reflexive_pronoun(std::size_t slot) noexcept { return REFLEXIVE_PRONOUNS[slot % 6]; }
-
 // ---- Verb: construction ----
-
-Verb::Verb(const Verb& o)
-    : klass(o.klass), entry(o.entry), table(o.table), infinitive(o.infinitive), stem(o.stem), prefix(o.prefix),
-      part2_override(o.part2_override), base(o.base ? std::make_unique<Verb>(*o.base) : nullptr),
-      eln_ern(o.eln_ern), ieren(o.ieren), bare_n(o.bare_n) {}
-
-Verb& Verb::operator=(const Verb& o) {
-    if (this != &o) *this = Verb(o);
-    return *this;
-}
 
 constexpr std::string_view INFINITIVE_ENDINGS[] = {"en", "n"};
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-", true, INFINITIVE_ENDINGS, U"\u0308"};

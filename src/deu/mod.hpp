@@ -53,9 +53,6 @@ std::optional<WeakParts> weak_parts(std::string_view word) noexcept;
 // "ziehe mich an"; a one-word form gets the word appended.
 std::string insert_after_finite(std::string_view form, std::string_view word);
 
-// Reflexive pronoun of a row slot: mich, dich, sich, uns, euch, sich.
-std::string_view reflexive_pronoun(std::size_t slot) noexcept;
-
 class Verb {
 public:
     using Person = features::Person;
@@ -74,8 +71,6 @@ public:
     bool bare_n = false;
 
     Verb() = default;
-    Verb(const Verb& other);
-    Verb& operator=(const Verb& other);
     Verb(Verb&&) noexcept = default;
     Verb& operator=(Verb&&) noexcept = default;
     ~Verb() = default;

@@ -142,8 +142,6 @@ const Index& index() {
 
 }  // namespace
 
-std::span<const std::string_view> separable_prefixes() noexcept { return SEPARABLE_PREFIXES; }
-std::span<const std::string_view> inseparable_prefixes() noexcept { return INSEPARABLE_PREFIXES; }
 
 bool is_noun(std::string_view text) noexcept {
     auto in = [text](const auto& list) { return std::find(list.begin(), list.end(), text) != list.end(); };

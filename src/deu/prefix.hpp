@@ -25,9 +25,6 @@ struct Split {
 // is already lower-cased.
 std::optional<Split> split(std::string_view word);
 
-std::span<const std::string_view> separable_prefixes() noexcept;
-std::span<const std::string_view> inseparable_prefixes() noexcept;
-
 // Whether a separable part is a noun, which keeps its capital when written
 // apart (fährt Auto, steht Schlange).
 bool is_noun(std::string_view text) noexcept;
