@@ -505,6 +505,7 @@ dotýkat|pass=—
 dívat|pass=—
 existovat|pass=—
 fandit|pass=—
+hubnout|pass=—
 hýbat|pass=—
 kecat|pass=—
 klesat|pass=—
@@ -576,6 +577,7 @@ vyskytovat|pass=—
 vznikat|pass=—
 vzniknout|pass=—
 všímat|pass=—
+útočit|pass=—
 zabývat|pass=—
 zamyslet|pass=—
 zapadnout|pass=—
@@ -583,6 +585,8 @@ zmizet|pass=—
 zvítězit|pass=—
 záležet|pass=—
 závodit|pass=—
+zaútočit|pass=—
+zhubnout|pass=—
 """
 
 

@@ -592,6 +592,7 @@ adhain adhnann adhain adhanfaidh adhaint adhainte auto=adhantar
 ionnail ionlann ionnail ionnalfaidh ionladh ionnalta auto=ionnaltar
 diongaibh diongbhann diongaibh diongabhfaidh diongbháil diongbháilte auto=diongabhtar
 bligh blíonn bligh blífidh bleán blite auto=blitear
+díbligh díblíonn díbligh díbleoidh díbliú díblithe
 oir oireann oir oirfidh oiriúint oirthe
 comóir comóireann comóir comóirfidh comóradh comórtha
 iomair iomraíonn iomair iomróidh iomramh iomartha

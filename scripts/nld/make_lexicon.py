@@ -106,7 +106,6 @@ krijten kreet kreten gekreten
 zijgen zeeg zegen gezegen
 kwijten kweet kweten gekweten
 nagelbijten nagelbeet nagelbeten genagelbeten
-schaatsenrijden schaatsenreed schaatsenreden geschaatsenreden
 tijgen toog togen getogen
 zieden ziedde ziedden gezoden
 vlieden vlood vloden gevloden
