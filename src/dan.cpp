@@ -44,6 +44,7 @@ std::optional<Row> find_row(std::string_view lemma) {
 using text::own;
 std::optional<std::string> own(std::string_view particles, const std::optional<std::string_view>& v) {
     if (!v) return std::nullopt;
+    if (*v == kNone) return std::string(*v);
     std::string out(particles);
     out.append(*v);
     return out;
@@ -69,6 +70,12 @@ bool is_vowel(char32_t c) {
 }
 
 bool ends_in_e(std::string_view s) { return !s.empty() && s.back() == 'e'; }
+
+// A row's form, none where the row says the verb lacks it.
+std::optional<std::string> given(const std::string& form) {
+    if (form == kNone) return std::nullopt;
+    return form;
+}
 
 bool is_lemma_char(char32_t c) { return c == U'-' || unicode::is_lemma_letter(c); }
 
@@ -147,7 +154,9 @@ std::string_view Verb::stem() const noexcept {
 
 std::optional<std::string> Verb::active(Active which) const {
     std::string_view l = lemma;
-    if (deponent() && which != Active::PresentParticiple) return std::nullopt;
+    // A deponent has only the present participle its row gives (findes has no
+    // findesende).
+    if (deponent() && (which != Active::PresentParticiple || !present_participle)) return std::nullopt;
     switch (which) {
         case Active::Present:
             return present ? *present : join(l, "r");
@@ -160,7 +169,7 @@ std::optional<std::string> Verb::active(Active which) const {
             // Only a stem cut from the lemma's final e can end in a pair.
             return std::string(stem().size() < lemma.size() ? imperative_stem(stem()) : stem());
         case Active::PresentParticiple:
-            if (present_participle) return *present_participle;
+            if (present_participle) return given(*present_participle);
             return join(l, ends_in_e(l) ? "nde" : "ende");
         case Active::PastParticiple:
             if (past_participle) return *past_participle;
@@ -168,6 +177,8 @@ std::optional<std::string> Verb::active(Active which) const {
     }
     return std::nullopt;
 }
+
+bool Verb::has_passive() const noexcept { return !(past_passive && *past_passive == kNone); }
 
 std::optional<std::string> Verb::passive(Passive which) const {
     if (deponent()) {
@@ -178,6 +189,7 @@ std::optional<std::string> Verb::passive(Passive which) const {
         }
         return std::nullopt;
     }
+    if (!has_passive()) return std::nullopt;
     switch (which) {
         case Passive::Present:
             return join(lemma, "s");
@@ -203,7 +215,9 @@ Table Table::build(const Verb& verb) {
     t.past_participle = deponent ? verb.passive(Passive::PastParticiple) : verb.active(Active::PastParticiple);
     t.imperative = verb.active(Active::Imperative);
     t.present_participle = verb.active(Active::PresentParticiple);
-    t.infinitive_passive = deponent ? verb.lemma : join(verb.lemma, "s");
+    t.infinitive_passive = deponent ? std::optional<std::string>(verb.lemma)
+                           : verb.has_passive() ? std::optional<std::string>(join(verb.lemma, "s"))
+                                                : std::nullopt;
     t.present_passive = verb.passive(Passive::Present);
     t.past_passive = verb.passive(Passive::Past);
     t.auxiliary = dan::auxiliary(verb.lemma);

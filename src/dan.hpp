@@ -12,7 +12,9 @@
 namespace velnor::dan {
 
 // One row of the principal-parts list; an empty value means "derive by rule".
-// An imperative cell "—" (U+2014) says that the verb has no imperative.
+// An imperative cell "—" (U+2014) says that the verb has no imperative; a
+// present-participle cell "—" that it has none (the modals), and a
+// past-passive cell "—" that it has no s-passive at all (skulle, være).
 struct Parts {
     std::optional<std::string> present;
     std::optional<std::string> past;
@@ -54,6 +56,8 @@ struct Verb {
     // The stem: the lemma without a final "e" that follows a consonant.
     std::string_view stem() const noexcept;
 
+    // Whether the verb has an s-passive (the row's past passive is not "—").
+    bool has_passive() const noexcept;
     std::optional<std::string> active(Active which) const;
     std::optional<std::string> passive(Passive which) const;
 };

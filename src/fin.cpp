@@ -12,6 +12,8 @@ using text::join;
 using utf8::ends_with;
 namespace {
 
+constexpr std::string_view kNone = "\xE2\x80\x94";  // U+2014: a form the verb lacks
+
 // The text without one final `suffix`, when it ends in it.
 std::string_view strip(std::string_view s, std::string_view suffix) {
     return ends_with(s, suffix) ? s.substr(0, s.size() - suffix.size()) : s;
@@ -312,7 +314,7 @@ std::optional<Row> compound_row(std::string_view word) {
     if (!row) return std::nullopt;
     std::string_view head = word.substr(0, word.size() - last.size());
     for (auto& cell : row->cells)
-        if (cell) cell = join(head, *cell);
+        if (cell && *cell != kNone) cell = join(head, *cell);
     return row;
 }
 
@@ -547,11 +549,36 @@ Row6 perfect_row(const Row6& aux, const std::string& nut) {
     return out;
 }
 
+namespace {
+
+// A verb of which only a few forms are in use (tuta: the infinitive and the
+// present passive tutaan): "—" in every slot but those its row gives, no
+// imperative.
+Table defective_table(const Verb& verb) {
+    const std::string none(kNone);
+    const Row6 row{none, none, none, none, none, none};
+    Table t;
+    t.infinitive = verb.lemma;
+    t.present = t.past = t.conditional = t.potential = t.perfekti = t.pluskvamperfekti = row;
+    auto given = [&](Cell c) { return verb.cell(c) ? *verb.cell(c) : none; };
+    t.present_passive = given(PassPrs);
+    t.past_passive = given(PassPst);
+    t.conditional_passive = t.potential_passive = t.imperative_passive = none;
+    t.present_participle = t.present_passive_participle = t.past_passive_participle = none;
+    t.past_participle = given(Nut);
+    return t;
+}
+
+}  // namespace
+
+bool Verb::defective() const { return cell(P1sg) == kNone; }
+
 Table Table::build(const Verb& verb) {
     static const Row6 OLLA_PRESENT = {"olen", "olet", "on", "olemme", "olette", "ovat"};
     static const Row6 OLLA_PAST = {"olin", "olit", "oli", "olimme", "olitte", "olivat"};
     static constexpr Person PERSONS[3] = {Person::First, Person::Second, Person::Third};
 
+    if (verb.defective()) return defective_table(verb);
     Table t;
     t.infinitive = verb.lemma;
     const std::pair<Mood, Row6*> moods[4] = {

@@ -51,6 +51,9 @@ struct Verb {
     std::string passive(Mood mood) const;
     std::string participle(bool past, bool passive) const;
     std::optional<std::string> imperative(Person person, bool plural) const;
+    // A verb whose row marks its first person "—" (U+2014): only the forms its
+    // row gives are in use (tuta).
+    bool defective() const;
 
 private:
     std::string lengthened() const;

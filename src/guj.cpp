@@ -45,6 +45,32 @@ int participle_slot(Gender g, bool plural) {
     }
 }
 
+// The participle forms of a head word: a masculine form of a row (ગયો,
+// લીધા), or stem + ્યો/્યા after a consonant, યો/યા after a vowel (ચાલ્યો,
+// ચાલ્યા, ગાયો).
+std::optional<std::array<std::string, 5>> participle(std::string_view word) {
+    auto listed = lex::first_read(data::table::guj.text(), [word](std::string_view line) {
+        auto pfv = lex::owned_forms<5>(lex::split<6>(line).or_dash(3));
+        return pfv && ((*pfv)[0] == word || (*pfv)[1] == word) ? pfv : std::nullopt;
+    });
+    if (listed) return listed;
+    for (std::string_view link : {"\u0ACD\u0AAF", "\u0AAF"}) {  // ્ય, ય
+        for (std::string_view end : {"ો", "ા"}) {
+            if (!word.ends_with(end) || !word.substr(0, word.size() - end.size()).ends_with(link)) continue;
+            std::string_view stem = word.substr(0, word.size() - end.size() - link.size());
+            const bool consonant = link.size() > 3;
+            if (stem.empty() || (consonant ? !brahmic::ends_in_consonant(stem) : !is_vowel(utf8::last(stem)))) continue;
+            return std::array<std::string, 5>{join(stem, link, "ો"), join(stem, link, "ા"),
+                                              join(stem, consonant ? "ી" : "ઈ"), join(stem, link, "ું"),
+                                              join(stem, link, "ાં")};
+        }
+    }
+    return std::nullopt;
+}
+
+// The head of a person slot: singular for 1sg, 2sg and 3, plural for 1pl, 2pl.
+int head_slot(int slot) { return slot >= 3 ? 1 : 0; }
+
 }  // namespace
 
 std::optional<std::string> one(std::string_view c) { return text::own(lex::optional_cell(c)); }
@@ -80,6 +106,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.stem = std::string(stem);
     v.vowel_final = vowel_final;
     v.lex = lexicon::find(word);
+    v.heads.fill(v.head);
+    if (word == "જવું") v.heads = text::agreeing_heads<5>(v.head, participle);
     // The verbs of a root in -હ write its vowel as ે before વું (કહેવું,
     // રહેવું, સહેવું, વહેવું, લહેવું): the root is the stem less ે.
     constexpr std::string_view HE = "\u0AB9\u0AC7";  // હે
@@ -90,6 +118,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
 
 std::string Verb::present(int person, bool plural) const {
     int slot = person_slot(person, plural);
+    const std::string& head = heads[head_slot(slot)];
     if (lex && lex->present) return join(head, (*lex->present)[slot]);
     static constexpr std::string_view CONS[5] = {"ું", "ે", "ે", "ીએ", "ો"};
     static constexpr std::string_view VOW[5] = {"ઉં", "ય", "ય", "ઈએ", "ઓ"};
@@ -101,6 +130,7 @@ std::string Verb::present(int person, bool plural) const {
 
 std::string Verb::future(int person, bool plural) const {
     int slot = person_slot(person, plural);
+    const std::string& head = heads[head_slot(slot)];
     if (lex && lex->future) return join(head, (*lex->future)[slot]);
     static constexpr std::string_view CONS[5] = {"ીશ", "ીશ", "શે", "ીશું", "શો"};
     static constexpr std::string_view VOW[5] = {"ઈશ", "ઈશ", "શે", "ઈશું", "શો"};
@@ -110,6 +140,7 @@ std::string Verb::future(int person, bool plural) const {
 }
 
 std::string Verb::imperative(int slot) const {
+    const std::string& head = heads[slot % 2];  // [2sg, 2pl, polite sg, polite pl]
     if (lex && lex->imperative) return join(head, (*lex->imperative)[slot]);
     switch (slot) {
         case 0: return join(head, stem);
@@ -121,6 +152,7 @@ std::string Verb::imperative(int slot) const {
 
 std::string Verb::perfective(Gender gender, bool plural) const {
     int slot = participle_slot(gender, plural);
+    const std::string& head = heads[slot];
     if (lex && lex->perfective) return join(head, (*lex->perfective)[slot]);
     if (gender == Gender::Feminine) return join(head, base(), vowel_ending() ? "ઈ" : "ી");
     static constexpr std::string_view END[5] = {"ો", "ા", "", "ું", "ાં"};
@@ -130,7 +162,8 @@ std::string Verb::perfective(Gender gender, bool plural) const {
 
 std::string Verb::imperfective(Gender gender, bool plural) const {
     static constexpr std::string_view END[5] = {"તો", "તા", "તી", "તું", "તાં"};
-    return join(head, stem, END[participle_slot(gender, plural)]);
+    int slot = participle_slot(gender, plural);
+    return join(heads[slot], stem, END[slot]);
 }
 
 std::string Verb::conjunctive() const {
@@ -142,7 +175,7 @@ std::string Verb::analytic(int person, bool plural) const {
     static constexpr std::string_view AUX[5] = {" છું", " છે", " છે", " છીએ", " છો"};
     std::string_view aux = AUX[person_slot(person, plural)];
     // The copula's present is the auxiliary itself (હું ઘરે છું).
-    if (infinitive == COPULA) return join(head, aux.substr(1));
+    if (infinitive == COPULA) return join(heads[head_slot(person_slot(person, plural))], aux.substr(1));
     return join(present(person, plural), aux);
 }
 

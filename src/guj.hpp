@@ -51,6 +51,10 @@ struct Verb {
     // before the others (રહે, રહેશે, રહેજે, રહેતો). The stem less that ે,
     // else empty.
     std::string short_stem;
+    // The head in each participle agreement (masc sg, masc pl, fem, neut
+    // sg, neut pl): the same five times but where the head is a participle
+    // that agrees with જવું (ચાલ્યો જવું: ચાલી ગઈ, ચાલ્યા જઈએ).
+    std::array<std::string, 5> heads;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

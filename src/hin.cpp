@@ -32,6 +32,19 @@ bool is_vowel_char(char32_t c) {
 constexpr std::string_view SUBJ_C[6] = {"ूं", "े", "े", "ें", "ो", "ें"};
 constexpr std::string_view SUBJ_V[6] = {"ऊं", "ए", "ए", "एं", "ओ", "एं"};
 
+// Words in -े that stand before जाना and are no participle (आगे जाना).
+constexpr std::string_view ADVERBS[] = {"आगे", "पीछे", "नीचे", "सामने", "पहले"};
+
+constexpr hindustani::ParticipleSpelling PARTICIPLE{
+    {"या", "ए", "ई"}, {"ा", "े", "ी"}, ADVERBS,
+    [](std::string_view stem) { return is_vowel_char(utf8::last(stem)); },
+    // Two letters at least: खा and ले are stems (खा जाना, ले जाना).
+    [](std::string_view stem) { return utf8::length(stem) >= 2 && brahmic::ends_in_consonant(stem); }};
+
+std::optional<hindustani::Triple> participle(std::string_view word) {
+    return hindustani::participle(PARTICIPLE, data::table::hin, word);
+}
+
 }  // namespace
 
 namespace lexicon {
@@ -60,10 +73,14 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (utf8::last(stem) == 0x0942) v.vowel_stem = join(utf8::drop_last_chars(stem, 1), "\u0941");
     v.vowel_final = vowel_final;
     v.lex = lexicon::find(word);
+    v.heads = word == "जाना" ? text::agreeing_heads<3>(v.prefix, participle)
+                             : hindustani::Triple{v.prefix, v.prefix, v.prefix};
     return v;
 }
 
 std::string Verb::imperative(int slot) const {
+    // तू takes the singular head, तुम and आप the plural (चला जा, चले जाओ).
+    const std::string& prefix = heads[slot == 0 ? 0 : 1];
     if (lex && lex->imp) return join(prefix, (*lex->imp)[slot]);
     switch (slot) {
         case 0: return join(prefix, stem);
@@ -73,7 +90,8 @@ std::string Verb::imperative(int slot) const {
 }
 
 std::string Verb::perfective(bool feminine, bool plural) const {
-    int slot = feminine ? 2 : plural ? 1 : 0;
+    int slot = hindustani::agreement(feminine, plural);
+    const std::string& prefix = heads[slot];
     if (lex && lex->pfv) return join(prefix, (*lex->pfv)[slot]);
     static constexpr std::string_view C[3] = {"ा", "े", "ी"};
     static constexpr std::string_view V[3] = {"या", "ए", "ई"};
@@ -88,21 +106,22 @@ std::string Verb::bare_subjunctive(int slot) const {
 }
 
 std::string Verb::subjunctive(int person, bool plural) const {
-    return join(prefix, bare_subjunctive(person + (plural ? 3 : 0)));
+    return join(heads[plural ? 1 : 0], bare_subjunctive(person + (plural ? 3 : 0)));
 }
 
 std::string Verb::imperfective(bool feminine, bool plural) const {
-    return join(prefix, stem, feminine ? "ती" : plural ? "ते" : "ता");
+    return join(heads[hindustani::agreement(feminine, plural)], stem, feminine ? "ती" : plural ? "ते" : "ता");
 }
 
 std::string Verb::future(int person, bool plural, bool feminine) const {
-    return join(prefix, bare_subjunctive(person + (plural ? 3 : 0)), feminine ? "गी" : plural ? "गे" : "गा");
+    return join(heads[hindustani::agreement(feminine, plural)], bare_subjunctive(person + (plural ? 3 : 0)),
+                feminine ? "गी" : plural ? "गे" : "गा");
 }
 
 Table Table::build(const Verb& v) {
     Table t;
     t.infinitive = join(v.prefix, v.infinitive);
-    t.oblique_infinitive = join(v.prefix, v.stem, "ने");
+    t.oblique_infinitive = join(v.heads[1], v.stem, "ने");  // the oblique head: चले जाने
     t.fill_rows(v);
     return t;
 }

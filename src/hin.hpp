@@ -30,6 +30,9 @@ struct Verb {
     std::string vowel_stem;  // the stem before a vowel ending: a final ू shortens (छूना: छुआ, छुओ)
     std::optional<LexEntry> lex;
     bool vowel_final = false;
+    // The prefix in each participle agreement (m.sg, m.pl, f): the same
+    // three times but where the head is a participle that agrees.
+    hindustani::Triple heads;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

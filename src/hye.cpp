@@ -14,6 +14,9 @@ using text::join;
 
 constexpr auto opt = lex::optional_cell;
 
+// A form the verb does not have, in a lexicon cell and in the table.
+constexpr std::string_view NONE = "—";
+
 namespace lexicon {
 namespace {
 
@@ -62,6 +65,16 @@ std::optional<LexEntry> find_row(std::string_view word, std::string_view& prever
     return std::nullopt;
 }
 
+// The Armenian vowel letters (ու is ո + ւ; և counts with them).
+bool is_vowel_letter(char32_t c) noexcept {
+    switch (c) {
+        case U'ա': case U'ե': case U'է': case U'ը': case U'ի': case U'ո': case U'օ': case U'ւ': case U'և':
+            return true;
+        default:
+            return false;
+    }
+}
+
 using Endings = std::array<std::string_view, 6>;
 
 constexpr Endings AORIST_1{"ի", "իր", "", "ինք", "իք", "ին"};
@@ -95,6 +108,15 @@ Row6 analytic(std::string_view converb, const Endings& aux) {
     return row([&](std::size_t i) { return join(converb, " ", aux[i]); });
 }
 
+// գիտենալ and ունենալ take their present and imperfect from the root alone
+// (գիտեմ, ունեմ; գիտեի, ունեի), not from the converb in -ում: the root, or
+// empty for every other verb.
+std::string_view synthetic_present(std::string_view infinitive) {
+    for (std::string_view verb : {std::string_view("գիտենալ"), std::string_view("ունենալ")})
+        if (infinitive == verb) return utf8::drop_last_chars(verb, 4);
+    return {};
+}
+
 }  // namespace
 
 // Indexed by Class: the index of the ending found is the verb's class.
@@ -118,8 +140,11 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     std::string_view preverb;
     auto found = find_row(word, preverb);
     const LexEntry* row = found ? &*found : nullptr;
+    // A cell "—" says that the verb has no such form, and the form is "—"
+    // (գալ has no passive, տեսնել no causative).
     auto pick = [&](const std::optional<std::string_view>& cell, std::string rule) {
-        return cell ? join(preverb, *cell) : std::move(rule);
+        if (!cell) return rule;
+        return *cell == NONE ? std::string(NONE) : join(preverb, *cell);
     };
 
     // The shape rules: the nasal-stem verbs in -անալ/-ենալ, the other
@@ -171,21 +196,42 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
                                               : join(stem, "իր"));
     v.imp_pl = pick(r.imp_pl, join(v.perf, "եք"));
     v.ipfv = pick(r.ipfv, join(stem, "ում"));
-    // A -վել verb is itself a passive (ծնվել): its վ is not doubled.
-    v.pass = pick(r.pass, causative ? join(utf8::drop_last_chars(stem, 1), "վել")
-                          : a ? join(v.perf, "վել")
-                          : utf8::ends_with(stem, "վ") ? std::string(word)
-                              : join(stem, "վել"));
+    // A -վել verb after a consonant is itself a passive (ծնվել, գրվել): its
+    // վ is not doubled. After a vowel the վ is the root's (գովել, խռովել:
+    // գովվել, խռովվել).
+    const bool passive_shape = !a && utf8::ends_with(stem, "վ") && utf8::length(stem) >= 2 &&
+                               !is_vowel_letter(utf8::last(utf8::drop_last_chars(stem, 1)));
+    // The inchoatives in -չել, which drop their չ outside the present
+    // (փախչել փախա, կպչել կպա), are intransitive: no passive.
+    const bool inchoative_ch = !a && utf8::ends_with(stem, "չ") && v.perf == utf8::drop_last_chars(stem, 1);
+    if (inchoative_ch && !r.pass)
+        v.pass = std::string(NONE);
+    else
+        v.pass = pick(r.pass, causative       ? join(utf8::drop_last_chars(stem, 1), "վել")
+                              : a             ? join(v.perf, "վել")
+                              : passive_shape ? std::string(word)
+                                              : join(stem, "վել"));
     // Where ն is the present's suffix, which the perfective stem lacks
     // (մտնել մտա, մեռնել մեռա), the causative takes ցնել on that stem:
     // մտցնել, մեռցնել. A ն of the root stays (կանգնել, օգնել: կանգնեցնել,
     // օգնեցնել), and so does the ն of -ցնել (անցնել).
     const bool inchoative = !a && !causative && utf8::ends_with(stem, "ն") && !utf8::ends_with(stem, "ցն") &&
                             v.perf == utf8::drop_last_chars(stem, 1);
-    v.caus = pick(r.caus, nasal        ? join(v.perf, "նել")
-                          : a          ? join(stem, "ացնել")
-                          : inchoative ? join(utf8::drop_last_chars(stem, 1), "ցնել")
-                                       : join(stem, "եցնել"));
+    // A causative (ծիծաղեցնել, խորացնել, հասցնել) and a -վել verb, a
+    // passive (ծնվել, գրվել), have no causative of their own:
+    // ծիծաղեցնեցնել, ծնվեցնել are no words. Nor has a preverb compound whose
+    // verb's causative is another root's (համընկնել: ընկնել, գցել). The
+    // -վել verbs that are no passive of a verb and have a causative are
+    // listed (զզվել, զզվեցնել; կռվել, կռվեցնել).
+    const bool other_root = r.caus && !preverb.empty() &&
+                            !r.caus->starts_with(word.substr(preverb.size(), utf8::decode(word, preverb.size()).len));
+    if (other_root || (!r.caus && (causative || passive_shape)))
+        v.caus = std::string(NONE);
+    else
+        v.caus = pick(r.caus, nasal        ? join(v.perf, "նել")
+                              : a          ? join(stem, "ացնել")
+                              : inchoative ? join(utf8::drop_last_chars(stem, 1), "ցնել")
+                                           : join(stem, "եցնել"));
     v.stem = std::string(stem);
     v.infinitive = std::move(word);
     return v;
@@ -217,8 +263,15 @@ Table Table::build(const Verb& verb) {
     t.participle_subject = Verb::participle(verb, false);
     t.participle_resultative = Verb::participle(verb, true);
 
-    t.present = analytic(t.converb_imperfective, AUX_PRESENT);
-    t.imperfect = analytic(t.converb_imperfective, AUX_PAST);
+    if (const std::string_view root = synthetic_present(verb.infinitive); !root.empty()) {
+        // գիտեմ, գիտես, գիտի; ունեի, ուներ: the old present of the root,
+        // with the endings of the e-verbs' subjunctive.
+        t.present = synthetic("", root, SUBJ_E);
+        t.imperfect = synthetic("", root, SUBJ_PAST_E);
+    } else {
+        t.present = analytic(t.converb_imperfective, AUX_PRESENT);
+        t.imperfect = analytic(t.converb_imperfective, AUX_PAST);
+    }
     t.aorist = synthetic("", verb.aor, verb.aorset == 2 ? AORIST_3 : verb.aorset == 1 ? AORIST_2 : AORIST_1);
     t.perfect = analytic(t.converb_perfective, AUX_PRESENT);
     t.pluperfect = analytic(t.converb_perfective, AUX_PAST);

@@ -123,6 +123,27 @@ LexEntry parse_entry(std::string_view line) {
                     opt(cell(5)), opt(cell(6)), opt(cell(7)), opt(cell(8))};
 }
 
+// Every form of a row with its first letter in capitals: the capital of
+// the word (`capital`, whose small letter is `small`) where the form begins
+// with that letter, else the letter's own capital (Vera: Er).
+void capitalise(LexEntry& e, std::string_view capital, std::string_view small) {
+    auto up = [&](std::string& f) {
+        if (f.empty()) return;
+        const std::string_view first = std::string_view(f).substr(0, utf8::decode(f, 0).len);
+        std::string head = first == small ? std::string(capital) : unicode::to_upper(first);
+        f = join(head, std::string_view(f).substr(first.size()));
+    };
+    for (std::optional<Six>* tense : {&e.present, &e.past, &e.subjunctive_present, &e.subjunctive_past}) {
+        if (*tense) {
+            for (std::string& f : **tense) up(f);
+        }
+    }
+    for (std::optional<std::string>* f :
+         {&e.supine, &e.present_participle, &e.imperative_singular, &e.imperative_plural}) {
+        if (*f) up(**f);
+    }
+}
+
 bool allowed_char(char32_t c) {
     if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'-') return true;
     return c >= 0xAA && unicode::is_alphabetic(c);
@@ -207,6 +228,13 @@ Verb analyse(std::string_view word, bool& matched) {
     if (best) {
         verb.entry = parse_entry(*best);
         verb.prefix = std::string(word.substr(0, best_start));
+        // A capital at the start of a word that is the lemma itself (Fara)
+        // stays on the row's forms (Fer, Fór), as on the rule forms; with a
+        // prefix in front the prefix carries it (Útfara: Útfer).
+        if (best_start == 0 && unicode::is_uppercase(utf8::first(word))) {
+            const std::string_view capital = word.substr(0, utf8::decode(word, 0).len);
+            capitalise(*verb.entry, capital, unicode::to_lower(capital));
+        }
     }
     verb.stem = std::string(word.back() == 'a' ? word.substr(0, word.size() - 1) : word);
     matched = best.has_value();
@@ -272,6 +300,17 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     }
     return analyse_word(word);
 }
+
+namespace {
+
+// Whether a row's verb has the past of the -aði class (or none given).
+bool adi_past(const LexEntry& e) {
+    if (!e.past) return true;
+    const std::string& first = (*e.past)[0];
+    return utf8::ends_with(first, "aði") || utf8::ends_with(first, "aðist");
+}
+
+}  // namespace
 
 std::string Verb::regular_form(std::string_view stem, Tense tense, std::size_t slot) {
     std::string_view ending = ENDINGS[static_cast<int>(tense)][slot];
@@ -397,12 +436,16 @@ Table Table::build(const Verb& verb) {
     t.present_participle = e && e->present_participle ? form(e->present_participle, verb.prefix)
                                                       : join(infinitive, vowel_end ? "andi" : "ndi");
     // The weak i-present class has the bare stem, without j (heyr, streng).
+    auto without_j = [](std::string_view s) { return utf8::ends_with(s, "j") ? s.substr(0, s.size() - 1) : s; };
+    // The row of a verb used only in the middle voice (brennast, veltast) and
+    // not of the -aði class: its imperative is the middle of the bare stem
+    // (brennst, velst), as the active verb's would be.
+    const bool middle_row = e && !verb.middle && utf8::ends_with(infinitive, "ast") && !adi_past(*e);
     std::string imp_sg = e && e->imperative_singular ? form(e->imperative_singular, verb.prefix)
-                         : !verb.weak_past.empty()
-                             ? std::string(utf8::ends_with(verb.stem, "j") ? std::string_view(verb.stem).substr(
-                                                                                 0, verb.stem.size() - 1)
-                                                                           : std::string_view(verb.stem))
-                             : std::string(infinitive);
+                         : middle_row ? middle_stem(without_j(std::string_view(infinitive).substr(
+                                                            0, infinitive.size() - 3)))
+                         : !verb.weak_past.empty() ? std::string(without_j(verb.stem))
+                                                   : std::string(infinitive);
     std::string imp_pl = e && e->imperative_plural ? form(e->imperative_plural, verb.prefix)
                                                    : active_form(verb, Tense::Present, 4);
     if (verb.middle) {
@@ -410,8 +453,10 @@ Table Table::build(const Verb& verb) {
         imp_sg = middle_stem(imp_sg);
         imp_pl = middle_ending(imp_pl);
     }
-    t.imperative[0] = std::move(imp_sg);
-    t.imperative[1] = std::move(imp_pl);
+    // An empty cell: the verb has no such imperative (the modals skulu, munu, mega).
+    auto none = [](const std::optional<std::string>& cell) { return cell && cell->empty(); };
+    if (!(e && none(e->imperative_singular))) t.imperative[0] = std::move(imp_sg);
+    if (!(e && none(e->imperative_plural))) t.imperative[1] = std::move(imp_pl);
     Six* rows[4] = {&t.present, &t.past, &t.subjunctive_present, &t.subjunctive_past};
     for (int tense = 0; tense < 4; ++tense) {
         for (std::size_t slot = 0; slot < 6; ++slot) {

@@ -12,32 +12,58 @@ namespace velnor::jpn {
 using text::join;
 namespace {
 
-// The class of a lemma's first row; none when no row has the lemma, or its
-// first row has no class cell or an unknown code (such a lemma is refused,
-// and no later row can win).
-std::optional<Class> lookup(std::string_view lemma) {
+// The lemma without `suffix` when it is at least 6 bytes long and ends so;
+// the whole lemma otherwise.
+std::string_view strip(std::string_view lemma, std::string_view suffix) noexcept {
+    if (lemma.size() >= 6 && utf8::ends_with(lemma, suffix)) return lemma.substr(0, lemma.size() - suffix.size());
+    return lemma;
+}
+
+// Whether the lemma is one kanji and する (発する, 愛する).
+bool one_kanji_suru(std::string_view lemma) noexcept {
+    std::string_view p = strip(lemma, "する");
+    return p != lemma && utf8::length(p) == 1 && unicode::in_script(utf8::first(p), unicode::Script::Han);
+}
+
+struct Entry {
+    Class cls;
+    Mark mark;
+};
+
+// The class and mark of a lemma's first row; none when no row has the
+// lemma, or its first row has no class cell or an unknown code (such a
+// lemma is refused, and no later row can win).
+std::optional<Entry> lookup(std::string_view lemma) {
     auto line = data::table::jpn.first(lemma);
     if (!line) return std::nullopt;
-    std::size_t tab = line->find('\t');
-    if (tab == std::string_view::npos) return std::nullopt;
-    std::string_view cell = line->substr(tab + 1);
-    Class c;
-    if (!class_of_code(cell.substr(0, cell.find('\t')), c)) return std::nullopt;
-    return c;
+    auto c = lex::split<3>(*line);
+    if (c.count < 2) return std::nullopt;
+    Entry e{Class::Ichidan, Mark::None};
+    if (!class_of_code(c[1], e.cls)) return std::nullopt;
+    if (c.count > 2) e.mark = c[2] == "sa" ? Mark::Sa : c[2] == "noimp" ? Mark::NoImperative : Mark::None;
+    if (e.mark == Mark::None && e.cls == Class::Suru && one_kanji_suru(lemma)) e.mark = Mark::Seyo;
+    return e;
 }
 
 // The class of a kana spelling that is not a row of its own, read through
 // the listed verbs it spells (さす: 差す, 指す, 刺す): none when it spells no
-// listed verb or verbs of different classes (きる: 切る, 着る).
-std::optional<Class> kana_class(std::string_view word) {
-    std::optional<Class> found;
+// listed verb or verbs of different classes (きる: 切る, 着る). The mark is
+// the verbs' own when they agree on it.
+std::optional<Entry> kana_entry(std::string_view word) {
+    std::optional<Entry> found;
     for (std::string_view line : data::table::jpn_readings.rows(word)) {
-        auto cls = lookup(lex::split<2>(line)[1]);
-        if (!cls || (found && *found != *cls)) return std::nullopt;
-        found = cls;
+        auto e = lookup(lex::split<2>(line)[1]);
+        if (!e || (found && found->cls != e->cls)) return std::nullopt;
+        // The written せよ belongs to the kanji: a kana spelling is also the
+        // spoken word (そうする "do so" beside 奏する), whose imperative is しろ.
+        if (e->mark == Mark::Seyo) e->mark = Mark::None;
+        if (found && found->mark != e->mark) e->mark = Mark::None;
+        found = e;
     }
     return found;
 }
+
+constexpr std::string_view GOZARU[] = {"ござる", "御座る"};
 
 struct Kana {
     std::string_view final, a, i, e;
@@ -69,12 +95,6 @@ std::string_view past_ending(Class cls, std::string_view k) noexcept {
     return "った";
 }
 
-// The lemma without `suffix` when it is at least 6 bytes long and ends so;
-// the whole lemma otherwise.
-std::string_view strip(std::string_view lemma, std::string_view suffix) noexcept {
-    if (lemma.size() >= 6 && utf8::ends_with(lemma, suffix)) return lemma.substr(0, lemma.size() - suffix.size());
-    return lemma;
-}
 
 }  // namespace
 
@@ -101,14 +121,18 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     const auto written = unicode::word_of(text, SPELLING);
     if (!written) return fail(Error::NotAVerb);
     const std::string_view word = *written;
-    auto cls = lookup(word);
-    if (!cls) cls = kana_class(word);
-    if (!cls) return fail(Error::Unknown);
-    return Verb{std::string(word), *cls};
+    auto e = lookup(word);
+    if (!e) e = kana_entry(word);
+    if (!e) return fail(Error::Unknown);
+    return Verb{std::string(word), e->cls, e->mark};
 }
+
+// The form of a verb without an imperative in use.
+constexpr std::string_view NO_FORM = "—";
 
 std::string Verb::form(Form which) const {
     if (which == Form::Terminal) return lemma;
+    if (which == Form::Imperative && mark == Mark::NoImperative) return std::string(NO_FORM);
     auto [s, k] = split_last(lemma);
     const int f = static_cast<int>(which);
     switch (cls) {
@@ -126,13 +150,25 @@ std::string Verb::form(Form which) const {
         case Form::Continuative: return join(s, cls == Class::RSpecial ? "い" : godan_row(k, Row::I));
         case Form::Irrealis: return join(s, godan_row(k, Row::A));
         case Form::Hypothetical: return join(s, godan_row(k, Row::E));
-        // The honorifics take い: いらっしゃい, ください, おっしゃい, なさい.
-        case Form::Imperative: return join(s, cls == Class::RSpecial ? "い" : godan_row(k, Row::E));
-        default: return join(s, past_ending(cls, k));
+        // The honorifics take い: いらっしゃい, ください, おっしゃい, なさい; ござる
+        // keeps the e-row (ござれ).
+        case Form::Imperative:
+            return join(s, cls == Class::RSpecial && !utf8::ends_with_one_of(lemma, GOZARU) ? "い"
+                                                                                         : godan_row(k, Row::E));
+        default:
+            // ゆく, read like 行く, has its past: いった.
+            if (cls == Class::GodanIku && utf8::ends_with(s, "ゆ")) return join(utf8::drop_last_chars(s, 1), "いった");
+            return join(s, past_ending(cls, k));
         }
     case Class::Suru: {
         static constexpr std::array<std::string_view, 6> END{"", "し", "し", "すれ", "しろ", "した"};
-        return join(strip(lemma, "する"), END[f]);
+        std::string_view p = strip(lemma, "する");
+        // A one-kanji verb keeps the written imperative せよ (発せよ, 察せよ); those
+        // marked "sa" take the irrealis and imperative of the godan 〜す (愛さ, 愛せ).
+        if (mark == Mark::Sa && which == Form::Irrealis) return join(p, "さ");
+        if (mark == Mark::Sa && which == Form::Imperative) return join(p, "せ");
+        if (mark == Mark::Seyo && which == Form::Imperative) return join(p, "せよ");
+        return join(p, END[f]);
     }
     case Class::Zuru: {
         static constexpr std::array<std::string_view, 6> END{"", "じ", "じ", "ずれ", "じろ", "じた"};

@@ -26,12 +26,21 @@ bool class_of_code(std::string_view code, Class& out) noexcept;
 // The text without its last character, and that character.
 std::pair<std::string_view, std::string_view> split_last(std::string_view text) noexcept;
 
+// What a lexicon row's third cell says beyond the class: "sa", a one-kanji
+// する verb whose irrealis and imperative are those of its godan twin in す
+// (愛する: 愛さ, 愛せ); "noimp", a verb without an imperative in use (関する,
+// できる). Seyo, by rule, a one-kanji する verb written with its kanji, whose
+// imperative is the written せよ (発せよ, 察せよ); a kana spelling takes its
+// listed verb's "sa" or "noimp".
+enum class Mark : std::uint8_t { None = 0, Sa, NoImperative, Seyo };
+
 // The forms, in table order.
 enum class Form : std::uint8_t { Terminal = 0, Continuative, Irrealis, Hypothetical, Imperative, Past };
 
 struct Verb {
     std::string lemma;
     Class cls;
+    Mark mark = Mark::None;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 

@@ -107,4 +107,20 @@ std::array<std::string_view, N> required_forms(std::string_view cell) {
 // The cell at `index` (0-based) of a line, without splitting the rest.
 std::string_view cell_at(std::string_view line, std::size_t index) noexcept;
 
+// What `read(line)` gives for the first row of a lexicon text, in text
+// order, for which it gives anything (a search by a cell other than the
+// first; the texts so searched are small).
+template <class Read>
+auto first_read(std::string_view text, Read read) -> decltype(read(std::string_view{})) {
+    while (!text.empty()) {
+        std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (line.empty() || line[0] == '#') continue;
+        if (auto found = read(line)) return found;
+    }
+    return {};
+}
+
 }  // namespace velnor::lex

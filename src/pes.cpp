@@ -15,6 +15,7 @@ constexpr std::string_view YEH_DAL_NUN = "\u06CC\u062F\u0646";  // یدن
 constexpr std::string_view ALEF_MADDA = "\u0622";     // آ
 constexpr std::string_view ALEF = "\u0627";           // ا
 constexpr std::string_view MI = "می";
+constexpr std::string_view NONE_FORM = "—";  // a form the verb does not have
 
 constexpr std::string_view PRESENT_END[6] = {"م", "ی", "د", "یم", "ید", "ند"};
 constexpr std::string_view PAST_END[6] = {"م", "ی", "", "یم", "ید", "ند"};
@@ -372,7 +373,7 @@ std::string Verb::form(int tense, Person person, Number number, bool negative) c
         // other tense: aorist and present باید, past بایست, imperfect
         // میبایست.
         const bool said = tense == 0 || tense == 1 || tense == 3 || tense == 4;
-        if (!said) return {};
+        if (!said) return std::string(NONE_FORM);
         const std::string_view stem = tense <= 1 ? P : S;
         return text::join(prefix, neg, tense == 4 ? MI : std::string_view{}, stem, tense <= 1 ? "د" : "");
     }
@@ -441,12 +442,12 @@ Table Table::build(const Verb& v) {
     t.imperative[1] = v.prefix + base + (glide ? "یید" : "ید");
     t.past_participle = v.prefix + v.preverb + v.past_stem + "ه";
     t.present_participle = v.prefix + v.preverb + v.present_stem + "نده";
-    // Forms a verb lacks are empty: the imperative of توانستن ("بتوان" is
+    // Forms a verb lacks are "—": the imperative of توانستن ("بتوان" is
     // not said), and the imperative and present participle of the modals
     // (بایسته and شایسته are their adjectives).
     if (v.defect == Verb::Defect::Impersonal || v.defect == Verb::Defect::NoProgressiveNoImperative)
-        t.imperative = {};
-    if (v.defect == Verb::Defect::Impersonal) t.present_participle.clear();
+        t.imperative = {std::string(NONE_FORM), std::string(NONE_FORM)};
+    if (v.defect == Verb::Defect::Impersonal) t.present_participle = NONE_FORM;
     return t;
 }
 

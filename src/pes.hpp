@@ -47,8 +47,7 @@ struct Verb {
     // progressives are their plain present and imperfect; توانستن has no
     // imperative either. Impersonal: the modals بایستن and شایستن, one form
     // for every person in the aorist, present, past and imperfect (باید,
-    // باید, بایست, میبایست) and none elsewhere. A missing form is an
-    // empty string.
+    // باید, بایست, میبایست) and none elsewhere. A missing form is "—".
     enum class Defect { None, NoProgressive, NoProgressiveNoImperative, Impersonal } defect = Defect::None;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);

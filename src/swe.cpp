@@ -13,10 +13,13 @@ using text::join;
 namespace {
 
 // A row of the list as views into the built-in text; an empty view means
-// "derive" (the cell was missing, empty or "-").
+// "derive" (the cell was missing, empty or "-"), kNone that the verb has no
+// such form (a modal's imperative).
 struct RowView {
     std::array<std::string_view, 6> cell;
 };
+
+constexpr std::string_view kNone = "\xE2\x80\x94";  // U+2014
 
 // The first row of a lemma wins, as a scan of the text from the top would
 // find it; later duplicates are ignored.
@@ -37,18 +40,46 @@ std::optional<std::string> own(std::string_view v) {
     return std::string(v);
 }
 
-// A row's cell behind the particles of a compound; none for an empty cell.
+// A row's cell behind the particles of a compound; none for an empty cell
+// (the form is derived) and kNone itself for a form the verb lacks.
 std::optional<std::string> own(std::string_view particles, std::string_view v) {
     if (v.empty()) return std::nullopt;
+    if (v == kNone) return std::string(v);
     std::string out(particles);
     out.append(v);
     return out;
 }
 
+// A form the table gives: none where the verb lacks it.
+std::optional<std::string> given(std::optional<std::string> form) {
+    if (form && *form == kNone) return std::nullopt;
+    return form;
+}
+
+// The auxiliaries and modals, which have no s-passive (kunna: no kans, kundes;
+// bli: no blevs); those without an infinitive in use (skola, måste, torde, lär)
+// have no future or conditional with ska, skulle either. vara keeps the
+// varas of its infinitive and present.
+struct Modal {
+    std::string_view lemma;
+    bool infinitive;
+};
+constexpr Modal kModals[] = {
+    {"vara", true},  {"bli", true},    {"bliva", true},  {"kunna", true}, {"vilja", true},
+    {"böra", true},  {"skola", false}, {"måste", false}, {"torde", false}, {"lär", false},
+};
+
+const Modal* modal(std::string_view lemma) {
+    for (const Modal& m : kModals) {
+        if (m.lemma == lemma) return &m;
+    }
+    return nullptr;
+}
+
 // Particles before a listed verb: the compound takes the base's forms.
 constexpr std::string_view kParticles[] = {
     "av",  "an",  "be",  "bi",    "bort", "efter",  "emot",     "fast",  "fram",   "för",  "före",
-    "genom", "hem", "ihop", "in", "med",  "miss",   "mot",      "ned",   "ner",    "om",   "på",
+    "genom", "hem", "ihop", "in", "kvar", "med",  "miss",   "mot",      "ned",   "ner",    "om",   "på",
     "sam", "samman", "sönder", "till", "tillbaka", "undan", "under", "upp", "ut",  "vid",  "åter", "över",
 };
 
@@ -69,6 +100,12 @@ std::string plain_passive(const Verb& verb, Selector which) {
     if (f == join(l, "r")) return join(l, "s");               // talar: talas
     if (utf8::ends_with(f, "er"))                              // skriver: skrives
         return join(std::string_view(f).substr(0, f.size() - 2), "es");
+    // The long forms in -ga, -va take the passive of the short one: taga,
+    // tar: tas; draga, drar: dras; hava, har: has (but svärja, svär: svärs).
+    std::string_view bare = std::string_view(f).substr(0, f.size() - 1);
+    if (!f.empty() && f.back() == 'r' && l.size() == bare.size() + 2 && utf8::starts_with(l, bare) &&
+        (utf8::ends_with(l, "ga") || utf8::ends_with(l, "va")))
+        return join(bare, "s");
     return join(f, "s");                                        // kör: körs
 }
 
@@ -118,7 +155,13 @@ std::string Verb::active(Selector which) const {
 }
 
 std::optional<std::string> Verb::passive(Selector which) const {
-    if (!is_deponent()) return plain_passive(*this, which);
+    if (const Modal* m = modal(lemma)) {
+        if (m->lemma != "vara" || which == Selector::Past || which == Selector::Supine) return std::nullopt;
+    }
+    if (!is_deponent()) {
+        if (which != Selector::Infinitive && active(which) == kNone) return std::nullopt;
+        return plain_passive(*this, which);
+    }
     switch (which) {
         case Selector::Infinitive: return lemma;
         case Selector::Present: return present ? *present : lemma;
@@ -139,14 +182,16 @@ Table Table::build(const Verb& verb) {
     Table t;
     t.infinitive = verb.lemma;
     if (verb.is_deponent()) {
-        t.present = verb.passive(Selector::Present);
-        t.past = verb.passive(Selector::Past);
-        t.supine = verb.passive(Selector::Supine);
+        t.present = given(verb.passive(Selector::Present));
+        t.past = given(verb.passive(Selector::Past));
+        t.supine = given(verb.passive(Selector::Supine));
+        // A deponent has the imperative its row gives (andas, minns), else none.
+        t.imperative = given(verb.imperative);
     } else {
-        t.present = verb.active(Selector::Present);
-        t.past = verb.active(Selector::Past);
-        t.supine = verb.active(Selector::Supine);
-        t.imperative = verb.imperative ? *verb.imperative : verb.lemma;
+        t.present = given(verb.active(Selector::Present));
+        t.past = given(verb.active(Selector::Past));
+        t.supine = given(verb.active(Selector::Supine));
+        t.imperative = given(verb.imperative ? *verb.imperative : verb.lemma);
         t.subjunctive_past = verb.subjunctive_past;
     }
     t.infinitive_passive = verb.passive(Selector::Infinitive);
@@ -159,8 +204,10 @@ Table Table::build(const Verb& verb) {
         t.perfekt_row = six(join("har ", *t.supine));
         t.pluskvamperfekt_row = six(join("hade ", *t.supine));
     }
-    t.futurum_row = six(join("ska ", verb.lemma));
-    t.konditionalis_row = six(join("skulle ", verb.lemma));
+    if (const Modal* m = modal(verb.lemma); !m || m->infinitive) {
+        t.futurum_row = six(join("ska ", verb.lemma));
+        t.konditionalis_row = six(join("skulle ", verb.lemma));
+    }
     return t;
 }
 

@@ -67,8 +67,8 @@ struct Table {
     std::optional<Row6> preteritum_row;
     std::optional<Row6> perfekt_row;
     std::optional<Row6> pluskvamperfekt_row;
-    Row6 futurum_row;
-    Row6 konditionalis_row;
+    std::optional<Row6> futurum_row;        // none for a modal without an infinitive in use (skola)
+    std::optional<Row6> konditionalis_row;
 
     static Table build(const Verb& verb);
 };

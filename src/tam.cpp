@@ -45,6 +45,14 @@ std::string_view cell(const lex::Cells<7>& c, std::size_t i) { return i < c.coun
 // Whether a past stem belongs to the -இன் class (பேசின், அகற்றின்).
 bool in_past(std::string_view s) { return s.size() >= 9 && utf8::ends_with(s, IN_PAST); }
 
+// Whether a past stem is the contracted -இன் past after a long vowel (ஆன்,
+// போன், உருவான்).
+bool contracted_past(std::string_view s) {
+    if (!utf8::ends_with(s, NA_VIRAMA) || s.size() <= NA_VIRAMA.size()) return false;
+    const char32_t c = utf8::last(s.substr(0, s.size() - NA_VIRAMA.size()));
+    return c == 0x0B86 || c == 0x0B93 || c == 0x0BBE || c == 0x0BCB;  // ஆ ஓ ா ோ
+}
+
 // The past stem less its final "ன்".
 std::string_view drop_na(std::string_view s) { return s.substr(0, s.size() - NA_VIRAMA.size()); }
 
@@ -126,19 +134,41 @@ bool tamil_root(std::string_view root) {
     return true;
 }
 
-// An unlisted compound of ஆகு written as one word (நலமாகு, சுத்தமாகு)
-// takes the stems of ஆகு behind its first part: நலமானேன், நலமாகும்.
-std::optional<LexEntry> aaku_compound(std::string_view root) {
-    constexpr std::string_view AAKU = "ாகு", AA = "ஆ", AA_SIGN = "ா";
-    if (!root.ends_with(AAKU) || root.size() == AAKU.size()) return std::nullopt;
-    const std::string_view first = root.substr(0, root.size() - AAKU.size());
-    auto base = lexicon::find("ஆகு");
-    if (!base || !brahmic::ends_in_consonant(first)) return std::nullopt;
-    for (auto* field : {&base->present, &base->past, &base->future, &base->um, &base->inf, &base->imp_pl}) {
-        if (!*field || !(*field)->starts_with(AA)) continue;
-        *field = text::join(first, AA_SIGN, std::string_view(**field).substr(AA.size()));
+// The row of `base` with `first` written before every stem; a stem that
+// opens with the independent vowel `vowel` takes its sign `sign` instead.
+LexEntry behind(std::string_view first, LexEntry base, std::string_view vowel, std::string_view sign) {
+    for (auto* field : {&base.present, &base.past, &base.future, &base.um, &base.inf, &base.imp_pl}) {
+        if (!*field) continue;
+        std::string_view f = **field;
+        *field = !vowel.empty() && f.starts_with(vowel) ? text::join(first, sign, f.substr(vowel.size()))
+                                                       : text::join(first, f);
     }
     return base;
+}
+
+// An unlisted compound takes the row of its last verb behind its first part:
+// a listed verb that ends it (நடைபெறு: பெறு, வேலைசெய்: செய், போய்விடு:
+// விடு), or ஆகு, ஏல் and, after a first part of two syllables or more, இரு
+// written with their vowel sign (நலமாகு: நலமானேன், வரவேல்: வரவேற்கிறேன்,
+// எழுந்திரு: எழுந்திருக்க, போலிரு: போலிருக்கிறது).
+std::optional<LexEntry> compound(std::string_view root) {
+    const std::size_t at = brahmic::listed_tail(root, [](std::string_view t) { return lexicon::find(t).has_value(); },
+                                                false, 2);
+    if (at > 0) return behind(root.substr(0, at), *lexicon::find(root.substr(at)), "", "");
+    static constexpr struct {
+        std::string_view base, vowel, sign;
+        bool long_first;
+    } FUSED[] = {{"ஆகு", "ஆ", "ா", false}, {"ஏல்", "ஏ", "ே", false}, {"இரு", "இ", "ி", true}};
+    for (const auto& f : FUSED) {
+        const std::string_view rest = f.base.substr(f.vowel.size());
+        if (root.size() <= f.sign.size() + rest.size()) continue;
+        const std::string_view first = root.substr(0, root.size() - f.sign.size() - rest.size());
+        if (!root.ends_with(rest) || root.substr(first.size(), f.sign.size()) != f.sign) continue;
+        if (!brahmic::ends_in_consonant(first)) continue;
+        if (f.long_first && brahmic::word_starts(first, false).empty()) continue;
+        if (auto base = lexicon::find(f.base)) return behind(first, *base, f.vowel, f.sign);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -152,7 +182,7 @@ Expected<Verb, Error> Verb::from_root(std::string_view text) {
     if (!tamil_root(root) || !brahmic::well_formed(root)) return fail(Error{});
 
     auto found = lexicon::find(root);
-    if (!found) found = aaku_compound(root);
+    if (!found) found = compound(root);
     // The weak rule joins its endings to a consonant, a vowel sign or a
     // virama: an unlisted root that ends in anything else is no root.
     const char32_t final = utf8::last(root);
@@ -179,6 +209,9 @@ Expected<Verb, Error> Verb::from_root(std::string_view text) {
     v.present = pick(&LexEntry::present, [&] { return text::join(root, "கிற்"); });
     v.past = pick(&LexEntry::past, [&] {
         if (in_u) return text::join(bare, IN_PAST);
+        // ல் and ள் fuse with the past marker (பயில் → பயின்ற், மருள் → மருண்ட்).
+        if (root.ends_with("ல்")) return text::join(utf8::drop_last_chars(root, 2), "ன்ற்");
+        if (root.ends_with("ள்")) return text::join(utf8::drop_last_chars(root, 2), "ண்ட்");
         if (in_virama || in_sign) return text::join(root, "ந்த்");
         return join(text::join(root, VIRAMA), "த்");
     });
@@ -213,7 +246,13 @@ std::string Verb::finite(Tense tense, Png png) const {
             return join(present, ENDINGS[slot]);
         case Tense::Past:
             if (png == Png::S3Neut) return in_past(past) ? text::join(drop_na(past), "யது") : join(past, "அது");
-            if (png == Png::P3Neut) return in_past(past) ? text::join(drop_na(past), "ன") : join(past, "அன");
+            if (png == Png::P3Neut) {
+                if (in_past(past)) return text::join(drop_na(past), "ன");
+                // The contracted past of ஆகு and போ (ஆன், போன்) has the full
+                // -இன form here: ஆயின, போயின, உருவாயின.
+                if (contracted_past(past)) return text::join(drop_na(past), "யின");
+                return join(past, "அன");
+            }
             return join(past, ENDINGS[slot]);
         case Tense::Future:
             if (png == Png::S3Neut) return um;

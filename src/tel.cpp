@@ -151,8 +151,21 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         v.imp_sg = yu_imperative(root, s);
         v.past_stem = join(s, "శ");
         v.past_3sg_nonmasc = join(s, "సింది");
-        v.prs_stem = join(s, "స్తున్న");
-        v.fut_stem = join(s, "స్తా");
+        // After a short ి the present and the future take ు (కలియు: కలిశాను,
+        // కలుస్తాను; తెలియు: తెలుస్తుంది).
+        std::string_view t = s;
+        std::string_view u;
+        if (cps[n - 3] == 0x0C3F && n >= 4 && consonant(cps[n - 4])) t = utf8::drop_last_chars(s, 1), u = "ు";
+        v.prs_stem = join(t, u, "స్తున్న");
+        v.fut_stem = join(t, u, "స్తా");
+    } else if (root == "అవు" || (n >= 4 && root.ends_with("మవు"))) {
+        // అవు 'become' and its compounds after a noun in -ము (సిద్ధమవు,
+        // ప్రారంభమవు): అయ్య- in the past (అయ్యాను, సిద్ధమయ్యాడు, అయింది).
+        std::string_view s = utf8::drop_last_chars(root, 2);
+        v.past_stem = join(s, "య్య");
+        v.past_3sg_nonmasc = join(s, "యింది");
+        v.prs_stem = join(root, "తున్న");
+        v.fut_stem = join(root, "తా");
     } else if (root.ends_with("పోవు")) {
         // పోవు and its compounds (నిద్రపోవు): పోయ-, పోతా, పో, పోండి.
         std::string_view s = utf8::drop_last_chars(root, 2);

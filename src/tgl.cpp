@@ -311,8 +311,13 @@ std::string reduplicate(std::string_view word) {
         if (n == 0) break;
         char32_t c = first_char(rest);
         if (is_vowel(c)) {
-            // The copied syllable takes the plain vowel.
-            const char v[2] = {plain_vowel(c), 0};
+            // The copied syllable takes the plain vowel; a w after the first
+            // consonant stands for the u of the full spelling (kwento,
+            // kuwento), so that u is copied: nagkukwento, ikukwento.
+            char vowel = plain_vowel(c);
+            if (pos == 2 && (word[1] == 'w' || word[1] == 'W') && !is_vowel(static_cast<unsigned char>(word[0])))
+                vowel = 'u';
+            const char v[2] = {vowel, 0};
             if (pos == 0) return cat({v, word});
             return cat({word.substr(0, onset_len(word)), v, word});
         }

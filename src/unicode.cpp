@@ -329,4 +329,8 @@ std::string compose(std::string_view text, std::span<const Composition> pairs) {
     return out;
 }
 
+bool in_script(char32_t cp, Script script) noexcept {
+    return (scripts_of(cp) & static_cast<std::uint16_t>(script)) != 0;
+}
+
 }  // namespace velnor::unicode

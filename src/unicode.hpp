@@ -68,6 +68,9 @@ enum class Script : std::uint16_t {
     Japanese = Hiragana | Katakana | Han,
 };
 
+// Whether the character is a letter of one of the scripts (Script::Han: a kanji).
+bool in_script(char32_t cp, Script script) noexcept;
+
 // How a language spells its verbs, for is_word_of.
 struct Spelling {
     Script script;

@@ -31,6 +31,9 @@ struct Verb {
     std::string stem;        // infinitive less "نا"
     std::optional<LexEntry> lex;
     bool vowel_final = false;  // the stem ends in آ, ا or و
+    // The prefix in each participle agreement (m.sg, m.pl, f): the same
+    // three times but where the head is a participle that agrees.
+    hindustani::Triple heads;
 
     static Expected<Verb, Error> from_infinitive(std::string_view text);
 
@@ -41,8 +44,10 @@ struct Verb {
     std::string imperfective(bool feminine, bool plural) const;
     std::string future(int person, bool plural, bool feminine) const;
 
-    // The prefix and the given form, normalised.
+    // The prefix and the given form, normalised; with a participle slot,
+    // the head in that agreement.
     std::string out(std::string_view form) const;
+    std::string out(std::string_view form, int agreement) const;
 
 private:
     // The subjunctive of the verb proper, without the prefix.

@@ -5,6 +5,7 @@ import io
 import json
 import os
 import pathlib
+import subprocess
 import sys
 
 import pytest
@@ -176,10 +177,14 @@ def test_every_changed_slot_of_a_real_verb_is_listed_with_its_kind(installed, tm
 
 FAKE_VELNOR = """
 import os, time
+seen = set()
 class Table:
     def __init__(self, w):
         self.present = [w + "t"]
 def conjugate(w, lang):
+    seen.add(w)
+    if w == "late" and "early" in seen:
+        os.abort()
     if w == "abort":
         os.abort()
     if w == "exit":
@@ -197,7 +202,7 @@ def conjugate(w, lang):
 def test_a_word_that_kills_the_worker_is_named_and_the_others_are_conjugated(tmp_path, installed):
     (tmp_path / "fake" / "velnor.py").parent.mkdir()
     (tmp_path / "fake" / "velnor.py").write_text(FAKE_VELNOR)
-    words = ["aa", "abort", "bb", "bad", "cc", "exit", "dd", "hang", "odd", "ee"]
+    words = ["aa", "abort", "bb", "bad", "cc", "exit", "dd", "hang", "odd", "ee", "early", "late"]
     (tmp_path / "words.jsonl").write_text("".join(json.dumps(["nld", w, 0]) + "\n" for w in words))
     env = dict(os.environ, PYTHONPATH=str(tmp_path / "fake"))
     f = io.StringIO()
@@ -208,7 +213,9 @@ def test_a_word_that_kills_the_worker_is_named_and_the_others_are_conjugated(tmp
     assert got["bad"] == "ValueError: not a verb" and got["odd"] == "crash: RuntimeError: odd"
     assert got["abort"] == "crash: killed by SIGABRT" and got["exit"] == "crash: exit status 3"
     assert got["hang"] == "crash: no answer in 2 s"
-    assert sorted(w for _, w, _ in crashes) == ["abort", "exit", "hang"]  # in the order the workers met them
+    # a word that kills the interpreter only after another: named, with the note that it passes alone
+    assert got["late"] == "crash: killed by SIGABRT after the words before it" and got["early"] == {"present": ["earlyt"]}
+    assert sorted(w for _, w, _ in crashes) == ["abort", "exit", "hang", "late"]
     out = io.StringIO()
     compare.report({"nld:abort": {"present": ["abortt"]}, "nld:exit": "crash: exit status 3"},
                    {"nld:abort": got["abort"], "nld:exit": {"present": ["exitt"]}}, checker=FakeChecker, out=out)
@@ -243,3 +250,21 @@ def test_a_missing_dictionary_is_skipped_with_a_line(monkeypatch, capsys):
     out = io.StringIO()
     compare.report({"nld:lopen": {"past": "liep"}}, {"nld:lopen": {"past": "lop"}}, checker=FakeChecker, out=out)
     assert "  hunspell dictionary /nonexistent/xx_XX is not installed: skipped\n" in out.getvalue()
+
+
+def test_lexicon_snapshots_are_in_the_one_format(tmp_path):
+    """scripts/lexicon_snapshot.py conjugates a tree's lemmas and the listed words into compare.py's format, which
+    its read() and the one diff (checker_diff.py, its former name) take."""
+    velnor = pytest.importorskip("velnor")
+    (tmp_path / "data").mkdir()
+    (tmp_path / "data" / "nld.tsv").write_text("# header\nlopen\n", encoding="utf-8")
+    (tmp_path / "words.tsv").write_text("nld\tqqxz\n", encoding="utf-8")
+    snapshot = importlib.import_module("lexicon_snapshot")
+    out = str(tmp_path / "s.jsonl.gz")
+    snapshot.main(str(tmp_path), out, [str(tmp_path / "words.tsv")])
+    assert [r[:3] for r in compare.lines(out)] == [["nld", "lopen", 1], ["nld", "qqxz", None]]
+    read = snapshot.read(out, "nld")
+    assert read["qqxz"] is None and read["lopen"]["present"] == velnor.conjugate("lopen", lang="nld").present
+    diff = subprocess.run([sys.executable, str(ROOT / "scripts" / "checker_diff.py"), out, out], capture_output=True,
+                          text=True, env=dict(os.environ, VELNOR_COMPARE_CACHE=str(tmp_path)), check=True).stdout
+    assert "\n  nld: 2 words, 0 changed tables" in diff

@@ -143,8 +143,9 @@ RULES = {
                               header=["#   lemma pres1..6 subj6(comma) pr6(comma) fut_stem pp impf6 ger imp2"]),
     "ita_strong.tsv": dict(cells=(3, 3),
                     header=["# Italian strong verbs: lemma <TAB> passato remoto 1sg <TAB> past participle."]),
-    "jpn.tsv": dict(cells=(2, 2), unique=True, header=["# lemma\\tclass"],
-                    values={1: {"ichidan", "godan", "godan_iku", "godan_u", "rspecial", "suru", "zuru", "kuru"}}),
+    "jpn.tsv": dict(cells=(2, 3), unique=True, header=["# lemma\\tclass"],
+                    values={1: {"ichidan", "godan", "godan_iku", "godan_u", "rspecial", "suru", "zuru", "kuru"},
+                            2: {"sa", "noimp"}}),
     "jpn_readings.tsv": dict(cells=(2, 2), header=["# kana\tlemma"]),
     "kan.tsv": dict(cells=(5, 7), unique=True,
                     header=["#   lemma  past_stem  past_3sg_neut  prs_stem  fut_stem"]),
@@ -280,7 +281,7 @@ def check_text(name, data):
                 faults.append(where + "cell %d is empty" % (i + 1))
             elif i in values and cell not in values[i]:
                 faults.append(where + "cell %d is %r, expected one of %s" % (i + 1, cell, " ".join(sorted(values[i]))))
-            elif i in groups and cell != "-":
+            elif i in groups and cell not in ("-", "\u2014"):  # "—": the verb has no such forms
                 forms = cell.split(",")
                 if len(forms) != groups[i]:
                     faults.append(where + "cell %d holds %d forms, expected %d" % (i + 1, len(forms), groups[i]))

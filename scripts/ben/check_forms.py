@@ -1,8 +1,8 @@
 """Spell-checks Bengali forms built by the installed module with Debian's
 hunspell-bn dictionary (/usr/share/hunspell/bn_BD.dic; bn_IN.dic is the same
-file). It is a plain word list without affix rules, and the hunspell command
-splits Bengali words at their vowel signs, so a form counts as accepted when
-the list holds it.
+file). It is a plain word list without affix rules; the hunspell command
+splits Bengali words at their vowel signs, so the forms go whole through the
+hunspell library (scripts/speller.py).
 
 The dictionaries spell য়, ড় and ঢ় with the precomposed letters U+09DF,
 U+09DC and U+09DD, so the forms are folded to those before checking.
@@ -14,8 +14,12 @@ Run: python scripts/ben/check_forms.py [--new LEMMA ...] [--lateral VERB ...]
 """
 import argparse
 import pathlib
+import sys
 
 import velnor
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import speller  # noqa: E402
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 FOLD = {"\u09af\u09bc": "\u09df", "\u09a1\u09bc": "\u09dc", "\u09a2\u09bc": "\u09dd"}
@@ -33,15 +37,8 @@ def forms(verb):
             t.verbal_infinitive, t.perfective, t.conditional]
 
 
-_KNOWN = None
-
-
 def rejected(words):
-    global _KNOWN
-    if _KNOWN is None:
-        with open("/usr/share/hunspell/bn_BD.dic", encoding="utf-8") as f:
-            _KNOWN = {line.split("/")[0].strip() for line in f}
-    return {w for w in words if w not in _KNOWN}
+    return speller.rejected(words, "/usr/share/hunspell/bn_BD")
 
 
 def report(label, verbs):

@@ -18,7 +18,9 @@ past subjunctive: empty for a weak verb whose subjunctive is its past,
 supine, imperative: the forms ("" for the imperative = the stem);
 "M" in the present: a verb used only in the middle voice (endast | M | entist | | enst;
 heitast | M | O: the -aði class), whose row gives its middle forms;
-options: "x" (lemma matches only the whole input), "sp=" six present
+"O" in the present: an -aði verb that needs a row ("O | x": exact-only; "O | x kj", "M | O | | | x kj": one
+         of the few -kja verbs that keep j before i, flekkji, flekkjið, kekkjist);
+options: "x" (lemma matches only the whole input), "imp=" (no imperative in use: mega), "sp=" six present
          subjunctive forms, "pp=" present participle, "ip=" imperative plural.
 A cell that the ō-class rules of the engine would derive identically is
 written "-" for the subjunctive present, the participle and the imperatives.
@@ -65,18 +67,21 @@ RULE = [
 ]
 
 
-def before_i(stem):
+def before_i(stem, kj=False):
     """The stem before an ending in i, as the engine makes it: j drops after g, k and the vowels ending in an
-    i sound (segi, deyi, eggið, straui), and stays after the others (oji)."""
-    if stem.endswith("j") and len(stem) > 1 and (stem[-2] in "gkiíyýæ" or stem[-3:-1] == "au"):
+    i sound (segi, deyi, eggið, straui), and stays after the others (oji); `kj` for the few -kja verbs that
+    keep it after k (flekkja: flekkji, flekkjið), whose rows spell these forms out."""
+    drop = "giíyýæ" if kj else "gkiíyýæ"
+    if stem.endswith("j") and len(stem) > 1 and (stem[-2] in drop or stem[-3:-1] == "au"):
         return stem[:-1]
     return stem
 
 
-def rule(inf, tense):
+def rule(inf, tense, kj=False):
     """The -aði class as the engine builds it: u-umlaut before u, no j before i after g, k, a vowel."""
     stem = rule_stem(inf)
-    return [(umlaut(stem) if e[0] == "u" else before_i(stem) if e[0] == "i" else stem) + e for e in RULE[tense]]
+    return [(umlaut(stem) if e[0] == "u" else before_i(stem, kj) if e[0] == "i" else stem) + e
+            for e in RULE[tense]]
 
 
 def plural_present(inf):
@@ -157,22 +162,23 @@ def subj_present_default(inf):
     return [b + "i", b + "ir", b + "i", umlaut(stem) + "um", b + "ið", b + "i"]
 
 
-def o_class(inf, exact):
+def o_class(inf, exact, kj=False):
     """The row of an -aði verb that ends in another lemma (opinbera in bera, sameina in meina), or whose
     ending the engine gives another class (baldýra, stykkja): its own forms, spelled out so that the
-    suffix match stops there."""
+    suffix match stops there ("O | x kj": j kept before i after k, with the present subjunctive)."""
     stem = rule_stem(inf)
-    pres, pst = rule(inf, 0), rule(inf, 1)
-    return "\t".join([inf, ",".join(pres), ",".join(pst), "-", ",".join(pst), stem + "að", "-", "-", "-",
+    pres, pst = rule(inf, 0, kj), rule(inf, 1)
+    sp = ",".join(rule(inf, 2, kj)) if kj else "-"
+    return "\t".join([inf, ",".join(pres), ",".join(pst), sp, ",".join(pst), stem + "að", "-", "-", "-",
                       "1" if exact else "-"])
 
 
-def middle_only(inf, past_c, sup, exact):
+def middle_only(inf, past_c, sup, exact, kj=False):
     """The row of a verb used only in the middle voice whose class is not its active verb's (endast: endist,
     entist, enst, while enda is endaði): "M" for the i-present with the past first singular given, "MO" for
     the -aði class (heitast: heitast, heitaðist)."""
     stem = inf[:-3] if inf.endswith("ast") else inf[:-2]
-    u, i = umlaut(stem), before_i(stem)
+    u, i = umlaut(stem), before_i(stem, kj)
     if past_c == "O":
         pres = [inf, inf, inf, u + "umst", i + "ist", inf]
         pst = [stem + "aðist"] * 3 + [u + "uðumst", u + "uðust", u + "uðust"]
@@ -192,9 +198,10 @@ def row(line):
     cells += [""] * (7 - len(cells))
     inf, pres_c, past_c, subj_c, sup, imp, opts = cells
     if pres_c == "O":
-        return o_class(inf, past_c == "x")
+        return o_class(inf, "x" in past_c.split(), "kj" in past_c.split())
     if pres_c == "M":
-        return middle_only(inf, past_c, sup, "x" in (imp + " " + opts).split())
+        flags = (imp + " " + opts).split()
+        return middle_only(inf, past_c, sup, "x" in flags, "kj" in flags)
     pres = present(inf, pres_c)
     pst = past(inf, past_c)
     sbj = subj_past(inf, subj_c, pst)
@@ -211,16 +218,19 @@ def row(line):
             pp = o[3:]
         elif o.startswith("ip="):
             ip = o[3:]
+        elif o == "imp=":
+            # No imperative in use (mega, þurfa): empty cells.
+            imp, ip = None, ""
         else:
             raise SystemExit(f"bad option {o!r} in {line!r}")
     defective = not sup
-    if not imp:
+    if imp == "":
         imp = default_imp(inf)
     for forms in (pres, pst, sbj, sp):
         assert len(forms) == 6 and all(forms), (inf, forms)
     sp_cell = "-" if sp == rule(inf, 2) else ",".join(sp)
     pp_cell = "-" if pp == inf + "ndi" else pp
-    imp_cell = "-" if imp == inf else imp
+    imp_cell = "" if imp is None else "-" if imp == inf else imp
     ip_cell = "-" if ip == pres[4] else ip
     if defective:
         # No supine, participle or imperative (skulu, munu): empty forms.

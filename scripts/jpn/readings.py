@@ -19,13 +19,23 @@ may be voiced: 系統立てる is けいとうだてる). The spelling is taken:
   (込む こむ, 言う いう, not the ごむ, ゆう the analyser may say), else as written
   (突っ込む つっこむ, not the lexeme 突き込む's つきこむ).
 
-A kana spelling is then left out when it also spells a verb of another class:
-- another listed verb (すべる: 滑る godan, 統べる ichidan; ふりかえる: 振り返る,
-  振り替える);
-- or a verb that the analyser finds among the ten best analyses of the kana
-  spelling itself (のめる: 飲める and the godan のめる "pitch forward");
-and so is a spelling that is a jpn.tsv row of its own (the row wins), and ます.
---report prints the spellings left out and why.
+A lemma with two readings (開ける あける, ひらける; 叩く たたく, はたく) gets a
+row for each reading of the row's class that the analyses give, but those in
+NOT_READINGS: readings that are not the verb's in use (寝る しずまる, 彫る
+える), voiced forms of a second element (付ける づける), archaic or dialect
+readings (喚く おめく, 放す ほかす).
+
+A kana spelling that also spells a verb of another class (another listed
+verb: すべる 滑る godan, 統べる ichidan; or a verb that the analyser finds
+among the ten best analyses of the kana spelling itself: のめる, 飲める and the
+godan "pitch forward") is kept for the class whose use clearly dominates:
+wordfreq's counts of the forms of its kanji spellings (the dictionary form,
+the stems before ない, ます, ば, the imperative and the past) must be at least
+DOMINANCE times those of the other class (すべる: 滑る against 統べる;
+ふりかえる: 振り返る against 振り替える). Where the uses are close (きる: 切る,
+斬る against 着る; うる: 売る against 得る) it is left out, and so is a
+spelling that is a jpn.tsv row of its own (the row wins), and ます.
+--report prints the spellings left out and why, and those kept by use.
 """
 import collections
 import pathlib
@@ -33,10 +43,27 @@ import re
 import sys
 
 import fugashi
+import wordfreq
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 KANJI = re.compile(r"[\u4e00-\u9fff々]")
 BEST = 10
+DOMINANCE = 5
+# Readings of two-reading lemmas that are not the verb's in use, archaic or dialect, or the voiced form of a
+# second element (the analyser gives them among its best analyses).
+NOT_READINGS = {
+    ("寝る", "しずまる"), ("付ける", "づける"), ("着ける", "づける"), ("捉える", "つらまえる"), ("立てる", "だてる"),
+    ("空ける", "うつける"), ("抱き締める", "いだきしめる"), ("窄める", "そぼめる"), ("戯れる", "ざれる"),
+    ("染みる", "じみる"), ("傾げる", "かたげる"), ("築き上げる", "つきあげる"), ("帰す", "きす"), ("表す", "ひょうす"),
+    ("放す", "ほかす"), ("記す", "きす"), ("湿る", "しとる"), ("守る", "もる"), ("擦る", "なする"),
+    ("温まる", "ぬくまる"), ("彫る", "える"), ("振る", "ぶる"), ("迸る", "たばしる"), ("購う", "かう"),
+    ("喚く", "おめく"), ("放り出す", "ひりだす"), ("剥がす", "へがす"), ("解す", "かいす"), ("解す", "げす"),
+    ("踏み止まる", "ふみとまる"), ("思い止まる", "おもいとまる"), ("放る", "ひる"), ("点す", "とぼす"),
+    ("手繰る", "たくる"), ("潜り込む", "くぐりこむ"), ("歪む", "いがむ"), ("剥ぎ取る", "へぎとる"), ("徹す", "てっす"),
+    ("徹す", "どおす"), ("逸す", "いっす"), ("解する", "げする"), ("期する", "ごする"), ("突く", "づく"),
+    ("掛かる", "がかる"), ("泣き喚く", "なきおめく"), ("封ずる", "ほうずる"), ("封じる", "ほうじる"), ("宿す", "しゅくす"),
+    ("捩る", "すじる"),
+}
 CLASSES = {"ichidan": "ichidan", "godan": "godan", "godan_iku": "godan", "godan_u": "godan", "rspecial": "godan",
            "suru": "suru", "zuru": "zuru", "kuru": "kuru"}
 
@@ -90,6 +117,45 @@ def whole_verbs(tagger, text, whole_only=False):
     return out
 
 
+GODAN_ROWS = {"う": "いわえっ", "く": "きかけい", "ぐ": "ぎがげい", "す": "しさせし", "つ": "ちたてっ", "ぬ": "になねん",
+              "ぶ": "びばべん", "む": "みまめん", "る": "りられっ"}
+
+
+def use_forms(lemma, family):
+    """The dictionary form and the stems wordfreq's tokens hold of a verb: before ない, ます, ば, the imperative
+    and the past (書く: 書く, 書き, 書か, 書け, 書い; 食べる: 食べる, 食べ, 食べれ, 食べろ)."""
+    stem, final = lemma[:-1], lemma[-1:]
+    if family == "ichidan":
+        return {lemma, stem, stem + "れ", stem + "ろ"}
+    if family == "godan" and final in GODAN_ROWS:
+        return {lemma} | {stem + k for k in GODAN_ROWS[final]}
+    return {lemma}
+
+
+def use_count(frequency, lemma, family):
+    return sum(frequency.get(form, 0.0) for form in use_forms(lemma, family))
+
+
+def other_verbs(tagger, kana):
+    """(class family, kanji spelling) of each verb that one of the ten best analyses reads the whole kana
+    spelling as: the lexeme's spelling, or for a potential (のめる: 飲む's 飲める) the potential's own."""
+    out = set()
+    for nodes in tagger.nbestToNodeList(kana, BEST):
+        if len(nodes) != 1:
+            continue
+        f = nodes[0].feature
+        if f.pos1 != "動詞" or not (f.cForm or "").startswith("終止形") or (f.cType or "").startswith("文語"):
+            continue
+        family = conjugation(f.cType or "", kana)
+        spelling, lexeme = f.lemma, hiragana(f.lForm or "")
+        if (family == "ichidan" and lexeme[-1:] in GODAN_ROWS and spelling[-1:] == lexeme[-1:]
+                and kana == lexeme[:-1] + GODAN_ROWS[lexeme[-1]][2] + "る"):
+            spelling = spelling[:-1] + GODAN_ROWS[spelling[-1]][2] + "る"
+        if family and spelling:
+            out.add((family, spelling))
+    return out
+
+
 def read_rows(name):
     return [line.split("\t") for line in (ROOT / "data" / name).read_text(encoding="utf-8").splitlines()
             if line and not line.startswith("#")]
@@ -97,7 +163,7 @@ def read_rows(name):
 
 def main():
     tagger = fugashi.Tagger()
-    lexicon = {lemma: cls for lemma, cls in read_rows("jpn.tsv")}
+    lexicon = {lemma: cls for lemma, cls, *_ in read_rows("jpn.tsv")}
     hand_text = (ROOT / "scripts" / "jpn" / "hand_readings.tsv").read_text(encoding="utf-8")
     hand = [line.split("\t") for line in hand_text.splitlines() if line and not line.startswith("#")]
     header = [line for line in hand_text.splitlines() if line.startswith("#")]
@@ -111,8 +177,16 @@ def main():
         # Two readings where the analyses differ both as written and in the lexeme (開く ひらく, あく); not
         # where the lexeme is one and only the sound differs (微笑む ほほえむ, ほおえむ), nor where one
         # spelling is read as two lexemes with one reading (焼ける, and the potential of 焼く).
-        if not found or (len({w for w, _, _ in found}) > 1 and len({x for _, x, _ in found}) > 1):
-            left["no single reading" if found else "no reading as one verb"].append(lemma)
+        if not found:
+            left["no reading as one verb"].append(lemma)
+            continue
+        if len({w for w, _, _ in found}) > 1 and len({x for _, x, _ in found}) > 1:
+            pattern = spelling_pattern(lemma)
+            readings = {w for w, _, c in found if c == CLASSES[cls] and pattern.match(w) and not KANJI.search(w)
+                        and (lemma, w) not in NOT_READINGS}
+            rows |= {(w, lemma) for w in readings}
+            left["two readings, each taken" if readings else "two readings, none taken"].append(
+                f"{lemma} ({', '.join(sorted(readings))})")
             continue
         # The lexeme's reading, or where the spelling shows another form of the lexeme, the reading as
         # written (突っ込む: つっこむ, not the lexeme 突き込む's つきこむ).
@@ -127,18 +201,28 @@ def main():
     spelt = collections.defaultdict(set)
     for kana, lemma in rows:
         spelt[kana].add(lemma)
+    frequency = wordfreq.get_frequency_dict("ja")
     out = []
     for kana, lemmas in sorted(spelt.items()):
-        families = {CLASSES[lexicon[lemma]] for lemma in lemmas}
-        others = {c for r, _, c in whole_verbs(tagger, kana, whole_only=True) if r == kana} - families
         if kana in lexicon or kana == "ます":
             left["a row of its own"].append(kana)
-        elif len(families) > 1:
-            left["spells listed verbs of two classes"].append(f"{kana} ({', '.join(sorted(lemmas))})")
-        elif others:
-            left["also spells a verb of another class"].append(f"{kana} ({', '.join(sorted(lemmas))})")
-        else:
-            out += [f"{kana}\t{lemma}" for lemma in sorted(lemmas)]
+            continue
+        spellings = collections.defaultdict(set)
+        for lemma in lemmas:
+            spellings[CLASSES[lexicon[lemma]]].add(lemma)
+        for family, spelling in other_verbs(tagger, kana):
+            spellings[family].add(spelling)
+        if len(spellings) > 1:
+            use = {f: sum(use_count(frequency, w, f) for w in ws) for f, ws in spellings.items()}
+            top = max(use, key=use.get)
+            rest = sum(use.values()) - use[top]
+            shown = "; ".join(f"{f} {', '.join(sorted(ws))} {use[f] * 1e8:.0f}" for f, ws in spellings.items())
+            if use[top] < DOMINANCE * rest or not any(CLASSES[lexicon[m]] == top for m in lemmas):
+                left["spells verbs of two classes in close use"].append(f"{kana} ({shown})")
+                continue
+            left["spells verbs of two classes, kept by use"].append(f"{kana} ({shown})")
+            lemmas = {m for m in lemmas if CLASSES[lexicon[m]] == top}
+        out += [f"{kana}\t{lemma}" for lemma in sorted(lemmas)]
     (ROOT / "data" / "jpn_readings.tsv").write_text("\n".join(header + out) + "\n", encoding="utf-8")
     print(f"{len(out)} rows, {len({r.split(chr(9))[0] for r in out})} kana spellings")
     for why, items in left.items():

@@ -1,5 +1,5 @@
 """Spell-checks forms built from every row of data/pes.tsv with Debian's
-myspell-fa dictionary (hunspell -d /usr/share/hunspell/fa_IR -l).
+myspell-fa dictionary (/usr/share/hunspell/fa_IR, through scripts/speller.py).
 
 For each row: infinitive, past 3sg, present 1sg and 3sg, subjunctive 1sg,
 imperative 2sg and past participle, as the installed module builds them.
