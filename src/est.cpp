@@ -47,6 +47,7 @@ struct Cut {
     std::string_view head;
     std::string_view cluster;
     bool long_vowel = false;
+    bool diphthong = false;  // two different vowels (au, õu, ai), not a long one (aa)
     bool one_syllable = false;
 };
 
@@ -73,6 +74,10 @@ std::optional<Cut> cut(std::string_view word) {
     std::size_t vowels = step_back(is_vowel);
     if (vowels == 0) return std::nullopt;
     c.long_vowel = vowels >= 2;
+    if (c.long_vowel) {
+        auto last = utf8::decode_last(word, head_end);
+        c.diphthong = utf8::decode_last(word, head_end - last.len).cp != last.cp;
+    }
     step_back(consonant);
     c.one_syllable = pos == 0 || utf8::decode_last(word, pos).cp == U'-';
     c.head = word.substr(0, head_end);
@@ -80,10 +85,12 @@ std::optional<Cut> cut(std::string_view word) {
 }
 
 // A strong-grade cluster and its weak grade; `after_long`: only after a long
-// vowel or a diphthong (kiikuma kiigun, but kukkuma kukun).
+// vowel or a diphthong (kiikuma kiigun, but kukkuma kukun); `diphthong`: only
+// after a diphthong (lauglema lauelda, but hooglema hoogelda).
 struct Grade {
     std::string_view strong, weak;
     bool after_long = false;
+    bool diphthong = false;
 };
 
 constexpr Grade COMMON_GRADES[] = {
@@ -92,8 +99,12 @@ constexpr Grade COMMON_GRADES[] = {
     {"mp", "mb"}, {"nt", "nd"}, {"nk", "ng"}, {"rss", "rs"}, {"lss", "ls"},
     {"k", "g", true}, {"p", "b", true},
 };
-// -ima: the present takes the weak grade (pruukima pruugin, hankima hangin).
-constexpr Grade IMA_GRADES[] = {{"t", "d", true}};
+// -ima: the present takes the weak grade (pruukima pruugin, hankima hangin,
+// nuuskima nuusin, retuššima retušin).
+constexpr Grade IMA_GRADES[] = {{"t", "d", true}, {"sk", "s"}, {"šš", "š"}};
+// -uma: the weak grade only after l and n (mõlkuma mõlgun, võnkuma võngun);
+// the others keep their strong grade (kukkuma kukun and haukuma haugun are rows).
+constexpr Grade UMA_GRADES[] = {{"lk", "lg"}, {"nk", "ng"}};
 // -ama with -ata: the da-infinitive and the participles take it (hüppama hüpata, hindama hinnata).
 constexpr Grade AMA_GRADES[] = {
     {"sk", "s"}, {"rsk", "rs"}, {"nd", "nn"}, {"ld", "ll"}, {"mb", "mm"}, {"rd", "rr"}, {"tr", "dr"},
@@ -101,13 +112,29 @@ constexpr Grade AMA_GRADES[] = {
 };
 // -Clema: the syncopated forms close the syllable (kauplema kaubelda, suhtlema suhelda).
 constexpr Grade LDA_GRADES[] = {
-    {"sk", "s"}, {"nd", "nn"}, {"mb", "mm"}, {"t", "d", true}, {"b", "v", true},
+    {"sk", "s"}, {"ntsk", "nts"}, {"nd", "nn"}, {"mb", "mm"}, {"rg", "r"}, {"rd", "r"},
+    {"t", "d", true}, {"b", "v", true},
+    {"g", "", true, true}, {"d", "", true, true},  // lauglema lauelda, nõudlema nõuelda (suudlema suudelda)
 };
+
+// The syllables of a word: its runs of vowels (a hyphen starts the count anew).
+std::size_t syllables(std::string_view word) {
+    std::size_t n = 0;
+    bool in_vowels = false;
+    for (char32_t c : utf8::chars(word)) {
+        if (c == U'-') n = 0;
+        const bool v = is_vowel(c);
+        if (v && !in_vowels) ++n;
+        in_vowels = v;
+    }
+    return n;
+}
 
 template <std::size_t N>
 std::optional<std::string_view> find_grade(const Grade (&grades)[N], const Cut& c) {
     for (const Grade& g : grades) {
-        if (g.strong == c.cluster && (!g.after_long || c.long_vowel)) return g.weak;
+        if (g.strong == c.cluster && (!g.after_long || c.long_vowel) && (!g.diphthong || c.diphthong))
+            return g.weak;
     }
     return std::nullopt;
 }
@@ -130,9 +157,22 @@ Shape shape_of(std::string_view stem) {
         return s;
     }
     char32_t final = utf8::last(stem);
-    if (final == U'i' || final == U'a') {
+    if (final == U'u') {
         auto c = cut(utf8::drop_last_chars(stem, 1));
         if (!c) return s;
+        if (auto w = find_grade(UMA_GRADES, *c)) s.present = join(c->head, *w, "u");
+        return s;
+    }
+    if (final == U'i' || final == U'a') {
+        auto c = cut(utf8::drop_last_chars(stem, 1));
+        if (!c) {
+            // a diphthong before the a (käiama käiata, nuiama nuiata)
+            std::string_view before = utf8::drop_last_chars(stem, 1);
+            if (final == U'a' && utf8::length(before) >= 2 && is_vowel(utf8::last(before)) &&
+                is_vowel(utf8::last(utf8::drop_last_chars(before, 1))) && syllables(before) == 1)
+                s.kind = Kind::Ta;
+            return s;
+        }
         // -ima, also in longer loans (patentima patendin, boikottima boikotin)
         if (final == U'i') {
             if (auto w = weak_grade(IMA_GRADES, *c)) s.present = join(c->head, *w, "i");
@@ -150,6 +190,12 @@ Shape shape_of(std::string_view stem) {
         s.kind = Kind::Ta;
         auto w = weak_grade(AMA_GRADES, *c);
         if (w) s.base = join(c->head, *w, "a");
+        return s;
+    }
+    // -skelema, -telema of three syllables or more: oleskella, käsitella.
+    if ((utf8::ends_with(stem, "skele") || utf8::ends_with(stem, "tele")) && syllables(stem) >= 3) {
+        s.kind = Kind::Lla;
+        s.base = std::string(stem.substr(0, stem.size() - 2));
         return s;
     }
     if (utf8::ends_with(stem, "le")) {
@@ -194,11 +240,12 @@ std::string Verb::weak() const {
 
 // The da-infinitive, jussive, nud- or tud-participle of the verb's class.
 std::string Verb::by_class(Form form) const {
-    static constexpr std::string_view ENDINGS[4][4] = {
+    static constexpr std::string_view ENDINGS[5][4] = {
         {"da", "gu", "nud", "tud"},    // Plain (tud on the present stem)
         {"ta", "ku", "nud", "tud"},    // Ta
         {"lda", "lgu", "lnud", "ldud"},  // Lda
         {"a", "ku", "nud", "etud"},    // Ea (etud on the present stem without its -a)
+        {"lla", "lgu", "lnud", "ldud"},  // Lla
     };
     auto ending = ENDINGS[static_cast<int>(shape.kind)][static_cast<int>(form)];
     if (form == Form::Tud && shape.kind == Kind::Plain) return join(weak(), ending);
@@ -223,6 +270,7 @@ std::string Verb::present(Person person, bool plural) const {
 
 std::string Verb::past_base() const {
     if (const auto& p = cell(Pst1sg)) return std::string(strip(*p, "n"));
+    if (shape.kind == Kind::Lla) return join(strip(stem(), "e"), "i");  // oleskelin, oleskeli
     return join(stem(), "si");
 }
 
@@ -263,6 +311,7 @@ std::optional<std::string> Verb::imperative(Person person, bool plural) const {
 std::string Verb::impersonal(bool past) const {
     if (past) return join(t_base(), "i");
     if (const auto& t = cell(Takse)) return *t;
+    if (shape.kind == Kind::Lla && !cell(Tud)) return join(shape.base, "llakse");  // oleskellakse
     return join(t_base(), "akse");
 }
 

@@ -37,7 +37,9 @@ enum class Person { First = 0, Second = 1, Third = 2 };
 //   Lda:   the syncopated -Clema verbs, on `base` (liiklema liigelda).
 //   Ea:    -stma and long vowel + tma, a present in -a and a past in -is
 //          (kostma kostan kosta kostis kostetud; köitma köidan).
-enum class Kind { Plain, Ta, Lda, Ea };
+//   Lla:   the frequentatives in -skelema, -telema, -lla on `base` and a past
+//          in -i (oleskelema oleskella oleskelin oleskeli oleskellakse).
+enum class Kind { Plain, Ta, Lda, Ea, Lla };
 
 struct Shape {
     Kind kind = Kind::Plain;

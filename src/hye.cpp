@@ -201,10 +201,16 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     // գովվել, խռովվել).
     const bool passive_shape = !a && utf8::ends_with(stem, "վ") && utf8::length(stem) >= 2 &&
                                !is_vowel_letter(utf8::last(utf8::drop_last_chars(stem, 1)));
-    v.pass = pick(r.pass, causative ? join(utf8::drop_last_chars(stem, 1), "վել")
-                          : a ? join(v.perf, "վել")
-                          : passive_shape ? std::string(word)
-                              : join(stem, "վել"));
+    // The inchoatives in -չել, which drop their չ outside the present
+    // (փախչել փախա, կպչել կպա), are intransitive: no passive.
+    const bool inchoative_ch = !a && utf8::ends_with(stem, "չ") && v.perf == utf8::drop_last_chars(stem, 1);
+    if (inchoative_ch && !r.pass)
+        v.pass = std::string(NONE);
+    else
+        v.pass = pick(r.pass, causative       ? join(utf8::drop_last_chars(stem, 1), "վել")
+                              : a             ? join(v.perf, "վել")
+                              : passive_shape ? std::string(word)
+                                              : join(stem, "վել"));
     // Where ն is the present's suffix, which the perfective stem lacks
     // (մտնել մտա, մեռնել մեռա), the causative takes ցնել on that stem:
     // մտցնել, մեռցնել. A ն of the root stays (կանգնել, օգնել: կանգնեցնել,

@@ -148,16 +148,16 @@ LexEntry behind(std::string_view first, LexEntry base, std::string_view vowel, s
 
 // An unlisted compound takes the row of its last verb behind its first part:
 // a listed verb that ends it (நடைபெறு: பெறு, வேலைசெய்: செய், போய்விடு:
-// விடு), or ஆகு, ஏல் and, after a converb in -ந்து/-த்து, இரு written with
-// their vowel sign (நலமாகு: நலமானேன், வரவேல்: வரவேற்கிறேன், எழுந்திரு:
-// எழுந்திருக்க).
+// விடு), or ஆகு, ஏல் and, after a first part of two syllables or more, இரு
+// written with their vowel sign (நலமாகு: நலமானேன், வரவேல்: வரவேற்கிறேன்,
+// எழுந்திரு: எழுந்திருக்க, போலிரு: போலிருக்கிறது).
 std::optional<LexEntry> compound(std::string_view root) {
     const std::size_t at = brahmic::listed_tail(root, [](std::string_view t) { return lexicon::find(t).has_value(); },
                                                 false, 2);
     if (at > 0) return behind(root.substr(0, at), *lexicon::find(root.substr(at)), "", "");
     static constexpr struct {
         std::string_view base, vowel, sign;
-        bool after_cluster;
+        bool long_first;
     } FUSED[] = {{"ஆகு", "ஆ", "ா", false}, {"ஏல்", "ஏ", "ே", false}, {"இரு", "இ", "ி", true}};
     for (const auto& f : FUSED) {
         const std::string_view rest = f.base.substr(f.vowel.size());
@@ -165,7 +165,7 @@ std::optional<LexEntry> compound(std::string_view root) {
         const std::string_view first = root.substr(0, root.size() - f.sign.size() - rest.size());
         if (!root.ends_with(rest) || root.substr(first.size(), f.sign.size()) != f.sign) continue;
         if (!brahmic::ends_in_consonant(first)) continue;
-        if (f.after_cluster && !utf8::drop_last_chars(first, 1).ends_with(VIRAMA)) continue;
+        if (f.long_first && brahmic::word_starts(first, false).empty()) continue;
         if (auto base = lexicon::find(f.base)) return behind(first, *base, f.vowel, f.sign);
     }
     return std::nullopt;

@@ -32,13 +32,18 @@ constexpr std::string_view ADVERBS[] = {"آگے", "پیچھے", "نیچے", "س�
 
 bool vowel_letter(char32_t c) { return c == 0x0622 || c == 0x0627 || c == 0x0648; }
 
-// Two letters at least, the ھ of an aspirate not counted (کھا and لے are
-// stems: کھا جانا, لے جانا), ending in a consonant.
+// The letters of a word, the ھ of an aspirate not counted (کھ is one).
+std::size_t letters(std::string_view word) {
+    std::size_t n = utf8::length(word);
+    for (std::size_t at = word.find("ھ"); at != std::string_view::npos; at = word.find("ھ", at + 1)) --n;
+    return n;
+}
+
+// Two letters at least (کھا and لے are stems: کھا جانا, لے جانا), ending in
+// a consonant.
 bool consonant_stem(std::string_view stem) {
-    std::size_t letters = utf8::length(stem);
-    for (std::size_t at = stem.find("ھ"); at != std::string_view::npos; at = stem.find("ھ", at + 1)) --letters;
     char32_t last = utf8::last(stem);
-    return letters >= 2 && !vowel_letter(last) && last != 0x06CC && last != 0x06D2;
+    return letters(stem) >= 2 && !vowel_letter(last) && last != 0x06CC && last != 0x06D2;
 }
 
 constexpr hindustani::ParticipleSpelling PARTICIPLE{
@@ -47,6 +52,22 @@ constexpr hindustani::ParticipleSpelling PARTICIPLE{
 
 std::optional<hindustani::Triple> participle(std::string_view word) {
     return hindustani::participle(PARTICIPLE, data::table::urd, word);
+}
+
+// The verbs that follow a stem in a compound (کر دینا, ہو جانا, کر لینا),
+// written apart or as one word.
+constexpr std::string_view VECTORS[] = {"جانا", "دینا", "لینا"};
+
+// The head of a compound written as one word: a stem of two letters or آ
+// before one of the vectors (کردینا, ہوجانا, آجانا, لےلینا); empty for any
+// other word (سجانا, بجانا, کھجانا: one letter before جانا).
+std::string_view solid_head(std::string_view word) {
+    for (std::string_view vector : VECTORS) {
+        if (word.size() <= vector.size() || !word.ends_with(vector)) continue;
+        std::string_view head = word.substr(0, word.size() - vector.size());
+        if (head == "آ" || letters(head) >= 2) return head;
+    }
+    return {};
 }
 
 }  // namespace
@@ -69,6 +90,10 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (trimmed.empty()) return fail(Error{});
     auto [prefix, word] = text::split_head(trimmed);
     if (word.size() < NA.size() || !utf8::ends_with(word, NA)) return fail(Error{});
+    // A compound written as one word (کردینا, ہوجانا) is its head and the
+    // verb after it: کردیا, ہوگیا.
+    std::string_view solid = solid_head(word);
+    word.remove_prefix(solid.size());
     std::string_view stem = word.substr(0, word.size() - NA.size());
     if (stem.empty()) return fail(Error{});
     Verb v;
@@ -80,6 +105,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.lex = lexicon::find(word);
     v.heads = word == "جانا" ? text::agreeing_heads<3>(v.prefix, participle)
                             : hindustani::Triple{v.prefix, v.prefix, v.prefix};
+    v.prefix.append(solid);
+    for (std::string& h : v.heads) h.append(solid);
     return v;
 }
 
