@@ -20,6 +20,7 @@ struct LexEntry {
     std::optional<std::array<std::string_view, 3>> pfv;   // m.sg, m.pl, f
     std::optional<std::array<std::string_view, 6>> subj;  // 1sg, 2sg, 3sg, 1pl, 2pl, 3pl
     std::optional<std::array<std::string_view, 3>> imp;   // intimate, familiar, polite
+    bool no_imperative = false;                            // the imp cell is "—" (सकना, चुकना)
 };
 
 // The row of `lemma` in a compiled irregular-verb table (the last row when
@@ -28,7 +29,8 @@ inline std::optional<LexEntry> find_row(const lex::Table& table, std::string_vie
     auto line = table.last(lemma);
     if (!line) return std::nullopt;
     auto c = lex::split<4>(*line);
-    return LexEntry{lex::forms<3>(c.or_dash(1)), lex::forms<6>(c.or_dash(2)), lex::forms<3>(c.or_dash(3))};
+    return LexEntry{lex::forms<3>(c.or_dash(1)), lex::forms<6>(c.or_dash(2)), lex::forms<3>(c.or_dash(3)),
+                    c.or_dash(3) == "\u2014"};
 }
 
 using Triple = std::array<std::string, 3>;
@@ -83,7 +85,7 @@ inline int agreement(bool feminine, bool plural) { return feminine ? 2 : plural 
 struct Forms {
     std::string infinitive;
     std::string oblique_infinitive;
-    Triple imperative;
+    std::optional<Triple> imperative;  // none for a verb without one (the modals सकना, चुकना)
     Row6 subjunctive;
     Row6 future_masculine;
     Row6 future_feminine;
@@ -93,7 +95,10 @@ struct Forms {
     // Every row but the two infinitives, from the verb's own forms.
     template <class Verb>
     void fill_rows(const Verb& v) {
-        for (int i = 0; i < 3; ++i) imperative[i] = v.imperative(i);
+        if (!v.lex || !v.lex->no_imperative) {
+            imperative.emplace();
+            for (int i = 0; i < 3; ++i) (*imperative)[i] = v.imperative(i);
+        }
         for (int i = 0; i < 6; ++i) subjunctive[i] = v.subjunctive(i % 3, i >= 3);
         for (int i = 0; i < 6; ++i) future_masculine[i] = v.future(i % 3, i >= 3, false);
         for (int i = 0; i < 6; ++i) future_feminine[i] = v.future(i % 3, i >= 3, true);

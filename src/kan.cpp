@@ -95,20 +95,24 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!entry) {
         // A compound ending in a listed verb takes that verb's stems behind
         // its first part (ಅರ್ಥಮಾಡಿ + ಕೊಳ್ಳು, ಇಷ್ಟ + ಪಡು, ಓಡಿ + ಹೋಗು), and one
-        // of two syllables or more before -ಆಗು written with its sign those of
-        // ಆಗು (ಸಾಧ್ಯವಾಗು; ಸಾಗು, ಬಾಗು are verbs of their own). ತರು and ಅನ್ನು
-        // end plural nouns (ರೈತರು) and accusatives, and ಮೀ is too short.
+        // of two syllables or more before -ಆಗು or -ಇರು written with its sign
+        // those of ಆಗು or ಇರು (ಸಾಧ್ಯವಾಗು, ಮಾಡುತ್ತಿರು; ಸಾಗು, ಬಾಗು are verbs of
+        // their own). ತರು and ಅನ್ನು end plural nouns (ರೈತರು) and accusatives,
+        // and ಮೀ is too short.
         const std::size_t at = brahmic::listed_tail(root, [](std::string_view t) {
             return t != "ತರು" && t != "ಅನ್ನು" && lexicon::find(t).has_value();
         }, true, 3);
         if (at > 0) {
             if (auto base = from_infinitive(root.substr(at))) return behind(root.substr(0, at), *base, "", "");
         }
-        constexpr std::string_view AAGU_SIGN = "ಾಗು";
-        if (root.size() > AAGU_SIGN.size() && root.ends_with(AAGU_SIGN)) {
-            const std::string_view head = root.substr(0, root.size() - AAGU_SIGN.size());
+        static constexpr struct {
+            std::string_view base, vowel, sign, written;
+        } FUSED[] = {{"ಆಗು", "ಆ", "ಾ", "ಾಗು"}, {"ಇರು", "ಇ", "ಿ", "ಿರು"}};
+        for (const auto& f : FUSED) {
+            if (root.size() <= f.written.size() || !root.ends_with(f.written)) continue;
+            const std::string_view head = root.substr(0, root.size() - f.written.size());
             if (brahmic::ends_in_consonant(head) && !brahmic::word_starts(head).empty()) {
-                if (auto base = from_infinitive("ಆಗು")) return behind(head, *base, "ಆ", "ಾ");
+                if (auto base = from_infinitive(f.base)) return behind(head, *base, f.vowel, f.sign);
             }
         }
     }

@@ -39,7 +39,11 @@ int main(int argc, char** argv) {
         } else {
             Table t = Table::build(v);
             std::cout << t.infinitive << '\t' << t.oblique_infinitive;
-            for (const auto* row : {&t.imperative, &t.imperfective, &t.perfective})
+            if (t.imperative)
+                for (const auto& f : *t.imperative) std::cout << '\t' << f;
+            else
+                std::cout << "\t~\t~\t~";
+            for (const auto* row : {&t.imperfective, &t.perfective})
                 for (const auto& f : *row) std::cout << '\t' << f;
             for (const auto* row : {&t.subjunctive, &t.future_masculine, &t.future_feminine})
                 for (const auto& f : *row) std::cout << '\t' << f;
