@@ -121,6 +121,12 @@ GODAN_ROWS = {"う": "いわえっ", "く": "きかけい", "ぐ": "ぎがげい
               "ぶ": "びばべん", "む": "みまめん", "る": "りられっ"}
 
 
+def potential(written, lexeme, family):
+    """Whether an analysis reads a word as the potential of a godan verb (はいれる of はいる, よめる of よむ)."""
+    return (family == "ichidan" and written != lexeme and lexeme[-1:] in GODAN_ROWS
+            and written == lexeme[:-1] + GODAN_ROWS[lexeme[-1]][2] + "る")
+
+
 def use_forms(lemma, family):
     """The dictionary form and the stems wordfreq's tokens hold of a verb: before ない, ます, ば, the imperative
     and the past (書く: 書く, 書き, 書か, 書け, 書い; 食べる: 食べる, 食べ, 食べれ, 食べろ)."""
@@ -182,8 +188,12 @@ def main():
             continue
         if len({w for w, _, _ in found}) > 1 and len({x for _, x, _ in found}) > 1:
             pattern = spelling_pattern(lemma)
+            # A reading that the analyses give only as the potential of another verb (入れる as 入る's はいれる,
+            # 触れる as 触る's さわれる) is that verb's, not the lemma's, when they also read the lemma as a verb
+            # of its own (いれる, ふれる); 開ける stays ひらける, which is also a verb of its own.
+            own = {w for w, x, c in found if not potential(w, x, c)}
             readings = {w for w, _, c in found if c == CLASSES[cls] and pattern.match(w) and not KANJI.search(w)
-                        and (lemma, w) not in NOT_READINGS}
+                        and (lemma, w) not in NOT_READINGS and (w in own or not own)}
             rows |= {(w, lemma) for w in readings}
             left["two readings, each taken" if readings else "two readings, none taken"].append(
                 f"{lemma} ({', '.join(sorted(readings))})")

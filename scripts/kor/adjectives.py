@@ -128,7 +128,9 @@ USE_ADJECTIVES = """
 DICTIONARY_VERBS = ("실감나다", "열띠다", "빛바래다")
 
 # Verbs that hunspell-ko lacks and that end in a listed adjective: 눈멀다, 귀멀다 (멀다 "go blind, deaf"),
-# 내다르다, 치다르다 ("dash out, rush up", like 다다르다). They get "verb" rows.
+# 내다르다, 치다르다 ("dash out, rush up", like 다다르다). They get "verb" rows and do not make the adjective they end
+# a row for itself alone ("="): the words built on 멀다 and 다르다 that no list holds are adjectives (멀디멀다,
+# 유다르다, 판다르다), as are those of the dictionary (머나멀다, 남다르다, 막다르다).
 VERBS_AFTER_ADJECTIVE = ("눈멀다", "귀멀다", "내다르다", "치다르다")
 
 # What the engine tells without a row: ㅂ-irregular stems (by their row, the row of
@@ -208,7 +210,8 @@ def dictionary_rows(rows, classes, before):
     `before` maps each dictionary word to whether the engine before this list read it as an adjective: a word
     that the dictionary gives both classes keeps that reading (the commoner one, judged when the hand list was
     made). Rows are tried from the shortest word up, so that a compound follows a listed last part. A row whose
-    compounds among the dictionary's words are more often verbs than adjectives is marked "=" (this word alone),
+    compounds among the dictionary's words (the verbs read by hand apart) are as often verbs as adjectives
+    is marked "=" (this word alone),
     and the adjectives among them get rows of their own; a verb that still ends in a listed adjective gets a
     "verb" row (다다르다 is no 다르다)."""
     words = dictionary_classes.classes()
@@ -242,7 +245,10 @@ def dictionary_rows(rows, classes, before):
             break
         for row, verbs in wrong.items():
             compounds = [w for w in wanted if wanted[w] and w != row and listed(w, rows)[0] == row]
-            if row in rows and len(verbs) >= len(compounds) and row != verbs[0]:
+            # The verbs read by hand (VERBS_AFTER_ADJECTIVE) are exceptions, not evidence of what the words
+            # built on the row are: they get "verb" rows and do not count here.
+            voters = [v for v in verbs if v not in VERBS_AFTER_ADJECTIVE]
+            if row in rows and voters and len(voters) >= len(compounds) and row != verbs[0]:
                 rows[row] = "="
             else:
                 for v in verbs:
