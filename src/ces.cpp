@@ -280,6 +280,7 @@ struct Known {
     std::string base;       // the word whose row it is
     std::string head;       // what stands before every form of the row
     bool prefixed = false;  // a verbal prefix stands in the head (not only ne-)
+    bool no_passive = false;  // the verb has no personal passive (a "—" cell)
 };
 
 // Bases whose prefixed verbs stay without a passive as they do: the
@@ -304,7 +305,20 @@ enum Strip : unsigned { kNothing = 0, kNegation = 1, kPrefix = 2, kBoth = 3 };
 
 std::optional<Known> known(std::string_view word, unsigned strip) {
     auto cls = listed_class(word);
-    if (auto row = find_row(word)) return Known{cls, std::move(row), std::string(word), {}};
+    // A passive cell "—": the verb has no personal passive (padnout, sedět,
+    // vypadat: intransitive), nor has it behind ne-. A verbal prefix in front
+    // may make it transitive (napadnout: napaden), and the verb takes its other
+    // forms as it would without the row (dospět: the row of spět).
+    bool no_passive = false;
+    if (auto row = find_row(word)) {
+        if (row->cells[10] == lex::kNoForm) {
+            row->cells[10].reset();
+            no_passive = true;
+        }
+        bool empty = true;
+        for (const auto& c : row->cells) empty = empty && !c;
+        if (!empty) return Known{cls, std::move(row), std::string(word), {}, false, no_passive};
+    }
     for (std::string_view p : kPrefixes) {
         bool negation = p == "ne";
         if (!(strip & (negation ? kNegation : kPrefix))) continue;
@@ -321,6 +335,9 @@ std::optional<Known> known(std::string_view word, unsigned strip) {
         unsigned next = negation ? kPrefix : kNegation;
         if (listed_class(rest)) next = kBoth;
         auto k = known(rest, next);
+        // behind a verbal prefix a verb that only carries the passive mark is
+        // no verb of the lexicons (napadnout is read as it was before the mark)
+        if (k && !negation && !k->row && !k->cls) k.reset();
         // a prefix or ne- shortens the -át of a one-syllable verb (vydat,
         // vecpat, vyvstat, nebrat) that begins with two consonants or is
         // dát (not se-kat: kát); -stat itself is the stanu verb, not stát
@@ -335,11 +352,15 @@ std::optional<Known> known(std::string_view word, unsigned strip) {
         // but svědět is no s-vědět)
         if (cls && *cls != (k->cls ? *k->cls : class_by_ending(k->base))) continue;
         k->head.insert(0, p);
-        if (!negation) k->prefixed = true;
+        if (!negation) {
+            k->prefixed = true;
+            k->no_passive = false;
+        }
         if (cls) k->cls = cls;
+        if (no_passive) k->no_passive = true;
         return k;
     }
-    if (cls) return Known{cls, std::nullopt, std::string(word), {}};
+    if (cls || no_passive) return Known{cls, std::nullopt, std::string(word), {}, false, no_passive};
     return std::nullopt;
 }
 
@@ -355,6 +376,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     verb.lemma = std::move(*lower);
     const std::string_view lemma = verb.lemma;
     auto k = known(lemma, kBoth);
+    verb.no_passive = k && k->no_passive;
     verb.cls = k && k->cls ? *k->cls : class_by_ending(lemma);
     // A verb built on a row that the rules leave alone (vstát: no passive)
     // is left alone as well where the prefix shortened the ending (vyvstat).
@@ -520,6 +542,7 @@ std::string Verb::past_participle(int gender, int number) const {
 
 std::optional<std::string> Verb::passive_participle(int gender, int number) const {
     std::string masc;
+    if (no_passive) return std::nullopt;
     if (passive_override) {
         masc = *passive_override;
     } else if (has_stem()) {

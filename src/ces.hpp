@@ -54,6 +54,7 @@ struct Verb {
     std::optional<std::string> l_participle_override;               // masculine singular
     std::optional<std::string> l_participle_fem_override;           // feminine singular
     std::optional<std::string> passive_override;                    // masculine singular
+    bool no_passive = false;  // intransitive: no personal passive (padnout, sedět)
     std::optional<std::string> transgressive_m_override;
     std::optional<std::string> transgressive_fn_override;
     // The infinitive ends in a long -ít or -át that the rules cut like -it and

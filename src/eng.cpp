@@ -117,6 +117,21 @@ std::optional<Row> find_row(std::string_view lemma) {
 
 constexpr unicode::Spelling SPELLING{unicode::Script::Latin, U"-'", true};
 
+namespace {
+
+// The modal verbs have no infinitive, no participles and no -s form
+// (*to must, *musted, *musting, *musts), nor have the negated auxiliaries
+// (can't, mustn't, won't): they are not conjugated. can, will, need and dare
+// are full verbs as well (canned, willed) and stay.
+bool is_modal_or_negated(std::string_view lemma) {
+    std::string lower = unicode::to_lower(lemma);
+    for (std::string_view m : {"must", "shall", "ought", "may", "might", "could", "should", "would"})
+        if (lower == m) return true;
+    return ends_with(lower, "n't");
+}
+
+}  // namespace
+
 Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     if (!unicode::is_word_of(text, SPELLING)) return fail(Error{});
     // The spelling listed as written, else the listed lower-case copy (English
@@ -128,6 +143,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     for (char c : candidate) {
         if (!is_lemma_char(c)) return fail(Error{});
     }
+    if (is_modal_or_negated(candidate)) return fail(Error{});
     Verb verb;
     verb.lemma = std::string(candidate);
     Forms f = analyse(candidate);

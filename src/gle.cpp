@@ -270,7 +270,8 @@ VowelGroup last_vowel_group(std::string_view w) {
 //    osclaíonn), past base the lemma, verbal noun in -t;
 //  - -úil, -óil: broadened (barúil: barúlann; diúil: diúlann, diúlta), past
 //    base the lemma;
-//  - a long vowel (á, ó, ú, ao, eo, ua) + igh: vowel-final (breoigh: breonn).
+//  - a long vowel (á, ó, ú, ao, eo, ua) + igh: vowel-final (breoigh: breonn);
+//  - one syllable in -igh, -ígh: as nigh (blíonn, blífidh, blite).
 void shape_class(Verb& verb) {
     const std::string_view lemma = verb.lemma;
     const VowelGroup g = last_vowel_group(lemma);
@@ -283,6 +284,19 @@ void shape_class(Verb& verb) {
     const bool polysyllabic =
         last_vowel_group(hyphen == std::string_view::npos ? front : front.substr(hyphen + 1)).found;
     Parts& p = verb.row;
+    // One syllable of consonants and i or í before gh (bligh, dligh, fígh,
+    // rígh, as nigh): a long í before the endings and in the future and
+    // verbal noun, a short i before -te and -tear (blíonn, blífidh, dlí,
+    // blite, blitear).
+    if (coda == "gh" && !polysyllabic && !front.empty() && (group == "i" || group == "í")) {
+        verb.stem = std::string(front);
+        verb.cls = 3;
+        p.fut_base = join(front, "ífidh");
+        p.vn = join(front, "í");
+        p.ptcp = join(front, "ite");
+        p.prs_auto = join(front, "itear");
+        return;
+    }
     if (coda == "gh" && lemma.size() > 3 && ends_with(lemma, "igh")) {
         const std::string_view v = group.substr(0, group.size() - 1);  // the vowels before the i
         if (v == "á" || v == "ó" || v == "ú" || v == "ao" || v == "eo" || v == "ua") {

@@ -75,7 +75,9 @@ std::optional<Strong> find_strong(std::string_view inf) {
     auto c = lex::split<3>(m->line);
     std::string_view prefix = inf.substr(0, m->at);
     auto with_prefix = [&](std::string_view form) {
-        // "-" (and an empty cell) gives no form: never the bare prefix.
+        // "-" (and an empty cell) gives no form: never the bare prefix. "—"
+        // says that the verb has no such form and takes no prefix either.
+        if (form == lex::kNoForm) return std::string(form);
         return form == "-" || form.empty() ? std::string() : std::string(prefix) + std::string(form);
     };
     return Strong{with_prefix(c[1]), with_prefix(c[2])};
@@ -431,7 +433,10 @@ Table Table::build(const Verb& v) {
                         &t.condizionale_passato, &t.congiuntivo_passato, &t.congiuntivo_trapassato};
     for (std::size_t k = 0; k < 6; ++k) {
         for (std::size_t s = 0; s < 6; ++s) {
-            (*compound[k])[s] = join(aux.rows[k][s], " ", s < 3 ? t.past_participle : plural);
+            // A verb without a participle (competere, vigere) has no compound tenses.
+            (*compound[k])[s] = t.past_participle == lex::kNoForm
+                                    ? std::string(lex::kNoForm)
+                                    : join(aux.rows[k][s], " ", s < 3 ? t.past_participle : plural);
         }
     }
     return t;

@@ -12,6 +12,10 @@
 
 namespace velnor::lex {
 
+// A cell that says the verb has no such form (U+2014 EM DASH), as against
+// "-", which leaves the form to the rules.
+inline constexpr std::string_view kNoForm = "\u2014";
+
 // The cells of one line. `count` is the true number of cells in the line;
 // only the first N are stored.
 template <std::size_t N>

@@ -343,7 +343,7 @@ constexpr std::string_view HEADS[] = {
 constexpr std::string_view LISTED_HEADS[] = {
     "televisie", "paardje", "leiding", "school", "honger", "handel", "koffie", "blind", "paard", "weer", "acht",
     "file", "klem", "prijs", "stand", "vorm", "les", "lip", "dwars", "dubbel", "krom", "kort", "dank", "kwaad",
-    "waar", "huis", "diep", "lam", "auto", "boek", "thee", "kuit", "laag", "wacht",
+    "waar", "huis", "diep", "lam", "auto", "boek", "thee", "kuit", "laag", "wacht", "schaatsen", "fiets",
 };
 
 // mis- is stressed and separable where it means "miss the mark", before the

@@ -170,6 +170,7 @@ std::optional<StemClass> stem_class_from_text(string_view text) noexcept {
     if (text == "iw") return StemClass::Iw;
     if (text == "acc-i") return StemClass::AccI;
     if (text == "acc-u") return StemClass::AccU;
+    if (text == "oi") return StemClass::Oi;
     return std::nullopt;
 }
 
@@ -354,6 +355,8 @@ string Verb::present_stem(int slot, bool subjunctive) const {
             case StemClass::AccU:
                 if (!plural12) return replace_last(stem, "u", "ú");
                 break;
+            case StemClass::Oi:  // the endings change, not the stem (conjugate_regular)
+                break;
         }
     } else if (conjugation == 0 && !plural12 && stem.size() >= 3 && ends(stem, "iz")) {
         // The suffix -iz- after a vowel stands in hiatus and carries the
@@ -411,6 +414,12 @@ string Verb::conjugate_regular(Tense tense, int slot) const {
     switch (tense) {
         case Tense::Present: {
             string ps = present_stem(slot, false);
+            // construir, destruir: the stressed u of the 2sg, 3sg and 3pl is an
+            // open o (constróis, constrói, constroem).
+            if (stem_class == StemClass::Oi && c == 2 && ends(ps, "u") && (slot == 1 || slot == 2 || slot == 5)) {
+                static constexpr string_view OI[6] = {"", "óis", "ói", "", "", "oem"};
+                return cat(string_view(ps).substr(0, ps.size() - 1), OI[slot]);
+            }
             if (c == 2 && (ends(ps, "u") || ends(ps, "a")) && (ps.size() < 2 || !ends_gu_qu(ps))) {
                 if (slot == 0 && ends(ps, "a")) return cat(ps, "io");
                 return cat(ps, PRESENT_VOWEL[slot]);

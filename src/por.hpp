@@ -13,7 +13,7 @@ namespace velnor::por {
 
 enum class Error : std::uint8_t { Unsupported = 0, NotAVerb = 1 };
 
-enum class StemClass : std::uint8_t { Ei = 0, I = 1, U = 2, Uo = 3, Iw = 4, AccI = 5, AccU = 6 };
+enum class StemClass : std::uint8_t { Ei = 0, I = 1, U = 2, Uo = 3, Iw = 4, AccI = 5, AccU = 6, Oi = 7 };
 
 enum class Tense : std::uint8_t {
     Present = 0,

@@ -429,6 +429,8 @@ std::string Verb::subjunctive(int person, int number) const {
 
 std::string Verb::imperative(int number) const {
     if (infinitive_ == "fi") return number == 0 ? "fii" : "fiți";
+    // "—" in the imp2sg cell: the verb has no imperative (putea, vrea, trebui).
+    if (row_.imp2sg && *row_.imp2sg == lex::kNoForm) return std::string(lex::kNoForm);
     if (number == 0) {
         if (row_.imp2sg) return cell(*row_.imp2sg);
         // A listed compound takes the short imperative of its base: previno,
@@ -436,7 +438,7 @@ std::string Verb::imperative(int number) const {
         if (prefix_.empty()) {
             auto base = base_after_prefix(infinitive_, [](std::string_view rest) {
                 auto r = find_row(rest);
-                return r && r->imp2sg;
+                return r && r->imp2sg && *r->imp2sg != lex::kNoForm;
             });
             if (base) {
                 // Only a short imperative of its own (vino, fă, zi, du), not

@@ -711,6 +711,20 @@ std::string Verb::plain(Tense tense, Person person, Number number) const {
     return plain_slot(tense, slot_of(person, number));
 }
 
+namespace {
+
+// -ir verbs used only where the ending begins with i (balbucimos,
+// balbucía, balbució): they have no 1sg, 2sg, 3sg and 3pl present, no
+// present subjunctive and only the vosotros imperative (balbucid). The
+// other forms are made with balbucear, or not at all.
+bool only_i_forms(std::string_view infinitive) {
+    for (std::string_view v : {"balbucir", "desvaír", "garantir", "aterir"})
+        if (infinitive == v) return true;
+    return false;
+}
+
+}  // namespace
+
 std::string Verb::conjugate(Tense tense, Person person, Number number) const {
     // soler has no future, conditional or future subjunctive.
     if (infinitive == "soler" &&
@@ -718,6 +732,10 @@ std::string Verb::conjugate(Tense tense, Person person, Number number) const {
         return "—";
     }
     int slot = slot_of(person, number);
+    if (only_i_forms(infinitive) &&
+        (tense == Tense::SubjunctivePresent || (tense == Tense::Present && slot != 3 && slot != 4))) {
+        return "—";
+    }
     std::string form = plain_slot(tense, slot);
     if (!reflexive) return form;
     std::string out;
@@ -755,6 +773,7 @@ std::optional<std::string> Verb::imperative(Person person, Number number) const 
     if (infinitive == "soler") return std::nullopt;
     std::string form;
     bool vosotros = person == Person::Second && number == Number::Plural;
+    if (only_i_forms(infinitive) && !vosotros) return std::nullopt;
     if (person == Person::Second && number == Number::Singular) {
         if (lex && lex->imp2sg) {
             std::string_view cell = *lex->imp2sg;

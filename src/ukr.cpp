@@ -76,6 +76,19 @@ constexpr Family kFamilies[] = {
     {"різати", {"ріжу", "ріжеш", "ріже", "ріжемо", "ріжете", "ріжуть", "ріж", "ріжмо", "ріжте", "різав", "різала", "різало", "різали"}},
     {"гризти", {"гризу", "гризеш", "гризе", "гриземо", "гризете", "гризуть", "гризи", "гризімо", "гризіть", "гриз", "гризла", "гризло", "гризли"}},
     {"гребти", {"гребу", "гребеш", "гребе", "гребемо", "гребете", "гребуть", "греби", "гребімо", "гребіть", "гріб", "гребла", "гребло", "гребли"}},
+    {"скребти", {"скребу", "скребеш", "скребе", "скребемо", "скребете", "скребуть", "скреби", "скребімо", "скребіть", "скріб", "скребла", "скребло", "скребли"}},
+    {"прясти", {"пряду", "прядеш", "пряде", "прядемо", "прядете", "прядуть", "пряди", "прядімо", "прядіть", "пряв", "пряла", "пряло", "пряли"}},
+    {"п'ясти", {"пну", "пнеш", "пне", "пнемо", "пнете", "пнуть", "пни", "пнімо", "пніть", "п'яв", "п'яла", "п'яло", "п'яли"}},
+    {"клясти", {"кляну", "клянеш", "кляне", "клянемо", "клянете", "клянуть", "кляни", "клянімо", "кляніть", "кляв", "кляла", "кляло", "кляли"}},
+    {"плисти", {"пливу", "пливеш", "пливе", "пливемо", "пливете", "пливуть", "пливи", "пливімо", "пливіть", "плив", "плила", "плило", "плили"}},
+    {"гнисти", {"гнию", "гниєш", "гниє", "гниємо", "гниєте", "гниють", "гний", "гниймо", "гнийте", "гнив", "гнила", "гнило", "гнили"}},
+    {"густи", {"гуду", "гудеш", "гуде", "гудемо", "гудете", "гудуть", "гуди", "гудімо", "гудіть", "гув", "гула", "гуло", "гули"}},
+    {"прягти", {"пряжу", "пряжеш", "пряже", "пряжемо", "пряжете", "пряжуть", "пряжи", "пряжімо", "пряжіть", "пріг", "прягла", "прягло", "прягли"}},
+    {"ректи", {"речу", "речеш", "рече", "речемо", "речете", "речуть", "речи", "речімо", "речіть", "рік", "рекла", "рекло", "рекли"}},
+    {"стріти", {"стріну", "стрінеш", "стріне", "стрінемо", "стрінете", "стрінуть", "стрінь", "стріньмо", "стріньте", "стрів", "стріла", "стріло", "стріли"}},
+    {"ревіти", {"реву", "ревеш", "реве", "ревемо", "ревете", "ревуть", "реви", "ревімо", "ревіть", "ревів", "ревіла", "ревіло", "ревіли"}},
+    {"повісти", {"повім", "повіси", "повість", "повімо", "повісте", "повідять", "повіж", "повіжмо", "повіжте", "повів", "повіла", "повіло", "повіли"}},
+    {"їсти", {"їм", "їси", "їсть", "їмо", "їсте", "їдять", "їж", "їжмо", "їжте", "їв", "їла", "їло", "їли"}},
     {"брести", {"бреду", "бредеш", "бреде", "бредемо", "бредете", "бредуть", "бреди", "бредімо", "бредіть", "брів", "брела", "брело", "брели"}},
     {"плести", {"плету", "плетеш", "плете", "плетемо", "плетете", "плетуть", "плети", "плетімо", "плетіть", "плів", "плела", "плело", "плели"}},
     {"трясти", {"трясу", "трясеш", "трясе", "трясемо", "трясете", "трясуть", "тряси", "трясімо", "трясіть", "тряс", "трясла", "трясло", "трясли"}},
@@ -101,6 +114,7 @@ constexpr Family kFamilies[] = {
     {"тягти", {"тягну", "тягнеш", "тягне", "тягнемо", "тягнете", "тягнуть", "тягни", "тягнімо", "тягніть", "тяг", "тягла", "тягло", "тягли"}},
     {"дягти", {"дягну", "дягнеш", "дягне", "дягнемо", "дягнете", "дягнуть", "дягни", "дягнімо", "дягніть", "дяг", "дягла", "дягло", "дягли"}},
     {"сягти", {"сягну", "сягнеш", "сягне", "сягнемо", "сягнете", "сягнуть", "сягни", "сягнімо", "сягніть", "сяг", "сягла", "сягло", "сягли"}},
+    {"спати", {"сплю", "спиш", "спить", "спимо", "спите", "сплять", "спи", "спімо", "спіть", "спав", "спала", "спало", "спали"}},
     {"стати", {"стану", "станеш", "стане", "станемо", "станете", "стануть", "стань", "станьмо", "станьте", "став", "стала", "стало", "стали"}},
     {"бути", {"буду", "будеш", "буде", "будемо", "будете", "будуть", "будь", "будьмо", "будьте", "був", "була", "було", "були"}},
     {"дати", {"дам", "даси", "дасть", "дамо", "дасте", "дадуть", "дай", "даймо", "дайте", "дав", "дала", "дало", "дали"}},
@@ -113,7 +127,7 @@ constexpr Family kFamilies[] = {
 constexpr std::string_view kPrefixes[] = {
     "в", "у", "ви", "від", "віді", "від'", "до", "за", "з", "зі", "з'", "с", "із", "на", "над", "наді",
     "не", "о", "об", "об'", "пере", "перед", "по", "під", "піді", "під'", "при", "про", "проти", "роз",
-    "розі", "роз'", "без", "спів", "ді", "уві", "вві", "зо",
+    "розі", "роз'", "без", "спів", "ді", "уві", "вві", "зо", "в'", "над'", "із'",
 };
 
 bool prefix_chain(std::string_view s, int most = 2) {
@@ -146,8 +160,45 @@ bool is_vowel(char32_t c) {
     }
 }
 
+// -іти verbs made from adjectives and nouns ("become ...") take the first
+// conjugation, the і staying in the stem: бідніти, бідніє; слабіти,
+// слабіє; зомліти, зомліє. They are told by the letters before -іти: a
+// consonant and н (бідн-, вагітн-), ан/ян (скам'ян-), в (сив-, здешев-),
+// a consonant and р or л (гр-, пр-, мл-, тл-) and ат, уб, аб (багат-,
+// груб-, слаб-). Sound verbs of the same shape keep the second (бубнить).
+bool inchoative(std::string_view base) {
+    if (!ends_with(base, "іти")) return false;
+    std::string_view stem = utf8::drop_last_chars(base, 3);
+    for (std::string_view root : {"бубн", "гугн", "дудн", "скимл", "зр", "здр"})
+        if (ends_with(stem, root)) return false;
+    if (utf8::length(stem) < 2) return false;
+    char32_t last = utf8::last(stem);
+    char32_t before = utf8::last(utf8::drop_last_chars(stem, 1));
+    bool consonant_before = !is_vowel(before) && before != U'\'' && before != U'ь' && before != U'й';
+    if (last == U'н') return consonant_before || before == U'а' || before == U'я';
+    if (last == U'в') return true;
+    if (last == U'р' || last == U'л') return consonant_before;
+    return ends_with(stem, "ат") || ends_with(stem, "уб") || ends_with(stem, "аб");
+}
+
+// The stem of the present and imperative of a verb with a consonant before
+// -ти that no family covers: сохти and the other roots that take -н- there
+// (сохну, мерзну, мокну); терти, перти, мерти without their е (тру, пру,
+// мру); к and г alternating with ч and ж (товчу, зберіжу); else the stem
+// itself (пасу, скубу, деру).
+std::string consonant_present_stem(std::string_view stem) {
+    for (std::string_view root : {"мерз", "мерк", "мок", "кляк", "мовк", "гиб", "груз", "стряг", "верг", "терп", "сліп"})
+        if (ends_with(stem, root)) return std::string(stem) + "н";
+    if (ends_with(stem, "х")) return std::string(stem) + "н";
+    for (std::string_view root : {"тер", "пер", "мер"})
+        if (ends_with(stem, root)) return cut(stem, 4) + "р";
+    if (ends_with(stem, "к")) return cut(stem, 2) + "ч";
+    if (ends_with(stem, "г")) return cut(stem, 2) + "ж";
+    return std::string(stem);
+}
+
 // A form of the row that marks a missing form (могти has no imperative).
-constexpr std::string_view kNoForm = "\u2014";
+using lex::kNoForm;
 
 }  // namespace
 
@@ -224,6 +275,8 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         // сіяти: сію, сієш, сій.
         verb.kind = Kind::VowelYa;
         verb.stem = cut(base, 6);
+    } else if (inchoative(base)) {
+        verb.stem = cut(base, 4);
     } else if (base.size() >= 10 && ends_with(base, "увати")) {
         verb.stem = cut(base, 10) + "у";
     } else if (base.size() >= 10 && ends_with(base, "ювати")) {
@@ -241,11 +294,19 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         }
     } else if (base.size() >= 4 && ends_with(base, "ти")) {
         verb.stem = cut(base, 4);
+        char32_t last = utf8::last(verb.stem);
+        if (!verb.stem.empty() && !is_vowel(last) && last != U'ь' && last != U'й' && last != U'\'') {
+            verb.kind = Kind::Consonant;
+            verb.present_stem = consonant_present_stem(verb.stem);
+        }
     } else {
         verb.stem = std::string(base);
     }
 
-    if (auto row = find_row(verb.lemma)) verb.forms = row->forms;
+    // -тись is the other spelling of -тися: both take the row of -тися.
+    auto row = find_row(verb.lemma);
+    if (!row && verb.reflexive && ends_with(word, "сь")) row = find_row(verb.base + std::string(kReflexive));
+    if (row) verb.forms = row->forms;
     return verb;
 }
 
@@ -262,6 +323,8 @@ std::string Verb::present(int person, bool plural) const {
         out = stem + std::string(kNu[slot]);
     } else if (kind == Kind::Yi) {
         out = stem + std::string(kYi[slot]);
+    } else if (kind == Kind::Consonant) {
+        out = present_stem + std::string(kNu[slot]);
     } else if (conjugation == Conjugation::First) {
         out = stem + std::string(kFirst[slot]);
     } else if (slot == 0) {
@@ -291,7 +354,20 @@ std::string Verb::past(int gender, bool plural) const {
         std::string_view b = base;
         if (b.size() >= 4 && ends_with(b, "ти")) b.remove_suffix(4);
         out = std::string(b);
-        out += kEndings[slot];
+        // After a consonant the masculine has no ending, and an о or е
+        // before that one consonant turns to і: пас, пасла; сіп, сопла;
+        // but товк, мерз (two consonants), тер, дер and the verbs with -н-
+        // in the present (сох, мок).
+        if (kind == Kind::Consonant && slot == 0) {
+            char32_t last = utf8::last(out);
+            std::string_view head = utf8::drop_last_chars(out, 1);
+            char32_t vowel = utf8::last(head);
+            bool nu = present_stem.size() > stem.size();
+            if (last != U'р' && !nu && (vowel == U'о' || vowel == U'е'))
+                out = std::string(utf8::drop_last_chars(head, 1)) + "і" + std::string(out.substr(head.size()));
+        } else {
+            out += kEndings[slot];
+        }
     }
     if (reflexive) out += kReflexive;
     return out;
@@ -312,6 +388,8 @@ std::optional<std::string> Verb::imperative(int slot) const {
         out = prefix + std::string(family->forms[kImperativeSlot + i]);
     } else if (kind == Kind::Nu) {
         out = stem + std::string(soft_imperative ? kSoft[i] : kSecond[i]);
+    } else if (kind == Kind::Consonant) {
+        out = present_stem + std::string(kSecond[i]);
     } else if (kind == Kind::Yi || kind == Kind::VowelYa) {
         out = stem + std::string(kFirst[i]);
     } else if (kind == Kind::Ava) {

@@ -39,6 +39,7 @@ enum class Kind : unsigned char {
     Yi,       // -їти: the ї stays (кою, коїш, кій)
     Ava,      // -давати, -ставати, -знавати: даю, даєш, давай
     VowelYa,  // vowel + -яти: сію, сієш, сій
+    Consonant,  // a consonant before -ти: пасу, пасеш, паси, пас
     Family,   // a prefixed verb of a root with its own paradigm
 };
 
@@ -53,6 +54,7 @@ struct Verb {
     std::string lemma;  // normalised input, reflexive ending included
     std::string base;   // the lemma without "ся"/"сь"
     std::string stem;   // the base without its class ending
+    std::string present_stem;  // Kind::Consonant: the stem of the present (сохн, тр, товч)
     std::array<std::optional<std::string_view>, kRowForms> forms;  // from the row
     bool reflexive = false;
     Conjugation conjugation = Conjugation::First;

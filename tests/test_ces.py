@@ -110,7 +110,7 @@ def test_builtin_aspect_entries():
 
 
 def test_every_builtin_row_is_served():
-    """Each cell of the row lexicon comes out of conjugate in its slot."""
+    """Each cell of the row lexicon comes out of conjugate in its slot; "—" gives none (padnout has no passive)."""
     import velnor
     slots = [("present", i) for i in range(6)] + [("imperative", i) for i in range(3)] + [
         ("past_participle", 0), ("passive_participle", 0), ("transgressive", 0), ("transgressive", 1),
@@ -123,5 +123,6 @@ def test_every_builtin_row_is_served():
             lemma, *cells = line.rstrip("\n").split("\t")
             t = velnor.conjugate(lemma, lang="ces")
             wrong += [(lemma, attr) for (attr, i), cell in zip(slots, cells)
-                      if cell != "-" and getattr(t, attr)[i] != cell]
+                      if cell == "—" and getattr(t, attr) is not None
+                      or cell not in ("-", "—") and getattr(t, attr)[i] != cell]
     assert not wrong, wrong[:20]

@@ -164,7 +164,7 @@ RULES = {
     "por_irregular.tsv": dict(cells=(15, 15), unique=True, groups={7: 6, 8: 6, 11: 6}, row=six_six,
                               required=["ter", "haver", "deter", "advir"]),
     "por_stem_classes.tsv": dict(cells=(2, 2), unique=True,
-                                 values={1: {"ei", "i", "u", "uo", "iw", "acc-i", "acc-u"}},
+                                 values={1: {"ei", "i", "u", "uo", "iw", "acc-i", "acc-u", "oi"}},
                                  header=["# Portuguese stem-changing classes, mined from the gold oracles."]),
     "ron_classes.tsv": dict(cells=(2, 2), unique=True,
                             values={1: {"a-ez", "a-bare", "ea", "e", "i-esc", "i-bare", "ih-asc", "ih-bare"}},

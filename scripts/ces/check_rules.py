@@ -32,7 +32,7 @@ def main():
     words = list(dict.fromkeys([*rows, *classes, *scan.candidates()]))
     bad = 0
     for w in words:
-        if w in rows:
+        if w in rows and not rules.marker_only(rows[w]):
             cls, cells = classes.get(w, rules.default_class(w)), rows[w]
         else:
             k = rules.decompose(w, rows, classes)

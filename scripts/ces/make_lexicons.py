@@ -490,6 +490,103 @@ sladit|pass=slazen
 brebentit|pass=brebencen
 soustředit|pass=soustředěn
 poptat|pass=poptán
+# Intransitive verbs, with the bases of reflexive verbs (dívat se, starat se): no personal passive ("—"),
+# which their prefixed verbs do not share (napadnout: napaden); the verbs of the frequency list whose
+# passive the cs_CZ dictionary knows in no form, read one by one.
+brečet|pass=—
+bydlet|pass=—
+chodit|pass=—
+chybět|pass=—
+dařit|pass=—
+divit|pass=—
+docházet|pass=—
+dospět|pass=—
+dotýkat|pass=—
+dívat|pass=—
+existovat|pass=—
+fandit|pass=—
+hubnout|pass=—
+hýbat|pass=—
+kecat|pass=—
+klesat|pass=—
+kliknout|pass=—
+kochat|pass=—
+konkurovat|pass=—
+koukat|pass=—
+kouknout|pass=—
+lehnout|pass=—
+ležet|pass=—
+líbit|pass=—
+makat|pass=—
+mlčet|pass=—
+nadávat|pass=—
+odcházet|pass=—
+odolat|pass=—
+odpočívat|pass=—
+padat|pass=—
+padnout|pass=—
+patřit|pass=—
+pochybovat|pass=—
+podléhat|pass=—
+podílet|pass=—
+podívat|pass=—
+pokecat|pass=—
+pokusit|pass=—
+pomáhat|pass=—
+porozumět|pass=—
+posloužit|pass=—
+pracovat|pass=—
+pršet|pass=—
+přemýšlet|pass=—
+přicházet|pass=—
+přispívat|pass=—
+přispět|pass=—
+radovat|pass=—
+scházet|pass=—
+sednout|pass=—
+sedět|pass=—
+setkat|pass=—
+souhlasit|pass=—
+souviset|pass=—
+spadnout|pass=—
+spolehnout|pass=—
+spolupracovat|pass=—
+spoléhat|pass=—
+sportovat|pass=—
+starat|pass=—
+stačit|pass=—
+stoupat|pass=—
+stydět|pass=—
+telefonovat|pass=—
+trvat|pass=—
+trčet|pass=—
+týkat|pass=—
+ucházet|pass=—
+umírat|pass=—
+uniknout|pass=—
+usmívat|pass=—
+uspět|pass=—
+utíkat|pass=—
+vadit|pass=—
+viset|pass=—
+vstávat|pass=—
+vyhovovat|pass=—
+vyhýbat|pass=—
+vypadat|pass=—
+vyskytovat|pass=—
+vznikat|pass=—
+vzniknout|pass=—
+všímat|pass=—
+útočit|pass=—
+zabývat|pass=—
+zamyslet|pass=—
+zapadnout|pass=—
+zmizet|pass=—
+zvítězit|pass=—
+záležet|pass=—
+závodit|pass=—
+zaútočit|pass=—
+zhubnout|pass=—
 """
 
 
@@ -523,7 +620,7 @@ OVERRIDES = {
     "odpovědět": {"pass": None},
     "dovědět": {"pass": None},
     "zvědět": {"pass": None},
-    "dopovědět": {"pass": None},
+    "dopovědět": {"pass": "dopovězen"},
     "prožít": {"pass": "prožit"},
     "přežít": {"pass": "přežit"},
     "zažít": {"pass": "zažit"},
@@ -531,7 +628,7 @@ OVERRIDES = {
     "požít": {"pass": "požit"},
     "použít": {"pass": "použit"},
     "využít": {"pass": "využit"},
-    "povědět": {"pass": "pověděn"},
+    "povědět": {"pass": "povězen"},
     "prospat": {"pass": "prospán"},
     "odříci": {"pass": None},
     "odříct": {"pass": None},
@@ -1176,9 +1273,9 @@ def row_forms(lemma, cls, cells):
 def engine_forms(lemma, cls, cells, rows, classes):
     """What the engine gives a lemma with these cells: a lemma left without
     a row takes the row of the verb behind its prefix or ne- (rules.decompose)."""
-    if any(c is not None for c in cells):
+    if any(c is not None for c in cells) and not rules.marker_only(cells):
         return row_forms(lemma, cls, cells)
-    k = rules.decompose(lemma, rows, classes)
+    k = rules.decompose(lemma, rows, classes)  # a row with the passive mark only: the rest as without it
     if k is None:
         return row_forms(lemma, cls, cells)
     return row_forms(lemma, k[0], k[1] or cells)

@@ -191,7 +191,9 @@ def forms(lemma, cls, row=None):
         lp = rest + ("nul" if not rest or rest[-1] in VOWELS or rest[-1] == "l" or syllabic_r else "l")
     else:
         lp = lemma[:-1] + "l"
-    if row[10]:
+    if row[10] == NO_FORM:
+        pas = None
+    elif row[10]:
         pas = row[10]
     elif not has:
         pas = None
@@ -253,7 +255,7 @@ def _known(word, strip, rows, classes, skip_row=False):
     in the head) as the engine finds them; skip_row: as if the word had no row
     of its own."""
     cls = classes.get(word)
-    if word in rows and not skip_row:
+    if word in rows and not skip_row and not marker_only(rows[word]):
         return cls, "", word, rows[word], False
     for p in PREFIXES:
         neg = p == "ne"
@@ -282,6 +284,12 @@ def _known(word, strip, rows, classes, skip_row=False):
 
 # Bases (and the compounds of bases) whose prefixed verbs stay without a
 # passive (the engine's prefixes_keep_no_passive).
+NO_FORM = "\u2014"  # a cell for a form the verb does not have (the passive of padnout)
+
+
+def marker_only(cells):
+    """A row that only says the verb has no passive: the engine reads the verb as if it had no row."""
+    return cells[10] == NO_FORM and all(c is None for i, c in enumerate(cells) if i != 10)
 KEEP_NO_PASSIVE = ("vstát", "ptát", "schnout", "jet")
 
 
@@ -290,11 +298,28 @@ def decompose(lemma, rows, classes):
     own from the verb behind its prefix or ne- (cells None where that verb
     has a class entry only), or None."""
     k = _known(lemma, 3, rows, classes, skip_row=True)
+    # a verb with the mark, or behind ne- alone, has no passive
+    bare = lemma[2:] if lemma.startswith("ne") else lemma
+    if any(w in rows and marker_only(rows[w]) for w in {lemma, bare}):
+        cls, cells = (k[0] or default_class(lemma), k[3]) if k and k[3] is not None else \
+            (k[0] if k and k[0] else classes.get(lemma, default_class(lemma)), None)
+        if cells is not None:
+            cells = [None if c is None else k[1] + c for c in cells]
+        cells = list(cells or [None] * 14)
+        cells[10] = NO_FORM
+        return cls, cells
     if k is None:
         return None
     if k[3] is None:
         return k[0] or default_class(lemma), None
     cls, head, base, cells, prefixed = k
+    if cells[10] == NO_FORM:
+        # no passive for the verb and its ne- form; its prefixed verbs keep the rules' passive
+        cells = list(cells)
+        if prefixed:
+            cells[10] = None
+            if all(c is None for c in cells):
+                return cls or default_class(lemma), None
     cls = cls or default_class(lemma)
     bare_base = not _carries(base, k[0] or default_class(base))
     own_passive = (prefixed and cells[10] is None and bare_base and _carries(lemma, default_class(lemma))

@@ -588,9 +588,12 @@ snigh sníonn snigh snífidh sní snite auto=snitear
 figh fíonn figh fífidh fí fite auto=fitear
 aisghair aisghaireann aisghair aisghairfidh aisghairm aisghairthe
 coisric coisriceann coisric coisricfidh coisreacan coisricthe
-adhain adhnann adhain adhnfaidh adhaint adhainte auto=adhaintear
+adhain adhnann adhain adhanfaidh adhaint adhainte auto=adhantar
 ionnail ionlann ionnail ionnalfaidh ionladh ionnalta auto=ionnaltar
-diongaibh diongbhann diongaibh diongbhfaidh diongbháil diongbháilte
+diongaibh diongbhann diongaibh diongabhfaidh diongbháil diongbháilte auto=diongabhtar
+bligh blíonn bligh blífidh bleán blite auto=blitear
+díbligh díblíonn díbligh díbleoidh díbliú díblithe
+oir oireann oir oirfidh oiriúint oirthe
 comóir comóireann comóir comóirfidh comóradh comórtha
 iomair iomraíonn iomair iomróidh iomramh iomartha
 sléacht sléachtann sléacht sléachtfaidh sléachtadh sléachta auto=sléachtar

@@ -105,7 +105,8 @@ verslinden verslond verslonden verslonden
 krijten kreet kreten gekreten
 zijgen zeeg zegen gezegen
 kwijten kweet kweten gekweten
-tijgen teeg tegen getogen
+nagelbijten nagelbeet nagelbeten genagelbeten
+tijgen toog togen getogen
 zieden ziedde ziedden gezoden
 vlieden vlood vloden gevloden
 ontluiken ontlook ontloken ontloken
@@ -546,6 +547,7 @@ overnachten
 doorgronden
 doorkruisen
 omarmen
+ommuren
 omringen
 omsingelen
 omvatten
@@ -777,6 +779,7 @@ bedwateren bedwater
 consuminderen consuminder
 dienstweigeren dienstweiger
 brandschilderen brandschilder
+muurschilderen muurschilder
 flatteren flatteer
 fiatteren fiatteer
 overkoepelen

@@ -565,7 +565,12 @@ std::string Verb::imperative_sg_default() const {
 }
 
 std::string Verb::imperative_with_pronoun(std::string_view pronoun, Person person) const {
-    return insert_after_finite(conjugate(Tense::Present, Mood::Konjunktiv1, person, Number::Plural), pronoun);
+    // The subjunctive plural (seien wir, gehen Sie), but tun's is its
+    // indicative: tun wir, tun Sie (tuen is the subjunctive alone).
+    const Verb* root = this;
+    while (root->prefix) root = &root->base_verb();
+    Mood mood = root->table == &suppletive::TUN ? Mood::Indicative : Mood::Konjunktiv1;
+    return insert_after_finite(conjugate(Tense::Present, mood, person, Number::Plural), pronoun);
 }
 
 // ---- analytic forms ----
