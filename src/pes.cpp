@@ -323,6 +323,9 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
             v.imperative_override.reset();
         else
             v.stative = Stative::Dashtan;
+        // The formal compounds have no progressive ("دارم اظهار میدارم" is
+        // not said): it is their present and imperfect, as with دانستن.
+        if (dynamic_dashtan(head)) v.defect = Defect::NoProgressive;
     } else if (v.preverb.empty() && (proper == "بایستن" || proper == "شایستن")) {
         v.defect = Defect::Impersonal;
     } else if (v.preverb.empty() && proper == "توانستن") {

@@ -43,8 +43,9 @@ struct Verb {
     // بودن, and داشتن in the sense "have": no می, and the subjunctive and
     // imperative without ب (باشم; داشته باشم).
     enum class Stative { None, Budan, Dashtan } stative = Stative::None;
-    // Forms a verb lacks. NoProgressive: توانستن and دانستن, whose
-    // progressives are their plain present and imperfect; توانستن has no
+    // Forms a verb lacks. NoProgressive: توانستن, دانستن and the formal
+    // داشتن compounds (اظهار داشتن), whose progressives are their plain
+    // present and imperfect; توانستن has no
     // imperative either. Impersonal: the modals بایستن and شایستن, one form
     // for every person in the aorist, present, past and imperfect (باید,
     // باید, بایست, میبایست) and none elsewhere. A missing form is "—".
