@@ -8,9 +8,10 @@ perception (要る, 異なる, 違う, 足りる, 見える, 聞こえる; not �
 
 A potential (読める, 使える, 言える, もらえる) is a row of its own, ichidan, but has no imperative (読めろ is no
 word), as できる has none. An ichidan row is a potential when fugashi with unidic-lite reads it as one word whose
-lexeme is the godan verb it is made from (読める: 読む; 行ける: 行く). Left out: the ichidan verbs that the
-analyser also reads so but that are verbs of their own with an imperative (押し込める, 休める, 近づける, ...),
-each read. Without --write it prints the potentials found.
+lexeme is the godan verb it is made from (読める: 読む; 行ける: 行く), or whose kana as written are that lexeme's
+potential (帰れる: 返る かえる; 使いこなせる: 使い + 熟す; 愛せる: 愛する). Left out: the ichidan verbs that the
+analyser also reads so but that are verbs of their own with an imperative (押し込める, 休める, 近づける, the kana
+なれる, いれる, きれる of 慣れる, 入れる, 切れる, ...), each read. Without --write it prints the potentials found.
 """
 import pathlib
 import sys
@@ -18,26 +19,32 @@ import sys
 import fugashi
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
-from readings import GODAN_ROWS, hiragana  # noqa: E402
+from readings import GODAN_ROWS, hiragana, potential  # noqa: E402
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 NO_IMPERATIVE = {"できる", "出来る", "関する", "対する", "属する", "適する", "際する", "即する", "類する", "値する",
                  "相当する", "由来する", "該当する", "意味する", "位置する", "共通する", "関連する", "存在する", "関係する",
                  "要る", "異なる", "違う", "ちがう", "足りる", "見える", "みえる",
                  "聞こえる", "きこえる"}
-OWN_VERBS = {"押し込める", "黄昏れる", "弾ける", "捲れる", "休める", "近づける", "引ける", "たれる", "とける"}
+OWN_VERBS = {"押し込める", "黄昏れる", "弾ける", "捲れる", "休める", "近づける", "引ける", "たれる", "とける",
+             "なれる", "いれる", "きれる", "釣れる"}
 
 
 def is_potential(tagger, lemma):
-    nodes = tagger(lemma)
-    if len(nodes) != 1:
+    *front, last = tagger(lemma)
+    if any(n.feature.pos1 != "動詞" for n in front):
         return False
-    f = nodes[0].feature
-    lexeme = hiragana(f.lForm or "")
-    if not f.lemma or f.lemma == lemma:
+    f = last.feature
+    lexeme, kana = hiragana(f.lForm or ""), hiragana(f.kana or "")
+    if not f.lemma or f.lemma == lemma or f.pos1 != "動詞":
         return False
-    return (lexeme[-1:] in GODAN_ROWS and lexeme[-1:] != "る") or (
-        f.lemma[-1:] == "る" and lemma[:-2] == f.lemma[:-1] and lemma[-2:-1] == "れ")
+    # Read as written: the potential of its lexeme, also where UniDic files it under another spelling (帰れる:
+    # 返る かえる; 撮れる: 取る), after a verb (使い + こなせる), or the サ変 verb whose potential is the godan
+    # 〜す's (愛せる: 愛する, 愛す).
+    if potential(kana, lexeme, "ichidan") or (lexeme.endswith("する") and kana == lexeme[:-2] + "せる"):
+        return True
+    return not front and ((lexeme[-1:] in GODAN_ROWS and lexeme[-1:] != "る") or (
+        f.lemma[-1:] == "る" and lemma[:-2] == f.lemma[:-1] and lemma[-2:-1] == "れ"))
 
 
 def main():
