@@ -59,14 +59,17 @@ std::optional<std::string> given(std::optional<std::string> form) {
 // The auxiliaries and modals, which have no s-passive (kunna: no kans, kundes;
 // bli: no blevs); those without an infinitive in use (skola, måste, torde, lär)
 // have no future or conditional with ska, skulle either. vara keeps the
-// varas of its infinitive and present.
+// varas of its infinitive and present, kunna the kunnas of its infinitive
+// ("glosorna ska kunnas").
 struct Modal {
     std::string_view lemma;
     bool infinitive;
+    bool infinitive_passive = false;
+    bool present_passive = false;
 };
 constexpr Modal kModals[] = {
-    {"vara", true},  {"bli", true},    {"bliva", true},  {"kunna", true}, {"vilja", true},
-    {"böra", true},  {"skola", false}, {"måste", false}, {"torde", false}, {"lär", false},
+    {"vara", true, true, true}, {"bli", true},    {"bliva", true},  {"kunna", true, true}, {"vilja", true},
+    {"böra", true},             {"skola", false}, {"måste", false}, {"torde", false},      {"lär", false},
 };
 
 const Modal* modal(std::string_view lemma) {
@@ -156,7 +159,9 @@ std::string Verb::active(Selector which) const {
 
 std::optional<std::string> Verb::passive(Selector which) const {
     if (const Modal* m = modal(lemma)) {
-        if (m->lemma != "vara" || which == Selector::Past || which == Selector::Supine) return std::nullopt;
+        const bool kept = (which == Selector::Infinitive && m->infinitive_passive) ||
+                          (which == Selector::Present && m->present_passive);
+        if (!kept) return std::nullopt;
     }
     if (!is_deponent()) {
         if (which != Selector::Infinitive && active(which) == kNone) return std::nullopt;
