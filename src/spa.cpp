@@ -713,15 +713,20 @@ std::string Verb::plain(Tense tense, Person person, Number number) const {
 
 namespace {
 
-// -ir verbs used only where the ending begins with i (balbucimos,
-// balbucía, balbució): they have no 1sg, 2sg, 3sg and 3pl present, no
-// present subjunctive and only the vosotros imperative (balbucid). The
-// other forms are made with balbucear, or not at all.
+// -ir verbs used only where the ending begins with i (desvaímos, garantía,
+// aterido): they have no 1sg, 2sg, 3sg and 3pl present, no present
+// subjunctive and only the vosotros imperative (garantid). The other forms
+// are made with another verb, or not at all.
 bool only_i_forms(std::string_view infinitive) {
-    for (std::string_view v : {"balbucir", "desvaír", "garantir", "aterir"})
+    for (std::string_view v : {"desvaír", "garantir", "aterir"})
         if (infinitive == v) return true;
     return false;
 }
+
+// balbucir lacks only the forms that would take zc: the 1sg present and the
+// present subjunctive, with the imperatives made of it (balbuceo, balbucee
+// come from balbucear); balbuces, balbuce, balbucen are in use.
+bool no_zc_forms(std::string_view infinitive) { return infinitive == "balbucir"; }
 
 }  // namespace
 
@@ -736,6 +741,8 @@ std::string Verb::conjugate(Tense tense, Person person, Number number) const {
         (tense == Tense::SubjunctivePresent || (tense == Tense::Present && slot != 3 && slot != 4))) {
         return "—";
     }
+    if (no_zc_forms(infinitive) && (tense == Tense::SubjunctivePresent || (tense == Tense::Present && slot == 0)))
+        return "—";
     std::string form = plain_slot(tense, slot);
     if (!reflexive) return form;
     std::string out;
@@ -774,6 +781,7 @@ std::optional<std::string> Verb::imperative(Person person, Number number) const 
     std::string form;
     bool vosotros = person == Person::Second && number == Number::Plural;
     if (only_i_forms(infinitive) && !vosotros) return std::nullopt;
+    if (no_zc_forms(infinitive) && person != Person::Second) return std::nullopt;
     if (person == Person::Second && number == Number::Singular) {
         if (lex && lex->imp2sg) {
             std::string_view cell = *lex->imp2sg;

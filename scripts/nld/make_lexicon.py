@@ -38,6 +38,7 @@ neuriën	neurie	neurie,neuriet,neuriet,neuriën,neuriën,neuriën	neuriede	neuri
 oliën	olie	olie,oliet,oliet,oliën,oliën,oliën	oliede	olieden	geolied	olie	oliënd
 ruziën	ruzie	ruzie,ruziet,ruziet,ruziën,ruziën,ruziën	ruziede	ruzieden	geruzied	ruzie	ruziënd
 taxiën	taxi	taxi,taxiet,taxiet,taxiën,taxiën,taxiën	taxiede	taxieden	getaxied	taxi	taxiënd
+aantijgen	aantijg	tijg aan,tijgt aan,tijgt aan,tijgen aan,tijgen aan,tijgen aan	teeg aan	tegen aan	aangetegen	tijg aan	aantijgend
 kanoën	kano	kano,kanoot,kanoot,kanoën,kanoën,kanoën	kanode	kanoden	gekanood	kano	kanoënd
 echoën	echo	echo,echoot,echoot,echoën,echoën,echoën	echode	echoden	geëchood	echo	echoënd
 sms'en	sms	sms,sms't,sms't,sms'en,sms'en,sms'en	sms'te	sms'ten	ge-sms't	sms	sms'end
