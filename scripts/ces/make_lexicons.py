@@ -597,7 +597,6 @@ dominovat|pass=—
 domáhat|pass=—
 hladovět|pass=—
 hledět|pass=—
-hostovat|pass=—
 hrozit|pass=—
 jásat|pass=—
 kamarádit|pass=—
