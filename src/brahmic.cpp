@@ -1,5 +1,6 @@
 #include "brahmic.hpp"
 
+#include "text.hpp"
 #include "unicode.hpp"
 #include "utf8.hpp"
 
@@ -82,6 +83,11 @@ std::vector<std::size_t> word_starts(std::string_view word, bool virama_joins) {
         i += d.len;
     }
     return out;
+}
+
+std::string behind(std::string_view head, std::string_view form, std::string_view vowel, std::string_view sign) {
+    if (!vowel.empty() && form.starts_with(vowel)) return text::join(head, sign, form.substr(vowel.size()));
+    return text::join(head, form);
 }
 
 }  // namespace velnor::brahmic

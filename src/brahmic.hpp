@@ -3,6 +3,7 @@
 // virama or a nukta stands only where a reader can attach it.
 #pragma once
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +20,11 @@ bool well_formed(std::string_view text) noexcept;
 // Whether the text ends in a consonant (or a consonant with its nukta): only
 // such a stem can take an ending that opens with a vowel sign or virama.
 bool ends_in_consonant(std::string_view text) noexcept;
+
+// `head` written before `form`; a form that opens with the independent vowel
+// `vowel` takes its sign `sign` after the head instead (Kannada ಸಾಧ್ಯವ +
+// ಆಯಿತು: ಸಾಧ್ಯವಾಯಿತು; Tamil நலம் + ஆன்: நலமான்). An empty `vowel` fuses nothing.
+std::string behind(std::string_view head, std::string_view form, std::string_view vowel, std::string_view sign);
 
 // The byte offsets inside `word` (never 0), in order, at which a written
 // word can begin: an independent vowel letter, or a consonant that no virama

@@ -64,11 +64,7 @@ namespace {
 // opens with an independent vowel fuses it as its sign onto the head
 // (ಸಾಧ್ಯವ + ಆಗು: ಸಾಧ್ಯವಾಯಿತು).
 Verb behind(std::string_view head, const Verb& base, std::string_view vowel, std::string_view sign) {
-    auto put = [&](const std::string& form) {
-        std::string_view f = form;
-        if (!vowel.empty() && f.starts_with(vowel)) return join(head, sign, f.substr(vowel.size()));
-        return join(head, f);
-    };
+    auto put = [&](const std::string& form) { return brahmic::behind(head, form, vowel, sign); };
     Verb v;
     v.root = put(base.root);
     v.past_stem = put(base.past_stem);

@@ -318,14 +318,16 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
         // so do the compounds of keeping and stating (اظهار میدارم, روا
         // میداشت, معذور بدار).
         const std::string_view head = last_word(v.prefix);
-        if (head == "نگه" || head == "نگاه") v.light = true;
-        if (head == "نگه" || head == "نگاه" || lone_preverb(v.prefix) || dynamic_dashtan(head))
+        const bool keep = head == "نگه" || head == "نگاه";
+        const bool formal = dynamic_dashtan(head);
+        if (keep) v.light = true;
+        if (keep || lone_preverb(v.prefix) || formal)
             v.imperative_override.reset();
         else
             v.stative = Stative::Dashtan;
         // The formal compounds have no progressive ("دارم اظهار میدارم" is
         // not said): it is their present and imperfect, as with دانستن.
-        if (dynamic_dashtan(head)) v.defect = Defect::NoProgressive;
+        if (formal) v.defect = Defect::NoProgressive;
     } else if (v.preverb.empty() && (proper == "بایستن" || proper == "شایستن")) {
         v.defect = Defect::Impersonal;
     } else if (v.preverb.empty() && proper == "توانستن") {

@@ -137,12 +137,8 @@ bool tamil_root(std::string_view root) {
 // The row of `base` with `first` written before every stem; a stem that
 // opens with the independent vowel `vowel` takes its sign `sign` instead.
 LexEntry behind(std::string_view first, LexEntry base, std::string_view vowel, std::string_view sign) {
-    for (auto* field : {&base.present, &base.past, &base.future, &base.um, &base.inf, &base.imp_pl}) {
-        if (!*field) continue;
-        std::string_view f = **field;
-        *field = !vowel.empty() && f.starts_with(vowel) ? text::join(first, sign, f.substr(vowel.size()))
-                                                       : text::join(first, f);
-    }
+    for (auto* field : {&base.present, &base.past, &base.future, &base.um, &base.inf, &base.imp_pl})
+        if (*field) *field = brahmic::behind(first, **field, vowel, sign);
     return base;
 }
 

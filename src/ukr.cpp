@@ -169,8 +169,8 @@ bool is_vowel(char32_t c) {
 bool inchoative(std::string_view base) {
     if (!ends_with(base, "іти")) return false;
     std::string_view stem = utf8::drop_last_chars(base, 3);
-    for (std::string_view root : {"бубн", "гугн", "дудн", "скимл", "зр", "здр"})
-        if (ends_with(stem, root)) return false;
+    constexpr std::string_view SOUNDS[] = {"бубн", "гугн", "дудн", "скимл", "зр", "здр"};
+    if (utf8::ends_with_one_of(stem, SOUNDS)) return false;
     if (utf8::length(stem) < 2) return false;
     char32_t last = utf8::last(stem);
     char32_t before = utf8::last(utf8::drop_last_chars(stem, 1));
@@ -187,11 +187,11 @@ bool inchoative(std::string_view base) {
 // мру); к and г alternating with ч and ж (товчу, зберіжу); else the stem
 // itself (пасу, скубу, деру).
 std::string consonant_present_stem(std::string_view stem) {
-    for (std::string_view root : {"мерз", "мерк", "мок", "кляк", "мовк", "гиб", "груз", "стряг", "верг", "терп", "сліп"})
-        if (ends_with(stem, root)) return std::string(stem) + "н";
-    if (ends_with(stem, "х")) return std::string(stem) + "н";
-    for (std::string_view root : {"тер", "пер", "мер"})
-        if (ends_with(stem, root)) return cut(stem, 4) + "р";
+    constexpr std::string_view NU_ROOTS[] = {"мерз", "мерк", "мок",   "кляк", "мовк", "гиб",
+                                             "груз", "стряг", "верг", "терп", "сліп", "х"};
+    constexpr std::string_view ER_ROOTS[] = {"тер", "пер", "мер"};
+    if (utf8::ends_with_one_of(stem, NU_ROOTS)) return std::string(stem) + "н";
+    if (utf8::ends_with_one_of(stem, ER_ROOTS)) return cut(stem, 4) + "р";
     if (ends_with(stem, "к")) return cut(stem, 2) + "ч";
     if (ends_with(stem, "г")) return cut(stem, 2) + "ж";
     return std::string(stem);

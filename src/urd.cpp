@@ -101,7 +101,7 @@ Expected<Verb, Error> Verb::from_infinitive(std::string_view text) {
     v.infinitive = std::string(word);
     v.stem = std::string(stem);
     char32_t last = utf8::last(stem);
-    v.vowel_final = last == 0x0622 || last == 0x0627 || last == 0x0648;
+    v.vowel_final = vowel_letter(last);
     v.lex = lexicon::find(word);
     v.heads = word == "جانا" ? text::agreeing_heads<3>(v.prefix, participle)
                             : hindustani::Triple{v.prefix, v.prefix, v.prefix};
@@ -128,7 +128,7 @@ std::string Verb::imperative(int slot) const {
 }
 
 std::string Verb::perfective(bool feminine, bool plural) const {
-    int slot = feminine ? 2 : plural ? 1 : 0;
+    const int slot = hindustani::agreement(feminine, plural);
     if (lex && lex->pfv) return out((*lex->pfv)[slot], slot);
     return out(join(stem, vowel_final ? PFV_V[slot] : PFV_C[slot]), slot);
 }
